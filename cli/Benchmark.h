@@ -1,0 +1,30 @@
+// In-process benchmarks of vantrope-cli: each prepares its data once and returns the step to time.
+#pragma once
+
+#include <QMap>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <span>
+
+struct SBenchOptions
+{
+    QSize size{1920, 1080};
+    int iterations = 20;
+    int threads = 0;              // 0: the machine's ideal thread count
+    QMap<QString, QString> extra; // further "--key value" pairs (e.g. "lut-size", "clip")
+};
+
+/// Prepares the benchmark; fills `step` with the work to time, or `error` and returns false.
+using BenchPrepare = bool (*)(const SBenchOptions& options, std::function<void()>& step, QString& error);
+
+struct SBenchmark
+{
+    const char* name;
+    const char* description;
+    BenchPrepare prepare;
+};
+
+/// Benchmarks of each library, joined by the bench command.
+std::span<const SBenchmark> CoreBenchmarks();

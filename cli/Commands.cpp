@@ -1,0 +1,29 @@
+// The table of subcommands; each lives in its own Cmd*.cpp file.
+#include "cli/Command.h"
+
+#include <cstdio>
+
+int RunBench(const QStringList& args);
+
+namespace
+{
+const SCliCommand kCommands[] = {
+    {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
+};
+}  // namespace
+
+std::span<const SCliCommand> CliCommands()
+{
+    return kCommands;
+}
+
+void CliError(const QString& message)
+{
+    std::fprintf(stderr, "vantrope-cli: %s\n", message.toLocal8Bit().constData());
+}
+
+void CliPrint(const QString& line)
+{
+    std::printf("%s\n", line.toLocal8Bit().constData());
+    std::fflush(stdout);
+}

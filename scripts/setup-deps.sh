@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Vantrope need.
+# Idempotent: quiet when everything is present; refreshes the package index only when something is missing.
+set -euo pipefail
+
+PACKAGES=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
+    libqt6svg6 qt6-qpa-plugins libgl-dev
+    libopenimageio-dev openimageio-tools
+    ffmpeg
+    libgtest-dev libgmock-dev libbenchmark-dev
+    ocl-icd-libopencl1 ocl-icd-opencl-dev
+    xvfb xauth
+    util-linux procps
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+    SUDO="sudo"
+fi
+echo "setup-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,145 @@
+// The row split: band arithmetic, caps, equality with a single-thread run, nesting and abort.
+#include "core/EngineState.h"
+#include "core/WorkerSplit.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <random>
+#include <thread>
+#include <vector>
+
+TEST(WorkerSplit, BandEndsOfThreeRowsOverEightWorkers)
+{
+    const int expected[] = {0, 0, 1, 1, 1, 2, 2, 3};
+    for (int k = 1; k <= 8; ++k)
+        EXPECT_EQ(MP_MT_BandEnd(k, 3, 8), expected[k - 1]) << "k=" << k;
+
+    std::vector<std::pair<int, int>> ranges(8, {-1, -1});
+    MP_MT_ForBands(3, 8, [&](const TaskFuncParams& t) { ranges[size_t(t.iBand)] = {t.iRowBegin, t.iRowEnd}; });
+    const std::vector<std::pair<int, int>> want = {{-1, -1}, {-1, -1}, {0, 1}, {-1, -1}, {-1, -1}, {1, 2}, {-1, -1}, {2, 3}};
+    EXPECT_EQ(ranges, want); // only bands k = 3, 6 and 8 run
+}
+
+TEST(WorkerSplit, PixelCountCaps)
+{
+    EXPECT_EQ(MP_MT_CapConversionWorkers(64, 1920 * 1080), 64);
+    EXPECT_EQ(MP_MT_CapConversionWorkers(64, 640 * 360), 8);
+    EXPECT_EQ(MP_MT_CapConversionWorkers(64, 999999), 16);
+    EXPECT_EQ(MP_MT_CapConversionWorkers(64, 1499999), 32);
+    EXPECT_EQ(MP_MT_CapConversionWorkers(4, 10), 4);
+    EXPECT_EQ(MP_MT_CapConversionWorkers(12, 300000), 12);
+    EXPECT_EQ(MP_MT_CapFullImageWorkers(64, 2073600), 8);
+    EXPECT_EQ(MP_MT_CapFullImageWorkers(64, 9999999), 16);
+    EXPECT_EQ(MP_MT_CapFullImageWorkers(64, 19999999), 32);
+    EXPECT_EQ(MP_MT_CapFullImageWorkers(64, 20000000), 64);
+}
+
+// Random band counts and heights: every row is written exactly once, by the band that owns it,
+// and the result equals a single-band run.
+TEST(WorkerSplit, RandomSplitsEqualASingleThreadRun)
+{
+    std::mt19937 random(1234);
+    for (int round = 0; round < 2000; ++round)
+    {
+        const int height = 1 + int(random() % 300);
+        const int bands = 1 + int(random() % 64);
+        std::vector<int> split(size_t(height), 0), single(size_t(height), 0);
+        auto fill = [](std::vector<int>& rows) {
+            return [&rows](const TaskFuncParams& t) {
+                for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+                    rows[size_t(y)] += y * 7 + 1;
+            };
+        };
+        MP_MT_ForBands(height, bands, fill(split));
+        MP_MT_ForBands(height, 1, fill(single));
+        ASSERT_EQ(split, single) << "height " << height << " bands " << bands;
+    }
+}
+
+TEST(WorkerSplit, InterleavedRowsAndPerBandSums)
+{
+    const int height = 37, workers = 5;
+    std::vector<int> owner(height, -1);
+    std::vector<int64_t> sums(workers, 0);
+    MP_MT_ForInterleaved(height, workers, [&](const TaskFuncParams& t) {
+        for (int y = t.iBand; y < t.iRowEnd; y += t.iBandCount)
+        {
+            owner[size_t(y)] = t.iBand;
+            sums[size_t(t.iBand)] += y;
+        }
+    });
+    for (int y = 0; y < height; ++y)
+        EXPECT_EQ(owner[size_t(y)], y % workers);
+    int64_t total = 0;
+    for (int64_t s : sums)
+        total += s;
+    EXPECT_EQ(total, int64_t(height) * (height - 1) / 2);
+}
+
+TEST(WorkerSplit, NestedSplitsAndGroupsComplete)
+{
+    std::atomic<int> cells{0};
+    MP_MT_ForBands(16, 16, [&](const TaskFuncParams&) {
+        MP_MT_ForBands(8, 8, [&](const TaskFuncParams&) { cells.fetch_add(1); });
+    });
+    EXPECT_EQ(cells.load(), 128);
+
+    static std::atomic<int> groupRuns{0};
+    groupRuns = 0;
+    TaskFuncParams record;
+    for (int g = 0; g < MP_MT_GROUP_COUNT; ++g)
+        for (int i = 0; i < 3; ++i)
+            MP_MT_RunInGroup([](TaskFuncParams) { groupRuns.fetch_add(1); }, record, g);
+    MP_MT_RunInGroup([](TaskFuncParams) { groupRuns.fetch_add(100); }, record, MP_MT_GROUP_COUNT); // no such group
+    for (int g = MP_MT_GROUP_COUNT - 1; g >= 0; --g)
+        MP_MT_WaitGroup(g);
+    EXPECT_EQ(groupRuns.load(), 3 * MP_MT_GROUP_COUNT);
+}
+
+TEST(WorkerSplit, AbortStopsNewTasks)
+{
+    std::atomic<int> runs{0};
+    MP_UI_SetAbort(true);
+    MP_MT_ForBands(100, 10, [&](const TaskFuncParams&) { runs.fetch_add(1); });
+    MP_UI_SetAbort(false);
+    EXPECT_EQ(runs.load(), 0);
+
+    // Abort requested from another thread while tasks are being started: no deadlock, and
+    // every started task finishes before the wait returns.
+    for (int trial = 0; trial < 50; ++trial)
+    {
+        std::atomic<int> started{0}, finished{0};
+        std::thread aborter([] { MP_UI_SetAbort(true); });
+        MP_MT_ForBands(64, 64, [&](const TaskFuncParams&) {
+            started.fetch_add(1);
+            finished.fetch_add(1);
+        });
+        aborter.join();
+        MP_UI_SetAbort(false);
+        EXPECT_EQ(started.load(), finished.load());
+    }
+}
+
+TEST(WorkerSplit, CallsFromSeveralThreadsKeepTheirOwnLists)
+{
+    std::vector<std::thread> callers;
+    std::atomic<int> wrong{0};
+    for (int c = 0; c < 4; ++c)
+        callers.emplace_back([&, c] {
+            for (int round = 0; round < 200; ++round)
+            {
+                std::vector<int> rows(64, 0);
+                MP_MT_ForBands(64, 8, [&](const TaskFuncParams& t) {
+                    for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+                        rows[size_t(y)] = c + 1;
+                });
+                for (int v : rows)
+                    if (v != c + 1)
+                        wrong.fetch_add(1);
+            }
+        });
+    for (std::thread& t : callers)
+        t.join();
+    EXPECT_EQ(wrong.load(), 0);
+}
