@@ -4,7 +4,23 @@
 
 #include <QFileOpenEvent>
 #include <QKeyEvent>
+#include <QSocketNotifier>
 #include <QSysInfo>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace
+{
+int g_quitSocket[2] = {-1, -1};
+
+void OnQuitSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(g_quitSocket[0], &byte, 1);
+}
+}  // namespace
 
 HDRApplication::HDRApplication(int& argc, char** argv, const QString& instanceKey)
     : QApplication(argc, argv), m_channel(instanceKey)
@@ -12,6 +28,28 @@ HDRApplication::HDRApplication(int& argc, char** argv, const QString& instanceKe
     installEventFilter(this);
     connect(&m_channel, &CSingleInstanceChannel::messageAvailable, this, &HDRApplication::messageAvailable);
     m_sOperatingSystem = tr("Betriebssystem") + ": " + QSysInfo::prettyProductName();
+    InstallQuitSignals();
+}
+
+// SIGTERM, SIGINT and SIGHUP (logout, Ctrl-C, a closed terminal) end the event loop normally,
+// so the shared segment and the lock file are released as on a regular exit.
+void HDRApplication::InstallQuitSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_quitSocket) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_quitSocket[1], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [notifier] {
+        notifier->setEnabled(false);
+        char byte;
+        [[maybe_unused]] const ssize_t n = ::read(g_quitSocket[1], &byte, 1);
+        QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
 }
 
 HDRApplication::~HDRApplication() = default;

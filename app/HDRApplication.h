@@ -32,6 +32,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void InstallQuitSignals();
+
     QString m_sFilePath;
     CSingleInstanceChannel m_channel;
     QString m_sOperatingSystem;

@@ -1,0 +1,227 @@
+// The program started for real: initialise-and-exit, the start-up log, the hand-over of a second
+// start's command line, recovery from a killed first instance, and concurrent starts.
+#include "app/SingleInstanceChannel.h"
+#include "tests/support/InvariantCheck.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <memory>
+
+namespace
+{
+const QString kProgram = QStringLiteral(VANTROPE_BIN_DIR "/vantrope");
+
+class StartupProcess : public ::testing::Test
+{
+protected:
+    void SetUp() override { QDir().mkpath(Tmp()); }
+
+    QString Home() const { return m_dir.path(); }
+    QString Tmp() const { return m_dir.path() + "/tmp"; }
+    QString UserDir() const { return Home() + "/Vantrope 1/"; }
+
+    std::unique_ptr<QProcess> Start(const QStringList& args, const QString& lang = "de_DE.UTF-8")
+    {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", Home());
+        env.insert("TMPDIR", Tmp()); // own lock file and segment key, isolated from other tests
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("LANG", lang);
+        env.remove("LC_ALL");
+        env.remove("LC_MESSAGES");
+        for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            env.remove(name);
+        process->setProcessEnvironment(env);
+        process->setProcessChannelMode(QProcess::MergedChannels);
+        process->start(kProgram, args);
+        EXPECT_TRUE(process->waitForStarted(5000));
+        return process;
+    }
+
+    // Reads the process's output until it contains `text` or the time is up.
+    static bool WaitForOutput(QProcess& process, QByteArray& output, const QByteArray& text, int ms = 15000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!output.contains(text) && timer.elapsed() < ms)
+        {
+            process.waitForReadyRead(50);
+            output += process.readAll();
+            if (process.state() == QProcess::NotRunning)
+            {
+                output += process.readAll();
+                break;
+            }
+        }
+        return output.contains(text);
+    }
+
+    static void Terminate(QProcess& process)
+    {
+        ::kill(pid_t(process.processId()), SIGTERM);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0);
+    }
+
+    QString StartupLog() const
+    {
+        QFile file(UserDir() + "startup.log");
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// Shared segments of the channel's size created by one of these processes and still present.
+int SegmentsCreatedBy(const QList<qint64>& pids)
+{
+    QFile file("/proc/sysvipc/shm");
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    int count = 0;
+    for (const QByteArray& line : file.readAll().split('\n'))
+    {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        if (f.size() > 4 && f[3].toLongLong() == CSingleInstanceChannel::kSegmentSize && pids.contains(f[4].toLongLong()))
+            ++count;
+    }
+    return count;
+}
+}  // namespace
+
+TEST_F(StartupProcess, InitializeAndExitWritesOnlyTheRegistration)
+{
+    auto plain = Start({"-InitializeAndExit"});
+    ASSERT_TRUE(plain->waitForFinished(15000));
+    EXPECT_EQ(plain->exitCode(), 0);
+    QSettings ini(Home() + "/ProjectData/Vantrope 1.ini", QSettings::IniFormat);
+    EXPECT_EQ(ini.value("Path").toString(), QStringLiteral(VANTROPE_BIN_DIR));
+    EXPECT_EQ(ini.value("Version_Build").toInt(), 3607);
+    EXPECT_FALSE(QFile::exists(UserDir() + "language.ini"));
+    EXPECT_FALSE(QFile::exists(UserDir() + "startup.log"));
+
+    for (const auto& [argument, locale] : {std::pair{"-Lang_FR", "fr_FR"}, {"-Lang_EN", "en_GB"}, {"-Lang_XX", "en_GB"}})
+    {
+        auto withLanguage = Start({"-InitializeAndExit", argument});
+        ASSERT_TRUE(withLanguage->waitForFinished(15000));
+        EXPECT_EQ(withLanguage->exitCode(), 0);
+        EXPECT_EQ(QSettings(UserDir() + "language.ini", QSettings::IniFormat).value("locale").toString(), locale)
+            << argument;
+    }
+    EXPECT_FALSE(QFile::exists(UserDir() + "startup.log"));
+}
+
+TEST_F(StartupProcess, NormalStartWritesItsLogAndEndsCleanly)
+{
+    auto primary = Start({"-Lang_FR"}, "de_CH.UTF-8");
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    const QString log = StartupLog();
+    for (const char* line : {"Programm-ID: VANTROPE_1_2_B27CF34A\n", "Programm-Version: 1.14.3607\n",
+                             "Selected Locale: de_DE\n", "OpenCL init failed\n",
+                             "call MP_UI_SetCalcForceMode(MP_CALCMODE_CPU)\n", "OpenCL initialisation finished\n",
+                             "Argc: 2 Argv: -Lang_FR\n", "Starting...\n"})
+        EXPECT_TRUE(log.contains(line)) << line << "\n" << log.toStdString();
+    EXPECT_TRUE(log.contains(QRegularExpression("Setting IdealThreadCount: \\d+ \\(ReadValue: \\d+\\)\n")));
+    EXPECT_EQ(QSettings(UserDir() + "language.ini", QSettings::IniFormat).value("locale").toString(), "de_DE");
+    EXPECT_FALSE(output.contains("Programm-ID")); // the start-up lines went into the log file only
+
+    const qint64 pid = primary->processId();
+    Terminate(*primary);
+    EXPECT_EQ(SegmentsCreatedBy({pid}), 0);
+    EXPECT_TRUE(CInvariantCheck::LiveChildren().isEmpty());
+}
+
+TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
+{
+    auto primary = Start({});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+
+    auto second = Start({"a", "b"});
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+    QElapsedTimer sinceExit;
+    sinceExit.start();
+    ASSERT_TRUE(WaitForOutput(*primary, output, "HDRMainWindow::receiveMessage() -> a b\n", 3000)) << output.constData();
+    const qint64 latency = sinceExit.elapsed();
+    RecordProperty("handover_ms", int(latency));
+    EXPECT_LT(latency, 1000) << "the first instance polls every 100 ms";
+    EXPECT_TRUE(StartupLog().contains("Application already running: terminating\nSendMessage: a b\n"));
+    Terminate(*primary);
+}
+
+TEST_F(StartupProcess, KilledFirstInstanceDoesNotBlockTheNextStart)
+{
+    QList<qint64> pids;
+    for (int trial = 0; trial < 5; ++trial)
+    {
+        auto first = Start({});
+        QByteArray output;
+        ASSERT_TRUE(WaitForOutput(*first, output, "Startup-Time: ")) << output.constData();
+        pids << first->processId();
+        first->kill();
+        ASSERT_TRUE(first->waitForFinished(5000));
+    }
+    QElapsedTimer timer;
+    timer.start();
+    auto next = Start({});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*next, output, "Startup-Time: ")) << "the stale lock made it a second instance: "
+                                                                   << output.constData();
+    EXPECT_FALSE(StartupLog().contains("Application already running"));
+    EXPECT_LE(SegmentsCreatedBy(pids), 1); // the stale segment was taken over, not piled up
+    pids << next->processId();
+    Terminate(*next);
+    EXPECT_EQ(SegmentsCreatedBy(pids), 0);
+}
+
+TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
+{
+    std::vector<std::unique_ptr<QProcess>> starts;
+    for (int i = 0; i < 4; ++i)
+        starts.push_back(Start({QStringLiteral("m%1").arg(i)}));
+    QElapsedTimer timer;
+    timer.start();
+    // The forwarding instances end by themselves; the first one keeps running.
+    int ended = 0;
+    while (ended < 3 && timer.elapsed() < 20000)
+    {
+        ended = 0;
+        for (auto& p : starts)
+            ended += p->waitForFinished(20) || p->state() == QProcess::NotRunning ? 1 : 0;
+    }
+    ASSERT_EQ(ended, 3);
+    QProcess* primary = nullptr;
+    QSet<QString> sent;
+    for (int i = 0; i < 4; ++i)
+    {
+        if (starts[size_t(i)]->state() != QProcess::NotRunning)
+            primary = starts[size_t(i)].get();
+        else
+        {
+            EXPECT_EQ(starts[size_t(i)]->exitCode(), 0);
+            sent << QStringLiteral("m%1").arg(i);
+        }
+    }
+    ASSERT_NE(primary, nullptr);
+    QByteArray output;
+    for (const QString& message : sent)
+        EXPECT_TRUE(WaitForOutput(*primary, output, "receiveMessage() -> " + message.toUtf8() + "\n", 3000))
+            << message.toStdString() << " not delivered:\n" << output.constData();
+    for (const QString& message : sent)
+        EXPECT_EQ(output.count("receiveMessage() -> " + message.toUtf8() + "\n"), 1);
+    Terminate(*primary);
+}
