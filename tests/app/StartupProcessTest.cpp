@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -15,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <memory>
 
 namespace
@@ -224,4 +227,60 @@ TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
     for (const QString& message : sent)
         EXPECT_EQ(output.count("receiveMessage() -> " + message.toUtf8() + "\n"), 1);
     Terminate(*primary);
+}
+
+TEST_F(StartupProcess, FrozenFirstInstanceNeverHoldsALaterStart)
+{
+    auto primary = Start({});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    ::kill(pid_t(primary->processId()), SIGSTOP);
+
+    auto second = Start({"x"}); // the channel is idle: the message is left for later
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_EQ(second->exitCode(), 0);
+
+    QElapsedTimer timer;
+    timer.start();
+    auto third = Start({"y"}); // x is still unread: y gives up after a bounded wait
+    ASSERT_TRUE(third->waitForFinished(10000));
+    EXPECT_EQ(third->exitCode(), 1);
+    EXPECT_LT(timer.elapsed(), 6000);
+    EXPECT_TRUE(StartupLog().contains("running instance does not answer"));
+
+    ::kill(pid_t(primary->processId()), SIGCONT);
+    EXPECT_TRUE(WaitForOutput(*primary, output, "receiveMessage() -> x\n", 3000)) << output.constData();
+    Terminate(*primary);
+    EXPECT_FALSE(output.contains("receiveMessage() -> y"));
+}
+
+TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)
+{
+    if (::getuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+        GTEST_SKIP() << "needs root and setpriv to start a program as another user";
+    // Shared temp folder as on a real machine; the other user's home is its own.
+    QFile::setPermissions(Home(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                      QFile::ExeOther | QFile::ReadGroup | QFile::ExeGroup);
+    ASSERT_EQ(::chmod(QFile::encodeName(Tmp()).constData(), 01777), 0);
+    const QString otherHome = Home() + "/other";
+    QDir().mkpath(otherHome);
+    ASSERT_EQ(::chmod(QFile::encodeName(otherHome).constData(), 0777), 0);
+
+    auto mine = Start({});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*mine, output, "Startup-Time: ")) << output.constData();
+
+    QProcess other;
+    QProcessEnvironment env = mine->processEnvironment();
+    env.insert("HOME", otherHome);
+    other.setProcessEnvironment(env);
+    other.setProcessChannelMode(QProcess::MergedChannels);
+    other.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups", kProgram, "z"});
+    QByteArray otherOutput;
+    EXPECT_TRUE(WaitForOutput(other, otherOutput, "Startup-Time: ")) << "the other user's start must be a first "
+                                                                        "instance of its own: "
+                                                                     << otherOutput.constData();
+    Terminate(other);
+    Terminate(*mine);
+    EXPECT_FALSE(output.contains("receiveMessage()"));
 }

@@ -40,8 +40,11 @@ TEST(WorkerSplit, PixelCountCaps)
 TEST(WorkerSplit, RandomSplitsEqualASingleThreadRun)
 {
     std::mt19937 random(1234);
-    for (int round = 0; round < 2000; ++round)
+    const int savedPool = MP_MT_GetPoolThreads();
+    for (int round = 0; round < 10000; ++round)
     {
+        if (round % 2500 == 0)
+            MP_MT_SetPoolThreads(1 + int(random() % 16)); // 1..16 pool threads
         const int height = 1 + int(random() % 300);
         const int bands = 1 + int(random() % 64);
         std::vector<int> split(size_t(height), 0), single(size_t(height), 0);
@@ -55,6 +58,7 @@ TEST(WorkerSplit, RandomSplitsEqualASingleThreadRun)
         MP_MT_ForBands(height, 1, fill(single));
         ASSERT_EQ(split, single) << "height " << height << " bands " << bands;
     }
+    MP_MT_SetPoolThreads(savedPool);
 }
 
 TEST(WorkerSplit, InterleavedRowsAndPerBandSums)
