@@ -9,6 +9,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <csignal>
 
 #include <sys/prctl.h>
@@ -20,6 +21,8 @@ QString g_applicationDirectory;
 
 // The prober's answers are a few kilobytes; anything far beyond that is not an answer.
 constexpr qsizetype kMaxProbeOutputBytes = 16 * 1024 * 1024;
+// A progress line is some 100 characters; this much without a line end is something else.
+constexpr qsizetype kMaxPendingBytes = 64 * 1024;
 
 bool IsExecutableFile(const QString& path)
 {
@@ -113,6 +116,7 @@ bool CBin::Reset(bool parseProgress)
         return false;
     Kill();
     m_iLastFrame = 0;
+    m_pending.clear();
     m_bParseProgress = parseProgress;
     m_bFinishedOk = false;
     return true;
@@ -164,13 +168,36 @@ bool CBin::Start(const QStringList& arguments)
     return true;
 }
 
+void CBin::ParseProgressLines(bool flush)
+{
+    // Output that arrives while events wait can hold several progress lines ("frame=" … "\r");
+    // each complete line is one chunk for the parser, so the newest counter is the one kept.
+    qsizetype end = std::max(m_pending.lastIndexOf('\r'), m_pending.lastIndexOf('\n'));
+    if (flush)
+        end = m_pending.size() - 1;
+    if (end < 0)
+    {
+        if (m_pending.size() > kMaxPendingBytes)
+            m_pending.clear(); // no line end in sight: not progress output
+        return;
+    }
+    const QByteArray complete = m_pending.left(end + 1);
+    m_pending.remove(0, end + 1);
+    for (const QByteArray& line : complete.split('\n'))
+        for (const QByteArray& piece : line.split('\r'))
+        {
+            const int frame = ParseFrameCounter(QString::fromLatin1(piece));
+            if (frame >= 0)
+                m_iLastFrame = frame;
+        }
+}
+
 void CBin::OnStandardOutput()
 {
     if (m_bParseProgress)
     {
-        const int frame = ParseFrameCounter(QString::fromLatin1(m_pProcess->readAll()));
-        if (frame >= 0)
-            m_iLastFrame = frame;
+        m_pending += m_pProcess->readAll();
+        ParseProgressLines(false);
     }
     else if (!m_bKeepOutput)
         m_pProcess->readAll(); // drained so the program never blocks on a full channel
@@ -178,6 +205,11 @@ void CBin::OnStandardOutput()
 
 void CBin::OnFinshed(int exitCode, QProcess::ExitStatus exitStatus)
 {
+    if (m_bParseProgress)
+    {
+        m_pending += m_pProcess->readAll();
+        ParseProgressLines(true);
+    }
     Helper::AppLog(QStringLiteral("CBin::OnFinshed() -> ExitCode: %1   ExitStatus: %2").arg(exitCode).arg(int(exitStatus)));
     if (exitCode == 0 && exitStatus == QProcess::NormalExit)
         m_bFinishedOk = true;

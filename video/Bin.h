@@ -62,6 +62,9 @@ private slots:
     void OnFinshed(int exitCode, QProcess::ExitStatus exitStatus);
 
 private:
+    void ParseProgressLines(bool flush);
+
+    QByteArray m_pending; // progress output after the last complete line
     bool m_bValid = false;
     bool m_bParseProgress = false;
     bool m_bFinishedOk = false;

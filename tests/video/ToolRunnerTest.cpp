@@ -5,11 +5,14 @@
 #include "tests/video/TestClips.h"
 #include "video/Bin.h"
 #include "video/CommandLine.h"
+#include "video/EventPump.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -35,6 +38,37 @@ TEST(FrameCounter, ParsesTheFirstCounterOfAChunk)
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseFrameCounter(QString::fromLatin1(c.chunk)), c.expected) << c.chunk;
+}
+
+namespace
+{
+// Waits the way a busy caller does: output piles up while sleeping and arrives all at once.
+class CSleepingPump : public IEventPump
+{
+public:
+    void Pause(int milliseconds) override
+    {
+        QThread::msleep(milliseconds);
+        QCoreApplication::processEvents();
+        ++m_iPauses;
+    }
+    void Wake() override {}
+    int m_iPauses = 0;
+};
+}  // namespace
+
+TEST(FrameCounter, TheNewestProgressLineCountsWhenOutputPilesUp)
+{
+    CSleepingPump pump;
+    CFFmpegBin converter(nullptr, &pump);
+    const QStringList count{"-i", TestClip(EClip::eTwoSeconds), "-map", "0:v:0", "-c", "copy", "-f", "null", "-"};
+    ASSERT_TRUE(converter.Run(count, true, true));
+    EXPECT_TRUE(converter.FinishedOk());
+    EXPECT_GE(pump.m_iPauses, 1);
+    EXPECT_EQ(converter.LastFrame(), 50);
+    // Without progress parsing the counter stays at 0.
+    ASSERT_TRUE(converter.Run(count, true, false));
+    EXPECT_EQ(converter.LastFrame(), 0);
 }
 
 TEST(CommandLine, TimePositionsAndQuotedPaths)
