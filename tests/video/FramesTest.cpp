@@ -257,7 +257,9 @@ TEST(ReadPipe, FullHdFramesMatchExtractedFrames)
 
 TEST(ReadPipe, OddAndTurnedFramesAreWholeRows)
 {
-    for (EClip kind : {EClip::eOddLossless, EClip::eOddLosslessRotated})
+    const std::pair<EClip, QSize> cases[] = {
+        {EClip::eOddLossless, {33, 17}}, {EClip::eOddLosslessRotated, {17, 33}}, {EClip::eTiny, {1, 1}}};
+    for (const auto& [kind, expected] : cases)
     {
         const QString clip = TestClip(kind);
         SCOPED_TRACE(clip.toStdString());
@@ -266,7 +268,7 @@ TEST(ReadPipe, OddAndTurnedFramesAreWholeRows)
         int frames = 0;
         const std::vector<unsigned char> all = ReadAllFrames(movie, clip, size, frames);
         EXPECT_EQ(frames, 5);
-        EXPECT_EQ(size, kind == EClip::eOddLossless ? QSize(33, 17) : QSize(17, 33));
+        EXPECT_EQ(size, expected);
         const QString image = movie.ExtractFrame(clip, "bmp", 120, 1000, true, {-1, -1}); // frame 3
         QSize stillSize;
         const std::vector<unsigned char> still = ReadBmpRgb(image, stillSize);
@@ -277,6 +279,21 @@ TEST(ReadPipe, OddAndTurnedFramesAreWholeRows)
         EXPECT_EQ(std::memcmp(still.data(), piped, still.size()), 0);
         movie.RemoveIniFiles();
     }
+}
+
+TEST(ReadPipe, EndsAtTheRealEndOfACutClip)
+{
+    // The index promises 50 frames; the file holds about half of them.
+    const QString clip = TestClip(EClip::eFastStartHalf);
+    CInvariantCheck check(20000);
+    CMovieHandling movie;
+    QSize size;
+    int frames = 0;
+    ReadAllFrames(movie, clip, size, frames);
+    EXPECT_EQ(movie.GetNumFrames(clip), 50);
+    EXPECT_GT(frames, 5);
+    EXPECT_LT(frames, 40);
+    EXPECT_EQ(check.Violations(), QStringList());
 }
 
 TEST(ReadPipe, DecoderFaultsEndTheStream)

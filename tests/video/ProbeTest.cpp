@@ -39,7 +39,7 @@ TEST(Probe, MetricsOfRealClips)
         const char* rawRate;
         int frames;
         int video, mainVideo, audio;
-        const char* audioCodec;
+        const char* audioCodecs; // by audio ordinal, comma-separated
         double duration;
     } cases[] = {
         {EClip::ePlain, 0, {64, 36}, "30000/1001", "30000/1001", 9, 1, 1, 1, "aac", 0.30},
@@ -56,6 +56,9 @@ TEST(Probe, MetricsOfRealClips)
         {EClip::eWmv, 0, {64, 36}, "25/1", "25/1", 10, 1, 1, 1, "wmav2", 0.49}, // with the format's preroll
         {EClip::eOddLosslessRotated, 0, {17, 33}, "25/1", "25/1", 5, 1, 1, 0, "", 0.20},
         {EClip::eFastStartHalf, 0, {64, 36}, "25/1", "25/1", 50, 1, 1, 0, "", 2.0},
+        {EClip::eRawH264, 0, {64, 36}, "25/1", "25/1", 10, 1, 1, 0, "", -1},
+        {EClip::eThreeAudio, 0, {64, 36}, "25/1", "25/1", 10, 1, 1, 3, "aac,mp3,ac3", 0.44},
+        {EClip::eHugeHeader, 0, {-1, -1}, "25/1", "25/1", -1, 1, 1, 0, "", -1}, // declared size refused
         {EClip::eAudioOnly, -1, {-1, -1}, "", "", -1, 0, 0, 1, "aac", 0.30},
         {EClip::eZeroLength, -1, {-1, -1}, "", "", -1, 0, 0, 0, "", -1},
         {EClip::eJunk, -1, {-1, -1}, "", "", -1, 0, 0, 0, "", -1},
@@ -78,8 +81,10 @@ TEST(Probe, MetricsOfRealClips)
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_VIDEO), c.video);
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_MAIN_VIDEO), c.mainVideo);
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_AUDIO), c.audio);
-            EXPECT_EQ(movie.GetAudioCodecName(clip, 0), QLatin1String(c.audioCodec));
             EXPECT_NEAR(movie.GetDuration(clip), c.duration, 0.03);
+            const QStringList codecs = QString::fromLatin1(c.audioCodecs).split(',', Qt::SkipEmptyParts);
+            for (int i = 0; i <= c.audio; ++i) // every audio ordinal, and one past the last
+                EXPECT_EQ(movie.GetAudioCodecName(clip, i), codecs.value(i)) << i;
         }
         EXPECT_EQ(check.Violations(), QStringList());
     }

@@ -127,6 +127,22 @@ bool MakeClip(EClip clip, const QString& path)
                                                    "-c:v", "png", path});
     case EClip::eOddLosslessRotated:
         return RunFfmpeg({"-i", TestClip(EClip::eOddLossless), "-c", "copy", "-metadata:s:v:0", "rotate=90", path});
+    case EClip::eTiny:
+        return RunFfmpeg(kTestSource + QStringList{"color=s=16x16:r=25:d=0.2", "-vf", "scale=1:1,format=rgb24", "-c:v",
+                                                   "png", path});
+    case EClip::eRawH264:
+        return RunFfmpeg(kTestSource + QStringList{v25, "-c:v", "libx264", "-f", "h264", path});
+    case EClip::eThreeAudio:
+        return RunFfmpeg(kTestSource + QStringList{v25} + kTestSource + QStringList{"sine=d=0.4"} + kTestSource +
+                         QStringList{"sine=f=500:d=0.4"} + kTestSource +
+                         QStringList{"sine=f=700:d=0.4", "-map", "0", "-map", "1", "-map", "2", "-map", "3", "-c:v",
+                                     "libx264", "-c:a:0", "aac", "-c:a:1", "libmp3lame", "-c:a:2", "ac3", path});
+    case EClip::eHugeHeader:
+    {
+        QFile file(path);
+        const QByteArray header = "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc";
+        return file.open(QIODevice::WriteOnly) && file.write(header) == header.size();
+    }
     case EClip::eFullHd:
         return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=1920x1080:r=25:d=0.2", "-c:v", "libx264", "-preset",
                                                    "ultrafast", path});
@@ -147,6 +163,8 @@ QString FileName(EClip clip)
         {EClip::eJunk, "junk.mp4"},            {EClip::eTruncated, "truncated.mp4"},
         {EClip::eFastStartHalf, "faststart_half.mp4"}, {EClip::eOddLossless, "odd.mov"},
         {EClip::eOddLosslessRotated, "odd_rotated.mov"}, {EClip::eFullHd, "fullhd.mp4"},
+        {EClip::eTiny, "tiny.mov"},            {EClip::eRawH264, "raw.h264"},
+        {EClip::eThreeAudio, "three_audio.mkv"}, {EClip::eHugeHeader, "huge.y4m"},
     };
     return QString::fromLatin1(names.at(clip));
 }

@@ -34,6 +34,10 @@ enum class EClip
     eOddLossless,    // 33×17 PNG video (lossless RGB), 5 frames
     eOddLosslessRotated, // eOddLossless with a quarter turn
     eFullHd,         // 1920×1080 H.264, 25 fps, 5 frames
+    eTiny,           // 1×1 PNG video, 5 frames
+    eRawH264,        // an H.264 elementary stream: no container, no count, no duration
+    eThreeAudio,     // H.264 with AAC, MP3 and AC-3 streams, in Matroska
+    eHugeHeader,     // a raw-video header declaring 16000×16000, then 3 bytes
 };
 
 /// The clip's path (made on first use); empty with a test failure when ffmpeg failed.
