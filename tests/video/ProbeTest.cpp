@@ -82,6 +82,7 @@ TEST(Probe, MetricsOfRealClips)
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_MAIN_VIDEO), c.mainVideo);
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_AUDIO), c.audio);
             EXPECT_NEAR(movie.GetDuration(clip), c.duration, 0.03);
+            EXPECT_EQ(CMovieHandling::NeedsConversion({clip}), c.clip == EClip::eWmv);
             const QStringList codecs = QString::fromLatin1(c.audioCodecs).split(',', Qt::SkipEmptyParts);
             for (int i = 0; i <= c.audio; ++i) // every audio ordinal, and one past the last
                 EXPECT_EQ(movie.GetAudioCodecName(clip, i), codecs.value(i)) << i;
@@ -272,18 +273,4 @@ TEST(Probe, OnlyRegularFilesReachTheProber)
         EXPECT_EQ(check.Violations(), QStringList()) << c.name;
     }
     QDir(folder).removeRecursively();
-}
-
-TEST(Probe, SourcesNeedingConversion)
-{
-    const QString wmv = TestClip(EClip::eWmv);
-    const QString asf = TestScratchFolder() + "/CLIP.ASF";
-    ASSERT_TRUE(QFile::exists(asf) || QFile::copy(wmv, asf));
-    CLogCapture log;
-    const std::pair<QString, bool> cases[] = {
-        {wmv, true}, {asf, true}, {TestClip(EClip::ePlain), false}, {TestScratchFolder() + "/gone.wmv", false}, {"", false},
-    };
-    for (const auto& [path, needed] : cases)
-        EXPECT_EQ(CMovieHandling::NeedsConversion({path}), needed) << Text(path);
-    EXPECT_NE(log.Text().find("CMovieHandling::SSrcDesc::IsValid() -> Failed."), std::string::npos);
 }

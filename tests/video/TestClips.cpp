@@ -13,6 +13,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -46,127 +47,93 @@ private:
 CVideoTestEnvironment* const g_environment =
     static_cast<CVideoTestEnvironment*>(::testing::AddGlobalTestEnvironment(new CVideoTestEnvironment));
 
-const QStringList kTestSource{"-f", "lavfi", "-i"};
-
-bool CutHalf(const QString& from, const QString& to)
+QStringList Lavfi(const char* graph)
 {
-    QFile in(from), out(to);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
-    return out.write(in.read(in.size() / 2)) > 0;
+    return {"-f", "lavfi", "-i", graph};
 }
 
-bool MakeClip(EClip clip, const QString& path)
+// How each clip is made: ffmpeg arguments ("$IN" is the clip named in `from`, the output comes
+// last), or fixed bytes, optionally cut to the first half afterwards.
+struct SRecipe
 {
-    const QString v25 = "testsrc2=s=64x36:r=25:d=0.4";
-    switch (clip)
-    {
-    case EClip::ePlain:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=64x36:r=30000/1001:d=0.3"} + kTestSource +
-                         QStringList{"sine=d=0.3", "-c:v", "libx264", "-c:a", "aac", "-shortest", path});
-    case EClip::eNoAudio:
-        return RunFfmpeg(kTestSource + QStringList{v25, "-c:v", "libx264", path});
-    case EClip::eTwoSeconds:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=64x36:r=25:d=2", "-c:v", "libx264", path});
-    case EClip::eCoverFirst:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=32x18:r=1/2:d=4"} + kTestSource +
-                         QStringList{v25, "-map", "0", "-map", "1", "-c:v:0", "mjpeg", "-c:v:1", "libx264", path});
-    case EClip::eAttachedCover:
-    {
-        const QString cover = TestScratchFolder() + "/cover.png";
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=32x18", "-frames:v", "1", cover}) &&
-               RunFfmpeg(kTestSource + QStringList{v25, "-c:v", "libx264", "-attach", cover, "-metadata:s:t",
-                                                   "mimetype=image/png", path});
-    }
-    case EClip::eTwoFilms:
-        return RunFfmpeg(kTestSource + QStringList{v25} + kTestSource +
-                         QStringList{"testsrc2=s=32x18:r=25:d=0.4", "-map", "0", "-map", "1", "-c:v", "libx264", path});
-    case EClip::eRotate90:
-    case EClip::eRotate180:
-    case EClip::eRotate270:
-    {
-        const int degrees = clip == EClip::eRotate90 ? 90 : clip == EClip::eRotate180 ? 180 : 270;
-        return RunFfmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", "-metadata:s:v:0",
-                          QStringLiteral("rotate=%1").arg(degrees), path});
-    }
-    case EClip::eRate240:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=64x36:r=240:d=0.1", "-c:v", "libx264", path});
-    case EClip::eRate1000:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=64x36:r=1000:d=0.02", "-c:v", "libx264", path});
-    case EClip::eMatroska:
-        return RunFfmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", path});
-    case EClip::eWmv:
-        return RunFfmpeg(kTestSource + QStringList{v25} + kTestSource +
-                         QStringList{"sine=d=0.4", "-c:v", "wmv2", "-c:a", "wmav2", path});
-    case EClip::eAudioOnly:
-        return RunFfmpeg(kTestSource + QStringList{"sine=d=0.3", "-c:a", "aac", path});
-    case EClip::eZeroLength:
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly);
-    }
-    case EClip::eJunk:
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(QByteArray(1024, 'j')) == 1024;
-    }
-    case EClip::eTruncated:
-    case EClip::eFastStartHalf:
-    {
-        const QString whole = path + ".whole.mp4";
-        QStringList arguments = kTestSource + QStringList{"testsrc2=s=64x36:r=25:d=2", "-c:v", "libx264", "-g", "5"};
-        if (clip == EClip::eFastStartHalf)
-            arguments << "-movflags" << "+faststart";
-        const bool ok = RunFfmpeg(arguments << whole) && CutHalf(whole, path);
-        QFile::remove(whole);
-        return ok;
-    }
-    case EClip::eOddLossless:
+    const char* file;
+    QStringList arguments;
+    std::optional<EClip> from = {};
+    QByteArray bytes = {};
+    bool cutHalf = false;
+};
+
+const std::map<EClip, SRecipe>& Recipes()
+{
+    const char* v25 = "testsrc2=s=64x36:r=25:d=0.4";
+    static const std::map<EClip, SRecipe> recipes = {
+        {EClip::ePlain, {"plain.mp4", Lavfi("testsrc2=s=64x36:r=30000/1001:d=0.3") + Lavfi("sine=d=0.3") +
+                                          QStringList{"-c:v", "libx264", "-c:a", "aac", "-shortest"}}},
+        {EClip::eNoAudio, {"noaudio.mp4", Lavfi(v25) + QStringList{"-c:v", "libx264"}}},
+        {EClip::eTwoSeconds, {"two_seconds.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") + QStringList{"-c:v", "libx264"}}},
+        {EClip::eCoverFirst, {"cover_first.mp4", Lavfi("testsrc2=s=32x18:r=1/2:d=4") + Lavfi(v25) +
+                                                     QStringList{"-map", "0", "-map", "1", "-c:v:0", "mjpeg", "-c:v:1", "libx264"}}},
+        {EClip::eCoverPicture, {"cover.png", Lavfi("testsrc2=s=32x18") + QStringList{"-frames:v", "1"}}},
+        {EClip::eAttachedCover, {"attached_cover.mkv", Lavfi(v25) + QStringList{"-c:v", "libx264", "-attach", "$IN",
+                                                                                "-metadata:s:t", "mimetype=image/png"},
+                                 EClip::eCoverPicture}},
+        {EClip::eTwoFilms, {"two_films.mp4", Lavfi(v25) + Lavfi("testsrc2=s=32x18:r=25:d=0.4") +
+                                                 QStringList{"-map", "0", "-map", "1", "-c:v", "libx264"}}},
+        {EClip::eRotate90, {"rotate90.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=90"}, EClip::ePlain}},
+        {EClip::eRotate180, {"rotate180.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=180"}, EClip::ePlain}},
+        {EClip::eRotate270, {"rotate270.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=270"}, EClip::ePlain}},
+        {EClip::eRate240, {"rate240.mp4", Lavfi("testsrc2=s=64x36:r=240:d=0.1") + QStringList{"-c:v", "libx264"}}},
+        {EClip::eRate1000, {"rate1000.mp4", Lavfi("testsrc2=s=64x36:r=1000:d=0.02") + QStringList{"-c:v", "libx264"}}},
+        {EClip::eMatroska, {"plain.mkv", {"-i", "$IN", "-c", "copy"}, EClip::ePlain}},
+        {EClip::eWmv, {"clip.wmv", Lavfi(v25) + Lavfi("sine=d=0.4") + QStringList{"-c:v", "wmv2", "-c:a", "wmav2"}}},
+        {EClip::eAudioOnly, {"audio_only.mp4", Lavfi("sine=d=0.3") + QStringList{"-c:a", "aac"}}},
+        {EClip::eZeroLength, {"zero.mp4", {}, {}, QByteArray("")}},
+        {EClip::eJunk, {"junk.mp4", {}, {}, QByteArray(1024, 'j')}},
+        {EClip::eTruncated, {"truncated.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") + QStringList{"-c:v", "libx264", "-g", "5"},
+                             {}, {}, true}},
+        {EClip::eFastStartHalf, {"faststart_half.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") +
+                                                           QStringList{"-c:v", "libx264", "-g", "5", "-movflags", "+faststart"},
+                                 {}, {}, true}},
         // Cropped after the conversion to RGB: a crop of subsampled pictures keeps even sizes.
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=34x18:r=25:d=0.2", "-vf", "format=rgb24,crop=33:17",
-                                                   "-c:v", "png", path});
-    case EClip::eOddLosslessRotated:
-        return RunFfmpeg({"-i", TestClip(EClip::eOddLossless), "-c", "copy", "-metadata:s:v:0", "rotate=90", path});
-    case EClip::eTiny:
-        return RunFfmpeg(kTestSource + QStringList{"color=s=16x16:r=25:d=0.2", "-vf", "scale=1:1,format=rgb24", "-c:v",
-                                                   "png", path});
-    case EClip::eRawH264:
-        return RunFfmpeg(kTestSource + QStringList{v25, "-c:v", "libx264", "-f", "h264", path});
-    case EClip::eThreeAudio:
-        return RunFfmpeg(kTestSource + QStringList{v25} + kTestSource + QStringList{"sine=d=0.4"} + kTestSource +
-                         QStringList{"sine=f=500:d=0.4"} + kTestSource +
-                         QStringList{"sine=f=700:d=0.4", "-map", "0", "-map", "1", "-map", "2", "-map", "3", "-c:v",
-                                     "libx264", "-c:a:0", "aac", "-c:a:1", "libmp3lame", "-c:a:2", "ac3", path});
-    case EClip::eHugeHeader:
-    {
-        QFile file(path);
-        const QByteArray header = "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc";
-        return file.open(QIODevice::WriteOnly) && file.write(header) == header.size();
-    }
-    case EClip::eFullHd:
-        return RunFfmpeg(kTestSource + QStringList{"testsrc2=s=1920x1080:r=25:d=0.2", "-c:v", "libx264", "-preset",
-                                                   "ultrafast", path});
-    }
-    return false;
+        {EClip::eOddLossless, {"odd.mov", Lavfi("testsrc2=s=34x18:r=25:d=0.2") +
+                                              QStringList{"-vf", "format=rgb24,crop=33:17", "-c:v", "png"}}},
+        {EClip::eOddLosslessRotated, {"odd_rotated.mov", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=90"},
+                                      EClip::eOddLossless}},
+        {EClip::eFullHd, {"fullhd.mp4", Lavfi("testsrc2=s=1920x1080:r=25:d=0.2") +
+                                            QStringList{"-c:v", "libx264", "-preset", "ultrafast"}}},
+        {EClip::eTiny, {"tiny.mov", Lavfi("color=s=16x16:r=25:d=0.2") +
+                                        QStringList{"-vf", "scale=1:1,format=rgb24", "-c:v", "png"}}},
+        {EClip::eRawH264, {"raw.h264", Lavfi(v25) + QStringList{"-c:v", "libx264", "-f", "h264"}}},
+        {EClip::eThreeAudio, {"three_audio.mkv", Lavfi(v25) + Lavfi("sine=d=0.4") + Lavfi("sine=f=500:d=0.4") +
+                                                     Lavfi("sine=f=700:d=0.4") +
+                                                     QStringList{"-map", "0", "-map", "1", "-map", "2", "-map", "3",
+                                                                 "-c:v", "libx264", "-c:a:0", "aac", "-c:a:1",
+                                                                 "libmp3lame", "-c:a:2", "ac3"}}},
+        {EClip::eHugeHeader, {"huge.y4m", {}, {}, "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc"}},
+    };
+    return recipes;
 }
 
-QString FileName(EClip clip)
+bool MakeClip(const SRecipe& recipe, const QString& path)
 {
-    static const std::map<EClip, const char*> names = {
-        {EClip::ePlain, "plain.mp4"},          {EClip::eNoAudio, "noaudio.mp4"},        {EClip::eTwoSeconds, "two_seconds.mp4"},
-        {EClip::eCoverFirst, "cover_first.mp4"}, {EClip::eAttachedCover, "attached_cover.mkv"},
-        {EClip::eTwoFilms, "two_films.mp4"},   {EClip::eRotate90, "rotate90.mp4"},
-        {EClip::eRotate180, "rotate180.mp4"},  {EClip::eRotate270, "rotate270.mp4"},
-        {EClip::eRate240, "rate240.mp4"},      {EClip::eRate1000, "rate1000.mp4"},
-        {EClip::eMatroska, "plain.mkv"},       {EClip::eWmv, "clip.wmv"},
-        {EClip::eAudioOnly, "audio_only.mp4"}, {EClip::eZeroLength, "zero.mp4"},
-        {EClip::eJunk, "junk.mp4"},            {EClip::eTruncated, "truncated.mp4"},
-        {EClip::eFastStartHalf, "faststart_half.mp4"}, {EClip::eOddLossless, "odd.mov"},
-        {EClip::eOddLosslessRotated, "odd_rotated.mov"}, {EClip::eFullHd, "fullhd.mp4"},
-        {EClip::eTiny, "tiny.mov"},            {EClip::eRawH264, "raw.h264"},
-        {EClip::eThreeAudio, "three_audio.mkv"}, {EClip::eHugeHeader, "huge.y4m"},
-    };
-    return QString::fromLatin1(names.at(clip));
+    if (recipe.arguments.isEmpty())
+    {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(recipe.bytes) == recipe.bytes.size();
+    }
+    QStringList arguments = recipe.arguments;
+    for (QString& argument : arguments)
+        if (argument == "$IN")
+            argument = TestClip(*recipe.from);
+    const QString output = recipe.cutHalf ? path + ".whole" + path.mid(path.lastIndexOf('.')) : path;
+    if (!RunFfmpeg(arguments << output))
+        return false;
+    if (!recipe.cutHalf)
+        return true;
+    QFile in(output), out(path);
+    const bool cut = in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) && out.write(in.read(in.size() / 2)) > 0;
+    in.remove();
+    return cut;
 }
 }  // namespace
 
@@ -194,8 +161,9 @@ QString TestClip(EClip clip)
     const auto it = made.find(clip);
     if (it != made.end())
         return it->second;
-    const QString path = TestScratchFolder() + "/" + FileName(clip);
-    if (!MakeClip(clip, path))
+    const SRecipe& recipe = Recipes().at(clip);
+    const QString path = TestScratchFolder() + "/" + recipe.file;
+    if (!MakeClip(recipe, path))
     {
         ADD_FAILURE() << "could not make the test clip " << path.toStdString();
         return {};

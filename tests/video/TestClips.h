@@ -17,6 +17,7 @@ enum class EClip
     eNoAudio,        // 64×36 H.264, 25 fps, 10 frames
     eTwoSeconds,     // 64×36 H.264, 25 fps, 50 frames
     eCoverFirst,     // a 0.5 fps still stream (not a film) before a 64×36 film
+    eCoverPicture,   // a 32×18 PNG picture
     eAttachedCover,  // 64×36 film with an attached cover picture (second video stream)
     eTwoFilms,       // two 25 fps films, 64×36 then 32×18
     eRotate90,       // ePlain re-muxed with a quarter turn (rotation 90)

@@ -66,15 +66,9 @@ TEST(VideoCli, ProbePrintsOneKeyALine)
         {EClip::ePlain,
          "main_stream: 0\nwidth: 64\nheight: 36\nframe_rate: 30000/1001\nduration: 0.301\nframes: 9\n"
          "video_streams: 1\nmain_video_streams: 1\naudio_streams: 1\naudio_codec_0: aac\n"},
-        {EClip::eRotate270,
-         "main_stream: 0\nwidth: 36\nheight: 64\nframe_rate: 30000/1001\nduration: 0.301\nframes: 9\n"
-         "video_streams: 1\nmain_video_streams: 1\naudio_streams: 1\naudio_codec_0: aac\n"},
         {EClip::eCoverFirst,
          "main_stream: 1\nwidth: 64\nheight: 36\nframe_rate: 25/1\nduration: 4\nframes: 10\n"
          "video_streams: 2\nmain_video_streams: 1\naudio_streams: 0\n"},
-        {EClip::eRate1000,
-         "main_stream: 0\nwidth: 64\nheight: 36\nframe_rate: 30/1\nduration: 0.02\nframes: 20\n"
-         "video_streams: 1\nmain_video_streams: 1\naudio_streams: 0\n"},
     };
     for (const auto& c : cases)
     {
