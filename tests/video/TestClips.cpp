@@ -89,6 +89,7 @@ const std::map<EClip, SRecipe>& Recipes()
         {EClip::eAudioOnly, {"audio_only.mp4", Lavfi("sine=d=0.3") + QStringList{"-c:a", "aac"}}},
         {EClip::eZeroLength, {"zero.mp4", {}, {}, QByteArray("")}},
         {EClip::eJunk, {"junk.mp4", {}, {}, QByteArray(1024, 'j')}},
+        // Key frames every 5 frames, so the first half of a cut clip still decodes in part.
         {EClip::eTruncated, {"truncated.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") + QStringList{"-c:v", "libx264", "-g", "5"},
                              {}, {}, true}},
         {EClip::eFastStartHalf, {"faststart_half.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") +
