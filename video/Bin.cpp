@@ -251,6 +251,6 @@ bool CFFmpegBin::Run(const QStringList& arguments, bool wait, bool parseProgress
     if (!Start(QStringList{QStringLiteral("-nostdin")} + arguments))
         return false;
     if (wait)
-        WaitForEnd();
+        WaitForEnd(m_iTimeLimitMs);
     return true;
 }

@@ -40,6 +40,9 @@ public:
     void WaitForEnd(int limitMs = 0);
     bool IsRunning() const;
 
+    /// Runs that wait for their end are killed after this long; 0 (the default) waits without limit.
+    void SetTimeLimit(int milliseconds) { m_iTimeLimitMs = milliseconds; }
+
     bool FinishedOk() const { return m_bFinishedOk; }
     int LastFrame() const { return m_iLastFrame; }
     qint64 ProcessId() const { return m_pProcess->processId(); }
@@ -56,6 +59,7 @@ protected:
     QProcess* m_pProcess;
     IEventPump& m_pump;
     bool m_bKeepOutput = false; // the output is read after the end instead of being drained
+    int m_iTimeLimitMs = 0;
 
 private slots:
     void OnStandardOutput();
@@ -82,12 +86,6 @@ public:
     /// Runs the prober and stores its whole output in `outputPath`; true when it ended with
     /// code 0 and at least one byte was written. A run longer than the time limit is killed.
     bool Run(const QStringList& arguments, const QString& outputPath);
-
-    /// 0 (the default) waits without limit.
-    void SetTimeLimit(int milliseconds) { m_iTimeLimitMs = milliseconds; }
-
-private:
-    int m_iTimeLimitMs = 0;
 };
 
 class CFFmpegBin : public CBin

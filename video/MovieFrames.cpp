@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <cmath>
@@ -61,6 +62,9 @@ QString CMovieHandling::ExtractFrame(const QString& clip, const QString& extensi
         return {};
 
     const QString image = FrameImagePath(extension);
+    // One frame never takes long; a converter stuck on a damaged clip must not stall the caller.
+    m_converter.SetTimeLimit(m_iExtractionTimeLimitMs);
+    const auto restore = qScopeGuard([this] { m_converter.SetTimeLimit(0); });
     qint64 r = 0;
     for (int t = 0;;)
     {

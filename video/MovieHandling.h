@@ -68,6 +68,8 @@ public:
     CFFmpegBin& Converter() { return m_converter; }
     /// Prober runs other than frame counting are killed after this long (0: no limit).
     void SetProbeTimeLimit(int milliseconds) { m_iProbeTimeLimitMs = milliseconds; }
+    /// A frame extraction attempt is killed after this long (0: no limit).
+    void SetExtractionTimeLimit(int milliseconds) { m_iExtractionTimeLimitMs = milliseconds; }
 
     // ---- probing -------------------------------------------------------------------------
     QString AnswerPath(EAnswer kind, int ordinal = 0) const;
@@ -143,5 +145,6 @@ private:
     CFFprobeBin m_prober;
     CFFmpegBin m_converter;
     int m_iProbeTimeLimitMs = 60000;
+    int m_iExtractionTimeLimitMs = 60000;
     std::map<QString, SCachedAnswer> m_answers; // node-based: references stay valid
 };

@@ -20,12 +20,6 @@
 
 namespace
 {
-bool WriteText(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 // Positions ("-ss" values) of the extraction runs the spy saw.
 QStringList ExtractPositions(const CFakeTools& tools)
 {
@@ -92,7 +86,7 @@ TEST(Extraction, RetryRule)
         check.WatchFolder(TestPrivateTemp());
         {
             CMovieHandling movie;
-            ASSERT_TRUE(WriteText(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
+            ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
             tools.StartSpy();
             CLogCapture log;
             EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", c.position, c.maxReduction, true, {-1, -1})
@@ -106,11 +100,21 @@ TEST(Extraction, RetryRule)
         EXPECT_EQ(check.Violations(), QStringList());
     }
 
+    // A converter that hangs is killed at the time limit and the attempt counts as failed.
+    tools.SetFault("extract=hang");
+    {
+        CInvariantCheck check(10000);
+        CMovieHandling movie;
+        movie.SetExtractionTimeLimit(300);
+        EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 0, 1000, true, {-1, -1}).isEmpty());
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+
     // A converter that cannot be started: no attempt runs, the same limits hold.
     CFakeTools broken;
     broken.Break("ffmpeg", CFakeTools::eMISSING);
     CMovieHandling movie;
-    ASSERT_TRUE(WriteText(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
+    ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
     CLogCapture log;
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 99000, 5000, true, {-1, -1}).isEmpty());
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 1000, 5000, true, {-1, -1}).isEmpty());

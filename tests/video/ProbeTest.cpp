@@ -16,12 +16,6 @@
 
 namespace
 {
-bool WriteText(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-}
-
 std::string Text(const QString& s)
 {
     return s.toStdString();
@@ -126,8 +120,8 @@ TEST(Probe, AnswersAreReusedUntilRemoved)
         // The names hold no clip name: without a removal the second clip reads the first one's answers.
         EXPECT_EQ(movie.GetFrameSize(second), QSize(64, 36));
         // Files of other kinds or other programs stay.
-        ASSERT_TRUE(WriteText(folder.filePath("017010200_Notes.ini"), "x"));
-        ASSERT_TRUE(WriteText(folder.filePath("999999999_SrcFormat.ini"), "x"));
+        ASSERT_TRUE(WriteFile(folder.filePath("017010200_Notes.ini"), "x"));
+        ASSERT_TRUE(WriteFile(folder.filePath("999999999_SrcFormat.ini"), "x"));
         movie.RemoveIniFiles();
         EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
                   QStringList({"017010200_Notes.ini", "999999999_SrcFormat.ini"}));
@@ -220,8 +214,8 @@ TEST(Probe, HostileAnswersAreValidated)
                 text.replace(key, key == c.key ? QByteArray(c.value) : value);
             return text;
         };
-        ASSERT_TRUE(WriteText(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), fill(format)));
-        ASSERT_TRUE(WriteText(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0), fill(video)));
+        ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), fill(format)));
+        ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0), fill(video)));
         EXPECT_EQ(movie.GetFrameSize(clip), c.size);
         EXPECT_EQ(movie.GetFrameRate(clip, true), QLatin1String(c.rate));
         EXPECT_EQ(movie.GetNumFrames(clip), c.frames);

@@ -118,10 +118,7 @@ const std::map<EClip, SRecipe>& Recipes()
 bool MakeClip(const SRecipe& recipe, const QString& path)
 {
     if (recipe.arguments.isEmpty())
-    {
-        QFile file(path);
-        return file.open(QIODevice::WriteOnly) && file.write(recipe.bytes) == recipe.bytes.size();
-    }
+        return WriteFile(path, recipe.bytes);
     QStringList arguments = recipe.arguments;
     for (QString& argument : arguments)
         if (argument == "$IN")
@@ -137,6 +134,12 @@ bool MakeClip(const SRecipe& recipe, const QString& path)
     return cut;
 }
 }  // namespace
+
+bool WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 
 bool RunFfmpeg(const QStringList& arguments)
 {

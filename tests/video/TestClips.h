@@ -48,6 +48,8 @@ QString TestScratchFolder();
 /// The private temp folder of the code under test.
 QString TestPrivateTemp();
 
+/// Writes the bytes as the whole file; false on failure.
+bool WriteFile(const QString& path, const QByteArray& bytes);
 /// Runs ffmpeg with the arguments (after "-nostdin -v error -y"); false on failure.
 bool RunFfmpeg(const QStringList& arguments);
 
