@@ -47,6 +47,7 @@ TEST(Probe, MetricsOfRealClips)
         {EClip::eRate240, 0, {64, 36}, "120/1", "240/1", 24, 1, 1, 0, "", 0.10},
         {EClip::eRate1000, 0, {64, 36}, "30/1", "1000/1", 20, 1, 1, 0, "", 0.02},
         {EClip::eMatroska, 0, {64, 36}, "30000/1001", "30000/1001", 9, 1, 1, 1, "aac", 0.32},
+        {EClip::eMatroskaAsMp4, 0, {64, 36}, "30000/1001", "30000/1001", 9, 1, 1, 1, "aac", 0.32},
         {EClip::eWmv, 0, {64, 36}, "25/1", "25/1", 10, 1, 1, 1, "wmav2", 0.49}, // with the format's preroll
         {EClip::eOddLosslessRotated, 0, {17, 33}, "25/1", "25/1", 5, 1, 1, 0, "", 0.20},
         {EClip::eFastStartHalf, 0, {64, 36}, "25/1", "25/1", 50, 1, 1, 0, "", 2.0},
@@ -77,6 +78,9 @@ TEST(Probe, MetricsOfRealClips)
             EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_AUDIO), c.audio);
             EXPECT_NEAR(movie.GetDuration(clip), c.duration, 0.03);
             EXPECT_EQ(CMovieHandling::NeedsConversion({clip}), c.clip == EClip::eWmv);
+            // A frame comes out exactly when there is a picture of known size in a clip of known length.
+            EXPECT_EQ(movie.ExtractFrame(clip, "bmp", 0, 1000, true, {-1, -1}).isEmpty(),
+                      c.size.width() < 1 || c.duration < 0);
             const QStringList codecs = QString::fromLatin1(c.audioCodecs).split(',', Qt::SkipEmptyParts);
             for (int i = 0; i <= c.audio; ++i) // every audio ordinal, and one past the last
                 EXPECT_EQ(movie.GetAudioCodecName(clip, i), codecs.value(i)) << i;

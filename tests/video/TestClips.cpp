@@ -85,6 +85,7 @@ const std::map<EClip, SRecipe>& Recipes()
         {EClip::eRate240, {"rate240.mp4", Lavfi("testsrc2=s=64x36:r=240:d=0.1") + QStringList{"-c:v", "libx264"}}},
         {EClip::eRate1000, {"rate1000.mp4", Lavfi("testsrc2=s=64x36:r=1000:d=0.02") + QStringList{"-c:v", "libx264"}}},
         {EClip::eMatroska, {"plain.mkv", {"-i", "$IN", "-c", "copy"}, EClip::ePlain}},
+        {EClip::eMatroskaAsMp4, {"matroska.mp4", {"-i", "$IN", "-c", "copy", "-f", "matroska"}, EClip::ePlain}},
         {EClip::eWmv, {"clip.wmv", Lavfi(v25) + Lavfi("sine=d=0.4") + QStringList{"-c:v", "wmv2", "-c:a", "wmav2"}}},
         {EClip::eAudioOnly, {"audio_only.mp4", Lavfi("sine=d=0.3") + QStringList{"-c:a", "aac"}}},
         {EClip::eZeroLength, {"zero.mp4", {}, {}, QByteArray("")}},

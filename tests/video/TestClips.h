@@ -26,6 +26,7 @@ enum class EClip
     eRate240,        // 240 fps
     eRate1000,       // 1000 fps
     eMatroska,       // ePlain re-muxed into Matroska: no frame count in the container
+    eMatroskaAsMp4,  // the same, named .mp4
     eWmv,            // WMV video + WMA audio
     eAudioOnly,      // AAC only, in .mp4
     eZeroLength,     // empty file named .mp4
