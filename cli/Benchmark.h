@@ -26,5 +26,11 @@ struct SBenchmark
     BenchPrepare prepare;
 };
 
+/// An extra line printed after the timing line, made from the median step time (for example a
+/// rate); a benchmark's prepare step may set one.
+using BenchSummary = std::function<QString(double medianMs)>;
+void SetBenchSummary(BenchSummary summary);
+
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
+std::span<const SBenchmark> VideoBenchmarks();

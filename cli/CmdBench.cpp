@@ -12,10 +12,12 @@
 
 namespace
 {
+BenchSummary g_summary;
+
 std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
-    for (const auto& family : {CoreBenchmarks()})
+    for (const auto& family : {CoreBenchmarks(), VideoBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -64,6 +66,11 @@ bool ParseOptions(const QStringList& args, QString& name, SBenchOptions& options
     return true;
 }
 }  // namespace
+
+void SetBenchSummary(BenchSummary summary)
+{
+    g_summary = std::move(summary);
+}
 
 int RunBench(const QStringList& args)
 {
@@ -118,5 +125,7 @@ int RunBench(const QStringList& args)
                  .arg(median, 0, 'f', 3)
                  .arg(times.front(), 0, 'f', 3)
                  .arg(times.back(), 0, 'f', 3));
+    if (g_summary)
+        CliPrint(g_summary(median));
     return 0;
 }

@@ -4,11 +4,15 @@
 #include <cstdio>
 
 int RunBench(const QStringList& args);
+int RunFrame(const QStringList& args);
+int RunProbe(const QStringList& args);
 
 namespace
 {
 const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
+    {"probe", "probe CLIP", RunProbe},
+    {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
 };
 }  // namespace
 

@@ -6,9 +6,13 @@
 #include <QDir>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
@@ -48,8 +52,21 @@ int main(int argc, char** argv)
     for (const SCliCommand& command : CliCommands())
         if (name == QLatin1String(command.name))
         {
+            // The engine announces its settings on standard output while it starts; those lines
+            // would be mixed into the command's own output (such as probe's key lines).
+            std::fflush(stdout);
+            const int savedOut = dup(STDOUT_FILENO);
+            const int nullOut = open("/dev/null", O_WRONLY | O_CLOEXEC);
+            if (savedOut >= 0 && nullOut >= 0)
+                dup2(nullOut, STDOUT_FILENO);
             MP_UI_InitEngine(QFile::encodeName(QCoreApplication::applicationDirPath() + "/textures/").toStdString(),
                              QThread::idealThreadCount(), 0, 0);
+            std::fflush(stdout);
+            if (savedOut >= 0 && nullOut >= 0)
+                dup2(savedOut, STDOUT_FILENO);
+            for (int fd : {savedOut, nullOut})
+                if (fd >= 0)
+                    close(fd);
             MP_UI_SetCalcMode(MP_CALCMODE_CPU);
             MP_UI_SetMaxMemAllocSize(MP_CALCMODE_CPU, 1073741824.0);
             MP_UI_SetCalcForceMode(MP_CALCMODE_CPU);

@@ -1,0 +1,43 @@
+// vantrope-cli probe CLIP: the clip's metrics as the program sees them, one "key: value" a line.
+#include "cli/Command.h"
+#include "cli/VideoClip.h"
+#include "video/MovieHandling.h"
+
+int RunProbe(const QStringList& args)
+{
+    if (args.size() != 1 || args[0].startsWith("--"))
+    {
+        CliError("usage: probe CLIP");
+        return 2;
+    }
+    const QString& clip = args[0];
+    CMovieHandling movie;
+    if (!CheckClipAndTools(clip, movie, false))
+        return 1;
+    if (movie.QueryFormat(clip) != 0)
+    {
+        CliError(QStringLiteral("cannot probe '%1': not a media file ffprobe understands").arg(clip));
+        return 1;
+    }
+    const QSize size = movie.GetFrameSize(clip);
+    const int audioStreams = movie.CountStreams(clip, CMovieHandling::eSK_AUDIO);
+    const int main = movie.MainVideoStream(clip);
+    CliPrint(QStringLiteral("main_stream: %1").arg(main));
+    CliPrint(QStringLiteral("width: %1").arg(size.width()));
+    CliPrint(QStringLiteral("height: %1").arg(size.height()));
+    CliPrint(QStringLiteral("frame_rate: %1").arg(movie.GetFrameRate(clip, true)));
+    CliPrint(QStringLiteral("duration: %1").arg(movie.GetDuration(clip), 0, 'g', 10));
+    CliPrint(QStringLiteral("frames: %1").arg(main >= 0 ? movie.GetNumFrames(clip) : -1));
+    CliPrint(QStringLiteral("video_streams: %1").arg(movie.CountStreams(clip, CMovieHandling::eSK_VIDEO)));
+    CliPrint(QStringLiteral("main_video_streams: %1").arg(movie.CountStreams(clip, CMovieHandling::eSK_MAIN_VIDEO)));
+    CliPrint(QStringLiteral("audio_streams: %1").arg(audioStreams));
+    for (int i = 0; i < audioStreams; ++i)
+        CliPrint(QStringLiteral("audio_codec_%1: %2").arg(i).arg(movie.GetAudioCodecName(clip, i)));
+    movie.RemoveIniFiles();
+    if (main < 0)
+    {
+        CliError(QStringLiteral("'%1' holds no video stream").arg(clip));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,391 @@
+// Frame extraction with its retry rule, hostile clip names, and the read pipe.
+#include "tests/support/FakeTools.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/LogCapture.h"
+#include "tests/video/TestClips.h"
+#include "video/MovieHandling.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <sys/stat.h>
+
+namespace
+{
+// Positions ("-ss" values) of the extraction runs the spy saw.
+QStringList ExtractPositions(const CFakeTools& tools)
+{
+    QStringList positions;
+    for (const auto& run : tools.Runs())
+        if (run.strStage == "extract")
+            positions << run.arguments.value(run.arguments.indexOf("-ss") + 1);
+    return positions;
+}
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+// Reads every frame of `clip` through the read pipe; the frames' bytes, one after another.
+std::vector<unsigned char> ReadAllFrames(CMovieHandling& movie, const QString& clip, QSize& size, int& frames)
+{
+    size = movie.GetFrameSize(clip);
+    frames = 0;
+    std::vector<unsigned char> all;
+    std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, movie.GetFrameRate(clip, true), false);
+    if (!pipe || size.width() < 1)
+        return all;
+    Helper::CRGB24Buffer frame;
+    frame.Create(size, Helper::eCP_NO_CLEAR);
+    while (movie.ReadFrame(*pipe, frame))
+    {
+        all.insert(all.end(), frame.GetData(), frame.GetData() + CMovieHandling::FrameBytes(size));
+        ++frames;
+    }
+    return all;
+}
+}  // namespace
+
+TEST(Extraction, RetryRule)
+{
+    const QByteArray longClip = "[streams.stream.0]\ncodec_type=video\n[format]\nnb_streams=1\nduration=100.0\n";
+    const struct
+    {
+        qint64 position, maxReduction;
+        QStringList attempts;
+        const char* lastLine;
+    } cases[] = {
+        // At 0 nothing can be taken back: one try.
+        {0, 1000, {"00:00:00.000"}, "Extraction has been aborted."},
+        // In the last tenth a seek may land past the end: three tries, 500 ms apart.
+        {99000, 5000, {"00:01:39.000", "00:01:38.500", "00:01:38.000"}, "Time reduced: 1500 ms"},
+        // Earlier on, stepping back would not help.
+        {50000, 5000, {"00:00:50.000"}, "Extraction at position 50000 of 100000 ms Doesn't work -> Stop immediately."},
+        // The reduction may not exceed the largest one allowed.
+        {99500, 400, {"00:01:39.500", "00:01:39.000"}, "Extraction has been aborted."},
+    };
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    tools.SetFault("extract=exit1");
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.position);
+        CInvariantCheck check(20000);
+        check.WatchFolder(TestPrivateTemp());
+        {
+            CMovieHandling movie;
+            ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
+            tools.StartSpy();
+            CLogCapture log;
+            EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", c.position, c.maxReduction, true, {-1, -1})
+                            .isEmpty());
+            EXPECT_EQ(ExtractPositions(tools), c.attempts);
+            EXPECT_NE(log.Text().rfind(std::string("CMovieHandling::ExtractFrame() -> ") + c.lastLine), std::string::npos)
+                << log.Text();
+            EXPECT_EQ(Count(log.Text(), "Image couldn't be extracted."), size_t(c.attempts.size()));
+            movie.RemoveIniFiles();
+        }
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+
+    // A converter that hangs is killed at the time limit and the attempt counts as failed.
+    tools.SetFault("extract=hang");
+    {
+        CInvariantCheck check(10000);
+        CMovieHandling movie;
+        movie.SetExtractionTimeLimit(300);
+        EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 0, 1000, true, {-1, -1}).isEmpty());
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+
+    // A converter that cannot be started: no attempt runs, the same limits hold.
+    CFakeTools broken;
+    broken.Break("ffmpeg", CFakeTools::eMISSING);
+    CMovieHandling movie;
+    ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
+    CLogCapture log;
+    EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 99000, 5000, true, {-1, -1}).isEmpty());
+    EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 1000, 5000, true, {-1, -1}).isEmpty());
+    EXPECT_EQ(Count(log.Text(), "-> Try "), 0u);
+    EXPECT_EQ(Count(log.Text(), "Stop immediately."), 1u);
+}
+
+TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
+{
+    const QString clip = TestClip(EClip::eTwoSeconds);
+    CFakeTools tools; // the real programs behind a spy
+    ASSERT_TRUE(tools.IsValid());
+    tools.StartSpy();
+    CInvariantCheck check(30000);
+    check.WatchFile(clip);
+    check.WatchFolder(TestPrivateTemp());
+    {
+        CMovieHandling movie;
+        CLogCapture log;
+        const struct
+        {
+            qint64 position;
+            QSize request, expected;
+            const char* extension;
+            int tries;
+        } cases[] = {
+            {0, {-1, -1}, {64, 36}, "bmp", 1},
+            {1000, {32, 18}, {32, 18}, "bmp", 1},
+            {1990, {-1, -1}, {64, 36}, "bmp", 2}, // past the last frame: found 500 ms earlier
+        };
+        for (const auto& c : cases)
+        {
+            SCOPED_TRACE(c.position);
+            log.Clear();
+            const QString image = movie.ExtractFrame(clip, c.extension, c.position, 5000, true, c.request);
+            ASSERT_EQ(image, movie.FrameImagePath(c.extension));
+            QSize size;
+            EXPECT_FALSE(ReadBmpRgb(image, size).empty());
+            EXPECT_EQ(size, c.expected);
+            EXPECT_EQ(Count(log.Text(), "-> Try "), size_t(c.tries));
+            const QStringList arguments = tools.Runs().last().arguments;
+            EXPECT_EQ(arguments.contains("-vf"), c.request.width() > 0);
+            if (c.request.width() > 0)
+            {
+                EXPECT_EQ(arguments.value(arguments.indexOf("-vf") + 1),
+                          QStringLiteral("scale=%1:%2").arg(c.request.width()).arg(c.request.height()));
+            }
+            EXPECT_EQ(arguments.mid(0, 4), QStringList({"-nostdin", "-threads", "1", "-accurate_seek"}));
+            QFile::remove(image);
+        }
+        // Nothing to take from: the end of a short clip with no time to step back into.
+        EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "bmp", 290, 5000, true, {-1, -1}).isEmpty());
+        EXPECT_FALSE(QFile::exists(movie.FrameImagePath("bmp")));
+        // Unusable extensions never reach the converter.
+        for (const char* extension : {"", "jpg/../../x", "b m p"})
+            EXPECT_TRUE(movie.ExtractFrame(clip, extension, 0, 1000, true, {-1, -1}).isEmpty()) << extension;
+        movie.RemoveIniFiles();
+    }
+    EXPECT_EQ(check.Violations(), QStringList());
+}
+
+TEST(Extraction, HostileNamesReachTheProgramsIntact)
+{
+    const QString folder = TestScratchFolder() + "/hostile";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString saved = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(folder)); // a name that ran a command would leave "pwned" here
+    const QStringList names = {
+        "-y.mp4", "-i.mp4", "$(touch pwned).mp4", "`touch pwned`.mp4", "a'b\"c.mp4", "x;touch pwned;.mp4",
+        "new\nline.mp4", "concat:a.mp4|b.mp4", "http:x.mp4", "file:x.mp4", QString(251, 'n') + ".mp4",
+    };
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    for (const QString& name : names)
+    {
+        SCOPED_TRACE(name.left(40).toStdString());
+        ASSERT_TRUE(QFile::copy(TestClip(EClip::ePlain), name));
+        const QString absolute = folder + "/" + name;
+        tools.StartSpy();
+        CInvariantCheck check(30000);
+        {
+            CMovieHandling movie;
+            EXPECT_EQ(movie.GetFrameSize(name), QSize(64, 36));
+            const QString image = movie.ExtractFrame(name, "bmp", 0, 1000, true, {-1, -1});
+            EXPECT_FALSE(image.isEmpty());
+            QFile::remove(image);
+            QSize size;
+            int frames = 0;
+            ReadAllFrames(movie, name, size, frames);
+            EXPECT_EQ(frames, 9);
+            movie.RemoveIniFiles();
+        }
+        const QList<CFakeTools::SRun> runs = tools.Runs();
+        EXPECT_GE(runs.size(), 3);
+        for (const auto& run : runs)
+        {
+            // The clip is exactly one argument, absolute, following "-i" for the converter and
+            // last for the prober.
+            EXPECT_EQ(run.arguments.count(absolute), 1) << run.strStage.toStdString();
+            const QString before = run.arguments.value(run.arguments.indexOf(absolute) - 1);
+            EXPECT_TRUE(run.strTool == "ffprobe" ? run.arguments.last() == absolute : before == "-i");
+        }
+        EXPECT_EQ(check.Violations(), QStringList());
+        QFile::remove(name);
+    }
+    EXPECT_EQ(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    QDir::setCurrent(saved);
+}
+
+TEST(ReadPipe, FullHdFramesMatchExtractedFrames)
+{
+    const QString clip = TestClip(EClip::eFullHd);
+    CInvariantCheck check(60000);
+    check.WatchFolder(TestPrivateTemp());
+    {
+        CMovieHandling movie;
+        CLogCapture log;
+        QSize size;
+        int frames = 0;
+        const std::vector<unsigned char> all = ReadAllFrames(movie, clip, size, frames);
+        ASSERT_EQ(size, QSize(1920, 1080));
+        EXPECT_EQ(CMovieHandling::FrameBytes(size), 6220800);
+        EXPECT_EQ(frames, movie.GetNumFrames(clip));
+        EXPECT_EQ(frames, 5);
+        EXPECT_NE(log.Text().find("CMovieHandling::ProcessVideo() -> Read aborted -> (0 bytes of 6220800 bytes)"),
+                  std::string::npos);
+        EXPECT_NE(log.Text().find("CMovieHandling::ProcessVideo() -> errno: 0"), std::string::npos);
+
+        // Frame 2 of the pipe against the converter's own still of the same moment (40 ms per frame).
+        const QString image = movie.ExtractFrame(clip, "bmp", 80, 1000, true, {-1, -1});
+        QSize stillSize;
+        const std::vector<unsigned char> still = ReadBmpRgb(image, stillSize);
+        QFile::remove(image);
+        ASSERT_EQ(stillSize, size);
+        const unsigned char* piped = all.data() + 2 * CMovieHandling::FrameBytes(size);
+        int maxDiff = 0;
+        for (size_t i = 0; i < still.size(); ++i)
+            maxDiff = std::max(maxDiff, std::abs(int(still[i]) - int(piped[i])));
+        EXPECT_LE(maxDiff, 2);
+        movie.RemoveIniFiles();
+    }
+    EXPECT_EQ(check.Violations(), QStringList());
+}
+
+TEST(ReadPipe, OddAndTurnedFramesAreWholeRows)
+{
+    const std::pair<EClip, QSize> cases[] = {
+        {EClip::eOddLossless, {33, 17}}, {EClip::eOddLosslessRotated, {17, 33}}, {EClip::eTiny, {1, 1}}};
+    for (const auto& [kind, expected] : cases)
+    {
+        const QString clip = TestClip(kind);
+        SCOPED_TRACE(clip.toStdString());
+        CMovieHandling movie;
+        QSize size;
+        int frames = 0;
+        const std::vector<unsigned char> all = ReadAllFrames(movie, clip, size, frames);
+        EXPECT_EQ(frames, 5);
+        EXPECT_EQ(size, expected);
+        const QString image = movie.ExtractFrame(clip, "bmp", 120, 1000, true, {-1, -1}); // frame 3
+        QSize stillSize;
+        const std::vector<unsigned char> still = ReadBmpRgb(image, stillSize);
+        QFile::remove(image);
+        ASSERT_EQ(stillSize, size);
+        ASSERT_EQ(all.size(), size_t(5 * CMovieHandling::FrameBytes(size)));
+        const unsigned char* piped = all.data() + 3 * CMovieHandling::FrameBytes(size);
+        EXPECT_EQ(std::memcmp(still.data(), piped, still.size()), 0);
+        movie.RemoveIniFiles();
+    }
+}
+
+TEST(ReadPipe, EndsAtTheRealEndOfACutClip)
+{
+    // The index promises 50 frames; the file holds about half of them.
+    const QString clip = TestClip(EClip::eFastStartHalf);
+    CInvariantCheck check(20000);
+    CMovieHandling movie;
+    QSize size;
+    int frames = 0;
+    ReadAllFrames(movie, clip, size, frames);
+    EXPECT_EQ(movie.GetNumFrames(clip), 50);
+    EXPECT_GT(frames, 5);
+    EXPECT_LT(frames, 40);
+    EXPECT_EQ(check.Violations(), QStringList());
+}
+
+TEST(ReadPipe, DecoderFaultsEndTheStream)
+{
+    const QString clip = TestClip(EClip::ePlain);
+    const struct
+    {
+        const char* fault;
+        int frames;
+        int error;
+    } cases[] = {
+        {"", 9, 0},
+        {"decoder=stderr-flood", 9, 0},
+        {"decoder=exit1-after:3", 3, 0},
+        {"decoder=truncated:4", 4, 0},
+        {"decoder=kill-after:2", 2, 0},
+        {"decoder=segv", 0, 0},
+        {"decoder=exit1", 0, 0},
+        {"decoder=hang", 0, ETIMEDOUT}, // nothing comes: the stall limit ends the wait
+    };
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.fault);
+        CInvariantCheck check(20000);
+        check.WatchFile(clip);
+        CMovieHandling movie;
+        const QSize size = movie.GetFrameSize(clip);
+        tools.SetFault(c.fault);
+        std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, "30000/1001", false);
+        ASSERT_TRUE(pipe);
+        pipe->SetStallLimit(c.error == ETIMEDOUT ? 500 : 20000); // a loaded machine may start slowly
+        Helper::CRGB24Buffer frame;
+        frame.Create(size, Helper::eCP_NO_CLEAR);
+        int frames = 0;
+        while (movie.ReadFrame(*pipe, frame))
+            ++frames;
+        EXPECT_EQ(frames, c.frames);
+        EXPECT_EQ(pipe->LastError(), c.error) << std::strerror(pipe->LastError());
+        pipe->Close();
+        // Error output is drained throughout; its last part is kept.
+        EXPECT_EQ(pipe->ErrorTail(), std::strcmp(c.fault, "decoder=stderr-flood") ? QByteArray() : QByteArray(8192, 'x'));
+        tools.SetFault("");
+        movie.RemoveIniFiles();
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+}
+
+TEST(ReadPipe, CommandLineAndRefusals)
+{
+    const QString clip = TestClip(EClip::eRate240);
+    CMovieHandling movie;
+    CLogCapture log;
+    const QString rate = movie.GetFrameRate(clip, true);
+    ASSERT_EQ(rate, "120/1");
+    std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, rate, true);
+    ASSERT_TRUE(pipe);
+    const QString expected = QStringLiteral("CMovieHandling::OpenPipe() -> \"%1\" -threads %2 -v quiet -i \"%3\" -f "
+                                            "image2pipe -r 120/1 -vcodec rawvideo -pix_fmt rgb24 -")
+                                 .arg(movie.Converter().ExecutablePath())
+                                 .arg(QThread::idealThreadCount())
+                                 .arg(clip);
+    EXPECT_NE(log.Text().find(expected.toStdString()), std::string::npos) << log.Text();
+    EXPECT_NE(log.Text().find("CMovieHandling::OpenPipe() -> File position: 0"), std::string::npos);
+    EXPECT_NE(log.Text().find("CMovieHandling::OpenReadPipe(): 0x"), std::string::npos);
+    // Resampled from 240 to 120 fps: about half the 24 frames of the 0.1 s clip (the rate
+    // conversion may add one at either end).
+    Helper::CRGB24Buffer frame;
+    frame.Create(movie.GetFrameSize(clip), Helper::eCP_NO_CLEAR);
+    int frames = 0;
+    while (movie.ReadFrame(*pipe, frame))
+        ++frames;
+    EXPECT_GE(frames, 12);
+    EXPECT_LE(frames, 14);
+    pipe.reset();
+
+    const QString fifo = TestScratchFolder() + "/pipe.mp4";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    log.Clear();
+    EXPECT_FALSE(movie.OpenReadPipe(clip, "", false));
+    EXPECT_FALSE(movie.OpenReadPipe(fifo, rate, false));
+    {
+        CFakeTools tools;
+        tools.Break("ffmpeg", CFakeTools::eMISSING);
+        EXPECT_FALSE(movie.OpenReadPipe(clip, rate, false));
+    }
+    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 3u);
+    QFile::remove(fifo);
+    EXPECT_EQ(CInvariantCheck::LiveChildren(), QStringList());
+}
