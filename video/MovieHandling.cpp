@@ -2,6 +2,7 @@
 
 #include "core/AppLog.h"
 #include "core/Paths.h"
+#include "video/EventPump.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -25,7 +26,8 @@ bool CMovieHandling::SSrcDesc::IsValid() const
 }
 
 CMovieHandling::CMovieHandling(QObject* parent, const QString& programId, IEventPump* pump)
-    : QObject(parent), m_strProgramId(programId), m_prober(nullptr, pump), m_converter(nullptr, pump)
+    : QObject(parent), m_strProgramId(programId), m_prober(nullptr, pump), m_converter(nullptr, pump),
+      m_pump(pump ? *pump : DefaultEventPump())
 {
     AppLog("CMovieHandling::CMovieHandling() -> ProgrammID: " + m_strProgramId);
     // Each object keeps its answers apart: the file names carry no clip name, so two programs

@@ -8,15 +8,21 @@
 #include "video/PipeStream.h"
 #include "video/ProbeAnswer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QObject>
 #include <QSize>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <functional>
 #include <map>
 #include <memory>
 
 class IEventPump;
+class IJobProgressView;
+class IUserPrompt;
+class QSettings;
 
 class CMovieHandling : public QObject
 {
@@ -30,6 +36,95 @@ public:
         /// A regular file exists at the path; logs the failure otherwise.
         bool IsValid() const;
     };
+
+    enum ECodec
+    {
+        eCODEC0 = 0, // H.264 in an MP4 file
+        eCODEC1 = 1, // uncompressed RGBA in an AVI file
+    };
+    enum EQuality
+    {
+        eLOWEST = 0,
+        eLOW = 1,
+        eNORMAL = 2,
+        eBETTER = 3,
+        eBEST = 4,
+    };
+    enum EArtefact
+    {
+        eUNCHANGED = 0,
+        eSLIGHT = 1,
+        eSTRONG = 2,
+        eINTENSIVE = 3,
+        eMAXIMAL = 4,
+    };
+
+    /// Where and how a job writes its result.
+    struct SDstDesc
+    {
+        ECodec m_eCodec = eCODEC0;
+        EQuality m_eQuality = eNORMAL;
+        EArtefact m_eArtefact = eUNCHANGED;
+        bool m_bCopyMetadata = true;
+        bool m_bCopyAudio = true;
+        bool m_bFlipX = false;
+        bool m_bFlipY = false;
+        QString m_strPath;                  // without extension
+        QSize m_iResolution = QSize(-2, -2); // a component below 1: the source's size
+
+        /// Stores the codec and resets the quality to eNORMAL.
+        void SetCodec(ECodec codec);
+        void SetQuality(EQuality quality) { m_eQuality = quality; }
+        void SetArtefact(EArtefact artefact) { m_eArtefact = artefact; }
+        /// Stores the path without its extension (from the last "." unless that is the first character).
+        void SetPath(const QString& path);
+        /// The text before the last "/" when there is one at position 1 or later, else empty.
+        QString Folder() const;
+        /// Stores each component reduced to a multiple of the video resolution modulo.
+        void SetResolution(int width, int height);
+        /// The path is not empty; logs the failure otherwise.
+        bool IsValid() const;
+        /// "mp4" or "avi".
+        QString Extension() const { return CodecExtension(m_eCodec); }
+        /// m_strPath + "." + the codec's extension.
+        QString DestinationFile() const { return m_strPath + "." + Extension(); }
+
+        /// Group "DstDesc": enumerators by name, flags as booleans, the path and the size.
+        void Save(QSettings& settings) const;
+        /// Resets every field, then reads each key with the current value as default.
+        void Load(QSettings& settings);
+
+        static QString CodecExtension(ECodec codec);
+        static QString CodecName(ECodec codec);
+        bool operator==(const SDstDesc&) const = default;
+    };
+
+    /// A source paired with a copy of a destination; an empty source path marks no job.
+    struct SJob
+    {
+        SSrcDesc m_src;
+        SDstDesc m_dst;
+        bool IsEmpty() const { return m_src.m_strPath.isEmpty(); }
+    };
+
+    /// Progress categories of an export.
+    enum ECategory
+    {
+        CATEGORY_VIDEOCONVERT = 39,
+        CATEGORY_VIDEOPROCESS = 40,
+        CATEGORY_VIDEOAUDIO = 41,
+        CATEGORY_VIDEOCOUNT = 42,
+        CATEGORY_VIDEOFINALISE = 43,
+    };
+
+    /// The grade of one frame: the decoded source frame (packed 8-bit RGB) in, the frame to
+    /// encode (packed 8-bit RGB of the destination size) out. `frame` counts from 0. False
+    /// stops the export as failed.
+    using FrameCallback = std::function<bool(const Helper::CRGB24Buffer& source, Helper::CRGB24Buffer& destination,
+                                             int frame)>;
+
+    /// "-crf" value of a codec and quality, -1 for a pair outside the table.
+    static int QualityParameter(ECodec codec, EQuality quality);
 
     enum EStreamKind
     {
@@ -65,6 +160,19 @@ public:
     const QString& TempError() const { return m_strTempError; }
 
     CFFprobeBin& Prober() { return m_prober; }
+    /// Questions and error messages of the jobs; without one every question is answered "Ja"
+    /// and errors are only logged.
+    void SetPrompt(IUserPrompt* prompt) { m_pPrompt = prompt; }
+    /// The progress window of a running job (may be null).
+    void SetProgressView(IJobProgressView* view) { m_pProgressView = view; }
+    /// The grade each exported frame goes through; without one frames are copied (cropped or
+    /// scaled to the destination size).
+    void SetFrameCallback(FrameCallback callback) { m_frameCallback = std::move(callback); }
+    /// Longest wait for one frame to move through either pipe (default 60 s).
+    void SetPipeStallLimit(int milliseconds) { m_iPipeStallLimitMs = milliseconds; }
+    /// Longest run of one audio or finalisation step (default one hour); a conversion is ended
+    /// when its frame counter stands still for the pipe stall limit.
+    void SetStepTimeLimit(int milliseconds) { m_iStepTimeLimitMs = milliseconds; }
     CFFmpegBin& Converter() { return m_converter; }
     /// Prober runs other than frame counting are killed after this long (0: no limit).
     void SetProbeTimeLimit(int milliseconds) { m_iProbeTimeLimitMs = milliseconds; }
@@ -102,6 +210,61 @@ public:
     /// a ÷ b of a text "a/b" with a ≥ 0 and b > 0, else -1.
     static float RationalValue(const QString& text);
 
+    // ---- jobs ----------------------------------------------------------------------------
+    /// Opens a job; an empty job when one is open already.
+    SJob OpenJob(const QString& sourcePath, const SDstDesc& destination);
+    void CloseJob();
+    bool IsJobOpen() const { return m_bJobOpen; }
+    /// Deletes the intermediate files of the working folder.
+    void RemoveTmpFiles();
+    /// Either runner or pipe child is running.
+    bool IsRunning() const;
+    /// 0 success, 2 failure, 3 aborted or declined.
+    int ProcessJob(const SJob& job);
+    bool IsAborted() const { return m_bAborted.load(); }
+    /// The folder of the destination while a job is open.
+    const QString& WorkingFolder() const { return m_strWorkingFolder; }
+    QString IntermediatePath(const QString& stem, const QString& extension) const;
+    QString ConvertedMoviePath() const { return IntermediatePath("_Tmp_ConvertedMovie", "mp4"); }
+    QString VideoStreamPath(const SJob& job) const;
+    QString AudioStreamPath(const SJob& job, int ordinal);
+    QString RawMoviePath(const SJob& job) const;
+    /// The converted copy when it exists, else the source.
+    QString InputClip(const SJob& job) const;
+
+    /// (-1, -1) for an invalid job; the requested resolution, else the source frame size.
+    QSize DstFrameSize(const SJob& job);
+    QSize SrcFrameSize(const SJob& job);
+    QString SrcFrameRate(const SJob& job, bool limit);
+    double SrcDuration(const SJob& job);
+    /// The source stream's codec when it is aac, mp3, ac3 or dts, "aac" for any other known
+    /// codec, empty for an unknown stream.
+    QString TargetAudioCodec(const SJob& job, int ordinal);
+    /// Extracts a frame of the source (never of a converted copy) while the system is kept awake.
+    QString ExtractSrcFrame(const SJob& job, const QString& extension, qint64 positionMs, qint64 maxReductionMs,
+                            bool accurate, const QSize& size);
+    std::unique_ptr<CPipeStream> OpenReadPipe(const SJob& job, const QString& frameRate, bool resample);
+    /// The encoder command; an empty program when the pipe must not be opened.
+    SToolCommand WritePipeCommand(const SJob& job, const QString& frameRate, const QSize& size);
+    std::unique_ptr<CPipeStream> OpenWritePipe(const SJob& job, const QString& frameRate, const QSize& size);
+
+    // The steps of a job: 0 done, 1 not needed, 2 failed (the conversion also 3, aborted).
+    int ConvertVideo(const SJob& job);
+    int ProcessVideo(const SJob& job);
+    int ProcessAudio(const SJob& job);
+    /// The number of audio streams extracted.
+    int ExtractAudio(const SJob& job);
+    bool CombineVideoAudio(const SJob& job);
+    int ProcessMetadata(const SJob& job);
+
+    /// Sets the aborted flag and kills every child of the job at once (no question).
+    void Abort();
+
+public slots:
+    /// Asks whether to stop the export; "Ja" aborts.
+    void OnAbort();
+
+public:
     // ---- frames --------------------------------------------------------------------------
     QString FrameImagePath(const QString& extension) const;
     /// The converter's arguments for one extraction attempt.
@@ -125,6 +288,17 @@ public:
     static qint64 FrameBytes(const QSize& size);
 
 private:
+    void ShowError(const QString& code);
+    void SetProgressText(const QString& text);
+    void KillAll();
+    bool RunConverter(const QStringList& arguments);
+    /// The frame count the container of the encoded stream declares, -1 when unknown.
+    int EncodedFrames(const QString& videoStream);
+    /// Reads, grades and writes frames on three threads; returns the frames written, with
+    /// `failed` set when a write or a grade failed.
+    int VideoLoop(CPipeStream& reader, CPipeStream& writer, Helper::CRGB24Buffer (&source)[2],
+                  Helper::CRGB24Buffer (&destination)[2], int expected, bool& failed);
+
     struct SCachedAnswer
     {
         qint64 iSize = -1;
@@ -147,4 +321,17 @@ private:
     int m_iProbeTimeLimitMs = 60000;
     int m_iExtractionTimeLimitMs = 60000;
     std::map<QString, SCachedAnswer> m_answers; // node-based: references stay valid
+
+    IEventPump& m_pump;
+    IUserPrompt* m_pPrompt = nullptr;
+    IJobProgressView* m_pProgressView = nullptr;
+    FrameCallback m_frameCallback;
+    std::atomic<bool> m_bAborted{false};
+    bool m_bJobOpen = false;
+    bool m_bProcessing = false;
+    QString m_strWorkingFolder;
+    int m_iPipeStallLimitMs = 60000;
+    int m_iStepTimeLimitMs = 3600000;
+    // The pipe children of a running video pass, so an abort can end them at once.
+    std::atomic<pid_t> m_readPid{-1}, m_writePid{-1};
 };

@@ -223,6 +223,19 @@ bool CPipeStream::Flush()
     return m_fd >= 0 && !m_bFailed;
 }
 
+void CPipeStream::CloseOurEnd()
+{
+    CloseFd(m_fd);
+}
+
+bool CPipeStream::HasEnded() const
+{
+    if (m_pid < 0)
+        return true;
+    siginfo_t info = {};
+    return waitid(P_PID, id_t(m_pid), &info, WEXITED | WNOHANG | WNOWAIT) != 0 || info.si_pid == m_pid;
+}
+
 int CPipeStream::Close()
 {
     if (m_pid < 0)

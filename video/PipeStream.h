@@ -41,6 +41,11 @@ public:
     /// limit); returns its wait status, or -1 when it had already been closed.
     int Close();
 
+    /// Closes our end only: a writing child sees the end of its input. Close() still waits.
+    void CloseOurEnd();
+    /// True once the child has ended (its status stays for Close()).
+    bool HasEnded() const;
+
     /// errno of the last failed transfer (ETIMEDOUT for a stall), 0 when none failed.
     int LastError() const { return m_iErrno; }
     /// Bytes transferred so far.

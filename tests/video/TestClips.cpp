@@ -63,6 +63,16 @@ struct SRecipe
     bool cutHalf = false;
 };
 
+QStringList NineAudio()
+{
+    QStringList arguments = Lavfi("testsrc2=s=64x36:r=25:d=0.4");
+    for (int i = 0; i < 9; ++i)
+        arguments += Lavfi(QStringLiteral("sine=f=%1:d=0.4").arg(300 + 100 * i).toLatin1().constData());
+    for (int i = 0; i <= 9; ++i)
+        arguments << "-map" << QString::number(i);
+    return arguments << "-c:v" << "libx264" << "-c:a" << "aac";
+}
+
 const std::map<EClip, SRecipe>& Recipes()
 {
     const char* v25 = "testsrc2=s=64x36:r=25:d=0.4";
@@ -111,6 +121,12 @@ const std::map<EClip, SRecipe>& Recipes()
                                                      QStringList{"-map", "0", "-map", "1", "-map", "2", "-map", "3",
                                                                  "-c:v", "libx264", "-c:a:0", "aac", "-c:a:1",
                                                                  "libmp3lame", "-c:a:2", "ac3"}}},
+        {EClip::eTitled, {"titled.mp4", Lavfi("testsrc2=s=64x36:r=25:d=2") + Lavfi("sine=d=2") +
+                                            QStringList{"-c:v", "libx264", "-c:a", "aac", "-shortest", "-metadata",
+                                                        "title=Vantrope Title"}}},
+        {EClip::eNineAudio, {"nine_audio.mkv", NineAudio()}},
+        {EClip::eTitledRotate90, {"titled_rotate90.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=90"},
+                                  EClip::eTitled}},
         {EClip::eHugeHeader, {"huge.y4m", {}, {}, "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc"}},
     };
     return recipes;

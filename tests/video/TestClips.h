@@ -40,6 +40,9 @@ enum class EClip
     eRawH264,        // an H.264 elementary stream: no container, no count, no duration
     eThreeAudio,     // H.264 with AAC, MP3 and AC-3 streams, in Matroska
     eHugeHeader,     // a raw-video header declaring 16000×16000, then 3 bytes
+    eTitled,         // 64×36 H.264 + AAC, 25 fps, 50 frames, title tag "Vantrope Title"
+    eNineAudio,      // 64×36 H.264 with 9 AAC streams, in Matroska
+    eTitledRotate90, // eTitled re-muxed with a quarter turn
 };
 
 /// The clip's path (made on first use); empty with a test failure when ffmpeg failed.

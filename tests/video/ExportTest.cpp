@@ -1,0 +1,828 @@
+// The export job: descriptor, job life, whole exports with real programs, every stage × fault
+// pair through the stand-in programs, aborts, read-only and full destination drives.
+#include "core/AppLog.h"
+#include "core/EngineState.h"
+#include "core/Paths.h"
+#include "core/Progress.h"
+#include "tests/support/FakeTools.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
+#include "tests/video/TestClips.h"
+#include "video/JobEnvironment.h"
+#include "video/JobProgressView.h"
+#include "video/MovieHandling.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+
+#include <unistd.h>
+
+using SDstDesc = CMovieHandling::SDstDesc;
+
+// Readable failure output for the toolkit's texts.
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+void PrintTo(const QStringList& texts, std::ostream* os)
+{
+    *os << '[' << texts.join("; ").toStdString() << ']';
+}
+
+namespace
+{
+// ffprobe's view of a file: every "key=value" line of its streams and format.
+struct SProbe
+{
+    QStringList lines;
+    QString Value(const QString& key, int occurrence = 0) const
+    {
+        for (const QString& line : lines)
+            if (line.startsWith(key + "=") && occurrence-- == 0)
+                return line.mid(key.size() + 1);
+        return {};
+    }
+    int Count(const QString& line) const { return int(lines.count(line)); }
+};
+
+SProbe Probe(const QString& path)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable("ffprobe"),
+                  {"-v", "error", "-count_frames", "-show_streams", "-show_format", path});
+    process.waitForFinished(30000);
+    return {QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)};
+}
+
+// Records what the job shows and can stop it at a chosen point of its progress.
+class CRecorder : public IJobProgressView, public IProgressSink
+{
+public:
+    void Open(const QString& title, int expected) override { log << QStringLiteral("open|%1|%2").arg(title).arg(expected); }
+    void AddCategory(int id) override { log << QStringLiteral("category|%1").arg(id); }
+    void SetText(const QString& text) override { log << "text|" + text; }
+    void Suspend(bool on) override { log << QStringLiteral("suspend|%1").arg(on); }
+    void Close() override { log << "close"; }
+    void OnProgress(int category, float fraction) override
+    {
+        if (category == 40)
+            lastVideoFraction = fraction;
+        if (trigger && category == triggerCategory && fraction >= triggerFraction)
+        {
+            auto run = std::move(trigger);
+            trigger = nullptr;
+            triggered.start();
+            run();
+        }
+    }
+
+    QStringList log;
+    float lastVideoFraction = -1.0f;
+    int triggerCategory = -1;
+    float triggerFraction = 0.0f;
+    std::function<void()> trigger;
+    QElapsedTimer triggered;
+};
+
+class ExportTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetThreadCount(2);
+        ASSERT_TRUE(m_out.isValid());
+        m_movie = std::make_unique<CMovieHandling>();
+        m_movie->SetPrompt(&m_prompt);
+        m_movie->SetProgressView(&m_recorder);
+        m_movie->SetPipeStallLimit(1500);
+        m_movie->SetStepTimeLimit(3000);
+        m_movie->SetProbeTimeLimit(1500);
+        MP_SetProgressSink(&m_recorder);
+    }
+    void TearDown() override { MP_SetProgressSink(nullptr); }
+
+    SDstDesc Destination(const QString& name = "result.mp4") const
+    {
+        SDstDesc dst;
+        dst.SetPath(m_out.path() + "/" + name);
+        return dst;
+    }
+    int Export(const QString& clip, const SDstDesc& dst)
+    {
+        const CMovieHandling::SJob job = m_movie->OpenJob(clip, dst);
+        const int result = m_movie->ProcessJob(job);
+        m_movie->CloseJob();
+        return result;
+    }
+    // The error code of the one error dialog, empty when none was shown.
+    QString ErrorCode() const
+    {
+        QString code;
+        for (const QString& entry : m_prompt.Log())
+            if (entry.startsWith("warning|Unexpected error|"))
+            {
+                EXPECT_TRUE(code.isEmpty()) << "more than one error dialog";
+                code = entry.section("Code: ", 1).left(4);
+            }
+        return code;
+    }
+    QString JobLog() const
+    {
+        QFile file(Helper::UserDirectory() + "MovieHandling.log");
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // The invariant of a job: the source unchanged, only the destination and the job log may
+    // appear, no child left.
+    void Watch(CInvariantCheck& check, const QString& clip, const SDstDesc& dst, bool destinationExpected)
+    {
+        check.WatchFile(clip);
+        check.WatchFolder(m_out.path());
+        check.WatchFolder(QFileInfo(clip).absolutePath());
+        check.WatchFolder(m_movie->TempDirectory());
+        check.ExpectOutput(Helper::UserDirectory() + "MovieHandling.log");
+        if (destinationExpected)
+            check.ExpectOutput(dst.DestinationFile());
+    }
+
+    CTempHome m_home;
+    QTemporaryDir m_out{TestScratchFolder() + "/out-XXXXXX"};
+    CScriptedPrompt m_prompt;
+    CRecorder m_recorder;
+    std::unique_ptr<CMovieHandling> m_movie;
+};
+}  // namespace
+
+// ---- descriptor ------------------------------------------------------------------------------
+
+TEST(DstDesc, PathFolderAndResolution)
+{
+    const struct
+    {
+        const char *path, *stored, *folder;
+    } paths[] = {
+        {"/videos/out.mp4", "/videos/out", "/videos"},
+        {"/videos/out.final.avi", "/videos/out.final", "/videos"},
+        {"/videos.d/out", "/videos.d/out", "/videos.d"}, // a dot in a folder is no extension
+        {"/videos/.hidden", "/videos/.hidden", "/videos"},
+        {"out.mp4", "out", ""},
+        {"/out.mp4", "/out", ""}, // the slash at position 0 gives no folder
+        {"", "", ""},
+    };
+    for (const auto& p : paths)
+    {
+        SDstDesc dst;
+        dst.SetPath(p.path);
+        EXPECT_EQ(dst.m_strPath, QString::fromUtf8(p.stored)) << p.path;
+        EXPECT_EQ(dst.Folder(), QString::fromUtf8(p.folder)) << p.path;
+    }
+
+    const struct
+    {
+        QSize requested, stored;
+        bool logged;
+    } sizes[] = {
+        {{1921, 1081}, {1920, 1080}, true}, {{-2, -2}, {-2, -2}, false}, {{640, 360}, {640, 360}, false},
+        {{1, 1}, {0, 0}, true},             {{-3, 5}, {-2, 4}, true},
+    };
+    for (const auto& s : sizes)
+    {
+        CLogCapture log;
+        SDstDesc dst;
+        dst.SetResolution(s.requested.width(), s.requested.height());
+        EXPECT_EQ(dst.m_iResolution, s.stored);
+        const QString line = QStringLiteral("CMovieHandling::SDstDesc()::SetResolution -> Resolution has been normalised "
+                                            "(%1/%2 -> %3/%4).")
+                                 .arg(s.requested.width())
+                                 .arg(s.requested.height())
+                                 .arg(s.stored.width())
+                                 .arg(s.stored.height());
+        EXPECT_EQ(QString::fromStdString(log.Text()).contains(line), s.logged) << log.Text();
+    }
+
+    SDstDesc dst;
+    dst.SetQuality(CMovieHandling::eBEST);
+    dst.SetCodec(CMovieHandling::eCODEC1);
+    EXPECT_EQ(dst.m_eQuality, CMovieHandling::eNORMAL);
+    EXPECT_EQ(dst.Extension(), "avi");
+    dst.SetPath("/v/clip.mp4");
+    EXPECT_EQ(dst.DestinationFile(), "/v/clip.avi"); // the extension follows the codec
+
+    CLogCapture log;
+    EXPECT_FALSE(SDstDesc().IsValid());
+    EXPECT_NE(log.Text().find("CMovieHandling::SDstDesc::IsValid() -> Failed."), std::string::npos);
+}
+
+TEST(DstDesc, QualityTable)
+{
+    const int expected[2][5] = {{37, 31, 23, 13, 1}, {-2, -2, -2, -2, -2}};
+    for (int codec = 0; codec < 2; ++codec)
+        for (int quality = 0; quality < 5; ++quality)
+            EXPECT_EQ(CMovieHandling::QualityParameter(CMovieHandling::ECodec(codec), CMovieHandling::EQuality(quality)),
+                      expected[codec][quality]);
+    EXPECT_EQ(CMovieHandling::QualityParameter(CMovieHandling::ECodec(2), CMovieHandling::eNORMAL), -1);
+    EXPECT_EQ(CMovieHandling::QualityParameter(CMovieHandling::eCODEC0, CMovieHandling::EQuality(5)), -1);
+}
+
+TEST(DstDesc, SettingsRoundTripAndUnknownNames)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.path() + "/video.ini", QSettings::IniFormat);
+    SDstDesc dst;
+    dst.SetCodec(CMovieHandling::eCODEC1);
+    dst.SetQuality(CMovieHandling::eLOWEST);
+    dst.SetArtefact(CMovieHandling::eINTENSIVE);
+    dst.m_bCopyMetadata = false;
+    dst.m_bFlipY = true;
+    dst.SetPath("/v/a b.mp4");
+    dst.SetResolution(320, 180);
+    dst.Save(settings);
+    settings.sync();
+    EXPECT_EQ(settings.value("DstDesc/m_eQuality").toString(), "eLOWEST");
+    EXPECT_EQ(settings.value("DstDesc/m_eArtefact").toString(), "eINTENSIVE");
+
+    SDstDesc loaded;
+    loaded.m_bFlipX = true; // loading starts from the defaults
+    loaded.Load(settings);
+    EXPECT_EQ(loaded, dst);
+
+    settings.setValue("DstDesc/m_eCodec", "eCODEC7");
+    settings.setValue("DstDesc/m_eQuality", "best");
+    settings.setValue("DstDesc/m_eArtefact", "");
+    settings.remove("DstDesc/m_bFlipY");
+    loaded.Load(settings);
+    EXPECT_EQ(loaded.m_eCodec, CMovieHandling::eCODEC0);
+    EXPECT_EQ(loaded.m_eQuality, CMovieHandling::eNORMAL);
+    EXPECT_EQ(loaded.m_eArtefact, CMovieHandling::eUNCHANGED);
+    EXPECT_FALSE(loaded.m_bFlipY);
+    EXPECT_EQ(loaded.m_strPath, "/v/a b");
+}
+
+TEST(JobEnvironment, LogRedirectAndEngineModeComeBack)
+{
+    CTempHome home;
+    const QString path = home.Path() + "/job.log";
+    CLogCapture log;
+    ASSERT_TRUE(Helper::StartLogging(path));
+    Helper::AppLog("inside the job");
+    Helper::StopLogging();
+    Helper::AppLog("after the job");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_TRUE(written.contains("inside the job"));
+    EXPECT_FALSE(written.contains("after the job"));
+    EXPECT_NE(log.Text().find("after the job"), std::string::npos);
+    EXPECT_EQ(log.Text().find("inside the job"), std::string::npos);
+    EXPECT_FALSE(Helper::StartLogging(home.Path() + "/missing/folder/job.log"));
+    EXPECT_FALSE(Helper::IsLogging());
+
+    Helper::DiableOSSleep();
+    Helper::DiableOSSleep();
+    Helper::RestoreOSSleepState();
+    Helper::RestoreOSSleepState();
+    EXPECT_FALSE(Helper::IsSleepInhibited());
+    EXPECT_NE(log.Text().find("Helper::RestoreOSSleepState() -> Sleep state restored."), std::string::npos);
+
+    MP_UI_SetLogging(true);
+    MP_UI_SetProgressBarUpdateDelayTime(250);
+    {
+        CExportEngineMode mode;
+        EXPECT_TRUE(MP_UI_GetVideoMode());
+        EXPECT_FALSE(MP_UI_GetLogging());
+        EXPECT_EQ(MP_UI_GetProgressBarUpdateDelayTime(), 1000);
+    }
+    EXPECT_FALSE(MP_UI_GetVideoMode());
+    EXPECT_TRUE(MP_UI_GetLogging());
+    EXPECT_EQ(MP_UI_GetProgressBarUpdateDelayTime(), 250);
+}
+
+// ---- job life -------------------------------------------------------------------------------
+
+TEST_F(ExportTest, JobOpensOnceAndClearsLeftoversOfEarlierJobs)
+{
+    const QString id = CMovieHandling::ProgramIdentification();
+    const QStringList leftovers{id + "_Tmp_VideoStream.mp4", id + "_Tmp_AudioStream3.aac", id + "_Tmp_RawMovie.avi",
+                                id + "_Tmp_ConvertedMovie.mp4"};
+    for (const QString& name : leftovers)
+        ASSERT_TRUE(WriteFile(m_out.path() + "/" + name, "x"));
+    ASSERT_TRUE(WriteFile(m_out.path() + "/" + id + "_Tmp_AudioStream12.aac", "keep")); // not an audio ordinal 0–9
+    ASSERT_TRUE(WriteFile(m_out.path() + "/mine.mp4", "keep"));
+
+    CLogCapture log;
+    const CMovieHandling::SJob job = m_movie->OpenJob(TestClip(EClip::eTitled), Destination());
+    EXPECT_FALSE(job.IsEmpty());
+    EXPECT_EQ(m_movie->WorkingFolder(), m_out.path());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(m_out.path() + "/" + name)) << name.toStdString();
+    EXPECT_TRUE(QFile::exists(m_out.path() + "/mine.mp4"));
+    EXPECT_TRUE(QFile::exists(m_out.path() + "/" + id + "_Tmp_AudioStream12.aac"));
+
+    EXPECT_TRUE(m_movie->OpenJob(TestClip(EClip::eTitled), Destination()).IsEmpty());
+    EXPECT_EQ(m_movie->DstFrameSize(job), QSize(64, 36));
+    SDstDesc scaled = Destination();
+    scaled.SetResolution(32, 18);
+    EXPECT_EQ(m_movie->DstFrameSize({job.m_src, scaled}), QSize(32, 18));
+    EXPECT_EQ(m_movie->DstFrameSize({job.m_src, SDstDesc()}), QSize(-1, -1));
+    EXPECT_EQ(m_movie->TargetAudioCodec(job, 0), "aac");
+    EXPECT_EQ(m_movie->TargetAudioCodec(job, 1), "");
+    EXPECT_EQ(m_movie->AudioStreamPath(job, 0), m_out.path() + "/" + id + "_Tmp_AudioStream0.aac");
+    EXPECT_FALSE(m_movie->ExtractSrcFrame(job, "png", 0, 0, true, QSize(-1, -1)).isEmpty());
+    m_movie->CloseJob();
+    m_movie->CloseJob();
+    EXPECT_TRUE(m_movie->ExtractSrcFrame(job, "png", 0, 0, true, QSize(-1, -1)).isEmpty());
+    const std::string text = log.Text();
+    for (const char* line : {"CMovieHandling::OpenJob() -> Job already open.", "CMovieHandling::OpenJob() -> Job already closed.",
+                             "Helper::DiableOSSleep() -> Sleep disabled.", "Helper::RestoreOSSleepState() -> Sleep state restored.",
+                             "CMovieHandling::ExtractSrcFrame() -> Either job is invalid or not open."})
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+
+    // Processing needs an open job and a valid source.
+    EXPECT_EQ(m_movie->ProcessJob(job), 2);
+    EXPECT_EQ(m_movie->ProcessJob(m_movie->OpenJob(m_out.path() + "/missing.mp4", Destination())), 2);
+    m_movie->CloseJob();
+}
+
+TEST(WritePipe, EncoderCommandFollowsCodecAndQuality)
+{
+    CMovieHandling movie;
+    const CMovieHandling::SJob job = movie.OpenJob(TestClip(EClip::eTitled), [] {
+        SDstDesc dst;
+        dst.SetPath(TestScratchFolder() + "/cmd.mp4");
+        return dst;
+    }());
+    CLogCapture log;
+    const QString h264 = movie.WritePipeCommand(job, "25/1", QSize(64, 36)).arguments.join(' ');
+    EXPECT_TRUE(h264.startsWith("-threads")) << h264.toStdString();
+    EXPECT_TRUE(h264.contains("-v quiet -f rawvideo -pix_fmt rgb24 -s 64x36 -r 25/1 -i - -c:v libx264 -pix_fmt yuv420p "
+                              "-crf 23 -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream.mp4"))
+        << h264.toStdString();
+    EXPECT_NE(log.Text().find("CMovieHandling::SetWriteParam() -> Codec: mpeg4   Quality parameter: 23"), std::string::npos);
+
+    CMovieHandling::SJob raw = job;
+    raw.m_dst.SetCodec(CMovieHandling::eCODEC1);
+    EXPECT_TRUE(movie.WritePipeCommand(raw, "25/1", QSize(64, 36)).arguments.join(' ').contains(
+        "-c:v rawvideo -pix_fmt rgba -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream.avi"));
+    EXPECT_TRUE(movie.WritePipeCommand(job, "", QSize(64, 36)).strProgram.isEmpty());
+    EXPECT_TRUE(movie.WritePipeCommand(job, "25/1", QSize(0, 36)).strProgram.isEmpty());
+    movie.CloseJob();
+}
+
+// ---- whole exports --------------------------------------------------------------------------
+
+TEST_F(ExportTest, ExportKeepsFramesAudioAndTitleAndLogsEveryStep)
+{
+    const QString clip = TestClip(EClip::eTitled);
+    const SDstDesc dst = Destination();
+    CInvariantCheck check(60000);
+    Watch(check, clip, dst, true);
+    CLogCapture outside;
+    ASSERT_EQ(Export(clip, dst), 0);
+    EXPECT_EQ(check.Violations(), QStringList());
+    EXPECT_EQ(ErrorCode(), "");
+
+    const SProbe out = Probe(dst.DestinationFile());
+    EXPECT_EQ(out.Value("codec_name", 0), "h264");
+    EXPECT_EQ(out.Value("width"), "64");
+    EXPECT_EQ(out.Value("height"), "36");
+    EXPECT_EQ(out.Value("nb_read_frames"), "50");
+    EXPECT_EQ(out.Count("codec_type=audio"), 1);
+    EXPECT_EQ(out.Value("codec_name", 1), "aac");
+    EXPECT_EQ(out.Value("TAG:title"), "Vantrope Title");
+    EXPECT_NEAR(out.Value("duration").toDouble(), 2.0, 0.1);
+    EXPECT_FLOAT_EQ(m_recorder.lastVideoFraction, 1.0f);
+
+    // The progress window: title, categories in order (no conversion), texts of each step.
+    EXPECT_EQ(m_recorder.log.mid(0, 6), (QStringList{"open|MovieHandling Processing Video File|4", "category|42",
+                                                       "category|40", "category|41", "category|43",
+                                                       "text|MovieHandling Processing Video File (Video)"}));
+    EXPECT_TRUE(m_recorder.log.contains("text|MovieHandling Processing Video File (Audio)"));
+    EXPECT_EQ(m_recorder.log.last(), "close");
+
+    // The job's lines went to its own log, in order; the application log got them back after.
+    const QString log = JobLog();
+    qsizetype at = 0;
+    for (const char* line : {
+             "Helper::StartLogging() -> ", "CMovieHandling::ProcessJob() -> video-stream(s): 1",
+             "CMovieHandling::ProcessJob() -> main-video-stream(s): 1", "CMovieHandling::ProcessJob() -> audio-stream(s): 1",
+             "CMovieHandling::ProcessJob() -> Progress -> 'CATEGORY_VIDEOCOUNT' added.",
+             "CMovieHandling::ProcessJob() -> Progress -> 'CATEGORY_VIDEOPROCESS' added.",
+             "CMovieHandling::ProcessJob() -> Progress -> 'CATEGORY_VIDEOAUDIO' added.",
+             "CMovieHandling::ConvertVideo() -> Not necessary.", "CMovieHandling::ProcessVideo() -> Frame-Rate: 25/1  = 25 FPS",
+             "CMovieHandling::ProcessVideo() -> Src frames Resolution: 64x36   Size: 0.0 MB.",
+             "CMovieHandling::OpenReadPipe(): 0x", "CMovieHandling::OpenWritePipe(): 0x",
+             "CMovieHandling::ProcessVideo() -> Read aborted -> (0 bytes of 6912 bytes)",
+             "CMovieHandling::ProcessVideo() -> Frames processed: 50", "CMovieHandling::ProcessVideo() -> Ret: 0",
+             "CMovieHandling::ExtractAudio() -> Stream0 -> 'aac' -> Just copy audio stream.",
+             "CMovieHandling::ExtractAudio() -> Found 1 Stream(s).", "CMovieHandling::ProcessAudio() -> Ret: 0",
+             "CMovieHandling::ProcessMetadata() -> Num video-streams: 1",
+             "CMovieHandling::ProcessMetadata() -> Possible rotation has been removed.",
+             "CMovieHandling::ProcessMetadata() -> Num audio-streams: 1",
+             "CMovieHandling::ProcessMetadata() -> Metadata have been included.", "CMovieHandling::ProcessMetadata() -> Ret: 0",
+             "Helper::RestoreOSSleepState() -> Sleep state restored.", "Helper::StopLogging()"})
+    {
+        const qsizetype found = log.indexOf(QString::fromUtf8(line), at);
+        EXPECT_GE(found, 0) << "missing or out of order: " << line;
+        if (found >= 0)
+            at = found;
+    }
+    EXPECT_EQ(log.count("Frame-Rate"), 1);
+    EXPECT_NE(outside.Text().find("Helper::StopLogging()"), std::string::npos);
+    EXPECT_EQ(outside.Text().find("Frames processed"), std::string::npos);
+    EXPECT_FALSE(Helper::IsLogging());
+}
+
+TEST_F(ExportTest, RotationIsRemovedAndFramesArriveTurned)
+{
+    const QString clip = TestClip(EClip::eTitledRotate90);
+    const SDstDesc dst = Destination("turned.mp4");
+    ASSERT_EQ(Export(clip, dst), 0);
+    const SProbe out = Probe(dst.DestinationFile());
+    EXPECT_EQ(out.Value("width"), "36");
+    EXPECT_EQ(out.Value("height"), "64");
+    EXPECT_EQ(out.Value("rotation"), "");
+    EXPECT_EQ(out.Value("TAG:rotate"), "");
+    EXPECT_EQ(out.Value("TAG:title"), "Vantrope Title");
+}
+
+TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
+{
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    const struct
+    {
+        const char* name;
+        EClip clip;
+        bool audio, metadata;
+        CMovieHandling::ECodec codec;
+        CMovieHandling::EQuality quality;
+        QStringList stages;   // the converter's runs, in order
+        const char* encoder;  // part of the encoder's arguments
+        const char* outCodec; // first stream of the result
+        int audioStreams;
+        const char* frames;
+    } cases[] = {
+        {"default", EClip::eTitled, true, true, CMovieHandling::eCODEC0, CMovieHandling::eNORMAL,
+         {"decoder", "encoder", "audio-extract", "audio-mux", "metadata"}, "-crf 23", "h264", 1, "50"},
+        {"no audio", EClip::eTitled, false, true, CMovieHandling::eCODEC0, CMovieHandling::eLOWEST,
+         {"decoder", "encoder", "metadata"}, "-crf 37", "h264", 0, "50"},
+        {"no metadata", EClip::eTitled, true, false, CMovieHandling::eCODEC0, CMovieHandling::eBEST,
+         {"decoder", "encoder", "audio-extract", "audio-mux"}, "-crf 1", "h264", 1, "50"},
+        {"silent clip", EClip::eNoAudio, true, true, CMovieHandling::eCODEC0, CMovieHandling::eNORMAL,
+         {"decoder", "encoder", "metadata"}, "-crf 23", "h264", 0, "10"},
+        {"uncompressed", EClip::eTitled, true, true, CMovieHandling::eCODEC1, CMovieHandling::eNORMAL,
+         {"decoder", "encoder", "audio-extract", "audio-mux", "metadata"}, "-c:v rawvideo -pix_fmt rgba", "rawvideo", 1, "50"},
+        {"wmv", EClip::eWmv, true, true, CMovieHandling::eCODEC0, CMovieHandling::eLOWEST,
+         {"convert", "decoder", "encoder", "audio-extract", "audio-mux", "metadata"}, "-crf 37", "h264", 1, "11"}, // the converted copy runs at a constant 25/1
+        {"three audio", EClip::eThreeAudio, true, true, CMovieHandling::eCODEC0, CMovieHandling::eNORMAL,
+         {"count", "decoder", "encoder", "audio-extract", "audio-extract", "audio-extract", "audio-mux", "metadata"},
+         "-crf 23", "h264", 3, "11"}, // no count in the container; the constant-rate pipe repeats one frame
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SDstDesc dst = Destination(QStringLiteral("opt %1.mp4").arg(c.name));
+        dst.SetCodec(c.codec);
+        dst.SetQuality(c.quality);
+        dst.m_bCopyAudio = c.audio;
+        dst.m_bCopyMetadata = c.metadata;
+        if (c.codec == CMovieHandling::eCODEC1)
+            m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
+        tools.StartSpy();
+        ASSERT_EQ(Export(TestClip(c.clip), dst), 0);
+        QStringList stages;
+        QString encoder, convert;
+        for (const CFakeTools::SRun& run : tools.Runs())
+            if (run.strTool == "ffmpeg")
+            {
+                stages << run.strStage;
+                EXPECT_EQ(run.arguments.value(0), "-nostdin") << run.strStage.toStdString();
+                if (run.strStage == "encoder")
+                    encoder = run.arguments.join(' ');
+                if (run.strStage == "convert")
+                    convert = run.arguments.join(' ');
+            }
+        // Decoder and encoder start together; which one is first does not matter.
+        QStringList sortedStages = stages, expectedStages = c.stages;
+        std::sort(sortedStages.begin(), sortedStages.end());
+        std::sort(expectedStages.begin(), expectedStages.end());
+        EXPECT_EQ(sortedStages, expectedStages);
+        EXPECT_TRUE(encoder.contains(c.encoder)) << encoder.toStdString();
+        if (!convert.isEmpty())
+        {
+            EXPECT_TRUE(convert.contains("-r 25/1 -vcodec libx264 -preset fast -profile:v baseline -acodec aac -b:a 96k -y "))
+                << convert.toStdString();
+        }
+        const SProbe out = Probe(dst.DestinationFile());
+        EXPECT_EQ(out.Value("codec_name"), c.outCodec);
+        EXPECT_EQ(out.Count("codec_type=audio"), c.audioStreams);
+        EXPECT_EQ(out.Value("TAG:title") == "Vantrope Title", c.metadata && c.clip == EClip::eTitled);
+        EXPECT_EQ(out.Value("nb_read_frames"), c.frames);
+        if (c.codec == CMovieHandling::eCODEC1)
+        {
+            EXPECT_EQ(out.Value("pix_fmt"), "rgba");
+            EXPECT_TRUE(dst.DestinationFile().endsWith(".avi"));
+        }
+    }
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_EQ(ErrorCode(), "");
+}
+
+TEST_F(ExportTest, StreamCountsOutsideTheLimitsFailBeforeAnyRun)
+{
+    const struct
+    {
+        EClip clip;
+        const char* code;
+        const char* line;
+    } cases[] = {
+        {EClip::eTwoFilms, "0101", "CMovieHandling::ProcessJob() -> Only 1 - 8 video streams are supported."},
+        {EClip::eNineAudio, "0201", "CMovieHandling::ProcessJob() -> Only 0 - 8 audio streams are supported."},
+        {EClip::eAudioOnly, "0101", "CMovieHandling::ProcessJob() -> Only 1 - 8 video streams are supported."},
+    };
+    for (const auto& c : cases)
+    {
+        CScriptedPrompt prompt;
+        m_movie->SetPrompt(&prompt);
+        const QString clip = TestClip(c.clip);
+        CInvariantCheck check(30000);
+        Watch(check, clip, Destination(), false);
+        EXPECT_EQ(Export(clip, Destination()), 2);
+        EXPECT_EQ(prompt.Log(), QStringList{QStringLiteral("warning|Unexpected error|An unexpected error has occurred. "
+                                                           "Code: %1").arg(c.code)});
+        EXPECT_TRUE(JobLog().contains(c.line)) << c.line;
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+}
+
+TEST_F(ExportTest, DeclinedLargeFormatAndFewFramesEndWithoutDestination)
+{
+    const QString clip = TestClip(EClip::eTitled);
+    SDstDesc raw = Destination();
+    raw.SetCodec(CMovieHandling::eCODEC1);
+    m_prompt.ExpectQuestion("Möchten sie wirklich fortfahren?", IUserPrompt::eNo);
+    CInvariantCheck check(30000);
+    Watch(check, clip, raw, false);
+    check.WatchFolder(Helper::UserDirectory());
+    EXPECT_EQ(Export(clip, raw), 3);
+    EXPECT_EQ(check.Violations(), QStringList());
+    EXPECT_EQ(m_prompt.Log().size(), 1);
+}
+
+// ---- stage × fault --------------------------------------------------------------------------
+
+namespace
+{
+struct SFaultCase
+{
+    const char* fault;
+    EClip clip;
+    int result;
+    const char* code; // of the error dialog, "" for none
+    const char* line; // expected in the job log
+};
+
+void PrintTo(const SFaultCase& c, std::ostream* os)
+{
+    *os << c.fault;
+}
+
+class StageFault : public ExportTest, public ::testing::WithParamInterface<SFaultCase>
+{
+};
+}  // namespace
+
+TEST_P(StageFault, EndsWithItsCodeAndLeavesNothingBehind)
+{
+    const SFaultCase& c = GetParam();
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    const QString clip = TestClip(c.clip);
+    // An earlier result at the destination survives every failure untouched.
+    const SDstDesc dst = Destination();
+    ASSERT_TRUE(WriteFile(dst.DestinationFile(), "an earlier export"));
+    CInvariantCheck check(30000);
+    Watch(check, clip, dst, c.result == 0);
+    tools.SetFault(c.fault);
+    const int result = Export(clip, dst);
+    tools.SetFault("");
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(ErrorCode(), QString::fromLatin1(c.code));
+    EXPECT_TRUE(JobLog().contains(QString::fromUtf8(c.line))) << c.line << "\n" << JobLog().toStdString();
+    EXPECT_EQ(check.Violations(), QStringList());
+    EXPECT_FALSE(m_movie->IsRunning());
+    if (c.result == 0)
+    {
+        EXPECT_GE(Probe(dst.DestinationFile()).Value("nb_read_frames").toInt(), 25);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, StageFault,
+    ::testing::Values(
+        SFaultCase{"probe=exit1", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
+        SFaultCase{"probe=junk", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
+        SFaultCase{"probe=hang", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
+        SFaultCase{"convert=exit1", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> Ret: 2"},
+        SFaultCase{"convert=segv", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> Ret: 2"},
+        SFaultCase{"convert=hang", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> No progress -> Stopped."},
+        SFaultCase{"convert=truncated:2", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> Frames converted: 2 of "},
+        SFaultCase{"decoder=exit1", EClip::eTitled, 2, "0130", "Frames processed: 0"},
+        SFaultCase{"decoder=empty", EClip::eTitled, 2, "0130", "Frames processed: 0"},
+        SFaultCase{"decoder=segv", EClip::eTitled, 2, "0130", "Frames processed: 0"},
+        SFaultCase{"decoder=hang", EClip::eTitled, 2, "0130", "errno: 110"},
+        SFaultCase{"decoder=kill-after:30", EClip::eTitled, 2, "0130", "Decoder status: 9"},
+        SFaultCase{"decoder=segv-after:30", EClip::eTitled, 2, "0130", "Decoder status: 11"},
+        SFaultCase{"decoder=truncated:10", EClip::eTitled, 2, "0130", "Frames processed: 10"},
+        SFaultCase{"decoder=truncated:40", EClip::eTitled, 0, "", "Frames processed: 40"},
+        SFaultCase{"decoder=stderr-flood", EClip::eTitled, 0, "", "Frames processed: 50"},
+        SFaultCase{"encoder=exit1", EClip::eTitled, 2, "0130", "write aborted"},
+        SFaultCase{"encoder=empty", EClip::eTitled, 2, "0130", "errno: 32"},
+        SFaultCase{"encoder=segv", EClip::eTitled, 2, "0130", "write aborted"},
+        SFaultCase{"encoder=hang", EClip::eTitled, 2, "0130", "Decoder status: 0, encoder status: 9"},
+        SFaultCase{"encoder=exit1-after:30", EClip::eTitled, 2, "0130", "CMovieHandling::ProcessVideo() -> Ret: 2"},
+        SFaultCase{"encoder=kill-after:5", EClip::eTitled, 2, "0130", "CMovieHandling::ProcessVideo() -> Ret: 2"},
+        SFaultCase{"encoder=truncated:30", EClip::eTitled, 2, "0130", "Encoded frames: 30 of 50"},
+        SFaultCase{"encoder=stderr-flood", EClip::eTitled, 0, "", "Frames processed: 50"},
+        SFaultCase{"audio-extract=exit1", EClip::eTitled, 0, "", "CMovieHandling::ProcessAudio() -> Audio has been skipped."},
+        SFaultCase{"audio-extract=hang", EClip::eTitled, 0, "", "CMovieHandling::ExtractAudio() -> Found 0 Stream(s)."},
+        SFaultCase{"audio-mux=segv", EClip::eTitled, 0, "", "CMovieHandling::ProcessAudio() -> Audio has been skipped."},
+        SFaultCase{"audio-mux=exit1", EClip::eTitled, 0, "", "CMovieHandling::CombineVideoAudio() -> "},
+        SFaultCase{"metadata=exit1", EClip::eTitled, 0, "", "CMovieHandling::ProcessMetadata() -> Metadata have been skipped."},
+        SFaultCase{"metadata=hang", EClip::eTitled, 0, "", "CMovieHandling::ProcessMetadata() -> Metadata have been skipped."},
+        SFaultCase{"metadata=kill-after:1", EClip::eTitled, 0, "", "Metadata have been skipped."}));
+
+TEST_F(ExportTest, MissingOrBrokenConverterRefusesWithoutCreatingFiles)
+{
+    for (const CFakeTools::EBreak how : {CFakeTools::eMISSING, CFakeTools::eNOT_EXECUTABLE, CFakeTools::eDIRECTORY})
+    {
+        CFakeTools tools;
+        ASSERT_TRUE(tools.IsValid());
+        tools.Break("ffmpeg", how);
+        CScriptedPrompt prompt;
+        m_movie->SetPrompt(&prompt);
+        const QString clip = TestClip(EClip::eTitled);
+        CInvariantCheck check(30000);
+        Watch(check, clip, Destination(), false);
+        EXPECT_EQ(Export(clip, Destination()), 2) << how;
+        EXPECT_EQ(prompt.Log().value(0), "warning|Unexpected error|An unexpected error has occurred. Code: 0130");
+        EXPECT_TRUE(JobLog().contains("CMovieHandling::OpenReadPipe(): 0x0"));
+        EXPECT_EQ(check.Violations(), QStringList()) << how;
+    }
+}
+
+// ---- abort ----------------------------------------------------------------------------------
+
+namespace
+{
+struct SAbortCase
+{
+    const char* name;
+    int category;
+    float fraction;
+    int aborts;        // how often the abort button is pressed
+    bool yes;          // the answer to the question
+    const char* fault; // stand-in behaviour, "" for none
+    EClip clip = EClip::eTitled;
+};
+
+void PrintTo(const SAbortCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AbortExport : public ExportTest, public ::testing::WithParamInterface<SAbortCase>
+{
+};
+}  // namespace
+
+TEST_P(AbortExport, StopsAtOnceAndRemovesEverything)
+{
+    const SAbortCase& c = GetParam();
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    tools.SetFault(c.fault);
+    m_movie->SetStepTimeLimit(20000);
+    m_movie->SetPipeStallLimit(20000);
+    const QString clip = TestClip(c.clip);
+    const SDstDesc dst = Destination();
+    for (int i = 0; i < c.aborts; ++i)
+        m_prompt.ExpectQuestion("wirklich abgebrochen", c.yes ? IUserPrompt::eYes : IUserPrompt::eNo);
+    m_recorder.triggerCategory = c.category;
+    m_recorder.triggerFraction = c.fraction;
+    m_recorder.trigger = [this, &c] {
+        const auto press = [this, &c] {
+            for (int i = 0; i < c.aborts; ++i)
+                m_movie->OnAbort();
+        };
+        if (*c.fault)
+            QTimer::singleShot(300, press); // while a stalled program is being waited for
+        else
+            press();
+    };
+    CInvariantCheck check(30000);
+    Watch(check, clip, dst, !c.yes);
+    const int result = Export(clip, dst);
+    const qint64 afterAbort = m_recorder.triggered.elapsed();
+    tools.SetFault("");
+    EXPECT_EQ(result, c.yes ? 3 : 0);
+    EXPECT_EQ(ErrorCode(), "");
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_EQ(check.Violations(), QStringList());
+    EXPECT_EQ(m_recorder.log.count("suspend|1"), c.aborts);
+    if (c.yes)
+    {
+        EXPECT_TRUE(JobLog().contains("CMovieHandling::ProcessJob() -> Aborted."));
+        EXPECT_FALSE(QFile::exists(dst.DestinationFile()));
+        EXPECT_LT(afterAbort, 2000 + (*c.fault ? 300 : 0)); // both programs gone and everything removed
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, AbortExport,
+    ::testing::Values(SAbortCase{"video_1_percent", 40, 0.01f, 1, true, ""},
+                      SAbortCase{"video_half", 40, 0.5f, 1, true, ""},
+                      SAbortCase{"video_99_percent", 40, 0.98f, 1, true, ""},
+                      SAbortCase{"twice", 40, 0.5f, 2, true, ""},
+                      SAbortCase{"declined", 40, 0.5f, 1, false, ""},
+                      SAbortCase{"audio_pass", 41, 0.0f, 1, true, ""},
+                      SAbortCase{"finalisation", 43, 0.0f, 1, true, ""},
+                      SAbortCase{"stalled_encoder", 40, 0.0f, 1, true, "encoder=hang"},
+                      SAbortCase{"stalled_remux", 43, 0.0f, 1, true, "metadata=hang"},
+                      SAbortCase{"stalled_conversion", 39, 0.0f, 1, true, "convert=hang", EClip::eWmv}));
+
+// ---- storage --------------------------------------------------------------------------------
+
+namespace
+{
+// A small tmpfs at `path` (root only); unmounted with the object.
+class CTmpfs
+{
+public:
+    CTmpfs(const QString& path, const QString& options) : m_path(path)
+    {
+        m_bMounted = geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", path}) == 0;
+    }
+    ~CTmpfs()
+    {
+        if (m_bMounted)
+            QProcess::execute("umount", {m_path});
+    }
+    bool IsMounted() const { return m_bMounted; }
+
+private:
+    QString m_path;
+    bool m_bMounted = false;
+};
+}  // namespace
+
+TEST_F(ExportTest, ReadOnlyAndFullDestinationDrives)
+{
+    const struct
+    {
+        const char* name;
+        const char* options;
+        CMovieHandling::ECodec codec;
+        const char* note;
+    } cases[] = {
+        {"read-only", "ro,size=1m", CMovieHandling::eCODEC0, "In den Zielordner kann nicht geschrieben werden."},
+        {"full", "size=160k", CMovieHandling::eCODEC1, "Der Datenträger des Zielordners ist voll."},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const QString folder = m_out.path() + "/" + c.name;
+        ASSERT_TRUE(QDir().mkpath(folder));
+        CTmpfs mount(folder, c.options);
+        if (!mount.IsMounted())
+            GTEST_SKIP() << "needs root to mount a small tmpfs (read-only or full destination drive)";
+        CScriptedPrompt prompt;
+        if (c.codec == CMovieHandling::eCODEC1)
+            prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
+        m_movie->SetPrompt(&prompt);
+        SDstDesc dst;
+        dst.SetPath(folder + "/result.mp4");
+        dst.SetCodec(c.codec);
+        const QString clip = TestClip(EClip::eTitled);
+        CInvariantCheck check(30000);
+        Watch(check, clip, dst, false);
+        check.WatchFolder(folder);
+        EXPECT_EQ(Export(clip, dst), 2);
+        EXPECT_EQ(check.Violations(), QStringList());
+        ASSERT_EQ(prompt.Log().size(), c.codec == CMovieHandling::eCODEC1 ? 2 : 1);
+        EXPECT_EQ(prompt.Log().last(), QStringLiteral("warning|Unexpected error|An unexpected error has occurred. Code: "
+                                                      "0130\n%1").arg(QString::fromUtf8(c.note)));
+    }
+}
