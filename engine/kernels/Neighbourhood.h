@@ -79,6 +79,20 @@ inline void MP_GaussLikeBlur(std::vector<float>& plane, int width, int height, i
     }
 }
 
+/// A value in sample units rounded to the nearest level, so a flat area stays exactly flat.
+inline uint16_t MP_RoundSample(float samples)
+{
+    if (!(samples > 0.0f))
+        return 0;
+    return samples < 65534.5f ? uint16_t(int(samples + 0.5f)) : uint16_t(65535);
+}
+
+/// A normalised value rounded to the nearest level.
+inline uint16_t MP_RoundLevel(float v)
+{
+    return MP_RoundSample(v * 65535.0f);
+}
+
 /// Splits a packed RGB image into three float planes of 0…1.
 inline std::vector<float> MP_ToPlanes(const uint16_t* rgb, int width, int height)
 {

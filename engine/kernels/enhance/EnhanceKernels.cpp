@@ -28,7 +28,7 @@ int MP_calcPixelSharpen(int w, int h, const uint16_t* src, uint16_t* dst, int ss
         return status;
     const float amount = MP_Clamp01(p->p[0][0]) * 4.0f;
     const float scale = p->previewscalingfactor > 0.0f && p->previewscalingfactor <= 1.0f ? p->previewscalingfactor : 1.0f;
-    const float sigma = std::max(0.6f * scale, 0.05f);
+    const float sigma = std::max(0.6f * scale, 0.3f);
     const float w1 = std::exp(-1.0f / (2.0f * sigma * sigma));
     const float w2 = std::exp(-2.0f / (2.0f * sigma * sigma));
     const float norm = 1.0f / (1.0f + 4.0f * w1 + 4.0f * w2);
@@ -49,8 +49,7 @@ int MP_calcPixelSharpen(int w, int h, const uint16_t* src, uint16_t* dst, int ss
                     const float edges = at(ym, x) + at(yp, x) + at(y, xm) + at(y, xp);
                     const float corners = at(ym, xm) + at(ym, xp) + at(yp, xm) + at(yp, xp);
                     const float blur = (centre + w1 * edges + w2 * corners) * norm;
-                    const float v = (centre + (centre - blur) * amount) * MP_DECODE;
-                    dst[(size_t(y) * w + x) * step + c] = MP_Encode(MP_Clamp01(v));
+                    dst[(size_t(y) * w + x) * step + c] = MP_RoundSample(centre + (centre - blur) * amount);
                 }
             }
         }
@@ -96,7 +95,7 @@ int MP_calcPixelDeNoiseAverage(int w, int h, const uint16_t* src, uint16_t* dst,
                             if (weight > 0.0f)
                                 sum += v * weight, weights += weight;
                         }
-                    dst[(size_t(y) * w + x) * step + c] = MP_Encode(MP_Clamp01(sum / weights * MP_DECODE));
+                    dst[(size_t(y) * w + x) * step + c] = MP_RoundSample(sum / weights);
                 }
     });
     return MP_SUCCESS;
@@ -180,7 +179,7 @@ int MP_calcPixelMaskDeNoiseArtifactsLumHD(int w, int h, const uint16_t* src, uin
                 const size_t i = size_t(y) * w + x;
                 const float shift = (Ls[i] - L[i]) * strength;
                 for (int c = 0; c < 3; ++c)
-                    dst[i * step + c] = MP_Encode(MP_Clamp01(planes[c * n + i] + shift));
+                    dst[i * step + c] = MP_RoundLevel(planes[c * n + i] + shift);
             }
     });
     return MP_SUCCESS;

@@ -197,7 +197,7 @@ int MP_calcPixelLocalContrast(int w, int h, const uint16_t* src, uint16_t* dst, 
                 for (int c = 0; c < 3; ++c)
                 {
                     const float b = blurred[c * n + i];
-                    dst[i * ts2 + c] = MP_Encode(MP_Clamp01(b + (in.Data()[i * 3 + c] * MP_DECODE - b) * gain));
+                    dst[i * ts2 + c] = MP_RoundLevel(b + (in.Data()[i * 3 + c] * MP_DECODE - b) * gain);
                 }
             }
     });

@@ -47,7 +47,7 @@ int MP_calcPixelGaussAura(int w, int h, const uint16_t* src, uint16_t* dst, int 
                     const float b = blurred[c * n + i];
                     const float mixed = planes[c * n + i] * (1.0f - soft) + b * soft;
                     const float v = 1.0f - (1.0f - mixed) * (1.0f - b * glow);
-                    dst[i * step + c] = MP_Encode(MP_Clamp01(v));
+                    dst[i * step + c] = MP_RoundLevel(v);
                 }
             }
     });
