@@ -256,7 +256,8 @@ SReadResult Read(QIODevice& device, const QString& displayName, float* lattice, 
     }
     result.bOk = true;
     result.iTriples = int(parsed.values.size() / 3);
-    std::memcpy(lattice, parsed.values.data(), parsed.values.size() * sizeof(float));
+    if (!parsed.values.empty())
+        std::memcpy(lattice, parsed.values.data(), parsed.values.size() * sizeof(float));
     size = parsed.iSizeFound;
     if (parsed.bHasTitle)
         title = QString::fromLocal8Bit(parsed.title);
