@@ -28,3 +28,4 @@ struct SBenchmark
 
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
+std::span<const SBenchmark> LutBenchmarks();

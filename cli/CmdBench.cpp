@@ -15,7 +15,7 @@ namespace
 std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
-    for (const auto& family : {CoreBenchmarks()})
+    for (const auto& family : {CoreBenchmarks(), LutBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }

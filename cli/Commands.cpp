@@ -4,11 +4,14 @@
 #include <cstdio>
 
 int RunBench(const QStringList& args);
+int RunLut(const QStringList& args);
 
 namespace
 {
 const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
+    {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
+            "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
 };
 }  // namespace
 
