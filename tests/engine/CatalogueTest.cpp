@@ -87,12 +87,17 @@ TEST(Catalogue, TellingEntriesHaveTheirSetsRangesAndDefaults)
                 EXPECT_EQ(op.aParams[i].afValues[0], c.defaults[0]) << x.kernel << " set " << i;
             }
             if (c.kind == CB)
+            {
                 EXPECT_EQ(op.aParams[i].afValues[1], 100.0f);
-            if (c.kind == SP)
-                EXPECT_EQ(op.aParams[i].afValues[c.defaults[0] == 0 && c.defaults[1] == 1 ? 1 : 3],
-                          c.defaults[1] == 1 ? 1.0f : 0.2f);
+            }
+            if (c.kind == SP) // masking curves start flat at 1, tone curves as the identity
+            {
+                EXPECT_EQ(op.aParams[i].afValues[c.defaults[1] == 1 ? 1 : 3], c.defaults[1] == 1 ? 1.0f : 0.2f);
+            }
             if (c.kind == C)
+            {
                 EXPECT_EQ(op.aParams[i].afValues[2], c.defaults[2]);
+            }
         }
     }
     // Colour defaults in full.

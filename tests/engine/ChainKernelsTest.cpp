@@ -182,7 +182,7 @@ TEST_F(ChainKernels, LocalContrastSmoothsOrAmplifiesDetail)
     const std::vector<uint16_t> noisy = NoisyFlat(w, h, 30000, 3000, 9);
     auto p = Defaults("MP_calcPixelLocalContrast");
     p->p[0][0] = 0.01f; // 5 pixels
-    for (const auto [contrast, lower] : {std::pair{0.0f, true}, std::pair{1.0f, false}})
+    for (const auto& [contrast, lower] : {std::pair{0.0f, true}, std::pair{1.0f, false}})
     {
         std::vector<uint16_t> image = noisy;
         p->p[1][0] = contrast;

@@ -156,7 +156,7 @@ TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
     std::copy(shape, shape + 8, negative.aParams[1].afValues);
     m_chain.Operators().append(negative);
     MP_EngineSettings().iPanoramaMode = 1;
-    for (const auto [w, h, wraps] : {std::tuple{100, 50, false}, std::tuple{200, 150, true}})
+    for (const auto& [w, h, wraps] : {std::tuple{100, 50, false}, std::tuple{200, 150, true}})
     {
         Fill(eWS_MAIN, w, h);
         const std::vector<uint16_t> before = Slot(eWS_MAIN);

@@ -141,7 +141,9 @@ TEST(Registry, CatalogueAndRegistryAgree)
         ASSERT_TRUE(row && e.sKernel == QLatin1String(row->pszName)) << e.sKernel.toStdString();
         auto kindAt = [&](int index) { return index >= 0 && index < e.controls.size() ? e.controls[index].eSetType : -1; };
         if (row->sets.iCombo >= 0)
+        {
             EXPECT_EQ(kindAt(row->sets.iCombo), CPostProcessing::eCOMBO) << e.sKernel.toStdString();
+        }
         EXPECT_EQ(kindAt(row->sets.iGeo), CPostProcessing::eGEO) << e.sKernel.toStdString();
         EXPECT_EQ(row->sets.iGeo, e.controls.size() - 1) << e.sKernel.toStdString();
         if (row->sets.iCurve >= 0)
@@ -155,10 +157,8 @@ TEST(Registry, CatalogueAndRegistryAgree)
     for (const SKernelEntry& row : MP_KernelTable())
     {
         const std::string name = row.pszName;
-        if (name == "MP_calcPixelbwpoint" || name == "MP_calcPixelColorSpaceConversion")
-            EXPECT_FALSE(catalogue.Knows(QString::fromStdString(name)));
-        else
-            EXPECT_TRUE(catalogue.Knows(QString::fromStdString(name))) << name;
+        const bool auxiliary = name == "MP_calcPixelbwpoint" || name == "MP_calcPixelColorSpaceConversion";
+        EXPECT_EQ(catalogue.Knows(QString::fromStdString(name)), !auxiliary) << name;
     }
 }
 
@@ -247,7 +247,7 @@ std::vector<const SKernelEntry*> AllKernels()
 
 TEST_P(EveryKernel, DegenerateSizes)
 {
-    for (const auto [w, h] : {std::pair{1, 1}, {1, 7}, {7, 1}, {13, 5}})
+    for (const auto& [w, h] : {std::pair{1, 1}, {1, 7}, {7, 1}, {13, 5}})
     {
         int status = -100;
         RunSweep(*GetParam(), TestImage(w, h), w, h, 4, &status);
