@@ -28,4 +28,5 @@ struct SBenchmark
 
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
+std::span<const SBenchmark> EngineBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();

@@ -15,7 +15,7 @@ namespace
 std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
-    for (const auto& family : {CoreBenchmarks(), LutBenchmarks()})
+    for (const auto& family : {CoreBenchmarks(), LutBenchmarks(), EngineBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }

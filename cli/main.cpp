@@ -6,7 +6,10 @@
 #include <QDir>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 #include <fstream>
 #include <iostream>
 
@@ -48,8 +51,17 @@ int main(int argc, char** argv)
     for (const SCliCommand& command : CliCommands())
         if (name == QLatin1String(command.name))
         {
+            // The engine's start-up lines would mix with the command's own output.
+            std::fflush(stdout);
+            const int savedStdout = dup(1);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
             MP_UI_InitEngine(QFile::encodeName(QCoreApplication::applicationDirPath() + "/textures/").toStdString(),
                              QThread::idealThreadCount(), 0, 0);
+            std::fflush(stdout);
+            dup2(savedStdout, 1);
+            close(savedStdout);
+            close(null);
             MP_UI_SetCalcMode(MP_CALCMODE_CPU);
             MP_UI_SetMaxMemAllocSize(MP_CALCMODE_CPU, 1073741824.0);
             MP_UI_SetCalcForceMode(MP_CALCMODE_CPU);
