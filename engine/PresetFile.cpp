@@ -117,6 +117,8 @@ bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalo
             continue;
         }
         op.uiHash = KernelHash(op.Kernel);
+        if (const SCatalogueEntry* entry = catalogue ? catalogue->FindKernel(op.Kernel) : nullptr)
+            op.strLabel = QCoreApplication::translate("HDRPostProcessingDockWidget", entry->sName.toUtf8().constData());
         op.eType = ReadInt(ini, "eType");
         op.bActive = ReadBool(ini, "bActive");
         op.iprecalcSmooth = ReadInt(ini, "iprecalcSmooth");

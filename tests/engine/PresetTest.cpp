@@ -98,6 +98,7 @@ TEST_F(Presets, RoundTripKeepsEverythingInThousandths)
     ASSERT_EQ(loaded.Operators().size(), 2);
     const auto& b = loaded.Operators()[0];
     EXPECT_EQ(b.Kernel, "MP_calcPixelColorBalance");
+    EXPECT_EQ(b.strLabel, QString::fromUtf8("Farbbalance"));
     EXPECT_FALSE(b.bActive);
     EXPECT_EQ(b.iprecalcSmooth, 95);
     EXPECT_TRUE(b.bCalcBW);
