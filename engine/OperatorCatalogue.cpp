@@ -82,6 +82,9 @@ const COperatorCatalogue& COperatorCatalogue::Shared()
     static const COperatorCatalogue catalogue = [] {
         COperatorCatalogue c;
         c.ReadBuiltIn();
+        const QString addons = QCoreApplication::applicationDirPath() + QStringLiteral("/Addons/xml/");
+        if (QFileInfo(addons).isDir())
+            c.ReadAddons(addons);
         return c;
     }();
     return catalogue;

@@ -48,7 +48,8 @@ public:
     /// The initial curve selected by a spline's "default" attribute (12 values).
     static void DefaultCurve(int which, float* values);
 
-    /// The built-in catalogue, read once (thread-safe) from the resource.
+    /// The built-in catalogue and the add-on documents in "<application folder>/Addons/xml/",
+    /// read once (thread-safe).
     static const COperatorCatalogue& Shared();
 
     /// Reads a catalogue document and adds its entries. On a parse error logs
