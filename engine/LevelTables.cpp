@@ -42,7 +42,7 @@ SLevelTable* LevelTableSlot(uint32_t kind, const float* key, int keyCount, bool&
     const size_t keyBytes = size_t(keyCount) * sizeof(float);
     SSlot* chosen = nullptr;
     for (SSlot& s : g_slots)
-        if (s.valid && s.kind == kind && s.keyCount == keyCount && std::memcmp(s.key, key, keyBytes) == 0)
+        if (s.valid && s.kind == kind && s.keyCount == keyCount && (keyBytes == 0 || std::memcmp(s.key, key, keyBytes) == 0))
         {
             chosen = &s;
             break;
@@ -59,7 +59,8 @@ SLevelTable* LevelTableSlot(uint32_t kind, const float* key, int keyCount, bool&
             chosen->table = std::make_unique<SLevelTable>();
         chosen->kind = kind;
         chosen->keyCount = keyCount;
-        std::memcpy(chosen->key, key, keyBytes);
+        if (keyBytes > 0)
+            std::memcpy(chosen->key, key, keyBytes);
     }
     chosen->valid = true;
     chosen->lastUse = ++g_useCounter;
