@@ -81,16 +81,20 @@ bool Require(const SLutOptions& options, const QStringList& keys, QString& error
     return true;
 }
 
-bool ReadLut(CLutState& state, const QString& path, QString& error)
+// Reads a cube file and bakes the given parameters into it; null with `error` set on failure.
+std::unique_ptr<CLutState> ReadAndBake(const QString& path, const LutParameters& parameters, QString& error)
 {
     if (!QFileInfo(path).isFile())
-        return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), false;
-    const CubeFile::SReadResult result = state.ReadCube(path, nullptr);
+        return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), nullptr;
+    auto state = std::make_unique<CLutState>();
+    const CubeFile::SReadResult result = state->ReadCube(path, nullptr);
     if (!result.bOk)
         return error = QStringLiteral("cannot read LUT '%1': size found %2, allowed from %3 to %4")
                            .arg(path).arg(result.iSizeFound).arg(LutLattice::kMinSize).arg(LutLattice::kMaxSize),
-               false;
-    return true;
+               nullptr;
+    state->SetParameters(parameters);
+    state->Bake();
+    return state;
 }
 
 bool WriteLut(const QString& path, const float* lattice, int size, const QString& title, QString& error)
@@ -119,13 +123,8 @@ bool Bake(const SLutOptions& options, QString& error)
 {
     if (!Require(options, {"in", "out"}, error))
         return false;
-    auto state = std::make_unique<CLutState>();
-    if (!ReadLut(*state, options.values["in"], error))
-        return false;
-    for (int i = 0; i < eLP_COUNT; ++i)
-        state->SetParameter(ELutParameter(i), options.parameters[i]);
-    state->Bake();
-    return WriteLut(options.values["out"], state->Baked().Data(), state->Size(), state->Title(), error);
+    const auto state = ReadAndBake(options.values["in"], options.parameters, error);
+    return state && WriteLut(options.values["out"], state->Baked().Data(), state->Size(), state->Title(), error);
 }
 
 bool Apply(const SLutOptions& options, QString& error)
@@ -146,12 +145,9 @@ bool Apply(const SLutOptions& options, QString& error)
     if (!StillImage::IsSaveFormat(output))
         return error = QStringLiteral("cannot write '%1': unknown image extension").arg(output), false;
 
-    auto state = std::make_unique<CLutState>();
-    if (!ReadLut(*state, options.values["lut"], error))
+    const auto state = ReadAndBake(options.values["lut"], options.parameters, error);
+    if (!state)
         return false;
-    for (int i = 0; i < eLP_COUNT; ++i)
-        state->SetParameter(ELutParameter(i), options.parameters[i]);
-    state->Bake();
 
     Helper::CRGB48Buffer image;
     QString reason;
