@@ -81,8 +81,8 @@ bool Require(const SLutOptions& options, const QStringList& keys, QString& error
     return true;
 }
 
-// Reads a cube file and bakes the given parameters into it; null with `error` set on failure.
-std::unique_ptr<CLutState> ReadAndBake(const QString& path, const LutParameters& parameters, QString& error)
+// Reads a cube file into a LUT state with the given parameters; null with `error` set on failure.
+std::unique_ptr<CLutState> ReadLut(const QString& path, const LutParameters& parameters, QString& error)
 {
     if (!QFileInfo(path).isFile())
         return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), nullptr;
@@ -93,15 +93,7 @@ std::unique_ptr<CLutState> ReadAndBake(const QString& path, const LutParameters&
                            .arg(path).arg(result.iSizeFound).arg(LutLattice::kMinSize).arg(LutLattice::kMaxSize),
                nullptr;
     state->SetParameters(parameters);
-    state->Bake();
     return state;
-}
-
-bool WriteLut(const QString& path, const float* lattice, int size, const QString& title, QString& error)
-{
-    if (!CubeFile::WriteFile(path, lattice, size, title))
-        return error = QStringLiteral("cannot write '%1'").arg(path), false;
-    return true;
 }
 
 bool Identity(const SLutOptions& options, QString& error)
@@ -116,15 +108,19 @@ bool Identity(const SLutOptions& options, QString& error)
                false;
     auto state = std::make_unique<CLutState>();
     state->CreateIdentity(size, options.values.value("title", CLutState::tr("LUT Name create new")));
-    return WriteLut(options.values["out"], state->Source().Data(), size, state->Title(), error);
+    if (!CubeFile::WriteFile(options.values["out"], state->Source().Data(), size, state->Title()))
+        return error = QStringLiteral("cannot write '%1'").arg(options.values["out"]), false;
+    return true;
 }
 
 bool Bake(const SLutOptions& options, QString& error)
 {
     if (!Require(options, {"in", "out"}, error))
         return false;
-    const auto state = ReadAndBake(options.values["in"], options.parameters, error);
-    return state && WriteLut(options.values["out"], state->Baked().Data(), state->Size(), state->Title(), error);
+    const auto state = ReadLut(options.values["in"], options.parameters, error);
+    if (state && !state->SaveCube(options.values["out"]))
+        error = QStringLiteral("cannot write '%1'").arg(options.values["out"]);
+    return state && error.isEmpty();
 }
 
 bool Apply(const SLutOptions& options, QString& error)
@@ -145,9 +141,10 @@ bool Apply(const SLutOptions& options, QString& error)
     if (!StillImage::IsSaveFormat(output))
         return error = QStringLiteral("cannot write '%1': unknown image extension").arg(output), false;
 
-    const auto state = ReadAndBake(options.values["lut"], options.parameters, error);
+    const auto state = ReadLut(options.values["lut"], options.parameters, error);
     if (!state)
         return false;
+    state->Bake();
 
     Helper::CRGB48Buffer image;
     QString reason;
