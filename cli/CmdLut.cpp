@@ -81,23 +81,19 @@ bool Require(const SLutOptions& options, const QStringList& keys, QString& error
     return true;
 }
 
-bool ReadLut(CLutState& state, const QString& path, QString& error)
+// Reads a cube file into a LUT state with the given parameters; null with `error` set on failure.
+std::unique_ptr<CLutState> ReadLut(const QString& path, const LutParameters& parameters, QString& error)
 {
     if (!QFileInfo(path).isFile())
-        return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), false;
-    const CubeFile::SReadResult result = state.ReadCube(path, nullptr);
+        return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), nullptr;
+    auto state = std::make_unique<CLutState>();
+    const CubeFile::SReadResult result = state->ReadCube(path, nullptr);
     if (!result.bOk)
         return error = QStringLiteral("cannot read LUT '%1': size found %2, allowed from %3 to %4")
                            .arg(path).arg(result.iSizeFound).arg(LutLattice::kMinSize).arg(LutLattice::kMaxSize),
-               false;
-    return true;
-}
-
-bool WriteLut(const QString& path, const float* lattice, int size, const QString& title, QString& error)
-{
-    if (!CubeFile::WriteFile(path, lattice, size, title))
-        return error = QStringLiteral("cannot write '%1'").arg(path), false;
-    return true;
+               nullptr;
+    state->SetParameters(parameters);
+    return state;
 }
 
 bool Identity(const SLutOptions& options, QString& error)
@@ -112,20 +108,19 @@ bool Identity(const SLutOptions& options, QString& error)
                false;
     auto state = std::make_unique<CLutState>();
     state->CreateIdentity(size, options.values.value("title", CLutState::tr("LUT Name create new")));
-    return WriteLut(options.values["out"], state->Source().Data(), size, state->Title(), error);
+    if (!CubeFile::WriteFile(options.values["out"], state->Source().Data(), size, state->Title()))
+        return error = QStringLiteral("cannot write '%1'").arg(options.values["out"]), false;
+    return true;
 }
 
 bool Bake(const SLutOptions& options, QString& error)
 {
     if (!Require(options, {"in", "out"}, error))
         return false;
-    auto state = std::make_unique<CLutState>();
-    if (!ReadLut(*state, options.values["in"], error))
-        return false;
-    for (int i = 0; i < eLP_COUNT; ++i)
-        state->SetParameter(ELutParameter(i), options.parameters[i]);
-    state->Bake();
-    return WriteLut(options.values["out"], state->Baked().Data(), state->Size(), state->Title(), error);
+    const auto state = ReadLut(options.values["in"], options.parameters, error);
+    if (state && !state->SaveCube(options.values["out"]))
+        error = QStringLiteral("cannot write '%1'").arg(options.values["out"]);
+    return state && error.isEmpty();
 }
 
 bool Apply(const SLutOptions& options, QString& error)
@@ -146,11 +141,9 @@ bool Apply(const SLutOptions& options, QString& error)
     if (!StillImage::IsSaveFormat(output))
         return error = QStringLiteral("cannot write '%1': unknown image extension").arg(output), false;
 
-    auto state = std::make_unique<CLutState>();
-    if (!ReadLut(*state, options.values["lut"], error))
+    const auto state = ReadLut(options.values["lut"], options.parameters, error);
+    if (!state)
         return false;
-    for (int i = 0; i < eLP_COUNT; ++i)
-        state->SetParameter(ELutParameter(i), options.parameters[i]);
     state->Bake();
 
     Helper::CRGB48Buffer image;

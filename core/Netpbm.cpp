@@ -87,7 +87,7 @@ bool Read(const QString& path, Helper::CRGB48Buffer& image, quint64 maxBytes, QS
     image.Create(QSize(w, h), Helper::eCP_NO_CLEAR);
     QByteArray row(rowBytes, Qt::Uninitialized);
     const bool littleEndian = third < 0;
-    const uint32_t maximum = uint32_t(third);
+    const uint32_t maximum = isFloat ? 1 : uint32_t(third);
     for (int y = 0; y < h; ++y)
     {
         if (file.read(row.data(), rowBytes) != rowBytes)

@@ -30,6 +30,7 @@ public:
 
     const LutParameters& Parameters() const { return m_parameters; }
     void SetParameter(ELutParameter which, float value) { m_parameters[which] = value; }
+    void SetParameters(const LutParameters& parameters) { m_parameters = parameters; }
     void ResetGroup(ELutParameterGroup group) { m_parameters.ResetGroup(group); }
 
     int LayerMode() const { return m_iLayerMode; }

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace
 {
 struct SRun
@@ -19,10 +21,13 @@ struct SRun
     QString err;
 };
 
-SRun Cli(const QStringList& args)
+SRun Cli(const QStringList& args, const QStringList& prefix = {})
 {
     QProcess process;
-    process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
+    if (prefix.isEmpty())
+        process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
+    else
+        process.start(prefix.first(), prefix.mid(1) + QStringList{VANTROPE_BIN_DIR "/vantrope-cli"} + args);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromLocal8Bit(process.readAllStandardError())};
@@ -93,11 +98,10 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
 TEST_F(CliLut, RefusalsWriteNothing)
 {
     QFile big(Path("big.cube"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
-    big.write("LUT_3D_SIZE 65\n0 0 0\n");
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write("LUT_3D_SIZE 65\n0 0 0\n") > 0);
     big.close();
     const QString id = Path("id.cube"), in = Path("in.png"), out = Path("out.png"), cube = Path("out.cube");
-    struct SCase
+    const struct
     {
         QStringList args;
         const char* message; // part of the error line
@@ -115,10 +119,9 @@ TEST_F(CliLut, RefusalsWriteNothing)
         {{"apply", "--lut", id, in, Path("out.gif")}, "unknown image extension"},
         {{"apply", "--lut", id, Path("missing.png"), out}, "cannot read image"},
         {{"apply", "--lut", id, in}, "needs an input and an output image"},
-        {{"apply", "--lut", Path("big.cube"), in, out}, "size found 65"},
         {{"frobnicate"}, "lut needs one of"},
     };
-    for (const SCase& c : cases)
+    for (const auto& c : cases)
     {
         CInvariantCheck check(30000);
         check.WatchFolder(m_dir.path());
@@ -129,4 +132,22 @@ TEST_F(CliLut, RefusalsWriteNothing)
             << what.toStdString() << " -> " << run.err.toStdString();
         EXPECT_TRUE(check.Violations().isEmpty()) << what.toStdString() << ": " << check.Violations().join("\n").toStdString();
     }
+}
+
+TEST_F(CliLut, UnreadableLutFileIsReportedWithItsPath)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root to drop to another user";
+    // Root reads everything, so the command runs as nobody on a file only root may read.
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                            QFile::ExeOther);
+    QFile::setPermissions(Path("id.cube"), QFile::ReadOwner | QFile::WriteOwner);
+    CInvariantCheck check(30000);
+    check.WatchFolder(m_dir.path());
+    const SRun run = Cli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")},
+                         {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n")
+                           .arg(Path("id.cube")));
+    EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
 }
