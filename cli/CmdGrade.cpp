@@ -1,11 +1,23 @@
 // vantrope-cli grade: a still image through the grading session — preset chain, film type and
-// LUT — at full size. Every failure is one line on standard error and nothing is written.
+// LUT — at full size, or a whole clip through the export job with the same grade. Every failure
+// is one line on standard error and nothing is written.
 #include "cli/Command.h"
+#include "cli/TerminalProgress.h"
+#include "cli/VideoClip.h"
+#include "core/IUserPrompt.h"
+#include "session/ExportFrameGrader.h"
+#include "video/JobEnvironment.h"
+#include "video/MovieHandling.h"
 #include "core/LayerBlend.h"
 #include "core/StillImage.h"
 #include "session/GradingSession.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QSet>
+#include <QTimer>
+
+#include <csignal>
 
 #include <cmath>
 #include <memory>
@@ -17,10 +29,14 @@ struct SGradeOptions
     QStringList positional;
     QMap<QString, QString> values;
     QStringList lutParams;
+    QSet<QString> flags;
 };
 
 const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
-                           "film-position"};
+                           "film-position", "codec", "quality", "artefact", "blend", "compare", "size"};
+const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
+const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
+                               "flip-x", "flip-y"};
 
 bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
 {
@@ -32,6 +48,11 @@ bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
             continue;
         }
         const QString key = args[i].mid(2);
+        if (kFlags.contains(key))
+        {
+            o.flags.insert(key);
+            continue;
+        }
         if (!kKeys.contains(key))
             return error = QStringLiteral("unknown option %1").arg(args[i]), false;
         if (i + 1 >= args.size())
@@ -126,6 +147,167 @@ bool SetUpFilmType(CFilmTypeModel& films, const SGradeOptions& o, QString& error
     films.SetPosition(position == "pre" ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
     return true;
 }
+bool IsClipOutput(const QString& output)
+{
+    return output.endsWith(".mp4", Qt::CaseInsensitive) || output.endsWith(".avi", Qt::CaseInsensitive);
+}
+
+template <size_t N>
+bool Choice(const SGradeOptions& o, const QString& key, const char* const (&names)[N], int& value, QString& error)
+{
+    if (!o.values.contains(key))
+        return true;
+    for (size_t i = 0; i < N; ++i)
+        if (o.values[key] == QLatin1String(names[i]))
+            return value = int(i), true;
+    QStringList known;
+    for (const char* name : names)
+        known << name;
+    return error = QStringLiteral("bad value for --%1: '%2' (%3)").arg(key, o.values[key], known.join(", ")), false;
+}
+
+// The destination descriptor and the frame settings from the clip options.
+bool SetUpClip(const SGradeOptions& o, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader, QString& error)
+{
+    static const char* const codecs[] = {"0", "1"};
+    static const char* const qualities[] = {"lowest", "low", "normal", "better", "best"};
+    static const char* const artefacts[] = {"0", "1", "2", "3", "4"};
+    static const char* const comparisons[] = {"none", "half", "centre"};
+    int codec = 0, quality = CMovieHandling::eNORMAL, artefact = 0, comparison = 0;
+    if (!Choice(o, "codec", codecs, codec, error) || !Choice(o, "quality", qualities, quality, error) ||
+        !Choice(o, "artefact", artefacts, artefact, error) || !Choice(o, "compare", comparisons, comparison, error))
+        return false;
+    dst.SetCodec(CMovieHandling::ECodec(codec));
+    dst.SetQuality(CMovieHandling::EQuality(quality));
+    dst.SetArtefact(CMovieHandling::EArtefact(artefact));
+    dst.m_bCopyAudio = !o.flags.contains("no-audio");
+    dst.m_bCopyMetadata = !o.flags.contains("no-metadata");
+    dst.m_bFlipX = o.flags.contains("flip-x");
+    dst.m_bFlipY = o.flags.contains("flip-y");
+    if (o.values.contains("size"))
+    {
+        const QStringList parts = o.values["size"].split('x');
+        bool okW = false, okH = false;
+        const int w = parts.value(0).toInt(&okW), h = parts.value(1).toInt(&okH);
+        if (parts.size() != 2 || !okW || !okH || w < 2 || h < 2 || w > CMovieHandling::kMaxFrameSide ||
+            h > CMovieHandling::kMaxFrameSide)
+            return error = QStringLiteral("bad size '%1' (expected WxH, 2 to %2 each)")
+                               .arg(o.values["size"]).arg(CMovieHandling::kMaxFrameSide),
+                   false;
+        dst.SetResolution(w, h);
+    }
+    grader.Configure(dst);
+    grader.Blend().SetComparison(comparison);
+    if (o.values.contains("blend"))
+    {
+        const QStringList parts = o.values["blend"].split(':');
+        bool okF = false, okM = false;
+        const int frames = parts.value(0).toInt(&okF), mode = parts.value(1).toInt(&okM);
+        if (parts.size() != 2 || !okF || !okM || !(frames == 1 || frames == 2 || frames == 3 || frames == 5) ||
+            mode < 1 || mode > CFrameBlend::kModes)
+            return error = QStringLiteral("bad value for --blend: '%1' (FRAMES:MODE, frames 1, 2, 3 or 5, mode 1 to 11)")
+                               .arg(o.values["blend"]),
+                   false;
+        grader.Blend().SetRingSize(frames);
+        grader.Blend().SetMode(mode);
+    }
+    return true;
+}
+
+// Answers for a run without anyone to ask: the options already said what is wanted.
+class CCliPrompt : public IUserPrompt
+{
+public:
+    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
+    void Information(const QString&, const QString& text) override { CliPrint(text); }
+    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
+    bool TextInput(const QString&, const QString&, QString&) override { return false; }
+    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int)
+{
+    g_interrupted = 1;
+}
+
+int GradeClip(const SGradeOptions& options, const QString& input, const QString& output)
+{
+    auto session = std::make_unique<CGradingSession>();
+    CExportFrameGrader grader(*session);
+    CMovieHandling::SDstDesc dst;
+    QString error;
+    if (!SetUpClip(options, dst, grader, error) || !SetUpLut(session->Lut(), options, error) ||
+        !SetUpFilmType(session->FilmTypes(), options, error))
+    {
+        CliError(error);
+        return 2;
+    }
+    if (options.values.contains("preset"))
+    {
+        QStringList missing;
+        if (!session->LoadPreset(options.values["preset"], &missing, &error))
+        {
+            CliError(QStringLiteral("cannot read preset '%1'").arg(options.values["preset"]));
+            return 2;
+        }
+    }
+    CMovieHandling movie;
+    if (!CheckClipAndTools(input, movie, true))
+        return 2;
+    const QFileInfo out(output);
+    if (!out.absoluteDir().exists())
+    {
+        CliError(QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
+        return 2;
+    }
+    dst.SetPath(out.absoluteFilePath());
+    if (QFileInfo(dst.DestinationFile()) == QFileInfo(input))
+    {
+        CliError(QStringLiteral("cannot write '%1': it is the input clip").arg(dst.DestinationFile()));
+        return 2;
+    }
+
+    CCliPrompt prompt;
+    CTerminalProgress progress([&grader] { return grader.Frames(); });
+    movie.SetPrompt(&prompt);
+    movie.SetProgressView(&progress);
+    movie.SetFrameCallback(grader.Callback());
+    MP_SetProgressSink(&progress);
+    // Ctrl-C (and a polite kill) stop the export like its abort button: both programs end and
+    // nothing is left behind.
+    g_interrupted = 0;
+    struct sigaction action = {}, previousInt = {}, previousTerm = {};
+    action.sa_handler = OnInterrupt;
+    sigaction(SIGINT, &action, &previousInt);
+    sigaction(SIGTERM, &action, &previousTerm);
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&movie] {
+        if (g_interrupted && !movie.IsAborted())
+            movie.Abort();
+    });
+    watch.start(50);
+
+    int result;
+    {
+        CExportEngineMode mode;
+        const CMovieHandling::SJob job = movie.OpenJob(input, dst);
+        result = movie.ProcessJob(job);
+        movie.CloseJob();
+    }
+    watch.stop();
+    sigaction(SIGINT, &previousInt, nullptr);
+    sigaction(SIGTERM, &previousTerm, nullptr);
+    MP_SetProgressSink(nullptr);
+    grader.LogAndResetTimes();
+    if (result == 0)
+        CliPrint(dst.DestinationFile());
+    else if (result == 3)
+        CliError("export aborted; nothing was written");
+    return result;
+}
 }  // namespace
 
 int RunGrade(const QStringList& args)
@@ -138,6 +320,14 @@ int RunGrade(const QStringList& args)
         return 2;
     }
     const QString input = options.positional[0], output = options.positional[1];
+    if (IsClipOutput(output))
+        return GradeClip(options, input, output);
+    for (const QString& key : kClipKeys)
+        if (options.values.contains(key) || options.flags.contains(key))
+        {
+            CliError(QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)").arg(key));
+            return 2;
+        }
     if (!StillImage::IsSaveFormat(output))
     {
         CliError(QStringLiteral("cannot write '%1': unknown image extension").arg(output));

@@ -20,7 +20,9 @@ const SCliCommand kCommands[] = {
             "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
     {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
     {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
-              "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post]", RunGrade},
+              "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "
+              "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
+              "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
 };
 }  // namespace
 

@@ -719,9 +719,19 @@ int CMovieHandling::ProcessVideo(const SJob& job)
 
     // Two buffers each way: one is graded while the other is read or written.
     Helper::CRGB24Buffer source[2], destination[2];
-    for (int i = 0; i < 2; ++i)
-        if (!source[i].Create(srcSize, Helper::eCP_NO_CLEAR) || !destination[i].Create(dstSize, Helper::eCP_ON_CREATE))
-            return done(2);
+    try
+    {
+        for (int i = 0; i < 2; ++i)
+        {
+            source[i].Create(srcSize, Helper::eCP_NO_CLEAR);
+            destination[i].Create(dstSize, Helper::eCP_ON_CREATE);
+        }
+    }
+    catch (const std::exception&)
+    {
+        AppLog("CMovieHandling::ProcessVideo() -> Not enough memory for the frame buffers.");
+        return done(2);
+    }
     AppLog(QStringLiteral("CMovieHandling::ProcessVideo() -> Src frames Resolution: %1x%2   Size: %3 MB.")
                .arg(srcSize.width())
                .arg(srcSize.height())
