@@ -33,8 +33,9 @@ public:
     QString Folder() const { return m_dir.path(); }
 
     /// Blank-separated "stage=fault" or "stage=fault:N" entries (stage "any" matches all);
-    /// faults: exit1, empty, junk, segv, hang, stderr-flood, and after N frames exit1-after,
-    /// kill-after, segv-after, truncated. Empty clears.
+    /// faults: exit1, empty, junk, segv, hang, stderr-flood, ultrafast (the real program with
+    /// x264's fastest preset), and after N frames exit1-after, kill-after, segv-after, truncated.
+    /// Empty clears.
     void SetFault(const QString& faults);
     /// Records the runs from now on.
     void StartSpy();

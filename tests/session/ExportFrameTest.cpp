@@ -1,0 +1,343 @@
+// The export's frame callback and the main window's export steps as a model: flips, artefact
+// reduction, blending, tone table, the grade, side-by-side comparison, crop or resample, and a
+// whole export through the driver with flat memory over 600 full-HD frames.
+#include "core/AppLog.h"
+#include "core/EngineState.h"
+#include "core/Progress.h"
+#include "engine/OperatorCatalogue.h"
+#include "session/ExportFrameGrader.h"
+#include "session/GradingSession.h"
+#include "session/VideoExportDriver.h"
+#include "video/JobEnvironment.h"
+#include "tests/support/FakeTools.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <functional>
+
+void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace
+{
+using Bytes = std::vector<uint8_t>;
+
+Helper::CRGB24Buffer Frame(int width, int height, const Bytes& pixels)
+{
+    Helper::CRGB24Buffer frame;
+    frame.Create(QSize(width, height), Helper::eCP_NO_CLEAR);
+    std::copy(pixels.begin(), pixels.end(), frame.GetData());
+    return frame;
+}
+
+Bytes Pixels(Helper::CRGB24Buffer& frame)
+{
+    return Bytes(frame.GetData(), frame.GetData() + size_t(frame.Width()) * frame.Height() * 3);
+}
+
+// A grey frame whose column x holds level(x) in every row.
+Bytes Columns(int width, int height, const std::function<int(int)>& level)
+{
+    Bytes pixels(size_t(width) * height * 3);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            for (int c = 0; c < 3; ++c)
+                pixels[(size_t(y) * width + x) * 3 + c] = uint8_t(level(x));
+    return pixels;
+}
+
+bool RunFfmpeg(const QStringList& arguments, int limitMs = 120000)
+{
+    QProcess process;
+    process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
+    return process.waitForFinished(limitMs) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+class ExportFrame : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetThreadCount(2);
+        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+        MP_UI_SetLogging(false);
+    }
+    void Negative()
+    {
+        m_session.Chain().Operators().append(COperatorCatalogue::Shared().CreateOperator(
+            *COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    }
+    Bytes Run(const Bytes& in, QSize inSize, QSize outSize, int frame = 0)
+    {
+        Helper::CRGB24Buffer source = Frame(inSize.width(), inSize.height(), in), destination;
+        destination.Create(outSize, Helper::eCP_ON_CREATE);
+        EXPECT_TRUE(m_grader.ProcessFrame(source, destination, frame));
+        return Pixels(destination);
+    }
+
+    CGradingSession m_session;
+    CExportFrameGrader m_grader{m_session};
+};
+
+void ExpectLevels(const Bytes& out, int width, const std::function<int(int)>& level, int tolerance, const char* what)
+{
+    for (size_t i = 0; i < out.size(); ++i)
+        ASSERT_NEAR(out[i], level(int(i / 3) % width), tolerance) << what << ", column " << (i / 3) % width;
+}
+}  // namespace
+
+TEST_F(ExportFrame, FlipsBeforeOrAfterArtefactReductionThenTheGrade)
+{
+    Negative();
+    const auto ramp = [](int x) { return x * 50; }; // 0, 50, …, 250: steps far above the artefact threshold
+    const Bytes in = Columns(6, 4, ramp);
+    const struct
+    {
+        int artefact;
+        bool flipX;
+    } cases[] = {{0, false}, {0, true}, {2, true}, {4, true}, {9, false}};
+    for (const auto& c : cases)
+    {
+        m_grader.SetArtefactLevel(c.artefact);
+        m_grader.SetFlips(c.flipX, false);
+        const Bytes out = Run(in, {6, 4}, {6, 4});
+        ExpectLevels(out, 6, [&](int x) { return 255 - ramp(c.flipX ? 5 - x : x); }, 1, "negative");
+    }
+    // Vertical mirror after the reduction: rows swap.
+    Bytes rows(size_t(2) * 2 * 3, 0);
+    std::fill(rows.begin() + 6, rows.end(), 200);
+    m_grader.SetArtefactLevel(1);
+    m_grader.SetFlips(false, true);
+    const Bytes out = Run(rows, {2, 2}, {2, 2});
+    EXPECT_NEAR(out[0], 255 - 200, 1);
+    EXPECT_NEAR(out[6], 255, 1);
+
+    const std::array<float, 3> strongest = CExportFrameGrader::ArtefactValues(7);
+    EXPECT_EQ(strongest, (std::array<float, 3>{0.45f, 0.95f, 0.334f}));
+    EXPECT_EQ(CExportFrameGrader::ArtefactValues(1), (std::array<float, 3>{0.15f, 0.8f, 0.001f}));
+}
+
+TEST_F(ExportFrame, ArtefactReductionFlattensSmallStepsOnly)
+{
+    // Columns alternate 100/103 (a compression ripple) left, and a hard 20/230 edge right.
+    const auto level = [](int x) { return x < 16 ? 100 + 3 * (x % 2) : x < 24 ? 20 : 230; };
+    const Bytes in = Columns(32, 16, level);
+    m_grader.SetArtefactLevel(4);
+    const Bytes out = Run(in, {32, 16}, {32, 16});
+    int ripple = 0;
+    for (int x = 1; x < 14; ++x)
+        ripple += std::abs(int(out[size_t(8 * 32 + x) * 3]) - int(out[size_t(8 * 32 + x + 1) * 3]));
+    EXPECT_LT(ripple, 13 * 3 / 2); // was 3 per column
+    EXPECT_NEAR(out[size_t(8 * 32 + 20) * 3], 20, 2);
+    EXPECT_NEAR(out[size_t(8 * 32 + 28) * 3], 230, 2);
+}
+
+TEST_F(ExportFrame, ToneTableBlendAndComparison)
+{
+    // Tone table: v = 1 brightens with e = 0.5^1.3.
+    const std::vector<uint16_t> bright = CExportFrameGrader::ToneTable(1.0f);
+    const double e = std::pow(0.5, 1.3);
+    for (int i : {0, 1, 257, 32768, 65000, 65535})
+        EXPECT_NEAR(bright[size_t(i)], std::trunc(std::pow(i * 1.5259022e-5, e) * 65535.0), 1.0) << i;
+    EXPECT_GT(CExportFrameGrader::ToneTable(0.0f)[32768], 0); // darkens, stays positive
+    EXPECT_LT(CExportFrameGrader::ToneTable(0.0f)[32768], 32768);
+
+    m_grader.SetToneValue(1.0f);
+    Bytes out = Run(Columns(2, 2, [](int) { return 128; }), {2, 2}, {2, 2});
+    EXPECT_EQ(out[0], bright[128 * 257] >> 8);
+    m_grader.SetToneValue(0.5005f); // within 0.001 of neutral: untouched
+    out = Run(Columns(2, 2, [](int) { return 128; }), {2, 2}, {2, 2});
+    EXPECT_EQ(out[0], 128);
+    m_grader.SetToneValue(0.5f);
+
+    // Blending before the grade: the maximum of two frames, then the negative.
+    Negative();
+    m_grader.Blend().SetRingSize(2);
+    m_grader.Blend().SetMode(3);
+    Run(Columns(4, 2, [](int) { return 10; }), {4, 2}, {4, 2}, 0);
+    out = Run(Columns(4, 2, [](int) { return 200; }), {4, 2}, {4, 2}, 1);
+    ExpectLevels(out, 4, [](int) { return 255 - 200; }, 1, "blended");
+    out = Run(Columns(4, 2, [](int) { return 30; }), {4, 2}, {4, 2}, 2);
+    ExpectLevels(out, 4, [](int) { return 255 - 200; }, 1, "the ring of two holds 200 and 30, not 10");
+    out = Run(Columns(4, 2, [](int) { return 90; }), {4, 2}, {4, 2}, 0); // a new export starts a new ring
+    ExpectLevels(out, 4, [](int) { return 255 - 90; }, 1, "new export");
+
+    // No ring: the comparison puts the ungraded picture left of the graded one.
+    m_grader.Blend().SetRingSize(1);
+    m_grader.Blend().SetComparison(1);
+    out = Run(Columns(10, 2, [](int) { return 40; }), {10, 2}, {10, 2});
+    ExpectLevels(out, 10, [](int x) { return x == 4 || x == 5 ? (40 * 257 / 2 + 32767) >> 8 : x < 5 ? 40 : 215; }, 1,
+                 "half comparison");
+}
+
+TEST_F(ExportFrame, WorkingAndDestinationSizes)
+{
+    // 2 × 2 blocks of one level: halving by area keeps each block's level.
+    const auto block = [](int x) { return 30 * (x / 2); };
+    const Bytes in = Columns(8, 4, block);
+    m_grader.SetWorkingSize({4, 2});
+    ExpectLevels(Run(in, {8, 4}, {4, 2}), 4, [&](int x) { return block(2 * x); }, 1, "frame resampled to working size");
+    m_grader.SetWorkingSize({});
+    ExpectLevels(Run(in, {8, 4}, {4, 2}), 4, [&](int x) { return block(2 * x); }, 1, "result resampled to destination");
+    // An odd working size is cropped at the top left to the even destination.
+    const auto ramp = [](int x) { return 20 * x; };
+    ExpectLevels(Run(Columns(9, 5, ramp), {9, 5}, {8, 4}), 8, ramp, 0, "cropped");
+}
+
+TEST(ExportDriver, SaveDialogRemembersItsFolder)
+{
+    CTempHome home;
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
+    CGradingSession session;
+    CExportFrameGrader grader(session);
+    CMovieHandling movie;
+    CVideoExportDriver driver(movie, session, grader);
+    CMovieHandling::SDstDesc dst;
+    dst.SetCodec(CMovieHandling::eCODEC1);
+
+    CScriptedPrompt prompt;
+    prompt.QueueText(dir.filePath("clips/graded.avi"));
+    prompt.QueueText("");
+    EXPECT_EQ(driver.AskDestination(prompt, settings, dst), dir.filePath("clips/graded.avi"));
+    EXPECT_EQ(settings.value("lastDialogPath").toString(), dir.filePath("clips"));
+    EXPECT_EQ(prompt.Log().value(0), "save|Video speichern|" + QStandardPaths::writableLocation(QStandardPaths::MoviesLocation) +
+                                         "/Mein Video");
+    QDir().mkpath(dir.filePath("clips"));
+    EXPECT_TRUE(driver.AskDestination(prompt, settings, dst).isEmpty()); // cancelled: nothing stored
+    EXPECT_EQ(prompt.Log().value(1), "save|Video speichern|" + dir.filePath("clips") + "/Mein Video");
+    EXPECT_EQ(CVideoExportDriver::StartFolder(settings), dir.filePath("clips"));
+}
+
+TEST(ExportDriver, ExportGradesEveryFrameAndRestoresTheEngine)
+{
+    CTempHome home;
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("in.mp4");
+    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "color=c=0x204060:s=32x18:r=25:d=0.4", "-c:v", "libx264", "-qp", "0", clip}));
+    MP_UI_SetLogging(true);
+    CGradingSession session;
+    session.Chain().Operators().append(
+        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    const std::vector<uint16_t> still(size_t(32) * 18 * 3, 1000);
+    ASSERT_TRUE(session.SetSource(still.data(), 32, 18));
+    CExportFrameGrader grader(session);
+    CMovieHandling movie;
+    CVideoExportDriver driver(movie, session, grader);
+    CMovieHandling::SDstDesc dst;
+    dst.SetCodec(CMovieHandling::eCODEC1);
+    CScriptedPrompt prompt;
+    prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
+    movie.SetPrompt(&prompt);
+    QStringList window;
+    CLogCapture log;
+    const int result = driver.Export(clip, dir.filePath("out.avi"), dst, QSize(32, 18), [&](bool on) {
+        window << (on ? "enabled" : "disabled");
+        EXPECT_TRUE(MP_UI_GetVideoMode()); // the window comes back before the video mode ends
+    });
+    ASSERT_EQ(result, 0);
+    EXPECT_EQ(window, (QStringList{"disabled", "enabled"}));
+    EXPECT_FALSE(MP_UI_GetVideoMode());
+    EXPECT_TRUE(MP_UI_GetLogging());
+    EXPECT_EQ(MP_UI_GetProgressBarUpdateDelayTime(), 250);
+    EXPECT_EQ(dst.m_strPath, dir.filePath("out"));
+    EXPECT_EQ(dst.m_iResolution, QSize(32, 18));
+    for (const char* line : {"MP: HDRMainWindow::ProcessVideo(", "MP: MasterBuffer: 32x18", "MP: Recover Original Frame"})
+        EXPECT_NE(log.Text().find(line), std::string::npos) << line;
+    EXPECT_EQ(grader.Frames(), 0); // the timing sums were logged and cleared
+
+    // Every frame was graded: the uncompressed result holds the negative of the clip's colour.
+    QProcess decode;
+    decode.start(QStandardPaths::findExecutable("ffmpeg"),
+                 {"-v", "error", "-i", dir.filePath("out.avi"), "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    ASSERT_TRUE(decode.waitForFinished(30000));
+    const QByteArray frames = decode.readAllStandardOutput();
+    ASSERT_EQ(frames.size(), 10 * 32 * 18 * 3);
+    for (qsizetype i = 0; i < frames.size(); i += 3)
+    {
+        ASSERT_NEAR(uint8_t(frames[i]), 255 - 0x20, 2) << i;
+        ASSERT_NEAR(uint8_t(frames[i + 2]), 255 - 0x60, 2) << i;
+    }
+    // The session's own picture came back.
+    EXPECT_NEAR(session.Result().GetSize().width(), 32, 0);
+}
+
+namespace
+{
+qint64 StatusKb(const char* key)
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith(key))
+            return line.mid(int(strlen(key))).trimmed().split(' ').value(0).toLongLong();
+    return -1;
+}
+
+// Samples our resident size when the video pass reaches 10 % and at its end.
+class CMemorySampler : public IProgressSink
+{
+public:
+    void OnProgress(int category, float fraction) override
+    {
+        if (category != CMovieHandling::CATEGORY_VIDEOPROCESS)
+            return;
+        if (fraction >= 0.1f && atTenth < 0)
+            atTenth = StatusKb("VmRSS:");
+        if (fraction > 0.0f)
+            last = StatusKb("VmRSS:");
+    }
+    qint64 atTenth = -1, last = -1;
+};
+}  // namespace
+
+TEST(ExportMemory, SixHundredFullHdFramesKeepResidentMemoryFlat)
+{
+    CTempHome home;
+    QTemporaryDir dir;
+    const QString clip = dir.filePath("long.mp4");
+    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "testsrc2=s=1920x1080:r=10:d=60", "-c:v", "libx264", "-preset",
+                           "ultrafast", "-crf", "30", clip}));
+    CFakeTools tools; // the encoder at its fastest preset: this measures our memory, not x264's speed
+    ASSERT_TRUE(tools.IsValid());
+    tools.SetFault("encoder=ultrafast");
+    CGradingSession session;
+    CExportFrameGrader grader(session);
+    CMovieHandling movie;
+    movie.SetFrameCallback(grader.Callback());
+    CMemorySampler sampler;
+    MP_SetProgressSink(&sampler);
+    CMovieHandling::SDstDesc dst;
+    dst.SetPath(dir.filePath("out.mp4"));
+    dst.m_bCopyMetadata = false;
+    int result;
+    {
+        CExportEngineMode mode;
+        const CMovieHandling::SJob job = movie.OpenJob(clip, dst);
+        result = movie.ProcessJob(job);
+        movie.CloseJob();
+    }
+    MP_SetProgressSink(nullptr);
+    ASSERT_EQ(result, 0);
+    EXPECT_EQ(grader.Frames(), 600);
+    ASSERT_GT(sampler.atTenth, 0);
+    const qint64 growthKb = sampler.last - sampler.atTenth;
+    std::printf("resident memory at 10 %%: %lld KiB, at the end: %lld KiB, peak: %lld KiB\n",
+                (long long)sampler.atTenth, (long long)sampler.last, (long long)StatusKb("VmHWM:"));
+    EXPECT_LE(growthKb, 16 * 1024);
+}
