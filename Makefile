@@ -30,8 +30,10 @@ test-sanitize:
 # ThreadSanitizer over the worker split and the other threaded code.
 test-tsan: setup
 	@cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTROPE_SANITIZE=thread >/dev/null
-	@cmake --build build-tsan -j $(JOBS) --target core_tests
+	@cmake --build build-tsan -j $(JOBS) --target core_tests export_tests
 	cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ./tests/core_tests --gtest_filter="WorkerSplit.*:ImageConvert.*"
+	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/support/tsan.supp" ./tests/export_tests \
+		--gtest_filter="FrameBlend.*:SplitCompare.*:ExportTest.ExportKeeps*:ExportTest.Options*:Export/AbortExport.*:Export/StageFault.*"
 
 # The cube-reader fuzz target under libFuzzer with ASan + UBSan (clang-14), then a campaign of
 # FUZZ_RUNS executions (0: until stopped) over the committed corpus and the cube test data.
