@@ -484,6 +484,8 @@ void CMovieHandling::SetProgressText(const QString& text)
 
 bool CMovieHandling::RunConverter(const QStringList& arguments)
 {
+    if (m_bAborted)
+        return false;
     m_converter.SetTimeLimit(m_iStepTimeLimitMs);
     const bool ok = m_converter.Run(arguments, true, false) && m_converter.FinishedOk() && !m_bAborted;
     m_converter.SetTimeLimit(0);
