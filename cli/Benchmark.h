@@ -36,3 +36,4 @@ std::span<const SBenchmark> CoreBenchmarks();
 std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> EngineBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
+std::span<const SBenchmark> SessionBenchmarks();

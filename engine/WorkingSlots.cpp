@@ -4,6 +4,7 @@
 #include "core/EngineState.h"
 
 #include <algorithm>
+#include <cstring>
 #include <new>
 
 namespace
@@ -34,6 +35,18 @@ bool MP_FillWorkingSlot(EWorkingSlot slot, const uint16_t* source, int sourceWid
     if (!target)
         return false;
     const int workers = MP_MT_CapFullImageWorkers(MP_UI_GetThreadCount(), int64_t(width) * height);
+    if (sourceWidth == width && sourceHeight == height)
+    {
+        // Each target pixel covers exactly its source pixel: the average is a copy (every frame
+        // of an export comes this way).
+        if (target != source)
+            MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
+                const size_t row = size_t(width) * 3;
+                std::memcpy(target + t.iRowBegin * row, source + t.iRowBegin * row,
+                            (t.iRowEnd - t.iRowBegin) * row * sizeof(uint16_t));
+            });
+        return true;
+    }
     MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
         {
