@@ -7,7 +7,7 @@
 #   SECONDS_OF_CLIP=60 bench/export.sh # and the peak resident memory of our export
 #
 # Prints the wall time of each side, their ratio (ours / ffmpeg), the floor (a plain decode |
-# encode pipe without any grading) and our peak resident memory (GNU time's maximum RSS).
+# encode pipe without any grading) and the peak resident memory of our process.
 set -euo pipefail
 cli=$(realpath "${CLI:-build/bin/vantrope-cli}")
 length=${SECONDS_OF_CLIP:-10}
@@ -28,8 +28,19 @@ wall() { # command… → seconds
     awk -v a="$start" -v b="$end" 'BEGIN{printf "%.2f", b - a}'
 }
 
-ours=$(wall /usr/bin/time -f %M -o "$work/rss" "$cli" grade "$work/clip.mp4" "$work/ours.mp4" --lut "$work/look.cube" \
-    --quality normal)
+# Our own peak resident memory (VmHWM of our process alone; the encoder's memory is its own).
+graded() {
+    "$cli" grade "$work/clip.mp4" "$work/ours.mp4" --lut "$work/look.cube" --quality normal &
+    local pid=$! peak=0 hwm
+    while kill -0 "$pid" 2>/dev/null; do
+        hwm=$(awk '/^VmHWM:/{print $2}' "/proc/$pid/status" 2>/dev/null || true)
+        [ -n "$hwm" ] && [ "$hwm" -gt "$peak" ] && peak=$hwm
+        sleep 0.2
+    done
+    echo "$peak" >"$work/rss"
+    wait "$pid"
+}
+ours=$(wall graded)
 theirs=$(wall ffmpeg -nostdin -y -i "$work/clip.mp4" -vf "lut3d=file=$work/look.cube:interp=trilinear" -c:v libx264 \
     -crf 23 -pix_fmt yuv420p -c:a copy "$work/theirs.mp4")
 floor=$(wall bash -c "ffmpeg -nostdin -v quiet -i '$work/clip.mp4' -f image2pipe -vcodec rawvideo -pix_fmt rgb24 - | \
