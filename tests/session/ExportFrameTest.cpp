@@ -339,5 +339,11 @@ TEST(ExportMemory, SixHundredFullHdFramesKeepResidentMemoryFlat)
     const qint64 growthKb = sampler.last - sampler.atTenth;
     std::printf("resident memory at 10 %%: %lld KiB, at the end: %lld KiB, peak: %lld KiB\n",
                 (long long)sampler.atTenth, (long long)sampler.last, (long long)StatusKb("VmHWM:"));
+#if defined(__SANITIZE_ADDRESS__)
+    // The address sanitizer keeps freed blocks resident in its quarantine: the export still runs
+    // under it, but resident memory says nothing about our own reuse of buffers there.
+    std::printf("growth %lld KiB not checked under the address sanitizer\n", (long long)growthKb);
+#else
     EXPECT_LE(growthKb, 16 * 1024);
+#endif
 }

@@ -214,18 +214,3 @@ TEST(SplitCompare, ColumnsForWidthOneHundred)
             ASSERT_EQ(centre[at + 2], expectCentre) << "centre, column " << x;
         }
 }
-
-TEST(SplitCompare, NarrowImagesStayInside)
-{
-    SEnginePool pool;
-    for (int w : {1, 2, 3, 4})
-    {
-        Image source = Flat(w, 2, 10), target = Flat(w, 2, 20);
-        for (int mode : {1, 2})
-        {
-            Image copy = target;
-            MP_MT_SplitCompare(source.data(), copy.data(), w, 2, mode);
-            EXPECT_EQ(copy.size(), target.size());
-        }
-    }
-}
