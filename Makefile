@@ -32,7 +32,7 @@ test-tsan: setup
 	@cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTROPE_SANITIZE=thread >/dev/null
 	@cmake --build build-tsan -j $(JOBS) --target core_tests export_tests
 	cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ./tests/core_tests --gtest_filter="WorkerSplit.*:ImageConvert.*"
-	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/support/tsan.supp" ./tests/export_tests \
+	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$(CURDIR)/tests/support/tsan.supp" ./tests/export_tests \
 		--gtest_filter="FrameBlend.*:SplitCompare.*:ExportTest.ExportKeeps*:ExportTest.Options*:Export/AbortExport.*:Export/StageFault.*"
 
 # The cube-reader fuzz target under libFuzzer with ASan + UBSan (clang-14), then a campaign of
