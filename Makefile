@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test clean test-sanitize test-tsan
+.PHONY: all setup configure build run test clean test-sanitize test-tsan fuzz-cube
 
 all: build
 
@@ -33,5 +33,20 @@ test-tsan: setup
 	@cmake --build build-tsan -j $(JOBS) --target core_tests
 	cd build-tsan && TSAN_OPTIONS=halt_on_error=1 ./tests/core_tests --gtest_filter="WorkerSplit.*:ImageConvert.*"
 
+# The cube-reader fuzz target under libFuzzer with ASan + UBSan (clang-14), then a campaign of
+# FUZZ_RUNS executions (0: until stopped) over the committed corpus and the cube test data.
+# New inputs collect in build-fuzz/corpus-cube; findings are written as crash-*/leak-*/timeout-*.
+# ASan's freed-memory quarantine is cut from 256 to 64 MiB so it does not eat half the RSS limit.
+FUZZ_RUNS ?= 10000000
+fuzz-cube:
+	@scripts/setup-deps.sh --fuzz
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DVANTROPE_FUZZ=ON -DVANTROPE_SANITIZE=address,undefined >/dev/null
+	@cmake --build build-fuzz --target cube_fuzz
+	@mkdir -p build-fuzz/corpus-cube build-fuzz/findings
+	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/cube_fuzz -runs=$(FUZZ_RUNS) -rss_limit_mb=512 -malloc_limit_mb=64 -timeout=2 \
+		-max_len=65536 -dict=fuzz/cube.dict -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
+		build-fuzz/corpus-cube fuzz/corpus/cube tests/lut/data
+
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-fuzz

@@ -34,3 +34,4 @@ void SetBenchSummary(BenchSummary summary);
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
 std::span<const SBenchmark> VideoBenchmarks();
+std::span<const SBenchmark> LutBenchmarks();

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 int RunBench(const QStringList& args);
+int RunLut(const QStringList& args);
 int RunFrame(const QStringList& args);
 int RunProbe(const QStringList& args);
 
@@ -11,6 +12,8 @@ namespace
 {
 const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
+    {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
+            "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
     {"probe", "probe CLIP", RunProbe},
     {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
 };

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs every Debian package that building, testing and running Vantrope need.
 # Idempotent: quiet when everything is present; refreshes the package index only when something is missing.
+# With --fuzz it also installs the compiler and runtime the fuzz targets need (not part of `make test`).
 set -euo pipefail
 
 PACKAGES=(
@@ -14,6 +15,9 @@ PACKAGES=(
     xvfb xauth
     util-linux procps
 )
+if [ "${1:-}" = "--fuzz" ]; then
+    PACKAGES+=(clang-14 libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,0 +1,153 @@
+// vantrope-cli lut end to end on real files, and every refusal: one line on standard error, a
+// non-zero exit code and nothing written.
+#include "core/StillImage.h"
+#include "lut/CubeFile.h"
+#include "lut/LutLattice.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/SyntheticImages.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace
+{
+struct SRun
+{
+    int code = -1;
+    QString err;
+};
+
+SRun Cli(const QStringList& args, const QStringList& prefix = {})
+{
+    QProcess process;
+    if (prefix.isEmpty())
+        process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
+    else
+        process.start(prefix.first(), prefix.mid(1) + QStringList{VANTROPE_BIN_DIR "/vantrope-cli"} + args);
+    process.waitForFinished(60000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+std::vector<uint16_t> LoadImage(const QString& path)
+{
+    Helper::CRGB48Buffer image;
+    QString error;
+    EXPECT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
+    return {image.GetData(), image.GetData() + size_t(image.Width()) * image.Height() * 3};
+}
+
+class CliLut : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        std::vector<float> identity(9 * 9 * 9 * 3);
+        LutLattice::WriteIdentity(identity.data(), 9);
+        m_identity = CubeFile::Format(identity.data(), 9, "LUT Name create new");
+        QString error;
+        ASSERT_TRUE(StillImage::Save(Path("in.png"), m_input.data(), 40, 33, error)) << error.toStdString();
+        ASSERT_EQ(Cli({"lut", "identity", "--size", "9", "--out", Path("id.cube")}).code, 0);
+    }
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+
+    QTemporaryDir m_dir;
+    QByteArray m_identity;
+    const std::vector<uint16_t> m_input = TestImages::Noise(40, 33, 8);
+};
+}  // namespace
+
+TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
+{
+    QFile written(Path("id.cube"));
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), m_identity);
+
+    // No saturation bakes every point grey; the title comes from the source.
+    ASSERT_EQ(Cli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
+    std::vector<float> grey(LutLattice::kFloatCount);
+    int size = 0;
+    QString title;
+    ASSERT_TRUE(CubeFile::ReadFile(Path("grey.cube"), grey.data(), size, title, nullptr).bOk);
+    EXPECT_EQ(size, 9);
+    EXPECT_EQ(title, "LUT Name create new");
+    for (int i = 0; i < 9 * 9 * 9; ++i)
+        ASSERT_TRUE(grey[3 * i] == grey[3 * i + 1] && grey[3 * i] == grey[3 * i + 2]) << i;
+
+    // A 16-bit PNG keeps its 16 bits: the identity lowers a sample by at most one.
+    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("id.cube"), Path("in.png"), Path("out.png")}).code, 0);
+    EXPECT_LE(TestImages::CompareImages(LoadImage(Path("out.png")).data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
+    // The grey LUT through an 8-bit TIFF: equal channels, each a multiple of 257.
+    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("grey.cube"), Path("in.png"), Path("out.tif")}).code, 0);
+    const std::vector<uint16_t> out = LoadImage(Path("out.tif"));
+    ASSERT_EQ(out.size(), m_input.size());
+    for (size_t i = 0; i < out.size(); i += 3)
+        ASSERT_TRUE(out[i] == out[i + 1] && out[i] == out[i + 2] && out[i] % 257 == 0) << i;
+    // Darken with the identity at intensity 0 gives the input back (within one unit).
+    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"),
+                   Path("dark.png")})
+                  .code,
+              0);
+    EXPECT_LE(TestImages::CompareImages(LoadImage(Path("dark.png")).data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
+}
+
+TEST_F(CliLut, RefusalsWriteNothing)
+{
+    QFile big(Path("big.cube"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write("LUT_3D_SIZE 65\n0 0 0\n") > 0);
+    big.close();
+    const QString id = Path("id.cube"), in = Path("in.png"), out = Path("out.png"), cube = Path("out.cube");
+    const struct
+    {
+        QStringList args;
+        const char* message; // part of the error line
+    } cases[] = {
+        {{"identity", "--size", "65", "--out", cube}, "bad size '65'"},
+        {{"identity", "--size", "9"}, "missing option --out"},
+        {{"identity", "--size", "9", "--out", cube, "--param", "intensity=1"}, "unknown option --param"},
+        {{"bake", "--in", Path("missing.cube"), "--out", cube}, "not a file"},
+        {{"bake", "--in", Path("big.cube"), "--out", cube}, "size found 65, allowed from 2 to 64"},
+        {{"bake", "--in", id, "--out", cube, "--param", "sharpness=0.5"}, "bad parameter 'sharpness=0.5'"},
+        {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, "bad value in 'saturation=1.5'"},
+        {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, "bad value"},
+        {{"bake", "--in", id, "--out", Path("no/such/folder.cube")}, "cannot write"},
+        {{"apply", "--lut", id, "--mode", "49", in, out}, "bad layer mode '49'"},
+        {{"apply", "--lut", id, in, Path("out.gif")}, "unknown image extension"},
+        {{"apply", "--lut", id, Path("missing.png"), out}, "cannot read image"},
+        {{"apply", "--lut", id, in}, "needs an input and an output image"},
+        {{"frobnicate"}, "lut needs one of"},
+    };
+    for (const auto& c : cases)
+    {
+        CInvariantCheck check(30000);
+        check.WatchFolder(m_dir.path());
+        const SRun run = Cli(QStringList{"lut"} + c.args);
+        const QString what = c.args.join(' ');
+        EXPECT_NE(run.code, 0) << what.toStdString();
+        EXPECT_TRUE(run.err.startsWith("vantrope-cli: ") && run.err.count('\n') == 1 && run.err.contains(c.message))
+            << what.toStdString() << " -> " << run.err.toStdString();
+        EXPECT_TRUE(check.Violations().isEmpty()) << what.toStdString() << ": " << check.Violations().join("\n").toStdString();
+    }
+}
+
+TEST_F(CliLut, UnreadableLutFileIsReportedWithItsPath)
+{
+    if (getuid() != 0)
+        GTEST_SKIP() << "needs root to drop to another user";
+    // Root reads everything, so the command runs as nobody on a file only root may read.
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                            QFile::ExeOther);
+    QFile::setPermissions(Path("id.cube"), QFile::ReadOwner | QFile::WriteOwner);
+    CInvariantCheck check(30000);
+    check.WatchFolder(m_dir.path());
+    const SRun run = Cli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")},
+                         {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.err, QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n")
+                           .arg(Path("id.cube")));
+    EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
+}

@@ -1,0 +1,137 @@
+// Still images: bit depth per saved format, widening and channel handling on load, hostile
+// float values and sizes, and saves that never leave a half-written or temporary file.
+#include "core/StillImage.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/SyntheticImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+std::vector<uint16_t> Load(const QString& path)
+{
+    Helper::CRGB48Buffer image;
+    QString error;
+    EXPECT_TRUE(StillImage::Load(path, image, error)) << path.toStdString() << ": " << error.toStdString();
+    return image.IsValid() ? std::vector<uint16_t>(image.GetData(), image.GetData() + size_t(image.Width()) * image.Height() * 3)
+                           : std::vector<uint16_t>();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+}  // namespace
+
+TEST(StillImage, EachSaveFormatKeepsItsBitDepth)
+{
+    // Largest difference after save and load; 8-bit formats are compared with high byte × 257.
+    const struct
+    {
+        const char* ext;
+        int maxAbs;
+        bool eightBit;
+    } cases[] = {{"png", 0, false},  {"tiff", 0, false}, {"ppm", 0, false},   {"jp2", 0, false},        {"tif", 0, true},
+                 {"jpg", 1028, true}, {"exr", 1, false},  {"pfm", 1, false},   {"tif32", 1, false}, {"HDR", 655, false}};
+    QTemporaryDir dir;
+    const int w = 40, h = 33; // the JPEG 2000 writer needs 32 × 32
+    // Smooth gradients, so the lossy format is judged on its depth; the first sample, 0x1234,
+    // would come back as 0x1212 from 8 bits.
+    std::vector<uint16_t> image;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.insert(image.end(), {uint16_t(0x1234 + x * 600 + y * 100), uint16_t(20000 + x * 400), uint16_t(40000 - y * 600)});
+    for (const auto& c : cases)
+    {
+        const QString path = dir.filePath(QStringLiteral("image.%1").arg(c.ext));
+        QString error;
+        ASSERT_TRUE(StillImage::Save(path, image.data(), w, h, error)) << c.ext << ": " << error.toStdString();
+        std::vector<uint16_t> expected = image;
+        for (uint16_t& s : expected)
+            s = c.eightBit ? uint16_t((s >> 8) * 257) : s;
+        const std::vector<uint16_t> loaded = Load(path);
+        ASSERT_EQ(loaded.size(), expected.size()) << c.ext;
+        const auto result = TestImages::CompareImages(loaded.data(), expected.data(), w, h, c.maxAbs);
+        EXPECT_LE(result.iMaxAbs, c.maxAbs) << c.ext << ": " << result.Describe();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), int(std::size(cases)));
+}
+
+TEST(StillImage, LoadWidensGreyAndDropsAlphaUnmultiplied)
+{
+    // ffmpeg stores raw pixels as PNG without converting them (same pixel format in and out).
+    const struct
+    {
+        const char* pixFmt;
+        QByteArray pixel;
+        uint16_t expected[3];
+    } cases[] = {
+        {"gray", QByteArray("\x4c", 1), {0x4C4C, 0x4C4C, 0x4C4C}},
+        {"rgba", QByteArray("\x33\x66\x99\x10", 4), {0x3333, 0x6666, 0x9999}},
+        {"gray16be", QByteArray("\x4c\x4d", 2), {0x4C4D, 0x4C4D, 0x4C4D}},
+        {"rgba64be", QByteArray("\x12\x34\x56\x78\x9a\xbc\x00\x01", 8), {0x1234, 0x5678, 0x9ABC}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases)
+    {
+        const QString path = dir.filePath(QStringLiteral("%1.png").arg(c.pixFmt));
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-f", "rawvideo", "-pix_fmt", c.pixFmt, "-s", "3x2", "-i", "-",
+                                "-frames:v", "1", "-pix_fmt", c.pixFmt, "-y", path});
+        ffmpeg.write(c.pixel.repeated(6));
+        ffmpeg.closeWriteChannel();
+        ASSERT_TRUE(ffmpeg.waitForFinished(20000) && ffmpeg.exitCode() == 0);
+        std::vector<uint16_t> expected;
+        for (int i = 0; i < 6; ++i)
+            expected.insert(expected.end(), c.expected, c.expected + 3);
+        EXPECT_EQ(Load(path), expected) << c.pixFmt;
+    }
+}
+
+TEST(StillImage, HostileFloatsAndSizes)
+{
+    QTemporaryDir dir;
+    const float values[6] = {std::nanf(""), -1.f, 2.f, 0.5f, INFINITY, -INFINITY};
+    WriteBytes(dir.filePath("hostile.pfm"), "PF\n2 1\n-1.0\n" + QByteArray(reinterpret_cast<const char*>(values), 24));
+    EXPECT_EQ(Load(dir.filePath("hostile.pfm")), (std::vector<uint16_t>{0, 0, 65535, 32767, 65535, 0}));
+
+    // Declared sizes far beyond the limit are refused from the header, before any reading.
+    for (const char* header : {"P6\n30000 30000\n255\nabc", "PF\n30000 30000\n-1.0\nabcd", "P6\n-3 2\n255\nabc"})
+    {
+        WriteBytes(dir.filePath("bomb.ppm"), header);
+        CInvariantCheck check(5000);
+        Helper::CRGB48Buffer image;
+        QString error;
+        EXPECT_FALSE(StillImage::Load(dir.filePath("bomb.ppm"), image, error)) << header;
+        EXPECT_FALSE(error.isEmpty() || image.IsValid()) << header;
+        EXPECT_TRUE(check.Violations().isEmpty());
+    }
+}
+
+TEST(StillImage, FailedSavesLeaveTheFolderAsItWas)
+{
+    QTemporaryDir dir;
+    const std::vector<uint16_t> image = TestImages::Noise(5, 3, 1);
+    WriteBytes(dir.filePath("old.png"), "old contents");
+    QDir(dir.path()).mkdir("folder.png");
+    for (const char* name : {"x.gif", "missing/x.png", "folder.png", "small.jp2", "old.png"})
+    {
+        const bool replaces = QLatin1String(name) == QLatin1String("old.png");
+        CInvariantCheck check;
+        check.WatchFolder(dir.path());
+        if (replaces)
+            check.ExpectOutput(dir.filePath(name));
+        QString error;
+        EXPECT_EQ(StillImage::Save(dir.filePath(name), image.data(), 5, 3, error), replaces) << name;
+        EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
+    }
+    EXPECT_EQ(Load(dir.filePath("old.png")), image); // replaced completely
+}

@@ -1,0 +1,357 @@
+// Cube files: the writer's exact bytes and its safe replacement of files, the reader's rules and
+// quirks on in-memory texts (hostile sizes, line structure, non-finite values, limits), files
+// written by other tools, and paths that are not regular files.
+#include "lut/CubeFile.h"
+#include "lut/LutLattice.h"
+#include "tests/support/InvariantCheck.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <clocale>
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <locale.h>
+#include <random>
+
+namespace
+{
+// A reader destination with a recognisable state, so "unchanged" can be checked exactly.
+struct SState
+{
+    std::vector<float> lattice = std::vector<float>(LutLattice::kFloatCount, 0.125f);
+    int size = 7;
+    QString title = "before";
+
+    bool operator==(const SState& other) const
+    {
+        return size == other.size && title == other.title &&
+               std::memcmp(lattice.data(), other.lattice.data(), lattice.size() * sizeof(float)) == 0;
+    }
+};
+
+CubeFile::SReadResult ReadText(const QByteArray& text, SState& state, IUserPrompt* prompt = nullptr)
+{
+    QBuffer buffer;
+    buffer.setData(text);
+    buffer.open(QIODevice::ReadOnly);
+    return CubeFile::Read(buffer, "memory.cube", state.lattice.data(), state.size, state.title, prompt);
+}
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+}  // namespace
+
+TEST(CubeFile, WriterProducesTheExactText)
+{
+    const float values[24] = {0.f,    0.f,    0.f,          1.f,       0.f,        0.f,
+                              0.5f,   1 / 3.f, 0.25f,       0.9999995f, 0.0000005f, 2 / 3.f,
+                              -0.5f,  1.25f,  12.5f,        0.1f,      0.7f,       0.123456789f,
+                              1e-7f,  0.4999995f, 0.0000015f, 0.25f,   0.5f,       0.75f};
+    const QByteArray expected = "#Created by Vantrope 1.14.3607\r\n"
+                                "TITLE \"Blau \xE2\x80\x93 Gr\xC3\xBCn\"\r\n"
+                                "\r\n#LUT size\r\nLUT_3D_SIZE 2\r\n"
+                                "\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\nDOMAIN_MAX 1.0 1.0 1.0\r\n"
+                                "\r\n#LUT data points\r\n"
+                                "0.000000 0.000000 0.000000\r\n1.000000 0.000000 0.000000\r\n"
+                                "0.500000 0.333333 0.250000\r\n1.000000 0.000000 0.666667\r\n"
+                                "-0.500000 1.250000 12.500000\r\n0.100000 0.700000 0.123457\r\n"
+                                "0.000000 0.499999 0.000002\r\n0.250000 0.500000 0.750000\r\n";
+    EXPECT_EQ(CubeFile::Format(values, 2, QString::fromUtf8("Blau \xE2\x80\x93 Gr\xC3\xBCn")).toStdString(),
+              expected.toStdString());
+
+    // Every value formats as "%8.6f" does in the C locale, whatever the process locale says.
+    std::mt19937 random(4);
+    std::uniform_real_distribution<float> value(-2.f, 2.f);
+    std::vector<float> lattice(4 * 4 * 4 * 3);
+    for (float& v : lattice)
+        v = value(random) * std::pow(10.f, float(int(random() % 7) - 5));
+    const QList<QByteArray> lines = CubeFile::Format(lattice.data(), 4, "t").split('\n');
+    locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    locale_t previous = uselocale(c);
+    for (int i = 0; i < 64; ++i)
+    {
+        char line[128];
+        std::snprintf(line, sizeof line, "%8.6f %8.6f %8.6f\r", lattice[3 * i], lattice[3 * i + 1], lattice[3 * i + 2]);
+        ASSERT_EQ(lines[11 + i].toStdString(), line) << i;
+    }
+    uselocale(previous);
+    freelocale(c);
+}
+
+TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("look.cube");
+    std::mt19937 random(17);
+    std::vector<float> lattice(17 * 17 * 17 * 3);
+    for (float& v : lattice)
+        v = float(random() % 1000001) / 1e6f;
+    const QString title = QString::fromUtf8("K\xC3\xBChl \xE2\x80\x93 Nacht");
+    ASSERT_TRUE(CubeFile::WriteFile(path, lattice.data(), 2, "old"));
+    QDir(dir.path()).mkdir("folder.cube");
+    for (const char* name : {"disk full", "folder.cube", "missing/x.cube", "look.cube"})
+    {
+        const bool succeeds = QLatin1String(name) == QLatin1String("look.cube");
+        CInvariantCheck check;
+        check.WatchFolder(dir.path());
+        if (succeeds)
+            check.ExpectOutput(path);
+        // The disk fills up while writing: a file-size limit with its signal ignored gives EFBIG.
+        rlimit saved, small;
+        getrlimit(RLIMIT_FSIZE, &saved);
+        small = saved;
+        small.rlim_cur = QLatin1String(name) == QLatin1String("disk full") ? 4096 : saved.rlim_cur;
+        const auto handler = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool ok = CubeFile::WriteFile(name[0] == 'd' ? path : dir.filePath(name), lattice.data(), 17, title);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, handler);
+        EXPECT_EQ(ok, succeeds) << name;
+        EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
+    }
+    EXPECT_EQ(ReadAll(path), CubeFile::Format(lattice.data(), 17, title));
+    SState state;
+    ASSERT_EQ(CubeFile::ReadFile(path, state.lattice.data(), state.size, state.title, nullptr).iTriples, 17 * 17 * 17);
+    EXPECT_EQ(state.size, 17);
+    EXPECT_EQ(state.title, title);
+    for (size_t i = 0; i < lattice.size(); ++i)
+        ASSERT_NEAR(state.lattice[i], lattice[i], 0.5e-6f) << i;
+    EXPECT_EQ(state.lattice[lattice.size()], 0.125f); // points beyond N³ keep their values
+
+    // Without a LUT the file still carries the header, with size 0 and no data lines.
+    ASSERT_TRUE(CubeFile::WriteFile(path, lattice.data(), 0, "none"));
+    EXPECT_TRUE(ReadAll(path).endsWith("LUT_3D_SIZE 0\r\n\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\n"
+                                       "DOMAIN_MAX 1.0 1.0 1.0\r\n\r\n#LUT data points\r\n"));
+}
+
+TEST(CubeFile, ReaderRulesAndQuirks)
+{
+    const QByteArray size2 = "LUT_3D_SIZE 2\n";
+    struct SCase
+    {
+        const char* what;
+        QByteArray text;
+        int sizeFound;            // also the new size when it lies in 2…64
+        std::vector<float> first; // expected first stored values
+        const char* title;        // null: title unchanged
+        int triples = -1;         // stored data lines, when it matters
+    } cases[] = {
+        {"plain data line", size2 + "0.5 0.25 1\n", 2, {0.5f, 0.25f, 1.f}, nullptr},
+        {"lines starting with 2, a point, a plus or a blank are skipped",
+         size2 + "2 0 0\n.5 0 0\n+0.5 0 0\n 0.5 0 0\n-1 -0.5 1.\n", 2, {-1.f, -0.5f, 1.f}, nullptr, 1},
+        {"two blanks shift the values", size2 + "0.5  0.25 1\n", 2, {0.5f, 0.f, 0.25f}, nullptr},
+        {"tabs are not separators", size2 + "0.5\t0.25\t1\n", 2, {0.f, 0.f, 0.f}, nullptr},
+        {"missing and extra fields", size2 + "1\n0.5 \n1 0 0 0.5\n", 2, {1.f, 0.f, 0.f, 0.5f, 0.f, 0.f, 1.f, 0.f, 0.f}, nullptr},
+        {"non-numbers and out-of-range values read as 0", size2 + "0.5 0x10 1e\n1 1e39 -1e39\n0 +0.25 +-1\n", 2,
+         {0.5f, 0.f, 0.f, 1.f, 0.f, 0.f, 0.f, 0.25f, 0.f}, nullptr},
+        {"extremes reach the lattice", size2 + "-1e30 1e-40 -0\n", 2, {-1e30f, 1e-40f, -0.f}, nullptr},
+        {"size line after the data", "1 0.5 0\n" + size2, 2, {1.f, 0.5f, 0.f}, nullptr},
+        {"title without quotes", "TITLE \"Warm \"Look\"\"\n" + size2, 2, {}, "Warm Look"},
+        {"comments are ignored", "#LUT_3D_SIZE 65\n# TITLE x\n" + size2 + "#0.5 0.5 0.5\n", 2, {}, nullptr, 0},
+        {"domain lines change nothing", size2 + "DOMAIN_MIN 0.1 0 0\nDOMAIN_MAX 2 2 2\n0 1 0\n", 2, {0.f, 1.f, 0.f}, nullptr, 1},
+        {"CR LF line ends", "TITLE \"t\"\r\nLUT_3D_SIZE 2\r\n1 0 1\r\n", 2, {1.f, 0.f, 1.f}, "t"},
+        {"UTF-8 byte-order mark", "\xEF\xBB\xBFLUT_3D_SIZE 3\n", 3, {}, nullptr},
+        {"NUL inside a value", size2 + QByteArray("0.5\0 1 1\n", 9), 2, {0.f, 1.f, 1.f}, nullptr},
+        {"a 1 MiB line is cut, not kept", QByteArray(1 << 20, 'x') + "\n" + size2 + "1 1 1\n", 2, {1.f, 1.f, 1.f}, nullptr, 1},
+        {"quoted size", "LUT_3D_SIZE \"33\"\n", 33, {}, nullptr},
+        {"the last size line wins", "LUT_3D_SIZE 33\n" + size2, 2, {}, nullptr},
+        {"blanks around the size", "  LUT_3D_SIZE  5 \n", 5, {}, nullptr},
+        // Refused: the message shows the size the reader found.
+        {"65", "LUT_3D_SIZE 65\n", 65, {}, nullptr},
+        {"1", "LUT_3D_SIZE 1\n", 1, {}, nullptr},
+        {"negative", "LUT_3D_SIZE -5\n", -5, {}, nullptr},
+        {"larger than 32 bits", "LUT_3D_SIZE 99999999999\n", 0, {}, nullptr},
+        {"fraction", "LUT_3D_SIZE 3.5\n", 0, {}, nullptr},
+        {"hexadecimal", "LUT_3D_SIZE 0x40\n", 0, {}, nullptr},
+        {"tab after the keyword", "LUT_3D_SIZE\t2\n", 0, {}, nullptr},
+        {"a last size line too large", size2 + "LUT_3D_SIZE 65\n", 65, {}, nullptr},
+        {"a title naming the size is the last size line", size2 + "TITLE \"LUT_3D_SIZE 2\"\n", 0, {}, nullptr},
+        {"only a 1D size", "LUT_1D_SIZE 4294967295\n0 0 0\n", 0, {}, nullptr},
+        {"empty", "", 0, {}, nullptr},
+        {"classic Mac line ends", "LUT_3D_SIZE 2\r0 0 0\r1 1 1\r", 0, {}, nullptr},
+        {"UTF-16", QByteArray("\xFF\xFEL\0U\0T\0_\0" "3\0D\0_\0S\0I\0Z\0E\0 \0" "2\0\n\0", 30), 0, {}, nullptr},
+        {"binary junk", QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0\0\0\0\0\0", 16), 0, {}, nullptr},
+    };
+    for (const SCase& c : cases)
+    {
+        SState state;
+        const SState before = state;
+        CScriptedPrompt prompt;
+        CLogCapture log;
+        const CubeFile::SReadResult result = ReadText(c.text, state, &prompt);
+        EXPECT_EQ(result.iSizeFound, c.sizeFound) << c.what;
+        const bool valid = LutLattice::IsValidSize(c.sizeFound);
+        EXPECT_EQ(result.bOk, valid) << c.what;
+        if (!valid)
+        {
+            EXPECT_TRUE(state == before) << c.what;
+            ASSERT_EQ(prompt.Log().size(), 1) << c.what;
+            EXPECT_TRUE(prompt.Log()[0].contains(QStringLiteral("size found: %1<br/>").arg(c.sizeFound))) << c.what;
+            continue;
+        }
+        EXPECT_TRUE(prompt.Log().isEmpty()) << c.what;
+        EXPECT_EQ(state.size, c.sizeFound) << c.what;
+        EXPECT_EQ(state.title, c.title ? QString(c.title) : before.title) << c.what;
+        for (size_t i = 0; i < c.first.size(); ++i)
+            EXPECT_EQ(state.lattice[i], c.first[i]) << c.what << " value " << i;
+        EXPECT_EQ(state.lattice[c.first.size()], 0.125f) << c.what << ": nothing beyond the data lines";
+        if (c.triples >= 0)
+        {
+            EXPECT_EQ(result.iTriples, c.triples) << c.what;
+        }
+        if (c.title)
+        {
+            EXPECT_NE(log.Text().find("m_sLUTTitle = " + std::string(c.title)), std::string::npos) << c.what;
+        }
+    }
+
+    SState state;
+    EXPECT_TRUE(ReadText("LUT_3D_SIZE 2\n0.5 nan inf\n1 -inf 1\n", state).bOk);
+    EXPECT_TRUE(std::isnan(state.lattice[1]));
+    EXPECT_EQ(state.lattice[2], INFINITY);
+    EXPECT_EQ(state.lattice[4], -INFINITY);
+}
+
+TEST(CubeFile, FailureMessageAndLimits)
+{
+    SState state;
+    CScriptedPrompt prompt;
+    ReadText("LUT_3D_SIZE 65\n", state, &prompt);
+    EXPECT_EQ(prompt.Log().value(0), "information|LUT not loadable headline|LUT message not loadable text<br/><br/>"
+                                      "LUT message lut file loaded: memory.cube<br/><br/>LUT message size found: 65"
+                                      "<br/><br/>LUT message allowed from 2 to 64");
+
+    // Lines past 262,144 are ignored; the destination is exactly that large (ASan guards it).
+    QByteArray many = "LUT_3D_SIZE 64\n";
+    for (int i = 0; i < 262144 + 10; ++i)
+        many += i < 262144 ? "0.5 0.5 0.5\n" : "1 1 1\n";
+    std::vector<float> exact(LutLattice::kFloatCount);
+    int size = 0;
+    QString title;
+    QBuffer buffer(&many);
+    buffer.open(QIODevice::ReadOnly);
+    const CubeFile::SReadResult result = CubeFile::Read(buffer, "many", exact.data(), size, title, nullptr);
+    EXPECT_EQ(result.iTriples, 262144);
+    EXPECT_EQ(exact.back(), 0.5f);
+}
+
+TEST(CubeFile, FilesFromOtherTools)
+{
+    const struct
+    {
+        const char* file;
+        int size;       // 0: refused
+        const char* title;
+        int triples;
+        int index;      // a triple to pin
+        float value[3];
+    } cases[] = {
+        // Negative values and values above 1 are kept as they are.
+        {"colour-science/Colour_Correct.cube", 4, "Generated by Foundry::LUT", 64, 1, {0.398947f, -0.017706f, -0.017706f}},
+        // No title; ".75" is read as a second value (only the first must start with 0 or 1).
+        {"colour-science/Three_Dimensional_Table.cube", 2, nullptr, 8, 2, {0.f, 0.75f, 0.f}},
+        // Domain lines are ignored; rows whose red starts with 2 are skipped, so later rows move up.
+        {"colour-science/eotf_sRGB_3D.cube", 8, "sRGB EOTF", 448, 7, {-0.0077399f, 0.0212864f, -0.0154799f}},
+        // The 1D shaper rows come first and take the first lattice points.
+        {"colour-science/Three_Dimensional_Table_With_Shaper.cube", 3, "LUT3D with My Shaper", 28, 10,
+         {0.9277778f, 0.9063014f, 0.9020062f}},
+        {"ocio/iridas_3d.cube", 2, "A test 3D-LUT.", 4, 1, {0.f, 2.f, 0.f}},
+        {"ocio/resolve_1d3d.cube", 3, nullptr, 29, 2, {1.1f, 1.1f, 1.1f}},
+        // 1D tables have no 3D size and are refused.
+        {"colour-science/ACES_Proxy_10_to_ACES.cube", 0, nullptr, 0, 0, {}},
+        {"ocio/iridas_1d.cube", 0, nullptr, 0, 0, {}},
+    };
+    for (const auto& c : cases)
+    {
+        SState state;
+        const QString path = QStringLiteral(VANTROPE_SOURCE_DIR "/tests/lut/data/") + c.file;
+        const CubeFile::SReadResult result = CubeFile::ReadFile(path, state.lattice.data(), state.size, state.title, nullptr);
+        EXPECT_EQ(result.bOk, c.size > 0) << c.file;
+        if (!result.bOk)
+            continue;
+        EXPECT_EQ(state.size, c.size) << c.file;
+        EXPECT_EQ(state.title, c.title ? QString(c.title) : QString("before")) << c.file;
+        EXPECT_EQ(result.iTriples, c.triples) << c.file;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(state.lattice[size_t(c.index) * 3 + size_t(i)], c.value[i]) << c.file << " value " << i;
+    }
+}
+
+TEST(CubeFile, GradingToolStyleFileReadsBackItsValues)
+{
+    QByteArray text = "# Exported by a grading application\nTITLE \"Film Emulation\"\n\n# LUT size\nLUT_3D_SIZE 33\n\n"
+                      "DOMAIN_MIN 0.0 0.0 0.0\nDOMAIN_MAX 1.0 1.0 1.0\n\n";
+    std::vector<float> written;
+    for (int i = 0; i < 33 * 33 * 33; ++i)
+        written.insert(written.end(), {float(i % 33) / 32.f, float(i / 33 % 33) / 40.f, 1.f - float(i / 1089) / 32.f});
+    for (size_t i = 0; i < written.size(); ++i)
+        text += QByteArray::number(written[i], 'f', 6) + (i % 3 == 2 ? "\n" : " ");
+    SState state;
+    ASSERT_TRUE(ReadText(text, state).bOk);
+    EXPECT_TRUE(state.size == 33 && state.title == "Film Emulation");
+    for (size_t i = 0; i < written.size(); ++i)
+        ASSERT_NEAR(state.lattice[i], written[i], 0.5e-6f) << i;
+}
+
+TEST(CubeFile, OneEndlessLineStreamsInBoundedMemory)
+{
+    // 256 MiB of NUL bytes without a line end (a sparse file costs no disk).
+    QTemporaryDir dir;
+    QFile sparse(dir.filePath("sparse.cube"));
+    ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(256) << 20));
+    sparse.close();
+    auto kibibytes = [](const char* key) {
+        QFile status("/proc/self/status");
+        status.open(QIODevice::ReadOnly);
+        for (const QByteArray& line : status.readAll().split('\n'))
+            if (line.startsWith(key))
+                return line.mid(qsizetype(std::strlen(key))).trimmed().split(' ').first().toLongLong();
+        return -1LL;
+    };
+    QFile reset("/proc/self/clear_refs"); // "5" restarts the peak from the current size
+    if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1)
+        GTEST_SKIP() << "cannot reset the peak memory size";
+    reset.close();
+    const long long before = kibibytes("VmRSS:");
+    SState state;
+    const SState unchanged = state;
+    EXPECT_FALSE(CubeFile::ReadFile(sparse.fileName(), state.lattice.data(), state.size, state.title, nullptr).bOk);
+    EXPECT_TRUE(state == unchanged);
+    EXPECT_LE(kibibytes("VmHWM:") - before, 16 * 1024);
+}
+
+TEST(CubeFile, OnlyRegularFilesAreRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("pipe.cube"), folder = dir.filePath("folder.cube"), zero = dir.filePath("zero.cube");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder.cube");
+    QFile::link("/dev/zero", zero);
+    const QString tooLong = dir.path() + QString("/" + QString(250, 'd')).repeated(16) + "/x.cube"; // 4,000 bytes
+    for (const QString& path : {fifo, folder, zero, dir.filePath("missing.cube"), tooLong})
+    {
+        CInvariantCheck check(5000); // a FIFO must not block, /dev/zero must not be streamed
+        SState state;
+        const SState before = state;
+        CScriptedPrompt prompt;
+        const CubeFile::SReadResult result = CubeFile::ReadFile(path, state.lattice.data(), state.size, state.title, &prompt);
+        EXPECT_FALSE(result.bOk) << path.toStdString();
+        EXPECT_TRUE(state == before);
+        EXPECT_TRUE(prompt.Log().value(0).contains("loaded: " + path + "<br/><br/>LUT message size found: 0"));
+        EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
+    }
+}
