@@ -33,5 +33,6 @@ void SetBenchSummary(BenchSummary summary);
 
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
+std::span<const SBenchmark> EngineBenchmarks();
 std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();

@@ -17,7 +17,7 @@ BenchSummary g_summary;
 std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
-    for (const auto& family : {CoreBenchmarks(), LutBenchmarks(), VideoBenchmarks()})
+    for (const auto& family : {CoreBenchmarks(), LutBenchmarks(), EngineBenchmarks(), VideoBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }

@@ -5,6 +5,8 @@
 
 int RunBench(const QStringList& args);
 int RunLut(const QStringList& args);
+int RunOperators(const QStringList& args);
+int RunGrade(const QStringList& args);
 int RunFrame(const QStringList& args);
 int RunProbe(const QStringList& args);
 
@@ -14,6 +16,9 @@ const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
     {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
             "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
+    {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
+    {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
+              "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post]", RunGrade},
     {"probe", "probe CLIP", RunProbe},
     {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
 };

@@ -8,6 +8,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 #include <fstream>
 #include <iostream>
 

@@ -1,0 +1,7 @@
+#include "engine/EngineSettings.h"
+
+SEngineSettings& MP_EngineSettings()
+{
+    static SEngineSettings settings;
+    return settings;
+}

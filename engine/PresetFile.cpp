@@ -1,0 +1,274 @@
+// The preset file of a chain: an INI file with a header and one group per operator, parameter
+// values stored in thousandths.
+#include "core/AppLog.h"
+#include "core/Paths.h"
+#include "engine/OperatorCatalogue.h"
+#include "engine/PostProcessing.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+QString OperatorGroup(int index)
+{
+    return QStringLiteral("Operator_%1").arg(index, 6, 10, QLatin1Char('0'));
+}
+
+/// "Parameter_0" … "Parameter_f"; an index of 16 or more has no name.
+QString SetGroup(int index)
+{
+    if (index < 0 || index > 15)
+        return QString();
+    return QStringLiteral("Parameter_") + QString::number(index, 16);
+}
+
+/// value × 1000 truncated, in single precision (a typed 0.7 stays 700 over every save).
+uint32_t Thousandths(float value)
+{
+    const float v = value * 1000.0f;
+    if (!(v > 0.0f))
+        return 0;
+    return v < 4294967040.0f ? uint32_t(v) : 4294967040u;
+}
+
+bool ReadBool(const QSettings& ini, const QString& key)
+{
+    const QVariant v = ini.value(key);
+    if (v.typeId() == QMetaType::Bool)
+        return v.toBool();
+    const QString s = v.toString().trimmed().toLower();
+    return s == QLatin1String("true") || s == QLatin1String("1");
+}
+
+/// Presets are a few kilobytes; anything this large is not one.
+constexpr qint64 kMaxPresetBytes = 16 * 1024 * 1024;
+
+/// The settings class decodes "@Variant(" and "@DateTime(" values through a binary stream whose
+/// length fields a crafted file controls (an allocation of tens of gigabytes from a few bytes).
+/// Presets never hold such values, so a file with them is read from a private copy in which they
+/// are plain text (and so read as absent numbers).
+class CSafePresetSource
+{
+public:
+    explicit CSafePresetSource(const QString& path) : m_path(path)
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return;
+        if (file.size() > kMaxPresetBytes)
+        {
+            Helper::AppLog(path + QStringLiteral(" - too large for a preset, not read"));
+            m_path.clear();
+            return;
+        }
+        QByteArray bytes = file.readAll();
+        if (!bytes.contains("@Variant(") && !bytes.contains("@DateTime("))
+            return;
+        bytes.replace("@Variant(", "@Ignored(").replace("@DateTime(", "@Ignored(");
+        QString error;
+        const QString folder = Helper::PrivateTempDirectory(&error);
+        m_copy.setFileTemplate((folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("/preset-XXXXXX.ini"));
+        m_path.clear();
+        if (m_copy.open() && m_copy.write(bytes) == bytes.size() && m_copy.flush())
+            m_path = m_copy.fileName();
+    }
+    /// The file to hand to the settings class; empty when nothing may be read.
+    const QString& Path() const { return m_path; }
+
+private:
+    QString m_path;
+    QTemporaryFile m_copy;
+};
+
+int ReadInt(const QSettings& ini, const QString& key)
+{
+    bool ok = false;
+    const int v = ini.value(key).toString().trimmed().toInt(&ok);
+    return ok ? v : 0;
+}
+}  // namespace
+
+bool CPostProcessing::Load(const COperatorCatalogue* catalogue)
+{
+    return Read(m_sPath, catalogue);
+}
+
+bool CPostProcessing::Load()
+{
+    return Load(&COperatorCatalogue::Shared());
+}
+
+bool CPostProcessing::LoadOperatorsOnly(const QString& path, const COperatorCatalogue* catalogue)
+{
+    m_bOperatorsOnly = true;
+    const bool ok = Read(path, catalogue);
+    m_bOperatorsOnly = false;
+    return ok;
+}
+
+bool CPostProcessing::LoadOperatorsOnly(const QString& path)
+{
+    return LoadOperatorsOnly(path, &COperatorCatalogue::Shared());
+}
+
+bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalogue)
+{
+    const CSafePresetSource source(path);
+    QSettings ini(source.Path().isEmpty() ? QStringLiteral("/dev/null") : source.Path(), QSettings::IniFormat);
+    if (!m_bOperatorsOnly)
+    {
+        m_operators.clear();
+        bool ok = false;
+        const qlonglong stamp = ini.value("TimeStamp").toString().trimmed().toLongLong(&ok);
+        m_uiTimeStamp = ok && stamp >= 0 && stamp <= 0xFFFFFFFFll ? uint32_t(stamp) : 0;
+        m_sDisplayName = ini.value("DisplayName").toString();
+        m_sCategory = ini.value("Category").toString();
+        m_sSearchTag.clear();
+        m_sSearchTagTranslated.clear();
+        for (const QString& key : ini.childKeys())
+            if (key.compare(QLatin1String("SearchTag"), Qt::CaseInsensitive) == 0)
+            {
+                m_sSearchTag = ini.value(key).toString();
+                m_sSearchTagTranslated =
+                    QCoreApplication::translate("PPPresetCategory", m_sSearchTag.toUtf8().constData());
+                break;
+            }
+    }
+
+    bool allKnown = true;
+    QStringList groups = ini.childGroups();
+    std::sort(groups.begin(), groups.end());
+    // Bounded by the groups that exist; a gap in the numbering ends the list.
+    for (int i = 0; i < groups.size(); ++i)
+    {
+        if (groups[i] != OperatorGroup(i))
+            break;
+        ini.beginGroup(groups[i]);
+        SOperator op;
+        op.Kernel = ini.value("Kernel").toString();
+        if (catalogue && !catalogue->Knows(op.Kernel))
+        {
+            Helper::AppLog(path + QStringLiteral(" - Missing Effect: ") + op.Kernel);
+            allKnown = false;
+            ini.endGroup();
+            continue;
+        }
+        op.uiHash = KernelHash(op.Kernel);
+        if (const SCatalogueEntry* entry = catalogue ? catalogue->FindKernel(op.Kernel) : nullptr)
+            op.strLabel = QCoreApplication::translate("HDRPostProcessingDockWidget", entry->sName.toUtf8().constData());
+        op.eType = ReadInt(ini, "eType");
+        op.bActive = ReadBool(ini, "bActive");
+        op.iprecalcSmooth = ReadInt(ini, "iprecalcSmooth");
+        op.bReadBWPoint = ReadBool(ini, "bReadBWPoint");
+        op.bCalcBW = ReadBool(ini, "bCalcBW");
+        op.bCalcGradation = ReadBool(ini, "bCalcGradation");
+
+        QStringList sets = ini.childGroups();
+        std::sort(sets.begin(), sets.end());
+        for (int j = 0; j < sets.size() && j < 16; ++j)
+        {
+            if (sets[j] != SetGroup(j))
+                break;
+            ini.beginGroup(sets[j]);
+            SParam set;
+            set.eType = ReadInt(ini, "eType");
+            const int allowed = ValueCount(set.eType);
+            const int stored = ini.beginReadArray("pfValues");
+            const int count = std::min(std::max(stored, 0), allowed);
+            for (int k = 0; k < count; ++k)
+            {
+                ini.setArrayIndex(k);
+                bool ok = false;
+                const uint32_t thousandths = ini.value("uiValue").toString().trimmed().toUInt(&ok);
+                if (ok)
+                    set.afValues[k] = float(thousandths) * 0.001f;
+            }
+            ini.endArray();
+            ini.endGroup();
+            if (allowed == 0)
+                continue; // a set of an unknown type is dropped
+            ClampToRange(set.eType, set.afValues);
+            op.aParams.push_back(set);
+        }
+        ini.endGroup();
+        if (op.FindSet(eGEO) < 0)
+        {
+            Helper::AppLog(op.Kernel + QStringLiteral(" - added missing eGEO Param"));
+            SParam geo;
+            geo.eType = eGEO;
+            op.aParams.push_back(geo);
+        }
+        m_operators.append(op);
+    }
+    return allKnown;
+}
+
+bool CPostProcessing::Save(bool asUser)
+{
+    return Write(m_sPath, asUser);
+}
+
+bool CPostProcessing::SaveTo(const QString& path, bool asUser)
+{
+    return Write(path, asUser);
+}
+
+bool CPostProcessing::Write(const QString& path, bool asUser)
+{
+    if (path.isEmpty())
+        return false;
+    QSettings ini(path, QSettings::IniFormat);
+    ini.clear();
+    const bool becomesUser = asUser && m_sCategory != QLatin1String("user");
+    ini.setValue("TimeStamp", becomesUser ? qlonglong(QDateTime::currentSecsSinceEpoch()) : qlonglong(m_uiTimeStamp));
+    ini.setValue("DisplayName", m_sDisplayName);
+    ini.setValue("Category", becomesUser ? QStringLiteral("user") : m_sCategory);
+    ini.setValue("SearchTag", m_sSearchTag);
+    ini.setValue("VersionMajor", 1);
+    ini.setValue("VersionMinor", 14);
+    ini.setValue("VersionBuild", 3607);
+    ini.setValue("VersionFamily", 17);
+    for (int i = 0; i < m_operators.size(); ++i)
+    {
+        const SOperator& op = m_operators[i];
+        ini.beginGroup(OperatorGroup(i));
+        ini.setValue("Kernel", op.Kernel);
+        ini.setValue("eType", op.eType);
+        ini.setValue("bActive", op.bActive);
+        ini.setValue("iprecalcSmooth", op.iprecalcSmooth);
+        ini.setValue("bReadBWPoint", op.bReadBWPoint);
+        ini.setValue("bCalcBW", op.bCalcBW);
+        ini.setValue("bCalcGradation", op.bCalcGradation);
+        // Only the first sixteen sets have names; more would land among the operator's keys.
+        for (size_t j = 0; j < op.aParams.size() && j < 16; ++j)
+        {
+            const SParam& set = op.aParams[j];
+            ini.beginGroup(SetGroup(int(j)));
+            ini.setValue("eType", set.eType);
+            int n = 0;
+            for (int k = 0; k < MP_PARAM_VALUES; ++k)
+                if (set.afValues[k] != 0.0f)
+                    n = k + 1;
+            ini.beginWriteArray("pfValues", n);
+            for (int k = 0; k < n; ++k)
+            {
+                if (set.afValues[k] == 0.0f)
+                    continue;
+                ini.setArrayIndex(k);
+                ini.setValue("uiValue", Thousandths(set.afValues[k]));
+            }
+            ini.endArray();
+            ini.endGroup();
+        }
+        ini.endGroup();
+    }
+    ini.sync();
+    return ini.status() == QSettings::NoError;
+}

@@ -1,0 +1,266 @@
+// Exposure operators: vignette, manual black/white point, film grain, local contrast, and the
+// black/white-point measurement the chain runs before and after operators.
+#include "engine/BlackWhitePoint.h"
+#include "engine/LevelTables.h"
+#include "engine/PointKernel.h"
+#include "engine/kernels/Neighbourhood.h"
+
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace
+{
+bool Differs(float v, float neutral)
+{
+    return std::fabs(v - neutral) >= 0.001f;
+}
+
+float Smoothstep(float e0, float e1, float x)
+{
+    if (!(e1 > e0))
+        return x >= e1 ? 1.0f : 0.0f;
+    const float t = MP_Clamp01((x - e0) / (e1 - e0));
+    return t * t * (3.0f - 2.0f * t);
+}
+
+// ---------------------------------------------------------------------------------------------
+// MP_calcPixelVignette — sets: 0 amount (0.5 none, above darkens the edges, below lights them
+// towards the colour), 1 inner radius, 2 outer radius (1 reaches the corners), 3 centre,
+// 4 colour, 5 combo, 6 geometry. Radii are fractions of the half diagonal.
+constexpr SSetLayout kVignetteSets{-1, eCR_NONE, 5, 6};
+
+struct SVignetteOp
+{
+    float fAmount, fInner, fOuter, fCx, fCy, afColour[3];
+    float fW, fH;
+    int iYOffset;
+    void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
+    {
+        const float dx = (float(x) / fW - fCx) * 2.0f;
+        const float dy = (float(y + iYOffset) / fH - fCy) * 2.0f;
+        const float r = std::sqrt(dx * dx + dy * dy) * 0.70710678f;
+        const float w = Smoothstep(fInner, fOuter, r);
+        for (int c = 0; c < 3; ++c)
+            ce[c] = fAmount >= 0.0f ? c0[c] * (1.0f - fAmount * w)
+                                    : c0[c] + (afColour[c] - c0[c]) * (-fAmount * w);
+    }
+};
+
+bool VignetteHasEffect(const Params& p)
+{
+    return Differs(p.p[0][0], 0.5f);
+}
+}  // namespace
+
+int MP_calcPixelVignette(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
+{
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    SVignetteOp op{(MP_Clamp01(p->p[0][0]) - 0.5f) * 2.0f, MP_Clamp01(p->p[1][0]), MP_Clamp01(p->p[2][0]),
+                   MP_Clamp01(p->p[3][0]), MP_Clamp01(p->p[3][1]),
+                   {MP_Clamp01(p->p[4][2]), MP_Clamp01(p->p[4][3]), MP_Clamp01(p->p[4][4])},
+                   float(p->width > 0 ? p->width : w), float(p->height > 0 ? p->height : h), p->y_offset};
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kVignetteSets, *p), op);
+}
+
+// ---------------------------------------------------------------------------------------------
+// MP_calcPixelmanualbwpoint — sets: 0 black point (0…50 %), 1 white point (50…100 %), 2 combo,
+// 3 geometry. One 65536-entry table stretches lummin…lummax to the full range.
+namespace
+{
+constexpr SSetLayout kManualBWSets{-1, eCR_NONE, 2, 3};
+
+struct SManualBWOp
+{
+    const SLevelTable* table;
+    void Pixel(int, int, const uint16_t* in, float*, float* ce) const
+    {
+        ce[0] = table->af[in[0]], ce[1] = table->af[in[1]], ce[2] = table->af[in[2]];
+    }
+    void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
+    {
+        const uint16_t* __restrict t = table->aui;
+        for (int i = 0; i < 3 * count; ++i)
+            out[i] = t[in[i]];
+    }
+};
+
+bool ManualBWHasEffect(const Params& p)
+{
+    return p.p[0][0] >= 0.001f || p.p[1][0] <= 0.999f;
+}
+}  // namespace
+
+int MP_calcPixelmanualbwpoint(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
+{
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    p->lummin = MP_Clamp01(p->p[0][0]) * 0.499f;
+    p->lummax = MP_Clamp01(p->p[1][0]) * 0.499f + 0.501f;
+    const float lo = p->lummin, k = 1.0f / (p->lummax - p->lummin);
+    const SManualBWOp op{MP_LevelTable(eLT_BWPOINT, {lo, k}, [lo, k](int i) {
+        return MP_Clamp01((float(i) * MP_DECODE - lo) * k);
+    })};
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kManualBWSets, *p), op);
+}
+
+// ---------------------------------------------------------------------------------------------
+// MP_calcPixelAddGrain — sets: 0 amount, 1 grain size, 2 strength over luminance (masking
+// curve), 3 combo, 4 geometry. Monochrome value noise hashed from the pixel position, so the
+// grain does not depend on how the rows are split.
+namespace
+{
+constexpr SSetLayout kGrainSets{2, eCR_MASK, 3, 4};
+
+float HashNoise(int x, int y)
+{
+    uint32_t h = uint32_t(x) * 0x8da6b343u ^ uint32_t(y) * 0xd8163841u;
+    h ^= h >> 15;
+    h *= 0x2c1b3c6du;
+    h ^= h >> 12;
+    h *= 0x297a2d39u;
+    h ^= h >> 15;
+    return float(h >> 8) * (2.0f / 16777216.0f) - 1.0f; // −1…1
+}
+
+struct SGrainOp
+{
+    float fAmount;
+    float fCell; // grain cell size in pixels
+    int iYOffset;
+    void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
+    {
+        const float gx = float(x) / fCell, gy = float(y + iYOffset) / fCell;
+        const int ix = int(std::floor(gx)), iy = int(std::floor(gy));
+        const float fx = gx - float(ix), fy = gy - float(iy);
+        const float n0 = HashNoise(ix, iy) + (HashNoise(ix + 1, iy) - HashNoise(ix, iy)) * fx;
+        const float n1 = HashNoise(ix, iy + 1) + (HashNoise(ix + 1, iy + 1) - HashNoise(ix, iy + 1)) * fx;
+        const float n = (n0 + (n1 - n0) * fy) * fAmount;
+        ce[0] = c0[0] + n, ce[1] = c0[1] + n, ce[2] = c0[2] + n;
+    }
+};
+
+bool GrainHasEffect(const Params& p)
+{
+    return p.p[0][0] >= 0.001f;
+}
+}  // namespace
+
+int MP_calcPixelAddGrain(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
+{
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    const float scale = p->previewscalingfactor > 0.0f && p->previewscalingfactor <= 1.0f ? p->previewscalingfactor : 1.0f;
+    const SGrainOp op{MP_Clamp01(p->p[0][0]) * 0.3f, std::max(1.0f, (1.0f + MP_Clamp01(p->p[1][0]) * 7.0f) * scale),
+                      p->y_offset};
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kGrainSets, *p), op);
+}
+
+// ---------------------------------------------------------------------------------------------
+// MP_calcPixelLocalContrast — sets: 0 radius (× 500 pixels at full size), 1 local contrast
+// (0.5 unchanged, 0 the smoothed image, 1 doubled detail), 2 masking curve, 3 combo, 4 geometry.
+// With contrast 0 it is the chain's smoothing pre-pass.
+namespace
+{
+constexpr SSetLayout kLocalContrastSets{2, eCR_MASK, 3, 4};
+
+bool LocalContrastHasEffect(const Params& p)
+{
+    return MP_ScaledRadius(p.p[0][0], 500.0f, p.previewscalingfactor) >= 1 && Differs(p.p[1][0], 0.5f);
+}
+}  // namespace
+
+int MP_calcPixelLocalContrast(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
+{
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    const int radius = MP_ScaledRadius(p->p[0][0], 500.0f, p->previewscalingfactor);
+    const float gain = MP_Clamp01(p->p[1][0]) * 2.0f;
+    const CStableSource in(w, h, src, ss, dst);
+    std::vector<float> blurred = MP_ToPlanes(in.Data(), w, h);
+    const size_t n = size_t(w) * h;
+    for (int c = 0; c < 3; ++c)
+    {
+        std::vector<float> plane(blurred.begin() + c * n, blurred.begin() + (c + 1) * n);
+        // Box passes of a third of the radius add up to about the full radius.
+        MP_GaussLikeBlur(plane, w, h, std::max(1, radius / 3));
+        std::copy(plane.begin(), plane.end(), blurred.begin() + c * n);
+    }
+    const int ts2 = ts / 2;
+    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+            for (int x = 0; x < w; ++x)
+            {
+                const size_t i = size_t(y) * w + x;
+                for (int c = 0; c < 3; ++c)
+                {
+                    const float b = blurred[c * n + i];
+                    dst[i * ts2 + c] = MP_RoundLevel(b + (in.Data()[i * 3 + c] * MP_DECODE - b) * gain);
+                }
+            }
+    });
+    return MP_SUCCESS;
+}
+
+// ---------------------------------------------------------------------------------------------
+int MP_MeasureBlackWhitePoint(int width, int height, const uint16_t* image, const float* lum,
+                              float* lummin, float* lummax)
+{
+    if (!image || !lum || !lummin || !lummax)
+        return MP_ZEROPOINTER;
+    *lummin = 0.0f;
+    *lummax = 1.0f;
+    if (width < 1 || height < 1)
+        return MP_NORESOLUTION;
+    constexpr int kBins = 4096;
+    const int bands = MP_KernelWorkers(width, height);
+    std::vector<uint32_t> histograms(size_t(bands) * kBins, 0);
+    MP_MT_ForBands(height, bands, [&](const TaskFuncParams& t) {
+        uint32_t* hist = &histograms[size_t(t.iBand) * kBins];
+        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+        {
+            const uint16_t* px = image + size_t(y) * width * 3;
+            for (int x = 0; x < width; ++x, px += 3)
+            {
+                const float L = MP_Clamp01((lum[0] * px[0] + lum[1] * px[1] + lum[2] * px[2]) * MP_DECODE);
+                ++hist[int(L * (kBins - 1))];
+            }
+        }
+    });
+    std::vector<uint64_t> total(kBins, 0);
+    for (int b = 0; b < bands; ++b)
+        for (int i = 0; i < kBins; ++i)
+            total[i] += histograms[size_t(b) * kBins + i];
+    const uint64_t pixels = uint64_t(width) * height;
+    const uint64_t clip = pixels / 1000;
+    uint64_t sum = 0;
+    int lo = 0, hi = kBins - 1;
+    for (; lo < kBins - 1; ++lo)
+        if ((sum += total[lo]) > clip)
+            break;
+    sum = 0;
+    for (; hi > 0; --hi)
+        if ((sum += total[hi]) > clip)
+            break;
+    *lummin = float(lo) / float(kBins - 1);
+    *lummax = float(hi) / float(kBins - 1);
+    return MP_SUCCESS;
+}
+
+namespace
+{
+const SKernelEntry kExposureKernels[] = {
+    // name + function                          border                         flags                                        CL       effect test             sets
+    {MP_KERNEL(MP_calcPixelVignette),           SBorder::Rows(0),              eKF_CPU_ONLY | eKF_WHOLE_IMAGE | eKF_POINT,  nullptr, VignetteHasEffect,      kVignetteSets},
+    {MP_KERNEL(MP_calcPixelmanualbwpoint),      SBorder::Rows(0),              eKF_CPU_ONLY | eKF_POINT,                    nullptr, ManualBWHasEffect,      kManualBWSets},
+    {MP_KERNEL(MP_calcPixelAddGrain),           SBorder::Rows(0),              eKF_CPU_ONLY | eKF_POINT,                    nullptr, GrainHasEffect,         kGrainSets},
+    {MP_KERNEL(MP_calcPixelLocalContrast),      SBorder::FromP00(500, 1, true), eKF_CPU_ONLY,                               nullptr, LocalContrastHasEffect, kLocalContrastSets},
+};
+}  // namespace
+
+std::span<const SKernelEntry> ExposureKernels()
+{
+    return kExposureKernels;
+}

@@ -1,0 +1,140 @@
+// Fuzz target of the preset loader: writes the input to a file under a new name on every run
+// (the settings class caches parsed files by name, size and time), loads it as a chain, and
+// checks that every loaded value lies inside its set type's range, that every operator ends with
+// a geometry set and has no more sets than a file can name, and that the load was quick. Every
+// sixty-fourth input (by its last byte) is also run as a chain over a tiny image, so hostile values meet the kernels.
+// Built with libFuzzer under clang, or as a replay program that runs the inputs named on its
+// command line (files or folders) once each.
+#include "core/EngineState.h"
+#include "core/Timing.h"
+#include "core/WorkerSplit.h"
+#include "engine/PostProcessing.h"
+#include "engine/WorkingSlots.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+namespace
+{
+void Require(bool condition, const char* oracle)
+{
+    if (!condition)
+    {
+        std::fprintf(stderr, "preset fuzz oracle failed: %s\n", oracle);
+        std::abort();
+    }
+}
+
+struct SHarness
+{
+    QString folder;
+    uint64_t runs = 0;
+    std::vector<uint16_t> image = std::vector<uint16_t>(5 * 4 * 3);
+
+    SHarness()
+    {
+        // The catalogue looks for add-on documents beside the program.
+        if (!QCoreApplication::instance())
+        {
+            static int argc = 1;
+            static char name[] = "preset_fuzz";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+        }
+        std::cout.setstate(std::ios::failbit); // the loader's trace lines
+        MP_UI_SetLogging(false);
+        MP_UI_SetThreadCount(1);
+        MP_MT_SetPoolThreads(1);
+        folder = QStringLiteral("%1/vantrope-preset-fuzz-%2").arg(QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()).arg(getpid());
+        QDir().mkpath(folder);
+        for (size_t i = 0; i < image.size(); ++i)
+            image[i] = uint16_t(i * 3121);
+    }
+    ~SHarness() { QDir(folder).removeRecursively(); }
+};
+
+SHarness& Harness()
+{
+    static SHarness harness;
+    return harness;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    SHarness& h = Harness();
+    const QString path = QStringLiteral("%1/p%2.ini").arg(h.folder).arg(++h.runs);
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write(reinterpret_cast<const char*>(data), qint64(size));
+    }
+    const double start = MP_TimeStamp();
+    CPostProcessing chain;
+    chain.SetPath(path);
+    chain.Load();
+    const double ms = MP_ElapsedMs(start);
+    QFile::remove(path);
+
+    Require(ms < 1000.0, "a load takes well under a second");
+    for (const CPostProcessing::SOperator& op : chain.Operators())
+    {
+        Require(op.FindSet(CPostProcessing::eGEO) >= 0, "every operator has an eGEO set");
+        Require(op.aParams.size() <= 17, "at most sixteen named sets and an added eGEO set");
+        for (const CPostProcessing::SParam& set : op.aParams)
+        {
+            float clamped[MP_PARAM_VALUES];
+            std::copy(set.afValues, set.afValues + MP_PARAM_VALUES, clamped);
+            CPostProcessing::ClampToRange(set.eType, clamped);
+            Require(std::equal(clamped, clamped + MP_PARAM_VALUES, set.afValues), "every value inside its range");
+        }
+    }
+    if (size > 0 && data[size - 1] % 64 == 0 && !chain.Operators().isEmpty())
+    {
+        MP_FillWorkingSlot(eWS_MAIN, h.image.data(), 5, 4, 5, 4);
+        chain.Process(5, 4, false);
+    }
+    return 0;
+}
+
+#ifndef VANTROPE_LIBFUZZER
+// Replay: every file named, and every file below every folder named, runs once.
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    int count = 0;
+    for (int i = 1; i < argc; ++i)
+    {
+        QStringList files;
+        QDirIterator it(QFile::decodeName(argv[i]), QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+        if (files.isEmpty())
+            files << QFile::decodeName(argv[i]);
+        files.sort();
+        for (const QString& path : files)
+        {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+            {
+                std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
+                return 1;
+            }
+            const QByteArray input = file.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.constData()), size_t(input.size()));
+            ++count;
+        }
+    }
+    std::printf("replayed %d inputs\n", count);
+    return count > 0 ? 0 : 1;
+}
+#endif

@@ -1,0 +1,94 @@
+#include "session/GradingSession.h"
+
+#include "engine/OperatorCatalogue.h"
+#include "engine/WorkingSlots.h"
+
+#include <QFileInfo>
+#include <QSettings>
+
+#include <cstring>
+
+CGradingSession::CGradingSession()
+    : m_chain(std::make_unique<CPostProcessing>()), m_lut(std::make_unique<CLutState>())
+{
+    if (QFileInfo(CFilmTypeModel::DefaultPath()).isFile())
+        m_filmTypes.Load(CFilmTypeModel::DefaultPath());
+}
+
+CGradingSession::~CGradingSession() = default;
+
+bool CGradingSession::SetSource(const uint16_t* pixels, int width, int height, QSize workingSize)
+{
+    if (!pixels || width < 1 || height < 1)
+        return false;
+    if (workingSize.isEmpty())
+        workingSize = QSize(width, height);
+    m_source.assign(pixels, pixels + size_t(width) * height * 3);
+    m_sourceSize = QSize(width, height);
+    m_workingSize = workingSize;
+    return true;
+}
+
+bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QString* error)
+{
+    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
+    {
+        if (error)
+            *error = tr("Die Datei %1 kann nicht gelesen werden.").arg(path);
+        return false;
+    }
+    auto chain = std::make_unique<CPostProcessing>();
+    chain->SetPath(path);
+    const bool complete = chain->Load();
+    if (!complete && missing)
+    {
+        // The loader logs each one; list them here for the caller's message.
+        QSettings ini(path, QSettings::IniFormat);
+        for (const QString& group : ini.childGroups())
+        {
+            const QString kernel = ini.value(group + "/Kernel").toString();
+            if (group.startsWith("Operator_") && !COperatorCatalogue::Shared().Knows(kernel) && !missing->contains(kernel))
+                missing->append(kernel);
+        }
+    }
+    m_chain = std::move(chain);
+    return complete;
+}
+
+SProcessContext CGradingSession::Context(int frameCounter)
+{
+    SProcessContext context;
+    context.pFilmTypes = &m_filmTypes;
+    context.pLut = m_lut.get();
+    context.iVideoFrameCounter = frameCounter;
+    context.pObserver = m_pObserver;
+    context.pStatistics = m_pStatistics;
+    return context;
+}
+
+bool CGradingSession::Grade()
+{
+    if (m_source.empty())
+        return false;
+    if (!MP_FillWorkingSlot(eWS_MAIN, m_source.data(), m_sourceSize.width(), m_sourceSize.height(),
+                            m_workingSize.width(), m_workingSize.height()))
+        return false;
+    m_chain->Process(m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
+    return true;
+}
+
+bool CGradingSession::GradeFrame(uint16_t* pixels, int width, int height, int frameCounter)
+{
+    if (!pixels || !MP_FillWorkingSlot(eWS_MAIN, pixels, width, height, width, height))
+        return false;
+    const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
+    m_chain->Process(full.width(), full.height(), false, Context(frameCounter));
+    const Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
+    std::memcpy(pixels, const_cast<Helper::CRGB48Buffer&>(slot).GetData(), size_t(width) * height * 6);
+    return true;
+}
+
+const Helper::CRGB48Buffer& CGradingSession::Result() const
+{
+    return MP_WorkingSlot(eWS_MAIN);
+}

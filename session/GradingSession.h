@@ -1,0 +1,62 @@
+// The grading session: the source picture, the working image in the engine's main slot, the
+// operator chain, the LUT state and the film-type choice, and the grade that runs them. The
+// command line grades stills with it; the main window's preview and the export's frame callback
+// use the same object.
+#pragma once
+
+#include "core/ImageBuffer.h"
+#include "engine/FilmTypes.h"
+#include "engine/PostProcessing.h"
+#include "lut/LutState.h"
+
+#include <QCoreApplication>
+#include <QSize>
+#include <QStringList>
+
+#include <memory>
+
+class CGradingSession
+{
+    Q_DECLARE_TR_FUNCTIONS(CGradingSession)
+
+public:
+    /// Reads the film types laid out beside the program, when they are there.
+    CGradingSession();
+    ~CGradingSession();
+
+    CPostProcessing& Chain() { return *m_chain; }
+    CFilmTypeModel& FilmTypes() { return m_filmTypes; }
+    CLutState& Lut() { return *m_lut; }
+
+    void SetObserver(IProcessObserver* observer) { m_pObserver = observer; }
+    void SetStatistics(IUsageStatistics* statistics) { m_pStatistics = statistics; }
+
+    /// Keeps a copy of the source picture (packed 16-bit RGB); the grade works on a copy of it
+    /// in the main slot at `workingSize` (the source size when empty).
+    bool SetSource(const uint16_t* pixels, int width, int height, QSize workingSize = QSize());
+    QSize SourceSize() const { return m_sourceSize; }
+    QSize WorkingSize() const { return m_workingSize; }
+
+    /// Loads a preset file as the chain. False with `missing` listing the kernels this build
+    /// does not have (those operators are left out) or with `error` when the file is unreadable.
+    bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
+
+    /// Refills the main slot from the source and runs the chain, film type and LUT over it.
+    bool Grade();
+    /// The export's frame callback: grades a frame of the working size in place. The LUT is
+    /// baked for frame 0 only while the engine's video flag is on.
+    bool GradeFrame(uint16_t* pixels, int width, int height, int frameCounter);
+    /// The graded working image (the engine's main slot).
+    const Helper::CRGB48Buffer& Result() const;
+
+private:
+    SProcessContext Context(int frameCounter);
+
+    std::unique_ptr<CPostProcessing> m_chain;
+    std::unique_ptr<CLutState> m_lut; // two 3 MiB lattices: kept off the stack
+    CFilmTypeModel m_filmTypes;
+    IProcessObserver* m_pObserver = nullptr;
+    IUsageStatistics* m_pStatistics = nullptr;
+    std::vector<uint16_t> m_source;
+    QSize m_sourceSize, m_workingSize;
+};

@@ -1,0 +1,323 @@
+// A chain run over the working slots: skipping, progress, panorama switch, thumbnails, masks,
+// log lines, abort, statistics and the LUT step with its video bake rule.
+#include "EngineTestUtil.h"
+#include "core/Progress.h"
+#include "engine/EngineSettings.h"
+#include "engine/MaskPlanes.h"
+#include "engine/OperatorCatalogue.h"
+#include "engine/WorkingSlots.h"
+#include "lut/LutState.h"
+
+#include "tests/support/SyntheticImages.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct SProgressSpy : IProgressSink
+{
+    std::vector<std::pair<int, float>> reports;
+    void OnProgress(int category, float fraction) override { reports.push_back({category, fraction}); }
+};
+
+struct SObserver : IProcessObserver, IUsageStatistics
+{
+    int started = 0, refreshed = 0;
+    bool abortOnStart = false;
+    QMap<QString, int> highest;
+    void CalculationStarted() override
+    {
+        ++started;
+        if (abortOnStart)
+            MP_UI_SetAbort(true);
+    }
+    void RefreshViews() override { ++refreshed; }
+    void ReportHighest(const QString& key, int value) override { highest[key] = std::max(highest.value(key, -1), value); }
+};
+
+CPostProcessing::SOperator Entry(const char* kernel)
+{
+    const SCatalogueEntry* e = COperatorCatalogue::Shared().FindKernel(kernel);
+    if (e)
+        return COperatorCatalogue::Shared().CreateOperator(*e);
+    CPostProcessing::SOperator op;
+    op.Kernel = kernel;
+    op.aParams.resize(1);
+    op.aParams[0].eType = CPostProcessing::eGEO;
+    return op;
+}
+
+std::vector<uint16_t> Slot(EWorkingSlot slot)
+{
+    Helper::CRGB48Buffer& b = MP_WorkingSlot(slot);
+    return std::vector<uint16_t>(b.GetData(), b.GetData() + size_t(b.Width()) * b.Height() * 3);
+}
+
+class Chain : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+        MP_UI_SetLogging(false);
+        MP_UI_SetVideoMode(false);
+        Fill(eWS_MAIN, 160, 130);
+    }
+    void TearDown() override
+    {
+        MP_SetProgressSink(nullptr);
+        MP_UI_SetLogging(false);
+        MP_UI_SetVideoMode(false);
+        MP_EngineSettings().iPanoramaMode = 0;
+    }
+    void Fill(EWorkingSlot slot, int w, int h)
+    {
+        const std::vector<uint16_t> image = TestImages::Ramp(w, h);
+        ASSERT_TRUE(MP_FillWorkingSlot(slot, image.data(), w, h, w, h));
+    }
+    CPostProcessing m_chain;
+};
+}  // namespace
+
+TEST_F(Chain, NeutralOperatorsRunNothingAndLeaveTheImageBitIdentical)
+{
+    for (const char* kernel : {"MP_calcPixelGammaColor", "MP_calcPixelColorBalance", "MP_calcPixelBasicTools",
+                               "MP_calcPixelVignette", "MP_calcPixelHueExpose", "MP_calcPixelColorPalette",
+                               "MP_calcPixelmanualbwpoint", "MP_calcPixelGradationLagrange",
+                               "MP_calcPixelColorTemperature"})
+        m_chain.Operators().append(Entry(kernel));
+    CPostProcessing::SOperator sharpen = Entry("MP_calcPixelSharpen");
+    sharpen.aParams[0].afValues[0] = 0.0f;
+    m_chain.Operators().append(sharpen);
+    const std::vector<uint16_t> before = Slot(eWS_MAIN);
+    SProgressSpy spy;
+    MP_SetProgressSink(&spy);
+    MP_UI_SetLogging(true);
+    CStdoutCapture capture;
+    m_chain.Process(160, 130, false);
+    const std::string log = capture.Text();
+    EXPECT_EQ(Slot(eWS_MAIN), before);
+    EXPECT_EQ(log.find("MP_calcPixel"), std::string::npos) << log;
+    EXPECT_NE(log.find("BEGIN\r\n"), std::string::npos);
+    EXPECT_NE(log.find("END\r\n"), std::string::npos);
+    // Ten operators, ten equal slices on channel 5.
+    ASSERT_EQ(spy.reports.size(), 10u);
+    for (size_t i = 0; i < spy.reports.size(); ++i)
+    {
+        EXPECT_EQ(spy.reports[i].first, 5);
+        EXPECT_FLOAT_EQ(spy.reports[i].second, float(i + 1) / 10.0f);
+    }
+}
+
+TEST_F(Chain, EmptyChainStillEndsProgressAtOne)
+{
+    CPostProcessing::SOperator off = Entry("MP_calcPixelNegative");
+    off.bActive = false;
+    m_chain.Operators().append(off);
+    const std::vector<uint16_t> before = Slot(eWS_MAIN);
+    SProgressSpy spy;
+    MP_SetProgressSink(&spy);
+    m_chain.Process(160, 130, false);
+    EXPECT_EQ(Slot(eWS_MAIN), before);
+    ASSERT_EQ(spy.reports.size(), 1u);
+    EXPECT_EQ(spy.reports[0], std::make_pair(5, 1.0f));
+}
+
+TEST_F(Chain, LogLinesOfARun)
+{
+    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    m_chain.Operators().append(Entry("MP_calcPixelNoSuchKernel"));
+    MP_UI_SetLogging(true);
+    CStdoutCapture capture;
+    m_chain.Process(160, 130, false);
+    const std::string log = capture.Text();
+    for (const char* line : {"BEGIN\r\n", "Post-Processing ---------------------------------------------------\r\n",
+                             " ms MP_calcPixelNegative/CPU/komplett(1,500),Err:0\r\n", "END\r\n", " ms Process() \r\n"})
+        EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
+    EXPECT_LT(log.find("BEGIN"), log.find("MP_calcPixelNegative/"));
+    EXPECT_LT(log.find("MP_calcPixelNegative/"), log.find("END"));
+    // The unknown operator does not stop the run.
+    EXPECT_NE(log.find("unknown kernel MP_calcPixelNoSuchKernel"), std::string::npos);
+
+    // Real-time playback writes none of them.
+    MP_UI_SetPlaybackMode(1);
+    CStdoutCapture quiet;
+    m_chain.Process(160, 130, false);
+    EXPECT_EQ(quiet.Text(), "");
+    MP_UI_SetPlaybackMode(0);
+    EXPECT_TRUE(MP_UI_GetLogging());
+}
+
+TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
+{
+    // A shape near the left edge reaches the right edge only while the image wraps around.
+    CPostProcessing::SOperator negative = Entry("MP_calcPixelNegative");
+    const float shape[8] = {1, 0.1f, 1.0f, 1, 1, 1, 0.02f, 0.5f};
+    std::copy(shape, shape + 8, negative.aParams[1].afValues);
+    m_chain.Operators().append(negative);
+    MP_EngineSettings().iPanoramaMode = 1;
+    for (const auto& [w, h, wraps] : {std::tuple{100, 50, false}, std::tuple{200, 150, true}})
+    {
+        Fill(eWS_MAIN, w, h);
+        const std::vector<uint16_t> before = Slot(eWS_MAIN);
+        m_chain.Process(w, h, false);
+        const size_t rightEdge = (size_t(h / 2) * w + (w - 1)) * 3;
+        EXPECT_EQ(Slot(eWS_MAIN)[rightEdge] != before[rightEdge], wraps) << w << "×" << h;
+        EXPECT_EQ(MP_EngineSettings().iPanoramaMode, 1);
+    }
+}
+
+TEST_F(Chain, ThumbnailRunsLeaveTheMainSlotProgressAndLogAlone)
+{
+    Fill(eWS_THUMBNAIL, 40, 30);
+    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    m_chain.SetPending(true);
+    const std::vector<uint16_t> main = Slot(eWS_MAIN), thumb = Slot(eWS_THUMBNAIL);
+    SProgressSpy spy;
+    MP_SetProgressSink(&spy);
+    SObserver observer;
+    SProcessContext context;
+    context.pObserver = &observer;
+    MP_UI_SetLogging(true);
+    CStdoutCapture capture;
+    m_chain.Process(160, 130, true, context);
+    EXPECT_EQ(capture.Text(), "");
+    EXPECT_EQ(Slot(eWS_MAIN), main);
+    EXPECT_NE(Slot(eWS_THUMBNAIL), thumb);
+    EXPECT_TRUE(spy.reports.empty());
+    EXPECT_EQ(observer.started, 0);
+    EXPECT_TRUE(m_chain.IsPending());
+    EXPECT_TRUE(MP_UI_GetLogging());
+}
+
+TEST_F(Chain, MaskedOperatorBlendsWithTheImageBeforeIt)
+{
+    // Select the bright half (luminance ≥ 0.5, hard edge), then invert.
+    CPostProcessing::SOperator mask = Entry("MP_calcPixelMaskLuminance");
+    mask.aParams[0].afValues[0] = 0.5f;
+    mask.aParams[1].afValues[0] = 1.0f;
+    mask.aParams[2].afValues[0] = 0.0f;
+    m_chain.Operators().append(mask);
+    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    const int w = 2, h = 1;
+    const std::vector<uint16_t> image = {10000, 10000, 10000, 50000, 50000, 50000};
+    ASSERT_TRUE(MP_FillWorkingSlot(eWS_MAIN, image.data(), w, h, w, h));
+    m_chain.Process(w, h, false);
+    const std::vector<uint16_t> out = Slot(eWS_MAIN);
+    EXPECT_EQ(out[0], 10000); // not selected
+    const uint32_t negative = Level(1.0f - 50000 * MP_DECODE);
+    EXPECT_EQ(out[3], (negative * 16383u + 50000u * 1u) >> 14); // mask 0xFFFF → m = 16383
+    EXPECT_EQ(MP_UI_GetCalcForceMode(), MP_CALCMODE_NONE);        // forced mode restored
+
+    // The next run starts without a selection.
+    m_chain.Operators().removeFirst();
+    ASSERT_TRUE(MP_FillWorkingSlot(eWS_MAIN, image.data(), w, h, w, h));
+    m_chain.Process(w, h, false);
+    EXPECT_EQ(Slot(eWS_MAIN)[0], Level(1.0f - 10000 * MP_DECODE));
+}
+
+TEST_F(Chain, AbortedRunKeepsTheImageAndFinishesItsBookkeeping)
+{
+    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    SObserver observer;
+    observer.abortOnStart = true;
+    SProcessContext context;
+    context.pObserver = &observer;
+    context.pStatistics = &observer;
+    const std::vector<uint16_t> before = Slot(eWS_MAIN);
+    m_chain.SetPending(true);
+    m_chain.Process(160, 130, false, context);
+    EXPECT_EQ(Slot(eWS_MAIN), before);
+    EXPECT_EQ(observer.started, 1);
+    EXPECT_EQ(observer.refreshed, 1);
+    EXPECT_FALSE(MP_UI_GetAbort());
+    EXPECT_FALSE(MP_UI_GetCalcRunning());
+    EXPECT_FALSE(m_chain.IsPending());
+    EXPECT_TRUE(observer.highest.contains("m_iHighestPPCalcTime"));
+
+    // While a video is processed no statistic is reported.
+    SObserver video;
+    context.pStatistics = &video;
+    context.pObserver = nullptr;
+    MP_UI_SetVideoMode(true);
+    m_chain.Process(160, 130, false, context);
+    EXPECT_TRUE(video.highest.isEmpty());
+}
+
+TEST_F(Chain, SmoothingPrePassAndBlackWhitePass)
+{
+    CPostProcessing::SOperator negative = Entry("MP_calcPixelNegative");
+    negative.iprecalcSmooth = 95;
+    negative.bCalcBW = true;
+    m_chain.Operators().append(negative);
+    MP_UI_SetLogging(true);
+    CStdoutCapture capture;
+    m_chain.Process(160, 130, false);
+    const std::string log = capture.Text();
+    const size_t smooth = log.find("ms MP_calcPixelLocalContrast/");
+    const size_t op = log.find("ms MP_calcPixelNegative/");
+    const size_t bw = log.find("ms MP_calcPixelbwpoint/");
+    ASSERT_NE(smooth, std::string::npos) << log;
+    ASSERT_NE(op, std::string::npos);
+    ASSERT_NE(bw, std::string::npos);
+    EXPECT_LT(smooth, op);
+    EXPECT_LT(op, bw);
+    // After the stretch the image spans the full range.
+    const std::vector<uint16_t> out = Slot(eWS_MAIN);
+    EXPECT_EQ(*std::min_element(out.begin(), out.end()), 0);
+    EXPECT_EQ(*std::max_element(out.begin(), out.end()), 65535);
+}
+
+TEST_F(Chain, LutStepBakesOncePerVideo)
+{
+    CLutState lut;
+    lut.CreateIdentity(17, "test");
+    // Source lattice: the negative.
+    float* s = lut.Source().Data();
+    for (size_t i = 0; i < size_t(17 * 17 * 17 * 3); ++i)
+        s[i] = 1.0f - s[i];
+    SProcessContext context;
+    context.pLut = &lut;
+    const std::vector<uint16_t> before = Slot(eWS_MAIN);
+    auto inverted = [&](const std::vector<uint16_t>& out) {
+        return std::abs(int(out[300]) - (65535 - int(before[300]))) <= 1;
+    };
+    m_chain.Process(160, 130, false, context);
+    EXPECT_TRUE(inverted(Slot(eWS_MAIN)));
+
+    // Intensity 0 bakes the identity; during a video only frame 0 bakes.
+    lut.SetParameter(eLP_INTENSITY, 0.0f);
+    MP_UI_SetVideoMode(true);
+    context.iVideoFrameCounter = 3;
+    Fill(eWS_MAIN, 160, 130);
+    m_chain.Process(160, 130, false, context);
+    EXPECT_TRUE(inverted(Slot(eWS_MAIN)));
+    context.iVideoFrameCounter = 0;
+    Fill(eWS_MAIN, 160, 130);
+    m_chain.Process(160, 130, false, context);
+    EXPECT_LE(std::abs(int(Slot(eWS_MAIN)[300]) - int(before[300])), 1);
+
+    lut.SetActive(false);
+    Fill(eWS_MAIN, 160, 130);
+    m_chain.Process(160, 130, false, context);
+    EXPECT_EQ(Slot(eWS_MAIN), before);
+}
+
+TEST_F(Chain, LayerCodeOfOperators)
+{
+    CPostProcessing::SOperator plain = Entry("MP_calcPixelNegative");
+    CPostProcessing::SOperator red = plain, other = plain, shaped = plain;
+    red.aParams[0].afValues[0] = 37;
+    other.aParams[0].afValues[0] = 12;
+    shaped.aParams[1].afValues[0] = 1;
+    CPostProcessing::SOperator noCombo = Entry("MP_calcPixelMaskRemove");
+    for (const auto& op : {plain, red, other, shaped, noCombo})
+        m_chain.Operators().append(op);
+    EXPECT_EQ(m_chain.LayerCode(0), 0);
+    EXPECT_EQ(m_chain.LayerCode(1), 2);
+    EXPECT_EQ(m_chain.LayerCode(2), 1);
+    EXPECT_EQ(m_chain.LayerCode(3), 128);
+    EXPECT_EQ(m_chain.LayerCode(4), 65535);
+    EXPECT_EQ(m_chain.LayerCode(5), 65535);
+    EXPECT_EQ(m_chain.LayerCode(-1), 65535);
+}

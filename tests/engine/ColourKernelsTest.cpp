@@ -1,0 +1,325 @@
+// Worked examples of the colour operators: exponents, truncation and the fixed-point path.
+#include "EngineTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+constexpr float kDecode = 1.5259022e-5f;
+
+/// One pixel per 16-bit level: (i, i, i) for i = 0…65535.
+std::vector<uint16_t> AllLevels()
+{
+    std::vector<uint16_t> image(65536 * 3);
+    for (int i = 0; i < 65536; ++i)
+        image[3 * i] = image[3 * i + 1] = image[3 * i + 2] = uint16_t(i);
+    return image;
+}
+
+uint16_t PowLevel(int i, float e)
+{
+    return Level(std::pow(float(i) * kDecode, e));
+}
+
+class ColourKernels : public ::testing::Test
+{
+protected:
+    void SetUp() override { MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f); }
+};
+}  // namespace
+
+TEST_F(ColourKernels, GammaAtNeutralLosesOneUnitOn512Levels)
+{
+    auto p = FreshParams();
+    p->p[0][0] = p->p[1][0] = p->p[2][0] = 0.5f;
+    PlainCombo(*p, 3);
+    std::vector<uint16_t> image = AllLevels();
+    ASSERT_EQ(CallKernel("MP_calcPixelGammaColor", image, 65536, 1, *p), MP_SUCCESS);
+    int lost = 0;
+    for (int i = 0; i < 65536; ++i)
+    {
+        ASSERT_TRUE(image[3 * i] == i || image[3 * i] == i - 1) << i;
+        lost += image[3 * i] != i;
+    }
+    EXPECT_EQ(lost, 512);
+    EXPECT_EQ(image[3 * 257], 256);
+    EXPECT_EQ(image[3 * 65535], 65535);
+
+    // Through the dispatcher the neutral operator is not run at all.
+    std::vector<uint16_t> untouched = AllLevels();
+    const std::vector<uint16_t> original = untouched;
+    EXPECT_EQ(RunKernel("MP_calcPixelGammaColor", 65536, 1, untouched.data(), untouched.data(), 6, 6, p.get(), -1,
+                        0, 0, true, true),
+              MP_SUCCESS);
+    EXPECT_EQ(untouched, original);
+}
+
+TEST_F(ColourKernels, BalanceAndGammaExponentsPerChannel)
+{
+    struct SCase
+    {
+        const char* kernel;
+        float s[3];
+        float e[3]; // expected exponents
+    };
+    const SCase cases[] = {
+        {"MP_calcPixelColorBalance", {1.0f, 0.5f, 0.5f}, {0.005f, 0.5025f, 0.5025f}},
+        {"MP_calcPixelColorBalance", {0.0f, 0.5f, 0.5f}, {1.995f, 0.5025f, 0.5025f}},
+        {"MP_calcPixelColorBalance", {0.5f, 0.5f, 0.0f}, {0.5025f, 0.5025f, 1.995f}},
+        {"MP_calcPixelGammaColor", {0.0f, 1.0f, 0.25f}, {1.995f, 0.005f, 1.4975f}},
+    };
+    for (const SCase& c : cases)
+    {
+        auto p = FreshParams();
+        for (int k = 0; k < 3; ++k)
+            p->p[k][0] = c.s[k];
+        PlainCombo(*p, 3);
+        std::vector<uint16_t> image = AllLevels();
+        ASSERT_EQ(CallKernel(c.kernel, image, 65536, 1, *p), MP_SUCCESS);
+        for (int ch = 0; ch < 3; ++ch)
+        {
+            // Decimal exponents may differ from the kernel's single-precision ones in the last
+            // bit, which moves a level by at most one unit; a wrong exponent moves thousands.
+            int worst = 0;
+            for (int i = 0; i < 65536; ++i)
+                worst = std::max(worst, std::abs(int(image[3 * i + ch]) - int(PowLevel(i, c.e[ch]))));
+            EXPECT_LE(worst, 1) << c.kernel << " channel " << ch << " exponent " << c.e[ch];
+        }
+    }
+}
+
+TEST_F(ColourKernels, TemperatureNeutralWarmAndCool)
+{
+    struct SCase
+    {
+        float s;
+        float e[3];
+    };
+    // Cool: d = 1 at s = 0 → raw 1.4, 1.05, 0.7; corrected with differences of departures.
+    // Warm: d = 1 at s = 1 → raw 0.3, 0.88, 1.6.
+    const SCase cases[] = {
+        {0.353851852f, {1.0f, 1.0f, 1.0f}},
+        {0.0f, {1.4f - (0.05f - 0.3f) / 2.0f, 1.05f - (0.4f - 0.3f) / 2.0f, 0.7f - (0.4f - 0.05f) / 2.0f}},
+        {1.0f, {0.3f - (0.12f - 0.6f) / 2.0f, 0.88f - (0.7f - 0.6f) / 2.0f, 1.6f - (0.7f - 0.12f) / 2.0f}},
+    };
+    for (const SCase& c : cases)
+    {
+        auto p = FreshParams();
+        p->p[0][0] = c.s;
+        const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
+        std::memcpy(p->p[1], flat, sizeof(flat));
+        PlainCombo(*p, 2);
+        std::vector<uint16_t> image = AllLevels();
+        ASSERT_EQ(CallKernel("MP_calcPixelColorTemperature", image, 65536, 1, *p), MP_SUCCESS);
+        for (int ch = 0; ch < 3; ++ch)
+        {
+            int worst = 0;
+            for (int i = 0; i < 65536; ++i)
+                worst = std::max(worst, std::abs(int(image[3 * i + ch]) - int(PowLevel(i, c.e[ch]))));
+            // The expected exponents are written in decimal; the kernel's single-precision
+            // arithmetic may differ in the last bit, which moves a level by at most one unit.
+            EXPECT_LE(worst, 1) << "s " << c.s << " channel " << ch;
+        }
+    }
+}
+
+TEST_F(ColourKernels, NegativeAtHalfOpacityIsMidGrey)
+{
+    auto p = FreshParams();
+    p->p[0][0] = 0.0f;
+    p->p[0][1] = 50.0f;
+    std::vector<uint16_t> image = AllLevels();
+    ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 65536, 1, *p), MP_SUCCESS);
+    for (int i = 0; i < 65536 * 3; ++i)
+        ASSERT_EQ(image[i], 32767) << i / 3;
+
+    PlainCombo(*p, 0);
+    image = AllLevels();
+    ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 65536, 1, *p), MP_SUCCESS);
+    for (int i : {0, 1, 257, 32768, 65535})
+        EXPECT_EQ(image[3 * i], Level(1.0f - float(i) * kDecode)) << i;
+    EXPECT_EQ(image[0], 65535);
+    EXPECT_EQ(image[3 * 65535], 0);
+}
+
+TEST_F(ColourKernels, IntensityKeepsGreyGreyBesidesTheLift)
+{
+    auto p = FreshParams();
+    p->p[0][0] = 0.5625f;
+    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
+    std::memcpy(p->p[1], flat, sizeof(flat));
+    PlainCombo(*p, 2);
+    std::vector<uint16_t> image = AllLevels();
+    ASSERT_EQ(CallKernel("MP_calcPixelColorIntensity", image, 65536, 1, *p), MP_SUCCESS);
+    for (int i = 0; i < 65536; ++i)
+    {
+        ASSERT_EQ(image[3 * i], image[3 * i + 1]) << i;
+        ASSERT_EQ(image[3 * i], image[3 * i + 2]) << i;
+        const float lifted = float(i) * kDecode * 0.999f + 0.001f;
+        ASSERT_LE(std::abs(int(image[3 * i]) - int(Level(lifted))), 1) << i;
+    }
+    // Strength 0 turns a colour into the grey of the same channel sum.
+    p->p[0][0] = 0.0f;
+    std::vector<uint16_t> colour = {60000, 30000, 3000};
+    ASSERT_EQ(CallKernel("MP_calcPixelColorIntensity", colour, 1, 1, *p), MP_SUCCESS);
+    EXPECT_EQ(colour[0], colour[1]);
+    EXPECT_EQ(colour[1], colour[2]);
+    EXPECT_NEAR(colour[0], (60000 + 30000 + 3000) * 0.999 / 3 + 65.5, 2);
+}
+
+TEST_F(ColourKernels, BlackWhitePointStretch)
+{
+    struct SCase
+    {
+        float lo, hi;
+        uint16_t in, out;
+    };
+    const SCase cases[] = {
+        {0.3f, 0.3f, 50000, 0},     // no range: black
+        {0.3f, 0.3f, 65535, 0},
+        {0.0f, 1.0f, 40000, Level(40000 * kDecode)},
+        {0.25f, 0.75f, 32768, Level((32768 * kDecode - 0.25f) * (1.0f / 0.5f))},
+        {0.25f, 0.75f, 10000, 0},
+        {0.25f, 0.75f, 60000, 65535},
+    };
+    for (const SCase& c : cases)
+    {
+        auto p = FreshParams();
+        p->lummin = c.lo;
+        p->lummax = c.hi;
+        std::vector<uint16_t> image = {c.in, c.in, c.in};
+        ASSERT_EQ(CallKernel("MP_calcPixelbwpoint", image, 1, 1, *p), MP_SUCCESS);
+        EXPECT_EQ(image[0], c.out) << c.lo << ".." << c.hi << " at " << c.in;
+    }
+}
+
+TEST_F(ColourKernels, BasicToolsWithFlatCurveFollowsItsFormula)
+{
+    auto p = FreshParams();
+    p->p[0][0] = 0.6f;
+    p->p[1][0] = 0.7f;
+    p->p[2][0] = 0.4f;
+    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
+    std::memcpy(p->p[3], flat, sizeof(flat));
+    PlainCombo(*p, 4);
+    std::vector<uint16_t> image = AllLevels();
+    ASSERT_EQ(CallKernel("MP_calcPixelBasicTools", image, 65536, 1, *p), MP_SUCCESS);
+    const float bright = (0.6f - 0.5f) * 2.0f, contrast = 0.7f * 2.0f;
+    float e = (1.0f - 0.4f) * 1.99f + 0.005f;
+    e = e * e; // ≥ 1: squared
+    int mismatches = 0;
+    for (int i = 0; i < 65536; ++i)
+    {
+        const float c = float(i) * kDecode;
+        const float m = MP_Clamp01((1.0f * bright + c - 0.5f) * contrast + 0.5f);
+        const float g = std::pow(float(int(m * 65535.0f)) * kDecode, e);
+        mismatches += image[3 * i] != Level(g);
+    }
+    EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(ColourKernels, SepiaFixedPointAndFloatPaths)
+{
+    MP_UI_SetLumWeights(0.299f, 0.587f, 0.114f);
+    auto p = FreshParams();
+    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
+    std::memcpy(p->p[0], flat, sizeof(flat));
+    p->p[1][2] = 0.9f, p->p[1][3] = 0.8f, p->p[1][4] = 0.6f;
+    PlainCombo(*p, 2);
+    const uint16_t in[3] = {40000, 20000, 10000};
+    std::vector<uint16_t> image(in, in + 3);
+    ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 1, 1, *p), MP_SUCCESS);
+    const float a = (0.9f + 0.8f + 0.6f) / 3.0f;
+    const float k[3] = {0.9f - a + 1.0f, 0.8f - a + 1.0f, 0.6f - a + 1.0f};
+    const int64_t w[3] = {int64_t(0.299f * 16384.0f), int64_t(0.587f * 16384.0f), int64_t(0.114f * 16384.0f)};
+    const int64_t L16 = (in[2] * w[2] + in[1] * w[1] + in[0] * w[0]) >> 14;
+    for (int c = 0; c < 3; ++c)
+    {
+        const int64_t K = int64_t(k[c] * 16383.0f);
+        const int64_t expected = std::min<int64_t>((((L16 * K) >> 14) * 16384) >> 14, 65535);
+        EXPECT_EQ(image[c], expected) << c;
+    }
+    // With a layer opacity the float path runs: c0 + (L × k − c0) × 0.6.
+    p->p[2][1] = 60.0f;
+    image.assign(in, in + 3);
+    ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 1, 1, *p), MP_SUCCESS);
+    const float c0[3] = {in[0] * kDecode, in[1] * kDecode, in[2] * kDecode};
+    const float L = 0.299f * c0[0] + 0.587f * c0[1] + 0.114f * c0[2];
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(image[c], Level(c0[c] + (L * k[c] - c0[c]) * 0.6f)) << c;
+    MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+}
+
+TEST_F(ColourKernels, ColorMixPullsTowardsTheColour)
+{
+    auto p = FreshParams();
+    p->p[0][0] = 1.0f; // full strength: L × colour ÷ (lum(colour) + 0.001)
+    PlainCombo(*p, 2); // black colour: replaced by equal channels
+    std::vector<uint16_t> image = {60000, 30000, 0};
+    ASSERT_EQ(CallKernel("MP_calcPixelColorMix", image, 1, 1, *p), MP_SUCCESS);
+    const float L = 0.3333f * 60000 * kDecode + 0.3334f * 30000 * kDecode + 0.0f;
+    const float col = 0.57734996f;
+    const float lc = 0.3333f * col + 0.3334f * col + 0.3333f * col;
+    const uint16_t expected = Level((1.0f - 1.0f) * 60000 * kDecode + 1.0f * L * col / (lc + 0.001f));
+    EXPECT_EQ(image[0], expected);
+    EXPECT_EQ(image[1], image[0]);
+    EXPECT_EQ(image[2], image[0]);
+}
+
+TEST_F(ColourKernels, GradationIdentityCurveKeepsRatios)
+{
+    auto p = FreshParams();
+    COperatorCatalogue::DefaultCurve(8, p->p[0]); // an S curve
+    PlainCombo(*p, 1);
+    std::vector<uint16_t> image = {60000, 30000, 15000, 10000, 5000, 2500};
+    ASSERT_EQ(CallKernel("MP_calcPixelGradationLagrange", image, 2, 1, *p), MP_SUCCESS);
+    // The gain acts on all channels alike: ratios stay within the encoding's rounding.
+    for (int px = 0; px < 2; ++px)
+    {
+        EXPECT_NEAR(double(image[3 * px]) / image[3 * px + 1], 2.0, 0.002);
+        EXPECT_NEAR(double(image[3 * px + 1]) / image[3 * px + 2], 2.0, 0.002);
+    }
+    // The S curve darkens the dark pixel and brightens the bright one.
+    EXPECT_LT(image[3], 10000);
+    EXPECT_GT(image[0], 60000);
+}
+
+TEST_F(ColourKernels, PlainRowsEqualThePerPixelFrame)
+{
+    // A stride of 8 bytes forces the per-pixel frame; 6 takes the table rows. Both must agree.
+    struct SCase
+    {
+        const char* kernel;
+        int combo;
+        float s[3];
+    };
+    const SCase cases[] = {
+        {"MP_calcPixelGammaColor", 3, {0.2f, 0.7f, 0.5f}},   {"MP_calcPixelColorBalance", 3, {0.8f, 0.3f, 0.6f}},
+        {"MP_calcPixelNegative", 0, {0, 0, 0}},               {"MP_calcPixelmanualbwpoint", 2, {0.2f, 0.7f, 0}},
+        {"MP_calcPixelBasicTools", 4, {0.4f, 0.65f, 0.55f}},
+    };
+    for (const SCase& c : cases)
+    {
+        auto p = FreshParams();
+        for (int k = 0; k < 3; ++k)
+            if (k < c.combo)
+                p->p[k][0] = c.s[k];
+        if (std::string(c.kernel) == "MP_calcPixelBasicTools")
+            COperatorCatalogue::DefaultCurve(1, p->p[3]);
+        PlainCombo(*p, c.combo);
+        std::vector<uint16_t> packed = AllLevels();
+        ASSERT_EQ(CallKernel(c.kernel, packed, 65536, 1, *p), MP_SUCCESS);
+        std::vector<uint16_t> wide(65536 * 4);
+        for (int i = 0; i < 65536; ++i)
+            wide[4 * i] = wide[4 * i + 1] = wide[4 * i + 2] = uint16_t(i);
+        const SKernelEntry* entry = MP_FindKernel(c.kernel);
+        ASSERT_EQ(entry->pFunction(65536, 1, wide.data(), wide.data(), 8, 8, p.get()), MP_SUCCESS);
+        int mismatches = 0;
+        for (int i = 0; i < 65536; ++i)
+            for (int ch = 0; ch < 3; ++ch)
+                mismatches += wide[4 * i + ch] != packed[3 * i + ch];
+        EXPECT_EQ(mismatches, 0) << c.kernel;
+    }
+}

@@ -1,0 +1,91 @@
+// Helpers of the engine tests: a captured C standard output (the engine's log channel), fresh
+// call records, and kernels run straight from the registry.
+#pragma once
+
+#include "core/EngineState.h"
+#include "engine/KernelRegistry.h"
+#include "engine/LayerFrame.h"
+#include "engine/Params.h"
+#include "engine/PostProcessing.h"
+#include "engine/RunKernel.h"
+#include "engine/OperatorCatalogue.h"
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+/// Redirects file descriptor 1 into a temporary file while alive.
+class CStdoutCapture
+{
+public:
+    CStdoutCapture()
+    {
+        std::fflush(stdout);
+        m_file = std::tmpfile();
+        m_saved = dup(1);
+        dup2(fileno(m_file), 1);
+    }
+    ~CStdoutCapture()
+    {
+        Restore();
+        std::fclose(m_file);
+    }
+    std::string Text()
+    {
+        Restore();
+        std::string text;
+        std::rewind(m_file);
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof(buffer), m_file)) > 0)
+            text.append(buffer, n);
+        return text;
+    }
+
+private:
+    void Restore()
+    {
+        if (m_saved < 0)
+            return;
+        std::fflush(stdout);
+        dup2(m_saved, 1);
+        close(m_saved);
+        m_saved = -1;
+    }
+    std::FILE* m_file = nullptr;
+    int m_saved = -1;
+};
+
+/// A zero-filled call record with the chain's header (equal luminance weights of the engine).
+inline std::unique_ptr<Params> FreshParams(float previewScale = 1.0f)
+{
+    auto p = std::make_unique<Params>();
+    std::memset(p.get(), 0, sizeof(Params));
+    MP_FillChainHeader(*p, previewScale);
+    return p;
+}
+
+/// Sets the combo set to mode 0 at full opacity.
+inline void PlainCombo(Params& p, int set)
+{
+    p.p[set][0] = 0.0f;
+    p.p[set][1] = 100.0f;
+}
+
+/// Runs a kernel's function directly (no effect test), after the dispatcher's header.
+inline int CallKernel(const char* name, std::vector<uint16_t>& image, int width, int height, Params& p)
+{
+    const SKernelEntry* entry = MP_FindKernel(name);
+    if (!entry)
+        return MP_UNKNOWNKERNEL;
+    MP_FillKernelHeader(*entry, p, width, height);
+    return entry->pFunction(width, height, image.data(), image.data(), 6, 6, &p);
+}
+
+inline uint16_t Level(float v)
+{
+    return MP_Encode(MP_Clamp01(v));
+}

@@ -1,0 +1,111 @@
+// The grading session: source and working size, presets with missing kernels, the grade with
+// film type and LUT, and the export's frame callback.
+#include "core/EngineState.h"
+#include "engine/OperatorCatalogue.h"
+#include "session/GradingSession.h"
+
+#include "tests/support/LogCapture.h"
+#include "tests/support/SyntheticImages.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::vector<uint16_t> Result(const CGradingSession& session)
+{
+    Helper::CRGB48Buffer& r = const_cast<Helper::CRGB48Buffer&>(session.Result());
+    return {r.GetData(), r.GetData() + size_t(r.Width()) * r.Height() * 3};
+}
+
+class Session : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+        MP_UI_SetLogging(false);
+        ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
+    }
+    CGradingSession m_session;
+    const std::vector<uint16_t> m_source = TestImages::Ramp(80, 60);
+};
+}  // namespace
+
+TEST_F(Session, GradesTheSourceAgainAndAgainWithoutDrift)
+{
+    ASSERT_FALSE(m_session.Grade()); // no source yet
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
+    m_session.Chain().Operators().append(
+        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> first = Result(m_session);
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(Result(m_session), first); // each grade starts from the source, not from the last result
+    for (size_t i = 0; i < first.size(); ++i)
+        ASSERT_LE(std::abs(int(first[i]) - (65535 - int(m_source[i]))), 1);
+
+    // A smaller working size: the slot holds the preview.
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60, QSize(40, 30)));
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(m_session.Result().GetSize(), QSize(40, 30));
+}
+
+TEST_F(Session, FilmTypeAndLutJoinTheGrade)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
+    m_session.FilmTypes().SetIndex(m_session.FilmTypes().FindByName("Schwarzweiß weich"));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> bw = Result(m_session);
+    for (size_t i = 0; i < bw.size(); i += 3)
+        ASSERT_LE(std::abs(int(bw[i]) - int(bw[i + 1])), 1) << i;
+
+    m_session.Lut().CreateIdentity(9, "id");
+    m_session.Lut().SetParameter(eLP_BRIGHTNESS, 1.0f);
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> lifted = Result(m_session);
+    double before = 0, after = 0;
+    for (size_t i = 0; i < bw.size(); ++i)
+        before += bw[i], after += lifted[i];
+    EXPECT_GT(after, before * 1.05);
+}
+
+TEST_F(Session, PresetWithMissingKernelsNamesThem)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.ini");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("[Operator_000000]\nKernel=MP_calcPixelNegative\n[Operator_000001]\nKernel=MP_calcPixelTeleport\n");
+    f.close();
+    CLogCapture log;
+    QStringList missing;
+    QString error;
+    EXPECT_FALSE(m_session.LoadPreset(path, &missing, &error));
+    EXPECT_EQ(missing, QStringList{"MP_calcPixelTeleport"});
+    EXPECT_EQ(m_session.Chain().Operators().size(), 1);
+    EXPECT_FALSE(m_session.LoadPreset(dir.filePath("none.ini"), &missing, &error));
+    EXPECT_TRUE(error.contains("none.ini"));
+}
+
+TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
+    m_session.Lut().CreateIdentity(5, "id");
+    m_session.Lut().SetParameter(eLP_SATURATION, 0.0f);
+    MP_UI_SetVideoMode(true);
+    std::vector<uint16_t> frame = m_source;
+    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 0));
+    const std::vector<uint16_t> grey = frame;
+    for (size_t i = 0; i < grey.size(); i += 3)
+        ASSERT_LE(std::abs(int(grey[i]) - int(grey[i + 2])), 1);
+    // Later frames reuse the lattice baked for frame 0, whatever the sliders say now.
+    m_session.Lut().SetParameter(eLP_SATURATION, 0.5f);
+    frame = m_source;
+    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 1));
+    EXPECT_EQ(frame, grey);
+    MP_UI_SetVideoMode(false);
+    EXPECT_FALSE(m_session.GradeFrame(nullptr, 80, 60, 0));
+}
