@@ -4,6 +4,7 @@
 
 #include <QFileOpenEvent>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QSocketNotifier>
 #include <QSysInfo>
 
@@ -26,7 +27,6 @@ HDRApplication::HDRApplication(int& argc, char** argv, const QString& instanceKe
     : QApplication(argc, argv), m_channel(instanceKey)
 {
     installEventFilter(this);
-    connect(&m_channel, &CSingleInstanceChannel::messageAvailable, this, &HDRApplication::messageAvailable);
     m_sOperatingSystem = tr("Betriebssystem") + ": " + QSysInfo::prettyProductName();
     InstallQuitSignals();
 }
@@ -81,6 +81,15 @@ bool HDRApplication::SwallowDuringCalculation(const QEvent* event)
         return false;
     default:
         return true;
+    }
+}
+
+void HDRApplication::connectNotify(const QMetaMethod& signal)
+{
+    if (!m_bForwarding && signal == QMetaMethod::fromSignal(&HDRApplication::messageAvailable))
+    {
+        m_bForwarding = true;
+        connect(&m_channel, &CSingleInstanceChannel::messageAvailable, this, &HDRApplication::messageAvailable);
     }
 }
 

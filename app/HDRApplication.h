@@ -30,6 +30,8 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    /// The channel's messages are forwarded from the moment a receiver connects.
+    void connectNotify(const QMetaMethod& signal) override;
 
 private:
     void InstallQuitSignals();
@@ -37,4 +39,5 @@ private:
     QString m_sFilePath;
     CSingleInstanceChannel m_channel;
     QString m_sOperatingSystem;
+    bool m_bForwarding = false;
 };

@@ -5,6 +5,7 @@
 
 #include <QDebug>
 #include <QDeadlineTimer>
+#include <QMetaMethod>
 #include <QThread>
 
 #include <cstring>
@@ -12,7 +13,7 @@
 
 namespace
 {
-constexpr int kWaitMs = 2000;
+constexpr int kWaitMs = 5000;
 constexpr int kRetryMs = 20;
 }  // namespace
 
@@ -112,6 +113,10 @@ bool CSingleInstanceChannel::sendMessage(const QString& text)
 
 void CSingleInstanceChannel::checkForMessage()
 {
+    // Until somebody listens (the main window connects late in start-up), a message stays in
+    // the segment instead of being read into the void.
+    if (!isSignalConnected(QMetaMethod::fromSignal(&CSingleInstanceChannel::messageAvailable)))
+        return;
     if (!m_memory.lock())
         return;
     const QByteArray copy(static_cast<const char*>(m_memory.constData()), m_memory.size());

@@ -33,7 +33,7 @@ void SetBenchSummary(BenchSummary summary);
 
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
-std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> EngineBenchmarks();
+std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();

@@ -4,18 +4,16 @@
 #include <cstdio>
 
 int RunBench(const QStringList& args);
-int RunFrame(const QStringList& args);
-int RunProbe(const QStringList& args);
 int RunLut(const QStringList& args);
 int RunOperators(const QStringList& args);
 int RunGrade(const QStringList& args);
+int RunFrame(const QStringList& args);
+int RunProbe(const QStringList& args);
 
 namespace
 {
 const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
-    {"probe", "probe CLIP", RunProbe},
-    {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
     {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
             "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
     {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
@@ -23,6 +21,8 @@ const SCliCommand kCommands[] = {
               "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "
               "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
               "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
+    {"probe", "probe CLIP", RunProbe},
+    {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
 };
 }  // namespace
 

@@ -41,6 +41,14 @@ struct SHarness
 
     SHarness()
     {
+        // The catalogue looks for add-on documents beside the program.
+        if (!QCoreApplication::instance())
+        {
+            static int argc = 1;
+            static char name[] = "preset_fuzz";
+            static char* argv[] = {name, nullptr};
+            static QCoreApplication app(argc, argv);
+        }
         std::cout.setstate(std::ios::failbit); // the loader's trace lines
         MP_UI_SetLogging(false);
         MP_UI_SetThreadCount(1);

@@ -68,7 +68,7 @@ TEST_F(SingleInstance, AnUnreadMessageIsNeverOverwritten)
     CSingleInstanceChannel first(m_key);
     CSingleInstanceChannel second(m_key);
     ASSERT_TRUE(second.sendMessage("pending"));
-    // No event loop runs, so the first instance never reads: the next send gives up.
+    // Nobody listens to the first instance yet, so it never reads: the next send gives up.
     EXPECT_FALSE(second.sendMessage("lost"));
     QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
     ASSERT_TRUE(received.wait(1000));
@@ -83,4 +83,15 @@ TEST_F(SingleInstance, TheFirstChannelGoneMakesTheNextOneFirst)
     }
     CSingleInstanceChannel again(m_key);
     EXPECT_FALSE(again.isRunning());
+}
+
+TEST_F(SingleInstance, AMessageWaitsUntilSomebodyListens)
+{
+    CSingleInstanceChannel first(m_key);
+    CSingleInstanceChannel second(m_key);
+    ASSERT_TRUE(second.sendMessage("early"));
+    QTest::qWait(300); // several polls pass with no receiver connected
+    QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
+    ASSERT_TRUE(received.wait(1000));
+    EXPECT_EQ(received.takeFirst().at(0).toString(), "early");
 }

@@ -1,11 +1,13 @@
 // Preset files: round trips, thousandths, the reading rules, and hostile files (robustness rows
 // B1–B3, B5): never a crash, every value inside its range, loops bounded by what exists.
 #include "EngineTestUtil.h"
+#include "core/Paths.h"
 #include "engine/OperatorCatalogue.h"
 
 #include "tests/support/LogCapture.h"
 
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -256,4 +258,18 @@ TEST_F(Presets, ManyOperatorGroupsLoadInBoundedTime)
     EXPECT_TRUE(Load(text, chain));
     EXPECT_EQ(chain.Operators().size(), 3000);
     EXPECT_LT(timer.elapsed(), 2000);
+}
+
+TEST_F(Presets, CraftedVariantValuesAreNotDecoded)
+{
+    // A "@Variant(" value whose stream length field asks for tens of gigabytes (a fuzzing find).
+    QFile crafted(QStringLiteral(VANTROPE_SOURCE_DIR "/fuzz/corpus/preset/variant-huge-length.ini"));
+    ASSERT_TRUE(crafted.open(QIODevice::ReadOnly));
+    CPostProcessing chain;
+    Load(crafted.readAll(), chain);
+    EXPECT_TRUE(chain.Operators().isEmpty()); // its first group is a broken header line
+    EXPECT_TRUE(AllInRange(chain));
+    // The private copy it was read from is gone.
+    const QDir temp(Helper::PrivateTempDirectory());
+    EXPECT_TRUE(temp.entryList({"preset-*.ini"}, QDir::Files).isEmpty());
 }
