@@ -138,10 +138,10 @@ bool WriteImage(const QString& path, const SSaveFormat& format, const unsigned s
     auto out = OIIO::ImageOutput::create(format.pszWriter);
     if (!out)
         return error = QString::fromStdString(OIIO::geterror()), false;
-    OIIO::ImageSpec spec(width, height, 3, format.type);
+    OIIO::ImageSpec header(width, height, 3, format.type);
     if (format.type == OIIO::TypeDesc::UINT8 && QLatin1String(format.pszWriter) == QLatin1String("jpeg"))
-        spec.attribute("Compression", "jpeg:100");
-    bool ok = out->open(Native(path), spec) && out->write_image(format.type, data);
+        header.attribute("Compression", "jpeg:100");
+    bool ok = out->open(Native(path), header) && out->write_image(format.type, data);
     ok = out->close() && ok;
     if (!ok)
         error = QString::fromStdString(out->geterror());
@@ -165,25 +165,25 @@ bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error)
         error = QString::fromStdString(OIIO::geterror());
         return false;
     }
-    const OIIO::ImageSpec& spec = in->spec();
-    const int channels = spec.nchannels >= 3 ? 3 : 1;
-    const quint64 bytes = quint64(spec.width > 0 ? spec.width : 0) * quint64(spec.height > 0 ? spec.height : 0) *
-                          quint64(channels > spec.nchannels ? channels : spec.nchannels) * 2;
-    if (spec.width <= 0 || spec.height <= 0 || spec.nchannels < 1 || spec.depth > 1)
+    const OIIO::ImageSpec& header = in->spec();
+    const int channels = header.nchannels >= 3 ? 3 : 1;
+    const quint64 bytes = quint64(header.width > 0 ? header.width : 0) * quint64(header.height > 0 ? header.height : 0) *
+                          quint64(channels > header.nchannels ? channels : header.nchannels) * 2;
+    if (header.width <= 0 || header.height <= 0 || header.nchannels < 1 || header.depth > 1)
     {
-        error = QStringLiteral("unsupported image size %1 x %2").arg(spec.width).arg(spec.height);
+        error = QStringLiteral("unsupported image size %1 x %2").arg(header.width).arg(header.height);
         return false;
     }
     if (bytes > kMaxDecodedBytes)
     {
-        error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels").arg(spec.width).arg(spec.height).arg(spec.nchannels);
+        error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels").arg(header.width).arg(header.height).arg(header.nchannels);
         return false;
     }
-    image.Create(QSize(spec.width, spec.height), Helper::eCP_NO_CLEAR);
-    const size_t pixels = size_t(spec.width) * size_t(spec.height);
+    image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
+    const size_t pixels = size_t(header.width) * size_t(header.height);
     uint16_t* out = image.GetData();
     bool ok;
-    switch (spec.format.basetype)
+    switch (header.format.basetype)
     {
     case OIIO::TypeDesc::UINT8:
         ok = ReadAs<uint8_t>(*in, channels, OIIO::TypeDesc::UINT8, out, pixels,

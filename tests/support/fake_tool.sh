@@ -36,11 +36,13 @@ else
     done <<< "$stages"
 fi
 
+# Decoder and encoder run at the same time: the lock keeps their records from interleaving.
 if [ -n "$FAKE_TOOL_SPY" ]; then
     {
-        printf 'RUN\0%s\0%s\0%s\0' "$tool" "$stage" "$#"
-        [ $# -gt 0 ] && printf '%s\0' "$@"
-    } >> "$FAKE_TOOL_SPY"
+        flock 9
+        printf 'RUN\0%s\0%s\0%s\0' "$tool" "$stage" "$#" >&9
+        [ $# -gt 0 ] && printf '%s\0' "$@" >&9
+    } 9>> "$FAKE_TOOL_SPY"
 fi
 
 fault=
@@ -48,9 +50,9 @@ count=1
 for entry in $FAKE_TOOL_FAULT; do
     target=${entry%%=*}
     [ "$target" = "$stage" ] || [ "$target" = any ] || continue
-    spec=${entry#*=}
-    fault=${spec%%:*}
-    [ "$spec" != "$fault" ] && count=${spec#*:}
+    setting=${entry#*=}
+    fault=${setting%%:*}
+    [ "$setting" != "$fault" ] && count=${setting#*:}
     break
 done
 
