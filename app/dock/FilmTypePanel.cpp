@@ -30,6 +30,8 @@ CFilmTypePanel::CFilmTypePanel(CFilmTypeModel& model, QWidget* parent) : QWidget
     grid->addWidget(new QLabel(Text("Filmtyp"), this), 0, 0);
     m_pType = new QComboBox(this);
     m_pType->setObjectName(QStringLiteral("FilmTyp"));
+    m_pType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_pType->setMinimumContentsLength(12);
     grid->addWidget(m_pType, 0, 1, 1, 2);
 
     grid->addWidget(new QLabel(Text("Intensität"), this), 1, 0);
@@ -58,8 +60,9 @@ CFilmTypePanel::CFilmTypePanel(CFilmTypeModel& model, QWidget* parent) : QWidget
     auto* position = new QButtonGroup(this);
     position->addButton(m_pPre);
     position->addButton(m_pPost);
-    grid->addWidget(m_pPre, 3, 0, 1, 2);
-    grid->addWidget(m_pPost, 4, 0, 1, 2);
+    grid->addWidget(new QLabel(Text("Anwenden"), this), 3, 0, Qt::AlignTop);
+    grid->addWidget(m_pPre, 3, 1, 1, 2);
+    grid->addWidget(m_pPost, 4, 1, 1, 2);
     grid->setColumnStretch(1, 1);
 
     connect(m_pType, &QComboBox::currentIndexChanged, this, [this](int i) {

@@ -41,11 +41,17 @@ CGeometryControl::CGeometryControl(CChainEditor& editor, int op, int set, CPrevi
     m_pList->setMaximumHeight(80);
     grid->addWidget(m_pList, 1, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
-    m_pAdd = new QPushButton(Text("Form +"), this);
+    auto textButton = [this](const QString& text) {
+        auto* b = new QToolButton(this);
+        b->setText(text);
+        b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        return b;
+    };
+    m_pAdd = textButton(Text("Form +"));
     m_pAdd->setToolTip(Text("Form hinzufügen, in der die Wirkung gilt"));
-    m_pAddSub = new QPushButton(Text("Form −"), this);
+    m_pAddSub = textButton(Text("Form −"));
     m_pAddSub->setToolTip(Text("Form hinzufügen, in der die Wirkung abgeschwächt wird"));
-    m_pRemove = new QPushButton(Text("Entfernen"), this);
+    m_pRemove = textButton(Text("Entfernen"));
     buttons->addWidget(m_pAdd);
     buttons->addWidget(m_pAddSub);
     buttons->addWidget(m_pRemove);
@@ -65,14 +71,15 @@ CGeometryControl::CGeometryControl(CChainEditor& editor, int op, int set, CPrevi
     auto* kind = new QButtonGroup(this);
     kind->addButton(m_pAdditive);
     kind->addButton(m_pSubtractive);
+    grid->addWidget(new QLabel(Text("Wirkung"), this), 6, 0);
     grid->addWidget(m_pAdditive, 6, 1);
     grid->addWidget(m_pSubtractive, 6, 2, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(2, 1);
 
-    connect(m_pAdd, &QPushButton::clicked, this, [this] { AddShape(true); });
-    connect(m_pAddSub, &QPushButton::clicked, this, [this] { AddShape(false); });
-    connect(m_pRemove, &QPushButton::clicked, this, &CGeometryControl::RemoveSelected);
+    connect(m_pAdd, &QToolButton::clicked, this, [this] { AddShape(true); });
+    connect(m_pAddSub, &QToolButton::clicked, this, [this] { AddShape(false); });
+    connect(m_pRemove, &QToolButton::clicked, this, &CGeometryControl::RemoveSelected);
     connect(m_pList, &QListWidget::currentRowChanged, this, [this](int row) {
         m_overlay.SetSelected(row);
         ShowSelected();

@@ -8,7 +8,7 @@
 #include "app/dock/PreviewTools.h"
 
 class QListWidget;
-class QPushButton;
+
 class QRadioButton;
 class QSlider;
 
@@ -42,9 +42,9 @@ private:
     CPreviewTools& m_tools;
     CGeometryOverlay m_overlay;
     QListWidget* m_pList;
-    QPushButton* m_pAdd;
-    QPushButton* m_pAddSub;
-    QPushButton* m_pRemove;
+    QToolButton* m_pAdd;
+    QToolButton* m_pAddSub;
+    QToolButton* m_pRemove;
     QSlider* m_apSlider[3];
     QRadioButton* m_pAdditive;
     QRadioButton* m_pSubtractive;

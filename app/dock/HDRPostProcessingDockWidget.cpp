@@ -56,7 +56,8 @@ void HDRPostProcessingDockWidget::Build()
     splitter->addWidget(m_pControlsArea);
     splitter->setStretchFactor(0, 2);
     splitter->setStretchFactor(1, 1);
-    splitter->setStretchFactor(2, 3);
+    splitter->setStretchFactor(2, 4);
+    splitter->setSizes({220, 110, 470}); // the controls of the selected operator get the most room
     splitter->setChildrenCollapsible(false);
     m_pTabs->addTab(splitter, tr("Operatoren"));
 
@@ -107,6 +108,7 @@ void HDRPostProcessingDockWidget::ShowControls(int index)
         const QString title = entry ? tr(entry->sName.toUtf8().constData()) : op.Kernel;
         m_pControlsBox = new QGroupBox(title, page);
         auto* box = new QVBoxLayout(m_pControlsBox);
+        box->setContentsMargins(6, 4, 6, 4);
         m_controls = CreateOperatorControls(m_editor, index, *m_pTools, m_pControlsBox);
         for (CParameterControl* control : m_controls)
         {

@@ -13,6 +13,9 @@
 
 void CLayerControl::FillModes(QComboBox* box)
 {
+    // The longest mode names would otherwise make the box, and the dock, very wide.
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(6);
     for (const SLayerMode& m : LayerModes::List())
         box->addItem(QCoreApplication::translate("LayerModes", m.pszKey), m.iMode);
 }
@@ -23,21 +26,21 @@ CLayerControl::CLayerControl(CChainEditor& editor, int op, int set, QWidget* par
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 2, 0, 2);
     auto text = [](const char* key) { return QCoreApplication::translate("HDRPostProcessingDockWidget", key); };
-    grid->addWidget(new QLabel(text("Ebenenmodus"), this), 0, 0);
+    grid->addWidget(new QLabel(text("Ebenenmodus"), this), 0, 0, 1, 2);
+    grid->addWidget(MakeResetButton(), 0, 3);
     m_pMode = new QComboBox(this);
     m_pMode->setObjectName(QStringLiteral("LayerModeComboBox"));
     FillModes(m_pMode);
-    grid->addWidget(m_pMode, 0, 1, 1, 2);
-    grid->addWidget(MakeResetButton(), 0, 3);
-    grid->addWidget(new QLabel(text("Deckkraft"), this), 1, 0);
+    grid->addWidget(m_pMode, 1, 0, 1, 3);
+    grid->addWidget(new QLabel(text("Deckkraft"), this), 2, 0);
     m_pOpacity = new QSlider(Qt::Horizontal, this);
     m_pOpacity->setRange(0, 100);
     m_pOpacity->setObjectName(QStringLiteral("LayerOpacitySlider"));
-    grid->addWidget(m_pOpacity, 1, 1);
+    grid->addWidget(m_pOpacity, 2, 1);
     m_pOpacityValue = new QLabel(this);
     m_pOpacityValue->setMinimumWidth(m_pOpacityValue->fontMetrics().horizontalAdvance(QStringLiteral("100 %")));
     m_pOpacityValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(m_pOpacityValue, 1, 2);
+    grid->addWidget(m_pOpacityValue, 2, 2);
     grid->setColumnStretch(1, 1);
     if (const SCatalogueControl* c = Control(); c && !c->sTooltip.isEmpty())
         setToolTip(text(c->sTooltip.toUtf8().constData()));

@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -43,30 +42,33 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
     m_pTitle->setWordWrap(true);
     column->addWidget(m_pTitle);
 
-    auto* top = new QGridLayout;
+    // Switch, new and reset in one row; the layer mode below, each on its own line so the
+    // panel fits a narrow dock.
+    auto* top = new QHBoxLayout;
     m_pLUTActiveButton = new QToolButton(this);
     m_pLUTActiveButton->setObjectName(QStringLiteral("m_pLUTActiveButton"));
     m_pLUTActiveButton->setText(Text("LUT aktiv"));
     m_pLUTActiveButton->setToolTip(Text("LUT auf das Bild anwenden"));
     m_pLUTActiveButton->setCheckable(true);
-    top->addWidget(m_pLUTActiveButton, 0, 0);
-    m_pLUTCreateNewButton = new QPushButton(Text("Neu"), this);
+    top->addWidget(m_pLUTActiveButton);
+    top->addStretch(1);
+    m_pLUTCreateNewButton = new QToolButton(this);
+    m_pLUTCreateNewButton->setText(Text("Neu"));
     m_pLUTCreateNewButton->setObjectName(QStringLiteral("LUTCreateNew"));
     m_pLUTCreateNewButton->setToolTip(Text("Neuen leeren LUT erstellen"));
-    top->addWidget(m_pLUTCreateNewButton, 0, 1);
-    m_pLUTResetButton = new QPushButton(Text("Zurücksetzen"), this);
+    top->addWidget(m_pLUTCreateNewButton);
+    m_pLUTResetButton = new QToolButton(this);
+    m_pLUTResetButton->setText(Text("Zurücksetzen"));
     m_pLUTResetButton->setObjectName(QStringLiteral("LUTReset"));
     m_pLUTResetButton->setToolTip(Text("LUT entfernen"));
-    top->addWidget(m_pLUTResetButton, 0, 2);
+    top->addWidget(m_pLUTResetButton);
+    column->addLayout(top);
     m_pLayerLabel = new QLabel(Text("LUT Layermethod"), this);
-    top->addWidget(m_pLayerLabel, 1, 0);
+    column->addWidget(m_pLayerLabel);
     m_pLUTLayerComboBox = new QComboBox(this);
     m_pLUTLayerComboBox->setObjectName(QStringLiteral("m_pLUTLayerComboBox"));
     CLayerControl::FillModes(m_pLUTLayerComboBox);
-    top->addWidget(m_pLUTLayerComboBox, 1, 1, 1, 2);
-    top->setColumnStretch(1, 1);
-    top->setColumnStretch(2, 1);
-    column->addLayout(top);
+    column->addWidget(m_pLUTLayerComboBox);
 
     const auto table = LutParameterTable();
     for (const SLutGroupInfo& g : CLutPanelModel::Groups())
@@ -126,8 +128,8 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
 
     connect(m_pLUTActiveButton, &QToolButton::clicked, this, &CLutPanel::lutActiveButtonClicked);
     connect(m_pLUTLayerComboBox, &QComboBox::currentIndexChanged, this, &CLutPanel::lutLayerComboBoxChanged);
-    connect(m_pLUTCreateNewButton, &QPushButton::clicked, this, &CLutPanel::lutCreateNewButtonClicked);
-    connect(m_pLUTResetButton, &QPushButton::clicked, this, &CLutPanel::lutResetButtonClicked);
+    connect(m_pLUTCreateNewButton, &QToolButton::clicked, this, &CLutPanel::lutCreateNewButtonClicked);
+    connect(m_pLUTResetButton, &QToolButton::clicked, this, &CLutPanel::lutResetButtonClicked);
     connect(m_apGroupResets[eLPG_PARAMETER], &QToolButton::clicked, this, &CLutPanel::lutResetParameterButtonClicked);
     connect(m_apGroupResets[eLPG_BALANCE], &QToolButton::clicked, this, &CLutPanel::lutResetBalanceButtonClicked);
     connect(m_apGroupResets[eLPG_PROTECT], &QToolButton::clicked, this, &CLutPanel::lutResetProtectButtonClicked);

@@ -13,7 +13,6 @@
 class IUserPrompt;
 class QComboBox;
 class QLabel;
-class QPushButton;
 class QSlider;
 class QToolButton;
 class QVBoxLayout;
@@ -32,8 +31,8 @@ public:
 
     QToolButton* ActiveButton() const { return m_pLUTActiveButton; }
     QComboBox* LayerComboBox() const { return m_pLUTLayerComboBox; }
-    QPushButton* CreateNewButton() const { return m_pLUTCreateNewButton; }
-    QPushButton* ResetButton() const { return m_pLUTResetButton; }
+    QToolButton* CreateNewButton() const { return m_pLUTCreateNewButton; }
+    QToolButton* ResetButton() const { return m_pLUTResetButton; }
     QToolButton* GroupButton(ELutParameterGroup g) const { return m_apGroupButtons[size_t(g)]; }
     QToolButton* GroupResetButton(ELutParameterGroup g) const { return m_apGroupResets[size_t(g)]; }
     QSlider* Slider(ELutParameter p) const { return m_apSliders[size_t(p)]; }
@@ -66,8 +65,8 @@ private:
     QToolButton* m_pLUTActiveButton;
     QComboBox* m_pLUTLayerComboBox;
     QLabel* m_pLayerLabel;
-    QPushButton* m_pLUTCreateNewButton;
-    QPushButton* m_pLUTResetButton;
+    QToolButton* m_pLUTCreateNewButton;
+    QToolButton* m_pLUTResetButton;
     std::array<QToolButton*, CLutPanelModel::kGroups> m_apGroupButtons{};
     std::array<QToolButton*, CLutPanelModel::kGroups> m_apGroupResets{};
     std::array<QWidget*, CLutPanelModel::kGroups> m_apGroupBodies{};

@@ -61,6 +61,7 @@ COperatorListView::COperatorListView(const COperatorCatalogue& catalogue, COpera
 
     m_pList = new QListWidget(this);
     m_pList->setObjectName(QStringLiteral("OperatorList"));
+    m_pList->setIconSize(QSize(16, 16));
     column->addWidget(m_pList, 1);
     m_pAdd = new QPushButton(Text("Hinzufügen"), this);
     m_pAdd->setToolTip(Text("Den gewählten Operator an die Kette anhängen"));
@@ -107,6 +108,9 @@ void COperatorListView::FillList()
     for (const SCatalogueEntry* e : m_filter.Filter(m_catalogue))
     {
         auto* item = new QListWidgetItem(Text(e->sName.toUtf8().constData()), m_pList);
+        for (const SOperatorFilterButton& b : COperatorFilter::Buttons())
+            if (b.iType == e->iType)
+                item->setIcon(DockIcon(QString::fromLatin1(b.pszIcon)));
         item->setData(Qt::UserRole, e->sKernel);
         if (e->sKernel == keep)
             m_pList->setCurrentItem(item);

@@ -27,6 +27,8 @@ QDoubleSpinBox* PercentSpin(QWidget* parent)
     spin->setDecimals(1);
     spin->setSuffix(QStringLiteral(" %"));
     spin->setKeyboardTracking(false);
+    spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("100.0 %")) + 28);
+    spin->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     return spin;
 }
 
@@ -77,16 +79,19 @@ CPositionControl::CPositionControl(CChainEditor& editor, int op, int set, CPrevi
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 2, 0, 2);
-    grid->addWidget(new QLabel(Caption("Position"), this), 0, 0, 1, 4);
+    // Caption, picker and reset on the first row so the values fit a narrow dock.
+    auto* caption = new QHBoxLayout;
+    caption->addWidget(new QLabel(Caption("Position"), this), 1);
+    m_pPick = MakePickButton(this, "Wählen", "Position in der Vorschau wählen");
+    caption->addWidget(m_pPick);
+    caption->addWidget(MakeResetButton());
+    grid->addLayout(caption, 0, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("X"), this), 1, 0);
     m_pX = PercentSpin(this);
     grid->addWidget(m_pX, 1, 1);
     grid->addWidget(new QLabel(QStringLiteral("Y"), this), 1, 2);
     m_pY = PercentSpin(this);
     grid->addWidget(m_pY, 1, 3);
-    m_pPick = MakePickButton(this, "Wählen", "Position in der Vorschau wählen");
-    grid->addWidget(m_pPick, 1, 4);
-    grid->addWidget(MakeResetButton(), 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
@@ -141,7 +146,12 @@ CLineControl::CLineControl(CChainEditor& editor, int op, int set, CPreviewTools&
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 2, 0, 2);
-    grid->addWidget(new QLabel(Caption("Linie"), this), 0, 0, 1, 4);
+    auto* caption = new QHBoxLayout;
+    caption->addWidget(new QLabel(Caption("Linie"), this), 1);
+    m_pPick = MakePickButton(this, "Ziehen", "Linie in der Vorschau ziehen");
+    caption->addWidget(m_pPick);
+    caption->addWidget(MakeResetButton());
+    grid->addLayout(caption, 0, 0, 1, 4);
     const char* names[4] = {"X1", "Y1", "X2", "Y2"};
     for (int i = 0; i < 4; ++i)
     {
@@ -150,9 +160,6 @@ CLineControl::CLineControl(CChainEditor& editor, int op, int set, CPreviewTools&
         grid->addWidget(m_apSpin[i], 1 + i / 2, (i % 2) * 2 + 1);
         connect(m_apSpin[i], &QDoubleSpinBox::valueChanged, this, &CLineControl::OnSpin);
     }
-    m_pPick = MakePickButton(this, "Ziehen", "Linie in der Vorschau ziehen");
-    grid->addWidget(m_pPick, 1, 4);
-    grid->addWidget(MakeResetButton(), 2, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
