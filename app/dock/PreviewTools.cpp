@@ -3,25 +3,42 @@
 #include <QAbstractButton>
 #include <QSignalBlocker>
 
-CPreviewTools::CPreviewTools(IPreviewSurface* preview, QObject* parent) : QObject(parent), m_pPreview(preview)
+CPreviewTools::CPreviewTools(IPreviewSurface* preview, QObject* parent)
+    : QObject(parent), m_pPreview(preview), m_pPreviewObject(dynamic_cast<QObject*>(preview)),
+      m_bPreviewIsObject(m_pPreviewObject != nullptr)
 {
 }
 
 CPreviewTools::~CPreviewTools()
 {
-    if (m_pPreview && m_pCurrent && m_pPreview->Overlay() == m_pCurrent)
-        m_pPreview->SetOverlay(nullptr);
+    IPreviewSurface* preview = Preview();
+    if (preview && m_pCurrent && preview->Overlay() == m_pCurrent)
+        preview->SetOverlay(nullptr);
+}
+
+IPreviewSurface* CPreviewTools::Preview() const
+{
+    return m_bPreviewIsObject && !m_pPreviewObject ? nullptr : m_pPreview;
 }
 
 QSize CPreviewTools::ImageSize() const
 {
-    return m_pPreview ? m_pPreview->ImageSize() : QSize();
+    IPreviewSurface* preview = Preview();
+    return preview ? preview->ImageSize() : QSize();
 }
 
 void CPreviewTools::Activate(IPreviewOverlay* overlay, QAbstractButton* button)
 {
-    if (!m_pPreview)
+    IPreviewSurface* preview = Preview();
+    if (!preview)
+    {
+        if (button)
+        {
+            const QSignalBlocker block(button);
+            button->setChecked(false);
+        }
         return;
+    }
     if (m_pButton && m_pButton != button)
     {
         const QSignalBlocker block(m_pButton.data());
@@ -29,13 +46,13 @@ void CPreviewTools::Activate(IPreviewOverlay* overlay, QAbstractButton* button)
     }
     m_pCurrent = overlay;
     m_pButton = button;
-    m_pPreview->SetOverlay(overlay);
-    m_pPreview->UpdateOverlay();
+    preview->SetOverlay(overlay);
+    preview->UpdateOverlay();
 }
 
 void CPreviewTools::Deactivate(IPreviewOverlay* overlay)
 {
-    if (!m_pPreview || !overlay || m_pCurrent != overlay)
+    if (!overlay || m_pCurrent != overlay)
         return;
     if (m_pButton)
     {
@@ -44,20 +61,24 @@ void CPreviewTools::Deactivate(IPreviewOverlay* overlay)
     }
     m_pButton = nullptr;
     m_pCurrent = nullptr;
-    if (m_pPreview->Overlay() == overlay)
-        m_pPreview->SetOverlay(nullptr);
-    m_pPreview->UpdateOverlay();
+    if (IPreviewSurface* preview = Preview())
+    {
+        if (preview->Overlay() == overlay)
+            preview->SetOverlay(nullptr);
+        preview->UpdateOverlay();
+    }
 }
 
 bool CPreviewTools::IsActive(const IPreviewOverlay* overlay) const
 {
-    return overlay && m_pCurrent == overlay && m_pPreview && m_pPreview->Overlay() == overlay;
+    IPreviewSurface* preview = Preview();
+    return overlay && m_pCurrent == overlay && preview && preview->Overlay() == overlay;
 }
 
 void CPreviewTools::Update()
 {
-    if (m_pPreview)
-        m_pPreview->UpdateOverlay();
+    if (IPreviewSurface* preview = Preview())
+        preview->UpdateOverlay();
 }
 
 void CCallbackOverlay::Paint(QPainter& painter, const QTransform& imageToWidget)

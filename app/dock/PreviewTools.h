@@ -19,7 +19,8 @@ public:
     explicit CPreviewTools(IPreviewSurface* preview, QObject* parent = nullptr);
     ~CPreviewTools() override;
 
-    IPreviewSurface* Preview() const { return m_pPreview; }
+    /// The preview; null without one, or once a preview that is a QObject has been destroyed.
+    IPreviewSurface* Preview() const;
     /// Working-image size of the preview, empty without a preview.
     QSize ImageSize() const;
     /// Makes `overlay` the preview's overlay; `button` (may be null) is unchecked when another
@@ -32,6 +33,10 @@ public:
 
 private:
     IPreviewSurface* m_pPreview;
+    // Set when the preview is a QObject (the central preview widget), so a preview destroyed
+    // before the dock is never called.
+    QPointer<QObject> m_pPreviewObject;
+    bool m_bPreviewIsObject = false;
     IPreviewOverlay* m_pCurrent = nullptr;
     QPointer<QAbstractButton> m_pButton;
 };

@@ -29,6 +29,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace
 {
 class DockControls : public ::testing::Test
@@ -338,4 +340,30 @@ TEST(DockRefresh, ReReadsAChainReplacedFromOutside)
     EXPECT_EQ(dock.ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
     ASSERT_FALSE(dock.Controls().isEmpty());
     EXPECT_EQ(dock.Controls().first()->Operator(), dock.ChainList()->Current());
+}
+
+TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)
+{
+    struct CWidgetPreview : QWidget, CFakePreview
+    {
+    };
+    CTempHome home;
+    const COperatorCatalogue catalogue = DockTestCatalogue();
+    CGradingSession session;
+    CScriptedPrompt prompt;
+    auto* preview = new CWidgetPreview;
+    auto dock = std::make_unique<HDRPostProcessingDockWidget>(session, prompt, preview, catalogue);
+    dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = qobject_cast<CPositionControl*>(dock->Controls()[1]);
+    auto* colour = qobject_cast<CColourControl*>(dock->Controls()[2]);
+    ASSERT_TRUE(position && colour);
+    position->PickButton()->click();
+    ASSERT_NE(preview->m_pOverlay, nullptr);
+
+    delete preview; // the window may tear the preview down first
+    colour->PipetteButton()->click();
+    EXPECT_FALSE(colour->PipetteButton()->isChecked());
+    position->PickButton()->click();
+    dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")); // destroys the old controls
+    dock.reset(); // must not reach the destroyed preview (a pure virtual call would abort)
 }
