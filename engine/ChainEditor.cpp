@@ -166,6 +166,36 @@ bool CChainEditor::IsDefault(int index, int set) const
     return true;
 }
 
+int CChainEditor::AddShape(int index, int set, const SGeometryShape& shape)
+{
+    CPostProcessing::SParam* p = Set(index, set);
+    if (!p || p->eType != CPostProcessing::eGEO)
+        return -1;
+    const int slot = GeometrySet::Add(p->afValues, shape);
+    if (slot >= 0)
+        m_chain.SetPending(true);
+    return slot;
+}
+
+bool CChainEditor::SetShape(int index, int set, int shape, const SGeometryShape& value)
+{
+    CPostProcessing::SParam* p = Set(index, set);
+    if (!p || p->eType != CPostProcessing::eGEO || shape < 0 || shape >= GeometrySet::kMaxShapes)
+        return false;
+    GeometrySet::Write(p->afValues, shape, value);
+    m_chain.SetPending(true);
+    return true;
+}
+
+bool CChainEditor::RemoveShape(int index, int set, int shape)
+{
+    CPostProcessing::SParam* p = Set(index, set);
+    if (!p || p->eType != CPostProcessing::eGEO || !GeometrySet::Remove(p->afValues, shape))
+        return false;
+    m_chain.SetPending(true);
+    return true;
+}
+
 float CChainEditor::ShownValue(const SCatalogueControl& control, float position)
 {
     return control.fMin + std::clamp(position, 0.0f, 1.0f) * (control.fMax - control.fMin);

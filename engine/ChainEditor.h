@@ -3,6 +3,7 @@
 // the values of their parameter sets within each set type's range.
 #pragma once
 
+#include "engine/GeometryShapes.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 
@@ -48,6 +49,12 @@ public:
     bool IsDefault(int index, int set) const;
     /// The initial values of a set of this type described by `control` (may be null).
     static void DefaultValues(int32_t setType, const SCatalogueControl* control, float* values);
+
+    /// Shapes of a geometry set: add into the first free slot (its index, −1 when full or not a
+    /// geometry set), replace one, remove one (the later ones move up).
+    int AddShape(int index, int set, const SGeometryShape& shape);
+    bool SetShape(int index, int set, int shape, const SGeometryShape& value);
+    bool RemoveShape(int index, int set, int shape);
 
     /// Slider position 0…1 → the value shown in the control's unit, and back (clamped to 0…1).
     static float ShownValue(const SCatalogueControl& control, float position);

@@ -20,6 +20,11 @@ QString Text(const char* key)
 {
     return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
 }
+
+QString ShapeLabel(int index, const SGeometryShape& s)
+{
+    return Text("Form %1 (%2)").arg(index + 1).arg(s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+"));
+}
 }  // namespace
 
 CGeometryControl::CGeometryControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent)
@@ -130,7 +135,7 @@ void CGeometryControl::Refresh()
         for (int i = 0; i < count; ++i)
         {
             const SGeometryShape s = GeometrySet::Read(geo, i);
-            m_pList->addItem(Text("Form %1 (%2)").arg(i + 1).arg(s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+")));
+            m_pList->addItem(ShapeLabel(i, s));
         }
         m_pList->setCurrentRow(count == 0 ? -1 : std::clamp(keep, 0, count - 1));
     }
@@ -164,18 +169,6 @@ void CGeometryControl::ShowSelected()
     (s.iKind == SGeometryShape::eSUBTRACTIVE ? m_pSubtractive : m_pAdditive)->setChecked(true);
 }
 
-void CGeometryControl::Store(const SGeometryShape& shape)
-{
-    const float* geo = m_editor.Values(m_iOp, m_iSet);
-    const int index = Selected();
-    if (!geo || index < 0)
-        return;
-    float values[MP_PARAM_VALUES];
-    std::copy(geo, geo + MP_PARAM_VALUES, values);
-    GeometrySet::Write(values, index, shape);
-    m_editor.SetValues(m_iOp, m_iSet, values, MP_PARAM_VALUES);
-}
-
 void CGeometryControl::OnSliders()
 {
     const float* geo = m_editor.Values(m_iOp, m_iSet);
@@ -187,26 +180,20 @@ void CGeometryControl::OnSliders()
     s.fShape = m_apSlider[1]->value() / 100.0f;
     s.fStrength = m_apSlider[2]->value() / 100.0f;
     s.iKind = m_pSubtractive->isChecked() ? SGeometryShape::eSUBTRACTIVE : SGeometryShape::eADDITIVE;
-    Store(s);
+    m_editor.SetShape(m_iOp, m_iSet, index, s);
     if (QListWidgetItem* item = m_pList->item(index))
-        item->setText(Text("Form %1 (%2)").arg(index + 1).arg(s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+")));
+        item->setText(ShapeLabel(index, s));
     m_tools.Update();
     emit changed();
 }
 
 int CGeometryControl::AddShape(bool additive)
 {
-    const float* geo = m_editor.Values(m_iOp, m_iSet);
-    if (!geo)
-        return -1;
-    float values[MP_PARAM_VALUES];
-    std::copy(geo, geo + MP_PARAM_VALUES, values);
     SGeometryShape s;
     s.iKind = additive ? SGeometryShape::eADDITIVE : SGeometryShape::eSUBTRACTIVE;
-    const int index = GeometrySet::Add(values, s);
+    const int index = m_editor.AddShape(m_iOp, m_iSet, s);
     if (index < 0)
         return -1;
-    m_editor.SetValues(m_iOp, m_iSet, values, MP_PARAM_VALUES);
     Refresh();
     Select(index);
     emit changed();
@@ -215,14 +202,8 @@ int CGeometryControl::AddShape(bool additive)
 
 void CGeometryControl::RemoveSelected()
 {
-    const float* geo = m_editor.Values(m_iOp, m_iSet);
-    const int index = Selected();
-    if (!geo || index < 0)
+    if (!m_editor.RemoveShape(m_iOp, m_iSet, Selected()))
         return;
-    float values[MP_PARAM_VALUES];
-    std::copy(geo, geo + MP_PARAM_VALUES, values);
-    GeometrySet::Remove(values, index);
-    m_editor.SetValues(m_iOp, m_iSet, values, MP_PARAM_VALUES);
     Refresh();
     emit changed();
 }

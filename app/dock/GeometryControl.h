@@ -36,7 +36,6 @@ public:
 
 private:
     void ShowSelected();
-    void Store(const SGeometryShape& shape);
     void OnSliders();
 
     CPreviewTools& m_tools;

@@ -89,9 +89,7 @@ void CGeometryOverlay::Move(QPointF p)
     const QSize size = m_imageSize();
     if (!geo || size.isEmpty() || m_drag.iShape < 0)
         return;
-    float values[MP_PARAM_VALUES];
-    std::copy(geo, geo + MP_PARAM_VALUES, values);
-    SGeometryShape s = GeometrySet::Read(values, m_drag.iShape);
+    SGeometryShape s = GeometrySet::Read(geo, m_drag.iShape);
     if (m_drag.eHandle == GeometrySet::eCENTRE)
     {
         const QPointF c = p - m_grabOffset;
@@ -104,8 +102,7 @@ void CGeometryOverlay::Move(QPointF p)
         s.fHalfWidth = std::max(0.01f, float(std::fabs(p.x() / size.width() - s.fCentreX)));
         s.fHalfHeight = std::max(0.01f, float(std::fabs(p.y() / size.height() - s.fCentreY)));
     }
-    GeometrySet::Write(values, m_drag.iShape, s);
-    m_editor.SetValues(m_iOp, m_iSet, values, MP_PARAM_VALUES);
+    m_editor.SetShape(m_iOp, m_iSet, m_drag.iShape, s);
     if (onChanged)
         onChanged(m_drag.iShape);
 }

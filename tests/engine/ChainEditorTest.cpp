@@ -181,3 +181,31 @@ TEST(ChainEditor, CurvePointsKeepTheirEndsAndOrder)
     for (int i = 1; i < 6; ++i)
         EXPECT_LT(curve[2 * (i - 1)], curve[2 * i]) << i;
 }
+
+TEST(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
+{
+    const COperatorCatalogue catalogue = TestCatalogue();
+    CPostProcessing chain;
+    CChainEditor editor(chain, catalogue);
+    ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
+    SGeometryShape s;
+    s.iKind = SGeometryShape::eSUBTRACTIVE;
+    EXPECT_EQ(editor.AddShape(0, 0, s), -1); // a slider set
+    EXPECT_FLOAT_EQ(editor.Value(0, 0, 0), 0.25f);
+    EXPECT_EQ(editor.AddShape(0, 6, s), 0);
+    EXPECT_EQ(editor.AddShape(0, 6, SGeometryShape()), 1);
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 0), 2.0f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 8), 1.0f);
+
+    s.fCentreX = 0.9f;
+    EXPECT_TRUE(editor.SetShape(0, 6, 1, s));
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 14), 0.9f);
+    EXPECT_FALSE(editor.SetShape(0, 6, 32, s));
+    EXPECT_FALSE(editor.SetShape(0, 5, 0, s));
+
+    EXPECT_TRUE(editor.RemoveShape(0, 6, 0));
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 6), 0.9f); // the second shape moved up
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 8), 0.0f);
+    EXPECT_FALSE(editor.RemoveShape(0, 6, -1));
+    EXPECT_FALSE(editor.RemoveShape(0, 1, 0));
+}
