@@ -115,13 +115,13 @@ TEST_F(DockControls, OperatorListAddsFilteredEntriesToTheChain)
 {
     COperatorListView* list = m_dock.OperatorList();
     QListWidget* entries = list->List();
-    EXPECT_EQ(entries->count(), 3);
+    EXPECT_EQ(entries->count(), 4);
     list->FilterButton(6)->click(); // masks off
     EXPECT_EQ(RowOf(entries, QStringLiteral("MP_calcPixelTestMask")), -1);
     EXPECT_EQ(list->FilterButton(6)->icon().isNull(), false);
     EXPECT_FALSE(list->AllButton()->isChecked());
     list->AllButton()->click();
-    EXPECT_EQ(entries->count(), 3);
+    EXPECT_EQ(entries->count(), 4);
 
     entries->setCurrentRow(RowOf(entries, QStringLiteral("MP_calcPixelTestSharpen")));
     list->AddButton()->click();
@@ -309,37 +309,41 @@ TEST_F(DockControls, CurveEditorDragMovesACurvePoint)
     EXPECT_FLOAT_EQ(Value(0, 3, 5), 0.4f);
 }
 
-TEST(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
+namespace
 {
-    CTempHome home;
-    const COperatorCatalogue catalogue = DockTestCatalogue();
-    CGradingSession session;
-    CScriptedPrompt prompt;
-    HDRPostProcessingDockWidget dock(session, prompt, nullptr, catalogue);
-    dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    auto* position = qobject_cast<CPositionControl*>(dock.Controls()[1]);
+class DockWithoutPreview : public ::testing::Test
+{
+protected:
+    CTempHome m_home;
+    COperatorCatalogue m_catalogue = DockTestCatalogue();
+    CGradingSession m_session;
+    CScriptedPrompt m_prompt;
+    HDRPostProcessingDockWidget m_dock{m_session, m_prompt, nullptr, m_catalogue};
+};
+}  // namespace
+
+TEST_F(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
+{
+    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = qobject_cast<CPositionControl*>(m_dock.Controls()[1]);
     ASSERT_NE(position, nullptr);
     EXPECT_FALSE(position->PickButton()->isEnabled());
     position->PickButton()->click();
     EXPECT_FALSE(position->PickButton()->isChecked());
 }
 
-TEST(DockRefresh, ReReadsAChainReplacedFromOutside)
+TEST_F(DockWithoutPreview, RefreshReReadsAChainReplacedFromOutside)
 {
-    CTempHome home;
-    const COperatorCatalogue catalogue = DockTestCatalogue();
-    CGradingSession session;
-    CScriptedPrompt prompt;
-    HDRPostProcessingDockWidget dock(session, prompt, nullptr, catalogue);
-    dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    session.Chain().Operators().clear();
-    session.Chain().Operators().append(catalogue.CreateOperator(*catalogue.FindKernel(QStringLiteral("MP_calcPixelTestMask"))));
-    session.Chain().Operators().append(catalogue.CreateOperator(*catalogue.FindKernel(QStringLiteral("MP_calcPixelTestSharpen"))));
-    dock.refreshFromSession();
-    EXPECT_EQ(dock.ChainList()->List()->count(), 2);
-    EXPECT_EQ(dock.ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
-    ASSERT_FALSE(dock.Controls().isEmpty());
-    EXPECT_EQ(dock.Controls().first()->Operator(), dock.ChainList()->Current());
+    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    QList<CPostProcessing::SOperator>& ops = m_session.Chain().Operators();
+    ops.clear();
+    ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestMask"))));
+    ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestSharpen"))));
+    m_dock.refreshFromSession();
+    EXPECT_EQ(m_dock.ChainList()->List()->count(), 2);
+    EXPECT_EQ(m_dock.ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
+    ASSERT_FALSE(m_dock.Controls().isEmpty());
+    EXPECT_EQ(m_dock.Controls().first()->Operator(), m_dock.ChainList()->Current());
 }
 
 TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)

@@ -2,7 +2,7 @@
 // removing, switching, values kept in range, resets, slider units and curve points.
 #include "engine/ChainEditor.h"
 
-#include <QBuffer>
+#include "tests/support/CatalogueText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,31 +11,9 @@
 
 namespace
 {
-const char* const kDocument = R"(<?xml version="1.0"?>
-<operators>
-  <operator name="Alles" kernel="MP_calcPixelTestAll" type="color">
-    <slider name="Stärke" unit="%" min="-100" max="300" default="0.25"/>
-    <position name="Mitte" x="0.3" y="0.7"/>
-    <color name="Farbton" r="0.9" g="0.7" b="0.3"/>
-    <spline name="Gradationskurve" category="0" default="0"/>
-    <line name="Linie" x1="0.1" y1="0.2" x2="0.8" y2="0.9"/>
-    <combo/>
-    <geometry/>
-  </operator>
-  <operator name="Ohne Geometrie" kernel="MP_calcPixelTestNoGeo" type="mask">
-    <slider name="Breite" min="0" max="100" default="0.5"/>
-    <combo/>
-  </operator>
-</operators>)";
-
 COperatorCatalogue TestCatalogue()
 {
-    COperatorCatalogue catalogue;
-    QByteArray bytes(kDocument);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    EXPECT_TRUE(catalogue.Read(buffer, QStringLiteral("test.xml")));
-    return catalogue;
+    return CatalogueFromText(kEveryControlCatalogue);
 }
 
 QStringList Kernels(const CPostProcessing& chain)

@@ -3,8 +3,8 @@
 #include "engine/OperatorFilter.h"
 
 #include "core/LayerBlend.h"
+#include "tests/support/CatalogueText.h"
 
-#include <QBuffer>
 #include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,11 +33,7 @@ QStringList Kernels(const QVector<const SCatalogueEntry*>& list)
 
 TEST(OperatorFilter, CheckedTypesChooseTheListedEntries)
 {
-    COperatorCatalogue catalogue;
-    QByteArray bytes(kDocument);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    ASSERT_TRUE(catalogue.Read(buffer, QStringLiteral("test.xml")));
+    const COperatorCatalogue catalogue = CatalogueFromText(kDocument);
 
     COperatorFilter filter;
     EXPECT_TRUE(filter.AllChecked());
