@@ -33,24 +33,16 @@
 
 namespace
 {
-class DockControls : public ::testing::Test
+class DockControls : public CDockTest
 {
 protected:
-    CTempHome m_home;
-    COperatorCatalogue m_catalogue = DockTestCatalogue();
-    CGradingSession m_session;
-    CScriptedPrompt m_prompt;
-    CFakePreview m_preview;
-    HDRPostProcessingDockWidget m_dock{m_session, m_prompt, &m_preview, m_catalogue};
-    QSignalSpy m_updates{&m_dock, &HDRPostProcessingDockWidget::updateCurrentPostProcessing};
-
     const CPostProcessing::SOperator& Op(int i) { return m_session.Chain().Operators()[i]; }
     float Value(int op, int set, int value) { return Op(op).aParams[size_t(set)].afValues[value]; }
 
     template <class T>
     T* ControlOf(int set)
     {
-        for (CParameterControl* c : m_dock.Controls())
+        for (CParameterControl* c : m_dock->Controls())
             if (c->Set() == set)
                 return qobject_cast<T*>(c);
         return nullptr;
@@ -68,12 +60,12 @@ int RowOf(QListWidget* list, const QString& kernel)
 
 TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
 {
-    EXPECT_EQ(m_dock.objectName(), QStringLiteral("m_pPostProcessingDockWidget"));
-    EXPECT_EQ(m_dock.windowTitle(), QStringLiteral("Expertenmodus"));
-    ASSERT_NE(m_dock.LutPanel(), nullptr);
+    EXPECT_EQ(m_dock->objectName(), QStringLiteral("m_pPostProcessingDockWidget"));
+    EXPECT_EQ(m_dock->windowTitle(), QStringLiteral("Expertenmodus"));
+    ASSERT_NE(m_dock->LutPanel(), nullptr);
 
-    ASSERT_EQ(m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll")), 0);
-    const QList<CParameterControl*>& controls = m_dock.Controls();
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll")), 0);
+    const QList<CParameterControl*>& controls = m_dock->Controls();
     ASSERT_EQ(controls.size(), 7);
     EXPECT_NE(qobject_cast<CSliderControl*>(controls[0]), nullptr);
     EXPECT_NE(qobject_cast<CPositionControl*>(controls[1]), nullptr);
@@ -84,16 +76,16 @@ TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
     EXPECT_NE(qobject_cast<CGeometryControl*>(controls[6]), nullptr);
 
     // A hidden catalogue control gets no widget; its set stays in the chain.
-    ASSERT_EQ(m_dock.AddOperator(QStringLiteral("MP_calcPixelTestMask")), 1);
-    ASSERT_EQ(m_dock.Controls().size(), 3);
-    EXPECT_EQ(m_dock.Controls()[1]->Set(), 2);
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")), 1);
+    ASSERT_EQ(m_dock->Controls().size(), 3);
+    EXPECT_EQ(m_dock->Controls()[1]->Set(), 2);
     EXPECT_EQ(Op(1).aParams.size(), 4u);
     EXPECT_EQ(m_updates.count(), 2);
 }
 
 TEST_F(DockControls, SliderDragChangesTheChainOnEveryStepAndResetRestoresTheDefault)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* slider = ControlOf<CSliderControl>(0);
     ASSERT_NE(slider, nullptr);
     EXPECT_EQ(slider->Slider()->value(), 250);
@@ -113,7 +105,7 @@ TEST_F(DockControls, SliderDragChangesTheChainOnEveryStepAndResetRestoresTheDefa
 
 TEST_F(DockControls, OperatorListAddsFilteredEntriesToTheChain)
 {
-    COperatorListView* list = m_dock.OperatorList();
+    COperatorListView* list = m_dock->OperatorList();
     QListWidget* entries = list->List();
     EXPECT_EQ(entries->count(), 4);
     list->FilterButton(6)->click(); // masks off
@@ -130,16 +122,16 @@ TEST_F(DockControls, OperatorListAddsFilteredEntriesToTheChain)
     EXPECT_FLOAT_EQ(Value(0, 0, 0), 0.3f);
     emit entries->itemDoubleClicked(entries->item(RowOf(entries, QStringLiteral("MP_calcPixelTestAll"))));
     ASSERT_EQ(m_session.Chain().Operators().size(), 2);
-    EXPECT_EQ(m_dock.ChainList()->Current(), 1);
+    EXPECT_EQ(m_dock->ChainList()->Current(), 1);
     EXPECT_EQ(m_updates.count(), 2);
 }
 
 TEST_F(DockControls, ChainViewMovesRemovesAndSwitchesOperators)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestMask"));
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestSharpen"));
-    CChainView* chain = m_dock.ChainList();
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestSharpen"));
+    CChainView* chain = m_dock->ChainList();
     m_updates.clear();
 
     chain->SetCurrent(0);
@@ -147,9 +139,9 @@ TEST_F(DockControls, ChainViewMovesRemovesAndSwitchesOperators)
     EXPECT_EQ(Op(1).Kernel, QStringLiteral("MP_calcPixelTestAll"));
     EXPECT_EQ(chain->Current(), 1);
     // The controls follow the moved operator.
-    ASSERT_FALSE(m_dock.Controls().isEmpty());
-    EXPECT_EQ(m_dock.Controls().first()->Operator(), 1);
-    EXPECT_EQ(m_dock.Controls().size(), 7);
+    ASSERT_FALSE(m_dock->Controls().isEmpty());
+    EXPECT_EQ(m_dock->Controls().first()->Operator(), 1);
+    EXPECT_EQ(m_dock->Controls().size(), 7);
 
     chain->SetCurrent(2);
     chain->MoveUp();
@@ -170,7 +162,7 @@ TEST_F(DockControls, ChainViewMovesRemovesAndSwitchesOperators)
 
 TEST_F(DockControls, LayerComboListsEveryModeAndSetsModeAndOpacity)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* layer = ControlOf<CLayerControl>(5);
     ASSERT_NE(layer, nullptr);
     QComboBox* box = layer->ModeBox();
@@ -194,7 +186,7 @@ TEST_F(DockControls, LayerComboListsEveryModeAndSetsModeAndOpacity)
 
 TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* position = ControlOf<CPositionControl>(1);
     auto* line = ControlOf<CLineControl>(4);
     ASSERT_TRUE(position && line);
@@ -228,13 +220,13 @@ TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
     // Selecting another operator destroys the controls; no overlay is left dangling.
     position->PickButton()->click();
     ASSERT_NE(m_preview.m_pOverlay, nullptr);
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestMask"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
     EXPECT_EQ(m_preview.m_pOverlay, nullptr);
 }
 
 TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* colour = ControlOf<CColourControl>(2);
     ASSERT_NE(colour, nullptr);
     colour->PipetteButton()->click();
@@ -251,7 +243,7 @@ TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
 
 TEST_F(DockControls, GeometryShapesAreAddedEditedDraggedAndRemoved)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* geometry = ControlOf<CGeometryControl>(6);
     ASSERT_NE(geometry, nullptr);
     EXPECT_FALSE(geometry->HardnessSlider()->isEnabled());
@@ -287,7 +279,7 @@ TEST_F(DockControls, GeometryShapesAreAddedEditedDraggedAndRemoved)
 
 TEST_F(DockControls, CurveEditorDragMovesACurvePoint)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* spline = ControlOf<CSplineControl>(3);
     ASSERT_NE(spline, nullptr);
     CSplineEditor* editor = spline->Editor();
@@ -311,21 +303,17 @@ TEST_F(DockControls, CurveEditorDragMovesACurvePoint)
 
 namespace
 {
-class DockWithoutPreview : public ::testing::Test
+class DockWithoutPreview : public CDockTest
 {
 protected:
-    CTempHome m_home;
-    COperatorCatalogue m_catalogue = DockTestCatalogue();
-    CGradingSession m_session;
-    CScriptedPrompt m_prompt;
-    HDRPostProcessingDockWidget m_dock{m_session, m_prompt, nullptr, m_catalogue};
+    DockWithoutPreview() : CDockTest(false) {}
 };
 }  // namespace
 
 TEST_F(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    auto* position = qobject_cast<CPositionControl*>(m_dock.Controls()[1]);
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = qobject_cast<CPositionControl*>(m_dock->Controls()[1]);
     ASSERT_NE(position, nullptr);
     EXPECT_FALSE(position->PickButton()->isEnabled());
     position->PickButton()->click();
@@ -334,16 +322,16 @@ TEST_F(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
 
 TEST_F(DockWithoutPreview, RefreshReReadsAChainReplacedFromOutside)
 {
-    m_dock.AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     QList<CPostProcessing::SOperator>& ops = m_session.Chain().Operators();
     ops.clear();
     ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestMask"))));
     ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestSharpen"))));
-    m_dock.refreshFromSession();
-    EXPECT_EQ(m_dock.ChainList()->List()->count(), 2);
-    EXPECT_EQ(m_dock.ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
-    ASSERT_FALSE(m_dock.Controls().isEmpty());
-    EXPECT_EQ(m_dock.Controls().first()->Operator(), m_dock.ChainList()->Current());
+    m_dock->refreshFromSession();
+    EXPECT_EQ(m_dock->ChainList()->List()->count(), 2);
+    EXPECT_EQ(m_dock->ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
+    ASSERT_FALSE(m_dock->Controls().isEmpty());
+    EXPECT_EQ(m_dock->Controls().first()->Operator(), m_dock->ChainList()->Current());
 }
 
 TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)

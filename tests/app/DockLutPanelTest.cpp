@@ -27,17 +27,12 @@
 
 namespace
 {
-class DockLutPanel : public ::testing::Test
+class DockLutPanel : public CDockTest
 {
 protected:
-    CTempHome m_home;
-    COperatorCatalogue m_catalogue = DockTestCatalogue();
-    CGradingSession m_session;
-    CScriptedPrompt m_prompt;
-    HDRPostProcessingDockWidget m_dock{m_session, m_prompt, nullptr, m_catalogue};
-    CLutPanel* m_panel = m_dock.LutPanel();
-    QSignalSpy m_updates{&m_dock, &HDRPostProcessingDockWidget::updateCurrentPostProcessing};
+    DockLutPanel() : CDockTest(false) {}
 
+    CLutPanel* m_panel = m_dock->LutPanel();
     bool Shown(QWidget* w) const { return w->isVisibleTo(m_panel); }
 };
 }  // namespace
@@ -70,7 +65,7 @@ TEST_F(DockLutPanel, NewLutShowsGroupsAndSlidersDriveTheParameters)
     EXPECT_FALSE(Shown(m_panel->Slider(eLP_BALANCE_RED)));
     m_panel->GroupButton(eLPG_BALANCE)->click();
     EXPECT_TRUE(Shown(m_panel->Slider(eLP_BALANCE_RED)));
-    EXPECT_TRUE(m_dock.LutModel().IsExpanded(eLPG_BALANCE));
+    EXPECT_TRUE(m_dock->LutModel().IsExpanded(eLPG_BALANCE));
 
     QSlider* brightness = m_panel->Slider(eLP_BRIGHTNESS);
     EXPECT_EQ(brightness->objectName(), QStringLiteral("m_pLUTBrightnessSlider"));
@@ -143,11 +138,11 @@ TEST_F(DockLutPanel, LibraryControlsGoToTheTop)
 TEST_F(DockLutPanel, WidgetStateRoundTripsThroughANewDock)
 {
     ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
-    m_dock.refreshFromSession();
-    m_dock.FilmTypePanel()->TypeBox()->setCurrentIndex(3);
-    m_dock.FilmTypePanel()->IntensitySlider()->setValue(40);
-    m_dock.FilmTypePanel()->PreButton()->setChecked(true);
-    m_dock.OperatorList()->FilterButton(2)->click();
+    m_dock->refreshFromSession();
+    m_dock->FilmTypePanel()->TypeBox()->setCurrentIndex(3);
+    m_dock->FilmTypePanel()->IntensitySlider()->setValue(40);
+    m_dock->FilmTypePanel()->PreButton()->setChecked(true);
+    m_dock->OperatorList()->FilterButton(2)->click();
     m_panel->CreateNewButton()->click();
     m_panel->Slider(eLP_SATURATION)->setValue(-30);
     m_panel->GroupButton(eLPG_PROTECT)->click();
@@ -158,7 +153,7 @@ TEST_F(DockLutPanel, WidgetStateRoundTripsThroughANewDock)
     const QString path = dir.filePath(QStringLiteral("state.ini"));
     {
         QSettings settings(path, QSettings::IniFormat);
-        m_dock.SaveWidgetState(settings);
+        m_dock->SaveWidgetState(settings);
     }
 
     CGradingSession session;

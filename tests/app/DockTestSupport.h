@@ -3,7 +3,15 @@
 #pragma once
 
 #include "app/PreviewSurface.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
+#include "session/GradingSession.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
 #include "tests/support/CatalogueText.h"
+
+#include <QSignalSpy>
+
+#include <memory>
 
 class CFakePreview : public IPreviewSurface
 {
@@ -31,3 +39,24 @@ inline COperatorCatalogue DockTestCatalogue()
 {
     return CatalogueFromText(kEveryControlCatalogue);
 }
+
+/// A dock over a fresh session and the test catalogue, with or without the fake preview, and a
+/// spy on its refresh signal.
+class CDockTest : public ::testing::Test
+{
+protected:
+    explicit CDockTest(bool withPreview = true)
+        : m_dock(std::make_unique<HDRPostProcessingDockWidget>(m_session, m_prompt, withPreview ? &m_preview : nullptr,
+                                                               m_catalogue)),
+          m_updates(m_dock.get(), &HDRPostProcessingDockWidget::updateCurrentPostProcessing)
+    {
+    }
+
+    CTempHome m_home;
+    COperatorCatalogue m_catalogue = DockTestCatalogue();
+    CGradingSession m_session;
+    CScriptedPrompt m_prompt;
+    CFakePreview m_preview;
+    std::unique_ptr<HDRPostProcessingDockWidget> m_dock;
+    QSignalSpy m_updates;
+};
