@@ -59,6 +59,35 @@ void Cross(QPainter& p, QPointF at)
     p.drawLine(at - QPointF(0, 8), at + QPointF(0, 8));
 }
 
+// The looks of the position picker types: 0 a cross, 1 a ring around it, 2 a square around it,
+// 3 lines across the whole picture.
+void PositionMark(QPainter& p, const QTransform& t, QPointF at, QSize size, int type)
+{
+    const QPointF w = t.map(at);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    if (type == 3)
+    {
+        const QLineF across[2] = {t.map(QLineF(0, at.y(), size.width(), at.y())), t.map(QLineF(at.x(), 0, at.x(), size.height()))};
+        for (const QPen& pen : {QPen(Qt::black, 3), QPen(Qt::white, 1)})
+        {
+            p.setPen(pen);
+            p.drawLines(across, 2);
+        }
+    }
+    else if (type == 1 || type == 2)
+    {
+        for (const QPen& pen : {QPen(Qt::black, 3), QPen(Qt::white, 1)})
+        {
+            p.setPen(pen);
+            type == 1 ? p.drawEllipse(w, 14, 14) : p.drawRect(QRectF(w - QPointF(14, 14), QSizeF(28, 28)));
+        }
+    }
+    p.restore();
+    Cross(p, w);
+}
+
 // Hands the preview to `overlay` while `button` is checked.
 void BindToggle(QToolButton* button, CPreviewTools& tools, IPreviewOverlay* overlay)
 {
@@ -100,7 +129,8 @@ CPositionControl::CPositionControl(CChainEditor& editor, int op, int set, CPrevi
     m_overlay.onPaint = [this](QPainter& p, const QTransform& t) {
         const QSize size = m_tools.ImageSize();
         const QPointF at(m_editor.Value(m_iOp, m_iSet, 0) * size.width(), m_editor.Value(m_iOp, m_iSet, 1) * size.height());
-        Cross(p, t.map(at));
+        const SCatalogueControl* c = Control();
+        PositionMark(p, t, at, size, c ? c->iPickerType : 0);
     };
     BindToggle(m_pPick, m_tools, &m_overlay);
     connect(m_pX, &QDoubleSpinBox::valueChanged, this, &CPositionControl::OnSpin);

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -358,4 +359,32 @@ TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)
     position->PickButton()->click();
     dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")); // destroys the old controls
     dock.reset(); // must not reach the destroyed preview (a pure virtual call would abort)
+}
+
+TEST_F(DockControls, OverlaysDrawTheirMarksWhereTheValuesPointInThePicture)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto paint = [this]() {
+        QImage image(m_preview.m_size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        m_preview.m_pOverlay->Paint(painter, QTransform());
+        return image;
+    };
+    auto* position = ControlOf<CPositionControl>(1);
+    position->PickButton()->click();
+    m_preview.m_pOverlay->Press(QPointF(25, 10));
+    QImage image = paint();
+    EXPECT_GT(qAlpha(image.pixel(25, 10)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(75, 40)), 0);
+
+    auto* geometry = ControlOf<CGeometryControl>(6);
+    geometry->AddShape(true); // centre (50, 25), half size 20 × 10 pixels
+    geometry->EditButton()->click();
+    image = paint();
+    EXPECT_GT(qAlpha(image.pixel(50, 25)), 0);  // centre handle
+    EXPECT_GT(qAlpha(image.pixel(70, 35)), 0);  // size handle
+    EXPECT_GT(qAlpha(image.pixel(30, 25)), 0);  // left end of the outline
+    EXPECT_EQ(qAlpha(image.pixel(5, 45)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(40, 25)), 0);  // inside, away from the handles
 }
