@@ -2,6 +2,7 @@
 // keys.
 #include "session/LutPanelModel.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -131,4 +132,29 @@ TEST(LutPanelModel, LoadingKeepsWhatIsMissingAndRejectsBadValues)
     EXPECT_EQ(lut->LayerMode(), 0); // a list position that does not exist: the first mode
     EXPECT_TRUE(lut->IsActive());
     EXPECT_EQ(lut->ChosenSize(), 17);
+}
+
+TEST(LutPanelModel, JunkInTheWidgetStateIsIgnored)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("junk.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[PostProcessingDock]\n"
+               "m_pLUTIntensitySlider=@Variant(\\0\\0\\0\\x87junk)\n"
+               "m_pLUTBrightnessSlider=nan\n"
+               "m_pLUTContrastSlider=1e30\n"
+               "m_pLUTLayerComboBox=@ByteArray(\\xff\\xfe)\n"
+               "m_pLUTParameterButton=maybe\n");
+    file.close();
+    auto lut = std::make_unique<CLutState>();
+    CLutPanelModel model(*lut);
+    QSettings settings(path, QSettings::IniFormat);
+    model.LoadState(settings);
+    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_INTENSITY], 1.0f);
+    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_BRIGHTNESS], 0.5f);
+    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_CONTRAST], 1.0f); // clamped into 0…1
+    EXPECT_EQ(lut->LayerMode(), 0);
+    for (int i = 0; i < eLP_COUNT; ++i)
+        EXPECT_TRUE(lut->Parameters()[i] >= 0.0f && lut->Parameters()[i] <= 1.0f) << i;
 }
