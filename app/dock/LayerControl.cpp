@@ -42,8 +42,6 @@ CLayerControl::CLayerControl(CChainEditor& editor, int op, int set, QWidget* par
     m_pOpacityValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(m_pOpacityValue, 2, 2);
     grid->setColumnStretch(1, 1);
-    if (const SCatalogueControl* c = Control(); c && !c->sTooltip.isEmpty())
-        setToolTip(text(c->sTooltip.toUtf8().constData()));
 
     connect(m_pMode, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0)

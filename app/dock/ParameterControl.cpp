@@ -4,6 +4,13 @@
 
 #include <QToolButton>
 
+CParameterControl::CParameterControl(CChainEditor& editor, int op, int set, QWidget* parent)
+    : QWidget(parent), m_editor(editor), m_iOp(op), m_iSet(set)
+{
+    if (const SCatalogueControl* c = Control(); c && !c->sTooltip.isEmpty())
+        setToolTip(QCoreApplication::translate("HDRPostProcessingDockWidget", c->sTooltip.toUtf8().constData()));
+}
+
 QString CParameterControl::Caption(const char* fallback) const
 {
     const SCatalogueControl* c = Control();

@@ -14,10 +14,8 @@ class CParameterControl : public QWidget
     Q_OBJECT
 
 public:
-    CParameterControl(CChainEditor& editor, int op, int set, QWidget* parent = nullptr)
-        : QWidget(parent), m_editor(editor), m_iOp(op), m_iSet(set)
-    {
-    }
+    /// Shows the catalogue control's tooltip, when it has one.
+    CParameterControl(CChainEditor& editor, int op, int set, QWidget* parent = nullptr);
     int Operator() const { return m_iOp; }
     int Set() const { return m_iSet; }
     /// The catalogue control of the set, null when the set has none.

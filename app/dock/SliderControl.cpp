@@ -42,8 +42,6 @@ CSliderControl::CSliderControl(CChainEditor& editor, int op, int set, QWidget* p
             grid->addWidget(low, 2, 0);
             grid->addWidget(high, 2, 1, 1, 2);
         }
-        if (!c->sTooltip.isEmpty())
-            setToolTip(translate(c->sTooltip));
     }
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);

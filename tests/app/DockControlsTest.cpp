@@ -75,6 +75,7 @@ TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
     EXPECT_NE(qobject_cast<CLineControl*>(controls[4]), nullptr);
     EXPECT_NE(qobject_cast<CLayerControl*>(controls[5]), nullptr);
     EXPECT_NE(qobject_cast<CGeometryControl*>(controls[6]), nullptr);
+    EXPECT_EQ(controls[6]->toolTip(), QStringLiteral("Geometrie Tooltip"));
 
     // A hidden catalogue control gets no widget; its set stays in the chain.
     ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")), 1);

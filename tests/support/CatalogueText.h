@@ -27,7 +27,7 @@ inline const char* const kEveryControlCatalogue = R"(<?xml version="1.0"?>
     <spline name="Gradationskurve" category="0" default="0"/>
     <line name="Linie" x1="0.1" y1="0.2" x2="0.8" y2="0.9"/>
     <combo/>
-    <geometry/>
+    <geometry tooltip="Geometrie Tooltip"/>
   </operator>
   <operator name="Maske - Test" kernel="MP_calcPixelTestMask" type="mask">
     <slider name="Breite" min="0" max="100" default="0.5"/>
