@@ -1,0 +1,391 @@
+// The post-processing dock as a view over the chain: adding, moving, removing and switching
+// operators through its widgets, and the control generated for every kind of parameter set
+// changing the chain (and the preview tools it uses).
+#include "DockTestSupport.h"
+
+#include "app/dock/ChainView.h"
+#include "app/dock/GeometryControl.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/LayerControl.h"
+#include "app/dock/OperatorListView.h"
+#include "app/dock/PreviewControls.h"
+#include "app/dock/SliderControl.h"
+#include "app/dock/SplineEditor.h"
+#include "engine/LayerModes.h"
+#include "session/GradingSession.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace
+{
+class DockControls : public CDockTest
+{
+protected:
+    const CPostProcessing::SOperator& Op(int i) { return m_session.Chain().Operators()[i]; }
+    float Value(int op, int set, int value) { return Op(op).aParams[size_t(set)].afValues[value]; }
+
+    template <class T>
+    T* ControlOf(int set)
+    {
+        for (CParameterControl* c : m_dock->Controls())
+            if (c->Set() == set)
+                return qobject_cast<T*>(c);
+        return nullptr;
+    }
+};
+
+int RowOf(QListWidget* list, const QString& kernel)
+{
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toString() == kernel)
+            return i;
+    return -1;
+}
+}  // namespace
+
+TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
+{
+    EXPECT_EQ(m_dock->objectName(), QStringLiteral("m_pPostProcessingDockWidget"));
+    EXPECT_EQ(m_dock->windowTitle(), QStringLiteral("Expertenmodus"));
+    ASSERT_NE(m_dock->LutPanel(), nullptr);
+
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll")), 0);
+    const QList<CParameterControl*>& controls = m_dock->Controls();
+    ASSERT_EQ(controls.size(), 7);
+    EXPECT_NE(qobject_cast<CSliderControl*>(controls[0]), nullptr);
+    EXPECT_NE(qobject_cast<CPositionControl*>(controls[1]), nullptr);
+    EXPECT_NE(qobject_cast<CColourControl*>(controls[2]), nullptr);
+    EXPECT_NE(qobject_cast<CSplineControl*>(controls[3]), nullptr);
+    EXPECT_NE(qobject_cast<CLineControl*>(controls[4]), nullptr);
+    EXPECT_NE(qobject_cast<CLayerControl*>(controls[5]), nullptr);
+    EXPECT_NE(qobject_cast<CGeometryControl*>(controls[6]), nullptr);
+    EXPECT_EQ(controls[6]->toolTip(), QStringLiteral("Geometrie Tooltip"));
+
+    // A hidden catalogue control gets no widget; its set stays in the chain.
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")), 1);
+    ASSERT_EQ(m_dock->Controls().size(), 3);
+    EXPECT_EQ(m_dock->Controls()[1]->Set(), 2);
+    EXPECT_EQ(Op(1).aParams.size(), 4u);
+    EXPECT_EQ(m_updates.count(), 2);
+}
+
+TEST_F(DockControls, SliderDragChangesTheChainOnEveryStepAndResetRestoresTheDefault)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* slider = ControlOf<CSliderControl>(0);
+    ASSERT_NE(slider, nullptr);
+    EXPECT_EQ(slider->Slider()->value(), 250);
+    m_updates.clear();
+    for (int v : {300, 450, 600})
+        slider->Slider()->setValue(v);
+    EXPECT_FLOAT_EQ(Value(0, 0, 0), 0.6f);
+    EXPECT_EQ(m_updates.count(), 3);
+    const QList<QLabel*> shown = slider->findChildren<QLabel*>();
+    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](QLabel* l) { return l->text() == QStringLiteral("140 %"); }));
+
+    slider->findChild<QToolButton*>(QStringLiteral("ResetButton"))->click();
+    EXPECT_FLOAT_EQ(Value(0, 0, 0), 0.25f);
+    EXPECT_EQ(slider->Slider()->value(), 250);
+    EXPECT_EQ(m_updates.count(), 4);
+}
+
+TEST_F(DockControls, OperatorListAddsFilteredEntriesToTheChain)
+{
+    COperatorListView* list = m_dock->OperatorList();
+    QListWidget* entries = list->List();
+    EXPECT_EQ(entries->count(), 4);
+    list->FilterButton(6)->click(); // masks off
+    EXPECT_EQ(RowOf(entries, QStringLiteral("MP_calcPixelTestMask")), -1);
+    EXPECT_EQ(list->FilterButton(6)->icon().isNull(), false);
+    EXPECT_FALSE(list->AllButton()->isChecked());
+    list->AllButton()->click();
+    EXPECT_EQ(entries->count(), 4);
+
+    entries->setCurrentRow(RowOf(entries, QStringLiteral("MP_calcPixelTestSharpen")));
+    list->AddButton()->click();
+    ASSERT_EQ(m_session.Chain().Operators().size(), 1);
+    EXPECT_EQ(Op(0).Kernel, QStringLiteral("MP_calcPixelTestSharpen"));
+    EXPECT_FLOAT_EQ(Value(0, 0, 0), 0.3f);
+    emit entries->itemDoubleClicked(entries->item(RowOf(entries, QStringLiteral("MP_calcPixelTestAll"))));
+    ASSERT_EQ(m_session.Chain().Operators().size(), 2);
+    EXPECT_EQ(m_dock->ChainList()->Current(), 1);
+    EXPECT_EQ(m_updates.count(), 2);
+}
+
+TEST_F(DockControls, ChainViewMovesRemovesAndSwitchesOperators)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestSharpen"));
+    CChainView* chain = m_dock->ChainList();
+    m_updates.clear();
+
+    chain->SetCurrent(0);
+    chain->MoveDown();
+    EXPECT_EQ(Op(1).Kernel, QStringLiteral("MP_calcPixelTestAll"));
+    EXPECT_EQ(chain->Current(), 1);
+    // The controls follow the moved operator.
+    ASSERT_FALSE(m_dock->Controls().isEmpty());
+    EXPECT_EQ(m_dock->Controls().first()->Operator(), 1);
+    EXPECT_EQ(m_dock->Controls().size(), 7);
+
+    chain->SetCurrent(2);
+    chain->MoveUp();
+    EXPECT_EQ(Op(1).Kernel, QStringLiteral("MP_calcPixelTestSharpen"));
+    EXPECT_EQ(Op(2).Kernel, QStringLiteral("MP_calcPixelTestAll"));
+
+    chain->List()->item(0)->setCheckState(Qt::Unchecked);
+    EXPECT_FALSE(Op(0).bActive);
+    EXPECT_EQ(m_updates.count(), 3);
+
+    chain->SetCurrent(1);
+    chain->RemoveCurrent();
+    ASSERT_EQ(m_session.Chain().Operators().size(), 2);
+    EXPECT_EQ(Op(1).Kernel, QStringLiteral("MP_calcPixelTestAll"));
+    EXPECT_EQ(chain->List()->count(), 2);
+    EXPECT_EQ(m_updates.count(), 4);
+}
+
+TEST_F(DockControls, LayerComboListsEveryModeAndSetsModeAndOpacity)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* layer = ControlOf<CLayerControl>(5);
+    ASSERT_NE(layer, nullptr);
+    QComboBox* box = layer->ModeBox();
+    const QVector<SLayerMode>& modes = LayerModes::List();
+    ASSERT_EQ(box->count(), modes.size());
+    for (int i = 0; i < box->count(); ++i)
+    {
+        EXPECT_EQ(box->itemData(i).toInt(), modes[i].iMode);
+        EXPECT_EQ(box->itemText(i), QString::fromUtf8(modes[i].pszKey));
+    }
+    box->setCurrentIndex(LayerModes::IndexOf(62));
+    EXPECT_FLOAT_EQ(Value(0, 5, 0), 62.0f);
+    EXPECT_EQ(layer->OpacitySlider()->maximum(), 100);
+    layer->OpacitySlider()->setValue(35);
+    EXPECT_FLOAT_EQ(Value(0, 5, 1), 35.0f);
+    layer->findChild<QToolButton*>(QStringLiteral("ResetButton"))->click();
+    EXPECT_FLOAT_EQ(Value(0, 5, 0), 0.0f);
+    EXPECT_FLOAT_EQ(Value(0, 5, 1), 100.0f);
+    EXPECT_EQ(box->currentIndex(), 0);
+}
+
+TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = ControlOf<CPositionControl>(1);
+    auto* line = ControlOf<CLineControl>(4);
+    ASSERT_TRUE(position && line);
+    m_updates.clear();
+
+    position->PickButton()->click();
+    ASSERT_NE(m_preview.m_pOverlay, nullptr);
+    IPreviewOverlay* overlay = m_preview.m_pOverlay;
+    EXPECT_TRUE(overlay->Press(QPointF(25, 10)));
+    EXPECT_FLOAT_EQ(Value(0, 1, 0), 0.25f);
+    EXPECT_FLOAT_EQ(Value(0, 1, 1), 0.2f);
+    overlay->Move(QPointF(250, -4)); // outside the picture: clamped to its edge
+    EXPECT_FLOAT_EQ(Value(0, 1, 0), 1.0f);
+    EXPECT_FLOAT_EQ(Value(0, 1, 1), 0.0f);
+    EXPECT_EQ(m_updates.count(), 2);
+
+    // Starting the line tool takes the preview over and unchecks the position tool.
+    line->PickButton()->click();
+    EXPECT_NE(m_preview.m_pOverlay, overlay);
+    EXPECT_FALSE(position->PickButton()->isChecked());
+    m_preview.m_pOverlay->Press(QPointF(10, 10));
+    m_preview.m_pOverlay->Move(QPointF(90, 40));
+    m_preview.m_pOverlay->Release(QPointF(90, 40));
+    EXPECT_FLOAT_EQ(Value(0, 4, 0), 0.1f);
+    EXPECT_FLOAT_EQ(Value(0, 4, 1), 0.2f);
+    EXPECT_FLOAT_EQ(Value(0, 4, 2), 0.9f);
+    EXPECT_FLOAT_EQ(Value(0, 4, 3), 0.8f);
+    line->PickButton()->click();
+    EXPECT_EQ(m_preview.m_pOverlay, nullptr);
+
+    // Selecting another operator destroys the controls; no overlay is left dangling.
+    position->PickButton()->click();
+    ASSERT_NE(m_preview.m_pOverlay, nullptr);
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
+    EXPECT_EQ(m_preview.m_pOverlay, nullptr);
+}
+
+TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* colour = ControlOf<CColourControl>(2);
+    ASSERT_NE(colour, nullptr);
+    colour->PipetteButton()->click();
+    ASSERT_NE(m_preview.m_pOverlay, nullptr);
+    m_preview.m_pOverlay->Press(QPointF(40, 20));
+    m_preview.m_pOverlay->Release(QPointF(40, 20));
+    EXPECT_EQ(m_preview.m_lastColourPos, QPointF(40, 20));
+    EXPECT_FLOAT_EQ(Value(0, 2, 2), 1.0f);
+    EXPECT_NEAR(Value(0, 2, 3), 128.0f / 255.0f, 1e-4f);
+    EXPECT_FLOAT_EQ(Value(0, 2, 4), 0.0f);
+    EXPECT_EQ(m_preview.m_pOverlay, nullptr);
+    EXPECT_FALSE(colour->PipetteButton()->isChecked());
+}
+
+TEST_F(DockControls, GeometryShapesAreAddedEditedDraggedAndRemoved)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* geometry = ControlOf<CGeometryControl>(6);
+    ASSERT_NE(geometry, nullptr);
+    EXPECT_FALSE(geometry->HardnessSlider()->isEnabled());
+
+    EXPECT_EQ(geometry->AddShape(true), 0);
+    EXPECT_FLOAT_EQ(Value(0, 6, 0), 1.0f);
+    EXPECT_FLOAT_EQ(Value(0, 6, 6), 0.5f);
+    geometry->HardnessSlider()->setValue(80);
+    EXPECT_FLOAT_EQ(Value(0, 6, 3), 0.8f);
+    geometry->SubtractiveButton()->setChecked(true);
+    EXPECT_FLOAT_EQ(Value(0, 6, 0), 2.0f);
+
+    // Drag the centre of the shape (50, 25) on the 100 × 50 preview, then its corner.
+    geometry->EditButton()->click();
+    ASSERT_EQ(m_preview.m_pOverlay, &geometry->Overlay());
+    EXPECT_TRUE(m_preview.m_pOverlay->Press(QPointF(51, 25)));
+    m_preview.m_pOverlay->Move(QPointF(61, 30));
+    m_preview.m_pOverlay->Release(QPointF(61, 30));
+    EXPECT_FLOAT_EQ(Value(0, 6, 6), 0.6f);
+    EXPECT_FLOAT_EQ(Value(0, 6, 7), 0.6f);
+    EXPECT_TRUE(m_preview.m_pOverlay->Press(QPointF(80, 40))); // corner (0.6 + 0.2, 0.6 + 0.2)
+    m_preview.m_pOverlay->Release(QPointF(90, 45));
+    EXPECT_FLOAT_EQ(Value(0, 6, 1), 0.3f);
+    EXPECT_FLOAT_EQ(Value(0, 6, 2), 0.3f);
+    EXPECT_FALSE(m_preview.m_pOverlay->Press(QPointF(5, 5)));
+
+    EXPECT_EQ(geometry->AddShape(true), 1);
+    geometry->Select(0);
+    geometry->RemoveSelected();
+    EXPECT_FLOAT_EQ(Value(0, 6, 0), 1.0f); // the additive shape moved up
+    EXPECT_FLOAT_EQ(Value(0, 6, 8), 0.0f);
+}
+
+TEST_F(DockControls, CurveEditorDragMovesACurvePoint)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* spline = ControlOf<CSplineControl>(3);
+    ASSERT_NE(spline, nullptr);
+    CSplineEditor* editor = spline->Editor();
+    editor->resize(206, 156);
+    m_updates.clear();
+    const QPointF from = editor->ToWidget({0.4, 0.4});
+    const QPointF to = editor->ToWidget({0.45, 0.7});
+    QMouseEvent press(QEvent::MouseButtonPress, from, editor->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, to, editor->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, to, editor->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(editor, &press);
+    QApplication::sendEvent(editor, &move);
+    QApplication::sendEvent(editor, &release);
+    EXPECT_NEAR(Value(0, 3, 4), 0.45f, 0.01f);
+    EXPECT_NEAR(Value(0, 3, 5), 0.7f, 0.01f);
+    EXPECT_FLOAT_EQ(Value(0, 3, 3), 0.2f); // the neighbours stay
+    EXPECT_EQ(m_updates.count(), 1);
+    spline->findChild<QToolButton*>(QStringLiteral("ResetButton"))->click();
+    EXPECT_FLOAT_EQ(Value(0, 3, 5), 0.4f);
+}
+
+namespace
+{
+class DockWithoutPreview : public CDockTest
+{
+protected:
+    DockWithoutPreview() : CDockTest(false) {}
+};
+}  // namespace
+
+TEST_F(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = qobject_cast<CPositionControl*>(m_dock->Controls()[1]);
+    ASSERT_NE(position, nullptr);
+    EXPECT_FALSE(position->PickButton()->isEnabled());
+    position->PickButton()->click();
+    EXPECT_FALSE(position->PickButton()->isChecked());
+}
+
+TEST_F(DockWithoutPreview, RefreshReReadsAChainReplacedFromOutside)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    QList<CPostProcessing::SOperator>& ops = m_session.Chain().Operators();
+    ops.clear();
+    ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestMask"))));
+    ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestSharpen"))));
+    m_dock->refreshFromSession();
+    EXPECT_EQ(m_dock->ChainList()->List()->count(), 2);
+    EXPECT_EQ(m_dock->ChainList()->List()->item(1)->text(), QStringLiteral("Schärfen Test"));
+    ASSERT_FALSE(m_dock->Controls().isEmpty());
+    EXPECT_EQ(m_dock->Controls().first()->Operator(), m_dock->ChainList()->Current());
+}
+
+TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)
+{
+    struct CWidgetPreview : QWidget, CFakePreview
+    {
+    };
+    CTempHome home;
+    const COperatorCatalogue catalogue = DockTestCatalogue();
+    CGradingSession session;
+    CScriptedPrompt prompt;
+    auto* preview = new CWidgetPreview;
+    auto dock = std::make_unique<HDRPostProcessingDockWidget>(session, prompt, preview, catalogue);
+    dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto* position = qobject_cast<CPositionControl*>(dock->Controls()[1]);
+    auto* colour = qobject_cast<CColourControl*>(dock->Controls()[2]);
+    ASSERT_TRUE(position && colour);
+    position->PickButton()->click();
+    ASSERT_NE(preview->m_pOverlay, nullptr);
+
+    delete preview; // the window may tear the preview down first
+    colour->PipetteButton()->click();
+    EXPECT_FALSE(colour->PipetteButton()->isChecked());
+    position->PickButton()->click();
+    dock->AddOperator(QStringLiteral("MP_calcPixelTestMask")); // destroys the old controls
+    dock.reset(); // must not reach the destroyed preview (a pure virtual call would abort)
+}
+
+TEST_F(DockControls, OverlaysDrawTheirMarksWhereTheValuesPointInThePicture)
+{
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    auto paint = [this]() {
+        QImage image(m_preview.m_size, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        m_preview.m_pOverlay->Paint(painter, QTransform());
+        return image;
+    };
+    auto* position = ControlOf<CPositionControl>(1);
+    position->PickButton()->click();
+    m_preview.m_pOverlay->Press(QPointF(25, 10));
+    QImage image = paint();
+    EXPECT_GT(qAlpha(image.pixel(25, 10)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(75, 40)), 0);
+
+    auto* geometry = ControlOf<CGeometryControl>(6);
+    geometry->AddShape(true); // centre (50, 25), half size 20 × 10 pixels
+    geometry->EditButton()->click();
+    image = paint();
+    EXPECT_GT(qAlpha(image.pixel(50, 25)), 0);  // centre handle
+    EXPECT_GT(qAlpha(image.pixel(70, 35)), 0);  // size handle
+    EXPECT_GT(qAlpha(image.pixel(30, 25)), 0);  // left end of the outline
+    EXPECT_EQ(qAlpha(image.pixel(5, 45)), 0);
+    EXPECT_EQ(qAlpha(image.pixel(40, 25)), 0);  // inside, away from the handles
+}

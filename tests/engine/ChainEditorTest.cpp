@@ -1,0 +1,189 @@
+// Editing the chain from the post-processing controls: adding with catalogue defaults, moving,
+// removing, switching, values kept in range, resets, slider units and curve points.
+#include "engine/ChainEditor.h"
+
+#include "tests/support/CatalogueText.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace
+{
+COperatorCatalogue TestCatalogue()
+{
+    return CatalogueFromText(kEveryControlCatalogue);
+}
+
+QStringList Kernels(const CPostProcessing& chain)
+{
+    QStringList names;
+    for (const CPostProcessing::SOperator& op : chain.Operators())
+        names << op.Kernel;
+    return names;
+}
+}  // namespace
+
+TEST(ChainEditor, AddsMovesRemovesAndSwitchesOperators)
+{
+    const COperatorCatalogue catalogue = TestCatalogue();
+    CPostProcessing chain;
+    CChainEditor editor(chain, catalogue);
+
+    EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelUnknown")), -1);
+    EXPECT_EQ(editor.Count(), 0);
+    EXPECT_FALSE(chain.IsPending());
+
+    EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
+    EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestNoGeo")), 1);
+    EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestNoGeo"), 0), 0); // inserted in front
+    EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll"), 99), 3);   // past the end: appended
+    EXPECT_TRUE(chain.IsPending());
+    EXPECT_EQ(Kernels(chain), (QStringList{"MP_calcPixelTestNoGeo", "MP_calcPixelTestAll", "MP_calcPixelTestNoGeo", "MP_calcPixelTestAll"}));
+
+    // The new entry carries the catalogue's defaults and its geometry set comes last.
+    const CPostProcessing::SOperator& all = chain.Operators()[1];
+    ASSERT_EQ(all.aParams.size(), 7u);
+    EXPECT_FLOAT_EQ(all.aParams[0].afValues[0], 0.25f);
+    EXPECT_FLOAT_EQ(all.aParams[1].afValues[1], 0.7f);
+    EXPECT_FLOAT_EQ(all.aParams[2].afValues[4], 0.3f);
+    EXPECT_FLOAT_EQ(all.aParams[5].afValues[1], 100.0f);
+    EXPECT_EQ(all.aParams[6].eType, CPostProcessing::eGEO);
+    EXPECT_EQ(chain.Operators()[0].aParams.back().eType, CPostProcessing::eGEO);
+
+    chain.Operators()[1].aParams[0].afValues[0] = 0.75f; // mark the entry to follow it
+    EXPECT_TRUE(editor.Move(1, 3));
+    EXPECT_EQ(Kernels(chain), (QStringList{"MP_calcPixelTestNoGeo", "MP_calcPixelTestNoGeo", "MP_calcPixelTestAll", "MP_calcPixelTestAll"}));
+    EXPECT_FLOAT_EQ(chain.Operators()[3].aParams[0].afValues[0], 0.75f);
+    EXPECT_FALSE(editor.Move(0, 4));
+    EXPECT_FALSE(editor.Move(-1, 0));
+
+    EXPECT_TRUE(editor.SetActive(3, false));
+    EXPECT_FALSE(chain.Operators()[3].bActive);
+    EXPECT_FALSE(editor.SetActive(4, false));
+
+    EXPECT_TRUE(editor.Remove(0));
+    EXPECT_FALSE(editor.Remove(3));
+    EXPECT_EQ(editor.Count(), 3);
+    EXPECT_FLOAT_EQ(chain.Operators()[2].aParams[0].afValues[0], 0.75f);
+}
+
+TEST(ChainEditor, ValuesStayInTheirSetTypesRangeAndResetToTheirInitialValues)
+{
+    const COperatorCatalogue catalogue = TestCatalogue();
+    CPostProcessing chain;
+    CChainEditor editor(chain, catalogue);
+    ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
+    ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestNoGeo")), 1);
+
+    struct SCase
+    {
+        int set, value;
+        float in, expected;
+    };
+    const SCase cases[] = {
+        {0, 0, 1.5f, 1.0f},      // slider position at most 1
+        {0, 0, -0.2f, 0.0f},     // never negative
+        {0, 0, std::numeric_limits<float>::quiet_NaN(), 0.0f},
+        {1, 1, 0.4f, 0.4f},
+        {5, 0, 80.0f, 68.0f},    // layer mode at most 68
+        {5, 1, 150.0f, 100.0f},  // opacity at most 100 %
+        {6, 0, 3.0f, 2.0f},      // shape kind at most 2 (subtractive)
+    };
+    for (const SCase& c : cases)
+    {
+        EXPECT_TRUE(editor.SetValue(0, c.set, c.value, c.in)) << c.set << "/" << c.value;
+        EXPECT_FLOAT_EQ(editor.Value(0, c.set, c.value), c.expected) << c.set << "/" << c.value;
+    }
+    EXPECT_FALSE(editor.SetValue(0, 0, 1, 0.5f)); // a slider has one value
+    EXPECT_FALSE(editor.SetValue(0, 7, 0, 0.5f));
+    EXPECT_FALSE(editor.SetValue(2, 0, 0, 0.5f));
+
+    for (int set = 0; set < 7; ++set)
+    {
+        editor.SetValue(0, set, 0, 0.9f);
+        editor.SetValue(0, set, 1, 0.1f);
+        EXPECT_TRUE(editor.ResetSet(0, set));
+        EXPECT_TRUE(editor.IsDefault(0, set)) << set;
+    }
+    EXPECT_FLOAT_EQ(editor.Value(0, 0, 0), 0.25f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 1, 0), 0.3f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 3, 3), 0.2f); // identity tone curve
+    EXPECT_FLOAT_EQ(editor.Value(0, 4, 2), 0.8f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 5, 0), 0.0f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 5, 1), 100.0f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 0), 0.0f);
+
+    // The geometry set that loading appends has no catalogue control; it still resets to empty.
+    EXPECT_NE(editor.Control(1, 0), nullptr);
+    EXPECT_EQ(editor.Control(1, 2), nullptr);
+    editor.SetValue(1, 2, 0, 1.0f);
+    EXPECT_FALSE(editor.IsDefault(1, 2));
+    EXPECT_TRUE(editor.ResetSet(1, 2));
+    EXPECT_FLOAT_EQ(editor.Value(1, 2, 0), 0.0f);
+}
+
+TEST(ChainEditor, SliderPositionsMapToTheShownRange)
+{
+    SCatalogueControl c;
+    c.fMin = -100.0f;
+    c.fMax = 300.0f;
+    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 0.0f), -100.0f);
+    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 0.25f), 0.0f);
+    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 2.0f), 300.0f);
+    EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 100.0f), 0.5f);
+    EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 1000.0f), 1.0f);
+    c.fMax = c.fMin;
+    EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 5.0f), 0.0f);
+}
+
+TEST(ChainEditor, CurvePointsKeepTheirEndsAndOrder)
+{
+    float curve[12];
+    COperatorCatalogue::DefaultCurve(0, curve);
+
+    CChainEditor::MoveCurvePoint(curve, 0, 0.5f, 0.3f); // the first point stays at x = 0
+    EXPECT_FLOAT_EQ(curve[0], 0.0f);
+    EXPECT_FLOAT_EQ(curve[1], 0.3f);
+    CChainEditor::MoveCurvePoint(curve, 5, 0.2f, 1.7f); // the last at x = 1, y clamped
+    EXPECT_FLOAT_EQ(curve[10], 1.0f);
+    EXPECT_FLOAT_EQ(curve[11], 1.0f);
+    CChainEditor::MoveCurvePoint(curve, 2, 0.9f, 0.5f); // cannot pass its right neighbour (0.6)
+    EXPECT_FLOAT_EQ(curve[4], 0.59f);
+    CChainEditor::MoveCurvePoint(curve, 2, 0.0f, 0.5f); // nor its left one (0.2)
+    EXPECT_FLOAT_EQ(curve[4], 0.21f);
+    CChainEditor::MoveCurvePoint(curve, 3, std::numeric_limits<float>::quiet_NaN(), -1.0f);
+    EXPECT_FLOAT_EQ(curve[6], 0.6f);
+    EXPECT_FLOAT_EQ(curve[7], 0.0f);
+    for (int i = 1; i < 6; ++i)
+        EXPECT_LT(curve[2 * (i - 1)], curve[2 * i]) << i;
+}
+
+TEST(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
+{
+    const COperatorCatalogue catalogue = TestCatalogue();
+    CPostProcessing chain;
+    CChainEditor editor(chain, catalogue);
+    ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
+    SGeometryShape s;
+    s.iKind = SGeometryShape::eSUBTRACTIVE;
+    EXPECT_EQ(editor.AddShape(0, 0, s), -1); // a slider set
+    EXPECT_FLOAT_EQ(editor.Value(0, 0, 0), 0.25f);
+    EXPECT_EQ(editor.AddShape(0, 6, s), 0);
+    EXPECT_EQ(editor.AddShape(0, 6, SGeometryShape()), 1);
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 0), 2.0f);
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 8), 1.0f);
+
+    s.fCentreX = 0.9f;
+    EXPECT_TRUE(editor.SetShape(0, 6, 1, s));
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 14), 0.9f);
+    EXPECT_FALSE(editor.SetShape(0, 6, 32, s));
+    EXPECT_FALSE(editor.SetShape(0, 5, 0, s));
+
+    EXPECT_TRUE(editor.RemoveShape(0, 6, 0));
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 6), 0.9f); // the second shape moved up
+    EXPECT_FLOAT_EQ(editor.Value(0, 6, 8), 0.0f);
+    EXPECT_FALSE(editor.RemoveShape(0, 6, -1));
+    EXPECT_FALSE(editor.RemoveShape(0, 1, 0));
+}
