@@ -222,11 +222,12 @@ std::array<std::vector<uint64_t>, 3> Histograms(const Helper::CRGB48Buffer& imag
     return histograms;
 }
 
-bool LoadTwo(const SLutOptions& options, const char* what, Helper::CRGB48Buffer& a, Helper::CRGB48Buffer& b,
-             QString& error)
+// The first two of exactly `count` image arguments.
+bool LoadTwo(const SLutOptions& options, qsizetype count, const char* usage, Helper::CRGB48Buffer& a,
+             Helper::CRGB48Buffer& b, QString& error)
 {
-    if (options.positional.size() < 2)
-        return error = QStringLiteral("%1 needs two images").arg(what), false;
+    if (options.positional.size() != count)
+        return error = usage, false;
     QString reason;
     if (!StillImage::Load(options.positional[0], a, reason))
         return error = QStringLiteral("cannot read image '%1': %2").arg(options.positional[0], reason), false;
@@ -240,9 +241,7 @@ bool LoadTwo(const SLutOptions& options, const char* what, Helper::CRGB48Buffer&
 bool Distance(const SLutOptions& options, QString& error)
 {
     Helper::CRGB48Buffer a, b;
-    if (options.positional.size() != 2)
-        return error = "distance needs two images", false;
-    if (!LoadTwo(options, "distance", a, b, error))
+    if (!LoadTwo(options, 2, "distance needs two images", a, b, error))
         return false;
     const auto ha = Histograms(a), hb = Histograms(b);
     const double na = double(a.Width()) * a.Height(), nb = double(b.Width()) * b.Height();
@@ -267,9 +266,7 @@ bool Distance(const SLutOptions& options, QString& error)
 bool Match(const SLutOptions& options, QString& error)
 {
     Helper::CRGB48Buffer input, reference;
-    if (options.positional.size() != 3)
-        return error = "match needs an input, a reference and an output image", false;
-    if (!LoadTwo(options, "match", input, reference, error))
+    if (!LoadTwo(options, 3, "match needs an input, a reference and an output image", input, reference, error))
         return false;
     const QString output = options.positional[2];
     if (!StillImage::IsSaveFormat(output))

@@ -3,33 +3,18 @@
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutFromPicture.h"
+#include "tests/cli/CliRun.h"
 #include "tests/support/SyntheticImages.h"
 #include "tests/support/TempHome.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace
 {
-struct SResult
-{
-    int code = -1;
-    QString out, err;
-};
-
-SResult RunCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 class CliLutLibrary : public ::testing::Test
 {
 protected:
@@ -41,7 +26,7 @@ protected:
     }
     QStringList Listed()
     {
-        const SResult result = RunCli({"lut", "library"});
+        const SCliRun result = RunCli({"lut", "library"});
         EXPECT_EQ(result.code, 0) << result.err.toStdString();
         return result.out.split('\n', Qt::SkipEmptyParts);
     }
@@ -57,7 +42,7 @@ TEST_F(CliLutLibrary, FromImageMatchesTheInProcessDerivation)
     for (const auto& [size, method] : {std::pair{17, 2}, std::pair{32, 1}})
     {
         const QString out = Path(QString("sky%1.cube").arg(size));
-        const SResult result = RunCli({"lut", "from-image", Path("sky.png"), "--size", QString::number(size), "--method",
+        const SCliRun result = RunCli({"lut", "from-image", Path("sky.png"), "--size", QString::number(size), "--method",
                                     QString::number(method), "--out", out});
         ASSERT_EQ(result.code, 0) << result.err.toStdString();
 
@@ -83,7 +68,7 @@ TEST_F(CliLutLibrary, FromImageMatchesTheInProcessDerivation)
           QStringList{"lut", "from-image", Path("none.png"), "--out", Path("bad.cube")},
           QStringList{"lut", "from-image", "--out", Path("bad.cube")}})
     {
-        const SResult result = RunCli(args);
+        const SCliRun result = RunCli(args);
         EXPECT_NE(result.code, 0) << args.join(' ').toStdString();
         EXPECT_TRUE(result.err.startsWith("vantrope-cli: ")) << result.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("bad.cube")));
@@ -101,14 +86,14 @@ TEST_F(CliLutLibrary, LibraryListsAddsAndRemoves)
     const QString outside = m_home.Path() + "/ProjectData/x.cube";
     for (const QString& name : {QString("../x"), m_home.Path() + "/ProjectData/x", QString("a/b"), QString("")})
     {
-        const SResult result = RunCli({"lut", "library", "--add", Path("id.cube"), "--name", name});
+        const SCliRun result = RunCli({"lut", "library", "--add", Path("id.cube"), "--name", name});
         EXPECT_EQ(result.code, 1) << name.toStdString();
         EXPECT_TRUE(result.err.contains("bad name")) << result.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(outside));
     EXPECT_EQ(QDir(m_home.Path() + "/ProjectData").entryList(QDir::Files).size(), 0);
 
-    const SResult removed = RunCli({"lut", "library", "--remove", "B2"});
+    const SCliRun removed = RunCli({"lut", "library", "--remove", "B2"});
     EXPECT_EQ(removed.code, 0);
     EXPECT_EQ(removed.out, "A\nb\n");
     EXPECT_EQ(RunCli({"lut", "library", "--remove", "B2"}).code, 1);
@@ -128,7 +113,7 @@ TEST_F(CliLutLibrary, HistogramDistanceAndMatching)
     SavePicture("noise.png", noise, 50, 40);
     SavePicture("shifted.png", shifted, 50, 40);
 
-    SResult same = RunCli({"lut", "distance", Path("noise.png"), Path("noise.png")});
+    SCliRun same = RunCli({"lut", "distance", Path("noise.png"), Path("noise.png")});
     ASSERT_EQ(same.code, 0) << same.err.toStdString();
     EXPECT_EQ(same.out, "0.000 0.000 0.000\n");
 
@@ -138,7 +123,7 @@ TEST_F(CliLutLibrary, HistogramDistanceAndMatching)
     for (size_t i = 0; i < noise.size(); i += 3)
         moveRed += std::abs(int(shifted[i]) - int(noise[i])) / 257.0;
     moveRed /= noise.size() / 3.0;
-    const SResult moved = RunCli({"lut", "distance", Path("noise.png"), Path("shifted.png")});
+    const SCliRun moved = RunCli({"lut", "distance", Path("noise.png"), Path("shifted.png")});
     const QStringList values = moved.out.trimmed().split(' ');
     ASSERT_EQ(values.size(), 3) << moved.out.toStdString();
     EXPECT_NEAR(values[0].toDouble(), moveRed, 0.002);
