@@ -112,6 +112,7 @@ LutLibraryPanel::LutLibraryPanel(CLutLibrary& library, CGradingSession& session,
     m_pLUTPictureLabel->setAlignment(Qt::AlignCenter);
     m_pLUTPictureLabel->setMinimumHeight(0);
     layout->addWidget(m_pLUTPictureLabel);
+    m_pLUTPictureLabel->hide();
 
     connect(m_pLUTComboBox, &QComboBox::currentIndexChanged, this, &LutLibraryPanel::lutComboBoxChanged);
     connect(m_pLUTAddDatabaseButton, &QToolButton::clicked, this, &LutLibraryPanel::lutAddDatabaseButtonClicked);
@@ -154,12 +155,7 @@ void LutLibraryPanel::FillList()
 
 void LutLibraryPanel::refresh()
 {
-    if (m_pLUTComboBox->count() != m_library.Count())
-        FillList();
-    {
-        const QSignalBlocker blocker(m_pLUTComboBox);
-        m_pLUTComboBox->setCurrentIndex(m_library.CurrentIndex());
-    }
+    FillList(); // the model's list, not the folder: cheap, and never stale
     const CLutState& lut = m_session.Lut();
     const bool present = lut.Size() != 0;
     m_pLUTAddDatabaseButton->setEnabled(present);
@@ -174,6 +170,9 @@ void LutLibraryPanel::refresh()
 void LutLibraryPanel::ShowPicture()
 {
     const QString path = m_session.Lut().ReferencePicturePath();
+    if (path == m_sShownPicture)
+        return;
+    m_sShownPicture = path;
     if (path.isEmpty())
     {
         m_pLUTPictureLabel->clear();
@@ -205,16 +204,14 @@ void LutLibraryPanel::lutComboBoxChanged(int index)
 
 void LutLibraryPanel::lutAddDatabaseButtonClicked()
 {
-    // Filled again either way: a failed write shows the list as the folder now is.
+    // The model fills its list again either way: a failed write shows the folder as it now is.
     m_library.Add(m_session.Lut(), m_prompt);
-    FillList();
     refresh();
 }
 
 void LutLibraryPanel::lutDelDatabaseButtonClicked()
 {
     m_library.Remove(m_prompt);
-    FillList();
     refresh();
 }
 

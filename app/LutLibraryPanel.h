@@ -67,4 +67,5 @@ private:
     QToolButton* m_pLUTSize32Button = nullptr;
     QToolButton* m_pLUTSize64Button = nullptr;
     QLabel* m_pLUTPictureLabel = nullptr;
+    QString m_sShownPicture; // the picture the label holds
 };
