@@ -1,17 +1,22 @@
 // vantrope-cli lut: write an identity LUT, bake slider positions into a cube file, apply a LUT
-// to a still image. Every failure is one line on standard error and nothing is written.
+// to a still image, derive a LUT from a reference picture, list and edit the LUT library, and
+// two histogram tools for judging derived LUTs (distance, plain histogram matching). Every failure is one line on standard error and nothing is written.
 #include "cli/Command.h"
 #include "core/ImageBuffer.h"
 #include "core/LayerBlend.h"
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutEngine.h"
+#include "lut/LutFromPicture.h"
+#include "lut/LutLibrary.h"
 #include "lut/LutState.h"
 
 #include <QFileInfo>
 
+#include <array>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace
 {
@@ -155,6 +160,144 @@ bool Apply(const SLutOptions& options, QString& error)
         return error = QStringLiteral("cannot write image '%1': %2").arg(output, reason), false;
     return true;
 }
+bool FromImage(const SLutOptions& options, QString& error)
+{
+    if (!Require(options, {"out"}, error))
+        return false;
+    if (options.positional.size() != 1)
+        return error = "from-image needs one reference picture", false;
+    bool ok = false;
+    const int size = options.values.value("size", "17").toInt(&ok);
+    if (!ok || (size != 17 && size != 25 && size != 32 && size != 64))
+        return error = QStringLiteral("bad size '%1' (17, 25, 32 or 64)").arg(options.values.value("size")), false;
+    const int method = options.values.value("method", "2").toInt(&ok);
+    if (!ok || (method != 1 && method != 2))
+        return error = QStringLiteral("bad method '%1' (1 or 2)").arg(options.values.value("method")), false;
+    const QString reference = options.positional[0];
+    auto state = std::make_unique<CLutState>();
+    state->SetChosenSizeButtons(size == 25, size == 32, size == 64);
+    if (!LutFromPicture::DeriveInto(*state, reference, method, CLutLibrary::tr("My LUT Savename"), &error))
+        return error = QStringLiteral("cannot read image '%1': %2").arg(reference, error), false;
+    if (!CubeFile::WriteFile(options.values["out"], state->Source().Data(), size, state->Title()))
+        return error = QStringLiteral("cannot write '%1'").arg(options.values["out"]), false;
+    return true;
+}
+
+bool Library(const SLutOptions& options, QString& error)
+{
+    CLutLibrary library;
+    const bool add = options.values.contains("add"), remove = options.values.contains("remove");
+    if (add && remove)
+        return error = "library takes either --add or --remove", false;
+    if (add != options.values.contains("name"))
+        return error = "--add FILE.cube and --name NAME go together", false;
+    if (add)
+    {
+        const auto state = ReadLut(options.values["add"], LutParameters::Defaults(), error);
+        if (!state)
+            return false;
+        const QString name = options.values["name"];
+        if (!library.AddNamed(*state, name, &error))
+            return error = error.isEmpty() ? QStringLiteral("cannot write '%1' into %2").arg(name, library.Folder())
+                                           : QStringLiteral("bad name '%1': %2").arg(name, error),
+                   false;
+    }
+    if (remove && !library.RemoveNamed(options.values["remove"]))
+        return error = QStringLiteral("no library entry '%1' in %2").arg(options.values["remove"], library.Folder()), false;
+    for (const QString& name : library.EntryNames())
+        CliPrint(name);
+    return true;
+}
+
+// Per-channel histograms of an image, as 65,536 counts each.
+std::array<std::vector<uint64_t>, 3> Histograms(const Helper::CRGB48Buffer& image)
+{
+    std::array<std::vector<uint64_t>, 3> histograms;
+    for (auto& h : histograms)
+        h.assign(65536, 0);
+    const uint16_t* p = const_cast<Helper::CRGB48Buffer&>(image).GetData();
+    const size_t samples = size_t(image.Width()) * image.Height() * 3;
+    for (size_t i = 0; i < samples; ++i)
+        ++histograms[i % 3][p[i]];
+    return histograms;
+}
+
+// The first two of exactly `count` image arguments.
+bool LoadTwo(const SLutOptions& options, qsizetype count, const char* usage, Helper::CRGB48Buffer& a,
+             Helper::CRGB48Buffer& b, QString& error)
+{
+    if (options.positional.size() != count)
+        return error = usage, false;
+    QString reason;
+    if (!StillImage::Load(options.positional[0], a, reason))
+        return error = QStringLiteral("cannot read image '%1': %2").arg(options.positional[0], reason), false;
+    if (!StillImage::Load(options.positional[1], b, reason))
+        return error = QStringLiteral("cannot read image '%1': %2").arg(options.positional[1], reason), false;
+    return true;
+}
+
+// Earth mover's distance between the channel histograms of two images (each normalised to its
+// pixel count), in 8-bit levels: the area between the two cumulative distributions.
+bool Distance(const SLutOptions& options, QString& error)
+{
+    Helper::CRGB48Buffer a, b;
+    if (!LoadTwo(options, 2, "distance needs two images", a, b, error))
+        return false;
+    const auto ha = Histograms(a), hb = Histograms(b);
+    const double na = double(a.Width()) * a.Height(), nb = double(b.Width()) * b.Height();
+    QStringList parts;
+    for (size_t c = 0; c < 3; ++c)
+    {
+        double ca = 0.0, cb = 0.0, area = 0.0;
+        for (size_t v = 0; v < 65536; ++v)
+        {
+            ca += double(ha[c][v]) / na;
+            cb += double(hb[c][v]) / nb;
+            area += std::fabs(ca - cb);
+        }
+        parts << QString::number(area / 257.0, 'f', 3);
+    }
+    CliPrint(parts.join(' '));
+    return true;
+}
+
+// Plain per-channel histogram matching: every sample of IN moves to the value of REF at the same
+// cumulative share.
+bool Match(const SLutOptions& options, QString& error)
+{
+    Helper::CRGB48Buffer input, reference;
+    if (!LoadTwo(options, 3, "match needs an input, a reference and an output image", input, reference, error))
+        return false;
+    const QString output = options.positional[2];
+    if (!StillImage::IsSaveFormat(output))
+        return error = QStringLiteral("cannot write '%1': unknown image extension").arg(output), false;
+    const auto hi = Histograms(input), hr = Histograms(reference);
+    const double ni = double(input.Width()) * input.Height(), nr = double(reference.Width()) * reference.Height();
+    std::array<std::vector<uint16_t>, 3> maps;
+    for (size_t c = 0; c < 3; ++c)
+    {
+        maps[c].resize(65536);
+        double below = 0.0, refCumulative = double(hr[c][0]) / nr;
+        size_t r = 0;
+        for (size_t v = 0; v < 65536; ++v)
+        {
+            // The middle of this value's share of the input.
+            const double share = below + double(hi[c][v]) / ni * 0.5;
+            below += double(hi[c][v]) / ni;
+            while (r < 65535 && refCumulative < share)
+                refCumulative += double(hr[c][++r]) / nr;
+            maps[c][v] = uint16_t(r);
+        }
+    }
+    uint16_t* p = input.GetData();
+    const size_t samples = size_t(input.Width()) * input.Height() * 3;
+    for (size_t i = 0; i < samples; ++i)
+        p[i] = maps[i % 3][p[i]];
+    QString reason;
+    if (!StillImage::Save(output, p, input.Width(), input.Height(), reason))
+        return error = QStringLiteral("cannot write image '%1': %2").arg(output, reason), false;
+    return true;
+}
 }  // namespace
 
 int RunLut(const QStringList& args)
@@ -169,6 +312,10 @@ int RunLut(const QStringList& args)
         {"identity", {"size", "out", "title"}, Identity},
         {"bake", {"in", "out", "param"}, Bake},
         {"apply", {"lut", "mode", "param"}, Apply},
+        {"from-image", {"size", "method", "out"}, FromImage},
+        {"library", {"add", "name", "remove"}, Library},
+        {"distance", {}, Distance},
+        {"match", {}, Match},
     };
     const QString name = args.value(0);
     for (const SSub& sub : subs)
@@ -182,7 +329,8 @@ int RunLut(const QStringList& args)
             CliError(error);
             return 2;
         }
-        if (name != "apply" && !options.positional.isEmpty())
+        const QStringList takesFiles = {"apply", "from-image", "distance", "match"};
+        if (!takesFiles.contains(name) && !options.positional.isEmpty())
         {
             CliError(QStringLiteral("unexpected argument '%1'").arg(options.positional.first()));
             return 2;
@@ -194,6 +342,6 @@ int RunLut(const QStringList& args)
         }
         return 0;
     }
-    CliError("lut needs one of: identity, bake, apply");
+    CliError("lut needs one of: identity, bake, apply, from-image, library, distance, match");
     return 2;
 }

@@ -15,7 +15,9 @@ namespace
 const SCliCommand kCommands[] = {
     {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
     {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
-            "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT", RunLut},
+            "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT | "
+            "lut from-image REF --size 17|25|32|64 --method 1|2 --out FILE.cube | "
+            "lut library [--add FILE.cube --name NAME | --remove NAME] | lut distance A B | lut match IN REF OUT", RunLut},
     {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
     {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
               "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "

@@ -43,6 +43,14 @@ void CLutState::CreateIdentity(int size, const QString& title)
     LutLattice::WriteIdentity(m_source.Data(), size);
 }
 
+void CLutState::AdoptSource(int size, const QString& title)
+{
+    if (!LutLattice::IsValidSize(size))
+        return;
+    m_iLUTSize = size;
+    m_sLUTTitle = title;
+}
+
 CubeFile::SReadResult CLutState::ReadCube(const QString& path, IUserPrompt* prompt)
 {
     return CubeFile::ReadFile(path, m_source.Data(), m_iLUTSize, m_sLUTTitle, prompt);

@@ -55,6 +55,10 @@ public:
     /// Clears and fills the source lattice with the identity of an N-point lattice (2…64).
     void CreateIdentity(int size, const QString& title);
 
+    /// The source lattice was filled in place (N³ triples) by a derivation: take N and the title.
+    /// Parameters, layer mode and switch stay as they are. Ignored for sizes outside 2…64.
+    void AdoptSource(int size, const QString& title);
+
     /// Reads a cube file into the source lattice, size and title (nothing changes on failure;
     /// the failure message goes through `prompt` when one is given).
     CubeFile::SReadResult ReadCube(const QString& path, IUserPrompt* prompt);

@@ -1,0 +1,277 @@
+// Deriving a lattice from a reference picture: quantile rule, hue histogram and smoothing,
+// exponents, both methods, picture loading and the neighbouring pictures of a folder.
+#include "core/StillImage.h"
+#include "lut/LutFromPicture.h"
+#include "lut/LutState.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+using namespace LutFromPicture;
+
+namespace
+{
+std::vector<uint16_t> Solid(int pixels, uint16_t r, uint16_t g, uint16_t b)
+{
+    std::vector<uint16_t> picture;
+    for (int i = 0; i < pixels; ++i)
+        picture.insert(picture.end(), {r, g, b});
+    return picture;
+}
+
+// Every 16-bit value once per channel, the channels in different orders.
+std::vector<uint16_t> UniformChannels()
+{
+    std::vector<uint16_t> picture;
+    for (uint32_t i = 0; i < 65536; ++i)
+        picture.insert(picture.end(), {uint16_t(i), uint16_t(i * 3u), uint16_t(i * 5u)});
+    return picture;
+}
+
+std::vector<float> Lattice(int n)
+{
+    return std::vector<float>(size_t(n) * n * n * 3, -1.f);
+}
+}  // namespace
+
+TEST(LutFromPicture, QuantileRuleSplitsAtHalfN)
+{
+    // Samples 10, 20, 30: C = 1 at 10, 2 at 20, 3 at 30. With N = 4 the thresholds are 0, 1, 2, 3;
+    // k = 1 (< N/2) needs C > 1, k = 2 (≥ N/2) needs C ≥ 2 — both land on 20.
+    std::vector<uint16_t> picture = {10, 10, 10, 20, 20, 20, 30, 30, 30};
+    const SCumulative cumulative = CumulativeHistograms(picture.data(), 3, 1);
+    ASSERT_EQ(cumulative.uPixels, 3u);
+    EXPECT_EQ(cumulative.aCounts[0][9], 0u);
+    EXPECT_EQ(cumulative.aCounts[0][10], 1u);
+    EXPECT_EQ(cumulative.aCounts[0][65535], 3u);
+    EXPECT_EQ(Quantiles(cumulative.aCounts[0], 3, 4), (std::vector<int>{10, 20, 20, 30}));
+    // N odd: the middle k = 1 of N = 3 already uses "≥" (threshold 1 → 10).
+    EXPECT_EQ(Quantiles(cumulative.aCounts[0], 3, 3), (std::vector<int>{10, 10, 30}));
+    // A threshold no count reaches gives 65536.
+    EXPECT_EQ(Quantiles(cumulative.aCounts[0], 6, 3), (std::vector<int>{10, 30, 65536}));
+}
+
+TEST(LutFromPicture, UniformReferenceGivesNearIdentity)
+{
+    const std::vector<uint16_t> picture = UniformChannels();
+    // Odd N puts the middle quantile at exactly half the range (exponent 1 + 1.1·2⁻¹⁶); even N
+    // at k·T/(N−1) with k = N/2, a little above half, so the exponent is a little below 1.
+    for (auto [n, tolerance] : {std::pair{17, 2e-4f}, std::pair{33, 2e-4f}, std::pair{32, 8e-3f}})
+    {
+        std::vector<float> lattice = Lattice(n);
+        ASSERT_TRUE(Derive(picture.data(), 256, 256, n, 1, lattice.data()));
+        float worst = 0.f;
+        for (int b = 0; b < n; ++b)
+            for (int g = 0; g < n; ++g)
+                for (int r = 0; r < n; ++r)
+                {
+                    const float* p = lattice.data() + LutLattice::Offset(r, g, b, n);
+                    worst = std::max({worst, std::fabs(p[0] - float(r) / float(n - 1)),
+                                      std::fabs(p[1] - float(g) / float(n - 1)), std::fabs(p[2] - float(b) / float(n - 1))});
+                }
+        EXPECT_LT(worst, tolerance) << "N = " << n;
+    }
+}
+
+TEST(LutFromPicture, SingleGreyLevelGivesOneBlendPerChannel)
+{
+    const std::vector<uint16_t> picture = Solid(100, 20000, 20000, 20000);
+    const SCumulative cumulative = CumulativeHistograms(picture.data(), 10, 10);
+    EXPECT_EQ(Quantiles(cumulative.aCounts[1], cumulative.uPixels, 17), std::vector<int>(17, 20000));
+
+    const int n = 5;
+    std::vector<float> lattice = Lattice(n);
+    ASSERT_TRUE(Derive(picture.data(), 10, 10, n, 1, lattice.data()));
+    const double level = 20000.0 / 65536.0;
+    const double exponent = (0.5 - level) * 1.1 + 1.0;
+    for (int i = 0; i < n; ++i)
+    {
+        const double expected = std::pow(0.4 * level + 0.6 * i / (n - 1.0), exponent);
+        EXPECT_NEAR(lattice[LutLattice::Offset(i, 0, 0, n)], expected, 1e-6) << i;
+        EXPECT_NEAR(lattice[LutLattice::Offset(0, i, n - 1, n) + 1], expected, 1e-6) << i;
+        EXPECT_NEAR(lattice[LutLattice::Offset(3, 1, i, n) + 2], expected, 1e-6) << i;
+    }
+}
+
+TEST(LutFromPicture, ExponentFromMiddleQuantile)
+{
+    EXPECT_FLOAT_EQ(Exponent(0), 1.55f);
+    EXPECT_FLOAT_EQ(Exponent(32768), 1.f); // 2⁻¹⁶, not 1/65535: exactly one half
+    EXPECT_LT(Exponent(60000), 1.f);
+    EXPECT_FLOAT_EQ(Exponent(65536), 0.45f);
+
+    // A dark reference darkens the middle of the lattice, a bright one lightens it.
+    std::vector<float> dark = Lattice(9), bright = Lattice(9);
+    const std::vector<uint16_t> darkPicture = Solid(16, 8000, 8000, 8000), brightPicture = Solid(16, 60000, 60000, 60000);
+    ASSERT_TRUE(Derive(darkPicture.data(), 4, 4, 9, 1, dark.data()));
+    ASSERT_TRUE(Derive(brightPicture.data(), 4, 4, 9, 1, bright.data()));
+    const size_t middle = LutLattice::Offset(4, 4, 4, 9);
+    EXPECT_LT(dark[middle], 0.5f);
+    EXPECT_GT(bright[middle], 0.5f);
+}
+
+TEST(LutFromPicture, HueHistogramWeights)
+{
+    // Half the pixels pure red (S = 1), half green at S = 0.5.
+    std::vector<uint16_t> picture = Solid(50, 65535, 0, 0);
+    const std::vector<uint16_t> green = Solid(50, 32768, 65535, 32768);
+    picture.insert(picture.end(), green.begin(), green.end());
+    const size_t greenBin = size_t(1.f / 3.f * 359.f);
+
+    const auto plain = HueHistogram(picture.data(), 10, 10, eHW_SATURATION);
+    EXPECT_NEAR(plain[0], 15.f, 1e-4f);
+    EXPECT_NEAR(plain[greenBin], 0.5f * 0.5f * 30.f, 1e-3f);
+    const auto softened = HueHistogram(picture.data(), 10, 10, eHW_SATURATION_POW_0_1);
+    EXPECT_NEAR(softened[greenBin], 0.5f * std::pow(0.5f, 0.1f) * 30.f, 1e-3f);
+    double rest = 0.0;
+    for (size_t i = 0; i < size_t(kHueBins); ++i)
+        if (i != 0 && i != greenBin)
+            rest += plain[i];
+    EXPECT_EQ(rest, 0.0);
+
+    // Greys have no saturation and add nothing.
+    const std::vector<uint16_t> grey = Solid(4, 30000, 30000, 30000);
+    for (float bin : HueHistogram(grey.data(), 2, 2, eHW_SATURATION_POW_0_1))
+        ASSERT_EQ(bin, 0.f);
+}
+
+TEST(LutFromPicture, SmoothingWrapsAroundTheCircle)
+{
+    std::array<float, kHueBins> histogram{};
+    histogram[359] = 1.f;
+    const auto smoothed = SmoothHue(histogram);
+    // Σ w(d)² over d = −60…60 = 1 + 2·Σ j²/3600 for j = 1…59 = 1 + 2·70210/3600.
+    const double weightSum = 1.0 + 2.0 * 70210.0 / 3600.0;
+    EXPECT_NEAR(smoothed[359], 1.0 / weightSum, 1e-6);
+    EXPECT_NEAR(smoothed[0], (59.0 / 60) * (59.0 / 60) / weightSum, 1e-6);
+    EXPECT_NEAR(smoothed[58], (1.0 / 60) * (1.0 / 60) / weightSum, 1e-7);
+    EXPECT_FLOAT_EQ(smoothed[0], smoothed[358]);
+    EXPECT_EQ(smoothed[59], 0.f);
+    EXPECT_EQ(smoothed[299], 0.f);
+    EXPECT_GT(smoothed[300], 0.f);
+    EXPECT_EQ(smoothed[180], 0.f);
+
+    // Large values clamp to 1.
+    std::array<float, kHueBins> heavy{};
+    heavy.fill(5.f);
+    for (float s : SmoothHue(heavy))
+        ASSERT_EQ(s, 1.f);
+}
+
+TEST(LutFromPicture, MethodTwoPullsRareHuesTowardLuma)
+{
+    const int n = 9;
+    std::array<std::vector<int>, 3> quantiles;
+    for (auto& q : quantiles)
+        for (int k = 0; k < n; ++k)
+            q.push_back(k * 6000);
+    std::vector<float> one = Lattice(n), two = Lattice(n), grey = Lattice(n);
+    std::array<float, kHueBins> full{}, none{};
+    full.fill(1.f);
+    BuildLattice(quantiles, nullptr, n, one.data());
+    BuildLattice(quantiles, &full, n, two.data());
+    EXPECT_EQ(one, two); // w = 1 everywhere keeps every colour
+
+    BuildLattice(quantiles, &none, n, grey.data());
+    for (size_t i = 0; i < grey.size(); i += 3)
+    {
+        const float luma = 0.299f * one[i] + 0.587f * one[i + 1] + 0.114f * one[i + 2];
+        ASSERT_NEAR(grey[i], luma, 1e-6f);
+        ASSERT_NEAR(grey[i + 2], luma, 1e-6f);
+    }
+
+    // Through the whole derivation: a reference of pure reds keeps reds more saturated than
+    // blues, which are rare in it.
+    const std::vector<uint16_t> reds = Solid(400, 50000, 5000, 5000);
+    std::vector<float> lattice = Lattice(n);
+    ASSERT_TRUE(Derive(reds.data(), 20, 20, n, 2, lattice.data()));
+    const float* red = lattice.data() + LutLattice::Offset(n - 1, 0, 0, n);
+    const float* blue = lattice.data() + LutLattice::Offset(0, 0, n - 1, n);
+    EXPECT_GT(red[0] - red[2], 0.2f);
+    EXPECT_LT(blue[2] - blue[0], red[0] - red[2]);
+}
+
+TEST(LutFromPicture, RefusesWhatItCannotDerive)
+{
+    const std::vector<uint16_t> picture = Solid(4, 1, 2, 3);
+    std::vector<float> lattice = Lattice(4);
+    EXPECT_FALSE(Derive(picture.data(), 2, 2, 1, 1, lattice.data()));
+    EXPECT_FALSE(Derive(picture.data(), 2, 2, 65, 1, lattice.data()));
+    EXPECT_FALSE(Derive(picture.data(), 2, 2, 4, 3, lattice.data()));
+    EXPECT_FALSE(Derive(picture.data(), 0, 2, 4, 1, lattice.data()));
+    EXPECT_FALSE(Derive(nullptr, 2, 2, 4, 1, lattice.data()));
+    for (float v : lattice)
+        ASSERT_EQ(v, -1.f);
+}
+
+TEST(LutFromPicture, NeighbourPicturesWrapAround)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"b.JPG", "a.png", "c.txt", "d.tif", "e.cube"})
+    {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    EXPECT_EQ(NeighbourPicture(dir.filePath("a.png"), 1), dir.filePath("b.JPG"));
+    EXPECT_EQ(NeighbourPicture(dir.filePath("b.JPG"), 1), dir.filePath("d.tif"));
+    EXPECT_EQ(NeighbourPicture(dir.filePath("d.tif"), 1), dir.filePath("a.png"));
+    EXPECT_EQ(NeighbourPicture(dir.filePath("a.png"), -1), dir.filePath("d.tif"));
+    // A reference that has since gone: forward starts at the first, backward at the last.
+    EXPECT_EQ(NeighbourPicture(dir.filePath("gone.png"), 1), dir.filePath("a.png"));
+    EXPECT_EQ(NeighbourPicture(dir.filePath("gone.png"), -1), dir.filePath("d.tif"));
+    QTemporaryDir empty;
+    EXPECT_TRUE(NeighbourPicture(empty.filePath("x.png"), 1).isEmpty());
+}
+
+TEST(LutFromPicture, DeriveIntoStateFromFile)
+{
+    QTemporaryDir dir;
+    // A 40 × 20 picture: left half dark, right half bright.
+    std::vector<uint16_t> picture;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 40; ++x)
+        {
+            const uint16_t v = x < 20 ? 10000 : 50000;
+            picture.insert(picture.end(), {v, v, v});
+        }
+    const QString path = dir.filePath("warm look.png");
+    QString error;
+    ASSERT_TRUE(StillImage::Save(path, picture.data(), 40, 20, error)) << error.toStdString();
+
+    Helper::CRGB48Buffer loaded;
+    ASSERT_TRUE(LoadReference(path, loaded, error));
+    ASSERT_EQ(loaded.Width(), kPictureSide);
+    ASSERT_EQ(loaded.Height(), kPictureSide);
+    // Nearest sampling keeps the two levels in equal shares.
+    const SCumulative cumulative = CumulativeHistograms(loaded.GetData(), kPictureSide, kPictureSide);
+    EXPECT_EQ(cumulative.aCounts[0][10000], 500000u);
+    EXPECT_EQ(cumulative.aCounts[0][49999], 500000u);
+
+    auto state = std::make_unique<CLutState>();
+    state->SetChosenSizeButtons(true, false, false);
+    state->SetParameter(eLP_SATURATION, 0.2f);
+    ASSERT_TRUE(DeriveInto(*state, path, 2, "fallback"));
+    EXPECT_EQ(state->Size(), 25);
+    EXPECT_EQ(state->Title(), "warm look");
+    EXPECT_EQ(state->ReferencePicturePath(), path);
+    EXPECT_EQ(state->Parameters()[eLP_SATURATION], 0.2f);
+
+    // A broken picture leaves everything as it was.
+    QFile broken(dir.filePath("broken.jpg"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("not a picture");
+    broken.close();
+    const float first = state->Source().Data()[3];
+    EXPECT_FALSE(DeriveInto(*state, broken.fileName(), 1, "fallback", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(state->Size(), 25);
+    EXPECT_EQ(state->Title(), "warm look");
+    EXPECT_EQ(state->Source().Data()[3], first);
+}
