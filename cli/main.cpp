@@ -2,7 +2,6 @@
 #include "cli/Command.h"
 #include "core/EngineState.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
-#include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <QCoreApplication>
 #include <QDir>
