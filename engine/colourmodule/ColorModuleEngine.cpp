@@ -221,21 +221,19 @@ void MP_CM_CalcCMLayer(const TaskFuncParams& rows, const SCMLayerArgs& a)
 {
     const size_t stride = size_t(a.iWidth) * 3;
     const uint16_t* table = a.pTable;
-    const bool copy = a.pIn != a.pOut;
     for (int y = rows.iRowBegin + rows.iBand; y < rows.iRowEnd; y += rows.iBandCount)
     {
         const uint16_t* in = a.pIn + size_t(y) * stride;
         uint16_t* out = a.pOut + size_t(y) * stride;
+        // Unselected pixels keep their input: a whole-row copy is cheaper than one per pixel.
+        if (in != out)
+            std::memcpy(out, in, stride * sizeof(uint16_t));
         for (int x = 0; x < a.iWidth; ++x, in += 3, out += 3)
         {
             const uint16_t R = in[0], G = in[1], B = in[2];
             const uint16_t weight = table[GridIndex(R, G, B)];
             if (weight == 0)
-            {
-                if (copy)
-                    out[0] = R, out[1] = G, out[2] = B;
                 continue;
-            }
             const float w = float(weight) * kDecode;
             const float r = float(R) * kDecode, g = float(G) * kDecode, b = float(B) * kDecode;
             Colour::SComponents hsv = Colour::RgbToHsv(r, g, b);
