@@ -76,7 +76,7 @@ void CColorImage::SetSelection(const SCMSelection* selection)
                 const float w = MP_CM_GetSelectionWeight(r, g, b, selection->fHueMin, selection->fHueMax,
                                                          selection->fSatMin, selection->fSatMax, 0.f,
                                                          selection->fSoftness, selection->bInvert, false);
-                shade = 0.2f + 0.8f * w;
+                shade = 0.35f + 0.65f * w;
             }
             line[x] = qRgb(int(r * shade * 255.f + 0.5f), int(g * shade * 255.f + 0.5f), int(b * shade * 255.f + 0.5f));
         }
@@ -150,7 +150,12 @@ HDRColorModuleWindow::HDRColorModuleWindow(CGradingSession& session, IUserPrompt
     auto* sourceLayout = new QVBoxLayout(source);
     m_pPickSrcButton = button(tr("Quellfarbe aus dem Bild wählen"), "m_pPickSrcButton");
     m_pPickSrcButton->setCheckable(true);
-    sourceLayout->addWidget(m_pPickSrcButton);
+    m_pSrcSwatch = new QLabel(source);
+    m_pSrcSwatch->setObjectName("m_pSrcSwatch");
+    auto* sourcePick = new QHBoxLayout;
+    sourcePick->addWidget(m_pPickSrcButton, 1);
+    sourcePick->addWidget(m_pSrcSwatch);
+    sourceLayout->addLayout(sourcePick);
     sourceLayout->addWidget(BuildSliders({{tr("Farbton von"), &SColorLayerData::m_fSrcHueMin},
                                           {tr("Farbton bis"), &SColorLayerData::m_fSrcHueMax},
                                           {tr("Sättigung von"), &SColorLayerData::m_fSrcSatMin},
@@ -166,7 +171,12 @@ HDRColorModuleWindow::HDRColorModuleWindow(CGradingSession& session, IUserPrompt
     auto* destinationLayout = new QVBoxLayout(destination);
     m_pPickDstButton = button(tr("Zielfarbe aus dem Bild wählen"), "m_pPickDstButton");
     m_pPickDstButton->setCheckable(true);
-    destinationLayout->addWidget(m_pPickDstButton);
+    m_pDstSwatch = new QLabel(destination);
+    m_pDstSwatch->setObjectName("m_pDstSwatch");
+    auto* destinationPick = new QHBoxLayout;
+    destinationPick->addWidget(m_pPickDstButton, 1);
+    destinationPick->addWidget(m_pDstSwatch);
+    destinationLayout->addLayout(destinationPick);
     destinationLayout->addWidget(BuildSliders({{tr("Farbton"), &SColorLayerData::m_fDstHue},
                                                {tr("Sättigung"), &SColorLayerData::m_fDstSat},
                                                {tr("Helligkeit"), &SColorLayerData::m_fDstVal},
@@ -326,7 +336,9 @@ QWidget* HDRColorModuleWindow::BuildSliders(const QList<QPair<QString, float SCo
         slider->setMinimumWidth(160);
         auto* value = new QLabel(box);
         value->setMinimumWidth(40);
-        grid->addWidget(new QLabel(row.first, box), r, 0);
+        auto* label = new QLabel(row.first, box);
+        label->setMinimumWidth(130);
+        grid->addWidget(label, r, 0);
         grid->addWidget(slider, r, 1);
         grid->addWidget(value, r, 2);
         m_sliders.push_back({slider, value, row.second});
@@ -433,6 +445,19 @@ void HDRColorModuleWindow::Changed()
 void HDRColorModuleWindow::UpdateWheel()
 {
     const SColorLayerData* d = Current();
+    // The swatches: the source range's centre colour and the destination colour.
+    auto paintSwatch = [](QLabel* swatch, float h, float s, float v) {
+        float r, g, b;
+        Colour::HsvToRgb({h, s, v}, r, g, b);
+        QPixmap pixmap(40, 22);
+        pixmap.fill(QColor::fromRgbF(std::clamp(r, 0.f, 1.f), std::clamp(g, 0.f, 1.f), std::clamp(b, 0.f, 1.f)));
+        swatch->setPixmap(pixmap);
+    };
+    if (d)
+    {
+        paintSwatch(m_pSrcSwatch, d->m_fSrcHue, d->m_fSrcSat, 1.f);
+        paintSwatch(m_pDstSwatch, d->m_fDstHue, d->m_fDstSat, d->m_fDstVal);
+    }
     if (!d)
         return m_pWheel->SetSelection(nullptr);
     const SCMSelection selection = SelectionOf(*d);
@@ -456,7 +481,7 @@ void HDRColorModuleWindow::UpdateMask()
     {
         m_pMaskView->setPixmap(QPixmap());
         m_pMaskView->setText(module.Controls().MaskLayer() >= 0 && !module.HasImage() ? tr("Kein Bild geladen")
-                                                                                       : QString());
+                                                                                       : tr("Keine Maske"));
         return;
     }
     auto& mask = const_cast<Helper::CGrey16Buffer&>(module.Mask());

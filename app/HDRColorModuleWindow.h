@@ -114,6 +114,8 @@ private:
     QRadioButton* m_pMaskSelectionRadio = nullptr;
     QRadioButton* m_pMaskPickabilityRadio = nullptr;
     QLabel* m_pMaskView = nullptr;
+    QLabel* m_pSrcSwatch = nullptr;
+    QLabel* m_pDstSwatch = nullptr;
     QWidget* m_pControls = nullptr;
     ColorModule::CColorImage* m_pWheel = nullptr;
     std::vector<SSlider> m_sliders;

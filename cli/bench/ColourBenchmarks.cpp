@@ -1,10 +1,7 @@
 // Benchmarks of the colour layers: six active layers over a frame (each rebuilds its selection
 // table, then recolours what it selects), and one table rebuild alone.
-//   --frame F   a raw rgb48le frame of the --size instead of the synthetic colour field
 #include "cli/Benchmark.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
-
-#include <QFile>
 
 #include <cmath>
 #include <memory>
@@ -13,19 +10,11 @@
 namespace
 {
 /// A smooth colour field: hue across, saturation and value down, like a real picture's coherent
-/// areas (noise would measure cache misses of the 4 MiB selection table instead); or "--frame".
-std::shared_ptr<std::vector<uint16_t>> Field(const SBenchOptions& o, QString& error)
+/// areas (noise would measure cache misses of the 4 MiB selection table instead).
+std::shared_ptr<std::vector<uint16_t>> Field(const SBenchOptions& o)
 {
     const int w = o.size.width(), h = o.size.height();
     auto frame = std::make_shared<std::vector<uint16_t>>(size_t(w) * h * 3);
-    if (o.extra.contains("frame"))
-    {
-        QFile file(o.extra["frame"]);
-        const qint64 bytes = qint64(frame->size() * 2);
-        if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char*>(frame->data()), bytes) != bytes)
-            return error = QStringLiteral("cannot read %1 bytes of rgb48le from '%2'").arg(bytes).arg(o.extra["frame"]), nullptr;
-        return frame;
-    }
     uint16_t* p = frame->data();
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x, p += 3)
@@ -44,11 +33,9 @@ std::shared_ptr<std::vector<uint16_t>> Field(const SBenchOptions& o, QString& er
     return frame;
 }
 
-bool PrepareLayers(const SBenchOptions& o, std::function<void()>& step, QString& error)
+bool PrepareLayers(const SBenchOptions& o, std::function<void()>& step, QString&)
 {
-    auto frame = Field(o, error);
-    if (!frame)
-        return false;
+    auto frame = Field(o);
     auto target = std::make_shared<std::vector<uint16_t>>(frame->size());
     auto record = std::make_shared<SCMEffectParams>();
     record->iWidth = o.size.width();
