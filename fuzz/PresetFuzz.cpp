@@ -13,7 +13,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 
 #include <algorithm>
@@ -105,36 +104,3 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     return 0;
 }
-
-#ifndef VANTROPE_LIBFUZZER
-// Replay: every file named, and every file below every folder named, runs once.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    int count = 0;
-    for (int i = 1; i < argc; ++i)
-    {
-        QStringList files;
-        QDirIterator it(QFile::decodeName(argv[i]), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext())
-            files << it.next();
-        if (files.isEmpty())
-            files << QFile::decodeName(argv[i]);
-        files.sort();
-        for (const QString& path : files)
-        {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly))
-            {
-                std::fprintf(stderr, "cannot read %s\n", qPrintable(path));
-                return 1;
-            }
-            const QByteArray input = file.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(input.constData()), size_t(input.size()));
-            ++count;
-        }
-    }
-    std::printf("replayed %d inputs\n", count);
-    return count > 0 ? 0 : 1;
-}
-#endif

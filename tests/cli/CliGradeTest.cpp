@@ -1,5 +1,6 @@
 // vantrope-cli operators and grade end to end: the catalogue listing, a preset + film type + LUT
 // grade of a still, and the refusals (one line on standard error, nothing written).
+#include "tests/cli/CliRun.h"
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
@@ -13,21 +14,6 @@
 
 namespace
 {
-struct SRun
-{
-    int code = -1;
-    QString out, err;
-};
-
-SRun Cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 class CliGrade : public ::testing::Test
 {
 protected:
@@ -64,7 +50,7 @@ protected:
 
 TEST_F(CliGrade, OperatorsListsTheCatalogue)
 {
-    const SRun run = Cli({"operators"});
+    const SCliRun run = RunCli({"operators"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.out.trimmed().split('\n');
     EXPECT_EQ(lines.size(), 26);
@@ -72,12 +58,12 @@ TEST_F(CliGrade, OperatorsListsTheCatalogue)
     EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelMaskMidtones\tmask\tMaske - Mitteltöne")));
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 2) << line.toStdString();
-    EXPECT_EQ(Cli({"operators", "extra"}).code, 2);
+    EXPECT_EQ(RunCli({"operators", "extra"}).code, 2);
 }
 
 TEST_F(CliGrade, PresetFilmTypeAndLutGradeAStill)
 {
-    SRun run = Cli({"grade", Path("in.png"), Path("neg.png"), "--preset", Path("negative.ini")});
+    SCliRun run = RunCli({"grade", Path("in.png"), Path("neg.png"), "--preset", Path("negative.ini")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     const std::vector<uint16_t> negative = Load("neg.png");
@@ -85,7 +71,7 @@ TEST_F(CliGrade, PresetFilmTypeAndLutGradeAStill)
     for (size_t i = 0; i < m_input.size(); ++i)
         ASSERT_LE(std::abs(int(negative[i]) - (65535 - int(m_input[i]))), 1) << i;
 
-    run = Cli({"grade", Path("in.png"), Path("full.tiff"), "--preset", Path("negative.ini"), "--lut", Path("id.cube"),
+    run = RunCli({"grade", Path("in.png"), Path("full.tiff"), "--preset", Path("negative.ini"), "--lut", Path("id.cube"),
                "--lut-param", "saturation=0", "--film-type", "Sepia-Abzug", "--film-intensity", "0.8",
                "--film-grain", "0.2", "--film-position", "pre"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
@@ -122,7 +108,7 @@ TEST_F(CliGrade, RefusalsWriteNothing)
     };
     for (const SCase& c : cases)
     {
-        const SRun run = Cli(c.args);
+        const SCliRun run = RunCli(c.args);
         EXPECT_EQ(run.code, c.code) << c.args.join(' ').toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();

@@ -1,5 +1,6 @@
 // vantrope-cli lut end to end on real files, and every refusal: one line on standard error, a
 // non-zero exit code and nothing written.
+#include "tests/cli/CliRun.h"
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
@@ -15,24 +16,6 @@
 
 namespace
 {
-struct SRun
-{
-    int code = -1;
-    QString err;
-};
-
-SRun Cli(const QStringList& args, const QStringList& prefix = {})
-{
-    QProcess process;
-    if (prefix.isEmpty())
-        process.start(VANTROPE_BIN_DIR "/vantrope-cli", args);
-    else
-        process.start(prefix.first(), prefix.mid(1) + QStringList{VANTROPE_BIN_DIR "/vantrope-cli"} + args);
-    process.waitForFinished(60000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 std::vector<uint16_t> LoadImage(const QString& path)
 {
     Helper::CRGB48Buffer image;
@@ -51,7 +34,7 @@ protected:
         m_identity = CubeFile::Format(identity.data(), 9, "LUT Name create new");
         QString error;
         ASSERT_TRUE(StillImage::Save(Path("in.png"), m_input.data(), 40, 33, error)) << error.toStdString();
-        ASSERT_EQ(Cli({"lut", "identity", "--size", "9", "--out", Path("id.cube")}).code, 0);
+        ASSERT_EQ(RunCli({"lut", "identity", "--size", "9", "--out", Path("id.cube")}).code, 0);
     }
     QString Path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -68,7 +51,7 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
     EXPECT_EQ(written.readAll(), m_identity);
 
     // No saturation bakes every point grey; the title comes from the source.
-    ASSERT_EQ(Cli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
+    ASSERT_EQ(RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
     std::vector<float> grey(LutLattice::kFloatCount);
     int size = 0;
     QString title;
@@ -79,16 +62,16 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
         ASSERT_TRUE(grey[3 * i] == grey[3 * i + 1] && grey[3 * i] == grey[3 * i + 2]) << i;
 
     // A 16-bit PNG keeps its 16 bits: the identity lowers a sample by at most one.
-    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("id.cube"), Path("in.png"), Path("out.png")}).code, 0);
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("id.cube"), Path("in.png"), Path("out.png")}).code, 0);
     EXPECT_LE(TestImages::CompareImages(LoadImage(Path("out.png")).data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
     // The grey LUT through an 8-bit TIFF: equal channels, each a multiple of 257.
-    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("grey.cube"), Path("in.png"), Path("out.tif")}).code, 0);
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), Path("in.png"), Path("out.tif")}).code, 0);
     const std::vector<uint16_t> out = LoadImage(Path("out.tif"));
     ASSERT_EQ(out.size(), m_input.size());
     for (size_t i = 0; i < out.size(); i += 3)
         ASSERT_TRUE(out[i] == out[i + 1] && out[i] == out[i + 2] && out[i] % 257 == 0) << i;
     // Darken with the identity at intensity 0 gives the input back (within one unit).
-    ASSERT_EQ(Cli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"),
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"),
                    Path("dark.png")})
                   .code,
               0);
@@ -125,7 +108,7 @@ TEST_F(CliLut, RefusalsWriteNothing)
     {
         CInvariantCheck check(30000);
         check.WatchFolder(m_dir.path());
-        const SRun run = Cli(QStringList{"lut"} + c.args);
+        const SCliRun run = RunCli(QStringList{"lut"} + c.args);
         const QString what = c.args.join(' ');
         EXPECT_NE(run.code, 0) << what.toStdString();
         EXPECT_TRUE(run.err.startsWith("vantrope-cli: ") && run.err.count('\n') == 1 && run.err.contains(c.message))
@@ -144,7 +127,7 @@ TEST_F(CliLut, UnreadableLutFileIsReportedWithItsPath)
     QFile::setPermissions(Path("id.cube"), QFile::ReadOwner | QFile::WriteOwner);
     CInvariantCheck check(30000);
     check.WatchFolder(m_dir.path());
-    const SRun run = Cli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")},
+    const SCliRun run = RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")},
                          {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.err, QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n")

@@ -107,7 +107,7 @@ protected:
         m_movie = std::make_unique<CMovieHandling>();
         m_movie->SetPrompt(&m_prompt);
         m_movie->SetProgressView(&m_recorder);
-        m_movie->SetPipeStallLimit(1500);
+        m_movie->SetPipeStallLimit(4000); // short for the hang cases, long enough for a loaded machine
         m_movie->SetStepTimeLimit(3000);
         m_movie->SetProbeTimeLimit(1500);
         MP_SetProgressSink(&m_recorder);
