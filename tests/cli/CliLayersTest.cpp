@@ -1,5 +1,6 @@
 // vantrope-cli grade --layers: a layer file recolours stills and clips; a file it cannot use is
 // refused with one line and nothing is written.
+#include "CliRun.h"
 #include "core/StillImage.h"
 
 #include <QFile>
@@ -11,19 +12,15 @@
 
 namespace
 {
-struct SRun
-{
-    int code = -1;
-    QString err;
-};
-
-SRun Launch(const QString& program, const QStringList& args)
+/// ffmpeg itself, for making and decoding the test clip.
+int Ffmpeg(const QStringList& args, QByteArray* out = nullptr)
 {
     QProcess process;
-    process.start(program, args);
-    process.waitForFinished(90000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromLocal8Bit(process.readAllStandardError())};
+    process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error"} + args);
+    process.waitForFinished(60000);
+    if (out)
+        *out = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 class CliLayers : public ::testing::Test
@@ -51,13 +48,12 @@ protected:
         f.write(text);
     }
     QTemporaryDir m_dir;
-    const QString m_cli = VANTROPE_BIN_DIR "/vantrope-cli";
 };
 }  // namespace
 
 TEST_F(CliLayers, LayerFileRecoloursAStill)
 {
-    const SRun run = Launch(m_cli, {"grade", Path("in.png"), Path("out.png"), "--layers", Path("green.cml")});
+    const SCliRun run = RunCli({"grade", Path("in.png"), Path("out.png"), "--layers", Path("green.cml")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     Helper::CRGB48Buffer out;
     QString error;
@@ -77,28 +73,23 @@ TEST_F(CliLayers, UnusableLayerFilesAreRefused)
 {
     for (const QString& file : {Path("future.cml"), Path("missing.cml")})
     {
-        const SRun run = Launch(m_cli, {"grade", Path("in.png"), Path("out.png"), "--layers", file});
+        const SCliRun run = RunCli({"grade", Path("in.png"), Path("out.png"), "--layers", file});
         EXPECT_EQ(run.code, 1);
         EXPECT_TRUE(run.err.contains("cannot read layers")) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
-    EXPECT_EQ(Launch(m_cli, {"grade", Path("in.png"), Path("out.png"), "--layers"}).code, 2);
+    EXPECT_EQ(RunCli({"grade", Path("in.png"), Path("out.png"), "--layers"}).code, 2);
 }
 
 TEST_F(CliLayers, LayerFileRecoloursEveryFrameOfAClip)
 {
-    const QString ffmpeg = QStandardPaths::findExecutable("ffmpeg");
-    ASSERT_FALSE(ffmpeg.isEmpty());
-    ASSERT_EQ(Launch(ffmpeg, {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "color=c=red:s=64x48:r=10:d=1",
-                           "-c:v", "libx264", "-crf", "10", "-pix_fmt", "yuv444p", Path("red.mp4")})
-                  .code,
+    ASSERT_EQ(Ffmpeg({"-y", "-f", "lavfi", "-i", "color=c=red:s=64x48:r=10:d=1", "-c:v", "libx264", "-crf", "10",
+                      "-pix_fmt", "yuv444p", Path("red.mp4")}),
               0);
-    const SRun run = Launch(m_cli, {"grade", Path("red.mp4"), Path("green.mp4"), "--layers", Path("green.cml"), "--no-audio"});
+    const SCliRun run = RunCli({"grade", Path("red.mp4"), Path("green.mp4"), "--layers", Path("green.cml"), "--no-audio"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    QProcess decode;
-    decode.start(ffmpeg, {"-v", "error", "-i", Path("green.mp4"), "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
-    decode.waitForFinished(60000);
-    const QByteArray frames = decode.readAllStandardOutput();
+    QByteArray frames;
+    ASSERT_EQ(Ffmpeg({"-i", Path("green.mp4"), "-f", "rawvideo", "-pix_fmt", "rgb24", "-"}, &frames), 0);
     ASSERT_GE(frames.size(), 64 * 48 * 3 * 10);
     for (qsizetype frame = 0; frame < 10; ++frame)
     {
