@@ -18,6 +18,7 @@ std::vector<uint16_t> g_hsvGrid;          // 3 × 128³ samples, built once
 std::once_flag g_gridOnce;
 std::vector<uint16_t> g_selection(MP_CM_GRID_ENTRIES); // rebuilt per layer
 std::vector<float> g_values(65536);                      // rebuilt per layer
+std::vector<float> g_huePartial(65536), g_satPartial(65536); // rebuilt per layer
 double g_lastCall = 0.0;
 
 /// Anything not a finite number becomes `fallback`; the rest is clamped to lo..hi. Every setting
@@ -81,34 +82,52 @@ struct SAlignedRange
         }
     }
 
-    /// The weight of hue h and saturation s with the value weight vw already known.
-    float Weight(float h, float s, float vw) const
+    /// What a hue (or a saturation) alone says: kOutside beyond the soft margin, kInside within
+    /// the range, else its partial weight in the margin.
+    static constexpr float kOutside = -1.f;
+    static constexpr float kInside = 2.f;
+
+    float HuePartial(float h) const
     {
         float hp = h + shift;
         if (hp >= 1.f)
             hp -= 1.f;
+        if (hp < h1 - dh || hp > h2 + dh)
+            return kOutside;
+        if (hp >= h1 && hp <= h2)
+            return kInside;
+        return hp < h1 ? 1.f - (h1 - hp) / dh : 1.f - (hp - h2) / dh;
+    }
+
+    float SatPartial(float s) const
+    {
+        if (s < s1 - ds || s > s2 + ds)
+            return kOutside;
+        if (s >= s1 && s <= s2)
+            return kInside;
+        return s < s1 ? 1.f - (s1 - s) / ds : 1.f - (s - s2) / ds;
+    }
+
+    /// The weight from the two partial answers and the value weight vw.
+    float Combine(float hue, float sat, float vw) const
+    {
         float w;
-        if (hp < h1 - dh || hp > h2 + dh || s < s1 - ds || s > s2 + ds)
+        if (hue == kOutside || sat == kOutside)
             w = 0.f;
-        else if (hp >= h1 && hp <= h2 && s >= s1 && s <= s2)
+        else if (hue == kInside && sat == kInside)
             w = vw;
         else
         {
             // In the soft margin: the smaller of the partial weights that apply.
-            float ws = 0.f, wh = 0.f;
-            if (s < s1)
-                ws = 1.f - (s1 - s) / ds;
-            else if (s > s2)
-                ws = 1.f - (s - s2) / ds;
-            if (hp < h1)
-                wh = 1.f - (h1 - hp) / dh;
-            else if (hp > h2)
-                wh = 1.f - (hp - h2) / dh;
+            const float wh = hue == kInside ? 0.f : hue, ws = sat == kInside ? 0.f : sat;
             const float m = (wh > 0.f && (ws <= 0.f || ws > wh)) ? wh : ws;
             w = m * m * vw;
         }
         return invert ? 1.f - w : w;
     }
+
+    /// The weight of hue h and saturation s with the value weight vw already known.
+    float Weight(float h, float s, float vw) const { return Combine(HuePartial(h), SatPartial(s), vw); }
 };
 
 inline uint32_t GridIndex(uint16_t r, uint16_t g, uint16_t b)
@@ -185,14 +204,24 @@ int32_t MP_CM_CreateRGBTable(float hueMin, float hueMax, float satMin, float sat
             values[k] = ValueWeight(float(k) * kDecode, v);
     });
 
+    // Hue and saturation each take 65536 levels in the grid: their partial answers are looked up.
     const SAlignedRange range(SCMSelection{hueMin, hueMax, satMin, satMax, v, softness, invert});
+    float* hues = g_huePartial.data();
+    float* sats = g_satPartial.data();
+    MP_MT_ForBands(65536, Workers(), [&range, hues, sats](const TaskFuncParams& band) {
+        for (int k = band.iRowBegin; k < band.iRowEnd; ++k)
+        {
+            hues[k] = range.HuePartial(float(k) * kDecode);
+            sats[k] = range.SatPartial(float(k) * kDecode);
+        }
+    });
     uint16_t* table = g_selection.data();
-    MP_MT_ForBands(128, Workers(), [&range, grid, values, table](const TaskFuncParams& band) {
+    MP_MT_ForBands(128, Workers(), [&range, grid, values, hues, sats, table](const TaskFuncParams& band) {
         const size_t begin = size_t(band.iRowBegin) * 16384, end = size_t(band.iRowEnd) * 16384;
         for (size_t i = begin; i < end; ++i)
         {
             const uint16_t* e = grid + i * 3;
-            const float w = range.Weight(float(e[0]) * kDecode, float(e[1]) * kDecode, values[e[2]]);
+            const float w = range.Combine(hues[e[0]], sats[e[1]], values[e[2]]);
             table[i] = uint16_t(Clamp01(w) * 65535.f);
         }
     });
