@@ -5,30 +5,17 @@
 // whose last byte is a multiple of 16 also run the loaded layers over a tiny image.
 // Built with libFuzzer under clang, or as a replay program that runs the inputs named on its
 // command line (files or folders) once each.
-#include "core/EngineState.h"
 #include "core/Timing.h"
-#include "core/WorkerSplit.h"
 #include "engine/colourmodule/ColorModule.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include "fuzz/FileLoaderFuzz.h"
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
-#include <unistd.h>
 
 namespace
 {
 void Require(bool condition, const char* oracle)
 {
-    if (!condition)
-    {
-        std::fprintf(stderr, "layer fuzz oracle failed: %s\n", oracle);
-        std::abort();
-    }
+    FuzzSupport::Require(condition, "layer", oracle);
 }
 
 bool Unit(float v)
@@ -38,29 +25,14 @@ bool Unit(float v)
 
 struct SHarness
 {
-    QString folder;
-    uint64_t runs = 0;
+    FuzzSupport::CInputFolder inputs{"layer"};
     std::vector<uint16_t> image = std::vector<uint16_t>(6 * 5 * 3);
 
     SHarness()
     {
-        if (!QCoreApplication::instance())
-        {
-            static int argc = 1;
-            static char name[] = "layer_fuzz";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-        std::cout.setstate(std::ios::failbit); // the loader's trace lines
-        MP_UI_SetLogging(false);
-        MP_UI_SetThreadCount(1);
-        MP_MT_SetPoolThreads(1);
-        folder = QStringLiteral("%1/vantrope-layer-fuzz-%2").arg(QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()).arg(getpid());
-        QDir().mkpath(folder);
         for (size_t i = 0; i < image.size(); ++i)
             image[i] = uint16_t(i * 2179);
     }
-    ~SHarness() { QDir(folder).removeRecursively(); }
 };
 
 SHarness& Harness()
@@ -73,13 +45,9 @@ SHarness& Harness()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SHarness& h = Harness();
-    const QString path = QStringLiteral("%1/l%2.cml").arg(h.folder).arg(++h.runs);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QString path = h.inputs.Write(data, size, "cml");
+    if (path.isEmpty())
+        return 0;
     CColorModule module;
     const double start = MP_TimeStamp();
     module.Controls().LoadFile(path);
