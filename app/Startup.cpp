@@ -8,6 +8,7 @@
 #include "app/TranslationManager.h"
 #include "core/AppLog.h"
 #include "core/EngineState.h"
+#include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
 
@@ -164,6 +165,7 @@ int Run(int argc, char** argv)
     const int idealThreads = QThread::idealThreadCount();
     MP_UI_InitEngine(QFile::encodeName(QDir::currentPath() + "/textures/").toStdString(), idealThreads,
                      screen.width(), screen.height());
+    MP_CM_InitTables();
     AppLog(QStringLiteral("Setting IdealThreadCount: %1 (ReadValue: %2)").arg(MP_UI_GetThreadCount()).arg(idealThreads));
     AppLog(QStringLiteral("Setting Screen Resolution: %1 x %2").arg(screen.width()).arg(screen.height()));
     AppLog(kSeparator);

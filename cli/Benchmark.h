@@ -37,3 +37,4 @@ std::span<const SBenchmark> EngineBenchmarks();
 std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
+std::span<const SBenchmark> ColourBenchmarks();

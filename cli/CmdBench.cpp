@@ -17,7 +17,8 @@ BenchSummary g_summary;
 std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
-    for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks()})
+    for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
+                                ColourBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }

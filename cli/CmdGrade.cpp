@@ -33,7 +33,7 @@ struct SGradeOptions
 };
 
 const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
-                           "film-position", "codec", "quality", "artefact", "blend", "compare", "size"};
+                           "film-position", "layers", "codec", "quality", "artefact", "blend", "compare", "size"};
 const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
 const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
                                "flip-x", "flip-y"};
@@ -147,6 +147,19 @@ bool SetUpFilmType(CFilmTypeModel& films, const SGradeOptions& o, QString& error
     films.SetPosition(position == "pre" ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
     return true;
 }
+// The colour layers of a layer file; they recolour the picture before the chain and the LUT.
+bool SetUpLayers(CGradingSession& session, const SGradeOptions& o, QString& error)
+{
+    if (!o.values.contains("layers"))
+        return true;
+    const QString path = o.values["layers"];
+    if (!QFileInfo(path).isFile())
+        return error = QStringLiteral("cannot read layers '%1': not a file").arg(path), false;
+    if (!session.ColourLayers().Controls().LoadFile(path))
+        return error = QStringLiteral("cannot read layers '%1': not a layer file of version 1").arg(path), false;
+    return true;
+}
+
 bool IsClipOutput(const QString& output)
 {
     return output.endsWith(".mp4", Qt::CaseInsensitive) || output.endsWith(".avi", Qt::CaseInsensitive);
@@ -240,7 +253,7 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
     CMovieHandling::SDstDesc dst;
     QString error;
     if (!SetUpClip(options, dst, grader, error) || !SetUpLut(session->Lut(), options, error) ||
-        !SetUpFilmType(session->FilmTypes(), options, error))
+        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
     {
         CliError(error);
         return 2;
@@ -345,7 +358,8 @@ int RunGrade(const QStringList& args)
             return 1;
         }
     }
-    if (!SetUpLut(session->Lut(), options, error) || !SetUpFilmType(session->FilmTypes(), options, error))
+    if (!SetUpLut(session->Lut(), options, error) || !SetUpFilmType(session->FilmTypes(), options, error) ||
+        !SetUpLayers(*session, options, error))
     {
         CliError(error);
         return 1;

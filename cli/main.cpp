@@ -1,6 +1,7 @@
 // vantrope-cli: the grading models without a window — grade, LUTs, probing, benchmarks.
 #include "cli/Command.h"
 #include "core/EngineState.h"
+#include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -63,6 +64,7 @@ int main(int argc, char** argv)
                 dup2(nullOut, STDOUT_FILENO);
             MP_UI_InitEngine(QFile::encodeName(QCoreApplication::applicationDirPath() + "/textures/").toStdString(),
                              QThread::idealThreadCount(), 0, 0);
+            MP_CM_InitTables();
             std::fflush(stdout);
             if (savedOut >= 0 && nullOut >= 0)
                 dup2(savedOut, STDOUT_FILENO);

@@ -16,6 +16,16 @@ struct SComponents
 
 namespace detail
 {
+/// std::fmax / std::fmin without the library call: a NaN operand yields the other one.
+inline float Max(float a, float b)
+{
+    return a > b ? a : (b != b ? a : b);
+}
+inline float Min(float a, float b)
+{
+    return a < b ? a : (b != b ? a : b);
+}
+
 /// Hue of an RGB colour given its largest and smallest component; 0 for greys.
 inline float Hue(float r, float g, float b, float max, float delta)
 {
@@ -38,9 +48,17 @@ inline float HueSectors(float h)
 {
     if (!std::isfinite(h))
         return 0.f;
-    h -= std::floor(h);
+    if (h < 0.f || h >= 1.f) // most hues are in range already: no library call for them
+        h -= std::floor(h);
     const float h6 = h * 6.f;
     return h6 < 6.f ? h6 : 0.f;
+}
+
+/// h6 modulo 2 for a sector position in [0, 6): the same value fmod gives (the subtraction of an
+/// even whole number below h6 is exact there), without the library call per pixel.
+inline float Mod2(float h6)
+{
+    return h6 - float(2 * (int(h6) >> 1));
 }
 
 /// RGB of a hue with chroma `c` and the second-largest component `x`, before the offset.
@@ -60,8 +78,8 @@ inline void FromSectors(float h6, float c, float x, float& r, float& g, float& b
 
 inline SComponents RgbToHsv(float r, float g, float b)
 {
-    const float max = std::fmax(r, std::fmax(g, b));
-    const float min = std::fmin(r, std::fmin(g, b));
+    const float max = detail::Max(r, detail::Max(g, b));
+    const float min = detail::Min(r, detail::Min(g, b));
     const float delta = max - min;
     return {detail::Hue(r, g, b, max, delta), max > 0.f ? delta / max : 0.f, max};
 }
@@ -70,7 +88,7 @@ inline void HsvToRgb(const SComponents& hsv, float& r, float& g, float& b)
 {
     const float h6 = detail::HueSectors(hsv.f0);
     const float c = hsv.f2 * hsv.f1;
-    const float x = c * (1.f - std::fabs(std::fmod(h6, 2.f) - 1.f));
+    const float x = c * (1.f - std::fabs(detail::Mod2(h6) - 1.f));
     detail::FromSectors(h6, c, x, r, g, b);
     const float m = hsv.f2 - c;
     r += m, g += m, b += m;
@@ -78,8 +96,8 @@ inline void HsvToRgb(const SComponents& hsv, float& r, float& g, float& b)
 
 inline SComponents RgbToHsl(float r, float g, float b)
 {
-    const float max = std::fmax(r, std::fmax(g, b));
-    const float min = std::fmin(r, std::fmin(g, b));
+    const float max = detail::Max(r, detail::Max(g, b));
+    const float min = detail::Min(r, detail::Min(g, b));
     const float delta = max - min;
     const float l = (max + min) * 0.5f;
     const float denominator = 1.f - std::fabs(2.f * l - 1.f);
@@ -91,7 +109,7 @@ inline void HslToRgb(const SComponents& hsl, float& r, float& g, float& b)
 {
     const float h6 = detail::HueSectors(hsl.f0);
     const float c = (1.f - std::fabs(2.f * hsl.f2 - 1.f)) * hsl.f1;
-    const float x = c * (1.f - std::fabs(std::fmod(h6, 2.f) - 1.f));
+    const float x = c * (1.f - std::fabs(detail::Mod2(h6) - 1.f));
     detail::FromSectors(h6, c, x, r, g, b);
     const float m = hsl.f2 - c * 0.5f;
     r += m, g += m, b += m;

@@ -5,59 +5,30 @@
 // sixty-fourth input (by its last byte) is also run as a chain over a tiny image, so hostile values meet the kernels.
 // Built with libFuzzer under clang, or as a replay program that runs the inputs named on its
 // command line (files or folders) once each.
-#include "core/EngineState.h"
 #include "core/Timing.h"
-#include "core/WorkerSplit.h"
 #include "engine/PostProcessing.h"
 #include "engine/WorkingSlots.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
+#include "fuzz/FileLoaderFuzz.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <iostream>
-#include <unistd.h>
 
 namespace
 {
 void Require(bool condition, const char* oracle)
 {
-    if (!condition)
-    {
-        std::fprintf(stderr, "preset fuzz oracle failed: %s\n", oracle);
-        std::abort();
-    }
+    FuzzSupport::Require(condition, "preset", oracle);
 }
 
 struct SHarness
 {
-    QString folder;
-    uint64_t runs = 0;
+    FuzzSupport::CInputFolder inputs{"preset"};
     std::vector<uint16_t> image = std::vector<uint16_t>(5 * 4 * 3);
 
     SHarness()
     {
-        // The catalogue looks for add-on documents beside the program.
-        if (!QCoreApplication::instance())
-        {
-            static int argc = 1;
-            static char name[] = "preset_fuzz";
-            static char* argv[] = {name, nullptr};
-            static QCoreApplication app(argc, argv);
-        }
-        std::cout.setstate(std::ios::failbit); // the loader's trace lines
-        MP_UI_SetLogging(false);
-        MP_UI_SetThreadCount(1);
-        MP_MT_SetPoolThreads(1);
-        folder = QStringLiteral("%1/vantrope-preset-fuzz-%2").arg(QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath()).arg(getpid());
-        QDir().mkpath(folder);
         for (size_t i = 0; i < image.size(); ++i)
             image[i] = uint16_t(i * 3121);
     }
-    ~SHarness() { QDir(folder).removeRecursively(); }
 };
 
 SHarness& Harness()
@@ -70,13 +41,9 @@ SHarness& Harness()
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SHarness& h = Harness();
-    const QString path = QStringLiteral("%1/p%2.ini").arg(h.folder).arg(++h.runs);
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char*>(data), qint64(size));
-    }
+    const QString path = h.inputs.Write(data, size, "ini");
+    if (path.isEmpty())
+        return 0;
     const double start = MP_TimeStamp();
     CPostProcessing chain;
     chain.SetPath(path);

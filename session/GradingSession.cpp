@@ -9,7 +9,8 @@
 #include <cstring>
 
 CGradingSession::CGradingSession()
-    : m_chain(std::make_unique<CPostProcessing>()), m_lut(std::make_unique<CLutState>())
+    : m_chain(std::make_unique<CPostProcessing>()), m_lut(std::make_unique<CLutState>()),
+      m_colour(std::make_unique<CColorModule>())
 {
     if (QFileInfo(CFilmTypeModel::DefaultPath()).isFile())
         m_filmTypes.Load(CFilmTypeModel::DefaultPath());
@@ -26,6 +27,7 @@ bool CGradingSession::SetSource(const uint16_t* pixels, int width, int height, Q
     m_source.assign(pixels, pixels + size_t(width) * height * 3);
     m_sourceSize = QSize(width, height);
     m_workingSize = workingSize;
+    m_bColourInputStale = true;
     return true;
 }
 
@@ -73,14 +75,29 @@ bool CGradingSession::Grade()
     if (!MP_FillWorkingSlot(eWS_MAIN, m_source.data(), m_sourceSize.width(), m_sourceSize.height(),
                             m_workingSize.width(), m_workingSize.height()))
         return false;
+    ApplyColourLayers();
     m_chain->Process(m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
     return true;
+}
+
+void CGradingSession::ApplyColourLayers()
+{
+    Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
+    if (m_bColourInputStale || m_colour->Input().GetSize() != slot.GetSize())
+        m_bColourInputStale = !m_colour->SetImage(slot.GetData(), slot.Width(), slot.Height());
+    if (m_bColourInputStale || !m_colour->HasActiveLayers() || !m_colour->CalcResult())
+        return;
+    const Helper::CRGB48Buffer& result = m_colour->Result();
+    std::memcpy(slot.GetData(), const_cast<Helper::CRGB48Buffer&>(result).GetData(),
+                size_t(slot.Width()) * slot.Height() * 6);
 }
 
 bool CGradingSession::GradeFrame(uint16_t* pixels, int width, int height, int frameCounter)
 {
     if (!pixels || !MP_FillWorkingSlot(eWS_MAIN, pixels, width, height, width, height))
         return false;
+    if (m_colour->HasActiveLayers())
+        m_colour->ApplyInPlace(MP_WorkingSlot(eWS_MAIN).GetData(), width, height);
     const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
     m_chain->Process(full.width(), full.height(), false, Context(frameCounter));
     const Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);

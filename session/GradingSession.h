@@ -7,6 +7,7 @@
 #include "core/ImageBuffer.h"
 #include "engine/FilmTypes.h"
 #include "engine/PostProcessing.h"
+#include "engine/colourmodule/ColorModule.h"
 #include "lut/LutState.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ public:
     CPostProcessing& Chain() { return *m_chain; }
     CFilmTypeModel& FilmTypes() { return m_filmTypes; }
     CLutState& Lut() { return *m_lut; }
+    /// The colour layers: they recolour the working image before the chain runs.
+    CColorModule& ColourLayers() { return *m_colour; }
 
     void SetObserver(IProcessObserver* observer) { m_pObserver = observer; }
     void SetStatistics(IUsageStatistics* statistics) { m_pStatistics = statistics; }
@@ -51,6 +54,8 @@ public:
 
 private:
     SProcessContext Context(int frameCounter);
+    /// Runs the colour layers on the main slot (the module keeps its copy of the working image).
+    void ApplyColourLayers();
 
     std::unique_ptr<CPostProcessing> m_chain;
     std::unique_ptr<CLutState> m_lut; // two 3 MiB lattices: kept off the stack
@@ -59,4 +64,6 @@ private:
     IUsageStatistics* m_pStatistics = nullptr;
     std::vector<uint16_t> m_source;
     QSize m_sourceSize, m_workingSize;
+    std::unique_ptr<CColorModule> m_colour;
+    bool m_bColourInputStale = true; // the working image changed since the module took its copy
 };

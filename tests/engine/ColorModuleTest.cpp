@@ -1,0 +1,547 @@
+// The colour layers as data: a new layer, picking, the list operations and their questions, the
+// engine record with its layer limit, the kept calculation, and the layer files.
+#include "core/EngineState.h"
+#include "core/ColourSpace.h"
+#include "core/Exceptions.h"
+#include "engine/colourmodule/ColorModule.h"
+
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/SyntheticImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using ColorModule::CColorControls;
+
+namespace
+{
+/// Records the filters of the file dialogs besides what the scripted prompt records.
+class CFilterPrompt : public CScriptedPrompt
+{
+public:
+    QString OpenFile(const QString& caption, const QString& start, const QString& filter) override
+    {
+        filters << filter;
+        return CScriptedPrompt::OpenFile(caption, start, filter);
+    }
+    QString SaveFile(const QString& caption, const QString& start, const QString& filter) override
+    {
+        filters << filter;
+        return CScriptedPrompt::SaveFile(caption, start, filter);
+    }
+    QStringList filters;
+};
+
+class ColorLayers : public ::testing::Test
+{
+protected:
+    void SetUp() override { MP_UI_SetLogging(false); }
+    void TearDown() override { MP_UI_SetLogging(true); }
+
+    QString Path(const QString& name) const { return m_dir.filePath(name); }
+    QString Write(const QString& name, const QByteArray& text)
+    {
+        QFile f(Path(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(text);
+        return Path(name);
+    }
+    void Fill(CColorControls& controls, int count)
+    {
+        for (int i = 0; i < count; ++i)
+            ASSERT_TRUE(controls.AddLayer());
+    }
+
+    QTemporaryDir m_dir;
+    CColorControls m_controls;
+    CScriptedPrompt m_prompt;
+};
+
+/// A layer file header plus `layers` groups from a template with "%1" for the index.
+QByteArray LayerFile(int major, int declared, int groups, const QByteArray& body)
+{
+    QByteArray text = "[General]\nVersionMajor=" + QByteArray::number(major) + "\nVersionMinor=0\nLayer=" +
+                      QByteArray::number(declared) + "\n";
+    for (int i = 0; i < groups; ++i)
+        text += "[Layer" + QByteArray::number(i) + "]\n" + QByteArray(body).replace("%1", QByteArray::number(i));
+    return text;
+}
+}  // namespace
+
+TEST_F(ColorLayers, NewLayerSelectsPureRed)
+{
+    const SColorLayerData d = SColorLayerData::NewLayer();
+    EXPECT_FALSE(d.m_bActive);
+    EXPECT_TRUE(d.m_bSrcFirstSet && d.m_bDstFirstSet);
+    EXPECT_FALSE(d.m_bShowModifiedMask || d.m_bShowSrcBaseCtrls || d.m_bInverted);
+    EXPECT_EQ(d.m_pntSrcImagePosRel, QPointF(-1, -1));
+    EXPECT_EQ(d.m_pntDstImagePosRel, QPointF(-1, -1));
+    EXPECT_NEAR(d.m_fSrcHueMin, 0.95f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcHueMax, 0.05f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcHue, 0.f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcSatMin, 0.8f, 1e-6f);
+    EXPECT_FLOAT_EQ(d.m_fSrcSatMax, 1.f);
+    EXPECT_NEAR(d.m_fSrcSat, 0.9f, 1e-6f);
+    EXPECT_FLOAT_EQ(d.m_fSrcVal, 1.f);
+    EXPECT_FLOAT_EQ(d.m_fSrcSoftness, 0.5f);
+    for (float f : {d.m_fSrcHueReset, d.m_fDstHue, d.m_fDstHueReset})
+        EXPECT_NEAR(f, 0.f, 1e-6f);
+    for (float f : {d.m_fSrcSatReset, d.m_fDstSat, d.m_fDstSatReset})
+        EXPECT_NEAR(f, 0.9f, 1e-6f);
+    for (float f : {d.m_fSrcValReset, d.m_fDstVal, d.m_fDstValReset})
+        EXPECT_FLOAT_EQ(f, 1.f);
+    EXPECT_FLOAT_EQ(d.m_fDstSatContrast, 0.5f);
+    EXPECT_FLOAT_EQ(d.m_fDstValContrast, 0.5f);
+}
+
+TEST_F(ColorLayers, SourceFromColourWrapsHueAndKeepsSaturationInItsBounds)
+{
+    SColorLayerData d;
+    d.SetSourceFromColour(0.f, 1.f, 0.f);
+    EXPECT_NEAR(d.m_fSrcHueMin, 1.f / 3 - 0.05f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcHueMax, 1.f / 3 + 0.05f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcHue, 1.f / 3, 1e-6f);
+
+    // Hue 0.99 (a red leaning to magenta): the range crosses red and its centre stays at 0.99.
+    float r, g, b;
+    Colour::HsvToRgb({0.99f, 0.15f, 0.6f}, r, g, b);
+    d.SetSourceFromColour(r, g, b);
+    EXPECT_NEAR(d.m_fSrcHueMin, 0.94f, 1e-4f);
+    EXPECT_NEAR(d.m_fSrcHueMax, 0.04f, 1e-4f);
+    EXPECT_NEAR(d.m_fSrcHue, 0.99f, 1e-4f);
+    EXPECT_FLOAT_EQ(d.m_fSrcSatMin, 0.1f); // 0.15 − 0.2 held at 0.1
+    EXPECT_NEAR(d.m_fSrcSatMax, 0.35f, 1e-4f);
+    EXPECT_NEAR(d.m_fSrcSat, 0.225f, 1e-4f);
+    EXPECT_NEAR(d.m_fSrcVal, 0.6f, 1e-4f);
+
+    // Out-of-range components are clamped first.
+    d.SetSourceFromColour(2.f, -1.f, NAN);
+    EXPECT_NEAR(d.m_fSrcHue, 0.f, 1e-6f);
+    EXPECT_FLOAT_EQ(d.m_fSrcVal, 1.f);
+    EXPECT_FLOAT_EQ(ColorModule::WrapHue(1.f), 0.f);
+    EXPECT_NEAR(ColorModule::WrapHue(-0.25f), 0.75f, 1e-6f);
+}
+
+TEST_F(ColorLayers, ListHoldsSixLayersNumberedInOrder)
+{
+    Fill(m_controls, 6);
+    EXPECT_FALSE(m_controls.AddLayer());
+    EXPECT_EQ(m_controls.Count(), 6);
+    m_controls.Layer(2).Data().m_fDstHue = 0.2f;
+    m_controls.Layer(3).Data().m_fDstHue = 0.3f;
+    ASSERT_TRUE(m_controls.MoveUp(3));
+    EXPECT_FLOAT_EQ(m_controls.Layer(2).Data().m_fDstHue, 0.3f);
+    EXPECT_EQ(m_controls.Layer(2).Index(), 2);
+    ASSERT_TRUE(m_controls.MoveDown(2));
+    EXPECT_FLOAT_EQ(m_controls.Layer(3).Data().m_fDstHue, 0.3f);
+    EXPECT_FALSE(m_controls.MoveUp(0));
+    EXPECT_FALSE(m_controls.MoveDown(5));
+
+    m_prompt.ExpectQuestion("Soll dieser Layer wirklich gelöscht werden?", IUserPrompt::eNo);
+    EXPECT_FALSE(m_controls.RemoveLayer(2, m_prompt));
+    EXPECT_EQ(m_controls.Count(), 6);
+    m_prompt.ExpectQuestion("Soll dieser Layer wirklich gelöscht werden?", IUserPrompt::eYes);
+    EXPECT_TRUE(m_controls.RemoveLayer(2, m_prompt));
+    ASSERT_EQ(m_controls.Count(), 5);
+    EXPECT_FLOAT_EQ(m_controls.Layer(2).Data().m_fDstHue, 0.3f);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(m_controls.Layer(i).Index(), i);
+    EXPECT_EQ(m_prompt.Log().last(), "question|Layer löschen|Soll dieser Layer wirklich gelöscht werden?");
+
+    // Without the safety option nothing is asked.
+    m_controls.SetConfirmChanges(false);
+    EXPECT_TRUE(m_controls.RemoveLayer(0, m_prompt));
+    EXPECT_EQ(m_prompt.Log().size(), 2);
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+}
+
+TEST_F(ColorLayers, CopyPasteSourceToDestinationAndResetAskFirst)
+{
+    Fill(m_controls, 2);
+    SColorLayerData& first = m_controls.Layer(0).Data();
+    first.SetSourceFromColour(0.f, 0.f, 1.f);
+    first.m_bActive = true;
+    m_controls.CopyLayer(0);
+
+    m_prompt.ExpectQuestion("Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?", IUserPrompt::eNo);
+    EXPECT_FALSE(m_controls.PasteLayer(1, m_prompt));
+    EXPECT_FALSE(m_controls.Layer(1).Data().m_bActive);
+    m_prompt.ExpectQuestion("Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?", IUserPrompt::eYes);
+    EXPECT_TRUE(m_controls.PasteLayer(1, m_prompt));
+    EXPECT_EQ(m_controls.Layer(1).Data(), first);
+    EXPECT_EQ(m_controls.Layer(1).Index(), 1);
+
+    m_prompt.ExpectQuestion("Soll die Quell Farbe wirklich ins Ziel kopiert werden?", IUserPrompt::eYes);
+    EXPECT_TRUE(m_controls.CopySourceToDestination(1, m_prompt));
+    const SColorLayerData& second = m_controls.Layer(1).Data();
+    EXPECT_FLOAT_EQ(second.m_fDstHue, second.m_fSrcHue);
+    EXPECT_FLOAT_EQ(second.m_fDstSat, second.m_fSrcSat);
+    EXPECT_FLOAT_EQ(second.m_fDstVal, second.m_fSrcVal);
+    EXPECT_NEAR(second.m_fDstHue, 2.f / 3, 1e-5f);
+
+    m_prompt.ExpectQuestion("Sollen die Farbeinstellungen wirklich zurückgesetzt werden?", IUserPrompt::eYes);
+    EXPECT_TRUE(m_controls.ResetColours(1, m_prompt));
+    // The source ranges come back around the reset colour (hue 0, saturation 0.9, value 1).
+    EXPECT_NEAR(second.m_fSrcHueMin, 0.95f, 1e-5f);
+    EXPECT_NEAR(second.m_fSrcHueMax, 0.05f, 1e-5f);
+    EXPECT_NEAR(second.m_fSrcSatMin, 0.7f, 1e-5f);
+    EXPECT_NEAR(second.m_fSrcSatMax, 1.f, 1e-5f);
+    EXPECT_NEAR(second.m_fSrcVal, 1.f, 1e-5f);
+    EXPECT_NEAR(second.m_fDstHue, 0.f, 1e-5f);
+    EXPECT_NEAR(second.m_fDstSat, 0.9f, 1e-5f);
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    const QStringList titles = {"Layer kopieren", "Layer kopieren", "Quell Farbe kopieren", "Farbeinstellungen zurücksetzen"};
+    for (int i = 0; i < titles.size(); ++i)
+        EXPECT_EQ(m_prompt.Log()[i].section('|', 1, 1), titles[i]);
+}
+
+TEST_F(ColorLayers, ResetValuesAreClampedCopies)
+{
+    ColorModule::CColorLayer layer;
+    layer.Data().m_fSrcHue = 0.4f;
+    layer.Data().m_fSrcSat = 1.7f;
+    layer.Data().m_fSrcVal = -0.2f;
+    layer.Data().m_fDstVal = 0.3f;
+    CLogCapture log;
+    layer.SetSrcResetValues();
+    layer.SetDstResetValues();
+    EXPECT_FLOAT_EQ(layer.Data().m_fSrcHueReset, 0.4f);
+    EXPECT_FLOAT_EQ(layer.Data().m_fSrcSatReset, 1.f);
+    EXPECT_FLOAT_EQ(layer.Data().m_fSrcValReset, 0.f);
+    EXPECT_FLOAT_EQ(layer.Data().m_fDstValReset, 0.3f);
+    EXPECT_NE(log.Text().find("ColorModule::CColorLayer::SetSrcResetValues()"), std::string::npos);
+    EXPECT_NE(log.Text().find("ColorModule::CColorLayer::SetDstResetValues()"), std::string::npos);
+}
+
+TEST_F(ColorLayers, PickingSetsTheColourAndAbortEndsIt)
+{
+    Fill(m_controls, 3);
+    m_controls.StartPicking(1, true);
+    m_controls.StartPicking(2, false); // only one layer picks at a time
+    bool source = true;
+    EXPECT_EQ(m_controls.PickingLayer(&source), 2);
+    EXPECT_FALSE(source);
+    ASSERT_TRUE(m_controls.ColourPicked(0.f, 0.f, 1.f, QPointF(0.25, 0.5)));
+    EXPECT_NEAR(m_controls.Layer(2).Data().m_fDstHue, 2.f / 3, 1e-5f);
+    EXPECT_EQ(m_controls.Layer(2).Data().m_pntDstImagePosRel, QPointF(0.25, 0.5));
+    EXPECT_EQ(m_controls.PickingLayer(), -1);
+    EXPECT_FALSE(m_controls.ColourPicked(1.f, 1.f, 0.f, QPointF(0, 0)));
+
+    m_controls.StartPicking(0, true);
+    ASSERT_TRUE(m_controls.ColourPicked(1.f, 1.f, 0.f, QPointF(0.1, 0.9)));
+    EXPECT_NEAR(m_controls.Layer(0).Data().m_fSrcHue, 1.f / 6, 1e-5f);
+    EXPECT_EQ(m_controls.Layer(0).Data().m_pntSrcImagePosRel, QPointF(0.1, 0.9));
+
+    m_controls.StartPicking(1, true);
+    CLogCapture log;
+    m_controls.OnAbort();
+    EXPECT_EQ(m_controls.PickingLayer(), -1);
+    EXPECT_NE(log.Text().find("CColorModule;:OnAbort()"), std::string::npos);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+class ColorModuleData : public ColorLayers
+{
+protected:
+    void SetUp() override
+    {
+        ColorLayers::SetUp();
+        ASSERT_TRUE(m_module.SetImage(m_image.data(), 16, 12));
+    }
+    void Activate(int count)
+    {
+        for (int i = 0; i < count; ++i)
+        {
+            ASSERT_TRUE(m_module.Controls().AddLayer());
+            SColorLayerData& d = m_module.Controls().Layer(i).Data();
+            d.m_bActive = true;
+            d.m_fSrcSatMin = 0.1f;
+            d.m_fSrcVal = 0.f;
+            d.m_fDstHue = 0.1f * float(i + 1);
+        }
+    }
+    std::vector<uint16_t> Result()
+    {
+        auto& r = const_cast<Helper::CRGB48Buffer&>(m_module.Result());
+        return {r.GetData(), r.GetData() + size_t(r.Width()) * r.Height() * 3};
+    }
+
+    std::vector<uint16_t> m_image = TestImages::Noise(16, 12, 4);
+    CColorModule m_module;
+};
+
+TEST_F(ColorModuleData, RecordTakesActiveLayersUpToTheLimit)
+{
+    Activate(4);
+    m_module.Controls().Layer(1).Data().m_bActive = false;
+    m_module.Controls().Layer(2).Data().m_bInverted = true;
+    SCMEffectParams p = m_module.BuildRecord(eRESULT, m_module.LayerLimit(eRESULT));
+    EXPECT_EQ(std::vector<int>(p.aiActive, p.aiActive + 6), (std::vector<int>{1, 0, 1, 1, 0, 0}));
+    EXPECT_FLOAT_EQ(p.afDstHue[3], 0.4f);
+    EXPECT_FLOAT_EQ(p.afDstHue[1], 0.f); // an inactive slot stays all zero
+    EXPECT_FLOAT_EQ(p.afHueMin[1], 0.f);
+    EXPECT_EQ(p.aiInvert[2], 1);
+    EXPECT_NEAR(p.afHueMin[0], 0.95f, 1e-6f);
+    EXPECT_FLOAT_EQ(p.afSatMin[0], 0.1f);
+    EXPECT_EQ(p.eKind, eRESULT);
+    EXPECT_EQ(p.iWidth, 16);
+
+    // A layer showing its mask: the result runs up to and including it, the mask source up to it.
+    m_module.Controls().ShowMask(2, true);
+    EXPECT_EQ(m_module.LayerLimit(eRESULT), 3);
+    EXPECT_EQ(m_module.LayerLimit(eMASK), 2);
+    p = m_module.BuildRecord(eMASK, m_module.LayerLimit(eMASK));
+    EXPECT_EQ(std::vector<int>(p.aiActive, p.aiActive + 6), (std::vector<int>{1, 0, 0, 0, 0, 0}));
+    // Picking a source colour hides the picking layer and those after it, before the mask rule.
+    m_module.Controls().StartPicking(2, true);
+    EXPECT_EQ(m_module.LayerLimit(eRESULT), 2);
+    // Picking a destination does not.
+    m_module.Controls().StartPicking(0, false);
+    EXPECT_EQ(m_module.LayerLimit(eRESULT), 3);
+    m_module.Controls().ShowMask(2, false);
+    EXPECT_EQ(m_module.LayerLimit(eRESULT), -1);
+}
+
+TEST_F(ColorModuleData, DifferentlySizedBuffersThrowBeforeAnythingRuns)
+{
+    Activate(1);
+    std::vector<uint16_t> a(4 * 4 * 3), b(4 * 5 * 3);
+    const SImageRef small{a.data(), 4, 4}, tall{b.data(), 4, 5};
+    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, small, tall),
+                 Helper::CExceptionInvalidImageMetric);
+    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, {nullptr, 4, 4}, small),
+                 Helper::CExceptionInvalidImageMetric);
+    EXPECT_NO_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, small, small));
+    CColorModule empty;
+    EXPECT_THROW(empty.BuildRecord(eRESULT, -1), Helper::CExceptionInvalidImageMetric);
+    EXPECT_FALSE(empty.CalcResult());
+}
+
+TEST_F(ColorModuleData, UnchangedLayersSkipTheCalculationUntilTheImageChanges)
+{
+    Activate(2);
+    ASSERT_TRUE(m_module.CalcResult());
+    const std::vector<uint16_t> first = Result();
+    EXPECT_NE(first, m_image);
+
+    CLogCapture log;
+    ASSERT_TRUE(m_module.CalcResult());
+    EXPECT_NE(log.Text().find("CColorModule::CalcImage() -> Calculation skipped since data haven't changed."),
+              std::string::npos);
+    // A changed setting runs again.
+    log.Clear();
+    m_module.Controls().Layer(0).Data().m_fDstSat = 0.2f;
+    ASSERT_TRUE(m_module.CalcResult());
+    EXPECT_EQ(log.Text().find("skipped"), std::string::npos);
+    EXPECT_NE(Result(), first);
+
+    // A failing engine call keeps the last good record: the same settings still skip.
+    SCMEffectParams broken = m_module.BuildRecord(eRESULT, -1);
+    broken.pTarget = nullptr;
+    broken.afDstHue[0] = 0.9f;
+    EXPECT_FALSE(m_module.CalcImage(broken));
+    log.Clear();
+    ASSERT_TRUE(m_module.CalcResult());
+    EXPECT_NE(log.Text().find("skipped"), std::string::npos);
+
+    // A new working image drops what was kept even though the layers are the same.
+    const std::vector<uint16_t> other = TestImages::Noise(16, 12, 77);
+    ASSERT_TRUE(m_module.SetImage(other.data(), 16, 12));
+    log.Clear();
+    ASSERT_TRUE(m_module.CalcResult());
+    EXPECT_EQ(log.Text().find("skipped"), std::string::npos);
+}
+
+TEST_F(ColorModuleData, MaskIsTheSelectionOnTheImageTheEarlierLayersLeave)
+{
+    // Layer 0 turns red into green; layer 1 selects green: its mask must see the green.
+    std::vector<uint16_t> red = {65535, 0, 0, 0, 0, 65535};
+    ASSERT_TRUE(m_module.SetImage(red.data(), 2, 1));
+    ColorModule::CColorControls& c = m_module.Controls();
+    ASSERT_TRUE(c.AddLayer() && c.AddLayer());
+    c.Layer(0).Data().m_bActive = c.Layer(1).Data().m_bActive = true;
+    c.Layer(0).Data().m_fDstHue = 1.f / 3;
+    c.Layer(0).Data().m_fDstSat = 0.9f;
+    c.Layer(1).Data().SetSourceFromColour(0.f, 1.f, 0.f);
+    c.Layer(1).Data().m_fSrcVal = 0.f;
+    EXPECT_FALSE(m_module.CalcMask(false)); // no layer shows its mask
+    c.ShowMask(1, true);
+    ASSERT_TRUE(m_module.CalcMask(false));
+    auto& mask = const_cast<Helper::CGrey16Buffer&>(m_module.Mask());
+    EXPECT_EQ(mask.GetData()[0], 65535);
+    EXPECT_EQ(mask.GetData()[1], 0); // blue
+    ASSERT_TRUE(m_module.CalcMask(true));
+    EXPECT_EQ(mask.GetData()[0], 0); // saturated and bright: pickable
+    // Layer 0's own mask sees the untouched red.
+    c.ShowMask(0, true);
+    c.Layer(0).Data().m_fSrcVal = 0.f;
+    ASSERT_TRUE(m_module.CalcMask(false));
+    EXPECT_EQ(mask.GetData()[0], 65535);
+    EXPECT_EQ(c.MaskLayer(), 0);
+    EXPECT_FALSE(c.Layer(1).MaskShown());
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TEST_F(ColorLayers, FileRoundTripKeepsEveryKeyAndLeavesNoTemporaryFile)
+{
+    Fill(m_controls, 3);
+    SColorLayerData& d = m_controls.Layer(1).Data();
+    d.m_bActive = d.m_bInverted = d.m_bShowSrcBaseCtrls = true;
+    d.m_bSrcFirstSet = false;
+    d.m_pntSrcImagePosRel = QPointF(0.125, 0.75);
+    d.SetSourceFromColour(0.2f, 0.6f, 0.9f);
+    d.m_fSrcSoftness = 0.33f;
+    d.m_fDstValContrast = 0.8f;
+    const QString path = Path("look.cml");
+    Write("look.cml", "old contents");
+    ASSERT_TRUE(m_controls.SaveFile(path));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"look.cml"});
+
+    QSettings ini(path, QSettings::IniFormat);
+    EXPECT_EQ(ini.value("VersionMajor").toInt(), 1);
+    EXPECT_EQ(ini.value("VersionMinor").toInt(), 0);
+    EXPECT_EQ(ini.value("Layer").toInt(), 3);
+    EXPECT_EQ(ini.childGroups(), (QStringList{"Layer0", "Layer1", "Layer2"}));
+    ini.beginGroup("Layer1");
+    EXPECT_EQ(ini.childKeys().size(), 27);
+    EXPECT_EQ(ini.value("m_bInverted").toString(), "true");
+
+    CColorControls loaded;
+    ASSERT_TRUE(loaded.LoadFile(path));
+    ASSERT_EQ(loaded.Count(), 3);
+    const SColorLayerData& e = loaded.Layer(1).Data();
+    EXPECT_TRUE(e.m_bActive && e.m_bInverted && e.m_bShowSrcBaseCtrls && !e.m_bSrcFirstSet);
+    EXPECT_EQ(e.m_pntSrcImagePosRel, QPointF(0.125, 0.75));
+    EXPECT_FLOAT_EQ(e.m_fSrcHueMin, d.m_fSrcHueMin);
+    EXPECT_FLOAT_EQ(e.m_fSrcSatMax, d.m_fSrcSatMax);
+    EXPECT_FLOAT_EQ(e.m_fSrcSoftness, 0.33f);
+    EXPECT_FLOAT_EQ(e.m_fDstValContrast, 0.8f);
+    EXPECT_EQ(loaded.Layer(0).Data(), SColorLayerData::NewLayer());
+}
+
+TEST_F(ColorLayers, SaveIntoAMissingFolderFailsAndTouchesNothing)
+{
+    Fill(m_controls, 1);
+    QString error;
+    EXPECT_FALSE(m_controls.SaveFile(Path("nowhere/look.cml"), &error));
+    EXPECT_TRUE(error.contains("look.cml"));
+    EXPECT_FALSE(QFile::exists(Path("nowhere")));
+}
+
+TEST_F(ColorLayers, EightLayersLoadAsSixAndMissingKeysKeepDefaults)
+{
+    const QString path = Write("eight.cml", LayerFile(1, 8, 8, "m_bActive=true\nm_fDstHue=0.%1\n"));
+    ASSERT_TRUE(m_controls.LoadFile(path));
+    ASSERT_EQ(m_controls.Count(), 6);
+    EXPECT_TRUE(m_controls.Layer(5).Data().m_bActive);
+    EXPECT_FLOAT_EQ(m_controls.Layer(5).Data().m_fDstHue, 0.5f);
+    SColorLayerData expected = SColorLayerData::NewLayer();
+    expected.m_bActive = true;
+    expected.m_fDstHue = 0.5f;
+    EXPECT_EQ(m_controls.Layer(5).Data(), expected);
+}
+
+TEST_F(ColorLayers, OtherMajorVersionChangesNothing)
+{
+    Fill(m_controls, 2);
+    m_controls.Layer(0).Data().m_fDstHue = 0.7f;
+    for (const QByteArray& text : {LayerFile(2, 1, 1, "m_bActive=true\n"), QByteArray("[General]\nLayer=3\n"),
+                                   QByteArray("[General]\nVersionMajor=one\nLayer=1\n")})
+    {
+        const QString path = Write("other.cml", text);
+        EXPECT_FALSE(m_controls.LoadFile(path));
+        ASSERT_EQ(m_controls.Count(), 2);
+        EXPECT_FLOAT_EQ(m_controls.Layer(0).Data().m_fDstHue, 0.7f);
+        QFile::remove(path);
+    }
+}
+
+TEST_F(ColorLayers, DamagedFilesLoadAsDefaultsOrNothing)
+{
+    // Empty, a byte-order mark alone, NUL-filled: no version, so nothing happens.
+    int n = 0;
+    for (const QByteArray& text : {QByteArray(), QByteArray("\xEF\xBB\xBF"), QByteArray(4096, '\0')})
+    {
+        CColorControls controls;
+        ASSERT_TRUE(controls.AddLayer());
+        EXPECT_FALSE(controls.LoadFile(Write(QStringLiteral("damaged%1.cml").arg(n++), text)));
+        EXPECT_EQ(controls.Count(), 1);
+    }
+
+    // Wrong types and out-of-range numbers: each value defaulted or clamped into 0..1.
+    const QByteArray body = "m_bActive=maybe\nm_bInverted=1\nm_fSrcHueMin=nan\nm_fSrcHueMax=1e9\nm_fSrcSatMin=-5\n"
+                            "m_fSrcSoftness=inf\nm_fDstHue=abc\nm_fDstValContrast=4294967296\n"
+                            "m_pntSrcImagePosRel=@Point(nan inf)\nm_pntDstImagePosRel=@Variant(junk)\n";
+    ASSERT_TRUE(m_controls.LoadFile(Write("types.cml", LayerFile(1, 1, 1, body))));
+    ASSERT_EQ(m_controls.Count(), 1);
+    const SColorLayerData& d = m_controls.Layer(0).Data();
+    const SColorLayerData fresh = SColorLayerData::NewLayer();
+    EXPECT_EQ(d.m_bActive, fresh.m_bActive);
+    EXPECT_TRUE(d.m_bInverted);
+    EXPECT_FLOAT_EQ(d.m_fSrcHueMin, fresh.m_fSrcHueMin);
+    EXPECT_FLOAT_EQ(d.m_fSrcHueMax, 1.f);
+    EXPECT_FLOAT_EQ(d.m_fSrcSatMin, 0.f);
+    EXPECT_FLOAT_EQ(d.m_fSrcSoftness, fresh.m_fSrcSoftness);
+    EXPECT_FLOAT_EQ(d.m_fDstHue, fresh.m_fDstHue);
+    EXPECT_FLOAT_EQ(d.m_fDstValContrast, 1.f);
+    for (const QPointF& p : {d.m_pntSrcImagePosRel, d.m_pntDstImagePosRel})
+        EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+
+    // Huge or negative counts: bounded by the list's limit, never by the file.
+    for (const char* count : {"2147483647", "99999999999999999999", "-1", "1e9"})
+    {
+        const QString path = Write(QStringLiteral("count%1.cml").arg(n++),
+                                   QByteArray("[General]\nVersionMajor=1\nLayer=") + count + "\n");
+        ASSERT_TRUE(m_controls.LoadFile(path));
+        EXPECT_LE(m_controls.Count(), CColorControls::kMaxLayers) << count;
+    }
+    EXPECT_EQ(m_controls.Count(), 0); // "1e9" is not a whole number: no layers
+}
+
+TEST_F(ColorLayers, DialogsUseTheirTitlesAndRememberTheFolder)
+{
+    CFilterPrompt prompt;
+    QSettings app(Path("app.ini"), QSettings::IniFormat);
+    app.setValue("lastDialogPath", m_dir.path());
+    Fill(m_controls, 2);
+    m_controls.Layer(1).Data().m_bActive = true;
+
+    QDir(m_dir.path()).mkdir("looks");
+    prompt.QueueText(Path("looks/skin"));
+    ASSERT_TRUE(m_controls.SaveWithDialog(prompt, app));
+    EXPECT_EQ(prompt.Log().last(), "save|Layer speichern|" + m_dir.path() + "/Meine Layer");
+    EXPECT_EQ(prompt.filters.last(), "*.cml");
+    EXPECT_TRUE(QFile::exists(Path("looks/skin.cml")));
+    EXPECT_EQ(app.value("lastDialogPath").toString(), Path("looks"));
+
+    // Loading over existing layers asks first; "no" changes nothing and opens no dialog.
+    CColorControls other;
+    ASSERT_TRUE(other.AddLayer());
+    prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eNo);
+    EXPECT_FALSE(other.LoadWithDialog(prompt, app));
+    EXPECT_EQ(other.Count(), 1);
+    EXPECT_EQ(prompt.Log().last(), "question|Layer laden|Sollen bestehende Layer wirklich überschrieben werden?");
+
+    prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eYes);
+    prompt.QueueText(Path("looks/skin.cml"));
+    ASSERT_TRUE(other.LoadWithDialog(prompt, app));
+    EXPECT_EQ(prompt.Log().last(), "open|Layer einladen|" + Path("looks"));
+    EXPECT_EQ(prompt.filters.last(), "Layer (*.cml)");
+    ASSERT_EQ(other.Count(), 2);
+    EXPECT_TRUE(other.Layer(1).Data().m_bActive);
+
+    // An empty list loads without a question; a cancelled dialog loads nothing.
+    CColorControls empty;
+    prompt.QueueText(QString());
+    EXPECT_FALSE(empty.LoadWithDialog(prompt, app));
+    EXPECT_EQ(prompt.Unanswered(), 0);
+}
