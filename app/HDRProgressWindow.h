@@ -1,0 +1,37 @@
+// The progress window ("Fortschritt"): elapsed and estimated time, a progress bar, "Abbrechen"
+// (sets the engine's stop request) and "Fortfahren", and the error offer.
+#pragma once
+
+#include "app/HDRProgressThread.h"
+
+#include <QDialog>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+class HDRProgressWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit HDRProgressWindow(QWidget* parent = nullptr);
+
+    /// Shows the window with `text` and `title`, progress 0, the clock started.
+    void Start(const QString& title, const QString& text);
+    void Finish();
+    /// "Es ist ein Fehler aufgetreten, Protokoll oder fortfahren" with the log button.
+    void OfferError();
+
+    /// "1 Stunde 5 Minuten 3 Sekunden", "wird ermittelt" for negative seconds.
+    static QString FormatDuration(qint64 seconds);
+    /// Seconds left from the elapsed time and the overall fraction; −1 while no estimate exists.
+    static qint64 EstimateSecondsLeft(qint64 elapsedMs, float overall);
+
+public slots:
+    void receiveMessage(SMessage message, f32 overall);
+    void repaintWindow();
+
+signals:
+    void aborted();
+};

@@ -1,0 +1,69 @@
+// The preview: the current frame scaled to the preview size and graded by the session on every
+// change. Requests that arrive while a grade runs, or before the event loop turns, collapse into
+// one run of the newest state, so a slider drag never queues stale work.
+#pragma once
+
+#include "core/ImageBuffer.h"
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+class CGradingSession;
+
+struct SHistogram
+{
+    std::array<uint32_t, 256> red{}, green{}, blue{}, luminance{};
+};
+/// 256-bin histograms of packed 16-bit RGB (luminance with the given weights).
+SHistogram MakeHistogram(const uint16_t* pixels, int width, int height, float lumR, float lumG, float lumB);
+
+class CPreviewModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CPreviewModel(CGradingSession& session, QObject* parent = nullptr);
+
+    /// Long side of the preview in pixels (the frame is never enlarged).
+    void SetPreviewLongSide(int pixels);
+    /// A new current frame (packed 16-bit RGB at full resolution); grades it at preview size.
+    bool SetFrame(const uint16_t* pixels, int width, int height);
+    bool HasFrame() const;
+    QSize FrameSize() const;
+    QSize PreviewSize() const;
+    /// Working size ÷ frame size of the shown result: below 1.0 it is only a preview.
+    double Scale() const;
+
+    /// Asks for a refresh on the next turn of the event loop; repeated requests collapse.
+    void RequestUpdate();
+    /// Grades at preview size now: the work between a change and a refreshed preview.
+    bool UpdateNow();
+    /// Grades at full resolution (for saving); Result() and Graded() then hold the full frame.
+    bool RecalculateFullResolution();
+
+    /// The graded and the ungraded picture for display (ARGB32, the working size).
+    const QImage& Graded() const { return m_graded; }
+    const QImage& Original() const { return m_original; }
+    /// The graded 16-bit result (what is saved).
+    const Helper::CRGB48Buffer& Result() const;
+    const SHistogram& Histogram() const { return m_histogram; }
+    /// Grades run so far (tests see the coalescing through it).
+    int RunCount() const { return m_iRuns; }
+
+signals:
+    /// A new graded picture is there.
+    void updated();
+
+private:
+    CGradingSession& m_session;
+    QImage m_graded, m_original;
+    SHistogram m_histogram;
+    int m_iLongSide = 1280;
+    int m_iRuns = 0;
+    bool m_bQueued = false, m_bRunning = false, m_bAgain = false;
+};

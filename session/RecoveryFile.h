@@ -1,0 +1,27 @@
+// The recovery project the program leaves behind after a crash: asked about at start.
+#pragma once
+
+#include <QString>
+
+class IUserPrompt;
+
+namespace RecoveryFile
+{
+/// User directory + "Recover.vantropeProject".
+QString ProjectPath();
+/// User directory + "Recover.data".
+QString DataFolder();
+
+struct SOutcome
+{
+    bool bAsked = false;
+    bool bOpen = false;     // answered "Ja": open ProjectPath()
+};
+/// With an empty command line and an existing recovery project, asks "Automatisch gespeichertes
+/// Projekt" / "Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses
+/// einladen?".
+SOutcome Ask(const QString& commandLine, IUserPrompt& prompt);
+/// After the command line was interpreted: deletes the project file and its data folder when the
+/// question was asked and the file still exists.
+void RemoveAfterQuestion(const SOutcome& outcome);
+}  // namespace RecoveryFile
