@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all setup configure build run test clean test-sanitize test-tsan fuzz-cube fuzz-preset
+.PHONY: all setup configure build run test clean test-sanitize test-tsan fuzz-cube fuzz-preset fuzz-still
 
 all: build
 
@@ -35,17 +35,23 @@ test-tsan: setup
 	cd build-tsan && TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$(CURDIR)/tests/support/tsan.supp" ./tests/export_tests \
 		--gtest_filter="FrameBlend.*:SplitCompare.*:ExportTest.ExportKeeps*:ExportTest.Options*:Export/AbortExport.*:Export/StageFault.*"
 
-# The cube-reader fuzz target under libFuzzer with ASan + UBSan (clang-14), then a campaign of
+# Installs clang-14, configures build-fuzz for libFuzzer with ASan + UBSan and builds target $(1);
+# new inputs collect in build-fuzz/corpus-$(2), findings in build-fuzz/findings.
+define fuzz_build
+	@scripts/setup-deps.sh --fuzz
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DVANTROPE_FUZZ=ON -DVANTROPE_SANITIZE=address,undefined >/dev/null
+	@cmake --build build-fuzz --target $(1)
+	@mkdir -p build-fuzz/corpus-$(2) build-fuzz/findings
+endef
+
+# The cube-reader fuzz target, then a campaign of
 # FUZZ_RUNS executions (0: until stopped) over the committed corpus and the cube test data.
 # New inputs collect in build-fuzz/corpus-cube; findings are written as crash-*/leak-*/timeout-*.
 # ASan's freed-memory quarantine is cut from 256 to 64 MiB so it does not eat half the RSS limit.
 FUZZ_RUNS ?= 10000000
 fuzz-cube:
-	@scripts/setup-deps.sh --fuzz
-	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-		-DVANTROPE_FUZZ=ON -DVANTROPE_SANITIZE=address,undefined >/dev/null
-	@cmake --build build-fuzz --target cube_fuzz
-	@mkdir -p build-fuzz/corpus-cube build-fuzz/findings
+	$(call fuzz_build,cube_fuzz,cube)
 	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/cube_fuzz -runs=$(FUZZ_RUNS) -rss_limit_mb=512 -malloc_limit_mb=64 -timeout=2 \
 		-max_len=65536 -dict=fuzz/cube.dict -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
 		build-fuzz/corpus-cube fuzz/corpus/cube tests/lut/data
@@ -57,16 +63,23 @@ fuzz-cube:
 # runs without that scan, and a second pass replays every corpus input once with it.
 FUZZ_PRESET_RUNS ?= 1000000
 fuzz-preset:
-	@scripts/setup-deps.sh --fuzz
-	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++-14 \
-		-DVANTROPE_FUZZ=ON -DVANTROPE_SANITIZE=address,undefined >/dev/null
-	@cmake --build build-fuzz --target preset_fuzz
-	@mkdir -p build-fuzz/corpus-preset build-fuzz/findings
+	$(call fuzz_build,preset_fuzz,preset)
 	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/preset_fuzz -runs=$(FUZZ_PRESET_RUNS) -rss_limit_mb=512 \
 		-malloc_limit_mb=64 -timeout=2 -max_len=65536 -dict=fuzz/preset.dict -artifact_prefix=build-fuzz/findings/ \
 		-print_final_stats=1 -detect_leaks=0 build-fuzz/corpus-preset fuzz/corpus/preset
 	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/preset_fuzz -runs=0 -rss_limit_mb=512 -malloc_limit_mb=64 \
 		-timeout=2 -detect_leaks=1 -artifact_prefix=build-fuzz/findings/ build-fuzz/corpus-preset fuzz/corpus/preset
+
+# The still-image reader the same way: seed images in every allowed format are written by the
+# library into build-fuzz/seeds-still at fuzz time, then FUZZ_STILL_RUNS executions (1 million by
+# default) run over them and the committed text inputs, one decoding thread, allocations capped.
+FUZZ_STILL_RUNS ?= 1000000
+fuzz-still:
+	$(call fuzz_build,still_fuzz,still)
+	VANTROPE_STILL_SEEDS=build-fuzz/seeds-still build-fuzz/fuzz/still_fuzz
+	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/still_fuzz -runs=$(FUZZ_STILL_RUNS) -rss_limit_mb=512 \
+		-malloc_limit_mb=256 -timeout=5 -max_len=65536 -artifact_prefix=build-fuzz/findings/ -print_final_stats=1 \
+		-detect_leaks=0 build-fuzz/corpus-still build-fuzz/seeds-still fuzz/corpus/still
 
 clean:
 	rm -rf build build-asan build-tsan build-fuzz

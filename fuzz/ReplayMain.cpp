@@ -1,5 +1,6 @@
 // Replay entry point of the fuzz targets outside libFuzzer: every file named, and every file
 // below every folder named, runs once through the target. A test runs the committed corpus so.
+// A target's LLVMFuzzerInitialize, when it has one, runs first, as under libFuzzer.
 #include <QCoreApplication>
 #include <QDirIterator>
 #include <QFile>
@@ -9,9 +10,12 @@
 #include <cstdio>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+extern "C" __attribute__((weak)) int LLVMFuzzerInitialize(int* argc, char*** argv);
 
 int main(int argc, char** argv)
 {
+    if (LLVMFuzzerInitialize)
+        LLVMFuzzerInitialize(&argc, &argv);
     QCoreApplication app(argc, argv);
     int count = 0;
     for (int i = 1; i < argc; ++i)
