@@ -183,7 +183,21 @@ bool ReadWithLibrary(const QString& path, const SReadFormat& format, Helper::CRG
     image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
     uint16_t* out = image.GetData();
     bool ok;
-    switch (header.format.basetype)
+    // The library hands CMYK TIFF ink values over unconverted: R = (1 − C)(1 − K) and so on.
+    const bool cmyk = header.nchannels >= 4 && header.get_int_attribute("tiff:PhotometricInterpretation", -1) == 5;
+    if (cmyk)
+    {
+        std::vector<uint16_t> ink(pixels * 4);
+        ok = in->read_image(0, 0, 0, 4, OIIO::TypeDesc::UINT16, ink.data());
+        for (size_t i = 0; ok && i < pixels; ++i)
+        {
+            const uint32_t white = 65535u - ink[4 * i + 3];
+            for (int c = 0; c < 3; ++c)
+                out[3 * i + c] = uint16_t((65535u - ink[4 * i + c]) * white / 65535u);
+        }
+    }
+    else
+        switch (header.format.basetype)
     {
     case OIIO::TypeDesc::UINT8:
         ok = ReadAs<uint8_t>(*in, channels, OIIO::TypeDesc::UINT8, out, pixels,

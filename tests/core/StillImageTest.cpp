@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace
@@ -259,5 +260,140 @@ TEST(StillImage, OnlyTheReaderOfTheContentsOpensAFile)
         CInvariantCheck check(5000);
         EXPECT_FALSE(Refusal(dir.filePath(name)).isEmpty()) << name;
         EXPECT_TRUE(check.Violations().isEmpty()) << name;
+    }
+}
+
+namespace
+{
+// A float map whose samples are the given bit patterns, rows top to bottom in `bits`.
+QByteArray PfmFromBits(int width, int height, int channels, const std::vector<quint32>& bits)
+{
+    QByteArray out = QStringLiteral("%1\n%2 %3\n-1.0\n").arg(channels == 3 ? "PF" : "Pf").arg(width).arg(height).toLatin1();
+    for (int y = height - 1; y >= 0; --y)
+        for (int i = 0; i < width * channels; ++i)
+            out += LittleEndian(bits[size_t(y) * width * channels + i], 4);
+    return out;
+}
+
+quint32 Bits(float v)
+{
+    quint32 b;
+    std::memcpy(&b, &v, 4);
+    return b;
+}
+}  // namespace
+
+TEST(StillImage, NonFiniteFloatsBecomeFixedWordsInEveryFloatFormat)
+{
+    // Quiet, signalling and negative NaN, ±inf, 1e30, -1e30, a denormal, -0 and 0.5.
+    const std::vector<quint32> bits = {0x7FC00000, 0x7F800001, 0xFFC00000, 0x7F800000, 0xFF800000,
+                                       Bits(1e30f), Bits(-1e30f), 0x00000001, 0x80000000, Bits(0.5f)};
+    const std::vector<uint16_t> expected = {0, 0, 0, 65535, 0, 65535, 0, 0, 0, 32767};
+    QTemporaryDir dir;
+    WriteBytes(dir.filePath("bits.pfm"), PfmFromBits(10, 1, 1, bits));
+    std::vector<uint16_t> grey;
+    for (uint16_t v : expected)
+        grey.insert(grey.end(), {v, v, v});
+    EXPECT_EQ(Load(dir.filePath("bits.pfm")), grey);
+    // The same values through the image library's float and half readers (half turns 1e30 into inf
+    // and the denormal into 0).
+    for (const char* target : {"float.exr:float", "half.exr:half", "float.tif:float"})
+    {
+        const QStringList parts = QString(target).split(':');
+        ASSERT_TRUE(RunTool("oiiotool", {dir.filePath("bits.pfm"), "-d", parts[1], "-o", dir.filePath(parts[0])}));
+        EXPECT_EQ(Load(dir.filePath(parts[0])), grey) << target;
+    }
+}
+
+TEST(StillImage, OddShapesLoadWithTheirFirstThreeChannels)
+{
+    // Each image is made from a float map of known 8-bit levels by the image library's command-line
+    // tool: channel selection, sample type, tiles, pages, palette and CMYK are set there.
+    const struct
+    {
+        const char* name;
+        int width, height, channels;
+        QStringList options;
+        int maxAbs;
+    } cases[] = {
+        {"one.png", 1, 1, 3, {"-d", "uint8"}, 0},
+        {"row.png", 7, 1, 3, {"-d", "uint16"}, 0},
+        {"column.tif", 1, 9, 3, {"-d", "uint8"}, 0},
+        {"odd.png", 5, 3, 1, {"--ch", "R", "-d", "uint8"}, 0},
+        {"rgba.tif", 3, 5, 3, {"--ch", "R,G,B,A=1", "-d", "uint16"}, 0},
+        {"five.tif", 3, 3, 3, {"--ch", "R,G,B,G,R", "-d", "uint8"}, 0},
+        {"six.exr", 3, 3, 3, {"--ch", "R,G,B,A=1,Z=0.5,W=0", "-d", "float"}, 1},
+        {"tiled.exr", 37, 19, 3, {"--tile", "16", "16", "-d", "half"}, 40},
+        {"tiled.tif", 37, 19, 3, {"--tile", "16", "16", "-d", "uint16"}, 0},
+        {"pages.tif", 4, 4, 3, {"--dup", "--mulc", "0.5", "--siappend", "-d", "uint8"}, 0},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases)
+    {
+        std::vector<quint32> bits;
+        std::vector<uint16_t> expected;
+        for (int i = 0; i < c.width * c.height; ++i)
+        {
+            const int level[3] = {(i * 37 + 11) % 256, (i * 53 + 97) % 256, (i * 71 + 200) % 256};
+            for (int k = 0; k < 3; ++k)
+            {
+                bits.push_back(Bits(float(level[k]) / 255.f));
+                expected.push_back(uint16_t(level[c.channels == 1 ? 0 : k] * 257));
+            }
+        }
+        const QString source = dir.filePath(QStringLiteral("%1.pfm").arg(c.name));
+        WriteBytes(source, PfmFromBits(c.width, c.height, 3, bits));
+        ASSERT_TRUE(RunTool("oiiotool", QStringList{source} + c.options + QStringList{"-o", dir.filePath(c.name)}));
+        Helper::CRGB48Buffer image;
+        QString error;
+        ASSERT_TRUE(StillImage::Load(dir.filePath(c.name), image, error)) << c.name << ": " << error.toStdString();
+        ASSERT_EQ(image.Width(), c.width) << c.name;
+        ASSERT_EQ(image.Height(), c.height) << c.name;
+        const auto result = TestImages::CompareImages(image.GetData(), expected.data(), c.width, c.height, c.maxAbs);
+        EXPECT_LE(result.iMaxAbs, c.maxAbs) << c.name << ": " << result.Describe();
+    }
+}
+
+TEST(StillImage, PaletteAndCmykPicturesLoadAsRgb)
+{
+    QTemporaryDir dir;
+    // Red: through a palette (whose red is a few levels short of full), and as CMYK ink (no cyan,
+    // full magenta and yellow, no black).
+    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=3x2", "-frames:v", "1", "-pix_fmt",
+                                   "pal8", "-s", "3x2", "-y", dir.filePath("palette.png")}));
+    WriteBytes(dir.filePath("red.pfm"), PfmFromBits(3, 2, 3, std::vector<quint32>(18, 0)));
+    ASSERT_TRUE(RunTool("oiiotool", {dir.filePath("red.pfm"), "--ch", "R=0,G=1,B=1,A=0", "--attrib", "tiff:ColorSpace", "CMYK", "-d",
+                                     "uint8", "-o", dir.filePath("cmyk.tif")}));
+    std::vector<uint16_t> red;
+    for (int i = 0; i < 6; ++i)
+        red.insert(red.end(), {65535, 0, 0});
+    const std::vector<uint16_t> palette = Load(dir.filePath("palette.png"));
+    ASSERT_EQ(palette.size(), red.size());
+    EXPECT_LE(TestImages::CompareImages(palette.data(), red.data(), 3, 2, 1028).iMaxAbs, 1028);
+    EXPECT_EQ(Load(dir.filePath("cmyk.tif")), red);
+}
+
+TEST(StillImage, EmptyAndTruncatedFilesLoadOrSayWhy)
+{
+    QTemporaryDir dir;
+    const std::vector<uint16_t> image = TestImages::Noise(40, 33, 5);
+    for (const char* ext : {"png", "jpg", "tif", "tiff", "tif32", "exr", "hdr", "jp2", "ppm", "pfm"})
+    {
+        const QString whole = dir.filePath(QStringLiteral("whole.%1").arg(ext));
+        QString error;
+        ASSERT_TRUE(StillImage::Save(whole, image.data(), 40, 33, error)) << ext;
+        QFile file(whole);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (int tenths = 0; tenths < 10; ++tenths)
+        {
+            const QString cut = dir.filePath(QStringLiteral("cut%1.%2").arg(tenths).arg(ext));
+            WriteBytes(cut, bytes.left(bytes.size() * tenths / 10));
+            CInvariantCheck check(10000);
+            Helper::CRGB48Buffer loaded;
+            const bool ok = StillImage::Load(cut, loaded, error);
+            EXPECT_TRUE(ok ? loaded.Width() == 40 && loaded.Height() == 33 : !error.isEmpty() && !loaded.IsValid()) << ext << " " << tenths;
+            EXPECT_TRUE(check.Violations().isEmpty()) << ext << " " << tenths;
+        }
     }
 }
