@@ -195,7 +195,7 @@ bool LoadReference(const QString& path, Helper::CRGB48Buffer& picture, QString& 
 
 QStringList PicturePatterns()
 {
-    return {"*.jpg", "*.jpeg", "*.png", "*.tif", "*.tiff", "*.bmp", "*.jp2", "*.exr", "*.hdr", "*.pfm", "*.ppm", "*.webp"};
+    return {"*.jpg", "*.jpeg", "*.png", "*.tif", "*.tiff", "*.jp2", "*.exr", "*.hdr", "*.pfm", "*.ppm"};
 }
 
 QString NeighbourPicture(const QString& current, int step)
