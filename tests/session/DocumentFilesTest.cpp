@@ -168,6 +168,14 @@ TEST(ExchangeFile, BrokenAndHostileFiles)
         {"nan.lif", "<LIF><ImageCount>many</ImageCount><Image0000>a</Image0000></LIF>", true, 0, 0},
         {"huge.lif", "<LIF><ImageCount>2147483647</ImageCount><Image0000>a</Image0000></LIF>", true, 10000, 1},
         {"overflow.lif", "<LIF><ImageCount>99999999999999</ImageCount></LIF>", true, 0, 0},
+        {"entities.lif",
+         "<?xml version=\"1.0\"?><!DOCTYPE LIF [<!ENTITY a \"aaaaaaaaaaaaaaaa\">"
+         "<!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+         "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+         "<!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">"
+         "<!ENTITY e \"&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;&d;\">]>"
+         "<LIF><SourceApplication>&e;&e;&e;&e;&e;&e;&e;&e;</SourceApplication></LIF>",
+         false, 0, 0},
         {"gap.lif", "<LIF><ImageCount>3</ImageCount><Image0000>a</Image0000><Image0002>c</Image0002></LIF>", true,
          3, 2},
     };
