@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -79,6 +80,130 @@ bool ReadAs(OIIO::ImageInput& in, int channels, OIIO::TypeDesc type, uint16_t* o
     if (!in.read_image(0, 0, 0, channels, type, samples.data()))
         return false;
     Expand(samples, channels, out, pixels, widen);
+    return true;
+}
+
+// The formats a picture is read from: the ones Save() writes and the window offers. The contents
+// decide the reader, by their first bytes, and the name must agree with them; every other reader of
+// the image library stays unreachable, whatever the file is called. Several of those (Targa, BMP,
+// ICO, DPX, PSD among them) have known memory-safety faults in the library's version we build
+// against and get no further fixes, so BMP, PSD, PCX and Targa pictures are refused as
+// "unsupported format" although the window's file list names them.
+struct SReadFormat
+{
+    const char* pszName;
+    const char* pszReader; // the library's reader, forced by name; null: Netpbm::Read
+    QByteArrayView magics[4]; // unused ones empty
+    QStringList extensions;
+};
+
+const QStringList kNetpbmExtensions = {"ppm", "pgm", "pbm", "pnm", "pfm"};
+const SReadFormat kReadFormats[] = {
+    {"Netpbm", nullptr, {"P5", "P6", "PF", "Pf"}, kNetpbmExtensions},
+    // Plain-text and bitmap maps, which our own reader does not handle.
+    {"Netpbm", "pnm", {"P1", "P2", "P3", "P4"}, kNetpbmExtensions},
+    {"JPEG", "jpeg", {"\xFF\xD8\xFF"}, {"jpg", "jpeg", "jpe", "jif", "jfif"}},
+    {"PNG", "png", {"\x89PNG\r\n\x1A\n"}, {"png"}},
+    {"TIFF", "tiff", {QByteArrayView("II*\0", 4), QByteArrayView("MM\0*", 4), QByteArrayView("II+\0", 4), QByteArrayView("MM\0+", 4)},
+     {"tif", "tiff", "tif32"}},
+    {"OpenEXR", "openexr", {"\x76\x2F\x31\x01"}, {"exr"}},
+    {"Radiance", "hdr", {"#?"}, {"hdr", "rgbe"}},
+    {"JPEG 2000", "jpeg2000", {QByteArrayView("\0\0\0\x0CjP  \r\n\x87\n", 12), "\xFF\x4F\xFF\x51"}, {"jp2", "j2k", "j2c"}},
+};
+
+const SReadFormat* SniffedFormat(const QByteArray& head)
+{
+    for (const SReadFormat& format : kReadFormats)
+        for (QByteArrayView magic : format.magics)
+            if (!magic.isEmpty() && head.startsWith(magic))
+                return &format;
+    return nullptr;
+}
+
+QString ReadFormatNames()
+{
+    QStringList names;
+    for (const SReadFormat& format : kReadFormats)
+        if (!names.contains(QLatin1String(format.pszName)))
+            names << QLatin1String(format.pszName);
+    return names.join(QStringLiteral(", "));
+}
+
+// The library's own checks of header sizes, as a second line behind ours (which gives the clearer
+// message): twice the largest float image we accept, and more channels than any picture we read has.
+void SetLibraryLimits()
+{
+    static const bool once = [] {
+        const int ours = int((StillImage::kMaxDecodedBytes * 4) >> 20);
+        int current = 0;
+        if (OIIO::getattribute("limits:imagesize_MB", current) && (current == 0 || current > ours))
+            OIIO::attribute("limits:imagesize_MB", ours);
+        if (OIIO::getattribute("limits:channels", current) && (current == 0 || current > 64))
+            OIIO::attribute("limits:channels", 64);
+        return true;
+    }();
+    (void)once;
+}
+
+// The reader's own words, or a plain one when it gave none.
+QString ReadError(const SReadFormat& format, const QString& path, OIIO::ImageInput& in)
+{
+    const std::string reason = in.geterror();
+    return QStringLiteral("cannot read %1 image '%2': %3")
+        .arg(QLatin1String(format.pszName), QFileInfo(path).fileName(),
+             reason.empty() ? QStringLiteral("damaged file") : QString::fromStdString(reason));
+}
+
+bool ReadWithLibrary(const QString& path, const SReadFormat& format, Helper::CRGB48Buffer& image, QString& error,
+                     quint64 maxBytes)
+{
+    SetLibraryLimits();
+    // Colour values as stored: alpha is dropped, never multiplied in.
+    OIIO::ImageSpec config;
+    config.attribute("oiio:UnassociatedAlpha", 1);
+    auto in = OIIO::ImageInput::create(format.pszReader);
+    if (!in)
+        return error = QStringLiteral("no %1 reader: %2").arg(QLatin1String(format.pszName), QString::fromStdString(OIIO::geterror())), false;
+    OIIO::ImageSpec header;
+    if (!in->open(Native(path), header, config))
+        return error = ReadError(format, path, *in), false;
+    if (header.width <= 0 || header.height <= 0 || header.nchannels < 1 || header.depth > 1)
+        return error = QStringLiteral("unsupported image size %1 x %2").arg(header.width).arg(header.height), false;
+    const int channels = header.nchannels >= 3 ? 3 : 1;
+    // 64-bit products of values below 2^31: no overflow. Every pixel becomes three 16-bit samples,
+    // whatever the file holds, and the file's channels are counted at 2 bytes at least.
+    const quint64 pixels = quint64(header.width) * quint64(header.height);
+    const quint64 bytes = pixels * quint64(std::max(3, header.nchannels)) * 2;
+    if (pixels > StillImage::kMaxPixels || bytes > maxBytes)
+        return error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels")
+                           .arg(header.width)
+                           .arg(header.height)
+                           .arg(header.nchannels),
+               false;
+    image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
+    uint16_t* out = image.GetData();
+    bool ok;
+    switch (header.format.basetype)
+    {
+    case OIIO::TypeDesc::UINT8:
+        ok = ReadAs<uint8_t>(*in, channels, OIIO::TypeDesc::UINT8, out, pixels,
+                             [](uint8_t v) { return uint16_t(v * 257); });
+        break;
+    case OIIO::TypeDesc::HALF:
+    case OIIO::TypeDesc::FLOAT:
+    case OIIO::TypeDesc::DOUBLE:
+        ok = ReadAs<float>(*in, channels, OIIO::TypeDesc::FLOAT, out, pixels, FromFloat);
+        break;
+    default:
+        ok = ReadAs<uint16_t>(*in, channels, OIIO::TypeDesc::UINT16, out, pixels, [](uint16_t v) { return v; });
+        break;
+    }
+    if (!ok)
+    {
+        error = ReadError(format, path, *in);
+        image.Destroy();
+        return false;
+    }
     return true;
 }
 
@@ -151,60 +276,30 @@ bool WriteImage(const QString& path, const SSaveFormat& format, const unsigned s
 
 namespace StillImage
 {
-bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error)
+bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error, quint64 maxBytes)
 {
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly) && Netpbm::IsNetpbm(probe.peek(2)))
-        return Netpbm::Read(path, image, kMaxDecodedBytes, error);
-    // Colour values as stored: alpha is dropped, never multiplied in.
-    OIIO::ImageSpec config;
-    config.attribute("oiio:UnassociatedAlpha", 1);
-    auto in = OIIO::ImageInput::open(Native(path), &config);
-    if (!in)
-    {
-        error = QString::fromStdString(OIIO::geterror());
-        return false;
-    }
-    const OIIO::ImageSpec& header = in->spec();
-    const int channels = header.nchannels >= 3 ? 3 : 1;
-    const quint64 bytes = quint64(header.width > 0 ? header.width : 0) * quint64(header.height > 0 ? header.height : 0) *
-                          quint64(channels > header.nchannels ? channels : header.nchannels) * 2;
-    if (header.width <= 0 || header.height <= 0 || header.nchannels < 1 || header.depth > 1)
-    {
-        error = QStringLiteral("unsupported image size %1 x %2").arg(header.width).arg(header.height);
-        return false;
-    }
-    if (bytes > kMaxDecodedBytes)
-    {
-        error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels").arg(header.width).arg(header.height).arg(header.nchannels);
-        return false;
-    }
-    image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
-    const size_t pixels = size_t(header.width) * size_t(header.height);
-    uint16_t* out = image.GetData();
-    bool ok;
-    switch (header.format.basetype)
-    {
-    case OIIO::TypeDesc::UINT8:
-        ok = ReadAs<uint8_t>(*in, channels, OIIO::TypeDesc::UINT8, out, pixels,
-                             [](uint8_t v) { return uint16_t(v * 257); });
-        break;
-    case OIIO::TypeDesc::HALF:
-    case OIIO::TypeDesc::FLOAT:
-    case OIIO::TypeDesc::DOUBLE:
-        ok = ReadAs<float>(*in, channels, OIIO::TypeDesc::FLOAT, out, pixels, FromFloat);
-        break;
-    default:
-        ok = ReadAs<uint16_t>(*in, channels, OIIO::TypeDesc::UINT16, out, pixels, [](uint16_t v) { return v; });
-        break;
-    }
-    if (!ok)
-    {
-        error = QString::fromStdString(in->geterror());
-        image.Destroy();
-        return false;
-    }
-    return true;
+    image.Destroy();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return error = QStringLiteral("'%1' does not exist").arg(path), false;
+    // Pipes, devices and folders: opening one for reading may block or never end.
+    if (!info.isFile())
+        return error = QStringLiteral("'%1' is not a regular file").arg(path), false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString()), false;
+    const QByteArray head = file.read(16);
+    file.close();
+    const SReadFormat* format = SniffedFormat(head);
+    if (!format)
+        return error = QStringLiteral("unsupported format: '%1' is none of %2").arg(info.fileName(), ReadFormatNames()), false;
+    if (!format->extensions.contains(info.suffix().toLower()))
+        return error = QStringLiteral("unsupported format: '%1' holds a %2 image under another name")
+                           .arg(info.fileName(), QLatin1String(format->pszName)),
+               false;
+    if (!format->pszReader)
+        return Netpbm::Read(path, image, std::min(maxBytes, kMaxPixels * 6), error);
+    return ReadWithLibrary(path, *format, image, error, maxBytes);
 }
 
 bool IsSaveFormat(const QString& path)

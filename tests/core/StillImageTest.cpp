@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <sys/stat.h>
 
 namespace
 {
@@ -134,4 +135,129 @@ TEST(StillImage, FailedSavesLeaveTheFolderAsItWas)
         EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
     }
     EXPECT_EQ(Load(dir.filePath("old.png")), image); // replaced completely
+}
+
+namespace
+{
+QString Refusal(const QString& path)
+{
+    Helper::CRGB48Buffer image;
+    QString error;
+    const bool ok = StillImage::Load(path, image, error);
+    EXPECT_FALSE(ok) << path.toStdString();
+    EXPECT_FALSE(image.IsValid()) << path.toStdString();
+    EXPECT_FALSE(error.isEmpty()) << path.toStdString();
+    return ok ? QString() : error;
+}
+
+bool RunTool(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool ok = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    EXPECT_TRUE(ok) << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
+                    << process.readAllStandardError().toStdString();
+    return ok;
+}
+
+QByteArray BigEndian32(quint32 v)
+{
+    const char bytes[4] = {char(v >> 24), char(v >> 16), char(v >> 8), char(v)};
+    return QByteArray(bytes, 4);
+}
+
+QByteArray LittleEndian(quint32 v, int bytes)
+{
+    QByteArray out;
+    for (int i = 0; i < bytes; ++i)
+        out.append(char(v >> (8 * i)));
+    return out;
+}
+
+// A PNG chunk with its checksum, which the reader verifies before it looks at the fields.
+QByteArray PngChunk(const QByteArray& type, const QByteArray& data)
+{
+    const QByteArray covered = type + data;
+    quint32 crc = 0xFFFFFFFFu;
+    for (char byte : covered)
+    {
+        crc ^= quint8(byte);
+        for (int k = 0; k < 8; ++k)
+            crc = crc & 1 ? (crc >> 1) ^ 0xEDB88320u : crc >> 1;
+    }
+    return BigEndian32(quint32(data.size())) + covered + BigEndian32(~crc);
+}
+
+// A little-endian TIFF of one strip whose directory claims width × height RGB pixels.
+QByteArray TiffHeader(quint32 width, quint32 height, quint16 samples)
+{
+    const quint16 tags[][3] = {{256, 4, 0}, {257, 4, 0}, {258, 3, 8}, {262, 3, 2}, {273, 4, 0}, {277, 3, samples}, {278, 4, 0}, {279, 4, 4}};
+    QByteArray out = QByteArray("II*\0", 4) + LittleEndian(8, 4) + LittleEndian(std::size(tags), 2);
+    const quint32 raster = 8 + 2 + 12 * std::size(tags) + 4;
+    for (const auto& tag : tags)
+    {
+        const quint32 value = tag[0] == 256 ? width : tag[0] == 257 || tag[0] == 278 ? height : tag[0] == 273 ? raster : tag[2];
+        out += LittleEndian(tag[0], 2) + LittleEndian(tag[1], 2) + LittleEndian(1, 4) + LittleEndian(value, 4);
+    }
+    return out + LittleEndian(0, 4) + QByteArray(4, '\x7f');
+}
+}  // namespace
+
+TEST(StillImage, SizeBombsAreRefusedFromTheirHeaders)
+{
+    QTemporaryDir dir;
+    const QByteArray ihdr = BigEndian32(30000) + BigEndian32(30000) + QByteArray("\x08\x02\0\0\0", 5);
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+    } cases[] = {
+        {"bomb.hdr", "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 30000 +X 30000\n\x02\x02\x75\x30"},
+        {"bomb.png", QByteArray("\x89PNG\r\n\x1A\n") + PngChunk("IHDR", ihdr) + PngChunk("IDAT", "xx")},
+        {"bomb.tif", TiffHeader(30000, 30000, 3)},
+        // Few pixels, many channels: the byte cap counts every channel of the file.
+        {"channels.tif", TiffHeader(4000, 4000, 60)},
+        // Grey pixels still take 6 bytes each in the working buffer: the pixel cap.
+        {"grey.pgm", "P5\n20000 20000\n255\nab"},
+    };
+    for (const auto& c : cases)
+    {
+        WriteBytes(dir.filePath(c.name), c.bytes);
+        CInvariantCheck check(5000);
+        const QString error = Refusal(dir.filePath(c.name));
+        EXPECT_TRUE(error.contains("too large") || error.contains("channels")) << c.name << ": " << error.toStdString();
+        EXPECT_TRUE(check.Violations().isEmpty()) << c.name << ": " << check.Violations().join("\n").toStdString();
+    }
+}
+
+TEST(StillImage, OnlyTheReaderOfTheContentsOpensAFile)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=8x8", "-frames:v", "1", "-y", dir.filePath("red.tga")}));
+    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=8x8", "-frames:v", "1", "-y", dir.filePath("red.bmp")}));
+    const std::vector<uint16_t> pixels = TestImages::Noise(4, 4, 3);
+    QString error;
+    ASSERT_TRUE(StillImage::Save(dir.filePath("real.png"), pixels.data(), 4, 4, error));
+    const QString tga = QFile::encodeName(dir.filePath("red.tga"));
+    for (const char* copy : {"red.tga:tga.png", "red.tga:tga.tif", "red.bmp:bmp.png", "red.bmp:bmp.jpg", "real.png:png.jpg",
+                             "real.png:png.bmp", "real.png:png.tga", "real.png:png"})
+    {
+        const QStringList names = QString(copy).split(':');
+        ASSERT_TRUE(QFile::copy(dir.filePath(names[0]), dir.filePath(names[1])));
+    }
+    // Targa and BMP are refused under their own names too; a PNG only loads as .png.
+    for (const char* name : {"red.tga", "red.bmp", "tga.png", "tga.tif", "bmp.png", "bmp.jpg", "png.jpg", "png.bmp", "png.tga", "png"})
+        EXPECT_TRUE(Refusal(dir.filePath(name)).startsWith("unsupported format")) << name;
+    EXPECT_EQ(Load(dir.filePath("real.png")), pixels);
+
+    // Neither waits on a pipe nor reads a folder or a device.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.png")).constData(), 0600), 0);
+    QDir(dir.path()).mkdir("folder.png");
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.ppm")));
+    for (const char* name : {"pipe.png", "folder.png", "zero.ppm", "missing.png"})
+    {
+        CInvariantCheck check(5000);
+        EXPECT_FALSE(Refusal(dir.filePath(name)).isEmpty()) << name;
+        EXPECT_TRUE(check.Violations().isEmpty()) << name;
+    }
 }
