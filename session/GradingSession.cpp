@@ -27,8 +27,41 @@ bool CGradingSession::SetSource(const uint16_t* pixels, int width, int height, Q
     m_source.assign(pixels, pixels + size_t(width) * height * 3);
     m_sourceSize = QSize(width, height);
     m_workingSize = workingSize;
+    m_scaled.clear();
+    m_scaledSize = QSize();
     m_bColourInputStale = true;
     return true;
+}
+
+void CGradingSession::SetWorkingSize(QSize workingSize)
+{
+    if (workingSize.isEmpty())
+        workingSize = m_sourceSize;
+    if (workingSize == m_workingSize)
+        return;
+    m_workingSize = workingSize;
+    m_bColourInputStale = true;
+}
+
+const uint16_t* CGradingSession::WorkingInput()
+{
+    if (m_source.empty() || m_workingSize.isEmpty())
+        return nullptr;
+    if (m_workingSize == m_sourceSize)
+        return m_source.data();
+    if (m_scaledSize != m_workingSize || m_scaled.empty())
+    {
+        // The main slot does the resampling; its result is kept for the next grades. Only one
+        // scaled size is kept: the preview's, while full-size grades read the source itself.
+        if (!MP_FillWorkingSlot(eWS_MAIN, m_source.data(), m_sourceSize.width(), m_sourceSize.height(),
+                                m_workingSize.width(), m_workingSize.height()))
+            return nullptr;
+        const uint16_t* slot = MP_WorkingSlot(eWS_MAIN).GetData();
+        m_scaled.assign(slot, slot + size_t(m_workingSize.width()) * m_workingSize.height() * 3);
+        m_scaledSize = m_workingSize;
+        ++m_iResamples;
+    }
+    return m_scaled.data();
 }
 
 bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QString* error)
@@ -70,10 +103,9 @@ SProcessContext CGradingSession::Context(int frameCounter)
 
 bool CGradingSession::Grade()
 {
-    if (m_source.empty())
-        return false;
-    if (!MP_FillWorkingSlot(eWS_MAIN, m_source.data(), m_sourceSize.width(), m_sourceSize.height(),
-                            m_workingSize.width(), m_workingSize.height()))
+    const uint16_t* input = WorkingInput();
+    if (!input || !MP_FillWorkingSlot(eWS_MAIN, input, m_workingSize.width(), m_workingSize.height(),
+                                      m_workingSize.width(), m_workingSize.height()))
         return false;
     ApplyColourLayers();
     m_chain->Process(m_sourceSize.width(), m_sourceSize.height(), false, Context(0));

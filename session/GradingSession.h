@@ -39,12 +39,20 @@ public:
     bool SetSource(const uint16_t* pixels, int width, int height, QSize workingSize = QSize());
     QSize SourceSize() const { return m_sourceSize; }
     QSize WorkingSize() const { return m_workingSize; }
+    /// Grades the kept source at another working size from now on (the source size when empty).
+    void SetWorkingSize(QSize workingSize);
+    /// The ungraded source at the working size (null without a source). The resampled copy is
+    /// kept until the source or the working size changes, so repeated grades skip the resampling.
+    const uint16_t* WorkingInput();
+    /// How often the source was resampled to a working size since construction.
+    int ResampleCount() const { return m_iResamples; }
 
     /// Loads a preset file as the chain. False with `missing` listing the kernels this build
     /// does not have (those operators are left out) or with `error` when the file is unreadable.
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
-    /// Refills the main slot from the source and runs the chain, film type and LUT over it.
+    /// Refills the main slot from the source at the working size and runs the chain, film type
+    /// and LUT over it.
     bool Grade();
     /// The export's frame callback: grades a frame of the working size in place. The LUT is
     /// baked for frame 0 only while the engine's video flag is on.
@@ -64,6 +72,9 @@ private:
     IUsageStatistics* m_pStatistics = nullptr;
     std::vector<uint16_t> m_source;
     QSize m_sourceSize, m_workingSize;
+    std::vector<uint16_t> m_scaled; // the source at m_scaledSize; empty when not made yet
+    QSize m_scaledSize;
+    int m_iResamples = 0;
     std::unique_ptr<CColorModule> m_colour;
     bool m_bColourInputStale = true; // the working image changed since the module took its copy
 };

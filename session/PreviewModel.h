@@ -39,6 +39,9 @@ public:
     /// Working size ÷ frame size of the shown result: below 1.0 it is only a preview.
     double Scale() const;
 
+    /// Weights of red, green and blue in the histogram's luminance curve.
+    void SetLuminanceWeights(float red, float green, float blue);
+
     /// Asks for a refresh on the next turn of the event loop; repeated requests collapse.
     void RequestUpdate();
     /// Grades at preview size now: the work between a change and a refreshed preview.
@@ -60,10 +63,22 @@ signals:
     void updated();
 
 private:
+    /// Grades at preview or frame size, again while requests came in during the last grade.
+    bool Run(bool fullResolution);
+    bool GradeOnce(QSize workingSize);
+
     CGradingSession& m_session;
     QImage m_graded, m_original;
     SHistogram m_histogram;
+    QSize m_frameSize;
+    QSize m_originalSize; // size m_original was converted at; empty when it must be converted again
+    double m_dScale = 1.0;
+    float m_fLumR = 0.2126f, m_fLumG = 0.7152f, m_fLumB = 0.0722f;
     int m_iLongSide = 1280;
     int m_iRuns = 0;
     bool m_bQueued = false, m_bRunning = false, m_bAgain = false;
 };
+
+/// The frame size fitted into `longSide` pixels on its long side, keeping the aspect ratio;
+/// frames that already fit are kept as they are.
+QSize PreviewSizeFor(QSize frame, int longSide);

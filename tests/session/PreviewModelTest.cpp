@@ -1,0 +1,282 @@
+// The preview model: coalesced refreshes, preview sizes, the graded preview against the session's
+// own grade, histograms, the full-resolution recalculation and the kept scaled source.
+#include "core/EngineState.h"
+#include "engine/ChainEditor.h"
+#include "engine/PostProcessing.h"
+#include "session/GradingSession.h"
+#include "session/PreviewModel.h"
+
+#include "tests/support/SyntheticImages.h"
+
+#include <QCoreApplication>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::vector<uint16_t> Pixels(const Helper::CRGB48Buffer& buffer)
+{
+    auto& b = const_cast<Helper::CRGB48Buffer&>(buffer);
+    return {b.GetData(), b.GetData() + size_t(b.Width()) * b.Height() * 3};
+}
+
+std::vector<uint16_t> Uniform(int width, int height, uint16_t r, uint16_t g, uint16_t b)
+{
+    std::vector<uint16_t> image(size_t(width) * height * 3);
+    for (size_t i = 0; i < image.size(); i += 3)
+        image[i] = r, image[i + 1] = g, image[i + 2] = b;
+    return image;
+}
+
+/// Calls back into the model while the grade runs, as a progress window pumping events would.
+class CReentrantObserver : public IProcessObserver
+{
+public:
+    explicit CReentrantObserver(CPreviewModel& model) : m_model(model) {}
+    void CalculationStarted() override
+    {
+        if (m_iCalls++ > 0)
+            return;
+        m_model.RequestUpdate();
+        EXPECT_FALSE(m_model.UpdateNow()); // refused while a grade runs
+        m_model.RequestUpdate();
+    }
+    void RefreshViews() override {}
+    CPreviewModel& m_model;
+    int m_iCalls = 0;
+};
+
+class Preview : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetLogging(false);
+        m_model.SetPreviewLongSide(64);
+    }
+    void AddNegative()
+    {
+        CChainEditor editor(m_session.Chain(), COperatorCatalogue::Shared());
+        ASSERT_GE(editor.Add("MP_calcPixelNegative"), 0);
+    }
+    CGradingSession m_session;
+    CPreviewModel m_model{m_session};
+};
+}  // namespace
+
+TEST_F(Preview, RequestsBeforeTheEventLoopTurnsGiveOneRun)
+{
+    const std::vector<uint16_t> frame = TestImages::Noise(96, 48, 3);
+    int updated = 0;
+    QObject::connect(&m_model, &CPreviewModel::updated, [&updated] { ++updated; });
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 96, 48));
+    EXPECT_EQ(m_model.RunCount(), 1);
+    EXPECT_EQ(updated, 1);
+
+    for (int i = 0; i < 4; ++i)
+        m_model.RequestUpdate();
+    EXPECT_EQ(m_model.RunCount(), 1); // nothing runs before the loop turns
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_model.RunCount(), 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_model.RunCount(), 2);
+    EXPECT_EQ(updated, 2);
+
+    // A direct refresh covers a queued request: the queued one then has nothing to do.
+    m_model.RequestUpdate();
+    ASSERT_TRUE(m_model.UpdateNow());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_model.RunCount(), 3);
+}
+
+TEST_F(Preview, RequestsDuringARunCollapseIntoOneLaterRun)
+{
+    const std::vector<uint16_t> frame = TestImages::Noise(96, 48, 4);
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 96, 48));
+    CReentrantObserver observer(m_model);
+    m_session.SetObserver(&observer);
+    AddNegative(); // an operator, so the run reports its start
+    ASSERT_TRUE(m_model.UpdateNow());
+    m_session.SetObserver(nullptr);
+    EXPECT_EQ(m_model.RunCount(), 3); // SetFrame, the direct run and one run for all three requests
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_model.RunCount(), 3);
+}
+
+TEST_F(Preview, PreviewSizeFitsTheLongSideAndNeverEnlarges)
+{
+    EXPECT_EQ(PreviewSizeFor(QSize(1920, 1080), 1280), QSize(1280, 720));
+    EXPECT_EQ(PreviewSizeFor(QSize(1080, 1920), 1280), QSize(720, 1280));
+    EXPECT_EQ(PreviewSizeFor(QSize(100, 33), 64), QSize(64, 21));
+    EXPECT_EQ(PreviewSizeFor(QSize(1, 500), 64), QSize(1, 64)); // never thinner than a pixel
+
+    struct SCase
+    {
+        QSize frame, preview;
+        double scale;
+    };
+    for (const SCase& c : {SCase{{192, 108}, {64, 36}, 64.0 / 192}, SCase{{108, 192}, {36, 64}, 64.0 / 192},
+                           SCase{{50, 40}, {50, 40}, 1.0}, SCase{{64, 64}, {64, 64}, 1.0}})
+    {
+        const std::vector<uint16_t> frame = TestImages::Noise(c.frame.width(), c.frame.height(), 5);
+        ASSERT_TRUE(m_model.SetFrame(frame.data(), c.frame.width(), c.frame.height()));
+        EXPECT_EQ(m_model.FrameSize(), c.frame);
+        EXPECT_EQ(m_model.PreviewSize(), c.preview);
+        EXPECT_EQ(m_model.Graded().size(), c.preview);
+        EXPECT_EQ(m_model.Original().size(), c.preview);
+        EXPECT_EQ(m_model.Graded().format(), QImage::Format_RGB32);
+        EXPECT_DOUBLE_EQ(m_model.Scale(), c.scale);
+    }
+
+    // A smaller preview side regrades on the next loop turn.
+    m_model.SetPreviewLongSide(32);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(m_model.Graded().size(), QSize(32, 32));
+    EXPECT_DOUBLE_EQ(m_model.Scale(), 0.5);
+}
+
+TEST_F(Preview, GradedPreviewIsTheKernelOnTheScaledFrame)
+{
+    AddNegative();
+    // 128 × 64 → 64 × 32: every preview pixel is the rounded mean of a 2 × 2 block.
+    const std::vector<uint16_t> frame = TestImages::Noise(128, 64, 9);
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 128, 64));
+    const std::vector<uint16_t> graded = Pixels(m_model.Result());
+    ASSERT_EQ(graded.size(), size_t(64 * 32 * 3));
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 64; ++x)
+            for (int c = 0; c < 3; ++c)
+            {
+                uint32_t sum = 0;
+                for (int dy = 0; dy < 2; ++dy)
+                    for (int dx = 0; dx < 2; ++dx)
+                        sum += frame[(size_t(2 * y + dy) * 128 + 2 * x + dx) * 3 + c];
+                const int scaled = int((sum + 2) / 4);
+                const int got = graded[(size_t(y) * 64 + x) * 3 + c];
+                ASSERT_LE(std::abs(got - (65535 - scaled)), 1) << x << "," << y << "," << c;
+                // The display pictures hold the high bytes of the graded and the scaled frame.
+                const QRgb shown = m_model.Graded().pixel(x, y), before = m_model.Original().pixel(x, y);
+                const int shift = 16 - 8 * c;
+                ASSERT_EQ(int((shown >> shift) & 0xFF), got >> 8);
+                ASSERT_EQ(int((before >> shift) & 0xFF), scaled >> 8);
+            }
+
+    // The session's own grade at that working size gives the same picture.
+    CGradingSession reference;
+    reference.Chain().Operators() = m_session.Chain().Operators();
+    ASSERT_TRUE(reference.SetSource(frame.data(), 128, 64, QSize(64, 32)));
+    ASSERT_TRUE(reference.Grade());
+    EXPECT_EQ(Pixels(reference.Result()), graded);
+}
+
+TEST(PreviewHistogram, CountsEveryChannelAndTheLuminance)
+{
+    // 4 × 300: 100 black rows, 100 pure red rows, 100 mid-grey rows, so the bands split the kinds.
+    std::vector<uint16_t> image = Uniform(4, 300, 0, 0, 0);
+    for (size_t i = 4 * 100 * 3; i < 4 * 200 * 3; i += 3)
+        image[i] = 65535;
+    for (size_t i = 4 * 200 * 3; i < image.size(); ++i)
+        image[i] = 0x8080;
+    const SHistogram h = MakeHistogram(image.data(), 4, 300, 0.2126f, 0.7152f, 0.0722f);
+    auto sum = [](const std::array<uint32_t, 256>& bins) {
+        uint32_t s = 0;
+        for (uint32_t v : bins)
+            s += v;
+        return s;
+    };
+    for (const auto* bins : {&h.red, &h.green, &h.blue, &h.luminance})
+        EXPECT_EQ(sum(*bins), 1200u);
+    EXPECT_EQ(h.red[0], 400u);
+    EXPECT_EQ(h.red[255], 400u);
+    EXPECT_EQ(h.red[128], 400u);
+    EXPECT_EQ(h.green[0], 800u);
+    EXPECT_EQ(h.green[128], 400u);
+    EXPECT_EQ(h.blue[0], 800u);
+    EXPECT_EQ(h.luminance[0], 400u);
+    EXPECT_EQ(h.luminance[54], 400u); // 0.2126 × 65535 = 13932.7
+    EXPECT_EQ(h.luminance[128], 400u);
+
+    // Weights that take only red move the red rows to the top bin.
+    const SHistogram r = MakeHistogram(image.data(), 4, 300, 1.0f, 0.0f, 0.0f);
+    EXPECT_EQ(r.luminance[255], 400u);
+    EXPECT_EQ(MakeHistogram(nullptr, 4, 300, 1, 0, 0).red[0], 0u);
+}
+
+TEST_F(Preview, HistogramFollowsTheGradeAndTheWeights)
+{
+    const std::vector<uint16_t> frame = Uniform(40, 30, 0x3000, 0xA000, 0x1000);
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 40, 30));
+    EXPECT_EQ(m_model.Histogram().red[0x30], 1200u);
+    EXPECT_EQ(m_model.Histogram().green[0xA0], 1200u);
+    AddNegative();
+    m_model.SetLuminanceWeights(0.0f, 0.0f, 1.0f);
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_model.Histogram().red[0xCF], 1200u);
+    EXPECT_EQ(m_model.Histogram().luminance[0xEF], 1200u); // the negative's blue, 0xEFFF
+}
+
+TEST_F(Preview, FullResolutionRecalculationAndBack)
+{
+    AddNegative();
+    const std::vector<uint16_t> frame = TestImages::Noise(160, 80, 6);
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 160, 80));
+    EXPECT_DOUBLE_EQ(m_model.Scale(), 0.4);
+
+    ASSERT_TRUE(m_model.RecalculateFullResolution());
+    EXPECT_DOUBLE_EQ(m_model.Scale(), 1.0);
+    EXPECT_EQ(m_model.Result().GetSize(), QSize(160, 80));
+    EXPECT_EQ(m_model.Graded().size(), QSize(160, 80));
+    EXPECT_EQ(m_model.Original().size(), QSize(160, 80));
+    const std::vector<uint16_t> full = Pixels(m_model.Result());
+    for (size_t i = 0; i < full.size(); ++i)
+        ASSERT_LE(std::abs(int(full[i]) - (65535 - int(frame[i]))), 1) << i;
+
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_model.Graded().size(), QSize(64, 32));
+    EXPECT_EQ(m_model.Original().size(), QSize(64, 32));
+    EXPECT_DOUBLE_EQ(m_model.Scale(), 0.4);
+}
+
+TEST_F(Preview, ScaledSourceIsKeptUntilTheSourceOrTheSizeChanges)
+{
+    AddNegative();
+    const std::vector<uint16_t> first = Uniform(128, 64, 0x1000, 0x2000, 0x3000);
+    const std::vector<uint16_t> second = Uniform(128, 64, 0x4000, 0x5000, 0x6000);
+    ASSERT_TRUE(m_model.SetFrame(first.data(), 128, 64));
+    const int afterFrame = m_session.ResampleCount();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame); // slider changes reuse the scaled frame
+
+    // A full-size grade reads the source itself and leaves the scaled copy in place.
+    ASSERT_TRUE(m_model.RecalculateFullResolution());
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame);
+
+    // A new frame of the same size is scaled again and shown, not the old one.
+    ASSERT_TRUE(m_model.SetFrame(second.data(), 128, 64));
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame + 1);
+    EXPECT_EQ(Pixels(m_model.Result())[0], 65535 - 0x4000);
+    EXPECT_EQ(qRed(m_model.Original().pixel(0, 0)), 0x40);
+
+    // Another preview size is scaled again.
+    m_model.SetPreviewLongSide(32);
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame + 2);
+    EXPECT_EQ(m_model.Result().GetSize(), QSize(32, 16));
+
+    // The session on its own: a new working size, then a new source, each invalidate the copy.
+    CGradingSession session;
+    ASSERT_TRUE(session.SetSource(first.data(), 128, 64, QSize(32, 16)));
+    ASSERT_TRUE(session.Grade());
+    ASSERT_TRUE(session.Grade());
+    EXPECT_EQ(session.ResampleCount(), 1);
+    session.SetWorkingSize(QSize(64, 32));
+    ASSERT_TRUE(session.Grade());
+    EXPECT_EQ(session.ResampleCount(), 2);
+    EXPECT_EQ(session.Result().GetSize(), QSize(64, 32));
+    ASSERT_TRUE(session.SetSource(second.data(), 128, 64, QSize(64, 32)));
+    ASSERT_TRUE(session.Grade());
+    EXPECT_EQ(session.ResampleCount(), 3);
+    EXPECT_EQ(Pixels(session.Result())[0], 0x4000);
+}
