@@ -127,6 +127,8 @@ private:
     void UpdateEnabledActions();
     QString DialogStartFolder() const;
     void RememberDialogFolder(const QString& path) const;
+    /// The open dialog on the remembered folder; the chosen folder is remembered. Empty when cancelled.
+    QString AskForFile(const QString& caption, const QString& filter);
     void SetInfoText(const QString& text);
 
     int m_iOpenCLError;

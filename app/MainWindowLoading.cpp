@@ -48,6 +48,14 @@ void HDRMainWindow::RememberDialogFolder(const QString& path) const
     QSettings().setValue("lastDialogPath", QFileInfo(path).absolutePath());
 }
 
+QString HDRMainWindow::AskForFile(const QString& caption, const QString& filter)
+{
+    const QString path = m_pPrompt->OpenFile(caption, DialogStartFolder(), filter);
+    if (!path.isEmpty())
+        RememberDialogFolder(path);
+    return path;
+}
+
 bool HDRMainWindow::RefuseInFilterMode()
 {
     if (m_sWorkingMode != QLatin1String("FILTER"))
@@ -93,19 +101,14 @@ bool HDRMainWindow::LoadVideo(const QString& given)
 {
     if (RefuseInFilterMode())
         return false;
-    QString path = given;
+    const QString path = given.isEmpty() ? AskForFile(tr("Video laden"), DocumentFiles::VideoDialogFilter()) : given;
     if (path.isEmpty())
-    {
-        path = m_pPrompt->OpenFile(tr("Video laden"), DialogStartFolder(), DocumentFiles::VideoDialogFilter());
-        if (path.isEmpty())
-            return false;
-        RememberDialogFolder(path);
-    }
-    path = QFileInfo(path).absoluteFilePath();
+        return false;
+    const QString clip = QFileInfo(path).absoluteFilePath();
 
     const bool showProgress = m_pOptionsWindow->Options().bShowProgress;
     if (showProgress)
-        m_pProgressWindow->Start(tr("Videodatei öffnen"), QFileInfo(path).fileName());
+        m_pProgressWindow->Start(tr("Videodatei öffnen"), QFileInfo(clip).fileName());
     setEnabled(false);
     const QString frameFile = m_movie->FrameImagePath(kFrameExtension);
     const auto done = qScopeGuard([&] {
@@ -122,11 +125,11 @@ bool HDRMainWindow::LoadVideo(const QString& given)
     Helper::CRGB48Buffer frame;
     if (m_movie->TempDirectory().isEmpty())
         failure = m_movie->TempError();
-    else if (m_movie->GetFrameSize(path).width() < 1 || m_movie->GetDuration(path) < 0.0)
+    else if (m_movie->GetFrameSize(clip).width() < 1 || m_movie->GetDuration(clip) < 0.0)
         failure = tr("Die Datei enthält kein lesbares Video.");
     else
     {
-        const QString extracted = m_movie->ExtractFrame(path, kFrameExtension, 0, 1000, true, QSize(-1, -1));
+        const QString extracted = m_movie->ExtractFrame(clip, kFrameExtension, 0, 1000, true, QSize(-1, -1));
         QString error;
         if (extracted.isEmpty())
             failure = tr("Aus dem Video konnte kein Bild gelesen werden.");
@@ -135,13 +138,13 @@ bool HDRMainWindow::LoadVideo(const QString& given)
         if (!extracted.isEmpty() && extracted != frameFile)
             QFile::remove(extracted);
     }
-    if (failure.isEmpty() && !ShowFrame(frame, path, true))
+    if (failure.isEmpty() && !ShowFrame(frame, clip, true))
         failure = tr("Nicht genug Speicher für das Bild.");
     if (!failure.isEmpty())
     {
-        AppLog("HDRMainWindow::LoadVideo() -> Failed: " + path + " - " + failure);
+        AppLog("HDRMainWindow::LoadVideo() -> Failed: " + clip + " - " + failure);
         m_pPrompt->Warning(tr("Video laden"), tr("Das Video %1 konnte nicht geladen werden.\n%2")
-                                                  .arg(QFileInfo(path).fileName(), failure));
+                                                  .arg(QFileInfo(clip).fileName(), failure));
         return false;
     }
     m_pHDRStatistic->Increment(QStringLiteral("m_iVideosLoaded"));
@@ -154,14 +157,9 @@ bool HDRMainWindow::LoadStillImage(const QString& given)
 {
     if (RefuseInFilterMode())
         return false;
-    QString path = given;
+    const QString path = given.isEmpty() ? AskForFile(tr("Bild laden"), DocumentFiles::StillDialogFilter()) : given;
     if (path.isEmpty())
-    {
-        path = m_pPrompt->OpenFile(tr("Bild laden"), DialogStartFolder(), DocumentFiles::StillDialogFilter());
-        if (path.isEmpty())
-            return false;
-        RememberDialogFolder(path);
-    }
+        return false;
     Helper::CRGB48Buffer image;
     QString error;
     if (!StillImage::Load(path, image, error) || !ShowFrame(image, QFileInfo(path).absoluteFilePath(), false))
