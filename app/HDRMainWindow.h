@@ -130,6 +130,9 @@ private:
     /// The open dialog on the remembered folder; the chosen folder is remembered. Empty when cancelled.
     QString AskForFile(const QString& caption, const QString& filter);
     void SetInfoText(const QString& text);
+    /// Turns input to the menus, tool bars, docks and the centre off or on while long work runs;
+    /// the progress window stays usable, so its abort button still reaches the job.
+    void SetInteractive(bool on);
 
     int m_iOpenCLError;
     QString m_sArguments;

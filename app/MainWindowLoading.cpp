@@ -16,7 +16,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QDockWidget>
 #include <QListWidget>
+#include <QMenuBar>
+#include <QToolBar>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QStackedWidget>
@@ -70,6 +73,19 @@ void HDRMainWindow::RefuseProject(const QString& path)
                            tr("Projektdateien werden von dieser Version nicht unterstützt:\n%1").arg(path));
 }
 
+void HDRMainWindow::SetInteractive(bool on)
+{
+    menuBar()->setEnabled(on);
+    centralWidget()->setEnabled(on);
+    for (QWidget* part : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QDockWidget*>(part) || qobject_cast<QToolBar*>(part))
+            part->setEnabled(on);
+    // Both change the grade: an export reads it while its frames are graded.
+    m_pOptionsWindow->setEnabled(on);
+    if (m_pColorModuleWindow)
+        m_pColorModuleWindow->setEnabled(on);
+}
+
 void HDRMainWindow::UpdateEnabledActions()
 {
     m_pSaveImageAction->setEnabled(m_bHasDocument);
@@ -109,12 +125,12 @@ bool HDRMainWindow::LoadVideo(const QString& given)
     const bool showProgress = m_pOptionsWindow->Options().bShowProgress;
     if (showProgress)
         m_pProgressWindow->Start(tr("Videodatei öffnen"), QFileInfo(clip).fileName());
-    setEnabled(false);
+    SetInteractive(false);
     const QString frameFile = m_movie->FrameImagePath(kFrameExtension);
     const auto done = qScopeGuard([&] {
         // The extracted frame is only a carrier: it never stays behind, loaded or not.
         QFile::remove(frameFile);
-        setEnabled(true);
+        SetInteractive(true);
         if (showProgress)
             m_pProgressWindow->Finish();
     });

@@ -154,7 +154,7 @@ void HDRMainWindow::saveVideo()
         connect(m_pProgressWindow, &HDRProgressWindow::aborted, m_movie.get(), &CMovieHandling::OnAbort);
     // The clip is graded at its own size, as the picture being graded is the full frame.
     const int result = driver.Export(m_sDocumentPath, path, m_destination, m_preview->FrameSize(),
-                                     [this](bool on) { setEnabled(on); });
+                                     [this](bool on) { SetInteractive(on); });
     disconnect(abort);
     progress.Close();
     m_preview->UpdateNow();

@@ -25,6 +25,7 @@
 #include <QDropEvent>
 #include <QFile>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
@@ -246,7 +247,8 @@ TEST_F(MainWindow, FailedClipLeavesThePreviousPicture)
         << m_prompt.Log().last().toStdString();
     EXPECT_EQ(window->DocumentPath(), CMedia::Get().Picture());
     EXPECT_FALSE(window->IsVideoMode());
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_TRUE(NoFrameFileLeft(*window));
     EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 0);
 }
@@ -367,7 +369,8 @@ TEST_F(MainWindow, ClipExportsWithTheGradeAndThePreviewComesBack)
     window->saveVideo();
     EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Video speichern|")) << m_prompt.Log().last().toStdString();
     EXPECT_TRUE(QFileInfo(out.filePath("graded.mp4")).size() > 0);
-    EXPECT_TRUE(window->isEnabled());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_EQ(window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
     EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"graded.mp4"}); // no intermediates left
 }
