@@ -2,6 +2,7 @@
 // images, plug-in exchange files, and the command-line text that names one of them.
 #include "app/HDRMainWindow.h"
 
+#include "app/HDRColorModuleWindow.h"
 #include "app/HDRProgressWindow.h"
 #include "app/OptionsWindow.h"
 #include "core/AppLog.h"
