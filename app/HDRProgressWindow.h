@@ -5,6 +5,7 @@
 #include "app/HDRProgressThread.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QLabel;
 class QProgressBar;
@@ -33,5 +34,22 @@ public slots:
     void repaintWindow();
 
 signals:
+    /// "Abbrechen" was pressed; the engine's stop request is already set.
     void aborted();
+    /// The error offer's log button was pressed.
+    void logRequested();
+
+private:
+    void UpdateTimes();
+
+    QLabel* m_pTextLabel;
+    QLabel* m_pElapsedLabel;
+    QLabel* m_pEstimateLabel;
+    QLabel* m_pErrorLabel;
+    QProgressBar* m_pProgressBar;
+    QPushButton* m_pAbortButton;
+    QPushButton* m_pContinueButton;
+    QPushButton* m_pLogButton;
+    QElapsedTimer m_clock;
+    float m_fOverall = 0.0f;
 };

@@ -6,6 +6,11 @@
 
 #include <QDialog>
 
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QSpinBox;
+
 class HDROptionsWindow : public QDialog
 {
     Q_OBJECT
@@ -22,5 +27,15 @@ signals:
     void optionsChanged();
 
 private:
+    /// Takes the controls' values, saves them and announces the change.
+    void Store();
+    void ChooseFolder();
+
     SProgramOptions m_options;
+    QCheckBox* m_pAutoSafeBoxCheckBox;
+    QCheckBox* m_pShowProgressCheckBox;
+    QCheckBox* m_pUndoSaveCheckBox;
+    QLineEdit* m_pFixedFolderEdit;
+    QComboBox* m_pLuminanceCombo;
+    QSpinBox* m_pPreviewLongSideSpin;
 };

@@ -1,0 +1,149 @@
+// The progress window's time texts, its estimate and abort button, and the options window
+// writing its switches straight to the program settings.
+#include "app/HDRProgressWindow.h"
+#include "app/OptionsWindow.h"
+#include "core/EngineState.h"
+#include "tests/support/TempHome.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+TEST(ProgressWindow, DurationTexts)
+{
+    const struct
+    {
+        qint64 seconds;
+        const char* text;
+    } cases[] = {
+        {-1, "wird ermittelt"},
+        {0, "0 Sekunden"},
+        {1, "1 Sekunde"},
+        {59, "59 Sekunden"},
+        {60, "1 Minute 0 Sekunden"},
+        {3903, "1 Stunde 5 Minuten 3 Sekunden"},
+        {7200, "2 Stunden 0 Minuten 0 Sekunden"},
+        {86400 * 2 + 3600 + 61, "2 Tage 1 Stunde 1 Minute 1 Sekunde"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HDRProgressWindow::FormatDuration(c.seconds), QString::fromUtf8(c.text)) << c.seconds;
+}
+
+TEST(ProgressWindow, EstimateFromElapsedTimeAndFraction)
+{
+    const struct
+    {
+        qint64 elapsedMs;
+        float overall;
+        qint64 left;
+    } cases[] = {
+        {10000, 0.0f, -1},       {10000, 0.005f, -1},       {0, 0.5f, -1},         {10000, -0.5f, -1},
+        {10000, 0.25f, 30},      {10000, 0.5f, 10},         {60000, 0.75f, 20},    {10000, 1.0f, 0},
+        {10000, 1.5f, 0},        {10000, std::nanf(""), -1}, {3600000, 0.01f, 356400},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HDRProgressWindow::EstimateSecondsLeft(c.elapsedMs, c.overall), c.left)
+            << c.elapsedMs << " " << c.overall;
+}
+
+TEST(ProgressWindow, MessagesMoveTheBarAndAbortSetsTheStopRequest)
+{
+    MP_UI_SetStopRequest(false);
+    HDRProgressWindow window;
+    EXPECT_EQ(window.windowTitle(), "Fortschritt");
+    window.Start("Videodatei öffnen", "Lade");
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Videodatei öffnen"));
+    auto* bar = window.findChild<QProgressBar*>();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->value(), 0);
+
+    window.receiveMessage(SMessage{40, "Frame 5", 5, 0.5f}, 0.25f);
+    EXPECT_EQ(bar->value(), bar->maximum() / 4);
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->isVisibleTo(&window))
+            texts << label->text();
+    EXPECT_TRUE(texts.contains("Frame 5"));
+    EXPECT_EQ(texts.filter("Time elapsed: ").size(), 1);
+    EXPECT_EQ(texts.filter("Estimated time left: ").size(), 1);
+    window.receiveMessage(SMessage{}, 7.0f); // out of range: clamped
+    EXPECT_EQ(bar->value(), bar->maximum());
+
+    QPushButton* abort = nullptr;
+    QPushButton* resume = nullptr;
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+    {
+        if (button->text() == "Abbrechen")
+            abort = button;
+        else if (button->text() == "Fortfahren")
+            resume = button;
+    }
+    ASSERT_NE(abort, nullptr);
+    ASSERT_NE(resume, nullptr);
+    QSignalSpy aborted(&window, &HDRProgressWindow::aborted);
+    abort->click();
+    EXPECT_TRUE(MP_UI_GetStopRequest());
+    EXPECT_EQ(aborted.count(), 1);
+    MP_UI_SetStopRequest(false);
+
+    EXPECT_FALSE(resume->isVisibleTo(&window));
+    window.OfferError();
+    EXPECT_TRUE(resume->isVisibleTo(&window));
+    bool offered = false;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        offered |= label->isVisibleTo(&window) &&
+                   label->text() == "Es ist ein Fehler aufgetreten, Protokoll oder fortfahren";
+    EXPECT_TRUE(offered);
+    resume->click();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(OptionsWindow, ControlsWriteTheSettingsAtOnce)
+{
+    CTempHome home;
+    {
+        QSettings settings;
+        SProgramOptions{}.Save(settings);
+    }
+    HDROptionsWindow window;
+    EXPECT_EQ(window.objectName(), "options_window");
+    QSignalSpy changed(&window, &HDROptionsWindow::optionsChanged);
+
+    window.findChild<QCheckBox*>("m_pAutoSafeBoxCheckBox")->setChecked(false);
+    window.findChild<QCheckBox*>("m_pShowProgressCheckBox")->setChecked(false);
+    window.findChild<QComboBox*>("m_pLuminanceCombo")->setCurrentIndex(2);
+    window.findChild<QSpinBox*>("m_pPreviewLongSideSpin")->setValue(1920);
+    auto* folder = window.findChild<QLineEdit*>("m_pFixedFolderEdit");
+    folder->setText("/data/clips");
+    emit folder->editingFinished();
+    EXPECT_EQ(changed.count(), 5);
+
+    QSettings settings;
+    EXPECT_FALSE(settings.value("automatics/m_pAutoSafeBoxCheckBox").toBool());
+    const SProgramOptions stored = SProgramOptions::Load(settings);
+    EXPECT_FALSE(stored.bShowProgress);
+    EXPECT_EQ(stored.iLuminanceWeights, 2);
+    EXPECT_EQ(stored.iPreviewLongSide, 1920);
+    EXPECT_EQ(stored.sFixedDefaultFolder, "/data/clips");
+    EXPECT_EQ(window.Options().iPreviewLongSide, 1920);
+
+    // Settings changed elsewhere reach the controls on Reload without a change signal.
+    settings.setValue("options/m_pShowProgressCheckBox", true);
+    settings.setValue("options/previewLongSide", 640);
+    window.Reload();
+    EXPECT_TRUE(window.findChild<QCheckBox*>("m_pShowProgressCheckBox")->isChecked());
+    EXPECT_EQ(window.findChild<QSpinBox*>("m_pPreviewLongSideSpin")->value(), 640);
+    EXPECT_EQ(changed.count(), 5);
+    SProgramOptions{}.Save(settings);
+}

@@ -1,0 +1,289 @@
+// Files the main window keeps in the user directory: the recovery project, usage statistics, the
+// start time and the last result format; and the interface scale of the options.
+#include "core/Paths.h"
+#include "session/ProgramOptions.h"
+#include "session/RecoveryFile.h"
+#include "session/ResultFormats.h"
+#include "session/UsageStatistics.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSettings>
+
+#include <gtest/gtest.h>
+
+namespace
+{
+bool Touch(const QString& path)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
+}
+
+const QString kQuestion = QStringLiteral("automatisch gespeichertes Projekt gefunden");
+}  // namespace
+
+TEST(RecoveryFile, AskedOnlyWithEmptyCommandLineAndAnExistingFile)
+{
+    CTempHome home;
+    CScriptedPrompt prompt;
+    EXPECT_FALSE(RecoveryFile::Ask(QString(), prompt).bAsked); // no file yet
+    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
+    EXPECT_FALSE(RecoveryFile::Ask("/a/clip.tif", prompt).bAsked);
+    EXPECT_TRUE(prompt.Log().isEmpty());
+
+    prompt.ExpectQuestion(kQuestion, IUserPrompt::eYes);
+    const RecoveryFile::SOutcome outcome = RecoveryFile::Ask(QString(), prompt);
+    EXPECT_TRUE(outcome.bAsked);
+    EXPECT_TRUE(outcome.bOpen);
+    EXPECT_EQ(prompt.Unanswered(), 0);
+    ASSERT_EQ(prompt.Log().size(), 1);
+    EXPECT_TRUE(prompt.Log().first().startsWith("question|Automatisch gespeichertes Projekt|"));
+    EXPECT_EQ(RecoveryFile::ProjectPath(), Helper::UserDirectory() + "Recover.vantropeProject");
+}
+
+TEST(RecoveryFile, NoRemovesTheProjectAndItsDataFolder)
+{
+    CTempHome home;
+    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
+    ASSERT_TRUE(Touch(RecoveryFile::DataFolder() + "/temp0/layer.ini"));
+    CScriptedPrompt prompt;
+    prompt.ExpectQuestion(kQuestion, IUserPrompt::eNo);
+    const RecoveryFile::SOutcome outcome = RecoveryFile::Ask(QString(), prompt);
+    EXPECT_FALSE(outcome.bOpen);
+    RecoveryFile::RemoveAfterQuestion(outcome);
+    EXPECT_FALSE(QFileInfo::exists(RecoveryFile::ProjectPath()));
+    EXPECT_FALSE(QFileInfo::exists(RecoveryFile::DataFolder()));
+    // Asked once: the next start finds nothing.
+    EXPECT_FALSE(RecoveryFile::Ask(QString(), prompt).bAsked);
+}
+
+TEST(RecoveryFile, NothingIsRemovedWithoutTheQuestion)
+{
+    CTempHome home;
+    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
+    ASSERT_TRUE(Touch(RecoveryFile::DataFolder() + "/keep"));
+    RecoveryFile::RemoveAfterQuestion(RecoveryFile::SOutcome{});
+    EXPECT_TRUE(QFileInfo::exists(RecoveryFile::ProjectPath()));
+    EXPECT_TRUE(QFileInfo::exists(RecoveryFile::DataFolder() + "/keep"));
+}
+
+TEST(RecoveryFile, SymlinkedDataFolderIsUnlinkedNotEmptied)
+{
+    CTempHome home;
+    const QString outside = home.Path() + "/elsewhere";
+    ASSERT_TRUE(Touch(outside + "/precious.txt"));
+    ASSERT_TRUE(Touch(outside + "/inner/deep.txt"));
+    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
+    // Once as the data folder itself, once as a link inside a real data folder.
+    for (const bool linkInside : {false, true})
+    {
+        ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
+        const QString link = linkInside ? RecoveryFile::DataFolder() + "/temp0" : RecoveryFile::DataFolder();
+        QDir().mkpath(QFileInfo(link).absolutePath());
+        ASSERT_TRUE(QFile::link(outside, link));
+        RecoveryFile::RemoveAfterQuestion(RecoveryFile::SOutcome{true, false});
+        EXPECT_FALSE(QFileInfo(RecoveryFile::DataFolder()).isSymLink()) << linkInside;
+        EXPECT_FALSE(QFileInfo::exists(RecoveryFile::DataFolder())) << linkInside;
+        EXPECT_TRUE(QFileInfo::exists(outside + "/precious.txt")) << linkInside;
+        EXPECT_TRUE(QFileInfo::exists(outside + "/inner/deep.txt")) << linkInside;
+    }
+}
+
+TEST(UsageStatistics, CountersAndHighestValuesSurviveARestart)
+{
+    CTempHome home;
+    {
+        HDRStatistic statistic;
+        statistic.Increment("m_iVideosLoaded");
+        statistic.Increment("m_iVideosLoaded");
+        statistic.Increment("m_iLIFImagesLoaded", 12);
+        statistic.Increment("m_iWindowsResetted", -1);
+        statistic.ReportHighest("m_iHighestPPCalcTime", 40);
+        statistic.ReportHighest("m_iHighestPPCalcTime", 25);
+        statistic.ReportHighest("m_iHighestNegative", -3);
+        EXPECT_EQ(statistic.Value("m_iHighestPPCalcTime"), 40);
+    }
+    ASSERT_TRUE(QFileInfo::exists(Helper::UserDirectory() + "statistic.ini"));
+    HDRStatistic statistic;
+    EXPECT_EQ(statistic.Value("m_iVideosLoaded"), 2);
+    EXPECT_EQ(statistic.Value("m_iLIFImagesLoaded"), 12);
+    EXPECT_EQ(statistic.Value("m_iWindowsResetted"), -1);
+    EXPECT_EQ(statistic.Value("m_iHighestPPCalcTime"), 40);
+    EXPECT_EQ(statistic.Value("m_iHighestNegative"), -3);
+    EXPECT_EQ(statistic.Value("m_iNeverCounted"), 0);
+}
+
+TEST(UsageStatistics, CorruptValuesAreDroppedAndCountersSaturate)
+{
+    CTempHome home;
+    const QString path = home.Path() + "/stats.ini";
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        settings.setValue("m_iVideosLoaded", "lots");
+        settings.setValue("m_iImagesSaved", 2147483647);
+    }
+    HDRStatistic statistic(path);
+    EXPECT_EQ(statistic.Value("m_iVideosLoaded"), 0);
+    statistic.Increment("m_iImagesSaved");
+    EXPECT_EQ(statistic.Value("m_iImagesSaved"), 2147483647);
+}
+
+TEST(StartTime, StoredTimeGivesTheDifferenceNeverNegative)
+{
+    CTempHome home;
+    const QString dir = home.Path() + "/user/";
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    const struct
+    {
+        const char* stored; // nullptr: absent
+        qint64 lowest, highest;
+    } cases[] = {{nullptr, 0, 0}, {"garbage", 0, 0}, {"-", 0, 0}, {"future", 0, 0}, {"past", 3600, 3700}};
+    for (const auto& c : cases)
+    {
+        QFile::remove(dir + "starttime.ini");
+        if (c.stored)
+        {
+            QDir().mkpath(dir);
+            QSettings settings(dir + "starttime.ini", QSettings::IniFormat);
+            const QString value = QString(c.stored) == "past"     ? QString::number(now - 3600)
+                                  : QString(c.stored) == "future" ? QString::number(now + 3600)
+                                                                  : QString(c.stored);
+            settings.setValue("StartTime", value);
+        }
+        CLogCapture log;
+        const SStartTime time = ReadAndStoreStartTime(dir);
+        EXPECT_GE(time.iDifference, c.lowest) << c.stored;
+        EXPECT_LE(time.iDifference, c.highest) << c.stored;
+        EXPECT_GE(time.iNow, now);
+        EXPECT_EQ(QSettings(dir + "starttime.ini", QSettings::IniFormat).value("StartTime").toLongLong(), time.iNow);
+        for (const std::string& line : {"Start at Current Time: " + std::to_string(time.iNow),
+                                       "Start at Last Time   : " + std::to_string(time.iLast),
+                                       "Start at Difference  : " + std::to_string(time.iDifference)})
+            EXPECT_NE(log.Text().find(line), std::string::npos) << line;
+    }
+}
+
+TEST(ResultFormats, DialogListStartsWithTheStoredFormat)
+{
+    const QStringList first = ResultFormats::DialogFilter(0).split(";;");
+    ASSERT_EQ(first.size(), ResultFormats::kCount);
+    EXPECT_EQ(first.at(5), "TIFF 32-Bit (*.tif32 *.tif)");
+    const QStringList seventh = ResultFormats::DialogFilter(7).split(";;");
+    EXPECT_EQ(seventh.first(), "PNG 16-Bit (*.png)");
+    EXPECT_EQ(seventh.at(1), "TIF 8-Bit (*.tif)");
+    EXPECT_EQ(seventh.last(), "PPM 16-Bit (*.ppm)");
+    EXPECT_EQ(QSet<QString>(seventh.begin(), seventh.end()).size(), ResultFormats::kCount);
+    EXPECT_EQ(ResultFormats::DialogFilter(42), ResultFormats::DialogFilter(0));
+}
+
+TEST(ResultFormats, IndexFromFilterThenExtension)
+{
+    const struct
+    {
+        const char* filter;
+        const char* path;
+        int index;
+    } cases[] = {
+        {"Open EXR (*.exr)", "/a/x.png", 4}, // the chosen filter wins
+        {"", "/a/x.tif32", 5},
+        {"", "/a/x.TIF", 0},
+        {"", "/a/x.tiff", 2},
+        {"", "/a/x.jp2", 8},
+        {"Jpeg", "/a/x.gif", -1},
+        {"", "/a/noextension", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ResultFormats::IndexOf(c.filter, c.path), c.index) << c.filter << " " << c.path;
+    for (int index = 0; index < ResultFormats::kCount; ++index)
+        EXPECT_EQ(ResultFormats::IndexOf(ResultFormats::Filter(index), QString()), index);
+}
+
+TEST(ResultFormats, LastSavedFormatRoundTripAndInvalidValues)
+{
+    CTempHome home;
+    EXPECT_EQ(ResultFormats::LastSavedFormat(), 0);
+    ResultFormats::StoreLastSavedFormat(6);
+    EXPECT_EQ(ResultFormats::LastSavedFormat(), 6);
+    EXPECT_EQ(QSettings(Helper::UserDirectory() + "lastsaveformat.ini", QSettings::IniFormat)
+                  .value("lastSavedFormat")
+                  .toInt(),
+              6);
+    for (const char* stored : {"10", "-1", "abc", "4294967302"})
+    {
+        QSettings(Helper::UserDirectory() + "lastsaveformat.ini", QSettings::IniFormat)
+            .setValue("lastSavedFormat", stored);
+        EXPECT_EQ(ResultFormats::LastSavedFormat(), 0) << stored;
+    }
+}
+
+TEST(ProgramOptions, InterfaceScaleAndWidgetStepByScreenWidth)
+{
+    const struct
+    {
+        int width, scale, step;
+    } cases[] = {{0, 50, 5}, {1920, 50, 5}, {2559, 50, 5}, {2560, 100, 6}, {3839, 100, 6}, {3840, 150, 7}, {7680, 150, 7}};
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(InterfaceScale(c.width), c.scale) << c.width;
+        EXPECT_EQ(WidgetSizeStep(c.width), c.step) << c.width;
+    }
+}
+
+TEST(ProgramOptions, SaveLoadRoundTripAndClampedValues)
+{
+    CTempHome home;
+    QSettings settings(home.Path() + "/options.ini", QSettings::IniFormat);
+    SProgramOptions defaults = SProgramOptions::Load(settings);
+    EXPECT_TRUE(defaults.bAutoSafe);
+    EXPECT_TRUE(defaults.bShowProgress);
+    EXPECT_EQ(defaults.iPreviewLongSide, 1280);
+
+    SProgramOptions options;
+    options.bAutoSafe = false;
+    options.bShowProgress = false;
+    options.sFixedDefaultFolder = "/data/clips";
+    options.iLuminanceWeights = 1;
+    options.bUndoSave = true;
+    options.iPreviewLongSide = 2048;
+    options.Save(settings);
+    const SProgramOptions loaded = SProgramOptions::Load(settings);
+    EXPECT_FALSE(loaded.bAutoSafe);
+    EXPECT_FALSE(loaded.bShowProgress);
+    EXPECT_EQ(loaded.sFixedDefaultFolder, "/data/clips");
+    EXPECT_EQ(loaded.iLuminanceWeights, 1);
+    EXPECT_TRUE(loaded.bUndoSave);
+    EXPECT_EQ(loaded.iPreviewLongSide, 2048);
+    EXPECT_FALSE(settings.value("automatics/m_pAutoSafeBoxCheckBox").toBool());
+
+    settings.setValue("options/luminanceWeights", 9);
+    settings.setValue("options/previewLongSide", 2000000000);
+    EXPECT_EQ(SProgramOptions::Load(settings).iLuminanceWeights, 2);
+    EXPECT_EQ(SProgramOptions::Load(settings).iPreviewLongSide, 8192);
+    for (const char* unreadable : {"wide", "4294967302"})
+    {
+        settings.setValue("options/previewLongSide", unreadable);
+        EXPECT_EQ(SProgramOptions::Load(settings).iPreviewLongSide, 1280) << unreadable;
+    }
+}
+
+TEST(ProgramOptions, LuminancePresetsSumToOne)
+{
+    const float expectedGreen[] = {0.7154f, 0.587f, 0.3333f};
+    for (int preset = 0; preset < 3; ++preset)
+    {
+        SProgramOptions options;
+        options.iLuminanceWeights = preset;
+        float r = 0, g = 0, b = 0;
+        options.LuminanceWeights(r, g, b);
+        EXPECT_NEAR(r + g + b, 1.0f, 1e-3f) << preset;
+        EXPECT_FLOAT_EQ(g, expectedGreen[preset]) << preset;
+    }
+}
