@@ -1,11 +1,15 @@
-// Benchmarks of the session: the export's frame callback on one full frame.
+// Benchmarks of the session: the export's frame callback on one full frame, and the preview's
+// refresh after a slider change.
 #include "cli/Benchmark.h"
 #include "core/EngineState.h"
+#include "engine/ChainEditor.h"
 #include "lut/LutLattice.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
+#include "session/PreviewModel.h"
 #include "video/JobEnvironment.h"
 
+#include <cmath>
 #include <memory>
 #include <random>
 
@@ -44,7 +48,110 @@ bool PrepareExportFrame(const SBenchOptions& options, std::function<void()>& ste
     return true;
 }
 
+struct SPreview
+{
+    CGradingSession session;
+    CPreviewModel model{session};
+    int iIntensity = -1; // operator whose slider the step moves
+    int iStep = 0;
+};
+
+// A frame of --size with smooth gradients and noise (so the LUT and the curves see every level).
+std::vector<uint16_t> PreviewFrame(QSize size)
+{
+    std::vector<uint16_t> frame(size_t(size.width()) * size.height() * 3);
+    std::mt19937 random(11);
+    size_t i = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+        {
+            const int noise = int(random() % 4096) - 2048;
+            const int r = x * 65535 / std::max(1, size.width() - 1), g = y * 65535 / std::max(1, size.height() - 1);
+            frame[i++] = uint16_t(std::clamp(r + noise, 0, 65535));
+            frame[i++] = uint16_t(std::clamp(g + noise, 0, 65535));
+            frame[i++] = uint16_t(std::clamp((r + g) / 2 + noise, 0, 65535));
+        }
+    return frame;
+}
+
+// One step: a slider of a five-operator colour chain moves and the preview of a --size frame is
+// refreshed (grade at preview size with a --lut-size LUT, display conversion, histogram). The
+// frame is scaled to the preview size once, before the timing.
+bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, QString& error)
+{
+    auto state = std::make_shared<SPreview>();
+    const int lutSize = options.extra.value("lut-size", "33").toInt();
+    if (lutSize < 2 || lutSize > 64)
+        return error = "--lut-size must be 2 to 64", false;
+    if (options.extra.contains("preview"))
+        state->model.SetPreviewLongSide(options.extra.value("preview").toInt());
+
+    CChainEditor editor(state->session.Chain(), COperatorCatalogue::Shared());
+    struct SSetting
+    {
+        const char* kernel;
+        std::initializer_list<std::pair<int, float>> values; // set → value 0
+    };
+    const SSetting chain[] = {
+        {"MP_calcPixelColorBalance", {{0, 0.56f}, {2, 0.45f}}},
+        {"MP_calcPixelColorTemperature", {{0, 0.42f}}},
+        {"MP_calcPixelBasicTools", {{0, 0.55f}, {1, 0.6f}}},
+        {"MP_calcPixelColorIntensity", {{0, 0.65f}}},
+        {"MP_calcPixelColorPalette", {{1, 0.62f}, {5, 0.4f}}},
+    };
+    for (const SSetting& setting : chain)
+    {
+        const int index = editor.Add(setting.kernel);
+        if (index < 0)
+            return error = QStringLiteral("the catalogue has no %1").arg(setting.kernel), false;
+        for (const auto& [set, value] : setting.values)
+            if (!editor.SetValue(index, set, 0, value))
+                return error = QStringLiteral("%1 has no set %2").arg(setting.kernel).arg(set), false;
+        if (QLatin1String(setting.kernel) == QLatin1String("MP_calcPixelColorIntensity"))
+            state->iIntensity = index;
+    }
+
+    // A LUT that bends every channel (a soft S-curve with a cross-talk), not an identity.
+    CLutState& lut = state->session.Lut();
+    lut.CreateIdentity(lutSize, "bench");
+    float* lattice = lut.Source().Data();
+    for (size_t i = 0; i < size_t(lutSize) * lutSize * lutSize; ++i)
+    {
+        float* rgb = lattice + i * 3;
+        const float r = rgb[0], g = rgb[1], b = rgb[2];
+        rgb[0] = std::clamp(r + 0.08f * std::sin(6.2831853f * r) * 0.5f + 0.03f * (g - b), 0.0f, 1.0f);
+        rgb[1] = std::clamp(g + 0.05f * std::sin(6.2831853f * g) * 0.5f, 0.0f, 1.0f);
+        rgb[2] = std::clamp(0.95f * b + 0.04f * r, 0.0f, 1.0f);
+    }
+    lut.AdoptSource(lutSize, "bench");
+    lut.SetParameter(eLP_SATURATION, 0.6f);
+    lut.SetActive(true);
+
+    const std::vector<uint16_t> frame = PreviewFrame(options.size);
+    if (!state->model.SetFrame(frame.data(), options.size.width(), options.size.height()))
+        return error = "the preview could not grade the frame", false;
+    const bool log = options.extra.value("log") == "1"; // the kernels' timing lines
+    step = [state, log] {
+        CChainEditor slider(state->session.Chain(), COperatorCatalogue::Shared());
+        slider.SetValue(state->iIntensity, 0, 0, 0.6f + 0.002f * float(state->iStep++ % 50));
+        MP_UI_SetLogging(log);
+        state->model.UpdateNow();
+        MP_UI_SetLogging(false);
+    };
+    SetBenchSummary([state](double) {
+        const QSize preview = state->model.PreviewSize();
+        return QStringLiteral("preview: %1x%2 of %3x%4, frame scaled %5 time(s)")
+            .arg(preview.width()).arg(preview.height())
+            .arg(state->model.FrameSize().width()).arg(state->model.FrameSize().height())
+            .arg(state->session.ResampleCount());
+    });
+    return true;
+}
+
 const SBenchmark kSessionBenchmarks[] = {
+    {"preview", "a slider change and the preview refresh of a --size frame (five colour operators, --lut-size LUT, "
+                "--preview long side, default 1280)",
+     PreparePreview},
     {"export-frame", "one frame of --size through the export's frame callback with a --lut-size LUT (default 33)",
      PrepareExportFrame},
 };

@@ -704,14 +704,23 @@ struct SColorPaletteOp
     float lum[3];
     static constexpr float kCentres[8] = {0.0f, 30.0f / 360, 60.0f / 360, 120.0f / 360,
                                           180.0f / 360, 240.0f / 360, 270.0f / 360, 300.0f / 360};
+    /// The gain HueWeights and the weighted sum give, without the weight array: only the two
+    /// centres around the hue carry weight, and the zero terms add nothing to the sum.
+    float Gain(float hue) const
+    {
+        if (!(hue >= 0.0f && hue < 1.0f))
+            return afGain[0]; // no interval holds it: the whole weight on the first centre
+        int k = 7;
+        while (hue < kCentres[k]) // kCentres[0] is 0, so the scan stops there at the latest
+            --k;
+        const int next = k < 7 ? k + 1 : 0;
+        const float c1 = k < 7 ? kCentres[k + 1] : kCentres[0] + 1.0f;
+        const float f = (hue - kCentres[k]) / (c1 - kCentres[k]);
+        return (1.0f - f) * afGain[k] + f * afGain[next];
+    }
     void Pixel(int, int, const uint16_t*, float* c0, float* ce) const
     {
-        const Colour::SComponents hsv = Colour::RgbToHsv(c0[0], c0[1], c0[2]);
-        float w[8];
-        HueWeights(hsv.f0, kCentres, w);
-        float gain = 0.0f;
-        for (int k = 0; k < 8; ++k)
-            gain += w[k] * afGain[k];
+        const float gain = Gain(Colour::RgbToHsv(c0[0], c0[1], c0[2]).f0);
         const float L = lum[0] * c0[0] + lum[1] * c0[1] + lum[2] * c0[2];
         for (int c = 0; c < 3; ++c)
             ce[c] = L + (c0[c] - L) * gain;
