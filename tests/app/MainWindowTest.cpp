@@ -57,6 +57,9 @@ public:
     QString UpperCaseClip() const { return m_dir.filePath("CLIP2.MP4"); }
     QString Picture() const { return m_dir.filePath("picture.png"); }
     const std::vector<uint16_t>& Pixels() const { return m_pixels; }
+    /// Twice the clip's size: above the smallest preview, so the preview is a reduction of it.
+    QString LargePicture() const { return m_dir.filePath("large.png"); }
+    const std::vector<uint16_t>& LargePixels() const { return m_large; }
     QString Folder() const { return m_dir.path(); }
     bool Ok() const { return m_bOk; }
 
@@ -72,11 +75,15 @@ private:
         for (int y = 0; y < kClipHeight; ++y)
             for (int x = 0; x < kClipWidth; ++x)
                 m_pixels.insert(m_pixels.end(), {uint16_t(x * 409 + y), uint16_t(y * 727 + 3), uint16_t(65535 - x * 401)});
+        for (int y = 0; y < 2 * kClipHeight; ++y)
+            for (int x = 0; x < 2 * kClipWidth; ++x)
+                m_large.insert(m_large.end(), {uint16_t(x * 203), uint16_t(y * 361 + x), uint16_t(40000 - x * 97)});
         QString error;
-        m_bOk = m_bOk && StillImage::Save(Picture(), m_pixels.data(), kClipWidth, kClipHeight, error);
+        m_bOk = m_bOk && StillImage::Save(Picture(), m_pixels.data(), kClipWidth, kClipHeight, error) &&
+                StillImage::Save(LargePicture(), m_large.data(), 2 * kClipWidth, 2 * kClipHeight, error);
     }
     QTemporaryDir m_dir;
-    std::vector<uint16_t> m_pixels;
+    std::vector<uint16_t> m_pixels, m_large;
     bool m_bOk = false;
 };
 
@@ -100,6 +107,8 @@ protected:
         for (const QString& file : files)
             urls << QUrl::fromLocalFile(file);
         mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
         QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &event);
     }
@@ -182,7 +191,8 @@ TEST_F(MainWindow, ClipsLoadFromADropTheCommandLineAndAMessage)
     CLogCapture log;
     window->receiveMessage(CMedia::Get().UpperCaseClip());
     EXPECT_EQ(window->DocumentPath(), CMedia::Get().UpperCaseClip());
-    EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 2);
+    // Counters are kept between runs: the drop, the start and the message.
+    EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 3);
     EXPECT_NE(log.Text().find("InterpretReceivedMessage: "), std::string::npos);
     EXPECT_TRUE(m_prompt.Log().isEmpty()) << m_prompt.Log().join("\n").toStdString();
 }
@@ -280,11 +290,11 @@ TEST_F(MainWindow, RecoveryQuestionRemovesTheRecoveryProject)
 
 TEST_F(MainWindow, OperatorAddedInTheDockGradesThePreview)
 {
-    QSettings().setValue("options/previewLongSide", 80);
-    auto window = Make(CMedia::Get().Picture());
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
     ASSERT_TRUE(window->HasDocument());
     const QSize previewSize = window->PreviewModel().PreviewSize();
-    EXPECT_EQ(previewSize, QSize(80, 45));
+    EXPECT_EQ(previewSize, QSize(256, 144));
     const QImage before = window->PreviewModel().Graded();
 
     ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelNegative"), 0);
@@ -295,12 +305,12 @@ TEST_F(MainWindow, OperatorAddedInTheDockGradesThePreview)
     CGradingSession expected;
     CChainEditor editor(expected.Chain(), COperatorCatalogue::Shared());
     ASSERT_GE(editor.Add("MP_calcPixelNegative"), 0);
-    ASSERT_TRUE(expected.SetSource(CMedia::Get().Pixels().data(), kClipWidth, kClipHeight, previewSize));
+    ASSERT_TRUE(expected.SetSource(CMedia::Get().LargePixels().data(), 2 * kClipWidth, 2 * kClipHeight, previewSize));
     ASSERT_TRUE(expected.Grade());
     auto& want = const_cast<Helper::CRGB48Buffer&>(expected.Result());
     auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
     ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
-    EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * 80 * 45, got.GetData()));
+    EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * 256 * 144, got.GetData()));
     // The histogram dock follows the preview.
     EXPECT_EQ(window->HistogramWidget()->Histogram().red, window->PreviewModel().Histogram().red);
 }
@@ -341,12 +351,12 @@ TEST_F(MainWindow, ResultSavesInEveryFormatWithItsBitDepth)
 
 TEST_F(MainWindow, PreviewResultAsksBeforeSaving)
 {
-    QSettings().setValue("options/previewLongSide", 80);
-    auto window = Make(CMedia::Get().Picture());
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
     ASSERT_LT(window->PreviewModel().Scale(), 1.0);
     QTemporaryDir out;
     for (const auto& [answer, size] :
-         {std::pair{IUserPrompt::eNo, QSize(80, 45)}, std::pair{IUserPrompt::eYes, QSize(kClipWidth, kClipHeight)}})
+         {std::pair{IUserPrompt::eNo, QSize(256, 144)}, std::pair{IUserPrompt::eYes, QSize(2 * kClipWidth, 2 * kClipHeight)}})
     {
         const QString path = out.filePath(answer == IUserPrompt::eNo ? "preview.png" : "full.png");
         m_prompt.QueueText(path);
