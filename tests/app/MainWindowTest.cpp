@@ -423,3 +423,31 @@ TEST_F(MainWindow, ColourWindowIsMadeOnFirstUseAndRegradesThePreview)
     Action(*window, "m_pColorModuleAction")->trigger();
     EXPECT_EQ(window->ColorModuleWindow(), colour);
 }
+
+TEST_F(MainWindow, ExchangeFileEntersFilterModeAndRefusesNewData)
+{
+    QTemporaryDir dir;
+    const QString lif = dir.filePath("handover.lif");
+    QFile file(lif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<?xml version=\"1.0\"?><Exchange><SourceApplication>Host</SourceApplication>"
+                              "<ImageCount>1</ImageCount><ImportPath>%1</ImportPath><ExportPath>%2</ExportPath>"
+                              "<Image0000>picture.png</Image0000></Exchange>")
+                   .arg(CMedia::Get().Folder(), dir.path())
+                   .toUtf8());
+    file.close();
+
+    auto window = Make(lif);
+    ASSERT_TRUE(window->HasDocument()) << m_prompt.Log().join("\n").toStdString();
+    EXPECT_EQ(window->DocumentPath(), CMedia::Get().Picture());
+    EXPECT_EQ(window->WorkingMode(), "FILTER");
+    EXPECT_EQ(Counter(*window, "m_iLIFImports"), 1);
+    EXPECT_EQ(Counter(*window, "m_iLIFImagesLoaded"), 1);
+
+    const QString refusal = "warning|Warnung|Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.";
+    Drop(*window, {CMedia::Get().Clip()});
+    EXPECT_EQ(m_prompt.Log().last(), refusal);
+    EXPECT_FALSE(window->LoadVideo(CMedia::Get().Clip()));
+    EXPECT_EQ(m_prompt.Log().last(), refusal);
+    EXPECT_FALSE(window->IsVideoMode());
+}
