@@ -13,4 +13,13 @@ public:
     explicit CHistogramWidget(QWidget* parent = nullptr);
     void SetHistogram(const SHistogram& histogram);
     const SHistogram& Histogram() const;
+
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    SHistogram m_histogram;
 };

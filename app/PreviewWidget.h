@@ -5,6 +5,8 @@
 
 #include "app/PreviewSurface.h"
 
+#include <QPointF>
+#include <QTransform>
 #include <QWidget>
 
 class CPreviewModel;
@@ -35,4 +37,39 @@ public:
     void UpdateOverlay() override;
     QSize ImageSize() const override;
     QRgba64 ColourAt(QPointF imagePos, bool graded = true) const override;
+
+    /// Working-image pixels → widget pixels for the current zoom and scroll position.
+    QTransform ImageToWidget() const;
+    double Split() const { return m_dSplit; }
+    bool IsActualSize() const { return m_bActualSize; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    enum EDrag
+    {
+        eNoDrag,
+        eOverlayDrag,
+        eSplitDrag,
+        ePanDrag,
+    };
+
+    /// Keeps the 100 % scroll position inside the picture.
+    void ClampScroll();
+    /// Widget x of the split divider.
+    double DividerX() const;
+
+    CPreviewModel& m_model;
+    IPreviewOverlay* m_pOverlay = nullptr;
+    EView m_eView = eGraded;
+    double m_dSplit = 0.5;
+    bool m_bActualSize = false;
+    QPointF m_scroll;    // at 100 %: the image position shown at the widget's top-left corner
+    EDrag m_eDrag = eNoDrag;
+    QPointF m_lastMouse; // widget position of the previous pan step
 };
