@@ -1,8 +1,34 @@
-// The main window. It receives the OpenCL error flag, the command-line text and the
-// operating-system text from start-up, and the command lines of later starts.
+// The main window: owns the movie handling object, the grading session with its preview, the
+// docks and the colour window, and turns menu actions, drops, the command line and messages of a
+// second instance into loads, recalculations and saves.
 #pragma once
 
+#include "video/MovieHandling.h"
+
+#include <QElapsedTimer>
 #include <QMainWindow>
+
+#include <memory>
+
+class CExportFrameGrader;
+class CGradingSession;
+class CHistogramWidget;
+class CLutLibrary;
+class CPreviewModel;
+class CPreviewWidget;
+class HDRColorModuleWindow;
+class HDROptionsWindow;
+class HDRPostProcessingDockWidget;
+class HDRProgressWindow;
+class HDRStatistic;
+class IUserPrompt;
+class LutLibraryPanel;
+class QAction;
+class QDockWidget;
+class QLabel;
+class QListWidget;
+class QStackedWidget;
+class QToolButton;
 
 class HDRMainWindow : public QMainWindow
 {
@@ -11,17 +37,149 @@ class HDRMainWindow : public QMainWindow
 public:
     HDRMainWindow(int openCLError, const QString& arguments, const QString& operatingSystem,
                   QWidget* parent = nullptr);
+    /// The same with every question, message and file dialog going through `prompt` (not owned;
+    /// it must outlive the window). Null uses the toolkit's dialogs.
+    HDRMainWindow(int openCLError, const QString& arguments, const QString& operatingSystem, IUserPrompt* prompt,
+                  QWidget* parent = nullptr);
+    ~HDRMainWindow() override;
 
     int openCLError() const { return m_iOpenCLError; }
     QString startArguments() const { return m_sArguments; }
     QString lastMessage() const { return m_sLastMessage; }
 
+    CGradingSession& Session() { return *m_session; }
+    CPreviewModel& PreviewModel() { return *m_preview; }
+    CPreviewWidget* PreviewWidget() const { return m_pPreviewWidget; }
+    CMovieHandling& Movie() { return *m_movie; }
+    HDRStatistic& Statistics() { return *m_pHDRStatistic; }
+    HDRPostProcessingDockWidget* PostProcessingDock() const { return m_pPostProcessingDockWidget; }
+    LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }
+    CLutLibrary& LutLibrary() { return *m_lutLibrary; }
+    CHistogramWidget* HistogramWidget() const { return m_pHistogram; }
+    /// Null until "Farbmodul" was first used.
+    HDRColorModuleWindow* ColorModuleWindow() const { return m_pColorModuleWindow; }
+    /// The widget-size step of the screen the window started on (5, 6 or 7).
+    int WidgetSizeStep() const { return m_iWidgetSizeStep; }
+
+    bool HasDocument() const { return m_bHasDocument; }
+    bool IsVideoMode() const { return m_bVideo; }
+    /// The loaded video or image, with "/" separators; empty without a document.
+    const QString& DocumentPath() const { return m_sDocumentPath; }
+    /// Empty in normal use, "FILTER" after a plug-in exchange file.
+    const QString& WorkingMode() const { return m_sWorkingMode; }
+
+    /// Loads a clip: asks for it when `path` is empty. False when nothing new was loaded.
+    bool LoadVideo(const QString& path = QString());
+    /// Loads a still image as the document: asks for it when `path` is empty.
+    bool LoadStillImage(const QString& path = QString());
+    /// Reads a plug-in exchange file, enters filter-plug-in mode and loads its first image.
+    bool LoadExchangeFile(const QString& path);
+    /// The command-line text of a start, or a second instance's message.
+    void InterpretCommandLine(const QString& text);
+    /// "Ergebnisbild speichern": asks for the file, recalculates at full size when wanted, saves.
+    bool SaveResultImage();
+    /// Grades the current frame at full resolution behind the progress window.
+    bool RecalculateFullResolution();
+
 public slots:
     void receiveMessage(QString message);
+    /// "Video speichern": the export of the loaded clip with the current grade.
+    void saveVideo();
+    /// A dock, LUT or layer changed: grade the preview again.
+    void updateCurrentPostProcessing();
+    void updateHistogram();
+    void showHistogram();
+    void showColorModule();
+    void showOptions();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void Construct();
+    void LogStep(const char* step) const;
+
+    // Construction steps (HDRMainWindow.cpp, MainWindowDocks.cpp).
+    void setStyleSheetFromCSS();
+    void createOptionsWindow();
+    void createActions();
+    void createToolBars();
+    void createExposureDock();
+    void createHistogramDock();
+    void createPostProcessingDock();
+    void createStartScreen();
+    void createInfoDock();
+    void createImagePreview();
+    void createShortCuts();
+    void RestoreLayout();
+    void SaveLayout() const;
+    void ApplyInterfaceScale();
+    void ApplyOptions();
+    void OfferRecovery();
+
+    // Document state (MainWindowLoading.cpp).
+    bool RefuseInFilterMode();
+    bool ShowFrame(Helper::CRGB48Buffer& image, const QString& path, bool video);
+    void RefuseProject(const QString& path);
+    void UpdateEnabledActions();
+    QString DialogStartFolder() const;
+    void RememberDialogFolder(const QString& path) const;
+    /// The open dialog on the remembered folder; the chosen folder is remembered. Empty when cancelled.
+    QString AskForFile(const QString& caption, const QString& filter);
+    void SetInfoText(const QString& text);
+    /// Turns input to the menus, tool bars, docks and the centre off or on while long work runs;
+    /// the progress window stays usable, so its abort button still reaches the job.
+    void SetInteractive(bool on);
+
     int m_iOpenCLError;
     QString m_sArguments;
     QString m_sOperatingSystem;
     QString m_sLastMessage;
+    QElapsedTimer m_constructionClock;
+
+    std::unique_ptr<IUserPrompt> m_ownPrompt;
+    IUserPrompt* m_pPrompt = nullptr;
+    std::unique_ptr<CMovieHandling> m_movie;
+    std::unique_ptr<CGradingSession> m_session;
+    std::unique_ptr<CPreviewModel> m_preview;
+    std::unique_ptr<CExportFrameGrader> m_grader;
+    std::unique_ptr<CLutLibrary> m_lutLibrary;
+    std::unique_ptr<HDRStatistic> m_pHDRStatistic;
+    CMovieHandling::SDstDesc m_destination;
+
+    HDROptionsWindow* m_pOptionsWindow = nullptr;
+    HDRProgressWindow* m_pProgressWindow = nullptr;
+    QDockWidget* m_pExposureSeriesDock = nullptr;
+    QListWidget* m_pExposureList = nullptr;
+    QDockWidget* m_pHistogramDock = nullptr;
+    CHistogramWidget* m_pHistogram = nullptr;
+    HDRPostProcessingDockWidget* m_pPostProcessingDockWidget = nullptr;
+    LutLibraryPanel* m_pLutLibraryPanel = nullptr;
+    QDockWidget* m_pInfoDockWidget = nullptr;
+    QLabel* m_pInfoLabel = nullptr;
+    HDRColorModuleWindow* m_pColorModuleWindow = nullptr;
+    QStackedWidget* m_pCentralStack = nullptr;
+    QWidget* m_pStartScreen = nullptr;
+    QWidget* m_pPreviewPage = nullptr;
+    CPreviewWidget* m_pPreviewWidget = nullptr;
+    QToolButton* m_pBeforeAfterButton = nullptr;
+    QToolButton* m_pSplitButton = nullptr;
+    QToolButton* m_pActualSizeButton = nullptr;
+
+    QAction* m_pLoadVideoAction = nullptr;
+    QAction* m_pLoadImageAction = nullptr;
+    QAction* m_pSaveImageAction = nullptr;
+    QAction* m_pSaveVideoAction = nullptr;
+    QAction* m_pOptionsAction = nullptr;
+    QAction* m_pColorModuleAction = nullptr;
+    QAction* m_pQuitAction = nullptr;
+
+    QString m_sWorkingMode;
+    QString m_sDocumentPath;
+    bool m_bHasDocument = false;
+    bool m_bVideo = false;
+    int m_iWidgetSizeStep = 5;
 };

@@ -158,7 +158,7 @@ TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
     EXPECT_EQ(second->exitCode(), 0);
     QElapsedTimer sinceExit;
     sinceExit.start();
-    ASSERT_TRUE(WaitForOutput(*primary, output, "HDRMainWindow::receiveMessage() -> a b\n", 3000)) << output.constData();
+    ASSERT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: a b\n", 3000)) << output.constData();
     const qint64 latency = sinceExit.elapsed();
     RecordProperty("handover_ms", int(latency));
     EXPECT_LT(latency, 1000) << "the first instance polls every 100 ms";
@@ -222,10 +222,10 @@ TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
     ASSERT_NE(primary, nullptr);
     QByteArray output;
     for (const QString& message : sent)
-        EXPECT_TRUE(WaitForOutput(*primary, output, "receiveMessage() -> " + message.toUtf8() + "\n", 3000))
+        EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + message.toUtf8() + "\n", 3000))
             << message.toStdString() << " not delivered:\n" << output.constData();
     for (const QString& message : sent)
-        EXPECT_EQ(output.count("receiveMessage() -> " + message.toUtf8() + "\n"), 1);
+        EXPECT_EQ(output.count("InterpretReceivedMessage: " + message.toUtf8() + "\n"), 1);
     Terminate(*primary);
 }
 
@@ -249,9 +249,9 @@ TEST_F(StartupProcess, FrozenFirstInstanceNeverHoldsALaterStart)
     EXPECT_TRUE(StartupLog().contains("running instance does not answer"));
 
     ::kill(pid_t(primary->processId()), SIGCONT);
-    EXPECT_TRUE(WaitForOutput(*primary, output, "receiveMessage() -> x\n", 3000)) << output.constData();
+    EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: x\n", 3000)) << output.constData();
     Terminate(*primary);
-    EXPECT_FALSE(output.contains("receiveMessage() -> y"));
+    EXPECT_FALSE(output.contains("InterpretReceivedMessage: y"));
 }
 
 TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)
@@ -282,5 +282,5 @@ TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)
                                                                      << otherOutput.constData();
     Terminate(other);
     Terminate(*mine);
-    EXPECT_FALSE(output.contains("receiveMessage()"));
+    EXPECT_FALSE(output.contains("InterpretReceivedMessage: "));
 }

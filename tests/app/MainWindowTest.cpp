@@ -1,0 +1,453 @@
+// The main window offscreen with a scripted prompt: its construction steps, loading clips and
+// stills from drops, the command line and messages, the refusals, the recovery question, the
+// preview after a dock change, saving in every result format, the export, and the LUT controls.
+#include "app/HDRMainWindow.h"
+#include "app/HDRColorModuleWindow.h"
+#include "app/HistogramWidget.h"
+#include "app/LutLibraryPanel.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/LutPanel.h"
+#include "core/Paths.h"
+#include "core/StillImage.h"
+#include "engine/ChainEditor.h"
+#include "engine/OperatorCatalogue.h"
+#include "session/GradingSession.h"
+#include "session/PreviewModel.h"
+#include "session/ResultFormats.h"
+#include "session/UsageStatistics.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/TempHome.h"
+
+#include <QAction>
+#include <QDir>
+#include <QDockWidget>
+#include <QDropEvent>
+#include <QFile>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QUrl>
+
+#include <OpenImageIO/imageio.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <regex>
+
+namespace
+{
+constexpr int kClipWidth = 160, kClipHeight = 90;
+
+// Media of this test program, made once: a 160×90 clip of five frames and a 16-bit picture.
+class CMedia
+{
+public:
+    static CMedia& Get()
+    {
+        static CMedia media;
+        return media;
+    }
+    QString Clip() const { return m_dir.filePath("clip.mp4"); }
+    QString UpperCaseClip() const { return m_dir.filePath("CLIP2.MP4"); }
+    QString Picture() const { return m_dir.filePath("picture.png"); }
+    const std::vector<uint16_t>& Pixels() const { return m_pixels; }
+    /// Twice the clip's size: above the smallest preview, so the preview is a reduction of it.
+    QString LargePicture() const { return m_dir.filePath("large.png"); }
+    const std::vector<uint16_t>& LargePixels() const { return m_large; }
+    QString Folder() const { return m_dir.path(); }
+    bool Ok() const { return m_bOk; }
+
+private:
+    CMedia()
+    {
+        const int exitCode = QProcess::execute(
+            "ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
+                       QStringLiteral("testsrc2=s=%1x%2:r=25:d=0.2").arg(kClipWidth).arg(kClipHeight), "-pix_fmt",
+                       "yuv420p", "-c:v", "libx264", Clip()});
+        m_bOk = exitCode == 0 && QFile::copy(Clip(), UpperCaseClip());
+        // A ramp whose low bits matter: an 8-bit round trip anywhere would show.
+        for (int y = 0; y < kClipHeight; ++y)
+            for (int x = 0; x < kClipWidth; ++x)
+                m_pixels.insert(m_pixels.end(), {uint16_t(x * 409 + y), uint16_t(y * 727 + 3), uint16_t(65535 - x * 401)});
+        for (int y = 0; y < 2 * kClipHeight; ++y)
+            for (int x = 0; x < 2 * kClipWidth; ++x)
+                m_large.insert(m_large.end(), {uint16_t(x * 203), uint16_t(y * 361 + x), uint16_t(40000 - x * 97)});
+        QString error;
+        m_bOk = m_bOk && StillImage::Save(Picture(), m_pixels.data(), kClipWidth, kClipHeight, error) &&
+                StillImage::Save(LargePicture(), m_large.data(), 2 * kClipWidth, 2 * kClipHeight, error);
+    }
+    QTemporaryDir m_dir;
+    std::vector<uint16_t> m_pixels, m_large;
+    bool m_bOk = false;
+};
+
+class MainWindow : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CMedia::Get().Ok()) << "ffmpeg could not make the test clip";
+        QSettings().clear();
+    }
+    std::unique_ptr<HDRMainWindow> Make(const QString& arguments = QString())
+    {
+        return std::make_unique<HDRMainWindow>(0, arguments, QStringLiteral("Linux"), &m_prompt);
+    }
+    int Counter(HDRMainWindow& window, const char* key) { return window.Statistics().Value(QLatin1String(key)); }
+    static void Drop(HDRMainWindow& window, const QStringList& files)
+    {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls << QUrl::fromLocalFile(file);
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+    }
+    // Lets collapsed preview requests run.
+    static void Settle(HDRMainWindow& window)
+    {
+        QSignalSpy updated(&window.PreviewModel(), &CPreviewModel::updated);
+        if (!updated.wait(3000))
+            ADD_FAILURE() << "the preview was not graded";
+    }
+    bool NoFrameFileLeft(HDRMainWindow& window) { return !QFile::exists(window.Movie().FrameImagePath("ppm")); }
+    static QAction* Action(HDRMainWindow& window, const char* name) { return window.findChild<QAction*>(name); }
+
+    CTempHome m_home;
+    CScriptedPrompt m_prompt;
+};
+}  // namespace
+
+TEST_F(MainWindow, ConstructionRunsItsStepsInOrder)
+{
+    CLogCapture log;
+    auto window = Make();
+    const std::string text = log.Text();
+    const char* const steps[] = {"Create MovieHandling",   "Create m_pHDRStatistic",   "setStyleSheetFromCSS",
+                                 "createOptionsWindow",    "createToolBars",           "createExposureDock",
+                                 "createHistogramDock",    "createPostProcessingDock", "createStartScreen",
+                                 "createInfoDock",         "createImagePreview",       "createShortCuts",
+                                 "MainWindow Init"};
+    size_t from = 0;
+    for (const char* step : steps)
+    {
+        std::smatch match;
+        const std::string rest = text.substr(from);
+        ASSERT_TRUE(std::regex_search(rest, match, std::regex(std::string("(^|\n)\\d+ ms - ") + step + "\n")))
+            << step << " missing or out of order in:\n" << text;
+        from += match.position() + match.length() - 1;
+    }
+    EXPECT_EQ(Counter(*window, "m_iProgramStarted"), 1);
+    EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "starttime.ini"));
+    for (const auto& [name, title] : {std::pair{"m_pExposureSeriesDock", "Belichtungsreihe"},
+                                      {"m_pHistogramDock", "HDR-Histogramm"},
+                                      {"m_pPostProcessingDockWidget", "Expertenmodus"},
+                                      {"m_pInfoDockWidget", "Informationen"}})
+    {
+        const QDockWidget* dock = window->findChild<QDockWidget*>(name);
+        ASSERT_NE(dock, nullptr) << name;
+        EXPECT_EQ(dock->windowTitle(), QString::fromUtf8(title));
+    }
+    // Nothing to save without a document.
+    EXPECT_FALSE(Action(*window, "m_pSaveImageAction")->isEnabled());
+    EXPECT_FALSE(Action(*window, "m_pSaveVideoAction")->isEnabled());
+    EXPECT_TRUE(m_prompt.Log().isEmpty()) << m_prompt.Log().join("\n").toStdString();
+}
+
+TEST_F(MainWindow, ClipsLoadFromADropTheCommandLineAndAMessage)
+{
+    const QString clip = CMedia::Get().Clip();
+    {
+        CLogCapture log;
+        auto window = Make();
+        Drop(*window, {clip});
+        ASSERT_TRUE(window->HasDocument()) << m_prompt.Log().join("\n").toStdString();
+        EXPECT_TRUE(window->IsVideoMode());
+        EXPECT_EQ(window->DocumentPath(), clip);
+        EXPECT_EQ(window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
+        EXPECT_EQ(Counter(*window, "m_iDragDropLoadVideo"), 1);
+        EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 1);
+        EXPECT_TRUE(NoFrameFileLeft(*window));
+        EXPECT_TRUE(Action(*window, "m_pSaveVideoAction")->isEnabled());
+        const QListWidget* list = window->findChild<QListWidget*>("m_pExposureList");
+        ASSERT_EQ(list->count(), 1);
+        EXPECT_EQ(list->item(0)->text(), QStringLiteral("clip.mp4 (160 × 90)"));
+        EXPECT_NE(log.Text().find(("Video loaded: clip.mp4 - Path: " + clip).toStdString()), std::string::npos);
+    }
+    auto window = Make(clip);
+    EXPECT_TRUE(window->IsVideoMode());
+    EXPECT_EQ(window->DocumentPath(), clip);
+
+    // A second start hands its command line over; the extension may be written in capitals.
+    CLogCapture log;
+    window->receiveMessage(CMedia::Get().UpperCaseClip());
+    EXPECT_EQ(window->DocumentPath(), CMedia::Get().UpperCaseClip());
+    // Counters are kept between runs: the drop, the start and the message.
+    EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 3);
+    EXPECT_NE(log.Text().find("InterpretReceivedMessage: "), std::string::npos);
+    EXPECT_TRUE(m_prompt.Log().isEmpty()) << m_prompt.Log().join("\n").toStdString();
+}
+
+TEST_F(MainWindow, SixteenBitPictureLoadsFromTheCommandLineWithItsLowBits)
+{
+    auto window = Make(CMedia::Get().Picture());
+    ASSERT_TRUE(window->HasDocument());
+    EXPECT_FALSE(window->IsVideoMode());
+    EXPECT_EQ(Counter(*window, "m_iSingleImagesLoaded"), 1);
+    EXPECT_TRUE(Action(*window, "m_pSaveImageAction")->isEnabled());
+    EXPECT_FALSE(Action(*window, "m_pSaveVideoAction")->isEnabled());
+    ASSERT_TRUE(window->RecalculateFullResolution());
+    const Helper::CRGB48Buffer& result = window->PreviewModel().Result();
+    ASSERT_EQ(QSize(result.Width(), result.Height()), QSize(kClipWidth, kClipHeight));
+    auto& pixels = const_cast<Helper::CRGB48Buffer&>(result);
+    EXPECT_TRUE(std::equal(CMedia::Get().Pixels().begin(), CMedia::Get().Pixels().end(), pixels.GetData()));
+}
+
+TEST_F(MainWindow, DropsOfSeveralFilesOrOtherKindsAreRefused)
+{
+    auto window = Make();
+    const QString folder = CMedia::Get().Folder();
+    struct SCase
+    {
+        QStringList files;
+        QString expected;
+    };
+    const SCase cases[] = {
+        {{CMedia::Get().Clip(), CMedia::Get().UpperCaseClip()}, "warning|Warnung|Bitte nur eine Video-Datei einladen."},
+        {{folder + "/old.VANTROPEPROJECT"}, "warning|Warnung|Bitte laden Sie nur Videodateien ein."},
+        {{CMedia::Get().Picture()}, "warning|Warnung|Bitte laden Sie nur Videodateien ein."},
+    };
+    for (const SCase& c : cases)
+    {
+        Drop(*window, c.files);
+        ASSERT_FALSE(m_prompt.Log().isEmpty()) << c.files.join(",").toStdString();
+        EXPECT_EQ(m_prompt.Log().last(), c.expected);
+        EXPECT_FALSE(window->HasDocument());
+    }
+    CLogCapture log;
+    Drop(*window, {folder + "/work.vantropeProject"});
+    EXPECT_EQ(Counter(*window, "m_iDragDropLoadProject"), 1);
+    EXPECT_TRUE(m_prompt.Log().last().startsWith("information|"));
+    EXPECT_NE(log.Text().find("OpenProject: "), std::string::npos);
+}
+
+TEST_F(MainWindow, FailedClipLeavesThePreviousPicture)
+{
+    QTemporaryDir dir;
+    const QString junk = dir.filePath("junk.mp4");
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+
+    auto window = Make(CMedia::Get().Picture());
+    ASSERT_TRUE(window->HasDocument());
+    EXPECT_FALSE(window->LoadVideo(junk));
+    ASSERT_FALSE(m_prompt.Log().isEmpty());
+    EXPECT_TRUE(m_prompt.Log().last().startsWith("warning|Video laden|Das Video junk.mp4 konnte nicht geladen werden."))
+        << m_prompt.Log().last().toStdString();
+    EXPECT_EQ(window->DocumentPath(), CMedia::Get().Picture());
+    EXPECT_FALSE(window->IsVideoMode());
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_TRUE(NoFrameFileLeft(*window));
+    EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 0);
+}
+
+TEST_F(MainWindow, RecoveryQuestionRemovesTheRecoveryProject)
+{
+    for (const IUserPrompt::EAnswer answer : {IUserPrompt::eNo, IUserPrompt::eYes})
+    {
+        const QString project = Helper::UserDirectory() + "Recover.vantropeProject";
+        const QString data = Helper::UserDirectory() + "Recover.data";
+        ASSERT_TRUE(QDir().mkpath(data + "/sub"));
+        QFile(project).open(QIODevice::WriteOnly);
+        QFile(data + "/sub/x.bin").open(QIODevice::WriteOnly);
+
+        CLogCapture log;
+        m_prompt.ExpectQuestion("Es wurde ein automatisch gespeichertes Projekt gefunden.", answer);
+        auto window = Make();
+        EXPECT_EQ(m_prompt.Unanswered(), 0);
+        EXPECT_FALSE(QFile::exists(project));
+        EXPECT_FALSE(QFile::exists(data));
+        EXPECT_FALSE(window->HasDocument());
+        // Projects cannot be opened by this build: "Ja" says so instead of starting empty silently.
+        const bool toldAboutProject = m_prompt.Log().last().startsWith("information|Projekt laden|");
+        EXPECT_EQ(toldAboutProject, answer == IUserPrompt::eYes);
+        EXPECT_EQ(log.Text().find(("OpenProject: " + project).toStdString()) != std::string::npos,
+                  answer == IUserPrompt::eYes);
+    }
+}
+
+TEST_F(MainWindow, OperatorAddedInTheDockGradesThePreview)
+{
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
+    ASSERT_TRUE(window->HasDocument());
+    const QSize previewSize = window->PreviewModel().PreviewSize();
+    EXPECT_EQ(previewSize, QSize(256, 144));
+    const QImage before = window->PreviewModel().Graded();
+
+    ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelNegative"), 0);
+    Settle(*window);
+    EXPECT_NE(window->PreviewModel().Graded(), before);
+
+    // The same chain on a session of its own at the preview's size.
+    CGradingSession expected;
+    CChainEditor editor(expected.Chain(), COperatorCatalogue::Shared());
+    ASSERT_GE(editor.Add("MP_calcPixelNegative"), 0);
+    ASSERT_TRUE(expected.SetSource(CMedia::Get().LargePixels().data(), 2 * kClipWidth, 2 * kClipHeight, previewSize));
+    ASSERT_TRUE(expected.Grade());
+    auto& want = const_cast<Helper::CRGB48Buffer&>(expected.Result());
+    auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
+    ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
+    EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * 256 * 144, got.GetData()));
+    // The histogram dock follows the preview.
+    EXPECT_EQ(window->HistogramWidget()->Histogram().red, window->PreviewModel().Histogram().red);
+}
+
+TEST_F(MainWindow, ResultSavesInEveryFormatWithItsBitDepth)
+{
+    auto window = Make(CMedia::Get().Picture());
+    ASSERT_TRUE(window->HasDocument());
+    QTemporaryDir out;
+    const OIIO::TypeDesc::BASETYPE depth[ResultFormats::kCount] = {
+        OIIO::TypeDesc::UINT8, OIIO::TypeDesc::UINT8,  OIIO::TypeDesc::UINT16, OIIO::TypeDesc::FLOAT,
+        OIIO::TypeDesc::HALF,  OIIO::TypeDesc::FLOAT,  OIIO::TypeDesc::FLOAT,  OIIO::TypeDesc::UINT16,
+        OIIO::TypeDesc::UINT16, OIIO::TypeDesc::UINT16};
+    for (int i = 0; i < ResultFormats::kCount; ++i)
+    {
+        const QString path = out.filePath(QStringLiteral("result%1%2").arg(i).arg(ResultFormats::Extension(i)));
+        m_prompt.QueueText(path);
+        ASSERT_TRUE(window->SaveResultImage()) << path.toStdString() << m_prompt.Log().last().toStdString();
+        EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Ergebnisbild speichern|"));
+        EXPECT_EQ(ResultFormats::LastSavedFormat(), i);
+        auto input = OIIO::ImageInput::open(path.toStdString());
+        ASSERT_TRUE(input) << path.toStdString();
+        const OIIO::ImageSpec& header = input->spec();
+        EXPECT_EQ(header.width, kClipWidth) << path.toStdString();
+        EXPECT_EQ(header.height, kClipHeight) << path.toStdString();
+        // EXR may be written as half or float; both are floating point.
+        if (i == 4)
+            EXPECT_TRUE(header.format.is_floating_point()) << path.toStdString();
+        else
+            EXPECT_EQ(header.format.basetype, depth[i]) << path.toStdString();
+    }
+    EXPECT_EQ(Counter(*window, "m_iImagesSaved"), ResultFormats::kCount);
+    // The next dialog offers the format used last.
+    m_prompt.QueueText(QString());
+    EXPECT_FALSE(window->SaveResultImage());
+    EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage.ppm")) << m_prompt.Log().last().toStdString();
+}
+
+TEST_F(MainWindow, PreviewResultAsksBeforeSaving)
+{
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
+    ASSERT_LT(window->PreviewModel().Scale(), 1.0);
+    QTemporaryDir out;
+    for (const auto& [answer, size] :
+         {std::pair{IUserPrompt::eNo, QSize(256, 144)}, std::pair{IUserPrompt::eYes, QSize(2 * kClipWidth, 2 * kClipHeight)}})
+    {
+        const QString path = out.filePath(answer == IUserPrompt::eNo ? "preview.png" : "full.png");
+        m_prompt.QueueText(path);
+        m_prompt.ExpectQuestion("Preview-Modus! Neu berechnen?", answer);
+        ASSERT_TRUE(window->SaveResultImage());
+        EXPECT_EQ(m_prompt.Unanswered(), 0);
+        Helper::CRGB48Buffer image;
+        QString error;
+        ASSERT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
+        EXPECT_EQ(QSize(image.Width(), image.Height()), size);
+    }
+}
+
+TEST_F(MainWindow, ClipExportsWithTheGradeAndThePreviewComesBack)
+{
+    auto window = Make(CMedia::Get().Clip());
+    ASSERT_TRUE(window->IsVideoMode());
+    QTemporaryDir out;
+    m_prompt.QueueText(out.filePath("graded.mp4"));
+    window->saveVideo();
+    EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Video speichern|")) << m_prompt.Log().last().toStdString();
+    EXPECT_TRUE(QFileInfo(out.filePath("graded.mp4")).size() > 0);
+    EXPECT_TRUE(window->centralWidget()->isEnabled());
+    EXPECT_TRUE(window->menuBar()->isEnabled());
+    EXPECT_EQ(window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"graded.mp4"}); // no intermediates left
+}
+
+TEST_F(MainWindow, LibraryControlsFollowTheDocksLut)
+{
+    auto window = Make(CMedia::Get().Picture());
+    LutLibraryPanel* library = window->LutLibraryControls();
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library->parentWidget() != nullptr, true);
+    QToolButton* add = library->findChild<QToolButton*>("m_pLUTAddDatabaseButton");
+    ASSERT_NE(add, nullptr);
+    EXPECT_FALSE(add->isEnabled());
+
+    CLutPanel* lutPanel = window->PostProcessingDock()->LutPanel();
+    const int runs = window->PreviewModel().RunCount();
+    lutPanel->CreateNewButton()->click();
+    EXPECT_TRUE(add->isEnabled()); // a LUT exists now: it can go into the library
+    Settle(*window);
+    EXPECT_GT(window->PreviewModel().RunCount(), runs);
+
+    // Resetting the LUT (confirmed) leaves nothing to add.
+    m_prompt.ExpectQuestion("", IUserPrompt::eYes);
+    lutPanel->ResetButton()->click();
+    EXPECT_FALSE(add->isEnabled());
+}
+
+TEST_F(MainWindow, ColourWindowIsMadeOnFirstUseAndRegradesThePreview)
+{
+    auto window = Make(CMedia::Get().Picture());
+    EXPECT_EQ(window->ColorModuleWindow(), nullptr);
+    Action(*window, "m_pColorModuleAction")->trigger();
+    HDRColorModuleWindow* colour = window->ColorModuleWindow();
+    ASSERT_NE(colour, nullptr);
+    EXPECT_TRUE(colour->isVisible());
+    const int runs = window->PreviewModel().RunCount();
+    emit colour->layersChanged();
+    Settle(*window);
+    EXPECT_GT(window->PreviewModel().RunCount(), runs);
+    Action(*window, "m_pColorModuleAction")->trigger();
+    EXPECT_EQ(window->ColorModuleWindow(), colour);
+}
+
+TEST_F(MainWindow, ExchangeFileEntersFilterModeAndRefusesNewData)
+{
+    QTemporaryDir dir;
+    const QString lif = dir.filePath("handover.lif");
+    QFile file(lif);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral("<?xml version=\"1.0\"?><Exchange><SourceApplication>Host</SourceApplication>"
+                              "<ImageCount>1</ImageCount><ImportPath>%1</ImportPath><ExportPath>%2</ExportPath>"
+                              "<Image0000>picture.png</Image0000></Exchange>")
+                   .arg(CMedia::Get().Folder(), dir.path())
+                   .toUtf8());
+    file.close();
+
+    auto window = Make(lif);
+    ASSERT_TRUE(window->HasDocument()) << m_prompt.Log().join("\n").toStdString();
+    EXPECT_EQ(window->DocumentPath(), CMedia::Get().Picture());
+    EXPECT_EQ(window->WorkingMode(), "FILTER");
+    EXPECT_EQ(Counter(*window, "m_iLIFImports"), 1);
+    EXPECT_EQ(Counter(*window, "m_iLIFImagesLoaded"), 1);
+
+    const QString refusal = "warning|Warnung|Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.";
+    Drop(*window, {CMedia::Get().Clip()});
+    EXPECT_EQ(m_prompt.Log().last(), refusal);
+    EXPECT_FALSE(window->LoadVideo(CMedia::Get().Clip()));
+    EXPECT_EQ(m_prompt.Log().last(), refusal);
+    EXPECT_FALSE(window->IsVideoMode());
+}
