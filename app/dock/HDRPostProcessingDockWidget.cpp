@@ -1,12 +1,15 @@
 #include "app/dock/HDRPostProcessingDockWidget.h"
 
+#include "app/LutBrowserWindow.h"
 #include "app/dock/ChainView.h"
 #include "app/dock/ControlFactory.h"
 #include "app/dock/FilmTypePanel.h"
 #include "app/dock/LutPanel.h"
 #include "app/dock/OperatorListView.h"
 #include "app/dock/PreviewTools.h"
+#include "engine/LayerModes.h"
 #include "session/GradingSession.h"
+#include "session/LutBrowse.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -81,6 +84,18 @@ void HDRPostProcessingDockWidget::Build()
     connect(m_pChainView, &CChainView::currentChanged, this, &HDRPostProcessingDockWidget::ShowControls);
     connect(m_pFilmTypePanel, &CFilmTypePanel::changed, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
     connect(m_pLutPanel, &CLutPanel::lutChanged, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
+    connect(m_pLutPanel, &CLutPanel::layerBrowserRequested, this, &HDRPostProcessingDockWidget::BrowseLayerModes);
+}
+
+void HDRPostProcessingDockWidget::BrowseLayerModes()
+{
+    QList<QPair<int, QString>> modes;
+    for (const SLayerMode& m : LayerModes::List())
+        modes.append({m.iMode, QCoreApplication::translate("LayerModes", m.pszKey)});
+    CLayerModeBrowse browse(m_session, modes);
+    LutBrowserWindow::Browse(browse, tr("LUT Layermethod"), tr("Create Images: "), this);
+    m_pLutPanel->Refresh();
+    emit updateCurrentPostProcessing();
 }
 
 int HDRPostProcessingDockWidget::AddOperator(const QString& kernel)

@@ -65,6 +65,8 @@ public slots:
 private:
     void Build();
     void ShowControls(int index);
+    /// Renders the frame once per layer mode of the LUT and makes the chosen one current.
+    void BrowseLayerModes();
 
     CGradingSession& m_session;
     IUserPrompt& m_prompt;

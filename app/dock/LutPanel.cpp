@@ -68,7 +68,14 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
     m_pLUTLayerComboBox = new QComboBox(this);
     m_pLUTLayerComboBox->setObjectName(QStringLiteral("m_pLUTLayerComboBox"));
     CLayerControl::FillModes(m_pLUTLayerComboBox);
-    column->addWidget(m_pLUTLayerComboBox);
+    m_pLUTLayerBrowserButton = new QToolButton(this);
+    m_pLUTLayerBrowserButton->setText(Text("Browser"));
+    m_pLUTLayerBrowserButton->setObjectName(QStringLiteral("m_pLUTLayerBrowserButton"));
+    m_pLUTLayerBrowserButton->setToolTip(Text("Alle Layermethoden als Vorschaubilder zeigen"));
+    auto* layerRow = new QHBoxLayout;
+    layerRow->addWidget(m_pLUTLayerComboBox, 1);
+    layerRow->addWidget(m_pLUTLayerBrowserButton);
+    column->addLayout(layerRow);
 
     const auto table = LutParameterTable();
     for (const SLutGroupInfo& g : CLutPanelModel::Groups())
@@ -128,6 +135,7 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
 
     connect(m_pLUTActiveButton, &QToolButton::clicked, this, &CLutPanel::lutActiveButtonClicked);
     connect(m_pLUTLayerComboBox, &QComboBox::currentIndexChanged, this, &CLutPanel::lutLayerComboBoxChanged);
+    connect(m_pLUTLayerBrowserButton, &QToolButton::clicked, this, &CLutPanel::lutLayerBrowserButtonClicked);
     connect(m_pLUTCreateNewButton, &QToolButton::clicked, this, &CLutPanel::lutCreateNewButtonClicked);
     connect(m_pLUTResetButton, &QToolButton::clicked, this, &CLutPanel::lutResetButtonClicked);
     connect(m_apGroupResets[eLPG_PARAMETER], &QToolButton::clicked, this, &CLutPanel::lutResetParameterButtonClicked);
@@ -158,6 +166,7 @@ void CLutPanel::Refresh()
     }
     m_pLUTActiveButton->setEnabled(present);
     m_pLUTLayerComboBox->setEnabled(present);
+    m_pLUTLayerBrowserButton->setEnabled(present);
     m_pLayerLabel->setEnabled(present);
     m_pLUTResetButton->setEnabled(present);
     for (int p = 0; p < eLP_COUNT; ++p)
@@ -224,6 +233,11 @@ void CLutPanel::lutLayerComboBoxChanged(int index)
         return;
     m_model.Lut().SetLayerMode(m_pLUTLayerComboBox->itemData(index).toInt());
     emit lutChanged();
+}
+
+void CLutPanel::lutLayerBrowserButtonClicked()
+{
+    emit layerBrowserRequested();
 }
 
 void CLutPanel::ResetGroup(ELutParameterGroup group)

@@ -31,6 +31,7 @@ public:
 
     QToolButton* ActiveButton() const { return m_pLUTActiveButton; }
     QComboBox* LayerComboBox() const { return m_pLUTLayerComboBox; }
+    QToolButton* LayerBrowserButton() const { return m_pLUTLayerBrowserButton; }
     QToolButton* CreateNewButton() const { return m_pLUTCreateNewButton; }
     QToolButton* ResetButton() const { return m_pLUTResetButton; }
     QToolButton* GroupButton(ELutParameterGroup g) const { return m_apGroupButtons[size_t(g)]; }
@@ -43,6 +44,7 @@ public slots:
     void lutResetButtonClicked();
     void lutActiveButtonClicked();
     void lutLayerComboBoxChanged(int index);
+    void lutLayerBrowserButtonClicked();
     void lutResetParameterButtonClicked();
     void lutResetBalanceButtonClicked();
     void lutResetProtectButtonClicked();
@@ -52,6 +54,8 @@ signals:
     void lutChanged();
     /// The LUT was cleared by the reset button (the library list goes back to its first entry).
     void lutCleared();
+    /// The layer-mode browser was asked for; whoever owns the session shows it.
+    void layerBrowserRequested();
 
 private:
     void ResetGroup(ELutParameterGroup group);
@@ -64,6 +68,7 @@ private:
     QLabel* m_pTitle;
     QToolButton* m_pLUTActiveButton;
     QComboBox* m_pLUTLayerComboBox;
+    QToolButton* m_pLUTLayerBrowserButton;
     QLabel* m_pLayerLabel;
     QToolButton* m_pLUTCreateNewButton;
     QToolButton* m_pLUTResetButton;

@@ -1,6 +1,7 @@
 // Benchmarks of the colour layers: six active layers over a frame (each rebuilds its selection
 // table, then recolours what it selects), and one table rebuild alone.
 #include "cli/Benchmark.h"
+#include "core/EngineState.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <cmath>
@@ -59,7 +60,12 @@ bool PrepareLayers(const SBenchOptions& o, std::function<void()>& step, QString&
         record->afSatContrast[i] = 0.6f;
         record->afValContrast[i] = 0.55f;
     }
-    step = [frame, target, record] { MP_UI_CalcCMEffects(record.get()); };
+    const bool log = o.extra.value("log") == "1"; // the per-layer timing lines
+    step = [frame, target, record, log] {
+        MP_UI_SetLogging(log);
+        MP_UI_CalcCMEffects(record.get());
+        MP_UI_SetLogging(false);
+    };
     return true;
 }
 

@@ -3,6 +3,7 @@
 // controls' place, and the dock's widget state written and read back.
 #include "DockTestSupport.h"
 
+#include "app/LutBrowserWindow.h"
 #include "app/dock/FilmTypePanel.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
@@ -12,18 +13,23 @@
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempHome.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 namespace
 {
@@ -43,6 +49,7 @@ TEST_F(DockLutPanel, WithoutALutOnlyNewIsOffered)
     EXPECT_TRUE(m_panel->CreateNewButton()->isEnabled());
     EXPECT_FALSE(m_panel->ActiveButton()->isEnabled());
     EXPECT_FALSE(m_panel->LayerComboBox()->isEnabled());
+    EXPECT_FALSE(m_panel->LayerBrowserButton()->isEnabled());
     EXPECT_FALSE(m_panel->ResetButton()->isEnabled());
     for (const SLutGroupInfo& g : CLutPanelModel::Groups())
     {
@@ -89,6 +96,35 @@ TEST_F(DockLutPanel, NewLutShowsGroupsAndSlidersDriveTheParameters)
     m_panel->LayerComboBox()->setCurrentIndex(LayerModes::IndexOf(3));
     EXPECT_EQ(m_session.Lut().LayerMode(), 3);
     EXPECT_EQ(m_updates.count(), 5); // two slider steps, the group reset, the switch, the mode
+}
+
+TEST_F(DockLutPanel, LayerBrowserListsEveryModeAndMakesTheChosenOneCurrent)
+{
+    std::vector<uint16_t> frame(size_t(32) * 24 * 3, 30000);
+    ASSERT_TRUE(m_session.SetSource(frame.data(), 32, 24));
+    m_panel->CreateNewButton()->click();
+    ASSERT_TRUE(m_panel->LayerBrowserButton()->isEnabled());
+    m_updates.clear();
+    const int darken = LayerModes::IndexOf(2);
+    int shown = -1;
+    // The browser renders its grid, then waits for an answer: give it once every mode is there.
+    const int modes = int(LayerModes::List().size());
+    std::function<void()> answer = [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<LutBrowserWindow*>(widget); browser && browser->Grid()->count() == modes)
+            {
+                shown = browser->Grid()->count();
+                browser->Grid()->setCurrentRow(darken);
+                return browser->accept();
+            }
+        QTimer::singleShot(10, answer);
+    };
+    QTimer::singleShot(0, answer);
+    m_panel->LayerBrowserButton()->click();
+    EXPECT_EQ(shown, modes);
+    EXPECT_EQ(m_session.Lut().LayerMode(), 2);
+    EXPECT_EQ(m_panel->LayerComboBox()->currentIndex(), darken);
+    EXPECT_EQ(m_updates.count(), 1);
 }
 
 TEST_F(DockLutPanel, NewAsksBeforeReplacingALutWhenConfirmationsAreOn)
