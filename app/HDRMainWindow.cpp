@@ -212,7 +212,13 @@ void HDRMainWindow::RestoreLayout()
     QSettings settings;
     resize(1440, 900);
     restoreGeometry(settings.value(kGeometryKey).toByteArray());
-    restoreState(settings.value(kStateKey).toByteArray());
+    if (!restoreState(settings.value(kStateKey).toByteArray()))
+    {
+        // First start: the one-line exposure list needs little room, the histogram and the
+        // operator lists more.
+        resizeDocks({m_pExposureSeriesDock, m_pHistogramDock, m_pInfoDockWidget}, {90, 260, 120}, Qt::Vertical);
+        resizeDocks({m_pPostProcessingDockWidget}, {400}, Qt::Horizontal);
+    }
     m_pPostProcessingDockWidget->LoadWidgetState(settings);
 }
 
