@@ -129,6 +129,62 @@ QString ReadFormatNames()
     return names.join(QStringLiteral(", "));
 }
 
+// An OpenEXR header is a list of attributes (name, type name, 32-bit size, value) ending in an
+// empty name; a multi-part file has one header per part and an empty one after them. The library
+// allocates each value by its size field before reading it, so a damaged size could ask for
+// gigabytes: every size must fit into what the file still holds, and the headers into the first
+// 4 MiB.
+bool ExrHeadersFit(const QString& path, QString& error)
+{
+    constexpr qint64 kMaxHeaderBytes = qint64(4) << 20;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString()), false;
+    const qint64 fileSize = file.size();
+    const QByteArray data = file.read(kMaxHeaderBytes);
+    const auto damaged = [&](const char* what) {
+        error = QStringLiteral("cannot read OpenEXR image '%1': damaged header (%2)").arg(QFileInfo(path).fileName(), what);
+        return false;
+    };
+    if (data.size() < 8)
+        return damaged("too short");
+    const auto byte = [&](qint64 at) { return quint8(data[at]); };
+    const quint32 version = byte(4) | byte(5) << 8 | byte(6) << 16 | quint32(byte(7)) << 24;
+    const bool multiPart = version & 0x1000;
+    const int maxName = (version & 0x400) ? 256 : 32;
+    qint64 at = 8;
+    const auto name = [&]() {
+        for (int n = 0; n < maxName && at < data.size(); ++n)
+            if (data[at++] == '\0')
+                return n > 0;
+        return false;
+    };
+    for (int part = 0;; ++part)
+    {
+        if (part > 0 && (!multiPart || (at < data.size() && data[at] == '\0')))
+            return true;
+        for (;;)
+        {
+            if (at >= data.size())
+                return damaged(data.size() < fileSize ? "header too large" : "truncated");
+            if (data[at] == '\0')
+            {
+                ++at;
+                break;
+            }
+            if (!name() || !name())
+                return damaged("attribute name");
+            if (at + 4 > data.size())
+                return damaged("truncated");
+            const qint32 size = qint32(byte(at) | byte(at + 1) << 8 | byte(at + 2) << 16 | quint32(byte(at + 3)) << 24);
+            at += 4;
+            if (size < 0 || size > fileSize - at)
+                return damaged("attribute size");
+            at += size;
+        }
+    }
+}
+
 // The library's own checks of header sizes, as a second line behind ours (which gives the clearer
 // message): twice the largest float image we accept, and more channels than any picture we read has.
 void SetLibraryLimits()
@@ -313,6 +369,8 @@ bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error, quin
                false;
     if (!format->pszReader)
         return Netpbm::Read(path, image, std::min(maxBytes, kMaxPixels * 6), error);
+    if (QLatin1String(format->pszReader) == QLatin1String("openexr") && !ExrHeadersFit(path, error))
+        return false;
     return ReadWithLibrary(path, *format, image, error, maxBytes);
 }
 

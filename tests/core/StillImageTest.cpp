@@ -220,13 +220,16 @@ TEST(StillImage, SizeBombsAreRefusedFromTheirHeaders)
         {"channels.tif", TiffHeader(4000, 4000, 60)},
         // Grey pixels still take 6 bytes each in the working buffer: the pixel cap.
         {"grey.pgm", "P5\n20000 20000\n255\nab"},
+        // An attribute whose size field asks for 842 MB: the library would allocate it at once.
+        {"attribute.exr", QByteArray("\x76\x2F\x31\x01\x02\0\0\0capDate\0string\0", 23) + LittleEndian(0x32320013, 4) + "2022:01:07"},
     };
     for (const auto& c : cases)
     {
         WriteBytes(dir.filePath(c.name), c.bytes);
         CInvariantCheck check(5000);
         const QString error = Refusal(dir.filePath(c.name));
-        EXPECT_TRUE(error.contains("too large") || error.contains("channels")) << c.name << ": " << error.toStdString();
+        EXPECT_TRUE(error.contains("too large") || error.contains("channels") || error.contains("damaged header"))
+            << c.name << ": " << error.toStdString();
         EXPECT_TRUE(check.Violations().isEmpty()) << c.name << ": " << check.Violations().join("\n").toStdString();
     }
 }
