@@ -127,8 +127,9 @@ private:
     void UpdateEnabledActions();
     QString DialogStartFolder() const;
     void RememberDialogFolder(const QString& path) const;
-    /// The open dialog on the remembered folder; the chosen folder is remembered. Empty when cancelled.
-    QString AskForFile(const QString& caption, const QString& filter);
+    /// `given`, or the open dialog's answer on the remembered folder (whose folder is remembered);
+    /// empty when cancelled or refused in filter-plug-in mode.
+    QString DocumentToLoad(const QString& given, const QString& caption, const QString& filter);
     void SetInfoText(const QString& text);
     /// Turns input to the menus, tool bars, docks and the centre off or on while long work runs;
     /// the progress window stays usable, so its abort button still reaches the job.

@@ -52,8 +52,12 @@ void HDRMainWindow::RememberDialogFolder(const QString& path) const
     QSettings().setValue("lastDialogPath", QFileInfo(path).absolutePath());
 }
 
-QString HDRMainWindow::AskForFile(const QString& caption, const QString& filter)
+QString HDRMainWindow::DocumentToLoad(const QString& given, const QString& caption, const QString& filter)
 {
+    if (RefuseInFilterMode())
+        return QString();
+    if (!given.isEmpty())
+        return given;
     const QString path = m_pPrompt->OpenFile(caption, DialogStartFolder(), filter);
     if (!path.isEmpty())
         RememberDialogFolder(path);
@@ -116,9 +120,7 @@ bool HDRMainWindow::ShowFrame(Helper::CRGB48Buffer& image, const QString& path, 
 
 bool HDRMainWindow::LoadVideo(const QString& given)
 {
-    if (RefuseInFilterMode())
-        return false;
-    const QString path = given.isEmpty() ? AskForFile(tr("Video laden"), DocumentFiles::VideoDialogFilter()) : given;
+    const QString path = DocumentToLoad(given, tr("Video laden"), DocumentFiles::VideoDialogFilter());
     if (path.isEmpty())
         return false;
     const QString clip = QFileInfo(path).absoluteFilePath();
@@ -172,9 +174,7 @@ bool HDRMainWindow::LoadVideo(const QString& given)
 
 bool HDRMainWindow::LoadStillImage(const QString& given)
 {
-    if (RefuseInFilterMode())
-        return false;
-    const QString path = given.isEmpty() ? AskForFile(tr("Bild laden"), DocumentFiles::StillDialogFilter()) : given;
+    const QString path = DocumentToLoad(given, tr("Bild laden"), DocumentFiles::StillDialogFilter());
     if (path.isEmpty())
         return false;
     Helper::CRGB48Buffer image;
