@@ -10,6 +10,7 @@
 #include "video/MovieHandling.h"
 #include "core/LayerBlend.h"
 #include "core/StillImage.h"
+#include "engine/OperatorSpec.h"
 #include "session/GradingSession.h"
 
 #include <QDir>
@@ -30,9 +31,11 @@ struct SGradeOptions
     QMap<QString, QString> values;
     QStringList lutParams;
     QSet<QString> flags;
+    // "--operator KERNEL [--set INDEX=V0,V1,…]…", in chain order.
+    QList<QPair<QString, QStringList>> operators;
 };
 
-const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
+const QStringList kKeys = {"preset", "operator", "set", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
                            "film-position", "layers", "codec", "quality", "artefact", "blend", "compare", "size"};
 const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
 const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
@@ -59,6 +62,14 @@ bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
             return error = QStringLiteral("option %1 needs a value").arg(args[i]), false;
         if (key == "lut-param")
             o.lutParams << args[++i];
+        else if (key == "operator")
+            o.operators.append({args[++i], {}});
+        else if (key == "set")
+        {
+            if (o.operators.isEmpty())
+                return error = "--set needs an --operator before it", false;
+            o.operators.last().second << args[++i];
+        }
         else
             o.values.insert(key, args[++i]);
     }
@@ -76,6 +87,15 @@ bool Fraction(const SGradeOptions& o, const QString& key, float fallback, float&
     value = o.values[key].toFloat(&ok);
     if (!ok || !std::isfinite(value) || value < 0.f || value > 1.f)
         return error = QStringLiteral("bad value for --%1: '%2' (expected a number from 0 to 1)").arg(key, o.values[key]), false;
+    return true;
+}
+
+// The operators named with --operator join the chain after the preset's, in their order.
+bool SetUpOperators(CPostProcessing& chain, const SGradeOptions& o, QString& error)
+{
+    for (const auto& [kernel, sets] : o.operators)
+        if (!MP_AppendOperator(chain, kernel, sets, error))
+            return false;
     return true;
 }
 
@@ -267,6 +287,11 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
             return 2;
         }
     }
+    if (!SetUpOperators(session->Chain(), options, error))
+    {
+        CliError(error);
+        return 2;
+    }
     CMovieHandling movie;
     if (!CheckClipAndTools(input, movie, true))
         return 2;
@@ -358,8 +383,8 @@ int RunGrade(const QStringList& args)
             return 1;
         }
     }
-    if (!SetUpLut(session->Lut(), options, error) || !SetUpFilmType(session->FilmTypes(), options, error) ||
-        !SetUpLayers(*session, options, error))
+    if (!SetUpOperators(session->Chain(), options, error) || !SetUpLut(session->Lut(), options, error) ||
+        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
     {
         CliError(error);
         return 1;

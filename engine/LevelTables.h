@@ -28,6 +28,8 @@ enum ELevelTableKind : uint32_t
     eLT_INTENSITY,
     eLT_BASICTOOLS,  // brightness, contrast and gamma of one level
     eLT_EXPOSURE,    // level × 2^EV
+    // A family numbers its own kinds from its base upwards, in its own files.
+    eLT_EXPOSURE_FAMILY = 0x300,
 };
 
 class CLevelTables
