@@ -107,6 +107,10 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         {{"grade", Path("in.png"), Path("out.png"), "--film-type", "Infrarot", "--film-position", "middle"}, 1, "pre or post"},
         {{"grade", Path("in.png"), Path("out.png"), "--film-grain", "0.5"}, 1, "needs --film-type"},
         {{"grade", Path("in.png"), Path("out.png"), "--frobnicate", "1"}, 2, "unknown option"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelWarpDrive"}, 1, "unknown operator"},
+        {{"grade", Path("in.png"), Path("out.png"), "--set", "0=1"}, 2, "needs an --operator"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelExposureValue", "--set", "4=1"}, 1, "INDEX from 0 to 3"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelExposureValue", "--set", "0=bright"}, 1, "bad value"},
     };
     for (const SCase& c : cases)
     {
@@ -116,4 +120,26 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
+}
+
+TEST_F(CliGrade, OperatorOptionsMakeAChain)
+{
+    // +1 EV (set 0 at 0.625) doubles every sample (the truncation of level × 1.5259022e-5 may
+    // cost one unit), clipped at white.
+    SCliRun run = RunCli({"grade", Path("in.png"), Path("ev.png"), "--operator", "MP_calcPixelExposureValue", "--set", "0=0.625"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const std::vector<uint16_t> brighter = Load("ev.png");
+    ASSERT_EQ(brighter.size(), m_input.size());
+    for (size_t i = 0; i < m_input.size(); ++i)
+        ASSERT_LE(std::abs(int(brighter[i]) - std::min(2 * int(m_input[i]), 65535)), 1) << i;
+
+    // Every exposure operator of the catalogue, one after the other at its defaults.
+    QStringList args = {"grade", Path("in.png"), Path("all.png")};
+    for (const QString& line : RunCli({"operators"}).out.split('\n'))
+        if (line.section('\t', 1, 1) == QLatin1String("exposure"))
+            args << "--operator" << line.section('\t', 0, 0);
+    ASSERT_EQ(args.size(), 3 + 2 * 57);
+    run = RunCli(args);
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_NE(Load("all.png"), m_input);
 }

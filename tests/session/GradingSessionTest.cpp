@@ -2,6 +2,7 @@
 // film type and LUT, and the export's frame callback.
 #include "core/EngineState.h"
 #include "engine/OperatorCatalogue.h"
+#include "engine/OperatorSpec.h"
 #include "session/GradingSession.h"
 
 #include "tests/support/LogCapture.h"
@@ -108,4 +109,22 @@ TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
     EXPECT_EQ(frame, grey);
     MP_UI_SetVideoMode(false);
     EXPECT_FALSE(m_session.GradeFrame(m_session.Engine(), nullptr, 80, 60, 0));
+}
+
+TEST_F(Session, ExportedFramesGetNewGrainUnlessItIsFrozen)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
+    QString error;
+    ASSERT_TRUE(MP_AppendOperator(m_session.Chain(), "MP_calcPixelAnalogGrain", {"0=0.5"}, error)) << error.toStdString();
+    auto frame = [&](int counter) {
+        std::vector<uint16_t> pixels = m_source;
+        EXPECT_TRUE(m_session.GradeFrame(m_session.Engine(), pixels.data(), 80, 60, counter));
+        return pixels;
+    };
+    const std::vector<uint16_t> first = frame(0);
+    EXPECT_NE(first, m_source);
+    EXPECT_NE(frame(1), first);
+    EXPECT_EQ(frame(0), first); // the same frame grades the same way twice
+    m_session.Chain().Operators()[0].aParams[3].afValues[0] = 0.0f; // motion 0: frozen grain
+    EXPECT_EQ(frame(5), first);
 }

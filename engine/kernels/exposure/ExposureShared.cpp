@@ -304,7 +304,7 @@ std::vector<uint64_t> ChannelHistogram(const Params& p, const uint16_t* image, i
     return total;
 }
 
-float HistogramLevel(const std::vector<uint64_t>& histogram, double fraction)
+float HistogramLevel(const std::vector<uint64_t>& histogram, double fraction, bool fromTop)
 {
     uint64_t all = 0;
     for (const uint64_t n : histogram)
@@ -312,9 +312,12 @@ float HistogramLevel(const std::vector<uint64_t>& histogram, double fraction)
     const double limit = std::clamp(fraction, 0.0, 1.0) * double(all);
     uint64_t sum = 0;
     const int bins = int(histogram.size());
-    for (int i = 0; i < bins; ++i)
+    for (int k = 0; k < bins; ++k)
+    {
+        const int i = fromTop ? bins - 1 - k : k;
         if (double(sum += histogram[size_t(i)]) > limit)
             return float(i) / float(std::max(bins - 1, 1));
-    return 1.0f;
+    }
+    return fromTop ? 0.0f : 1.0f;
 }
 }  // namespace Exposure

@@ -180,9 +180,10 @@ std::vector<uint64_t> LuminanceHistogram(const Params& p, const uint16_t* image,
 /// Histogram of one channel over `bins` bins.
 std::vector<uint64_t> ChannelHistogram(const Params& p, const uint16_t* image, int step, int width, int height,
                                        int channel, int bins);
-/// The level (0…1, bin ÷ (bins − 1)) of the first bin at which more than `fraction` of all counts
-/// lie at or below it.
-float HistogramLevel(const std::vector<uint64_t>& histogram, double fraction);
+/// The level (0…1, bin ÷ (bins − 1)) of the first bin, walking up from the darkest (or down from
+/// the brightest with `fromTop`), at which more than `fraction` of all counts have been passed:
+/// fraction 0 gives the lowest (highest) level that occurs.
+float HistogramLevel(const std::vector<uint64_t>& histogram, double fraction, bool fromTop = false);
 
 // ---------------------------------------------------------------------------------------------
 // Seeded noise: the same coordinates and seed give the same value on every run and every band

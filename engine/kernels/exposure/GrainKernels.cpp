@@ -188,26 +188,53 @@ namespace
 // MP_calcPixelHalftone — sets: 0 screen ruling (2…40 px per cell), 1 angle (0…90°), 2 strength,
 // 3 colour screen (0: one screen over luminance, 1: a screen per channel at angles 15° apart),
 // 4 combo, 5 geometry. A printed dot screen: the spot function 0.5 + (cos 2πu + cos 2πv) ÷ 4 of
-// the rotated cell is compared with the tone, anti-aliased over about a pixel. A preview whose
+// the rotated cell is compared with a threshold, anti-aliased over about a pixel. The threshold
+// for a tone is the spot function's quantile at that tone, so the paper left between the dots
+// covers exactly the tone's share of the cell and the screen keeps the tone. A preview whose
 // cells are smaller than two pixels fades to the tone the screen averages to.
 constexpr SSetLayout kHalftoneSets{-1, eCR_NONE, 4, 5};
+constexpr int kQuantileSteps = 256;
 
 bool HalftoneHasEffect(const Params& p)
 {
     return p.p[2][0] >= 0.001f;
 }
 
+/// The spot function's values over a cell, sorted: entry k is the threshold below which the
+/// share k ÷ 256 of the cell lies.
+const float* SpotQuantiles()
+{
+    static const std::vector<float> quantiles = [] {
+        constexpr int n = 128;
+        std::vector<float> spots;
+        for (int j = 0; j < n; ++j)
+            for (int i = 0; i < n; ++i)
+                spots.push_back(0.5f + 0.25f * (std::cos(6.2831853f * (float(i) + 0.5f) / n) +
+                                                std::cos(6.2831853f * (float(j) + 0.5f) / n)));
+        std::sort(spots.begin(), spots.end());
+        std::vector<float> q(kQuantileSteps + 1);
+        for (int k = 0; k <= kQuantileSteps; ++k)
+            q[size_t(k)] = k == 0 ? 0.0f : k == kQuantileSteps ? 1.0f : spots[size_t(k) * spots.size() / kQuantileSteps];
+        return q;
+    }();
+    return quantiles.data();
+}
+
 struct SHalftoneOp
 {
     float fCell, fScale, fSharpness, fVisible, fStrength, fColour, afCos[3], afSin[3], afLum[3];
     int iYOffset;
+    const float* quantiles;
 
     float Screen(float tone, float u, float v, int k) const
     {
         const float ru = (u * afCos[k] + v * afSin[k]) / fCell, rv = (v * afCos[k] - u * afSin[k]) / fCell;
         const float fu = ru - std::floor(ru) - 0.5f, fv = rv - std::floor(rv) - 0.5f;
         const float spot = 0.5f + 0.25f * (std::cos(6.2831853f * fu) + std::cos(6.2831853f * fv));
-        const float printed = MP_Clamp01((tone - spot) * fSharpness + 0.5f);
+        const float q = MP_Clamp01(tone) * float(kQuantileSteps);
+        const int i = std::min(int(q), kQuantileSteps - 1);
+        const float threshold = quantiles[i] + (quantiles[i + 1] - quantiles[i]) * (q - float(i));
+        const float printed = MP_Clamp01((threshold - spot) * fSharpness + 0.5f);
         return tone + (printed - tone) * fVisible;
     }
     void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
@@ -229,7 +256,7 @@ int MP_calcPixelHalftone(int w, int h, const uint16_t* src, uint16_t* dst, int s
         return status;
     const float scale = PreviewScale(*p), cell = 2.0f + 38.0f * MP_Clamp01(p->p[0][0]);
     SHalftoneOp op{cell, scale, 0.6f * cell * scale, MP_Clamp01(cell * scale * 0.5f - 0.5f), MP_Clamp01(p->p[2][0]),
-                   MP_Clamp01(p->p[3][0]), {}, {}, {p->lumr, p->lumg, p->lumb}, p->y_offset};
+                   MP_Clamp01(p->p[3][0]), {}, {}, {p->lumr, p->lumg, p->lumb}, p->y_offset, SpotQuantiles()};
     const float angle = MP_Clamp01(p->p[1][0]) * 1.5707963f;
     for (int k = 0; k < 3; ++k)
     {

@@ -136,7 +136,7 @@ int MP_calcPixelpercentbwpoint(int w, int h, const uint16_t* src, uint16_t* dst,
     {
         const std::vector<uint64_t> histogram = ChannelHistogram(*p, src, ss / 2, w, h, c, kBins);
         lo[c] = HistogramLevel(histogram, dark);
-        hi[c] = HistogramLevel(histogram, 1.0 - bright);
+        hi[c] = HistogramLevel(histogram, bright, true);
     }
     // Tables are fetched after all measuring: each stays valid while the kernel holds it.
     const SThreeTablesOp op{{StretchTable(*p, lo[0], hi[0]), StretchTable(*p, lo[1], hi[1]), StretchTable(*p, lo[2], hi[2])}};
@@ -225,7 +225,7 @@ int MP_calcPixelBalanceShadowLight(int w, int h, const uint16_t* src, uint16_t* 
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     const std::vector<uint64_t> histogram = LuminanceHistogram(*p, src, ss / 2, w, h, kBins);
-    float lo = HistogramLevel(histogram, 0.001), hi = HistogramLevel(histogram, 0.999);
+    float lo = HistogramLevel(histogram, 0.001), hi = HistogramLevel(histogram, 0.001, true);
     if (!(hi - lo >= 0.01f))
         lo = 0.0f, hi = 1.0f;
     const float median = MP_Clamp01((HistogramLevel(histogram, 0.5) - lo) / (hi - lo));
