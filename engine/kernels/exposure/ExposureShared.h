@@ -5,6 +5,7 @@
 
 #include "engine/LevelTables.h"
 #include "engine/PointKernel.h"
+#include "engine/kernels/Neighbourhood.h"
 
 #include <cmath>
 #include <cstdint>
@@ -128,7 +129,7 @@ std::vector<uint16_t> BlurredLuminance(const Params& p, const uint16_t* image, i
 /// full-resolution picture (scaled by the preview factor, truncated).
 inline int Radius(const Params& p, float value, float maxAtFullSize)
 {
-    return int(MP_Clamp01(value) * maxAtFullSize * PreviewScale(p));
+    return MP_ScaledRadius(value, maxAtFullSize, p.previewscalingfactor);
 }
 
 // ---------------------------------------------------------------------------------------------

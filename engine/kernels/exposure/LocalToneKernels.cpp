@@ -4,7 +4,6 @@
 // picture (BlurPlane: exact running sums, cost independent of the radius, radius scaled with the
 // preview), then maps every pixel from its own colour and the blurred plane.
 #include "engine/LevelTables.h"
-#include "engine/kernels/Neighbourhood.h"
 #include "engine/kernels/exposure/ExposureShared.h"
 
 #include <algorithm>
