@@ -28,6 +28,33 @@ inline float Min(float a, float b)
     return a < b ? a : b;
 }
 
+/// The largest whole number not above x, inlined (std::floor is a library call per pixel on the
+/// baseline instruction set); |x| below 2^31.
+inline float Floor(float x)
+{
+    const float i = float(int(x));
+    return i > x ? i - 1.0f : i;
+}
+
+/// cos(2π t) for t in cycles, inlined: folded onto a quarter period and summed as a Taylor series
+/// to x^10 (error below 3e-7). Patterns drawn at every pixel use it in place of the library call.
+inline float CosCycles(float t)
+{
+    if (!(std::fabs(t) < 1.0e7f))
+        return 1.0f;
+    float a = t - Floor(t); // 0…1
+    a = a > 0.5f ? 1.0f - a : a; // cos is even and periodic: 0…0.5
+    const float sign = a > 0.25f ? -1.0f : 1.0f;
+    a = a > 0.25f ? 0.5f - a : a; // cos(π − x) = −cos x: 0…0.25
+    const float x = 6.2831853f * a, x2 = x * x;
+    return sign * (1.0f + x2 * (-0.5f + x2 * (1.0f / 24.0f + x2 * (-1.0f / 720.0f + x2 * (1.0f / 40320.0f - x2 / 3628800.0f)))));
+}
+
+inline float SinCycles(float t)
+{
+    return CosCycles(t - 0.25f);
+}
+
 /// A −100…100 % slider position as −1…1 (0.5 → 0).
 inline float Bipolar(float s)
 {
@@ -211,24 +238,6 @@ inline float HashNoise(int x, int y, uint32_t seed = 0)
 inline float HashUnit(int x, int y, uint32_t seed)
 {
     return float(Hash(x, y, seed) >> 8) * (1.0f / 16777216.0f);
-}
-
-/// Distances to the nearest (f1) and second-nearest (f2) point of a jittered grid of unit cells.
-inline void Voronoi(float x, float y, uint32_t seed, float& f1, float& f2)
-{
-    const int ix = int(std::floor(x)), iy = int(std::floor(y));
-    f1 = f2 = 8.0f;
-    for (int j = -1; j <= 1; ++j)
-        for (int i = -1; i <= 1; ++i)
-        {
-            const int cx = ix + i, cy = iy + j;
-            const float px = float(cx) + HashUnit(cx, cy, seed), py = float(cy) + HashUnit(cx, cy, seed + 77u);
-            const float d = std::sqrt((px - x) * (px - x) + (py - y) * (py - y));
-            if (d < f1)
-                f2 = f1, f1 = d;
-            else if (d < f2)
-                f2 = d;
-        }
 }
 
 /// What NoisePlane draws: fractal value noise whose first octave has cells of `fCell` pixels of

@@ -209,8 +209,7 @@ const float* SpotQuantiles()
         std::vector<float> spots;
         for (int j = 0; j < n; ++j)
             for (int i = 0; i < n; ++i)
-                spots.push_back(0.5f + 0.25f * (std::cos(6.2831853f * (float(i) + 0.5f) / n) +
-                                                std::cos(6.2831853f * (float(j) + 0.5f) / n)));
+                spots.push_back(0.5f + 0.25f * (CosCycles((float(i) + 0.5f) / n) + CosCycles((float(j) + 0.5f) / n)));
         std::sort(spots.begin(), spots.end());
         std::vector<float> q(kQuantileSteps + 1);
         for (int k = 0; k <= kQuantileSteps; ++k)
@@ -229,8 +228,8 @@ struct SHalftoneOp
     float Screen(float tone, float u, float v, int k) const
     {
         const float ru = (u * afCos[k] + v * afSin[k]) / fCell, rv = (v * afCos[k] - u * afSin[k]) / fCell;
-        const float fu = ru - std::floor(ru) - 0.5f, fv = rv - std::floor(rv) - 0.5f;
-        const float spot = 0.5f + 0.25f * (std::cos(6.2831853f * fu) + std::cos(6.2831853f * fv));
+        // The spot function repeats with the cell, so the rotated position in cells goes straight in.
+        const float spot = 0.5f + 0.25f * (CosCycles(ru) + CosCycles(rv));
         const float q = MP_Clamp01(tone) * float(kQuantileSteps);
         const int i = std::min(int(q), kQuantileSteps - 1);
         const float threshold = quantiles[i] + (quantiles[i + 1] - quantiles[i]) * (q - float(i));

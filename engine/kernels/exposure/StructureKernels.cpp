@@ -148,7 +148,10 @@ int RunStructure(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int t
     Texture::MakeNoise(a, *p, w, h, n0, n1);
     a.n0 = n0.empty() ? nullptr : n0.data();
     a.n1 = n1.empty() ? nullptr : n1.data();
-    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kStructureSets, *p), SStructureOp<Texture>{a, {}});
+    SStructureOp<Texture> op{a, {}};
+    if constexpr (requires { op.texture.Prepare(a); })
+        op.texture.Prepare(a); // constants of the pattern, worked out once per call
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kStructureSets, *p), op);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -174,7 +177,7 @@ struct SDust
     {
         const float cell = 8.0f * a.fSize;
         const float cu = u / cell, cv = v / cell;
-        const int ix = int(std::floor(cu)), iy = int(std::floor(cv));
+        const int ix = int(cu), iy = int(cv); // u, v ≥ 0
         if (HashUnit(ix, iy, a.uiSeed) > 0.06f)
             return 0.0f;
         const float r = 0.15f + 0.2f * HashUnit(ix, iy, a.uiSeed + 1);
@@ -234,7 +237,7 @@ struct SProjection
     float operator()(const STextureArgs& a, float u, float v, size_t i) const
     {
         const float spot = 1.0f - 0.75f * Smoothstep(0.05f, 1.0f, a.Radial(u, v) / (0.5f + 0.5f * a.fSize));
-        const float bands = 1.0f + 0.04f * std::sin(kTwoPi * v / (40.0f * a.fSize)) * a.Visible(40.0f * a.fSize);
+        const float bands = 1.0f + 0.04f * SinCycles(v / (40.0f * a.fSize)) * a.Visible(40.0f * a.fSize);
         return MP_Clamp01(spot * bands + 0.05f * a.n0[i]);
     }
 };
@@ -266,10 +269,11 @@ struct SCloth
     {
         const float period = 10.0f * a.fSize;
         const float cu = u / period, cv = v / period;
-        const float fu = cu - std::floor(cu), fv = cv - std::floor(cv);
-        const bool warpOnTop = ((int(std::floor(cu)) + int(std::floor(cv))) & 1) == 0;
-        const float thread = warpOnTop ? std::sin(3.1415927f * fu) + 0.25f * a.n1[i]
-                                       : std::sin(3.1415927f * fv) + 0.25f * a.n0[i];
+        const int iu = int(cu), iv = int(cv); // u, v ≥ 0
+        const float fu = cu - float(iu), fv = cv - float(iv);
+        const bool warpOnTop = ((iu + iv) & 1) == 0;
+        // A thread's profile across its width: sin(π f).
+        const float thread = warpOnTop ? SinCycles(0.5f * fu) + 0.25f * a.n1[i] : SinCycles(0.5f * fv) + 0.25f * a.n0[i];
         return 0.5f + (0.45f * thread - 0.2f) * a.Visible(period);
     }
 };
@@ -282,13 +286,42 @@ struct SCrack
     {
         n0 = a.Noise(p, w, h, 20.0f, 2, 0.5f, 7);
     }
+    // The crazing is a Voronoi pattern: one jittered point per cell of 70 px, the cracks where
+    // the nearest and second-nearest points are about equally far. The points of every cell the
+    // picture touches (and one around it) are worked out once per call.
+    float fCell = 1.0f;
+    int iCellsX = 0, iCellsY = 0;
+    std::vector<float> points; // x, y in cells, for cells −1 … iCells − 2 each way
+    void Prepare(const STextureArgs& a)
+    {
+        fCell = 70.0f * a.fSize;
+        iCellsX = int(a.fFullW / fCell) + 3, iCellsY = int(a.fFullH / fCell) + 3;
+        points.resize(size_t(iCellsX) * iCellsY * 2);
+        for (int j = 0; j < iCellsY; ++j)
+            for (int i = 0; i < iCellsX; ++i)
+            {
+                float* q = &points[(size_t(j) * iCellsX + i) * 2];
+                q[0] = float(i - 1) + HashUnit(i - 1, j - 1, a.uiSeed);
+                q[1] = float(j - 1) + HashUnit(i - 1, j - 1, a.uiSeed + 77u);
+            }
+    }
     float operator()(const STextureArgs& a, float u, float v, size_t i) const
     {
-        const float cell = 70.0f * a.fSize;
-        float f1, f2;
-        Voronoi(u / cell, v / cell, a.uiSeed, f1, f2);
-        const float width = Max(0.03f, 1.5f / (cell * a.fScale));
-        const float crack = 1.0f - Smoothstep(0.0f, width, f2 - f1 + 0.02f * a.n0[i]);
+        const float x = u / fCell, y = v / fCell;
+        const int ix = int(x), iy = int(y); // u, v ≥ 0
+        float d1 = 64.0f, d2 = 64.0f; // squared distances to the two nearest points
+        for (int j = iy - 1; j <= iy + 1; ++j)
+            for (int k = ix - 1; k <= ix + 1; ++k)
+            {
+                const float* q = &points[(size_t(std::clamp(j + 1, 0, iCellsY - 1)) * iCellsX + std::clamp(k + 1, 0, iCellsX - 1)) * 2];
+                const float d = (q[0] - x) * (q[0] - x) + (q[1] - y) * (q[1] - y);
+                if (d < d1)
+                    d2 = d1, d1 = d;
+                else if (d < d2)
+                    d2 = d;
+            }
+        const float width = Max(0.03f, 1.5f / (fCell * a.fScale));
+        const float crack = 1.0f - Smoothstep(0.0f, width, std::sqrt(d2) - std::sqrt(d1) + 0.02f * a.n0[i]);
         return 0.5f - 0.45f * crack + 0.05f * a.n0[i];
     }
 };
@@ -334,7 +367,7 @@ struct SMetal
     }
     float operator()(const STextureArgs& a, float, float v, size_t i) const
     {
-        const float sheen = std::sin(kTwoPi * v / (300.0f * a.fSize) + 2.0f * a.n1[i]);
+        const float sheen = SinCycles(v / (300.0f * a.fSize) + 0.32f * a.n1[i]);
         return 0.5f + 0.3f * a.n0[i] + 0.1f * sheen;
     }
 };
@@ -364,13 +397,16 @@ struct SPuzzle
     {
         const float cell = 120.0f * a.fSize;
         const float cu = u / cell, cv = v / cell;
-        const int ix = int(std::floor(cu)), iy = int(std::floor(cv));
+        const int ix = int(cu), iy = int(cv); // u, v ≥ 0
         const float fx = cu - float(ix), fy = cv - float(iy);
+        const float width = 1.5f / (cell * a.fScale);
+        // No outline comes nearer than the nearest edge less the tab's reach of 0.2 cells.
+        if (Min(Min(fx, 1.0f - fx), Min(fy, 1.0f - fy)) - 0.2f > width * 1.5f)
+            return 0.5f;
         // The tab of the edge shared by two pieces bulges into one of them.
         auto side = [&](int x, int y, uint32_t salt) { return HashUnit(x, y, a.uiSeed + salt) < 0.5f ? 1.0f : -1.0f; };
         const float d = Min(Min(EdgeDistance(fx, fy, side(ix - 1, iy, 1)), EdgeDistance(1.0f - fx, fy, -side(ix, iy, 1))),
                             Min(EdgeDistance(fy, fx, side(ix, iy - 1, 2)), EdgeDistance(1.0f - fy, fx, -side(ix, iy, 2))));
-        const float width = 1.5f / (cell * a.fScale);
         return 0.5f - 0.4f * (1.0f - Smoothstep(width * 0.5f, width * 1.5f, d));
     }
 };
@@ -383,18 +419,22 @@ struct SWave
     {
         n0 = a.Noise(p, w, h, 200.0f, 2, 0.5f, 15);
     }
-    float operator()(const STextureArgs& a, float u, float v, size_t i) const
+    float afKx[3] = {}, afKy[3] = {}; // wave vectors in cycles per pixel
+    void Prepare(const STextureArgs& a)
     {
-        const float lambda = 40.0f * a.fSize;
-        float sum = 0.0f;
-        const float weights[3] = {0.5f, 0.3f, 0.2f};
         for (int k = 0; k < 3; ++k)
         {
-            const float angle = HashUnit(k, 7, a.uiSeed) * kTwoPi;
-            const float phase = kTwoPi * (u * std::cos(angle) + v * std::sin(angle)) / (lambda * (1.0f + 0.3f * float(k)));
-            sum += weights[k] * std::sin(phase + 3.0f * a.n0[i]);
+            const float angle = HashUnit(k, 7, a.uiSeed) * kTwoPi, lambda = 40.0f * a.fSize * (1.0f + 0.3f * float(k));
+            afKx[k] = std::cos(angle) / lambda, afKy[k] = std::sin(angle) / lambda;
         }
-        return 0.5f + 0.4f * sum * a.Visible(lambda);
+    }
+    float operator()(const STextureArgs& a, float u, float v, size_t i) const
+    {
+        const float weights[3] = {0.5f, 0.3f, 0.2f}, drift = 0.48f * a.n0[i];
+        float sum = 0.0f;
+        for (int k = 0; k < 3; ++k)
+            sum += weights[k] * SinCycles(u * afKx[k] + v * afKy[k] + drift);
+        return 0.5f + 0.4f * sum * a.Visible(40.0f * a.fSize);
     }
 };
 
@@ -410,8 +450,8 @@ struct SLinen
     float operator()(const STextureArgs& a, float u, float v, size_t i) const
     {
         const float period = 3.5f * a.fSize;
-        const float across = std::sin(kTwoPi * u / period) * (1.0f + 0.5f * a.n1[i]);
-        const float along = std::sin(kTwoPi * v / period) * (1.0f + 0.5f * a.n0[i]);
+        const float across = SinCycles(u / period) * (1.0f + 0.5f * a.n1[i]);
+        const float along = SinCycles(v / period) * (1.0f + 0.5f * a.n0[i]);
         return 0.5f + 0.18f * (across + along) * a.Visible(period);
     }
 };
