@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <climits>
-
 namespace
 {
 const SCliArgument kArguments[] = {{"CLIP", "the clip", ECliValue::eINPUT}};
@@ -21,11 +19,13 @@ const SCliOption kOptions[] = {
 
 int Frame(CCliArguments& args)
 {
-    int at = 0;
     QSize size(-1, -1);
-    if (!args.Require({"at", "out"}) || !args.Integer("at", 0, INT_MAX, at) ||
-        !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
+    if (!args.Require({"at", "out"}) || !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
         return args.Report(2);
+    bool ok = false;
+    const qint64 at = args.Value("at").toLongLong(&ok);
+    if (!ok || at < 0)
+        return args.Refuse(2, QStringLiteral("bad position '%1' (milliseconds, 0 or more)").arg(args.Value("at")));
     const QString clip = args.Arguments()[0], out = args.Value("out");
     if (QFileInfo(out).suffix().isEmpty())
         return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));
