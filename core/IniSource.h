@@ -28,7 +28,7 @@ public:
     EProblem Problem() const { return m_eProblem; }
     /// The file's size in bytes (also when it was too large).
     qint64 Size() const { return m_iSize; }
-    /// The file's text as read (empty unless Problem() is eNONE).
+    /// The file's text as read (empty when it was not read).
     const QByteArray& Text() const { return m_text; }
 
 private:
