@@ -111,7 +111,8 @@ TEST_F(CliGrade, RefusalsWriteNothing)
 {
     Write("missing.ini", "[Operator_000000]\nKernel=MP_calcPixelWarpDrive\n");
     Write("nokernel.ini", "[General]\nDisplayName=x\n[Operator_000000]\neType=1\n");
-    Write("junk.ini", QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0junk\xff\xfe", 19));
+    const char junk[] = "\x7f" "ELF\x02\x01\x01\0\0\0junk\xff\xfe";
+    Write("junk.ini", QByteArray(junk, sizeof(junk) - 1));
     Write("huge.ini", QByteArray(17 << 20, '#'));
     QByteArray many = "[General]\nDisplayName=many\n";
     for (int i = 0; i < 100001; ++i)
