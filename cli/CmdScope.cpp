@@ -82,8 +82,11 @@ bool ParseScopeArgs(const QStringList& args, SScopeRequest& request)
         else if (arg == "--preview")
         {
             request.iPreviewLongSide = value.toInt(&ok);
-            if (!ok || request.iPreviewLongSide < 1 || request.iPreviewLongSide > kMaxScopeSide * 4)
-                return CliError(QStringLiteral("bad preview size '%1' (long side in pixels)").arg(value)), false;
+            if (!ok || request.iPreviewLongSide < SProgramOptions::kMinPreviewLongSide ||
+                request.iPreviewLongSide > SProgramOptions::kMaxPreviewLongSide)
+                return CliError(QStringLiteral("bad preview size '%1' (long side, %2 to %3 pixels)")
+                                    .arg(value).arg(SProgramOptions::kMinPreviewLongSide)
+                                    .arg(SProgramOptions::kMaxPreviewLongSide)), false;
         }
         else
             return CliError(QStringLiteral("unknown option %1").arg(arg)), false;

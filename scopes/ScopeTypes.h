@@ -21,7 +21,7 @@ constexpr int kScopeKindCount = 4;
 
 /// Smallest and largest side of a scope picture in pixels.
 constexpr int kMinScopeSide = 32;
-constexpr int kMaxScopeSide = 4096;
+constexpr int kMaxScopeSide = 2048; // a vectorscope grid of 2048² counts takes 16 MiB
 /// Range of the density gain.
 constexpr float kMinScopeGain = 0.1f;
 constexpr float kMaxScopeGain = 10.0f;

@@ -14,7 +14,7 @@
 CScopesModel::CScopesModel(CPreviewModel& preview, QObject* parent) : QObject(parent), m_preview(preview)
 {
     m_worker.setMaxThreadCount(1);
-    connect(&m_preview, &CPreviewModel::updated, this, &CScopesModel::RequestUpdate);
+    connect(&m_preview, &CPreviewModel::updated, this, &CScopesModel::PreviewUpdated);
 }
 
 CScopesModel::~CScopesModel()
@@ -61,6 +61,11 @@ void CScopesModel::SetVisible(int view, bool visible)
         RequestUpdate();
 }
 
+bool CScopesModel::AnyActive() const
+{
+    return std::any_of(m_views.begin(), m_views.end(), [](const auto& v) { return v->bEnabled && v->bVisible; });
+}
+
 bool CScopesModel::IsActive(int view) const
 {
     const SView& v = *m_views.at(size_t(view));
@@ -74,6 +79,7 @@ void CScopesModel::SetSource(ESource source, double split)
         return;
     m_eSource = source;
     m_dSplit = split;
+    m_bPictureMissed = true; // composed anew from the preview's pictures
     RequestUpdate();
 }
 
@@ -92,30 +98,39 @@ void CScopesModel::RequestUpdate()
     Start();
 }
 
-bool CScopesModel::TakePicture()
+void CScopesModel::PreviewUpdated()
 {
+    m_bPictureMissed = !AnyActive();
+    if (!m_bPictureMissed)
+        TakePicture();
+    RequestUpdate();
+}
+
+void CScopesModel::TakePicture()
+{
+    m_bPictureMissed = false;
     const QSize size = m_preview.Graded().size();
     auto& graded = const_cast<Helper::CRGB48Buffer&>(m_preview.Result());
-    if (size.isEmpty() || graded.GetSize() != size)
-        return false;
     const uint16_t* original = m_eSource == eGraded ? nullptr : m_preview.OriginalPixels();
-    if (m_eSource != eGraded && !original)
-        return false;
-    m_picture.Create(size, Helper::eCP_NO_CLEAR);
+    if (size.isEmpty() || graded.GetSize() != size || (m_eSource != eGraded && !original))
+        return;
+    const int target = m_iReading < 0 ? std::max(m_iNewest, 0) : 1 - m_iReading;
+    Helper::CRGB48Buffer& picture = m_pictures[target];
+    picture.Create(size, Helper::eCP_NO_CLEAR);
     const size_t row = size_t(size.width()) * 3;
     const int split = m_eSource == eOriginal ? size.width()
                       : m_eSource == eSplit  ? int(std::lround(m_dSplit * size.width()))
                                              : 0;
     for (int y = 0; y < size.height(); ++y)
     {
-        uint16_t* out = m_picture.GetData() + y * row;
+        uint16_t* out = picture.GetData() + y * row;
         if (split > 0)
             std::memcpy(out, original + y * row, size_t(split) * 3 * sizeof(uint16_t));
         if (split < size.width())
             std::memcpy(out + size_t(split) * 3, graded.GetData() + y * row + size_t(split) * 3,
                         size_t(size.width() - split) * 3 * sizeof(uint16_t));
     }
-    return true;
+    m_iNewest = target;
 }
 
 void CScopesModel::Start()
@@ -125,13 +140,20 @@ void CScopesModel::Start()
     for (const std::unique_ptr<SView>& view : m_views)
         if (view->bEnabled && view->bVisible)
             job.emplace_back(view.get(), view->settings);
-    if (job.empty() || !TakePicture())
+    if (job.empty())
+        return;
+    if (m_bPictureMissed)
+        TakePicture();
+    if (m_iNewest < 0)
         return;
     m_bRunning = true;
+    m_iReading = m_iNewest;
+    const Helper::CRGB48Buffer* picture = &m_pictures[m_iReading];
     const int bands = MP_UI_GetThreadCount();
-    m_worker.start([this, job, bands] {
+    m_worker.start([this, job, picture, bands] {
+        auto& pixels = const_cast<Helper::CRGB48Buffer&>(*picture);
         for (const auto& [view, settings] : job)
-            MakeScope(m_picture.GetData(), m_picture.Width(), m_picture.Height(), settings, bands, view->next);
+            MakeScope(pixels.GetData(), pixels.Width(), pixels.Height(), settings, bands, view->next);
         QMetaObject::invokeMethod(this, [this, job] {
             for (const auto& entry : job)
                 std::swap(entry.first->shown, entry.first->next);
@@ -143,6 +165,7 @@ void CScopesModel::Start()
 void CScopesModel::Finished()
 {
     m_bRunning = false;
+    m_iReading = -1;
     ++m_iComputations;
     emit scopesChanged();
     if (m_bPending)

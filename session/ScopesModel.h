@@ -1,6 +1,7 @@
 // The scopes of the main window: views (a kind, a picture size and display settings each) drawn
 // from the picture the preview shows, on a worker thread of their own after every preview
-// refresh, so a slider drag never waits for them.
+// refresh, so a slider drag never waits for them. The picture is copied when the preview reports
+// it finished (or the user picks another view of it), never while a grade may be writing it.
 #pragma once
 
 #include "scopes/ScopeTypes.h"
@@ -44,14 +45,14 @@ public:
     bool IsActive(int view) const;
 
     /// The picture to look at; with eSplit, picture columns left of `split` × width are the
-    /// original's.
+    /// original's. Called on a user's choice, outside a grade.
     void SetSource(ESource source, double split = 0.5);
     ESource Source() const { return m_eSource; }
 
     /// The newest finished scope of a view (an empty picture before the first one).
     const SScope& Scope(int view) const;
-    /// Computes the active views again from the preview's current picture. While a computation
-    /// runs, requests collapse into one more when it ends, on the picture of that moment.
+    /// Computes the active views again from the newest picture. While a computation runs,
+    /// requests collapse into one more when it ends, on the newest picture of that moment.
     void RequestUpdate();
     /// A computation runs or waits.
     bool IsBusy() const { return m_bRunning || m_bPending; }
@@ -75,15 +76,22 @@ private:
         SScope shown; // read by the GUI thread
         SScope next;  // written by the worker while a computation runs
     };
-    /// Copies the picture and hands the active views to the worker.
+    bool AnyActive() const;
+    /// A finished preview picture: copied at once while anyone looks, otherwise when someone does.
+    void PreviewUpdated();
+    /// Copies the picture the preview shows, composed for the source, into the buffer the worker
+    /// is not reading, which becomes the newest.
+    void TakePicture();
+    /// Hands the newest picture and the active views to the worker.
     void Start();
     void Finished();
-    /// The picture the scopes look at, copied into m_picture; false without one.
-    bool TakePicture();
 
     CPreviewModel& m_preview;
     std::vector<std::unique_ptr<SView>> m_views; // stable addresses for the worker
-    Helper::CRGB48Buffer m_picture;              // the worker's copy of the shown picture
+    Helper::CRGB48Buffer m_pictures[2];          // copies of the shown picture
+    int m_iNewest = -1;                          // the newest copy; -1 before the first
+    int m_iReading = -1;                         // the copy the worker reads; -1 while idle
+    bool m_bPictureMissed = false;               // a preview picture went by while nobody looked
     QThreadPool m_worker;
     ESource m_eSource = eGraded;
     double m_dSplit = 0.5;

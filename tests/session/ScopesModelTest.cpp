@@ -1,6 +1,6 @@
 // The scopes model over a preview: it follows the graded picture, the before view and the split;
-// requests during a computation collapse into one; views nobody sees are skipped; view settings
-// survive a save and ignore hostile values.
+// requests during a computation collapse into one; only finished preview pictures are drawn;
+// views nobody sees are skipped; view settings survive a save and ignore hostile values.
 #include "core/EngineState.h"
 #include "engine/ChainEditor.h"
 #include "session/GradingSession.h"
@@ -89,6 +89,30 @@ TEST_F(Scopes, RequestsDuringAComputationCollapseIntoOne)
         m_scopes.RequestUpdate();
     ASSERT_TRUE(Settle());
     EXPECT_EQ(m_scopes.Computations() - before, 2);
+}
+
+TEST_F(Scopes, OnlyFinishedPreviewPicturesAreSeen)
+{
+    const int view = m_scopes.AddView(Histogram());
+    ASSERT_TRUE(m_preview.SetFrame(m_frame.data(), kWidth, kHeight));
+    // A second frame while the first computation runs: the scopes end on it.
+    std::vector<uint16_t> second = m_frame;
+    for (size_t i = 0; i < second.size(); i += 3)
+        second[i] = 0x7000; // graded red 0x8FFF
+    ASSERT_TRUE(m_preview.SetFrame(second.data(), kWidth, kHeight));
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(view, 0x8F), 1200u);
+
+    // The working image being overwritten, as by a grade in progress, is not what a new scope
+    // size is drawn from: the last finished picture is.
+    auto& result = const_cast<Helper::CRGB48Buffer&>(m_preview.Result());
+    std::fill_n(result.GetData(), kWidth * kHeight * 3, uint16_t(0));
+    SScopeSettings larger = Histogram();
+    larger.size = QSize(200, 100);
+    m_scopes.SetSettings(view, larger);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(m_scopes.Scope(view).picture.GetSize(), QSize(200, 100));
+    EXPECT_EQ(Red(view, 0x8F), 1200u);
 }
 
 TEST_F(Scopes, ViewsNobodySeesAreNotComputed)
