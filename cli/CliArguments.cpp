@@ -2,6 +2,7 @@
 
 #include "core/NativeNames.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -68,7 +69,11 @@ CCliArguments::CCliArguments(const SCliCommand& command, const QList<QByteArray>
     m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this help")));
 }
 
-CCliArguments::~CCliArguments() = default;
+CCliArguments::~CCliArguments()
+{
+    for (const QString& standIn : m_standIns)
+        NativeNames::Release(standIn);
+}
 
 bool CCliArguments::Parse()
 {
@@ -121,11 +126,13 @@ QString CCliArguments::Resolve(const QString& value, ECliValue kind)
     QString error;
     if (kind == ECliValue::eINPUT)
     {
-        const QString readable = NativeNames::Readable(bytes, &error);
+        // Links of this run only, removed when it ends.
+        const QString readable = NativeNames::Readable(bytes, &error, QByteArray::number(QCoreApplication::applicationPid()));
         if (readable.isEmpty())
             Fail(QStringLiteral("cannot name '%1': %2").arg(value, error));
         else
             CliShowAs(readable, NativeNames::Absolute(bytes));
+        m_standIns << readable;
         return readable;
     }
     auto output = std::make_unique<NativeNames::CWritable>(bytes);
@@ -230,6 +237,18 @@ bool CCliArguments::Size(const QString& option, int low, int high, QSize& size)
     if (parts.size() != 2 || !okW || !okH || w < low || h < low || w > high || h > high)
         return Fail(QStringLiteral("bad size '%1' (expected WxH, %2 to %3 each)").arg(Value(option)).arg(low).arg(high));
     size = QSize(w, h);
+    return true;
+}
+
+bool CCliArguments::Position(const QString& option, qint64& milliseconds)
+{
+    if (!m_parser.isSet(option))
+        return true;
+    bool ok = false;
+    const qint64 v = Value(option).toLongLong(&ok);
+    if (!ok || v < 0)
+        return Fail(QStringLiteral("bad position '%1' (milliseconds, 0 or more)").arg(Value(option)));
+    milliseconds = v;
     return true;
 }
 

@@ -55,6 +55,8 @@ public:
     bool Choice(const QString& option, const QStringList& choices, int& index);
     /// "WxH" with each side from `low` to `high`.
     bool Size(const QString& option, int low, int high, QSize& size);
+    /// A position in a clip in milliseconds, 0 or more.
+    bool Position(const QString& option, qint64& milliseconds);
 
     /// Renames an output written for a path argument or option to the exact name it was given
     /// (nothing to do for UTF-8 names). `written` may carry another extension than the given name.
@@ -78,6 +80,7 @@ private:
     std::vector<std::pair<QString, QStringList>> m_resolved; // path options → resolved values
     QStringList m_arguments;
     std::vector<std::unique_ptr<NativeNames::CWritable>> m_outputs;
+    QStringList m_standIns; // input names as resolved, released at the end
     QString m_error;
 };
 

@@ -18,7 +18,7 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -42,6 +42,8 @@ const SCliOption kBenchmarkSettings[] = {
     {"bpp", "N", "bytes per pixel copied"},
     {"preview", "PIXELS", "the preview's long side"},
     {"log", "0|1", "the engine's timing lines"},
+    {"scope", "WxH", "the scope picture's size"},
+    {"kind", "NAME", "only this scope"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)

@@ -20,12 +20,10 @@ const SCliOption kOptions[] = {
 int Frame(CCliArguments& args)
 {
     QSize size(-1, -1);
-    if (!args.Require({"at", "out"}) || !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
+    qint64 at = 0;
+    if (!args.Require({"at", "out"}) || !args.Position("at", at) ||
+        !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
         return args.Report(2);
-    bool ok = false;
-    const qint64 at = args.Value("at").toLongLong(&ok);
-    if (!ok || at < 0)
-        return args.Refuse(2, QStringLiteral("bad position '%1' (milliseconds, 0 or more)").arg(args.Value("at")));
     const QString clip = args.Arguments()[0], out = args.Value("out");
     if (QFileInfo(out).suffix().isEmpty())
         return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));

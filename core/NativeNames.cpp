@@ -5,6 +5,7 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -56,7 +57,7 @@ QByteArray Absolute(const QByteArray& raw)
     return getcwd(folder, sizeof(folder)) ? QByteArray(folder) + '/' + raw : raw;
 }
 
-QString Readable(const QByteArray& raw, QString* error)
+QString Readable(const QByteArray& raw, QString* error, const QByteArray& owner)
 {
     const QByteArray absolute = Absolute(raw);
     if (IsUtf8(absolute))
@@ -65,7 +66,7 @@ QString Readable(const QByteArray& raw, QString* error)
     if (temp.isEmpty())
         return {};
     const QString folder = temp + QStringLiteral("/names/") +
-                           QString::fromLatin1(QCryptographicHash::hash(absolute, QCryptographicHash::Sha1).toHex());
+                           QString::fromLatin1(QCryptographicHash::hash(owner + '/' + absolute, QCryptographicHash::Sha1).toHex());
     // The replacement characters keep the name readable in messages and keep its extension.
     const QByteArray name = LastPart(absolute);
     const QString link = folder + '/' + (name.isEmpty() ? QStringLiteral("folder") : QString::fromUtf8(name));
@@ -82,6 +83,15 @@ QString Readable(const QByteArray& raw, QString* error)
     return link;
 }
 
+void Release(const QString& readable)
+{
+    const QString names = Helper::PrivateTempDirectory() + QStringLiteral("/names/");
+    if (!readable.startsWith(names) || readable.count('/') != names.count('/') + 1)
+        return;
+    QFile::remove(readable);
+    QDir().rmdir(QFileInfo(readable).absolutePath());
+}
+
 CWritable::CWritable(const QByteArray& raw) : m_raw(Absolute(raw)), m_rawFolder(FolderPart(m_raw))
 {
     if (IsUtf8(m_raw))
@@ -89,12 +99,12 @@ CWritable::CWritable(const QByteArray& raw) : m_raw(Absolute(raw)), m_rawFolder(
         m_path = QString::fromUtf8(m_raw);
         return;
     }
-    const QString folder = Readable(m_rawFolder, &m_error);
-    if (folder.isEmpty())
+    m_folder = Readable(m_rawFolder, &m_error, QByteArray::number(getpid())); // released with the object
+    if (m_folder.isEmpty())
         return;
     const QByteArray extension = Extension(LastPart(m_raw));
     m_path = QStringLiteral("%1/.vantrope-%2%3")
-                 .arg(folder)
+                 .arg(m_folder)
                  .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
                  .arg(extension.isEmpty() ? QString() : '.' + QString::fromUtf8(extension));
     m_bStandIn = true;
@@ -104,6 +114,7 @@ CWritable::~CWritable()
 {
     if (m_bStandIn)
         unlink((m_rawFolder + '/' + LastPart(QFile::encodeName(m_path))).constData());
+    Release(m_folder);
 }
 
 QByteArray CWritable::Published(const QString& written) const

@@ -14,9 +14,12 @@ QByteArray Absolute(const QByteArray& raw);
 /// A name under which the file or folder `raw` (bytes, absolute or relative) can be opened: the
 /// absolute name itself when it is valid UTF-8, otherwise a symbolic link to it in the private
 /// temp folder that keeps the last part's extension ("<temp>/names/<digest>/<name>"). The link
-/// depends only on the bytes, so another start of the program finds the same one. Empty with
-/// `error` set when no link can be made.
-QString Readable(const QByteArray& raw, QString* error = nullptr);
+/// depends only on the bytes and `owner`, so without an owner another start of the program finds
+/// the same one (a running window may be handed it); a process that gives itself as owner can
+/// Release() its links. Empty with `error` set when no link can be made.
+QString Readable(const QByteArray& raw, QString* error = nullptr, const QByteArray& owner = QByteArray());
+/// Removes a link made by Readable() (nothing for any other name).
+void Release(const QString& readable);
 
 /// A file to be written under the exact name `raw`. Writers write Path(), a UTF-8 name in the same
 /// folder with the same extension; Publish() then renames what they wrote to the exact name (so
@@ -43,6 +46,7 @@ private:
     QByteArray m_rawFolder; // its folder as bytes
     QString m_path;
     QString m_error;
+    QString m_folder;        // the folder as Readable() names it
     bool m_bStandIn = false; // Path() differs from the exact name
 };
 }  // namespace NativeNames

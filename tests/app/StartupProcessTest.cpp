@@ -1,6 +1,7 @@
 // The program started for real: initialise-and-exit, the start-up log, the hand-over of a second
 // start's command line, recovery from a killed first instance, and concurrent starts.
 #include "app/SingleInstanceChannel.h"
+#include "core/NativeNames.h"
 #include "core/StillImage.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
@@ -190,6 +191,8 @@ TEST_F(StartupProcess, StillNamedRelativelyInBytesThatAreNotUtf8Opens)
     Terminate(*primary);
     EXPECT_FALSE(StartupLog().contains("LoadStillImage() -> Failed")) << StartupLog().toStdString();
     EXPECT_EQ(QSettings(UserDir() + "statistic.ini", QSettings::IniFormat).value("m_iSingleImagesLoaded").toInt(), 1);
+    NativeNames::Release(NativeNames::Readable(folder + "/pic\xff.png"));
+    ::unlink((folder + "/pic\xff.png").constData()); // the temporary folder's clean-up cannot name it
 }
 
 TEST_F(StartupProcess, KilledFirstInstanceDoesNotBlockTheNextStart)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -52,6 +53,12 @@ TEST(NativeNames, ReadableNamesOpenTheSameFile)
     ASSERT_TRUE(through.open(QIODevice::ReadOnly));
     EXPECT_EQ(through.readAll(), "frames");
     EXPECT_EQ(NativeNames::Readable(exact), standIn); // the same stand-in on every start
+    const QString own = NativeNames::Readable(exact, nullptr, "run 7");
+    EXPECT_NE(own, standIn);
+    NativeNames::Release(own);
+    NativeNames::Release(standIn);
+    EXPECT_FALSE(QFileInfo::exists(own) || QFileInfo(standIn).isSymLink());
+    ::unlink(exact.constData()); // the temporary folder's clean-up cannot name it
 }
 
 TEST(NativeNames, WrittenFilesEndUnderTheExactName)
@@ -77,6 +84,9 @@ TEST(NativeNames, WrittenFilesEndUnderTheExactName)
     EXPECT_TRUE(Exists(folder + "/out\xfd.avi"));
     EXPECT_FALSE(Exists(folder + "/out\xfd.mp4"));
     EXPECT_EQ(Entries(folder), 1); // nothing else left
+
+    ::unlink((folder + "/out\xfd.avi").constData());
+    ::rmdir(folder.constData());
 
     NativeNames::CWritable plain("plain.png");
     EXPECT_EQ(plain.Path(), QDir::currentPath() + "/plain.png");
