@@ -2,7 +2,7 @@
 // frame (two local ones among them), each timed on its own, and any one operator alone.
 //   --radius min|max   the local operators at their smallest radius (1 px) or their largest
 //                      (the slider's end); without it they keep their catalogue radius
-//   --kernel NAME      (exposure-operator) the operator to time, at its catalogue defaults
+//   --operator NAME    (exposure-operator) the operator to time, at its catalogue defaults
 #include "cli/Benchmark.h"
 #include "core/Timing.h"
 #include "engine/EngineContext.h"
@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <ctime>
 #include <memory>
-#include <random>
 #include <vector>
 
 namespace
@@ -76,17 +75,7 @@ std::shared_ptr<SFamilyRun> PrepareRun(const SBenchOptions& o, QString& error)
     auto run = std::make_shared<SFamilyRun>();
     run->width = o.size.width(), run->height = o.size.height();
     run->engine = std::make_shared<CEngineContext>();
-    std::vector<uint16_t> frame(size_t(run->width) * run->height * 3);
-    std::mt19937 random(5);
-    // A smooth picture with some noise, so the local and statistical operators see real structure.
-    for (int y = 0; y < run->height; ++y)
-        for (int x = 0; x < run->width; ++x)
-            for (int c = 0; c < 3; ++c)
-            {
-                const uint32_t v = uint32_t(x) * 40000u / uint32_t(run->width) + uint32_t(y) * 20000u / uint32_t(run->height) +
-                                   uint32_t(c) * 3000u + uint32_t(random() & 2047u);
-                frame[(size_t(y) * run->width + x) * 3 + c] = uint16_t(std::min(v, 65535u));
-            }
+    const std::vector<uint16_t> frame = PreviewFrame(o.size);
     if (!run->engine->Slots().Fill(eWS_MAIN, frame.data(), run->width, run->height, run->width, run->height,
                                    run->engine->Workers(int64_t(run->width) * run->height)))
         return error = "cannot allocate the working image", nullptr;
@@ -155,7 +144,7 @@ bool PrepareFamily(const SBenchOptions& o, std::function<void()>& step, QString&
 
 bool PrepareOperator(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    const QString kernel = o.extra.value("kernel");
+    const QString kernel = o.extra.value("operator");
     float radius = -1.0f;
     if (!RadiusOption(o, 500.0f, radius, error))
         return false;
@@ -167,7 +156,7 @@ bool PrepareOperator(const SBenchOptions& o, std::function<void()>& step, QStrin
             op.aParams[0].afValues[0] = radius;
     }));
     if (!chain)
-        return error = QStringLiteral("unknown --kernel '%1'").arg(kernel), false;
+        return error = QStringLiteral("unknown --operator '%1'").arg(kernel), false;
     step = [run, chain] { chain->Process(*run->engine, run->width, run->height, false); };
     return true;
 }
@@ -175,7 +164,7 @@ bool PrepareOperator(const SBenchOptions& o, std::function<void()>& step, QStrin
 const SBenchmark kExposureBenchmarks[] = {
     {"chain-exposure-family", "ten exposure operators in turn on a frame, each timed, --radius min|max for the two local ones",
      PrepareFamily},
-    {"exposure-operator", "one operator at its catalogue defaults on a frame, --kernel NAME [--radius min|max when set 0 is its radius]",
+    {"exposure-operator", "one operator at its catalogue defaults on a frame, --operator NAME [--radius min|max when set 0 is its radius]",
      PrepareOperator},
 };
 }  // namespace

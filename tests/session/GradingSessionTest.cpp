@@ -2,7 +2,7 @@
 // film type and LUT, and the export's frame callback.
 #include "core/EngineState.h"
 #include "engine/OperatorCatalogue.h"
-#include "engine/OperatorSpec.h"
+#include "engine/ChainEditor.h"
 #include "session/GradingSession.h"
 
 #include "tests/support/LogCapture.h"
@@ -114,8 +114,10 @@ TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
 TEST_F(Session, ExportedFramesGetNewGrainUnlessItIsFrozen)
 {
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
-    QString error;
-    ASSERT_TRUE(MP_AppendOperator(m_session.Chain(), "MP_calcPixelAnalogGrain", {"0=0.5"}, error)) << error.toStdString();
+    CChainEditor editor(m_session.Chain(), COperatorCatalogue::Shared());
+    ASSERT_EQ(editor.Add("MP_calcPixelAnalogGrain"), 0);
+    const float amount = 0.5f;
+    ASSERT_TRUE(editor.SetValues(0, 0, &amount, 1));
     auto frame = [&](int counter) {
         std::vector<uint16_t> pixels = m_source;
         EXPECT_TRUE(m_session.GradeFrame(m_session.Engine(), pixels.data(), 80, 60, counter));
