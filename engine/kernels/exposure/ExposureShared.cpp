@@ -175,27 +175,27 @@ private:
 };
 }  // namespace
 
-std::vector<float> NoisePlane(const Params& p, int width, int height, const SNoiseSpec& spec)
+std::vector<float> NoisePlane(const Params& p, int width, int height, const SNoiseShape& shape)
 {
     std::vector<float> plane(size_t(width) * height, 0.0f);
     const float scale = PreviewScale(p);
     // Cells below a hundredth of a pixel would only feed huge coordinates into the hash.
-    const float cell = std::fmax(spec.fCell, 0.01f), stretch = std::clamp(spec.fStretch, 0.01f, 100.0f);
-    const int octaves = std::clamp(spec.iOctaves, 1, 8);
+    const float cell = std::fmax(shape.fCell, 0.01f), stretch = std::clamp(shape.fStretch, 0.01f, 100.0f);
+    const int octaves = std::clamp(shape.iOctaves, 1, 8);
     float norm = 0.0f, amplitude = 1.0f;
-    for (int o = 0; o < octaves; ++o, amplitude *= spec.fGain)
+    for (int o = 0; o < octaves; ++o, amplitude *= shape.fGain)
         norm += amplitude;
     const float inverseNorm = norm > 0.0f ? 1.0f / norm : 0.0f;
     MP_MT_ForBands(height, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
         float a = inverseNorm, size = cell;
-        for (int o = 0; o < octaves; ++o, a *= spec.fGain, size *= 0.5f)
+        for (int o = 0; o < octaves; ++o, a *= shape.fGain, size *= 0.5f)
         {
             // A working pixel spans 1 ÷ scale full pixels. Beyond 16 cells per pixel the samples
             // are unrelated anyway; the bound keeps the cell coordinates small.
             const float pixel = 1.0f / scale;
             const float weight = std::fmin(size / pixel, 1.0f);
             const float du = std::fmin(pixel / (size * stretch), 16.0f), dv = std::fmin(pixel / size, 16.0f);
-            COctaveRows rows(width, du, spec.uiSeed + uint32_t(o) * 131u, spec.bGauss);
+            COctaveRows rows(width, du, shape.uiSeed + uint32_t(o) * 131u, shape.bGauss);
             for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
                 rows.Add(plane.data() + size_t(y) * width, float(y + p.y_offset) * dv, a * weight);
         }

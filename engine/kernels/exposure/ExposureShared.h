@@ -243,7 +243,7 @@ inline float HashUnit(int x, int y, uint32_t seed)
 /// What NoisePlane draws: fractal value noise whose first octave has cells of `fCell` pixels of
 /// the full picture (× `fStretch` along x), each further octave half as large and `fGain` times
 /// as strong; Gaussian-distributed corner values instead of uniform ones with bGauss.
-struct SNoiseSpec
+struct SNoiseShape
 {
     float fCell = 4.0f;
     int iOctaves = 1;
@@ -253,13 +253,13 @@ struct SNoiseSpec
     float fStretch = 1.0f;
 };
 
-/// The noise of `spec` at every pixel of the working picture (pixel (x, y) lies at
+/// The noise of `shape` at every pixel of the working picture (pixel (x, y) lies at
 /// (x, y + y_offset) ÷ preview factor in the full picture, so a stripe or a preview sees the same
 /// pattern), normalised by the octaves' summed amplitudes. An octave whose cells are smaller than
 /// a working pixel is weakened by the ratio, as averaging it over the pixel would: the preview
 /// then shows as much grain as the full picture scaled down. Rows are split over the workers;
 /// each row depends only on its coordinates.
-std::vector<float> NoisePlane(const Params& p, int width, int height, const SNoiseSpec& spec);
+std::vector<float> NoisePlane(const Params& p, int width, int height, const SNoiseShape& shape);
 
 /// A seed from a 0…1 slider ("Muster": one of a thousand patterns).
 inline uint32_t SeedOf(float slider)

@@ -97,12 +97,12 @@ int FractalGrain(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int t
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    SNoiseSpec spec;
-    spec.fCell = GrainCell(p->p[1][0]);
-    spec.iOctaves = 4;
-    spec.fGain = 0.35f + 0.5f * MP_Clamp01(p->p[2][0]);
-    spec.uiSeed = FrameSeed(*p, seed, p->p[3][0]);
-    const std::vector<float> mono = NoisePlane(*p, w, h, spec);
+    SNoiseShape shape;
+    shape.fCell = GrainCell(p->p[1][0]);
+    shape.iOctaves = 4;
+    shape.fGain = 0.35f + 0.5f * MP_Clamp01(p->p[2][0]);
+    shape.uiSeed = FrameSeed(*p, seed, p->p[3][0]);
+    const std::vector<float> mono = NoisePlane(*p, w, h, shape);
     const SGrainOp op{mono.data(), {}, nullptr, w, space, false, 0.35f * MP_Clamp01(p->p[0][0]), 0.0f, 1.0f, 0.0f,
                       {p->lumr, p->lumg, p->lumb}};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kGrainSets, *p), op);
@@ -116,18 +116,18 @@ int AnalogGrain(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    SNoiseSpec spec;
-    spec.fCell = GrainCell(p->p[1][0]);
-    spec.iOctaves = 2;
-    spec.fGain = 0.35f;
-    spec.bGauss = true;
-    spec.uiSeed = FrameSeed(*p, seed, p->p[3][0]);
-    const std::vector<float> mono = NoisePlane(*p, w, h, spec);
+    SNoiseShape shape;
+    shape.fCell = GrainCell(p->p[1][0]);
+    shape.iOctaves = 2;
+    shape.fGain = 0.35f;
+    shape.bGauss = true;
+    shape.uiSeed = FrameSeed(*p, seed, p->p[3][0]);
+    const std::vector<float> mono = NoisePlane(*p, w, h, shape);
     const float share = MP_Clamp01(p->p[2][0]), amount = 0.3f * MP_Clamp01(p->p[0][0]);
     SGrainOp op{mono.data(), {}, nullptr, w, space, true, amount, 0.0f, 1.0f, 0.0f, {p->lumr, p->lumg, p->lumb}};
     // The channels' own grain (or the saturation grain) is a single octave: it only tints the
     // shared grain, and one octave costs half as much.
-    spec.iOctaves = 1;
+    shape.iOctaves = 1;
     std::vector<float> extra[3];
     if (share >= 0.001f && space == eGS_RGB)
     {
@@ -136,15 +136,15 @@ int AnalogGrain(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts
         op.fKeep = keep * norm, op.fOwn = share * norm;
         for (int c = 0; c < 3; ++c)
         {
-            spec.uiSeed += 0x51edu;
-            extra[c] = NoisePlane(*p, w, h, spec);
+            shape.uiSeed += 0x51edu;
+            extra[c] = NoisePlane(*p, w, h, shape);
             op.chroma[c] = extra[c].data();
         }
     }
     else if (share >= 0.001f)
     {
-        spec.uiSeed += 0x51edu;
-        extra[0] = NoisePlane(*p, w, h, spec);
+        shape.uiSeed += 0x51edu;
+        extra[0] = NoisePlane(*p, w, h, shape);
         op.sat = extra[0].data();
         op.fSatAmount = amount * share;
     }
@@ -314,11 +314,11 @@ int MP_calcPixelAging(int w, int h, const uint16_t* src, uint16_t* dst, int ss, 
         return status;
     const float scale = PreviewScale(*p);
     const float W = float(p->width > 0 ? p->width : w), H = float(p->height > 0 ? p->height : h);
-    SNoiseSpec spec;
-    spec.fCell = 0.15f * std::fmax(W, H) / scale;
-    spec.iOctaves = 3;
-    spec.uiSeed = 0xa9e0u;
-    const std::vector<float> stains = NoisePlane(*p, w, h, spec);
+    SNoiseShape shape;
+    shape.fCell = 0.15f * std::fmax(W, H) / scale;
+    shape.iOctaves = 3;
+    shape.uiSeed = 0xa9e0u;
+    const std::vector<float> stains = NoisePlane(*p, w, h, shape);
     const SAgingOp op{stains.data(), w, p->y_offset, scale, W * 0.5f, H * 0.5f,
                       2.0f / std::fmax(std::sqrt(W * W + H * H), 1.0f), MP_Clamp01(p->p[0][0]),
                       MP_Clamp01(p->p[1][0]), MP_Clamp01(p->p[2][0]), MP_Clamp01(p->p[3][0]),

@@ -61,13 +61,13 @@ struct STextureArgs
     std::vector<float> Noise(const Params& p, int w, int h, float cell, int octaves, float gain, uint32_t salt,
                              float stretch = 1.0f) const
     {
-        SNoiseSpec spec;
-        spec.fCell = cell * fSize;
-        spec.iOctaves = octaves;
-        spec.fGain = gain;
-        spec.uiSeed = uiSeed + salt;
-        spec.fStretch = stretch;
-        return NoisePlane(p, w, h, spec);
+        SNoiseShape shape;
+        shape.fCell = cell * fSize;
+        shape.iOctaves = octaves;
+        shape.fGain = gain;
+        shape.uiSeed = uiSeed + salt;
+        shape.fStretch = stretch;
+        return NoisePlane(p, w, h, shape);
     }
 };
 
