@@ -219,8 +219,12 @@ bool CMovieHandling::RunConverter(const QStringList& arguments)
     if (m_bAborted)
         return false;
     m_converter.SetTimeLimit(m_iStepTimeLimitMs);
+    m_converter.SetSilenceLimit(m_iPipeStallLimitMs);
     const bool ok = m_converter.Run(arguments, true, false) && m_converter.FinishedOk() && !m_bAborted;
+    if (m_converter.TimedOut())
+        m_strUnanswered = m_converter.ExecutableName();
     m_converter.SetTimeLimit(0);
+    m_converter.SetSilenceLimit(0);
     return ok;
 }
 

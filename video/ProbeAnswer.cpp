@@ -33,6 +33,31 @@ QString Unescape(QStringView text)
     return out;
 }
 
+// The reverse of Unescape, for answers this program writes itself.
+QString Escape(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text)
+    {
+        switch (c.unicode())
+        {
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        case '\b': out += QLatin1String("\\b"); break;
+        case '\f': out += QLatin1String("\\f"); break;
+        case '\\':
+        case '=':
+        case ':':
+        case '#':
+        case ';': out += QLatin1Char('\\') + c; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
 // Index of the first "=" not escaped by a backslash, or -1.
 qsizetype SeparatorIndex(QStringView line)
 {
@@ -127,4 +152,28 @@ QStringList CProbeAnswer::Values(const QString& section, const QString& key) con
 bool CProbeAnswer::IsMissing(const QString& value)
 {
     return value.isEmpty() || value == kMissing;
+}
+
+QByteArray CProbeAnswer::StreamAnswer(int index) const
+{
+    const QString stream = QStringLiteral("streams.stream.%1").arg(index);
+    const QList<qsizetype> found = m_byName.value(stream);
+    if (found.isEmpty())
+        return {};
+    const auto lines = [](const SSection& section) {
+        QString text;
+        for (const auto& [key, value] : section.entries)
+            text += Escape(key) + QLatin1Char('=') + Escape(value) + QLatin1Char('\n');
+        return text;
+    };
+    QString text = QStringLiteral("[STREAM]\n") + lines(m_sections[found.first()]);
+    for (int k = 0;; ++k)
+    {
+        const QList<qsizetype> side = m_byName.value(QStringLiteral("%1.side_data_list.side_data.%2").arg(stream).arg(k));
+        if (side.isEmpty())
+            break;
+        text += QStringLiteral("[SIDE_DATA]\n") + lines(m_sections[side.first()]) + QStringLiteral("[/SIDE_DATA]\n");
+    }
+    text += QStringLiteral("[/STREAM]\n");
+    return text.toUtf8();
 }

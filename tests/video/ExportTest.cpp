@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -502,9 +503,18 @@ TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
             m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
         tools.StartSpy();
         ASSERT_EQ(Export(TestClip(c.clip), dst), 0);
-        QStringList stages;
+        QStringList stages, probedTwice;
+        QSet<QString> probed;
         QString encoder, convert;
         for (const CFakeTools::SRun& run : tools.Runs())
+        {
+            // One prober run per file: every later question is answered from its answer.
+            if (run.strTool == "ffprobe" && !run.arguments.contains("-count_frames"))
+            {
+                if (probed.contains(run.arguments.last()))
+                    probedTwice << run.arguments.last();
+                probed.insert(run.arguments.last());
+            }
             if (run.strTool == "ffmpeg")
             {
                 stages << run.strStage;
@@ -514,6 +524,8 @@ TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
                 if (run.strStage == "convert")
                     convert = run.arguments.join(' ');
             }
+        }
+        EXPECT_EQ(probedTwice, QStringList());
         // Decoder and encoder start together; which one is first does not matter.
         QStringList sortedStages = stages, expectedStages = c.stages;
         std::sort(sortedStages.begin(), sortedStages.end());
