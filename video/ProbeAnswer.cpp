@@ -2,58 +2,52 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace
 {
 constexpr qint64 kMaxAnswerBytes = 16 * 1024 * 1024;
 
-// The INI layout escapes "\", "=", ":", "#", ";" and control characters with a backslash.
+// The INI layout escapes "\", "=", ":", "#", ";" and control characters with a backslash;
+// the control characters by a letter.
+constexpr std::pair<char, char> kControls[] = {{'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}, {'\b', 'b'}, {'\f', 'f'}};
+
 QString Unescape(QStringView text)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i)
     {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\\') || i + 1 == text.size())
+        QChar c = text[i];
+        if (c == QLatin1Char('\\') && i + 1 < text.size())
         {
-            out += c;
-            continue;
+            c = text[++i];
+            for (const auto& [control, letter] : kControls)
+                if (c == QLatin1Char(letter))
+                    c = QLatin1Char(control);
         }
-        const QChar next = text[++i];
-        switch (next.unicode())
-        {
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'b': out += QLatin1Char('\b'); break;
-        case 'f': out += QLatin1Char('\f'); break;
-        default: out += next; break;
-        }
+        out += c;
     }
     return out;
 }
 
 // The reverse of Unescape, for answers this program writes itself.
-QString Escape(const QString& text)
+QString Escape(QStringView text)
 {
     QString out;
     out.reserve(text.size());
-    for (const QChar c : text)
+    for (QChar c : text)
     {
-        switch (c.unicode())
-        {
-        case '\n': out += QLatin1String("\\n"); break;
-        case '\r': out += QLatin1String("\\r"); break;
-        case '\t': out += QLatin1String("\\t"); break;
-        case '\b': out += QLatin1String("\\b"); break;
-        case '\f': out += QLatin1String("\\f"); break;
-        case '\\':
-        case '=':
-        case ':':
-        case '#':
-        case ';': out += QLatin1Char('\\') + c; break;
-        default: out += c; break;
-        }
+        bool escaped = QStringView(u"\\=:#;").contains(c);
+        for (const auto& [control, letter] : kControls)
+            if (c == QLatin1Char(control))
+            {
+                c = QLatin1Char(letter);
+                escaped = true;
+            }
+        if (escaped)
+            out += QLatin1Char('\\');
+        out += c;
     }
     return out;
 }
