@@ -3,6 +3,7 @@
 #include "core/AppLog.h"
 #include "core/Paths.h"
 #include "video/EventPump.h"
+#include "video/Leftovers.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -65,9 +66,13 @@ CMovieHandling::CMovieHandling(QObject* parent, const QString& programId, IEvent
     // Each object keeps its answers apart: the file names carry no clip name, so two programs
     // (or two objects) probing different clips in one shared folder would read each other's.
     const QString privateTemp = Helper::PrivateTempDirectory(&m_strTempError);
+    // What programs that were killed left behind goes first, once per process.
+    static const bool swept = (SweepLeftovers(m_strProgramId, privateTemp), true);
+    (void)swept;
     if (!privateTemp.isEmpty())
     {
-        m_pTempDir = std::make_unique<QTemporaryDir>(privateTemp + "/movie-XXXXXX");
+        // Named after this process, so a later start can tell it from the folder of a running one.
+        m_pTempDir = std::make_unique<QTemporaryDir>(privateTemp + "/movie-" + Leftovers::ProcessTag() + "-XXXXXX");
         if (!m_pTempDir->isValid())
         {
             m_strTempError = m_pTempDir->errorString();

@@ -224,8 +224,16 @@ public:
     SJob OpenJob(const QString& sourcePath, const SDstDesc& destination);
     void CloseJob();
     bool IsJobOpen() const { return m_bJobOpen; }
-    /// Deletes the intermediate files of the working folder.
+    /// Deletes the intermediate files of the open job, by their exact names.
     void RemoveTmpFiles();
+    /// "<program id><stem>-<job id>.<extension>" (no dot without an extension).
+    static QString IntermediateName(const QString& programId, const QString& stem, const QString& jobId,
+                                    const QString& extension);
+    /// Every name an intermediate of the job can have.
+    static QStringList IntermediateNames(const QString& programId, const QString& jobId);
+    /// Removes what jobs and temp folders of ended processes left behind (done once per process
+    /// when the first object is made).
+    static void SweepLeftovers(const QString& programId, const QString& privateTemp);
     /// Either runner or pipe child is running.
     bool IsRunning() const;
     /// 0 success, 2 failure, 3 aborted or declined.
@@ -343,6 +351,7 @@ private:
     bool m_bJobOpen = false;
     bool m_bProcessing = false;
     QString m_strWorkingFolder;
+    QString m_strJobId; // of the open job: "<process tag>-<number>"
     int m_iPipeStallLimitMs = 60000;
     int m_iStepTimeLimitMs = 3600000;
     // The pipe children of a running video pass, so an abort can end them at once.

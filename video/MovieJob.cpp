@@ -8,16 +8,25 @@
 #include "core/Paths.h"
 #include "video/JobEnvironment.h"
 #include "video/JobProgressView.h"
+#include "video/Leftovers.h"
 #include "video/MovieJobShared.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <atomic>
 #include <csignal>
 
 using Helper::AppLog;
 using namespace MovieJob;
+
+namespace
+{
+// The audio codecs a job keeps; their names are the extensions of the audio stream files.
+const QStringList kKeptAudioCodecs{"aac", "mp3", "ac3", "dts"};
+constexpr int kMaxAudioStreams = 8;
+}  // namespace
 
 CMovieHandling::SJob CMovieHandling::OpenJob(const QString& sourcePath, const SDstDesc& destination)
 {
@@ -29,6 +38,9 @@ CMovieHandling::SJob CMovieHandling::OpenJob(const QString& sourcePath, const SD
     }
     SJob job{{sourcePath}, destination};
     m_strWorkingFolder = destination.IsValid() ? destination.Folder() : QString();
+    // A job's intermediates carry its id: files of other jobs and of the user are never touched.
+    static std::atomic<int> jobs{0};
+    m_strJobId = Leftovers::ProcessTag() + "-" + QString::number(++jobs);
     RemoveIniFiles();
     RemoveTmpFiles();
     m_bJobOpen = true;
@@ -48,14 +60,29 @@ void CMovieHandling::CloseJob()
     m_bJobOpen = false;
 }
 
+QString CMovieHandling::IntermediateName(const QString& programId, const QString& stem, const QString& jobId,
+                                         const QString& extension)
+{
+    return programId + stem + "-" + jobId + (extension.isEmpty() ? QString() : "." + extension);
+}
+
+QStringList CMovieHandling::IntermediateNames(const QString& programId, const QString& jobId)
+{
+    QStringList names{IntermediateName(programId, "_Tmp_ConvertedMovie", jobId, "mp4")};
+    for (const char* stem : {"_Tmp_VideoStream", "_Tmp_RawMovie", "_Tmp_FinalMovie"})
+        for (const ECodec codec : {eCODEC0, eCODEC1})
+            names << IntermediateName(programId, stem, jobId, SDstDesc::CodecExtension(codec));
+    for (int i = 0; i < kMaxAudioStreams; ++i)
+        for (const QString& extension : kKeptAudioCodecs + QStringList{QString()})
+            names << IntermediateName(programId, QStringLiteral("_Tmp_AudioStream%1").arg(i), jobId, extension);
+    return names;
+}
+
 QString CMovieHandling::IntermediatePath(const QString& stem, const QString& extension) const
 {
-    if (m_strWorkingFolder.isEmpty())
+    if (m_strWorkingFolder.isEmpty() || m_strJobId.isEmpty())
         return {};
-    QString path = m_strWorkingFolder + "/" + m_strProgramId + stem;
-    if (!extension.isEmpty())
-        path += "." + extension;
-    return path;
+    return m_strWorkingFolder + "/" + IntermediateName(m_strProgramId, stem, m_strJobId, extension);
 }
 
 QString CMovieHandling::VideoStreamPath(const SJob& job) const
@@ -66,8 +93,8 @@ QString CMovieHandling::VideoStreamPath(const SJob& job) const
 QString CMovieHandling::AudioStreamPath(const SJob& job, int ordinal)
 {
     const QString target = TargetAudioCodec(job, ordinal);
-    static const QStringList known{"aac", "mp3", "ac3", "dts"};
-    return IntermediatePath(QStringLiteral("_Tmp_AudioStream%1").arg(ordinal), known.contains(target) ? target : QString());
+    return IntermediatePath(QStringLiteral("_Tmp_AudioStream%1").arg(ordinal),
+                            kKeptAudioCodecs.contains(target) ? target : QString());
 }
 
 QString CMovieHandling::RawMoviePath(const SJob& job) const
@@ -78,15 +105,20 @@ QString CMovieHandling::RawMoviePath(const SJob& job) const
 void CMovieHandling::RemoveTmpFiles()
 {
     AppLog("CMovieHandling::RemoveTmpFiles()");
-    if (m_strWorkingFolder.isEmpty() || !QFileInfo(m_strWorkingFolder).isDir())
+    if (m_strWorkingFolder.isEmpty() || m_strJobId.isEmpty())
         return;
-    QStringList filters;
-    for (const char* stem : {"_Tmp_ConvertedMovie", "_Tmp_VideoStream", "_Tmp_AudioStream?", "_Tmp_RawMovie",
-                             "_Tmp_FinalMovie"})
-        filters << m_strProgramId + stem + ".*";
-    QDir folder(m_strWorkingFolder);
-    for (const QString& name : folder.entryList(filters, QDir::Files | QDir::System | QDir::Hidden))
-        folder.remove(name);
+    for (const QString& name : IntermediateNames(m_strProgramId, m_strJobId))
+        QFile::remove(m_strWorkingFolder + "/" + name);
+}
+
+void CMovieHandling::SweepLeftovers(const QString& programId, const QString& privateTemp)
+{
+    Leftovers::SweepJobs([&programId](const QString& folder, const QString& jobId) {
+        for (const QString& name : IntermediateNames(programId, jobId))
+            if (QFile::remove(folder + "/" + name))
+                AppLog("CMovieHandling::SweepLeftovers() -> Removed " + folder + "/" + name);
+    });
+    Leftovers::SweepTempFolders(privateTemp);
 }
 
 bool CMovieHandling::IsRunning() const
@@ -130,8 +162,7 @@ QString CMovieHandling::TargetAudioCodec(const SJob& job, int ordinal)
     const QString source = GetAudioCodecName(InputClip(job), ordinal);
     if (source.isEmpty())
         return {};
-    static const QStringList kept{"aac", "mp3", "ac3", "dts"};
-    return kept.contains(source) ? source : QStringLiteral("aac");
+    return kKeptAudioCodecs.contains(source) ? source : QStringLiteral("aac");
 }
 
 QString CMovieHandling::ExtractSrcFrame(const SJob& job, const QString& extension, qint64 positionMs,
@@ -188,6 +219,11 @@ void CMovieHandling::ShowError(const QString& code)
 {
     AppLog("CMovieHandling::ProcessJob() -> Error code: " + code);
     QString text = tr("An unexpected error has occurred. Code: %1").arg(code);
+    if (!m_strUnanswered.isEmpty())
+    {
+        AppLog("CMovieHandling::ProcessJob() -> " + m_strUnanswered + " did not answer in time.");
+        text += "\n" + tr("Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.").arg(m_strUnanswered);
+    }
     // The programs only say "failed"; the two causes a user can fix are named.
     const QFileInfo folder(m_strWorkingFolder);
     if (!m_strWorkingFolder.isEmpty() && folder.isDir())
@@ -249,6 +285,9 @@ int CMovieHandling::ProcessJob(const SJob& job)
         return 3;
 
     m_bProcessing = true;
+    // Cleared before the first wait: an abort from then on ends the job.
+    m_bAborted = false;
+    m_strUnanswered.clear();
     Helper::EnsureUserDirectory();
     Helper::StartLogging(Helper::UserDirectory() + "MovieHandling" + ".log");
     Helper::DiableOSSleep();
@@ -257,6 +296,9 @@ int CMovieHandling::ProcessJob(const SJob& job)
     m_strWorkingFolder = job.m_dst.Folder();
     RemoveIniFiles();
     RemoveTmpFiles();
+    // Noted before the first intermediate exists, so a start after a kill can remove them.
+    if (!Leftovers::RecordJob(m_strJobId, QFileInfo(m_strWorkingFolder).absoluteFilePath()))
+        AppLog("CMovieHandling::ProcessJob() -> The job could not be noted in " + Helper::UserDirectory());
 
     const QString source = job.m_src.m_strPath;
     const int videoStreams = CountStreams(source, eSK_VIDEO);
@@ -267,7 +309,12 @@ int CMovieHandling::ProcessJob(const SJob& job)
     AppLog(QStringLiteral("CMovieHandling::ProcessJob() -> audio-stream(s): %1").arg(audioStreams));
 
     int result = 2;
-    if (mainStreams != 1)
+    if (m_bAborted)
+    {
+        AppLog("CMovieHandling::ProcessJob() -> Aborted.");
+        result = 3;
+    }
+    else if (mainStreams != 1)
     {
         AppLog(QStringLiteral("CMovieHandling::ProcessJob() -> Only %1 - %2 video streams are supported.").arg(1).arg(8));
         ShowError("0101");
@@ -279,7 +326,6 @@ int CMovieHandling::ProcessJob(const SJob& job)
     }
     else
     {
-        m_bAborted = false;
         const bool convert = NeedsConversion(job.m_src);
         const bool audio = audioStreams > 0;
         if (m_pProgressView)
@@ -331,10 +377,12 @@ int CMovieHandling::ProcessJob(const SJob& job)
 
     RemoveIniFiles();
     RemoveTmpFiles();
+    Leftovers::ForgetJob(m_strJobId);
     m_strWorkingFolder.clear();
     Helper::RestoreOSSleepState();
     Helper::StopLogging();
     m_bProcessing = false;
+    m_bAborted = false;
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <cmath>
 #include <condition_variable>
 #include <cstring>
@@ -230,6 +231,8 @@ int CMovieHandling::ProcessVideo(const SJob& job)
     const QDeadlineTimer finishing(m_iPipeStallLimitMs > 0 ? m_iPipeStallLimitMs : -1);
     while (!writer->HasEnded() && !m_bAborted && !finishing.hasExpired())
         m_pump.Pause(kEncoderPollMs);
+    if (!m_bAborted && (reader->LastError() == ETIMEDOUT || writer->LastError() == ETIMEDOUT || !writer->HasEnded()))
+        m_strUnanswered = m_converter.ExecutableName();
     reader->SetCloseLimit(m_iPipeStallLimitMs);
     writer->SetCloseLimit(1);
     m_readPid = -1;

@@ -312,26 +312,23 @@ TEST(JobEnvironment, LogRedirectAndEngineModeComeBack)
 
 // ---- job life -------------------------------------------------------------------------------
 
-TEST_F(ExportTest, JobOpensOnceAndClearsLeftoversOfEarlierJobs)
+TEST_F(ExportTest, JobOpensOnceAndTouchesNoFileItDidNotMake)
 {
+    // Files of the user named as intermediates were named before jobs had ids, the source among them.
     const QString id = CMovieHandling::ProgramIdentification();
-    const QStringList leftovers{id + "_Tmp_VideoStream.mp4", id + "_Tmp_AudioStream3.aac", id + "_Tmp_RawMovie.avi",
-                                id + "_Tmp_ConvertedMovie.mp4"};
-    for (const QString& name : leftovers)
-        ASSERT_TRUE(WriteFile(m_out.path() + "/" + name, "x"));
-    ASSERT_TRUE(WriteFile(m_out.path() + "/" + id + "_Tmp_AudioStream12.aac", "keep")); // not an audio ordinal 0–9
-    ASSERT_TRUE(WriteFile(m_out.path() + "/mine.mp4", "keep"));
+    const QString source = m_out.path() + "/" + id + "_Tmp_VideoStream.mp4";
+    ASSERT_TRUE(QFile::copy(TestClip(EClip::eTitled), source));
+    CInvariantCheck check(60000);
+    check.ExpectOutput(Destination().DestinationFile());
+    for (const QString& name : {id + "_Tmp_AudioStream1.wav", id + "_Tmp_RawMovie.mp4", id + "_Tmp_ConvertedMovie.mp4"})
+        ASSERT_TRUE(WriteFile(m_out.path() + "/" + name, "the user's"));
+    check.WatchFolder(m_out.path());
 
     CLogCapture log;
-    const CMovieHandling::SJob job = m_movie->OpenJob(TestClip(EClip::eTitled), Destination());
+    const CMovieHandling::SJob job = m_movie->OpenJob(source, Destination());
     EXPECT_FALSE(job.IsEmpty());
     EXPECT_EQ(m_movie->WorkingFolder(), m_out.path());
-    for (const QString& name : leftovers)
-        EXPECT_FALSE(QFile::exists(m_out.path() + "/" + name)) << name.toStdString();
-    EXPECT_TRUE(QFile::exists(m_out.path() + "/mine.mp4"));
-    EXPECT_TRUE(QFile::exists(m_out.path() + "/" + id + "_Tmp_AudioStream12.aac"));
-
-    EXPECT_TRUE(m_movie->OpenJob(TestClip(EClip::eTitled), Destination()).IsEmpty());
+    EXPECT_TRUE(m_movie->OpenJob(source, Destination()).IsEmpty());
     EXPECT_EQ(m_movie->DstFrameSize(job), QSize(64, 36));
     SDstDesc scaled = Destination();
     scaled.SetResolution(32, 18);
@@ -339,10 +336,15 @@ TEST_F(ExportTest, JobOpensOnceAndClearsLeftoversOfEarlierJobs)
     EXPECT_EQ(m_movie->DstFrameSize({job.m_src, SDstDesc()}), QSize(-1, -1));
     EXPECT_EQ(m_movie->TargetAudioCodec(job, 0), "aac");
     EXPECT_EQ(m_movie->TargetAudioCodec(job, 1), "");
-    EXPECT_EQ(m_movie->AudioStreamPath(job, 0), m_out.path() + "/" + id + "_Tmp_AudioStream0.aac");
-    EXPECT_FALSE(m_movie->ExtractSrcFrame(job, "png", 0, 0, true, QSize(-1, -1)).isEmpty());
+    const QString audio = QFileInfo(m_movie->AudioStreamPath(job, 0)).fileName();
+    EXPECT_TRUE(audio.startsWith(id + "_Tmp_AudioStream0-") && audio.endsWith(".aac")) << audio.toStdString();
+    const QString image = m_movie->ExtractSrcFrame(job, "png", 0, 0, true, QSize(-1, -1));
+    EXPECT_FALSE(image.isEmpty());
+    QFile::remove(image);
+    EXPECT_EQ(m_movie->ProcessJob(job), 0);
     m_movie->CloseJob();
     m_movie->CloseJob();
+    EXPECT_EQ(check.Violations(), QStringList());
     EXPECT_TRUE(m_movie->ExtractSrcFrame(job, "png", 0, 0, true, QSize(-1, -1)).isEmpty());
     const std::string text = log.Text();
     for (const char* line : {"CMovieHandling::OpenJob() -> Job already open.", "CMovieHandling::OpenJob() -> Job already closed.",
@@ -354,6 +356,34 @@ TEST_F(ExportTest, JobOpensOnceAndClearsLeftoversOfEarlierJobs)
     EXPECT_EQ(m_movie->ProcessJob(job), 2);
     EXPECT_EQ(m_movie->ProcessJob(m_movie->OpenJob(m_out.path() + "/missing.mp4", Destination())), 2);
     m_movie->CloseJob();
+}
+
+TEST_F(ExportTest, TwoExportsIntoOneFolderKeepApart)
+{
+    // A second export runs from start to end in the middle of the first one's video pass.
+    const QString clip = TestClip(EClip::eTitled);
+    const SDstDesc first = Destination("first.mp4"), second = Destination("second.mp4");
+    CInvariantCheck check(60000);
+    Watch(check, clip, first, true);
+    check.ExpectOutput(second.DestinationFile());
+    CMovieHandling other;
+    CScriptedPrompt otherPrompt;
+    other.SetPrompt(&otherPrompt);
+    int secondResult = -1;
+    m_recorder.triggerCategory = CMovieHandling::CATEGORY_VIDEOPROCESS;
+    m_recorder.triggerFraction = 0.5f;
+    m_recorder.trigger = [&] {
+        const CMovieHandling::SJob job = other.OpenJob(clip, second);
+        secondResult = other.ProcessJob(job);
+        other.CloseJob();
+    };
+    EXPECT_EQ(Export(clip, first), 0);
+    EXPECT_EQ(secondResult, 0);
+    EXPECT_EQ(ErrorCode(), "");
+    EXPECT_EQ(otherPrompt.Log(), QStringList());
+    for (const SDstDesc& dst : {first, second})
+        EXPECT_EQ(Probe(dst.DestinationFile()).Value("nb_read_frames"), "50");
+    EXPECT_EQ(check.Violations(), QStringList());
 }
 
 TEST(WritePipe, EncoderCommandFollowsCodecAndQuality)
@@ -368,14 +398,16 @@ TEST(WritePipe, EncoderCommandFollowsCodecAndQuality)
     const QString h264 = movie.WritePipeCommand(job, "25/1", QSize(64, 36)).arguments.join(' ');
     EXPECT_TRUE(h264.startsWith("-threads")) << h264.toStdString();
     EXPECT_TRUE(h264.contains("-v quiet -f rawvideo -pix_fmt rgb24 -s 64x36 -r 25/1 -i - -c:v libx264 -pix_fmt yuv420p "
-                              "-crf 23 -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream.mp4"))
+                              "-crf 23 -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream-"))
         << h264.toStdString();
+    EXPECT_TRUE(h264.endsWith(".mp4")) << h264.toStdString();
     EXPECT_NE(log.Text().find("CMovieHandling::SetWriteParam() -> Codec: mpeg4   Quality parameter: 23"), std::string::npos);
 
     CMovieHandling::SJob raw = job;
     raw.m_dst.SetCodec(CMovieHandling::eCODEC1);
-    EXPECT_TRUE(movie.WritePipeCommand(raw, "25/1", QSize(64, 36)).arguments.join(' ').contains(
-        "-c:v rawvideo -pix_fmt rgba -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream.avi"));
+    const QString rgba = movie.WritePipeCommand(raw, "25/1", QSize(64, 36)).arguments.join(' ');
+    EXPECT_TRUE(rgba.contains("-c:v rawvideo -pix_fmt rgba -an -y " + TestScratchFolder() + "/017010200_Tmp_VideoStream-"));
+    EXPECT_TRUE(rgba.endsWith(".avi")) << rgba.toStdString();
     EXPECT_TRUE(movie.WritePipeCommand(job, "", QSize(64, 36)).strProgram.isEmpty());
     EXPECT_TRUE(movie.WritePipeCommand(job, "25/1", QSize(0, 36)).strProgram.isEmpty());
     movie.CloseJob();
