@@ -1,6 +1,7 @@
 // vantrope-cli frame CLIP --at MS --out FILE [--size WxH]: one frame as an image file, taken
 // the way the video dock takes its main image (accurate seek, stepping back near the end).
 #include "cli/Command.h"
+#include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "video/MovieHandling.h"
 
@@ -79,16 +80,15 @@ int RunFrame(const QStringList& args)
     if (!ParseFrameArgs(args, request))
         return 2;
     CMovieHandling movie;
+    const CInterruptGuard interrupt([&movie] { movie.Abort(); });
     if (!CheckClipAndTools(request.strClip, movie, true))
         return 1;
     const QString image = movie.ExtractFrame(request.strClip, QFileInfo(request.strOut).suffix().toLower(),
                                              request.iAtMs, 5000, true, request.size);
     movie.RemoveIniFiles();
     if (image.isEmpty())
-    {
-        CliError(QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(request.iAtMs).arg(request.strClip));
-        return 1;
-    }
+        return ClipToolFailed(movie, interrupt,
+                              QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(request.iAtMs).arg(request.strClip));
     QString error;
     const bool saved = SaveAs(image, request.strOut, error);
     QFile::remove(image);

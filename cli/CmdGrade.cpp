@@ -1,12 +1,9 @@
 // vantrope-cli grade: a still image through the grading session — preset chain, film type and
 // LUT — at full size, or a whole clip through the export job with the same grade. Every failure
 // is one line on standard error and nothing is written.
+#include "cli/ClipExport.h"
 #include "cli/Command.h"
-#include "cli/TerminalProgress.h"
-#include "cli/VideoClip.h"
-#include "core/IUserPrompt.h"
 #include "session/ExportFrameGrader.h"
-#include "video/JobEnvironment.h"
 #include "video/MovieHandling.h"
 #include "core/LayerBlend.h"
 #include "core/StillImage.h"
@@ -15,9 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QTimer>
-
-#include <csignal>
 
 #include <cmath>
 #include <memory>
@@ -227,25 +221,6 @@ bool SetUpClip(const SGradeOptions& o, CMovieHandling::SDstDesc& dst, CExportFra
     return true;
 }
 
-// Answers for a run without anyone to ask: the options already said what is wanted.
-class CCliPrompt : public IUserPrompt
-{
-public:
-    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
-    void Information(const QString&, const QString& text) override { CliPrint(text); }
-    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
-    bool TextInput(const QString&, const QString&, QString&) override { return false; }
-    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-void OnInterrupt(int)
-{
-    g_interrupted = 1;
-}
-
 int GradeClip(const SGradeOptions& options, const QString& input, const QString& output)
 {
     auto session = std::make_unique<CGradingSession>();
@@ -267,59 +242,7 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
             return 2;
         }
     }
-    CMovieHandling movie;
-    if (!CheckClipAndTools(input, movie, true))
-        return 2;
-    const QFileInfo out(output);
-    if (!out.absoluteDir().exists())
-    {
-        CliError(QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
-        return 2;
-    }
-    dst.SetPath(out.absoluteFilePath());
-    if (QFileInfo(dst.DestinationFile()) == QFileInfo(input))
-    {
-        CliError(QStringLiteral("cannot write '%1': it is the input clip").arg(dst.DestinationFile()));
-        return 2;
-    }
-
-    CCliPrompt prompt;
-    CTerminalProgress progress([&grader] { return grader.Frames(); });
-    movie.SetPrompt(&prompt);
-    movie.SetProgressView(&progress);
-    movie.SetFrameCallback(grader.Callback());
-    MP_SetProgressSink(&progress);
-    // Ctrl-C (and a polite kill) stop the export like its abort button: both programs end and
-    // nothing is left behind.
-    g_interrupted = 0;
-    struct sigaction action = {}, previousInt = {}, previousTerm = {};
-    action.sa_handler = OnInterrupt;
-    sigaction(SIGINT, &action, &previousInt);
-    sigaction(SIGTERM, &action, &previousTerm);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&movie] {
-        if (g_interrupted && !movie.IsAborted())
-            movie.Abort();
-    });
-    watch.start(50);
-
-    int result;
-    {
-        CExportEngineMode mode;
-        const CMovieHandling::SJob job = movie.OpenJob(input, dst);
-        result = movie.ProcessJob(job);
-        movie.CloseJob();
-    }
-    watch.stop();
-    sigaction(SIGINT, &previousInt, nullptr);
-    sigaction(SIGTERM, &previousTerm, nullptr);
-    MP_SetProgressSink(nullptr);
-    grader.LogAndResetTimes();
-    if (result == 0)
-        CliPrint(dst.DestinationFile());
-    else if (result == 3)
-        CliError("export aborted; nothing was written");
-    return result;
+    return ExportClip(*session, grader, dst, input, output);
 }
 }  // namespace
 

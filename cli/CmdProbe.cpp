@@ -1,5 +1,6 @@
 // vantrope-cli probe CLIP: the clip's metrics as the program sees them, one "key: value" a line.
 #include "cli/Command.h"
+#include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "video/MovieHandling.h"
 
@@ -12,13 +13,11 @@ int RunProbe(const QStringList& args)
     }
     const QString& clip = args[0];
     CMovieHandling movie;
+    const CInterruptGuard interrupt([&movie] { movie.Abort(); });
     if (!CheckClipAndTools(clip, movie, false))
         return 1;
     if (movie.QueryFormat(clip) != 0)
-    {
-        CliError(QStringLiteral("cannot probe '%1': not a media file ffprobe understands").arg(clip));
-        return 1;
-    }
+        return ClipToolFailed(movie, interrupt, QStringLiteral("cannot probe '%1': not a media file ffprobe understands").arg(clip));
     const QSize size = movie.GetFrameSize(clip);
     const int audioStreams = movie.CountStreams(clip, CMovieHandling::eSK_AUDIO);
     const int main = movie.MainVideoStream(clip);
@@ -34,6 +33,8 @@ int RunProbe(const QStringList& args)
     for (int i = 0; i < audioStreams; ++i)
         CliPrint(QStringLiteral("audio_codec_%1: %2").arg(i).arg(movie.GetAudioCodecName(clip, i)));
     movie.RemoveIniFiles();
+    if (interrupt.Interrupted() || !movie.UnansweredProgram().isEmpty())
+        return ClipToolFailed(movie, interrupt, QString());
     if (main < 0)
     {
         CliError(QStringLiteral("'%1' holds no video stream").arg(clip));

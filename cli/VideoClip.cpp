@@ -1,6 +1,7 @@
 #include "cli/VideoClip.h"
 
 #include "cli/Command.h"
+#include "cli/Interrupt.h"
 #include "video/MovieHandling.h"
 
 #include <QFileInfo>
@@ -30,4 +31,18 @@ bool CheckClipAndTools(const QString& clip, CMovieHandling& movie, bool needConv
     if (movie.TempDirectory().isEmpty())
         return CliError(QStringLiteral("no temporary folder: %1").arg(movie.TempError())), false;
     return CheckProgram(movie.Prober()) && (!needConverter || CheckProgram(movie.Converter()));
+}
+
+int ClipToolFailed(const CMovieHandling& movie, const CInterruptGuard& interrupt, const QString& otherwise)
+{
+    if (interrupt.Interrupted())
+    {
+        CliError("interrupted; nothing was written");
+        return 3;
+    }
+    if (!movie.UnansweredProgram().isEmpty())
+        CliError(QStringLiteral("%1 did not answer in time and was stopped").arg(movie.UnansweredProgram()));
+    else
+        CliError(otherwise);
+    return 1;
 }
