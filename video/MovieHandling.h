@@ -213,6 +213,9 @@ public:
     QString GetAudioCodecName(const QString& clip, int ordinal);
     /// The container's frame count, else a count by decoding; -1 when neither works.
     int GetNumFrames(const QString& clip);
+    /// The main video stream's average rate differs from its base rate: its frames come at
+    /// varying times.
+    bool IsVariableRate(const QString& clip);
     int CountFramesFFmpeg(const QString& clip, int ordinal);
     int CountFramesFFprobe(const QString& clip, int ordinal);
     static bool NeedsConversion(const SSrcDesc& source);

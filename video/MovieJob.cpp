@@ -4,6 +4,7 @@
 #include "video/MovieHandling.h"
 
 #include "core/AppLog.h"
+#include "core/EngineState.h"
 #include "core/IUserPrompt.h"
 #include "core/Paths.h"
 #include "video/JobEnvironment.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 
@@ -152,9 +154,25 @@ QSize CMovieHandling::DstFrameSize(const SJob& job)
     if (!job.m_src.IsValid() || !job.m_dst.IsValid())
         return {-1, -1};
     const QSize requested = job.m_dst.m_iResolution;
-    if (requested.width() >= 1 && requested.height() >= 1)
-        return requested;
-    return SrcFrameSize(job);
+    const bool ownSize = requested.width() < 1 || requested.height() < 1;
+    const QSize size = ownSize ? SrcFrameSize(job) : requested;
+    if (size.width() < 1 || size.height() < 1)
+        return size;
+    // The encoder takes sizes divisible by the resolution modulo: an odd row or column is
+    // cropped, and a side shorter than the modulo is scaled up to it.
+    const int modulo = std::max(MP_UI_GetVideoResolutionModulo(), 1);
+    const auto fit = [modulo](int side) { return side < modulo ? modulo : side - side % modulo; };
+    const QSize fitted(fit(size.width()), fit(size.height()));
+    if (fitted != size)
+        AppLog(QStringLiteral("CMovieHandling::DstFrameSize() -> %1 size %2x%3 -> %4x%5 (the encoder takes sizes "
+                              "divisible by %6).")
+                   .arg(ownSize ? "Source" : "Requested")
+                   .arg(size.width())
+                   .arg(size.height())
+                   .arg(fitted.width())
+                   .arg(fitted.height())
+                   .arg(modulo));
+    return fitted;
 }
 
 QString CMovieHandling::TargetAudioCodec(const SJob& job, int ordinal)

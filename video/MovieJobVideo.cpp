@@ -176,11 +176,16 @@ int CMovieHandling::ProcessVideo(const SJob& job)
     AppLog("CMovieHandling::ProcessVideo() -> Frame-Rate: " + rate + "  = " + QString::number(fps) + " FPS");
     const bool resample = GetFrameRate(input, false) != rate;
     const qint64 expected = resample ? std::llround(GetDuration(input) * double(fps)) : qint64(GetNumFrames(input));
+    // At one rate the pipe repeats frames of a clip whose frames come at varying times: as many
+    // arrive as its duration holds at that rate. The progress counts those.
+    const qint64 arriving = resample || !IsVariableRate(input)
+                                ? expected
+                                : std::max(expected, std::llround(GetDuration(input) * double(fps)));
     MP_Progress(CATEGORY_VIDEOCOUNT, 1.0f);
 
     const QSize srcSize = GetFrameSize(input);
     const QSize dstSize = DstFrameSize(job);
-    if (expected < 1 || expected > std::numeric_limits<int>::max() || srcSize.width() < 1 || srcSize.height() < 1 ||
+    if (expected < 1 || arriving > std::numeric_limits<int>::max() || srcSize.width() < 1 || srcSize.height() < 1 ||
         dstSize.width() < 1 || dstSize.height() < 1)
         return done(2);
 
@@ -222,7 +227,7 @@ int CMovieHandling::ProcessVideo(const SJob& job)
     m_writePid = writer->ProcessId();
 
     bool loopFailed = false;
-    const int count = VideoLoop(*reader, *writer, source, destination, int(expected), loopFailed);
+    const int count = VideoLoop(*reader, *writer, source, destination, int(arriving), loopFailed);
     AppLog(QStringLiteral("CMovieHandling::ProcessVideo() -> Frames processed: %1").arg(count));
 
     // The encoder still finishes its file after its input ends; the events keep flowing while
@@ -363,7 +368,7 @@ int CMovieHandling::VideoLoop(CPipeStream& reader, CPipeStream& writer, Helper::
             break;
         }
         fullDestination.Push(out);
-        MP_Progress(CATEGORY_VIDEOPROCESS, float(double(written.load()) / double(expected)));
+        MP_Progress(CATEGORY_VIDEOPROCESS, float(std::min(1.0, double(written.load()) / double(expected))));
         m_pump.Pause(0); // what arrived while the frame was graded
     }
     if (m_bAborted || stoppedEarly || writeFailed)

@@ -199,6 +199,17 @@ QString CMovieHandling::GetAudioCodecName(const QString& clip, int ordinal)
     return !CProbeAnswer::IsMissing(name) && pattern.match(name).hasMatch() ? name : QString();
 }
 
+bool CMovieHandling::IsVariableRate(const QString& clip)
+{
+    const int main = MainVideoStream(clip);
+    if (main < 0 || QueryVideoStream(clip, main) != 0)
+        return false;
+    const CProbeAnswer& video = Answer(AnswerPath(eANSWER_VIDEO, main));
+    const float base = RationalValue(video.Value("STREAM", "r_frame_rate"));
+    const float average = RationalValue(video.Value("STREAM", "avg_frame_rate"));
+    return base > 0.0f && average > 0.0f && std::abs(base - average) > 0.001f * base;
+}
+
 int CMovieHandling::GetNumFrames(const QString& clip)
 {
     const int main = MainVideoStream(clip);

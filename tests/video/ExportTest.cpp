@@ -80,7 +80,10 @@ public:
     void OnProgress(int category, float fraction) override
     {
         if (category == 40)
+        {
             lastVideoFraction = fraction;
+            maxVideoFraction = std::max(maxVideoFraction, fraction);
+        }
         if (trigger && category == triggerCategory && fraction >= triggerFraction)
         {
             auto run = std::move(trigger);
@@ -91,7 +94,7 @@ public:
     }
 
     QStringList log;
-    float lastVideoFraction = -1.0f;
+    float lastVideoFraction = -1.0f, maxVideoFraction = -1.0f;
     int triggerCategory = -1;
     float triggerFraction = 0.0f;
     std::function<void()> trigger;
@@ -488,6 +491,32 @@ TEST_F(ExportTest, RotationIsRemovedAndFramesArriveTurned)
     EXPECT_EQ(out.Value("rotation"), "");
     EXPECT_EQ(out.Value("TAG:rotate"), "");
     EXPECT_EQ(out.Value("TAG:title"), "Vantrope Title");
+}
+
+TEST_F(ExportTest, OddSizesAndVariableRatesExportWithTheEncodersSizeAndHonestProgress)
+{
+    const struct
+    {
+        EClip clip;
+        QSize size;
+        const char* line; // in the job log
+    } cases[] = {
+        {EClip::eOddLossless, {32, 16}, "Source size 33x17 -> 32x16"}, // a column and a row cropped
+        {EClip::eTiny, {2, 2}, "Source size 1x1 -> 2x2"},               // nothing to crop: scaled up
+        {EClip::eVariableRate, {64, 36}, "Frames processed: 7"},        // 39 frames come as 71 or more at 25/1
+    };
+    for (const auto& c : cases)
+    {
+        const SDstDesc dst = Destination(QFileInfo(TestClip(c.clip)).baseName() + ".mp4");
+        SCOPED_TRACE(dst.m_strPath.toStdString());
+        m_recorder.maxVideoFraction = -1.0f;
+        ASSERT_EQ(Export(TestClip(c.clip), dst), 0) << ErrorCode().toStdString();
+        const SProbe out = Probe(dst.DestinationFile());
+        EXPECT_EQ(QSize(out.Value("width").toInt(), out.Value("height").toInt()), c.size);
+        EXPECT_TRUE(JobLog().contains(c.line)) << JobLog().toStdString();
+        EXPECT_FLOAT_EQ(m_recorder.maxVideoFraction, 1.0f);
+        EXPECT_FLOAT_EQ(m_recorder.lastVideoFraction, 1.0f);
+    }
 }
 
 TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
