@@ -707,7 +707,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SFaultCase{"probe=exit1", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
         SFaultCase{"probe=junk", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
-        SFaultCase{"probe=hang", EClip::eTitled, 2, "0101", "main-video-stream(s): 0"},
+        SFaultCase{"probe=hang", EClip::eTitled, 2, "0101", "ffprobe did not answer in time."},
         SFaultCase{"convert=exit1", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> Ret: 2"},
         SFaultCase{"convert=segv", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> Ret: 2"},
         SFaultCase{"convert=hang", EClip::eWmv, 2, "0030", "CMovieHandling::ConvertVideo() -> No progress -> Stopped."},
