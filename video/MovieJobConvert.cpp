@@ -81,6 +81,7 @@ int CMovieHandling::ConvertVideo(const SJob& job)
         else if (m_iPipeStallLimitMs > 0 && still.elapsed() > m_iPipeStallLimitMs)
         {
             AppLog("CMovieHandling::ConvertVideo() -> No progress -> Stopped.");
+            m_strUnanswered = m_converter.ExecutableName();
             m_converter.Kill();
             break;
         }

@@ -73,7 +73,7 @@ CProbeAnswer CProbeAnswer::FromFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxAnswerBytes)
         return {};
-    return FromText(file.read(kMaxAnswerBytes));
+    return FromText(file.read(file.size())); // the size, not the cap: reading allocates what it is asked for
 }
 
 CProbeAnswer CProbeAnswer::FromText(const QByteArray& text)
