@@ -37,7 +37,7 @@ int ClipToolFailed(const CMovieHandling& movie, const CInterruptGuard& interrupt
 {
     if (interrupt.Interrupted())
     {
-        CliError("interrupted; nothing was written");
+        CliError("interrupted");
         return 3;
     }
     if (!movie.UnansweredProgram().isEmpty())

@@ -174,13 +174,9 @@ int CMovieHandling::DeriveStreamAnswer(const QString& clip, EAnswer kind, int or
 
 QStringList CMovieHandling::CountingQuery(const QString& clip, int ordinal) const
 {
-    return {"-threads",       QString::number(QThread::idealThreadCount()),
-            "-v",             "quiet",
-            "-print_format",  "ini",
-            "-show_entries",  "stream",
-            "-select_streams", QStringLiteral("v:%1").arg(ordinal),
-            "-count_frames",  "-of",
-            "default=nokey=0:noprint_wrappers=0", ToolPath(clip)};
+    return {"-threads", QString::number(QThread::idealThreadCount()), "-v", "quiet", "-print_format", "ini",
+            "-show_entries", "stream", "-select_streams", QStringLiteral("v:%1").arg(ordinal), "-count_frames",
+            "-of", "default=nokey=0:noprint_wrappers=0", ToolPath(clip)};
 }
 
 int CMovieHandling::QueryFormat(const QString& clip)
@@ -225,8 +221,7 @@ int CMovieHandling::QueryCountedVideoStream(const QString& clip, int ordinal)
     const double seconds = GetDuration(clip);
     const int limitMs = seconds > 0.0 ? m_iProbeTimeLimitMs + int(std::min(seconds * kCountingMsPerClipSecond, 1e9))
                                       : 10 * m_iProbeTimeLimitMs;
-    return GetMetric(CountingQuery(clip, ordinal),
-                     AnswerPath(eANSWER_VIDEO_COUNTED, ordinal), limitMs);
+    return GetMetric(CountingQuery(clip, ordinal), AnswerPath(eANSWER_VIDEO_COUNTED, ordinal), limitMs);
 }
 
 int CMovieHandling::QueryAudioStream(const QString& clip, int ordinal)

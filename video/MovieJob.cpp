@@ -10,9 +10,7 @@
 #include "video/JobEnvironment.h"
 #include "video/JobProgressView.h"
 #include "video/Leftovers.h"
-#include "video/MovieJobShared.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStorageInfo>
 
@@ -21,7 +19,6 @@
 #include <csignal>
 
 using Helper::AppLog;
-using namespace MovieJob;
 
 namespace
 {
