@@ -76,6 +76,15 @@ bool RadiusOption(const SBenchOptions& o, float maxPixels, float& position, QStr
     return true;
 }
 
+/// The change that puts set 0 (a local operator's radius) at `position`; none for a negative one.
+std::function<void(CPostProcessing::SOperator&)> RadiusChange(float position)
+{
+    return [position](CPostProcessing::SOperator& op) {
+        if (position > 0.0f)
+            op.aParams[0].afValues[0] = position;
+    };
+}
+
 std::shared_ptr<SFamilyRun> PrepareRun(const SBenchOptions& o, QString& error)
 {
     auto run = std::make_shared<SFamilyRun>();
@@ -97,10 +106,7 @@ bool PrepareFamily(const SBenchOptions& o, std::function<void()>& step, QString&
     if (!run)
         return false;
     auto slider = [](float v) { return [v](CPostProcessing::SOperator& op) { op.aParams[0].afValues[0] = v; }; };
-    auto local = [radius](CPostProcessing::SOperator& op) {
-        if (radius > 0.0f)
-            op.aParams[0].afValues[0] = radius;
-    };
+    const auto local = RadiusChange(radius);
     auto keep = [](CPostProcessing::SOperator&) {};
     const std::vector<std::pair<QString, std::function<void(CPostProcessing::SOperator&)>>> operators = {
         {"MP_calcPixelExposureValue", slider(0.5625f)},     // +0.5 EV
@@ -158,10 +164,7 @@ bool PrepareOperator(const SBenchOptions& o, std::function<void()>& step, QStrin
     auto run = PrepareRun(o, error);
     if (!run)
         return false;
-    auto chain = std::shared_ptr<CPostProcessing>(OneOperator(kernel, [radius](CPostProcessing::SOperator& op) {
-        if (radius > 0.0f)
-            op.aParams[0].afValues[0] = radius;
-    }));
+    auto chain = std::shared_ptr<CPostProcessing>(OneOperator(kernel, RadiusChange(radius)));
     if (!chain)
         return error = QStringLiteral("unknown --operator '%1'").arg(kernel), false;
     step = [run, chain] {
