@@ -236,7 +236,8 @@ bool ReadWithLibrary(const QString& path, const SReadFormat& format, Helper::CRG
                            .arg(header.height)
                            .arg(header.nchannels),
                false;
-    image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
+    if (!image.TryCreate(QSize(header.width, header.height), Helper::eCP_NO_CLEAR))
+        return error = QStringLiteral("out of memory"), false;
     uint16_t* out = image.GetData();
     bool ok;
     // The library hands CMYK TIFF ink values over unconverted: R = (1 − C)(1 − K) and so on.
