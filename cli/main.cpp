@@ -1,6 +1,7 @@
 // vantrope-cli: the grading models without a window — grade, LUTs, probing, benchmarks.
 #include "cli/Command.h"
 #include "core/EngineState.h"
+#include "core/Version.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <QCoreApplication>
@@ -9,8 +10,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 #include <fstream>
 #include <iostream>
 
@@ -19,11 +18,9 @@
 
 namespace
 {
-constexpr const char* kVersion = "1.14.3607";
-
 void PrintHelp()
 {
-    CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(kVersion));
+    CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(Version::kText));
     CliPrint("Usage: vantrope-cli COMMAND [OPTIONS]");
     CliPrint("       vantrope-cli --help | --version");
     CliPrint("Commands:");
@@ -48,7 +45,7 @@ int main(int argc, char** argv)
     }
     if (args.first() == "--version")
     {
-        CliPrint(kVersion);
+        CliPrint(Version::kText);
         return 0;
     }
     const QString name = args.takeFirst();
