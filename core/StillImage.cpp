@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 namespace
@@ -127,6 +128,31 @@ QString ReadFormatNames()
         if (!names.contains(QLatin1String(format.pszName)))
             names << QLatin1String(format.pszName);
     return names.join(QStringLiteral(", "));
+}
+
+// A PNG must hold every chunk it announces, up to its end chunk. The library's PNG reader meets a
+// file that ends early inside a read callback that hands libpng a copy of its error text and
+// longjmps past that copy's destructor (a leak per read, out of our reach), so a truncated file is
+// refused here, before the library sees it. Chunks are walked by their lengths only: 12 bytes
+// each at least, so the walk ends within the file.
+bool PngChunksComplete(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString()), false;
+    const qint64 size = file.size();
+    for (qint64 at = 8; at + 8 <= size;)
+    {
+        uchar head[8];
+        if (!file.seek(at) || file.read(reinterpret_cast<char*>(head), 8) != 8)
+            break;
+        const qint64 length = qint64(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
+        if (std::memcmp(head + 4, "IEND", 4) == 0 && at + 12 <= size)
+            return true;
+        at += 12 + length;
+    }
+    error = QStringLiteral("cannot read PNG image '%1': truncated file").arg(QFileInfo(path).fileName());
+    return false;
 }
 
 // An OpenEXR header is a list of attributes (name, type name, 32-bit size, value) ending in an
@@ -371,6 +397,8 @@ bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error, quin
     if (!format->pszReader)
         return Netpbm::Read(path, image, std::min(maxBytes, kMaxPixels * 6), error);
     if (QLatin1String(format->pszReader) == QLatin1String("openexr") && !ExrHeadersFit(path, error))
+        return false;
+    if (QLatin1String(format->pszReader) == QLatin1String("png") && !PngChunksComplete(path, error))
         return false;
     return ReadWithLibrary(path, *format, image, error, maxBytes);
 }

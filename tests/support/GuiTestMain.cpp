@@ -1,6 +1,5 @@
 // Test entry point for widget code: a GUI application on the offscreen platform, in a temporary
 // home so no test can write into the real user folder.
-#include "tests/support/LeakSuppressions.h"
 #include "tests/support/TempHome.h"
 
 #include <QApplication>

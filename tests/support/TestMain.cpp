@@ -1,6 +1,5 @@
 // Shared test entry point: a core application object for the libraries' Qt types, in a
 // temporary home so no test can write into the real user folder.
-#include "tests/support/LeakSuppressions.h"
 #include "tests/support/TempHome.h"
 
 #include <QCoreApplication>
