@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 TEST(EngineState, InitialisationClampsTheWorkersAndResetsTheSettings)
 {
@@ -31,7 +32,7 @@ TEST(EngineState, InitialisationClampsTheWorkersAndResetsTheSettings)
     MP_UI_SetLumWeights(2, 1, 1);
     float r, g, b;
     MP_ApplicationState().LumWeights(r, g, b);
-    EXPECT_FLOAT_EQ(r, 0.5f);
+    EXPECT_EQ((std::vector<float>{r, g, b}), (std::vector<float>{0.5f, 0.25f, 0.25f}));
 }
 
 TEST(EngineState, CalcModeFallsBackToWhatIsAvailable)
