@@ -233,11 +233,13 @@ std::vector<uint16_t> LuminancePlane(const Params& p, const uint16_t* image, int
     return plane;
 }
 
-std::vector<uint16_t> ChannelPlane(const uint16_t* image, int step, int width, int height, int channel)
+std::vector<uint16_t> ChannelPlane(const Params& p, const uint16_t* image, int step, int width, int height, int channel)
 {
     std::vector<uint16_t> plane(size_t(width) * height);
-    for (size_t i = 0; i < plane.size(); ++i)
-        plane[i] = image[i * step + channel];
+    MP_MT_ForBands(height, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
+        for (size_t i = size_t(t.iRowBegin) * width; i < size_t(t.iRowEnd) * width; ++i)
+            plane[i] = image[i * step + channel];
+    });
     return plane;
 }
 

@@ -139,7 +139,7 @@ bool IsIdentityCurve(const float* values);
 /// Luminance of a packed or strided image (step in samples) as levels, rounded.
 std::vector<uint16_t> LuminancePlane(const Params& p, const uint16_t* image, int step, int width, int height);
 /// One channel of an image as its own plane.
-std::vector<uint16_t> ChannelPlane(const uint16_t* image, int step, int width, int height, int channel);
+std::vector<uint16_t> ChannelPlane(const Params& p, const uint16_t* image, int step, int width, int height, int channel);
 
 /// Blurs a plane in place with three box passes each way whose radii add up to `radius`: a
 /// bell close to a Gaussian that reaches exactly `radius` pixels. The running sums are whole

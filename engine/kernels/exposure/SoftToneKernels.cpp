@@ -139,7 +139,7 @@ int MP_calcPixelSoftContour(int w, int h, const uint16_t* src, uint16_t* dst, in
     std::vector<uint16_t> planes[3];
     for (int c = 0; c < 3; ++c)
     {
-        planes[c] = ChannelPlane(src, ss / 2, w, h, c);
+        planes[c] = ChannelPlane(*p, src, ss / 2, w, h, c);
         BlurPlane(*p, planes[c], w, h, radius);
     }
     const SSoftContourOp op{{lum.data(), w}, {{planes[0].data(), w}, {planes[1].data(), w}, {planes[2].data(), w}},
