@@ -212,10 +212,13 @@ namespace
 {
 constexpr SSetLayout kBalanceChromaSets{-1, eCR_NONE, 1, 2};
 
-/// Zone weights (shadows, midtones, highlights) of a luminance 0…1, summing to 1.
+/// Zone weights (shadows, midtones, highlights) of a luminance 0…1, summing to 1: the squares of
+/// (1 − L)², 2L(1 − L) and L², so a pixel belongs mostly to one zone.
 void ZoneWeights(float L, float* z)
 {
-    z[0] = (1.0f - L) * (1.0f - L), z[1] = 2.0f * L * (1.0f - L), z[2] = L * L;
+    const float s = (1.0f - L) * (1.0f - L), m = 2.0f * L * (1.0f - L), h = L * L;
+    const float sum = s * s + m * m + h * h;
+    z[0] = s * s / sum, z[1] = m * m / sum, z[2] = h * h / sum;
 }
 
 struct SBalanceChromaOp
@@ -238,14 +241,16 @@ int MP_calcPixelBalanceChroma(int w, int h, const uint16_t* src, uint16_t* dst, 
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     const int wr = int(p->lumr * 4096.0f), wg = int(p->lumg * 4096.0f), wb = int(4096 - wr - wg);
-    // Per zone: the weight sum and the weighted channel departures, in integers (weights 0…255).
+    // Per zone: the weight sum and the weighted channel departures, in integers (the squared zone
+    // weights, as ZoneWeights spreads them).
     const auto sums = SumPixels<12>(*p, src, ss, w, h, [wr, wg, wb](const uint16_t* px, std::array<int64_t, 12>& s) {
         const int mx = std::max(px[0], std::max(px[1], px[2])), mn = std::min(px[0], std::min(px[1], px[2]));
         if (mx == 0 || (mx - mn) * 10 > mx * 3) // only the pixels that should be grey: saturation below 0.3
             return;
         const int L = (px[0] * wr + px[1] * wg + px[2] * wb) >> 12;
         const int64_t l = L >> 8, d = 255 - l; // 0…255
-        const int64_t zone[3] = {d * d / 255, 2 * l * d / 255, l * l / 255};
+        const int64_t broad[3] = {d * d / 255, 2 * l * d / 255, l * l / 255};
+        const int64_t zone[3] = {broad[0] * broad[0], broad[1] * broad[1], broad[2] * broad[2]};
         for (int z = 0; z < 3; ++z)
         {
             s[size_t(4 * z)] += zone[z];

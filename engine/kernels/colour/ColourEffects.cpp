@@ -320,32 +320,52 @@ int MP_calcPixelChromaticZoom(int w, int h, const uint16_t* src, uint16_t* dst, 
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelChromaticAberration — sets: 0 radius (× 30 pixels at full size), 1 strength,
-// 2 combo, 3 geometry. Removes purple and green fringes: where the luminance changes sharply
-// within the radius, pixels of fringe hues lose their colour.
+// 2 combo, 3 geometry. Removes purple and green fringes: within the radius of a sharp luminance
+// edge (the luminance gradient spread over the radius), pixels of fringe hues lose their colour.
 namespace
 {
 constexpr SSetLayout kChromaticAberrationSets{-1, eCR_NONE, 2, 3};
 
 bool ChromaticAberrationHasEffect(const Params& p)
 {
-    return p.p[1][0] > 0.001f && PassRadius(RadiusReach(p, 30.0f)) >= 1;
+    return p.p[1][0] > 0.001f && PassRadius(RadiusReach(p, 30.0f) - 1) >= 1;
+}
+
+/// |∂L/∂x| + |∂L/∂y| by central differences, edges clamped.
+SPlane GradientPlane(const Params& p, const SPlane& lum, int w, int h)
+{
+    SPlane g(lum.size());
+    MP_MT_ForBands(h, MP_KernelWorkers(p, w, h), [&](const TaskFuncParams& t) {
+        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+        {
+            const uint16_t* up = &lum[size_t(std::max(0, y - 1)) * w];
+            const uint16_t* row = &lum[size_t(y) * w];
+            const uint16_t* down = &lum[size_t(std::min(h - 1, y + 1)) * w];
+            for (int x = 0; x < w; ++x)
+            {
+                const int dx = std::abs(int(row[std::min(w - 1, x + 1)]) - int(row[std::max(0, x - 1)]));
+                const int dy = std::abs(int(down[x]) - int(up[x]));
+                g[size_t(y) * w + x] = uint16_t(std::min(65535, dx + dy));
+            }
+        }
+    });
+    return g;
 }
 
 struct SDefringeOp
 {
-    const SPlane* blur;
+    const SPlane* edges;
     int width;
     float fStrength;
     float lum[3];
     void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
     {
-        const float L = Lum(lum, c0);
-        const float edge = Smoothstep(0.02f, 0.12f, std::fabs(L - float((*blur)[size_t(y) * width + x]) * MP_DECODE));
-        const Colour::SComponents hsv = Colour::RgbToHsv(c0[0], c0[1], c0[2]);
-        const float h = hsv.f0;
+        const float edge = Smoothstep(0.01f, 0.05f, float((*edges)[size_t(y) * width + x]) * MP_DECODE);
+        const float h = Colour::RgbToHsv(c0[0], c0[1], c0[2]).f0;
         const float purple = Smoothstep(0.68f, 0.75f, h) * (1.0f - Smoothstep(0.9f, 0.97f, h));
         const float green = Smoothstep(0.22f, 0.27f, h) * (1.0f - Smoothstep(0.42f, 0.47f, h));
         const float w = fStrength * edge * std::fmax(purple, green);
+        const float L = Lum(lum, c0);
         for (int c = 0; c < 3; ++c)
             ce[c] = Mix(c0[c], L, w);
     }
@@ -356,10 +376,11 @@ int MP_calcPixelChromaticAberration(int w, int h, const uint16_t* src, uint16_t*
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    SPlane blur = LuminancePlane(*p, src, ss, w, h);
-    const int r = PassRadius(RadiusReach(*p, 30.0f));
-    SoftBlur(*p, blur, w, h, r);
-    const SDefringeOp op{&blur, w, r >= 1 ? MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
+    // The gradient reads one row beyond the blur's reach, which must stay within the border.
+    const int r = PassRadius(RadiusReach(*p, 30.0f) - 1);
+    SPlane edges = GradientPlane(*p, LuminancePlane(*p, src, ss, w, h), w, h);
+    SoftBlur(*p, edges, w, h, r);
+    const SDefringeOp op{&edges, w, r >= 1 ? MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kChromaticAberrationSets, *p), op);
 }
 

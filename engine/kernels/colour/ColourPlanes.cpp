@@ -148,7 +148,7 @@ int Percentile(const std::vector<uint32_t>& counts, uint64_t total, double fract
     for (int v = 0; v < 65536; ++v)
     {
         seen += counts[size_t(v)];
-        if (double(seen) > target)
+        if (seen > 0 && double(seen) >= target)
             return v;
     }
     return 65535;

@@ -46,7 +46,8 @@ struct SHistograms
     uint64_t uPixels = 0;
 };
 SHistograms ChannelHistograms(const Params& p, const uint16_t* src, int sourceStride, int width, int height);
-/// The level below which `fraction` of the samples lie (0…65535).
+/// The first level at which `fraction` of the samples are reached: 0 the darkest level present,
+/// 1 the brightest.
 int Percentile(const std::vector<uint32_t>& counts, uint64_t total, double fraction);
 
 /// Integer sums over the pixels of an image, accumulated per band and added in band order.

@@ -339,8 +339,10 @@ int MP_calcPixelStyleDragan(int w, int h, const uint16_t* src, uint16_t* dst, in
                     [](const SStyleContext& ctx, int x, int y, const float* c, float* s) {
                         const float L = Lum(ctx.lum, c);
                         const float Lc = std::pow(MP_Clamp01(L + 1.5f * (L - ctx.BlurLum(x, y))), 1.15f);
+                        // The colour keeps 40 % of its saturation at the new luminance.
+                        const float k = 0.4f * std::fmin(4.0f, Lc / std::fmax(L, 1e-4f));
                         for (int i = 0; i < 3; ++i)
-                            s[i] = Lc + (c[i] - L) * 0.4f;
+                            s[i] = Lc + (c[i] - L) * k;
                     });
 }
 
