@@ -5,8 +5,13 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
+#include <vector>
+
+class CEngineContext;
 
 struct SBenchOptions
 {
@@ -31,6 +36,16 @@ struct SBenchmark
 using BenchSummary = std::function<QString(double medianMs)>;
 void SetBenchSummary(BenchSummary summary);
 
+/// The frame of an engine benchmark: seeded noise of the --size, or "--frame FILE" (raw rgb48le);
+/// null with `error` set when the file cannot be read.
+std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& options, QString& error);
+/// A smooth colour field of the --size: hue across, saturation and value down, like a real
+/// picture's coherent areas (noise would measure cache misses of lookup tables instead).
+std::shared_ptr<std::vector<uint16_t>> BenchField(const SBenchOptions& options);
+/// An engine context over the application's state with the level-table reuse of "--reuse 0|1";
+/// null with `error` set for another value.
+std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& options, QString& error);
+
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
 std::span<const SBenchmark> EngineBenchmarks();
@@ -38,3 +53,4 @@ std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
+std::span<const SBenchmark> ColourFamilyBenchmarks();

@@ -10,6 +10,7 @@
 #include "video/MovieHandling.h"
 #include "core/LayerBlend.h"
 #include "core/StillImage.h"
+#include "engine/ChainEditor.h"
 #include "session/GradingSession.h"
 
 #include <QDir>
@@ -24,15 +25,23 @@
 
 namespace
 {
+/// One --operator with the --set options that follow it.
+struct SOperatorOption
+{
+    QString kernel;
+    QStringList sets; // "INDEX=V0,V1,…"
+};
+
 struct SGradeOptions
 {
     QStringList positional;
     QMap<QString, QString> values;
     QStringList lutParams;
+    QList<SOperatorOption> operators;
     QSet<QString> flags;
 };
 
-const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
+const QStringList kKeys = {"preset", "operator", "set", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
                            "film-position", "layers", "codec", "quality", "artefact", "blend", "compare", "size"};
 const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
 const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
@@ -59,6 +68,14 @@ bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
             return error = QStringLiteral("option %1 needs a value").arg(args[i]), false;
         if (key == "lut-param")
             o.lutParams << args[++i];
+        else if (key == "operator")
+            o.operators.append({args[++i], {}});
+        else if (key == "set")
+        {
+            if (o.operators.isEmpty())
+                return error = "--set needs an --operator before it", false;
+            o.operators.last().sets << args[++i];
+        }
         else
             o.values.insert(key, args[++i]);
     }
@@ -147,6 +164,46 @@ bool SetUpFilmType(CFilmTypeModel& films, const SGradeOptions& o, QString& error
     films.SetPosition(position == "pre" ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
     return true;
 }
+// The --operator options appended to the chain in their order, each at the catalogue's defaults
+// with the sets its --set options give.
+bool SetUpOperators(CPostProcessing& chain, const SGradeOptions& o, QString& error)
+{
+    CChainEditor editor(chain, COperatorCatalogue::Shared());
+    for (const SOperatorOption& op : o.operators)
+    {
+        const int index = editor.Add(op.kernel);
+        if (index < 0)
+            return error = QStringLiteral("unknown operator '%1' (see vantrope-cli operators)").arg(op.kernel), false;
+        for (const QString& text : op.sets)
+        {
+            const qsizetype equals = text.indexOf('=');
+            bool ok = equals > 0;
+            const int set = ok ? text.left(equals).toInt(&ok) : -1;
+            if (!ok || set < 0 || set >= editor.SetCount(index))
+                return error = QStringLiteral("bad --set '%1' for %2 (expected INDEX=V0,V1,… with INDEX from 0 to %3)")
+                                   .arg(text, op.kernel).arg(editor.SetCount(index) - 1),
+                       false;
+            const QStringList parts = text.mid(equals + 1).split(',');
+            const int capacity = CPostProcessing::ValueCount(editor.SetType(index, set));
+            if (parts.size() > capacity)
+                return error = QStringLiteral("bad --set '%1' for %2: set %3 holds %4 values")
+                                   .arg(text, op.kernel).arg(set).arg(capacity),
+                       false;
+            std::vector<float> values(size_t(parts.size()));
+            for (int i = 0; i < parts.size(); ++i)
+            {
+                values[size_t(i)] = parts[i].toFloat(&ok);
+                if (!ok || !std::isfinite(values[size_t(i)]) || values[size_t(i)] < 0.f)
+                    return error = QStringLiteral("bad value '%1' in --set '%2' (expected numbers of at least 0)")
+                                       .arg(parts[i], text),
+                           false;
+            }
+            editor.SetValues(index, set, values.data(), int(values.size()));
+        }
+    }
+    return true;
+}
+
 // The colour layers of a layer file; they recolour the picture before the chain and the LUT.
 bool SetUpLayers(CGradingSession& session, const SGradeOptions& o, QString& error)
 {
@@ -267,6 +324,11 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
             return 2;
         }
     }
+    if (!SetUpOperators(session->Chain(), options, error))
+    {
+        CliError(error);
+        return 2;
+    }
     CMovieHandling movie;
     if (!CheckClipAndTools(input, movie, true))
         return 2;
@@ -358,8 +420,8 @@ int RunGrade(const QStringList& args)
             return 1;
         }
     }
-    if (!SetUpLut(session->Lut(), options, error) || !SetUpFilmType(session->FilmTypes(), options, error) ||
-        !SetUpLayers(*session, options, error))
+    if (!SetUpOperators(session->Chain(), options, error) || !SetUpLut(session->Lut(), options, error) ||
+        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
     {
         CliError(error);
         return 1;

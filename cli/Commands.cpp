@@ -19,7 +19,7 @@ const SCliCommand kCommands[] = {
             "lut from-image REF --size 17|25|32|64 --method 1|2 --out FILE.cube | "
             "lut library [--add FILE.cube --name NAME | --remove NAME] | lut distance A B | lut match IN REF OUT", RunLut},
     {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
-    {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
+    {"grade", "grade IN OUT [--preset FILE.ini] [--operator KERNEL [--set INDEX=V0,V1,...] ...] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
               "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "
               "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
               "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},

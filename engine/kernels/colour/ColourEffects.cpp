@@ -91,7 +91,7 @@ int MP_calcPixelAddReflector(int w, int h, const uint16_t* src, uint16_t* dst, i
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     SPlane blur = LuminancePlane(*p, src, ss, w, h);
-    SoftBlur(*p, blur, w, h, PassRadius(ScaledReach(*p, 24.0f)));
+    SoftBlur(*p, blur, w, h, ScaledReach(*p, 24.0f));
     const SReflectorOp op{&blur,
                           w,
                           MP_Clamp01(p->p[0][0]),
@@ -167,7 +167,7 @@ int RadiusReach(const Params& p, float fullSize)
 
 bool ColorContrastHasEffect(const Params& p)
 {
-    return p.p[1][0] > 0.001f && PassRadius(RadiusReach(p, 500.0f)) >= 1;
+    return p.p[1][0] > 0.001f && Blurs(RadiusReach(p, 500.0f));
 }
 
 /// The departures from grey (c − luminance) as planes biased to mid-level: 0.5 + (c − L) ÷ 2.
@@ -214,10 +214,10 @@ int MP_calcPixelColorContrast(int w, int h, const uint16_t* src, uint16_t* dst, 
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     std::array<SPlane, 3> blur = ChromaPlanes(*p, src, ss, w, h);
-    const int r = PassRadius(RadiusReach(*p, 500.0f));
+    const int reach = RadiusReach(*p, 500.0f);
     for (SPlane& plane : blur)
-        SoftBlur(*p, plane, w, h, r);
-    const SColorContrastOp op{&blur, w, r >= 1 ? 2.0f * MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
+        SoftBlur(*p, plane, w, h, reach);
+    const SColorContrastOp op{&blur, w, Blurs(reach) ? 2.0f * MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kColorContrastSets, *p), op);
 }
 
@@ -263,7 +263,7 @@ int MP_calcPixelPolfilter(int w, int h, const uint16_t* src, uint16_t* dst, int 
     const int step = ss / 2;
     for (size_t i = 0; i < veil.size(); ++i)
         veil[i] = std::min(src[i * step], std::min(src[i * step + 1], src[i * step + 2]));
-    SoftBlur(*p, veil, w, h, PassRadius(RadiusReach(*p, 500.0f)));
+    SoftBlur(*p, veil, w, h, RadiusReach(*p, 500.0f));
     const SPolfilterOp op{&veil, w, MP_Clamp01(p->p[1][0])};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kPolfilterSets, *p), op);
 }
@@ -328,7 +328,7 @@ constexpr SSetLayout kChromaticAberrationSets{-1, eCR_NONE, 2, 3};
 
 bool ChromaticAberrationHasEffect(const Params& p)
 {
-    return p.p[1][0] > 0.001f && PassRadius(RadiusReach(p, 30.0f) - 1) >= 1;
+    return p.p[1][0] > 0.001f && Blurs(RadiusReach(p, 30.0f) - 1);
 }
 
 /// |∂L/∂x| + |∂L/∂y| by central differences, edges clamped.
@@ -377,10 +377,10 @@ int MP_calcPixelChromaticAberration(int w, int h, const uint16_t* src, uint16_t*
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     // The gradient reads one row beyond the blur's reach, which must stay within the border.
-    const int r = PassRadius(RadiusReach(*p, 30.0f) - 1);
+    const int reach = RadiusReach(*p, 30.0f) - 1;
     SPlane edges = GradientPlane(*p, LuminancePlane(*p, src, ss, w, h), w, h);
-    SoftBlur(*p, edges, w, h, r);
-    const SDefringeOp op{&edges, w, r >= 1 ? MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
+    SoftBlur(*p, edges, w, h, reach);
+    const SDefringeOp op{&edges, w, Blurs(reach) ? MP_Clamp01(p->p[1][0]) : 0.0f, {p->lumr, p->lumg, p->lumb}};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kChromaticAberrationSets, *p), op);
 }
 

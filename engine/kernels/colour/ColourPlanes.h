@@ -21,16 +21,18 @@ using SPlane = std::vector<uint16_t>;
 void BoxRows(const Params& p, const uint16_t* in, uint16_t* out, int width, int height, int r);
 /// One box pass of radius r along columns: a running sum per column, row after row.
 void BoxColumns(const Params& p, const uint16_t* in, uint16_t* out, int width, int height, int r);
-/// Three box passes each way: close to a Gaussian, reaching 3r pixels. In place.
-void SoftBlur(const Params& p, SPlane& plane, int width, int height, int r);
+/// A soft blur (three box passes each way, close to a Gaussian) that reaches at most `reach`
+/// pixels, in place; wide ones run on a coarser grid laid on the whole picture (the record's
+/// y_offset places a stripe on it), so their cost stays low whatever the reach.
+void SoftBlur(const Params& p, SPlane& plane, int width, int height, int reach);
 
 /// Radius in pixels for a reach of `fullSizePixels` at full resolution: scaled by the preview
 /// factor, bounded to `fullSizePixels` (a hostile factor cannot widen it).
 int ScaledReach(const Params& p, float fullSizePixels);
-/// The per-pass radius of a SoftBlur that reaches at most `reach` pixels.
-inline int PassRadius(int reach)
+/// True when a SoftBlur of this reach changes anything.
+inline bool Blurs(int reach)
 {
-    return reach / 3;
+    return reach >= 3;
 }
 
 /// A packed RGB source with 16-bit steps (`sourceStride` bytes per pixel) as one plane per

@@ -1,12 +1,15 @@
 #include "engine/kernels/colour/ColourShared.h"
 
-#include "lut/LutEngine.h"
-
 namespace ColourFamily
 {
 float SkinWeight(const Colour::SComponents& hsv)
 {
-    return MP_LUTSkinWeight(hsv.f0, hsv.f1, hsv.f2, 0.5f);
+    // Skin lies around orange-red (hue 0.07, 25°), moderately saturated and not too dark.
+    const float d = std::fabs((hsv.f0 > 0.5f ? hsv.f0 - 1.0f : hsv.f0) - 0.07f);
+    if (d >= 0.08f)
+        return 0.0f;
+    return (1.0f - Smoothstep(0.03f, 0.08f, d)) * Smoothstep(0.08f, 0.2f, hsv.f1) *
+           (1.0f - Smoothstep(0.55f, 0.75f, hsv.f1)) * Smoothstep(0.15f, 0.35f, hsv.f2);
 }
 
 int RunChannelTables(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p,

@@ -114,8 +114,7 @@ void HueWeights(float hue, const float (&centres)[N], float (&weights)[N])
     weights[0] = 1.0f;
 }
 
-/// How much a colour looks like skin (0…1), with the window of the LUT's skin protection at
-/// its middle width.
+/// How much a colour of hue, saturation and value looks like skin (0…1).
 float SkinWeight(const Colour::SComponents& hsv);
 
 /// Three level tables, one per channel.

@@ -27,7 +27,7 @@ bool StyleHasEffect(const Params& p)
 SPlane BlurredLuminance(const Params& p, const uint16_t* src, int ss, int w, int h, float fullSizeReach)
 {
     SPlane plane = LuminancePlane(p, src, ss, w, h);
-    SoftBlur(p, plane, w, h, PassRadius(ScaledReach(p, fullSizeReach)));
+    SoftBlur(p, plane, w, h, ScaledReach(p, fullSizeReach));
     return plane;
 }
 
@@ -35,9 +35,9 @@ SPlane BlurredLuminance(const Params& p, const uint16_t* src, int ss, int w, int
 std::array<SPlane, 3> BlurredChannels(const Params& p, const uint16_t* src, int ss, int w, int h, float fullSizeReach)
 {
     std::array<SPlane, 3> planes = ChannelPlanes(p, src, ss, w, h);
-    const int r = PassRadius(ScaledReach(p, fullSizeReach));
+    const int reach = ScaledReach(p, fullSizeReach);
     for (SPlane& plane : planes)
-        SoftBlur(p, plane, w, h, r);
+        SoftBlur(p, plane, w, h, reach);
     return planes;
 }
 
@@ -212,7 +212,7 @@ int MP_calcPixelStyleInfrared(int w, int h, const uint16_t* src, uint16_t* dst, 
         const float c[3] = {src[i * step] * MP_DECODE, src[i * step + 1] * MP_DECODE, src[i * step + 2] * MP_DECODE};
         glow[i] = MP_RoundLevel(InfraredLevel(c));
     }
-    SoftBlur(*p, glow, w, h, PassRadius(ScaledReach(*p, 300.0f)));
+    SoftBlur(*p, glow, w, h, ScaledReach(*p, 300.0f));
     SStyleContext ctx(*p, w, h);
     ctx.pLum = &glow;
     const float amount = 0.6f * MP_Clamp01(p->p[1][0]);
@@ -289,12 +289,12 @@ int MP_calcPixelStyleOrton(int w, int h, const uint16_t* src, uint16_t* dst, int
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     std::array<SPlane, 3> glow = ChannelPlanes(*p, src, ss, w, h);
-    const int r = PassRadius(ScaledReach(*p, (0.3f + 0.7f * MP_Clamp01(p->p[1][0])) * 96.0f));
+    const int reach = ScaledReach(*p, (0.3f + 0.7f * MP_Clamp01(p->p[1][0])) * 96.0f);
     for (SPlane& plane : glow)
     {
         for (uint16_t& v : plane)
             v = MP_RoundLevel(Screen(float(v) * MP_DECODE, float(v) * MP_DECODE));
-        SoftBlur(*p, plane, w, h, r);
+        SoftBlur(*p, plane, w, h, reach);
     }
     SStyleContext ctx(*p, w, h);
     ctx.pRgb = &glow;

@@ -4,6 +4,7 @@
 #include "engine/kernels/colour/ColourPlanes.h"
 #include "engine/kernels/colour/ColourShared.h"
 
+#include <array>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -200,7 +201,7 @@ int MP_calcPixelLogColorGradation(int w, int h, const uint16_t* src, uint16_t* d
 // MP_calcPixelAdjustHSL — sets: 0 hue against hue, 1 saturation against hue, 2 brightness against
 // hue (curves over the hue circle, 0.5 neutral); 3 combo; 4 geometry. A curve at 0 or 1 turns the
 // hue by ∓90°, takes the saturation to grey or doubles it, and changes the brightness by ∓1 EV at
-// full saturation. Greys stay as they are.
+// full saturation (in proportion to the saturation below it). Greys stay as they are.
 namespace
 {
 constexpr SSetLayout kAdjustHSLSets{-1, eCR_NONE, 3, 4};
@@ -210,19 +211,34 @@ bool AdjustHSLHasEffect(const Params& p)
     return !IsFlatCurve(p.p[0], 0.5f) || !IsFlatCurve(p.p[1], 0.5f) || !IsFlatCurve(p.p[2], 0.5f);
 }
 
+/// The three curves at 4096 steps around the circle: small enough to stay in the first-level cache
+/// whatever order the hues come in.
+constexpr int kHueSteps = 4096;
+
 struct SHueCurvesOp
 {
-    const float* hue;
-    const float* sat;
-    const float* lum;
+    std::array<std::array<float, kHueSteps + 1>, 3> curves; // hue turn, saturation, brightness
+    explicit SHueCurvesOp(const Params& p)
+    {
+        for (int k = 0; k < 3; ++k)
+        {
+            float a[7], b[7], c[7], d[7], xp[7];
+            MP_SplineCoefficients(p.p[k], a, b, c, d, xp);
+            for (int i = 0; i <= kHueSteps; ++i)
+                curves[size_t(k)][size_t(i)] = MP_SplineEval(a, b, c, d, xp, float(i) / float(kHueSteps));
+        }
+        // The brightness curve as the gain at full saturation, less one: 2^((y − 0.5) × 2) − 1.
+        for (float& y : curves[2])
+            y = std::exp2((y - 0.5f) * 2.0f) - 1.0f;
+    }
     void Pixel(int, int, const uint16_t*, float* c0, float* ce) const
     {
         Colour::SComponents hsv = Colour::RgbToHsv(c0[0], c0[1], c0[2]);
-        const int i = int(hsv.f0 * 65535.0f) & 0xFFFF;
+        const size_t i = size_t(MP_Clamp01(hsv.f0) * float(kHueSteps) + 0.5f);
         const float s = hsv.f1;
-        hsv.f0 += (hue[i] - 0.5f) * 0.5f;
-        hsv.f1 = std::fmin(1.0f, s * 2.0f * sat[i]);
-        hsv.f2 *= std::exp2((lum[i] - 0.5f) * 2.0f * s);
+        hsv.f0 += (curves[0][i] - 0.5f) * 0.5f;
+        hsv.f1 = std::fmin(1.0f, s * 2.0f * curves[1][i]);
+        hsv.f2 *= 1.0f + curves[2][i] * s;
         Colour::HsvToRgb(hsv, ce[0], ce[1], ce[2]);
     }
 };
@@ -232,8 +248,8 @@ int MP_calcPixelAdjustHSL(int w, int h, const uint16_t* src, uint16_t* dst, int 
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    const SHueCurvesOp op{CurveTable(*p, p->p[0])->af, CurveTable(*p, p->p[1])->af, CurveTable(*p, p->p[2])->af};
-    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kAdjustHSLSets, *p), op);
+    const auto op = std::make_unique<SHueCurvesOp>(*p);
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kAdjustHSLSets, *p), *op);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -364,7 +380,7 @@ int LocalWhitebalanceReach(const Params& p)
 
 bool LocalWhitebalanceHasEffect(const Params& p)
 {
-    return p.p[1][0] > 0.001f && PassRadius(LocalWhitebalanceReach(p)) >= 1;
+    return p.p[1][0] > 0.001f && Blurs(LocalWhitebalanceReach(p));
 }
 
 struct SLocalWhitebalanceOp
@@ -378,7 +394,7 @@ struct SLocalWhitebalanceOp
         const float m[3] = {float((*means)[0][i]) + 1.0f, float((*means)[1][i]) + 1.0f, float((*means)[2][i]) + 1.0f};
         const float grey = (m[0] + m[1] + m[2]) / 3.0f;
         for (int c = 0; c < 3; ++c)
-            ce[c] = c0[c] * std::pow(Clamp(grey / m[c], 1.0f / 1.5f, 1.5f), fStrength);
+            ce[c] = c0[c] * (1.0f + fStrength * (Clamp(grey / m[c], 1.0f / 1.5f, 1.5f) - 1.0f));
     }
 };
 }  // namespace
@@ -387,11 +403,11 @@ int MP_calcPixelLocalWhitebalance(int w, int h, const uint16_t* src, uint16_t* d
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    const int r = PassRadius(LocalWhitebalanceReach(*p));
+    const int reach = LocalWhitebalanceReach(*p);
     std::array<SPlane, 3> means = ChannelPlanes(*p, src, ss, w, h);
     for (SPlane& plane : means)
-        SoftBlur(*p, plane, w, h, r);
-    const float strength = r >= 1 ? MP_Clamp01(p->p[1][0]) : 0.0f;
+        SoftBlur(*p, plane, w, h, reach);
+    const float strength = Blurs(reach) ? MP_Clamp01(p->p[1][0]) : 0.0f;
     const SLocalWhitebalanceOp op{&means, w, strength};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kLocalWhitebalanceSets, *p), op);
 }
