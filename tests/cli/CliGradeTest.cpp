@@ -107,6 +107,11 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         {{"grade", Path("in.png"), Path("out.png"), "--film-type", "Infrarot", "--film-position", "middle"}, 1, "pre or post"},
         {{"grade", Path("in.png"), Path("out.png"), "--film-grain", "0.5"}, 1, "needs --film-type"},
         {{"grade", Path("in.png"), Path("out.png"), "--frobnicate", "1"}, 2, "unknown option"},
+        {{"grade", Path("in.png"), Path("out.png"), "--set", "0=1"}, 2, "needs an --operator before it"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelWarpDrive"}, 1, "unknown operator 'MP_calcPixelWarpDrive'"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelHueShift", "--set", "8=0.5"}, 1, "INDEX from 0 to 7"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelHueShift", "--set", "0=0.5,0.5"}, 1, "holds 1 values"},
+        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelHueShift", "--set", "0=-1"}, 1, "bad value '-1'"},
     };
     for (const SCase& c : cases)
     {
@@ -116,4 +121,30 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         EXPECT_TRUE(run.err.contains(c.message)) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
+}
+
+TEST_F(CliGrade, OperatorOptionsBuildTheChain)
+{
+    // The channel mixer with red taken from blue alone.
+    SCliRun run = RunCli({"grade", Path("in.png"), Path("swap.png"), "--operator", "MP_calcPixelColorExchange", "--set", "0=0.5",
+                          "--set", "2=0.75"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const std::vector<uint16_t> swapped = Load("swap.png");
+    ASSERT_EQ(swapped.size(), m_input.size());
+    for (size_t i = 0; i < m_input.size(); i += 3)
+    {
+        ASSERT_LE(std::abs(int(swapped[i]) - int(m_input[i + 2])), 1) << i;
+        ASSERT_LE(std::abs(int(swapped[i + 1]) - int(m_input[i + 1])), 1) << i;
+    }
+
+    // Every colour operator of the catalogue, one after another at its defaults, grades the still.
+    QStringList args = {"grade", Path("in.png"), Path("all.png")};
+    int colour = 0;
+    for (const QString& line : RunCli({"operators"}).out.trimmed().split('\n'))
+        if (line.section('\t', 1, 1) == QLatin1String("color"))
+            args << "--operator" << line.section('\t', 0, 0), ++colour;
+    EXPECT_EQ(colour, 57);
+    run = RunCli(args);
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_NE(Load("all.png"), m_input);
 }

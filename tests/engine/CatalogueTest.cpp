@@ -58,6 +58,12 @@ TEST(Catalogue, TellingEntriesHaveTheirSetsRangesAndDefaults)
         {"MP_calcPixelSepia", "Sepia Tönung", "color",
          {{SP, "Maskierung", 0, 1, {0, 1}}, {C, "Farbton", 0, 1, {0, 0, 0.9f}}, {CB, "", 0, 1, {0, 100}}, {G, "", 0, 1, {}}}},
         {"MP_calcPixelNegative", "Negativ", "color", {{CB, "", 0, 1, {0, 100}}, {G, "", 0, 1, {}}}},
+        {"MP_calcPixelHueShift", "Farbtöne anpassen", "color",
+         {{S, "Rot", -180, 180, {0.5f}}, {S, "Gelb", -180, 180, {0.5f}}, {S, "Grün", -180, 180, {0.5f}},
+          {S, "Cyan", -180, 180, {0.5f}}, {S, "Blau", -180, 180, {0.5f}}, {S, "Violett", -180, 180, {0.5f}},
+          {CB, "", 0, 1, {0, 100}}, {G, "", 0, 1, {}}}},
+        {"MP_calcPixelWhitebalance", "manueller Weißabgleich", "color",
+         {{C, "Farbe", 0, 1, {0, 0, 1.0f}}, {CB, "", 0, 1, {0, 100}}, {G, "", 0, 1, {}}}},
     };
     const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
     for (const SExpectedEntry& x : expected)
@@ -104,6 +110,24 @@ TEST(Catalogue, TellingEntriesHaveTheirSetsRangesAndDefaults)
     const auto sepia = catalogue.CreateOperator(*catalogue.FindKernel("MP_calcPixelSepia"));
     EXPECT_EQ(sepia.aParams[1].afValues[3], 0.8f);
     EXPECT_EQ(sepia.aParams[1].afValues[4], 0.6f);
+    EXPECT_TRUE(catalogue.FindKernel("MP_calcPixelWhitebalance")->bCalcBW);
+    EXPECT_EQ(catalogue.ByType(4).size(), 57);
+
+    // The colour tools' control kinds: wheels with their luminance at one half, the pipette that
+    // reads the operator's input, joined curves with their tints, curves over hue flat at one half.
+    const SCatalogueEntry* threeWay = catalogue.FindKernel("MP_calcPixelColorLightShadow");
+    EXPECT_TRUE(threeWay->controls[1].bWheel);
+    EXPECT_EQ(catalogue.CreateOperator(*threeWay).aParams[1].afValues[0], 0.5f);
+    EXPECT_TRUE(catalogue.FindKernel("MP_calcPixelWhitebalance")->controls[0].bPickInput);
+    EXPECT_FALSE(catalogue.FindKernel("MP_calcPixelColorFilter")->controls[0].bPickInput);
+    const SCatalogueEntry* curves = catalogue.FindKernel("MP_calcPixelColorGradation");
+    EXPECT_FALSE(curves->controls[0].bJoined);
+    EXPECT_TRUE(curves->controls[3].bJoined);
+    EXPECT_EQ(curves->controls[3].iTint, 3);
+    const auto hue = catalogue.CreateOperator(*catalogue.FindKernel("MP_calcPixelAdjustHSL"));
+    EXPECT_EQ(catalogue.FindKernel("MP_calcPixelAdjustHSL")->controls[0].iCategory, 2);
+    EXPECT_EQ(hue.aParams[0].afValues[1], 0.5f);
+    EXPECT_EQ(hue.aParams[0].afValues[11], 0.5f);
     EXPECT_TRUE(mix.bActive);
     EXPECT_EQ(mix.eType, 4);
     EXPECT_EQ(mix.uiHash, CPostProcessing::KernelHash("MP_calcPixelColorMix"));
