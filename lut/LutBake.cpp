@@ -62,9 +62,7 @@ SHsv InputHsv(float x, float y, float z)
     return {std::fabs(k + (y - z) / (6.f * chroma + 1e-20f)), chroma / (x + 1e-20f), x};
 }
 
-}  // namespace
-
-float MP_LUTSkinWeight(float hue, float s, float v, float k)
+float SkinWeight(float hue, float s, float v, float k)
 {
     const float hw = (0.5f * k + 0.5f) * 0.113f;
     const float e = (1.f - k) * 0.85f + 0.15f;
@@ -83,9 +81,6 @@ float MP_LUTSkinWeight(float hue, float s, float v, float k)
     // At the window's very edge rounding can leave t a hair below zero, where the power is NaN.
     return t > 0.f ? std::pow(t, e) : 0.f;
 }
-
-namespace
-{
 
 float SkyWeight(float h, float s)
 {
@@ -183,7 +178,7 @@ void BakePoint(const SBakeArgs& a, int r, int g, int b)
     if (on[eLP_PROTECT_SATURATION])
         MixBack(c, c0, hsv.s * p[eLP_PROTECT_SATURATION]);
     if (on[eLP_PROTECT_SKIN])
-        MixBack(c, c0, MP_LUTSkinWeight(hsv.h, hsv.s, V, p[eLP_PROTECT_SKIN]) * p[eLP_PROTECT_SKIN]);
+        MixBack(c, c0, SkinWeight(hsv.h, hsv.s, V, p[eLP_PROTECT_SKIN]) * p[eLP_PROTECT_SKIN]);
     if (on[eLP_PROTECT_SKY])
         MixBack(c, c0, SkyWeight(hsv.h, hsv.s) * p[eLP_PROTECT_SKY]);
 

@@ -16,10 +16,6 @@ void MP_calcLUTtoLUTCalc(int size, const float* source, float* destination, floa
                          float p9, float p10, float p11, float p12, float p13);
 void MP_calcLUTtoLUTCalc(int size, const float* source, float* destination, const LutParameters& p);
 
-/// How much a colour of hue, saturation and value (0…1 each) is a skin tone, 0…1, for the skin
-/// protection of strength k (a larger k widens the hue window and flattens the falloff).
-float MP_LUTSkinWeight(float hue, float s, float v, float k);
-
 /// Rewrites every pixel of a width × height 16-bit RGB image (rows packed) with the trilinear
 /// lookup in an N-point lattice of N³ triples (exactly that many are read). With a layer mode > 0
 /// the looked-up colour is the base and the incoming pixel the layer of that blend mode. Sizes

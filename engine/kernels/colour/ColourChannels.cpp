@@ -240,7 +240,7 @@ int MP_calcPixelBalanceChroma(int w, int h, const uint16_t* src, uint16_t* dst, 
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    const int wr = int(p->lumr * 4096.0f), wg = int(p->lumg * 4096.0f), wb = int(4096 - wr - wg);
+    const int wr = int(MP_Clamp01(p->lumr) * 4096.0f), wg = int(MP_Clamp01(p->lumg) * 4096.0f), wb = std::max(0, 4096 - wr - wg);
     // Per zone: the weight sum and the weighted channel departures, in integers (the squared zone
     // weights, as ZoneWeights spreads them).
     const auto sums = SumPixels<12>(*p, src, ss, w, h, [wr, wg, wb](const uint16_t* px, std::array<int64_t, 12>& s) {
