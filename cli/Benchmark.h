@@ -39,9 +39,6 @@ void SetBenchSummary(BenchSummary summary);
 /// The frame of an engine benchmark: seeded noise of the --size, or "--frame FILE" (raw rgb48le);
 /// null with `error` set when the file cannot be read.
 std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& options, QString& error);
-/// A smooth colour field of the --size: hue across, saturation and value down, like a real
-/// picture's coherent areas (noise would measure cache misses of lookup tables instead).
-std::shared_ptr<std::vector<uint16_t>> BenchField(const SBenchOptions& options);
 /// An engine context over the application's state with the level-table reuse of "--reuse 0|1";
 /// null with `error` set for another value.
 std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& options, QString& error);
@@ -53,4 +50,8 @@ std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
+std::span<const SBenchmark> ScopeBenchmarks();
 std::span<const SBenchmark> ColourFamilyBenchmarks();
+
+/// A frame of `size` with smooth gradients and noise, so curves, LUTs and scopes see every level.
+std::vector<uint16_t> PreviewFrame(QSize size);

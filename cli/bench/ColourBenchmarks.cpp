@@ -8,9 +8,11 @@
 #include <memory>
 #include <vector>
 
+namespace
+{
 /// A smooth colour field: hue across, saturation and value down, like a real picture's coherent
 /// areas (noise would measure cache misses of the 4 MiB selection table instead).
-std::shared_ptr<std::vector<uint16_t>> BenchField(const SBenchOptions& o)
+std::shared_ptr<std::vector<uint16_t>> Field(const SBenchOptions& o)
 {
     const int w = o.size.width(), h = o.size.height();
     auto frame = std::make_shared<std::vector<uint16_t>>(size_t(w) * h * 3);
@@ -32,11 +34,9 @@ std::shared_ptr<std::vector<uint16_t>> BenchField(const SBenchOptions& o)
     return frame;
 }
 
-namespace
-{
 bool PrepareLayers(const SBenchOptions& o, std::function<void()>& step, QString&)
 {
-    auto frame = BenchField(o);
+    auto frame = Field(o);
     auto target = std::make_shared<std::vector<uint16_t>>(frame->size());
     auto record = std::make_shared<SCMEffectParams>();
     record->iWidth = o.size.width();

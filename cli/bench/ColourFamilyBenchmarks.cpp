@@ -2,8 +2,8 @@
 // neighbourhood look), each run through the dispatcher from the frame into a second buffer, so
 // every operator sees the same input run after run. The summary line gives each operator's
 // median wall time, its median processor time over all threads (what the operator costs on a
-// machine busy with other work) and the slowest three. The frame is a smooth colour field (or --frame FILE, raw rgb48le);
-// --reuse 0|1 as for the engine benchmarks.
+// machine busy with other work) and the slowest three. The frame has smooth gradients and noise
+// (or --frame FILE, raw rgb48le); --reuse 0|1 as for the engine benchmarks.
 #include "cli/Benchmark.h"
 #include "core/Timing.h"
 #include "engine/EngineContext.h"
@@ -50,7 +50,8 @@ constexpr int kCount = int(std::size(kOperators));
 bool PrepareFamily(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
     auto engine = BenchEngine(o, error);
-    auto frame = o.extra.contains("frame") ? BenchFrame(o, error) : BenchField(o);
+    auto frame = o.extra.contains("frame") ? BenchFrame(o, error)
+                                           : std::make_shared<std::vector<uint16_t>>(PreviewFrame(o.size));
     if (!engine || !frame)
         return false;
     const int w = o.size.width(), h = o.size.height();
