@@ -3,6 +3,7 @@
 // operator changes a small synthetic picture the way its name says.
 #include "EngineTestUtil.h"
 
+#include "engine/kernels/colour/ColourPlanes.h"
 #include "tests/support/SyntheticImages.h"
 
 #include <gtest/gtest.h>
@@ -283,5 +284,31 @@ TEST(ColourNeighbourhood, StylesMakeTheirLook)
             p->p[0][0] = 0.0f;
             return p;
         }())) << c.kernel;
+    }
+}
+
+TEST(ColourNeighbourhood, SoftBlurKeepsFlatAreasAndSpreadsAStepEvenly)
+{
+    // Full resolution (reach 12) and the 4 × 4 block grid (reach 60): a flat area stays exactly
+    // flat, a step rises monotonically, symmetrically about the edge, and not beyond the reach.
+    constexpr int W = 300, H = 24, kEdge = 152;
+    CTestEngine engine;
+    auto p = FreshParams(engine);
+    for (const int reach : {12, 60})
+    {
+        ColourFamily::SPlane flat(size_t(W) * H, 30000), step(size_t(W) * H);
+        for (size_t i = 0; i < step.size(); ++i)
+            step[i] = i % W < kEdge ? 0 : 65535;
+        ColourFamily::SoftBlur(*p, flat, W, H, reach);
+        ColourFamily::SoftBlur(*p, step, W, H, reach);
+        EXPECT_TRUE(std::all_of(flat.begin(), flat.end(), [](uint16_t v) { return v == 30000; })) << reach;
+        const uint16_t* row = &step[size_t(H / 2) * W];
+        EXPECT_EQ(row[kEdge - reach - 1], 0) << reach;
+        EXPECT_EQ(row[kEdge + reach], 65535) << reach;
+        for (int x = 1; x < W; ++x)
+            ASSERT_GE(row[x], row[x - 1]) << reach << " at " << x;
+        for (int d = 0; d < reach; ++d)
+            EXPECT_NEAR(row[kEdge - 1 - d] + row[kEdge + d], 65535, 2) << reach << " at " << d;
+        EXPECT_GT(row[kEdge - 2], 1000) << reach; // the step did spread
     }
 }
