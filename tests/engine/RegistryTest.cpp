@@ -178,7 +178,19 @@ std::vector<uint16_t> RunSweep(const SKernelEntry& e, std::vector<uint16_t> imag
     CTestEngine engine;
     engine.State().SetThreadCount(threads);
     auto p = SweepParams(engine, e);
-    const int s = CallKernel(e.pszName, image, w, h, *p);
+    int s;
+    if (e.Has(eKF_NEEDS_UNPROCESSED))
+    {
+        // As in the chain: the picture as it was before the run is the source, and the kernel
+        // works on a picture that earlier operators changed (here every sample halved).
+        const std::vector<uint16_t> unprocessed = image;
+        for (uint16_t& v : image)
+            v /= 2;
+        MP_FillKernelHeader(e, *p, w, h);
+        s = e.pFunction(w, h, unprocessed.data(), image.data(), 6, 6, p.get());
+    }
+    else
+        s = CallKernel(e.pszName, image, w, h, *p);
     if (status)
         *status = s;
     if (e.Has(eKF_MASK))
