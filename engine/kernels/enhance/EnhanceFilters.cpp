@@ -330,70 +330,90 @@ void Guided(const SImage& img, int r, double eps, const Plane& guide, const Plan
     out.swap(result);
 }
 
-void NonLocalMeans(const SImage& img, int search, int patch, double h, const Plane& in, Plane& out)
+namespace
 {
-    const int w = img.w;
-    search = std::clamp(search, 0, 16);
-    patch = std::clamp(patch, 0, 8);
-    const int m = search + patch, pw = w + 2 * m, ph = img.h + 2 * m;
-    // A padded copy (edges repeated): distances on 12-bit levels, so a patch's sum of squared
-    // differences fits 32 bits; the mean itself takes the full levels.
-    std::vector<int32_t, CPoolAllocator<int32_t>> coarse(size_t(pw) * ph);
+/// Non-local means with patches of radius P (a compile-time constant, so the patch sums unroll
+/// and vectorise). Each pair of opposite offsets ±o shares one field of patch distances: the
+/// distance of the patches at x and x + o is the distance for −o seen from x + o.
+template <int P>
+void NonLocalMeansOf(const SImage& img, int search, double h, const Plane& in, Plane& out)
+{
+    constexpr int taps = 2 * P + 1;
+    const int w = img.w, S = search;
+    // A padded copy in floats (edges repeated). Columns need room for the offset and the
+    // mirrored offset, rows for one of them. Every pixel sums its distances in the same order,
+    // so float rounding cannot make a stripe differ from the whole image.
+    const int mx = 2 * S + P, my = S + P, pw = w + 2 * mx, ph = img.h + 2 * my;
     FloatPlane fine(size_t(pw) * ph);
     MP_MT_ForBands(ph, img.Workers(), [&](const TaskFuncParams& t) {
         for (int py = t.iRowBegin; py < t.iRowEnd; ++py)
+        {
+            const double* row = &in[size_t(std::clamp(py - my, 0, img.h - 1)) * w];
             for (int px = 0; px < pw; ++px)
-            {
-                const double v = std::clamp(in[size_t(std::clamp(py - m, 0, img.h - 1)) * w + std::clamp(px - m, 0, w - 1)], 0.0, 65535.0);
-                coarse[size_t(py) * pw + px] = int32_t(v) >> 4;
-                fine[size_t(py) * pw + px] = float(v);
-            }
+                fine[size_t(py) * pw + px] = float(std::clamp(row[std::clamp(px - mx, 0, w - 1)], 0.0, 65535.0));
+        }
     });
-    const int taps = 2 * patch + 1;
-    const double h12 = std::max(h / 16.0, 1.0e-3);
-    const float scale = float(1.0 / (h12 * h12 * taps * taps));
+    auto F = [&](int y, int x) { return &fine[size_t(y + my) * pw + x + mx]; };
+    const double hh = std::max(h, 1.0e-3);
+    const float scale = float(1.0 / (hh * hh * taps * taps));
     out.resize(img.Count());
     ForRows(img, [&](int y0, int y1) {
-        const int rows = y1 - y0;
+        const int rows = y1 - y0, ww = w + 2 * S; // weights for columns −S … w + S − 1
         std::vector<float> acc(size_t(rows) * w), weights(size_t(rows) * w, 1.0f);
-        std::vector<int32_t> sums(size_t(rows + 2 * patch) * w), squares(size_t(w) + 2 * patch);
-        for (int y = y0; y < y1; ++y)
-            std::memcpy(&acc[size_t(y - y0) * w], &fine[size_t(y + m) * pw + m], sizeof(float) * w);
-        for (int dy = -search; dy <= search; ++dy)
-            for (int dx = -search; dx <= search; ++dx)
+        std::vector<float> sums(size_t(rows + S + 2 * P) * ww), squares(size_t(ww) + 2 * P);
+        std::vector<float> field(size_t(rows + S) * ww); // row k is picture row y0 − S + k
+        for (int k = 0; k < rows; ++k)
+            std::memcpy(&acc[size_t(k) * w], F(y0 + k, 0), sizeof(float) * w);
+        for (int dy = 0; dy <= S; ++dy)
+            for (int dx = -S; dx <= S; ++dx)
             {
-                if (dx == 0 && dy == 0)
-                    continue; // the pixel itself counts once, with weight 1
-                for (int k = 0; k < rows + 2 * patch; ++k)
+                if (dy == 0 && dx <= 0)
+                    continue; // the pixel itself counts once, with weight 1; −o comes with o
+                // Horizontal patch sums of rows y0 − dy − P … y1 + P − 1, then the vertical ones.
+                for (int k = 0; k < rows + dy + 2 * P; ++k)
                 {
-                    const size_t py = size_t(y0 - patch + k + m);
-                    const int32_t* a = &coarse[py * pw + m - patch];
-                    const int32_t* b = &coarse[(py + dy) * pw + m - patch + dx];
-                    for (int x = 0; x < w + 2 * patch; ++x)
-                        squares[x] = (a[x] - b[x]) * (a[x] - b[x]);
-                    int32_t* s = &sums[size_t(k) * w];
-                    for (int x = 0; x < w; ++x)
+                    const int y = y0 - dy - P + k;
+                    const float* __restrict a = F(y, -S - P);
+                    const float* __restrict b = F(y + dy, -S - P + dx);
+                    float* __restrict q = squares.data();
+                    for (int x = 0; x < ww + 2 * P; ++x)
+                        q[x] = (a[x] - b[x]) * (a[x] - b[x]);
+                    float* __restrict s = &sums[size_t(k) * ww];
+                    std::copy(q, q + ww, s);
+                    for (int j = 1; j < taps; ++j)
+                        for (int x = 0; x < ww; ++x)
+                            s[x] += q[x + j];
+                }
+                for (int k = 0; k < rows + dy; ++k)
+                {
+                    float* __restrict f = &field[size_t(k + S - dy) * ww];
+                    const float* __restrict first = &sums[size_t(k) * ww];
+                    std::copy(first, first + ww, f);
+                    for (int j = 1; j < taps; ++j)
                     {
-                        int32_t v = 0;
-                        for (int j = 0; j < taps; ++j)
-                            v += squares[x + j];
-                        s[x] = v;
+                        const float* __restrict next = &sums[size_t(k + j) * ww];
+                        for (int x = 0; x < ww; ++x)
+                            f[x] += next[x];
+                    }
+                    for (int x = 0; x < ww; ++x)
+                    {
+                        const float t = 1.0f - f[x] * scale;
+                        const float positive = 0.5f * (t + std::fabs(t)); // max(t, 0) without a branch
+                        f[x] = positive * positive;
                     }
                 }
                 for (int k = 0; k < rows; ++k)
                 {
-                    const float* v = &fine[size_t(y0 + k + m + dy) * pw + m + dx];
-                    float* ak = &acc[size_t(k) * w];
-                    float* wk = &weights[size_t(k) * w];
+                    const float* __restrict ahead = &field[size_t(k + S) * ww + S];            // o from y0 + k
+                    const float* __restrict behind = &field[size_t(k + S - dy) * ww + S - dx]; // −o: the field at x − o
+                    const float* __restrict v1 = F(y0 + k + dy, dx);
+                    const float* __restrict v2 = F(y0 + k - dy, -dx);
+                    float* __restrict ak = &acc[size_t(k) * w];
+                    float* __restrict wk = &weights[size_t(k) * w];
                     for (int x = 0; x < w; ++x)
                     {
-                        int32_t d = 0;
-                        for (int j = 0; j < taps; ++j)
-                            d += sums[size_t(k + j) * w + x];
-                        const float t = 1.0f - float(d) * scale;
-                        const float weight = t > 0.0f ? t * t : 0.0f;
-                        ak[x] += weight * v[x];
-                        wk[x] += weight;
+                        ak[x] += ahead[x] * v1[x] + behind[x] * v2[x];
+                        wk[x] += ahead[x] + behind[x];
                     }
                 }
             }
@@ -401,6 +421,16 @@ void NonLocalMeans(const SImage& img, int search, int patch, double h, const Pla
             for (int x = 0; x < w; ++x)
                 out[size_t(y0 + k) * w + x] = Round(acc[size_t(k) * w + x] / weights[size_t(k) * w + x]);
     });
+}
+}  // namespace
+
+void NonLocalMeans(const SImage& img, int search, int patch, double h, const Plane& in, Plane& out)
+{
+    search = std::clamp(search, 0, 16);
+    if (patch >= 2)
+        NonLocalMeansOf<2>(img, search, h, in, out);
+    else
+        NonLocalMeansOf<1>(img, search, h, in, out);
 }
 
 void LocalRange(const SImage& img, int r, const Plane& in, Plane& lo, Plane& hi)
@@ -491,51 +521,58 @@ void RecursiveGauss(const SImage& img, float sigma, FloatPlane& plane)
     const float b3 = float(0.422205 * q * q * q / b0);
     const float B = 1.0f - (b1 + b2 + b3);
     const int w = img.w, h = img.h;
+    // Along rows, four rows side by side: each recursion waits for its previous result, so
+    // four independent ones fill the processor (and the vector lanes) where one would stall.
+    constexpr int kLanes = 4;
     ForRows(img, [&](int y0, int y1) {
-        std::vector<float> line(static_cast<size_t>(w));
-        for (int y = y0; y < y1; ++y)
+        std::vector<float> lanes(size_t(w) * kLanes);
+        for (int y = y0; y < y1; y += kLanes)
         {
-            float* p = &plane[size_t(y) * w];
-            float w1 = p[0], w2 = p[0], w3 = p[0];
+            const int n = std::min(kLanes, y1 - y);
             for (int x = 0; x < w; ++x)
+                for (int r = 0; r < kLanes; ++r)
+                    lanes[size_t(x) * kLanes + r] = plane[size_t(y + std::min(r, n - 1)) * w + x];
+            for (const int direction : {1, -1})
             {
-                const float v = B * p[x] + b1 * w1 + b2 * w2 + b3 * w3;
-                line[x] = v, w3 = w2, w2 = w1, w1 = v;
+                const int first = direction > 0 ? 0 : w - 1;
+                float w1[kLanes], w2[kLanes], w3[kLanes];
+                for (int r = 0; r < kLanes; ++r)
+                    w1[r] = w2[r] = w3[r] = lanes[size_t(first) * kLanes + r];
+                for (int x = first; x >= 0 && x < w; x += direction)
+                    for (int r = 0; r < kLanes; ++r)
+                    {
+                        float& cell = lanes[size_t(x) * kLanes + r];
+                        const float v = B * cell + b1 * w1[r] + b2 * w2[r] + b3 * w3[r];
+                        cell = v, w3[r] = w2[r], w2[r] = w1[r], w1[r] = v;
+                    }
             }
-            w1 = w2 = w3 = line[w - 1];
-            for (int x = w - 1; x >= 0; --x)
-            {
-                const float v = B * line[x] + b1 * w1 + b2 * w2 + b3 * w3;
-                p[x] = v, w3 = w2, w2 = w1, w1 = v;
-            }
+            for (int r = 0; r < n; ++r)
+                for (int x = 0; x < w; ++x)
+                    plane[size_t(y + r) * w + x] = lanes[size_t(x) * kLanes + r];
         }
     });
+    // Down the columns, whole rows of a band at a time; the last three results are read back
+    // from the rows already written (the edge row stands in before the first).
     ForColumns(img, [&](int x0, int x1) {
         const int n = x1 - x0;
-        std::vector<float> tmp(size_t(n) * h), prev(size_t(3) * n);
-        auto run = [&](auto rowAt, auto store, int first, int last, int dir) {
-            float* w1 = &prev[0];
-            float* w2 = &prev[n];
-            float* w3 = &prev[2 * n];
-            for (int j = 0; j < n; ++j)
-                w1[j] = w2[j] = w3[j] = rowAt(first)[j];
-            for (int y = first;; y += dir)
+        std::vector<float> tmp(size_t(n) * h), edge(static_cast<size_t>(n));
+        auto run = [&](auto rowAt, auto store, int first, int dir) {
+            std::copy(rowAt(first), rowAt(first) + n, edge.begin());
+            const float *p1 = edge.data(), *p2 = p1, *p3 = p1;
+            for (int k = 0; k < h; ++k)
             {
-                const float* in = rowAt(y);
-                float* out = store(y);
+                const int y = first + k * dir;
+                const float* __restrict in = rowAt(y);
+                float* __restrict out = store(y);
                 for (int j = 0; j < n; ++j)
-                {
-                    const float v = B * in[j] + b1 * w1[j] + b2 * w2[j] + b3 * w3[j];
-                    out[j] = v, w3[j] = w2[j], w2[j] = w1[j], w1[j] = v;
-                }
-                if (y == last)
-                    break;
+                    out[j] = B * in[j] + b1 * p1[j] + b2 * p2[j] + b3 * p3[j];
+                p3 = p2, p2 = p1, p1 = out;
             }
         };
         auto planeRow = [&](int y) { return &plane[size_t(y) * w + x0]; };
         auto tmpRow = [&](int y) { return &tmp[size_t(y) * n]; };
-        run(planeRow, tmpRow, 0, h - 1, 1);
-        run(tmpRow, planeRow, h - 1, 0, -1);
+        run(planeRow, tmpRow, 0, 1);
+        run(tmpRow, planeRow, h - 1, -1);
     });
 }
 

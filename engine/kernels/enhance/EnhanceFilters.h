@@ -163,8 +163,8 @@ void BlurWithin(const SImage& img, int rows, const Plane& in, Plane& out);
 /// Footprint 2r.
 void Guided(const SImage& img, int r, double eps, const Plane& guide, const Plane& input, Plane& out);
 /// Non-local means: each pixel becomes the weighted mean of the pixels within `search` whose
-/// (2·patch+1)² neighbourhoods look alike; neighbourhoods further apart than `h` levels (root
-/// mean square) get no weight. Levels 0…65535. Rounded. Footprint search + patch.
+/// (2·patch+1)² neighbourhoods (patch 1 or 2) look alike; neighbourhoods further apart than `h`
+/// levels (root mean square) get no weight. Levels 0…65535. Rounded. Footprint search + patch.
 void NonLocalMeans(const SImage& img, int search, int patch, double h, const Plane& in, Plane& out);
 /// Smallest and largest value over the (2r+1)² window. Footprint r.
 void LocalRange(const SImage& img, int r, const Plane& in, Plane& lo, Plane& hi);
