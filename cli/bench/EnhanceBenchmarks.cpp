@@ -153,7 +153,8 @@ bool PrepareChainEnhance(const SBenchOptions& o, std::function<void()>& step, QS
 }
 
 const SBenchmark kBenchmarks[] = {
-    {"chain-enhance", "enhance operators one by one on a noisy frame, milliseconds of each (--all 1: every one)",
+    {"chain-enhance", "enhance operators one by one on a noisy frame, milliseconds of each; --all 1 (every one) "
+                      "or --operator KERNEL",
      PrepareChainEnhance},
 };
 }  // namespace

@@ -1,5 +1,5 @@
 // vantrope-cli grade on clips: a graded export with its progress line, the exported frame
-// against the same frame graded as a still, the option refusals, and Ctrl-C.
+// against the same frame graded as a still, the option refusals, Ctrl-C, and a killed export.
 #include "tests/cli/CliRun.h"
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
@@ -12,14 +12,18 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
+
+#include <unistd.h>
 
 namespace
 {
@@ -171,28 +175,107 @@ TEST_F(CliGradeClip, RefusalsWriteNothing)
     EXPECT_EQ(check.Violations(), QStringList());
 }
 
-TEST_F(CliGradeClip, InterruptStopsTheExportAndLeavesNothing)
+TEST_F(CliGradeClip, UnusableSourcesSayWhatIsWrong)
+{
+    const char* const kNotMedia = "cannot probe '%1': not a media file ffprobe understands (damaged, cut short or of another kind)";
+    // Empty, junk, cut in half with its index at the end, and sound without a picture.
+    QFile clip(Path("clip.mp4"));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    const QByteArray whole = clip.readAll();
+    const QByteArray half = whole.left(whole.size() / 2);
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* message; // %1: the clip
+    } cases[] = {
+        {"empty.mp4", "", "'%1' is empty (0 bytes), not a video clip"},
+        {"junk.mp4", QByteArray(1024, 'j'), kNotMedia},
+        {"half.mp4", half, kNotMedia},
+    };
+    for (const auto& c : cases)
+    {
+        QFile file(Path(c.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.bytes) == c.bytes.size());
+    }
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", Path("sound.mp4")}));
+    CInvariantCheck check(60000);
+    check.WatchFolder(m_dir.path());
+    for (const auto& c : cases)
+    {
+        const SCliRun run = RunCli({"grade", Path(c.name), Path("out.mp4")});
+        EXPECT_EQ(run.code, 2) << c.name;
+        EXPECT_EQ(run.err, "vantrope-cli: " + QString(c.message).arg(Path(c.name)) + "\n");
+    }
+    const SCliRun sound = RunCli({"grade", Path("sound.mp4"), Path("out.mp4")});
+    EXPECT_EQ(sound.code, 2);
+    EXPECT_EQ(sound.err, QStringLiteral("vantrope-cli: '%1' holds no video stream, only 1 audio stream(s)\n").arg(Path("sound.mp4")));
+    EXPECT_EQ(check.Violations(), QStringList());
+}
+
+TEST_F(CliGradeClip, CtrlCAtAnyStageStopsTheExportAndLeavesNothing)
+{
+    for (const QString stage : {"probe", "encoder"})
+    {
+        SCOPED_TRACE(stage.toStdString());
+        CFakeTools tools;
+        ASSERT_TRUE(tools.IsValid());
+        tools.SetFault(stage + "=hang"); // the export stands still there until it is interrupted
+        tools.StartSpy();
+        CInvariantCheck check(30000);
+        check.WatchFolder(m_dir.path());
+        check.WatchFile(Path("clip.mp4"));
+        QProcess process;
+        process.start(VANTROPE_BIN_DIR "/vantrope-cli", {"grade", Path("clip.mp4"), Path("out.mp4")});
+        ASSERT_TRUE(process.waitForStarted());
+        // Ctrl-C as soon as the program of that stage runs.
+        const auto running = [&] {
+            const QList<CFakeTools::SRun> runs = tools.Runs();
+            return std::any_of(runs.begin(), runs.end(), [&](const CFakeTools::SRun& run) { return run.strStage == stage; });
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (!running() && waited.elapsed() < 20000)
+            QThread::msleep(20);
+        ASSERT_TRUE(running());
+        kill(pid_t(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 3);
+        EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains("export aborted"));
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+}
+
+TEST_F(CliGradeClip, WhatAKilledExportLeftIsRemovedAtTheNextStart)
 {
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    tools.SetFault("encoder=hang"); // the export stands still until it is interrupted
-    CInvariantCheck check(30000);
+    tools.SetFault("encoder=hang-after:5"); // the intermediate stream is written, then the export stands still
+    // A temp folder of this test, so its listing holds only what these runs make.
+    ASSERT_TRUE(QDir().mkpath(Path("tmp")));
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(Path("tmp")));
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", savedTmp); });
+    CInvariantCheck check(60000);
     check.WatchFolder(m_dir.path());
-    check.WatchFile(Path("clip.mp4"));
-    check.ExpectOutput(m_home.Path() + "/Vantrope 1/MovieHandling.log");
+    check.ExpectOutput(Path("tmp") + QStringLiteral("/vantrope-%1").arg(getuid()));
+
     QProcess process;
     process.start(VANTROPE_BIN_DIR "/vantrope-cli", {"grade", Path("clip.mp4"), Path("out.mp4")});
     ASSERT_TRUE(process.waitForStarted());
-    // Wait until the job has started its programs, then press Ctrl-C.
+    const auto leftovers = [&] { return QDir(m_dir.path()).entryList({"017010200_Tmp_VideoStream-*"}, QDir::Files); };
     QElapsedTimer waited;
     waited.start();
-    while (!QFile::exists(m_home.Path() + "/Vantrope 1/MovieHandling.log") && waited.elapsed() < 20000)
+    while (leftovers().isEmpty() && waited.elapsed() < 20000)
         QThread::msleep(20);
-    QThread::msleep(500);
-    kill(pid_t(process.processId()), SIGINT);
+    kill(pid_t(process.processId()), SIGKILL);
     ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 3);
-    EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains("export aborted"));
+    // What the killed program left: its intermediate beside the destination and its temp folder.
+    ASSERT_EQ(leftovers().size(), 1);
+    EXPECT_EQ(QDir(Path("tmp") + QStringLiteral("/vantrope-%1").arg(getuid())).entryList({"movie-*"}, QDir::Dirs).size(), 1);
+
+    const SCliRun next = RunCli({"probe", Path("clip.mp4")});
+    EXPECT_EQ(next.code, 0) << next.err.toStdString();
     EXPECT_EQ(check.Violations(), QStringList());
 }
