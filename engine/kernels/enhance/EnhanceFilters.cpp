@@ -594,8 +594,8 @@ void LineBlur(const SImage& img, float length, float degrees, FloatPlane& plane)
     }
     FloatPlane& p = transpose ? work : plane;
     // Lines y = y0 + x·t through the picture, one per whole y0; each is sampled at every x
-    // (interpolated between rows), box-summed along x, and the pixels are read back between the
-    // two lines they fall between.
+    // (interpolated between rows), box-summed along x through running sums (so the cost does not
+    // grow with the length), and the pixels are read back between the two lines they fall between.
     const double t = dy / dx;
     // A streak `length` pixels long weighs that many pixels: half of it beyond the centre pixel.
     double halfX = 0.5 * (double(length) - 1.0) * std::fabs(dx);
@@ -605,27 +605,42 @@ void LineBlur(const SImage& img, float length, float degrees, FloatPlane& plane)
     const double reach = std::fabs(t) * (w - 1);
     const int first = -int(std::ceil(t > 0 ? reach : 0.0)) - 1;
     const int lines = h + int(std::ceil(reach)) + 3;
+    // Where a line crosses column x: whole rows below its start and the part between two rows,
+    // the same for every line (and mirrored for reading back).
+    std::vector<int> down(static_cast<size_t>(w)), up(static_cast<size_t>(w));
+    std::vector<float> downPart(static_cast<size_t>(w)), upPart(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x)
+    {
+        const double along = x * t, lower = std::floor(along), upper = std::floor(-along);
+        down[x] = int(lower), downPart[x] = float(along - lower);
+        up[x] = int(upper), upPart[x] = float(-along - upper);
+    }
     FloatPlane blurred(size_t(lines) * w);
     MP_MT_ForBands(lines, img.Workers(), [&](const TaskFuncParams& band) {
-        std::vector<float> sample(static_cast<size_t>(w));
+        // Positions −whole − 1 … w + whole, the ends repeated; sums in double stay exact enough
+        // over any line length.
+        const int pad = whole + 1;
+        std::vector<float> line(size_t(w) + 2 * pad);
+        std::vector<double> sums(line.size() + 1);
+        float* sample = line.data() + pad;
         for (int j = band.iRowBegin; j < band.iRowEnd; ++j)
         {
             for (int x = 0; x < w; ++x)
             {
-                const double yy = first + j + x * t;
-                const double r0 = std::floor(yy);
-                const float f = float(yy - r0);
-                const int a = std::clamp(int(r0), 0, h - 1), b = std::clamp(int(r0) + 1, 0, h - 1);
+                const int r0 = first + j + down[x];
+                const int a = std::clamp(r0, 0, h - 1), b = std::clamp(r0 + 1, 0, h - 1);
+                const float f = downPart[x];
                 sample[x] = p[size_t(a) * w + x] * (1.0f - f) + p[size_t(b) * w + x] * f;
             }
-            auto at = [&](int x) { return sample[size_t(std::clamp(x, 0, w - 1))]; };
+            std::fill(line.begin(), line.begin() + pad, sample[0]);
+            std::fill(line.end() - pad, line.end(), sample[w - 1]);
+            for (size_t i = 0; i < line.size(); ++i)
+                sums[i + 1] = sums[i] + line[i];
             float* out = &blurred[size_t(j) * w];
             for (int x = 0; x < w; ++x)
             {
-                float sum = part * (at(x - whole - 1) + at(x + whole + 1));
-                for (int k = -whole; k <= whole; ++k)
-                    sum += at(x + k);
-                out[x] = sum * norm;
+                const float inner = float(sums[size_t(x) + 2 * whole + 2] - sums[size_t(x) + 1]);
+                out[x] = (part * (sample[x - pad] + sample[x + pad]) + inner) * norm;
             }
         }
     });
@@ -633,10 +648,8 @@ void LineBlur(const SImage& img, float length, float degrees, FloatPlane& plane)
         for (int y = band.iRowBegin; y < band.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
-                const double y0 = y - x * t;
-                const double r0 = std::floor(y0);
-                const float f = float(y0 - r0);
-                const size_t j = size_t(int(r0) - first);
+                const size_t j = size_t(y + up[x] - first);
+                const float f = upPart[x];
                 p[size_t(y) * w + x] = blurred[j * w + x] * (1.0f - f) + blurred[(j + 1) * w + x] * f;
             }
     });
