@@ -182,16 +182,30 @@ FloatPlane DetailWeight(const SImage& img, const Plane& lum, double low, double 
 /// picture starts (a stripe gives the same bits as the whole image). Columns are held to
 /// [0, w), rows to [rowLo, rowHi] — the picture and the kernel's reach — so nothing beyond the
 /// footprint is read.
+struct SBilinearTap
+{
+    int x0, x1, y0, y1; // the four neighbours, held to the picture and the reach
+    float ax, ay;       // weights of x1 and y1
+
+    SBilinearTap(int w, int x, int y, float dx, float dy, int rowLo, int rowHi)
+    {
+        const float fx = std::floor(dx), fy = std::floor(dy);
+        ax = dx - fx, ay = dy - fy;
+        x0 = std::clamp(x + int(fx), 0, w - 1), x1 = std::clamp(x + int(fx) + 1, 0, w - 1);
+        y0 = std::clamp(y + int(fy), rowLo, rowHi), y1 = std::clamp(y + int(fy) + 1, rowLo, rowHi);
+    }
+    template <class At>
+    float operator()(const At& at) const
+    {
+        const float top = at(x0, y0) + (at(x1, y0) - at(x0, y0)) * ax;
+        const float bottom = at(x0, y1) + (at(x1, y1) - at(x0, y1)) * ax;
+        return top + (bottom - top) * ay;
+    }
+};
 template <class At>
 float Bilinear(const At& at, int w, int x, int y, float dx, float dy, int rowLo, int rowHi)
 {
-    const float fx = std::floor(dx), fy = std::floor(dy);
-    const float ax = dx - fx, ay = dy - fy;
-    const int x0 = std::clamp(x + int(fx), 0, w - 1), x1 = std::clamp(x + int(fx) + 1, 0, w - 1);
-    const int y0 = std::clamp(y + int(fy), rowLo, rowHi), y1 = std::clamp(y + int(fy) + 1, rowLo, rowHi);
-    const float top = at(x0, y0) + (at(x1, y0) - at(x0, y0)) * ax;
-    const float bottom = at(x0, y1) + (at(x1, y1) - at(x0, y1)) * ax;
-    return top + (bottom - top) * ay;
+    return SBilinearTap(w, x, y, dx, dy, rowLo, rowHi)(at);
 }
 /// Detail above a noise floor: sign(d) × max(|d| − floor, 0).
 inline double Cored(double d, double floor)

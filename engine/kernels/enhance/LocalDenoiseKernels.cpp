@@ -417,23 +417,26 @@ int MP_calcPixelGradientSoften(int w, int h, const uint16_t* src, uint16_t* dst,
                     const double mag = std::sqrt(gx * gx + gy * gy);
                     const float tx = mag > 1e-9 ? float(-gy / mag) : 1.0f, ty = mag > 1e-9 ? float(gx / mag) : 0.0f;
                     const int lo = std::max(y - reach, 0), hi = std::min(y + reach, h - 1);
+                    const uint16_t* centre = rgb + (size_t(y) * w + x) * 3;
+                    float v[3], sum[3], weights[3];
+                    for (int c = 0; c < 3; ++c)
+                        v[c] = sum[c] = float(centre[c]), weights[c] = 1.0f;
+                    for (int k = -taps; k <= taps; ++k)
+                    {
+                        if (k == 0)
+                            continue;
+                        const SBilinearTap tap(w, x, y, tx * float(k) * spacing, ty * float(k) * spacing, lo, hi);
+                        for (int c = 0; c < 3; ++c)
+                        {
+                            const float s = tap([&](int xx, int yy) { return float(rgb[(size_t(yy) * w + xx) * 3 + c]); });
+                            const float d = (s - v[c]) * kInverseEdge;
+                            const float weight = 1.0f / (1.0f + d * d);
+                            sum[c] += s * weight, weights[c] += weight;
+                        }
+                    }
                     uint16_t* out = dst + (size_t(y) * w + x) * step;
                     for (int c = 0; c < 3; ++c)
-                    {
-                        auto at = [&](int xx, int yy) { return float(rgb[(size_t(yy) * w + xx) * 3 + c]); };
-                        const float v = at(x, y);
-                        float sum = v, weights = 1.0f;
-                        for (int k = -taps; k <= taps; ++k)
-                        {
-                            if (k == 0)
-                                continue;
-                            const float s = Bilinear(at, w, x, y, tx * float(k) * spacing, ty * float(k) * spacing, lo, hi);
-                            const float d = (s - v) * kInverseEdge;
-                            const float weight = 1.0f / (1.0f + d * d);
-                            sum += s * weight, weights += weight;
-                        }
-                        out[c] = MP_RoundSample(v + (sum / weights - v) * strength);
-                    }
+                        out[c] = MP_RoundSample(v[c] + (sum[c] / weights[c] - v[c]) * strength);
                 }
         });
         return int(MP_SUCCESS);
