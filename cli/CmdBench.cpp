@@ -18,7 +18,8 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks(), EnhanceBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(),
+                                EnhanceBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
