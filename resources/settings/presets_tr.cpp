@@ -3,6 +3,12 @@
 #include <QtGlobal>
 
 static const char* const g_aPresetTexts[] = {
+    QT_TRANSLATE_NOOP("PPPresetCategory", "natural"),
+    QT_TRANSLATE_NOOP("PPPresetCategory", "surreal"),
+    QT_TRANSLATE_NOOP("PPPresetCategory", "landscape"),
+    QT_TRANSLATE_NOOP("PPPresetCategory", "architecture"),
+    QT_TRANSLATE_NOOP("PPPresetCategory", "portrait"),
+    QT_TRANSLATE_NOOP("PPPresetCategory", "artistic"),
     QT_TRANSLATE_NOOP("PPPreset", "Klarer Tag"),
     QT_TRANSLATE_NOOP("PPPresetCategory", "Kontrast"),
     QT_TRANSLATE_NOOP("PPPreset", "Sanftes Licht"),

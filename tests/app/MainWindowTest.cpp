@@ -8,11 +8,13 @@
 #include "app/ScopePane.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/Paths.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
 #include "engine/OperatorCatalogue.h"
 #include "session/GradingSession.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ResultFormats.h"
 #include "session/ScopesModel.h"
@@ -29,12 +31,14 @@
 #include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
@@ -525,4 +529,46 @@ TEST_F(MainWindow, ExchangeFileEntersFilterModeAndRefusesNewData)
     EXPECT_FALSE(window->LoadVideo(CMedia::Get().Clip()));
     EXPECT_EQ(m_prompt.Log().last(), refusal);
     EXPECT_FALSE(window->IsVideoMode());
+}
+
+TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset)
+{
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
+    ASSERT_TRUE(window->HasDocument());
+    HDRPresetsDockWidget* dock = window->PresetsDock();
+    ASSERT_NE(dock, nullptr);
+    ASSERT_GE(dock->Boxes().size(), 30);
+    // The thumbnails fill in from the event loop, one per turn.
+    for (int turn = 0; turn < 200 && dock->PendingThumbnails() > 0; ++turn)
+        QTest::qWait(5);
+    EXPECT_EQ(dock->PendingThumbnails(), 0);
+    for (HDRPresetGroupBox* box : dock->Boxes())
+        EXPECT_FALSE(box->ThumbnailLabel()->pixmap().isNull()) << box->title().toStdString();
+
+    // "Surreal" shows only the surreal looks.
+    window->show();
+    dock->findChild<QToolButton*>("m_pFilterButton3")->click();
+    const CPresetLibrary& library = window->PresetsModel().Library();
+    for (HDRPresetGroupBox* box : dock->Boxes())
+        EXPECT_EQ(box->isVisibleTo(dock), library.Chain(box->Index()).Category() == "surreal") << box->title().toStdString();
+
+    const int index = window->PresetsModel().Library().Find("Negativtraum");
+    ASSERT_GE(index, 0);
+    const QImage before = window->PreviewModel().Graded();
+    QTest::mouseClick(dock->Box(index)->ThumbnailLabel(), Qt::LeftButton);
+    Settle(*window);
+    EXPECT_NE(window->PreviewModel().Graded(), before);
+    EXPECT_TRUE(dock->Box(index)->IsSelected());
+
+    // The same preset file graded by a session of its own at the preview's size.
+    CGradingSession expected;
+    ASSERT_TRUE(expected.LoadPreset(window->PresetsModel().Library().Chain(index).Path()));
+    const QSize previewSize = window->PreviewModel().PreviewSize();
+    ASSERT_TRUE(expected.SetSource(CMedia::Get().LargePixels().data(), 2 * kClipWidth, 2 * kClipHeight, previewSize));
+    ASSERT_TRUE(expected.Grade());
+    auto& want = const_cast<Helper::CRGB48Buffer&>(expected.Result());
+    auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
+    ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
+    EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * previewSize.width() * previewSize.height(), got.GetData()));
 }

@@ -275,7 +275,7 @@ TEST(ShippedPresets, EachLoadsAndGivesItsOwnVisibleLook)
 {
     CScriptedPrompt prompt;
     QTemporaryDir user;
-    CPresetLibrary library(QStringLiteral(VANTROPE_BIN_DIR "/settings/"), user.path(), prompt, COperatorCatalogue::Shared());
+    CPresetLibrary library(CPresetLibrary::ProgramSystemFolder(), user.path(), prompt, COperatorCatalogue::Shared());
     ASSERT_TRUE(library.LoadAll());
     ASSERT_GE(library.Count(), 30);
     QStringList categories;
