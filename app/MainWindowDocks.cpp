@@ -1,6 +1,7 @@
 // The main window's docks, its start screen and the central preview with its tool buttons, and
 // the windows they open (colour window, options).
 #include "app/HDRColorModuleWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRMainWindow.h"
 #include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
@@ -127,6 +128,11 @@ void HDRMainWindow::createPresetsDock()
                 if (preset)
                     ApplyPreset(*preset);
             });
+    connect(m_pPresetsDock, &HDRPresetsDockWidget::combineRequested, this, [this] {
+        auto* window = new HDRPresetCombineWindow(*m_presetLibrary, *m_presetThumbnails, this);
+        connect(window, &HDRPresetCombineWindow::presetAdded, m_pPresetsDock, &HDRPresetsDockWidget::presetsChanged);
+        window->show();
+    });
 }
 
 void HDRMainWindow::ApplyPreset(const CPostProcessing& preset)

@@ -22,6 +22,7 @@ bool CPresetThumbnails::SetFrame(const uint16_t* pixels, int width, int height)
     Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_THUMBNAIL);
     m_small.assign(slot.GetData(), slot.GetData() + size_t(size.width()) * size.height() * 3);
     m_size = size;
+    m_frame = QSize(width, height);
     Invalidate();
     return true;
 }
@@ -47,12 +48,17 @@ int CPresetThumbnails::Pending() const
 
 bool CPresetThumbnails::Render(int index, QImage& image)
 {
-    if (!HasFrame() || !m_library.IsValid(index))
+    return m_library.IsValid(index) && Render(m_library.Chain(index), image);
+}
+
+bool CPresetThumbnails::Render(CPostProcessing& chain, QImage& image)
+{
+    if (!HasFrame())
         return false;
     if (!MP_FillWorkingSlot(eWS_THUMBNAIL, m_small.data(), m_size.width(), m_size.height(), m_size.width(),
                             m_size.height()))
         return false;
-    m_library.Chain(index).Process(m_size.width(), m_size.height(), true);
+    chain.Process(m_frame.width(), m_frame.height(), true);
     Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_THUMBNAIL);
     image = QImage(m_size, QImage::Format_RGB32);
     MP_MT_RGB48ToARGB32(m_size.width(), m_size.height(), slot.GetData(), reinterpret_cast<uint32_t*>(image.bits()));

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <vector>
 
+class CPostProcessing;
 class CPresetLibrary;
 
 class CPresetThumbnails
@@ -36,6 +37,8 @@ public:
     int RenderNext(const QList<int>& first = {});
     /// Grades the frame with preset `index` into `image`; false without a frame or preset.
     bool Render(int index, QImage& image);
+    /// The same with any chain (a combination not in the library yet).
+    bool Render(CPostProcessing& chain, QImage& image);
     /// The last thumbnail of the preset; null when not rendered yet.
     QImage Thumbnail(int index) const;
 
@@ -43,6 +46,7 @@ private:
     CPresetLibrary& m_library;
     QSize m_box;
     QSize m_size;
+    QSize m_frame; // the frame's own size: radii of the looks scale with it
     std::vector<uint16_t> m_small;
     QList<QImage> m_images;
     QList<bool> m_stale;

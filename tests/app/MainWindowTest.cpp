@@ -2,6 +2,7 @@
 // stills from drops, the command line and messages, the refusals, the recovery question, the
 // preview after a dock change, saving in every result format, the export, and the LUT controls.
 #include "app/HDRMainWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
@@ -36,6 +37,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
@@ -571,4 +573,13 @@ TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset
     auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
     ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
     EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * previewSize.width() * previewSize.height(), got.GetData()));
+
+    // The combine window previews A followed by B on the frame and leaves nothing when closed.
+    dock->findChild<QPushButton*>("m_pCombineButton")->click();
+    auto* combine = window->findChild<HDRPresetCombineWindow*>();
+    ASSERT_NE(combine, nullptr);
+    EXPECT_FALSE(combine->Preview()->pixmap().isNull());
+    EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "_tempA.ini"));
+    combine->close();
+    EXPECT_EQ(QDir(Helper::UserDirectory()).entryList({"*.ini"}), QStringList({"starttime.ini"}));
 }

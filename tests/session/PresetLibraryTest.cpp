@@ -1,6 +1,7 @@
 // The preset library: import classes, user file names, copy, rename, move, combine, delete, the
 // dock's project copies, and every shipped preset graded on a generated frame.
 #include "engine/OperatorCatalogue.h"
+#include "session/PresetCombiner.h"
 #include "session/PresetLibrary.h"
 #include "session/PresetThumbnails.h"
 #include "session/PresetsDockModel.h"
@@ -313,5 +314,33 @@ TEST(ShippedPresets, EachLoadsAndGivesItsOwnVisibleLook)
         for (int j = i + 1; j < looks.size(); ++j)
             EXPECT_GT(MeanDifference(looks[i], looks[j]), 1.5)
                 << library.Chain(i).DisplayName().toStdString() << " vs " << library.Chain(j).DisplayName().toStdString();
+}
+}  // namespace
+
+namespace
+{
+TEST_F(PresetLibrary, CombinerKeepsTheReservedFileOnlyWhenKept)
+{
+    auto library = Library();
+    {
+        CPresetCombiner dropped(*library);
+        EXPECT_TRUE(dropped.ResultPath().endsWith("vantropepp_vu_000000.ini"));
+        ASSERT_TRUE(dropped.Combine(0, 1));
+        EXPECT_EQ(UserFiles(), QStringList({"_tempA.ini", "_tempB.ini", "vantropepp_vu_000000.ini"}));
+    }
+    EXPECT_TRUE(UserFiles().isEmpty());
+    EXPECT_EQ(library->Count(), 2);
+
+    CPresetCombiner kept(*library);
+    ASSERT_TRUE(kept.Combine(1, 0));
+    m_prompt.QueueText("Beides");
+    const int index = kept.Keep();
+    ASSERT_EQ(index, 2);
+    EXPECT_FALSE(kept.Combine(0, 1)); // the reserved file is the kept preset's now
+    kept.Close();
+    EXPECT_EQ(UserFiles(), QStringList({"vantropepp_vu_000000.ini"}));
+    EXPECT_EQ(library->Chain(index).DisplayName(), "Beides");
+    ASSERT_EQ(library->Chain(index).Operators().size(), 2);
+    EXPECT_EQ(library->Chain(index).Operators()[0].Kernel, "MP_calcPixelNegative");
 }
 }  // namespace
