@@ -200,7 +200,7 @@ def main():
             os.remove(os.path.join(OUT, old))
     for number, look in enumerate(LOOKS, 1):
         write_look(catalogue, number, look)
-    texts = [("PPPresetCategory", c) for c in ("natural", "surreal", "landscape", "architecture", "portrait", "artistic")]
+    texts = [("PPPresetCategory", c) for c in ("user", "natural", "surreal", "landscape", "architecture", "portrait", "artistic")]
     for _, name, _, tag, _ in LOOKS:
         texts.append(("PPPreset", name))
         texts.append(("PPPresetCategory", tag))

@@ -76,6 +76,15 @@ QString CPresetLibrary::ProgramSystemFolder()
     return QCoreApplication::applicationDirPath() + QStringLiteral("/settings/");
 }
 
+QStringList CPresetLibrary::AddonFolders(const QString& systemFolder)
+{
+    QStringList folders;
+    const QDir addons(QDir(systemFolder).filePath(QStringLiteral("Addons")));
+    for (const QString& name : addons.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).mid(0, 128))
+        folders << addons.filePath(name);
+    return folders;
+}
+
 bool CPresetLibrary::Load(SPreset& preset)
 {
     preset.bBroken = !preset.chain->Load(&m_catalogue);
@@ -109,7 +118,7 @@ bool CPresetLibrary::LoadAll(const QStringList& addonFolders)
         Add(path, EPresetOrigin::eSYSTEM);
     Helper::AppLog(Timed("System CreatePresetGroupBoxes", start));
 
-    for (const QString& folder : addonFolders.mid(0, 128))
+    for (const QString& folder : addonFolders.mid(0, 128)) // add-on slots
     {
         start = MP_TimeStamp();
         for (const QString& path : FilesIn(folder, QStringLiteral("*.ini")))

@@ -64,11 +64,16 @@ public:
     ~CPresetLibrary();
 
     static QString ProgramSystemFolder();
+    /// The folder of each installed add-on: the folders in "Addons/" of the system folder (at most
+    /// 128), sorted by name.
+    static QStringList AddonFolders(const QString& systemFolder);
 
     /// Reads the system presets, the presets of each add-on folder and the user presets, in that
     /// order and each sorted by file name. Without any system preset it shows the critical message
     /// and returns false (the program cannot go on).
-    bool LoadAll(const QStringList& addonFolders = {});
+    bool LoadAll(const QStringList& addonFolders);
+    /// The same with the add-ons installed in the system folder.
+    bool LoadAll() { return LoadAll(AddonFolders(m_sSystemFolder)); }
 
     int Count() const { return int(m_presets.size()); }
     bool IsValid(int index) const { return index >= 0 && index < Count(); }

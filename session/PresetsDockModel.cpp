@@ -149,4 +149,6 @@ void CPresetsDockModel::LoadProject(QSettings& settings, const QString& dataFold
     Select(settings.value("PresetsDock/Selected", m_iSelected).toInt());
     m_iScrollV = settings.value("PresetsDock/ScrollVerPos", m_iScrollV).toInt();
     m_iScrollH = settings.value("PresetsDock/ScrollHorPos", m_iScrollH).toInt();
+    if (m_onLoaded)
+        m_onLoaded();
 }

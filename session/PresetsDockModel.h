@@ -10,7 +10,7 @@
 #include <QList>
 #include <QString>
 
-#include <array>
+#include <functional>
 
 class CPresetsDockModel : public IProject
 {
@@ -51,6 +51,9 @@ public:
     int ScrollVertical() const { return m_iScrollV; }
     int ScrollHorizontal() const { return m_iScrollH; }
 
+    /// Called after a project was loaded into the model (the dock shows the new state).
+    void SetLoadedCallback(std::function<void()> callback) { m_onLoaded = std::move(callback); }
+
     /// Copies the enabled presets into the data folder and writes the dock's keys.
     void SaveProject(QSettings& settings, const QString& dataFolder) override;
     /// Reloads each preset that has a copy in the data folder from it, then the dock's keys.
@@ -63,4 +66,5 @@ private:
     QString m_sSearchText;
     int m_iSelected = -1;
     int m_iScrollV = 0, m_iScrollH = 0;
+    std::function<void()> m_onLoaded;
 };

@@ -36,6 +36,12 @@ HDRPresetsDockWidget::HDRPresetsDockWidget(CPresetsDockModel& model, CPresetThum
     connect(m_pThumbnailTimer, &QTimer::timeout, this, &HDRPresetsDockWidget::RenderNextThumbnail);
     BuildControls();
     RefreshFromModel();
+    m_model.SetLoadedCallback([this] { presetsChanged(); });
+}
+
+HDRPresetsDockWidget::~HDRPresetsDockWidget()
+{
+    m_model.SetLoadedCallback(nullptr);
 }
 
 void HDRPresetsDockWidget::BuildControls()

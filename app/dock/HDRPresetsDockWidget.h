@@ -27,6 +27,7 @@ public:
     /// objects is owned; they must outlive the dock.
     HDRPresetsDockWidget(CPresetsDockModel& model, CPresetThumbnails& thumbnails, const CPostProcessing& current,
                          QWidget* parent = nullptr);
+    ~HDRPresetsDockWidget() override;
 
     /// A new current frame (packed 16-bit RGB): every thumbnail is rendered again.
     void SetFrame(const uint16_t* pixels, int width, int height);

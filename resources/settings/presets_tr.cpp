@@ -3,6 +3,7 @@
 #include <QtGlobal>
 
 static const char* const g_aPresetTexts[] = {
+    QT_TRANSLATE_NOOP("PPPresetCategory", "user"),
     QT_TRANSLATE_NOOP("PPPresetCategory", "natural"),
     QT_TRANSLATE_NOOP("PPPresetCategory", "surreal"),
     QT_TRANSLATE_NOOP("PPPresetCategory", "landscape"),

@@ -82,6 +82,8 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
         // Category missing decides even when the others are missing too.
         {"no_category.ini", "[General]\nSearchTag=x\n", ePIC_NO_CATEGORY},
         {"nul.ini", QByteArray(512, '\0'), ePIC_NO_CATEGORY},
+        // Over the size cap: not read at all, so no key is there.
+        {"huge.ini", Header("1", "Huge", "user") + QByteArray(17 * 1024 * 1024, ';'), ePIC_NO_CATEGORY},
         {"build_3607.ini", Header("301", "B7", "user") + kVersion, ePIC_IMPORTABLE},
         {"build_3608.ini",
          Header("302", "B8", "user") + "VersionMajor=1\nVersionMinor=14\nVersionBuild=3608\nVersionFamily=17\n",
