@@ -5,6 +5,13 @@
 
 // The family tables, one line per family; each is defined at the end of its family file.
 std::span<const SKernelEntry> ColourKernels();
+std::span<const SKernelEntry> ColourToolKernels();
+std::span<const SKernelEntry> ColourChannelKernels();
+std::span<const SKernelEntry> ColourLookKernels();
+std::span<const SKernelEntry> ColourHarmonicKernels();
+std::span<const SKernelEntry> ColourStyleKernels();
+std::span<const SKernelEntry> ColourEffectKernels();
+std::span<const SKernelEntry> ColourMotifKernels();
 std::span<const SKernelEntry> ExposureKernels();
 std::span<const SKernelEntry> EnhanceKernels();
 std::span<const SKernelEntry> SmoothKernels();
@@ -15,7 +22,9 @@ namespace
 std::vector<SKernelEntry> BuildTable()
 {
     std::vector<SKernelEntry> all;
-    for (const auto& family : {ColourKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
+    for (const auto& family : {ColourKernels(), ColourToolKernels(), ColourChannelKernels(), ColourLookKernels(),
+                               ColourHarmonicKernels(), ColourStyleKernels(), ColourEffectKernels(),
+                               ColourMotifKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
                                MaskKernels()})
         all.insert(all.end(), family.begin(), family.end());
     std::sort(all.begin(), all.end(), [](const SKernelEntry& a, const SKernelEntry& b) {
@@ -104,10 +113,27 @@ bool MP_IsIterativeToneMapping(std::string_view name)
     return Flag(name, eKF_ITERATIVE_TM);
 }
 
+bool MP_IsColourTransform(std::string_view name)
+{
+    const SKernelEntry* entry = MP_FindKernel(name);
+    return entry && entry->eInput == eIN_COLOUR && !entry->Has(eKF_MASK);
+}
+
 float MP_RadiusFactor(std::string_view name)
 {
     const SKernelEntry* entry = MP_FindKernel(name);
     return entry ? entry->fRadiusFactor : 1.0f;
+}
+
+std::vector<std::string_view> MP_SpeedResultNames()
+{
+    std::vector<std::string_view> names;
+    for (const SKernelEntry& e : Table())
+        if (e.Has(eKF_SPEED_TESTED))
+            names.push_back(e.SpeedResultName());
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }
 
 bool MP_HasEffect(std::string_view name, const Params& params)

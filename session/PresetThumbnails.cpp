@@ -1,7 +1,6 @@
 #include "session/PresetThumbnails.h"
 
 #include "core/ImageConvert.h"
-#include "engine/WorkingSlots.h"
 #include "session/PresetLibrary.h"
 
 #include <algorithm>
@@ -17,9 +16,10 @@ bool CPresetThumbnails::SetFrame(const uint16_t* pixels, int width, int height)
     QSize size = QSize(width, height).scaled(m_box, Qt::KeepAspectRatio);
     size = size.expandedTo(QSize(1, 1)).boundedTo(QSize(width, height));
     // The reduction runs once per frame; each thumbnail then starts from this copy.
-    if (!MP_FillWorkingSlot(eWS_THUMBNAIL, pixels, width, height, size.width(), size.height()))
+    if (!m_engine.Slots().Fill(eWS_THUMBNAIL, pixels, width, height, size.width(), size.height(),
+                               m_engine.Workers(int64_t(width) * height)))
         return false;
-    Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_THUMBNAIL);
+    Helper::CRGB48Buffer& slot = m_engine.Slots().Get(eWS_THUMBNAIL);
     m_small.assign(slot.GetData(), slot.GetData() + size_t(size.width()) * size.height() * 3);
     m_size = size;
     m_frame = QSize(width, height);
@@ -55,11 +55,11 @@ bool CPresetThumbnails::Render(CPostProcessing& chain, QImage& image)
 {
     if (!HasFrame())
         return false;
-    if (!MP_FillWorkingSlot(eWS_THUMBNAIL, m_small.data(), m_size.width(), m_size.height(), m_size.width(),
-                            m_size.height()))
+    const int w = m_size.width(), h = m_size.height();
+    if (!m_engine.Slots().Fill(eWS_THUMBNAIL, m_small.data(), w, h, w, h, m_engine.Workers(int64_t(w) * h)))
         return false;
-    chain.Process(m_frame.width(), m_frame.height(), true);
-    Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_THUMBNAIL);
+    chain.Process(m_engine, m_frame.width(), m_frame.height(), true);
+    Helper::CRGB48Buffer& slot = m_engine.Slots().Get(eWS_THUMBNAIL);
     image = QImage(m_size, QImage::Format_RGB32);
     MP_MT_RGB48ToARGB32(m_size.width(), m_size.height(), slot.GetData(), reinterpret_cast<uint32_t*>(image.bits()));
     return true;

@@ -1,7 +1,10 @@
 // Thumbnails of presets: the current frame, reduced once to the thumbnail size, graded by one
-// preset at a time in the engine's thumbnail slot. The dock renders one per timer tick, the
+// preset at a time in the thumbnail slot of an engine context of their own (the preview's
+// working image and tables stay as they are). The dock renders one per timer tick, the
 // contact sheet and the benchmark render them all.
 #pragma once
+
+#include "engine/EngineContext.h"
 
 #include <QImage>
 #include <QList>
@@ -44,6 +47,7 @@ public:
 
 private:
     CPresetLibrary& m_library;
+    CEngineContext m_engine;
     QSize m_box;
     QSize m_size;
     QSize m_frame; // the frame's own size: radii of the looks scale with it

@@ -54,7 +54,9 @@ TEST_F(CliGrade, OperatorsListsTheCatalogue)
     const SCliRun run = RunCli({"operators"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.out.trimmed().split('\n');
-    EXPECT_EQ(lines.size(), 26);
+    QFile catalogue(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/operators/PPOperators.xml"));
+    ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lines.size(), catalogue.readAll().count("<operator ")); // one line per catalogue entry
     EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelColorBalance\tcolor\tFarbbalance")));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelMaskMidtones\tmask\tMaske - Mitteltöne")));
     for (const QString& line : lines)
@@ -203,4 +205,18 @@ TEST_F(CliGrade, ContactSheetShowsEveryPresetInAGrid)
     EXPECT_EQ(stem[0], 65535);
     EXPECT_EQ(RunCli({"presets", "contact-sheet", Path("nothere.png"), Path("none.png")}).code, 1);
     EXPECT_FALSE(QFile::exists(Path("none.png")));
+}
+
+TEST_F(CliGrade, EveryColourOperatorGradesAStill)
+{
+    // The colour operators of the catalogue one after another, each at its defaults.
+    QStringList args = {"grade", Path("in.png"), Path("all.png")};
+    int colour = 0;
+    for (const QString& line : RunCli({"operators"}).out.trimmed().split('\n'))
+        if (line.section('\t', 1, 1) == QLatin1String("color"))
+            args << "--operator" << line.section('\t', 0, 0), ++colour;
+    EXPECT_EQ(colour, 57);
+    const SCliRun run = RunCli(args);
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_NE(Load("all.png"), m_input);
 }
