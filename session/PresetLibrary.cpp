@@ -43,13 +43,18 @@ struct SHeader
     QString stamp, name, category;
 };
 
-/// The three identifying header values, as text, of a preset file (empty when unreadable).
+/// The three header values that identify a preset, as text.
+SHeader Header(const QSettings& ini)
+{
+    return {ini.value("TimeStamp").toString().trimmed(), ini.value("DisplayName").toString(),
+            ini.value("Category").toString()};
+}
+
+/// The same of a preset file (empty when unreadable).
 SHeader ReadHeader(const QString& path)
 {
     const CIniSource source(path, kMaxImportBytes);
-    const QSettings ini(source.Path(), QSettings::IniFormat);
-    return {ini.value("TimeStamp").toString().trimmed(), ini.value("DisplayName").toString(),
-            ini.value("Category").toString()};
+    return Header(QSettings(source.Path(), QSettings::IniFormat));
 }
 
 QString Timed(const QString& what, double stamp)
@@ -190,8 +195,7 @@ EPresetImportCode CPresetLibrary::Classify(const QString& path, const QString& s
     }
     if (QFileInfo(path).fileName().contains(QLatin1String("pp_va_")))
         return ePIC_ADDON;
-    const SHeader header{ini.value("TimeStamp").toString().trimmed(), ini.value("DisplayName").toString(),
-                         ini.value("Category").toString()};
+    const SHeader header = Header(ini);
     for (const QString& present :
          FilesIn(systemFolder, kSystemPattern) + FilesIn(userFolder, kUserPrefix + QStringLiteral("*.ini")))
     {

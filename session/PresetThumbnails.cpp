@@ -33,14 +33,6 @@ void CPresetThumbnails::Invalidate()
     m_images.resize(m_library.Count());
 }
 
-void CPresetThumbnails::Invalidate(int index)
-{
-    if (m_stale.size() != m_library.Count())
-        Invalidate();
-    else if (index >= 0 && index < m_stale.size())
-        m_stale[index] = true;
-}
-
 int CPresetThumbnails::Pending() const
 {
     return HasFrame() ? int(std::count(m_stale.begin(), m_stale.end(), true)) : 0;

@@ -32,7 +32,6 @@ public:
 
     /// Marks every thumbnail stale (the presets changed); the stale ones render again.
     void Invalidate();
-    void Invalidate(int index);
     /// Stale thumbnails left.
     int Pending() const;
     /// Renders the next stale thumbnail (those in `first` before the others); its index, −1 when

@@ -137,8 +137,13 @@ void HDRPresetsDockWidget::RefreshFromModel()
 
 void HDRPresetsDockWidget::RebuildBoxes()
 {
+    // The boxes go later: a rebuild can start from a click on one of their own buttons.
     for (HDRPresetGroupBox* box : m_boxes)
-        delete box;
+    {
+        box->hide();
+        m_pBoxLayout->removeWidget(box);
+        box->deleteLater();
+    }
     m_boxes.clear();
     CPresetLibrary& library = m_model.Library();
     for (int i = 0; i < library.Count(); ++i)

@@ -544,6 +544,17 @@ TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset
     ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
     EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * previewSize.width() * previewSize.height(), got.GetData()));
 
+    // "Duplizieren" on the box: a user preset under the name given, shown and selected.
+    const int boxesBefore = int(dock->Boxes().size());
+    m_prompt.QueueText("Mein Negativ");
+    dock->Box(index)->findChild<QToolButton*>("m_pCopyButton")->click();
+    ASSERT_EQ(dock->Boxes().size(), boxesBefore + 1);
+    HDRPresetGroupBox* copy = dock->Boxes().last();
+    EXPECT_TRUE(copy->IsSelected());
+    EXPECT_TRUE(copy->isVisibleTo(dock));
+    EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "vantropepp_vu_000000.ini"));
+    QFile::remove(Helper::UserDirectory() + "vantropepp_vu_000000.ini");
+
     // The combine window previews A followed by B on the frame and leaves nothing when closed.
     dock->findChild<QPushButton*>("m_pCombineButton")->click();
     auto* combine = window->findChild<HDRPresetCombineWindow*>();
