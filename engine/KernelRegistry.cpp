@@ -8,7 +8,11 @@ std::span<const SKernelEntry> ColourKernels();
 std::span<const SKernelEntry> ExposureKernels();
 std::span<const SKernelEntry> EnhanceKernels();
 std::span<const SKernelEntry> SmoothKernels();
+std::span<const SKernelEntry> SmoothBlurKernels();
+std::span<const SKernelEntry> SmoothGlowKernels();
+std::span<const SKernelEntry> SmoothWarpKernels();
 std::span<const SKernelEntry> MaskKernels();
+std::span<const SKernelEntry> ToneMappingKernels();
 
 namespace
 {
@@ -16,7 +20,8 @@ std::vector<SKernelEntry> BuildTable()
 {
     std::vector<SKernelEntry> all;
     for (const auto& family : {ColourKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
-                               MaskKernels()})
+                               SmoothBlurKernels(), SmoothGlowKernels(), SmoothWarpKernels(), MaskKernels(),
+                               ToneMappingKernels()})
         all.insert(all.end(), family.begin(), family.end());
     std::sort(all.begin(), all.end(), [](const SKernelEntry& a, const SKernelEntry& b) {
         return std::string_view(a.pszName) < std::string_view(b.pszName);

@@ -28,6 +28,10 @@ enum ELevelTableKind : uint32_t
     eLT_INTENSITY,
     eLT_BASICTOOLS,  // brightness, contrast and gamma of one level
     eLT_EXPOSURE,    // level × 2^EV
+    eLT_BOKEH_BLOOM, // highlight gain before the bokeh disc
+    eLT_BOKEH_LIGHTS, // the lights that form bokeh discs
+    eLT_GLOW,        // the share of a level that glows (bloom threshold)
+    eLT_LOG_LUMINANCE, // log2 of a luminance level (tone mapping)
 };
 
 class CLevelTables

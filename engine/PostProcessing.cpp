@@ -195,8 +195,25 @@ void CPostProcessing::RunOperator(CEngineContext& engine, int index, uint16_t* i
 
     const bool needsUnprocessed = MP_NeedsUnprocessed(kernel.constData());
     const uint16_t* source = needsUnprocessed ? (unprocessed ? unprocessed->data() : nullptr) : image;
-    RunKernel(kernel.constData(), width, height, source, image, 6, 6, params.get(), channel, base, span,
-              upload, download);
+    // Iterative tone mapping runs in passes, each from the same call record and with its share of
+    // the progress slice; thumbnails run them too.
+    const int passes =
+        MP_IsIterativeToneMapping(kernel.constData()) ? MP_IterativeToneMappingPasses(params->loopstep) : 1;
+    const std::unique_ptr<Params> record = passes > 1 ? std::make_unique<Params>(*params) : nullptr;
+    for (int pass = 0; pass < passes; ++pass)
+    {
+        if (pass > 0)
+            *params = *record;
+        RunKernel(kernel.constData(), width, height, source, image, 6, 6, params.get(), channel,
+                  base + span * float(pass) / float(passes), span / float(passes), upload, download);
+    }
+
+    if (op.bCalcGradation)
+    {
+        std::memset(params->p, 0, sizeof(params->p));
+        RunKernel("MP_calcPixelAutoGradation", width, height, image, image, 6, 6, params.get(), -1, 0.0f, 0.0f,
+                  upload, download);
+    }
 
     if (op.bCalcBW)
     {
