@@ -252,7 +252,8 @@ int MP_calcPixelMaskMinMax(int w, int h, const uint16_t* src, uint16_t* dst, int
         const float lo = MP_Clamp01(p->p[0][0]), hi = MP_Clamp01(p->p[1][0]), soft = MP_Clamp01(p->p[2][0]) * 0.2f;
         const float darkest = std::fmin(c[0], std::fmin(c[1], c[2]));
         const float brightest = std::fmax(c[0], std::fmax(c[1], c[2]));
-        return Smoothstep(lo - soft, lo, darkest) * (1.0f - Smoothstep(hi, hi + soft, brightest));
+        // The soft edges lie inside the range, so black and white are never selected.
+        return Smoothstep(lo, lo + soft, darkest) * (1.0f - Smoothstep(hi - soft, hi, brightest));
     });
 }
 
