@@ -33,9 +33,11 @@ int IterReach(const Params& p)
     return MP_ScaledRadius(p.p[0][0], 500.0f * setting, p.previewscalingfactor);
 }
 
+// The effect test runs before the dispatcher fills the loopstep multipliers, so it judges the
+// radius slider alone.
 bool IterHasEffect(const Params& p)
 {
-    return IterReach(p) >= 2 && (p.p[1][0] > 0.001f || p.p[2][0] > 0.001f);
+    return MP_ScaledRadius(p.p[0][0], 500.0f, p.previewscalingfactor) >= 2 && (p.p[1][0] > 0.001f || p.p[2][0] > 0.001f);
 }
 
 /// One pass's share of the strengths: the chain's passes compose to the totals the sliders set.
