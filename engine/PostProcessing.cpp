@@ -45,6 +45,15 @@ void MaskedBlend(const CEngineContext& engine, uint16_t* image, const uint16_t* 
                            }
                    });
 }
+/// The selection mask as a grey picture (white: fully selected; all white without a mask).
+void MaskAsGrey(CEngineContext& engine, uint16_t* image, int width, int height)
+{
+    const uint16_t* mask = engine.Mask().Plane(width, height);
+    MP_MT_ForBands(height, engine.Workers(int64_t(width) * height), [&](const TaskFuncParams& t) {
+        for (size_t i = size_t(t.iRowBegin) * width; i < size_t(t.iRowEnd) * width; ++i)
+            image[3 * i] = image[3 * i + 1] = image[3 * i + 2] = mask ? mask[i] : 0xFFFF;
+    });
+}
 }  // namespace
 
 void MP_FillChainHeader(CEngineContext& engine, Params& p, float previewScale)
@@ -304,20 +313,27 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
     engine.Mask().Drop();
     std::vector<uint16_t> before;
     int done = 0;
-    for (int i = 0; i < m_operators.size(); ++i)
+    bool maskShown = false;
+    for (int i = 0; i < m_operators.size() && !maskShown; ++i)
     {
-        if (!m_operators[i].bActive)
-            continue;
-        RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
-                    1.0f / float(slices), unprocessed.get(), before);
-        ++done;
-        if (!thumbnail)
-            MP_Progress(kProgressChannel, float(done) / float(slices));
+        if (m_operators[i].bActive)
+        {
+            RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
+                        1.0f / float(slices), unprocessed.get(), before);
+            ++done;
+            if (!thumbnail)
+                MP_Progress(kProgressChannel, float(done) / float(slices));
+        }
+        if (i == context.iShowMaskOf)
+        {
+            MaskAsGrey(engine, image, width, height);
+            maskShown = true;
+        }
     }
-    if (!thumbnail && active == 0)
+    if (!thumbnail && (active == 0 || maskShown))
         MP_Progress(kProgressChannel, 1.0f);
 
-    if (filmType && !filmPre)
+    if (filmType && !filmPre && !maskShown)
     {
         engine.Log("Process Filmtype (Post) -------------------------------------------\r\n");
         MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
@@ -325,7 +341,7 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
     }
 
     CLutState* lut = context.pLut;
-    if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested())
+    if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested() && !maskShown)
     {
         // While a video is exported the lattice is baked for the first frame only.
         if (!state.bVideoMode || context.iVideoFrameCounter == 0)

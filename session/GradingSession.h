@@ -58,8 +58,9 @@ public:
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
     /// Refills the main slot from the source at the working size and runs the chain, film type
-    /// and LUT over it.
-    bool Grade();
+    /// and LUT over it; with `showMaskOf` ≥ 0 the result is the grey selection mask after that
+    /// chain entry instead (see SProcessContext::iShowMaskOf).
+    bool Grade(int showMaskOf = -1);
     /// The export's frame callback: grades a frame of the working size in place, in the given
     /// engine context (the export's own). The LUT is baked for frame 0 only while the engine's
     /// video flag is on.
