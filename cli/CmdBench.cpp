@@ -18,7 +18,7 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), SmoothBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -44,6 +44,7 @@ const SCliOption kBenchmarkSettings[] = {
     {"log", "0|1", "the engine's timing lines"},
     {"scope", "WxH", "the scope picture's size"},
     {"kind", "NAME", "only this scope"},
+    {"operators", "all", "every operator of the family"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)

@@ -227,28 +227,92 @@ inline void MP_GaussBoxRadii(int reach, int radii[3])
     radii[0] = reach / 3, radii[1] = (reach + 1) / 3, radii[2] = (reach + 2) / 3;
 }
 
+/// Box passes of the given radii (0 skips one) over `count` values `step` apart, in place, one
+/// after another: each pass reads a copy padded with the clamped end values, so the running sum
+/// needs no bounds checks. `pad` is scratch the passes reuse.
+inline void MP_BoxPassesInPlace(int32_t* values, int count, size_t step, const int radii[3], std::vector<int32_t>& pad)
+{
+    for (int k = 0; k < 3; ++k)
+    {
+        const int r = radii[k];
+        if (r < 1)
+            continue;
+        pad.resize(size_t(count) + 2 * size_t(r) + 1);
+        int32_t* padded = pad.data() + r; // padded[-r … count + r]
+        for (int i = -r; i <= count + r; ++i)
+            padded[i] = values[size_t(std::clamp(i, 0, count - 1)) * step];
+        const SBoxMean mean(2 * r + 1);
+        int64_t sum = 0;
+        for (int i = -r; i <= r; ++i)
+            sum += padded[i];
+        for (int i = 0; i < count; ++i)
+        {
+            values[size_t(i) * step] = mean(sum);
+            sum += int64_t(padded[i + r + 1]) - padded[i - r];
+        }
+    }
+}
+
 /// A Gaussian-like blur of a fixed-point plane in place: three box passes along rows
 /// (`rowReach`) and three down columns (`columnReach`); 0 leaves that direction alone. The cost
-/// does not depend on the reach.
+/// does not depend on the reach. All three passes of a direction run on one row, or on a strip
+/// of columns, while it is in the cache.
 inline void MP_GaussBlurFixed(const Params& p, std::vector<int32_t>& plane, int width, int height, int channels,
                               int rowReach, int columnReach)
 {
-    std::vector<int32_t> tmp(plane.size());
+    const int workers = MP_KernelWorkers(p, width, height);
     int radii[3];
     MP_GaussBoxRadii(std::max(rowReach, 0), radii);
-    for (const int r : radii)
-        if (r > 0)
-        {
-            MP_BoxRows(p, plane.data(), tmp.data(), width, height, channels, r);
-            plane.swap(tmp);
-        }
+    if (radii[2] > 0)
+        MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
+            std::vector<int32_t> pad;
+            for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+                for (int c = 0; c < channels; ++c)
+                    MP_BoxPassesInPlace(plane.data() + size_t(y) * width * channels + c, width, size_t(channels), radii,
+                                        pad);
+        });
     MP_GaussBoxRadii(std::max(columnReach, 0), radii);
-    for (const int r : radii)
-        if (r > 0)
-        {
-            MP_BoxColumns(p, plane.data(), tmp.data(), width, height, channels, r);
-            plane.swap(tmp);
-        }
+    if (radii[2] > 0)
+    {
+        // Strips of 32 values across: a strip of every row stays in the cache for its passes,
+        // and the running sums of its 32 columns advance together row by row.
+        constexpr int kStrip = 32;
+        const int values = width * channels, strips = (values + kStrip - 1) / kStrip;
+        MP_MT_ForBands(strips, workers, [&](const TaskFuncParams& t) {
+            std::vector<int32_t> a(size_t(height) * kStrip, 0), b(a.size());
+            int64_t sums[kStrip];
+            for (int s = t.iRowBegin; s < t.iRowEnd; ++s)
+            {
+                const int begin = s * kStrip, count = std::min(kStrip, values - begin);
+                for (int y = 0; y < height; ++y)
+                    std::copy_n(plane.data() + size_t(y) * values + begin, count, a.data() + size_t(y) * kStrip);
+                for (const int r : radii)
+                {
+                    if (r < 1)
+                        continue;
+                    const SBoxMean mean(2 * r + 1);
+                    auto row = [&](int y) { return a.data() + size_t(std::clamp(y, 0, height - 1)) * kStrip; };
+                    std::fill_n(sums, kStrip, 0);
+                    for (int y = -r; y <= r; ++y)
+                        for (int j = 0; j < kStrip; ++j)
+                            sums[j] += row(y)[j];
+                    for (int y = 0; y < height; ++y)
+                    {
+                        int32_t* dst = b.data() + size_t(y) * kStrip;
+                        const int32_t *enter = row(y + r + 1), *leave = row(y - r);
+                        for (int j = 0; j < kStrip; ++j)
+                        {
+                            dst[j] = mean(sums[j]);
+                            sums[j] += int64_t(enter[j]) - leave[j];
+                        }
+                    }
+                    a.swap(b);
+                }
+                for (int y = 0; y < height; ++y)
+                    std::copy_n(a.data() + size_t(y) * kStrip, count, plane.data() + size_t(y) * values + begin);
+            }
+        });
+    }
 }
 
 /// Box mean of radius r in both directions (reach r).
