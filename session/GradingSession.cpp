@@ -94,25 +94,28 @@ SProcessContext CGradingSession::Context(int frameCounter)
 bool CGradingSession::Grade(int showMaskOf)
 {
     const uint16_t* input = WorkingInput();
-    if (!input || !FillMainSlot(*m_engine, input, m_workingSize, m_workingSize))
+    if (!input || !FillMainSlot(*m_engine, input, m_workingSize, m_workingSize) || !ApplyColourLayers())
         return false;
-    ApplyColourLayers();
     SProcessContext context = Context(0);
     context.iShowMaskOf = showMaskOf;
     m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, context);
     return true;
 }
 
-void CGradingSession::ApplyColourLayers()
+bool CGradingSession::ApplyColourLayers()
 {
+    // The colour window shows the module's copy of the working image, layers or not.
     Helper::CRGB48Buffer& slot = m_engine->Slots().Get(eWS_MAIN);
     if (m_bColourInputStale || m_colour->Input().GetSize() != slot.GetSize())
         m_bColourInputStale = !m_colour->SetImage(slot.GetData(), slot.Width(), slot.Height());
-    if (m_bColourInputStale || !m_colour->HasActiveLayers() || !m_colour->CalcResult())
-        return;
+    if (!m_colour->HasActiveLayers())
+        return true;
+    if (m_bColourInputStale || !m_colour->CalcResult())
+        return false;
     const Helper::CRGB48Buffer& result = m_colour->Result();
     std::memcpy(slot.GetData(), const_cast<Helper::CRGB48Buffer&>(result).GetData(),
                 size_t(slot.Width()) * slot.Height() * 6);
+    return true;
 }
 
 bool CGradingSession::GradeFrame(CEngineContext& engine, uint16_t* pixels, int width, int height, int frameCounter)
@@ -120,8 +123,9 @@ bool CGradingSession::GradeFrame(CEngineContext& engine, uint16_t* pixels, int w
     if (!pixels || !FillMainSlot(engine, pixels, QSize(width, height), QSize(width, height)))
         return false;
     Helper::CRGB48Buffer& slot = engine.Slots().Get(eWS_MAIN);
-    if (m_colour->HasActiveLayers())
-        m_colour->ApplyInPlace(slot.GetData(), width, height);
+    // A frame whose colour layers fail is not exported without them.
+    if (m_colour->HasActiveLayers() && !m_colour->ApplyInPlace(slot.GetData(), width, height))
+        return false;
     const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
     m_chain->Process(engine, full.width(), full.height(), false, Context(frameCounter));
     std::memcpy(pixels, slot.GetData(), size_t(width) * height * 6);

@@ -57,9 +57,10 @@ public:
     /// read as a preset (the chain then stays as it was).
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
-    /// Refills the main slot from the source at the working size and runs the chain, film type
-    /// and LUT over it; with `showMaskOf` ≥ 0 the result is the grey selection mask after that
-    /// chain entry instead (see SProcessContext::iShowMaskOf).
+    /// Refills the main slot from the source at the working size and runs the colour layers,
+    /// chain, film type and LUT over it. False without a source, or when the working image or
+    /// the active colour layers could not be had. With `showMaskOf` ≥ 0 the result is the grey
+    /// selection mask after that chain entry instead (see SProcessContext::iShowMaskOf).
     bool Grade(int showMaskOf = -1);
     /// The export's frame callback: grades a frame of the working size in place, in the given
     /// engine context (the export's own). The LUT is baked for frame 0 only while the engine's
@@ -73,8 +74,9 @@ private:
     /// Fills the engine's main slot from `pixels` of `size`, resampled to `working`.
     static bool FillMainSlot(CEngineContext& engine, const uint16_t* pixels, QSize size, QSize working);
     SProcessContext Context(int frameCounter);
-    /// Runs the colour layers on the main slot (the module keeps its copy of the working image).
-    void ApplyColourLayers();
+    /// Runs the colour layers on the main slot (the module keeps its copy of the working image);
+    /// false when there are active layers that could not be applied.
+    bool ApplyColourLayers();
 
     std::unique_ptr<CEngineContext> m_engine;
     std::unique_ptr<CPostProcessing> m_chain;

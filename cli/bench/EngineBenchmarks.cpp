@@ -10,8 +10,10 @@
 #include "engine/RunKernel.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -152,10 +154,34 @@ bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& 
     return true;
 }
 
+// A preset of --operators groups (3000 by default), written once and loaded on every step: the
+// loader's loops must stay bounded by what the file holds (robustness row B3).
+bool PrepareLoad(const SBenchOptions& o, std::function<void()>& step, QString& error)
+{
+    const int operators = o.extra.value("operators", "3000").toInt();
+    auto dir = std::make_shared<QTemporaryDir>();
+    const QString path = dir->filePath("many.ini");
+    QFile file(path);
+    QByteArray text = "[General]\nDisplayName=Many\n";
+    for (int i = 0; i < operators; ++i)
+        text += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
+    if (operators < 1 || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return error = QStringLiteral("cannot write a preset of %1 operators").arg(operators), false;
+    file.close();
+    step = [dir, path, operators] {
+        CPostProcessing chain;
+        chain.SetPath(path);
+        if (!chain.Load() || chain.Operators().size() != operators)
+            std::fprintf(stderr, "preset-load: the preset did not load whole\n");
+    };
+    return true;
+}
+
 const SBenchmark kEngineBenchmarks[] = {
     {"gamma-colour", "MP_calcPixelGammaColor (gammas 1.398/1.0995/0.602) through RunKernel on a frame, --reuse 0|1", PrepareGamma},
     {"gamma-colour-fill", "the three 65536-entry power tables of gamma-colour, filled on every call", PrepareGammaFill},
     {"chain-colour", "CPostProcessing::Process with the eleven colour operators on a frame, --reuse 0|1", PrepareChain},
+    {"preset-load", "loading a preset of --operators N operator groups (3000)", PrepareLoad},
 };
 }  // namespace
 

@@ -313,8 +313,8 @@ struct SSepiaOp
 };
 
 /// The plain path in 14-bit fixed point on the 16-bit samples. The masking curve is still read
-/// at the float luminance L, as the frame reads it: the fixed-point L16 runs up to 8 levels
-/// lower (its weights lose their fractions), which on a steep curve is a different strength.
+/// at the float luminance L, as the frame reads it: the fixed-point L16 runs a few levels lower
+/// (its weights lose their fractions), which on a steep curve is a different strength.
 struct SSepiaFixedOp
 {
     int64_t w[3], K[3];
