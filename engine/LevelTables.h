@@ -32,6 +32,7 @@ enum ELevelTableKind : uint32_t
     eLT_BOKEH_LIGHTS, // the lights that form bokeh discs
     eLT_GLOW,        // the share of a level that glows (bloom threshold)
     eLT_LOG_LUMINANCE, // log2 of a luminance level (tone mapping)
+    eLT_TONE_POWER,  // (level + floor) to a power (tone-mapping brilliance)
 };
 
 class CLevelTables

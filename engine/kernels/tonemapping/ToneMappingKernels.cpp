@@ -77,8 +77,8 @@ std::vector<int32_t> LogBase(const Params& p, const uint16_t* src, int w, int h,
     return base;
 }
 
-/// Runs `pixel(in, c0, log2 table, log luminance, base, compressed base, detail gain, ce)` over
-/// every pixel; logs in stops.
+/// Runs `pixel(in, c0, log luminance, base, compressed base, detail gain, ce)` over every pixel;
+/// logs in stops.
 template <class Pixel>
 int RunIterative(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, const Params* p, const Pixel& pixel)
 {
@@ -87,7 +87,6 @@ int RunIterative(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int t
     const int sstep = ss / 2, tstep = ts / 2;
     std::vector<int32_t> logL;
     const std::vector<int32_t> base = LogBase(*p, src, w, h, sstep, logL);
-    const float* log2 = LogTable(*p);
     const SPassStrength strength = PassStrength(*p);
     const float anchor = kAnchorStops * kLogUnit;
     MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
@@ -98,7 +97,7 @@ int RunIterative(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int t
             const float b = float(base[i]);
             const float compressed = b + (anchor - b) * strength.fCompression;
             float ce[3];
-            pixel(in, c0, log2, float(logL[i]) / kLogUnit, b / kLogUnit, compressed / kLogUnit, strength.fDetail, ce);
+            pixel(in, c0, float(logL[i]) / kLogUnit, b / kLogUnit, compressed / kLogUnit, strength.fDetail, ce);
             uint16_t* out = dst + i * tstep;
             out[0] = MP_RoundLevel(ce[0]), out[1] = MP_RoundLevel(ce[1]), out[2] = MP_RoundLevel(ce[2]);
         }
@@ -118,8 +117,8 @@ constexpr double kClip = 0.0001;
 int MP_calcPixelTMitercontrast(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
 {
     return RunIterative(w, h, src, dst, ss, ts, p,
-                        [](const uint16_t*, const float* c0, const float*, float logL, float base, float compressed,
-                           float detail, float* ce) {
+                        [](const uint16_t*, const float* c0, float logL, float base, float compressed, float detail,
+                           float* ce) {
                             const float gain = std::exp2(compressed - base + (logL - base) * detail);
                             ce[0] = c0[0] * gain, ce[1] = c0[1] * gain, ce[2] = c0[2] * gain;
                         });
@@ -127,11 +126,20 @@ int MP_calcPixelTMitercontrast(int w, int h, const uint16_t* src, uint16_t* dst,
 
 int MP_calcPixelTMiterbrillance(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
 {
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    // 2^(compressed + (log2 c − base) × e) = 2^(compressed − base × e) × c^e: one exp2 per pixel
+    // and a table of c^e per level (c with the log floor added).
+    const float exponent = 1.0f + PassStrength(*p).fDetail;
+    const float* power = MP_LevelTable(*p, eLT_TONE_POWER, {exponent}, [exponent](int i) {
+                             return std::pow(float(i) * MP_DECODE + kLogFloor, exponent);
+                         })->af;
     return RunIterative(w, h, src, dst, ss, ts, p,
-                        [](const uint16_t* in, const float*, const float* log2, float, float base, float compressed,
-                           float detail, float* ce) {
+                        [power, exponent](const uint16_t* in, const float*, float, float base, float compressed, float,
+                                          float* ce) {
+                            const float gain = std::exp2(compressed - base * exponent);
                             for (int c = 0; c < 3; ++c)
-                                ce[c] = std::exp2(compressed + (log2[in[c]] - base) * (1.0f + detail)) - kLogFloor;
+                                ce[c] = gain * power[in[c]] - kLogFloor;
                         });
 }
 
