@@ -162,64 +162,6 @@ struct SBoxMean
     }
 };
 
-/// One box mean of radius r along a line of `count` pixels (`channels` values each, edges
-/// clamped): out[i] = mean of in[i − r … i + r]. `in` and `out` must differ.
-inline void MP_BoxLine(const int32_t* __restrict in, int32_t* __restrict out, int count, int channels, int r)
-{
-    const SBoxMean mean(2 * r + 1);
-    auto at = [&](int i, int c) { return int64_t(in[size_t(std::clamp(i, 0, count - 1)) * channels + c]); };
-    for (int c = 0; c < channels; ++c)
-    {
-        int64_t sum = 0;
-        for (int i = -r; i <= r; ++i)
-            sum += at(i, c);
-        for (int i = 0; i < count; ++i)
-        {
-            out[size_t(i) * channels + c] = mean(sum);
-            sum += at(i + r + 1, c) - at(i - r, c);
-        }
-    }
-}
-
-/// Box means of radius r along every row of a fixed-point plane (rows over the workers).
-inline void MP_BoxRows(const Params& p, const int32_t* in, int32_t* out, int width, int height, int channels, int r)
-{
-    MP_MT_ForBands(height, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
-        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
-            MP_BoxLine(in + size_t(y) * width * channels, out + size_t(y) * width * channels, width, channels, r);
-    });
-}
-
-/// Box means of radius r down every column: running sums swept row by row, so memory is read
-/// in rows; the columns are split over the workers.
-inline void MP_BoxColumns(const Params& p, const int32_t* in, int32_t* out, int width, int height, int channels, int r)
-{
-    const int values = width * channels;
-    const SBoxMean mean(2 * r + 1);
-    MP_MT_ForBands(values, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
-        const int begin = t.iRowBegin, count = t.iRowEnd - t.iRowBegin;
-        std::vector<int64_t> sums(size_t(count), 0);
-        auto row = [&](int y) { return in + size_t(std::clamp(y, 0, height - 1)) * values + begin; };
-        for (int y = -r; y <= r; ++y)
-        {
-            const int32_t* src = row(y);
-            for (int j = 0; j < count; ++j)
-                sums[j] += src[j];
-        }
-        for (int y = 0; y < height; ++y)
-        {
-            int32_t* dst = out + size_t(y) * values + begin;
-            const int32_t* enter = row(y + r + 1);
-            const int32_t* leave = row(y - r);
-            for (int j = 0; j < count; ++j)
-            {
-                dst[j] = mean(sums[j]);
-                sums[j] += enter[j] - leave[j];
-            }
-        }
-    });
-}
-
 /// Three box radii adding up to `reach` (the farthest pixel the blur reads): three passes
 /// approximate a Gaussian of σ ≈ reach ÷ 3.
 inline void MP_GaussBoxRadii(int reach, int radii[3])
@@ -232,7 +174,7 @@ inline void MP_GaussBoxRadii(int reach, int radii[3])
 /// needs no bounds checks. `pad` is scratch the passes reuse.
 inline void MP_BoxPassesInPlace(int32_t* values, int count, size_t step, const int radii[3], std::vector<int32_t>& pad)
 {
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 3 && count > 0; ++k)
     {
         const int r = radii[k];
         if (r < 1)
@@ -253,26 +195,22 @@ inline void MP_BoxPassesInPlace(int32_t* values, int count, size_t step, const i
     }
 }
 
-/// A Gaussian-like blur of a fixed-point plane in place: three box passes along rows
-/// (`rowReach`) and three down columns (`columnReach`); 0 leaves that direction alone. The cost
-/// does not depend on the reach. All three passes of a direction run on one row, or on a strip
-/// of columns, while it is in the cache.
-inline void MP_GaussBlurFixed(const Params& p, std::vector<int32_t>& plane, int width, int height, int channels,
-                              int rowReach, int columnReach)
+/// Up to three box passes of the given radii (0 skips one) along the rows, then down the columns
+/// of a fixed-point plane, in place. All passes of a direction run on one row, or on a strip of
+/// columns, while it is in the cache.
+inline void MP_BoxPassesFixed(const Params& p, std::vector<int32_t>& plane, int width, int height, int channels,
+                              const int rowRadii[3], const int columnRadii[3])
 {
     const int workers = MP_KernelWorkers(p, width, height);
-    int radii[3];
-    MP_GaussBoxRadii(std::max(rowReach, 0), radii);
-    if (radii[2] > 0)
+    if (std::max({rowRadii[0], rowRadii[1], rowRadii[2]}) > 0)
         MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
             std::vector<int32_t> pad;
             for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
                 for (int c = 0; c < channels; ++c)
-                    MP_BoxPassesInPlace(plane.data() + size_t(y) * width * channels + c, width, size_t(channels), radii,
-                                        pad);
+                    MP_BoxPassesInPlace(plane.data() + size_t(y) * width * channels + c, width, size_t(channels),
+                                        rowRadii, pad);
         });
-    MP_GaussBoxRadii(std::max(columnReach, 0), radii);
-    if (radii[2] > 0)
+    if (std::max({columnRadii[0], columnRadii[1], columnRadii[2]}) > 0)
     {
         // Strips of 32 values across: a strip of every row stays in the cache for its passes,
         // and the running sums of its 32 columns advance together row by row.
@@ -286,8 +224,9 @@ inline void MP_GaussBlurFixed(const Params& p, std::vector<int32_t>& plane, int 
                 const int begin = s * kStrip, count = std::min(kStrip, values - begin);
                 for (int y = 0; y < height; ++y)
                     std::copy_n(plane.data() + size_t(y) * values + begin, count, a.data() + size_t(y) * kStrip);
-                for (const int r : radii)
+                for (int k = 0; k < 3; ++k)
                 {
+                    const int r = columnRadii[k];
                     if (r < 1)
                         continue;
                     const SBoxMean mean(2 * r + 1);
@@ -315,14 +254,23 @@ inline void MP_GaussBlurFixed(const Params& p, std::vector<int32_t>& plane, int 
     }
 }
 
+/// A Gaussian-like blur of a fixed-point plane in place: three box passes along rows
+/// (`rowReach`) and three down columns (`columnReach`); 0 leaves that direction alone. The cost
+/// does not depend on the reach.
+inline void MP_GaussBlurFixed(const Params& p, std::vector<int32_t>& plane, int width, int height, int channels,
+                              int rowReach, int columnReach)
+{
+    int rowRadii[3], columnRadii[3];
+    MP_GaussBoxRadii(std::max(rowReach, 0), rowRadii);
+    MP_GaussBoxRadii(std::max(columnReach, 0), columnRadii);
+    MP_BoxPassesFixed(p, plane, width, height, channels, rowRadii, columnRadii);
+}
+
 /// Box mean of radius r in both directions (reach r).
 inline void MP_BoxBlurFixed(const Params& p, std::vector<int32_t>& plane, int width, int height, int channels, int r)
 {
-    if (r < 1)
-        return;
-    std::vector<int32_t> tmp(plane.size());
-    MP_BoxRows(p, plane.data(), tmp.data(), width, height, channels, r);
-    MP_BoxColumns(p, tmp.data(), plane.data(), width, height, channels, r);
+    const int radii[3] = {0, 0, std::max(r, 0)};
+    MP_BoxPassesFixed(p, plane, width, height, channels, radii, radii);
 }
 
 /// Edge-preserving smoothing of each channel guided by itself (a guided filter): per box of

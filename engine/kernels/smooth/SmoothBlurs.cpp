@@ -73,7 +73,7 @@ void LineBlur(const Params& p, std::vector<int32_t>& plane, int w, int h, double
     MP_GaussBoxRadii(int(std::lround(double(reach) * std::fabs(alongX ? c : s))), radii);
     std::vector<int32_t> out(plane.size());
     MP_MT_ForBands(minor + hi - lo, MP_KernelWorkers(p, w, h), [&](const TaskFuncParams& t) {
-        std::vector<int32_t> a(size_t(major) * 3), b(size_t(major) * 3);
+        std::vector<int32_t> a(size_t(major) * 3), pad;
         std::vector<size_t> index(static_cast<size_t>(major));
         for (int line = t.iRowBegin; line < t.iRowEnd; ++line)
         {
@@ -88,12 +88,8 @@ void LineBlur(const Params& p, std::vector<int32_t>& plane, int w, int h, double
             for (int k = 0; k < n; ++k)
                 for (int ch = 0; ch < 3; ++ch)
                     a[size_t(k) * 3 + ch] = plane[index[size_t(k)] * 3 + ch];
-            for (const int r : radii)
-                if (r > 0)
-                {
-                    MP_BoxLine(a.data(), b.data(), n, 3, r);
-                    a.swap(b);
-                }
+            for (int ch = 0; ch < 3; ++ch)
+                MP_BoxPassesInPlace(a.data() + ch, n, 3, radii, pad);
             for (int k = 0; k < n; ++k)
                 for (int ch = 0; ch < 3; ++ch)
                     out[index[size_t(k)] * 3 + ch] = a[size_t(k) * 3 + ch];
