@@ -289,11 +289,14 @@ inline void MP_GuidedSmoothFixed(const Params& p, std::vector<int32_t>& plane, i
         ++shift;
     const size_t n = plane.size();
     std::vector<int32_t> mean(plane), square(n);
-    for (size_t i = 0; i < n; ++i)
-    {
-        const int32_t s = plane[i] >> shift;
-        square[i] = s * s;
-    }
+    MP_MT_ForBands(height, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
+        const size_t end = size_t(t.iRowEnd) * width * channels;
+        for (size_t i = size_t(t.iRowBegin) * width * channels; i < end; ++i)
+        {
+            const int32_t s = plane[i] >> shift;
+            square[i] = s * s;
+        }
+    });
     MP_BoxBlurFixed(p, mean, width, height, channels, r);
     MP_BoxBlurFixed(p, square, width, height, channels, r);
     // a in 1/2^20, b in value units; both smoothed again over the same box.

@@ -64,12 +64,14 @@ std::vector<int32_t> LogBase(const Params& p, const uint16_t* src, int w, int h,
 {
     const float* log2 = LogTable(p);
     logL.resize(size_t(w) * h);
-    for (size_t i = 0; i < logL.size(); ++i)
-    {
-        const uint16_t* px = src + i * step;
-        const float L = p.lumr * px[0] + p.lumg * px[1] + p.lumb * px[2];
-        logL[i] = int32_t(std::lround(log2[std::clamp(int(L), 0, 65535)] * kLogUnit));
-    }
+    MP_MT_ForBands(h, MP_KernelWorkers(p, w, h), [&](const TaskFuncParams& t) {
+        for (size_t i = size_t(t.iRowBegin) * w; i < size_t(t.iRowEnd) * w; ++i)
+        {
+            const uint16_t* px = src + i * step;
+            const float L = p.lumr * px[0] + p.lumg * px[1] + p.lumb * px[2];
+            logL[i] = int32_t(std::lround(log2[std::clamp(int(L), 0, 65535)] * kLogUnit));
+        }
+    });
     std::vector<int32_t> base = logL;
     const float multiplier = std::isfinite(p.tmedgeprotectmul) ? std::clamp(p.tmedgeprotectmul, 0.05f, 20.0f) : 1.0f;
     const double edge = 0.5 * multiplier * kLogUnit;
