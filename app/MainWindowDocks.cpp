@@ -91,6 +91,8 @@ void HDRMainWindow::createPostProcessingDock()
     addDockWidget(Qt::RightDockWidgetArea, m_pPostProcessingDockWidget);
     connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::updateCurrentPostProcessing, this,
             &HDRMainWindow::updateCurrentPostProcessing);
+    connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::maskViewChanged, m_preview.get(),
+            &CPreviewModel::SetShownMask);
 
     m_lutLibrary = std::make_unique<CLutLibrary>();
     m_pLutLibraryPanel = new LutLibraryPanel(*m_lutLibrary, *m_session, *m_pPrompt);

@@ -36,12 +36,16 @@ public:
 };
 
 /// What a run reads besides the chain: the film-type choice and the LUT state of the
-/// post-processing controls, the export's frame counter, the observer and the statistics store.
+/// post-processing controls, the export's frame counter, the observer and the statistics store,
+/// and the entry whose mask the preview shows.
 struct SProcessContext
 {
     const CFilmTypeModel* pFilmTypes = nullptr;
     CLutState* pLut = nullptr;
     int iVideoFrameCounter = 0;
+    /// ≥ 0: the run stops after this entry and leaves the selection mask as it stands there as a
+    /// grey picture (white: fully selected) instead of the graded image.
+    int iShowMaskOf = -1;
     IProcessObserver* pObserver = nullptr;
     IUsageStatistics* pStatistics = nullptr;
 };

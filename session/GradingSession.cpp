@@ -92,12 +92,14 @@ SProcessContext CGradingSession::Context(int frameCounter)
     return context;
 }
 
-bool CGradingSession::Grade()
+bool CGradingSession::Grade(int showMaskOf)
 {
     const uint16_t* input = WorkingInput();
     if (!input || !FillMainSlot(*m_engine, input, m_workingSize, m_workingSize) || !ApplyColourLayers())
         return false;
-    m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
+    SProcessContext context = Context(0);
+    context.iShowMaskOf = showMaskOf;
+    m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, context);
     return true;
 }
 

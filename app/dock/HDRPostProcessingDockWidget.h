@@ -57,6 +57,8 @@ signals:
     /// Emitted on every change of an operator, control, film type or LUT parameter that should
     /// refresh the preview.
     void updateCurrentPostProcessing();
+    /// The chain entry whose selection mask the preview should show, −1 for the grade.
+    void maskViewChanged(int entry);
 
 public slots:
     /// Re-reads the chain, the film-type choice and the LUT state (after a load).
