@@ -1,15 +1,12 @@
 // The preset file of a chain: an INI file with a header and one group per operator, parameter
 // values stored in thousandths.
 #include "core/AppLog.h"
-#include "core/Paths.h"
+#include "core/SafeIniSource.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cmath>
@@ -47,46 +44,6 @@ bool ReadBool(const QSettings& ini, const QString& key)
     return s == QLatin1String("true") || s == QLatin1String("1");
 }
 
-/// Presets are a few kilobytes; anything this large is not one.
-constexpr qint64 kMaxPresetBytes = 16 * 1024 * 1024;
-
-/// The settings class decodes "@Variant(" and "@DateTime(" values through a binary stream whose
-/// length fields a crafted file controls (an allocation of tens of gigabytes from a few bytes).
-/// Presets never hold such values, so a file with them is read from a private copy in which they
-/// are plain text (and so read as absent numbers).
-class CSafePresetSource
-{
-public:
-    explicit CSafePresetSource(const QString& path) : m_path(path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        if (file.size() > kMaxPresetBytes)
-        {
-            Helper::AppLog(path + QStringLiteral(" - too large for a preset, not read"));
-            m_path.clear();
-            return;
-        }
-        QByteArray bytes = file.readAll();
-        if (!bytes.contains("@Variant(") && !bytes.contains("@DateTime("))
-            return;
-        bytes.replace("@Variant(", "@Ignored(").replace("@DateTime(", "@Ignored(");
-        QString error;
-        const QString folder = Helper::PrivateTempDirectory(&error);
-        m_copy.setFileTemplate((folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("/preset-XXXXXX.ini"));
-        m_path.clear();
-        if (m_copy.open() && m_copy.write(bytes) == bytes.size() && m_copy.flush())
-            m_path = m_copy.fileName();
-    }
-    /// The file to hand to the settings class; empty when nothing may be read.
-    const QString& Path() const { return m_path; }
-
-private:
-    QString m_path;
-    QTemporaryFile m_copy;
-};
-
 int ReadInt(const QSettings& ini, const QString& key)
 {
     bool ok = false;
@@ -120,8 +77,9 @@ bool CPostProcessing::LoadOperatorsOnly(const QString& path)
 
 bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalogue)
 {
-    const CSafePresetSource source(path);
-    QSettings ini(source.Path().isEmpty() ? QStringLiteral("/dev/null") : source.Path(), QSettings::IniFormat);
+    // Values the settings class would decode through a binary stream are read as plain text.
+    const Helper::CSafeIniSource source(path);
+    QSettings ini(source.PathOrEmpty(), QSettings::IniFormat);
     if (!m_bOperatorsOnly)
     {
         m_operators.clear();
