@@ -224,6 +224,7 @@ void HDRMainWindow::showColorModule()
         m_pColorModuleWindow->setWindowTitle(tr("Farbmodul"));
         connect(m_pColorModuleWindow, &HDRColorModuleWindow::layersChanged, this,
                 &HDRMainWindow::updateCurrentPostProcessing);
+        connect(m_pColorModuleWindow, &HDRColorModuleWindow::layersChanged, this, &HDRMainWindow::GradeChanged);
     }
     m_pColorModuleWindow->show();
     m_pColorModuleWindow->raise();

@@ -5,6 +5,7 @@
 #include "app/HDRApplication.h"
 #include "app/HDRMainWindow.h"
 #include "app/StartupFiles.h"
+#include "app/TerminationWatch.h"
 #include "app/TranslationManager.h"
 #include "core/AppLog.h"
 #include "core/EngineState.h"
@@ -187,6 +188,9 @@ int Run(int argc, char** argv)
 
     auto window = std::make_unique<HDRMainWindow>(openCLError, joined, operatingSystem);
     QObject::connect(app.get(), &HDRApplication::messageAvailable, window.get(), &HDRMainWindow::receiveMessage);
+    // Ended from outside, the state is kept as the recovery project for the next start.
+    HDRMainWindow* mainWindow = window.get();
+    TerminationWatch::Install([mainWindow] { mainWindow->terminateGracefully(); });
     QTimer::singleShot(2500, splash.get(), &QSplashScreen::close);
     QTimer::singleShot(2500, window.get(), &QWidget::show);
 

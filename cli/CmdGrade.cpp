@@ -2,6 +2,7 @@
 // LUT — at full size, or a whole clip through the export job with the same grade. Every failure
 // is one line on standard error and nothing is written.
 #include "cli/Command.h"
+#include "cli/GradeSetup.h"
 #include "cli/TerminalProgress.h"
 #include "cli/VideoClip.h"
 #include "core/IUserPrompt.h"
@@ -24,21 +25,14 @@
 
 namespace
 {
-struct SGradeOptions
-{
-    QStringList positional;
-    QMap<QString, QString> values;
-    QStringList lutParams;
-    QSet<QString> flags;
-};
-
 const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
                            "film-position", "layers", "codec", "quality", "artefact", "blend", "compare", "size"};
 const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
 const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
                                "flip-x", "flip-y"};
+}  // namespace
 
-bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
+bool Parse(const QStringList& args, SGradeOptions& o, QString& error, int positionals)
 {
     for (int i = 0; i < args.size(); ++i)
     {
@@ -62,11 +56,15 @@ bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
         else
             o.values.insert(key, args[++i]);
     }
-    if (o.positional.size() != 2)
-        return error = "grade needs an input and an output image", false;
+    if (o.positional.size() != positionals)
+        return error = positionals == 2 ? QStringLiteral("grade needs an input and an output image")
+                                        : QStringLiteral("expected %1 file name(s)").arg(positionals),
+               false;
     return true;
 }
 
+namespace
+{
 bool Fraction(const SGradeOptions& o, const QString& key, float fallback, float& value, QString& error)
 {
     value = fallback;
@@ -78,6 +76,7 @@ bool Fraction(const SGradeOptions& o, const QString& key, float fallback, float&
         return error = QStringLiteral("bad value for --%1: '%2' (expected a number from 0 to 1)").arg(key, o.values[key]), false;
     return true;
 }
+}  // namespace
 
 bool SetUpLut(CLutState& lut, const SGradeOptions& o, QString& error)
 {
@@ -165,6 +164,8 @@ bool IsClipOutput(const QString& output)
     return output.endsWith(".mp4", Qt::CaseInsensitive) || output.endsWith(".avi", Qt::CaseInsensitive);
 }
 
+namespace
+{
 template <size_t N>
 bool Choice(const SGradeOptions& o, const QString& key, const char* const (&names)[N], int& value, QString& error)
 {
@@ -178,6 +179,7 @@ bool Choice(const SGradeOptions& o, const QString& key, const char* const (&name
         known << name;
     return error = QStringLiteral("bad value for --%1: '%2' (%3)").arg(key, o.values[key], known.join(", ")), false;
 }
+}  // namespace
 
 // The destination descriptor and the frame settings from the clip options.
 bool SetUpClip(const SGradeOptions& o, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader, QString& error)
@@ -227,46 +229,18 @@ bool SetUpClip(const SGradeOptions& o, CMovieHandling::SDstDesc& dst, CExportFra
     return true;
 }
 
-// Answers for a run without anyone to ask: the options already said what is wanted.
-class CCliPrompt : public IUserPrompt
+namespace
 {
-public:
-    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
-    void Information(const QString&, const QString& text) override { CliPrint(text); }
-    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
-    bool TextInput(const QString&, const QString&, QString&) override { return false; }
-    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-
 volatile std::sig_atomic_t g_interrupted = 0;
 
 void OnInterrupt(int)
 {
     g_interrupted = 1;
 }
+}  // namespace
 
-int GradeClip(const SGradeOptions& options, const QString& input, const QString& output)
+int ExportClip(CExportFrameGrader& grader, CMovieHandling::SDstDesc& dst, const QString& input, const QString& output)
 {
-    auto session = std::make_unique<CGradingSession>();
-    CExportFrameGrader grader(*session);
-    CMovieHandling::SDstDesc dst;
-    QString error;
-    if (!SetUpClip(options, dst, grader, error) || !SetUpLut(session->Lut(), options, error) ||
-        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
-    {
-        CliError(error);
-        return 2;
-    }
-    if (options.values.contains("preset"))
-    {
-        QStringList missing;
-        if (!session->LoadPreset(options.values["preset"], &missing, &error))
-        {
-            CliError(QStringLiteral("cannot read preset '%1'").arg(options.values["preset"]));
-            return 2;
-        }
-    }
     CMovieHandling movie;
     if (!CheckClipAndTools(input, movie, true))
         return 2;
@@ -321,10 +295,38 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
         CliError("export aborted; nothing was written");
     return result;
 }
+
+namespace
+{
+int GradeClip(const SGradeOptions& options, const QString& input, const QString& output)
+{
+    auto session = std::make_unique<CGradingSession>();
+    CExportFrameGrader grader(*session);
+    CMovieHandling::SDstDesc dst;
+    QString error;
+    if (!SetUpClip(options, dst, grader, error) || !SetUpLut(session->Lut(), options, error) ||
+        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
+    {
+        CliError(error);
+        return 2;
+    }
+    if (options.values.contains("preset"))
+    {
+        QStringList missing;
+        if (!session->LoadPreset(options.values["preset"], &missing, &error))
+        {
+            CliError(QStringLiteral("cannot read preset '%1'").arg(options.values["preset"]));
+            return 2;
+        }
+    }
+    return ExportClip(grader, dst, input, output);
+}
 }  // namespace
 
 int RunGrade(const QStringList& args)
 {
+    if (args.contains("--project"))
+        return RunGradeProject(args);
     SGradeOptions options;
     QString error;
     if (!Parse(args, options, error))
@@ -364,18 +366,24 @@ int RunGrade(const QStringList& args)
         CliError(error);
         return 1;
     }
+    return GradeStill(*session, input, output);
+}
+
+int GradeStill(CGradingSession& session, const QString& input, const QString& output)
+{
+    QString error;
     Helper::CRGB48Buffer image;
     if (!StillImage::Load(input, image, error))
     {
         CliError(QStringLiteral("cannot read image '%1': %2").arg(input, error));
         return 1;
     }
-    if (!session->SetSource(image.GetData(), image.Width(), image.Height()) || !session->Grade())
+    if (!session.SetSource(image.GetData(), image.Width(), image.Height()) || !session.Grade())
     {
         CliError(QStringLiteral("cannot grade '%1': not enough memory").arg(input));
         return 1;
     }
-    Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session->Result());
+    Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session.Result());
     if (!StillImage::Save(output, result.GetData(), result.Width(), result.Height(), error))
     {
         CliError(QStringLiteral("cannot write image '%1': %2").arg(output, error));

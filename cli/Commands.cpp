@@ -9,6 +9,7 @@ int RunOperators(const QStringList& args);
 int RunGrade(const QStringList& args);
 int RunFrame(const QStringList& args);
 int RunProbe(const QStringList& args);
+int RunProject(const QStringList& args);
 
 namespace
 {
@@ -22,9 +23,12 @@ const SCliCommand kCommands[] = {
     {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
               "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "
               "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
-              "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
+              "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH] | "
+              "grade --project FILE.vantropeProject OUT [clip options]", RunGrade},
     {"probe", "probe CLIP", RunProbe},
     {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
+    {"project", "project save FILE.vantropeProject --image STILL|--clip CLIP [--preset P.ini] [--lut L.cube "
+                "[--lut-param NAME=VALUE ...]] [--layers L.cml] [--film-type NAME ...] | project info FILE", RunProject},
 };
 }  // namespace
 

@@ -152,7 +152,7 @@ QByteArray CSafeIniSource::Neutralised(const QByteArray& bytes)
     return out;
 }
 
-CSafeIniSource::CSafeIniSource(const QString& path, qint64 maxBytes)
+CSafeIniSource::CSafeIniSource(const QString& path, qint64 maxBytes, bool alwaysCopy)
 {
     const QFileInfo info(path);
     QFile file(path);
@@ -166,7 +166,7 @@ CSafeIniSource::CSafeIniSource(const QString& path, qint64 maxBytes)
     }
     const QByteArray bytes = file.readAll();
     const QByteArray safe = Neutralised(bytes);
-    if (safe == bytes)
+    if (safe == bytes && !alwaysCopy)
     {
         m_path = path;
         return;

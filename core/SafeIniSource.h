@@ -17,7 +17,10 @@ public:
     /// Presets and projects are a few kilobytes; anything this large is not one.
     static constexpr qint64 kDefaultMaxBytes = 16 * 1024 * 1024;
 
-    explicit CSafeIniSource(const QString& path, qint64 maxBytes = kDefaultMaxBytes);
+    /// With `alwaysCopy` the file is read from a private copy even when nothing needed changing:
+    /// the settings class then never serves an earlier parse of a file replaced under the same
+    /// name, size and time.
+    explicit CSafeIniSource(const QString& path, qint64 maxBytes = kDefaultMaxBytes, bool alwaysCopy = false);
     CSafeIniSource(const CSafeIniSource&) = delete;
     CSafeIniSource& operator=(const CSafeIniSource&) = delete;
 

@@ -34,6 +34,7 @@ const SSaveFormat kSaveFormats[] = {
     {"tif32", "tiff", OIIO::TypeDesc::FLOAT, nullptr},
     {"pfm", nullptr, OIIO::TypeDesc::FLOAT, Netpbm::EncodePfm},
     {"png", "png", OIIO::TypeDesc::UINT16, nullptr},
+    {"pn8", "png", OIIO::TypeDesc::UINT8, nullptr}, // an 8-bit PNG, written under ".png"
     {"jp2", "jpeg2000", OIIO::TypeDesc::UINT16, nullptr},
     {"ppm", nullptr, OIIO::TypeDesc::UINT16, Netpbm::EncodePpm16},
 };
@@ -379,9 +380,12 @@ bool IsSaveFormat(const QString& path)
     return SaveFormat(path) != nullptr;
 }
 
-bool Save(const QString& path, const unsigned short* pixels, int width, int height, QString& error)
+bool Save(const QString& requested, const unsigned short* pixels, int width, int height, QString& error)
 {
-    const SSaveFormat* format = SaveFormat(path);
+    const SSaveFormat* format = SaveFormat(requested);
+    QString path = requested;
+    if (format && QLatin1String(format->pszExtension) == QLatin1String("pn8"))
+        path = requested.left(requested.size() - 3) + QStringLiteral("png");
     if (!format)
     {
         error = QStringLiteral("unsupported image format '%1'").arg(QFileInfo(path).suffix());

@@ -64,6 +64,18 @@ const uint16_t* CGradingSession::WorkingInput()
     return m_scaled.data();
 }
 
+void CGradingSession::ResetGrade()
+{
+    // The docks hold the chain object: its contents change, never the object.
+    *m_chain = CPostProcessing();
+    m_filmTypes.SetIndex(0);
+    m_filmTypes.SetIntensity(1.0f);
+    m_filmTypes.SetGraining(0.0f);
+    m_filmTypes.SetPosition(CFilmTypeModel::ePOST);
+    m_lut->Clear();
+    m_colour->Controls().RemoveAll();
+}
+
 bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QString* error)
 {
     if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
@@ -86,7 +98,7 @@ bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QStr
                 missing->append(kernel);
         }
     }
-    m_chain = std::move(chain);
+    *m_chain = std::move(*chain); // the docks hold the chain object: it stays the same one
     return complete;
 }
 
