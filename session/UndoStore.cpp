@@ -36,15 +36,16 @@ double Gigabytes(qint64 bytes)
     return double(bytes) * 0.0009765625 * 9.5367431640625e-7;
 }
 
-/// The folders "temp<number>" directly in `folder` (real folders only), by number.
-QMap<qint64, QString> NumberedFolders(const QString& folder)
+/// The entries "temp<number>" directly in `folder`, by number: real folders only, or with
+/// `anyKind` also links and files of that name (to be removed, never followed).
+QMap<qint64, QString> NumberedFolders(const QString& folder, bool anyKind = false)
 {
     static const QRegularExpression name(QStringLiteral("^temp(\\d{1,9})$"));
     QMap<qint64, QString> found;
-    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden))
+    for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System))
     {
         const QRegularExpressionMatch match = name.match(entry.fileName());
-        if (match.hasMatch() && !entry.isSymLink())
+        if (match.hasMatch() && (anyKind || Helper::IsRealFolder(entry.filePath())))
             found.insert(match.captured(1).toLongLong(), entry.filePath());
     }
     return found;
@@ -277,7 +278,7 @@ void CUndoStore::Reset()
 
 void CUndoStore::CleanUp()
 {
-    for (const QString& folder : NumberedFolders(m_sUserDirectory))
+    for (const QString& folder : NumberedFolders(m_sUserDirectory, true))
     {
         Helper::AppLog("removeDir: " + folder);
         Helper::RemoveTree(folder);
