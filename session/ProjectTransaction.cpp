@@ -140,7 +140,6 @@ bool CProjectTransaction::Begin()
     const SNames n = Names(m_sProject);
     if (!Recover(m_sProject))
         return false;
-    RemoveAbandonedStagings(n);
     QTemporaryDir staging(n.folder + "/" + n.stagingPrefix + QString::number(getpid()) + "-XXXXXX");
     if (!staging.isValid())
         return false;
@@ -183,6 +182,7 @@ bool CProjectTransaction::Commit()
 bool CProjectTransaction::Recover(const QString& projectPath)
 {
     const SNames n = Names(projectPath);
+    RemoveAbandonedStagings(n);
     if (!Helper::IsRealFolder(n.commit))
         return !Present(n.commit) || Helper::RemoveTree(n.commit);
     Helper::AppLog("CProjectTransaction::Recover() -> finishing the save of " + n.project);

@@ -17,9 +17,8 @@ public:
     CProjectTransaction(const CProjectTransaction&) = delete;
     CProjectTransaction& operator=(const CProjectTransaction&) = delete;
 
-    /// Finishes an interrupted earlier commit, removes staging folders of processes that no
-    /// longer run, and creates the staging folder with an empty data folder. False when the
-    /// project's folder cannot take it.
+    /// Recovers what an interrupted earlier save left (see Recover) and creates the staging
+    /// folder with an empty data folder. False when the project's folder cannot take it.
     bool Begin();
     /// Where the new project file and data folder are written.
     QString StagedProjectFile() const;
@@ -27,8 +26,9 @@ public:
     /// Flushes the staged pair and swaps it in. False (the old pair as it was) on failure.
     bool Commit();
 
-    /// Finishes a committed swap of `projectPath` left by an interrupted save. False when one
-    /// was found and could not be finished.
+    /// Finishes a committed swap of `projectPath` left by an interrupted save and removes the
+    /// staging folders of saves whose process ended. False when a committed swap was found and
+    /// could not be finished.
     static bool Recover(const QString& projectPath);
     /// Removes a project file and its data folder (links themselves, never what they point at).
     static bool RemovePair(const QString& projectPath);
