@@ -100,9 +100,6 @@ public:
     bool LoadUndoPoint(int index);
     /// Writes the recovery project now when the state changed since it was last written.
     bool WriteRecoveryIfDue();
-    /// The program is asked to end from outside (a signal): the recovery project is written and
-    /// the window closes without questions, so the next start offers the state.
-    void terminateGracefully();
 
 public slots:
     void receiveMessage(QString message);
@@ -118,6 +115,9 @@ public slots:
     void newProjectFromAction();
     void undo();
     void redo();
+    /// The program is asked to end from outside (a signal): the recovery project is written and
+    /// the window closes without questions, so the next start offers the state.
+    void terminateGracefully();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;

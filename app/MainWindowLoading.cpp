@@ -228,7 +228,8 @@ void HDRMainWindow::InterpretCommandLine(const QString& text)
         m_pPrompt->Information(tr("RAW-Entwicklung"), tr("Die RAW-Entwicklung ist in dieser Version nicht enthalten."));
         break;
     case DocumentFiles::ECommandKind::Project:
-        ReplaceByProject([this, &command] { return m_project->Load(command.path); });
+        // A second start's message may come while there is unsaved work: Open asks first then.
+        ReplaceByProject([this, &command] { return m_project->Open(command.path); });
         break;
     case DocumentFiles::ECommandKind::Exchange:
         LoadExchangeFile(command.path);

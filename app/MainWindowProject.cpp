@@ -104,8 +104,11 @@ void HDRMainWindow::createProjectParts()
     m_pUndoTimer = new QTimer(this);
     m_pUndoTimer->setSingleShot(true);
     m_pUndoTimer->setInterval(kUndoRestMs);
+    // Long work (an export) grades frames in the engine's slots meanwhile: the point waits for it.
     connect(m_pUndoTimer, &QTimer::timeout, this, [this] {
-        if (m_pUndo->HasUnrecordedChanges())
+        if (!menuBar()->isEnabled())
+            m_pUndoTimer->start();
+        else if (m_pUndo->HasUnrecordedChanges())
             SaveUndoPoint();
     });
     m_pRecoveryTimer = new QTimer(this);

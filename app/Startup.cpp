@@ -5,7 +5,6 @@
 #include "app/HDRApplication.h"
 #include "app/HDRMainWindow.h"
 #include "app/StartupFiles.h"
-#include "app/TerminationWatch.h"
 #include "app/TranslationManager.h"
 #include "core/AppLog.h"
 #include "core/EngineState.h"
@@ -189,8 +188,7 @@ int Run(int argc, char** argv)
     auto window = std::make_unique<HDRMainWindow>(openCLError, joined, operatingSystem);
     QObject::connect(app.get(), &HDRApplication::messageAvailable, window.get(), &HDRMainWindow::receiveMessage);
     // Ended from outside, the state is kept as the recovery project for the next start.
-    HDRMainWindow* mainWindow = window.get();
-    TerminationWatch::Install([mainWindow] { mainWindow->terminateGracefully(); });
+    QObject::connect(app.get(), &HDRApplication::terminationRequested, window.get(), &HDRMainWindow::terminateGracefully);
     QTimer::singleShot(2500, splash.get(), &QSplashScreen::close);
     QTimer::singleShot(2500, window.get(), &QWidget::show);
 

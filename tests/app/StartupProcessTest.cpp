@@ -1,11 +1,13 @@
 // The program started for real: initialise-and-exit, the start-up log, the hand-over of a second
 // start's command line, recovery from a killed first instance, and concurrent starts.
 #include "app/SingleInstanceChannel.h"
+#include "core/StillImage.h"
 #include "tests/support/InvariantCheck.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -145,6 +147,22 @@ TEST_F(StartupProcess, NormalStartWritesItsLogAndEndsCleanly)
     Terminate(*primary);
     EXPECT_EQ(SegmentsCreatedBy({pid}), 0);
     EXPECT_TRUE(CInvariantCheck::LiveChildren().isEmpty());
+}
+
+TEST_F(StartupProcess, EndedBySignalKeepsThePictureAsRecoveryProject)
+{
+    const QString picture = m_dir.filePath("picture.png");
+    const std::vector<uint16_t> pixels(size_t(32) * 24 * 3, 30000);
+    QString error;
+    ASSERT_TRUE(StillImage::Save(picture, pixels.data(), 32, 24, error)) << error.toStdString();
+    auto primary = Start({picture});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    Terminate(*primary);
+    const QString recovery = UserDir() + "Recover.vantropeProject";
+    ASSERT_TRUE(QFileInfo(recovery).isFile()) << output.constData();
+    EXPECT_EQ(QSettings(recovery, QSettings::IniFormat).value("Exposure0000/FilePath").toString(), picture);
+    EXPECT_FALSE(QFileInfo::exists(UserDir() + "temp0")); // the undo folders still go
 }
 
 TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
