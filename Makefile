@@ -85,11 +85,13 @@ fuzz-still:
 # its last byte) in a private folder, and the project is read into the window's components and
 # its history; FUZZ_PROJECT_RUNS executions (1 million by default). As with presets, the settings
 # class caches parsed files, so the campaign runs without the leak scan and a second pass replays
-# every corpus input once with it.
+# every corpus input once with it. FUZZ_PROJECT_TIME (seconds, 0: none) ends a campaign early.
 FUZZ_PROJECT_RUNS ?= 1000000
+FUZZ_PROJECT_TIME ?= 0
 fuzz-project:
 	$(call fuzz_build,project_fuzz,project)
-	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/project_fuzz -runs=$(FUZZ_PROJECT_RUNS) -rss_limit_mb=512 \
+	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/project_fuzz -runs=$(FUZZ_PROJECT_RUNS) \
+		-max_total_time=$(FUZZ_PROJECT_TIME) -rss_limit_mb=512 \
 		-malloc_limit_mb=64 -timeout=2 -max_len=65536 -dict=fuzz/project.dict -artifact_prefix=build-fuzz/findings/ \
 		-print_final_stats=1 -detect_leaks=0 build-fuzz/corpus-project fuzz/corpus/project
 	ASAN_OPTIONS=quarantine_size_mb=64 build-fuzz/fuzz/project_fuzz -runs=0 -rss_limit_mb=512 -malloc_limit_mb=64 \
