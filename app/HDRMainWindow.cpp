@@ -6,6 +6,7 @@
 #include "app/DialogPrompt.h"
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRProgressWindow.h"
+#include "app/HDRScopesDockWidget.h"
 #include "app/HDRTimelineDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
@@ -21,6 +22,7 @@
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
 #include "session/RecoveryFile.h"
+#include "session/ScopesModel.h"
 #include "session/UndoStore.h"
 #include "session/UsageStatistics.h"
 
@@ -72,10 +74,12 @@ HDRMainWindow::HDRMainWindow(int openCLError, const QString& arguments, const QS
 HDRMainWindow::~HDRMainWindow()
 {
     qApp->removeEventFilter(this);
-    // The docks and the colour window hold references to the session and the preview widget;
-    // they go first, while both still exist.
+    // The docks and the colour window hold references to the session, the preview widget and the
+    // scopes; they go first, while those still exist.
     delete m_pColorModuleWindow;
     delete m_pPostProcessingDockWidget;
+    delete m_pHistogramDock;
+    delete m_pScopesDock;
     delete m_pCentralStack;
 }
 

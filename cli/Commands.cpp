@@ -10,6 +10,7 @@ int RunGrade(const QStringList& args);
 int RunFrame(const QStringList& args);
 int RunProbe(const QStringList& args);
 int RunProject(const QStringList& args);
+int RunScope(const QStringList& args);
 
 namespace
 {
@@ -29,6 +30,8 @@ const SCliCommand kCommands[] = {
     {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
     {"project", "project save FILE.vantropeProject --image STILL|--clip CLIP [--preset P.ini] [--lut L.cube "
                 "[--lut-param NAME=VALUE ...]] [--layers L.cml] [--film-type NAME ...] | project info FILE", RunProject},
+    {"scope", "scope IN OUT.png --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] "
+              "[--preview N]", RunScope},
 };
 }  // namespace
 
