@@ -2,8 +2,9 @@
 // options through the window's project writer (scripts and render farms build projects this
 // way), "project info" prints a project's main keys and components, and "grade --project"
 // exports a project's still or clip with its saved grade.
-#include "cli/Command.h"
+#include "cli/CliArguments.h"
 #include "cli/GradeSetup.h"
+#include "cli/LutOptions.h"
 #include "cli/VideoClip.h"
 #include "core/IProject.h"
 #include "core/StillImage.h"
@@ -65,32 +66,16 @@ private:
     QString m_sClip;
 };
 
-/// Takes "--name VALUE" out of `args`; false when it is there without a value.
-bool TakeValue(QStringList& args, const QString& name, QString& value)
-{
-    const qsizetype at = args.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size())
-        return false;
-    value = args[at + 1];
-    args.remove(at, 2);
-    return true;
-}
-
-/// Opens a project into `project`; prints why not and returns false when it cannot be read.
-bool OpenInto(const QString& path, CCliProject& project, std::unique_ptr<ProjectStore::COpened>& opened)
+/// Opens a project into `project`; false with the reason in `args` when it cannot be read.
+bool OpenInto(CCliArguments& args, const QString& path, CCliProject& project,
+              std::unique_ptr<ProjectStore::COpened>& opened)
 {
     switch (ProjectStore::Open(path, opened))
     {
     case ProjectStore::EOpen::eIncomplete:
-        CliError(QStringLiteral("cannot read project '%1': the project file or its data folder is missing").arg(path));
-        return false;
+        return args.Fail(QStringLiteral("cannot read project '%1': the project file or its data folder is missing").arg(path));
     case ProjectStore::EOpen::eIncompatible:
-        CliError(QStringLiteral("cannot read project '%1': written by a newer version (Version %2)")
-                     .arg(path)
-                     .arg(opened ? opened->Header().iVersion : ProjectFile::kVersion + 1));
-        return false;
+        return args.Fail(QStringLiteral("cannot read project '%1': written by a newer version").arg(path));
     case ProjectStore::EOpen::eOk:
         break;
     }
@@ -103,63 +88,66 @@ bool OpenInto(const QString& path, CCliProject& project, std::unique_ptr<Project
     return true;
 }
 
-int Save(QStringList args)
+const SCliOption kSourceOptions[] = {
+    {"image", "STILL", "the still the project grades", ECliValue::eINPUT},
+    {"clip", "CLIP", "the clip the project grades", ECliValue::eINPUT},
+};
+
+const SCliArgument kSaveArguments[] = {
+    {"FILE", "the project to write (\".vantropeProject\" is appended unless it ends so; the data folder goes beside it)"},
+};
+
+const SCliArgument kInfoArguments[] = {
+    {"FILE", "a project file", ECliValue::eINPUT},
+};
+
+int Save(CCliArguments& args)
 {
-    QString image, clip, error;
-    if (!TakeValue(args, "--image", image) || !TakeValue(args, "--clip", clip))
-        return CliError("--image and --clip need a file name"), 2;
-    SGradeOptions options;
-    if (!Parse(args, options, error, 1))
-        return CliError(error), 2;
-    if (image.isEmpty() == clip.isEmpty())
-        return CliError("project save needs one of --image STILL or --clip CLIP"), 2;
-    const QString path = QFileInfo(ProjectFile::WithExtension(options.positional[0])).absoluteFilePath();
+    if (args.IsSet("image") == args.IsSet("clip"))
+        return args.Refuse(2, "project save needs one of --image STILL or --clip CLIP");
+    const QString path = QFileInfo(ProjectFile::WithExtension(args.Arguments()[0])).absoluteFilePath();
     if (ProjectFile::IsExamplePath(path))
-        return CliError(QStringLiteral("cannot write '%1': example projects are not overwritten").arg(path)), 2;
+        return args.Refuse(2, QStringLiteral("cannot write '%1': example projects are not overwritten").arg(path));
 
     CCliProject project;
-    CGradingSession& session = project.Session();
-    if (options.values.contains("preset") && !session.LoadPreset(options.values["preset"], nullptr, &error))
-        return CliError(QStringLiteral("cannot read preset '%1'").arg(options.values["preset"])), 2;
-    if (!SetUpLut(session.Lut(), options, error) || !SetUpFilmType(session.FilmTypes(), options, error) ||
-        !SetUpLayers(session, options, error))
-        return CliError(error), 2;
-
+    if (!SetUpGrade(args, project.Session()))
+        return args.Report(2);
     const int previewLongSide = SProgramOptions().iPreviewLongSide;
-    if (!clip.isEmpty())
+    if (args.IsSet("clip"))
     {
+        const QString clip = args.Value("clip");
         CMovieHandling movie;
-        if (!CheckClipAndTools(clip, movie, false))
+        if (!CheckClipAndTools(clip, movie, false) || !CheckProbeable(clip, movie))
             return 2;
-        const QSize size = movie.GetFrameSize(QFileInfo(clip).absoluteFilePath());
-        if (size.width() < 1)
-            return CliError(QStringLiteral("cannot read clip '%1': no video stream").arg(clip)), 2;
-        project.SetClip(QFileInfo(clip).absoluteFilePath());
+        if (movie.MainVideoStream(clip) < 0)
+            return ReportNoVideo(clip, movie), 2;
+        const QSize size = movie.GetFrameSize(clip);
+        project.SetClip(clip);
         project.Parts().Series().SetPicture(clip, size, PreviewSizeFor(size, previewLongSide));
     }
     else
     {
+        const QString image = args.Value("image");
         Helper::CRGB48Buffer picture;
+        QString error;
         if (!StillImage::Load(image, picture, error))
-            return CliError(QStringLiteral("cannot read image '%1': %2").arg(image, error)), 2;
+            return args.Refuse(2, QStringLiteral("cannot read image '%1': %2").arg(image, error));
         const QSize size(picture.Width(), picture.Height());
         project.Parts().Series().SetPicture(image, size, PreviewSizeFor(size, previewLongSide), picture.GetData());
     }
     const ProjectStore::SWriteResult result = ProjectStore::Write(path, project.CurrentHeader(), project.Parts().Registry());
     if (!result.bOk)
-        return CliError(QStringLiteral("cannot write project '%1': %2 could not be written").arg(path, result.sFailedPath)), 1;
+        return args.Refuse(1, QStringLiteral("cannot write project '%1': %2 could not be written").arg(path, result.sFailedPath));
     CliPrint(path);
     return 0;
 }
 
-int Info(const QStringList& args)
+int Info(CCliArguments& args)
 {
-    if (args.size() != 1)
-        return CliError("project info needs one project file"), 2;
     CCliProject project;
     std::unique_ptr<ProjectStore::COpened> opened;
-    if (!OpenInto(args[0], project, opened))
-        return 1;
+    if (!OpenInto(args, args.Arguments()[0], project, opened))
+        return args.Report(1);
     const ProjectFile::SHeader& header = opened->Header();
     CliPrint(QStringLiteral("Version: %1").arg(header.iVersion));
     CliPrint(QStringLiteral("SaveMode: %1").arg(header.iSaveMode));
@@ -186,54 +174,55 @@ int Info(const QStringList& args)
                                        : QStringLiteral("LUT: %1 \"%2\"").arg(session.Lut().Size()).arg(session.Lut().Title()));
     CliPrint(QStringLiteral("Layers: %1").arg(session.ColourLayers().Controls().Count()));
     CliPrint("Key groups: " + opened->Settings().childGroups().join(", "));
-    CliPrint("Data folder: " + QDir(opened->DataFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).join(", "));
+    CliPrint("Data folder: " +
+             QDir(opened->DataFolder()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).join(", "));
     return 0;
 }
+
+const SCliCommand kCommands[] = {
+    {"project save", "writes a project of a still or a clip with the grade of the options, as the window saves it",
+     kSaveArguments, {kSourceOptions, GradeOptions(), kLutOptions, kFilmOptions}, Save},
+    {"project info", "prints a project's main keys and what its components hold", kInfoArguments, {}, Info},
+};
 }  // namespace
 
-int RunGradeProject(const QStringList& given)
+int GradeProject(CCliArguments& args)
 {
-    QStringList args = given;
-    QString path, error;
-    if (!TakeValue(args, "--project", path) || path.isEmpty())
-        return CliError("--project needs a project file"), 2;
-    SGradeOptions options;
-    if (!Parse(args, options, error, 1))
-        return CliError(error), 2;
-    for (const char* key : {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
-                            "film-position", "layers"})
-        if (options.values.contains(key) || (QLatin1String(key) == QLatin1String("lut-param") && !options.lutParams.isEmpty()))
-            return CliError(QStringLiteral("--%1 cannot be combined with --project: the project holds the grade").arg(key)), 2;
-    const QString output = options.positional[0];
-
+    if (args.Arguments().size() != 1)
+        return args.Refuse(2, "grade --project takes only OUT: the project names its still or clip");
+    for (const CliOptions group : {GradeOptions(), CliOptions(kLutOptions), CliOptions(kFilmOptions)})
+        for (const SCliOption& option : group)
+        {
+            const QString name = QString::fromLatin1(option.names).section(',', 0, 0);
+            if (args.IsSet(name))
+                return args.Refuse(2, QStringLiteral("--%1 cannot be combined with --project: the project holds the grade").arg(name));
+        }
+    const QString path = args.Value("project"), output = args.Arguments()[0];
     CCliProject project;
     std::unique_ptr<ProjectStore::COpened> opened;
-    if (!OpenInto(path, project, opened))
-        return 1;
+    if (!OpenInto(args, path, project, opened))
+        return args.Report(1);
     if (project.HasClip())
     {
         if (!IsClipOutput(output))
-            return CliError(QStringLiteral("the project holds a clip: the output must end in .mp4 or .avi")), 2;
+            return args.Refuse(2, "the project holds a clip: the output must end in .mp4 or .avi");
         CExportFrameGrader grader(project.Session());
         CMovieHandling::SDstDesc dst;
-        if (!SetUpClip(options, dst, grader, error))
-            return CliError(error), 2;
-        return ExportClip(grader, dst, project.Clip(), output);
+        if (!SetUpClip(args, dst, grader))
+            return args.Report(2);
+        return ExportClip(args, grader, dst, project.Clip(), output);
     }
     const QString still = project.Parts().Series().SourcePath();
     if (still.isEmpty())
-        return CliError(QStringLiteral("the project '%1' holds no picture and no clip").arg(path)), 1;
-    if (IsClipOutput(output) || !StillImage::IsSaveFormat(output))
-        return CliError(QStringLiteral("cannot write '%1': unknown image extension").arg(output)), 2;
-    return GradeStill(project.Session(), still, output);
+        return args.Refuse(1, QStringLiteral("the project '%1' holds no picture and no clip").arg(path));
+    if (IsClipOutput(output))
+        return args.Refuse(2, QStringLiteral("cannot write '%1': the project holds a still").arg(output));
+    if (!RefuseClipOptions(args, output))
+        return args.Report(2);
+    return GradeStill(args, project.Session(), still, output);
 }
 
-int RunProject(const QStringList& args)
+std::span<const SCliCommand> ProjectCommands()
 {
-    if (args.value(0) == QLatin1String("save"))
-        return Save(args.mid(1));
-    if (args.value(0) == QLatin1String("info"))
-        return Info(args.mid(1));
-    CliError("project needs 'save' or 'info' (see --help)");
-    return 2;
+    return kCommands;
 }

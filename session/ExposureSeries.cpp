@@ -1,5 +1,6 @@
 #include "session/ExposureSeries.h"
 
+#include "core/AtomicFile.h"
 #include "session/ProjectFile.h"
 #include "session/SettingsValue.h"
 
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
@@ -50,14 +50,12 @@ SFileRecord RecordOf(const QString& path, QSize size)
 
 bool WriteRecord(const QString& file, const SFileRecord& record)
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QDataStream stream(&out);
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
     stream.setByteOrder(QDataStream::LittleEndian);
     stream.writeRawData(kRecordMagic, sizeof(kRecordMagic));
     stream << record.iBytes << record.iModifiedMs << record.iWidth << record.iHeight;
-    return stream.status() == QDataStream::Ok && out.commit();
+    return stream.status() == QDataStream::Ok && AtomicFile::Write(file, bytes);
 }
 
 bool ReadRecord(const QString& file, SFileRecord& record)

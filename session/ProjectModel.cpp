@@ -1,9 +1,10 @@
 #include "session/ProjectModel.h"
 
 #include "core/AppLog.h"
+#include "core/AtomicFile.h"
 #include "core/IProject.h"
 #include "core/IUserPrompt.h"
-#include "core/SafeIniSource.h"
+#include "core/IniSource.h"
 #include "session/ProjectStore.h"
 #include "session/RecentProjects.h"
 #include "session/UndoStore.h"
@@ -159,8 +160,8 @@ bool CProjectModel::LoadAs(const QString& path, ELoad kind, bool asExample)
     {
         if (m_pUndo)
             m_pUndo->RestoreFrom(opened->DataFolder());
-        const Helper::CSafeIniSource source(opened->DataFolder() + kRecoverFile, 64 * 1024, true);
-        const QSettings recover(source.PathOrEmpty(), QSettings::IniFormat);
+        const CIniSource source(opened->DataFolder() + kRecoverFile, 64 * 1024, true);
+        const QSettings recover(source.Path(), QSettings::IniFormat);
         const QString original = recover.value("ProjectPath").toString();
         SetState(ProjectFile::IsExamplePath(original) ? QString() : original, false, true);
         break;
@@ -221,10 +222,9 @@ bool CProjectModel::LoadSnapshot(const QString& projectFile)
 bool CProjectModel::WriteRecovery(const QString& projectFile)
 {
     const ProjectStore::FExtras extras = [this](const QString& dataFolder) {
-        QSettings recover(dataFolder + kRecoverFile, QSettings::IniFormat);
-        recover.setValue("ProjectPath", m_sPath);
-        recover.sync();
-        return recover.status() == QSettings::NoError && (!m_pUndo || m_pUndo->CopyTo(dataFolder));
+        return AtomicFile::WriteSettings(dataFolder + kRecoverFile,
+                                         [this](QSettings& recover) { recover.setValue("ProjectPath", m_sPath); }) &&
+               (!m_pUndo || m_pUndo->CopyTo(dataFolder));
     };
     return ProjectStore::Write(projectFile, m_host.CurrentHeader(), m_registry, extras).bOk;
 }

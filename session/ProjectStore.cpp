@@ -3,10 +3,16 @@
 #include "core/AppLog.h"
 #include "core/FileTree.h"
 #include "core/IProject.h"
-#include "core/SafeIniSource.h"
+#include "core/IniSource.h"
 #include "session/ProjectTransaction.h"
 
 #include <QFileInfo>
+
+namespace
+{
+/// Project files are a few kilobytes; anything this large is not one.
+constexpr qint64 kMaxProjectBytes = 16 * 1024 * 1024;
+}  // namespace
 
 namespace ProjectStore
 {
@@ -55,8 +61,8 @@ EOpen Open(const QString& projectPath, std::unique_ptr<COpened>& opened)
     if (!QFileInfo(project).isFile() || !Helper::IsRealFolder(ProjectFile::DataFolder(project)))
         return EOpen::eIncomplete;
     auto result = std::make_unique<COpened>(project);
-    result->m_source = std::make_unique<Helper::CSafeIniSource>(project, Helper::CSafeIniSource::kDefaultMaxBytes, true);
-    if (result->m_source->Path().isEmpty())
+    result->m_source = std::make_unique<CIniSource>(project, kMaxProjectBytes, true);
+    if (result->m_source->Problem() != CIniSource::eNONE)
         return EOpen::eIncomplete;
     result->m_settings = std::make_unique<QSettings>(result->m_source->Path(), QSettings::IniFormat);
     result->m_header = ProjectFile::SHeader::Read(*result->m_settings);

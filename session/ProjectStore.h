@@ -12,10 +12,7 @@
 #include <memory>
 
 class CProjectRegistry;
-namespace Helper
-{
-class CSafeIniSource;
-}
+class CIniSource;
 
 namespace ProjectStore
 {
@@ -53,7 +50,7 @@ public:
 
 private:
     friend EOpen Open(const QString&, std::unique_ptr<COpened>&);
-    std::unique_ptr<Helper::CSafeIniSource> m_source;
+    std::unique_ptr<CIniSource> m_source;
     std::unique_ptr<QSettings> m_settings;
     ProjectFile::SHeader m_header;
     QString m_sDataFolder, m_sFolder;

@@ -1,8 +1,9 @@
 #include "session/UndoStore.h"
 
 #include "core/AppLog.h"
+#include "core/AtomicFile.h"
 #include "core/FileTree.h"
-#include "core/SafeIniSource.h"
+#include "core/IniSource.h"
 #include "core/StillImage.h"
 #include "session/SettingsValue.h"
 #include "session/UndoPicture.h"
@@ -14,7 +15,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStorageInfo>
 #include <QTime>
@@ -154,21 +154,17 @@ void CUndoStore::WritePictures(int index, const uint16_t* result, QSize size, in
     if (!UndoPicture::Scale(boxPicture.data(), box, QSize(UndoPicture::kThumbWidth, UndoPicture::kThumbHeight), thumbnail))
         return;
     entry.thumbnail = thumbnail;
-    QSaveFile file(Folder(index) + kThumbnailFile);
-    if (file.open(QIODevice::WriteOnly))
-    {
-        file.write(reinterpret_cast<const char*>(thumbnail.data()), UndoPicture::kThumbBytes);
-        file.commit();
-    }
+    AtomicFile::Write(Folder(index) + kThumbnailFile,
+                      QByteArrayView(reinterpret_cast<const char*>(thumbnail.data()), UndoPicture::kThumbBytes));
 }
 
 bool CUndoStore::WriteLabel(int index, const SEntry& entry) const
 {
-    QSettings ini(Folder(index) + kLabelFile, QSettings::IniFormat);
-    ini.setValue("datetime", entry.sLabel);
-    ini.setValue("parent", entry.iParent);
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    return AtomicFile::WriteSettings(Folder(index) + kLabelFile, [&entry](QSettings& ini) {
+        ini.clear();
+        ini.setValue("datetime", entry.sLabel);
+        ini.setValue("parent", entry.iParent);
+    });
 }
 
 bool CUndoStore::ReadEntry(int index, SEntry& entry) const
@@ -179,8 +175,8 @@ bool CUndoStore::ReadEntry(int index, SEntry& entry) const
     // At most the thumbnail's bytes, from a regular file only; a short file leaves zeros.
     if (QFileInfo(thumbnail).isFile() && !QFileInfo(thumbnail).isSymLink() && file.open(QIODevice::ReadOnly))
         file.read(reinterpret_cast<char*>(entry.thumbnail.data()), UndoPicture::kThumbBytes);
-    const Helper::CSafeIniSource source(Folder(index) + kLabelFile, 64 * 1024, true);
-    const QSettings ini(source.PathOrEmpty(), QSettings::IniFormat);
+    const CIniSource source(Folder(index) + kLabelFile, 64 * 1024, true);
+    const QSettings ini(source.Path(), QSettings::IniFormat);
     entry.sLabel = ini.value("datetime").toString();
     entry.iParent = SettingsValue::Int(ini, "parent").value_or(-1);
     return QFileInfo::exists(SnapshotFile(index));
@@ -297,11 +293,13 @@ bool CUndoStore::CopyTo(const QString& dataFolder) const
         Helper::AppLog("copyDir: " + Folder(i) + " -> " + target);
         ok = Helper::CopyTree(Folder(i), target) && ok;
     }
-    QSettings timeline(dataFolder + "/timeline.ini", QSettings::IniFormat);
-    timeline.setValue("undolevel", Counter());
-    timeline.setValue("current", m_iCurrent);
-    timeline.sync();
-    return ok && timeline.status() == QSettings::NoError;
+    return AtomicFile::WriteSettings(dataFolder + "/timeline.ini",
+                                     [this](QSettings& timeline) {
+                                         timeline.clear();
+                                         timeline.setValue("undolevel", Counter());
+                                         timeline.setValue("current", m_iCurrent);
+                                     }) &&
+           ok;
 }
 
 void CUndoStore::RestoreFrom(const QString& dataFolder)
@@ -310,8 +308,8 @@ void CUndoStore::RestoreFrom(const QString& dataFolder)
     const QString timelineFile = dataFolder + "/timeline.ini";
     if (!QFileInfo(timelineFile).isFile() || QFileInfo(timelineFile).isSymLink())
         return;
-    const Helper::CSafeIniSource source(timelineFile, 64 * 1024, true);
-    const QSettings timeline(source.PathOrEmpty(), QSettings::IniFormat);
+    const CIniSource source(timelineFile, 64 * 1024, true);
+    const QSettings timeline(source.Path(), QSettings::IniFormat);
     const int level = SettingsValue::Int(timeline, "undolevel").value_or(-1);
     // Only the level folders that exist are looked at, however high the level claims to be; a
     // missing or unreadable one is left out and the rest close up.

@@ -98,7 +98,7 @@ TEST_F(CliProject, ProjectCarriesTheGradeToTheExport)
         {{"project", "info", Path("none.vantropeProject")}, 1, "is missing"},
         {{"project", "save", Path("y"), "--image", Path("in.png"), "--clip", Path("in.png")}, 2, "one of --image"},
         {{"project", "save", Path("z")}, 2, "one of --image"},
-        {{"project", "frobnicate"}, 2, "'save' or 'info'"},
+        {{"project", "frobnicate"}, 2, "project needs one of: save, info"},
     };
     for (const auto& r : refusals)
     {

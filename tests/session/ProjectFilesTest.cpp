@@ -3,7 +3,7 @@
 // disk at every step, an interrupted swap, links where folders belong, hostile key values.
 #include "core/EngineState.h"
 #include "core/FileTree.h"
-#include "core/SafeIniSource.h"
+#include "core/IniSource.h"
 #include "core/StillImage.h"
 #include "engine/LayerModes.h"
 #include "engine/OperatorCatalogue.h"
@@ -382,7 +382,7 @@ TEST_F(ProjectFiles, SavingAgainWithFewerUndoLevelsLeavesNoStaleLevel)
     EXPECT_TRUE(QFileInfo(data + "/temp0").isDir());
     EXPECT_FALSE(QFileInfo::exists(data + "/temp1"));
     EXPECT_FALSE(QFileInfo::exists(data + "/temp2"));
-    const Helper::CSafeIniSource fresh(data + "/timeline.ini", 4096, true);
+    const CIniSource fresh(data + "/timeline.ini", 4096, true);
     EXPECT_EQ(QSettings(fresh.Path(), QSettings::IniFormat).value("undolevel").toInt(), 0);
 }
 

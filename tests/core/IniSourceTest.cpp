@@ -1,6 +1,6 @@
-// Settings files read through the safe source: binary values however they are spelt (escapes,
-// continued lines) arrive as text, a point and every ordinary value arrive unchanged.
-#include "core/SafeIniSource.h"
+// Settings files read through the INI source: binary values however they are spelt (escapes,
+// quotes, continued lines) arrive as text, a point and every ordinary value arrive unchanged.
+#include "core/IniSource.h"
 
 #include <QFile>
 #include <QPointF>
@@ -22,7 +22,7 @@ QString Write(const QTemporaryDir& dir, const QByteArray& text)
 }
 }  // namespace
 
-TEST(SafeIniSource, BinaryValuesInAnySpellingReadAsText)
+TEST(IniSource, BinaryValuesInAnySpellingReadAsText)
 {
     QTemporaryDir dir;
     // A list of 2^31 − 1 entries: decoded, the reader would have to allocate for it.
@@ -42,8 +42,8 @@ TEST(SafeIniSource, BinaryValuesInAnySpellingReadAsText)
     for (const QByteArray& value : spellings)
     {
         const QString path = Write(dir, "[g]\nk=" + value + "\nj=7\n");
-        const Helper::CSafeIniSource source(path);
-        ASSERT_FALSE(source.Path().isEmpty()) << value.constData();
+        const CIniSource source(path, 4096);
+        ASSERT_EQ(source.Problem(), CIniSource::eNONE) << value.constData();
         QSettings ini(source.Path(), QSettings::IniFormat);
         const QVariant v = ini.value("g/k");
         EXPECT_TRUE(v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QStringList)
@@ -52,7 +52,7 @@ TEST(SafeIniSource, BinaryValuesInAnySpellingReadAsText)
     }
 }
 
-TEST(SafeIniSource, OrdinaryFilesAndPointsPassUnchanged)
+TEST(IniSource, OrdinaryFilesAndPointsPassUnchanged)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("written.ini");
@@ -63,7 +63,7 @@ TEST(SafeIniSource, OrdinaryFilesAndPointsPassUnchanged)
         ini.setValue("g/at", QStringLiteral("@start"));
         ini.setValue("g/bytes", QByteArray("\0\x40\xff", 3));
     }
-    const Helper::CSafeIniSource source(path);
+    const CIniSource source(path, 4096);
     EXPECT_EQ(source.Path(), path); // nothing to neutralise: the file itself is read
     QSettings ini(source.Path(), QSettings::IniFormat);
     EXPECT_EQ(ini.value("g/point").toPointF(), QPointF(0.25, 10.0));
@@ -72,7 +72,12 @@ TEST(SafeIniSource, OrdinaryFilesAndPointsPassUnchanged)
     EXPECT_EQ(ini.value("g/bytes").toByteArray(), QByteArray("\0\x40\xff", 3));
 
     // Not regular files, and files beyond the size limit, are not read at all.
-    EXPECT_TRUE(Helper::CSafeIniSource(dir.path()).Path().isEmpty());
-    EXPECT_TRUE(Helper::CSafeIniSource("/dev/zero").Path().isEmpty());
-    EXPECT_TRUE(Helper::CSafeIniSource(path, 8).Path().isEmpty());
+    EXPECT_EQ(CIniSource(dir.path(), 4096).Problem(), CIniSource::eUNREADABLE);
+    EXPECT_EQ(CIniSource("/dev/zero", 4096).Problem(), CIniSource::eUNREADABLE);
+    EXPECT_EQ(CIniSource(path, 8).Problem(), CIniSource::eTOO_LARGE);
+    EXPECT_EQ(CIniSource(path, 8).Path(), QStringLiteral("/dev/null"));
+    // A private copy on request, with the same text.
+    const CIniSource copy(path, 4096, true);
+    EXPECT_NE(copy.Path(), path);
+    EXPECT_EQ(QSettings(copy.Path(), QSettings::IniFormat).value("g/at").toString(), QStringLiteral("@start"));
 }

@@ -1,6 +1,5 @@
-#include "core/SafeIniSource.h"
+#include "core/IniSource.h"
 
-#include "core/AppLog.h"
 #include "core/Paths.h"
 
 #include <QDir>
@@ -143,38 +142,40 @@ void NeutraliseValueStarts(QByteArray& bytes)
 }
 }  // namespace
 
-namespace Helper
+QByteArray CIniSource::Neutralised(const QByteArray& text)
 {
-QByteArray CSafeIniSource::Neutralised(const QByteArray& bytes)
-{
-    QByteArray out = DropEscapedAt(JoinContinuedLines(bytes));
+    QByteArray out = DropEscapedAt(JoinContinuedLines(text));
     NeutraliseValueStarts(out);
     return out;
 }
 
-CSafeIniSource::CSafeIniSource(const QString& path, qint64 maxBytes, bool alwaysCopy)
+CIniSource::CIniSource(const QString& path, qint64 maxBytes, bool alwaysCopy) : m_path(QStringLiteral("/dev/null"))
 {
-    const QFileInfo info(path);
     QFile file(path);
-    // Only regular files: a FIFO would block the reader, a device never end.
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return;
-    if (file.size() > maxBytes)
+    // Pipes and devices could block or never end.
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
     {
-        AppLog(path + QStringLiteral(" - too large for a settings file, not read"));
+        m_eProblem = eUNREADABLE;
         return;
     }
-    const QByteArray bytes = file.readAll();
-    const QByteArray safe = Neutralised(bytes);
-    if (safe == bytes && !alwaysCopy)
+    m_iSize = file.size();
+    if (m_iSize > maxBytes)
+    {
+        m_eProblem = eTOO_LARGE;
+        return;
+    }
+    m_text = file.read(maxBytes);
+    const QByteArray safe = Neutralised(m_text);
+    if (safe == m_text && !alwaysCopy)
     {
         m_path = path;
         return;
     }
     QString error;
-    const QString folder = PrivateTempDirectory(&error);
-    m_copy.setFileTemplate((folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("/settings-XXXXXX.ini"));
+    const QString folder = Helper::PrivateTempDirectory(&error);
+    m_copy.setFileTemplate((folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("/ini-XXXXXX.ini"));
     if (m_copy.open() && m_copy.write(safe) == safe.size() && m_copy.flush())
         m_path = m_copy.fileName();
+    else
+        m_eProblem = eUNREADABLE;
 }
-}  // namespace Helper
