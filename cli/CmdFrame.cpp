@@ -1,6 +1,7 @@
 // vantrope-cli frame CLIP --at MS --out FILE [--size WxH]: one frame as an image file, taken
 // the way the video dock takes its main image (accurate seek, stepping back near the end).
 #include "cli/CliArguments.h"
+#include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "core/AtomicFile.h"
 #include "video/MovieHandling.h"
@@ -28,12 +29,14 @@ int Frame(CCliArguments& args)
     if (QFileInfo(out).suffix().isEmpty())
         return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));
     CMovieHandling movie;
+    const CInterruptGuard interrupt([&movie] { movie.Abort(); });
     if (!CheckClipAndTools(clip, movie, true))
         return 1;
     const QString image = movie.ExtractFrame(clip, QFileInfo(out).suffix().toLower(), at, 5000, true, size);
     movie.RemoveIniFiles();
     if (image.isEmpty())
-        return args.Refuse(1, QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(at).arg(clip));
+        return ClipToolFailed(movie, interrupt,
+                              QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(at).arg(clip));
     // The extracted image is copied to its destination as a whole or not at all.
     QFile extracted(image);
     QString reason;

@@ -4,6 +4,7 @@
 // exports a project's still or clip with its saved grade.
 #include "cli/CliArguments.h"
 #include "cli/GradeSetup.h"
+#include "cli/Interrupt.h"
 #include "cli/LutOptions.h"
 #include "cli/VideoClip.h"
 #include "core/IProject.h"
@@ -117,8 +118,11 @@ int Save(CCliArguments& args)
     {
         const QString clip = args.Value("clip");
         CMovieHandling movie;
-        if (!CheckClipAndTools(clip, movie, false) || !CheckProbeable(clip, movie))
+        const CInterruptGuard interrupt([&movie] { movie.Abort(); });
+        if (!CheckClipAndTools(clip, movie, false))
             return 2;
+        if (const int failed = CheckProbeable(clip, movie, interrupt))
+            return failed == 3 ? 3 : 2;
         if (movie.MainVideoStream(clip) < 0)
             return ReportNoVideo(clip, movie), 2;
         const QSize size = movie.GetFrameSize(clip);
@@ -210,7 +214,7 @@ int GradeProject(CCliArguments& args)
         CMovieHandling::SDstDesc dst;
         if (!SetUpClip(args, dst, grader))
             return args.Report(2);
-        return ExportClip(args, grader, dst, project.Clip(), output);
+        return ExportAndPublish(args, project.Session(), grader, dst, project.Clip(), output);
     }
     const QString still = project.Parts().Series().SourcePath();
     if (still.isEmpty())

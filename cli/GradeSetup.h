@@ -26,8 +26,9 @@ bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameG
 bool RefuseClipOptions(CCliArguments& args, const QString& output);
 /// Grades the still `input` with the session at full size and writes `output`; the exit code.
 int GradeStill(CCliArguments& args, CGradingSession& session, const QString& input, const QString& output);
-/// Exports the clip with the grader's session (Ctrl-C aborts); the exit code.
-int ExportClip(CCliArguments& args, CExportFrameGrader& grader, CMovieHandling::SDstDesc& dst, const QString& input,
-               const QString& output);
+/// Exports the clip graded by `session` (Ctrl-C aborts), publishes and prints the written file;
+/// the exit code.
+int ExportAndPublish(CCliArguments& args, CGradingSession& session, CExportFrameGrader& grader,
+                     CMovieHandling::SDstDesc& dst, const QString& input, const QString& output);
 /// "grade --project FILE OUT" (CmdProject.cpp).
 int GradeProject(CCliArguments& args);
