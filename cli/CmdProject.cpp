@@ -173,7 +173,9 @@ int Info(CCliArguments& args)
     for (const CPostProcessing::SOperator& op : session.Chain().Operators())
         kernels << op.Kernel;
     CliPrint(QStringLiteral("Operators: %1%2").arg(kernels.size()).arg(kernels.isEmpty() ? QString() : " " + kernels.join(", ")));
-    CliPrint(QStringLiteral("FilmType: %1").arg(session.FilmTypes().Index()));
+    // The name as --film-type takes it, after the index the file holds.
+    const SFilmType* film = session.FilmTypes().Selected();
+    CliPrint(QStringLiteral("FilmType: %1%2").arg(session.FilmTypes().Index()).arg(film ? " " + film->sName : QString()));
     CliPrint(session.Lut().Size() == 0 ? QStringLiteral("LUT: none")
                                        : QStringLiteral("LUT: %1 \"%2\"").arg(session.Lut().Size()).arg(session.Lut().Title()));
     CliPrint(QStringLiteral("Layers: %1").arg(session.ColourLayers().Controls().Count()));

@@ -44,7 +44,8 @@ protected:
     }
     QStringList Grade() const
     {
-        return {"--preset", Path("negative.ini"), "--lut", Path("warm.cube"), "--lut-param", "intensity=0.5"};
+        return {"--preset", Path("negative.ini"), "--lut", Path("warm.cube"), "--lut-param", "intensity=0.5",
+                "--film-type", "sepia-abzug"};
     }
     // Relative path → digest of everything in a folder, hidden entries included.
     static QMap<QString, QByteArray> Digest(const QString& folder)
@@ -78,7 +79,8 @@ TEST_F(CliProject, ProjectCarriesTheGradeToTheExport)
     const QStringList lines = info.out.split('\n');
     for (const QString& line : {QStringLiteral("Version: 200"), QStringLiteral("VideoIsLoaded: false"),
                                 QStringLiteral("Picture 0: %1 40x33").arg(Path("in.png")),
-                                QStringLiteral("Operators: 1 MP_calcPixelNegative"), QStringLiteral("LUT: 33 \"warm\"")})
+                                QStringLiteral("Operators: 1 MP_calcPixelNegative"), QStringLiteral("LUT: 33 \"warm\""),
+                                QStringLiteral("FilmType: 6 Sepia-Abzug")})
         EXPECT_TRUE(lines.contains(line)) << line.toStdString() << " in\n" << info.out.toStdString();
 
     // The project's grade gives the picture the options give.
