@@ -5,6 +5,7 @@
 
 #include "app/DialogPrompt.h"
 #include "app/HDRColorModuleWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRProgressWindow.h"
 #include "app/HDRScopesDockWidget.h"
 #include "app/HDRTimelineDockWidget.h"
@@ -12,11 +13,14 @@
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/AppLog.h"
 #include "lut/LutLibrary.h"
 #include "session/DocumentFiles.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
+#include "session/PresetThumbnails.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
 #include "session/ProjectComponents.h"
@@ -77,7 +81,9 @@ HDRMainWindow::~HDRMainWindow()
     // The docks and the colour window hold references to the session, the preview widget and the
     // scopes; they go first, while those still exist.
     delete m_pColorModuleWindow;
+    qDeleteAll(findChildren<HDRPresetCombineWindow*>(Qt::FindDirectChildrenOnly)); // uses the preset library
     delete m_pPostProcessingDockWidget;
+    delete m_pPresetsDock;
     delete m_pHistogramDock;
     delete m_pScopesDock;
     delete m_pCentralStack;
@@ -120,6 +126,8 @@ void HDRMainWindow::Construct()
     LogStep(" ms - createHistogramDock");
     createPostProcessingDock();
     LogStep(" ms - createPostProcessingDock");
+    createPresetsDock();
+    LogStep(" ms - createPresetsDock");
     createProjectParts();
     ApplyOptions();
 

@@ -19,6 +19,10 @@ class CProjectModel;
 class CUndoStore;
 class HDRTimelineDockWidget;
 class CLutLibrary;
+class CPostProcessing;
+class CPresetLibrary;
+class CPresetThumbnails;
+class CPresetsDockModel;
 class CPreviewModel;
 class CPreviewWidget;
 class CScopePane;
@@ -26,6 +30,7 @@ class CScopesModel;
 class HDRColorModuleWindow;
 class HDROptionsWindow;
 class HDRPostProcessingDockWidget;
+class HDRPresetsDockWidget;
 class HDRProgressWindow;
 class HDRScopesDockWidget;
 class HDRStatistic;
@@ -65,6 +70,9 @@ public:
     HDRPostProcessingDockWidget* PostProcessingDock() const { return m_pPostProcessingDockWidget; }
     LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }
     CLutLibrary& LutLibrary() { return *m_lutLibrary; }
+    HDRPresetsDockWidget* PresetsDock() const { return m_pPresetsDock; }
+    CPresetsDockModel& PresetsModel() { return *m_presetsModel; }
+    /// The components that write and read project state, in registration order.
     /// The "HDR-Histogramm" dock's histogram, a view of the scopes model like the "Scopes" dock's.
     CScopePane* HistogramPane() const { return m_pHistogram; }
     HDRScopesDockWidget* ScopesDock() const { return m_pScopesDock; }
@@ -142,6 +150,9 @@ private:
     void createExposureDock();
     void createHistogramDock();
     void createPostProcessingDock();
+    void createPresetsDock();
+    /// A preset box was clicked: the preset's chain becomes the current grade.
+    void ApplyPreset(const CPostProcessing& preset);
     void createStartScreen();
     void createInfoDock();
     void createImagePreview();
@@ -196,6 +207,9 @@ private:
     std::unique_ptr<CExportFrameGrader> m_grader;
     std::unique_ptr<CLutLibrary> m_lutLibrary;
     std::unique_ptr<HDRStatistic> m_pHDRStatistic;
+    std::unique_ptr<CPresetLibrary> m_presetLibrary;
+    std::unique_ptr<CPresetsDockModel> m_presetsModel;
+    std::unique_ptr<CPresetThumbnails> m_presetThumbnails;
     CMovieHandling::SDstDesc m_destination;
 
     HDROptionsWindow* m_pOptionsWindow = nullptr;
@@ -206,6 +220,7 @@ private:
     CScopePane* m_pHistogram = nullptr;
     HDRScopesDockWidget* m_pScopesDock = nullptr;
     HDRPostProcessingDockWidget* m_pPostProcessingDockWidget = nullptr;
+    HDRPresetsDockWidget* m_pPresetsDock = nullptr;
     LutLibraryPanel* m_pLutLibraryPanel = nullptr;
     QDockWidget* m_pInfoDockWidget = nullptr;
     QLabel* m_pInfoLabel = nullptr;

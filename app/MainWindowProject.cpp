@@ -13,6 +13,7 @@
 #include "core/AppLog.h"
 #include "core/Paths.h"
 #include "session/GradingSession.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
@@ -88,8 +89,10 @@ void HDRMainWindow::createProjectParts()
 {
     m_projectParts = std::make_unique<CProjectComponents>(*m_session, m_pPostProcessingDockWidget->LutModel(),
                                                           &m_pPostProcessingDockWidget->Filter());
-    m_projectParts->Presets().LoadFolders(QCoreApplication::applicationDirPath() + "/settings",
-                                          QDir::homePath() + "/ProjectData");
+    // The presets dock's model holds the presets the window shows: it is the presets component
+    // here, in the place of the folder-only one the command line uses.
+    m_projectParts->Registry().Remove(&m_projectParts->Presets());
+    m_projectParts->Registry().Add(m_presetsModel.get());
     // The video dock's settings (group "CVideoDockWidget") register here, after the presets,
     // once the dock is part of the window: m_projectParts->Registry().Add(<its project part>).
 
