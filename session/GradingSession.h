@@ -53,6 +53,9 @@ public:
     /// How often the source was resampled to a working size since construction.
     int ResampleCount() const { return m_iResamples; }
 
+    /// A new project's grade: an empty chain, no film type, no LUT, no colour layers.
+    void ResetGrade();
+
     /// Loads a preset file as the chain. False with `missing` listing the kernels this build
     /// does not have (those operators are left out), or with `error` saying why the file was not
     /// read as a preset (the chain then stays as it was).

@@ -43,6 +43,7 @@ public:
     const QList<CParameterControl*>& Controls() const { return m_controls; }
     CChainEditor& Editor() { return m_editor; }
     CLutPanelModel& LutModel() { return m_lutModel; }
+    COperatorFilter& Filter() { return m_filter; }
 
     /// Appends the catalogue's operator for `kernel` to the chain and selects it; its index or −1.
     int AddOperator(const QString& kernel);
