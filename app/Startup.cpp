@@ -9,6 +9,7 @@
 #include "core/AppLog.h"
 #include "core/EngineState.h"
 #include "core/NativeNames.h"
+#include "engine/KernelRegistry.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
@@ -179,8 +180,11 @@ int Run(int argc, char** argv)
     if (openCLError == 0)
     {
         const QString kernelFile = userDir + "kernel.ini";
-        if (!g_OpenCLManager.LoadKernelPreferences(kernelFile))
-            g_OpenCLManager.MeasureAndSaveKernelPreferences(kernelFile);
+        QStringList speedTested;
+        for (const std::string_view name : MP_SpeedResultNames())
+            speedTested << QString::fromLatin1(name.data(), qsizetype(name.size()));
+        if (!g_OpenCLManager.LoadKernelPreferences(kernelFile, speedTested))
+            g_OpenCLManager.MeasureAndSaveKernelPreferences(kernelFile, speedTested);
         g_OpenCLManager.CalcPixelPerKernelPack();
     }
 

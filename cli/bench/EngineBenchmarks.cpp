@@ -4,12 +4,10 @@
 //   --reuse 0   fill the level tables on every call (as when a slider moves) instead of keeping
 //               them while the parameters stay the same (every frame of a video)
 #include "cli/Benchmark.h"
-#include "engine/LevelTables.h"
+#include "engine/EngineContext.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 #include "engine/RunKernel.h"
-#include "engine/WorkingSlots.h"
-#include "core/EngineState.h"
 
 #include <QFile>
 
@@ -40,13 +38,16 @@ std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& er
     return frame;
 }
 
-bool Reuse(const SBenchOptions& o, QString& error)
+/// An engine context over the application's state (the --threads of the bench command), with
+/// the level-table reuse of "--reuse"; null after a bad value.
+std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
 {
     const QString value = o.extra.value("reuse", "1");
     if (value != "0" && value != "1")
-        return error = "bad --reuse (0 or 1)", false;
-    MP_SetLevelTableReuse(value == "1");
-    return true;
+        return error = "bad --reuse (0 or 1)", nullptr;
+    auto engine = std::make_shared<CEngineContext>();
+    engine->LevelTables().SetReuse(value == "1");
+    return engine;
 }
 
 // The per-channel exponents of the gamma benchmark: sliders 0.3, 0.45, 0.7 give
@@ -55,16 +56,15 @@ const float kGammaSliders[3] = {0.3f, 0.45f, 0.7f};
 
 bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    if (!Reuse(o, error))
-        return false;
+    auto engine = Engine(o, error);
     auto frame = Frame(o, error);
-    if (!frame)
+    if (!engine || !frame)
         return false;
     auto params = std::make_shared<Params>();
     const int w = o.size.width(), h = o.size.height();
-    step = [frame, params, w, h] {
+    step = [engine, frame, params, w, h] {
         std::memset(params.get(), 0, sizeof(Params));
-        MP_FillChainHeader(*params, 1.0f);
+        MP_FillChainHeader(*engine, *params, 1.0f);
         for (int c = 0; c < 3; ++c)
             params->p[c][0] = kGammaSliders[c];
         params->p[3][1] = 100.0f;
@@ -76,12 +76,16 @@ bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& 
 // The three power tables alone, filled on every call: the fill's share of a cold gamma call.
 bool PrepareGammaFill(const SBenchOptions&, std::function<void()>& step, QString&)
 {
-    MP_SetLevelTableReuse(false);
-    step = [] {
+    auto params = std::make_shared<Params>();
+    auto engine = std::make_shared<CEngineContext>();
+    engine->LevelTables().SetReuse(false);
+    std::memset(params.get(), 0, sizeof(Params));
+    MP_FillChainHeader(*engine, *params, 1.0f);
+    step = [engine, params] {
         for (int c = 0; c < 3; ++c)
         {
             const float e = (1.0f - kGammaSliders[c]) * 1.99f + 0.005f;
-            MP_LevelTable(eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); });
+            MP_LevelTable(*params, eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); });
         }
     };
     return true;
@@ -130,20 +134,19 @@ std::unique_ptr<CPostProcessing> ColourChain()
 
 bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    if (!Reuse(o, error))
-        return false;
+    auto engine = Engine(o, error);
     auto frame = Frame(o, error);
-    if (!frame)
+    if (!engine || !frame)
         return false;
     const int w = o.size.width(), h = o.size.height();
-    if (!MP_FillWorkingSlot(eWS_MAIN, frame->data(), w, h, w, h))
+    if (!engine->Slots().Fill(eWS_MAIN, frame->data(), w, h, w, h, engine->Workers(int64_t(w) * h)))
         return error = "cannot allocate the working image", false;
     std::shared_ptr<CPostProcessing> chain = ColourChain();
     // The chain grades the slot in place, run after run: the cost does not depend on the content.
     const bool log = o.extra.value("log") == "1"; // the kernels' timing lines
-    step = [chain, w, h, log] {
+    step = [engine, chain, w, h, log] {
         MP_UI_SetLogging(log);
-        chain->Process(w, h, false);
+        chain->Process(*engine, w, h, false);
         MP_UI_SetLogging(false);
     };
     return true;

@@ -26,21 +26,22 @@ TEST(OpenCLManager, KernelPreferencesAreMeasuredAgainEveryTwentyStarts)
     QTemporaryDir dir;
     const QString path = dir.path() + "/kernel.ini";
     OpenCLManager manager;
-    EXPECT_FALSE(manager.LoadKernelPreferences(path)); // missing file: measure
-    manager.MeasureAndSaveKernelPreferences(path);
-    for (const QString& kernel : OpenCLManager::PreferenceKernels())
+    const QStringList kernels = {"MP_calcPixelSharpen", "MP_calcPixelDeNoiseLumHD"};
+    EXPECT_FALSE(manager.LoadKernelPreferences(path, kernels)); // missing file: measure
+    manager.MeasureAndSaveKernelPreferences(path, kernels);
+    for (const QString& kernel : kernels)
         EXPECT_TRUE(manager.ForceCPU(kernel)) << kernel.toStdString();
     EXPECT_FALSE(manager.ForceCPU("MP_calcPixelSepia"));
 
     QSettings(path, QSettings::IniFormat).setValue("forceCPU_MP_calcPixelSharpen", 0);
     for (int start = 1; start < 20; ++start)
     {
-        ASSERT_TRUE(manager.LoadKernelPreferences(path)) << start;
+        ASSERT_TRUE(manager.LoadKernelPreferences(path, kernels)) << start;
         EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("forceCPU_MP_loaded").toInt(), start);
     }
     EXPECT_FALSE(manager.ForceCPU("MP_calcPixelSharpen"));
     EXPECT_TRUE(manager.ForceCPU("MP_calcPixelDeNoiseLumHD"));
-    EXPECT_FALSE(manager.LoadKernelPreferences(path)); // the twentieth start measures again
+    EXPECT_FALSE(manager.LoadKernelPreferences(path, kernels)); // the twentieth start measures again
     EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("forceCPU_MP_loaded").toInt(), 0);
 }
 

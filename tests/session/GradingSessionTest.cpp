@@ -97,15 +97,15 @@ TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
     m_session.Lut().SetParameter(eLP_SATURATION, 0.0f);
     MP_UI_SetVideoMode(true);
     std::vector<uint16_t> frame = m_source;
-    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 0));
+    ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 80, 60, 0));
     const std::vector<uint16_t> grey = frame;
     for (size_t i = 0; i < grey.size(); i += 3)
         ASSERT_LE(std::abs(int(grey[i]) - int(grey[i + 2])), 1);
     // Later frames reuse the lattice baked for frame 0, whatever the sliders say now.
     m_session.Lut().SetParameter(eLP_SATURATION, 0.5f);
     frame = m_source;
-    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 1));
+    ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 80, 60, 1));
     EXPECT_EQ(frame, grey);
     MP_UI_SetVideoMode(false);
-    EXPECT_FALSE(m_session.GradeFrame(nullptr, 80, 60, 0));
+    EXPECT_FALSE(m_session.GradeFrame(m_session.Engine(), nullptr, 80, 60, 0));
 }
