@@ -57,11 +57,13 @@ LutLibraryPanel::LutLibraryPanel(CLutLibrary& library, CGradingSession& session,
     libraryRow->addWidget(m_pLUTDelDatabaseButton);
     layout->addLayout(libraryRow);
 
-    // File row: load, export.
+    // File row: load, import, export.
     auto* fileRow = new QHBoxLayout;
     m_pLUTLoadFromFileButton = Button("m_pLUTLoadFromFileButton", tr("LUT laden"), tr("LUTLoadFromFile"));
+    m_pLUTImportButton = Button("m_pLUTImportButton", tr("LUT importieren"), tr("LUT importieren"));
     m_pLUTSaveButton = Button("m_pLUTSaveButton", tr("LUT speichern"), tr("LUTExport"));
     fileRow->addWidget(m_pLUTLoadFromFileButton);
+    fileRow->addWidget(m_pLUTImportButton);
     fileRow->addWidget(m_pLUTSaveButton);
     layout->addLayout(fileRow);
 
@@ -119,6 +121,7 @@ LutLibraryPanel::LutLibraryPanel(CLutLibrary& library, CGradingSession& session,
     connect(m_pLUTDelDatabaseButton, &QToolButton::clicked, this, &LutLibraryPanel::lutDelDatabaseButtonClicked);
     connect(m_pLUTBrowserButton, &QToolButton::clicked, this, &LutLibraryPanel::lutBrowserButtonClicked);
     connect(m_pLUTLoadFromFileButton, &QToolButton::clicked, this, &LutLibraryPanel::lutLoadFromFileButtonClicked);
+    connect(m_pLUTImportButton, &QToolButton::clicked, this, &LutLibraryPanel::lutImportButtonClicked);
     connect(m_pLUTSaveButton, &QToolButton::clicked, this, &LutLibraryPanel::lutSaveButtonClicked);
     connect(m_pLUTLoadFromImageButton, &QToolButton::clicked, this, &LutLibraryPanel::lutLoadFromImageButtonClicked);
     connect(m_pLUTPrevImageButton, &QToolButton::clicked, this, &LutLibraryPanel::lutPrevImageButtonClicked);
@@ -229,6 +232,14 @@ void LutLibraryPanel::lutBrowserButtonClicked()
 void LutLibraryPanel::lutLoadFromFileButtonClicked()
 {
     if (!m_library.LoadFromFile(m_session.Lut(), m_prompt))
+        return;
+    refresh();
+    emit lutChanged();
+}
+
+void LutLibraryPanel::lutImportButtonClicked()
+{
+    if (!m_library.ImportFromFile(m_session.Lut(), m_prompt))
         return;
     refresh();
     emit lutChanged();

@@ -36,6 +36,7 @@ public slots:
     void lutDelDatabaseButtonClicked();
     void lutBrowserButtonClicked();
     void lutLoadFromFileButtonClicked();
+    void lutImportButtonClicked();
     void lutSaveButtonClicked();
     void lutLoadFromImageButtonClicked();
     void lutPrevImageButtonClicked();
@@ -56,6 +57,7 @@ private:
     QToolButton* m_pLUTAddDatabaseButton = nullptr;
     QToolButton* m_pLUTDelDatabaseButton = nullptr;
     QToolButton* m_pLUTLoadFromFileButton = nullptr;
+    QToolButton* m_pLUTImportButton = nullptr;
     QToolButton* m_pLUTSaveButton = nullptr;
     QToolButton* m_pLUTLoadFromImageButton = nullptr;
     QToolButton* m_pLUTPrevImageButton = nullptr;

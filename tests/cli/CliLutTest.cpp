@@ -98,6 +98,8 @@ TEST_F(CliLut, RefusalsWriteNothing)
         {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, "bad value in 'saturation=1.5'"},
         {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, "bad value"},
         {{"bake", "--in", id, "--out", Path("no/such/folder.cube")}, "/no/such/folder.cube': No such file or directory"},
+        {{"import", Path("big.cube"), "--out", cube}, "big.cube"},
+        {{"import", id, "--out", cube, "--size", "65"}, "bad value for --size: '65'"},
         {{"apply", "--lut", id, "--mode", "49", in, out}, "bad layer mode '49'"},
         {{"apply", "--lut", id, in, Path("out.gif")}, "unknown image extension"},
         {{"apply", "--lut", id, Path("missing.png"), out}, "cannot read image"},
