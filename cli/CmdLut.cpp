@@ -99,7 +99,7 @@ int Apply(CCliArguments& args)
         return args.Report(1);
     state->Bake();
     MP_calcLUTtoImage(image.Width(), image.Height(), state->Size(), state->Baked().Data(), state->LayerMode(),
-                      image.GetData());
+                      image.GetData(), state->Interpolation());
     return Finish(args, SaveImage(args, output, image));
 }
 

@@ -313,7 +313,8 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
         // While a video is exported the lattice is baked for the first frame only.
         if (!state.bVideoMode || context.iVideoFrameCounter == 0)
             lut->Bake();
-        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image);
+        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image,
+                          lut->Interpolation());
     }
 
     unprocessed.reset();
