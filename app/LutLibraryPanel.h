@@ -38,6 +38,7 @@ public slots:
     void lutLoadFromFileButtonClicked();
     void lutImportButtonClicked();
     void lutSaveButtonClicked();
+    void lutSaveGradeButtonClicked();
     void lutLoadFromImageButtonClicked();
     void lutPrevImageButtonClicked();
     void lutNextImageButtonClicked();
@@ -59,6 +60,7 @@ private:
     QToolButton* m_pLUTLoadFromFileButton = nullptr;
     QToolButton* m_pLUTImportButton = nullptr;
     QToolButton* m_pLUTSaveButton = nullptr;
+    QToolButton* m_pLUTSaveGradeButton = nullptr;
     QToolButton* m_pLUTLoadFromImageButton = nullptr;
     QToolButton* m_pLUTPrevImageButton = nullptr;
     QToolButton* m_pLUTNextImageButton = nullptr;
