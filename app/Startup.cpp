@@ -13,6 +13,7 @@
 #include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
+#include "core/Version.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -137,7 +138,7 @@ int Run(int argc, char** argv)
     };
 
     AppLog("Programm-ID: " + HDRApplication::InstanceKey());
-    AppLog(QStringLiteral("Programm-Version: %1.%2.%3").arg(1).arg(14).arg(3607));
+    AppLog(QStringLiteral("Programm-Version: %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kBuild));
 
     const QString joined = JoinArguments(argc, argv);
     if (app->isRunning())

@@ -99,7 +99,7 @@ const float* MP_MaskingTable(const Params& params, const float* curve)
         return nullptr;
     float a[7], b[7], c[7], d[7], xp[7];
     MP_SplineCoefficients(curve, a, b, c, d, xp);
-    const float* v = curve;
+    const float* v = curve; // the key: the curve's twelve values
     return MP_LevelTable(params, eLT_MASK, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]},
                          [&](int i) { return MP_SplineEval(a, b, c, d, xp, float(i) / 65535.0f); })
         ->af;

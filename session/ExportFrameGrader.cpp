@@ -153,7 +153,8 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
     // 2. Artefact reduction, then the mirrors.
     if (m_iArtefact > 0)
     {
-        ReduceArtefacts(work.width(), work.height());
+        if (!ReduceArtefacts(work.width(), work.height()))
+            return false;
         MirrorRows(m_engine.Workers(int64_t(work.width()) * work.height()), m_work.GetData(), work.width(),
                    work.height(), m_bFlipX, m_bFlipY);
     }

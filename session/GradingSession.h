@@ -12,6 +12,7 @@
 #include "lut/LutState.h"
 
 #include <QCoreApplication>
+#include <QPoint>
 #include <QSize>
 #include <QStringList>
 
@@ -57,8 +58,9 @@ public:
     /// read as a preset (the chain then stays as it was).
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
-    /// Refills the main slot from the source at the working size and runs the chain, film type
-    /// and LUT over it.
+    /// Refills the main slot from the source at the working size and runs the colour layers,
+    /// chain, film type and LUT over it. False without a source, or when the working image or
+    /// the active colour layers could not be had.
     bool Grade();
     /// The export's frame callback: grades a frame of the working size in place, in the given
     /// engine context (the export's own). The LUT is baked for frame 0 only while the engine's
@@ -67,13 +69,20 @@ public:
     /// The graded working image (the main slot of the session's engine context).
     const Helper::CRGB48Buffer& Result() const;
 
+    /// The colour (0…1 per channel) at a working-image pixel as operator `op` of the chain receives
+    /// it: the source with the colour layers and the active operators before `op`, without film
+    /// type and LUT — what a pipette for that operator must see. False without a source or for a
+    /// pixel outside the working image.
+    bool OperatorInputColour(int op, QPoint pixel, float* rgb);
+
 private:
     explicit CGradingSession(std::unique_ptr<CEngineContext> engine);
     /// Fills the engine's main slot from `pixels` of `size`, resampled to `working`.
     static bool FillMainSlot(CEngineContext& engine, const uint16_t* pixels, QSize size, QSize working);
     SProcessContext Context(int frameCounter);
-    /// Runs the colour layers on the main slot (the module keeps its copy of the working image).
-    void ApplyColourLayers();
+    /// Runs the colour layers on the main slot (the module keeps its copy of the working image);
+    /// false when there are active layers that could not be applied.
+    bool ApplyColourLayers();
 
     std::unique_ptr<CEngineContext> m_engine;
     std::unique_ptr<CPostProcessing> m_chain;

@@ -10,18 +10,18 @@
 #include "engine/RunKernel.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
 #include <vector>
 
-namespace
-{
 /// Seeded noise, or "--frame FILE": a raw rgb48le frame of the benchmark's size (the peer
 /// script hands the same file to ffmpeg).
-std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& error)
+std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& o, QString& error)
 {
     auto frame = std::make_shared<std::vector<uint16_t>>(size_t(o.size.width()) * o.size.height() * 3);
     if (o.extra.contains("frame"))
@@ -38,9 +38,7 @@ std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& er
     return frame;
 }
 
-/// An engine context over the application's state (the --threads of the bench command), with
-/// the level-table reuse of "--reuse"; null after a bad value.
-std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
+std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& o, QString& error)
 {
     const QString value = o.extra.value("reuse", "1");
     if (value != "0" && value != "1")
@@ -50,14 +48,16 @@ std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
     return engine;
 }
 
+namespace
+{
 // The per-channel exponents of the gamma benchmark: sliders 0.3, 0.45, 0.7 give
 // 1.398, 1.0995, 0.602 — the same gammas the peer script hands to ffmpeg.
 const float kGammaSliders[3] = {0.3f, 0.45f, 0.7f};
 
 bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    auto engine = Engine(o, error);
-    auto frame = Frame(o, error);
+    auto engine = BenchEngine(o, error);
+    auto frame = BenchFrame(o, error);
     if (!engine || !frame)
         return false;
     auto params = std::make_shared<Params>();
@@ -134,8 +134,8 @@ std::unique_ptr<CPostProcessing> ColourChain()
 
 bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    auto engine = Engine(o, error);
-    auto frame = Frame(o, error);
+    auto engine = BenchEngine(o, error);
+    auto frame = BenchFrame(o, error);
     if (!engine || !frame)
         return false;
     const int w = o.size.width(), h = o.size.height();
@@ -152,10 +152,34 @@ bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& 
     return true;
 }
 
+// A preset of --operators groups (3000 by default), written once and loaded on every step: the
+// loader's loops must stay bounded by what the file holds (robustness row B3).
+bool PrepareLoad(const SBenchOptions& o, std::function<void()>& step, QString& error)
+{
+    const int operators = o.extra.value("operators", "3000").toInt();
+    auto dir = std::make_shared<QTemporaryDir>();
+    const QString path = dir->filePath("many.ini");
+    QFile file(path);
+    QByteArray text = "[General]\nDisplayName=Many\n";
+    for (int i = 0; i < operators; ++i)
+        text += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
+    if (operators < 1 || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return error = QStringLiteral("cannot write a preset of %1 operators").arg(operators), false;
+    file.close();
+    step = [dir, path, operators] {
+        CPostProcessing chain;
+        chain.SetPath(path);
+        if (!chain.Load() || chain.Operators().size() != operators)
+            std::fprintf(stderr, "preset-load: the preset did not load whole\n");
+    };
+    return true;
+}
+
 const SBenchmark kEngineBenchmarks[] = {
     {"gamma-colour", "MP_calcPixelGammaColor (gammas 1.398/1.0995/0.602) through RunKernel on a frame, --reuse 0|1", PrepareGamma},
     {"gamma-colour-fill", "the three 65536-entry power tables of gamma-colour, filled on every call", PrepareGammaFill},
     {"chain-colour", "CPostProcessing::Process with the eleven colour operators on a frame, --reuse 0|1", PrepareChain},
+    {"preset-load", "loading a preset of --operators N operator groups (3000)", PrepareLoad},
 };
 }  // namespace
 

@@ -1,4 +1,4 @@
-// Machine facts and the kernel preference file of the OpenCL manager.
+// The failure answers of the system queries and the kernel preference file of the OpenCL manager.
 #include "core/EngineState.h"
 #include "core/OpenCLManager.h"
 #include "core/SystemInfo.h"
@@ -8,14 +8,9 @@
 
 #include <gtest/gtest.h>
 
-TEST(SystemInfo, MemoryAndDriveSpace)
+TEST(SystemInfo, DriveSpaceOfAMissingDriveIsMinusOne)
 {
-    EXPECT_GT(Helper::PhysicalMemoryTotalMB(), 0.0);
-    EXPECT_GE(Helper::PhysicalMemoryAvailableMB(), 1024.0);
     double total = 0, free = 0;
-    Helper::DriveSpaceGB("/", total, free);
-    EXPECT_GT(total, 0.0);
-    EXPECT_GE(total, free);
     Helper::DriveSpaceGB("/no/such/drive/anywhere", total, free);
     EXPECT_EQ(total, -1.0);
     EXPECT_EQ(free, -1.0);

@@ -106,7 +106,11 @@ inline int CallKernel(const char* name, std::vector<uint16_t>& image, int width,
     return entry->pFunction(width, height, image.data(), image.data(), 6, 6, &p);
 }
 
+/// A 0…1 value as a 16-bit level by the definition (clamped, × 65535, truncated), written here
+/// so expected values never come from the engine's own encoder.
 inline uint16_t Level(float v)
 {
-    return MP_Encode(MP_Clamp01(v));
+    if (!(v > 0.0f))
+        return 0;
+    return v < 1.0f ? uint16_t(v * 65535.0f) : uint16_t(65535);
 }
