@@ -48,7 +48,10 @@ CGradeLut::SResult CGradeLut::Bake(CGradingSession& session, int size, std::vect
     context.pLut = &session.Lut();
     context.bColourTransformsOnly = true;
     context.pLeftOut = &leftOut;
+    // The run must not count as the preview's: its pending mark stays as it was.
+    const bool pending = session.Chain().IsPending();
     session.Chain().Process(engine, width, height, false, context);
+    session.Chain().SetPending(pending);
 
     const uint16_t* graded = slot.GetData();
     lattice.resize(points.size());
