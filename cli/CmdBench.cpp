@@ -39,6 +39,7 @@ const SCliOption kBenchmarkSettings[] = {
     {"clip", "FILE", "the clip to read", ECliValue::eINPUT},
     {"mode", "M", "the LUT's layer mode"},
     {"kernel", "scalar", "times the reference row function"},
+    {"interp", "trilinear|tetrahedral", "the LUT lookup between its points"},
     {"reuse", "0|1", "keep the engine's tables between runs"},
     {"bpp", "N", "bytes per pixel copied"},
     {"preview", "PIXELS", "the preview's long side"},

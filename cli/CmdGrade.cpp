@@ -8,7 +8,9 @@
 #include "cli/LutOptions.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
+#include "lut/CubeFile.h"
 #include "session/ExportFrameGrader.h"
+#include "session/GradeLut.h"
 #include "session/GradingSession.h"
 #include "session/PresetLibrary.h"
 #include "video/MovieHandling.h"
@@ -285,9 +287,40 @@ int Grade(CCliArguments& args)
     return GradeStill(args, *session, input, output);
 }
 
+const SCliOption kFromGradeOptions[] = {
+    {"size", "N", "points per axis, 2 to 64"},
+    {"out", "FILE.cube", "the cube file to write", ECliValue::eOUTPUT},
+    {"title", "TEXT", "the LUT's title (default: the file's base name)"},
+};
+
+// The grade's colour part baked into a lattice; what a LUT cannot hold is named on stdout.
+int FromGrade(CCliArguments& args)
+{
+    int size = 0;
+    if (!args.Require({"size", "out"}) || !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
+        return args.Report(1);
+    auto session = std::make_unique<CGradingSession>();
+    if (!SetUpGrade(args, *session))
+        return args.Report(1);
+    std::vector<float> lattice;
+    const CGradeLut::SResult result = CGradeLut::Bake(*session, size, lattice);
+    if (!result.bOk)
+        return args.Refuse(1, "cannot bake the grade: not enough memory");
+    if (!result.leftOut.isEmpty())
+        CliPrint(CGradeLut::LeftOutText(result.leftOut));
+    const QString out = args.Value("out");
+    QString reason;
+    if (!CubeFile::WriteFile(out, lattice.data(), size, args.Value("title", QFileInfo(out).completeBaseName()), &reason))
+        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, reason));
+    return args.Publish(out) ? 0 : args.Report(1);
+}
+
 const SCliCommand kCommands[] = {
     {"grade", "grades a still at full size, or exports a whole clip with the same grade (exit 0 done, 2 failed, 3 aborted)",
-     kArguments, {kGradeAndProjectOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade}};
+     kArguments, {kGradeAndProjectOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade},
+    {"lut from-grade", "bakes a grade's colour part (layers, colour operators, film type, LUT) into a cube file; "
+                       "operators that look at neighbours or positions are left out and named",
+     {}, {GradeOptions(), kLutOptions, kFilmOptions, kFromGradeOptions}, FromGrade}};
 }  // namespace
 
 std::span<const SCliCommand> GradeCommands()

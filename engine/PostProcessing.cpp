@@ -112,6 +112,15 @@ uint32_t CPostProcessing::KernelHash(const QString& kernel)
     return h;
 }
 
+bool CPostProcessing::IsColourTransform(const SOperator& op)
+{
+    const QByteArray kernel = op.Kernel.toLatin1();
+    const int geo = op.FindSet(eGEO);
+    return MP_IsColourTransform(kernel.constData()) && !MP_NeedsUnprocessed(kernel.constData()) &&
+           !op.bReadBWPoint && !op.bCalcBW && op.iprecalcSmooth < 1 &&
+           !(geo >= 0 && MP_GeometryShapesInUse(op.aParams[size_t(geo)].afValues) > 0);
+}
+
 CPostProcessing::CPostProcessing() = default;
 CPostProcessing::~CPostProcessing() = default;
 
@@ -297,17 +306,19 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
             break;
         }
 
+    const bool colourOnly = context.bColourTransformsOnly;
+    QStringList leftOut;
     if (filmType && filmPre)
     {
         engine.Log("Process Filmtype (Pre) --------------------------------------------\r\n");
         MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
-                           previewScale);
+                           previewScale, colourOnly ? &leftOut : nullptr);
     }
 
     engine.Log("Post-Processing ---------------------------------------------------\r\n");
     int active = 0;
     for (const SOperator& op : m_operators)
-        active += op.bActive ? 1 : 0;
+        active += op.bActive && (!colourOnly || IsColourTransform(op)) ? 1 : 0;
     const int slices = std::max(active, 1);
     // Each run starts without a selection; mask operators of this run create it.
     engine.Mask().Drop();
@@ -316,7 +327,9 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
     bool maskShown = false;
     for (int i = 0; i < m_operators.size() && !maskShown; ++i)
     {
-        if (m_operators[i].bActive)
+        if (m_operators[i].bActive && colourOnly && !IsColourTransform(m_operators[i]))
+            leftOut << m_operators[i].Kernel;
+        else if (m_operators[i].bActive)
         {
             RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
                         1.0f / float(slices), unprocessed.get(), before);
@@ -337,8 +350,11 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
     {
         engine.Log("Process Filmtype (Post) -------------------------------------------\r\n");
         MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
-                           previewScale);
+                           previewScale, colourOnly ? &leftOut : nullptr);
     }
+
+    if (context.pLeftOut)
+        *context.pLeftOut = leftOut;
 
     CLutState* lut = context.pLut;
     if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested() && !maskShown)
@@ -346,7 +362,8 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
         // While a video is exported the lattice is baked for the first frame only.
         if (!state.bVideoMode || context.iVideoFrameCounter == 0)
             lut->Bake();
-        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image);
+        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image,
+                          lut->Interpolation());
     }
 
     unprocessed.reset();

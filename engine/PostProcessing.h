@@ -48,6 +48,12 @@ struct SProcessContext
     int iShowMaskOf = -1;
     IProcessObserver* pObserver = nullptr;
     IUsageStatistics* pStatistics = nullptr;
+    /// Only what a 3D LUT can hold runs (baking a grade into a lattice): operators that are not
+    /// colour transforms by the kernel table, use geometry shapes, measure the picture or smooth
+    /// it first are skipped, and so are such parts of the film type. Their kernels are listed in
+    /// `pLeftOut` when given.
+    bool bColourTransformsOnly = false;
+    QStringList* pLeftOut = nullptr;
 };
 
 /// The header fields the chain fills before every kernel: quality, luminance weights, footprint
@@ -102,6 +108,9 @@ public:
     };
 
     static uint32_t KernelHash(const QString& kernel);
+    /// The operator maps each colour to a colour by itself alone, wherever it is and whatever the
+    /// rest of the picture holds: a 3D LUT can stand in for it.
+    static bool IsColourTransform(const SOperator& op);
 
     CPostProcessing();
     virtual ~CPostProcessing();
