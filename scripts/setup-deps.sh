@@ -9,7 +9,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev
     libqt6svg6 qt6-qpa-plugins libgl-dev
     libopenimageio-dev openimageio-tools
-    ffmpeg
+    ffmpeg libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ocl-icd-libopencl1 ocl-icd-opencl-dev
     xvfb xauth

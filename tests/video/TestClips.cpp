@@ -127,6 +127,8 @@ const std::map<EClip, SRecipe>& Recipes()
         {EClip::eNineAudio, {"nine_audio.mkv", NineAudio()}},
         {EClip::eTitledRotate90, {"titled_rotate90.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=90"},
                                   EClip::eTitled}},
+        {EClip::eShortGop, {"short_gop.mp4", Lavfi("testsrc2=s=96x54:r=25:d=3") +
+                                                  QStringList{"-c:v", "libx264", "-g", "10", "-bf", "2", "-pix_fmt", "yuv420p"}}},
         {EClip::eHugeHeader, {"huge.y4m", {}, {}, "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc"}},
     };
     return recipes;

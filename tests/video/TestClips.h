@@ -43,6 +43,7 @@ enum class EClip
     eTitled,         // 64×36 H.264 + AAC, 25 fps, 50 frames, title tag "Vantrope Title"
     eNineAudio,      // 64×36 H.264 with 9 AAC streams, in Matroska
     eTitledRotate90, // eTitled re-muxed with a quarter turn
+    eShortGop,       // 96×54 H.264 with B-frames, 25 fps, 75 frames, a key frame every 10 frames
 };
 
 /// The clip's path (made on first use); empty with a test failure when ffmpeg failed.

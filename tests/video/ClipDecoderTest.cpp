@@ -1,0 +1,128 @@
+// The in-process decoder against the converter's own extraction: the same frame, pixel for
+// pixel, wherever the position lands and in whatever order positions are asked for; cut files
+// fail with the position in the message.
+#include "tests/video/TestClips.h"
+#include "video/ClipDecoder.h"
+#include "video/MovieHandling.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+std::vector<unsigned char> Extracted(CMovieHandling& movie, const QString& clip, qint64 ms, QSize& size)
+{
+    const QString image = movie.ExtractFrame(clip, "bmp", ms, 0, true, QSize(-1, -1));
+    std::vector<unsigned char> rgb = ReadBmpRgb(image, size);
+    QFile::remove(image);
+    return rgb;
+}
+
+int MaxDifference(const unsigned char* a, const unsigned char* b, size_t count)
+{
+    int worst = 0;
+    for (size_t i = 0; i < count; ++i)
+        worst = std::max(worst, std::abs(int(a[i]) - int(b[i])));
+    return worst;
+}
+}  // namespace
+
+TEST(ClipDecoder, FrameAtATimeEqualsTheConvertersAccurateExtraction)
+{
+    const QString clip = TestClip(EClip::eShortGop); // 25 fps: frame n at n × 40 ms, key frames every 10
+    CClipDecoder decoder;
+    QString error;
+    ASSERT_TRUE(decoder.Open(clip, error)) << error.toStdString();
+    ASSERT_EQ(decoder.FrameSize(), QSize(96, 54));
+    CMovieHandling movie;
+    // Out of order: jumps across key frames, steps back, on and between frame times, the ends.
+    const struct
+    {
+        qint64 ms;
+        int frame; // the first frame at or after the time: ceil(ms ÷ 40)
+    } cases[] = {{1234, 31}, {1240, 31}, {1241, 32}, {2960, 74}, {400, 10}, {399, 10}, {361, 10},
+                 {0, 0},     {1, 1},     {2000, 50}, {1960, 49}, {1201, 31}, {820, 21}};
+    for (const auto& c : cases)
+    {
+        Helper::CRGB24Buffer frame;
+        CClipDecoder::SFrameInfo info;
+        ASSERT_EQ(decoder.Decode(c.ms * 1000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK)
+            << c.ms << " ms: " << error.toStdString();
+        EXPECT_EQ(info.iIndex, c.frame) << c.ms << " ms";
+        EXPECT_EQ(info.iTimeUs, c.frame * 40000) << c.ms << " ms";
+        QSize size;
+        const std::vector<unsigned char> reference = Extracted(movie, clip, c.ms, size);
+        ASSERT_EQ(size, frame.GetSize()) << c.ms << " ms";
+        EXPECT_EQ(MaxDifference(frame.GetData(), reference.data(), reference.size()), 0) << c.ms << " ms";
+    }
+}
+
+TEST(ClipDecoder, StepsForwardAndBackWithoutSeeking)
+{
+    CClipDecoder decoder;
+    QString error;
+    ASSERT_TRUE(decoder.Open(TestClip(EClip::eShortGop), error)) << error.toStdString();
+    Helper::CRGB24Buffer frame;
+    CClipDecoder::SFrameInfo info;
+    ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(25), CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    const int seeks = decoder.SeekCount();
+    for (int index : {26, 27, 28, 40, 39, 38, 30, 29, 41})
+    {
+        ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(index), CClipDecoder::eEXACT, QSize(), frame, info, error),
+                  CClipDecoder::eOK);
+        EXPECT_EQ(info.iIndex, index);
+    }
+    EXPECT_EQ(decoder.SeekCount(), seeks);
+    ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(5), CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    EXPECT_EQ(info.iIndex, 5);
+    EXPECT_GT(decoder.SeekCount(), seeks);
+}
+
+TEST(ClipDecoder, KeyFramesScaleAndTurnedClipsStandUpright)
+{
+    CClipDecoder decoder;
+    QString error;
+    ASSERT_TRUE(decoder.Open(TestClip(EClip::eShortGop), error)) << error.toStdString();
+    Helper::CRGB24Buffer frame;
+    CClipDecoder::SFrameInfo info;
+    ASSERT_EQ(decoder.Decode(1234000, CClipDecoder::eKEYFRAME, QSize(24, 14), frame, info, error), CClipDecoder::eOK);
+    // A key frame before the time; the seek starts early enough for reordered frames.
+    EXPECT_TRUE(info.iIndex == 20 || info.iIndex == 30) << info.iIndex;
+    EXPECT_EQ(frame.GetSize(), QSize(24, 14));
+
+    // A quarter turn: the upright picture the converter delivers.
+    const QString turned = TestClip(EClip::eRotate90);
+    ASSERT_TRUE(decoder.Open(turned, error)) << error.toStdString();
+    EXPECT_EQ(decoder.FrameSize(), QSize(36, 64));
+    ASSERT_EQ(decoder.Decode(100000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    CMovieHandling movie;
+    QSize size;
+    const std::vector<unsigned char> reference = Extracted(movie, turned, 100, size);
+    ASSERT_EQ(size, QSize(36, 64));
+    EXPECT_EQ(MaxDifference(frame.GetData(), reference.data(), reference.size()), 0);
+}
+
+TEST(ClipDecoder, CutAndJunkFilesFailWithTheirPosition)
+{
+    CClipDecoder decoder;
+    QString error;
+    for (EClip unreadable : {EClip::eTruncated, EClip::eJunk, EClip::eZeroLength, EClip::eAudioOnly})
+        EXPECT_FALSE(decoder.Open(TestClip(unreadable), error)) << TestClip(unreadable).toStdString();
+    EXPECT_FALSE(error.isEmpty());
+
+    // The first half of a two-second clip whose index promises all of it.
+    ASSERT_TRUE(decoder.Open(TestClip(EClip::eFastStartHalf), error)) << error.toStdString();
+    Helper::CRGB24Buffer frame;
+    CClipDecoder::SFrameInfo info;
+    ASSERT_EQ(decoder.Decode(200000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    EXPECT_EQ(info.iIndex, 5);
+    error.clear();
+    EXPECT_EQ(decoder.Decode(1800000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eFAILED);
+    EXPECT_TRUE(error.contains("00:00:01.800")) << error.toStdString();
+    // The decoder is still usable after the failure.
+    EXPECT_EQ(decoder.Decode(120000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    EXPECT_EQ(info.iIndex, 3);
+}
