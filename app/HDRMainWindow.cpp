@@ -8,6 +8,7 @@
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
+#include "app/VideoDockWidget.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "core/AppLog.h"
 #include "lut/LutLibrary.h"
@@ -17,6 +18,7 @@
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
 #include "session/RecoveryFile.h"
+#include "session/VideoDockModel.h"
 #include "session/UsageStatistics.h"
 
 #include <QAction>
@@ -71,6 +73,7 @@ HDRMainWindow::~HDRMainWindow()
     // they go first, while both still exist.
     delete m_pColorModuleWindow;
     delete m_pPostProcessingDockWidget;
+    delete m_pVideoDock;
     delete m_pCentralStack;
 }
 
@@ -118,6 +121,8 @@ void HDRMainWindow::Construct()
     createInfoDock();
     LogStep(" ms - createInfoDock");
 
+    createVideoDock();
+    LogStep(" ms - createVideoDock");
     createImagePreview();
     LogStep(" ms - createImagePreview");
     createShortCuts();
@@ -318,9 +323,12 @@ void HDRMainWindow::closeEvent(QCloseEvent* event)
 
 bool HDRMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        m_pColorModuleWindow)
-        m_pColorModuleWindow->abortPicking();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    {
+        if (m_pColorModuleWindow)
+            m_pColorModuleWindow->abortPicking();
+        m_videoDockModel->OnStop();
+    }
     else if (event->type() == QEvent::Enter && watched->isWidgetType())
     {
         // The information dock explains the control under the mouse.

@@ -16,6 +16,8 @@ class CHistogramWidget;
 class CLutLibrary;
 class CPreviewModel;
 class CPreviewWidget;
+class CVideoDockModel;
+class CVideoDockWidget;
 class HDRColorModuleWindow;
 class HDROptionsWindow;
 class HDRPostProcessingDockWidget;
@@ -56,6 +58,8 @@ public:
     LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }
     CLutLibrary& LutLibrary() { return *m_lutLibrary; }
     CHistogramWidget* HistogramWidget() const { return m_pHistogram; }
+    CVideoDockWidget* VideoDock() const { return m_pVideoDock; }
+    CVideoDockModel& VideoDockModel() { return *m_videoDockModel; }
     /// Null until "Farbmodul" was first used.
     HDRColorModuleWindow* ColorModuleWindow() const { return m_pColorModuleWindow; }
     /// The widget-size step of the screen the window started on (5, 6 or 7).
@@ -114,6 +118,15 @@ private:
     void createInfoDock();
     void createImagePreview();
     void createShortCuts();
+
+    // The video dock (MainWindowVideo.cpp).
+    void createVideoDock();
+    /// A clip became the document: the dock takes it (its decoder opens) and is shown.
+    void OpenVideoDock(const QString& clip);
+    /// A still became the document: the dock lets its clip go and hides.
+    void CloseVideoDock();
+    /// The frame the dock picked becomes the picture being graded.
+    void ShowVideoFrame(const Helper::CRGB48Buffer& frame);
     void RestoreLayout();
     void SaveLayout() const;
     void ApplyInterfaceScale();
@@ -149,7 +162,7 @@ private:
     std::unique_ptr<CExportFrameGrader> m_grader;
     std::unique_ptr<CLutLibrary> m_lutLibrary;
     std::unique_ptr<HDRStatistic> m_pHDRStatistic;
-    CMovieHandling::SDstDesc m_destination;
+    std::unique_ptr<CVideoDockModel> m_videoDockModel;
 
     HDROptionsWindow* m_pOptionsWindow = nullptr;
     HDRProgressWindow* m_pProgressWindow = nullptr;
@@ -162,6 +175,7 @@ private:
     QDockWidget* m_pInfoDockWidget = nullptr;
     QLabel* m_pInfoLabel = nullptr;
     HDRColorModuleWindow* m_pColorModuleWindow = nullptr;
+    CVideoDockWidget* m_pVideoDock = nullptr;
     QStackedWidget* m_pCentralStack = nullptr;
     QWidget* m_pStartScreen = nullptr;
     QWidget* m_pPreviewPage = nullptr;

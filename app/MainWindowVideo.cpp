@@ -1,0 +1,65 @@
+// The video dock in the main window: made with the other docks, handed each loaded clip, the
+// frames it picks become the picture being graded, and the keys every timeline has.
+#include "app/HDRMainWindow.h"
+
+#include "app/VideoDockWidget.h"
+#include "session/PreviewModel.h"
+#include "session/VideoDockModel.h"
+
+#include <QShortcut>
+
+void HDRMainWindow::createVideoDock()
+{
+    m_videoDockModel = std::make_unique<CVideoDockModel>(*m_movie, *m_session, tr("Videoeinstellungen"));
+    m_pVideoDock = new CVideoDockWidget(*m_videoDockModel, this);
+    addDockWidget(Qt::BottomDockWidgetArea, m_pVideoDock);
+    m_pVideoDock->hide();
+    connect(m_videoDockModel.get(), &CVideoDockModel::SigSave, this, &HDRMainWindow::saveVideo);
+    connect(m_videoDockModel.get(), &CVideoDockModel::mainImageReady, this,
+            [this](const Helper::CRGB48Buffer& frame, int) { ShowVideoFrame(frame); });
+
+    // They act only while a clip is the document.
+    const struct
+    {
+        QKeySequence keys;
+        void (CVideoDockModel::*action)();
+    } keys[] = {
+        {QKeySequence(Qt::Key_Left), &CVideoDockModel::OnPosStepLeft},
+        {QKeySequence(Qt::Key_Right), &CVideoDockModel::OnPosStepRight},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Left), &CVideoDockModel::OnPosLeft},
+        {QKeySequence(Qt::SHIFT | Qt::Key_Right), &CVideoDockModel::OnPosRight},
+        {QKeySequence(Qt::Key_Home), &CVideoDockModel::OnPosStart},
+        {QKeySequence(Qt::Key_End), &CVideoDockModel::OnPosEnd},
+        {QKeySequence(Qt::Key_Space), &CVideoDockModel::OnPlayPause},
+    };
+    for (const auto& key : keys)
+    {
+        auto* shortcut = new QShortcut(key.keys, this);
+        connect(shortcut, &QShortcut::activated, this, [this, action = key.action] {
+            if (m_bVideo)
+                (m_videoDockModel.get()->*action)();
+        });
+    }
+}
+
+void HDRMainWindow::OpenVideoDock(const QString& clip)
+{
+    m_videoDockModel->Reset();
+    // A clip the decoder cannot read says so in the dock; its first frame stays the picture.
+    m_videoDockModel->SetSource(clip);
+    m_pVideoDock->show();
+    m_pVideoDock->raise();
+}
+
+void HDRMainWindow::CloseVideoDock()
+{
+    m_videoDockModel->Reset();
+    m_pVideoDock->hide();
+}
+
+void HDRMainWindow::ShowVideoFrame(const Helper::CRGB48Buffer& frame)
+{
+    // The preview copies the pixels; the buffer only offers them through a non-const accessor.
+    auto& pixels = const_cast<Helper::CRGB48Buffer&>(frame);
+    m_preview->SetFrame(pixels.GetData(), frame.Width(), frame.Height());
+}
