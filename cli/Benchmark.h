@@ -38,3 +38,4 @@ std::span<const SBenchmark> VideoBenchmarks();
 std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
+std::span<const SBenchmark> TimelineBenchmarks();

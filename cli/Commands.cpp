@@ -24,7 +24,7 @@ const SCliCommand kCommands[] = {
               "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
               "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
     {"probe", "probe CLIP", RunProbe},
-    {"frame", "frame CLIP --at MS --out FILE [--size WxH]", RunFrame},
+    {"frame", "frame CLIP (--at MS | --frame N) --out FILE [--size WxH]  (--frame: the N-th frame, counting from 0)", RunFrame},
 };
 }  // namespace
 

@@ -13,17 +13,12 @@ CClipPlayback::CClipPlayback(QObject* parent) : QObject(parent)
         if (m_held)
             Show(std::exchange(m_held, nullptr));
     });
-    m_stopPoll.setInterval(40);
-    connect(&m_stopPoll, &QTimer::timeout, this, [this] {
-        if (MP_UI_GetStopRequest())
-            Stop();
-    });
 }
 
 CClipPlayback::~CClipPlayback()
 {
     if (m_bPlaying)
-        MP_UI_SetPlaybackMode(0);
+        MP_UI_SetLogging(m_bSavedLogging);
 }
 
 void CClipPlayback::Start(int from, int last, double rate)
@@ -36,9 +31,8 @@ void CClipPlayback::Start(int from, int last, double rate)
     m_iLast = last;
     m_dRate = rate;
     m_iShown = m_iSkipped = 0;
-    MP_UI_SetStopRequest(false);
-    MP_UI_SetPlaybackMode(1);
-    m_stopPoll.start();
+    m_bSavedLogging = MP_UI_GetLogging();
+    MP_UI_SetLogging(false); // no timing lines for every frame
     m_clock.start();
     Helper::AppLog(QStringLiteral("CClipPlayback::Start() -> From frame %1 to %2 at %3 fps").arg(from).arg(last).arg(rate));
     emit frameWanted(from + 1);
@@ -50,10 +44,8 @@ void CClipPlayback::Stop()
         return;
     m_bPlaying = false;
     m_hold.stop();
-    m_stopPoll.stop();
     m_held.reset();
-    MP_UI_SetPlaybackMode(0);
-    MP_UI_SetStopRequest(false);
+    MP_UI_SetLogging(m_bSavedLogging);
     Helper::AppLog(QStringLiteral("CClipPlayback::Stop() -> Frames shown: %1 - skipped: %2").arg(m_iShown).arg(m_iSkipped));
     emit stopped();
 }

@@ -1,8 +1,9 @@
 // Playing the graded clip in the preview at the clip's own rate. The next frame is asked for as
 // soon as one is shown, so it is decoded while the shown one is graded; it is the frame the clock
 // will have reached, so frames the grade cannot keep up with are skipped rather than shown late.
-// A frame that arrives early waits for its time. While it plays, the engine's playback flag is
-// on; Escape (the engine's stop request) ends it.
+// A frame that arrives early waits for its time. The interface stays live while it plays (the
+// window's Escape and Space end it), so the engine's playback flag, which makes the application
+// swallow all events, stays off; the engine's log lines are off instead.
 #pragma once
 
 #include "video/FrameFetcher.h"
@@ -52,7 +53,7 @@ private:
     double m_dRate = 25.0;
     int m_iShown = 0, m_iSkipped = 0;
     QElapsedTimer m_clock;
-    QTimer m_hold;       // an early frame waits here for its time
-    QTimer m_stopPoll;   // looks for the engine's stop request
+    QTimer m_hold; // an early frame waits here for its time
+    bool m_bSavedLogging = false;
     CFrameFetcher::FramePtr m_held;
 };

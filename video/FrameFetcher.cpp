@@ -41,7 +41,6 @@ void CFrameFetcher::Close()
         AppLog("CFrameFetcher::Close() -> " + m_strPath);
     }
     m_decoder.Close();
-    m_iDelivered = m_iLatest;
     std::lock_guard lock(m_mutex);
     m_iWanted = 0;
     m_thumbnails.clear();
@@ -81,16 +80,18 @@ void CFrameFetcher::RequestThumbnails(const std::vector<SThumbnail>& thumbnails,
 bool CFrameFetcher::IsBusy() const
 {
     std::lock_guard lock(m_mutex);
-    return m_bWorking || m_iWanted != 0 || !m_thumbnails.empty() || m_iDelivered != m_iLatest;
+    return m_bWorking || m_iWanted != 0 || !m_thumbnails.empty() || m_iInFlight.load() > 0;
 }
 
 void CFrameFetcher::Deliver(int clip, std::function<void()> emitter)
 {
     // Queued to this object's thread; dropped with the object if it goes first, and ignored
     // when the clip was closed in between.
+    ++m_iInFlight;
     QMetaObject::invokeMethod(
         this,
         [this, clip, emitter = std::move(emitter)] {
+            --m_iInFlight;
             if (clip == m_iClip)
                 emitter();
         },
@@ -128,18 +129,12 @@ void CFrameFetcher::Run(int clip)
             if (result == CClipDecoder::eOK)
                 Deliver(clip, [this, frame] {
                     if (frame->iRequest == m_iLatest)
-                    {
-                        m_iDelivered = frame->iRequest;
                         emit frameDecoded(frame);
-                    }
                 });
             else
                 Deliver(clip, [this, request, timeUs, error] {
                     if (request == m_iLatest)
-                    {
-                        m_iDelivered = request;
                         emit frameFailed(timeUs, error);
-                    }
                 });
             continue;
         }

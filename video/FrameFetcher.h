@@ -8,6 +8,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -59,7 +60,8 @@ public:
     int LatestRequest() const { return m_iLatest; }
     /// Replaces the thumbnails still to decode: key frames at those times, scaled to `size`.
     void RequestThumbnails(const std::vector<SThumbnail>& thumbnails, QSize size);
-    /// True while a frame request or thumbnails wait or are being decoded.
+    /// True while a frame request or thumbnails wait, are being decoded, or their results have
+    /// not reached this object's thread yet.
     bool IsBusy() const;
 
 signals:
@@ -77,8 +79,8 @@ private:
     double m_dRate = 0.0;
     qint64 m_iDurationUs = 0;
     int m_iLatest = 0;       // GUI side: newest request handed out
-    int m_iDelivered = 0;    // GUI side: newest request answered
     int m_iClip = 0;         // GUI side: counts Close(), so results of a closed clip are dropped
+    std::atomic<int> m_iInFlight{0}; // results posted to this object's thread and not yet there
 
     CClipDecoder m_decoder; // used by the worker only while it runs
     std::thread m_worker;

@@ -3,9 +3,13 @@
 // fail with the position in the message.
 #include "tests/video/TestClips.h"
 #include "video/ClipDecoder.h"
+#include "video/FrameFetcher.h"
 #include "video/MovieHandling.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -125,4 +129,41 @@ TEST(ClipDecoder, CutAndJunkFilesFailWithTheirPosition)
     // The decoder is still usable after the failure.
     EXPECT_EQ(decoder.Decode(120000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
     EXPECT_EQ(info.iIndex, 3);
+}
+
+TEST(FrameFetcher, NewerRequestsReplaceOlderOnesAndAClosedClipDeliversNothing)
+{
+    CFrameFetcher fetcher;
+    QString error;
+    ASSERT_TRUE(fetcher.Open(TestClip(EClip::eShortGop), error)) << error.toStdString();
+    std::vector<int> frames, thumbnails;
+    QObject::connect(&fetcher, &CFrameFetcher::frameDecoded,
+                     [&](const CFrameFetcher::FramePtr& frame) { frames.push_back(frame->info.iIndex); });
+    QObject::connect(&fetcher, &CFrameFetcher::thumbnailDecoded,
+                     [&](int slot, const CFrameFetcher::FramePtr&) { thumbnails.push_back(slot); });
+    const auto settle = [&] {
+        QElapsedTimer timer;
+        timer.start();
+        while (fetcher.IsBusy() && timer.elapsed() < 10000)
+        {
+            QCoreApplication::processEvents();
+            QThread::msleep(5);
+        }
+    };
+    fetcher.RequestFrame(fetcher.FrameTimeUs(60));
+    fetcher.RequestThumbnails({{3, 0}, {1, 1000000}, {2, 2000000}}, QSize(24, 14));
+    fetcher.RequestFrame(fetcher.FrameTimeUs(12));
+    settle();
+    EXPECT_EQ(frames, std::vector<int>{12});
+    EXPECT_EQ(thumbnails, (std::vector<int>{3, 1, 2}));
+
+    fetcher.RequestFrame(fetcher.FrameTimeUs(30));
+    fetcher.Close();
+    for (int i = 0; i < 20; ++i)
+    {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+    }
+    EXPECT_EQ(frames.size(), 1u);
+    EXPECT_FALSE(fetcher.IsBusy());
 }
