@@ -5,6 +5,7 @@
 #include "video/MovieHandling.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -29,6 +30,9 @@ constexpr qint64 kForwardLimitUs = 2000000;
 // The converter seeks this much earlier when the stream reorders frames, so a key frame whose
 // decoding time lies before the target but whose presentation time lies after it is not picked.
 constexpr qint64 kReorderMarginUs = 3 * AV_TIME_BASE / 23;
+// On the way to a target, frames no other frame refers to are not decoded at all, except for the
+// last ones before it: stepping back into those needs no seek.
+constexpr int kKeptBeforeTarget = 8;
 
 enum ETurn
 {
@@ -106,10 +110,12 @@ struct CClipDecoder::SState
     ETurn eTurn = eNONE;
     int iSeeks = 0;
 
-    // Frames decoded since the last seek, in presentation order and without gaps.
+    // Frames decoded since the last seek, in presentation order; without gaps from iGapsBefore on.
     std::deque<FramePtr> recent;
     qint64 iRecentBytes = 0;
     bool bRecentFromStart = false; // recent.front() is the stream's first frame
+    int64_t iSkipBefore = INT64_MIN; // packets before this time need not give a frame
+    int64_t iGapsBefore = INT64_MIN; // frames before this time may have been skipped
     bool bFlushing = false;        // the demuxer has ended; the decoder is being drained
     bool bEnded = false;           // the decoder has delivered its last frame
     std::vector<uint8_t> turnBuffer; // a frame before it is turned
@@ -234,6 +240,7 @@ bool CClipDecoder::SState::Seek(int64_t ts)
     recent.clear();
     iRecentBytes = 0;
     bRecentFromStart = false;
+    iGapsBefore = INT64_MIN;
     bFlushing = bEnded = false;
     return true;
 }
@@ -275,7 +282,11 @@ CClipDecoder::EResult CClipDecoder::SState::NextFrame(const std::function<bool()
             continue;
         }
         if (pPacket->stream_index == iStream)
+        {
+            const bool early = pPacket->pts != AV_NOPTS_VALUE && pPacket->pts < iSkipBefore;
+            pCodec->skip_frame = early ? AVDISCARD_NONREF : AVDISCARD_DEFAULT;
             avcodec_send_packet(pCodec, pPacket); // a damaged packet is skipped, as the converter does
+        }
         av_packet_unref(pPacket);
     }
 }
@@ -302,9 +313,10 @@ const AVFrame* CClipDecoder::SState::FindRecent(int64_t target) const
 {
     if (recent.empty())
         return nullptr;
-    if (bRecentFromStart && target <= recent.front()->pts)
+    if (bRecentFromStart && iGapsBefore == INT64_MIN && target <= recent.front()->pts)
         return recent.front().get();
-    for (size_t i = 1; i < recent.size(); ++i)
+    // A skipped frame lies before iGapsBefore: it could only be the answer for an earlier target.
+    for (size_t i = 1; target >= iGapsBefore && i < recent.size(); ++i)
         if (recent[i - 1]->pts < target && target <= recent[i]->pts)
             return recent[i].get();
     if (bEnded && target > recent.back()->pts && EndsTheClip(recent.back().get()))
@@ -469,6 +481,10 @@ CClipDecoder::EResult CClipDecoder::Decode(qint64 timeUs, ESeek seek, QSize size
 
     if (const AVFrame* known = s.FindRecent(target))
         return deliver(known);
+    // Frames well before the target are only decoded when others refer to them.
+    const int64_t skipBefore = target - s.FrameDuration() * kKeptBeforeTarget;
+    s.iSkipBefore = skipBefore;
+    const auto noSkipping = qScopeGuard([&s] { s.iSkipBefore = INT64_MIN; });
     const bool onward = !s.recent.empty() && !s.bEnded && s.recent.back()->pts < target &&
                         target - s.recent.back()->pts <= av_rescale_q(kForwardLimitUs, AV_TIME_BASE_Q, s.timeBase);
     if (!onward)
@@ -489,9 +505,12 @@ CClipDecoder::EResult CClipDecoder::Decode(qint64 timeUs, ESeek seek, QSize size
             if (s.recent.back()->pts <= target || from <= 0)
                 break;
         }
+        s.iGapsBefore = skipBefore;
         if (s.recent.back()->pts >= target)
             return deliver(s.recent.back().get());
     }
+    if (onward)
+        s.iGapsBefore = std::max(s.iGapsBefore, skipBefore);
     for (;;)
     {
         const EResult result = s.NextFrame(cancelled);
