@@ -126,7 +126,7 @@ private:
     /// A still became the document: the dock lets its clip go and hides.
     void CloseVideoDock();
     /// The frame the dock picked becomes the picture being graded.
-    void ShowVideoFrame(const Helper::CRGB48Buffer& frame);
+    void ShowVideoFrame(const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview);
     void RestoreLayout();
     void SaveLayout() const;
     void ApplyInterfaceScale();

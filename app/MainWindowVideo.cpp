@@ -2,6 +2,7 @@
 // frames it picks become the picture being graded, and the keys every timeline has.
 #include "app/HDRMainWindow.h"
 
+#include "app/OptionsWindow.h"
 #include "app/VideoDockWidget.h"
 #include "session/PreviewModel.h"
 #include "session/VideoDockModel.h"
@@ -16,7 +17,13 @@ void HDRMainWindow::createVideoDock()
     m_pVideoDock->hide();
     connect(m_videoDockModel.get(), &CVideoDockModel::SigSave, this, &HDRMainWindow::saveVideo);
     connect(m_videoDockModel.get(), &CVideoDockModel::mainImageReady, this,
-            [this](const Helper::CRGB48Buffer& frame, int) { ShowVideoFrame(frame); });
+            [this](const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview, int) {
+                ShowVideoFrame(frame, preview);
+            });
+    // Frames come reduced to the preview's size beside the full one, scaled while decoding.
+    const auto previewSide = [this] { m_videoDockModel->SetPreviewLongSide(m_pOptionsWindow->Options().iPreviewLongSide); };
+    previewSide();
+    connect(m_pOptionsWindow, &HDROptionsWindow::optionsChanged, this, previewSide);
 
     // They act only while a clip is the document.
     const struct
@@ -57,9 +64,11 @@ void HDRMainWindow::CloseVideoDock()
     m_pVideoDock->hide();
 }
 
-void HDRMainWindow::ShowVideoFrame(const Helper::CRGB48Buffer& frame)
+void HDRMainWindow::ShowVideoFrame(const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview)
 {
-    // The preview copies the pixels; the buffer only offers them through a non-const accessor.
+    // The preview copies the pixels; the buffers only offer them through non-const accessors.
     auto& pixels = const_cast<Helper::CRGB48Buffer&>(frame);
-    m_preview->SetFrame(pixels.GetData(), frame.Width(), frame.Height());
+    auto* reduced = const_cast<Helper::CRGB48Buffer*>(preview);
+    m_preview->SetFrame(pixels.GetData(), frame.Width(), frame.Height(), reduced ? reduced->GetData() : nullptr,
+                        reduced ? reduced->GetSize() : QSize());
 }

@@ -1,6 +1,8 @@
 #include "session/VideoDockModel.h"
 
 #include "core/AppLog.h"
+#include "core/ImageConvert.h"
+#include "session/PreviewModel.h"
 #include "video/CommandLine.h"
 
 #include <QDesktopServices>
@@ -104,7 +106,7 @@ CVideoDockModel::CVideoDockModel(CMovieHandling& movie, CGradingSession& session
     connect(&m_fetcher, &CFrameFetcher::frameFailed, this, &CVideoDockModel::OnFrameFailed);
     connect(&m_fetcher, &CFrameFetcher::thumbnailDecoded, this, &CVideoDockModel::OnThumbnailDecoded);
     connect(&m_playback, &CClipPlayback::frameWanted, this,
-            [this](int index) { m_fetcher.RequestFrame(m_fetcher.FrameTimeUs(index)); });
+            [this](int index) { RequestFrame(m_fetcher.FrameTimeUs(index)); });
     connect(&m_playback, &CClipPlayback::frameDue, this, &CVideoDockModel::ShowFrame);
     connect(&m_playback, &CClipPlayback::stopped, this, &CVideoDockModel::Update);
     Reset();
@@ -293,7 +295,14 @@ void CVideoDockModel::RefreshMainImage()
     if (!m_fetcher.IsOpen() || m_iDurationMs <= 0)
         return;
     const auto positionMs = qint64(double(m_iDurationMs) * marker);
-    m_fetcher.RequestFrame(positionMs * 1000);
+    RequestFrame(positionMs * 1000);
+}
+
+void CVideoDockModel::RequestFrame(qint64 timeUs)
+{
+    const QSize frame = m_fetcher.FrameSize();
+    const QSize preview = m_iPreviewLongSide > 0 ? PreviewSizeFor(frame, m_iPreviewLongSide) : frame;
+    m_fetcher.RequestFrame(timeUs, preview != frame ? preview : QSize());
 }
 
 void CVideoDockModel::OnFrameDecoded(const CFrameFetcher::FramePtr& frame)
@@ -314,6 +323,16 @@ void CVideoDockModel::ShowFrame(const CFrameFetcher::FramePtr& frame)
         Update();
         return;
     }
+    // The reduced copy takes the flips here; after an artefact reduction it cannot stand in for
+    // the reduced frame, which the preview then makes itself.
+    const QSize previewSize = frame->preview.GetSize();
+    const bool withPreview = !previewSize.isEmpty() && m_dst.m_eArtefact == CMovieHandling::eUNCHANGED;
+    if (withPreview)
+    {
+        m_preview.Create(previewSize, Helper::eCP_NO_CLEAR);
+        MP_MT_RGB24ToRGB48(previewSize.width(), previewSize.height(), m_preview.GetData(),
+                           const_cast<Helper::CRGB24Buffer&>(frame->preview).GetData(), m_dst.m_bFlipX, m_dst.m_bFlipY);
+    }
     m_iShownFrame = frame->info.iIndex;
     m_strStatus.clear();
     // At rest the marker sits on the frame shown, so steps count from it.
@@ -321,7 +340,7 @@ void CVideoDockModel::ShowFrame(const CFrameFetcher::FramePtr& frame)
         m_timeline.SetMarker(double(frame->info.iTimeUs) / 1000.0 / double(m_iDurationMs));
     AppLog(QStringLiteral("CVideoDockWidget::UpdateMainImage() -> Frame: %1")
                .arg(std::llround(m_dLimitedRate * double(m_iDurationMs) / 1000.0 * m_timeline.Marker())));
-    emit mainImageReady(*image, m_iShownFrame);
+    emit mainImageReady(*image, withPreview ? &m_preview : nullptr, m_iShownFrame);
     Update();
 }
 

@@ -108,6 +108,9 @@ public:
     bool SetMarker(double position);
     /// Asks for the frame at the marker; it arrives through mainImageReady().
     void RefreshMainImage();
+    /// The preview's long side (0: none): frames then also come reduced to the preview's size,
+    /// scaled while they are decoded.
+    void SetPreviewLongSide(int pixels) { m_iPreviewLongSide = pixels; }
 
     // Selectors and check buttons (each clears the destination path).
     void OnCodecSelected(int index);
@@ -149,8 +152,9 @@ signals:
     void viewChanged();
     /// Marker, hover or thumbnails changed: the strip needs painting.
     void timelineChanged();
-    /// The picture to grade (full size, 16-bit): the frame at the marker as the export takes it in.
-    void mainImageReady(const Helper::CRGB48Buffer& frame, int frameIndex);
+    /// The picture to grade (full size, 16-bit): the frame at the marker as the export takes it
+    /// in; `preview`, when not null, is the same reduced to the preview's size.
+    void mainImageReady(const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview, int frameIndex);
 
 private:
     void OnFrameDecoded(const CFrameFetcher::FramePtr& frame);
@@ -164,9 +168,13 @@ private:
     /// Marker step of one frame: (1 ÷ rate) ÷ (duration in s), with 29.97 for an unknown rate.
     double FrameStep() const;
     void ClearDestinationPath() { m_dst.m_strPath.clear(); }
+    /// Asks the decoder for the exact frame at `timeUs` (with its preview-size copy).
+    void RequestFrame(qint64 timeUs);
 
     CMovieHandling& m_movie;
     CExportFrameGrader m_prepare; // flips and artefact reduction of the main image
+    Helper::CRGB48Buffer m_preview; // the main image at the preview's size
+    int m_iPreviewLongSide = 0;
     QString m_strBaseTitle;
     CMovieHandling::SSrcDesc m_src;
     CMovieHandling::SDstDesc m_dst;

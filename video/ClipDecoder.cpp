@@ -101,7 +101,9 @@ struct CClipDecoder::SState
     AVFormatContext* pFormat = nullptr;
     AVCodecContext* pCodec = nullptr;
     AVPacket* pPacket = nullptr;
-    SwsContext* pSws = nullptr;
+    SwsContext* pSws = nullptr;       // frames at their own size
+    SwsContext* pScaledSws = nullptr; // frames scaled down (previews, thumbnails)
+    FramePtr last;                    // the frame delivered last
     int iStream = -1;
     AVRational timeBase{1, 1};
     qint64 iStartUs = 0;    // the clip's start: times are counted from it
@@ -125,8 +127,10 @@ struct CClipDecoder::SState
     {
         recent.clear();
         iRecentBytes = 0;
+        last.reset();
         sws_freeContext(pSws);
-        pSws = nullptr;
+        sws_freeContext(pScaledSws);
+        pSws = pScaledSws = nullptr;
         av_packet_free(&pPacket);
         avcodec_free_context(&pCodec);
         avformat_close_input(&pFormat);
@@ -336,23 +340,27 @@ bool CClipDecoder::SState::EndsTheClip(const AVFrame* frame) const
 bool CClipDecoder::SState::Convert(const AVFrame* frame, QSize size, Helper::CRGB24Buffer& out)
 {
     const bool quarter = eTurn == eCLOCKWISE || eTurn == eCOUNTERCLOCKWISE;
-    if (size.isEmpty())
+    const bool own = size.isEmpty();
+    if (own)
         size = quarter ? QSize(frame->height, frame->width) : QSize(frame->width, frame->height);
     const QSize upright = quarter ? size.transposed() : size;
-    // Bicubic, as the converter's own pixel-format conversion, so frames equal its extraction.
-    pSws = sws_getCachedContext(pSws, frame->width, frame->height, AVPixelFormat(frame->format), upright.width(),
-                                upright.height(), AV_PIX_FMT_RGB24, SWS_BICUBIC, nullptr, nullptr, nullptr);
-    if (!pSws)
+    // At its own size bicubic, as the converter's pixel-format conversion, so frames equal its
+    // extraction; scaled down by area averaging, as the engine reduces pictures.
+    SwsContext*& context = own ? pSws : pScaledSws;
+    context = sws_getCachedContext(context, frame->width, frame->height, AVPixelFormat(frame->format), upright.width(),
+                                   upright.height(), AV_PIX_FMT_RGB24, own ? SWS_BICUBIC : SWS_AREA, nullptr, nullptr,
+                                   nullptr);
+    if (!context)
         return false;
     // The colour matrix and range follow the frame, as the converter's scaler does.
     int* invTable = nullptr;
     int* table = nullptr;
     int srcFull = 0, dstFull = 0, brightness = 0, contrast = 0, saturation = 0;
-    sws_getColorspaceDetails(pSws, &invTable, &srcFull, &table, &dstFull, &brightness, &contrast, &saturation);
+    sws_getColorspaceDetails(context, &invTable, &srcFull, &table, &dstFull, &brightness, &contrast, &saturation);
     const int* coefficients = sws_getCoefficients(frame->colorspace);
     if (frame->color_range != AVCOL_RANGE_UNSPECIFIED)
         srcFull = frame->color_range == AVCOL_RANGE_JPEG;
-    sws_setColorspaceDetails(pSws, coefficients, srcFull, coefficients, dstFull, brightness, contrast, saturation);
+    sws_setColorspaceDetails(context, coefficients, srcFull, coefficients, dstFull, brightness, contrast, saturation);
 
     out.Create(size, Helper::eCP_NO_CLEAR);
     uint8_t* target = out.GetData();
@@ -363,7 +371,7 @@ bool CClipDecoder::SState::Convert(const AVFrame* frame, QSize size, Helper::CRG
     }
     uint8_t* planes[4] = {target, nullptr, nullptr, nullptr};
     int strides[4] = {upright.width() * 3, 0, 0, 0};
-    if (sws_scale(pSws, frame->data, frame->linesize, 0, frame->height, planes, strides) != upright.height())
+    if (sws_scale(context, frame->data, frame->linesize, 0, frame->height, planes, strides) != upright.height())
         return false;
     if (eTurn != eNONE)
         Turn(target, upright.width(), upright.height(), eTurn, out.GetData());
@@ -438,6 +446,11 @@ qint64 CClipDecoder::FrameTimeUs(int index, double rate)
     return qint64(std::llround((index - 0.5) * AV_TIME_BASE / rate));
 }
 
+bool CClipDecoder::ConvertLast(QSize size, Helper::CRGB24Buffer& out)
+{
+    return m_state && m_state->last && m_state->Convert(m_state->last.get(), size, out);
+}
+
 int CClipDecoder::SeekCount() const
 {
     return m_state ? m_state->iSeeks : 0;
@@ -455,7 +468,8 @@ CClipDecoder::EResult CClipDecoder::Decode(qint64 timeUs, ESeek seek, QSize size
     timeUs = std::max<qint64>(timeUs, 0);
     const int64_t target = s.StreamTs(timeUs);
     const auto deliver = [&](const AVFrame* frame) {
-        if (!s.Convert(frame, size, out))
+        s.last.reset(av_frame_clone(frame));
+        if (!s.last || !s.Convert(frame, size, out))
         {
             error = tr("Das Bild konnte nicht umgewandelt werden.");
             return eFAILED;

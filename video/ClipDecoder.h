@@ -67,6 +67,10 @@ public:
     EResult Decode(qint64 timeUs, ESeek seek, QSize size, Helper::CRGB24Buffer& out, SFrameInfo& info,
                    QString& error, const std::function<bool()>& cancelled = {});
 
+    /// The frame the last successful Decode() delivered once more, at another size (a preview
+    /// beside the full frame). False when there is none.
+    bool ConvertLast(QSize size, Helper::CRGB24Buffer& out);
+
     /// Seeks made since Open(): stepping forward and stepping back into recently decoded
     /// frames need none.
     int SeekCount() const;

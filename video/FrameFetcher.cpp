@@ -51,7 +51,7 @@ void CFrameFetcher::Close()
     m_iDurationUs = 0;
 }
 
-int CFrameFetcher::RequestFrame(qint64 timeUs)
+int CFrameFetcher::RequestFrame(qint64 timeUs, QSize preview)
 {
     if (!IsOpen())
         return 0;
@@ -59,6 +59,7 @@ int CFrameFetcher::RequestFrame(qint64 timeUs)
         std::lock_guard lock(m_mutex);
         m_iWanted = m_iNewest = ++m_iLatest;
         m_iWantedUs = timeUs;
+        m_wantedPreview = preview;
     }
     m_wake.notify_all();
     return m_iLatest;
@@ -114,6 +115,7 @@ void CFrameFetcher::Run(int clip)
         {
             const int request = std::exchange(m_iWanted, 0);
             const qint64 timeUs = m_iWantedUs;
+            const QSize preview = m_wantedPreview;
             lock.unlock();
             const auto replaced = [&] {
                 std::lock_guard check(m_mutex);
@@ -121,6 +123,8 @@ void CFrameFetcher::Run(int clip)
             };
             const CClipDecoder::EResult result =
                 m_decoder.Decode(timeUs, CClipDecoder::eEXACT, QSize(), frame->pixels, frame->info, error, replaced);
+            if (result == CClipDecoder::eOK && !preview.isEmpty() && !m_decoder.ConvertLast(preview, frame->preview))
+                frame->preview.Destroy();
             lock.lock();
             if (result == CClipDecoder::eCANCELLED || m_iNewest != request)
                 continue;

@@ -23,6 +23,7 @@ public:
     struct SFrame
     {
         Helper::CRGB24Buffer pixels;
+        Helper::CRGB24Buffer preview; // the same frame scaled down, when asked for
         CClipDecoder::SFrameInfo info;
         qint64 iRequestedUs = 0; // the time that was asked for
         int iRequest = 0;        // the request's number (frames) or thumbnail slot
@@ -53,9 +54,9 @@ public:
     /// See CClipDecoder::FrameTimeUs().
     qint64 FrameTimeUs(int index) const { return CClipDecoder::FrameTimeUs(index, m_dRate); }
 
-    /// Asks for the exact frame at `timeUs`; returns the request's number. A request not yet
-    /// delivered is dropped.
-    int RequestFrame(qint64 timeUs);
+    /// Asks for the exact frame at `timeUs`, and, with a `preview` size, the frame scaled to it
+    /// as well; returns the request's number. A request not yet delivered is dropped.
+    int RequestFrame(qint64 timeUs, QSize preview = QSize());
     /// The number of the newest frame request (0 before the first).
     int LatestRequest() const { return m_iLatest; }
     /// Replaces the thumbnails still to decode: key frames at those times, scaled to `size`.
@@ -91,6 +92,7 @@ private:
     bool m_bWorking = false;
     int m_iWanted = 0; // newest frame request not yet taken by the worker (0: none)
     qint64 m_iWantedUs = 0;
+    QSize m_wantedPreview;
     int m_iNewest = 0; // newest frame request made: older work is abandoned
     std::deque<SThumbnail> m_thumbnails;
     QSize m_thumbnailSize;

@@ -35,14 +35,19 @@ std::shared_ptr<STimeline> OpenTimeline(const SBenchOptions& options, QString& e
     if (lutSize < 2 || lutSize > 64)
         return error = "--lut-size must be 2 to 64", nullptr;
     auto state = std::make_shared<STimeline>();
-    if (options.extra.contains("preview"))
-        state->preview.SetPreviewLongSide(options.extra.value("preview").toInt());
+    const int previewSide = options.extra.value("preview", "1280").toInt();
+    state->preview.SetPreviewLongSide(previewSide);
+    state->dock.SetPreviewLongSide(previewSide);
     if (!SetUpBenchGrade(state->session, lutSize, error))
         return nullptr;
     STimeline* s = state.get();
-    QObject::connect(&s->dock, &CVideoDockModel::mainImageReady, [s](const Helper::CRGB48Buffer& frame, int) {
-        s->preview.SetFrame(const_cast<Helper::CRGB48Buffer&>(frame).GetData(), frame.Width(), frame.Height());
-    });
+    QObject::connect(&s->dock, &CVideoDockModel::mainImageReady,
+                     [s](const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* reduced, int) {
+                         auto* scaled = const_cast<Helper::CRGB48Buffer*>(reduced);
+                         s->preview.SetFrame(const_cast<Helper::CRGB48Buffer&>(frame).GetData(), frame.Width(),
+                                             frame.Height(), scaled ? scaled->GetData() : nullptr,
+                                             scaled ? scaled->GetSize() : QSize());
+                     });
     QObject::connect(&s->dock.Fetcher(), &CFrameFetcher::frameFailed,
                      [s](qint64, const QString& message) { s->strFailure = message; });
     if (!s->dock.SetSource(clip, &error))
@@ -93,12 +98,14 @@ bool PrepareScrub(const SBenchOptions& options, std::function<void()>& step, QSt
                 WaitForPreview(s);
             }));
         std::sort(times.begin(), times.end());
-        return QStringLiteral("next-frame: median %1 ms, max %2 ms over %3 steps (preview %4x%5)%6")
+        return QStringLiteral("next-frame: median %1 ms, max %2 ms over %3 steps (preview %4x%5, frames resampled "
+                              "by the preview: %6)%7")
             .arg(times[times.size() / 2], 0, 'f', 1)
             .arg(times.back(), 0, 'f', 1)
             .arg(steps)
             .arg(s.preview.PreviewSize().width())
             .arg(s.preview.PreviewSize().height())
+            .arg(s.session.ResampleCount())
             .arg(s.strFailure.isEmpty() ? QString() : " - failure: " + s.strFailure);
     });
     return true;

@@ -4,6 +4,7 @@
 // marker (mirrored as the export mirrors them), thumbnails, and a cut clip's message.
 #include "core/Paths.h"
 #include "session/GradingSession.h"
+#include "session/PreviewModel.h"
 #include "session/VideoDockModel.h"
 
 #include <QDir>
@@ -310,7 +311,10 @@ TEST_F(VideoDock, PickedFrameArrivesMirroredAsTheExportTakesIt)
 {
     std::vector<uint16_t> shown[2];
     int index = -1;
-    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady, [&](const Helper::CRGB48Buffer& frame, int i) {
+    QSize reduced;
+    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady,
+                     [&](const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview, int i) {
+        reduced = preview ? preview->GetSize() : QSize();
         auto& f = const_cast<Helper::CRGB48Buffer&>(frame);
         shown[m_dock.Destination().m_bFlipX].assign(f.GetData(), f.GetData() + size_t(f.Width()) * f.Height() * 3);
         index = i;
@@ -321,8 +325,10 @@ TEST_F(VideoDock, PickedFrameArrivesMirroredAsTheExportTakesIt)
     ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
     EXPECT_EQ(index, 25);
     EXPECT_EQ(m_dock.View().position, QStringLiteral("00:00:01:00  (Bild 25)"));
+    m_dock.SetPreviewLongSide(80); // the reduced copy comes mirrored too
     m_dock.OnFlipX(true);
     ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    EXPECT_EQ(reduced, QSize(80, 45));
     ASSERT_EQ(shown[0].size(), size_t(160 * 90 * 3));
     ASSERT_EQ(shown[1].size(), shown[0].size());
     bool mirrored = true;
@@ -361,7 +367,8 @@ TEST_F(VideoDock, ThumbnailsArriveForTheStageAndLeaveNoFiles)
 TEST_F(VideoDock, CutClipShowsWhyAndKeepsTheLastGoodFrame)
 {
     int frames = 0;
-    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady, [&](const Helper::CRGB48Buffer&, int) { ++frames; });
+    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady,
+                     [&](const Helper::CRGB48Buffer&, const Helper::CRGB48Buffer*, int) { ++frames; });
     ASSERT_TRUE(m_dock.SetSource(CClips::Get().Cut()));
     m_dock.SetMarker(0.2);
     m_dock.RefreshMainImage();
@@ -372,4 +379,21 @@ TEST_F(VideoDock, CutClipShowsWhyAndKeepsTheLastGoodFrame)
     EXPECT_EQ(frames, 1);
     EXPECT_TRUE(m_dock.View().status.contains("00:00:01.800")) << m_dock.View().status.toStdString();
     EXPECT_EQ(m_dock.ShownFrame(), 10);
+}
+
+TEST(PreviewModel, FrameReducedWhileDecodingIsGradedWithoutResampling)
+{
+    CGradingSession session;
+    CPreviewModel preview(session);
+    preview.SetPreviewLongSide(2);
+    const uint16_t frame[4 * 2 * 3] = {}; // 4×2 black
+    const uint16_t reduced[2 * 1 * 3] = {1000, 2000, 3000, 4000, 5000, 6000};
+    ASSERT_TRUE(preview.SetFrame(frame, 4, 2, reduced, QSize(2, 1)));
+    EXPECT_EQ(session.ResampleCount(), 0);
+    auto& result = const_cast<Helper::CRGB48Buffer&>(preview.Result());
+    EXPECT_EQ(std::vector<uint16_t>(result.GetData(), result.GetData() + 6), std::vector<uint16_t>(reduced, reduced + 6));
+    // A copy of another size is not the preview: the frame is reduced as always.
+    ASSERT_TRUE(preview.SetFrame(frame, 4, 2, reduced, QSize(1, 2)));
+    EXPECT_EQ(session.ResampleCount(), 1);
+    EXPECT_EQ(result.GetData()[0], 0);
 }
