@@ -18,8 +18,8 @@
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
 #include "session/RecoveryFile.h"
-#include "session/VideoDockModel.h"
 #include "session/UsageStatistics.h"
+#include "session/VideoDockModel.h"
 
 #include <QAction>
 #include <QApplication>
