@@ -78,12 +78,13 @@ void CClipPlayback::Offer(const CFrameFetcher::FramePtr& frame)
 void CClipPlayback::Show(const CFrameFetcher::FramePtr& frame)
 {
     const int index = frame->info.iIndex;
+    // A clip that ends before its length said delivers its last frame again: that is the end.
+    const bool atEnd = index >= m_iLast || index <= m_iLastShown;
     m_iSkipped += std::max(0, index - m_iLastShown - 1);
     m_iLastShown = index;
     ++m_iShown;
     // Ask for the next one first: it is decoded while this one is graded.
     const int next = std::min(NextFrame(index, m_clock.elapsed()), m_iLast);
-    const bool atEnd = index >= m_iLast;
     if (!atEnd)
         emit frameWanted(next);
     emit frameDue(frame);
