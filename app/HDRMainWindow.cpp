@@ -5,6 +5,7 @@
 #include "app/DialogPrompt.h"
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRProgressWindow.h"
+#include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
@@ -18,6 +19,7 @@
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
 #include "session/RecoveryFile.h"
+#include "session/ScopesModel.h"
 #include "session/UsageStatistics.h"
 #include "session/VideoDockModel.h"
 
@@ -69,10 +71,12 @@ HDRMainWindow::HDRMainWindow(int openCLError, const QString& arguments, const QS
 HDRMainWindow::~HDRMainWindow()
 {
     qApp->removeEventFilter(this);
-    // The docks and the colour window hold references to the session and the preview widget;
-    // they go first, while both still exist.
+    // The docks and the colour window hold references to the session, the preview widget and the
+    // scopes; they go first, while those still exist.
     delete m_pColorModuleWindow;
     delete m_pPostProcessingDockWidget;
+    delete m_pHistogramDock;
+    delete m_pScopesDock;
     delete m_pVideoDock;
     delete m_pCentralStack;
 }

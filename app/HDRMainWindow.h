@@ -12,16 +12,18 @@
 
 class CExportFrameGrader;
 class CGradingSession;
-class CHistogramWidget;
 class CLutLibrary;
 class CPreviewModel;
 class CPreviewWidget;
+class CScopePane;
+class CScopesModel;
 class CVideoDockModel;
 class CVideoDockWidget;
 class HDRColorModuleWindow;
 class HDROptionsWindow;
 class HDRPostProcessingDockWidget;
 class HDRProgressWindow;
+class HDRScopesDockWidget;
 class HDRStatistic;
 class IUserPrompt;
 class LutLibraryPanel;
@@ -57,7 +59,10 @@ public:
     HDRPostProcessingDockWidget* PostProcessingDock() const { return m_pPostProcessingDockWidget; }
     LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }
     CLutLibrary& LutLibrary() { return *m_lutLibrary; }
-    CHistogramWidget* HistogramWidget() const { return m_pHistogram; }
+    /// The "HDR-Histogramm" dock's histogram, a view of the scopes model like the "Scopes" dock's.
+    CScopePane* HistogramPane() const { return m_pHistogram; }
+    HDRScopesDockWidget* ScopesDock() const { return m_pScopesDock; }
+    CScopesModel& Scopes() { return *m_scopes; }
     CVideoDockWidget* VideoDock() const { return m_pVideoDock; }
     CVideoDockModel& VideoDockModel() { return *m_videoDockModel; }
     /// Null until "Farbmodul" was first used.
@@ -159,6 +164,7 @@ private:
     std::unique_ptr<CMovieHandling> m_movie;
     std::unique_ptr<CGradingSession> m_session;
     std::unique_ptr<CPreviewModel> m_preview;
+    std::unique_ptr<CScopesModel> m_scopes;
     std::unique_ptr<CExportFrameGrader> m_grader;
     std::unique_ptr<CLutLibrary> m_lutLibrary;
     std::unique_ptr<HDRStatistic> m_pHDRStatistic;
@@ -169,7 +175,8 @@ private:
     QDockWidget* m_pExposureSeriesDock = nullptr;
     QListWidget* m_pExposureList = nullptr;
     QDockWidget* m_pHistogramDock = nullptr;
-    CHistogramWidget* m_pHistogram = nullptr;
+    CScopePane* m_pHistogram = nullptr;
+    HDRScopesDockWidget* m_pScopesDock = nullptr;
     HDRPostProcessingDockWidget* m_pPostProcessingDockWidget = nullptr;
     LutLibraryPanel* m_pLutLibraryPanel = nullptr;
     QDockWidget* m_pInfoDockWidget = nullptr;

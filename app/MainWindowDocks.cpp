@@ -2,20 +2,23 @@
 // the windows they open (colour window, options).
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRMainWindow.h"
-#include "app/HistogramWidget.h"
+#include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
+#include "app/ScopePane.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
 #include "lut/LutLibrary.h"
 #include "session/GradingSession.h"
 #include "session/PreviewModel.h"
+#include "session/ScopesModel.h"
 
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -47,12 +50,33 @@ void HDRMainWindow::createExposureDock()
 
 void HDRMainWindow::createHistogramDock()
 {
-    m_pHistogram = new CHistogramWidget;
-    m_pHistogram->setObjectName(QStringLiteral("m_pHistogramWidget"));
+    // The histogram and the "Scopes" dock are views of one scopes model over the preview picture.
+    m_scopes = std::make_unique<CScopesModel>(*m_preview);
+    connect(m_pPreviewWidget, &CPreviewWidget::viewChanged, this, [this] {
+        const CPreviewWidget::EView view = m_pPreviewWidget->View();
+        m_scopes->SetSource(view == CPreviewWidget::eOriginal ? CScopesModel::eOriginal
+                            : view == CPreviewWidget::eSplit  ? CScopesModel::eSplit
+                                                              : CScopesModel::eGraded,
+                            m_pPreviewWidget->Split());
+    });
+    SScopeSettings histogram;
+    histogram.eKind = eSK_HISTOGRAM;
+    m_pHistogram = new CScopePane(*m_scopes, m_scopes->AddView(histogram), CScopePane::eFixedKind,
+                                  QStringLiteral("HistogramDock/m_pHistogramPane"));
+    m_pHistogram->setObjectName(QStringLiteral("m_pHistogramPane"));
     m_pHistogram->setToolTip(tr("Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz"));
     m_pHistogram->setMinimumSize(200, 120);
     m_pHistogramDock = MakeDock(this, tr("HDR-Histogramm"), "m_pHistogramDock", m_pHistogram, Qt::LeftDockWidgetArea);
-    connect(m_preview.get(), &CPreviewModel::updated, this, &HDRMainWindow::updateHistogram);
+    const int view = m_pHistogram->View();
+    m_scopes->SetVisible(view, false);
+    connect(m_pHistogramDock, &QDockWidget::visibilityChanged, this, [this, view](bool on) { m_scopes->SetVisible(view, on); });
+
+    m_pScopesDock = new HDRScopesDockWidget(*m_scopes, this);
+    addDockWidget(Qt::LeftDockWidgetArea, m_pScopesDock);
+    tabifyDockWidget(m_pHistogramDock, m_pScopesDock);
+    m_pHistogramDock->raise();
+    QMenu* docks = menuBar()->addMenu(tr("Ansicht"));
+    docks->addActions({m_pHistogramDock->toggleViewAction(), m_pScopesDock->toggleViewAction()});
 }
 
 void HDRMainWindow::createPostProcessingDock()
@@ -204,7 +228,7 @@ void HDRMainWindow::updateCurrentPostProcessing()
 
 void HDRMainWindow::updateHistogram()
 {
-    m_pHistogram->SetHistogram(m_preview->Histogram());
+    m_scopes->RequestUpdate();
 }
 
 void HDRMainWindow::showHistogram()

@@ -31,7 +31,7 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
     // In the order of SProgramOptions::iLuminanceWeights.
     m_pLuminanceCombo->addItems({tr("Rec. 709"), tr("Rec. 601"), tr("Gleich gewichtet")});
     m_pPreviewLongSideSpin->setObjectName(QStringLiteral("m_pPreviewLongSideSpin"));
-    m_pPreviewLongSideSpin->setRange(256, 8192);
+    m_pPreviewLongSideSpin->setRange(SProgramOptions::kMinPreviewLongSide, SProgramOptions::kMaxPreviewLongSide);
     m_pPreviewLongSideSpin->setSingleStep(64);
     m_pPreviewLongSideSpin->setSuffix(tr(" Pixel"));
 

@@ -31,6 +31,7 @@ void CPreviewWidget::SetView(EView view)
         return;
     m_eView = view;
     update();
+    emit viewChanged();
 }
 
 CPreviewWidget::EView CPreviewWidget::View() const
@@ -42,6 +43,7 @@ void CPreviewWidget::SetSplit(double fraction)
 {
     m_dSplit = std::clamp(fraction, 0.0, 1.0);
     update();
+    emit viewChanged();
 }
 
 void CPreviewWidget::SetActualSize(bool on)

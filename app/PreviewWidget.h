@@ -43,6 +43,10 @@ public:
     double Split() const { return m_dSplit; }
     bool IsActualSize() const { return m_bActualSize; }
 
+signals:
+    /// The view or the split position changed: what the preview shows is another picture.
+    void viewChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

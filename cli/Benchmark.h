@@ -5,8 +5,10 @@
 #include <QSize>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 #include <span>
+#include <vector>
 
 struct SBenchOptions
 {
@@ -39,3 +41,7 @@ std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
 std::span<const SBenchmark> TimelineBenchmarks();
+std::span<const SBenchmark> ScopeBenchmarks();
+
+/// A frame of `size` with smooth gradients and noise, so curves, LUTs and scopes see every level.
+std::vector<uint16_t> PreviewFrame(QSize size);

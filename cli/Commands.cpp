@@ -9,6 +9,7 @@ int RunOperators(const QStringList& args);
 int RunGrade(const QStringList& args);
 int RunFrame(const QStringList& args);
 int RunProbe(const QStringList& args);
+int RunScope(const QStringList& args);
 
 namespace
 {
@@ -25,6 +26,8 @@ const SCliCommand kCommands[] = {
               "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
     {"probe", "probe CLIP", RunProbe},
     {"frame", "frame CLIP (--at MS | --frame N) --out FILE [--size WxH]  (--frame: the N-th frame, counting from 0)", RunFrame},
+    {"scope", "scope IN OUT.png --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] "
+              "[--preview N]", RunScope},
 };
 }  // namespace
 

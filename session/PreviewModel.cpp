@@ -1,8 +1,6 @@
 #include "session/PreviewModel.h"
 
-#include "core/EngineState.h"
 #include "core/ImageConvert.h"
-#include "core/WorkerSplit.h"
 #include "session/GradingSession.h"
 
 #include <QTimer>
@@ -12,8 +10,6 @@
 
 namespace
 {
-constexpr int kHistogramBandRows = 64; // rows per band: enough work to be worth a task
-
 /// Converts packed 16-bit RGB into `image` (reused while its size fits).
 void ToDisplay(const uint16_t* pixels, QSize size, QImage& image)
 {
@@ -23,37 +19,6 @@ void ToDisplay(const uint16_t* pixels, QSize size, QImage& image)
     MP_MT_RGB48ToARGB32(size.width(), size.height(), pixels, reinterpret_cast<uint32_t*>(image.bits()));
 }
 }  // namespace
-
-SHistogram MakeHistogram(const uint16_t* pixels, int width, int height, float lumR, float lumG, float lumB)
-{
-    SHistogram total;
-    if (!pixels || width < 1 || height < 1)
-        return total;
-    const int bands = std::clamp(height / kHistogramBandRows, 1, std::max(1, MP_UI_GetThreadCount()));
-    std::vector<SHistogram> parts(static_cast<size_t>(bands));
-    MP_MT_ForBands(height, bands, [&](const TaskFuncParams& t) {
-        SHistogram& h = parts[size_t(t.iBand)];
-        const uint16_t* p = pixels + size_t(t.iRowBegin) * width * 3;
-        const uint16_t* end = pixels + size_t(t.iRowEnd) * width * 3;
-        for (; p < end; p += 3)
-        {
-            ++h.red[p[0] >> 8];
-            ++h.green[p[1] >> 8];
-            ++h.blue[p[2] >> 8];
-            const float lum = lumR * float(p[0]) + lumG * float(p[1]) + lumB * float(p[2]);
-            ++h.luminance[std::min(255, int(lum) >> 8)];
-        }
-    });
-    for (const SHistogram& h : parts)
-        for (int i = 0; i < 256; ++i)
-        {
-            total.red[i] += h.red[i];
-            total.green[i] += h.green[i];
-            total.blue[i] += h.blue[i];
-            total.luminance[i] += h.luminance[i];
-        }
-    return total;
-}
 
 QSize PreviewSizeFor(QSize frame, int longSide)
 {
@@ -110,13 +75,6 @@ double CPreviewModel::Scale() const
     return m_dScale;
 }
 
-void CPreviewModel::SetLuminanceWeights(float red, float green, float blue)
-{
-    m_fLumR = red;
-    m_fLumG = green;
-    m_fLumB = blue;
-}
-
 void CPreviewModel::RequestUpdate()
 {
     if (m_bRunning)
@@ -146,6 +104,11 @@ bool CPreviewModel::RecalculateFullResolution()
 const Helper::CRGB48Buffer& CPreviewModel::Result() const
 {
     return m_session.Result();
+}
+
+const uint16_t* CPreviewModel::OriginalPixels()
+{
+    return HasFrame() ? m_session.WorkingInput() : nullptr;
 }
 
 bool CPreviewModel::Run(bool fullResolution)
@@ -186,7 +149,6 @@ bool CPreviewModel::GradeOnce(QSize workingSize)
         ToDisplay(m_session.WorkingInput(), size, m_original);
         m_originalSize = size;
     }
-    m_histogram = MakeHistogram(graded, size.width(), size.height(), m_fLumR, m_fLumG, m_fLumB);
     m_dScale = double(std::max(size.width(), size.height())) / std::max(m_frameSize.width(), m_frameSize.height());
     emit updated();
     return true;

@@ -9,18 +9,9 @@
 #include <QObject>
 #include <QSize>
 
-#include <array>
 #include <cstdint>
-#include <vector>
 
 class CGradingSession;
-
-struct SHistogram
-{
-    std::array<uint32_t, 256> red{}, green{}, blue{}, luminance{};
-};
-/// 256-bin histograms of packed 16-bit RGB (luminance with the given weights).
-SHistogram MakeHistogram(const uint16_t* pixels, int width, int height, float lumR, float lumG, float lumB);
 
 class CPreviewModel : public QObject
 {
@@ -42,9 +33,6 @@ public:
     /// Working size ÷ frame size of the shown result: below 1.0 it is only a preview.
     double Scale() const;
 
-    /// Weights of red, green and blue in the histogram's luminance curve.
-    void SetLuminanceWeights(float red, float green, float blue);
-
     /// Asks for a refresh on the next turn of the event loop; repeated requests collapse.
     void RequestUpdate();
     /// Grades at preview size now: the work between a change and a refreshed preview.
@@ -57,7 +45,8 @@ public:
     const QImage& Original() const { return m_original; }
     /// The graded 16-bit result (what is saved).
     const Helper::CRGB48Buffer& Result() const;
-    const SHistogram& Histogram() const { return m_histogram; }
+    /// The ungraded picture at the result's size (packed 16-bit RGB); null without a frame.
+    const uint16_t* OriginalPixels();
     /// Grades run so far (tests see the coalescing through it).
     int RunCount() const { return m_iRuns; }
 
@@ -72,11 +61,9 @@ private:
 
     CGradingSession& m_session;
     QImage m_graded, m_original;
-    SHistogram m_histogram;
     QSize m_frameSize;
     QSize m_originalSize; // size m_original was converted at; empty when it must be converted again
     double m_dScale = 1.0;
-    float m_fLumR = 0.2126f, m_fLumG = 0.7152f, m_fLumB = 0.0722f;
     int m_iLongSide = 1280;
     int m_iRuns = 0;
     bool m_bQueued = false, m_bRunning = false, m_bAgain = false;

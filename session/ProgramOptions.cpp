@@ -16,9 +16,6 @@ const char* const kLuminance = "options/luminanceWeights";
 const char* const kUndoSave = "compression/undosave";
 const char* const kPreviewLongSide = "options/previewLongSide";
 
-constexpr int kMinPreviewLongSide = 256;
-constexpr int kMaxPreviewLongSide = 8192;
-
 int ReadInt(const QSettings& settings, const char* key, int fallback, int low, int high)
 {
     const std::optional<int> value = SettingsValue::Int(settings, key);

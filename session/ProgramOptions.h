@@ -13,6 +13,7 @@ struct SProgramOptions
     int iLuminanceWeights = 0;      // "options/luminanceWeights": 0 Rec.709, 1 Rec.601, 2 equal
     bool bUndoSave = false;         // "compression/undosave"
     int iPreviewLongSide = 1280;    // "options/previewLongSide": long side of the preview in pixels
+    static constexpr int kMinPreviewLongSide = 256, kMaxPreviewLongSide = 8192;
 
     static SProgramOptions Load(QSettings& settings);
     void Save(QSettings& settings) const;

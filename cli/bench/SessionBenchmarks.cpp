@@ -105,7 +105,8 @@ struct SPreview
     int iStep = 0;
 };
 
-// A frame of --size with smooth gradients and noise (so the LUT and the curves see every level).
+}  // namespace
+
 std::vector<uint16_t> PreviewFrame(QSize size)
 {
     std::vector<uint16_t> frame(size_t(size.width()) * size.height() * 3);
@@ -123,8 +124,11 @@ std::vector<uint16_t> PreviewFrame(QSize size)
     return frame;
 }
 
+namespace
+{
+
 // One step: a slider of a five-operator colour chain moves and the preview of a --size frame is
-// refreshed (grade at preview size with a --lut-size LUT, display conversion, histogram). The
+// refreshed (grade at preview size with a --lut-size LUT, display conversion). The
 // frame is scaled to the preview size once, before the timing.
 bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, QString& error)
 {

@@ -3,8 +3,9 @@
 // preview after a dock change, saving in every result format, the export, and the LUT controls.
 #include "app/HDRMainWindow.h"
 #include "app/HDRColorModuleWindow.h"
-#include "app/HistogramWidget.h"
+#include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
+#include "app/ScopePane.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
 #include "core/Paths.h"
@@ -14,14 +15,18 @@
 #include "session/GradingSession.h"
 #include "session/PreviewModel.h"
 #include "session/ResultFormats.h"
+#include "session/ScopesModel.h"
 #include "session/UsageStatistics.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempHome.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
+#include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
 #include <QListWidget>
@@ -118,6 +123,15 @@ protected:
         QSignalSpy updated(&window.PreviewModel(), &CPreviewModel::updated);
         if (!updated.wait(3000))
             ADD_FAILURE() << "the preview was not graded";
+    }
+    // Lets the scopes model finish what it was asked.
+    static void SettleScopes(HDRMainWindow& window)
+    {
+        QSignalSpy changed(&window.Scopes(), &CScopesModel::scopesChanged);
+        for (int i = 0; i < 20 && window.Scopes().IsBusy(); ++i)
+            changed.wait(1000);
+        if (window.Scopes().IsBusy())
+            ADD_FAILURE() << "the scopes were not computed";
     }
     bool NoFrameFileLeft(HDRMainWindow& window) { return !QFile::exists(window.Movie().FrameImagePath("ppm")); }
     static QAction* Action(HDRMainWindow& window, const char* name) { return window.findChild<QAction*>(name); }
@@ -311,8 +325,69 @@ TEST_F(MainWindow, OperatorAddedInTheDockGradesThePreview)
     auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
     ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
     EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * 256 * 144, got.GetData()));
-    // The histogram dock follows the preview.
-    EXPECT_EQ(window->HistogramWidget()->Histogram().red, window->PreviewModel().Histogram().red);
+
+    // The histogram dock follows the preview, and the before view: its red levels are the high
+    // bytes of the graded picture's red samples, then of the original's.
+    window->show();
+    const auto redLevels = [](const uint16_t* pixels) {
+        std::vector<uint32_t> bins(256);
+        for (int i = 0; i < 256 * 144; ++i)
+            ++bins[pixels[3 * i] >> 8];
+        return bins;
+    };
+    const int view = window->HistogramPane()->View();
+    SettleScopes(*window);
+    EXPECT_EQ(window->Scopes().Scope(view).counts.grids.at(0), redLevels(want.GetData()));
+    window->findChild<QToolButton*>("m_pBeforeAfterButton")->click();
+    SettleScopes(*window);
+    EXPECT_EQ(window->Scopes().Scope(view).counts.grids.at(0), redLevels(expected.WorkingInput()));
+}
+
+TEST_F(MainWindow, ScopesDockDrawsWhatTheCommandLineDraws)
+{
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
+    ASSERT_TRUE(window->HasDocument());
+    window->show();
+    HDRScopesDockWidget* dock = window->ScopesDock();
+    dock->raise();
+    CScopePane* upper = dock->Upper();
+    CScopePane* lower = dock->Lower();
+    upper->KindCombo()->setCurrentIndex(upper->KindCombo()->findText("RGB-Parade"));
+    lower->KindCombo()->setCurrentIndex(lower->KindCombo()->findText("Histogramm"));
+    lower->LogCheck()->setChecked(true);
+    EXPECT_FALSE(lower->GainSpin()->isEnabled()); // the histogram has no traces to brighten
+    SettleScopes(*window);
+
+    QTemporaryDir out;
+    for (const auto& [pane, kind] : {std::pair{upper, "parade"}, {lower, "histogram"}})
+    {
+        const SScope& scope = window->Scopes().Scope(pane->View());
+        const QSize size = scope.picture.GetSize();
+        EXPECT_EQ(size, pane->Display()->size()) << kind; // computed at the display's size
+        EXPECT_EQ(pane->Image().size(), size);
+        const QString file = out.filePath(QStringLiteral("%1.png").arg(kind));
+        QProcess cli;
+        QStringList args{"scope", CMedia::Get().LargePicture(), file, "--kind", kind, "--preview", "256", "--size",
+                         QStringLiteral("%1x%2").arg(size.width()).arg(size.height())};
+        if (pane == lower)
+            args << "--log";
+        cli.start(QStringLiteral(VANTROPE_BIN_DIR "/vantrope-cli"), args);
+        ASSERT_TRUE(cli.waitForFinished(60000));
+        ASSERT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+        Helper::CRGB48Buffer written;
+        QString error;
+        ASSERT_TRUE(StillImage::Load(file, written, error)) << error.toStdString();
+        ASSERT_EQ(written.GetSize(), size);
+        auto& shown = const_cast<Helper::CRGB48Buffer&>(scope.picture);
+        EXPECT_TRUE(std::equal(written.GetData(), written.GetData() + 3 * size.width() * size.height(), shown.GetData()))
+            << kind << ": the dock's picture and the command line's differ";
+    }
+
+    // "Aus" turns the lower scope off: no display, no computation.
+    lower->KindCombo()->setCurrentIndex(lower->KindCombo()->findText("Aus"));
+    EXPECT_FALSE(lower->Display()->isVisible());
+    EXPECT_FALSE(window->Scopes().IsActive(lower->View()));
 }
 
 TEST_F(MainWindow, ResultSavesInEveryFormatWithItsBitDepth)

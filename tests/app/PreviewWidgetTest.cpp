@@ -1,6 +1,5 @@
 // The central preview widget: colours under the views, the overlay's mouse in image pixels under
 // fit and 100 %, panning, the split view's two halves and its divider.
-#include "app/HistogramWidget.h"
 #include "app/PreviewWidget.h"
 #include "core/EngineState.h"
 #include "engine/ChainEditor.h"
@@ -199,26 +198,3 @@ TEST_F(PreviewWidget, LargePictureAtActualSizePansByDragging)
     m_widget.SetOverlay(nullptr);
 }
 
-TEST(HistogramWidget, DrawsTheChannelsWhereTheirCountsAre)
-{
-    CHistogramWidget widget;
-    EXPECT_GE(widget.minimumSizeHint().width(), 128);
-    widget.resize(256 + 4, 104);
-    const QImage empty = widget.grab().toImage();
-    SHistogram histogram;
-    for (int i = 0; i < 64; ++i)
-        histogram.red[size_t(i)] = 1000; // red fills the left quarter
-    histogram.luminance[200] = 500;      // a luminance peak half as high
-    widget.SetHistogram(histogram);
-    EXPECT_EQ(widget.Histogram().red[10], 1000u);
-    const QImage shot = widget.grab().toImage();
-    const QColor inRed = shot.pixelColor(2 + 30, 90), beside = shot.pixelColor(2 + 130, 90);
-    EXPECT_GT(inRed.red(), inRed.green() + 40);
-    EXPECT_EQ(beside, empty.pixelColor(2 + 130, 90)); // nothing drawn where every count is 0
-    // The luminance line reaches half the height at its peak, drawn light.
-    int top = -1;
-    for (int y = 0; y < shot.height() && top < 0; ++y)
-        if (qGray(shot.pixel(2 + 200, y)) > 150)
-            top = y;
-    EXPECT_LT(std::abs(top - 52), 6) << top;
-}

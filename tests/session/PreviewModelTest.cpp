@@ -1,5 +1,5 @@
 // The preview model: coalesced refreshes, preview sizes, the graded preview against the session's
-// own grade, histograms, the full-resolution recalculation and the kept scaled source.
+// own grade, the full-resolution recalculation and the kept scaled source.
 #include "core/EngineState.h"
 #include "engine/ChainEditor.h"
 #include "engine/PostProcessing.h"
@@ -167,52 +167,6 @@ TEST_F(Preview, GradedPreviewIsTheKernelOnTheScaledFrame)
     ASSERT_TRUE(reference.SetSource(frame.data(), 128, 64, QSize(64, 32)));
     ASSERT_TRUE(reference.Grade());
     EXPECT_EQ(Pixels(reference.Result()), graded);
-}
-
-TEST(PreviewHistogram, CountsEveryChannelAndTheLuminance)
-{
-    // 4 × 300: 100 black rows, 100 pure red rows, 100 mid-grey rows, so the bands split the kinds.
-    std::vector<uint16_t> image = Uniform(4, 300, 0, 0, 0);
-    for (size_t i = 4 * 100 * 3; i < 4 * 200 * 3; i += 3)
-        image[i] = 65535;
-    for (size_t i = 4 * 200 * 3; i < image.size(); ++i)
-        image[i] = 0x8080;
-    const SHistogram h = MakeHistogram(image.data(), 4, 300, 0.2126f, 0.7152f, 0.0722f);
-    auto sum = [](const std::array<uint32_t, 256>& bins) {
-        uint32_t s = 0;
-        for (uint32_t v : bins)
-            s += v;
-        return s;
-    };
-    for (const auto* bins : {&h.red, &h.green, &h.blue, &h.luminance})
-        EXPECT_EQ(sum(*bins), 1200u);
-    EXPECT_EQ(h.red[0], 400u);
-    EXPECT_EQ(h.red[255], 400u);
-    EXPECT_EQ(h.red[128], 400u);
-    EXPECT_EQ(h.green[0], 800u);
-    EXPECT_EQ(h.green[128], 400u);
-    EXPECT_EQ(h.blue[0], 800u);
-    EXPECT_EQ(h.luminance[0], 400u);
-    EXPECT_EQ(h.luminance[54], 400u); // 0.2126 × 65535 = 13932.7
-    EXPECT_EQ(h.luminance[128], 400u);
-
-    // Weights that take only red move the red rows to the top bin.
-    const SHistogram r = MakeHistogram(image.data(), 4, 300, 1.0f, 0.0f, 0.0f);
-    EXPECT_EQ(r.luminance[255], 400u);
-    EXPECT_EQ(MakeHistogram(nullptr, 4, 300, 1, 0, 0).red[0], 0u);
-}
-
-TEST_F(Preview, HistogramFollowsTheGradeAndTheWeights)
-{
-    const std::vector<uint16_t> frame = Uniform(40, 30, 0x3000, 0xA000, 0x1000);
-    ASSERT_TRUE(m_model.SetFrame(frame.data(), 40, 30));
-    EXPECT_EQ(m_model.Histogram().red[0x30], 1200u);
-    EXPECT_EQ(m_model.Histogram().green[0xA0], 1200u);
-    AddNegative();
-    m_model.SetLuminanceWeights(0.0f, 0.0f, 1.0f);
-    ASSERT_TRUE(m_model.UpdateNow());
-    EXPECT_EQ(m_model.Histogram().red[0xCF], 1200u);
-    EXPECT_EQ(m_model.Histogram().luminance[0xEF], 1200u); // the negative's blue, 0xEFFF
 }
 
 TEST_F(Preview, FullResolutionRecalculationAndBack)
