@@ -8,6 +8,7 @@
 #include "app/TranslationManager.h"
 #include "core/AppLog.h"
 #include "core/EngineState.h"
+#include "core/NativeNames.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
@@ -92,7 +93,11 @@ QString JoinArguments(int argc, char** argv)
 {
     QStringList parts;
     for (int i = 1; i < argc; ++i)
-        parts << QString::fromLocal8Bit(argv[i]);
+    {
+        const QByteArray argument(argv[i]);
+        const QString name = argument.startsWith('-') ? QString() : NativeNames::Readable(argument);
+        parts << (name.isEmpty() ? QString::fromLocal8Bit(argument) : name);
+    }
     return parts.join(' ');
 }
 

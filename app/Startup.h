@@ -10,6 +10,8 @@ inline constexpr const char* kVersion = "1.14.3607";
 
 int Run(int argc, char** argv);
 
-/// Arguments 1..n−1 joined with single blanks.
+/// Arguments 1..n−1 joined with single blanks. File names (the arguments not starting with "-")
+/// are made absolute before the program moves into its own folder, and a name that is not UTF-8
+/// becomes a stand-in that opens the same file (core/NativeNames.h).
 QString JoinArguments(int argc, char** argv);
 }  // namespace Startup

@@ -1,6 +1,6 @@
 // vantrope-cli bench: runs one named benchmark after warm-up and prints its timing line.
 #include "cli/Benchmark.h"
-#include "cli/Command.h"
+#include "cli/CliArguments.h"
 #include "core/EngineState.h"
 #include "core/Timing.h"
 #include "core/WorkerSplit.h"
@@ -23,90 +23,75 @@ std::vector<SBenchmark> AllBenchmarks()
     return all;
 }
 
-bool ParseOptions(const QStringList& args, QString& name, SBenchOptions& options, QString& error)
+const SCliArgument kArguments[] = {{"NAME", "the benchmark (see --list)", ECliValue::eTEXT, true}};
+const SCliOption kOptions[] = {
+    {"list", nullptr, "lists the benchmarks"},
+    {"size", "WxH", "the frame size (default 1920x1080)"},
+    {"iterations", "K", "timed runs after two warm-up runs (default 20)"},
+    {"threads", "T", "worker threads, 1 to 64 (default: the machine's)"},
+};
+// Settings some benchmarks read; each names its own in its --list line.
+const SCliOption kBenchmarkSettings[] = {
+    {"lut-size", "N", "LUT points per axis"},
+    {"lut", "FILE.cube", "a LUT instead of a made-up one", ECliValue::eINPUT},
+    {"frame", "RAW", "a frame of packed 16-bit RGB instead of a made-up one", ECliValue::eINPUT},
+    {"clip", "FILE", "the clip to read", ECliValue::eINPUT},
+    {"mode", "M", "the LUT's layer mode"},
+    {"kernel", "scalar", "times the reference row function"},
+    {"reuse", "0|1", "keep the engine's tables between runs"},
+    {"bpp", "N", "bytes per pixel copied"},
+    {"preview", "PIXELS", "the preview's long side"},
+    {"log", "0|1", "the engine's timing lines"},
+    {"scope", "WxH", "the scope picture's size"},
+    {"kind", "NAME", "only this scope"},
+    {"steps", "N", "next-frame steps timed after the scrubbing"},
+    {"seconds", "S", "seconds of playback"},
+};
+
+bool ReadOptions(CCliArguments& args, SBenchOptions& options)
 {
-    for (int i = 0; i < args.size(); ++i)
+    if (!args.Size("size", 1, 200000000, options.size) || !args.Integer("iterations", 1, 1000000, options.iterations) ||
+        !args.Integer("threads", 1, 64, options.threads))
+        return false;
+    if (qint64(options.size.width()) * options.size.height() > 200000000)
+        return args.Fail(QStringLiteral("bad size '%1' (at most 200,000,000 pixels)").arg(args.Value("size")));
+    for (const SCliOption& setting : kBenchmarkSettings)
     {
-        const QString& arg = args[i];
-        if (!arg.startsWith("--"))
-        {
-            if (!name.isEmpty())
-                return error = "more than one benchmark name", false;
-            name = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return error = QStringLiteral("option %1 needs a value").arg(arg), false;
-        const QString value = args[++i];
-        bool ok = true;
-        if (arg == "--size")
-        {
-            const QStringList parts = value.split('x');
-            const int w = parts.value(0).toInt(&ok), h = ok ? parts.value(1).toInt(&ok) : 0;
-            if (!ok || parts.size() != 2 || w < 1 || h < 1 || int64_t(w) * h > 200000000)
-                return error = QStringLiteral("bad size '%1' (expected WxH)").arg(value), false;
-            options.size = QSize(w, h);
-        }
-        else if (arg == "--iterations")
-        {
-            options.iterations = value.toInt(&ok);
-            if (!ok || options.iterations < 1)
-                return error = QStringLiteral("bad iteration count '%1'").arg(value), false;
-        }
-        else if (arg == "--threads")
-        {
-            options.threads = value.toInt(&ok);
-            if (!ok || options.threads < 1 || options.threads > 64)
-                return error = QStringLiteral("bad thread count '%1' (1..64)").arg(value), false;
-        }
-        else
-            options.extra.insert(arg.mid(2), value);
+        const QString name = QLatin1String(setting.names);
+        if (args.IsSet(name))
+            options.extra.insert(name, args.Value(name));
     }
-    if (name.isEmpty())
-        return error = "no benchmark named (see bench --list)", false;
     return true;
 }
-}  // namespace
 
-void SetBenchSummary(BenchSummary summary)
-{
-    g_summary = std::move(summary);
-}
-
-int RunBench(const QStringList& args)
+int Bench(CCliArguments& args)
 {
     const std::vector<SBenchmark> benchmarks = AllBenchmarks();
-    if (args.value(0) == "--list")
+    if (args.IsSet("list"))
     {
         for (const SBenchmark& b : benchmarks)
             CliPrint(QStringLiteral("%1\t%2").arg(QLatin1String(b.name), QLatin1String(b.description)));
         return 0;
     }
-    QString name, error;
     SBenchOptions options;
-    if (!ParseOptions(args, name, options, error))
-    {
-        CliError(error);
-        return 2;
-    }
+    if (!ReadOptions(args, options))
+        return args.Report(2);
+    if (args.Arguments().isEmpty())
+        return args.Refuse(2, "no benchmark named (see bench --list)");
+    const QString name = args.Arguments()[0];
     const auto it = std::find_if(benchmarks.begin(), benchmarks.end(),
                                  [&](const SBenchmark& b) { return name == QLatin1String(b.name); });
     if (it == benchmarks.end())
-    {
-        CliError(QStringLiteral("unknown benchmark '%1' (see bench --list)").arg(name));
-        return 2;
-    }
+        return args.Refuse(2, QStringLiteral("unknown benchmark '%1' (see bench --list)").arg(name));
 
     const int threads = options.threads > 0 ? options.threads : QThread::idealThreadCount();
     MP_UI_SetThreadCount(threads);
     MP_MT_SetPoolThreads(std::max(1, threads - 1)); // the waiting caller is the last executor
 
     std::function<void()> step;
+    QString error;
     if (!it->prepare(options, step, error))
-    {
-        CliError(error);
-        return 1;
-    }
+        return args.Refuse(1, error);
     for (int i = 0; i < 2; ++i)
         step();
     std::vector<double> times;
@@ -129,4 +114,19 @@ int RunBench(const QStringList& args)
     if (g_summary)
         CliPrint(g_summary(median));
     return 0;
+}
+
+const SCliCommand kCommands[] = {
+    {"bench", "runs one named benchmark after warm-up and prints its timing line", kArguments,
+     {kOptions, kBenchmarkSettings}, Bench}};
+}  // namespace
+
+void SetBenchSummary(BenchSummary summary)
+{
+    g_summary = std::move(summary);
+}
+
+std::span<const SCliCommand> BenchCommands()
+{
+    return kCommands;
 }

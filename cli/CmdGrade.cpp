@@ -1,226 +1,194 @@
-// vantrope-cli grade: a still image through the grading session — preset chain, film type and
-// LUT — at full size, or a whole clip through the export job with the same grade. Every failure
-// is one line on standard error and nothing is written.
-#include "cli/Command.h"
+// vantrope-cli grade: a still image through the grading session — preset chain and operators,
+// colour layers, film type and LUT — at full size, or a whole clip through the export job with
+// the same grade. Every failure is one line on standard error and nothing is written.
+#include "cli/CliArguments.h"
+#include "cli/LutOptions.h"
 #include "cli/TerminalProgress.h"
 #include "cli/VideoClip.h"
 #include "core/IUserPrompt.h"
+#include "core/StillImage.h"
+#include "engine/ChainEditor.h"
 #include "session/ExportFrameGrader.h"
+#include "session/GradingSession.h"
 #include "video/JobEnvironment.h"
 #include "video/MovieHandling.h"
-#include "core/LayerBlend.h"
-#include "core/StillImage.h"
-#include "session/GradingSession.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSet>
 #include <QTimer>
 
-#include <csignal>
-
 #include <cmath>
+#include <csignal>
 #include <memory>
+#include <vector>
 
 namespace
 {
-struct SGradeOptions
-{
-    QStringList positional;
-    QMap<QString, QString> values;
-    QStringList lutParams;
-    QSet<QString> flags;
+const SCliArgument kArguments[] = {
+    {"IN", "a still image, or a clip when OUT is one", ECliValue::eINPUT},
+    {"OUT", "the image to write (its extension picks the format), or a clip ending in .mp4 or .avi", ECliValue::eOUTPUT},
 };
 
-const QStringList kKeys = {"preset", "lut", "lut-param", "lut-mode", "film-type", "film-intensity", "film-grain",
-                           "film-position", "layers", "codec", "quality", "artefact", "blend", "compare", "size"};
-const QStringList kFlags = {"no-audio", "no-metadata", "flip-x", "flip-y"};
-const QStringList kClipKeys = {"codec", "quality", "artefact", "blend", "compare", "size", "no-audio", "no-metadata",
-                               "flip-x", "flip-y"};
+const SCliOption kGradeOptions[] = {
+    {"preset", "FILE.ini", "the operator chain of a preset file", ECliValue::eINPUT},
+    {"operator", "KERNEL", "appends an operator at the catalogue's defaults (repeatable, in order; see operators)"},
+    {"set", "INDEX=V0,V1,...", "replaces the first values of a set of the --operator before it (repeatable)"},
+    {"layers", "FILE.cml", "colour layers of the colour window, applied before the chain", ECliValue::eINPUT},
+};
 
-bool Parse(const QStringList& args, SGradeOptions& o, QString& error)
-{
-    for (int i = 0; i < args.size(); ++i)
-    {
-        if (!args[i].startsWith("--"))
-        {
-            o.positional << args[i];
-            continue;
-        }
-        const QString key = args[i].mid(2);
-        if (kFlags.contains(key))
-        {
-            o.flags.insert(key);
-            continue;
-        }
-        if (!kKeys.contains(key))
-            return error = QStringLiteral("unknown option %1").arg(args[i]), false;
-        if (i + 1 >= args.size())
-            return error = QStringLiteral("option %1 needs a value").arg(args[i]), false;
-        if (key == "lut-param")
-            o.lutParams << args[++i];
-        else
-            o.values.insert(key, args[++i]);
-    }
-    if (o.positional.size() != 2)
-        return error = "grade needs an input and an output image", false;
-    return true;
-}
+const SCliOption kFilmOptions[] = {
+    {"film-type", "NAME", "a film type of filmtypes_vantrope.xml"},
+    {"film-intensity", "S", "its strength from 0 to 1 (default 1)"},
+    {"film-grain", "G", "its grain from 0 to 1 (default 0)"},
+    {"film-position", "pre|post", "before or after the chain (default post)"},
+};
 
-bool Fraction(const SGradeOptions& o, const QString& key, float fallback, float& value, QString& error)
-{
-    value = fallback;
-    if (!o.values.contains(key))
-        return true;
-    bool ok = false;
-    value = o.values[key].toFloat(&ok);
-    if (!ok || !std::isfinite(value) || value < 0.f || value > 1.f)
-        return error = QStringLiteral("bad value for --%1: '%2' (expected a number from 0 to 1)").arg(key, o.values[key]), false;
-    return true;
-}
-
-bool SetUpLut(CLutState& lut, const SGradeOptions& o, QString& error)
-{
-    if (!o.values.contains("lut"))
-    {
-        if (!o.lutParams.isEmpty() || o.values.contains("lut-mode"))
-            return error = "--lut-param and --lut-mode need --lut", false;
-        return true;
-    }
-    const QString path = o.values["lut"];
-    if (!QFileInfo(path).isFile())
-        return error = QStringLiteral("cannot read LUT '%1': not a file").arg(path), false;
-    const CubeFile::SReadResult result = lut.ReadCube(path, nullptr);
-    if (!result.bOk)
-        return error = QStringLiteral("cannot read LUT '%1': size found %2, allowed from %3 to %4")
-                           .arg(path).arg(result.iSizeFound).arg(LutLattice::kMinSize).arg(LutLattice::kMaxSize),
-               false;
-    for (const QString& text : o.lutParams)
-    {
-        const qsizetype equals = text.indexOf('=');
-        const int index = equals > 0 ? LutParameterByName(text.left(equals).toUtf8().constData()) : -1;
-        bool ok = false;
-        const float value = text.mid(equals + 1).toFloat(&ok);
-        if (index < 0)
-            return error = QStringLiteral("bad LUT parameter '%1' (expected NAME=VALUE)").arg(text), false;
-        if (!ok || !std::isfinite(value) || value < 0.f || value > 1.f)
-            return error = QStringLiteral("bad value in '%1' (expected a number from 0 to 1)").arg(text), false;
-        lut.SetParameter(ELutParameter(index), value);
-    }
-    if (o.values.contains("lut-mode"))
-    {
-        bool ok = false;
-        const int mode = o.values["lut-mode"].toInt(&ok);
-        if (!ok || !LayerBlend::IsKnownMode(mode))
-            return error = QStringLiteral("bad layer mode '%1' (0-47, 50-58, 60-68)").arg(o.values["lut-mode"]), false;
-        lut.SetLayerMode(mode);
-    }
-    lut.SetActive(true);
-    return true;
-}
-
-bool SetUpFilmType(CFilmTypeModel& films, const SGradeOptions& o, QString& error)
-{
-    const bool any = o.values.contains("film-type");
-    for (const char* key : {"film-intensity", "film-grain", "film-position"})
-        if (!any && o.values.contains(key))
-            return error = QStringLiteral("--%1 needs --film-type").arg(key), false;
-    if (!any)
-        return true;
-    const int index = films.FindByName(o.values["film-type"]);
-    if (index == 0)
-    {
-        QStringList names;
-        for (const SFilmType& t : films.Types())
-            names << t.sName;
-        return error = QStringLiteral("unknown film type '%1' (known: %2)").arg(o.values["film-type"], names.join(", ")), false;
-    }
-    float intensity = 1.f, grain = 0.f;
-    if (!Fraction(o, "film-intensity", 1.f, intensity, error) || !Fraction(o, "film-grain", 0.f, grain, error))
-        return false;
-    const QString position = o.values.value("film-position", "post");
-    if (position != "pre" && position != "post")
-        return error = QStringLiteral("bad value for --film-position: '%1' (pre or post)").arg(position), false;
-    films.SetIndex(index);
-    films.SetIntensity(intensity);
-    films.SetGraining(grain);
-    films.SetPosition(position == "pre" ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
-    return true;
-}
-// The colour layers of a layer file; they recolour the picture before the chain and the LUT.
-bool SetUpLayers(CGradingSession& session, const SGradeOptions& o, QString& error)
-{
-    if (!o.values.contains("layers"))
-        return true;
-    const QString path = o.values["layers"];
-    if (!QFileInfo(path).isFile())
-        return error = QStringLiteral("cannot read layers '%1': not a file").arg(path), false;
-    if (!session.ColourLayers().Controls().LoadFile(path))
-        return error = QStringLiteral("cannot read layers '%1': not a layer file of version 1").arg(path), false;
-    return true;
-}
+const SCliOption kClipOptions[] = {
+    {"codec", "0|1", "0: H.264 in .mp4; 1: uncompressed RGBA in .avi"},
+    {"quality", "best|better|normal|low|lowest", "the encoder's quality (default normal)"},
+    {"artefact", "0..4", "artefact reduction"},
+    {"no-audio", nullptr, "leaves the audio streams out"},
+    {"no-metadata", nullptr, "leaves the source's metadata out"},
+    {"flip-x", nullptr, "mirrors every frame left to right"},
+    {"flip-y", nullptr, "mirrors every frame top to bottom"},
+    {"blend", "FRAMES:MODE", "frame blending over 1, 2, 3 or 5 frames, mode 1 to 11"},
+    {"compare", "half|centre", "ungraded and graded side by side"},
+    {"size", "WxH", "the exported frame size"},
+};
 
 bool IsClipOutput(const QString& output)
 {
     return output.endsWith(".mp4", Qt::CaseInsensitive) || output.endsWith(".avi", Qt::CaseInsensitive);
 }
 
-template <size_t N>
-bool Choice(const SGradeOptions& o, const QString& key, const char* const (&names)[N], int& value, QString& error)
+bool LoadPreset(CCliArguments& args, CGradingSession& session)
 {
-    if (!o.values.contains(key))
+    if (!args.IsSet("preset"))
         return true;
-    for (size_t i = 0; i < N; ++i)
-        if (o.values[key] == QLatin1String(names[i]))
-            return value = int(i), true;
-    QStringList known;
-    for (const char* name : names)
-        known << name;
-    return error = QStringLiteral("bad value for --%1: '%2' (%3)").arg(key, o.values[key], known.join(", ")), false;
+    const QString path = args.Value("preset");
+    QStringList missing;
+    QString problem;
+    if (session.LoadPreset(path, &missing, &problem))
+        return true;
+    return args.Fail(problem.isEmpty() ? QStringLiteral("preset '%1' uses operators this version does not have: %2")
+                                             .arg(path, missing.join(", "))
+                                       : problem);
+}
+
+// --operator KERNEL appends an operator at the catalogue's defaults; each --set INDEX=V0,V1,…
+// after it replaces the first values of one of its sets (then kept within the set type's range).
+bool AddOperators(CCliArguments& args, CPostProcessing& chain)
+{
+    CChainEditor editor(chain, COperatorCatalogue::Shared());
+    int current = -1;
+    for (const auto& [option, value] : args.InOrder({"operator", "set"}))
+    {
+        if (option == QLatin1String("operator"))
+        {
+            current = editor.Add(value);
+            if (current < 0)
+                return args.Fail(QStringLiteral("unknown operator '%1' (see vantrope-cli operators)").arg(value));
+            continue;
+        }
+        if (current < 0)
+            return args.Fail("--set needs an --operator before it");
+        const QString kernel = chain.Operators()[current].Kernel;
+        QString index, list;
+        bool ok = SplitNameValue(value, index, list);
+        const int set = index.toInt(&ok);
+        if (!ok || set < 0 || set >= editor.SetCount(current))
+            return args.Fail(QStringLiteral("bad --set '%1' (INDEX=V0,V1,... with INDEX a set of %2, 0 to %3)")
+                                 .arg(value, kernel).arg(editor.SetCount(current) - 1));
+        std::vector<float> values;
+        for (const QString& text : list.split(','))
+        {
+            values.push_back(text.toFloat(&ok));
+            if (!ok || !std::isfinite(values.back()))
+                return args.Fail(QStringLiteral("bad --set '%1': '%2' is not a number").arg(value, text));
+        }
+        const int holds = CPostProcessing::ValueCount(editor.SetType(current, set));
+        if (int(values.size()) > holds)
+            return args.Fail(QStringLiteral("bad --set '%1': set %2 of %3 holds %4 values").arg(value).arg(set).arg(kernel).arg(holds));
+        editor.SetValues(current, set, values.data(), int(values.size()));
+    }
+    return true;
+}
+
+bool SetUpFilmType(CCliArguments& args, CFilmTypeModel& films)
+{
+    if (!args.IsSet("film-type"))
+    {
+        for (const char* option : {"film-intensity", "film-grain", "film-position"})
+            if (args.IsSet(option))
+                return args.Fail(QStringLiteral("--%1 needs --film-type").arg(QLatin1String(option)));
+        return true;
+    }
+    const int index = films.FindByName(args.Value("film-type"));
+    if (index == 0)
+    {
+        QStringList names;
+        for (const SFilmType& t : films.Types())
+            names << t.sName;
+        return args.Fail(QStringLiteral("unknown film type '%1' (known: %2)").arg(args.Value("film-type"), names.join(", ")));
+    }
+    float intensity = 1.f, grain = 0.f;
+    int position = 1;
+    if (!args.Fraction("film-intensity", intensity) || !args.Fraction("film-grain", grain) ||
+        !args.Choice("film-position", {"pre", "post"}, position))
+        return false;
+    films.SetIndex(index);
+    films.SetIntensity(intensity);
+    films.SetGraining(grain);
+    films.SetPosition(position == 0 ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
+    return true;
+}
+
+// The colour layers of a layer file; they recolour the picture before the chain and the LUT.
+bool SetUpLayers(CCliArguments& args, CGradingSession& session)
+{
+    QString problem;
+    return !args.IsSet("layers") || session.ColourLayers().Controls().LoadFile(args.Value("layers"), &problem) ||
+           args.Fail(problem);
+}
+
+// The grade every command line builds, whatever it is applied to.
+bool SetUpGrade(CCliArguments& args, CGradingSession& session)
+{
+    return LoadPreset(args, session) && AddOperators(args, session.Chain()) && ReadLutOptions(args, session.Lut()) &&
+           SetUpFilmType(args, session.FilmTypes()) && SetUpLayers(args, session);
 }
 
 // The destination descriptor and the frame settings from the clip options.
-bool SetUpClip(const SGradeOptions& o, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader, QString& error)
+bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader)
 {
-    static const char* const codecs[] = {"0", "1"};
-    static const char* const qualities[] = {"lowest", "low", "normal", "better", "best"};
-    static const char* const artefacts[] = {"0", "1", "2", "3", "4"};
-    static const char* const comparisons[] = {"none", "half", "centre"};
     int codec = 0, quality = CMovieHandling::eNORMAL, artefact = 0, comparison = 0;
-    if (!Choice(o, "codec", codecs, codec, error) || !Choice(o, "quality", qualities, quality, error) ||
-        !Choice(o, "artefact", artefacts, artefact, error) || !Choice(o, "compare", comparisons, comparison, error))
+    QSize size;
+    if (!args.Choice("codec", {"0", "1"}, codec) ||
+        !args.Choice("quality", {"lowest", "low", "normal", "better", "best"}, quality) ||
+        !args.Choice("artefact", {"0", "1", "2", "3", "4"}, artefact) ||
+        !args.Choice("compare", {"none", "half", "centre"}, comparison) ||
+        !args.Size("size", 2, CMovieHandling::kMaxFrameSide, size))
         return false;
     dst.SetCodec(CMovieHandling::ECodec(codec));
     dst.SetQuality(CMovieHandling::EQuality(quality));
     dst.SetArtefact(CMovieHandling::EArtefact(artefact));
-    dst.m_bCopyAudio = !o.flags.contains("no-audio");
-    dst.m_bCopyMetadata = !o.flags.contains("no-metadata");
-    dst.m_bFlipX = o.flags.contains("flip-x");
-    dst.m_bFlipY = o.flags.contains("flip-y");
-    if (o.values.contains("size"))
-    {
-        const QStringList parts = o.values["size"].split('x');
-        bool okW = false, okH = false;
-        const int w = parts.value(0).toInt(&okW), h = parts.value(1).toInt(&okH);
-        if (parts.size() != 2 || !okW || !okH || w < 2 || h < 2 || w > CMovieHandling::kMaxFrameSide ||
-            h > CMovieHandling::kMaxFrameSide)
-            return error = QStringLiteral("bad size '%1' (expected WxH, 2 to %2 each)")
-                               .arg(o.values["size"]).arg(CMovieHandling::kMaxFrameSide),
-                   false;
-        dst.SetResolution(w, h);
-    }
+    dst.m_bCopyAudio = !args.IsSet("no-audio");
+    dst.m_bCopyMetadata = !args.IsSet("no-metadata");
+    dst.m_bFlipX = args.IsSet("flip-x");
+    dst.m_bFlipY = args.IsSet("flip-y");
+    if (size.isValid())
+        dst.SetResolution(size.width(), size.height());
     grader.Configure(dst);
     grader.Blend().SetComparison(comparison);
-    if (o.values.contains("blend"))
+    if (args.IsSet("blend"))
     {
-        const QStringList parts = o.values["blend"].split(':');
+        const QStringList parts = args.Value("blend").split(':');
         bool okF = false, okM = false;
         const int frames = parts.value(0).toInt(&okF), mode = parts.value(1).toInt(&okM);
         if (parts.size() != 2 || !okF || !okM || !(frames == 1 || frames == 2 || frames == 3 || frames == 5) ||
             mode < 1 || mode > CFrameBlend::kModes)
-            return error = QStringLiteral("bad value for --blend: '%1' (FRAMES:MODE, frames 1, 2, 3 or 5, mode 1 to 11)")
-                               .arg(o.values["blend"]),
-                   false;
+            return args.Fail(QStringLiteral("bad value for --blend: '%1' (FRAMES:MODE, frames 1, 2, 3 or 5, mode 1 to 11)")
+                                 .arg(args.Value("blend")));
         grader.Blend().SetRingSize(frames);
         grader.Blend().SetMode(mode);
     }
@@ -246,42 +214,24 @@ void OnInterrupt(int)
     g_interrupted = 1;
 }
 
-int GradeClip(const SGradeOptions& options, const QString& input, const QString& output)
+int GradeClip(CCliArguments& args, const QString& input, const QString& output)
 {
     auto session = std::make_unique<CGradingSession>();
     CExportFrameGrader grader(*session);
     CMovieHandling::SDstDesc dst;
-    QString error;
-    if (!SetUpClip(options, dst, grader, error) || !SetUpLut(session->Lut(), options, error) ||
-        !SetUpFilmType(session->FilmTypes(), options, error) || !SetUpLayers(*session, options, error))
-    {
-        CliError(error);
-        return 2;
-    }
-    if (options.values.contains("preset"))
-    {
-        QStringList missing;
-        if (!session->LoadPreset(options.values["preset"], &missing, &error))
-        {
-            CliError(QStringLiteral("cannot read preset '%1'").arg(options.values["preset"]));
-            return 2;
-        }
-    }
+    if (!SetUpClip(args, dst, grader) || !SetUpGrade(args, *session))
+        return args.Report(2);
     CMovieHandling movie;
-    if (!CheckClipAndTools(input, movie, true))
+    if (!CheckClipAndTools(input, movie, true) || !CheckProbeable(input, movie))
         return 2;
+    if (movie.MainVideoStream(input) < 0)
+        return ReportNoVideo(input, movie), 2;
     const QFileInfo out(output);
     if (!out.absoluteDir().exists())
-    {
-        CliError(QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
-        return 2;
-    }
+        return args.Refuse(2, QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
     dst.SetPath(out.absoluteFilePath());
     if (QFileInfo(dst.DestinationFile()) == QFileInfo(input))
-    {
-        CliError(QStringLiteral("cannot write '%1': it is the input clip").arg(dst.DestinationFile()));
-        return 2;
-    }
+        return args.Refuse(2, QStringLiteral("cannot write '%1': it is the input clip").arg(dst.DestinationFile()));
 
     CCliPrompt prompt;
     CTerminalProgress progress([&grader] { return grader.Frames(); });
@@ -315,71 +265,50 @@ int GradeClip(const SGradeOptions& options, const QString& input, const QString&
     sigaction(SIGTERM, &previousTerm, nullptr);
     MP_SetProgressSink(nullptr);
     grader.LogAndResetTimes();
+    if (result == 0 && !args.Publish(dst.DestinationFile()))
+        return args.Report(2);
     if (result == 0)
         CliPrint(dst.DestinationFile());
     else if (result == 3)
         CliError("export aborted; nothing was written");
     return result;
 }
-}  // namespace
 
-int RunGrade(const QStringList& args)
+int GradeStill(CCliArguments& args, const QString& input, const QString& output)
 {
-    SGradeOptions options;
-    QString error;
-    if (!Parse(args, options, error))
-    {
-        CliError(error);
-        return 2;
-    }
-    const QString input = options.positional[0], output = options.positional[1];
-    if (IsClipOutput(output))
-        return GradeClip(options, input, output);
-    for (const QString& key : kClipKeys)
-        if (options.values.contains(key) || options.flags.contains(key))
-        {
-            CliError(QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)").arg(key));
-            return 2;
-        }
+    for (const SCliOption& option : kClipOptions)
+        if (args.IsSet(QLatin1String(option.names)))
+            return args.Refuse(2, QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)")
+                                      .arg(QLatin1String(option.names)));
     if (!StillImage::IsSaveFormat(output))
-    {
-        CliError(QStringLiteral("cannot write '%1': unknown image extension").arg(output));
-        return 2;
-    }
+        return args.Refuse(2, QStringLiteral("cannot write '%1': unknown image extension").arg(output));
     auto session = std::make_unique<CGradingSession>();
-    if (options.values.contains("preset"))
-    {
-        QStringList missing;
-        if (!session->LoadPreset(options.values["preset"], &missing, &error))
-        {
-            CliError(missing.isEmpty() ? QStringLiteral("cannot read preset '%1'").arg(options.values["preset"])
-                                       : QStringLiteral("preset '%1' uses operators this version does not have: %2")
-                                             .arg(options.values["preset"], missing.join(", ")));
-            return 1;
-        }
-    }
-    if (!SetUpLut(session->Lut(), options, error) || !SetUpFilmType(session->FilmTypes(), options, error) ||
-        !SetUpLayers(*session, options, error))
-    {
-        CliError(error);
-        return 1;
-    }
+    if (!SetUpGrade(args, *session))
+        return args.Report(1);
     Helper::CRGB48Buffer image;
+    QString error;
     if (!StillImage::Load(input, image, error))
-    {
-        CliError(QStringLiteral("cannot read image '%1': %2").arg(input, error));
-        return 1;
-    }
+        return args.Refuse(1, QStringLiteral("cannot read image '%1': %2").arg(input, error));
     if (!session->SetSource(image.GetData(), image.Width(), image.Height()) || !session->Grade())
-    {
-        CliError(QStringLiteral("cannot grade '%1': not enough memory").arg(input));
-        return 1;
-    }
+        return args.Refuse(1, QStringLiteral("cannot grade '%1': not enough memory").arg(input));
     Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session->Result());
     if (!StillImage::Save(output, result.GetData(), result.Width(), result.Height(), error))
-    {
-        CliError(QStringLiteral("cannot write image '%1': %2").arg(output, error));
-        return 1;
-    }
-    return 0;
+        return args.Refuse(1, QStringLiteral("cannot write image '%1': %2").arg(output, error));
+    return args.Publish(output) ? 0 : args.Report(1);
+}
+
+int Grade(CCliArguments& args)
+{
+    const QString input = args.Arguments()[0], output = args.Arguments()[1];
+    return IsClipOutput(output) ? GradeClip(args, input, output) : GradeStill(args, input, output);
+}
+
+const SCliCommand kCommands[] = {
+    {"grade", "grades a still at full size, or exports a whole clip with the same grade (exit 0 done, 2 failed, 3 aborted)",
+     kArguments, {kGradeOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade}};
+}  // namespace
+
+std::span<const SCliCommand> GradeCommands()
+{
+    return kCommands;
 }

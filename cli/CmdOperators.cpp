@@ -1,14 +1,11 @@
 // vantrope-cli operators: every catalogue entry as kernel, type and display key.
-#include "cli/Command.h"
+#include "cli/CliArguments.h"
 #include "engine/OperatorCatalogue.h"
 
-int RunOperators(const QStringList& args)
+namespace
 {
-    if (!args.isEmpty())
-    {
-        CliError(QStringLiteral("unexpected argument '%1'").arg(args.first()));
-        return 2;
-    }
+int Operators(CCliArguments&)
+{
     const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
     if (catalogue.Entries().isEmpty())
     {
@@ -18,4 +15,11 @@ int RunOperators(const QStringList& args)
     for (const SCatalogueEntry& e : catalogue.Entries())
         CliPrint(QStringLiteral("%1\t%2\t%3").arg(e.sKernel, e.sType, e.sName));
     return 0;
+}
+const SCliCommand kCommands[] = {{"operators", "every catalogue entry: kernel, type, display key", {}, {}, Operators}};
+}  // namespace
+
+std::span<const SCliCommand> OperatorsCommands()
+{
+    return kCommands;
 }

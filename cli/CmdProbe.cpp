@@ -1,24 +1,18 @@
 // vantrope-cli probe CLIP: the clip's metrics as the program sees them, one "key: value" a line.
-#include "cli/Command.h"
+#include "cli/CliArguments.h"
 #include "cli/VideoClip.h"
 #include "video/MovieHandling.h"
 
-int RunProbe(const QStringList& args)
+namespace
 {
-    if (args.size() != 1 || args[0].startsWith("--"))
-    {
-        CliError("usage: probe CLIP");
-        return 2;
-    }
-    const QString& clip = args[0];
+const SCliArgument kArguments[] = {{"CLIP", "the clip to probe", ECliValue::eINPUT}};
+
+int Probe(CCliArguments& args)
+{
+    const QString& clip = args.Arguments()[0];
     CMovieHandling movie;
-    if (!CheckClipAndTools(clip, movie, false))
+    if (!CheckClipAndTools(clip, movie, false) || !CheckProbeable(clip, movie))
         return 1;
-    if (movie.QueryFormat(clip) != 0)
-    {
-        CliError(QStringLiteral("cannot probe '%1': not a media file ffprobe understands").arg(clip));
-        return 1;
-    }
     const QSize size = movie.GetFrameSize(clip);
     const int audioStreams = movie.CountStreams(clip, CMovieHandling::eSK_AUDIO);
     const int main = movie.MainVideoStream(clip);
@@ -33,11 +27,15 @@ int RunProbe(const QStringList& args)
     CliPrint(QStringLiteral("audio_streams: %1").arg(audioStreams));
     for (int i = 0; i < audioStreams; ++i)
         CliPrint(QStringLiteral("audio_codec_%1: %2").arg(i).arg(movie.GetAudioCodecName(clip, i)));
-    movie.RemoveIniFiles();
     if (main < 0)
-    {
-        CliError(QStringLiteral("'%1' holds no video stream").arg(clip));
-        return 1;
-    }
-    return 0;
+        ReportNoVideo(clip, movie);
+    movie.RemoveIniFiles();
+    return main < 0 ? 1 : 0;
+}
+const SCliCommand kCommands[] = {{"probe", "the clip's metrics, one \"key: value\" a line", kArguments, {}, Probe}};
+}  // namespace
+
+std::span<const SCliCommand> ProbeCommands()
+{
+    return kCommands;
 }

@@ -1,7 +1,7 @@
-// vantrope-cli scope IN OUT --kind K [--size WxH] [--at MS] [--gain G] [--log] [--preview N]: the
-// scope picture the "Scopes" dock shows for a still or a clip frame, from the same preview
-// picture (the input fitted into the preview's long side) and the same scope engine.
-#include "cli/Command.h"
+// vantrope-cli scope IN OUT --kind K: the scope picture the "Scopes" dock shows for a still or a
+// clip frame, from the same preview picture (the input fitted into the preview's long side) and
+// the same scope engine.
+#include "cli/CliArguments.h"
 #include "cli/VideoClip.h"
 #include "core/EngineState.h"
 #include "core/StillImage.h"
@@ -18,86 +18,49 @@
 
 namespace
 {
-struct SScopeRequest
-{
-    QString strIn, strOut;
-    qint64 iAtMs = -1; // -1: a still, or a clip's first frame
-    int iPreviewLongSide = SProgramOptions().iPreviewLongSide;
-    SScopeSettings settings;
-    bool bKind = false;
+const SCliArgument kArguments[] = {
+    {"IN", "a still, or a clip", ECliValue::eINPUT},
+    {"OUT", "the scope picture (.png, .tiff, …; 16 bits hold it exactly)", ECliValue::eOUTPUT},
+};
+const SCliOption kOptions[] = {
+    {"kind", "waveform|parade|vectorscope|histogram", "which scope"},
+    {"size", "WxH", "the scope picture's size (default 640x360)"},
+    {"at", "MS", "a clip's frame at this position (default: its first frame)"},
+    {"gain", "G", "brightens the traces, 0.1 to 10"},
+    {"log", nullptr, "a histogram of logarithmic height"},
+    {"preview", "N", "the preview's long side in pixels (default as the window's)"},
 };
 
-constexpr const char* kUsage =
-    "usage: scope IN OUT --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] "
-    "[--preview N]";
-
-bool ParseScopeArgs(const QStringList& args, SScopeRequest& request)
+bool ReadSettings(CCliArguments& args, SScopeSettings& settings, qint64& at, int& previewLongSide)
 {
-    QStringList positional;
-    for (int i = 0; i < args.size(); ++i)
+    if (!args.IsSet("kind"))
+        return args.Fail("usage: scope IN OUT --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] "
+                         "[--gain G] [--log] [--preview N]");
+    if (!ScopeKindFromName(args.Value("kind"), settings.eKind))
+        return args.Fail(QStringLiteral("unknown scope '%1' (waveform, parade, vectorscope, histogram)").arg(args.Value("kind")));
+    if (!args.Size("size", kMinScopeSide, kMaxScopeSide, settings.size) || !args.Position("at", at))
+        return false;
+    settings.bLogarithmic = args.IsSet("log");
+    if (args.IsSet("gain"))
     {
-        const QString& arg = args[i];
-        if (!arg.startsWith("--"))
-        {
-            positional << arg;
-            continue;
-        }
-        if (arg == "--log")
-        {
-            request.settings.bLogarithmic = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return CliError(QStringLiteral("option %1 needs a value").arg(arg)), false;
-        const QString value = args[++i];
-        bool ok = true;
-        if (arg == "--kind")
-        {
-            if (!ScopeKindFromName(value, request.settings.eKind))
-                return CliError(QStringLiteral("unknown scope '%1' (waveform, parade, vectorscope, histogram)").arg(value)), false;
-            request.bKind = true;
-        }
-        else if (arg == "--size")
-        {
-            const QStringList parts = value.split('x');
-            const int w = parts.value(0).toInt(&ok), h = ok ? parts.value(1).toInt(&ok) : 0;
-            if (!ok || parts.size() != 2 || w < kMinScopeSide || h < kMinScopeSide || w > kMaxScopeSide || h > kMaxScopeSide)
-                return CliError(QStringLiteral("bad size '%1' (expected WxH, each %2 to %3)")
-                                    .arg(value).arg(kMinScopeSide).arg(kMaxScopeSide)), false;
-            request.settings.size = QSize(w, h);
-        }
-        else if (arg == "--at")
-        {
-            request.iAtMs = value.toLongLong(&ok);
-            if (!ok || request.iAtMs < 0)
-                return CliError(QStringLiteral("bad position '%1' (milliseconds, 0 or more)").arg(value)), false;
-        }
-        else if (arg == "--gain")
-        {
-            request.settings.fGain = value.toFloat(&ok);
-            if (!ok || !std::isfinite(request.settings.fGain) || request.settings.fGain < kMinScopeGain ||
-                request.settings.fGain > kMaxScopeGain)
-                return CliError(QStringLiteral("bad gain '%1' (%2 to %3)").arg(value).arg(kMinScopeGain).arg(kMaxScopeGain)), false;
-        }
-        else if (arg == "--preview")
-        {
-            request.iPreviewLongSide = value.toInt(&ok);
-            if (!ok || request.iPreviewLongSide < SProgramOptions::kMinPreviewLongSide ||
-                request.iPreviewLongSide > SProgramOptions::kMaxPreviewLongSide)
-                return CliError(QStringLiteral("bad preview size '%1' (long side, %2 to %3 pixels)")
-                                    .arg(value).arg(SProgramOptions::kMinPreviewLongSide)
-                                    .arg(SProgramOptions::kMaxPreviewLongSide)), false;
-        }
-        else
-            return CliError(QStringLiteral("unknown option %1").arg(arg)), false;
+        bool ok = false;
+        settings.fGain = args.Value("gain").toFloat(&ok);
+        if (!ok || !std::isfinite(settings.fGain) || settings.fGain < kMinScopeGain || settings.fGain > kMaxScopeGain)
+            return args.Fail(QStringLiteral("bad gain '%1' (%2 to %3)").arg(args.Value("gain")).arg(kMinScopeGain).arg(kMaxScopeGain));
     }
-    if (positional.size() != 2 || !request.bKind)
-        return CliError(kUsage), false;
-    request.strIn = positional[0];
-    request.strOut = positional[1];
-    if (!StillImage::IsSaveFormat(request.strOut))
-        return CliError(QStringLiteral("'%1' does not end in an image format's extension (.png, .tiff, …)")
-                            .arg(request.strOut)), false;
+    if (args.IsSet("preview"))
+    {
+        bool ok = false;
+        previewLongSide = args.Value("preview").toInt(&ok);
+        if (!ok || previewLongSide < SProgramOptions::kMinPreviewLongSide || previewLongSide > SProgramOptions::kMaxPreviewLongSide)
+            return args.Fail(QStringLiteral("bad preview size '%1' (long side, %2 to %3 pixels)")
+                                 .arg(args.Value("preview"))
+                                 .arg(SProgramOptions::kMinPreviewLongSide)
+                                 .arg(SProgramOptions::kMaxPreviewLongSide));
+    }
+    if (!StillImage::IsSaveFormat(args.Arguments()[1]))
+        return args.Fail(QStringLiteral("'%1' does not end in an image format's extension (.png, .tiff, …)")
+                             .arg(args.Arguments()[1]));
     return true;
 }
 
@@ -118,41 +81,43 @@ bool LoadClipFrame(const QString& clip, qint64 atMs, Helper::CRGB48Buffer& image
                      .arg(atMs).arg(clip, error.isEmpty() ? QString() : ": " + error));
     return loaded;
 }
-}  // namespace
 
-int RunScope(const QStringList& args)
+int Scope(CCliArguments& args)
 {
-    SScopeRequest request;
-    if (!ParseScopeArgs(args, request))
-        return 2;
+    SScopeSettings settings;
+    qint64 at = -1; // -1: a still, or a clip's first frame
+    int previewLongSide = SProgramOptions().iPreviewLongSide;
+    if (!ReadSettings(args, settings, at, previewLongSide))
+        return args.Report(2);
+    const QString input = args.Arguments()[0], output = args.Arguments()[1];
     Helper::CRGB48Buffer image;
-    if (request.iAtMs >= 0 || DocumentFiles::IsVideoFile(request.strIn))
+    if (at >= 0 || DocumentFiles::IsVideoFile(input))
     {
-        if (!LoadClipFrame(request.strIn, std::max<qint64>(request.iAtMs, 0), image))
+        if (!LoadClipFrame(input, std::max<qint64>(at, 0), image))
             return 1;
     }
-    else if (QString error; !StillImage::Load(request.strIn, image, error))
-    {
-        CliError(QStringLiteral("cannot read '%1': %2").arg(request.strIn, error));
-        return 1;
-    }
+    else if (QString error; !StillImage::Load(input, image, error))
+        return args.Refuse(1, QStringLiteral("cannot read '%1': %2").arg(input, error));
 
     CGradingSession session;
     CPreviewModel preview(session);
-    preview.SetPreviewLongSide(request.iPreviewLongSide);
+    preview.SetPreviewLongSide(previewLongSide);
     if (!preview.SetFrame(image.GetData(), image.Width(), image.Height()))
-    {
-        CliError(QStringLiteral("the preview of '%1' could not be made").arg(request.strIn));
-        return 1;
-    }
+        return args.Refuse(1, QStringLiteral("the preview of '%1' could not be made").arg(input));
     auto& picture = const_cast<Helper::CRGB48Buffer&>(preview.Result());
     SScope scope;
-    MakeScope(picture.GetData(), picture.Width(), picture.Height(), request.settings, MP_UI_GetThreadCount(), scope);
+    MakeScope(picture.GetData(), picture.Width(), picture.Height(), settings, MP_UI_GetThreadCount(), scope);
     QString error;
-    if (!StillImage::Save(request.strOut, scope.picture.GetData(), scope.picture.Width(), scope.picture.Height(), error))
-    {
-        CliError(QStringLiteral("cannot write '%1': %2").arg(request.strOut, error));
-        return 1;
-    }
-    return 0;
+    if (!StillImage::Save(output, scope.picture.GetData(), scope.picture.Width(), scope.picture.Height(), error))
+        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(output, error));
+    return args.Publish(output) ? 0 : args.Report(1);
+}
+
+const SCliCommand kCommands[] = {
+    {"scope", "the picture the \"Scopes\" dock shows for a still or a clip frame", kArguments, {kOptions}, Scope}};
+}  // namespace
+
+std::span<const SCliCommand> ScopeCommands()
+{
+    return kCommands;
 }

@@ -1,48 +1,59 @@
-// The table of subcommands; each lives in its own Cmd*.cpp file.
+// The list of commands (each lives in its own Cmd*.cpp file) and the CLI's two output channels.
 #include "cli/Command.h"
 
 #include <cstdio>
+#include <utility>
+#include <vector>
 
-int RunBench(const QStringList& args);
-int RunLut(const QStringList& args);
-int RunOperators(const QStringList& args);
-int RunGrade(const QStringList& args);
-int RunFrame(const QStringList& args);
-int RunProbe(const QStringList& args);
-int RunScope(const QStringList& args);
+std::span<const SCliCommand> GradeCommands();
+std::span<const SCliCommand> LutCommands();
+std::span<const SCliCommand> OperatorsCommands();
+std::span<const SCliCommand> ProbeCommands();
+std::span<const SCliCommand> FrameCommands();
+std::span<const SCliCommand> ScopeCommands();
+std::span<const SCliCommand> BenchCommands();
 
 namespace
 {
-const SCliCommand kCommands[] = {
-    {"bench", "bench NAME [--size WxH] [--iterations K] [--threads T] | bench --list", RunBench},
-    {"lut", "lut identity --size N --out FILE.cube | lut bake --in SRC.cube --out DST.cube [--param NAME=VALUE ...] | "
-            "lut apply --lut FILE.cube [--mode M] [--param NAME=VALUE ...] IN OUT | "
-            "lut from-image REF --size 17|25|32|64 --method 1|2 --out FILE.cube | "
-            "lut library [--add FILE.cube --name NAME | --remove NAME] | lut distance A B | lut match IN REF OUT", RunLut},
-    {"operators", "operators (every catalogue entry: kernel, type, display key)", RunOperators},
-    {"grade", "grade IN OUT [--preset FILE.ini] [--lut FILE.cube] [--lut-param NAME=VALUE ...] [--lut-mode M] "
-              "[--film-type NAME --film-intensity S --film-grain G --film-position pre|post] | for clips (OUT .mp4 or .avi): "
-              "[--codec 0|1] [--quality best|better|normal|low|lowest] [--artefact 0..4] [--no-audio] [--no-metadata] "
-              "[--flip-x] [--flip-y] [--blend FRAMES:MODE] [--compare half|centre] [--size WxH]", RunGrade},
-    {"probe", "probe CLIP", RunProbe},
-    {"frame", "frame CLIP (--at MS | --frame N) --out FILE [--size WxH]  (--frame: the N-th frame, counting from 0)", RunFrame},
-    {"scope", "scope IN OUT.png --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] "
-              "[--preview N]", RunScope},
-};
+// Stand-in names and the exact bytes they stand for.
+std::vector<std::pair<QByteArray, QByteArray>> g_shownAs;
+
+// `text` as bytes, with every stand-in name replaced by what it stands for.
+QByteArray Shown(const QString& text)
+{
+    QByteArray bytes = text.toUtf8();
+    for (const auto& [standIn, exact] : g_shownAs)
+        bytes.replace(standIn, exact);
+    return bytes;
+}
 }  // namespace
 
 std::span<const SCliCommand> CliCommands()
 {
-    return kCommands;
+    static const std::vector<SCliCommand> all = [] {
+        std::vector<SCliCommand> list;
+        for (const auto& file : {GradeCommands(), LutCommands(), OperatorsCommands(), ProbeCommands(), FrameCommands(),
+                                 ScopeCommands(), BenchCommands()})
+            list.insert(list.end(), file.begin(), file.end());
+        return list;
+    }();
+    return all;
 }
 
 void CliError(const QString& message)
 {
-    std::fprintf(stderr, "vantrope-cli: %s\n", message.toLocal8Bit().constData());
+    std::fprintf(stderr, "vantrope-cli: %s\n", Shown(message).constData());
 }
 
 void CliPrint(const QString& line)
 {
-    std::printf("%s\n", line.toLocal8Bit().constData());
+    std::printf("%s\n", Shown(line).constData());
     std::fflush(stdout);
+}
+
+void CliShowAs(const QString& standIn, const QByteArray& exact)
+{
+    const QByteArray name = standIn.toUtf8();
+    if (name != exact)
+        g_shownAs.emplace_back(name, exact);
 }

@@ -1,4 +1,5 @@
-// Checks shared by the clip commands of vantrope-cli: a readable clip and the media programs.
+// Checks shared by the clip commands of vantrope-cli: a readable clip, the media programs, and
+// what the prober makes of the clip. Each prints one error line when it fails.
 #pragma once
 
 #include <QString>
@@ -6,5 +7,10 @@
 class CMovieHandling;
 
 /// True when `clip` is a readable regular file and the prober (and, with `needConverter`, the
-/// converter) can be run; otherwise prints one error line and returns false.
+/// converter) can be run.
 bool CheckClipAndTools(const QString& clip, CMovieHandling& movie, bool needConverter);
+/// True when the prober understands `clip`; an empty file and a damaged or foreign one are told
+/// apart.
+bool CheckProbeable(const QString& clip, CMovieHandling& movie);
+/// Prints that `clip` holds no video stream (naming its audio streams when it has some).
+void ReportNoVideo(const QString& clip, CMovieHandling& movie);

@@ -1,16 +1,14 @@
 // vantrope-cli: the grading models without a window — grade, LUTs, probing, benchmarks.
-#include "cli/Command.h"
+#include "cli/CliArguments.h"
 #include "core/EngineState.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QThread>
 
 #include <cstdio>
 #include <cstdlib>
-#include <fcntl.h>
-#include <unistd.h>
 #include <fstream>
 #include <iostream>
 
@@ -21,14 +19,81 @@ namespace
 {
 constexpr const char* kVersion = "1.14.3607";
 
-void PrintHelp()
+QList<QByteArray> NameWords(const SCliCommand& command)
+{
+    return QByteArray(command.name).split(' ');
+}
+
+// The command named by the first words (the longest name that fits), with its number of words.
+const SCliCommand* FindCommand(const QList<QByteArray>& words, qsizetype& used)
+{
+    const SCliCommand* found = nullptr;
+    used = 0;
+    for (const SCliCommand& command : CliCommands())
+    {
+        const QList<QByteArray> name = NameWords(command);
+        if (name.size() > used && words.mid(0, name.size()) == name)
+            found = &command, used = name.size();
+    }
+    return found;
+}
+
+// The subcommands of a command family such as "lut".
+QList<const SCliCommand*> Family(const QByteArray& first)
+{
+    QList<const SCliCommand*> members;
+    for (const SCliCommand& command : CliCommands())
+        if (NameWords(command).size() > 1 && NameWords(command).first() == first)
+            members << &command;
+    return members;
+}
+
+QString Synopsis(const SCliCommand& command)
+{
+    return CCliArguments::Help(command).section('\n', 0, 0).mid(QStringLiteral("Usage: vantrope-cli ").size());
+}
+
+void PrintCommands(const QList<const SCliCommand*>& commands)
+{
+    for (const SCliCommand* command : commands)
+        CliPrint(QStringLiteral("  %1\n      %2").arg(Synopsis(*command), QString::fromUtf8(command->summary)));
+}
+
+void PrintOverview()
 {
     CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(kVersion));
-    CliPrint("Usage: vantrope-cli COMMAND [OPTIONS]");
-    CliPrint("       vantrope-cli --help | --version");
+    CliPrint("Usage: vantrope-cli COMMAND [options] ARGUMENTS");
+    CliPrint("       vantrope-cli COMMAND --help | --help | --version");
     CliPrint("Commands:");
+    QList<const SCliCommand*> all;
     for (const SCliCommand& command : CliCommands())
-        CliPrint(QStringLiteral("  %1").arg(QLatin1String(command.usage)));
+        all << &command;
+    PrintCommands(all);
+}
+
+// The engine announces its settings on standard output while it starts; those lines would be
+// mixed into the command's own output (such as probe's key lines).
+void InitEngineQuietly()
+{
+    std::fflush(stdout);
+    const int savedOut = dup(STDOUT_FILENO);
+    const int nullOut = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (savedOut >= 0 && nullOut >= 0)
+        dup2(nullOut, STDOUT_FILENO);
+    MP_UI_InitEngine(QFile::encodeName(QCoreApplication::applicationDirPath() + "/textures/").toStdString(),
+                     QThread::idealThreadCount(), 0, 0);
+    MP_CM_InitTables();
+    std::fflush(stdout);
+    if (savedOut >= 0 && nullOut >= 0)
+        dup2(savedOut, STDOUT_FILENO);
+    for (int fd : {savedOut, nullOut})
+        if (fd >= 0)
+            close(fd);
+    MP_UI_SetCalcMode(MP_CALCMODE_CPU);
+    MP_UI_SetMaxMemAllocSize(MP_CALCMODE_CPU, 1073741824.0);
+    MP_UI_SetCalcForceMode(MP_CALCMODE_CPU);
+    // Engine timing lines would mix with the command's own output.
+    MP_UI_SetLogging(false);
 }
 }  // namespace
 
@@ -40,46 +105,46 @@ int main(int argc, char** argv)
     static std::ofstream discard("/dev/null");
     std::cout.rdbuf(std::getenv("VANTROPE_LOG") ? std::cerr.rdbuf() : discard.rdbuf());
     QCoreApplication::setOrganizationName("Neutral Company");
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty() || args.first() == "--help" || args.first() == "-h")
+    // The words as bytes: file names need not be UTF-8.
+    QList<QByteArray> words;
+    for (int i = 1; i < argc; ++i)
+        words << QByteArray(argv[i]);
+    if (words.isEmpty() || words.first() == "--help" || words.first() == "-h")
     {
-        PrintHelp();
-        return args.isEmpty() ? 2 : 0;
+        PrintOverview();
+        return words.isEmpty() ? 2 : 0;
     }
-    if (args.first() == "--version")
+    if (words.first() == "--version")
     {
         CliPrint(kVersion);
         return 0;
     }
-    const QString name = args.takeFirst();
-    for (const SCliCommand& command : CliCommands())
-        if (name == QLatin1String(command.name))
-        {
-            // The engine announces its settings on standard output while it starts; those lines
-            // would be mixed into the command's own output (such as probe's key lines).
-            std::fflush(stdout);
-            const int savedOut = dup(STDOUT_FILENO);
-            const int nullOut = open("/dev/null", O_WRONLY | O_CLOEXEC);
-            if (savedOut >= 0 && nullOut >= 0)
-                dup2(nullOut, STDOUT_FILENO);
-            MP_UI_InitEngine(QFile::encodeName(QCoreApplication::applicationDirPath() + "/textures/").toStdString(),
-                             QThread::idealThreadCount(), 0, 0);
-            MP_CM_InitTables();
-            std::fflush(stdout);
-            if (savedOut >= 0 && nullOut >= 0)
-                dup2(savedOut, STDOUT_FILENO);
-            for (int fd : {savedOut, nullOut})
-                if (fd >= 0)
-                    close(fd);
-            MP_UI_SetCalcMode(MP_CALCMODE_CPU);
-            MP_UI_SetMaxMemAllocSize(MP_CALCMODE_CPU, 1073741824.0);
-            MP_UI_SetCalcForceMode(MP_CALCMODE_CPU);
-            // Engine timing lines would mix with the command's own output.
-            MP_UI_SetLogging(false);
-            const int code = command.run(args);
-            MP_UI_ReleaseEngine();
-            return code;
-        }
-    CliError(QStringLiteral("unknown command '%1' (see --help)").arg(name));
-    return 2;
+    qsizetype used = 0;
+    const SCliCommand* command = FindCommand(words, used);
+    if (!command)
+    {
+        const QList<const SCliCommand*> family = Family(words.first());
+        const QString first = QString::fromUtf8(words.first());
+        if (family.isEmpty())
+            return CliError(QStringLiteral("unknown command '%1' (see --help)").arg(first)), 2;
+        if (words.value(1) == "--help" || words.value(1) == "-h")
+            return CliPrint(QStringLiteral("Usage: vantrope-cli %1 SUBCOMMAND [options] ARGUMENTS").arg(first)),
+                   PrintCommands(family), 0;
+        QStringList names;
+        for (const SCliCommand* member : family)
+            names << QString::fromLatin1(NameWords(*member).last());
+        return CliError(QStringLiteral("%1 needs one of: %2").arg(first, names.join(", "))), 2;
+    }
+    CCliArguments args(*command, words.mid(used));
+    if (!args.Parse())
+        return args.Report(2);
+    if (args.HelpRequested())
+    {
+        CliPrint(CCliArguments::Help(*command));
+        return 0;
+    }
+    InitEngineQuietly();
+    const int code = command->run(args);
+    MP_UI_ReleaseEngine();
+    return code;
 }

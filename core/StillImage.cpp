@@ -1,41 +1,39 @@
 #include "core/StillImage.h"
 
+#include "core/AtomicFile.h"
 #include "core/Netpbm.h"
+#include "core/stillcodec/StillCodec.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
-
-#include <OpenImageIO/imageio.h>
-
-#include <fcntl.h>
-#include <unistd.h>
+#include <QLibrary>
 
 #include <algorithm>
-#include <cstdio>
-#include <vector>
+
+// Present when a program links the codec in instead of loading its module (the fuzz targets).
+#pragma weak vantrope_still_codec
 
 namespace
 {
 struct SSaveFormat
 {
     const char* pszExtension;
-    const char* pszWriter; // chosen by name, so the file name's extension does not matter
-    OIIO::TypeDesc type;
-    QByteArray (*encode)(const unsigned short*, int, int); // our own writer instead
+    const char* pszWriter; // the library's writer, chosen by name; null: our own encoder
+    EStillSamples samples;
+    QByteArray (*encode)(const unsigned short*, int, int);
 };
 
 const SSaveFormat kSaveFormats[] = {
-    {"tif", "tiff", OIIO::TypeDesc::UINT8, nullptr},
-    {"jpg", "jpeg", OIIO::TypeDesc::UINT8, nullptr},
-    {"tiff", "tiff", OIIO::TypeDesc::UINT16, nullptr},
-    {"hdr", "hdr", OIIO::TypeDesc::FLOAT, nullptr},
-    {"exr", "openexr", OIIO::TypeDesc::FLOAT, nullptr},
-    {"tif32", "tiff", OIIO::TypeDesc::FLOAT, nullptr},
-    {"pfm", nullptr, OIIO::TypeDesc::FLOAT, Netpbm::EncodePfm},
-    {"png", "png", OIIO::TypeDesc::UINT16, nullptr},
-    {"jp2", "jpeg2000", OIIO::TypeDesc::UINT16, nullptr},
-    {"ppm", nullptr, OIIO::TypeDesc::UINT16, Netpbm::EncodePpm16},
+    {"tif", "tiff", EStillSamples::eUINT8, nullptr},
+    {"jpg", "jpeg", EStillSamples::eUINT8, nullptr},
+    {"tiff", "tiff", EStillSamples::eUINT16, nullptr},
+    {"hdr", "hdr", EStillSamples::eFLOAT, nullptr},
+    {"exr", "openexr", EStillSamples::eFLOAT, nullptr},
+    {"tif32", "tiff", EStillSamples::eFLOAT, nullptr},
+    {"pfm", nullptr, EStillSamples::eFLOAT, Netpbm::EncodePfm},
+    {"png", "png", EStillSamples::eUINT16, nullptr},
+    {"jp2", "jpeg2000", EStillSamples::eUINT16, nullptr},
+    {"ppm", nullptr, EStillSamples::eUINT16, Netpbm::EncodePpm16},
 };
 
 const SSaveFormat* SaveFormat(const QString& path)
@@ -47,40 +45,33 @@ const SSaveFormat* SaveFormat(const QString& path)
     return nullptr;
 }
 
-std::string Native(const QString& path)
+// The codec module: beside the program, or in the build's binary folder for programs that run
+// from elsewhere in the build tree (the tests). Loaded once, on first use, and kept.
+const SStillCodec* Codec(QString& error)
 {
-    return QFile::encodeName(path).toStdString();
-}
-
-// 0…1 to 16 bits by truncation; NaN and everything below 0 give 0.
-uint16_t FromFloat(float v)
-{
-    v = v > 0.f ? v : 0.f;
-    v = v < 1.f ? v : 1.f;
-    return uint16_t(int(v * 65535.f));
-}
-
-template <typename T, typename Widen>
-void Expand(const std::vector<T>& samples, int channels, uint16_t* out, size_t pixels, Widen widen)
-{
-    for (size_t i = 0; i < pixels; ++i)
+    struct SLoaded
     {
-        const T* s = samples.data() + i * size_t(channels);
-        out[3 * i + 0] = widen(s[0]);
-        out[3 * i + 1] = widen(s[channels == 3 ? 1 : 0]);
-        out[3 * i + 2] = widen(s[channels == 3 ? 2 : 0]);
-    }
-}
-
-template <typename T, typename Widen>
-bool ReadAs(OIIO::ImageInput& in, int channels, OIIO::TypeDesc type, uint16_t* out, size_t pixels,
-            Widen widen)
-{
-    std::vector<T> samples(pixels * size_t(channels));
-    if (!in.read_image(0, 0, 0, channels, type, samples.data()))
-        return false;
-    Expand(samples, channels, out, pixels, widen);
-    return true;
+        const SStillCodec* codec = nullptr;
+        QString error;
+    };
+    static const SLoaded loaded = [] {
+        SLoaded result;
+        if (vantrope_still_codec)
+            return result.codec = vantrope_still_codec(), result;
+        const QString programFolder = QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+        for (const QString& folder : {programFolder, QStringLiteral(VANTROPE_MODULE_DIR)})
+        {
+            QLibrary module(folder + QStringLiteral("/vantrope_stillcodec.so"));
+            using SEntry = const SStillCodec* (*)();
+            if (const auto entry = reinterpret_cast<SEntry>(module.resolve("vantrope_still_codec")))
+                return result.codec = entry(), result;
+            result.error = module.errorString();
+        }
+        return result;
+    }();
+    if (!loaded.codec)
+        error = QStringLiteral("the still-image module cannot be loaded: %1").arg(loaded.error);
+    return loaded.codec;
 }
 
 // The formats a picture is read from: the ones Save() writes and the window offers. The contents
@@ -185,162 +176,44 @@ bool ExrHeadersFit(const QString& path, QString& error)
     }
 }
 
-// The library's own checks of header sizes, as a second line behind ours (which gives the clearer
-// message): twice the largest float image we accept, and more channels than any picture we read has.
-void SetLibraryLimits()
+// The size checks before any allocation, then the buffer the codec fills.
+uint16_t* Admit(Helper::CRGB48Buffer& image, int width, int height, int channels, quint64 maxBytes, QString& error)
 {
-    static const bool once = [] {
-        const int ours = int((StillImage::kMaxDecodedBytes * 4) >> 20);
-        int current = 0;
-        if (OIIO::getattribute("limits:imagesize_MB", current) && (current == 0 || current > ours))
-            OIIO::attribute("limits:imagesize_MB", ours);
-        if (OIIO::getattribute("limits:channels", current) && (current == 0 || current > 64))
-            OIIO::attribute("limits:channels", 64);
-        return true;
-    }();
-    (void)once;
-}
-
-// The reader's own words, or a plain one when it gave none.
-QString ReadError(const SReadFormat& format, const QString& path, OIIO::ImageInput& in)
-{
-    const std::string reason = in.geterror();
-    return QStringLiteral("cannot read %1 image '%2': %3")
-        .arg(QLatin1String(format.pszName), QFileInfo(path).fileName(),
-             reason.empty() ? QStringLiteral("damaged file") : QString::fromStdString(reason));
+    // 64-bit products of values below 2^31: no overflow. Every pixel becomes three 16-bit samples,
+    // whatever the file holds, and the file's channels are counted at 2 bytes at least.
+    const quint64 pixels = quint64(width) * quint64(height);
+    const quint64 bytes = pixels * quint64(std::max(3, channels)) * 2;
+    if (pixels > StillImage::kMaxPixels || bytes > maxBytes)
+    {
+        error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels").arg(width).arg(height).arg(channels);
+        return nullptr;
+    }
+    image.Create(QSize(width, height), Helper::eCP_NO_CLEAR);
+    return image.GetData();
 }
 
 bool ReadWithLibrary(const QString& path, const SReadFormat& format, Helper::CRGB48Buffer& image, QString& error,
                      quint64 maxBytes)
 {
-    SetLibraryLimits();
-    // Colour values as stored: alpha is dropped, never multiplied in.
-    OIIO::ImageSpec config;
-    config.attribute("oiio:UnassociatedAlpha", 1);
-    auto in = OIIO::ImageInput::create(format.pszReader);
-    if (!in)
-        return error = QStringLiteral("no %1 reader: %2").arg(QLatin1String(format.pszName), QString::fromStdString(OIIO::geterror())), false;
-    OIIO::ImageSpec header;
-    if (!in->open(Native(path), header, config))
-        return error = ReadError(format, path, *in), false;
-    if (header.width <= 0 || header.height <= 0 || header.nchannels < 1 || header.depth > 1)
-        return error = QStringLiteral("unsupported image size %1 x %2").arg(header.width).arg(header.height), false;
-    const int channels = header.nchannels >= 3 ? 3 : 1;
-    // 64-bit products of values below 2^31: no overflow. Every pixel becomes three 16-bit samples,
-    // whatever the file holds, and the file's channels are counted at 2 bytes at least.
-    const quint64 pixels = quint64(header.width) * quint64(header.height);
-    const quint64 bytes = pixels * quint64(std::max(3, header.nchannels)) * 2;
-    if (pixels > StillImage::kMaxPixels || bytes > maxBytes)
-        return error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels")
-                           .arg(header.width)
-                           .arg(header.height)
-                           .arg(header.nchannels),
-               false;
-    image.Create(QSize(header.width, header.height), Helper::eCP_NO_CLEAR);
-    uint16_t* out = image.GetData();
-    bool ok;
-    // The library hands CMYK TIFF ink values over unconverted: R = (1 − C)(1 − K) and so on.
-    const bool cmyk = header.nchannels >= 4 && header.get_int_attribute("tiff:PhotometricInterpretation", -1) == 5;
-    if (cmyk)
-    {
-        std::vector<uint16_t> ink(pixels * 4);
-        ok = in->read_image(0, 0, 0, 4, OIIO::TypeDesc::UINT16, ink.data());
-        for (size_t i = 0; ok && i < pixels; ++i)
-        {
-            const uint32_t white = 65535u - ink[4 * i + 3];
-            for (int c = 0; c < 3; ++c)
-                out[3 * i + c] = uint16_t((65535u - ink[4 * i + c]) * white / 65535u);
-        }
-    }
-    else
-        switch (header.format.basetype)
-    {
-    case OIIO::TypeDesc::UINT8:
-        ok = ReadAs<uint8_t>(*in, channels, OIIO::TypeDesc::UINT8, out, pixels,
-                             [](uint8_t v) { return uint16_t(v * 257); });
-        break;
-    case OIIO::TypeDesc::HALF:
-    case OIIO::TypeDesc::FLOAT:
-    case OIIO::TypeDesc::DOUBLE:
-        ok = ReadAs<float>(*in, channels, OIIO::TypeDesc::FLOAT, out, pixels, FromFloat);
-        break;
-    default:
-        ok = ReadAs<uint16_t>(*in, channels, OIIO::TypeDesc::UINT16, out, pixels, [](uint16_t v) { return v; });
-        break;
-    }
-    if (!ok)
-    {
-        error = ReadError(format, path, *in);
-        image.Destroy();
+    const SStillCodec* codec = Codec(error);
+    if (!codec)
         return false;
-    }
-    return true;
-}
-
-// A name in the destination's folder that nothing else uses, created empty with the usual
-// permissions; it keeps the destination's extension for writers that look at it.
-QString CreateTemporary(const QString& path)
-{
-    const QFileInfo info(path);
-    for (int attempt = 0; attempt < 100; ++attempt)
-    {
-        const QString candidate = QStringLiteral("%1/.%2.%3.%4")
-                                      .arg(info.absolutePath(), info.completeBaseName())
-                                      .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))
-                                      .arg(info.suffix());
-        const int fd = ::open(QFile::encodeName(candidate).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0)
-        {
-            ::close(fd);
-            return candidate;
-        }
-        if (errno != EEXIST)
-            break;
-    }
-    return QString();
-}
-bool WriteBytes(const QString& path, const QByteArray& bytes, QString& error)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush())
+    const auto admit = [&](int width, int height, int channels, QString& reason) {
+        return Admit(image, width, height, channels, maxBytes, reason);
+    };
+    if (codec->read(path, format.pszReader, format.pszName, admit, error))
         return true;
-    error = file.errorString();
+    image.Destroy();
     return false;
 }
 
-// 16-bit samples go out as they are, or as their high byte, or ÷ 65535 as floats.
-bool WriteImage(const QString& path, const SSaveFormat& format, const unsigned short* pixels, int width,
-                int height, QString& error)
+bool Encode(const QString& path, const SSaveFormat& format, const unsigned short* pixels, int width, int height, QByteArray& bytes,
+            QString& error)
 {
-    const size_t samples = size_t(width) * size_t(height) * 3;
-    std::vector<uint8_t> bytes8;
-    std::vector<float> floats;
-    const void* data = pixels;
-    if (format.type == OIIO::TypeDesc::UINT8)
-    {
-        bytes8.resize(samples);
-        for (size_t i = 0; i < samples; ++i)
-            bytes8[i] = uint8_t(pixels[i] >> 8);
-        data = bytes8.data();
-    }
-    else if (format.type == OIIO::TypeDesc::FLOAT)
-    {
-        floats.resize(samples);
-        for (size_t i = 0; i < samples; ++i)
-            floats[i] = float(pixels[i]) / 65535.f;
-        data = floats.data();
-    }
-    auto out = OIIO::ImageOutput::create(format.pszWriter);
-    if (!out)
-        return error = QString::fromStdString(OIIO::geterror()), false;
-    OIIO::ImageSpec header(width, height, 3, format.type);
-    if (format.type == OIIO::TypeDesc::UINT8 && QLatin1String(format.pszWriter) == QLatin1String("jpeg"))
-        header.attribute("Compression", "jpeg:100");
-    bool ok = out->open(Native(path), header) && out->write_image(format.type, data);
-    ok = out->close() && ok;
-    if (!ok)
-        error = QString::fromStdString(out->geterror());
-    return ok;
+    if (format.encode)
+        return bytes = format.encode(pixels, width, height), true;
+    const SStillCodec* codec = Codec(error);
+    return codec && codec->encode(format.pszWriter, QFileInfo(path).fileName(), format.samples, pixels, width, height, bytes, error);
 }
 }  // namespace
 
@@ -398,19 +271,7 @@ bool Save(const QString& path, const unsigned short* pixels, int width, int heig
         error = QStringLiteral("JPEG 2000 needs at least 32 x 32 pixels");
         return false;
     }
-    const QString temporary = CreateTemporary(path);
-    if (temporary.isEmpty())
-    {
-        error = QStringLiteral("cannot create a file in '%1'").arg(QFileInfo(path).absolutePath());
-        return false;
-    }
-    const bool ok = format->encode ? WriteBytes(temporary, format->encode(pixels, width, height), error)
-                                   : WriteImage(temporary, *format, pixels, width, height, error);
-    if (ok && std::rename(Native(temporary).c_str(), Native(path).c_str()) == 0)
-        return true;
-    if (ok)
-        error = QStringLiteral("cannot replace '%1'").arg(path);
-    QFile::remove(temporary);
-    return false;
+    QByteArray bytes;
+    return Encode(path, *format, pixels, width, height, bytes, error) && AtomicFile::Write(path, bytes, &error);
 }
 }  // namespace StillImage

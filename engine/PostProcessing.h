@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -125,12 +126,17 @@ public:
     int LayerCode(int index) const;
 
     /// Reads the preset file at Path(). False when an operator names a kernel the catalogue
-    /// does not know (that operator is skipped).
+    /// does not know (that operator is skipped), or when the file was not read as a preset
+    /// (unreadable, over the size or operator cap, no preset keys at all; LoadProblem() says why).
     bool Load(const COperatorCatalogue* catalogue);
     bool Load();
     /// Appends the operators of another preset file, leaving header and list untouched.
     bool LoadOperatorsOnly(const QString& path, const COperatorCatalogue* catalogue);
     bool LoadOperatorsOnly(const QString& path);
+    /// Why the last load was incomplete, apart from unknown kernels; empty when it was not.
+    const QString& LoadProblem() const { return m_sLoadProblem; }
+    /// The kernels the last load skipped because the catalogue does not know them.
+    const QStringList& MissingKernels() const { return m_missingKernels; }
     /// Writes the chain to Path(); false when the file could not be written.
     bool Save(bool asUser);
     /// Writes the chain to another path, Path() unchanged.
@@ -163,4 +169,6 @@ private:
     const void* m_pThumbnailSource = nullptr;
     QString m_sSearchTagTranslated;
     QString m_sSearchTag;
+    QString m_sLoadProblem;
+    QStringList m_missingKernels;
 };

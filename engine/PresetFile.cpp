@@ -1,18 +1,17 @@
 // The preset file of a chain: an INI file with a header and one group per operator, parameter
 // values stored in thousandths.
 #include "core/AppLog.h"
-#include "core/Paths.h"
+#include "core/AtomicFile.h"
+#include "core/IniSource.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -50,42 +49,27 @@ bool ReadBool(const QSettings& ini, const QString& key)
 /// Presets are a few kilobytes; anything this large is not one.
 constexpr qint64 kMaxPresetBytes = 16 * 1024 * 1024;
 
-/// The settings class decodes "@Variant(" and "@DateTime(" values through a binary stream whose
-/// length fields a crafted file controls (an allocation of tens of gigabytes from a few bytes).
-/// Presets never hold such values, so a file with them is read from a private copy in which they
-/// are plain text (and so read as absent numbers).
-class CSafePresetSource
-{
-public:
-    explicit CSafePresetSource(const QString& path) : m_path(path)
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            return;
-        if (file.size() > kMaxPresetBytes)
-        {
-            Helper::AppLog(path + QStringLiteral(" - too large for a preset, not read"));
-            m_path.clear();
-            return;
-        }
-        QByteArray bytes = file.readAll();
-        if (!bytes.contains("@Variant(") && !bytes.contains("@DateTime("))
-            return;
-        bytes.replace("@Variant(", "@Ignored(").replace("@DateTime(", "@Ignored(");
-        QString error;
-        const QString folder = Helper::PrivateTempDirectory(&error);
-        m_copy.setFileTemplate((folder.isEmpty() ? QDir::tempPath() : folder) + QStringLiteral("/preset-XXXXXX.ini"));
-        m_path.clear();
-        if (m_copy.open() && m_copy.write(bytes) == bytes.size() && m_copy.flush())
-            m_path = m_copy.fileName();
-    }
-    /// The file to hand to the settings class; empty when nothing may be read.
-    const QString& Path() const { return m_path; }
+/// Operator groups a preset may have: far more than any grade uses, and few enough that reading
+/// and running them stays quick (100,001 operators took seconds to read and minutes to run).
+constexpr int kMaxOperators = 4096;
 
-private:
-    QString m_path;
-    QTemporaryFile m_copy;
-};
+/// Lines that open an operator group ("[Operator_…]" without a set part), counted in one pass
+/// over the text before the settings class parses it.
+int CountOperatorGroups(const QByteArray& text)
+{
+    int count = 0;
+    const char* const data = text.constData();
+    for (qsizetype start = 0, end = 0; start < text.size(); start = end + 1)
+    {
+        end = start;
+        while (end < text.size() && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        const QByteArrayView line(data + start, end - start);
+        if (line.startsWith("[Operator_") && !std::memchr(line.data(), '/', size_t(line.size())))
+            ++count;
+    }
+    return count;
+}
 
 int ReadInt(const QSettings& ini, const QString& key)
 {
@@ -120,8 +104,25 @@ bool CPostProcessing::LoadOperatorsOnly(const QString& path)
 
 bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalogue)
 {
-    const CSafePresetSource source(path);
-    QSettings ini(source.Path().isEmpty() ? QStringLiteral("/dev/null") : source.Path(), QSettings::IniFormat);
+    m_sLoadProblem.clear();
+    m_missingKernels.clear();
+    const CIniSource source(path, kMaxPresetBytes);
+    const int operatorGroups = CountOperatorGroups(source.Text());
+    if (source.Problem() == CIniSource::eUNREADABLE)
+        m_sLoadProblem = tr("Die Datei %1 kann nicht gelesen werden.").arg(path);
+    else if (source.Problem() == CIniSource::eTOO_LARGE)
+        m_sLoadProblem = tr("Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).")
+                             .arg(path).arg(source.Size()).arg(kMaxPresetBytes);
+    else if (operatorGroups > kMaxOperators)
+        m_sLoadProblem = tr("Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.")
+                             .arg(path).arg(operatorGroups).arg(kMaxOperators);
+    if (!m_sLoadProblem.isEmpty())
+        Helper::AppLog(path + QStringLiteral(" - not read: ") + m_sLoadProblem);
+    QSettings ini(m_sLoadProblem.isEmpty() ? source.Path() : QStringLiteral("/dev/null"), QSettings::IniFormat);
+    // Neither a header key nor a first operator: text of some other kind, or junk.
+    if (m_sLoadProblem.isEmpty() && !ini.contains("TimeStamp") && !ini.contains("DisplayName") &&
+        !ini.contains("Category") && !ini.childGroups().contains(OperatorGroup(0)))
+        m_sLoadProblem = tr("Die Datei %1 ist kein Preset.").arg(path);
     if (!m_bOperatorsOnly)
     {
         m_operators.clear();
@@ -156,6 +157,10 @@ bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalo
         if (catalogue && !catalogue->Knows(op.Kernel))
         {
             Helper::AppLog(path + QStringLiteral(" - Missing Effect: ") + op.Kernel);
+            if (op.Kernel.isEmpty())
+                m_sLoadProblem = tr("In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.").arg(path, groups[i]);
+            else if (!m_missingKernels.contains(op.Kernel))
+                m_missingKernels.append(op.Kernel);
             allKnown = false;
             ini.endGroup();
             continue;
@@ -207,7 +212,7 @@ bool CPostProcessing::Read(const QString& path, const COperatorCatalogue* catalo
         }
         m_operators.append(op);
     }
-    return allKnown;
+    return allKnown && m_sLoadProblem.isEmpty();
 }
 
 bool CPostProcessing::Save(bool asUser)
@@ -224,51 +229,50 @@ bool CPostProcessing::Write(const QString& path, bool asUser)
 {
     if (path.isEmpty())
         return false;
-    QSettings ini(path, QSettings::IniFormat);
-    ini.clear();
-    const bool becomesUser = asUser && m_sCategory != QLatin1String("user");
-    ini.setValue("TimeStamp", becomesUser ? qlonglong(QDateTime::currentSecsSinceEpoch()) : qlonglong(m_uiTimeStamp));
-    ini.setValue("DisplayName", m_sDisplayName);
-    ini.setValue("Category", becomesUser ? QStringLiteral("user") : m_sCategory);
-    ini.setValue("SearchTag", m_sSearchTag);
-    ini.setValue("VersionMajor", 1);
-    ini.setValue("VersionMinor", 14);
-    ini.setValue("VersionBuild", 3607);
-    ini.setValue("VersionFamily", 17);
-    for (int i = 0; i < m_operators.size(); ++i)
-    {
-        const SOperator& op = m_operators[i];
-        ini.beginGroup(OperatorGroup(i));
-        ini.setValue("Kernel", op.Kernel);
-        ini.setValue("eType", op.eType);
-        ini.setValue("bActive", op.bActive);
-        ini.setValue("iprecalcSmooth", op.iprecalcSmooth);
-        ini.setValue("bReadBWPoint", op.bReadBWPoint);
-        ini.setValue("bCalcBW", op.bCalcBW);
-        ini.setValue("bCalcGradation", op.bCalcGradation);
-        // Only the first sixteen sets have names; more would land among the operator's keys.
-        for (size_t j = 0; j < op.aParams.size() && j < 16; ++j)
+    return AtomicFile::WriteSettings(path, [this, asUser](QSettings& ini) {
+        ini.clear();
+        const bool becomesUser = asUser && m_sCategory != QLatin1String("user");
+        ini.setValue("TimeStamp", becomesUser ? qlonglong(QDateTime::currentSecsSinceEpoch()) : qlonglong(m_uiTimeStamp));
+        ini.setValue("DisplayName", m_sDisplayName);
+        ini.setValue("Category", becomesUser ? QStringLiteral("user") : m_sCategory);
+        ini.setValue("SearchTag", m_sSearchTag);
+        ini.setValue("VersionMajor", 1);
+        ini.setValue("VersionMinor", 14);
+        ini.setValue("VersionBuild", 3607);
+        ini.setValue("VersionFamily", 17);
+        for (int i = 0; i < m_operators.size(); ++i)
         {
-            const SParam& set = op.aParams[j];
-            ini.beginGroup(SetGroup(int(j)));
-            ini.setValue("eType", set.eType);
-            int n = 0;
-            for (int k = 0; k < MP_PARAM_VALUES; ++k)
-                if (set.afValues[k] != 0.0f)
-                    n = k + 1;
-            ini.beginWriteArray("pfValues", n);
-            for (int k = 0; k < n; ++k)
+            const SOperator& op = m_operators[i];
+            ini.beginGroup(OperatorGroup(i));
+            ini.setValue("Kernel", op.Kernel);
+            ini.setValue("eType", op.eType);
+            ini.setValue("bActive", op.bActive);
+            ini.setValue("iprecalcSmooth", op.iprecalcSmooth);
+            ini.setValue("bReadBWPoint", op.bReadBWPoint);
+            ini.setValue("bCalcBW", op.bCalcBW);
+            ini.setValue("bCalcGradation", op.bCalcGradation);
+            // Only the first sixteen sets have names; more would land among the operator's keys.
+            for (size_t j = 0; j < op.aParams.size() && j < 16; ++j)
             {
-                if (set.afValues[k] == 0.0f)
-                    continue;
-                ini.setArrayIndex(k);
-                ini.setValue("uiValue", Thousandths(set.afValues[k]));
+                const SParam& set = op.aParams[j];
+                ini.beginGroup(SetGroup(int(j)));
+                ini.setValue("eType", set.eType);
+                int n = 0;
+                for (int k = 0; k < MP_PARAM_VALUES; ++k)
+                    if (set.afValues[k] != 0.0f)
+                        n = k + 1;
+                ini.beginWriteArray("pfValues", n);
+                for (int k = 0; k < n; ++k)
+                {
+                    if (set.afValues[k] == 0.0f)
+                        continue;
+                    ini.setArrayIndex(k);
+                    ini.setValue("uiValue", Thousandths(set.afValues[k]));
+                }
+                ini.endArray();
+                ini.endGroup();
             }
-            ini.endArray();
             ini.endGroup();
         }
-        ini.endGroup();
-    }
-    ini.sync();
-    return ini.status() == QSettings::NoError;
+    });
 }

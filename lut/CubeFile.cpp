@@ -1,12 +1,12 @@
 #include "lut/CubeFile.h"
 
 #include "core/AppLog.h"
+#include "core/AtomicFile.h"
 #include "core/IUserPrompt.h"
 #include "lut/LutLattice.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <fcntl.h>
@@ -336,17 +336,8 @@ QByteArray Format(const float* lattice, int n, const QString& title)
     return text;
 }
 
-bool WriteFile(const QString& path, const float* lattice, int n, const QString& title)
+bool WriteFile(const QString& path, const float* lattice, int n, const QString& title, QString* reason)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray text = Format(lattice, n, title);
-    if (file.write(text) != text.size())
-    {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicFile::Write(path, Format(lattice, n, title), reason);
 }
 }  // namespace CubeFile

@@ -35,7 +35,7 @@ QString FailureText(const QString& displayName, int sizeFound);
 
 /// The complete file text for an N-point lattice (N³ data lines; N = 0 gives the header only).
 QByteArray Format(const float* lattice, int n, const QString& title);
-/// Writes Format() to `path` through a temporary file in the same folder and a rename, so an
-/// existing file is either replaced completely or left as it was. False when it failed.
-bool WriteFile(const QString& path, const float* lattice, int n, const QString& title);
+/// Writes Format() to `path` as a whole or not at all (AtomicFile): an existing file is either
+/// replaced completely or left as it was. False with the system's `reason` when it failed.
+bool WriteFile(const QString& path, const float* lattice, int n, const QString& title, QString* reason = nullptr);
 }  // namespace CubeFile

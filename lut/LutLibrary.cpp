@@ -141,6 +141,8 @@ bool CLutLibrary::AddNamed(CLutState& state, const QString& name, QString* error
         return false;
     if (!QDir().mkpath(m_sFolder))
     {
+        if (error)
+            *error = tr("Der Ordner %1 kann nicht angelegt werden.").arg(m_sFolder);
         Fill();
         return false;
     }
@@ -153,7 +155,10 @@ bool CLutLibrary::AddNamed(CLutState& state, const QString& name, QString* error
             *error = tr("Der Name \"%1\" ist nicht erlaubt.").arg(name);
         return false;
     }
-    const bool written = state.SaveCube(target.absoluteFilePath());
+    QString reason;
+    const bool written = state.SaveCube(target.absoluteFilePath(), &reason);
+    if (!written && error)
+        *error = tr("Die LUT \"%1\" kann nicht gespeichert werden: %2").arg(name, reason);
     Fill();
     const int index = IndexOfFile(fileName);
     if (index >= kFirstEntry)

@@ -69,7 +69,8 @@ public:
     /// baked lattice under that name (replacing a file of that name). True when written.
     bool Add(CLutState& state, IUserPrompt& prompt);
     /// The writing step of Add with a given name; refuses names that are not acceptable, with
-    /// the reason in `error`. The list is filled again and the new entry made current.
+    /// the reason in `error` (as for a file that cannot be written). The list is filled again
+    /// and the new entry made current.
     bool AddNamed(CLutState& state, const QString& name, QString* error = nullptr);
     /// Removes the current entry (asking first when the option is on). The LUT state is not
     /// touched. True when a file was deleted.

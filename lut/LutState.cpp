@@ -61,8 +61,8 @@ void CLutState::Bake()
     MP_calcLUTtoLUTCalc(m_iLUTSize, m_source.Data(), m_baked.Data(), m_parameters);
 }
 
-bool CLutState::SaveCube(const QString& path)
+bool CLutState::SaveCube(const QString& path, QString* reason)
 {
     Bake();
-    return CubeFile::WriteFile(path, m_baked.Data(), m_iLUTSize, m_sLUTTitle);
+    return CubeFile::WriteFile(path, m_baked.Data(), m_iLUTSize, m_sLUTTitle, reason);
 }

@@ -64,8 +64,9 @@ public:
     CubeFile::SReadResult ReadCube(const QString& path, IUserPrompt* prompt);
     /// Bakes the parameters into the baked lattice (nothing to do without a LUT).
     void Bake();
-    /// Bakes, then writes the baked lattice with the title; false when the file was not written.
-    bool SaveCube(const QString& path);
+    /// Bakes, then writes the baked lattice with the title; false with the system's `reason` when
+    /// the file was not written.
+    bool SaveCube(const QString& path, QString* reason = nullptr);
 
 private:
     int m_iLUTSize = 0;

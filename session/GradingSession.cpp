@@ -4,7 +4,6 @@
 #include "engine/WorkingSlots.h"
 
 #include <QFileInfo>
-#include <QSettings>
 
 #include <cstring>
 
@@ -76,26 +75,15 @@ const uint16_t* CGradingSession::WorkingInput()
 
 bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QString* error)
 {
-    if (!QFileInfo(path).isFile() || !QFileInfo(path).isReadable())
-    {
-        if (error)
-            *error = tr("Die Datei %1 kann nicht gelesen werden.").arg(path);
-        return false;
-    }
     auto chain = std::make_unique<CPostProcessing>();
     chain->SetPath(path);
     const bool complete = chain->Load();
-    if (!complete && missing)
-    {
-        // The loader logs each one; list them here for the caller's message.
-        QSettings ini(path, QSettings::IniFormat);
-        for (const QString& group : ini.childGroups())
-        {
-            const QString kernel = ini.value(group + "/Kernel").toString();
-            if (group.startsWith("Operator_") && !COperatorCatalogue::Shared().Knows(kernel) && !missing->contains(kernel))
-                missing->append(kernel);
-        }
-    }
+    if (missing)
+        *missing = chain->MissingKernels();
+    if (error)
+        *error = chain->LoadProblem();
+    if (!chain->LoadProblem().isEmpty())
+        return false; // the chain stays as it was
     m_chain = std::move(chain);
     return complete;
 }

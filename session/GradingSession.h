@@ -51,7 +51,8 @@ public:
     int ResampleCount() const { return m_iResamples; }
 
     /// Loads a preset file as the chain. False with `missing` listing the kernels this build
-    /// does not have (those operators are left out) or with `error` when the file is unreadable.
+    /// does not have (those operators are left out), or with `error` saying why the file was not
+    /// read as a preset (the chain then stays as it was).
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
     /// Refills the main slot from the source at the working size and runs the chain, film type

@@ -1,5 +1,6 @@
 #include "session/ResultFormats.h"
 
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "session/SettingsValue.h"
 
@@ -87,8 +88,6 @@ void StoreLastSavedFormat(int index, const QString& userDirectory)
         return;
     const QString path = IniPath(userDirectory);
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue("lastSavedFormat", index);
-    settings.sync();
+    AtomicFile::WriteSettings(path, [index](QSettings& settings) { settings.setValue("lastSavedFormat", index); });
 }
 }  // namespace ResultFormats

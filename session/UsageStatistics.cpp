@@ -1,6 +1,7 @@
 #include "session/UsageStatistics.h"
 
 #include "core/AppLog.h"
+#include "core/AtomicFile.h"
 #include "core/Paths.h"
 #include "session/SettingsValue.h"
 
@@ -62,27 +63,25 @@ void HDRStatistic::ReportHighest(const QString& key, int value)
 void HDRStatistic::Save() const
 {
     QDir().mkpath(QFileInfo(m_sPath).absolutePath());
-    QSettings settings(m_sPath, QSettings::IniFormat);
-    settings.clear();
-    for (auto entry = m_values.cbegin(); entry != m_values.cend(); ++entry)
-        settings.setValue(entry.key(), entry.value());
-    settings.sync();
+    AtomicFile::WriteSettings(m_sPath, [this](QSettings& settings) {
+        settings.clear();
+        for (auto entry = m_values.cbegin(); entry != m_values.cend(); ++entry)
+            settings.setValue(entry.key(), entry.value());
+    });
 }
 
 SStartTime ReadAndStoreStartTime(const QString& userDirectory)
 {
     const QString path = UserFile(userDirectory, "starttime.ini");
     QDir().mkpath(QFileInfo(path).absolutePath());
-    QSettings settings(path, QSettings::IniFormat);
     SStartTime time;
     time.iNow = QDateTime::currentSecsSinceEpoch();
-    time.iLast = SettingsValue::Int64(settings, "StartTime").value_or(time.iNow);
+    time.iLast = SettingsValue::Int64(QSettings(path, QSettings::IniFormat), "StartTime").value_or(time.iNow);
     time.iDifference = time.iNow > time.iLast ? time.iNow - time.iLast : 0;
     const QString prefix = QStringLiteral("HDRMainWindow::HDRMainWindow() -> ");
     Helper::AppLog(prefix + "Start at Current Time: " + QString::number(time.iNow));
     Helper::AppLog(prefix + "Start at Last Time   : " + QString::number(time.iLast));
     Helper::AppLog(prefix + "Start at Difference  : " + QString::number(time.iDifference));
-    settings.setValue("StartTime", time.iNow);
-    settings.sync();
+    AtomicFile::WriteSettings(path, [&time](QSettings& settings) { settings.setValue("StartTime", time.iNow); });
     return time;
 }

@@ -1,13 +1,14 @@
 #include "engine/colourmodule/ColorLayers.h"
 
 #include "core/AppLog.h"
+#include "core/AtomicFile.h"
 #include "core/ColourSpace.h"
 #include "core/IUserPrompt.h"
+#include "core/IniSource.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <QTemporaryFile>
 
 #include <cmath>
 #include <cstdio>
@@ -387,42 +388,40 @@ bool CColorControls::tLoad(QSettings& settings)
 
 bool CColorControls::SaveFile(const QString& path, QString* error) const
 {
-    const QFileInfo target(path);
-    QTemporaryFile temp(target.absolutePath() + "/." + target.fileName() + ".XXXXXX");
-    if (!temp.open())
-    {
-        if (error)
-            *error = tr("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-        return false;
-    }
-    temp.close();
-    {
-        QSettings settings(temp.fileName(), QSettings::IniFormat);
-        tSave(settings);
-        settings.sync();
-        if (settings.status() != QSettings::NoError)
-        {
-            if (error)
-                *error = tr("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-            return false;
-        }
-    }
-    if (std::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0)
-    {
-        if (error)
-            *error = tr("Die Datei %1 kann nicht geschrieben werden.").arg(path);
-        return false;
-    }
-    temp.setAutoRemove(false);
-    return true;
+    QString reason;
+    const bool saved = AtomicFile::WriteSettings(
+        path,
+        [this](QSettings& settings) {
+            settings.clear();
+            tSave(settings);
+        },
+        &reason);
+    if (!saved && error)
+        *error = tr("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, reason);
+    return saved;
 }
 
-bool CColorControls::LoadFile(const QString& path)
+bool CColorControls::LoadFile(const QString& path, QString* error)
 {
-    if (!QFileInfo(path).isFile())
-        return false;
-    QSettings settings(path, QSettings::IniFormat);
-    return tLoad(settings);
+    // Six layers of 27 keys take a few kilobytes.
+    constexpr qint64 kMaxFileBytes = 1 << 20;
+    const CIniSource source(path, kMaxFileBytes);
+    QString problem;
+    if (source.Problem() == CIniSource::eUNREADABLE)
+        problem = tr("Die Datei %1 kann nicht gelesen werden.").arg(path);
+    else if (source.Problem() == CIniSource::eTOO_LARGE)
+        problem = tr("Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).")
+                      .arg(path).arg(source.Size()).arg(kMaxFileBytes);
+    else
+    {
+        QSettings settings(source.Path(), QSettings::IniFormat);
+        if (tLoad(settings))
+            return true;
+        problem = tr("Die Datei %1 ist keine Layer-Datei der Version 1.").arg(path);
+    }
+    if (error)
+        *error = problem;
+    return false;
 }
 
 bool CColorControls::SaveWithDialog(IUserPrompt& prompt, QSettings& appSettings) const

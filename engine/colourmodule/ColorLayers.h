@@ -142,9 +142,10 @@ public:
     void tSave(QSettings& settings) const;
     /// False (and nothing changes) when the major version is not 1.
     bool tLoad(QSettings& settings);
-    /// tSave into a file: a temporary file in the same folder renamed into place.
+    /// tSave into a file, as a whole or not at all (AtomicFile).
     bool SaveFile(const QString& path, QString* error = nullptr) const;
-    bool LoadFile(const QString& path);
+    /// tLoad from a file of at most 1 MiB; false with `error` saying why nothing was loaded.
+    bool LoadFile(const QString& path, QString* error = nullptr);
 
     /// The save and load flows with their dialogs; `appSettings` keeps "lastDialogPath".
     /// True when the layer list was written (or loaded).

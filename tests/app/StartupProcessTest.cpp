@@ -1,7 +1,10 @@
 // The program started for real: initialise-and-exit, the start-up log, the hand-over of a second
 // start's command line, recovery from a killed first instance, and concurrent starts.
 #include "app/SingleInstanceChannel.h"
+#include "core/NativeNames.h"
+#include "core/StillImage.h"
 #include "tests/support/InvariantCheck.h"
+#include "tests/support/SyntheticImages.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -33,7 +36,8 @@ protected:
     QString Tmp() const { return m_dir.path() + "/tmp"; }
     QString UserDir() const { return Home() + "/Vantrope 1/"; }
 
-    std::unique_ptr<QProcess> Start(const QStringList& args, const QString& lang = "de_DE.UTF-8")
+    std::unique_ptr<QProcess> Start(const QStringList& args, const QString& lang = "de_DE.UTF-8",
+                                    const QString& program = kProgram)
     {
         auto process = std::make_unique<QProcess>();
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -47,7 +51,7 @@ protected:
             env.remove(name);
         process->setProcessEnvironment(env);
         process->setProcessChannelMode(QProcess::MergedChannels);
-        process->start(kProgram, args);
+        process->start(program, args);
         EXPECT_TRUE(process->waitForStarted(5000));
         return process;
     }
@@ -77,6 +81,9 @@ protected:
         EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), 0);
     }
+
+    // A file name given on the command line as the running program receives it: absolute.
+    static QByteArray Received(const QString& name) { return QFile::encodeName(QDir::currentPath() + "/" + name); }
 
     QString StartupLog() const
     {
@@ -158,12 +165,34 @@ TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
     EXPECT_EQ(second->exitCode(), 0);
     QElapsedTimer sinceExit;
     sinceExit.start();
-    ASSERT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: a b\n", 3000)) << output.constData();
+    // File names arrive absolute: the first instance works in another folder.
+    const QByteArray absolute = Received("a") + " " + Received("b");
+    ASSERT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + absolute + "\n", 3000)) << output.constData();
     const qint64 latency = sinceExit.elapsed();
     RecordProperty("handover_ms", int(latency));
     EXPECT_LT(latency, 1000) << "the first instance polls every 100 ms";
-    EXPECT_TRUE(StartupLog().contains("Application already running: terminating\nSendMessage: a b\n"));
+    EXPECT_TRUE(StartupLog().contains("Application already running: terminating\nSendMessage: " + absolute + "\n"));
     Terminate(*primary);
+}
+
+TEST_F(StartupProcess, StillNamedRelativelyInBytesThatAreNotUtf8Opens)
+{
+    // The program moves into its own folder while it starts; the name is relative to the folder
+    // it was started in, and its bytes are not UTF-8.
+    const std::vector<uint16_t> picture = TestImages::Noise(8, 6, 1);
+    QString error;
+    ASSERT_TRUE(StillImage::Save(Tmp() + "/pic.png", picture.data(), 8, 6, error)) << error.toStdString();
+    const QByteArray folder = QFile::encodeName(Tmp());
+    ASSERT_EQ(::rename((folder + "/pic.png").constData(), (folder + "/pic\xff.png").constData()), 0);
+    const QString inFolder = QStringLiteral("cd \"$1\" && exec \"$0\" \"$(printf 'pic\\377.png')\"");
+    auto primary = Start({"-c", inFolder, kProgram, Tmp()}, "de_DE.UTF-8", "sh");
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    Terminate(*primary);
+    EXPECT_FALSE(StartupLog().contains("LoadStillImage() -> Failed")) << StartupLog().toStdString();
+    EXPECT_EQ(QSettings(UserDir() + "statistic.ini", QSettings::IniFormat).value("m_iSingleImagesLoaded").toInt(), 1);
+    NativeNames::Release(NativeNames::Readable(folder + "/pic\xff.png"));
+    ::unlink((folder + "/pic\xff.png").constData()); // the temporary folder's clean-up cannot name it
 }
 
 TEST_F(StartupProcess, KilledFirstInstanceDoesNotBlockTheNextStart)
@@ -222,10 +251,10 @@ TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
     ASSERT_NE(primary, nullptr);
     QByteArray output;
     for (const QString& message : sent)
-        EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + message.toUtf8() + "\n", 3000))
+        EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + Received(message) + "\n", 3000))
             << message.toStdString() << " not delivered:\n" << output.constData();
     for (const QString& message : sent)
-        EXPECT_EQ(output.count("InterpretReceivedMessage: " + message.toUtf8() + "\n"), 1);
+        EXPECT_EQ(output.count("InterpretReceivedMessage: " + Received(message) + "\n"), 1);
     Terminate(*primary);
 }
 
@@ -249,9 +278,10 @@ TEST_F(StartupProcess, FrozenFirstInstanceNeverHoldsALaterStart)
     EXPECT_TRUE(StartupLog().contains("running instance does not answer"));
 
     ::kill(pid_t(primary->processId()), SIGCONT);
-    EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: x\n", 3000)) << output.constData();
+    EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + Received("x") + "\n", 3000))
+        << output.constData();
     Terminate(*primary);
-    EXPECT_FALSE(output.contains("InterpretReceivedMessage: y"));
+    EXPECT_FALSE(output.contains("InterpretReceivedMessage: " + Received("y")));
 }
 
 TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)

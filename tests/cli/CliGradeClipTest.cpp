@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <csignal>
 
@@ -171,11 +172,50 @@ TEST_F(CliGradeClip, RefusalsWriteNothing)
     EXPECT_EQ(check.Violations(), QStringList());
 }
 
+TEST_F(CliGradeClip, UnusableSourcesSayWhatIsWrong)
+{
+    const char* const kNotMedia = "cannot probe '%1': not a media file ffprobe understands (damaged, cut short or of another kind)";
+    // Empty, junk, cut in half with its index at the end, and sound without a picture.
+    QFile clip(Path("clip.mp4"));
+    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
+    const QByteArray whole = clip.readAll();
+    const QByteArray half = whole.left(whole.size() / 2);
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        const char* message; // %1: the clip
+    } cases[] = {
+        {"empty.mp4", "", "'%1' is empty (0 bytes), not a video clip"},
+        {"junk.mp4", QByteArray(1024, 'j'), kNotMedia},
+        {"half.mp4", half, kNotMedia},
+    };
+    for (const auto& c : cases)
+    {
+        QFile file(Path(c.name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(c.bytes) == c.bytes.size());
+    }
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "sine=d=1", "-c:a", "aac", Path("sound.mp4")}));
+    CInvariantCheck check(60000);
+    check.WatchFolder(m_dir.path());
+    for (const auto& c : cases)
+    {
+        const SCliRun run = RunCli({"grade", Path(c.name), Path("out.mp4")});
+        EXPECT_EQ(run.code, 2) << c.name;
+        EXPECT_EQ(run.err, "vantrope-cli: " + QString(c.message).arg(Path(c.name)) + "\n");
+    }
+    const SCliRun sound = RunCli({"grade", Path("sound.mp4"), Path("out.mp4")});
+    EXPECT_EQ(sound.code, 2);
+    EXPECT_EQ(sound.err, QStringLiteral("vantrope-cli: '%1' holds no video stream, only 1 audio stream(s)\n").arg(Path("sound.mp4")));
+    EXPECT_EQ(check.Violations(), QStringList());
+}
+
 TEST_F(CliGradeClip, InterruptStopsTheExportAndLeavesNothing)
 {
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
     tools.SetFault("encoder=hang"); // the export stands still until it is interrupted
+    tools.StartSpy();
     CInvariantCheck check(30000);
     check.WatchFolder(m_dir.path());
     check.WatchFile(Path("clip.mp4"));
@@ -183,12 +223,16 @@ TEST_F(CliGradeClip, InterruptStopsTheExportAndLeavesNothing)
     QProcess process;
     process.start(VANTROPE_BIN_DIR "/vantrope-cli", {"grade", Path("clip.mp4"), Path("out.mp4")});
     ASSERT_TRUE(process.waitForStarted());
-    // Wait until the job has started its programs, then press Ctrl-C.
+    // Press Ctrl-C once the encoder runs (its handler is in place before the job starts it).
+    const auto encoderRuns = [&tools] {
+        const QList<CFakeTools::SRun> runs = tools.Runs();
+        return std::any_of(runs.begin(), runs.end(), [](const CFakeTools::SRun& r) { return r.strStage == "encoder"; });
+    };
     QElapsedTimer waited;
     waited.start();
-    while (!QFile::exists(m_home.Path() + "/Vantrope 1/MovieHandling.log") && waited.elapsed() < 20000)
+    while (!encoderRuns() && waited.elapsed() < 20000)
         QThread::msleep(20);
-    QThread::msleep(500);
+    ASSERT_TRUE(encoderRuns());
     kill(pid_t(process.processId()), SIGINT);
     ASSERT_TRUE(process.waitForFinished(10000));
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);

@@ -71,11 +71,13 @@ TEST_F(CliLayers, LayerFileRecoloursAStill)
 
 TEST_F(CliLayers, UnusableLayerFilesAreRefused)
 {
-    for (const QString& file : {Path("future.cml"), Path("missing.cml")})
+    const std::pair<QString, const char*> cases[] = {{Path("future.cml"), "ist keine Layer-Datei der Version 1"},
+                                                     {Path("missing.cml"), "kann nicht gelesen werden"}};
+    for (const auto& [file, message] : cases)
     {
         const SCliRun run = RunCli({"grade", Path("in.png"), Path("out.png"), "--layers", file});
         EXPECT_EQ(run.code, 1);
-        EXPECT_TRUE(run.err.contains("cannot read layers")) << run.err.toStdString();
+        EXPECT_EQ(run.err, QStringLiteral("vantrope-cli: Die Datei %1 %2.\n").arg(file, QString::fromUtf8(message)));
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
     EXPECT_EQ(RunCli({"grade", Path("in.png"), Path("out.png"), "--layers"}).code, 2);

@@ -136,7 +136,7 @@ TEST_F(CliLutLibrary, HistogramDistanceAndMatching)
     EXPECT_LT(after[0].toDouble(), 0.2);
     EXPECT_LT(after[1].toDouble(), 0.2);
 
-    EXPECT_EQ(RunCli({"lut", "distance", Path("noise.png")}).code, 1);
+    EXPECT_EQ(RunCli({"lut", "distance", Path("noise.png")}).code, 2);
     EXPECT_EQ(RunCli({"lut", "match", Path("noise.png"), Path("gone.png"), Path("m2.png")}).code, 1);
     EXPECT_FALSE(QFile::exists(Path("m2.png")));
 }

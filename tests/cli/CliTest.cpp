@@ -1,10 +1,18 @@
-// vantrope-cli as a user runs it: version, help, errors and the benchmark line.
+// vantrope-cli as a user runs it: version, help for every command, the usage errors every command
+// shares, file names as given (relative, not UTF-8), and the benchmark line.
 #include "tests/cli/CliRun.h"
+#include "core/StillImage.h"
+#include "tests/support/SyntheticImages.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <dirent.h>
+#include <unistd.h>
 
 TEST(Cli, VersionHelpAndUnknownCommands)
 {
@@ -14,13 +22,80 @@ TEST(Cli, VersionHelpAndUnknownCommands)
 
     const SCliRun help = RunCli({"--help"});
     EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.contains("bench NAME")) << help.out.toStdString();
+    // Every command has its own help, which starts with its usage line.
+    const QStringList commands = {"grade", "lut identity", "lut bake", "lut apply", "lut from-image", "lut library",
+                                  "lut distance", "lut match", "operators", "probe", "frame", "scope", "bench"};
+    for (const QString& command : commands)
+    {
+        EXPECT_TRUE(QRegularExpression("\n  " + command + "[ \n]").match(help.out).hasMatch()) << command.toStdString();
+        const SCliRun own = RunCli(command.split(' ') + QStringList{"--help"});
+        EXPECT_EQ(own.code, 0) << command.toStdString();
+        EXPECT_TRUE(own.out.startsWith("Usage: vantrope-cli " + command)) << own.out.toStdString();
+        EXPECT_TRUE(own.out.contains("-h, --help")) << command.toStdString();
+    }
+    const SCliRun family = RunCli({"lut", "-h"});
+    EXPECT_EQ(family.code, 0);
+    EXPECT_EQ(family.out.count("\n  lut "), 7) << family.out.toStdString();
 
-    const SCliRun unknown = RunCli({"frobnicate"});
-    EXPECT_EQ(unknown.code, 2);
-    EXPECT_TRUE(unknown.out.isEmpty());
-    EXPECT_EQ(unknown.err.count('\n'), 1);
-    EXPECT_TRUE(unknown.err.contains("frobnicate"));
+    const struct
+    {
+        QStringList args;
+        const char* message;
+    } usage[] = {
+        {{"frobnicate"}, "unknown command 'frobnicate'"},
+        {{"lut", "frobnicate"}, "lut needs one of: identity, bake, apply, from-image, library, distance, match"},
+        {{"operators", "extra"}, "unexpected argument 'extra'"},
+        {{"probe"}, "probe needs CLIP"},
+        {{"lut", "identity", "--size"}, "option --size needs a value"},
+        {{"grade", "a.png", "b.png", "--frobnicate", "1"}, "unknown option --frobnicate"},
+    };
+    for (const auto& u : usage)
+    {
+        const SCliRun r = RunCli(u.args);
+        EXPECT_EQ(r.code, 2) << u.args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty());
+        EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(u.message)) << r.err.toStdString();
+    }
+}
+
+TEST(Cli, NamesAreTakenAsGivenRelativeOrNotUtf8)
+{
+    QTemporaryDir dir;
+    const std::vector<uint16_t> image = TestImages::Noise(8, 6, 2);
+    QString error;
+    ASSERT_TRUE(StillImage::Save(dir.filePath("in.png"), image.data(), 8, 6, error)) << error.toStdString();
+    const QByteArray folder = QFile::encodeName(dir.path());
+    ASSERT_EQ(::link((folder + "/in.png").constData(), (folder + "/in\xff.png").constData()), 0);
+
+    // Relative names against the working folder; bytes that are not UTF-8 arrive unchanged, and
+    // so does the written file's name.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("sub"));
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start("sh", {"-c", "\"$0\" lut identity --size 2 --out sub/../id.cube && "
+                               "\"$0\" lut apply --lut id.cube \"$(printf 'in\\377.png')\" \"$(printf 'out\\376.png')\" && "
+                               "\"$0\" lut apply --lut id.cube \"$(printf 'in\\377.png')\" \"$(printf 'x\\375/y.png')\"",
+                         VANTROPE_BIN_DIR "/vantrope-cli"});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(QFile::exists(dir.filePath("id.cube")));
+    EXPECT_EQ(::access((folder + "/out\xfe.png").constData(), F_OK), 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QString::fromUtf8("out\xef\xbf\xbd.png")))); // not under a lossy name
+    // The message names the missing folder by its bytes; nothing else was left.
+    EXPECT_EQ(process.readAllStandardError(), "vantrope-cli: cannot write image '" + folder +
+                                                  "/x\xfd/y.png': No such file or directory\n");
+    QStringList left;
+    DIR* listing = opendir(folder.constData());
+    while (const dirent* entry = listing ? readdir(listing) : nullptr)
+        left << QString::fromUtf8(entry->d_name);
+    closedir(listing);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{".", "..", "id.cube", "in.png", QString::fromUtf8("in\xef\xbf\xbd.png"),
+                                 QString::fromUtf8("out\xef\xbf\xbd.png"), "sub"}));
+    // The temporary folder's clean-up cannot name these.
+    ::unlink((folder + "/in\xff.png").constData());
+    ::unlink((folder + "/out\xfe.png").constData());
 }
 
 TEST(Cli, BenchmarkListAndTimingLine)

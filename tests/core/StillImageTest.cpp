@@ -2,6 +2,7 @@
 // float values and sizes, and saves that never leave a half-written or temporary file.
 #include "core/StillImage.h"
 #include "tests/support/InvariantCheck.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/SyntheticImages.h"
 
 #include <QDir>
@@ -136,6 +137,29 @@ TEST(StillImage, FailedSavesLeaveTheFolderAsItWas)
         EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
     }
     EXPECT_EQ(Load(dir.filePath("old.png")), image); // replaced completely
+}
+
+TEST(StillImage, SavesOntoAFullDriveFailWholeInEveryFormat)
+{
+    // The image library used to leave a truncated PNG or JPEG 2000 and report success, and its
+    // JPEG writer ended the process.
+    QTemporaryDir dir;
+    CSmallDisk disk(dir.path(), "size=64k");
+    if (!disk.IsMounted())
+        GTEST_SKIP() << CSmallDisk::kSkipReason;
+    const std::vector<uint16_t> noise = TestImages::Noise(200, 200, 5); // far more than 64 KiB in any format
+    for (const char* extension : {"tif", "jpg", "tiff", "hdr", "exr", "tif32", "pfm", "png", "jp2", "ppm"})
+    {
+        const QString path = dir.filePath(QStringLiteral("old.%1").arg(extension));
+        WriteBytes(path, "old picture");
+        CInvariantCheck check;
+        check.WatchFolder(dir.path());
+        QString error;
+        EXPECT_FALSE(StillImage::Save(path, noise.data(), 200, 200, error)) << extension;
+        EXPECT_EQ(error, "No space left on device") << extension;
+        EXPECT_EQ(check.Violations(), QStringList()) << extension;
+        QFile::remove(path);
+    }
 }
 
 namespace

@@ -271,5 +271,5 @@ TEST_F(Presets, CraftedVariantValuesAreNotDecoded)
     EXPECT_TRUE(AllInRange(chain));
     // The private copy it was read from is gone.
     const QDir temp(Helper::PrivateTempDirectory());
-    EXPECT_TRUE(temp.entryList({"preset-*.ini"}, QDir::Files).isEmpty());
+    EXPECT_TRUE(temp.entryList({"ini-*.ini"}, QDir::Files).isEmpty());
 }

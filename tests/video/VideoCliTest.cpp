@@ -103,8 +103,8 @@ TEST(VideoCli, FailuresGiveOneLineAndAnErrorCode)
         {{"frame", TestClip(EClip::ePlain), "--at", "-5", "--out", TestScratchFolder() + "/x.png"}, "bad position", nullptr},
         {{"frame", TestClip(EClip::ePlain), "--frame", "9", "--out", TestScratchFolder() + "/x.png"},
          "has no frame 9 (its last is frame 8)", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--frame", "1", "--at", "0", "--out", TestScratchFolder() + "/x.png"}, "usage",
-         nullptr},
+        {{"frame", TestClip(EClip::ePlain), "--frame", "1", "--at", "0", "--out", TestScratchFolder() + "/x.png"},
+         "give either --at or --frame", nullptr},
         {{"frame", TestClip(EClip::eTruncated), "--frame", "1", "--out", TestScratchFolder() + "/x.png"}, "cannot decode",
          nullptr},
     };

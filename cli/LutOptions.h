@@ -1,0 +1,24 @@
+// The LUT options commands share: a cube file, its fourteen sliders and its layer mode.
+#pragma once
+
+#include "cli/Command.h"
+
+class CCliArguments;
+class CLutState;
+struct LutParameters;
+
+/// --lut FILE.cube, --lut-param NAME=VALUE (repeatable; also --param), --lut-mode M (also --mode).
+extern const SCliOption kLutOptions[3];
+/// Only the sliders, for commands whose cube file comes otherwise.
+inline CliOptions LutParameterOptions()
+{
+    return CliOptions(kLutOptions).subspan(1, 1);
+}
+
+/// Reads a cube file into `lut` (as loaded by the LUT panel: sliders at their defaults).
+bool ReadCube(CCliArguments& args, const QString& path, CLutState& lut);
+/// Applies every --lut-param to `parameters`.
+bool ReadLutParameters(CCliArguments& args, LutParameters& parameters);
+/// --lut with its sliders and layer mode into `lut`, which is then switched on. Without --lut,
+/// nothing happens, and sliders or a mode given anyway are refused.
+bool ReadLutOptions(CCliArguments& args, CLutState& lut);
