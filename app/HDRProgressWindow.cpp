@@ -1,6 +1,7 @@
 #include "app/HDRProgressWindow.h"
 
 #include "core/EngineState.h"
+#include "core/ProgressTracker.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,8 +15,6 @@
 namespace
 {
 constexpr int kBarSteps = 1000;
-// Below this fraction the rate is too uncertain to extrapolate from.
-constexpr float kMinEstimateFraction = 0.01f;
 }  // namespace
 
 HDRProgressWindow::HDRProgressWindow(QWidget* parent)
@@ -113,16 +112,6 @@ QString HDRProgressWindow::FormatDuration(qint64 seconds)
     return parts.join(' ');
 }
 
-qint64 HDRProgressWindow::EstimateSecondsLeft(qint64 elapsedMs, float overall)
-{
-    if (!(overall >= kMinEstimateFraction) || elapsedMs <= 0)
-        return -1;
-    if (overall >= 1.0f)
-        return 0;
-    const double totalMs = double(elapsedMs) / double(overall);
-    return qint64(std::llround((totalMs - double(elapsedMs)) / 1000.0));
-}
-
 void HDRProgressWindow::receiveMessage(SMessage message, f32 overall)
 {
     if (!message.sText.isEmpty())
@@ -143,5 +132,5 @@ void HDRProgressWindow::UpdateTimes()
 {
     const qint64 elapsedMs = m_clock.elapsed();
     m_pElapsedLabel->setText(tr("Time elapsed: ") + FormatDuration(elapsedMs / 1000));
-    m_pEstimateLabel->setText(tr("Estimated time left: ") + FormatDuration(EstimateSecondsLeft(elapsedMs, m_fOverall)));
+    m_pEstimateLabel->setText(tr("Estimated time left: ") + FormatDuration(CProgressTracker::SecondsLeft(elapsedMs, m_fOverall)));
 }

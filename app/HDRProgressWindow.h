@@ -26,8 +26,6 @@ public:
 
     /// "1 Stunde 5 Minuten 3 Sekunden", "wird ermittelt" for negative seconds.
     static QString FormatDuration(qint64 seconds);
-    /// Seconds left from the elapsed time and the overall fraction; −1 while no estimate exists.
-    static qint64 EstimateSecondsLeft(qint64 elapsedMs, float overall);
 
 public slots:
     void receiveMessage(SMessage message, f32 overall);

@@ -2,6 +2,7 @@
 // file. --at takes it as the converter extracts it for the video dock (accurate seek, stepping
 // back near the end); --frame decodes the N-th frame (from 0) in-process, as the dock's timeline.
 #include "cli/CliArguments.h"
+#include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "core/AtomicFile.h"
 #include "core/ImageConvert.h"
@@ -67,6 +68,7 @@ int Frame(CCliArguments& args)
     if (QFileInfo(out).suffix().isEmpty())
         return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));
     CMovieHandling movie;
+    const CInterruptGuard interrupt([&movie] { movie.Abort(); });
     if (!CheckClipAndTools(clip, movie, !args.IsSet("frame")))
         return 1;
     if (args.IsSet("frame"))
@@ -74,7 +76,8 @@ int Frame(CCliArguments& args)
     const QString image = movie.ExtractFrame(clip, QFileInfo(out).suffix().toLower(), at, 5000, true, size);
     movie.RemoveIniFiles();
     if (image.isEmpty())
-        return args.Refuse(1, QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(at).arg(clip));
+        return ClipToolFailed(movie, interrupt,
+                              QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(at).arg(clip));
     // The extracted image is copied to its destination as a whole or not at all.
     QFile extracted(image);
     QString reason;

@@ -2,23 +2,17 @@
 // colour layers, film type and LUT — at full size, or a whole clip through the export job with
 // the same grade. Every failure is one line on standard error and nothing is written.
 #include "cli/CliArguments.h"
+#include "cli/ClipExport.h"
 #include "cli/LutOptions.h"
-#include "cli/TerminalProgress.h"
-#include "cli/VideoClip.h"
-#include "core/IUserPrompt.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
-#include "video/JobEnvironment.h"
 #include "video/MovieHandling.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QTimer>
 
 #include <cmath>
-#include <csignal>
 #include <memory>
 #include <vector>
 
@@ -195,25 +189,6 @@ bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameG
     return true;
 }
 
-// Answers for a run without anyone to ask: the options already said what is wanted.
-class CCliPrompt : public IUserPrompt
-{
-public:
-    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
-    void Information(const QString&, const QString& text) override { CliPrint(text); }
-    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
-    bool TextInput(const QString&, const QString&, QString&) override { return false; }
-    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-void OnInterrupt(int)
-{
-    g_interrupted = 1;
-}
-
 int GradeClip(CCliArguments& args, const QString& input, const QString& output)
 {
     auto session = std::make_unique<CGradingSession>();
@@ -221,57 +196,13 @@ int GradeClip(CCliArguments& args, const QString& input, const QString& output)
     CMovieHandling::SDstDesc dst;
     if (!SetUpClip(args, dst, grader) || !SetUpGrade(args, *session))
         return args.Report(2);
-    CMovieHandling movie;
-    if (!CheckClipAndTools(input, movie, true) || !CheckProbeable(input, movie))
-        return 2;
-    if (movie.MainVideoStream(input) < 0)
-        return ReportNoVideo(input, movie), 2;
-    const QFileInfo out(output);
-    if (!out.absoluteDir().exists())
-        return args.Refuse(2, QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
-    dst.SetPath(out.absoluteFilePath());
-    if (QFileInfo(dst.DestinationFile()) == QFileInfo(input))
-        return args.Refuse(2, QStringLiteral("cannot write '%1': it is the input clip").arg(dst.DestinationFile()));
-
-    CCliPrompt prompt;
-    CTerminalProgress progress([&grader] { return grader.Frames(); });
-    movie.SetPrompt(&prompt);
-    movie.SetProgressView(&progress);
-    movie.SetFrameCallback(grader.Callback());
-    MP_SetProgressSink(&progress);
-    // Ctrl-C (and a polite kill) stop the export like its abort button: both programs end and
-    // nothing is left behind.
-    g_interrupted = 0;
-    struct sigaction action = {}, previousInt = {}, previousTerm = {};
-    action.sa_handler = OnInterrupt;
-    sigaction(SIGINT, &action, &previousInt);
-    sigaction(SIGTERM, &action, &previousTerm);
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&movie] {
-        if (g_interrupted && !movie.IsAborted())
-            movie.Abort();
-    });
-    watch.start(50);
-
-    int result;
-    {
-        CExportEngineMode mode;
-        const CMovieHandling::SJob job = movie.OpenJob(input, dst);
-        result = movie.ProcessJob(job);
-        movie.CloseJob();
-    }
-    watch.stop();
-    sigaction(SIGINT, &previousInt, nullptr);
-    sigaction(SIGTERM, &previousTerm, nullptr);
-    MP_SetProgressSink(nullptr);
-    grader.LogAndResetTimes();
-    if (result == 0 && !args.Publish(dst.DestinationFile()))
+    const int result = ExportClip(*session, grader, dst, input, output);
+    if (result != 0)
+        return result;
+    if (!args.Publish(dst.DestinationFile()))
         return args.Report(2);
-    if (result == 0)
-        CliPrint(dst.DestinationFile());
-    else if (result == 3)
-        CliError("export aborted; nothing was written");
-    return result;
+    CliPrint(dst.DestinationFile());
+    return 0;
 }
 
 int GradeStill(CCliArguments& args, const QString& input, const QString& output)

@@ -1,5 +1,6 @@
 // vantrope-cli probe CLIP: the clip's metrics as the program sees them, one "key: value" a line.
 #include "cli/CliArguments.h"
+#include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "video/MovieHandling.h"
 
@@ -11,8 +12,11 @@ int Probe(CCliArguments& args)
 {
     const QString& clip = args.Arguments()[0];
     CMovieHandling movie;
-    if (!CheckClipAndTools(clip, movie, false) || !CheckProbeable(clip, movie))
+    const CInterruptGuard interrupt([&movie] { movie.Abort(); });
+    if (!CheckClipAndTools(clip, movie, false))
         return 1;
+    if (const int failed = CheckProbeable(clip, movie, interrupt))
+        return failed;
     const QSize size = movie.GetFrameSize(clip);
     const int audioStreams = movie.CountStreams(clip, CMovieHandling::eSK_AUDIO);
     const int main = movie.MainVideoStream(clip);
@@ -27,9 +31,11 @@ int Probe(CCliArguments& args)
     CliPrint(QStringLiteral("audio_streams: %1").arg(audioStreams));
     for (int i = 0; i < audioStreams; ++i)
         CliPrint(QStringLiteral("audio_codec_%1: %2").arg(i).arg(movie.GetAudioCodecName(clip, i)));
+    movie.RemoveIniFiles();
+    if (interrupt.Interrupted() || !movie.UnansweredProgram().isEmpty())
+        return ClipToolFailed(movie, interrupt, QString());
     if (main < 0)
         ReportNoVideo(clip, movie);
-    movie.RemoveIniFiles();
     return main < 0 ? 1 : 0;
 }
 const SCliCommand kCommands[] = {{"probe", "the clip's metrics, one \"key: value\" a line", kArguments, {}, Probe}};

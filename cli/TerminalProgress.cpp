@@ -66,7 +66,8 @@ QString CTerminalProgress::Line(float overall, int frames, float videoFraction, 
     const int total = videoFraction > 0.0f ? int(std::lround(frames / videoFraction)) : 0;
     line += total > 0 ? QStringLiteral("  frames %1/%2").arg(frames).arg(total) : QStringLiteral("  frames %1").arg(frames);
     line += QStringLiteral("  %1 fps").arg(seconds > 0.0 ? frames / seconds : 0.0, 0, 'f', 1);
-    line += overall > 0.0f ? "  ETA " + Clock(seconds * (1.0 - overall) / overall) : QStringLiteral("  ETA --:--");
+    const long long left = CProgressTracker::SecondsLeft(std::llround(seconds * 1000.0), overall);
+    line += left >= 0 ? "  ETA " + Clock(double(left)) : QStringLiteral("  ETA --:--");
     return line;
 }
 

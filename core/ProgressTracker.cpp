@@ -3,6 +3,13 @@
 #include "core/EngineState.h"
 
 #include <algorithm>
+#include <cmath>
+
+namespace
+{
+// Below this fraction the rate is too uncertain to extrapolate from.
+constexpr float kMinEstimateFraction = 0.01f;
+}  // namespace
 
 CProgressTracker::CProgressTracker(int expectedCategories) : m_iExpected(expectedCategories)
 {
@@ -82,4 +89,14 @@ bool CProgressTracker::ShouldRepaint(double nowMs, int delayMs)
         return false;
     m_dLastRepaintMs = nowMs;
     return true;
+}
+
+long long CProgressTracker::SecondsLeft(long long elapsedMs, float overall)
+{
+    if (!(overall >= kMinEstimateFraction) || elapsedMs <= 0)
+        return -1;
+    if (overall >= 1.0f)
+        return 0;
+    const double totalMs = double(elapsedMs) / double(overall);
+    return std::llround((totalMs - double(elapsedMs)) / 1000.0);
 }

@@ -24,6 +24,9 @@ public:
     bool IsRegistered(int id) const;
 
     static float Weight(int id);
+    /// Seconds left when `overall` of the work took `elapsedMs`: -1 (unknown) below 1 % or
+    /// without elapsed time, 0 from 100 % on.
+    static long long SecondsLeft(long long elapsedMs, float overall);
 
 private:
     struct SEntry

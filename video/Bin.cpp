@@ -119,6 +119,7 @@ bool CBin::Reset(bool parseProgress)
     m_pending.clear();
     m_bParseProgress = parseProgress;
     m_bFinishedOk = false;
+    m_bTimedOut = false;
     return true;
 }
 
@@ -139,11 +140,13 @@ void CBin::WaitForEnd(int limitMs)
     const QDeadlineTimer deadline(limitMs > 0 ? limitMs : -1);
     while (IsRunning())
     {
-        if (deadline.hasExpired())
+        const bool silent = m_iSilenceLimitMs > 0 && m_sinceOutput.hasExpired(m_iSilenceLimitMs);
+        if (deadline.hasExpired() || silent)
         {
-            Helper::AppLog(QStringLiteral("CBin::WaitForEnd() -> %1 still running after %2 ms -> Killed.")
-                               .arg(ExecutableName())
-                               .arg(limitMs));
+            Helper::AppLog(QStringLiteral("CBin::WaitForEnd() -> %1 %2 %3 ms -> Killed.")
+                               .arg(ExecutableName(), silent ? "silent for" : "still running after")
+                               .arg(silent ? m_iSilenceLimitMs : limitMs));
+            m_bTimedOut = true;
             Kill();
             break;
         }
@@ -163,6 +166,7 @@ bool CBin::Start(const QStringList& arguments)
     m_pProcess->start(QIODevice::ReadWrite);
     if (!m_pProcess->waitForStarted(-1))
         return false;
+    m_sinceOutput.start();
     // Nothing is ever sent; a program that reads its input sees the end at once.
     m_pProcess->closeWriteChannel();
     return true;
@@ -194,6 +198,7 @@ void CBin::ParseProgressLines(bool flush)
 
 void CBin::OnStandardOutput()
 {
+    m_sinceOutput.restart();
     if (m_bParseProgress)
     {
         m_pending += m_pProcess->readAll();

@@ -2,6 +2,7 @@
 // merged, waited for while the caller's events keep flowing.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -36,12 +37,17 @@ public:
     bool Reset(bool parseProgress);
     /// Kills the process (and anything it started) and waits until it has ended.
     void Kill();
-    /// Waits until the process has ended; with `limitMs` > 0 it is killed after that time.
+    /// Waits until the process has ended; it is killed after `limitMs` (when above 0) or once
+    /// it has printed nothing for the silence limit.
     void WaitForEnd(int limitMs = 0);
     bool IsRunning() const;
 
     /// Runs that wait for their end are killed after this long; 0 (the default) waits without limit.
     void SetTimeLimit(int milliseconds) { m_iTimeLimitMs = milliseconds; }
+    /// Runs are killed once they print nothing for this long; 0 (the default): no such limit.
+    void SetSilenceLimit(int milliseconds) { m_iSilenceLimitMs = milliseconds; }
+    /// The last run was killed for taking too long or for falling silent.
+    bool TimedOut() const { return m_bTimedOut; }
 
     bool FinishedOk() const { return m_bFinishedOk; }
     int LastFrame() const { return m_iLastFrame; }
@@ -60,6 +66,7 @@ protected:
     IEventPump& m_pump;
     bool m_bKeepOutput = false; // the output is read after the end instead of being drained
     int m_iTimeLimitMs = 0;
+    int m_iSilenceLimitMs = 0;
 
 private slots:
     void OnStandardOutput();
@@ -69,9 +76,11 @@ private:
     void ParseProgressLines(bool flush);
 
     QByteArray m_pending; // progress output after the last complete line
+    QElapsedTimer m_sinceOutput;
     bool m_bValid = false;
     bool m_bParseProgress = false;
     bool m_bFinishedOk = false;
+    bool m_bTimedOut = false;
     int m_iLastFrame = 0;
 };
 

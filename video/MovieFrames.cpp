@@ -65,14 +65,22 @@ QString CMovieHandling::ExtractFrame(const QString& clip, const QString& extensi
     // One frame never takes long; a converter stuck on a damaged clip must not stall the caller.
     m_converter.SetTimeLimit(m_iExtractionTimeLimitMs);
     const auto restore = qScopeGuard([this] { m_converter.SetTimeLimit(0); });
+    m_strUnanswered.clear();
     qint64 r = 0;
-    for (int t = 0;;)
+    for (int t = 0; !m_bAborted;)
     {
         if (p - r < 0)
             break;
         const qint64 q = p - r;
         QFile::remove(image);
-        if (m_converter.Run(ExtractionArguments(clip, q, accurate, size, image), true, false))
+        const bool ran = m_converter.Run(ExtractionArguments(clip, q, accurate, size, image), true, false);
+        if (m_converter.TimedOut())
+        {
+            // A converter that did not answer once will not answer at the next position either.
+            m_strUnanswered = m_converter.ExecutableName();
+            break;
+        }
+        if (ran)
         {
             // A converter that failed or was killed may leave a partial image behind.
             if (m_converter.FinishedOk() && QFileInfo(image).size() > 0)

@@ -168,22 +168,31 @@ public:
     /// The grade each exported frame goes through; without one frames are copied (cropped or
     /// scaled to the destination size).
     void SetFrameCallback(FrameCallback callback) { m_frameCallback = std::move(callback); }
-    /// Longest wait for one frame to move through either pipe (default 60 s).
+    /// Longest wait for one frame to move through either pipe, and longest silence of the
+    /// converter in the other steps of a job and in frame counting (default 60 s).
     void SetPipeStallLimit(int milliseconds) { m_iPipeStallLimitMs = milliseconds; }
     /// Longest run of one audio or finalisation step (default one hour); a conversion is ended
     /// when its frame counter stands still for the pipe stall limit.
     void SetStepTimeLimit(int milliseconds) { m_iStepTimeLimitMs = milliseconds; }
     CFFmpegBin& Converter() { return m_converter; }
-    /// Prober runs other than frame counting are killed after this long (0: no limit).
+    /// Prober runs are killed after this long (default 30 s); frame counting gets more time
+    /// for every second of the clip.
     void SetProbeTimeLimit(int milliseconds) { m_iProbeTimeLimitMs = milliseconds; }
-    /// A frame extraction attempt is killed after this long (0: no limit).
+    /// A frame extraction attempt is killed after this long (default 60 s; 0: no limit).
     void SetExtractionTimeLimit(int milliseconds) { m_iExtractionTimeLimitMs = milliseconds; }
+    /// The program ("ffprobe", "ffmpeg") last killed for not answering in time during the
+    /// current job or extraction, or empty.
+    const QString& UnansweredProgram() const { return m_strUnanswered; }
 
     // ---- probing -------------------------------------------------------------------------
     QString AnswerPath(EAnswer kind, int ordinal = 0) const;
-    /// 0 when the answer file exists or the prober produced it, 2 otherwise.
-    int GetMetric(const QStringList& arguments, const QString& answerPath);
+    /// 0 when the answer file exists or the prober produced it (killed after `limitMs`, or
+    /// after the probe time limit when that is 0 or less), 2 otherwise.
+    int GetMetric(const QStringList& arguments, const QString& answerPath, int limitMs = 0);
+    /// Runs the prober once per clip and object: a clip probed before (and unchanged since) gets
+    /// its answer file back from memory.
     int QueryFormat(const QString& clip);
+    /// The stream answers are taken from the format answer; no prober runs for them.
     int QueryVideoStream(const QString& clip, int ordinal);
     int QueryCountedVideoStream(const QString& clip, int ordinal);
     int QueryAudioStream(const QString& clip, int ordinal);
@@ -204,6 +213,9 @@ public:
     QString GetAudioCodecName(const QString& clip, int ordinal);
     /// The container's frame count, else a count by decoding; -1 when neither works.
     int GetNumFrames(const QString& clip);
+    /// The main video stream's average rate differs from its base rate: its frames come at
+    /// varying times.
+    bool IsVariableRate(const QString& clip);
     int CountFramesFFmpeg(const QString& clip, int ordinal);
     int CountFramesFFprobe(const QString& clip, int ordinal);
     static bool NeedsConversion(const SSrcDesc& source);
@@ -215,8 +227,16 @@ public:
     SJob OpenJob(const QString& sourcePath, const SDstDesc& destination);
     void CloseJob();
     bool IsJobOpen() const { return m_bJobOpen; }
-    /// Deletes the intermediate files of the working folder.
+    /// Deletes the intermediate files of the open job, by their exact names.
     void RemoveTmpFiles();
+    /// "<program id><stem>-<job id>.<extension>" (no dot without an extension).
+    static QString IntermediateName(const QString& programId, const QString& stem, const QString& jobId,
+                                    const QString& extension);
+    /// Every name an intermediate of the job can have.
+    static QStringList IntermediateNames(const QString& programId, const QString& jobId);
+    /// Removes what jobs and temp folders of ended processes left behind (done once per process
+    /// when the first object is made).
+    static void SweepLeftovers(const QString& programId, const QString& privateTemp);
     /// Either runner or pipe child is running.
     bool IsRunning() const;
     /// 0 success, 2 failure, 3 aborted or declined.
@@ -307,20 +327,24 @@ private:
     };
     const CProbeAnswer& Answer(const QString& path);
     QString ToolPath(const QString& clip) const;
-    QStringList StreamQuery(const QString& selector, const QString& clip, bool countFrames) const;
+    QStringList CountingQuery(const QString& clip, int ordinal) const;
+    /// Writes the answer of a video or audio stream query from the clip's format answer.
+    int DeriveStreamAnswer(const QString& clip, EAnswer kind, int ordinal);
     int StreamCount(const CProbeAnswer& format) const;
     bool IsMainVideoStream(const QString& clip, int index, int videoStreams);
-    int AbsoluteVideoIndex(const QString& clip, int ordinal);
-    int ConfirmedRotation(const QString& clip, int ordinal);
+    /// The absolute index of the `ordinal`-th stream of the type ("video", "audio"), or -1.
+    int AbsoluteIndex(const CProbeAnswer& format, const QString& type, int ordinal) const;
 
     QString m_strProgramId;
     QString m_strTempError;
     std::unique_ptr<QTemporaryDir> m_pTempDir;
     CFFprobeBin m_prober;
     CFFmpegBin m_converter;
-    int m_iProbeTimeLimitMs = 60000;
+    int m_iProbeTimeLimitMs = 30000;
     int m_iExtractionTimeLimitMs = 60000;
     std::map<QString, SCachedAnswer> m_answers; // node-based: references stay valid
+    std::map<QString, QByteArray> m_formatOutputs; // clip identity → the prober's format answer
+    QString m_strUnanswered; // the program last killed for not answering in time
 
     IEventPump& m_pump;
     IUserPrompt* m_pPrompt = nullptr;
@@ -330,6 +354,7 @@ private:
     bool m_bJobOpen = false;
     bool m_bProcessing = false;
     QString m_strWorkingFolder;
+    QString m_strJobId; // of the open job: "<process tag>-<number>"
     int m_iPipeStallLimitMs = 60000;
     int m_iStepTimeLimitMs = 3600000;
     // The pipe children of a running video pass, so an abort can end them at once.

@@ -157,33 +157,13 @@ QString CMovieHandling::GetFrameRate(const QString& clip, bool limit)
     return text;
 }
 
-int CMovieHandling::AbsoluteVideoIndex(const QString& clip, int ordinal)
+int CMovieHandling::AbsoluteIndex(const CProbeAnswer& format, const QString& type, int ordinal) const
 {
-    const int streams = StreamCount(Answer(AnswerPath(eANSWER_FORMAT)));
-    for (int s = 0, video = -1; s < streams; ++s)
-        if (IsVideoStream(clip, s) && ++video == ordinal)
+    const int streams = StreamCount(format);
+    for (int s = 0, found = -1; s < streams; ++s)
+        if (format.Value(StreamSection(s), "codec_type") == type && ++found == ordinal)
             return s;
     return -1;
-}
-
-int CMovieHandling::ConfirmedRotation(const QString& clip, int ordinal)
-{
-    // The stream answer is printed without escaping, so a tag value with line breaks can fake a
-    // "[SIDE_DATA]" block. The format answer escapes every value: a rotation counts only when
-    // it also lists that rotation for the same stream.
-    const QStringList claimed = Answer(AnswerPath(eANSWER_VIDEO, ordinal)).Values("SIDE_DATA", "rotation");
-    if (claimed.isEmpty())
-        return 0;
-    const int index = AbsoluteVideoIndex(clip, ordinal);
-    const CProbeAnswer& format = Answer(AnswerPath(eANSWER_FORMAT));
-    QStringList confirmed;
-    for (int k = 0; index >= 0 && k < 16; ++k)
-        confirmed << format.Values(QStringLiteral("%1.side_data_list.side_data.%2").arg(StreamSection(index)).arg(k),
-                                   "rotation");
-    for (const QString& rotation : claimed)
-        if (confirmed.contains(rotation))
-            return rotation.toInt();
-    return 0;
 }
 
 QSize CMovieHandling::GetFrameSize(const QString& clip)
@@ -204,7 +184,9 @@ QSize CMovieHandling::GetFrameSize(const QString& clip)
         AppLog(QStringLiteral("CMovieHandling::GetFrameSize() -> %1 x %2 is out of range.").arg(width).arg(height));
         return none;
     }
-    const int rotation = ConfirmedRotation(clip, main);
+    // The stream answer is built from the format answer, whose values are all escaped: a tag
+    // spanning lines cannot fake a side data block.
+    const int rotation = video.Value("SIDE_DATA", "rotation").toInt();
     return rotation == 90 || rotation == -90 ? QSize(height, width) : QSize(width, height);
 }
 
@@ -215,6 +197,17 @@ QString CMovieHandling::GetAudioCodecName(const QString& clip, int ordinal)
     static const QRegularExpression pattern(QStringLiteral("^[A-Za-z0-9_.-]{1,64}$"));
     const QString name = Answer(AnswerPath(eANSWER_AUDIO, ordinal)).Value("STREAM", "codec_name");
     return !CProbeAnswer::IsMissing(name) && pattern.match(name).hasMatch() ? name : QString();
+}
+
+bool CMovieHandling::IsVariableRate(const QString& clip)
+{
+    const int main = MainVideoStream(clip);
+    if (main < 0 || QueryVideoStream(clip, main) != 0)
+        return false;
+    const CProbeAnswer& video = Answer(AnswerPath(eANSWER_VIDEO, main));
+    const float base = RationalValue(video.Value("STREAM", "r_frame_rate"));
+    const float average = RationalValue(video.Value("STREAM", "avg_frame_rate"));
+    return base > 0.0f && average > 0.0f && std::abs(base - average) > 0.001f * base;
 }
 
 int CMovieHandling::GetNumFrames(const QString& clip)
@@ -248,9 +241,15 @@ int CMovieHandling::CountFramesFFmpeg(const QString& clip, int ordinal)
                                 "-c",       "copy",
                                 "-f",       "null",
                                 "-"};
-    if (!m_converter.Run(arguments, true, true))
+    if (m_bAborted)
         return -1;
-    return std::max(m_converter.LastFrame(), 0);
+    // The copy prints its progress all along: a converter that falls silent is stuck.
+    m_converter.SetSilenceLimit(m_iPipeStallLimitMs);
+    const bool ran = m_converter.Run(arguments, true, true);
+    m_converter.SetSilenceLimit(0);
+    if (m_converter.TimedOut())
+        m_strUnanswered = m_converter.ExecutableName();
+    return ran ? std::max(m_converter.LastFrame(), 0) : -1;
 }
 
 int CMovieHandling::CountFramesFFprobe(const QString& clip, int ordinal)

@@ -2,33 +2,52 @@
 
 #include <QFile>
 
+#include <utility>
+
 namespace
 {
 constexpr qint64 kMaxAnswerBytes = 16 * 1024 * 1024;
 
-// The INI layout escapes "\", "=", ":", "#", ";" and control characters with a backslash.
+// The INI layout escapes "\", "=", ":", "#", ";" and control characters with a backslash;
+// the control characters by a letter.
+constexpr std::pair<char, char> kControls[] = {{'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}, {'\b', 'b'}, {'\f', 'f'}};
+
 QString Unescape(QStringView text)
 {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i)
     {
-        const QChar c = text[i];
-        if (c != QLatin1Char('\\') || i + 1 == text.size())
+        QChar c = text[i];
+        if (c == QLatin1Char('\\') && i + 1 < text.size())
         {
-            out += c;
-            continue;
+            c = text[++i];
+            for (const auto& [control, letter] : kControls)
+                if (c == QLatin1Char(letter))
+                    c = QLatin1Char(control);
         }
-        const QChar next = text[++i];
-        switch (next.unicode())
-        {
-        case 'n': out += QLatin1Char('\n'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'b': out += QLatin1Char('\b'); break;
-        case 'f': out += QLatin1Char('\f'); break;
-        default: out += next; break;
-        }
+        out += c;
+    }
+    return out;
+}
+
+// The reverse of Unescape, for answers this program writes itself.
+QString Escape(QStringView text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text)
+    {
+        bool escaped = QStringView(u"\\=:#;").contains(c);
+        for (const auto& [control, letter] : kControls)
+            if (c == QLatin1Char(control))
+            {
+                c = QLatin1Char(letter);
+                escaped = true;
+            }
+        if (escaped)
+            out += QLatin1Char('\\');
+        out += c;
     }
     return out;
 }
@@ -54,7 +73,7 @@ CProbeAnswer CProbeAnswer::FromFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxAnswerBytes)
         return {};
-    return FromText(file.read(kMaxAnswerBytes));
+    return FromText(file.read(file.size())); // the size, not the cap: reading allocates what it is asked for
 }
 
 CProbeAnswer CProbeAnswer::FromText(const QByteArray& text)
@@ -127,4 +146,28 @@ QStringList CProbeAnswer::Values(const QString& section, const QString& key) con
 bool CProbeAnswer::IsMissing(const QString& value)
 {
     return value.isEmpty() || value == kMissing;
+}
+
+QByteArray CProbeAnswer::StreamAnswer(int index) const
+{
+    const QString stream = QStringLiteral("streams.stream.%1").arg(index);
+    const QList<qsizetype> found = m_byName.value(stream);
+    if (found.isEmpty())
+        return {};
+    const auto lines = [](const SSection& section) {
+        QString text;
+        for (const auto& [key, value] : section.entries)
+            text += Escape(key) + QLatin1Char('=') + Escape(value) + QLatin1Char('\n');
+        return text;
+    };
+    QString text = QStringLiteral("[STREAM]\n") + lines(m_sections[found.first()]);
+    for (int k = 0;; ++k)
+    {
+        const QList<qsizetype> side = m_byName.value(QStringLiteral("%1.side_data_list.side_data.%2").arg(stream).arg(k));
+        if (side.isEmpty())
+            break;
+        text += QStringLiteral("[SIDE_DATA]\n") + lines(m_sections[side.first()]) + QStringLiteral("[/SIDE_DATA]\n");
+    }
+    text += QStringLiteral("[/STREAM]\n");
+    return text.toUtf8();
 }

@@ -27,6 +27,11 @@ public:
     QStringList Values(const QString& section, const QString& key) const;
     bool IsEmpty() const { return m_sections.isEmpty(); }
 
+    /// What a stream query of stream `index` answers, built from this format answer (its
+    /// "streams.stream.<index>" section and that stream's side data) in the prober's key=value
+    /// layout, every value escaped; empty when there is no such stream.
+    QByteArray StreamAnswer(int index) const;
+
     /// "N/A" and empty values count as missing.
     static bool IsMissing(const QString& value);
 

@@ -1,4 +1,4 @@
-// The progress window's time texts, its estimate and abort button, and the options window
+// The progress window's time texts and abort button, and the options window
 // writing its switches straight to the program settings.
 #include "app/HDRProgressWindow.h"
 #include "app/OptionsWindow.h"
@@ -17,7 +17,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 TEST(ProgressWindow, DurationTexts)
 {
@@ -37,23 +36,6 @@ TEST(ProgressWindow, DurationTexts)
     };
     for (const auto& c : cases)
         EXPECT_EQ(HDRProgressWindow::FormatDuration(c.seconds), QString::fromUtf8(c.text)) << c.seconds;
-}
-
-TEST(ProgressWindow, EstimateFromElapsedTimeAndFraction)
-{
-    const struct
-    {
-        qint64 elapsedMs;
-        float overall;
-        qint64 left;
-    } cases[] = {
-        {10000, 0.0f, -1},       {10000, 0.005f, -1},       {0, 0.5f, -1},         {10000, -0.5f, -1},
-        {10000, 0.25f, 30},      {10000, 0.5f, 10},         {60000, 0.75f, 20},    {10000, 1.0f, 0},
-        {10000, 1.5f, 0},        {10000, std::nanf(""), -1}, {3600000, 0.01f, 356400},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(HDRProgressWindow::EstimateSecondsLeft(c.elapsedMs, c.overall), c.left)
-            << c.elapsedMs << " " << c.overall;
 }
 
 TEST(ProgressWindow, MessagesMoveTheBarAndAbortSetsTheStopRequest)

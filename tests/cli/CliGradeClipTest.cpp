@@ -1,5 +1,5 @@
 // vantrope-cli grade on clips: a graded export with its progress line, the exported frame
-// against the same frame graded as a still, the option refusals, and Ctrl-C.
+// against the same frame graded as a still, the option refusals, Ctrl-C, and a killed export.
 #include "tests/cli/CliRun.h"
 #include "core/StillImage.h"
 #include "lut/CubeFile.h"
@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QThread>
@@ -21,6 +22,8 @@
 #include <algorithm>
 #include <cmath>
 #include <csignal>
+
+#include <unistd.h>
 
 namespace
 {
@@ -210,33 +213,69 @@ TEST_F(CliGradeClip, UnusableSourcesSayWhatIsWrong)
     EXPECT_EQ(check.Violations(), QStringList());
 }
 
-TEST_F(CliGradeClip, InterruptStopsTheExportAndLeavesNothing)
+TEST_F(CliGradeClip, CtrlCAtAnyStageStopsTheExportAndLeavesNothing)
+{
+    for (const QString stage : {"probe", "encoder"})
+    {
+        SCOPED_TRACE(stage.toStdString());
+        CFakeTools tools;
+        ASSERT_TRUE(tools.IsValid());
+        tools.SetFault(stage + "=hang"); // the export stands still there until it is interrupted
+        tools.StartSpy();
+        CInvariantCheck check(30000);
+        check.WatchFolder(m_dir.path());
+        check.WatchFile(Path("clip.mp4"));
+        QProcess process;
+        process.start(VANTROPE_BIN_DIR "/vantrope-cli", {"grade", Path("clip.mp4"), Path("out.mp4")});
+        ASSERT_TRUE(process.waitForStarted());
+        // Ctrl-C as soon as the program of that stage runs.
+        const auto running = [&] {
+            const QList<CFakeTools::SRun> runs = tools.Runs();
+            return std::any_of(runs.begin(), runs.end(), [&](const CFakeTools::SRun& run) { return run.strStage == stage; });
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (!running() && waited.elapsed() < 20000)
+            QThread::msleep(20);
+        ASSERT_TRUE(running());
+        kill(pid_t(process.processId()), SIGINT);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 3);
+        EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains("export aborted"));
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+}
+
+TEST_F(CliGradeClip, WhatAKilledExportLeftIsRemovedAtTheNextStart)
 {
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    tools.SetFault("encoder=hang"); // the export stands still until it is interrupted
-    tools.StartSpy();
-    CInvariantCheck check(30000);
+    tools.SetFault("encoder=hang-after:5"); // the intermediate stream is written, then the export stands still
+    // A temp folder of this test, so its listing holds only what these runs make.
+    ASSERT_TRUE(QDir().mkpath(Path("tmp")));
+    const QByteArray savedTmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(Path("tmp")));
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", savedTmp); });
+    CInvariantCheck check(60000);
     check.WatchFolder(m_dir.path());
-    check.WatchFile(Path("clip.mp4"));
-    check.ExpectOutput(m_home.Path() + "/Vantrope 1/MovieHandling.log");
+    check.ExpectOutput(Path("tmp") + QStringLiteral("/vantrope-%1").arg(getuid()));
+
     QProcess process;
     process.start(VANTROPE_BIN_DIR "/vantrope-cli", {"grade", Path("clip.mp4"), Path("out.mp4")});
     ASSERT_TRUE(process.waitForStarted());
-    // Press Ctrl-C once the encoder runs (its handler is in place before the job starts it).
-    const auto encoderRuns = [&tools] {
-        const QList<CFakeTools::SRun> runs = tools.Runs();
-        return std::any_of(runs.begin(), runs.end(), [](const CFakeTools::SRun& r) { return r.strStage == "encoder"; });
-    };
+    const auto leftovers = [&] { return QDir(m_dir.path()).entryList({"017010200_Tmp_VideoStream-*"}, QDir::Files); };
     QElapsedTimer waited;
     waited.start();
-    while (!encoderRuns() && waited.elapsed() < 20000)
+    while (leftovers().isEmpty() && waited.elapsed() < 20000)
         QThread::msleep(20);
-    ASSERT_TRUE(encoderRuns());
-    kill(pid_t(process.processId()), SIGINT);
+    kill(pid_t(process.processId()), SIGKILL);
     ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(process.exitCode(), 3);
-    EXPECT_TRUE(QString::fromLocal8Bit(process.readAllStandardError()).contains("export aborted"));
+    // What the killed program left: its intermediate beside the destination and its temp folder.
+    ASSERT_EQ(leftovers().size(), 1);
+    EXPECT_EQ(QDir(Path("tmp") + QStringLiteral("/vantrope-%1").arg(getuid())).entryList({"movie-*"}, QDir::Dirs).size(), 1);
+
+    const SCliRun next = RunCli({"probe", Path("clip.mp4")});
+    EXPECT_EQ(next.code, 0) << next.err.toStdString();
     EXPECT_EQ(check.Violations(), QStringList());
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
 TEST(ProgressTracker, OverallCountsExpectedButUnregisteredCategories)
@@ -93,4 +94,21 @@ TEST(Progress, EngineValueOnlyRisesAndSinkReceivesCategories)
     EXPECT_EQ(sink.reports[1], std::make_pair(5, 0.3f));
     MP_UI_ResetProgress();
     EXPECT_FLOAT_EQ(MP_UI_GetProgress(), 0.0f);
+}
+
+TEST(ProgressTracker, SecondsLeftFromElapsedTimeAndFraction)
+{
+    const struct
+    {
+        long long elapsedMs;
+        float overall;
+        long long left;
+    } cases[] = {
+        {10000, 0.0f, -1},       {10000, 0.005f, -1},       {0, 0.5f, -1},         {10000, -0.5f, -1},
+        {10000, 0.25f, 30},      {10000, 0.5f, 10},         {60000, 0.75f, 20},    {10000, 1.0f, 0},
+        {10000, 1.5f, 0},        {10000, std::nanf(""), -1}, {3600000, 0.01f, 356400},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CProgressTracker::SecondsLeft(c.elapsedMs, c.overall), c.left)
+            << c.elapsedMs << " " << c.overall;
 }

@@ -34,7 +34,8 @@ public:
 
     /// Blank-separated "stage=fault" or "stage=fault:N" entries (stage "any" matches all);
     /// faults: exit1, empty, junk, segv, hang, stderr-flood, ultrafast (the real program with
-    /// x264's fastest preset), and after N frames exit1-after, kill-after, segv-after, truncated.
+    /// x264's fastest preset), and after N frames exit1-after, kill-after, segv-after, truncated,
+    /// hang-after (the output of N frames is written, then the stand-in stands still).
     /// Empty clears.
     void SetFault(const QString& faults);
     /// Records the runs from now on.

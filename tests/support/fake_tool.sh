@@ -78,6 +78,7 @@ case "$fault" in
     kill-after)   first_frames "$count" "$@"; kill -KILL $$ ;;
     segv-after)   first_frames "$count" "$@"; kill -SEGV $$ ;;
     truncated)    first_frames "$count" "$@"; exit 0 ;;
+    hang-after)   first_frames "$count" "$@"; exec sleep 3600 ;;
     ultrafast)    items=("$@"); output=${items[-1]}; unset 'items[-1]'; exec "$real" "${items[@]}" -preset ultrafast "$output" ;;
     *)            echo "fake tool: unknown fault '$fault'" >&2; exit 99 ;;
 esac

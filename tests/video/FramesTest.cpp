@@ -107,6 +107,7 @@ TEST(Extraction, RetryRule)
         CMovieHandling movie;
         movie.SetExtractionTimeLimit(300);
         EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 0, 1000, true, {-1, -1}).isEmpty());
+        EXPECT_EQ(movie.UnansweredProgram(), "ffmpeg");
         EXPECT_EQ(check.Violations(), QStringList());
     }
 

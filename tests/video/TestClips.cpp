@@ -129,6 +129,9 @@ const std::map<EClip, SRecipe>& Recipes()
                                   EClip::eTitled}},
         {EClip::eShortGop, {"short_gop.mp4", Lavfi("testsrc2=s=96x54:r=25:d=3") +
                                                   QStringList{"-c:v", "libx264", "-g", "10", "-bf", "2", "-pix_fmt", "yuv420p"}}},
+        {EClip::eVariableRate, {"variable_rate.mp4", Lavfi("testsrc2=s=64x36:r=25:d=3") +
+                                                         QStringList{"-vf", "select='lt(n\\,30)+not(mod(n\\,5))'",
+                                                                     "-vsync", "vfr", "-c:v", "libx264"}}},
         {EClip::eHugeHeader, {"huge.y4m", {}, {}, "YUV4MPEG2 W16000 H16000 F25:1 Ip A1:1 C420jpeg\nFRAME\nabc"}},
     };
     return recipes;

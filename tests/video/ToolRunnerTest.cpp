@@ -152,6 +152,7 @@ TEST(ToolRunner, ProberWritesItsAnswerOnlyOnSuccess)
         CFFprobeBin prober;
         prober.SetTimeLimit(std::strcmp(c.fault, "probe=hang") ? 30000 : 500);
         EXPECT_EQ(prober.Run({"-v", "quiet", "-print_format", "ini", "-show_streams", clip}, answer), c.ok) << c.fault;
+        EXPECT_EQ(prober.TimedOut(), std::strcmp(c.fault, "probe=hang") == 0) << c.fault;
         QFile file(answer);
         if (c.content)
         {
@@ -167,6 +168,23 @@ TEST(ToolRunner, ProberWritesItsAnswerOnlyOnSuccess)
     CFFprobeBin prober;
     EXPECT_FALSE(prober.Run({}, answer));
     EXPECT_FALSE(prober.Run({"-version"}, QString()));
+}
+
+TEST(ToolRunner, AConverterFallingSilentIsStopped)
+{
+    CFakeTools tools;
+    ASSERT_TRUE(tools.IsValid());
+    const QStringList count{"-i", TestClip(EClip::eTwoSeconds), "-map", "0:v:0", "-c", "copy", "-f", "null", "-"};
+    for (const char* fault : {"", "count=hang"})
+    {
+        tools.SetFault(fault);
+        CFFmpegBin converter;
+        converter.SetSilenceLimit(*fault ? 300 : 20000);
+        ASSERT_TRUE(converter.Run(count, true, true)) << fault;
+        EXPECT_EQ(converter.TimedOut(), *fault != 0) << fault;
+        EXPECT_EQ(converter.FinishedOk(), *fault == 0) << fault;
+        EXPECT_FALSE(converter.IsRunning());
+    }
 }
 
 TEST(ToolRunner, ResetKillsARunningProcessFirst)

@@ -176,6 +176,40 @@ TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)
     }
 }
 
+TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftovers)
+{
+    const struct
+    {
+        const char* fault;
+        QStringList arguments;
+    } cases[] = {
+        {"probe=hang", {"probe", TestClip(EClip::ePlain)}},
+        {"extract=hang", {"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.fault);
+        CFakeTools tools;
+        ASSERT_TRUE(tools.IsValid());
+        tools.SetFault(c.fault);
+        CInvariantCheck check(30000);
+        check.WatchFolder(TestPrivateTemp());
+        check.WatchFolder(TestScratchFolder());
+        std::unique_ptr<QProcess> cli(StartCli(c.arguments));
+        ASSERT_TRUE(cli->waitForStarted());
+        QElapsedTimer timer;
+        timer.start();
+        while (ChildrenOf(cli->processId()).isEmpty() && timer.elapsed() < 20000)
+            QThread::msleep(20);
+        ::kill(pid_t(cli->processId()), SIGINT);
+        ASSERT_TRUE(cli->waitForFinished(10000));
+        EXPECT_EQ(cli->exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(cli->exitCode(), 3);
+        EXPECT_TRUE(cli->readAllStandardError().contains("interrupted"));
+        EXPECT_EQ(check.Violations(), QStringList());
+    }
+}
+
 TEST(VideoCli, ChildrenDieWithTheProgram)
 {
     CFakeTools tools;

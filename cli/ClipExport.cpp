@@ -1,0 +1,79 @@
+#include "cli/ClipExport.h"
+
+#include "cli/Command.h"
+#include "cli/Interrupt.h"
+#include "cli/TerminalProgress.h"
+#include "cli/VideoClip.h"
+#include "core/IUserPrompt.h"
+#include "session/ExportFrameGrader.h"
+#include "session/VideoExportDriver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+// Answers for a run without anyone to ask: the options already said what is wanted.
+class CCliPrompt : public IUserPrompt
+{
+public:
+    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
+    void Information(const QString&, const QString& text) override { CliPrint(text); }
+    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
+    bool TextInput(const QString&, const QString&, QString&) override { return false; }
+    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+};
+}  // namespace
+
+int ExportClip(CGradingSession& session, CExportFrameGrader& grader, CMovieHandling::SDstDesc& destination,
+               const QString& input, const QString& output)
+{
+    CMovieHandling movie;
+    CInterruptGuard interrupt([&movie] {
+        if (!movie.IsAborted())
+            movie.Abort();
+    });
+    if (!CheckClipAndTools(input, movie, true))
+        return 2;
+    const QString aborted = QStringLiteral("export aborted; nothing was written");
+    if (const int failed = CheckProbeable(input, movie, interrupt, aborted))
+        return failed == 3 ? 3 : 2;
+    if (movie.MainVideoStream(input) < 0)
+        return ReportNoVideo(input, movie), 2;
+    const QFileInfo out(output);
+    if (!out.absoluteDir().exists())
+    {
+        CliError(QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
+        return 2;
+    }
+    CMovieHandling::SDstDesc target = destination;
+    target.SetPath(out.absoluteFilePath());
+    if (QFileInfo(target.DestinationFile()) == QFileInfo(input))
+    {
+        CliError(QStringLiteral("cannot write '%1': it is the input clip").arg(target.DestinationFile()));
+        return 2;
+    }
+    // The whole frame is graded, as in the window; a requested size is graded and written.
+    QSize size = destination.m_iResolution;
+    if (size.width() < 1 || size.height() < 1)
+        size = movie.GetFrameSize(input);
+
+    int result = 3;
+    if (!interrupt.Interrupted())
+    {
+        CCliPrompt prompt;
+        CTerminalProgress progress([&grader] { return grader.Frames(); });
+        movie.SetPrompt(&prompt);
+        movie.SetProgressView(&progress);
+        MP_SetProgressSink(&progress);
+        CVideoExportDriver driver(movie, session, grader);
+        result = driver.Export(input, out.absoluteFilePath(), destination,
+                               size.width() >= 1 && size.height() >= 1 ? size : QSize(-2, -2));
+        MP_SetProgressSink(nullptr);
+        movie.SetProgressView(nullptr);
+    }
+    if (result == 3)
+        CliError(aborted);
+    return result;
+}
