@@ -5,6 +5,7 @@
 #include "session/PreviewModel.h"
 #include "video/CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QSettings>
@@ -231,10 +232,16 @@ void CVideoDockModel::Update()
     view.bFlipX = m_dst.m_bFlipX;
     view.bFlipY = m_dst.m_bFlipY;
     if (view.bSourceValid && m_sourceSize.width() >= 1 && m_sourceSize.height() >= 1)
-        view.resolution = tr("Auflösung: %1 x %2 px").arg(m_sourceSize.width()).arg(m_sourceSize.height());
+        view.resolution = QCoreApplication::translate("CVideoDockWidget", "Auflösung: %1 x %2 px")
+                              .arg(m_sourceSize.width())
+                              .arg(m_sourceSize.height());
     if (view.bSourceValid && m_iDurationMs > 0)
-        view.length = m_iFrameRate > 0 ? tr("Länge: %1  (%2 fps)").arg(FormatTimePosition(m_iDurationMs)).arg(m_iFrameRate)
-                                       : tr("Länge: %1").arg(FormatTimePosition(m_iDurationMs));
+    {
+        const QString time = FormatTimePosition(m_iDurationMs);
+        view.length = m_iFrameRate > 0
+                          ? QCoreApplication::translate("CVideoDockWidget", "Länge: %1  (%2 fps)").arg(time).arg(m_iFrameRate)
+                          : QCoreApplication::translate("CVideoDockWidget", "Länge: %1").arg(time);
+    }
     view.bExpandEnabled = m_timeline.Zoom() < m_timeline.HighestFittingStage();
     const double marker = m_timeline.Marker();
     view.bBackEnabled = marker > 0.0;
@@ -242,7 +249,7 @@ void CVideoDockModel::Update()
     view.bForwardEnabled = marker < 1.0;
     view.bPlaying = m_playback.IsPlaying();
     if (view.bSourceValid)
-        view.position = tr("%1  (Bild %2)")
+        view.position = QCoreApplication::translate("CVideoDockWidget", "%1  (Bild %2)")
                             .arg(Timecode(m_iShownFrame, m_iFrameRate > 0 ? m_iFrameRate : int(std::lround(kUnknownRate))))
                             .arg(m_iShownFrame);
     view.status = m_strStatus;
@@ -319,7 +326,7 @@ void CVideoDockModel::ShowFrame(const CFrameFetcher::FramePtr& frame)
     const Helper::CRGB48Buffer* image = m_prepare.PrepareStill(frame->pixels);
     if (!image)
     {
-        m_strStatus = tr("Nicht genug Speicher für das Bild.");
+        m_strStatus = QCoreApplication::translate("CVideoDockWidget", "Nicht genug Speicher für das Bild.");
         Update();
         return;
     }
