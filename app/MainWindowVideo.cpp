@@ -1,5 +1,6 @@
-// The video dock in the main window: made with the other docks, handed each loaded clip, the
-// frames it picks become the picture being graded, and the keys every timeline has.
+// The video dock in the main window: made with the other docks, its project group registered with
+// the window's, handed each loaded clip; the frames it picks become the picture being graded, and
+// it takes the keys every timeline has.
 #include "app/HDRMainWindow.h"
 
 #include "app/OptionsWindow.h"
@@ -12,6 +13,7 @@
 void HDRMainWindow::createVideoDock()
 {
     m_videoDockModel = std::make_unique<CVideoDockModel>(*m_movie, *m_session, tr("Videoeinstellungen"));
+    m_videoDockModel->Register(m_projects);
     m_pVideoDock = new CVideoDockWidget(*m_videoDockModel, this);
     addDockWidget(Qt::BottomDockWidgetArea, m_pVideoDock);
     m_pVideoDock->hide();
