@@ -18,7 +18,8 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(), TimelineBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(),
+                                EnhanceBenchmarks(), TimelineBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -46,6 +47,8 @@ const SCliOption kBenchmarkSettings[] = {
     {"kind", "NAME", "only this scope"},
     {"steps", "N", "next-frame steps timed after the scrubbing"},
     {"seconds", "S", "seconds of playback"},
+    {"all", "0|1", "every operator of the family"},
+    {"operator", "KERNEL", "this operator alone"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)
