@@ -23,6 +23,15 @@ inline float MP_Clamp01(float v)
     return v > 0.0f ? (v < 1.0f ? v : 1.0f) : 0.0f; // NaN becomes 0
 }
 
+/// Hermite step from 0 at e0 to 1 at e1; a step at e1 when the edges meet or cross.
+inline float MP_Smoothstep(float e0, float e1, float x)
+{
+    if (!(e1 > e0))
+        return x >= e1 ? 1.0f : 0.0f;
+    const float t = MP_Clamp01((x - e0) / (e1 - e0));
+    return t * t * (3.0f - 2.0f * t);
+}
+
 /// Geometry opacity g at pixel (x, y) of the shapes in `geo` (8 floats each).
 float MP_GeometryOpacity(const float* geo, int shapes, int x, int y, const Params& params);
 /// The number of shapes in use: the 1-based index of the last shape with a non-zero first float.

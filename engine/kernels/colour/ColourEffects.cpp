@@ -123,7 +123,7 @@ struct STiltColorOp
     {
         const float px = float(x) / fW - fX1, py = float(y + iYOffset) / fH - fY1;
         const float t = (px * fDx + py * fDy) * fInvLen2;
-        const float k = fStrength * (1.0f - Smoothstep(0.0f, 1.0f, t));
+        const float k = fStrength * (1.0f - MP_Smoothstep(0.0f, 1.0f, t));
         for (int c = 0; c < 3; ++c)
             ce[c] = c0[c] * (1.0f - k * (1.0f - afColour[c]));
     }
@@ -247,7 +247,7 @@ struct SPolfilterOp
         for (int i = 0; i < 3; ++i)
             c[i] = MP_Clamp01((c0[i] - haze) / (1.0f - haze));
         Colour::SComponents hsv = Colour::RgbToHsv(c[0], c[1], c[2]);
-        const float sky = Smoothstep(0.47f, 0.55f, hsv.f0) * (1.0f - Smoothstep(0.65f, 0.72f, hsv.f0)) * hsv.f1;
+        const float sky = MP_Smoothstep(0.47f, 0.55f, hsv.f0) * (1.0f - MP_Smoothstep(0.65f, 0.72f, hsv.f0)) * hsv.f1;
         hsv.f2 *= 1.0f - 0.35f * fStrength * sky;
         hsv.f1 = std::fmin(1.0f, hsv.f1 * (1.0f + 0.25f * fStrength));
         Colour::HsvToRgb(hsv, ce[0], ce[1], ce[2]);
@@ -360,10 +360,10 @@ struct SDefringeOp
     float lum[3];
     void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
     {
-        const float edge = Smoothstep(0.01f, 0.05f, float((*edges)[size_t(y) * width + x]) * MP_DECODE);
+        const float edge = MP_Smoothstep(0.01f, 0.05f, float((*edges)[size_t(y) * width + x]) * MP_DECODE);
         const float h = Colour::RgbToHsv(c0[0], c0[1], c0[2]).f0;
-        const float purple = Smoothstep(0.68f, 0.75f, h) * (1.0f - Smoothstep(0.9f, 0.97f, h));
-        const float green = Smoothstep(0.22f, 0.27f, h) * (1.0f - Smoothstep(0.42f, 0.47f, h));
+        const float purple = MP_Smoothstep(0.68f, 0.75f, h) * (1.0f - MP_Smoothstep(0.9f, 0.97f, h));
+        const float green = MP_Smoothstep(0.22f, 0.27f, h) * (1.0f - MP_Smoothstep(0.42f, 0.47f, h));
         const float w = fStrength * edge * std::fmax(purple, green);
         const float L = Lum(lum, c0);
         for (int c = 0; c < 3; ++c)

@@ -35,7 +35,7 @@ struct SColorTintOp
     void Pixel(int, int, const uint16_t*, float* c0, float* ce) const
     {
         const Colour::SComponents hsv = Colour::RgbToHsv(c0[0], c0[1], c0[2]);
-        const float w = fStrength * (1.0f - Smoothstep(0.0f, fLimit, hsv.f1));
+        const float w = fStrength * (1.0f - MP_Smoothstep(0.0f, fLimit, hsv.f1));
         const float L = Lum(lum, c0);
         for (int c = 0; c < 3; ++c)
             ce[c] = Mix(c0[c], L * afInk[c], w);
@@ -171,7 +171,7 @@ struct SRedEyesOp
     {
         const float other = std::fmax(c0[1], c0[2]);
         const float ratio = c0[0] / (other + 0.02f);
-        const float w = Smoothstep(fThreshold, fThreshold + 0.8f, ratio) * Smoothstep(0.1f, 0.25f, c0[0]) * fStrength;
+        const float w = MP_Smoothstep(fThreshold, fThreshold + 0.8f, ratio) * MP_Smoothstep(0.1f, 0.25f, c0[0]) * fStrength;
         ce[0] = Mix(c0[0], 0.5f * (c0[1] + c0[2]), w);
         ce[1] = c0[1], ce[2] = c0[2];
     }
@@ -249,8 +249,8 @@ struct SLookOp
         if (bFoliage)
         {
             Colour::SComponents hsv = Colour::RgbToHsv(c[0], c[1], c[2]);
-            const float wf = Smoothstep(0.12f, 0.2f, hsv.f0) * (1.0f - Smoothstep(0.42f, 0.5f, hsv.f0)) *
-                             Smoothstep(0.05f, 0.25f, hsv.f1);
+            const float wf = MP_Smoothstep(0.12f, 0.2f, hsv.f0) * (1.0f - MP_Smoothstep(0.42f, 0.5f, hsv.f0)) *
+                             MP_Smoothstep(0.05f, 0.25f, hsv.f1);
             if (wf > 0.0f)
             {
                 hsv.f0 += (key.foliageHue - hsv.f0) * key.foliagePull * wf;

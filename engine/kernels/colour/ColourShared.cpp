@@ -8,8 +8,8 @@ float SkinWeight(const Colour::SComponents& hsv)
     const float d = std::fabs((hsv.f0 > 0.5f ? hsv.f0 - 1.0f : hsv.f0) - 0.07f);
     if (d >= 0.08f)
         return 0.0f;
-    return (1.0f - Smoothstep(0.03f, 0.08f, d)) * Smoothstep(0.08f, 0.2f, hsv.f1) *
-           (1.0f - Smoothstep(0.55f, 0.75f, hsv.f1)) * Smoothstep(0.15f, 0.35f, hsv.f2);
+    return (1.0f - MP_Smoothstep(0.03f, 0.08f, d)) * MP_Smoothstep(0.08f, 0.2f, hsv.f1) *
+           (1.0f - MP_Smoothstep(0.55f, 0.75f, hsv.f1)) * MP_Smoothstep(0.15f, 0.35f, hsv.f2);
 }
 
 int RunChannelTables(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p,

@@ -28,14 +28,6 @@ inline float Signed(float s)
     return (MP_Clamp01(s) - 0.5f) * 2.0f;
 }
 
-inline float Smoothstep(float e0, float e1, float x)
-{
-    if (!(e1 > e0))
-        return x >= e1 ? 1.0f : 0.0f;
-    const float t = MP_Clamp01((x - e0) / (e1 - e0));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 inline float Lum(const float* w, const float* c)
 {
     return w[0] * c[0] + w[1] * c[1] + w[2] * c[2];

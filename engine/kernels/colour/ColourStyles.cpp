@@ -179,7 +179,7 @@ int MP_calcPixelStyleIndianSummer(int w, int h, const uint16_t* src, uint16_t* d
     return RunStyle(w, h, src, dst, ss, ts, p, kStyleSets, EBlur::eLuminance, 150.0f,
                     [](const SStyleContext& ctx, int x, int y, const float* c, float* s) {
                         Colour::SComponents hsv = Colour::RgbToHsv(c[0], c[1], c[2]);
-                        const float wf = Smoothstep(0.08f, 0.16f, hsv.f0) * (1.0f - Smoothstep(0.4f, 0.5f, hsv.f0)) * hsv.f1;
+                        const float wf = MP_Smoothstep(0.08f, 0.16f, hsv.f0) * (1.0f - MP_Smoothstep(0.4f, 0.5f, hsv.f0)) * hsv.f1;
                         hsv.f0 += (0.09f - hsv.f0) * wf;
                         hsv.f1 = std::fmin(1.0f, hsv.f1 * (1.0f + 0.3f * wf));
                         Colour::HsvToRgb(hsv, s[0], s[1], s[2]);
@@ -272,7 +272,7 @@ int MP_calcPixelStyleHolga(int w, int h, const uint16_t* src, uint16_t* dst, int
                         float b[3];
                         ctx.BlurRgb(x, y, b);
                         const float r = ctx.Radius(x, y);
-                        const float soft = Smoothstep(0.35f, 1.0f, r), dark = 1.0f - vignette * 0.85f * Smoothstep(0.4f, 1.1f, r);
+                        const float soft = MP_Smoothstep(0.35f, 1.0f, r), dark = 1.0f - vignette * 0.85f * MP_Smoothstep(0.4f, 1.1f, r);
                         static constexpr float kCast[3] = {-0.02f, 0.02f, 0.03f};
                         const float L = Lum(ctx.lum, c);
                         for (int i = 0; i < 3; ++i)
@@ -318,7 +318,7 @@ int MP_calcPixelStyleLomo(int w, int h, const uint16_t* src, uint16_t* dst, int 
                         float b[3], v[3];
                         ctx.BlurRgb(x, y, b);
                         const float r = ctx.Radius(x, y);
-                        const float soft = Smoothstep(0.6f, 1.2f, r), dark = 1.0f - vignette * Smoothstep(0.3f, 1.05f, r);
+                        const float soft = MP_Smoothstep(0.6f, 1.2f, r), dark = 1.0f - vignette * MP_Smoothstep(0.3f, 1.05f, r);
                         for (int i = 0; i < 3; ++i)
                             v[i] = MP_Clamp01(Mix(c[i], b[i], soft));
                         v[0] = Sigmoid(v[0], 5.0f, 0.5f), v[1] = Sigmoid(v[1], 5.0f, 0.5f);

@@ -438,7 +438,7 @@ struct SVibranceOp
         float a = fAmount * (1.0f - hsv.f1) * (1.0f - hsv.f1);
         if (a > 0.0f)
             a *= (1.0f - fSkinProtection * SkinWeight(hsv)) *
-                 (1.0f - fHighlightProtection * Smoothstep(0.7f, 1.0f, hsv.f2));
+                 (1.0f - fHighlightProtection * MP_Smoothstep(0.7f, 1.0f, hsv.f2));
         const float k = a > 0.0f ? InGamutGain(c0, L, 1.0f + a) : 1.0f + a;
         for (int c = 0; c < 3; ++c)
             ce[c] = L + (c0[c] - L) * k;

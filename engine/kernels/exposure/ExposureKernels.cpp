@@ -17,7 +17,6 @@ namespace
 {
 using Exposure::Differs;
 using Exposure::HashNoise;
-using Exposure::Smoothstep;
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelExposureValue — sets: 0 exposure (0…1 for −4…+4 EV, 0.5 unchanged), 1 masking
@@ -62,7 +61,7 @@ struct SVignetteOp
         const float dx = (float(x) / fW - fCx) * 2.0f;
         const float dy = (float(y + iYOffset) / fH - fCy) * 2.0f;
         const float r = std::sqrt(dx * dx + dy * dy) * 0.70710678f;
-        const float w = Smoothstep(fInner, fOuter, r);
+        const float w = MP_Smoothstep(fInner, fOuter, r);
         for (int c = 0; c < 3; ++c)
             ce[c] = fAmount >= 0.0f ? c0[c] * (1.0f - fAmount * w)
                                     : c0[c] + (afColour[c] - c0[c]) * (-fAmount * w);

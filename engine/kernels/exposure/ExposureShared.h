@@ -61,14 +61,6 @@ inline float Bipolar(float s)
     return (MP_Clamp01(s) - 0.5f) * 2.0f;
 }
 
-inline float Smoothstep(float e0, float e1, float x)
-{
-    if (!(e1 > e0))
-        return x >= e1 ? 1.0f : 0.0f;
-    const float t = MP_Clamp01((x - e0) / (e1 - e0));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 inline float Luminance(const float* c, const float* w)
 {
     return w[0] * c[0] + w[1] * c[1] + w[2] * c[2];

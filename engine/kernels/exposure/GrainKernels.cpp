@@ -292,11 +292,11 @@ struct SAgingOp
         const float L = Luminance(c0, afLum);
         const float highlight = 0.5f + 0.5f * L;
         const float tint[3] = {1.0f, 1.0f - 0.06f * fYellow * highlight, 1.0f - 0.28f * fYellow * highlight};
-        const float stain = Smoothstep(0.15f, 0.55f, stains[size_t(y) * iWidth + x]) * fSpots;
+        const float stain = MP_Smoothstep(0.15f, 0.55f, stains[size_t(y) * iWidth + x]) * fSpots;
         const float u = float(x) / fScale, v = float(y + iYOffset) / fScale;
         const bool speck = HashUnit(int(u / 3.0f), int(v / 3.0f), 0xa9e1u) > 1.0f - 0.004f * fSpots;
         const float dx = float(x) - fCx, dy = float(y + iYOffset) - fCy;
-        const float edge = 1.0f - 0.3f * Smoothstep(0.6f, 1.1f, std::sqrt(dx * dx + dy * dy) * fInverseHalfDiagonal);
+        const float edge = 1.0f - 0.3f * MP_Smoothstep(0.6f, 1.1f, std::sqrt(dx * dx + dy * dy) * fInverseHalfDiagonal);
         const float brown[3] = {1.0f, 1.1f, 1.35f};
         for (int c = 0; c < 3; ++c)
         {

@@ -184,7 +184,7 @@ struct SDust
         const float px = float(ix) + r + (1.0f - 2.0f * r) * HashUnit(ix, iy, a.uiSeed + 2);
         const float py = float(iy) + r + (1.0f - 2.0f * r) * HashUnit(ix, iy, a.uiSeed + 3);
         const float d = std::sqrt((cu - px) * (cu - px) + (cv - py) * (cv - py));
-        const float cover = 1.0f - Smoothstep(r * 0.6f, r, d);
+        const float cover = 1.0f - MP_Smoothstep(r * 0.6f, r, d);
         return HashUnit(ix, iy, a.uiSeed + 4) < 0.5f ? cover : -cover;
     }
 };
@@ -222,7 +222,7 @@ struct SDouble
     }
     float operator()(const STextureArgs& a, float, float, size_t i) const
     {
-        return 0.8f * Smoothstep(-0.2f, 0.6f, a.n0[i]);
+        return 0.8f * MP_Smoothstep(-0.2f, 0.6f, a.n0[i]);
     }
 };
 
@@ -236,7 +236,7 @@ struct SProjection
     }
     float operator()(const STextureArgs& a, float u, float v, size_t i) const
     {
-        const float spot = 1.0f - 0.75f * Smoothstep(0.05f, 1.0f, a.Radial(u, v) / (0.5f + 0.5f * a.fSize));
+        const float spot = 1.0f - 0.75f * MP_Smoothstep(0.05f, 1.0f, a.Radial(u, v) / (0.5f + 0.5f * a.fSize));
         const float bands = 1.0f + 0.04f * SinCycles(v / (40.0f * a.fSize)) * a.Visible(40.0f * a.fSize);
         return MP_Clamp01(spot * bands + 0.05f * a.n0[i]);
     }
@@ -252,7 +252,7 @@ struct SVignette
     }
     float operator()(const STextureArgs& a, float u, float v, size_t i) const
     {
-        return Smoothstep(0.55f, 1.05f, a.Radial(u, v) / std::sqrt(a.fSize) + 0.18f * a.n0[i]);
+        return MP_Smoothstep(0.55f, 1.05f, a.Radial(u, v) / std::sqrt(a.fSize) + 0.18f * a.n0[i]);
     }
 };
 
@@ -321,7 +321,7 @@ struct SCrack
                     d2 = d;
             }
         const float width = Max(0.03f, 1.5f / (fCell * a.fScale));
-        const float crack = 1.0f - Smoothstep(0.0f, width, std::sqrt(d2) - std::sqrt(d1) + 0.02f * a.n0[i]);
+        const float crack = 1.0f - MP_Smoothstep(0.0f, width, std::sqrt(d2) - std::sqrt(d1) + 0.02f * a.n0[i]);
         return 0.5f - 0.45f * crack + 0.05f * a.n0[i];
     }
 };
@@ -407,7 +407,7 @@ struct SPuzzle
         auto side = [&](int x, int y, uint32_t salt) { return HashUnit(x, y, a.uiSeed + salt) < 0.5f ? 1.0f : -1.0f; };
         const float d = Min(Min(EdgeDistance(fx, fy, side(ix - 1, iy, 1)), EdgeDistance(1.0f - fx, fy, -side(ix, iy, 1))),
                             Min(EdgeDistance(fy, fx, side(ix, iy - 1, 2)), EdgeDistance(1.0f - fy, fx, -side(ix, iy, 2))));
-        return 0.5f - 0.4f * (1.0f - Smoothstep(width * 0.5f, width * 1.5f, d));
+        return 0.5f - 0.4f * (1.0f - MP_Smoothstep(width * 0.5f, width * 1.5f, d));
     }
 };
 

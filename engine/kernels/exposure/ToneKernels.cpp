@@ -140,7 +140,7 @@ struct SWhiteCorrectionOp
     void Pixel(int, int, const uint16_t*, float* c0, float* ce) const
     {
         const float L = Luminance(c0, afLum);
-        const float weight = fStrength * Smoothstep(fThreshold, 1.0f, L);
+        const float weight = fStrength * MP_Smoothstep(fThreshold, 1.0f, L);
         const float target = L + (1.0f - L) * 0.5f;
         for (int c = 0; c < 3; ++c)
             ce[c] = c0[c] + (target - c0[c]) * weight;
@@ -179,8 +179,8 @@ int MP_calcPixelLightShadow(int w, int h, const uint16_t* src, uint16_t* dst, in
     const float width = 0.2f + 0.6f * MP_Clamp01(p->p[2][0]);
     return RunLuminanceCurve(w, h, src, dst, ss, ts, p, kLightShadowSets, eXT_LIGHT_SHADOW, {lights, shadows, width},
                              [=](float L) {
-                                 const float ws = 1.0f - Smoothstep(0.0f, width, L);
-                                 const float wl = Smoothstep(1.0f - width, 1.0f, L);
+                                 const float ws = 1.0f - MP_Smoothstep(0.0f, width, L);
+                                 const float wl = MP_Smoothstep(1.0f - width, 1.0f, L);
                                  const float lifted = L * std::exp2(1.5f * shadows * ws);
                                  return 1.0f - (1.0f - lifted) * std::exp2(-1.5f * lights * wl);
                              });
@@ -356,7 +356,7 @@ struct SCenterLightOp
     {
         const float dx = centre.Dx(x), dy = centre.Dy(y + iYOffset);
         const float d = std::sqrt(dx * dx + dy * dy) * fInverseHalfDiagonal;
-        const float weight = 1.0f - Smoothstep(fRadius, fRadius + fSoftness, d);
+        const float weight = 1.0f - MP_Smoothstep(fRadius, fRadius + fSoftness, d);
         const float L = Luminance(c0, afLum);
         SetLuminance(c0, L, L * std::exp2(fStops * weight), ce);
     }
@@ -397,7 +397,7 @@ struct STiltGammaOp
     void Pixel(int x, int y, const uint16_t*, float* c0, float* ce) const
     {
         const float d = (centre.Dx(x) * fCos + centre.Dy(y + iYOffset) * fSin) * fInverseSide;
-        const float weight = 1.0f - Smoothstep(-fHalfWidth, fHalfWidth, d);
+        const float weight = 1.0f - MP_Smoothstep(-fHalfWidth, fHalfWidth, d);
         const float L = Luminance(c0, afLum);
         if (weight < 1.0e-4f || !(L > 0.0f))
         {

@@ -15,20 +15,12 @@
 
 namespace
 {
-float Smoothstep(float e0, float e1, float x)
-{
-    if (!(e1 > e0))
-        return x >= e1 ? 1.0f : 0.0f;
-    const float t = MP_Clamp01((x - e0) / (e1 - e0));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 /// 1 inside [lo, hi], falling to 0 over `soft` outside it.
 float Band(float v, float lo, float hi, float soft)
 {
     if (hi < lo)
         std::swap(lo, hi);
-    return Smoothstep(lo - soft, lo, v) * (1.0f - Smoothstep(hi, hi + soft, v));
+    return MP_Smoothstep(lo - soft, lo, v) * (1.0f - MP_Smoothstep(hi, hi + soft, v));
 }
 
 /// Runs `select(x, y, colour)` (→ 0…1) over the image and frames the selection into the mask;
@@ -126,7 +118,7 @@ int MP_calcPixelMaskColor(int w, int h, const uint16_t* src, uint16_t* dst, int 
         float d = std::fabs(hsv.f0 - target);
         d = std::fmin(d, 1.0f - d);
         const float tolerance = MP_Clamp01(p->p[1][0]) * 0.5f, soft = MP_Clamp01(p->p[2][0]) * 0.5f;
-        return (1.0f - Smoothstep(tolerance, tolerance + soft, d)) * Smoothstep(0.0f, 0.1f, hsv.f1);
+        return (1.0f - MP_Smoothstep(tolerance, tolerance + soft, d)) * MP_Smoothstep(0.0f, 0.1f, hsv.f1);
     });
 }
 
@@ -134,7 +126,7 @@ int MP_calcPixelMaskHighlights(int w, int h, const uint16_t* src, uint16_t* dst,
 {
     return RunMask(w, h, src, dst, ss, p, kToneSets, [p](const float* c) {
         const float t = MP_Clamp01(p->p[0][0]), soft = MP_Clamp01(p->p[1][0]);
-        return Smoothstep(t - soft, t, Lum(p, c));
+        return MP_Smoothstep(t - soft, t, Lum(p, c));
     });
 }
 
@@ -142,7 +134,7 @@ int MP_calcPixelMaskShadows(int w, int h, const uint16_t* src, uint16_t* dst, in
 {
     return RunMask(w, h, src, dst, ss, p, kToneSets, [p](const float* c) {
         const float t = MP_Clamp01(p->p[0][0]), soft = MP_Clamp01(p->p[1][0]);
-        return 1.0f - Smoothstep(t, t + soft, Lum(p, c));
+        return 1.0f - MP_Smoothstep(t, t + soft, Lum(p, c));
     });
 }
 
@@ -195,7 +187,7 @@ int RunDetailMask(int w, int h, const uint16_t* src, uint16_t* dst, int ss, cons
     const std::vector<float> range = LocalRange(p, src, w, h, ss);
     const float t = MP_Clamp01(p->p[0][0]) * 0.2f, soft = MP_Clamp01(p->p[1][0]);
     return RunMaskAt(w, h, src, dst, ss, p, kToneSets, [&](int x, int y, const float*) {
-        const float s = Smoothstep(t * (1.0f - soft), t * (1.0f + soft) + 1.0e-4f, range[size_t(y) * w + x]);
+        const float s = MP_Smoothstep(t * (1.0f - soft), t * (1.0f + soft) + 1.0e-4f, range[size_t(y) * w + x]);
         return detail ? s : 1.0f - s;
     });
 }
@@ -223,7 +215,7 @@ int RunChannelMask(int w, int h, const uint16_t* src, uint16_t* dst, int ss, con
         if (!(sum > 0.02f))
             return 0.0f;
         const float t = MP_Clamp01(p->p[0][0]), soft = MP_Clamp01(p->p[1][0]) * 0.5f;
-        return Smoothstep(t - soft, t, c[channel] / sum);
+        return MP_Smoothstep(t - soft, t, c[channel] / sum);
     });
 }
 }  // namespace
@@ -253,7 +245,7 @@ int MP_calcPixelMaskMinMax(int w, int h, const uint16_t* src, uint16_t* dst, int
         const float darkest = std::fmin(c[0], std::fmin(c[1], c[2]));
         const float brightest = std::fmax(c[0], std::fmax(c[1], c[2]));
         // The soft edges lie inside the range, so black and white are never selected.
-        return Smoothstep(lo, lo + soft, darkest) * (1.0f - Smoothstep(hi - soft, hi, brightest));
+        return MP_Smoothstep(lo, lo + soft, darkest) * (1.0f - MP_Smoothstep(hi - soft, hi, brightest));
     });
 }
 
@@ -295,7 +287,7 @@ int MP_calcPixelMaskGradient(int w, int h, const uint16_t* src, uint16_t* dst, i
         const float along = (float(x) - x1) * ux + (float(y + yOffset) - y1) * uy;
         if (!(length2 >= 1.0f))
             return along <= 0.0f ? 1.0f : 0.0f;
-        return 1.0f - Smoothstep(0.0f, 1.0f, along / length2);
+        return 1.0f - MP_Smoothstep(0.0f, 1.0f, along / length2);
     });
 }
 
@@ -318,7 +310,7 @@ int MP_calcPixelMaskVignette(int w, int h, const uint16_t* src, uint16_t* dst, i
     const int yOffset = p->y_offset;
     return RunMaskAt(w, h, src, dst, ss, p, kVignetteMaskSets, [=](int x, int y, const float*) {
         const float dx = (float(x) - cx) / (0.5f * W), dy = (float(y + yOffset) - cy) / (0.5f * H);
-        return Smoothstep(r * (1.0f - soft), r, std::sqrt(dx * dx + dy * dy) * 0.70710678f);
+        return MP_Smoothstep(r * (1.0f - soft), r, std::sqrt(dx * dx + dy * dy) * 0.70710678f);
     });
 }
 
@@ -342,7 +334,7 @@ constexpr SColourFamily kGrass{0.26f, 0.15f, 1.0f, 0.08f, 0.9f};
 
 float Window(float v, float lo, float hi)
 {
-    return Smoothstep(lo * 0.5f, lo, v) * (hi >= 1.0f ? 1.0f : 1.0f - Smoothstep(hi, hi + 0.15f, v));
+    return MP_Smoothstep(lo * 0.5f, lo, v) * (hi >= 1.0f ? 1.0f : 1.0f - MP_Smoothstep(hi, hi + 0.15f, v));
 }
 
 float FamilySelect(const Params* p, const SColourFamily& f, const float* c)
@@ -351,7 +343,7 @@ float FamilySelect(const Params* p, const SColourFamily& f, const float* c)
     float d = std::fabs(hsv.f0 - f.fHue);
     d = std::fmin(d, 1.0f - d);
     const float tolerance = MP_Clamp01(p->p[0][0]) * 0.15f, soft = MP_Clamp01(p->p[1][0]) * 0.1f;
-    return (1.0f - Smoothstep(tolerance, tolerance + soft, d)) * Window(hsv.f1, f.fSatLow, f.fSatHigh) *
+    return (1.0f - MP_Smoothstep(tolerance, tolerance + soft, d)) * Window(hsv.f1, f.fSatLow, f.fSatHigh) *
            Window(hsv.f2, f.fValueLow, f.fValueHigh);
 }
 }  // namespace

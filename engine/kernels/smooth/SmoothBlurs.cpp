@@ -10,7 +10,6 @@
 
 namespace
 {
-using Smooth::Smoothstep;
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelGaussSmooth — sets: 0 radius (× 200 pixels at full size: the farthest pixel read,
@@ -367,7 +366,7 @@ int MP_calcPixelFocus(int w, int h, const uint16_t* src, uint16_t* dst, int ss, 
             {
                 const float dx = float(x) - cx * W, dy = float(y + p->y_offset) - cy * H;
                 const float d = std::sqrt(dx * dx + dy * dy) / halfDiagonal;
-                const float blur = Smoothstep(sharp, sharp + transition, d) * 3.0f;
+                const float blur = MP_Smoothstep(sharp, sharp + transition, d) * 3.0f;
                 const int l = std::min(int(blur), 2);
                 const float f = blur - float(l);
                 const size_t i = size_t(y) * w + x;
@@ -387,7 +386,7 @@ int MP_calcPixelBokehBlur(int w, int h, const uint16_t* src, uint16_t* dst, int 
         return status;
     const float bloom = MP_Clamp01(p->p[1][0]) * 8.0f;
     const SLevelTable* gain = MP_LevelTable(*p, eLT_BOKEH_BLOOM, {bloom}, [bloom](int i) {
-        const float s = Smoothstep(0.85f, 1.0f, float(i) * MP_DECODE);
+        const float s = MP_Smoothstep(0.85f, 1.0f, float(i) * MP_DECODE);
         return 1.0f + bloom * s * s;
     });
     const std::vector<int32_t> disc = DiscBlur(*p, WeightedPlane(*p, src, w, h, ss / 2, gain->af), w, h, BokehRadius(*p));
@@ -403,7 +402,7 @@ int MP_calcPixelBokehLight(int w, int h, const uint16_t* src, uint16_t* dst, int
     // disc keeps a visible brightness.
     const float threshold = MP_Clamp01(p->p[1][0]);
     const SLevelTable* gain = MP_LevelTable(*p, eLT_BOKEH_LIGHTS, {threshold}, [threshold](int i) {
-        return 8.0f * Smoothstep(threshold, threshold + (1.0f - threshold) * 0.5f + 0.01f, float(i) * MP_DECODE);
+        return 8.0f * MP_Smoothstep(threshold, threshold + (1.0f - threshold) * 0.5f + 0.01f, float(i) * MP_DECODE);
     });
     const std::vector<int32_t> lights =
         DiscBlur(*p, WeightedPlane(*p, src, w, h, ss / 2, gain->af), w, h, BokehRadius(*p));

@@ -166,7 +166,7 @@ int MP_calcPixelImageBloom(int w, int h, const uint16_t* src, uint16_t* dst, int
     const uint16_t* img = in.Data();
     const float threshold = MP_Clamp01(p->p[1][0]);
     const SLevelTable* share = MP_LevelTable(*p, eLT_GLOW, {threshold}, [threshold](int i) {
-        return Smooth::Smoothstep(threshold, 1.0f, float(i) * MP_DECODE);
+        return MP_Smoothstep(threshold, 1.0f, float(i) * MP_DECODE);
     });
     std::vector<int32_t> bright(size_t(w) * h * 3);
     for (size_t i = 0; i < size_t(w) * h; ++i)

@@ -10,14 +10,6 @@
 
 namespace Smooth
 {
-inline float Smoothstep(float e0, float e1, float x)
-{
-    if (!(e1 > e0))
-        return x >= e1 ? 1.0f : 0.0f;
-    const float t = MP_Clamp01((x - e0) / (e1 - e0));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 /// 1 − (1 − a)(1 − b): brightens, never darkens, stays below 1 for inputs below 1.
 inline float Screen(float a, float b)
 {
