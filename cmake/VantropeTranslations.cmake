@@ -1,0 +1,29 @@
+# The translation sources of every interface text and their compiled form beside the program.
+#
+# `vantrope_lupdate` (run by `make build` before the build proper) collects every tr() and
+# QT_TRANSLATE_NOOP text of the program's sources and of the catalogue listing into
+# resources/translations/translation_<locale>.ts; texts that left the sources stay in the files
+# as vanished entries, so their translations come back with them. lrelease then compiles the
+# .ts files into build/bin/translations/, where the translation manager looks for them.
+set(VANTROPE_LOCALES de_DE en_GB en_US fr_FR it_IT es_ES jp_JP ru_RU)
+
+set(VANTROPE_TS_FILES)
+foreach(locale ${VANTROPE_LOCALES})
+    list(APPEND VANTROPE_TS_FILES ${CMAKE_SOURCE_DIR}/resources/translations/translation_${locale}.ts)
+endforeach()
+
+set(VANTROPE_TR_SOURCES)
+foreach(dir core lut engine video scopes session app cli)
+    file(GLOB_RECURSE dir_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
+    list(APPEND VANTROPE_TR_SOURCES ${dir_sources})
+endforeach()
+list(APPEND VANTROPE_TR_SOURCES ${VANTROPE_CATALOGUE_TR})
+
+qt_add_lupdate(vantrope
+    TS_FILES ${VANTROPE_TS_FILES}
+    SOURCES ${VANTROPE_TR_SOURCES}
+    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
+    OPTIONS -source-language de_DE -locations none)
+
+set_source_files_properties(${VANTROPE_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VANTROPE_BIN_DIR}/translations)
+qt_add_lrelease(vantrope TS_FILES ${VANTROPE_TS_FILES})
