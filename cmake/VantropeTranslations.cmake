@@ -19,11 +19,30 @@ foreach(dir core lut engine video scopes session app cli)
 endforeach()
 list(APPEND VANTROPE_TR_SOURCES ${VANTROPE_CATALOGUE_TR})
 
-qt_add_lupdate(vantrope
-    TS_FILES ${VANTROPE_TS_FILES}
-    SOURCES ${VANTROPE_TR_SOURCES}
-    INCLUDE_DIRECTORIES ${CMAKE_SOURCE_DIR}
-    OPTIONS -source-language de_DE -locations none)
+# lupdate's project description; the translation test runs lupdate with it too.
+function(vantrope_json_array out)
+    list(TRANSFORM ARGN PREPEND "\"")
+    list(TRANSFORM ARGN APPEND "\"")
+    list(JOIN ARGN ", " joined)
+    set(${out} "[ ${joined} ]" PARENT_SCOPE)
+endfunction()
+vantrope_json_array(json_sources ${VANTROPE_TR_SOURCES})
+vantrope_json_array(json_ts ${VANTROPE_TS_FILES})
+set(VANTROPE_LUPDATE_PROJECT ${CMAKE_BINARY_DIR}/lupdate_project.json)
+file(GENERATE OUTPUT ${VANTROPE_LUPDATE_PROJECT} CONTENT
+"{
+  \"projectFile\": \"${CMAKE_CURRENT_LIST_FILE}\",
+  \"includePaths\": [ \"${CMAKE_SOURCE_DIR}\" ],
+  \"sources\": ${json_sources},
+  \"translations\": ${json_ts}
+}
+")
+
+add_custom_target(vantrope_lupdate
+    COMMAND Qt6::lupdate -project ${VANTROPE_LUPDATE_PROJECT} -source-language de_DE -locations none
+    DEPENDS ${VANTROPE_CATALOGUE_TR}
+    COMMENT "Collecting the interface texts into the .ts files"
+    VERBATIM)
 
 set_source_files_properties(${VANTROPE_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VANTROPE_BIN_DIR}/translations)
 qt_add_lrelease(vantrope TS_FILES ${VANTROPE_TS_FILES})

@@ -2,210 +2,612 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation type="vanished">Die Datei %1 enthält kein lesbares Video.</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation type="vanished">Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation type="vanished">Nicht genug Speicher für den Videodecoder.</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation type="vanished">Das Videoformat von %1 kann nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation type="vanished">Kein Video geöffnet.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation type="vanished">Das Bild konnte nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation type="vanished">An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingSession</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">Die Datei %1 kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
     <name>CMovieHandling</name>
     <message>
         <source>Videobearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Videobearbeitung</translation>
     </message>
     <message>
         <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll die Videobearbeitung wirklich abgebrochen werden?</translation>
     </message>
     <message>
         <source>An unexpected error has occurred. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten. Code: %1</translation>
     </message>
     <message>
         <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</translation>
     </message>
     <message>
         <source>In den Zielordner kann nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>In den Zielordner kann nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Der Datenträger des Zielordners ist voll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger des Zielordners ist voll.</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
     <message>
         <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Das gewählte Videoformat führt zu einer großen Videodatei. Möchten Sie wirklich fortfahren?</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei wird verarbeitet</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei wird verarbeitet (Ton)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Converting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei wird verarbeitet (Umwandlung)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Finalisation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei wird verarbeitet (Abschluss)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Video)</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei wird verarbeitet (Bild)</translation>
     </message>
 </context>
 <context>
     <name>CPostProcessing</name>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein Preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist kein Preset.</translation>
     </message>
     <message>
         <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation type="vanished">Kritischer Fehler</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation type="vanished">Keine Voreinstellungen für die Bearbeitung gefunden! Bitte installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation type="vanished">Importierte Voreinstellungen:</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation type="vanished">Bereits vorhandene Voreinstellungen:</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation type="vanished">Inkompatible Voreinstellungen:</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation type="vanished">Fehlerhafte Voreinstellungen:</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation type="vanished">Zu Add-ons gehörende Voreinstellungen:</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Voreinstellungen importieren</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation type="vanished">ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation type="vanished">Import von Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Voreinstellung exportieren</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation type="vanished">Meine Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation type="vanished">Voreinstellung kopieren</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Vergeben Sie einen Namen:</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation type="vanished">Kopie</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation type="vanished">Voreinstellung umbenennen</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation type="vanished">Vergeben Sie einen neuen Namen:</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation type="vanished">Voreinstellung löschen?</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation type="vanished">Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation type="vanished">Voreinstellung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation type="vanished">Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation type="vanished">Alle</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="vanished">Benutzer</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation type="vanished">Natürlich</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation type="vanished">Surreal</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation type="vanished">Landschaft</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation type="vanished">Architektur</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="vanished">Porträt</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation type="vanished">Künstlerisch</translation>
     </message>
 </context>
 <context>
     <name>CScopePane</name>
     <message>
         <source>Waveform (Luma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wellenform (Luma)</translation>
     </message>
     <message>
         <source>RGB-Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB-Parade</translation>
     </message>
     <message>
         <source>Vektorskop</source>
-        <translation type="unfinished"></translation>
+        <translation>Vektorskop</translation>
     </message>
     <message>
         <source>Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm</translation>
     </message>
     <message>
         <source>Welche Messanzeige hier erscheint</source>
-        <translation type="unfinished"></translation>
+        <translation>Welche Messanzeige hier erscheint</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>Verstärkung </source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärkung </translation>
     </message>
     <message>
         <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</translation>
     </message>
     <message>
         <source>Logarithmisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmisch</translation>
     </message>
     <message>
         <source>Histogrammhöhen logarithmisch statt linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogrammhöhen logarithmisch statt linear</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockModel</name>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Auflösung: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Länge: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Länge: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (Bild %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Nicht genug Speicher für das Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Videoeinstellungen</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation type="vanished">Das Quellvideo im Standardprogramm abspielen</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation type="vanished">Das gespeicherte Video im Standardprogramm abspielen</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation type="vanished">Den Ton des Quellvideos übernehmen</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation type="vanished">Ton</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation type="vanished">Die Metadaten des Quellvideos übernehmen</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation type="vanished">Metadaten</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation type="vanished">Das Video waagerecht spiegeln</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation type="vanished">Spiegeln</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation type="vanished">Das Video senkrecht spiegeln</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation type="vanished">Kippen</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation type="vanished">Videoformat der gespeicherten Datei</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation type="vanished">Qualität der gespeicherten Datei</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation type="vanished">Kompressionsartefakte der Quelle mindern</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation type="vanished">Das ganze Video mit der aktuellen Bearbeitung speichern</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation type="vanished">Video speichern</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation type="vanished">Klicken oder ziehen wählt das Bild, das bearbeitet wird</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation type="vanished">Mehr Vorschaubilder in der Zeitleiste zeigen</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation type="vanished">Zum Anfang (Pos1)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation type="vanished">Eine Sekunde zurück (Umschalt+Links)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation type="vanished">Ein Bild zurück (Links)</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation type="vanished">Zur Mitte</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation type="vanished">Ein Bild vor (Rechts)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation type="vanished">Eine Sekunde vor (Umschalt+Rechts)</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation type="vanished">Zum Ende (Ende)</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation type="vanished">Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation type="vanished">Wiedergabe anhalten (Leertaste, Esc)</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation type="vanished">Das bearbeitete Video in der Vorschau abspielen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation type="vanished">Unkomprimiert (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation type="vanished">Unkomprimiert (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation type="vanished">Beste Qualität</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation type="vanished">Beste Qualität</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation type="vanished">Hohe Qualität</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation type="vanished">Hohe Qualität</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation type="vanished">Normale Qualität</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation type="vanished">Normale Qualität</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation type="vanished">Geringe Qualität</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation type="vanished">Geringe Qualität</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation type="vanished">Geringste Qualität</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation type="vanished">Geringste Qualität</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation type="vanished">Keine Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation type="vanished">Keine Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation type="vanished">Leichte Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation type="vanished">Leichte Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation type="vanished">Starke Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation type="vanished">Starke Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation type="vanished">Intensive Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation type="vanished">Intensive Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation type="vanished">Maximale Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation type="vanished">Maximale Artefaktminderung</translation>
     </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Video speichern</translation>
     </message>
     <message>
         <source>Mein Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Video</translation>
     </message>
 </context>
 <context>
     <name>ColorModule::CColorControls</name>
     <message>
         <source>Layer löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer löschen</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll dieser Layer wirklich gelöscht werden?</translation>
     </message>
     <message>
         <source>Layer kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer kopieren</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</translation>
     </message>
     <message>
         <source>Quell Farbe kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellfarbe kopieren</translation>
     </message>
     <message>
         <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Soll die Quellfarbe wirklich ins Ziel kopiert werden?</translation>
     </message>
     <message>
         <source>Farbeinstellungen zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbeinstellungen zurücksetzen</translation>
     </message>
     <message>
         <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Layer-Datei der Version 1.</translation>
     </message>
     <message>
         <source>Layer speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer speichern</translation>
     </message>
     <message>
         <source>Meine Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine Layer</translation>
     </message>
     <message>
         <source>Layer laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer laden</translation>
     </message>
     <message>
         <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollen bestehende Layer wirklich überschrieben werden?</translation>
     </message>
     <message>
         <source>Layer einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer einladen</translation>
     </message>
     <message>
         <source>Layer (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer (*.%1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="vanished">Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -219,1352 +621,3913 @@
     <name>HDRColorModuleWindow</name>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodul</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Hoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoch</translation>
     </message>
     <message>
         <source>Runter</source>
-        <translation type="unfinished"></translation>
+        <translation>Runter</translation>
     </message>
     <message>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer</translation>
     </message>
     <message>
         <source>Quelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Quelle</translation>
     </message>
     <message>
         <source>Quellfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellfarbe aus dem Bild wählen</translation>
     </message>
     <message>
         <source>Farbton von</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton von</translation>
     </message>
     <message>
         <source>Farbton bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton bis</translation>
     </message>
     <message>
         <source>Sättigung von</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung von</translation>
     </message>
     <message>
         <source>Sättigung bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung bis</translation>
     </message>
     <message>
         <source>Mindesthelligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Mindesthelligkeit</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichheit</translation>
     </message>
     <message>
         <source>Auswahl umkehren</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl umkehren</translation>
     </message>
     <message>
         <source>Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel</translation>
     </message>
     <message>
         <source>Zielfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zielfarbe aus dem Bild wählen</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>Sättigungskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigungskontrast</translation>
     </message>
     <message>
         <source>Helligkeitskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeitskontrast</translation>
     </message>
     <message>
         <source>Quellfarbe ins Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quellfarbe ins Ziel</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Maske anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske anzeigen</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Wählbare Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählbare Farben</translation>
     </message>
     <message>
         <source>Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer %1</translation>
     </message>
     <message>
         <source>Kein Bild geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Bild geladen</translation>
     </message>
     <message>
         <source>Keine Maske</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Maske</translation>
     </message>
 </context>
 <context>
     <name>HDRMainWindow</name>
     <message>
         <source>Alle Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>Automatisch gespeichertes Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch gespeichertes Projekt</translation>
     </message>
     <message>
         <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</translation>
     </message>
     <message>
         <source>Video laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Video laden</translation>
     </message>
     <message>
         <source>Eine Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Videodatei öffnen</translation>
     </message>
     <message>
         <source>Bild laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild laden</translation>
     </message>
     <message>
         <source>Ein einzelnes Bild öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein einzelnes Bild öffnen</translation>
     </message>
     <message>
         <source>Ergebnisbild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisbild speichern</translation>
     </message>
     <message>
         <source>Das bearbeitete Bild als Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Das bearbeitete Bild als Datei speichern</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Video speichern</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Das ganze Video mit der aktuellen Bearbeitung speichern</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Programmeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmeinstellungen</translation>
     </message>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbmodul</translation>
     </message>
     <message>
         <source>Farbebenen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbebenen bearbeiten</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Das Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm beenden</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Werkzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Bitte nur eine Video-Datei einladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte nur eine Video-Datei einladen.</translation>
     </message>
     <message>
         <source>Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on</translation>
     </message>
     <message>
         <source>Add-ons werden von dieser Version nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ons werden von dieser Version nicht unterstützt.</translation>
     </message>
     <message>
         <source>Bitte laden Sie nur Videodateien ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte laden Sie nur Videodateien ein.</translation>
     </message>
     <message>
         <source>Das geladene Bild oder Videobild mit seiner Größe</source>
-        <translation type="unfinished"></translation>
+        <translation>Das geladene Bild oder Videobild mit seiner Größe</translation>
     </message>
     <message>
         <source>Belichtungsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtungsreihe</translation>
     </message>
     <message>
         <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</translation>
     </message>
     <message>
         <source>HDR-Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR-Histogramm</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht</translation>
     </message>
     <message>
         <source>Willkommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen</translation>
     </message>
     <message>
         <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</translation>
     </message>
     <message>
         <source>Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Informationen</translation>
     </message>
     <message>
         <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorher</translation>
     </message>
     <message>
         <source>Das unbearbeitete Bild zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Das unbearbeitete Bild zeigen</translation>
     </message>
     <message>
         <source>Geteilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>Links das unbearbeitete, rechts das bearbeitete Bild</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</translation>
     </message>
     <message>
         <source>Vorschau des bearbeiteten Bildes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau des bearbeiteten Bildes</translation>
     </message>
     <message>
         <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</translation>
     </message>
     <message>
         <source>Projekt laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Projekt laden</translation>
     </message>
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Projektdateien werden von dieser Version nicht unterstützt:
+%1</translation>
     </message>
     <message>
         <source>Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Videodatei öffnen</translation>
     </message>
     <message>
         <source>Die Datei enthält kein lesbares Video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei enthält kein lesbares Video.</translation>
     </message>
     <message>
         <source>Aus dem Video konnte kein Bild gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus dem Video konnte kein Bild gelesen werden.</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht genug Speicher für das Bild.</translation>
     </message>
     <message>
         <source>Das Video %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video %1 konnte nicht geladen werden.
+%2</translation>
     </message>
     <message>
         <source>Video geladen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video geladen: %1</translation>
     </message>
     <message>
         <source>Das Bild %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild %1 konnte nicht geladen werden.
+%2</translation>
     </message>
     <message>
         <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Austauschdatei %1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>RAW-Entwicklung</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW-Entwicklung</translation>
     </message>
     <message>
         <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</translation>
     </message>
     <message>
         <source>MyImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein Bild</translation>
     </message>
     <message>
         <source>Preview-Modus! Neu berechnen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschaumodus! Neu berechnen?</translation>
     </message>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild speichern</translation>
     </message>
     <message>
         <source>Speichern wird vorbereitet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern wird vorbereitet.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht gespeichert werden:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Bild konnte nicht gespeichert werden:
+%1
+%2</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeichert: %1</translation>
     </message>
     <message>
         <source>Video gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video gespeichert: %1</translation>
     </message>
     <message>
         <source>Die Videobearbeitung wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Videobearbeitung wurde abgebrochen.</translation>
     </message>
     <message>
         <source>Das Video konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Video konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Berechne Post Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeitung wird berechnet</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation type="vanished">Neues Projekt</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation type="vanished">Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation type="vanished">Projekt speichern</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation type="vanished">Projekt speichern unter</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation type="vanished">Zuletzt verwendete Projekte</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation type="vanished">Beispielprojekte</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation type="vanished">Beispielprojekt %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation type="vanished">Rückgängig</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation type="vanished">Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation type="vanished">Undo-Punkt speichern</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation type="vanished">Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation type="vanished">Keine Projekte</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation type="vanished">Mein Projekt</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation type="vanished">Vantrope-Marlix Projektdatei</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation type="vanished">Projekt kann nicht überschrieben werden</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation type="vanished">Beispielprojekte können nicht überschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation type="vanished">Dateifehler: %1 konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation type="vanished">Projektdateien unvollständig.</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation type="vanished">Projektdateien sind nicht kompatibel.</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation type="vanished">Projekt nicht gespeichert. Speichern?</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Videoeinstellungen</translation>
     </message>
 </context>
 <context>
     <name>HDROptionsWindow</name>
     <message>
         <source>Vor verändernden Aktionen nachfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Vor verändernden Aktionen nachfragen</translation>
     </message>
     <message>
         <source>Fortschrittsfenster anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsfenster anzeigen</translation>
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgängig-Schritte komprimiert speichern</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Zuletzt verwendeter Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt verwendeter Ordner</translation>
     </message>
     <message>
         <source>Rec. 709</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 709</translation>
     </message>
     <message>
         <source>Rec. 601</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 601</translation>
     </message>
     <message>
         <source>Gleich gewichtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Gleich gewichtet</translation>
     </message>
     <message>
         <source> Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation> Pixel</translation>
     </message>
     <message>
         <source>Auswählen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen …</translation>
     </message>
     <message>
         <source>Fester Standardordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Fester Standardordner</translation>
     </message>
     <message>
         <source>Luminanzgewichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminanzgewichtung</translation>
     </message>
     <message>
         <source>Lange Seite der Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Seite der Vorschau</translation>
     </message>
     <message>
         <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Sprache wird beim nächsten Programmstart verwendet.</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>English GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (GB)</translation>
     </message>
     <message>
         <source>English US</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (US)</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Französisch</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italienisch</translation>
     </message>
     <message>
         <source>Espanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanisch</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanisch</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russisch</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation type="vanished">Undo-Punkte mit dem Projekt speichern</translation>
     </message>
 </context>
 <context>
     <name>HDRPostProcessingDockWidget</name>
     <message>
         <source>LUT einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT einstellbar</translation>
     </message>
     <message>
         <source>Der Name ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist leer.</translation>
     </message>
     <message>
         <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name &quot;%1&quot; ist nicht erlaubt.</translation>
     </message>
     <message>
         <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Name ist zu lang.</translation>
     </message>
     <message>
         <source>LUT Add Database Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT zur Bibliothek hinzufügen</translation>
     </message>
     <message>
         <source>LUT Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der LUT:</translation>
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</translation>
     </message>
     <message>
         <source>LUT Preset löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT-Stil löschen</translation>
     </message>
     <message>
         <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie den ausgewählten LUT-Stil löschen?</translation>
     </message>
     <message>
         <source>LUT-Datei einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT-Datei einladen</translation>
     </message>
     <message>
         <source>LUT-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT-Datei</translation>
     </message>
     <message>
         <source>My LUT style</source>
-        <translation type="unfinished"></translation>
+        <translation>Mein LUT-Stil</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT speichern</translation>
     </message>
     <message>
         <source>Bild einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild einladen</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder</translation>
     </message>
     <message>
         <source>My LUT Savename</source>
-        <translation type="unfinished"></translation>
+        <translation>Meine LUT</translation>
     </message>
     <message>
         <source>kein LUT vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>kein LUT vorhanden</translation>
     </message>
     <message>
         <source>Es sind keine LUT Stile gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es sind keine LUT Stile gespeichert.</translation>
     </message>
     <message>
         <source>LUT Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT-Browser</translation>
     </message>
     <message>
         <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</translation>
     </message>
     <message>
         <source>LUT neu erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT neu erstellen</translation>
     </message>
     <message>
         <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wollen Sie einen neuen leeren LUT-Stil erstellen und Ihre aktuellen Einstellungen verwerfen?</translation>
     </message>
     <message>
         <source>LUT Name create new</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue LUT</translation>
     </message>
     <message>
         <source>Schärfen und Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfen und Entrauschen</translation>
     </message>
     <message>
         <source>Geometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometrie</translation>
     </message>
     <message>
         <source>Belichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Belichtung</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe</translation>
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichzeichnen</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Künstlerisch</translation>
     </message>
     <message>
         <source>Masken</source>
-        <translation type="unfinished"></translation>
+        <translation>Masken</translation>
     </message>
     <message>
         <source>LUT parameter Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Grundeinstellungen</translation>
     </message>
     <message>
         <source>LUT balance Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>LUT protect Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Schutz</translation>
     </message>
     <message>
         <source>Expertenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Expertenmodus</translation>
     </message>
     <message>
         <source>Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Operatoren</translation>
     </message>
     <message>
         <source>Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Filmtyp</translation>
     </message>
     <message>
         <source>LUT</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT</translation>
     </message>
     <message>
         <source>LUT Layermethod</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenenmethode der LUT</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeuge Vorschaubilder: </translation>
     </message>
     <message>
         <source>Dieser Operator hat keine Einstellungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Operator hat keine Einstellungen.</translation>
     </message>
     <message>
         <source>Operator aus der Liste wählen oder hinzufügen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator aus der Liste wählen oder hinzufügen.</translation>
     </message>
     <message>
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardwert</translation>
     </message>
     <message>
         <source>Maske entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske entfernen</translation>
     </message>
     <message>
         <source>Geometrie Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Begrenzt die Wirkung auf Formen in der Vorschau</translation>
     </message>
     <message>
         <source>Maske - Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Luminanz</translation>
     </message>
     <message>
         <source>Untergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Untergrenze</translation>
     </message>
     <message>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkel</translation>
     </message>
     <message>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>hell</translation>
     </message>
     <message>
         <source>Obergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Obergrenze</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Weichheit</translation>
     </message>
     <message>
         <source>hart</source>
-        <translation type="unfinished"></translation>
+        <translation>hart</translation>
     </message>
     <message>
         <source>weich</source>
-        <translation type="unfinished"></translation>
+        <translation>weich</translation>
     </message>
     <message>
         <source>Maskenverknüpfung Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Wie diese Maske mit den vorherigen Masken verknüpft wird</translation>
     </message>
     <message>
         <source>Maske - Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Sättigung</translation>
     </message>
     <message>
         <source>grau</source>
-        <translation type="unfinished"></translation>
+        <translation>grau</translation>
     </message>
     <message>
         <source>bunt</source>
-        <translation type="unfinished"></translation>
+        <translation>bunt</translation>
     </message>
     <message>
         <source>Maske - Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Farbton</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton</translation>
     </message>
     <message>
         <source>Toleranz</source>
-        <translation type="unfinished"></translation>
+        <translation>Toleranz</translation>
     </message>
     <message>
         <source>eng</source>
-        <translation type="unfinished"></translation>
+        <translation>eng</translation>
     </message>
     <message>
         <source>weit</source>
-        <translation type="unfinished"></translation>
+        <translation>weit</translation>
     </message>
     <message>
         <source>Maske - Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Lichter</translation>
     </message>
     <message>
         <source>Schwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwelle</translation>
     </message>
     <message>
         <source>Maske - Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Schatten</translation>
     </message>
     <message>
         <source>Maske - Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske - Mitteltöne</translation>
     </message>
     <message>
         <source>Breite</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>schmal</source>
-        <translation type="unfinished"></translation>
+        <translation>schmal</translation>
     </message>
     <message>
         <source>breit</source>
-        <translation type="unfinished"></translation>
+        <translation>breit</translation>
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maske Entrauschen Artefakte (HD)</translation>
     </message>
     <message>
         <source>fein</source>
-        <translation type="unfinished"></translation>
+        <translation>fein</translation>
     </message>
     <message>
         <source>grob</source>
-        <translation type="unfinished"></translation>
+        <translation>grob</translation>
     </message>
     <message>
         <source>Stärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Stärke</translation>
     </message>
     <message>
         <source>schwach</source>
-        <translation type="unfinished"></translation>
+        <translation>schwach</translation>
     </message>
     <message>
         <source>stark</source>
-        <translation type="unfinished"></translation>
+        <translation>stark</translation>
     </message>
     <message>
         <source>Farbglättung</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbglättung</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>klein</source>
-        <translation type="unfinished"></translation>
+        <translation>klein</translation>
     </message>
     <message>
         <source>groß</source>
-        <translation type="unfinished"></translation>
+        <translation>groß</translation>
     </message>
     <message>
         <source>Maskierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Maskierung</translation>
     </message>
     <message>
         <source>Schärfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Schärfen</translation>
     </message>
     <message>
         <source>Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrauschen</translation>
     </message>
     <message>
         <source>Helligkeit Kontrast Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit Kontrast Gamma</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>dunkler</source>
-        <translation type="unfinished"></translation>
+        <translation>dunkler</translation>
     </message>
     <message>
         <source>heller</source>
-        <translation type="unfinished"></translation>
+        <translation>heller</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>weniger</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger</translation>
     </message>
     <message>
         <source>mehr</source>
-        <translation type="unfinished"></translation>
+        <translation>mehr</translation>
     </message>
     <message>
         <source>Gamma Korrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Gammakorrektur</translation>
     </message>
     <message>
         <source>manueller Schwarz/Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>manueller Schwarz-/Weißpunkt</translation>
     </message>
     <message>
         <source>Schwarzpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarzpunkt</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Weißpunkt</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Vignettierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vignettierung</translation>
     </message>
     <message>
         <source>aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>aufhellen</translation>
     </message>
     <message>
         <source>abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>abdunkeln</translation>
     </message>
     <message>
         <source>Innenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Innenradius</translation>
     </message>
     <message>
         <source>Außenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Außenradius</translation>
     </message>
     <message>
         <source>Mittelpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittelpunkt</translation>
     </message>
     <message>
         <source>Gradationskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Gradationskurve</translation>
     </message>
     <message>
         <source>Körnung hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Körnung hinzufügen</translation>
     </message>
     <message>
         <source>Korngröße</source>
-        <translation type="unfinished"></translation>
+        <translation>Korngröße</translation>
     </message>
     <message>
         <source>Local Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokaler Kontrast</translation>
     </message>
     <message>
         <source>glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>glätten</translation>
     </message>
     <message>
         <source>verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>verstärken</translation>
     </message>
     <message>
         <source>Farbtöne belichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtöne belichten</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb</translation>
     </message>
     <message>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>Violett</source>
-        <translation type="unfinished"></translation>
+        <translation>Violett</translation>
     </message>
     <message>
         <source>Farbkanal Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbkanal Gamma</translation>
     </message>
     <message>
         <source>Gamma Rotanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma Rotanteil</translation>
     </message>
     <message>
         <source>Gamma Grünanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma Grünanteil</translation>
     </message>
     <message>
         <source>Gamma Blauanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma Blauanteil</translation>
     </message>
     <message>
         <source>Farbleuchtkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbleuchtkraft</translation>
     </message>
     <message>
         <source>Farbton hinzumischen</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbton hinzumischen</translation>
     </message>
     <message>
         <source>Farbtemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbtemperatur</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatur</translation>
     </message>
     <message>
         <source>kalt</source>
-        <translation type="unfinished"></translation>
+        <translation>kalt</translation>
     </message>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>warm</translation>
     </message>
     <message>
         <source>Negativ</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativ</translation>
     </message>
     <message>
         <source>Farbbalance</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbbalance</translation>
     </message>
     <message>
         <source>Cyan-Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan-Rot</translation>
     </message>
     <message>
         <source>Magenta-Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta-Grün</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Gelb-Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Gelb-Blau</translation>
     </message>
     <message>
         <source>Sepia Tönung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia-Tönung</translation>
     </message>
     <message>
         <source>Farbpalette</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbpalette</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Lila</source>
-        <translation type="unfinished"></translation>
+        <translation>Lila</translation>
     </message>
     <message>
         <source>Aura</source>
-        <translation type="unfinished"></translation>
+        <translation>Aura</translation>
     </message>
     <message>
         <source>Leuchten</source>
-        <translation type="unfinished"></translation>
+        <translation>Leuchten</translation>
     </message>
     <message>
         <source>scharf</source>
-        <translation type="unfinished"></translation>
+        <translation>scharf</translation>
     </message>
     <message>
         <source>LUT not loadable headline</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT nicht ladbar</translation>
     </message>
     <message>
         <source>LUT message not loadable text</source>
-        <translation type="unfinished"></translation>
+        <translation>Die LUT-Datei konnte nicht geladen werden.</translation>
     </message>
     <message>
         <source>LUT message lut file loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geladene LUT-Datei: %1</translation>
     </message>
     <message>
         <source>LUT message size found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefundene Größe: %1</translation>
     </message>
     <message>
         <source>LUT message allowed from 2 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erlaubt sind Größen von 2 bis %1.</translation>
     </message>
     <message>
         <source>Aktive Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktive Operatoren</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Operator entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Operator entfernen</translation>
     </message>
     <message>
         <source>Intensität</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensität</translation>
     </message>
     <message>
         <source>Körnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Körnung</translation>
     </message>
     <message>
         <source>vor den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>vor den Operatoren</translation>
     </message>
     <message>
         <source>nach den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>nach den Operatoren</translation>
     </message>
     <message>
         <source>Anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Anwenden</translation>
     </message>
     <message>
         <source>kein Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Filmtyp</translation>
     </message>
     <message>
         <source>Form %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Form %1 (%2)</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Formen in der Vorschau verschieben und aufziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Formen in der Vorschau verschieben und aufziehen</translation>
     </message>
     <message>
         <source>Form +</source>
-        <translation type="unfinished"></translation>
+        <translation>Form +</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung gilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Form hinzufügen, in der die Wirkung gilt</translation>
     </message>
     <message>
         <source>Form −</source>
-        <translation type="unfinished"></translation>
+        <translation>Form −</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
-        <translation type="unfinished"></translation>
+        <translation>Form hinzufügen, in der die Wirkung abgeschwächt wird</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Härte</source>
-        <translation type="unfinished"></translation>
+        <translation>Härte</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <source>additiv</source>
-        <translation type="unfinished"></translation>
+        <translation>additiv</translation>
     </message>
     <message>
         <source>subtraktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>subtraktiv</translation>
     </message>
     <message>
         <source>Wirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Wirkung</translation>
     </message>
     <message>
         <source>Ebenenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Ebenenmodus</translation>
     </message>
     <message>
         <source>Deckkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Deckkraft</translation>
     </message>
     <message>
         <source>LUT aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT aktiv</translation>
     </message>
     <message>
         <source>LUT auf das Bild anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT auf das Bild anwenden</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Neu</translation>
     </message>
     <message>
         <source>Neuen leeren LUT erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue leere LUT erstellen</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>LUT entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT entfernen</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Alle Layermethoden als Vorschaubilder zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Ebenenmethoden als Vorschaubilder zeigen</translation>
     </message>
     <message>
         <source>Werte dieser Gruppe zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte dieser Gruppe zurücksetzen</translation>
     </message>
     <message>
         <source>LUT: %1 (%2 Punkte je Achse)</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT: %1 (%2 Punkte je Achse)</translation>
     </message>
     <message>
         <source>Kein LUT geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine LUT geladen</translation>
     </message>
     <message>
         <source>Alle Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Operatoren</translation>
     </message>
     <message>
         <source>Hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Den gewählten Operator an die Kette anhängen</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gewählten Operator an die Kette anhängen</translation>
     </message>
     <message>
         <source>Wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen</translation>
     </message>
     <message>
         <source>Position in der Vorschau wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Position in der Vorschau wählen</translation>
     </message>
     <message>
         <source>Ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziehen</translation>
     </message>
     <message>
         <source>Linie in der Vorschau ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Linie in der Vorschau ziehen</translation>
     </message>
     <message>
         <source>Farbe wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe wählen</translation>
     </message>
     <message>
         <source>Pipette</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipette</translation>
     </message>
     <message>
         <source>Farbe aus der Vorschau aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbe aus der Vorschau aufnehmen</translation>
     </message>
     <message>
         <source>LUT Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensität</translation>
     </message>
     <message>
         <source>LUT Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Helligkeit</translation>
     </message>
     <message>
         <source>LUT Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>LUT Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>LUT balance black</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwarz</translation>
     </message>
     <message>
         <source>LUT balance white</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiß</translation>
     </message>
     <message>
         <source>LUT balance red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot</translation>
     </message>
     <message>
         <source>LUT balance green</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün</translation>
     </message>
     <message>
         <source>LUT balance blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blau</translation>
     </message>
     <message>
         <source>LUT protect lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichter schützen</translation>
     </message>
     <message>
         <source>LUT protect shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten schützen</translation>
     </message>
     <message>
         <source>LUT protect saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Sättigung schützen</translation>
     </message>
     <message>
         <source>LUT protect skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauttöne schützen</translation>
     </message>
     <message>
         <source>LUT protect sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel schützen</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation type="vanished">Belichtung einstellen</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation type="vanished">Farbnegativ Porträt warm</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation type="vanished">Farbnegativ Alltag</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation type="vanished">Diafilm kühl</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation type="vanished">Diafilm brillant</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation type="vanished">Verblasster Abzug</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation type="vanished">Sepia-Abzug</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation type="vanished">Sofortbild</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation type="vanished">Schwarzweiß kontrastreich</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation type="vanished">Schwarzweiß weich</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarot</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation type="vanished">Cross-Entwicklung</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation type="vanished">Bleichbad-Überbrückung</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation type="vanished">Kino Blaugrün-Orange</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation type="vanished">Herbstlicht</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation type="vanished">Nachtblau</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation type="vanished">Lo-Fi</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation type="vanished">Farbton und Stärke: Punkt auf der Scheibe ziehen</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation type="vanished">Licht/Schatten färben</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation type="vanished">Schatten (Lift)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation type="vanished">Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation type="vanished">Mitteltöne (Gamma)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation type="vanished">Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation type="vanished">Lichter (Gain)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation type="vanished">Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation type="vanished">Farbkanal Gradation</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="vanished">Gesamt</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation type="vanished">Gradationskurve für alle drei Farbkanäle</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation type="vanished">Gradationskurve des Rotkanals</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation type="vanished">Gradationskurve des Grünkanals</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation type="vanished">Gradationskurve des Blaukanals</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation type="vanished">Farbkanal Gradation (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation type="vanished">Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Gradationskurve des Rotkanals über logarithmischen Tonwerten</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Gradationskurve des Grünkanals über logarithmischen Tonwerten</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Gradationskurve des Blaukanals über logarithmischen Tonwerten</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation type="vanished">Farbton korrigieren</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation type="vanished">Farbton nach Farbton</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation type="vanished">Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation type="vanished">Sättigung nach Farbton</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation type="vanished">Sättigung je Farbton: unten grau, oben doppelt so kräftig</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation type="vanished">Helligkeit nach Farbton</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation type="vanished">Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation type="vanished">manueller Weißabgleich</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation type="vanished">Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation type="vanished">automatischer lokaler Weißabgleich</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation type="vanished">Größe der Umgebung, in der ein Farbstich gemessen wird</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation type="vanished">Wie weit die örtlichen Farbstiche entfernt werden</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation type="vanished">Farbdynamik</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation type="vanished">blasser</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation type="vanished">kräftiger</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation type="vanished">Hebt blasse Farben stärker an als kräftige und schont Hauttöne</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation type="vanished">Farbdynamik (Smart)</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation type="vanished">Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation type="vanished">Hauttöne schützen</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation type="vanished">wenig</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation type="vanished">viel</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation type="vanished">Lichter schützen</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation type="vanished">Farbtöne anpassen</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation type="vanished">-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation type="vanished">180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation type="vanished">Farbton Sättigung Belichtung</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation type="vanished">Sättigung</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation type="vanished">Farbwert kalibrieren</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation type="vanished">Istwert</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation type="vanished">Mit der Pipette die Farbe wählen, die korrigiert werden soll</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation type="vanished">Sollwert</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation type="vanished">Die Farbe, die der Istwert bekommen soll</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation type="vanished">Reichweite</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation type="vanished">nur ähnliche Farben</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation type="vanished">ganzes Bild</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation type="vanished">Normalisieren (RGB)</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation type="vanished">Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation type="vanished">Beschnitt</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation type="vanished">keiner</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation type="vanished">Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation type="vanished">manueller RGB-Punkt</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation type="vanished">Schwarzpunkt Rot</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation type="vanished">Schwarzpunkt Grün</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation type="vanished">Schwarzpunkt Blau</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation type="vanished">Weißpunkt Rot</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation type="vanished">Weißpunkt Grün</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation type="vanished">Weißpunkt Blau</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation type="vanished">RGB-Transformation (automatisch)</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation type="vanished">Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation type="vanished">RGB-Transformation</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation type="vanished">Steigung Rot</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation type="vanished">200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation type="vanished">Steigung Grün</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation type="vanished">Steigung Blau</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation type="vanished">Versatz Rot</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation type="vanished">-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="vanished">20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation type="vanished">Versatz Grün</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation type="vanished">Versatz Blau</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation type="vanished">Exponent Rot</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation type="vanished">Exponent Grün</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation type="vanished">Exponent Blau</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation type="vanished">Farbkanal Sigmoid</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation type="vanished">Kontrast Rot</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation type="vanished">flacher</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation type="vanished">steiler</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation type="vanished">Kontrast Grün</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation type="vanished">Kontrast Blau</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation type="vanished">Chrominanz ausgleichen</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation type="vanished">Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation type="vanished">Gewichtete Farbkanäle</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation type="vanished">Helligkeit erhalten</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="vanished">nein</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation type="vanished">ganz</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation type="vanished">Farbkanäle mischen</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation type="vanished">Rot aus Rot</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation type="vanished">Rot aus Grün</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation type="vanished">Rot aus Blau</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation type="vanished">Grün aus Rot</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation type="vanished">Grün aus Grün</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation type="vanished">Grün aus Blau</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation type="vanished">Blau aus Rot</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation type="vanished">Blau aus Grün</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation type="vanished">Blau aus Blau</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation type="vanished">Farbfilter</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation type="vanished">Filterfarbe</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation type="vanished">Farbe des Filters vor dem Objektiv</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation type="vanished">Dichte</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation type="vanished">Farbschema</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation type="vanished">1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation type="vanished">Himmel schützen</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation type="vanished">graue Tinte</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation type="vanished">Tinte</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation type="vanished">Die Farbe, die graue und blasse Bereiche annehmen</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation type="vanished">Sättigungsgrenze</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation type="vanished">nur Grau</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation type="vanished">auch Farben</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation type="vanished">Pastellfarben</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation type="vanished">Aufhellung</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation type="vanished">8-Bit-Farben</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation type="vanished">Dithering</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation type="vanished">keines</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation type="vanished">Rastert Verläufe aus benachbarten Farben der Palette</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation type="vanished">Rote Augen</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation type="vanished">Empfindlichkeit</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation type="vanished">nur tiefrot</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation type="vanished">auch rötlich</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation type="vanished">Mit der Geometrie auf die Augen begrenzen</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation type="vanished">Tageszeit</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation type="vanished">Morgen</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation type="vanished">Nacht</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation type="vanished">12 Uhr lässt das Bild unverändert</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation type="vanished">Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation type="vanished">Frühling</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="vanished">Winter</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation type="vanished">1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation type="vanished">Fotostil: Low-Key</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation type="vanished">Schatten</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation type="vanished">tief</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation type="vanished">Fotostil: High-Key</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation type="vanished">Fotostil: Cross-Entwicklung</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation type="vanished">Fotostil: Indian Summer</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation type="vanished">Fotostil: Infrarot</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation type="vanished">Fotostil: Lith-Print</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation type="vanished">Tönung</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="vanished">neutral</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation type="vanished">Fotostil: Buttercream</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation type="vanished">Fotostil: Spielzeugkamera</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation type="vanished">Vignette</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation type="vanished">Fotostil: weiches Leuchten</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation type="vanished">gering</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation type="vanished">hoch</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation type="vanished">Fotostil: Lo-Fi</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation type="vanished">Fotostil: dramatisches Porträt</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation type="vanished">Originalbild einblenden</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation type="vanished">Mischt das unbearbeitete Bild wieder ein</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation type="vanished">Foto-Reflektor</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation type="vanished">Hellt die Schatten mit dem Licht eines Reflektors auf</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation type="vanished">Reflektor</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation type="vanished">Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation type="vanished">Farbverlauf</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation type="vanished">Verlauf</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation type="vanished">Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation type="vanished">Farbkontrast</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation type="vanished">Trennt benachbarte Farben voneinander, die Helligkeit bleibt</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation type="vanished">Polfilter</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation type="vanished">Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation type="vanished">Chromatische Korrektur</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation type="vanished">kleiner</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation type="vanished">größer</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation type="vanished">chromatische Aberrationen korrigieren</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation type="vanished">Entfernt violette und grüne Farbsäume an harten Kanten</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation type="vanished">Motive (Halloween)</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation type="vanished">Motiv</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation type="vanished">1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="vanished">Größe</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="vanished">Position</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation type="vanished">durchsichtig</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation type="vanished">deckend</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation type="vanished">Flaggen</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation type="vanished">Flagge</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation type="vanished">1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation type="vanished">Motive (Fußball)</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation type="vanished">1 Ball, 2 Tor, 3 Pokal</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Maske Entrauschen Luminanz (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="vanished">aus</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation type="vanished">Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation type="vanished">Größe der Umgebung, über die geglättet wird</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation type="vanished">Detailschwelle</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation type="vanished">Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation type="vanished">Wirkung abhängig von der Helligkeit des Bildpunkts</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation type="vanished">Maske Schärfen Luminanz (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation type="vanished">Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation type="vanished">Größe der Details, die geschärft werden</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation type="vanished">Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation type="vanished">Überschwingen</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation type="vanished">Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation type="vanished">Adaptive Bildschärfe</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation type="vanished">Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation type="vanished">Verwacklungen reduzieren</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation type="vanished">Wie weit die Verwacklung herausgerechnet wird</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation type="vanished">Unschärferadius</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation type="vanished">Wie weit das Bild verwackelt ist</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation type="vanished">Iterationen</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation type="vanished">wenige</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation type="vanished">viele</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation type="vanished">Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation type="vanished">Verwacklungen reduzieren (Farbe)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation type="vanished">Entrauschen Farbwolken</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation type="vanished">Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation type="vanished">Wie weit die Farbwolken entfernt werden</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation type="vanished">kräftig</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation type="vanished">Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation type="vanished">Entrauschen Luminanz (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation type="vanished">Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation type="vanished">Entrauschen Luminanz (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation type="vanished">Entrauschen (Lücken füllen)</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation type="vanished">Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation type="vanished">niedrig</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation type="vanished">Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation type="vanished">Details restaurieren</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation type="vanished">Detailgröße</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation type="vanished">Größe der Details, die aus dem Originalbild zurückgeholt werden</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation type="vanished">Wie viel der verlorenen Details zurückkehrt</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation type="vanished">Rauschschwelle</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation type="vanished">Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation type="vanished">Dithering (Fehlerverteilung)</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation type="vanished">Bittiefe</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="vanished">1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="vanished">8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation type="vanished">Stufen pro Farbkanal nach der Reduktion</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation type="vanished">Fehlerverteilung</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation type="vanished">voll</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation type="vanished">Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation type="vanished">Entrauschen (Farbe)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation type="vanished">Größe der Umgebung, über die die Farbe geglättet wird</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation type="vanished">Entrauschen (Flächen glätten)</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation type="vanished">Wie weit flache Flächen auf ihren Mittelwert geglättet werden</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation type="vanished">Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation type="vanished">Entrauschen (Banding)</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation type="vanished">Breite der Streifen, die zu einem glatten Verlauf werden</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation type="vanished">Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation type="vanished">Kantenverstärker</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation type="vanished">Größe der Kanten, die verstärkt werden</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation type="vanished">Wie stark der Helligkeitskontrast an Kanten verstärkt wird</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation type="vanished">Farbton Kantenverstärker</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation type="vanished">Wie stark der Farbkontrast an Farbkanten verstärkt wird</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation type="vanished">Entrauschen (weich)</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation type="vanished">Länge, über die entlang der Kanten gemittelt wird</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation type="vanished">Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation type="vanished">Schärfen HD (Gradient)</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation type="vanished">Breite des Schärfens quer zur Kante</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation type="vanished">Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation type="vanished">Schärfen Chrominanz (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation type="vanished">Größe der Farbdetails, die geschärft werden</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation type="vanished">Schärfen Luminanz (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation type="vanished">Wie stark die Helligkeit geschärft wird</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation type="vanished">Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation type="vanished">Schärfen Luminanz (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation type="vanished">Stärke fein</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation type="vanished">Schärfung der feinsten Details</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation type="vanished">Stärke mittel</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation type="vanished">Schärfung der Details doppelter Größe</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation type="vanished">Größe der feinsten Details</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation type="vanished">Schärfen Luminanz (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation type="vanished">Stärke grob</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation type="vanished">Schärfung der Details vierfacher Größe</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation type="vanished">Entrauschen (Median)</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation type="vanished">Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation type="vanished">Entrauschen (Varianz)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation type="vanished">Größe der Umgebung, deren Streuung gemessen wird</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation type="vanished">Rauschpegel</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation type="vanished">Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation type="vanished">Himmel entrauschen</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation type="vanished">Größe der Umgebung, über die der Himmel geglättet wird</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation type="vanished">Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation type="vanished">Entrauschen (Min-Max)</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation type="vanished">Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation type="vanished">keine</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation type="vanished">Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation type="vanished">Entrauschen (Iterativ)</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation type="vanished">Schritte</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation type="vanished">Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation type="vanished">Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation type="vanished">Entrauschen Chrominanz (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation type="vanished">Größe der feinsten Farbflecken, die geglättet werden</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation type="vanished">Entrauschen Chrominanz (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation type="vanished">Entrauschen Chrominanz (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Entrauschen Luminanz (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation type="vanished">Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation type="vanished">Entrauschen Luminanz (HD, iterativ)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation type="vanished">Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation type="vanished">Größe der Umgebung eines Durchgangs</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation type="vanished">Artefakte reduzieren</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation type="vanished">Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation type="vanished">Blockgröße</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation type="vanished">Rastergröße der Kompressionsblöcke im Originalbild</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation type="vanished">Bewegungsunschärfe reduzieren</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation type="vanished">Wie weit die Bewegungsunschärfe herausgerechnet wird</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation type="vanished">Länge</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation type="vanished">kurz</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation type="vanished">lang</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation type="vanished">Länge der Bewegungsspur im Bild</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation type="vanished">Richtung</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation type="vanished">Richtung der Bewegung: 0° waagerecht, 90° senkrecht</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation type="vanished">Erosion</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation type="vanished">Wie weit dunkle Bereiche in helle hineinwachsen</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation type="vanished">Dilatation</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation type="vanished">Wie weit helle Bereiche in dunkle hineinwachsen</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation type="vanished">Doppler</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="vanished">Abstand</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation type="vanished">Versatz des Doppelbildes</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation type="vanished">360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation type="vanished">Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation type="vanished">Deckkraft des Doppelbildes</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation type="vanished">Normalisieren</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation type="vanished">Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation type="vanished">Zielhelligkeit</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation type="vanished">Helligkeit, auf die der Median des Bildes gebracht wird</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation type="vanished">Lokaler Kontrast (Maske)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation type="vanished">Größe der Umgebung in Pixeln des Bildes in voller Auflösung</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation type="vanished">Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation type="vanished">Kantenschutz</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation type="vanished">Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation type="vanished">Stärke der Wirkung abhängig von der Helligkeit</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation type="vanished">Luminanzkontrast</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation type="vanished">Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation type="vanished">Drehpunkt</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation type="vanished">Helligkeit, die unverändert bleibt</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation type="vanished">Helligkeit ebnen</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation type="vanished">Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation type="vanished">Größe der Flächen, über die die Helligkeit ausgeglichen wird</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation type="vanished">Lichter zurückholen</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation type="vanished">Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation type="vanished">Einsatzpunkt</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation type="vanished">früh</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation type="vanished">spät</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation type="vanished">Helligkeit, ab der die Lichter zusammengedrückt werden</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation type="vanished">Nebel reduzieren</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation type="vanished">Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation type="vanished">Spitzlichter wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation type="vanished">Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation type="vanished">Helligkeit der Umgebung, ab der abgedunkelt wird</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation type="vanished">Weißkorrektur</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation type="vanished">Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation type="vanished">Helligkeit, ab der korrigiert wird</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation type="vanished">Helligkeitsverlauf</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation type="vanished">Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation type="vanished">Winkel</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation type="vanished">Richtung des Verlaufs; 90° verläuft von oben nach unten</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation type="vanished">Übergang</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation type="vanished">Breite des Übergangs über die Linie</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation type="vanished">Linienmitte</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation type="vanished">Punkt, durch den die Übergangslinie läuft</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation type="vanished">Weiche Details</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation type="vanished">Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation type="vanished">Größe der Strukturen, die geglättet werden</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation type="vanished">Weiche Kontur</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation type="vanished">Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation type="vanished">Breite des weichen Randes</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation type="vanished">Randlicht-Verteilung</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation type="vanished">Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation type="vanished">Dynamische Helligkeit</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation type="vanished">erweitern</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation type="vanished">verdichten</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation type="vanished">Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation type="vanished">Automatischer Schwarz-/Weißpunkt</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation type="vanished">Gewichteter Schwarz-/Weißpunkt</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation type="vanished">Anteil</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation type="vanished">Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation type="vanished">Histogrammausgleich</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation type="vanished">Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation type="vanished">Kontrastbegrenzung</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation type="vanished">Begrenzt, wie stark große einheitliche Flächen gespreizt werden</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation type="vanished">Licht/Schatten anpassen</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation type="vanished">Lichter</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation type="vanished">Belichtung der hellen Töne</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation type="vanished">Belichtung der dunklen Töne</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation type="vanished">Tonbreite</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation type="vanished">Wie weit Lichter und Schatten in die Mitteltöne reichen</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation type="vanished">Lichttuner</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation type="vanished">Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation type="vanished">Perzentile justieren</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation type="vanished">Dunkles Perzentil</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="vanished">10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation type="vanished">Anteil der Pixel jedes Farbkanals, der schwarz wird</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation type="vanished">Helles Perzentil</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation type="vanished">Anteil der Pixel jedes Farbkanals, der weiß wird</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation type="vanished">Gradationskurve (logarithmisch)</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation type="vanished">Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation type="vanished">Tonwerte justieren</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation type="vanished">Schwarzwert</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation type="vanished">Helligkeit, die schwarz wird</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation type="vanished">Weißwert</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation type="vanished">Helligkeit, die weiß wird</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation type="vanished">Mitteltöne</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation type="vanished">Gamma der Mitteltöne</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation type="vanished">Ausgabe Schwarz</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation type="vanished">Helligkeit, auf die Schwarz gesetzt wird</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation type="vanished">Ausgabe Weiß</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation type="vanished">Helligkeit, auf die Weiß gesetzt wird</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation type="vanished">Graustufenumwandlung</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation type="vanished">Rotanteil</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation type="vanished">Anteil des roten Kanals am Grau</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation type="vanished">Grünanteil</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation type="vanished">Anteil des grünen Kanals am Grau</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation type="vanished">Blauanteil</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation type="vanished">Anteil des blauen Kanals am Grau</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation type="vanished">Fraktales Korn</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation type="vanished">Stärke des Korns</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation type="vanished">Größe der Körner im Bild in voller Auflösung</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation type="vanished">Rauheit</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation type="vanished">rau</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation type="vanished">Anteil der feineren Kornstufen</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation type="vanished">Kornbewegung</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation type="vanished">eingefroren</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation type="vanished">jedes Bild neu</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation type="vanished">Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation type="vanished">Analoges Korn</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation type="vanished">Farbkorn</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation type="vanished">einfarbig</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation type="vanished">farbig</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation type="vanished">Anteil des Korns, der in jedem Farbkanal eigen ist</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation type="vanished">Fraktales Korn (HSV)</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation type="vanished">Fraktales Korn (HSL)</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation type="vanished">Analoges Korn (HSV)</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation type="vanished">Sättigungskorn</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation type="vanished">Korn auch in der Sättigung; der Farbton bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation type="vanished">Analoges Korn (HSL)</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation type="vanished">Bleach Bypass</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation type="vanished">Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation type="vanished">Schleierblendung</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation type="vanished">Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation type="vanished">Lokale Kontur</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation type="vanished">Verstärkung der Konturen</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation type="vanished">Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation type="vanished">Struktur (Tonung)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation type="vanished">Wie stark die Struktur über dem Bild liegt</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation type="vanished">Maßstab der Struktur, von einem Viertel bis zum Vierfachen</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation type="vanished">Muster</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="vanished">1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation type="vanished">Wählt eine von tausend Varianten der Struktur</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation type="vanished">Farbe der Struktur</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation type="vanished">Struktur (Staub)</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation type="vanished">Struktur (Licht)</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation type="vanished">Struktur (Doppelbelichtung)</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation type="vanished">Struktur (Projektion)</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation type="vanished">Struktur (Vignette)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation type="vanished">Struktur (Stoffe)</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation type="vanished">Struktur (Risse)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation type="vanished">Struktur (Stein)</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation type="vanished">Struktur (Papier)</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation type="vanished">Struktur (Metalle)</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation type="vanished">Struktur (Puzzle)</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation type="vanished">Schwarz-Weiß</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation type="vanished">Lokaler Kontrast</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation type="vanished">Lokaler Kontrast des Graubilds</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation type="vanished">Rotfilter</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation type="vanished">Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation type="vanished">Grünfilter</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation type="vanished">Wie hell grüne Töne im Grau werden</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation type="vanished">Blaufilter</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation type="vanished">Wie hell blaue Töne im Grau werden</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation type="vanished">Zentrum belichten</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation type="vanished">Belichtung des Zentrums in Blendenstufen</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation type="vanished">Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation type="vanished">Breite des Übergangs nach außen</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation type="vanished">Mitte des belichteten Bereichs</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation type="vanished">Weicher Kontrast</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation type="vanished">weicher</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation type="vanished">S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation type="vanished">Mitte</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation type="vanished">Helligkeit, um die die Kurve dreht</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation type="vanished">Rasterdruck</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation type="vanished">Rasterweite</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation type="vanished">Abstand der Rasterpunkte im Bild in voller Auflösung</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="vanished">90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation type="vanished">Winkel des Rasters</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation type="vanished">Wie stark das Raster über dem Bild liegt</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation type="vanished">Farbraster</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation type="vanished">Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation type="vanished">Struktur (Wellen)</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation type="vanished">Struktur (Leinen)</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation type="vanished">Alterung</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation type="vanished">Gesamtwirkung der Alterung</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation type="vanished">Vergilbung</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation type="vanished">Gelbstich, vor allem in den Lichtern</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation type="vanished">Verblassen</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation type="vanished">kein</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation type="vanished">Angehobene Schwarztöne und stumpfe Lichter</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation type="vanished">Flecken</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation type="vanished">Braune Flecken und Staubpunkte</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation type="vanished">Iteratives Tonemapping Kontrast</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation type="vanished">Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation type="vanished">Kompression</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation type="vanished">Wie weit helle und dunkle Bildbereiche einander angenähert werden.</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation type="vanished">erhalten</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation type="vanished">Iteratives Tonemapping Brillanz</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation type="vanished">Brillanz</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation type="vanished">Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation type="vanished">Maske - Details</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation type="vanished">feine Details</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation type="vanished">grobe Kanten</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation type="vanished">Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation type="vanished">Maske - Flächen ohne Details</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation type="vanished">Maske - Farbanteil Rot</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation type="vanished">rein</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation type="vanished">Maske - Farbanteil Grün</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation type="vanished">Maske - Farbanteil Blau</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation type="vanished">Maske - Min/Max</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="vanished">Minimum</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation type="vanished">Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="vanished">Maximum</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation type="vanished">Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation type="vanished">Maske - Gradation</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="vanished">Auswahl</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation type="vanished">Auswahlstärke über der Helligkeit.</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation type="vanished">Maske - Verlauf</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation type="vanished">Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation type="vanished">Maske - Vignette</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation type="vanished">Zentrum</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation type="vanished">Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation type="vanished">Maske - Hauttöne</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation type="vanished">Wie weit der Farbton vom Hautton abweichen darf.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation type="vanished">Maske - Hauttöne schützen</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation type="vanished">Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation type="vanished">Maske - Himmelsfarben</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation type="vanished">Wie weit der Farbton vom Himmelblau abweichen darf.</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation type="vanished">Maske - organisches Grün</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation type="vanished">Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation type="vanished">horizontale Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation type="vanished">vertikale Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation type="vanished">gerichtete Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="vanished">0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="vanished">180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation type="vanished">Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation type="vanished">Verflüssigen</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation type="vanished">Größte Verschiebung der Bildpunkte.</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation type="vanished">Strukturgröße</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation type="vanished">Korona-Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation type="vanished">Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation type="vanished">Korona-Leuchten</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation type="vanished">Breite der Korona um die Kanten.</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation type="vanished">Leuchtkraft</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation type="vanished">Neon Leuchten</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation type="vanished">Leuchtradius</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation type="vanished">Breite des Leuchtens um die Kanten.</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation type="vanished">Hintergrund abdunkeln</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation type="vanished">Bildleuchten</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation type="vanished">Helligkeit, ab der Bildbereiche leuchten.</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation type="vanished">kantenerhaltende Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation type="vanished">Glättung</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation type="vanished">Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation type="vanished">Gaußsche Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation type="vanished">Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation type="vanished">Farbkanal Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation type="vanished">Anteil des Radius für den Rotkanal.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation type="vanished">Anteil des Radius für den Grünkanal.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation type="vanished">Anteil des Radius für den Blaukanal.</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation type="vanished">Farbton Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation type="vanished">Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation type="vanished">Kreis-Weichzeichnung</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation type="vanished">Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation type="vanished">Fokus</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation type="vanished">Unschärfe</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation type="vanished">Schärfebereich</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation type="vanished">Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation type="vanished">Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation type="vanished">Radius der Unschärfescheibe.</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation type="vanished">Lichter betonen</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation type="vanished">Helle Lichter werden zu hellen Scheiben.</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation type="vanished">Licht-Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation type="vanished">Radius der Lichtscheiben.</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation type="vanished">Helligkeit, ab der Lichter Scheiben bilden.</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation type="vanished">Verformen</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation type="vanished">Verschiebung</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation type="vanished">Einflussradius</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation type="vanished">Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation type="vanished">360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation type="vanished">0° nach rechts, 90° nach unten.</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation type="vanished">Intensives Leuchten</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation type="vanished">Die LUT-Datei %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation type="vanished">Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation type="vanished">Die LUT-Datei %1 ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation type="vanished">Die LUT-Datei %1 ist größer als %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation type="vanished">Die LUT-Datei %1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">LUT importieren</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation type="vanished">%1 von %2 Punkten je Achse übernommen.</translation>
     </message>
 </context>
 <context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortfahren</translation>
     </message>
     <message>
         <source>Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Protokoll</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt</translation>
     </message>
     <message>
         <source>wird ermittelt</source>
-        <translation type="unfinished"></translation>
+        <translation>wird ermittelt</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Verstrichene Zeit: </translation>
     </message>
     <message>
         <source>Estimated time left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Geschätzte Restzeit: </translation>
     </message>
     <message numerus="yes">
         <source>%n Tage</source>
@@ -1599,372 +4562,418 @@
     <name>HDRScopesDockWidget</name>
     <message>
         <source>Scopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Messanzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation type="vanished">Zeitleiste</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation type="vanished">Diesen Undo-Punkt einladen</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation type="vanished">Notiz zu diesem Punkt bearbeiten</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation type="vanished">Diesen Undo-Punkt löschen</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation type="vanished">Notiz eintragen</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation type="vanished">Geben Sie eine Notiz ein:</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation type="vanished">Soll dieser Undo-Punkt wirklich gelöscht werden?</translation>
     </message>
 </context>
 <context>
     <name>LayerModes</name>
     <message>
         <source>Blendmode Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufhellen</translation>
     </message>
     <message>
         <source>Blendmode Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Abdunkeln</translation>
     </message>
     <message>
         <source>Blendmode Multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplizieren</translation>
     </message>
     <message>
         <source>Blendmode Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Durchschnitt</translation>
     </message>
     <message>
         <source>Blendmode Geometrisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometrisches Mittel</translation>
     </message>
     <message>
         <source>Blendmode Verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Verstärken</translation>
     </message>
     <message>
         <source>Blendmode Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz</translation>
     </message>
     <message>
         <source>Blendmode Negation</source>
-        <translation type="unfinished"></translation>
+        <translation>Negation</translation>
     </message>
     <message>
         <source>Blendmode Negativ multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativ multiplizieren</translation>
     </message>
     <message>
         <source>Blendmode Ausschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausschluss</translation>
     </message>
     <message>
         <source>Blendmode Reflektieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflektieren</translation>
     </message>
     <message>
         <source>Blendmode Weiches Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiches Licht</translation>
     </message>
     <message>
         <source>Blendmode Ineinanderkopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Ineinanderkopieren</translation>
     </message>
     <message>
         <source>Blendmode Farbig abwedeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbig abwedeln</translation>
     </message>
     <message>
         <source>Blendmode Farbig nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Farbig nachbelichten</translation>
     </message>
     <message>
         <source>Blendmode Addieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Addieren</translation>
     </message>
     <message>
         <source>Blendmode Linear nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear nachbelichten</translation>
     </message>
     <message>
         <source>Blendmode Lineares Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Lineares Licht</translation>
     </message>
     <message>
         <source>Blendmode Strahlendes Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Strahlendes Licht</translation>
     </message>
     <message>
         <source>Blendmode Lichtpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtpunkt</translation>
     </message>
     <message>
         <source>Blendmode Harte Mischung</source>
-        <translation type="unfinished"></translation>
+        <translation>Harte Mischung</translation>
     </message>
     <message>
         <source>Blendmode Glühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glühen</translation>
     </message>
     <message>
         <source>Blendmode Hitze</source>
-        <translation type="unfinished"></translation>
+        <translation>Hitze</translation>
     </message>
     <message>
         <source>Blendmode Annäherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Annäherung</translation>
     </message>
     <message>
         <source>Blendmode Dividieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividieren</translation>
     </message>
     <message>
         <source>Blendmode Kubische Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Kubische Summe</translation>
     </message>
     <message>
         <source>Blendmode Quadratisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratisches Mittel</translation>
     </message>
     <message>
         <source>Blendmode Kontrast abschwächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast abschwächen</translation>
     </message>
     <message>
         <source>Blendmode Kontrast verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrast verstärken</translation>
     </message>
     <message>
         <source>Blendmode Hartes Licht (Luminanz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hartes Licht (Luminanz)</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen (weich)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufhellen (weich)</translation>
     </message>
     <message>
         <source>Blendmode Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <source>Blendmode Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitteltöne</translation>
     </message>
     <message>
         <source>Blendmode Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichter</translation>
     </message>
     <message>
         <source>Blendmode Graue Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Graue Töne</translation>
     </message>
     <message>
         <source>Blendmode Bunte Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Bunte Töne</translation>
     </message>
     <message>
         <source>Blendmode Rotkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotkanal</translation>
     </message>
     <message>
         <source>Blendmode Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Grünkanal</translation>
     </message>
     <message>
         <source>Blendmode Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blaukanal</translation>
     </message>
     <message>
         <source>Blendmode Grün- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Grün- und Blaukanal</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot- und Blaukanal</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Rot- und Grünkanal</translation>
     </message>
     <message>
         <source>Blendmode Tiefe Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe Schatten</translation>
     </message>
     <message>
         <source>Blendmode Helle Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Helle Lichter</translation>
     </message>
     <message>
         <source>Blendmode Addieren (begrenzt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addieren (begrenzt)</translation>
     </message>
     <message>
         <source>Blendmode Addieren (Schatten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addieren (Schatten)</translation>
     </message>
     <message>
         <source>Blendmode Differenz hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Differenz hinzufügen</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Farbton</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Sättigung</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Farbe</translation>
     </message>
     <message>
         <source>Blendmode HSV Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Helligkeit</translation>
     </message>
     <message>
         <source>Blendmode HSV Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Mittel</translation>
     </message>
     <message>
         <source>Blendmode HSV Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Abdunkeln</translation>
     </message>
     <message>
         <source>Blendmode HSV Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Aufhellen</translation>
     </message>
     <message>
         <source>Blendmode HSV Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Entsättigen</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV Sättigen</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Farbton</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Sättigung</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Farbe</translation>
     </message>
     <message>
         <source>Blendmode HSL Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Helligkeit</translation>
     </message>
     <message>
         <source>Blendmode HSL Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Mittel</translation>
     </message>
     <message>
         <source>Blendmode HSL Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Abdunkeln</translation>
     </message>
     <message>
         <source>Blendmode HSL Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Aufhellen</translation>
     </message>
     <message>
         <source>Blendmode HSL Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Entsättigen</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL Sättigen</translation>
     </message>
 </context>
 <context>
     <name>LutBrowserWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>LutLibraryPanel</name>
     <message>
         <source>Tooltip LUT Styles Combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte LUT-Stile: einen wählen, um ihn anzuwenden</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>LUT Database</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT-Bibliothek</translation>
     </message>
     <message>
         <source>LUTAddToDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle LUT in die Bibliothek aufnehmen</translation>
     </message>
     <message>
         <source>LUTDelFromDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gewählte LUT aus der Bibliothek löschen</translation>
     </message>
     <message>
         <source>LUT laden</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT laden</translation>
     </message>
     <message>
         <source>LUTLoadFromFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine LUT aus einer Cube-Datei laden</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT speichern</translation>
     </message>
     <message>
         <source>LUTExport</source>
-        <translation type="unfinished"></translation>
+        <translation>Die aktuelle LUT als Cube-Datei speichern</translation>
     </message>
     <message>
         <source>LUTPrevImage</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT aus dem vorigen Bild des Ordners erstellen</translation>
     </message>
     <message>
         <source>LUT from Image</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT aus Bild</translation>
     </message>
     <message>
         <source>LUTNextImage</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT aus dem nächsten Bild des Ordners erstellen</translation>
     </message>
     <message>
         <source>Typ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 1</translation>
     </message>
     <message>
         <source>LUTType1</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode 1: übernimmt die Tonwertverteilung jedes Farbkanals</translation>
     </message>
     <message>
         <source>Typ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ 2</translation>
     </message>
     <message>
         <source>LUTType2</source>
-        <translation type="unfinished"></translation>
+        <translation>Methode 2: übernimmt Tonwerte und Farbtöne</translation>
     </message>
     <message>
         <source>LUT Size 17</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT mit 17 Punkten je Achse</translation>
     </message>
     <message>
         <source>LUT Size 25</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT mit 25 Punkten je Achse</translation>
     </message>
     <message>
         <source>LUT Size 32</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT mit 32 Punkten je Achse</translation>
     </message>
     <message>
         <source>LUT Size 64</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT mit 64 Punkten je Achse</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Erzeuge Vorschaubilder: </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">LUT importieren</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation type="vanished">Ohne Kategorie</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation type="vanished">Benutzer</translation>
     </message>
 </context>
 <context>
@@ -1982,7 +4991,18 @@
     <name>ProgressWindowTitle</name>
     <message>
         <source>Tonemapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonemapping</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation type="vanished">Undo-Daten bereinigen</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation type="vanished">Bearbeitung wird berechnet</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +5020,11 @@
     </message>
     <message>
         <source>Error in setting Registry values</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Eintragen der Dateizuordnung</translation>
     </message>
     <message>
         <source>registration database update failed for key &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Dateizuordnung für &apos;%1&apos; konnte nicht eingetragen werden.</translation>
     </message>
 </context>
 </TS>

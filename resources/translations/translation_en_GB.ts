@@ -2,210 +2,612 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation type="vanished">The file %1 contains no readable video.</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation type="vanished">The video has an unsupported frame size (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation type="vanished">Not enough memory for the video decoder.</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation type="vanished">The video format of %1 cannot be decoded.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation type="vanished">No video open.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation type="vanished">The frame could not be converted.</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation type="vanished">No frame can be read at position %1: the file is damaged or incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingSession</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">The file %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>CMovieHandling</name>
     <message>
         <source>Videobearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Video processing</translation>
     </message>
     <message>
         <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to cancel the video processing?</translation>
     </message>
     <message>
         <source>An unexpected error has occurred. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>An unexpected error has occurred. Code: %1</translation>
     </message>
     <message>
         <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The program %1 did not respond in time and was stopped.</translation>
     </message>
     <message>
         <source>In den Zielordner kann nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The destination folder cannot be written to.</translation>
     </message>
     <message>
         <source>Der Datenträger des Zielordners ist voll.</source>
-        <translation type="unfinished"></translation>
+        <translation>The disk of the destination folder is full.</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unexpected error</translation>
     </message>
     <message>
         <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>The chosen video format will produce a large video file. Do you really want to continue?</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing video file</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing video file (audio)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Converting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing video file (converting)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Finalisation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing video file (finalising)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Video)</source>
-        <translation type="unfinished"></translation>
+        <translation>Processing video file (video)</translation>
     </message>
 </context>
 <context>
     <name>CPostProcessing</name>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>At %2 bytes, the file %1 is too large for a preset (at most %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 has %2 operators; a preset has at most %3.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein Preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a preset.</translation>
     </message>
     <message>
         <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 lacks the Kernel entry of group %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation type="vanished">Critical error</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation type="vanished">No grading presets were found! Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation type="vanished">Imported presets:</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation type="vanished">Presets already present:</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation type="vanished">Incompatible presets:</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation type="vanished">Faulty presets:</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation type="vanished">Presets belonging to add-ons:</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Import presets</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation type="vanished">ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation type="vanished">Preset import</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Export preset</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation type="vanished">My preset</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation type="vanished">Copy preset</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Enter a name:</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation type="vanished">Copy</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation type="vanished">Rename preset</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation type="vanished">Enter a new name:</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation type="vanished">Delete preset?</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation type="vanished">Do you really want to delete the preset &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation type="vanished">Reset preset</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation type="vanished">Do you really want to reset the preset &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation type="vanished">All</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="vanished">User</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation type="vanished">Natural</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation type="vanished">Surreal</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation type="vanished">Landscape</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation type="vanished">Architecture</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="vanished">Portrait</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation type="vanished">Artistic</translation>
     </message>
 </context>
 <context>
     <name>CScopePane</name>
     <message>
         <source>Waveform (Luma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Waveform (luma)</translation>
     </message>
     <message>
         <source>RGB-Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB parade</translation>
     </message>
     <message>
         <source>Vektorskop</source>
-        <translation type="unfinished"></translation>
+        <translation>Vectorscope</translation>
     </message>
     <message>
         <source>Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogram</translation>
     </message>
     <message>
         <source>Welche Messanzeige hier erscheint</source>
-        <translation type="unfinished"></translation>
+        <translation>Which scope appears here</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Off</translation>
     </message>
     <message>
         <source>Verstärkung </source>
-        <translation type="unfinished"></translation>
+        <translation>Gain </translation>
     </message>
     <message>
         <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness of the traces: higher values also show rare values clearly</translation>
     </message>
     <message>
         <source>Logarithmisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmic</translation>
     </message>
     <message>
         <source>Histogrammhöhen logarithmisch statt linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogram heights on a logarithmic instead of a linear scale</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockModel</name>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Resolution: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Length: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Length: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (frame %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Not enough memory for the image.</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Video settings</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation type="vanished">Play the source video in the default player</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation type="vanished">Play the saved video in the default player</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation type="vanished">Take over the sound of the source video</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation type="vanished">Sound</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation type="vanished">Take over the metadata of the source video</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation type="vanished">Metadata</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation type="vanished">Mirror the video horizontally</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation type="vanished">Mirror</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation type="vanished">Flip the video vertically</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation type="vanished">Flip</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation type="vanished">Video format of the saved file</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation type="vanished">Quality of the saved file</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation type="vanished">Reduce the compression artefacts of the source</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation type="vanished">Save the whole video with the current grade</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation type="vanished">Save video</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation type="vanished">Click or drag to choose the frame that is edited</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation type="vanished">Show more thumbnails in the timeline</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation type="vanished">To the start (Home)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation type="vanished">One second back (Shift+Left)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation type="vanished">One frame back (Left)</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation type="vanished">To the middle</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation type="vanished">One frame forward (Right)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation type="vanished">One second forward (Shift+Right)</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation type="vanished">To the end (End)</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation type="vanished">Time (hours:minutes:seconds:frames) and number of the frame shown</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation type="vanished">Stop playback (Space, Esc)</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation type="vanished">Play the edited video in the preview (Space)</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation type="vanished">Uncompressed (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation type="vanished">Uncompressed (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation type="vanished">Best quality</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation type="vanished">Best quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation type="vanished">High quality</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation type="vanished">High quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation type="vanished">Normal quality</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation type="vanished">Normal quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation type="vanished">Low quality</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation type="vanished">Low quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation type="vanished">Lowest quality</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation type="vanished">Lowest quality</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation type="vanished">No artefact reduction</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation type="vanished">No artefact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation type="vanished">Slight artefact reduction</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation type="vanished">Slight artefact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation type="vanished">Strong artefact reduction</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation type="vanished">Strong artefact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation type="vanished">Intensive artefact reduction</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation type="vanished">Intensive artefact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation type="vanished">Maximum artefact reduction</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation type="vanished">Maximum artefact reduction</translation>
     </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save video</translation>
     </message>
     <message>
         <source>Mein Video</source>
-        <translation type="unfinished"></translation>
+        <translation>My video</translation>
     </message>
 </context>
 <context>
     <name>ColorModule::CColorControls</name>
     <message>
         <source>Layer löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete layer</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to delete this layer?</translation>
     </message>
     <message>
         <source>Layer kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy layer</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to replace this layer with the copied data?</translation>
     </message>
     <message>
         <source>Quell Farbe kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy source colour</translation>
     </message>
     <message>
         <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to copy the source colour to the target?</translation>
     </message>
     <message>
         <source>Farbeinstellungen zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset colour settings</translation>
     </message>
     <message>
         <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to reset the colour settings?</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be written: %2</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>At %2 bytes, the file %1 is too large for a layer file (at most %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file %1 is not a version 1 layer file.</translation>
     </message>
     <message>
         <source>Layer speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save layers</translation>
     </message>
     <message>
         <source>Meine Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>My layers</translation>
     </message>
     <message>
         <source>Layer laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load layers</translation>
     </message>
     <message>
         <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you really want to overwrite the existing layers?</translation>
     </message>
     <message>
         <source>Layer einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Load layers</translation>
     </message>
     <message>
         <source>Layer (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layers (*.%1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="vanished">The file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -219,1352 +621,3913 @@
     <name>HDRColorModuleWindow</name>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour module</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Hoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Up</translation>
     </message>
     <message>
         <source>Runter</source>
-        <translation type="unfinished"></translation>
+        <translation>Down</translation>
     </message>
     <message>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer</translation>
     </message>
     <message>
         <source>Quelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Quellfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick the source colour from the image</translation>
     </message>
     <message>
         <source>Farbton von</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue from</translation>
     </message>
     <message>
         <source>Farbton bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue to</translation>
     </message>
     <message>
         <source>Sättigung von</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation from</translation>
     </message>
     <message>
         <source>Sättigung bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation to</translation>
     </message>
     <message>
         <source>Mindesthelligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum brightness</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Softness</translation>
     </message>
     <message>
         <source>Auswahl umkehren</source>
-        <translation type="unfinished"></translation>
+        <translation>Invert selection</translation>
     </message>
     <message>
         <source>Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Target</translation>
     </message>
     <message>
         <source>Zielfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick the target colour from the image</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness</translation>
     </message>
     <message>
         <source>Sättigungskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation contrast</translation>
     </message>
     <message>
         <source>Helligkeitskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness contrast</translation>
     </message>
     <message>
         <source>Quellfarbe ins Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Source colour to target</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Maske anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show mask</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Selection</translation>
     </message>
     <message>
         <source>Wählbare Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>Selectable colours</translation>
     </message>
     <message>
         <source>Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Layer %1</translation>
     </message>
     <message>
         <source>Kein Bild geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>No image loaded</translation>
     </message>
     <message>
         <source>Keine Maske</source>
-        <translation type="unfinished"></translation>
+        <translation>No mask</translation>
     </message>
 </context>
 <context>
     <name>HDRMainWindow</name>
     <message>
         <source>Alle Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>All files</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Automatisch gespeichertes Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatically saved project</translation>
     </message>
     <message>
         <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
-        <translation type="unfinished"></translation>
+        <translation>An automatically saved project was found. Do you want to load it?</translation>
     </message>
     <message>
         <source>Video laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load video</translation>
     </message>
     <message>
         <source>Eine Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a video file</translation>
     </message>
     <message>
         <source>Bild laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load image</translation>
     </message>
     <message>
         <source>Ein einzelnes Bild öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a single image</translation>
     </message>
     <message>
         <source>Ergebnisbild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save result image</translation>
     </message>
     <message>
         <source>Das bearbeitete Bild als Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the edited image as a file</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save video</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the whole video with the current grade</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Programmeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Program settings</translation>
     </message>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour module</translation>
     </message>
     <message>
         <source>Farbebenen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit colour layers</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit</translation>
     </message>
     <message>
         <source>Das Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quit the program</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Werkzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tools</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Bitte nur eine Video-Datei einladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please load only one video file.</translation>
     </message>
     <message>
         <source>Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-on</translation>
     </message>
     <message>
         <source>Add-ons werden von dieser Version nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Add-ons are not supported by this version.</translation>
     </message>
     <message>
         <source>Bitte laden Sie nur Videodateien ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Please load video files only.</translation>
     </message>
     <message>
         <source>Das geladene Bild oder Videobild mit seiner Größe</source>
-        <translation type="unfinished"></translation>
+        <translation>The loaded image or video frame with its size</translation>
     </message>
     <message>
         <source>Belichtungsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposure series</translation>
     </message>
     <message>
         <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogram of the edited image: red, green, blue and luminance</translation>
     </message>
     <message>
         <source>HDR-Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>HDR histogram</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>View</translation>
     </message>
     <message>
         <source>Willkommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Welcome</translation>
     </message>
     <message>
         <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Open a video or an image, or drag a video file into this window.</translation>
     </message>
     <message>
         <source>Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Point the mouse at a control to read its description here.</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>Before</translation>
     </message>
     <message>
         <source>Das unbearbeitete Bild zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show the unedited image</translation>
     </message>
     <message>
         <source>Geteilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Split</translation>
     </message>
     <message>
         <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>Unedited image on the left, edited image on the right</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>One image pixel per screen pixel (drag to pan); off: fit to window</translation>
     </message>
     <message>
         <source>Vorschau des bearbeiteten Bildes</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview of the edited image</translation>
     </message>
     <message>
         <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>New image data cannot be loaded in filter plug-in mode.</translation>
     </message>
     <message>
         <source>Projekt laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load project</translation>
     </message>
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Project files are not supported by this version:
+%1</translation>
     </message>
     <message>
         <source>Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Open video file</translation>
     </message>
     <message>
         <source>Die Datei enthält kein lesbares Video.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file contains no readable video.</translation>
     </message>
     <message>
         <source>Aus dem Video konnte kein Bild gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No frame could be read from the video.</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>Not enough memory for the image.</translation>
     </message>
     <message>
         <source>Das Video %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The video %1 could not be loaded.
+%2</translation>
     </message>
     <message>
         <source>Video geladen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video loaded: %1</translation>
     </message>
     <message>
         <source>Das Bild %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The image %1 could not be loaded.
+%2</translation>
     </message>
     <message>
         <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The exchange file %1 could not be read.</translation>
     </message>
     <message>
         <source>RAW-Entwicklung</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW development</translation>
     </message>
     <message>
         <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW development is not included in this version.</translation>
     </message>
     <message>
         <source>MyImage</source>
-        <translation type="unfinished"></translation>
+        <translation>My image</translation>
     </message>
     <message>
         <source>Preview-Modus! Neu berechnen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview mode! Recalculate?</translation>
     </message>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save image</translation>
     </message>
     <message>
         <source>Speichern wird vorbereitet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparing to save.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht gespeichert werden:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The image could not be saved:
+%1
+%2</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved: %1</translation>
     </message>
     <message>
         <source>Video gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Video saved: %1</translation>
     </message>
     <message>
         <source>Die Videobearbeitung wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>The video processing was cancelled.</translation>
     </message>
     <message>
         <source>Das Video konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The video could not be saved.</translation>
     </message>
     <message>
         <source>Berechne Post Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculating the grade</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation type="vanished">New project</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation type="vanished">Open project</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation type="vanished">Save project</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation type="vanished">Save project as</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation type="vanished">Recent projects</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation type="vanished">Sample projects</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation type="vanished">Sample project %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation type="vanished">Undo</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation type="vanished">Redo</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation type="vanished">Save undo point</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation type="vanished">Edit</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation type="vanished">No projects</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation type="vanished">My project</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation type="vanished">Vantrope Marlix project file</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation type="vanished">Project cannot be overwritten</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation type="vanished">Sample projects cannot be overwritten.</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation type="vanished">File error: %1 could not be created</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation type="vanished">Project files incomplete.</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation type="vanished">Project files are not compatible.</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation type="vanished">Project not saved. Save it?</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Video settings</translation>
     </message>
 </context>
 <context>
     <name>HDROptionsWindow</name>
     <message>
         <source>Vor verändernden Aktionen nachfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ask before actions that change things</translation>
     </message>
     <message>
         <source>Fortschrittsfenster anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show progress window</translation>
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save undo steps compressed</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Zuletzt verwendeter Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Last used folder</translation>
     </message>
     <message>
         <source>Rec. 709</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 709</translation>
     </message>
     <message>
         <source>Rec. 601</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 601</translation>
     </message>
     <message>
         <source>Gleich gewichtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Equally weighted</translation>
     </message>
     <message>
         <source> Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation> pixels</translation>
     </message>
     <message>
         <source>Auswählen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose …</translation>
     </message>
     <message>
         <source>Fester Standardordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Fixed default folder</translation>
     </message>
     <message>
         <source>Luminanzgewichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminance weighting</translation>
     </message>
     <message>
         <source>Lange Seite der Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Long side of the preview</translation>
     </message>
     <message>
         <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>The new language will be used the next time the program starts.</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>German</translation>
     </message>
     <message>
         <source>English GB</source>
-        <translation type="unfinished"></translation>
+        <translation>English (UK)</translation>
     </message>
     <message>
         <source>English US</source>
-        <translation type="unfinished"></translation>
+        <translation>English (US)</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>French</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italian</translation>
     </message>
     <message>
         <source>Espanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Spanish</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japanese</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation type="vanished">Save undo points with the project</translation>
     </message>
 </context>
 <context>
     <name>HDRPostProcessingDockWidget</name>
     <message>
         <source>LUT einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Adjustable LUT</translation>
     </message>
     <message>
         <source>Der Name ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name is empty.</translation>
     </message>
     <message>
         <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name &quot;%1&quot; is not allowed.</translation>
     </message>
     <message>
         <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name must not contain &quot;/&quot; or a null character.</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>The name is too long.</translation>
     </message>
     <message>
         <source>LUT Add Database Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Add LUT to library</translation>
     </message>
     <message>
         <source>LUT Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT name:</translation>
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>The folder %1 cannot be created.</translation>
     </message>
     <message>
         <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>The LUT &quot;%1&quot; cannot be saved: %2</translation>
     </message>
     <message>
         <source>LUT Preset löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete LUT style</translation>
     </message>
     <message>
         <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to delete the selected LUT style?</translation>
     </message>
     <message>
         <source>LUT-Datei einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Load LUT file</translation>
     </message>
     <message>
         <source>LUT-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT file</translation>
     </message>
     <message>
         <source>My LUT style</source>
-        <translation type="unfinished"></translation>
+        <translation>My LUT style</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save LUT</translation>
     </message>
     <message>
         <source>Bild einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Load image</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>My LUT Savename</source>
-        <translation type="unfinished"></translation>
+        <translation>My LUT</translation>
     </message>
     <message>
         <source>kein LUT vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>No LUT available</translation>
     </message>
     <message>
         <source>Es sind keine LUT Stile gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>No LUT styles are saved.</translation>
     </message>
     <message>
         <source>LUT Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT browser</translation>
     </message>
     <message>
         <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Start the LUT browser although the current settings will be lost?</translation>
     </message>
     <message>
         <source>LUT neu erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create new LUT</translation>
     </message>
     <message>
         <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to create a new empty LUT style and discard your current settings?</translation>
     </message>
     <message>
         <source>LUT Name create new</source>
-        <translation type="unfinished"></translation>
+        <translation>New LUT</translation>
     </message>
     <message>
         <source>Schärfen und Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sharpen and denoise</translation>
     </message>
     <message>
         <source>Geometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometry</translation>
     </message>
     <message>
         <source>Belichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposure</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour</translation>
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Blur</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Artistic</translation>
     </message>
     <message>
         <source>Masken</source>
-        <translation type="unfinished"></translation>
+        <translation>Masks</translation>
     </message>
     <message>
         <source>LUT parameter Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Basic settings</translation>
     </message>
     <message>
         <source>LUT balance Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>LUT protect Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection</translation>
     </message>
     <message>
         <source>Expertenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert mode</translation>
     </message>
     <message>
         <source>Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Operators</translation>
     </message>
     <message>
         <source>Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Film type</translation>
     </message>
     <message>
         <source>LUT</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT</translation>
     </message>
     <message>
         <source>LUT Layermethod</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT blend mode</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Creating previews: </translation>
     </message>
     <message>
         <source>Dieser Operator hat keine Einstellungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>This operator has no settings.</translation>
     </message>
     <message>
         <source>Operator aus der Liste wählen oder hinzufügen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose an operator from the list or add one.</translation>
     </message>
     <message>
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Default value</translation>
     </message>
     <message>
         <source>Maske entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove mask</translation>
     </message>
     <message>
         <source>Geometrie Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Limits the effect to shapes drawn in the preview</translation>
     </message>
     <message>
         <source>Maske - Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Luminance</translation>
     </message>
     <message>
         <source>Untergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Lower limit</translation>
     </message>
     <message>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>dark</translation>
     </message>
     <message>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>bright</translation>
     </message>
     <message>
         <source>Obergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Upper limit</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Softness</translation>
     </message>
     <message>
         <source>hart</source>
-        <translation type="unfinished"></translation>
+        <translation>hard</translation>
     </message>
     <message>
         <source>weich</source>
-        <translation type="unfinished"></translation>
+        <translation>soft</translation>
     </message>
     <message>
         <source>Maskenverknüpfung Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>How this mask combines with the masks before it</translation>
     </message>
     <message>
         <source>Maske - Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Saturation</translation>
     </message>
     <message>
         <source>grau</source>
-        <translation type="unfinished"></translation>
+        <translation>grey</translation>
     </message>
     <message>
         <source>bunt</source>
-        <translation type="unfinished"></translation>
+        <translation>colourful</translation>
     </message>
     <message>
         <source>Maske - Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Hue</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Hue</translation>
     </message>
     <message>
         <source>Toleranz</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerance</translation>
     </message>
     <message>
         <source>eng</source>
-        <translation type="unfinished"></translation>
+        <translation>narrow</translation>
     </message>
     <message>
         <source>weit</source>
-        <translation type="unfinished"></translation>
+        <translation>wide</translation>
     </message>
     <message>
         <source>Maske - Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Highlights</translation>
     </message>
     <message>
         <source>Schwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Threshold</translation>
     </message>
     <message>
         <source>Maske - Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Shadows</translation>
     </message>
     <message>
         <source>Maske - Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask - Midtones</translation>
     </message>
     <message>
         <source>Breite</source>
-        <translation type="unfinished"></translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>schmal</source>
-        <translation type="unfinished"></translation>
+        <translation>narrow</translation>
     </message>
     <message>
         <source>breit</source>
-        <translation type="unfinished"></translation>
+        <translation>wide</translation>
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mask denoise artefacts (HD)</translation>
     </message>
     <message>
         <source>fein</source>
-        <translation type="unfinished"></translation>
+        <translation>fine</translation>
     </message>
     <message>
         <source>grob</source>
-        <translation type="unfinished"></translation>
+        <translation>coarse</translation>
     </message>
     <message>
         <source>Stärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Strength</translation>
     </message>
     <message>
         <source>schwach</source>
-        <translation type="unfinished"></translation>
+        <translation>weak</translation>
     </message>
     <message>
         <source>stark</source>
-        <translation type="unfinished"></translation>
+        <translation>strong</translation>
     </message>
     <message>
         <source>Farbglättung</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour smoothing</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radius</translation>
     </message>
     <message>
         <source>klein</source>
-        <translation type="unfinished"></translation>
+        <translation>small</translation>
     </message>
     <message>
         <source>groß</source>
-        <translation type="unfinished"></translation>
+        <translation>large</translation>
     </message>
     <message>
         <source>Maskierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Masking</translation>
     </message>
     <message>
         <source>Schärfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sharpen</translation>
     </message>
     <message>
         <source>Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Denoise</translation>
     </message>
     <message>
         <source>Helligkeit Kontrast Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness contrast gamma</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness</translation>
     </message>
     <message>
         <source>dunkler</source>
-        <translation type="unfinished"></translation>
+        <translation>darker</translation>
     </message>
     <message>
         <source>heller</source>
-        <translation type="unfinished"></translation>
+        <translation>brighter</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>weniger</source>
-        <translation type="unfinished"></translation>
+        <translation>less</translation>
     </message>
     <message>
         <source>mehr</source>
-        <translation type="unfinished"></translation>
+        <translation>more</translation>
     </message>
     <message>
         <source>Gamma Korrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma correction</translation>
     </message>
     <message>
         <source>manueller Schwarz/Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual black/white point</translation>
     </message>
     <message>
         <source>Schwarzpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Black point</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>White point</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Vignettierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vignetting</translation>
     </message>
     <message>
         <source>aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>brighten</translation>
     </message>
     <message>
         <source>abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>darken</translation>
     </message>
     <message>
         <source>Innenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Inner radius</translation>
     </message>
     <message>
         <source>Außenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Outer radius</translation>
     </message>
     <message>
         <source>Mittelpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Gradationskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone curve</translation>
     </message>
     <message>
         <source>Körnung hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add grain</translation>
     </message>
     <message>
         <source>Korngröße</source>
-        <translation type="unfinished"></translation>
+        <translation>Grain size</translation>
     </message>
     <message>
         <source>Local Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Local contrast</translation>
     </message>
     <message>
         <source>glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>smooth</translation>
     </message>
     <message>
         <source>verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>enhance</translation>
     </message>
     <message>
         <source>Farbtöne belichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Expose colour tones</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow</translation>
     </message>
     <message>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>Violett</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Farbkanal Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour channel gamma</translation>
     </message>
     <message>
         <source>Gamma Rotanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Red gamma</translation>
     </message>
     <message>
         <source>Gamma Grünanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Green gamma</translation>
     </message>
     <message>
         <source>Gamma Blauanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue gamma</translation>
     </message>
     <message>
         <source>Farbleuchtkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour vibrancy</translation>
     </message>
     <message>
         <source>Farbton hinzumischen</source>
-        <translation type="unfinished"></translation>
+        <translation>Blend in a hue</translation>
     </message>
     <message>
         <source>Farbtemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour temperature</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperature</translation>
     </message>
     <message>
         <source>kalt</source>
-        <translation type="unfinished"></translation>
+        <translation>cold</translation>
     </message>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>warm</translation>
     </message>
     <message>
         <source>Negativ</source>
-        <translation type="unfinished"></translation>
+        <translation>Negative</translation>
     </message>
     <message>
         <source>Farbbalance</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour balance</translation>
     </message>
     <message>
         <source>Cyan-Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan-red</translation>
     </message>
     <message>
         <source>Magenta-Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta-green</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Gelb-Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Yellow-blue</translation>
     </message>
     <message>
         <source>Sepia Tönung</source>
-        <translation type="unfinished"></translation>
+        <translation>Sepia toning</translation>
     </message>
     <message>
         <source>Farbpalette</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour palette</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Lila</source>
-        <translation type="unfinished"></translation>
+        <translation>Purple</translation>
     </message>
     <message>
         <source>Aura</source>
-        <translation type="unfinished"></translation>
+        <translation>Aura</translation>
     </message>
     <message>
         <source>Leuchten</source>
-        <translation type="unfinished"></translation>
+        <translation>Glow</translation>
     </message>
     <message>
         <source>scharf</source>
-        <translation type="unfinished"></translation>
+        <translation>sharp</translation>
     </message>
     <message>
         <source>LUT not loadable headline</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT cannot be loaded</translation>
     </message>
     <message>
         <source>LUT message not loadable text</source>
-        <translation type="unfinished"></translation>
+        <translation>The LUT file could not be loaded.</translation>
     </message>
     <message>
         <source>LUT message lut file loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT file: %1</translation>
     </message>
     <message>
         <source>LUT message size found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Size found: %1</translation>
     </message>
     <message>
         <source>LUT message allowed from 2 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sizes from 2 to %1 are allowed.</translation>
     </message>
     <message>
         <source>Aktive Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Active operators</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Move up</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Move down</translation>
     </message>
     <message>
         <source>Operator entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove operator</translation>
     </message>
     <message>
         <source>Intensität</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensity</translation>
     </message>
     <message>
         <source>Körnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Grain</translation>
     </message>
     <message>
         <source>vor den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>before the operators</translation>
     </message>
     <message>
         <source>nach den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>after the operators</translation>
     </message>
     <message>
         <source>Anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply</translation>
     </message>
     <message>
         <source>kein Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>no film type</translation>
     </message>
     <message>
         <source>Form %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shape %1 (%2)</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Formen in der Vorschau verschieben und aufziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Move and drag out shapes in the preview</translation>
     </message>
     <message>
         <source>Form +</source>
-        <translation type="unfinished"></translation>
+        <translation>Shape +</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung gilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a shape in which the effect applies</translation>
     </message>
     <message>
         <source>Form −</source>
-        <translation type="unfinished"></translation>
+        <translation>Shape −</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
-        <translation type="unfinished"></translation>
+        <translation>Add a shape in which the effect is weakened</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove</translation>
     </message>
     <message>
         <source>Härte</source>
-        <translation type="unfinished"></translation>
+        <translation>Hardness</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Shape</translation>
     </message>
     <message>
         <source>additiv</source>
-        <translation type="unfinished"></translation>
+        <translation>additive</translation>
     </message>
     <message>
         <source>subtraktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>subtractive</translation>
     </message>
     <message>
         <source>Wirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Effect</translation>
     </message>
     <message>
         <source>Ebenenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Blend mode</translation>
     </message>
     <message>
         <source>Deckkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacity</translation>
     </message>
     <message>
         <source>LUT aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT active</translation>
     </message>
     <message>
         <source>LUT auf das Bild anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Apply the LUT to the image</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Neuen leeren LUT erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a new empty LUT</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>LUT entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove LUT</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>Alle Layermethoden als Vorschaubilder zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Show all blend modes as previews</translation>
     </message>
     <message>
         <source>Werte dieser Gruppe zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reset the values of this group</translation>
     </message>
     <message>
         <source>LUT: %1 (%2 Punkte je Achse)</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT: %1 (%2 points per axis)</translation>
     </message>
     <message>
         <source>Kein LUT geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>No LUT loaded</translation>
     </message>
     <message>
         <source>Alle Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>All operators</translation>
     </message>
     <message>
         <source>Hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Den gewählten Operator an die Kette anhängen</source>
-        <translation type="unfinished"></translation>
+        <translation>Append the chosen operator to the chain</translation>
     </message>
     <message>
         <source>Wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick</translation>
     </message>
     <message>
         <source>Position in der Vorschau wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a position in the preview</translation>
     </message>
     <message>
         <source>Ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag</translation>
     </message>
     <message>
         <source>Linie in der Vorschau ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Drag a line in the preview</translation>
     </message>
     <message>
         <source>Farbe wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose colour</translation>
     </message>
     <message>
         <source>Pipette</source>
-        <translation type="unfinished"></translation>
+        <translation>Eyedropper</translation>
     </message>
     <message>
         <source>Farbe aus der Vorschau aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a colour from the preview</translation>
     </message>
     <message>
         <source>LUT Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensity</translation>
     </message>
     <message>
         <source>LUT Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brightness</translation>
     </message>
     <message>
         <source>LUT Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>LUT Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>LUT balance black</source>
-        <translation type="unfinished"></translation>
+        <translation>Black</translation>
     </message>
     <message>
         <source>LUT balance white</source>
-        <translation type="unfinished"></translation>
+        <translation>White</translation>
     </message>
     <message>
         <source>LUT balance red</source>
-        <translation type="unfinished"></translation>
+        <translation>Red</translation>
     </message>
     <message>
         <source>LUT balance green</source>
-        <translation type="unfinished"></translation>
+        <translation>Green</translation>
     </message>
     <message>
         <source>LUT balance blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue</translation>
     </message>
     <message>
         <source>LUT protect lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect highlights</translation>
     </message>
     <message>
         <source>LUT protect shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect shadows</translation>
     </message>
     <message>
         <source>LUT protect saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect saturation</translation>
     </message>
     <message>
         <source>LUT protect skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect skin tones</translation>
     </message>
     <message>
         <source>LUT protect sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Protect sky</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation type="vanished">Adjust exposure</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation type="vanished">Colour negative portrait warm</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation type="vanished">Colour negative everyday</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation type="vanished">Slide film cool</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation type="vanished">Slide film brilliant</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation type="vanished">Faded print</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation type="vanished">Sepia print</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation type="vanished">Instant photo</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation type="vanished">Black and white high contrast</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation type="vanished">Black and white soft</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrared</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation type="vanished">Cross processing</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation type="vanished">Bleach bypass</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation type="vanished">Cinema teal and orange</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation type="vanished">Autumn light</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation type="vanished">Night blue</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation type="vanished">Lo-fi</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation type="vanished">Hue and strength: drag the point on the wheel</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation type="vanished">Tint highlights/shadows</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation type="vanished">Shadows (lift)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation type="vanished">Colour and brightness of the shadows: raises or lowers the dark tones, tapering off towards white</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation type="vanished">Midtones (gamma)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation type="vanished">Colour and brightness of the midtones: bends the tone curve, black and white stay</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation type="vanished">Highlights (gain)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation type="vanished">Colour and brightness of the highlights: boosts or dims the bright tones, tapering off towards black</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation type="vanished">Colour channel curves</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="vanished">Master</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation type="vanished">Tone curve for all three colour channels</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation type="vanished">Tone curve of the red channel</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation type="vanished">Tone curve of the green channel</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation type="vanished">Tone curve of the blue channel</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation type="vanished">Colour channel curves (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation type="vanished">Tone curve for all three colour channels over logarithmic tones (eight stops)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Tone curve of the red channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Tone curve of the green channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Tone curve of the blue channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation type="vanished">Correct hue</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation type="vanished">Hue vs hue</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation type="vanished">Rotates each hue by up to 90 degrees; the middle leaves it unchanged</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation type="vanished">Saturation vs hue</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation type="vanished">Saturation per hue: grey at the bottom, twice as strong at the top</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation type="vanished">Luminance vs hue</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation type="vanished">Brightness per hue by up to one stop; greys stay unchanged</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation type="vanished">Manual white balance</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation type="vanished">Use the eyedropper to pick a spot that should be neutral grey or white</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation type="vanished">Automatic local white balance</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation type="vanished">Size of the area in which a colour cast is measured</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation type="vanished">How far the local colour casts are removed</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation type="vanished">Vibrance</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation type="vanished">paler</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation type="vanished">stronger</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation type="vanished">Lifts pale colours more than strong ones and spares skin tones</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation type="vanished">Vibrance (smart)</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation type="vanished">Vibrance that follows how colourful the whole image is</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation type="vanished">Protect skin tones</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation type="vanished">little</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation type="vanished">a lot</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation type="vanished">Protect highlights</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation type="vanished">Adjust hues</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation type="vanished">-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation type="vanished">180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation type="vanished">Hue saturation exposure</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation type="vanished">Saturation</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation type="vanished">Calibrate colour</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation type="vanished">Actual colour</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation type="vanished">Use the eyedropper to pick the colour to be corrected</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation type="vanished">Target colour</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation type="vanished">The colour the actual colour should become</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation type="vanished">Range</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation type="vanished">similar colours only</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation type="vanished">whole image</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation type="vanished">Normalise (RGB)</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation type="vanished">Stretches each colour channel between its darkest and brightest tone</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation type="vanished">Clipping</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation type="vanished">none</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation type="vanished">Share of tones that may be clipped at each end</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation type="vanished">Manual RGB point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation type="vanished">Red black point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation type="vanished">Green black point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation type="vanished">Blue black point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation type="vanished">Red white point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation type="vanished">Green white point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation type="vanished">Blue white point</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation type="vanished">RGB transform (auto)</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation type="vanished">Matches the mean and contrast of the three colour channels to each other</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation type="vanished">RGB transform</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation type="vanished">Red slope</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation type="vanished">200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation type="vanished">Green slope</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation type="vanished">Blue slope</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation type="vanished">Red offset</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation type="vanished">-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="vanished">20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation type="vanished">Green offset</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation type="vanished">Blue offset</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation type="vanished">Red exponent</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation type="vanished">Green exponent</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation type="vanished">Blue exponent</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation type="vanished">Colour channel sigmoid</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation type="vanished">Red contrast</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation type="vanished">flatter</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation type="vanished">steeper</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation type="vanished">Green contrast</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation type="vanished">Blue contrast</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation type="vanished">Balance chrominance</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation type="vanished">Removes colour casts separately in shadows, midtones and highlights</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation type="vanished">Weighted colour channels</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation type="vanished">Preserve brightness</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="vanished">no</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation type="vanished">fully</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation type="vanished">Channel mixer</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation type="vanished">Red from red</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation type="vanished">Red from green</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation type="vanished">Red from blue</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation type="vanished">Green from red</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation type="vanished">Green from green</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation type="vanished">Green from blue</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation type="vanished">Blue from red</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation type="vanished">Blue from green</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation type="vanished">Blue from blue</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation type="vanished">Colour filter</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation type="vanished">Filter colour</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation type="vanished">Colour of the filter in front of the lens</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation type="vanished">Density</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation type="vanished">Colour scheme</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation type="vanished">1 sunset, 2 forest, 3 ocean, 4 autumn, 5 neon, 6 desert, 7 winter, 8 pastel</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation type="vanished">Protect sky</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation type="vanished">Grey ink</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation type="vanished">Ink</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation type="vanished">The colour that grey and pale areas take on</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation type="vanished">Saturation limit</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation type="vanished">grey only</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation type="vanished">colours too</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation type="vanished">Pastel colours</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation type="vanished">Brightening</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation type="vanished">8-bit colours</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation type="vanished">Dithering</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation type="vanished">none</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation type="vanished">Renders gradients with neighbouring colours of the palette</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation type="vanished">Red eyes</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation type="vanished">Sensitivity</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation type="vanished">deep red only</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation type="vanished">reddish too</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation type="vanished">Limit to the eyes with the geometry</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation type="vanished">Time of day</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation type="vanished">Morning</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation type="vanished">Night</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation type="vanished">12 o&apos;clock leaves the image unchanged</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation type="vanished">Season</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation type="vanished">Spring</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="vanished">Winter</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation type="vanished">1 spring, 2 summer (unchanged), 3 autumn, 4 winter</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation type="vanished">Photo style: low key</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation type="vanished">Shadows</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation type="vanished">deep</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation type="vanished">Photo style: high key</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation type="vanished">Photo style: cross processing</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation type="vanished">Photo style: Indian summer</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation type="vanished">Photo style: infrared</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation type="vanished">Photo style: lith print</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation type="vanished">Toning</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="vanished">neutral</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation type="vanished">Photo style: buttercream</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation type="vanished">Photo style: toy camera</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation type="vanished">Vignette</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation type="vanished">Photo style: soft glow</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation type="vanished">low</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation type="vanished">high</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation type="vanished">Photo style: lo-fi</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation type="vanished">Photo style: gritty portrait</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation type="vanished">Blend in the original</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation type="vanished">Mixes the unedited image back in</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation type="vanished">Photo reflector</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation type="vanished">Brightens the shadows with the light of a reflector</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation type="vanished">Reflector</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation type="vanished">Gold, silver (white) or another colour of the reflector</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation type="vanished">Colour gradient</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation type="vanished">Gradient</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation type="vanished">Full strength at the first point, fading out towards the second</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation type="vanished">Colour contrast</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation type="vanished">Separates neighbouring colours from each other; brightness stays</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation type="vanished">Polarising filter</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation type="vanished">Removes haze and reflections, darkens blue sky</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation type="vanished">Chromatic correction</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation type="vanished">smaller</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation type="vanished">larger</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Enlarges or shrinks the red channel until its edges lie on the green one</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Enlarges or shrinks the blue channel until its edges lie on the green one</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation type="vanished">Correct chromatic aberrations</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation type="vanished">Removes purple and green fringes at hard edges</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation type="vanished">Motifs (Halloween)</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation type="vanished">Motif</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation type="vanished">1 pumpkin, 2 ghost, 3 bat, 4 spider web, 5 moon</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="vanished">Size</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="vanished">Position</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation type="vanished">transparent</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation type="vanished">opaque</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation type="vanished">Flags</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation type="vanished">Flag</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation type="vanished">1 Germany, 2 France, 3 Italy, 4 Netherlands, 5 Austria, 6 Belgium, 7 Ireland, 8 Poland, 9 Ukraine, 10 Switzerland, 11 Japan, 12 Sweden, 13 Denmark</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation type="vanished">Motifs (football)</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation type="vanished">1 ball, 2 goal, 3 trophy</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Mask denoise luminance (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="vanished">off</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation type="vanished">How strongly the luminance noise is smoothed in flat image areas</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation type="vanished">Size of the area over which smoothing is done</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation type="vanished">Detail threshold</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation type="vanished">Brightness rise per pixel from which an area counts as structure and stays unchanged</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation type="vanished">Effect depending on the brightness of the pixel</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation type="vanished">Mask sharpen luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation type="vanished">How strongly edges and structures are sharpened; flat areas stay unsharpened</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation type="vanished">Size of the details that are sharpened</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation type="vanished">Brightness rise per pixel from which an area counts as structure and is sharpened</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation type="vanished">Overshoot</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation type="vanished">How far a sharpened edge may go beyond the brightness of its surroundings; limits halos</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation type="vanished">Adaptive sharpening</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation type="vanished">How strongly to sharpen; the strength follows the local contrast: flat areas not at all, hard edges less</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation type="vanished">Reduce camera shake</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation type="vanished">How far the camera shake is removed</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation type="vanished">Blur radius</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation type="vanished">How far the image is shaken</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation type="vanished">Iterations</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation type="vanished">few</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation type="vanished">many</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation type="vanished">Steps of the deconvolution: more steps restore more sharpness and take longer</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation type="vanished">Reduce camera shake (colour)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation type="vanished">Denoise colour blotches</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation type="vanished">Colour blotches up to about a third of this size are removed</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation type="vanished">How far the colour blotches are removed</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation type="vanished">strong</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation type="vanished">Colour deviation up to which a blotch counts as noise; stronger colours stay</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation type="vanished">Denoise luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation type="vanished">How strongly the luminance noise is smoothed; similar patches of the surroundings are averaged</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation type="vanished">Denoise luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation type="vanished">Denoise (gap fill)</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation type="vanished">How far single outlier pixels are filled with the mean of their neighbours</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation type="vanished">low</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation type="vanished">How far a pixel must stick out beyond the range of its neighbours, relative to that range, to count as a gap</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation type="vanished">Restore details</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation type="vanished">Detail size</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation type="vanished">Size of the details brought back from the original image</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation type="vanished">How much of the lost detail returns</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation type="vanished">Noise threshold</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation type="vanished">Finer differences count as noise and do not return</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation type="vanished">Dithering (error diffusion)</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation type="vanished">Bit depth</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="vanished">1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="vanished">8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation type="vanished">Levels per colour channel after the reduction</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation type="vanished">Error diffusion</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation type="vanished">full</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation type="vanished">How much of the rounding error is passed on to the neighbours: prevents banding in gradients</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation type="vanished">Denoise (colour)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation type="vanished">Size of the area over which the colour is smoothed</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">How strongly the colour noise is smoothed; brightness stays unchanged</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation type="vanished">Denoise (smooth areas)</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation type="vanished">How far flat areas are smoothed to their mean</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation type="vanished">Brightness spread up to which an area counts as flat</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation type="vanished">Denoise (banding)</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation type="vanished">Width of the bands that become a smooth gradient</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation type="vanished">Height of the steps that are smoothed; higher edges are kept</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation type="vanished">Edge enhancer</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation type="vanished">Size of the edges that are enhanced</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation type="vanished">How strongly the brightness contrast at edges is enhanced</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation type="vanished">Hue edge enhancer</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation type="vanished">How strongly the colour contrast at colour edges is enhanced</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation type="vanished">Denoise (soften)</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation type="vanished">Length over which averaging is done along the edges</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation type="vanished">How strongly smoothing is done along the edges; edges stay sharp</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation type="vanished">Sharpen HD gradient</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation type="vanished">Width of the sharpening across the edge</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation type="vanished">How strongly to sharpen across the edges; noise along the edges is not enhanced</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation type="vanished">Sharpen chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">How strongly colour edges are sharpened; brightness stays unchanged</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation type="vanished">Size of the colour details that are sharpened</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation type="vanished">Sharpen luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation type="vanished">How strongly the brightness is sharpened</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation type="vanished">Finer differences count as noise and are not sharpened</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation type="vanished">Sharpen luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation type="vanished">Fine strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation type="vanished">Sharpening of the finest details</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation type="vanished">Medium strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation type="vanished">Sharpening of details of double size</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation type="vanished">Size of the finest details</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation type="vanished">Sharpen luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation type="vanished">Coarse strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation type="vanished">Sharpening of details of four times the size</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation type="vanished">Denoise (median)</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation type="vanished">How far each colour channel moves to the median of its 3×3 neighbourhood: removes single-pixel noise</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation type="vanished">Denoise (variance)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation type="vanished">Size of the area whose spread is measured</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation type="vanished">Noise level</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation type="vanished">Spread that counts as noise: areas with less spread are smoothed, structures stay</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation type="vanished">Denoise sky</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation type="vanished">Size of the area over which the sky is smoothed</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation type="vanished">How strongly noise and banding in sky-coloured areas are smoothed</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation type="vanished">Denoise (min-max)</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation type="vanished">How far outliers are pulled back into the range of their neighbours</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation type="vanished">none</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation type="vanished">How far a value may exceed its neighbours before it is limited</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation type="vanished">Denoise (iterative)</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation type="vanished">Steps</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation type="vanished">Number of smoothing steps: more steps smooth over a wider area</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation type="vanished">Brightness difference up to which smoothing is done; larger differences count as edges</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation type="vanished">Denoise chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation type="vanished">Size of the finest colour blotches that are smoothed</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation type="vanished">Denoise chrominance (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation type="vanished">Denoise chrominance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Denoise luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation type="vanished">How strongly the luminance noise is smoothed; edges are kept</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation type="vanished">Denoise luminance (HD iterative)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation type="vanished">Number of smoothing passes, each a little weaker than the one before</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation type="vanished">Size of the area of one pass</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation type="vanished">Reduce artefacts</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation type="vanished">Height of the compression block edges that are smoothed; higher edges stay</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation type="vanished">Block size</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation type="vanished">Grid size of the compression blocks in the original image</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation type="vanished">Reduce motion blur</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation type="vanished">How far the motion blur is removed</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation type="vanished">Length</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation type="vanished">short</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation type="vanished">long</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation type="vanished">Length of the motion trail in the image</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation type="vanished">Direction</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation type="vanished">Direction of motion: 0° horizontal, 90° vertical</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation type="vanished">Erosion</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation type="vanished">How far dark areas grow into bright ones</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation type="vanished">Dilation</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation type="vanished">How far bright areas grow into dark ones</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation type="vanished">Double image</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="vanished">Distance</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation type="vanished">Offset of the double image</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation type="vanished">360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation type="vanished">Direction of the offset, anticlockwise from the right</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation type="vanished">Opacity of the double image</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation type="vanished">Normalise</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation type="vanished">How far the tones are stretched to the full range and the midtones balanced</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation type="vanished">Target brightness</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation type="vanished">Brightness to which the median of the image is brought</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation type="vanished">Local contrast (mask)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation type="vanished">Size of the area in pixels of the full-resolution image</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation type="vanished">Local contrast of the brightness; the colours are kept</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation type="vanished">Edge protection</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation type="vanished">Holds back large brightness jumps so that no halos appear at edges</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation type="vanished">Strength of the effect depending on the brightness</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation type="vanished">Luminance contrast</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation type="vanished">Contrast of the brightness; hue and saturation are kept</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation type="vanished">Pivot</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation type="vanished">Brightness that stays unchanged</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation type="vanished">Even out brightness</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation type="vanished">Evens out uneven lighting; the details are kept</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation type="vanished">Size of the areas over which the brightness is evened out</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation type="vanished">Highlight recovery</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation type="vanished">Compresses the brightest tones softly without any colour channel burning out</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation type="vanished">Onset</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation type="vanished">early</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation type="vanished">late</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation type="vanished">Brightness from which the highlights are compressed</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation type="vanished">Reduce haze</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation type="vanished">Removes the bright veil of fog and haze from the image</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation type="vanished">Recover specular highlights</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation type="vanished">Darkens bright areas as a whole and keeps the detail in them</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation type="vanished">Brightness of the surroundings from which darkening starts</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation type="vanished">White correction</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation type="vanished">Removes the colour cast from the highlights and brightens them to pure white</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation type="vanished">Brightness from which correction is done</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation type="vanished">Graduated brightness</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation type="vanished">Gamma of the image side before the line; negative values darken it (such as a sky)</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation type="vanished">Angle</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation type="vanished">Direction of the gradient; 90° runs from top to bottom</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation type="vanished">Transition</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation type="vanished">Width of the transition across the line</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation type="vanished">Line centre</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation type="vanished">Point through which the transition line runs</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation type="vanished">Soft details</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation type="vanished">Smooths fine structures such as skin or noise; edges stay sharp</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation type="vanished">Size of the structures that are smoothed</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation type="vanished">Soft contour</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation type="vanished">Gives contours a soft, glowing edge; areas stay sharp</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation type="vanished">Width of the soft edge</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation type="vanished">Edge light distribution</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation type="vanished">Evens out the fall-off of light towards the image edge (vignetting, flash)</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation type="vanished">Dynamic brightness</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation type="vanished">expand</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation type="vanished">compress</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation type="vanished">Brightens dark surroundings and darkens bright ones (or the other way round)</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation type="vanished">Automatic black/white point</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">How far the black and white points of the image are stretched to the full range</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation type="vanished">Weighted black/white point</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">How far the measured points are stretched to the full range</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation type="vanished">Share</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation type="vanished">Share of the darkest and brightest pixels whose mean gives the black and white points</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation type="vanished">Histogram equalisation</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation type="vanished">Spreads the tones evenly over the whole range</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation type="vanished">Contrast limit</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation type="vanished">Limits how strongly large uniform areas are spread</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation type="vanished">Adjust highlights/shadows</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation type="vanished">Highlights</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation type="vanished">Exposure of the bright tones</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation type="vanished">Exposure of the dark tones</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation type="vanished">Tonal width</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation type="vanished">How far highlights and shadows reach into the midtones</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation type="vanished">Light tuner</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation type="vanished">Brightens dark surroundings more than bright ones; then the black and white points are set again</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation type="vanished">Adjust percentiles</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation type="vanished">Dark percentile</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="vanished">10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation type="vanished">Share of the pixels of each colour channel that become black</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation type="vanished">Bright percentile</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation type="vanished">Share of the pixels of each colour channel that become white</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation type="vanished">Tone curve (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation type="vanished">Tone curve over the logarithmic brightness: the shadows get most of the width</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation type="vanished">Levels</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation type="vanished">Black level</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation type="vanished">Brightness that becomes black</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation type="vanished">White level</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation type="vanished">Brightness that becomes white</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation type="vanished">Midtones</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation type="vanished">Gamma of the midtones</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation type="vanished">Output black</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation type="vanished">Brightness to which black is set</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation type="vanished">Output white</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation type="vanished">Brightness to which white is set</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation type="vanished">Greyscale conversion</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation type="vanished">Red share</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation type="vanished">Share of the red channel in the grey</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation type="vanished">Green share</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation type="vanished">Share of the green channel in the grey</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation type="vanished">Blue share</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation type="vanished">Share of the blue channel in the grey</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation type="vanished">Fractal grain</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation type="vanished">Strength of the grain</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation type="vanished">Size of the grains in the full-resolution image</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation type="vanished">Roughness</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation type="vanished">rough</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation type="vanished">Share of the finer grain levels</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation type="vanished">Grain motion</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation type="vanished">frozen</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation type="vanished">new each frame</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation type="vanished">How often the grain changes in videos; 0 keeps it fixed over all frames</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation type="vanished">Analogue grain</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation type="vanished">Colour grain</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation type="vanished">monochrome</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation type="vanished">coloured</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation type="vanished">Share of the grain that is separate in each colour channel</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation type="vanished">Fractal grain (HSV)</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation type="vanished">Fractal grain (HSL)</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation type="vanished">Analogue grain (HSV)</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation type="vanished">Saturation grain</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation type="vanished">Grain in the saturation too; the hue is kept</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation type="vanished">Analogue grain (HSL)</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation type="vanished">Bleach bypass</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation type="vanished">More contrast and less colour, as when the bleach bath is skipped</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation type="vanished">Veiling glare</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation type="vanished">Stray light in the lens: bright areas lay a veil over their surroundings</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation type="vanished">Local contour</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation type="vanished">Contour enhancement</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation type="vanished">Fine differences below it (grain, noise) are not enhanced</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation type="vanished">Texture (toning)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation type="vanished">How strongly the texture lies over the image</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation type="vanished">Scale of the texture, from a quarter to four times</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation type="vanished">Pattern</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="vanished">1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation type="vanished">Chooses one of a thousand variants of the texture</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation type="vanished">Colour of the texture</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation type="vanished">Texture (dust)</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation type="vanished">Texture (light)</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation type="vanished">Texture (double exposure)</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation type="vanished">Texture (projection)</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation type="vanished">Texture (vignette)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation type="vanished">Texture (fabrics)</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation type="vanished">Texture (cracks)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation type="vanished">Texture (stone)</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation type="vanished">Texture (paper)</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation type="vanished">Texture (metals)</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation type="vanished">Texture (puzzle)</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation type="vanished">Black and white</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation type="vanished">Local contrast</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation type="vanished">Local contrast of the grey image</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation type="vanished">Red filter</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation type="vanished">How bright red tones become in the grey (a red filter darkens the blue sky)</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation type="vanished">Green filter</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation type="vanished">How bright green tones become in the grey</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation type="vanished">Blue filter</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation type="vanished">How bright blue tones become in the grey</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation type="vanished">Expose the centre</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation type="vanished">Exposure of the centre in stops</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation type="vanished">Size of the fully exposed centre, relative to half the image diagonal</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation type="vanished">Width of the transition outwards</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation type="vanished">Centre of the exposed area</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation type="vanished">Soft contrast</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation type="vanished">softer</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation type="vanished">S-curve of the brightness whose highlights and shadows roll off softly</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation type="vanished">Centre</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation type="vanished">Brightness around which the curve turns</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation type="vanished">Halftone</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation type="vanished">Screen ruling</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation type="vanished">Distance of the halftone dots in the full-resolution image</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="vanished">90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation type="vanished">Angle of the screen</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation type="vanished">How strongly the screen lies over the image</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation type="vanished">Colour screen</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation type="vanished">A separate screen for each colour channel instead of a grey screen</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation type="vanished">Texture (waves)</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation type="vanished">Texture (linen)</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation type="vanished">Ageing</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation type="vanished">Overall effect of the ageing</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation type="vanished">Yellowing</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation type="vanished">Yellow cast, especially in the highlights</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation type="vanished">Fading</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation type="vanished">none</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation type="vanished">Lifted blacks and dull highlights</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation type="vanished">Spots</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation type="vanished">Brown spots and dust specks</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation type="vanished">Iterative tone mapping contrast</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation type="vanished">Size of the areas whose brightness is matched as a whole.</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation type="vanished">Compression</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation type="vanished">How far bright and dark image areas are brought closer together.</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation type="vanished">kept</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation type="vanished">Iterative tone mapping brilliance</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation type="vanished">Brilliance</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation type="vanished">Enhances the details and colours of each channel against the brightness.</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation type="vanished">Mask - Details</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation type="vanished">fine details</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation type="vanished">coarse edges</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation type="vanished">Brightness difference in the 3×3 neighbourhood from which a pixel counts as detail.</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation type="vanished">Mask - Areas without detail</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation type="vanished">Mask - Red share</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation type="vanished">pure</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Share of the red channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation type="vanished">Mask - Green share</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Share of the green channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation type="vanished">Mask - Blue share</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Share of the blue channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation type="vanished">Mask - Min/max</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="vanished">Minimum</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation type="vanished">The darkest channel must be at least this bright: blocked shadows stay excluded.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="vanished">Maximum</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation type="vanished">The brightest channel may be at most this bright: blown highlights stay excluded.</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation type="vanished">Mask - Tone curve</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="vanished">Selection</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation type="vanished">Selection strength over the brightness.</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation type="vanished">Mask - Gradient</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation type="vanished">Fully selected at the first point, no longer from the second point on.</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation type="vanished">Mask - Vignette</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation type="vanished">Centre</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation type="vanished">Beyond this distance from the centre (100 %: the corners) the edge is fully selected.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation type="vanished">Mask - Skin tones</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation type="vanished">How far the hue may deviate from the skin tone.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation type="vanished">Mask - Protect skin tones</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation type="vanished">How far the hue may deviate from the skin tone; everything except skin is selected.</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation type="vanished">Mask - Sky colours</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation type="vanished">How far the hue may deviate from sky blue.</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation type="vanished">Mask - Foliage green</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation type="vanished">How far the hue may deviate from the green of leaves and grass.</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation type="vanished">Horizontal blur</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Blur along the rows only: horizontal edges stay sharp.</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation type="vanished">Vertical blur</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Blur along the columns only: vertical edges stay sharp.</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation type="vanished">Directional blur</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="vanished">0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="vanished">180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation type="vanished">Direction of the blur; 0° horizontal, 90° vertical.</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation type="vanished">Liquify</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation type="vanished">Largest displacement of the pixels.</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation type="vanished">Structure size</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation type="vanished">Corona blur</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation type="vanished">How far bright areas radiate softly into their darker surroundings.</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation type="vanished">Corona glow</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation type="vanished">Width of the corona around the edges.</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation type="vanished">Luminosity</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation type="vanished">Neon glow</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation type="vanished">Glow radius</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation type="vanished">Width of the glow around the edges.</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation type="vanished">Darken background</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation type="vanished">Image glow</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation type="vanished">Brightness from which image areas glow.</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation type="vanished">Edge-preserving blur</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation type="vanished">Smoothing</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation type="vanished">How large brightness differences are still smoothed; larger edges are kept.</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation type="vanished">Gaussian blur</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation type="vanished">Farthest distance from which a pixel contributes (about three standard deviations).</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation type="vanished">Colour channel blur</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation type="vanished">Share of the radius for the red channel.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation type="vanished">Share of the radius for the green channel.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation type="vanished">Share of the radius for the blue channel.</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation type="vanished">Hue blur</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation type="vanished">The colour is blurred, the brightness stays: colour noise and colour fringes disappear.</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation type="vanished">Radial blur</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation type="vanished">Arc over which each pixel is smeared around the centre.</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation type="vanished">Focus</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation type="vanished">Blur</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation type="vanished">Sharp area</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation type="vanished">Radius of the sharp area around the centre (100 %: the corners).</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation type="vanished">Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation type="vanished">Radius of the blur disc.</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation type="vanished">Emphasise highlights</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation type="vanished">Bright highlights become bright discs.</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation type="vanished">Light bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation type="vanished">Radius of the light discs.</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation type="vanished">Brightness from which highlights form discs.</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation type="vanished">Warp</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation type="vanished">Displacement</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation type="vanished">Radius of influence</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation type="vanished">Area around the centre that is moved along (share of the shorter image side).</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation type="vanished">360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation type="vanished">0° to the right, 90° downwards.</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation type="vanished">Intense glow</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation type="vanished">The LUT file %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">The LUT file %1 contains a line with more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">The LUT file %1 contains a word with more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation type="vanished">The LUT file %1 asks for a table with %2 points; at most %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation type="vanished">The LUT file %1 is not a file.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation type="vanished">The LUT file %1 is larger than %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation type="vanished">The LUT file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Import LUT</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation type="vanished">%1 of %2 points per axis taken over.</translation>
     </message>
 </context>
 <context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>An error has occurred: log or continue</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Continue</translation>
     </message>
     <message>
         <source>Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Log</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Progress</translation>
     </message>
     <message>
         <source>wird ermittelt</source>
-        <translation type="unfinished"></translation>
+        <translation>being estimated</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Time elapsed: </translation>
     </message>
     <message>
         <source>Estimated time left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Estimated time left: </translation>
     </message>
     <message numerus="yes">
         <source>%n Tage</source>
@@ -1599,372 +4562,418 @@
     <name>HDRScopesDockWidget</name>
     <message>
         <source>Scopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Scopes</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation type="vanished">Timeline</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation type="vanished">Load this undo point</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation type="vanished">Edit the note of this point</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation type="vanished">Delete this undo point</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation type="vanished">Enter note</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation type="vanished">Enter a note:</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation type="vanished">Do you really want to delete this undo point?</translation>
     </message>
 </context>
 <context>
     <name>LayerModes</name>
     <message>
         <source>Blendmode Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lighten</translation>
     </message>
     <message>
         <source>Blendmode Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Darken</translation>
     </message>
     <message>
         <source>Blendmode Multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiply</translation>
     </message>
     <message>
         <source>Blendmode Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Average</translation>
     </message>
     <message>
         <source>Blendmode Geometrisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometric mean</translation>
     </message>
     <message>
         <source>Blendmode Verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensify</translation>
     </message>
     <message>
         <source>Blendmode Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Difference</translation>
     </message>
     <message>
         <source>Blendmode Negation</source>
-        <translation type="unfinished"></translation>
+        <translation>Negation</translation>
     </message>
     <message>
         <source>Blendmode Negativ multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Screen</translation>
     </message>
     <message>
         <source>Blendmode Ausschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusion</translation>
     </message>
     <message>
         <source>Blendmode Reflektieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflect</translation>
     </message>
     <message>
         <source>Blendmode Weiches Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Soft light</translation>
     </message>
     <message>
         <source>Blendmode Ineinanderkopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Overlay</translation>
     </message>
     <message>
         <source>Blendmode Farbig abwedeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour dodge</translation>
     </message>
     <message>
         <source>Blendmode Farbig nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Colour burn</translation>
     </message>
     <message>
         <source>Blendmode Addieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>Blendmode Linear nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear burn</translation>
     </message>
     <message>
         <source>Blendmode Lineares Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Linear light</translation>
     </message>
     <message>
         <source>Blendmode Strahlendes Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Vivid light</translation>
     </message>
     <message>
         <source>Blendmode Lichtpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Pin light</translation>
     </message>
     <message>
         <source>Blendmode Harte Mischung</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard mix</translation>
     </message>
     <message>
         <source>Blendmode Glühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Glow</translation>
     </message>
     <message>
         <source>Blendmode Hitze</source>
-        <translation type="unfinished"></translation>
+        <translation>Heat</translation>
     </message>
     <message>
         <source>Blendmode Annäherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Freeze</translation>
     </message>
     <message>
         <source>Blendmode Dividieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Divide</translation>
     </message>
     <message>
         <source>Blendmode Kubische Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Cubic sum</translation>
     </message>
     <message>
         <source>Blendmode Quadratisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Quadratic mean</translation>
     </message>
     <message>
         <source>Blendmode Kontrast abschwächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reduce contrast</translation>
     </message>
     <message>
         <source>Blendmode Kontrast verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Increase contrast</translation>
     </message>
     <message>
         <source>Blendmode Hartes Licht (Luminanz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hard light (luminance)</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen (weich)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lighten (soft)</translation>
     </message>
     <message>
         <source>Blendmode Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Shadows</translation>
     </message>
     <message>
         <source>Blendmode Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Midtones</translation>
     </message>
     <message>
         <source>Blendmode Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Highlights</translation>
     </message>
     <message>
         <source>Blendmode Graue Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Grey tones</translation>
     </message>
     <message>
         <source>Blendmode Bunte Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Colourful tones</translation>
     </message>
     <message>
         <source>Blendmode Rotkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Red channel</translation>
     </message>
     <message>
         <source>Blendmode Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Green channel</translation>
     </message>
     <message>
         <source>Blendmode Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue channel</translation>
     </message>
     <message>
         <source>Blendmode Grün- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Green and blue channels</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Red and blue channels</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Red and green channels</translation>
     </message>
     <message>
         <source>Blendmode Tiefe Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Deep shadows</translation>
     </message>
     <message>
         <source>Blendmode Helle Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bright highlights</translation>
     </message>
     <message>
         <source>Blendmode Addieren (begrenzt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Add (clamped)</translation>
     </message>
     <message>
         <source>Blendmode Addieren (Schatten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Add (shadows)</translation>
     </message>
     <message>
         <source>Blendmode Differenz hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Add difference</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV hue</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV saturation</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV colour</translation>
     </message>
     <message>
         <source>Blendmode HSV Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV value</translation>
     </message>
     <message>
         <source>Blendmode HSV Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV mean</translation>
     </message>
     <message>
         <source>Blendmode HSV Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV darken</translation>
     </message>
     <message>
         <source>Blendmode HSV Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV lighten</translation>
     </message>
     <message>
         <source>Blendmode HSV Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV desaturate</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV saturate</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL hue</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL saturation</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL colour</translation>
     </message>
     <message>
         <source>Blendmode HSL Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL lightness</translation>
     </message>
     <message>
         <source>Blendmode HSL Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL mean</translation>
     </message>
     <message>
         <source>Blendmode HSL Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL darken</translation>
     </message>
     <message>
         <source>Blendmode HSL Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL lighten</translation>
     </message>
     <message>
         <source>Blendmode HSL Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL desaturate</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL saturate</translation>
     </message>
 </context>
 <context>
     <name>LutBrowserWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>LutLibraryPanel</name>
     <message>
         <source>Tooltip LUT Styles Combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved LUT styles: choose one to apply it</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Browser</translation>
     </message>
     <message>
         <source>LUT Database</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT library</translation>
     </message>
     <message>
         <source>LUTAddToDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Add the current LUT to the library</translation>
     </message>
     <message>
         <source>LUTDelFromDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete the chosen LUT from the library</translation>
     </message>
     <message>
         <source>LUT laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Load LUT</translation>
     </message>
     <message>
         <source>LUTLoadFromFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Load a LUT from a cube file</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Save LUT</translation>
     </message>
     <message>
         <source>LUTExport</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the current LUT as a cube file</translation>
     </message>
     <message>
         <source>LUTPrevImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Make the LUT from the previous image in the folder</translation>
     </message>
     <message>
         <source>LUT from Image</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT from image</translation>
     </message>
     <message>
         <source>LUTNextImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Make the LUT from the next image in the folder</translation>
     </message>
     <message>
         <source>Typ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type 1</translation>
     </message>
     <message>
         <source>LUTType1</source>
-        <translation type="unfinished"></translation>
+        <translation>Method 1: takes over the tonal distribution of each colour channel</translation>
     </message>
     <message>
         <source>Typ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Type 2</translation>
     </message>
     <message>
         <source>LUTType2</source>
-        <translation type="unfinished"></translation>
+        <translation>Method 2: takes over tones and hues</translation>
     </message>
     <message>
         <source>LUT Size 17</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT with 17 points per axis</translation>
     </message>
     <message>
         <source>LUT Size 25</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT with 25 points per axis</translation>
     </message>
     <message>
         <source>LUT Size 32</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT with 32 points per axis</translation>
     </message>
     <message>
         <source>LUT Size 64</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT with 64 points per axis</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Creating previews: </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Import LUT</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation type="vanished">Uncategorised</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation type="vanished">User</translation>
     </message>
 </context>
 <context>
@@ -1982,7 +4991,18 @@
     <name>ProgressWindowTitle</name>
     <message>
         <source>Tonemapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Tone mapping</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation type="vanished">Cleaning up undo data</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation type="vanished">Calculating the grade</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +5020,11 @@
     </message>
     <message>
         <source>Error in setting Registry values</source>
-        <translation type="unfinished"></translation>
+        <translation>Error setting the file association</translation>
     </message>
     <message>
         <source>registration database update failed for key &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>The file association for &apos;%1&apos; could not be written.</translation>
     </message>
 </context>
 </TS>

@@ -2,210 +2,612 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation type="vanished">El archivo %1 no contiene ningún vídeo legible.</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation type="vanished">El vídeo tiene un tamaño de fotograma no admitido (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation type="vanished">No hay memoria suficiente para el decodificador de vídeo.</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation type="vanished">No se puede descodificar el formato de vídeo de %1.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">No se puede leer el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation type="vanished">No hay ningún vídeo abierto.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation type="vanished">No se ha podido convertir el fotograma.</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation type="vanished">No se puede leer ningún fotograma en la posición %1: el archivo está dañado o incompleto.</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingSession</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">No se puede leer el archivo %1.</translation>
+    </message>
+</context>
+<context>
     <name>CMovieHandling</name>
     <message>
         <source>Videobearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesamiento de vídeo</translation>
     </message>
     <message>
         <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea cancelar el procesamiento del vídeo?</translation>
     </message>
     <message>
         <source>An unexpected error has occurred. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado. Código: %1</translation>
     </message>
     <message>
         <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El programa %1 no respondió a tiempo y se ha detenido.</translation>
     </message>
     <message>
         <source>In den Zielordner kann nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta de destino.</translation>
     </message>
     <message>
         <source>Der Datenträger des Zielordners ist voll.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco de la carpeta de destino está lleno.</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
     <message>
         <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato de vídeo elegido generará un archivo muy grande. ¿Desea continuar?</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando el archivo de vídeo</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando el archivo de vídeo (audio)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Converting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando el archivo de vídeo (conversión)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Finalisation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando el archivo de vídeo (finalización)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Video)</source>
-        <translation type="unfinished"></translation>
+        <translation>Procesando el archivo de vídeo (vídeo)</translation>
     </message>
 </context>
 <context>
     <name>CPostProcessing</name>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %2 bytes, el archivo %1 es demasiado grande para un ajuste preestablecido (máximo %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 tiene %2 operadores; un ajuste preestablecido admite como máximo %3.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein Preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un ajuste preestablecido.</translation>
     </message>
     <message>
         <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta la entrada Kernel del grupo %2 en el archivo %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation type="vanished">Error crítico</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation type="vanished">No se han encontrado ajustes preestablecidos. Vuelva a instalar el programa.</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation type="vanished">Ajustes importados:</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation type="vanished">Ajustes ya existentes:</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation type="vanished">Ajustes incompatibles:</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation type="vanished">Ajustes defectuosos:</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation type="vanished">Ajustes que pertenecen a complementos:</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Importar ajustes</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation type="vanished">ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation type="vanished">Importación de ajustes</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Exportar ajuste</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation type="vanished">Mi ajuste</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation type="vanished">Copiar ajuste</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Introduzca un nombre:</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation type="vanished">Copia</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation type="vanished">Cambiar nombre del ajuste</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation type="vanished">Introduzca un nombre nuevo:</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation type="vanished">¿Eliminar ajuste?</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation type="vanished">¿Seguro que desea eliminar el ajuste «%1»?</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation type="vanished">Restablecer ajuste</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation type="vanished">¿Seguro que desea restablecer el ajuste «%1»?</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation type="vanished">Todos</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="vanished">Usuario</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation type="vanished">Natural</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation type="vanished">Surrealista</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation type="vanished">Paisaje</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation type="vanished">Arquitectura</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="vanished">Retrato</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation type="vanished">Artístico</translation>
     </message>
 </context>
 <context>
     <name>CScopePane</name>
     <message>
         <source>Waveform (Luma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma de onda (luma)</translation>
     </message>
     <message>
         <source>RGB-Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Desfile RGB</translation>
     </message>
     <message>
         <source>Vektorskop</source>
-        <translation type="unfinished"></translation>
+        <translation>Vectorscopio</translation>
     </message>
     <message>
         <source>Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histograma</translation>
     </message>
     <message>
         <source>Welche Messanzeige hier erscheint</source>
-        <translation type="unfinished"></translation>
+        <translation>Qué monitor se muestra aquí</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivado</translation>
     </message>
     <message>
         <source>Verstärkung </source>
-        <translation type="unfinished"></translation>
+        <translation>Ganancia </translation>
     </message>
     <message>
         <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de los trazos: los valores altos muestran con claridad también los valores poco frecuentes</translation>
     </message>
     <message>
         <source>Logarithmisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarítmico</translation>
     </message>
     <message>
         <source>Histogrammhöhen logarithmisch statt linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Alturas del histograma en escala logarítmica en lugar de lineal</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockModel</name>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Resolución: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Duración: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Duración: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (fotograma %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">No hay memoria suficiente para la imagen.</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Ajustes de vídeo</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation type="vanished">Reproducir el vídeo de origen en el reproductor predeterminado</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation type="vanished">Reproducir el vídeo guardado en el reproductor predeterminado</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation type="vanished">Conservar el sonido del vídeo de origen</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation type="vanished">Sonido</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation type="vanished">Conservar los metadatos del vídeo de origen</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation type="vanished">Metadatos</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation type="vanished">Reflejar el vídeo horizontalmente</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation type="vanished">Reflejar</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation type="vanished">Voltear el vídeo verticalmente</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation type="vanished">Voltear</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation type="vanished">Formato de vídeo del archivo guardado</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation type="vanished">Calidad del archivo guardado</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation type="vanished">Reducir los artefactos de compresión del origen</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation type="vanished">Guardar todo el vídeo con la corrección actual</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation type="vanished">Guardar vídeo</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation type="vanished">Haga clic o arrastre para elegir el fotograma que se edita</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation type="vanished">Mostrar más miniaturas en la línea de tiempo</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation type="vanished">Al principio (Inicio)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation type="vanished">Un segundo atrás (Mayús+Izquierda)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation type="vanished">Un fotograma atrás (Izquierda)</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation type="vanished">Al centro</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation type="vanished">Un fotograma adelante (Derecha)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation type="vanished">Un segundo adelante (Mayús+Derecha)</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation type="vanished">Al final (Fin)</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation type="vanished">Tiempo (horas:minutos:segundos:fotogramas) y número del fotograma mostrado</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation type="vanished">Detener la reproducción (Espacio, Esc)</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation type="vanished">Reproducir el vídeo editado en la vista previa (Espacio)</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation type="vanished">Sin comprimir (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation type="vanished">Sin comprimir (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation type="vanished">Máxima calidad</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation type="vanished">Máxima calidad</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation type="vanished">Alta calidad</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation type="vanished">Alta calidad</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation type="vanished">Calidad normal</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation type="vanished">Calidad normal</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation type="vanished">Baja calidad</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation type="vanished">Baja calidad</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation type="vanished">Calidad mínima</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation type="vanished">Calidad mínima</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation type="vanished">Sin reducción de artefactos</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation type="vanished">Sin reducción de artefactos</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation type="vanished">Reducción ligera de artefactos</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation type="vanished">Reducción ligera de artefactos</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation type="vanished">Reducción fuerte de artefactos</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation type="vanished">Reducción fuerte de artefactos</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation type="vanished">Reducción intensiva de artefactos</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation type="vanished">Reducción intensiva de artefactos</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation type="vanished">Reducción máxima de artefactos</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation type="vanished">Reducción máxima de artefactos</translation>
     </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar vídeo</translation>
     </message>
     <message>
         <source>Mein Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi vídeo</translation>
     </message>
 </context>
 <context>
     <name>ColorModule::CColorControls</name>
     <message>
         <source>Layer löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar capa</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar esta capa?</translation>
     </message>
     <message>
         <source>Layer kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar capa</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea sustituir esta capa por los datos copiados?</translation>
     </message>
     <message>
         <source>Quell Farbe kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar color de origen</translation>
     </message>
     <message>
         <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea copiar el color de origen en el destino?</translation>
     </message>
     <message>
         <source>Farbeinstellungen zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer ajustes de color</translation>
     </message>
     <message>
         <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea restablecer los ajustes de color?</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo %1: %2</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Con %2 bytes, el archivo %1 es demasiado grande para un archivo de capas (máximo %3).</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un archivo de capas de la versión 1.</translation>
     </message>
     <message>
         <source>Layer speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar capas</translation>
     </message>
     <message>
         <source>Meine Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis capas</translation>
     </message>
     <message>
         <source>Layer laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar capas</translation>
     </message>
     <message>
         <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea sobrescribir las capas existentes?</translation>
     </message>
     <message>
         <source>Layer einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar capas</translation>
     </message>
     <message>
         <source>Layer (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Capas (*.%1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="vanished">No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -219,1352 +621,3913 @@
     <name>HDRColorModuleWindow</name>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo de color</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Hoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Runter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa</translation>
     </message>
     <message>
         <source>Quelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>Quellfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar el color de origen de la imagen</translation>
     </message>
     <message>
         <source>Farbton von</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono desde</translation>
     </message>
     <message>
         <source>Farbton bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono hasta</translation>
     </message>
     <message>
         <source>Sättigung von</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación desde</translation>
     </message>
     <message>
         <source>Sättigung bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación hasta</translation>
     </message>
     <message>
         <source>Mindesthelligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo mínimo</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavidad</translation>
     </message>
     <message>
         <source>Auswahl umkehren</source>
-        <translation type="unfinished"></translation>
+        <translation>Invertir selección</translation>
     </message>
     <message>
         <source>Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino</translation>
     </message>
     <message>
         <source>Zielfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar el color de destino de la imagen</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>Sättigungskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste de saturación</translation>
     </message>
     <message>
         <source>Helligkeitskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste de brillo</translation>
     </message>
     <message>
         <source>Quellfarbe ins Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de origen al destino</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Maske anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar máscara</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Wählbare Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>Colores seleccionables</translation>
     </message>
     <message>
         <source>Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa %1</translation>
     </message>
     <message>
         <source>Kein Bild geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna imagen cargada</translation>
     </message>
     <message>
         <source>Keine Maske</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin máscara</translation>
     </message>
 </context>
 <context>
     <name>HDRMainWindow</name>
     <message>
         <source>Alle Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>Automatisch gespeichertes Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Proyecto guardado automáticamente</translation>
     </message>
     <message>
         <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha encontrado un proyecto guardado automáticamente. ¿Desea cargarlo?</translation>
     </message>
     <message>
         <source>Video laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar vídeo</translation>
     </message>
     <message>
         <source>Eine Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir un archivo de vídeo</translation>
     </message>
     <message>
         <source>Bild laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar imagen</translation>
     </message>
     <message>
         <source>Ein einzelnes Bild öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir una sola imagen</translation>
     </message>
     <message>
         <source>Ergebnisbild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen resultante</translation>
     </message>
     <message>
         <source>Das bearbeitete Bild als Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la imagen editada como archivo</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar vídeo</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar todo el vídeo con la corrección actual</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Programmeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes del programa</translation>
     </message>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Módulo de color</translation>
     </message>
     <message>
         <source>Farbebenen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar capas de color</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Das Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Werkzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>Bitte nur eine Video-Datei einladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue un solo archivo de vídeo.</translation>
     </message>
     <message>
         <source>Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Complemento</translation>
     </message>
     <message>
         <source>Add-ons werden von dieser Version nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión no admite complementos.</translation>
     </message>
     <message>
         <source>Bitte laden Sie nur Videodateien ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargue solo archivos de vídeo.</translation>
     </message>
     <message>
         <source>Das geladene Bild oder Videobild mit seiner Größe</source>
-        <translation type="unfinished"></translation>
+        <translation>La imagen o el fotograma cargado con su tamaño</translation>
     </message>
     <message>
         <source>Belichtungsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Serie de exposiciones</translation>
     </message>
     <message>
         <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Histograma de la imagen editada: rojo, verde, azul y luminancia</translation>
     </message>
     <message>
         <source>HDR-Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histograma HDR</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Willkommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenido</translation>
     </message>
     <message>
         <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abra un vídeo o una imagen, o arrastre un archivo de vídeo a esta ventana.</translation>
     </message>
     <message>
         <source>Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Información</translation>
     </message>
     <message>
         <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sitúe el ratón sobre un control para leer aquí su descripción.</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>Antes</translation>
     </message>
     <message>
         <source>Das unbearbeitete Bild zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar la imagen sin editar</translation>
     </message>
     <message>
         <source>Geteilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividido</translation>
     </message>
     <message>
         <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>A la izquierda la imagen sin editar, a la derecha la editada</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Un píxel de imagen por píxel de pantalla (arrastre para desplazar); desactivado: ajustar</translation>
     </message>
     <message>
         <source>Vorschau des bearbeiteten Bildes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de la imagen editada</translation>
     </message>
     <message>
         <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el modo de plug-in de filtro no se pueden cargar datos de imagen nuevos.</translation>
     </message>
     <message>
         <source>Projekt laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar proyecto</translation>
     </message>
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta versión no admite archivos de proyecto:
+%1</translation>
     </message>
     <message>
         <source>Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de vídeo</translation>
     </message>
     <message>
         <source>Die Datei enthält kein lesbares Video.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo no contiene ningún vídeo legible.</translation>
     </message>
     <message>
         <source>Aus dem Video konnte kein Bild gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer ningún fotograma del vídeo.</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la imagen.</translation>
     </message>
     <message>
         <source>Das Video %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar el vídeo %1.
+%2</translation>
     </message>
     <message>
         <source>Video geladen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo cargado: %1</translation>
     </message>
     <message>
         <source>Das Bild %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar la imagen %1.
+%2</translation>
     </message>
     <message>
         <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el archivo de intercambio %1.</translation>
     </message>
     <message>
         <source>RAW-Entwicklung</source>
-        <translation type="unfinished"></translation>
+        <translation>Revelado RAW</translation>
     </message>
     <message>
         <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>El revelado RAW no está incluido en esta versión.</translation>
     </message>
     <message>
         <source>MyImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi imagen</translation>
     </message>
     <message>
         <source>Preview-Modus! Neu berechnen?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Modo de vista previa! ¿Recalcular?</translation>
     </message>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar imagen</translation>
     </message>
     <message>
         <source>Speichern wird vorbereitet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Preparando el guardado.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht gespeichert werden:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la imagen:
+%1
+%2</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardado: %1</translation>
     </message>
     <message>
         <source>Video gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vídeo guardado: %1</translation>
     </message>
     <message>
         <source>Die Videobearbeitung wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha cancelado el procesamiento del vídeo.</translation>
     </message>
     <message>
         <source>Das Video konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el vídeo.</translation>
     </message>
     <message>
         <source>Berechne Post Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculando la corrección</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation type="vanished">Proyecto nuevo</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation type="vanished">Abrir proyecto</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation type="vanished">Guardar proyecto</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation type="vanished">Guardar proyecto como</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation type="vanished">Proyectos recientes</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation type="vanished">Proyectos de ejemplo</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation type="vanished">Proyecto de ejemplo %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation type="vanished">Deshacer</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation type="vanished">Rehacer</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation type="vanished">Guardar punto de deshacer</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation type="vanished">Editar</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation type="vanished">No hay proyectos</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation type="vanished">Mi proyecto</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation type="vanished">Archivo de proyecto Vantrope Marlix</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation type="vanished">No se puede sobrescribir el proyecto</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation type="vanished">Los proyectos de ejemplo no se pueden sobrescribir.</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation type="vanished">Error de archivo: no se ha podido crear %1</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation type="vanished">Archivos de proyecto incompletos.</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation type="vanished">Los archivos de proyecto no son compatibles.</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation type="vanished">Proyecto no guardado. ¿Guardarlo?</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Ajustes de vídeo</translation>
     </message>
 </context>
 <context>
     <name>HDROptionsWindow</name>
     <message>
         <source>Vor verändernden Aktionen nachfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Preguntar antes de acciones que modifican</translation>
     </message>
     <message>
         <source>Fortschrittsfenster anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar ventana de progreso</translation>
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar los pasos de deshacer comprimidos</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Zuletzt verwendeter Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Última carpeta utilizada</translation>
     </message>
     <message>
         <source>Rec. 709</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 709</translation>
     </message>
     <message>
         <source>Rec. 601</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 601</translation>
     </message>
     <message>
         <source>Gleich gewichtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponderación igual</translation>
     </message>
     <message>
         <source> Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation> píxeles</translation>
     </message>
     <message>
         <source>Auswählen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir…</translation>
     </message>
     <message>
         <source>Fester Standardordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta predeterminada fija</translation>
     </message>
     <message>
         <source>Luminanzgewichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Ponderación de luminancia</translation>
     </message>
     <message>
         <source>Lange Seite der Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Lado largo de la vista previa</translation>
     </message>
     <message>
         <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo idioma se usará la próxima vez que se inicie el programa.</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Alemán</translation>
     </message>
     <message>
         <source>English GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Reino Unido)</translation>
     </message>
     <message>
         <source>English US</source>
-        <translation type="unfinished"></translation>
+        <translation>Inglés (Estados Unidos)</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Francés</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italiano</translation>
     </message>
     <message>
         <source>Espanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonés</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruso</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation type="vanished">Guardar los puntos de deshacer con el proyecto</translation>
     </message>
 </context>
 <context>
     <name>HDRPostProcessingDockWidget</name>
     <message>
         <source>LUT einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT ajustable</translation>
     </message>
     <message>
         <source>Der Name ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre está vacío.</translation>
     </message>
     <message>
         <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre «%1» no está permitido.</translation>
     </message>
     <message>
         <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre no puede contener «/» ni caracteres nulos.</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre es demasiado largo.</translation>
     </message>
     <message>
         <source>LUT Add Database Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir LUT a la biblioteca</translation>
     </message>
     <message>
         <source>LUT Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la LUT:</translation>
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar la LUT «%1»: %2</translation>
     </message>
     <message>
         <source>LUT Preset löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar estilo LUT</translation>
     </message>
     <message>
         <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea eliminar el estilo LUT seleccionado?</translation>
     </message>
     <message>
         <source>LUT-Datei einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar archivo LUT</translation>
     </message>
     <message>
         <source>LUT-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo LUT</translation>
     </message>
     <message>
         <source>My LUT style</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi estilo LUT</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar LUT</translation>
     </message>
     <message>
         <source>Bild einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar imagen</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes</translation>
     </message>
     <message>
         <source>My LUT Savename</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi LUT</translation>
     </message>
     <message>
         <source>kein LUT vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna LUT</translation>
     </message>
     <message>
         <source>Es sind keine LUT Stile gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay estilos LUT guardados.</translation>
     </message>
     <message>
         <source>LUT Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador de LUT</translation>
     </message>
     <message>
         <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Iniciar el explorador de LUT aunque se pierdan los ajustes actuales?</translation>
     </message>
     <message>
         <source>LUT neu erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear LUT nueva</translation>
     </message>
     <message>
         <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea crear un estilo LUT vacío nuevo y descartar los ajustes actuales?</translation>
     </message>
     <message>
         <source>LUT Name create new</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT nueva</translation>
     </message>
     <message>
         <source>Schärfen und Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidez y reducción de ruido</translation>
     </message>
     <message>
         <source>Geometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometría</translation>
     </message>
     <message>
         <source>Belichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenfoque</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Artístico</translation>
     </message>
     <message>
         <source>Masken</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscaras</translation>
     </message>
     <message>
         <source>LUT parameter Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes básicos</translation>
     </message>
     <message>
         <source>LUT balance Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>LUT protect Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Protección</translation>
     </message>
     <message>
         <source>Expertenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo experto</translation>
     </message>
     <message>
         <source>Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Operadores</translation>
     </message>
     <message>
         <source>Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de película</translation>
     </message>
     <message>
         <source>LUT</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT</translation>
     </message>
     <message>
         <source>LUT Layermethod</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de fusión de la LUT</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Creando vistas previas: </translation>
     </message>
     <message>
         <source>Dieser Operator hat keine Einstellungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este operador no tiene ajustes.</translation>
     </message>
     <message>
         <source>Operator aus der Liste wählen oder hinzufügen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un operador de la lista o añada uno.</translation>
     </message>
     <message>
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor predeterminado</translation>
     </message>
     <message>
         <source>Maske entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar máscara</translation>
     </message>
     <message>
         <source>Geometrie Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Limita el efecto a las formas dibujadas en la vista previa</translation>
     </message>
     <message>
         <source>Maske - Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Luminancia</translation>
     </message>
     <message>
         <source>Untergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite inferior</translation>
     </message>
     <message>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>oscuro</translation>
     </message>
     <message>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>claro</translation>
     </message>
     <message>
         <source>Obergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Límite superior</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavidad</translation>
     </message>
     <message>
         <source>hart</source>
-        <translation type="unfinished"></translation>
+        <translation>duro</translation>
     </message>
     <message>
         <source>weich</source>
-        <translation type="unfinished"></translation>
+        <translation>suave</translation>
     </message>
     <message>
         <source>Maskenverknüpfung Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo se combina esta máscara con las anteriores</translation>
     </message>
     <message>
         <source>Maske - Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Saturación</translation>
     </message>
     <message>
         <source>grau</source>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>bunt</source>
-        <translation type="unfinished"></translation>
+        <translation>colorido</translation>
     </message>
     <message>
         <source>Maske - Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Tono</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono</translation>
     </message>
     <message>
         <source>Toleranz</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolerancia</translation>
     </message>
     <message>
         <source>eng</source>
-        <translation type="unfinished"></translation>
+        <translation>estrecho</translation>
     </message>
     <message>
         <source>weit</source>
-        <translation type="unfinished"></translation>
+        <translation>amplio</translation>
     </message>
     <message>
         <source>Maske - Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Altas luces</translation>
     </message>
     <message>
         <source>Schwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Umbral</translation>
     </message>
     <message>
         <source>Maske - Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Sombras</translation>
     </message>
     <message>
         <source>Maske - Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara - Medios tonos</translation>
     </message>
     <message>
         <source>Breite</source>
-        <translation type="unfinished"></translation>
+        <translation>Anchura</translation>
     </message>
     <message>
         <source>schmal</source>
-        <translation type="unfinished"></translation>
+        <translation>estrecho</translation>
     </message>
     <message>
         <source>breit</source>
-        <translation type="unfinished"></translation>
+        <translation>ancho</translation>
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Máscara reducción de artefactos (HD)</translation>
     </message>
     <message>
         <source>fein</source>
-        <translation type="unfinished"></translation>
+        <translation>fino</translation>
     </message>
     <message>
         <source>grob</source>
-        <translation type="unfinished"></translation>
+        <translation>grueso</translation>
     </message>
     <message>
         <source>Stärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>schwach</source>
-        <translation type="unfinished"></translation>
+        <translation>débil</translation>
     </message>
     <message>
         <source>stark</source>
-        <translation type="unfinished"></translation>
+        <translation>fuerte</translation>
     </message>
     <message>
         <source>Farbglättung</source>
-        <translation type="unfinished"></translation>
+        <translation>Suavizado de color</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio</translation>
     </message>
     <message>
         <source>klein</source>
-        <translation type="unfinished"></translation>
+        <translation>pequeño</translation>
     </message>
     <message>
         <source>groß</source>
-        <translation type="unfinished"></translation>
+        <translation>grande</translation>
     </message>
     <message>
         <source>Maskierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Enmascarado</translation>
     </message>
     <message>
         <source>Schärfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nitidez</translation>
     </message>
     <message>
         <source>Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducción de ruido</translation>
     </message>
     <message>
         <source>Helligkeit Kontrast Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo contraste gamma</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>dunkler</source>
-        <translation type="unfinished"></translation>
+        <translation>más oscuro</translation>
     </message>
     <message>
         <source>heller</source>
-        <translation type="unfinished"></translation>
+        <translation>más claro</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>weniger</source>
-        <translation type="unfinished"></translation>
+        <translation>menos</translation>
     </message>
     <message>
         <source>mehr</source>
-        <translation type="unfinished"></translation>
+        <translation>más</translation>
     </message>
     <message>
         <source>Gamma Korrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrección gamma</translation>
     </message>
     <message>
         <source>manueller Schwarz/Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto negro/blanco manual</translation>
     </message>
     <message>
         <source>Schwarzpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto negro</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Punto blanco</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Vignettierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Viñeteado</translation>
     </message>
     <message>
         <source>aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>aclarar</translation>
     </message>
     <message>
         <source>abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>oscurecer</translation>
     </message>
     <message>
         <source>Innenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio interior</translation>
     </message>
     <message>
         <source>Außenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Radio exterior</translation>
     </message>
     <message>
         <source>Mittelpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Gradationskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Curva tonal</translation>
     </message>
     <message>
         <source>Körnung hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir grano</translation>
     </message>
     <message>
         <source>Korngröße</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del grano</translation>
     </message>
     <message>
         <source>Local Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste local</translation>
     </message>
     <message>
         <source>glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>suavizar</translation>
     </message>
     <message>
         <source>verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>reforzar</translation>
     </message>
     <message>
         <source>Farbtöne belichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Exponer tonos de color</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo</translation>
     </message>
     <message>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian</translation>
     </message>
     <message>
         <source>Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>Violett</source>
-        <translation type="unfinished"></translation>
+        <translation>Violeta</translation>
     </message>
     <message>
         <source>Farbkanal Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma por canal</translation>
     </message>
     <message>
         <source>Gamma Rotanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma rojo</translation>
     </message>
     <message>
         <source>Gamma Grünanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma verde</translation>
     </message>
     <message>
         <source>Gamma Blauanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma azul</translation>
     </message>
     <message>
         <source>Farbleuchtkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Viveza del color</translation>
     </message>
     <message>
         <source>Farbton hinzumischen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezclar un tono</translation>
     </message>
     <message>
         <source>Farbtemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura de color</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>kalt</source>
-        <translation type="unfinished"></translation>
+        <translation>frío</translation>
     </message>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>cálido</translation>
     </message>
     <message>
         <source>Negativ</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativo</translation>
     </message>
     <message>
         <source>Farbbalance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance de color</translation>
     </message>
     <message>
         <source>Cyan-Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cian-rojo</translation>
     </message>
     <message>
         <source>Magenta-Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta-verde</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Gelb-Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Amarillo-azul</translation>
     </message>
     <message>
         <source>Sepia Tönung</source>
-        <translation type="unfinished"></translation>
+        <translation>Virado sepia</translation>
     </message>
     <message>
         <source>Farbpalette</source>
-        <translation type="unfinished"></translation>
+        <translation>Paleta de colores</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Naranja</translation>
     </message>
     <message>
         <source>Lila</source>
-        <translation type="unfinished"></translation>
+        <translation>Púrpura</translation>
     </message>
     <message>
         <source>Aura</source>
-        <translation type="unfinished"></translation>
+        <translation>Aura</translation>
     </message>
     <message>
         <source>Leuchten</source>
-        <translation type="unfinished"></translation>
+        <translation>Resplandor</translation>
     </message>
     <message>
         <source>scharf</source>
-        <translation type="unfinished"></translation>
+        <translation>nítido</translation>
     </message>
     <message>
         <source>LUT not loadable headline</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar la LUT</translation>
     </message>
     <message>
         <source>LUT message not loadable text</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido cargar el archivo LUT.</translation>
     </message>
     <message>
         <source>LUT message lut file loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo LUT: %1</translation>
     </message>
     <message>
         <source>LUT message size found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño encontrado: %1</translation>
     </message>
     <message>
         <source>LUT message allowed from 2 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se admiten tamaños de 2 a %1.</translation>
     </message>
     <message>
         <source>Aktive Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Operadores activos</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Operator entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar operador</translation>
     </message>
     <message>
         <source>Intensität</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>Körnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Grano</translation>
     </message>
     <message>
         <source>vor den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>antes de los operadores</translation>
     </message>
     <message>
         <source>nach den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>después de los operadores</translation>
     </message>
     <message>
         <source>Anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <source>kein Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>sin tipo de película</translation>
     </message>
     <message>
         <source>Form %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma %1 (%2)</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Formen in der Vorschau verschieben und aufziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover y estirar formas en la vista previa</translation>
     </message>
     <message>
         <source>Form +</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma +</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung gilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una forma en la que se aplica el efecto</translation>
     </message>
     <message>
         <source>Form −</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma −</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir una forma en la que el efecto se atenúa</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Härte</source>
-        <translation type="unfinished"></translation>
+        <translation>Dureza</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forma</translation>
     </message>
     <message>
         <source>additiv</source>
-        <translation type="unfinished"></translation>
+        <translation>aditivo</translation>
     </message>
     <message>
         <source>subtraktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>sustractivo</translation>
     </message>
     <message>
         <source>Wirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Efecto</translation>
     </message>
     <message>
         <source>Ebenenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de fusión</translation>
     </message>
     <message>
         <source>Deckkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacidad</translation>
     </message>
     <message>
         <source>LUT aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT activa</translation>
     </message>
     <message>
         <source>LUT auf das Bild anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar la LUT a la imagen</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <source>Neuen leeren LUT erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear una LUT vacía nueva</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>LUT entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar LUT</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador</translation>
     </message>
     <message>
         <source>Alle Layermethoden als Vorschaubilder zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar todos los modos de fusión como vistas previas</translation>
     </message>
     <message>
         <source>Werte dieser Gruppe zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer los valores de este grupo</translation>
     </message>
     <message>
         <source>LUT: %1 (%2 Punkte je Achse)</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT: %1 (%2 puntos por eje)</translation>
     </message>
     <message>
         <source>Kein LUT geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna LUT cargada</translation>
     </message>
     <message>
         <source>Alle Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los operadores</translation>
     </message>
     <message>
         <source>Hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Den gewählten Operator an die Kette anhängen</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir el operador elegido a la cadena</translation>
     </message>
     <message>
         <source>Wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir</translation>
     </message>
     <message>
         <source>Position in der Vorschau wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir una posición en la vista previa</translation>
     </message>
     <message>
         <source>Ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar</translation>
     </message>
     <message>
         <source>Linie in der Vorschau ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Trazar una línea en la vista previa</translation>
     </message>
     <message>
         <source>Farbe wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir color</translation>
     </message>
     <message>
         <source>Pipette</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuentagotas</translation>
     </message>
     <message>
         <source>Farbe aus der Vorschau aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar un color de la vista previa</translation>
     </message>
     <message>
         <source>LUT Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>LUT Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo</translation>
     </message>
     <message>
         <source>LUT Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>LUT Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>LUT balance black</source>
-        <translation type="unfinished"></translation>
+        <translation>Negro</translation>
     </message>
     <message>
         <source>LUT balance white</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanco</translation>
     </message>
     <message>
         <source>LUT balance red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rojo</translation>
     </message>
     <message>
         <source>LUT balance green</source>
-        <translation type="unfinished"></translation>
+        <translation>Verde</translation>
     </message>
     <message>
         <source>LUT balance blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <source>LUT protect lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger altas luces</translation>
     </message>
     <message>
         <source>LUT protect shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger sombras</translation>
     </message>
     <message>
         <source>LUT protect saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger saturación</translation>
     </message>
     <message>
         <source>LUT protect skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger tonos de piel</translation>
     </message>
     <message>
         <source>LUT protect sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Proteger cielo</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation type="vanished">Ajustar exposición</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation type="vanished">Negativo color retrato cálido</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation type="vanished">Negativo color cotidiano</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation type="vanished">Diapositiva fría</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation type="vanished">Diapositiva brillante</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation type="vanished">Copia desvaída</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation type="vanished">Copia sepia</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation type="vanished">Foto instantánea</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation type="vanished">Blanco y negro contrastado</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation type="vanished">Blanco y negro suave</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarrojo</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation type="vanished">Proceso cruzado</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation type="vanished">Sin blanqueo</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation type="vanished">Cine verde azulado y naranja</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation type="vanished">Luz de otoño</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation type="vanished">Azul noche</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation type="vanished">Lo-fi</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation type="vanished">Tono e intensidad: arrastre el punto sobre la rueda</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation type="vanished">Teñir luces/sombras</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation type="vanished">Sombras (lift)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation type="vanished">Color y brillo de las sombras: sube o baja los tonos oscuros, atenuándose hacia el blanco</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation type="vanished">Medios tonos (gamma)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation type="vanished">Color y brillo de los medios tonos: curva la gradación, el negro y el blanco se mantienen</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation type="vanished">Altas luces (ganancia)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation type="vanished">Color y brillo de las altas luces: refuerza o atenúa los tonos claros, atenuándose hacia el negro</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation type="vanished">Curvas por canal</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="vanished">General</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation type="vanished">Curva tonal para los tres canales de color</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation type="vanished">Curva del canal rojo</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation type="vanished">Curva del canal verde</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation type="vanished">Curva del canal azul</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation type="vanished">Curvas por canal (logarítmicas)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation type="vanished">Curva para los tres canales sobre tonos logarítmicos (ocho pasos)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Curva del canal rojo sobre tonos logarítmicos</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Curva del canal verde sobre tonos logarítmicos</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Curva del canal azul sobre tonos logarítmicos</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation type="vanished">Corregir tono</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation type="vanished">Tono según tono</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation type="vanished">Gira cada tono hasta 90 grados; el centro lo deja sin cambios</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation type="vanished">Saturación según tono</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation type="vanished">Saturación por tono: gris abajo, el doble de intensa arriba</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation type="vanished">Brillo según tono</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation type="vanished">Brillo por tono hasta un paso; los grises no cambian</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation type="vanished">Balance de blancos manual</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation type="vanished">Con el cuentagotas elija un punto que deba ser gris neutro o blanco</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation type="vanished">Balance de blancos local automático</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation type="vanished">Tamaño de la zona en la que se mide una dominante</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation type="vanished">Cuánto se eliminan las dominantes locales</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation type="vanished">Intensidad</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation type="vanished">más pálido</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation type="vanished">más intenso</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation type="vanished">Realza más los colores pálidos que los intensos y respeta los tonos de piel</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation type="vanished">Intensidad (inteligente)</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation type="vanished">Intensidad que se adapta al colorido de toda la imagen</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation type="vanished">Proteger tonos de piel</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation type="vanished">poco</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation type="vanished">mucho</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation type="vanished">Proteger altas luces</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation type="vanished">Ajustar tonos</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation type="vanished">-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation type="vanished">180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation type="vanished">Tono saturación exposición</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation type="vanished">Saturación</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation type="vanished">Calibrar color</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation type="vanished">Color real</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation type="vanished">Con el cuentagotas elija el color que se va a corregir</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation type="vanished">Color deseado</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation type="vanished">El color que debe adoptar el color real</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation type="vanished">Alcance</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation type="vanished">solo colores similares</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation type="vanished">toda la imagen</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation type="vanished">Normalizar (RGB)</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation type="vanished">Estira cada canal entre su tono más oscuro y el más claro</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation type="vanished">Recorte</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation type="vanished">ninguno</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation type="vanished">Proporción de tonos que puede recortarse en cada extremo</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation type="vanished">Punto RGB manual</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation type="vanished">Punto negro rojo</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation type="vanished">Punto negro verde</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation type="vanished">Punto negro azul</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation type="vanished">Punto blanco rojo</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation type="vanished">Punto blanco verde</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation type="vanished">Punto blanco azul</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation type="vanished">Transformación RGB (auto)</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation type="vanished">Iguala la media y el contraste de los tres canales de color</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation type="vanished">Transformación RGB</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation type="vanished">Pendiente rojo</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation type="vanished">200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation type="vanished">Pendiente verde</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation type="vanished">Pendiente azul</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation type="vanished">Desplazamiento rojo</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation type="vanished">-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="vanished">20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation type="vanished">Desplazamiento verde</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation type="vanished">Desplazamiento azul</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation type="vanished">Exponente rojo</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation type="vanished">Exponente verde</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation type="vanished">Exponente azul</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation type="vanished">Sigmoide por canal</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation type="vanished">Contraste rojo</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation type="vanished">más plano</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation type="vanished">más pronunciado</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation type="vanished">Contraste verde</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation type="vanished">Contraste azul</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation type="vanished">Equilibrar crominancia</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation type="vanished">Elimina las dominantes por separado en sombras, medios tonos y altas luces</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation type="vanished">Canales ponderados</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation type="vanished">Conservar brillo</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="vanished">no</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation type="vanished">totalmente</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation type="vanished">Mezclador de canales</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation type="vanished">Rojo desde rojo</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation type="vanished">Rojo desde verde</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation type="vanished">Rojo desde azul</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation type="vanished">Verde desde rojo</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation type="vanished">Verde desde verde</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation type="vanished">Verde desde azul</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation type="vanished">Azul desde rojo</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation type="vanished">Azul desde verde</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation type="vanished">Azul desde azul</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation type="vanished">Filtro de color</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation type="vanished">Color del filtro</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation type="vanished">Color del filtro delante del objetivo</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation type="vanished">Densidad</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation type="vanished">Esquema de colores</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation type="vanished">1 atardecer, 2 bosque, 3 océano, 4 otoño, 5 neón, 6 desierto, 7 invierno, 8 pastel</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation type="vanished">Proteger cielo</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation type="vanished">Tinta gris</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation type="vanished">Tinta</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation type="vanished">El color que adoptan las zonas grises y pálidas</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation type="vanished">Límite de saturación</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation type="vanished">solo gris</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation type="vanished">también colores</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation type="vanished">Colores pastel</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation type="vanished">Aclarado</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation type="vanished">Colores de 8 bits</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation type="vanished">Difuminado</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation type="vanished">ninguno</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation type="vanished">Reproduce los degradados con colores vecinos de la paleta</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation type="vanished">Ojos rojos</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation type="vanished">Sensibilidad</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation type="vanished">solo rojo intenso</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation type="vanished">también rojizo</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation type="vanished">Limitar a los ojos con la geometría</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation type="vanished">Hora del día</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation type="vanished">Mañana</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation type="vanished">Noche</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation type="vanished">Las 12 dejan la imagen sin cambios</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation type="vanished">Estación</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation type="vanished">Primavera</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="vanished">Invierno</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation type="vanished">1 primavera, 2 verano (sin cambios), 3 otoño, 4 invierno</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation type="vanished">Estilo fotográfico: clave baja</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation type="vanished">Sombras</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation type="vanished">profundo</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation type="vanished">Estilo fotográfico: clave alta</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation type="vanished">Estilo fotográfico: proceso cruzado</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation type="vanished">Estilo fotográfico: veranillo</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation type="vanished">Estilo fotográfico: infrarrojo</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation type="vanished">Estilo fotográfico: copia lith</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation type="vanished">Virado</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="vanished">neutro</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation type="vanished">Estilo fotográfico: crema de mantequilla</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation type="vanished">Estilo fotográfico: cámara de juguete</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation type="vanished">Viñeta</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation type="vanished">Estilo fotográfico: resplandor suave</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation type="vanished">bajo</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation type="vanished">alto</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation type="vanished">Estilo fotográfico: lo-fi</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation type="vanished">Estilo fotográfico: retrato dramático</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation type="vanished">Mezclar el original</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation type="vanished">Vuelve a mezclar la imagen sin editar</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation type="vanished">Reflector fotográfico</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation type="vanished">Aclara las sombras con la luz de un reflector</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation type="vanished">Reflector</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation type="vanished">Oro, plata (blanco) u otro color del reflector</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation type="vanished">Degradado de color</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation type="vanished">Degradado</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation type="vanished">Intensidad total en el primer punto, desvaneciéndose hacia el segundo</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation type="vanished">Contraste de color</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation type="vanished">Separa los colores vecinos entre sí; el brillo se mantiene</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation type="vanished">Filtro polarizador</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation type="vanished">Elimina la neblina y los reflejos, oscurece el cielo azul</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation type="vanished">Corrección cromática</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation type="vanished">más pequeño</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation type="vanished">más grande</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Amplía o reduce el canal rojo hasta que sus bordes coincidan con el verde</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Amplía o reduce el canal azul hasta que sus bordes coincidan con el verde</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation type="vanished">Corregir aberraciones cromáticas</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation type="vanished">Elimina los halos violetas y verdes en los bordes marcados</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation type="vanished">Motivos (Halloween)</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation type="vanished">Motivo</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation type="vanished">1 calabaza, 2 fantasma, 3 murciélago, 4 telaraña, 5 luna</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="vanished">Tamaño</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="vanished">Posición</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation type="vanished">transparente</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation type="vanished">opaco</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation type="vanished">Banderas</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation type="vanished">Bandera</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation type="vanished">1 Alemania, 2 Francia, 3 Italia, 4 Países Bajos, 5 Austria, 6 Bélgica, 7 Irlanda, 8 Polonia, 9 Ucrania, 10 Suiza, 11 Japón, 12 Suecia, 13 Dinamarca</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation type="vanished">Motivos (fútbol)</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation type="vanished">1 balón, 2 portería, 3 copa</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Máscara reducción de ruido de luminancia (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="vanished">desactivado</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation type="vanished">Cuánto se suaviza el ruido de luminancia en las zonas planas</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation type="vanished">Tamaño de la zona sobre la que se suaviza</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation type="vanished">Umbral de detalle</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation type="vanished">Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y no cambia</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation type="vanished">Efecto según el brillo del píxel</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation type="vanished">Máscara nitidez de luminancia (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation type="vanished">Cuánto se enfocan bordes y estructuras; las zonas planas no se enfocan</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation type="vanished">Tamaño de los detalles que se enfocan</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation type="vanished">Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y se enfoca</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation type="vanished">Sobreimpulso</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation type="vanished">Cuánto puede superar un borde enfocado el brillo de su entorno; limita los halos</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation type="vanished">Nitidez adaptativa</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation type="vanished">Cuánto se enfoca; la intensidad sigue el contraste local: nada en zonas planas, menos en bordes marcados</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation type="vanished">Reducir la trepidación</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation type="vanished">Cuánto se elimina la trepidación</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation type="vanished">Radio de desenfoque</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation type="vanished">Cuánto está movida la imagen</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation type="vanished">Iteraciones</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation type="vanished">pocas</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation type="vanished">muchas</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation type="vanished">Pasos de la deconvolución: más pasos recuperan más nitidez y tardan más</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation type="vanished">Reducir la trepidación (color)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation type="vanished">Reducir manchas de color</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation type="vanished">Se eliminan manchas de color de hasta un tercio de este tamaño</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation type="vanished">Cuánto se eliminan las manchas de color</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation type="vanished">intenso</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation type="vanished">Desviación de color hasta la que una mancha cuenta como ruido; los colores más intensos se mantienen</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation type="vanished">Reducción de ruido de luminancia (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation type="vanished">Cuánto se suaviza el ruido de luminancia; se promedian zonas similares del entorno</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation type="vanished">Reducción de ruido de luminancia (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation type="vanished">Reducción de ruido (relleno)</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation type="vanished">Cuánto se rellenan los píxeles atípicos con la media de sus vecinos</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation type="vanished">bajo</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation type="vanished">Cuánto debe salirse un píxel del rango de sus vecinos, en relación con ese rango, para considerarse un hueco</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation type="vanished">Restaurar detalles</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation type="vanished">Tamaño del detalle</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation type="vanished">Tamaño de los detalles que se recuperan de la imagen original</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation type="vanished">Cuánto del detalle perdido se recupera</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation type="vanished">Umbral de ruido</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation type="vanished">Las diferencias más finas cuentan como ruido y no se recuperan</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation type="vanished">Difuminado (difusión de error)</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation type="vanished">Profundidad de bits</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="vanished">1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="vanished">8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation type="vanished">Niveles por canal tras la reducción</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation type="vanished">Difusión de error</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation type="vanished">completo</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation type="vanished">Cuánto del error de redondeo pasa a los vecinos: evita escalones en los degradados</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation type="vanished">Reducción de ruido (color)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation type="vanished">Tamaño de la zona sobre la que se suaviza el color</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Cuánto se suaviza el ruido de color; el brillo no cambia</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation type="vanished">Reducción de ruido (suavizar superficies)</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation type="vanished">Cuánto se suavizan las superficies planas hacia su media</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation type="vanished">Dispersión de brillo hasta la que una zona cuenta como plana</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation type="vanished">Reducción de ruido (bandas)</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation type="vanished">Anchura de las bandas que pasan a ser un degradado suave</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation type="vanished">Altura de los escalones que se suavizan; los bordes más altos se conservan</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation type="vanished">Realce de bordes</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation type="vanished">Tamaño de los bordes que se realzan</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation type="vanished">Cuánto se refuerza el contraste de brillo en los bordes</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation type="vanished">Realce de bordes de tono</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation type="vanished">Cuánto se refuerza el contraste de color en los bordes de color</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation type="vanished">Reducción de ruido (suavizar)</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation type="vanished">Longitud sobre la que se promedia a lo largo de los bordes</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation type="vanished">Cuánto se suaviza a lo largo de los bordes; los bordes siguen nítidos</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation type="vanished">Nitidez HD gradiente</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation type="vanished">Anchura del enfoque transversal al borde</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation type="vanished">Cuánto se enfoca transversalmente a los bordes; el ruido a lo largo de ellos no se refuerza</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation type="vanished">Nitidez de crominancia (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Cuánto se enfocan los bordes de color; el brillo no cambia</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation type="vanished">Tamaño de los detalles de color que se enfocan</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation type="vanished">Nitidez de luminancia (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation type="vanished">Cuánto se enfoca el brillo</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation type="vanished">Las diferencias más finas cuentan como ruido y no se enfocan</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation type="vanished">Nitidez de luminancia (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation type="vanished">Intensidad fina</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation type="vanished">Enfoque de los detalles más finos</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation type="vanished">Intensidad media</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation type="vanished">Enfoque de los detalles de doble tamaño</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation type="vanished">Tamaño de los detalles más finos</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation type="vanished">Nitidez de luminancia (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation type="vanished">Intensidad gruesa</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation type="vanished">Enfoque de los detalles de cuatro veces el tamaño</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation type="vanished">Reducción de ruido (mediana)</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation type="vanished">Cuánto se acerca cada canal a la mediana de su entorno 3×3: elimina el ruido de píxeles aislados</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation type="vanished">Reducción de ruido (varianza)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation type="vanished">Tamaño de la zona cuya dispersión se mide</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation type="vanished">Nivel de ruido</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation type="vanished">Dispersión que cuenta como ruido: las zonas con menos dispersión se suavizan, las estructuras se mantienen</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation type="vanished">Reducir ruido del cielo</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation type="vanished">Tamaño de la zona sobre la que se suaviza el cielo</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation type="vanished">Cuánto se suavizan el ruido y las bandas en las zonas color cielo</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation type="vanished">Reducción de ruido (mín-máx)</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation type="vanished">Cuánto se devuelven los valores atípicos al rango de sus vecinos</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation type="vanished">ninguna</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation type="vanished">Cuánto puede superar un valor a sus vecinos antes de limitarse</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation type="vanished">Reducción de ruido (iterativa)</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation type="vanished">Pasos</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation type="vanished">Número de pasos de suavizado: más pasos suavizan en una zona más amplia</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation type="vanished">Diferencia de brillo hasta la que se suaviza; las diferencias mayores cuentan como bordes</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation type="vanished">Reducción de ruido de crominancia (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation type="vanished">Tamaño de las manchas de color más finas que se suavizan</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation type="vanished">Reducción de ruido de crominancia (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation type="vanished">Reducción de ruido de crominancia (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Reducción de ruido de luminancia (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation type="vanished">Cuánto se suaviza el ruido de luminancia; los bordes se conservan</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation type="vanished">Reducción de ruido de luminancia (HD iterativa)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation type="vanished">Número de pasadas de suavizado, cada una algo más débil que la anterior</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation type="vanished">Tamaño de la zona de una pasada</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation type="vanished">Reducir artefactos</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation type="vanished">Altura de los bordes de bloque de compresión que se suavizan; los bordes más altos se mantienen</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation type="vanished">Tamaño de bloque</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation type="vanished">Tamaño de la cuadrícula de bloques de compresión en la imagen original</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation type="vanished">Reducir desenfoque de movimiento</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation type="vanished">Cuánto se elimina el desenfoque de movimiento</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation type="vanished">Longitud</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation type="vanished">corto</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation type="vanished">largo</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation type="vanished">Longitud de la estela de movimiento en la imagen</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation type="vanished">Dirección</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation type="vanished">Dirección del movimiento: 0° horizontal, 90° vertical</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation type="vanished">Erosión</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation type="vanished">Cuánto crecen las zonas oscuras hacia las claras</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation type="vanished">Dilatación</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation type="vanished">Cuánto crecen las zonas claras hacia las oscuras</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation type="vanished">Imagen doble</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="vanished">Distancia</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation type="vanished">Desplazamiento de la imagen doble</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation type="vanished">360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation type="vanished">Dirección del desplazamiento, en sentido antihorario desde la derecha</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation type="vanished">Opacidad de la imagen doble</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation type="vanished">Normalizar</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation type="vanished">Cuánto se estiran los tonos a todo el rango y se equilibran los medios tonos</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation type="vanished">Brillo objetivo</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation type="vanished">Brillo al que se lleva la mediana de la imagen</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation type="vanished">Contraste local (máscara)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation type="vanished">Tamaño de la zona en píxeles de la imagen a resolución completa</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation type="vanished">Contraste local del brillo; los colores se conservan</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation type="vanished">Protección de bordes</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation type="vanished">Contiene los grandes saltos de brillo para que no aparezcan halos en los bordes</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation type="vanished">Intensidad del efecto según el brillo</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation type="vanished">Contraste de luminancia</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation type="vanished">Contraste del brillo; tono y saturación se conservan</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation type="vanished">Pivote</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation type="vanished">Brillo que no cambia</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation type="vanished">Igualar el brillo</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation type="vanished">Compensa la iluminación irregular; los detalles se conservan</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation type="vanished">Tamaño de las zonas sobre las que se iguala el brillo</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation type="vanished">Recuperación de altas luces</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation type="vanished">Comprime suavemente los tonos más claros sin que ningún canal se queme</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation type="vanished">Punto de inicio</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation type="vanished">pronto</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation type="vanished">tarde</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation type="vanished">Brillo a partir del cual se comprimen las altas luces</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation type="vanished">Reducir neblina</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation type="vanished">Elimina el velo claro de niebla y neblina de la imagen</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation type="vanished">Recuperar reflejos especulares</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation type="vanished">Oscurece las zonas claras en conjunto y conserva su detalle</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation type="vanished">Brillo del entorno a partir del cual se oscurece</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation type="vanished">Corrección del blanco</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation type="vanished">Elimina la dominante de las altas luces y las aclara hasta el blanco puro</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation type="vanished">Brillo a partir del cual se corrige</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation type="vanished">Degradado de brillo</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation type="vanished">Gamma del lado de la imagen antes de la línea; los valores negativos lo oscurecen (por ejemplo un cielo)</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation type="vanished">Ángulo</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation type="vanished">Dirección del degradado; 90° va de arriba abajo</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation type="vanished">Transición</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation type="vanished">Anchura de la transición a través de la línea</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation type="vanished">Centro de la línea</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation type="vanished">Punto por el que pasa la línea de transición</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation type="vanished">Detalles suaves</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation type="vanished">Suaviza estructuras finas como la piel o el ruido; los bordes siguen nítidos</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation type="vanished">Tamaño de las estructuras que se suavizan</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation type="vanished">Contorno suave</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation type="vanished">Da a los contornos un borde suave y luminoso; las superficies siguen nítidas</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation type="vanished">Anchura del borde suave</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation type="vanished">Distribución de la luz en los bordes</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation type="vanished">Compensa la caída de luz hacia el borde de la imagen (viñeteado, flash)</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation type="vanished">Brillo dinámico</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation type="vanished">expandir</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation type="vanished">comprimir</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation type="vanished">Aclara los entornos oscuros y oscurece los claros (o al revés)</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation type="vanished">Punto negro/blanco automático</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Cuánto se estiran los puntos negro y blanco de la imagen a todo el rango</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation type="vanished">Punto negro/blanco ponderado</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Cuánto se estiran los puntos medidos a todo el rango</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation type="vanished">Proporción</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation type="vanished">Proporción de los píxeles más oscuros y más claros cuya media da los puntos negro y blanco</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation type="vanished">Ecualización del histograma</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation type="vanished">Reparte los tonos uniformemente por todo el rango</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation type="vanished">Límite de contraste</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation type="vanished">Limita cuánto se estiran las grandes zonas uniformes</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation type="vanished">Ajustar luces/sombras</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation type="vanished">Altas luces</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation type="vanished">Exposición de los tonos claros</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation type="vanished">Exposición de los tonos oscuros</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation type="vanished">Amplitud tonal</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation type="vanished">Cuánto llegan las luces y las sombras a los medios tonos</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation type="vanished">Ajuste de luz</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation type="vanished">Aclara más los entornos oscuros que los claros; después se vuelven a fijar los puntos negro y blanco</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation type="vanished">Ajustar percentiles</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation type="vanished">Percentil oscuro</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="vanished">10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation type="vanished">Proporción de los píxeles de cada canal que pasan a negro</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation type="vanished">Percentil claro</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation type="vanished">Proporción de los píxeles de cada canal que pasan a blanco</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation type="vanished">Curva tonal (logarítmica)</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation type="vanished">Curva tonal sobre el brillo logarítmico: las sombras ocupan la mayor parte</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation type="vanished">Niveles</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation type="vanished">Nivel de negro</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation type="vanished">Brillo que pasa a negro</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation type="vanished">Nivel de blanco</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation type="vanished">Brillo que pasa a blanco</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation type="vanished">Medios tonos</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation type="vanished">Gamma de los medios tonos</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation type="vanished">Negro de salida</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation type="vanished">Brillo al que se lleva el negro</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation type="vanished">Blanco de salida</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation type="vanished">Brillo al que se lleva el blanco</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation type="vanished">Conversión a escala de grises</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation type="vanished">Proporción de rojo</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation type="vanished">Proporción del canal rojo en el gris</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation type="vanished">Proporción de verde</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation type="vanished">Proporción del canal verde en el gris</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation type="vanished">Proporción de azul</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation type="vanished">Proporción del canal azul en el gris</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation type="vanished">Grano fractal</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation type="vanished">Intensidad del grano</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation type="vanished">Tamaño de los granos en la imagen a resolución completa</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation type="vanished">Rugosidad</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation type="vanished">rugoso</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation type="vanished">Proporción de los niveles de grano más finos</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation type="vanished">Movimiento del grano</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation type="vanished">congelado</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation type="vanished">nuevo en cada fotograma</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation type="vanished">Con qué frecuencia cambia el grano en los vídeos; 0 lo mantiene fijo en todos los fotogramas</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation type="vanished">Grano analógico</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation type="vanished">Grano de color</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation type="vanished">monocromo</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation type="vanished">en color</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation type="vanished">Proporción del grano que es propia de cada canal de color</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation type="vanished">Grano fractal (HSV)</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation type="vanished">Grano fractal (HSL)</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation type="vanished">Grano analógico (HSV)</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation type="vanished">Grano de saturación</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation type="vanished">Grano también en la saturación; el tono se conserva</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation type="vanished">Grano analógico (HSL)</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation type="vanished">Sin blanqueo</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation type="vanished">Más contraste y menos color, como al omitir el baño de blanqueo</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation type="vanished">Velo de luz</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation type="vanished">Luz parásita en el objetivo: las zonas claras velan su entorno</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation type="vanished">Contorno local</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation type="vanished">Realce de contornos</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation type="vanished">Las diferencias más finas (grano, ruido) no se refuerzan</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation type="vanished">Textura (virado)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation type="vanished">Cuánto se superpone la textura a la imagen</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation type="vanished">Escala de la textura, de un cuarto a cuatro veces</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation type="vanished">Patrón</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="vanished">1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation type="vanished">Elige una de las mil variantes de la textura</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation type="vanished">Color de la textura</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation type="vanished">Textura (polvo)</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation type="vanished">Textura (luz)</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation type="vanished">Textura (doble exposición)</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation type="vanished">Textura (proyección)</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation type="vanished">Textura (viñeta)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation type="vanished">Textura (tejidos)</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation type="vanished">Textura (grietas)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation type="vanished">Textura (piedra)</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation type="vanished">Textura (papel)</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation type="vanished">Textura (metales)</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation type="vanished">Textura (puzle)</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation type="vanished">Blanco y negro</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation type="vanished">Contraste local</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation type="vanished">Contraste local de la imagen en gris</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation type="vanished">Filtro rojo</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation type="vanished">Cuánto se aclaran los tonos rojos en el gris (un filtro rojo oscurece el cielo azul)</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation type="vanished">Filtro verde</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation type="vanished">Cuánto se aclaran los tonos verdes en el gris</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation type="vanished">Filtro azul</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation type="vanished">Cuánto se aclaran los tonos azules en el gris</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation type="vanished">Exponer el centro</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation type="vanished">Exposición del centro en pasos</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation type="vanished">Tamaño del centro totalmente expuesto, respecto a la mitad de la diagonal</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation type="vanished">Anchura de la transición hacia fuera</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation type="vanished">Centro de la zona expuesta</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation type="vanished">Contraste suave</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation type="vanished">más suave</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation type="vanished">Curva en S del brillo cuyas luces y sombras se suavizan</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation type="vanished">Centro</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation type="vanished">Brillo alrededor del cual gira la curva</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation type="vanished">Semitono</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation type="vanished">Lineatura</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation type="vanished">Distancia de los puntos de trama en la imagen a resolución completa</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="vanished">90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation type="vanished">Ángulo de la trama</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation type="vanished">Cuánto se superpone la trama a la imagen</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation type="vanished">Trama de color</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation type="vanished">Una trama propia para cada canal de color en lugar de una gris</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation type="vanished">Textura (ondas)</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation type="vanished">Textura (lino)</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation type="vanished">Envejecimiento</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation type="vanished">Efecto global del envejecimiento</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation type="vanished">Amarilleo</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation type="vanished">Dominante amarilla, sobre todo en las altas luces</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation type="vanished">Desvanecimiento</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation type="vanished">ninguno</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation type="vanished">Negros levantados y altas luces apagadas</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation type="vanished">Manchas</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation type="vanished">Manchas marrones y motas de polvo</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation type="vanished">Mapeo de tonos iterativo contraste</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation type="vanished">Tamaño de las zonas cuyo brillo se iguala en conjunto.</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation type="vanished">Compresión</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation type="vanished">Cuánto se acercan entre sí las zonas claras y oscuras.</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation type="vanished">conservado</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation type="vanished">Mapeo de tonos iterativo brillantez</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation type="vanished">Brillantez</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation type="vanished">Refuerza los detalles y colores de cada canal frente al brillo.</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation type="vanished">Máscara - Detalles</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation type="vanished">detalles finos</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation type="vanished">bordes gruesos</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation type="vanished">Diferencia de brillo en el entorno 3×3 a partir de la cual un píxel cuenta como detalle.</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation type="vanished">Máscara - Zonas sin detalle</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation type="vanished">Máscara - Proporción de rojo</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation type="vanished">puro</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Proporción del canal rojo en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation type="vanished">Máscara - Proporción de verde</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Proporción del canal verde en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation type="vanished">Máscara - Proporción de azul</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Proporción del canal azul en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation type="vanished">Máscara - Mín/máx</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="vanished">Mínimo</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation type="vanished">El canal más oscuro debe ser al menos así de claro: las sombras empastadas quedan excluidas.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="vanished">Máximo</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation type="vanished">El canal más claro puede ser como mucho así de claro: las altas luces quemadas quedan excluidas.</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation type="vanished">Máscara - Curva tonal</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="vanished">Selección</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation type="vanished">Intensidad de la selección según el brillo.</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation type="vanished">Máscara - Degradado</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation type="vanished">Seleccionado por completo en el primer punto, ya no a partir del segundo.</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation type="vanished">Máscara - Viñeta</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation type="vanished">Centro</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation type="vanished">Más allá de esta distancia del centro (100 %: las esquinas) el borde queda seleccionado por completo.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation type="vanished">Máscara - Tonos de piel</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation type="vanished">Cuánto puede desviarse el tono del tono de piel.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation type="vanished">Máscara - Proteger tonos de piel</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation type="vanished">Cuánto puede desviarse el tono del tono de piel; se selecciona todo excepto la piel.</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation type="vanished">Máscara - Colores del cielo</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation type="vanished">Cuánto puede desviarse el tono del azul cielo.</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation type="vanished">Máscara - Verde vegetal</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation type="vanished">Cuánto puede desviarse el tono del verde de hojas y hierba.</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation type="vanished">Desenfoque horizontal</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Desenfoque solo a lo largo de las filas: los bordes horizontales siguen nítidos.</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation type="vanished">Desenfoque vertical</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Desenfoque solo a lo largo de las columnas: los bordes verticales siguen nítidos.</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation type="vanished">Desenfoque direccional</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="vanished">0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="vanished">180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation type="vanished">Dirección del desenfoque; 0° horizontal, 90° vertical.</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation type="vanished">Licuar</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation type="vanished">Desplazamiento máximo de los píxeles.</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation type="vanished">Tamaño de la estructura</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation type="vanished">Desenfoque de corona</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation type="vanished">Cuánto irradian suavemente las zonas claras hacia su entorno más oscuro.</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation type="vanished">Resplandor de corona</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation type="vanished">Anchura de la corona alrededor de los bordes.</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation type="vanished">Luminosidad</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation type="vanished">Resplandor de neón</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation type="vanished">Radio del resplandor</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation type="vanished">Anchura del resplandor alrededor de los bordes.</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation type="vanished">Oscurecer fondo</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation type="vanished">Resplandor de la imagen</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation type="vanished">Brillo a partir del cual brillan las zonas de la imagen.</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation type="vanished">Desenfoque que conserva bordes</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation type="vanished">Suavizado</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation type="vanished">Hasta qué diferencia de brillo se suaviza; los bordes mayores se conservan.</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation type="vanished">Desenfoque gaussiano</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation type="vanished">Distancia máxima desde la que contribuye un píxel (unas tres desviaciones típicas).</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation type="vanished">Desenfoque por canal</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation type="vanished">Proporción del radio para el canal rojo.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation type="vanished">Proporción del radio para el canal verde.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation type="vanished">Proporción del radio para el canal azul.</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation type="vanished">Desenfoque de tono</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation type="vanished">Se desenfoca el color y el brillo se mantiene: desaparecen el ruido de color y los halos.</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation type="vanished">Desenfoque radial</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation type="vanished">Arco sobre el que cada píxel se difumina alrededor del centro.</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation type="vanished">Enfoque</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation type="vanished">Desenfoque</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation type="vanished">Zona nítida</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation type="vanished">Radio de la zona nítida alrededor del centro (100 %: las esquinas).</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation type="vanished">Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation type="vanished">Radio del disco de desenfoque.</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation type="vanished">Realzar las luces</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation type="vanished">Las luces brillantes se convierten en discos luminosos.</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation type="vanished">Bokeh luminoso</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation type="vanished">Radio de los discos de luz.</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation type="vanished">Brillo a partir del cual las luces forman discos.</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation type="vanished">Deformar</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation type="vanished">Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation type="vanished">Radio de influencia</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation type="vanished">Zona alrededor del centro que se desplaza con él (proporción del lado corto de la imagen).</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation type="vanished">360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation type="vanished">0° hacia la derecha, 90° hacia abajo.</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation type="vanished">Resplandor intenso</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation type="vanished">No se puede abrir el archivo LUT %1.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">El archivo LUT %1 contiene una línea de más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">El archivo LUT %1 contiene una palabra de más de %2 caracteres.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation type="vanished">El archivo LUT %1 pide una tabla de %2 puntos; se admiten como máximo %3.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation type="vanished">El archivo LUT %1 no es un archivo.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation type="vanished">El archivo LUT %1 supera los %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation type="vanished">No se ha podido leer el archivo LUT %1: %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Importar LUT</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation type="vanished">Se han adoptado %1 de %2 puntos por eje.</translation>
     </message>
 </context>
 <context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error: registro o continuar</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>wird ermittelt</source>
-        <translation type="unfinished"></translation>
+        <translation>calculando</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo transcurrido: </translation>
     </message>
     <message>
         <source>Estimated time left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo restante estimado: </translation>
     </message>
     <message numerus="yes">
         <source>%n Tage</source>
@@ -1599,372 +4562,418 @@
     <name>HDRScopesDockWidget</name>
     <message>
         <source>Scopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitores</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation type="vanished">Línea de tiempo</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation type="vanished">Cargar este punto de deshacer</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation type="vanished">Editar la nota de este punto</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation type="vanished">Eliminar este punto de deshacer</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation type="vanished">Introducir nota</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation type="vanished">Introduzca una nota:</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation type="vanished">¿Seguro que desea eliminar este punto de deshacer?</translation>
     </message>
 </context>
 <context>
     <name>LayerModes</name>
     <message>
         <source>Blendmode Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar</translation>
     </message>
     <message>
         <source>Blendmode Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecer</translation>
     </message>
     <message>
         <source>Blendmode Multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicar</translation>
     </message>
     <message>
         <source>Blendmode Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Promedio</translation>
     </message>
     <message>
         <source>Blendmode Geometrisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Media geométrica</translation>
     </message>
     <message>
         <source>Blendmode Verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensificar</translation>
     </message>
     <message>
         <source>Blendmode Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Diferencia</translation>
     </message>
     <message>
         <source>Blendmode Negation</source>
-        <translation type="unfinished"></translation>
+        <translation>Negación</translation>
     </message>
     <message>
         <source>Blendmode Negativ multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Trama</translation>
     </message>
     <message>
         <source>Blendmode Ausschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusión</translation>
     </message>
     <message>
         <source>Blendmode Reflektieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Reflejar</translation>
     </message>
     <message>
         <source>Blendmode Weiches Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz suave</translation>
     </message>
     <message>
         <source>Blendmode Ineinanderkopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Superponer</translation>
     </message>
     <message>
         <source>Blendmode Farbig abwedeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobreexponer color</translation>
     </message>
     <message>
         <source>Blendmode Farbig nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexponer color</translation>
     </message>
     <message>
         <source>Blendmode Addieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar</translation>
     </message>
     <message>
         <source>Blendmode Linear nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Subexposición lineal</translation>
     </message>
     <message>
         <source>Blendmode Lineares Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz lineal</translation>
     </message>
     <message>
         <source>Blendmode Strahlendes Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz intensa</translation>
     </message>
     <message>
         <source>Blendmode Lichtpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz focal</translation>
     </message>
     <message>
         <source>Blendmode Harte Mischung</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla definida</translation>
     </message>
     <message>
         <source>Blendmode Glühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Resplandor</translation>
     </message>
     <message>
         <source>Blendmode Hitze</source>
-        <translation type="unfinished"></translation>
+        <translation>Calor</translation>
     </message>
     <message>
         <source>Blendmode Annäherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Congelar</translation>
     </message>
     <message>
         <source>Blendmode Dividieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>Blendmode Kubische Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma cúbica</translation>
     </message>
     <message>
         <source>Blendmode Quadratisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Media cuadrática</translation>
     </message>
     <message>
         <source>Blendmode Kontrast abschwächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir contraste</translation>
     </message>
     <message>
         <source>Blendmode Kontrast verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar contraste</translation>
     </message>
     <message>
         <source>Blendmode Hartes Licht (Luminanz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz fuerte (luminancia)</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen (weich)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar (suave)</translation>
     </message>
     <message>
         <source>Blendmode Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>Blendmode Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Medios tonos</translation>
     </message>
     <message>
         <source>Blendmode Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Altas luces</translation>
     </message>
     <message>
         <source>Blendmode Graue Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonos grises</translation>
     </message>
     <message>
         <source>Blendmode Bunte Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Tonos coloridos</translation>
     </message>
     <message>
         <source>Blendmode Rotkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal rojo</translation>
     </message>
     <message>
         <source>Blendmode Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal verde</translation>
     </message>
     <message>
         <source>Blendmode Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal azul</translation>
     </message>
     <message>
         <source>Blendmode Grün- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales verde y azul</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales rojo y azul</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales rojo y verde</translation>
     </message>
     <message>
         <source>Blendmode Tiefe Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombras profundas</translation>
     </message>
     <message>
         <source>Blendmode Helle Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Altas luces brillantes</translation>
     </message>
     <message>
         <source>Blendmode Addieren (begrenzt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar (limitado)</translation>
     </message>
     <message>
         <source>Blendmode Addieren (Schatten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sumar (sombras)</translation>
     </message>
     <message>
         <source>Blendmode Differenz hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir diferencia</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Color HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Valor HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Media HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecer HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturar HSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturar HSV</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Tono HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturación HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Color HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosidad HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Media HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscurecer HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aclarar HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturar HSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturar HSL</translation>
     </message>
 </context>
 <context>
     <name>LutBrowserWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>LutLibraryPanel</name>
     <message>
         <source>Tooltip LUT Styles Combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilos LUT guardados: elija uno para aplicarlo</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorador</translation>
     </message>
     <message>
         <source>LUT Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de LUT</translation>
     </message>
     <message>
         <source>LUTAddToDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir la LUT actual a la biblioteca</translation>
     </message>
     <message>
         <source>LUTDelFromDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar la LUT elegida de la biblioteca</translation>
     </message>
     <message>
         <source>LUT laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar LUT</translation>
     </message>
     <message>
         <source>LUTLoadFromFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cargar una LUT desde un archivo cube</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar LUT</translation>
     </message>
     <message>
         <source>LUTExport</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la LUT actual como archivo cube</translation>
     </message>
     <message>
         <source>LUTPrevImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear la LUT a partir de la imagen anterior de la carpeta</translation>
     </message>
     <message>
         <source>LUT from Image</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT desde imagen</translation>
     </message>
     <message>
         <source>LUTNextImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear la LUT a partir de la imagen siguiente de la carpeta</translation>
     </message>
     <message>
         <source>Typ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo 1</translation>
     </message>
     <message>
         <source>LUTType1</source>
-        <translation type="unfinished"></translation>
+        <translation>Método 1: adopta la distribución tonal de cada canal de color</translation>
     </message>
     <message>
         <source>Typ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo 2</translation>
     </message>
     <message>
         <source>LUTType2</source>
-        <translation type="unfinished"></translation>
+        <translation>Método 2: adopta tonos y matices</translation>
     </message>
     <message>
         <source>LUT Size 17</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT con 17 puntos por eje</translation>
     </message>
     <message>
         <source>LUT Size 25</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT con 25 puntos por eje</translation>
     </message>
     <message>
         <source>LUT Size 32</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT con 32 puntos por eje</translation>
     </message>
     <message>
         <source>LUT Size 64</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT con 64 puntos por eje</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Creando vistas previas: </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Importar LUT</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation type="vanished">Sin categoría</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation type="vanished">Usuario</translation>
     </message>
 </context>
 <context>
@@ -1982,7 +4991,18 @@
     <name>ProgressWindowTitle</name>
     <message>
         <source>Tonemapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapeo de tonos</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation type="vanished">Limpiando los datos de deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation type="vanished">Calculando la corrección</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +5020,11 @@
     </message>
     <message>
         <source>Error in setting Registry values</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al asociar los archivos</translation>
     </message>
     <message>
         <source>registration database update failed for key &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido registrar la asociación de archivos para «%1».</translation>
     </message>
 </context>
 </TS>

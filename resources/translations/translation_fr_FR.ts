@@ -2,210 +2,612 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation type="vanished">Le fichier %1 ne contient aucune vidéo lisible.</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation type="vanished">La vidéo a une taille d&apos;image non prise en charge (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation type="vanished">Mémoire insuffisante pour le décodeur vidéo.</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation type="vanished">Le format vidéo de %1 ne peut pas être décodé.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">Impossible de lire le fichier %1.</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation type="vanished">Aucune vidéo ouverte.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation type="vanished">Impossible de convertir l&apos;image.</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation type="vanished">Aucune image ne peut être lue à la position %1 : le fichier est endommagé ou incomplet.</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingSession</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">Impossible de lire le fichier %1.</translation>
+    </message>
+</context>
+<context>
     <name>CMovieHandling</name>
     <message>
         <source>Videobearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement vidéo</translation>
     </message>
     <message>
         <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment annuler le traitement vidéo ?</translation>
     </message>
     <message>
         <source>An unexpected error has occurred. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s&apos;est produite. Code : %1</translation>
     </message>
     <message>
         <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme %1 n&apos;a pas répondu à temps et a été arrêté.</translation>
     </message>
     <message>
         <source>In den Zielordner kann nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans le dossier de destination.</translation>
     </message>
     <message>
         <source>Der Datenträger des Zielordners ist voll.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque du dossier de destination est plein.</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inattendue</translation>
     </message>
     <message>
         <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le format vidéo choisi produira un fichier très volumineux. Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement du fichier vidéo</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement du fichier vidéo (son)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Converting)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement du fichier vidéo (conversion)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Finalisation)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement du fichier vidéo (finalisation)</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Video)</source>
-        <translation type="unfinished"></translation>
+        <translation>Traitement du fichier vidéo (image)</translation>
     </message>
 </context>
 <context>
     <name>CPostProcessing</name>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec %2 octets, le fichier %1 est trop volumineux pour un préréglage (%3 au maximum).</translation>
     </message>
     <message>
         <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 contient %2 opérateurs ; un préréglage en a au plus %3.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein Preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un préréglage.</translation>
     </message>
     <message>
         <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manque l&apos;entrée Kernel du groupe %2 dans le fichier %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation type="vanished">Erreur critique</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation type="vanished">Aucun préréglage de traitement trouvé ! Veuillez réinstaller le programme.</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation type="vanished">Préréglages importés :</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation type="vanished">Préréglages déjà présents :</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation type="vanished">Préréglages incompatibles :</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation type="vanished">Préréglages défectueux :</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation type="vanished">Préréglages appartenant à des modules :</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Importer des préréglages</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation type="vanished">ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation type="vanished">Import de préréglages</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Exporter le préréglage</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation type="vanished">Mon préréglage</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation type="vanished">Copier le préréglage</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Saisissez un nom :</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation type="vanished">Copie</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation type="vanished">Renommer le préréglage</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation type="vanished">Saisissez un nouveau nom :</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation type="vanished">Supprimer le préréglage ?</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation type="vanished">Voulez-vous vraiment supprimer le préréglage « %1 » ?</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation type="vanished">Réinitialiser le préréglage</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation type="vanished">Voulez-vous vraiment réinitialiser le préréglage « %1 » ?</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation type="vanished">Tous</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="vanished">Utilisateur</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation type="vanished">Naturel</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation type="vanished">Surréaliste</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation type="vanished">Paysage</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation type="vanished">Architecture</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="vanished">Portrait</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation type="vanished">Artistique</translation>
     </message>
 </context>
 <context>
     <name>CScopePane</name>
     <message>
         <source>Waveform (Luma)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme d&apos;onde (luma)</translation>
     </message>
     <message>
         <source>RGB-Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>Parade RVB</translation>
     </message>
     <message>
         <source>Vektorskop</source>
-        <translation type="unfinished"></translation>
+        <translation>Vectorscope</translation>
     </message>
     <message>
         <source>Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramme</translation>
     </message>
     <message>
         <source>Welche Messanzeige hier erscheint</source>
-        <translation type="unfinished"></translation>
+        <translation>Quel moniteur s&apos;affiche ici</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>Désactivé</translation>
     </message>
     <message>
         <source>Verstärkung </source>
-        <translation type="unfinished"></translation>
+        <translation>Gain </translation>
     </message>
     <message>
         <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité des tracés : des valeurs élevées font aussi ressortir les valeurs rares</translation>
     </message>
     <message>
         <source>Logarithmisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Logarithmique</translation>
     </message>
     <message>
         <source>Histogrammhöhen logarithmisch statt linear</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteurs de l&apos;histogramme en échelle logarithmique au lieu de linéaire</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockModel</name>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Résolution : %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Durée : %1  (%2 i/s)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Durée : %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (image %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Mémoire insuffisante pour l&apos;image.</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Réglages vidéo</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation type="vanished">Lire la vidéo source dans le lecteur par défaut</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation type="vanished">Lire la vidéo enregistrée dans le lecteur par défaut</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation type="vanished">Reprendre le son de la vidéo source</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation type="vanished">Son</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation type="vanished">Reprendre les métadonnées de la vidéo source</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation type="vanished">Métadonnées</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation type="vanished">Retourner la vidéo horizontalement</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation type="vanished">Miroir</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation type="vanished">Retourner la vidéo verticalement</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation type="vanished">Basculer</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation type="vanished">Format vidéo du fichier enregistré</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation type="vanished">Qualité du fichier enregistré</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation type="vanished">Atténuer les artefacts de compression de la source</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation type="vanished">Enregistrer toute la vidéo avec l&apos;étalonnage actuel</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation type="vanished">Enregistrer la vidéo</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation type="vanished">Cliquez ou faites glisser pour choisir l&apos;image à retoucher</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation type="vanished">Afficher plus de vignettes dans la timeline</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation type="vanished">Au début (Origine)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation type="vanished">Une seconde en arrière (Maj+Gauche)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation type="vanished">Une image en arrière (Gauche)</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation type="vanished">Au milieu</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation type="vanished">Une image en avant (Droite)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation type="vanished">Une seconde en avant (Maj+Droite)</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation type="vanished">À la fin (Fin)</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation type="vanished">Temps (heures:minutes:secondes:images) et numéro de l&apos;image affichée</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation type="vanished">Arrêter la lecture (Espace, Échap)</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation type="vanished">Lire la vidéo retouchée dans l&apos;aperçu (Espace)</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation type="vanished">Non compressé (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation type="vanished">Non compressé (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation type="vanished">Qualité optimale</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation type="vanished">Qualité optimale</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation type="vanished">Haute qualité</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation type="vanished">Haute qualité</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation type="vanished">Qualité normale</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation type="vanished">Qualité normale</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation type="vanished">Qualité faible</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation type="vanished">Qualité faible</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation type="vanished">Qualité minimale</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation type="vanished">Qualité minimale</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation type="vanished">Aucune réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation type="vanished">Aucune réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation type="vanished">Légère réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation type="vanished">Légère réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation type="vanished">Forte réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation type="vanished">Forte réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation type="vanished">Réduction intensive des artefacts</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation type="vanished">Réduction intensive des artefacts</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation type="vanished">Réduction maximale des artefacts</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation type="vanished">Réduction maximale des artefacts</translation>
     </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vidéo</translation>
     </message>
     <message>
         <source>Mein Video</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma vidéo</translation>
     </message>
 </context>
 <context>
     <name>ColorModule::CColorControls</name>
     <message>
         <source>Layer löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le calque</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer ce calque ?</translation>
     </message>
     <message>
         <source>Layer kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le calque</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment remplacer ce calque par les données copiées ?</translation>
     </message>
     <message>
         <source>Quell Farbe kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier la couleur source</translation>
     </message>
     <message>
         <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment copier la couleur source vers la cible ?</translation>
     </message>
     <message>
         <source>Farbeinstellungen zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les réglages de couleur</translation>
     </message>
     <message>
         <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment réinitialiser les réglages de couleur ?</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Avec %2 octets, le fichier %1 est trop volumineux pour un fichier de calques (%3 au maximum).</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un fichier de calques de version 1.</translation>
     </message>
     <message>
         <source>Layer speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les calques</translation>
     </message>
     <message>
         <source>Meine Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes calques</translation>
     </message>
     <message>
         <source>Layer laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger les calques</translation>
     </message>
     <message>
         <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment écraser les calques existants ?</translation>
     </message>
     <message>
         <source>Layer einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger des calques</translation>
     </message>
     <message>
         <source>Layer (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Calques (*.%1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="vanished">Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -219,1352 +621,3913 @@
     <name>HDRColorModuleWindow</name>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Module couleur</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Hoch</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Runter</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Calque</translation>
     </message>
     <message>
         <source>Quelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Source</translation>
     </message>
     <message>
         <source>Quellfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélever la couleur source dans l&apos;image</translation>
     </message>
     <message>
         <source>Farbton von</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte de</translation>
     </message>
     <message>
         <source>Farbton bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte à</translation>
     </message>
     <message>
         <source>Sättigung von</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation de</translation>
     </message>
     <message>
         <source>Sättigung bis</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation à</translation>
     </message>
     <message>
         <source>Mindesthelligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité minimale</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Douceur</translation>
     </message>
     <message>
         <source>Auswahl umkehren</source>
-        <translation type="unfinished"></translation>
+        <translation>Inverser la sélection</translation>
     </message>
     <message>
         <source>Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cible</translation>
     </message>
     <message>
         <source>Zielfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélever la couleur cible dans l&apos;image</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Sättigungskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste de saturation</translation>
     </message>
     <message>
         <source>Helligkeitskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste de luminosité</translation>
     </message>
     <message>
         <source>Quellfarbe ins Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur source vers la cible</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Maske anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le masque</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Wählbare Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs sélectionnables</translation>
     </message>
     <message>
         <source>Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Calque %1</translation>
     </message>
     <message>
         <source>Kein Bild geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image chargée</translation>
     </message>
     <message>
         <source>Keine Maske</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun masque</translation>
     </message>
 </context>
 <context>
     <name>HDRMainWindow</name>
     <message>
         <source>Alle Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>Automatisch gespeichertes Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>Projet enregistré automatiquement</translation>
     </message>
     <message>
         <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Un projet enregistré automatiquement a été trouvé. Voulez-vous le charger ?</translation>
     </message>
     <message>
         <source>Video laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une vidéo</translation>
     </message>
     <message>
         <source>Eine Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier vidéo</translation>
     </message>
     <message>
         <source>Bild laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image</translation>
     </message>
     <message>
         <source>Ein einzelnes Bild öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir une image unique</translation>
     </message>
     <message>
         <source>Ergebnisbild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image finale</translation>
     </message>
     <message>
         <source>Das bearbeitete Bild als Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image retouchée dans un fichier</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la vidéo</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer toute la vidéo avec l&apos;étalonnage actuel</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Programmeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres du programme</translation>
     </message>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>Module couleur</translation>
     </message>
     <message>
         <source>Farbebenen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les calques de couleur</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Das Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Werkzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Bitte nur eine Video-Datei einladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez ne charger qu&apos;un seul fichier vidéo.</translation>
     </message>
     <message>
         <source>Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>Module complémentaire</translation>
     </message>
     <message>
         <source>Add-ons werden von dieser Version nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les modules complémentaires ne sont pas pris en charge par cette version.</translation>
     </message>
     <message>
         <source>Bitte laden Sie nur Videodateien ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez charger uniquement des fichiers vidéo.</translation>
     </message>
     <message>
         <source>Das geladene Bild oder Videobild mit seiner Größe</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;image ou la trame vidéo chargée avec sa taille</translation>
     </message>
     <message>
         <source>Belichtungsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>Série d&apos;expositions</translation>
     </message>
     <message>
         <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramme de l&apos;image retouchée : rouge, vert, bleu et luminance</translation>
     </message>
     <message>
         <source>HDR-Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>Histogramme HDR</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage</translation>
     </message>
     <message>
         <source>Willkommen</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue</translation>
     </message>
     <message>
         <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrez une vidéo ou une image, ou faites glisser un fichier vidéo dans cette fenêtre.</translation>
     </message>
     <message>
         <source>Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations</translation>
     </message>
     <message>
         <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Placez la souris sur une commande pour lire sa description ici.</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>Avant</translation>
     </message>
     <message>
         <source>Das unbearbeitete Bild zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;image non retouchée</translation>
     </message>
     <message>
         <source>Geteilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Partagé</translation>
     </message>
     <message>
         <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>À gauche l&apos;image non retouchée, à droite l&apos;image retouchée</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>Un pixel d&apos;image par pixel d&apos;écran (faire glisser pour déplacer) ; désactivé : ajuster</translation>
     </message>
     <message>
         <source>Vorschau des bearbeiteten Bildes</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de l&apos;image retouchée</translation>
     </message>
     <message>
         <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger de nouvelles images en mode plug-in de filtre.</translation>
     </message>
     <message>
         <source>Projekt laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un projet</translation>
     </message>
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers de projet ne sont pas pris en charge par cette version :
+%1</translation>
     </message>
     <message>
         <source>Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier vidéo</translation>
     </message>
     <message>
         <source>Die Datei enthält kein lesbares Video.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier ne contient aucune vidéo lisible.</translation>
     </message>
     <message>
         <source>Aus dem Video konnte kein Bild gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune image n&apos;a pu être lue dans la vidéo.</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour l&apos;image.</translation>
     </message>
     <message>
         <source>Das Video %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger la vidéo %1.
+%2</translation>
     </message>
     <message>
         <source>Video geladen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo chargée : %1</translation>
     </message>
     <message>
         <source>Das Bild %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image %1.
+%2</translation>
     </message>
     <message>
         <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le fichier d&apos;échange %1.</translation>
     </message>
     <message>
         <source>RAW-Entwicklung</source>
-        <translation type="unfinished"></translation>
+        <translation>Développement RAW</translation>
     </message>
     <message>
         <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le développement RAW n&apos;est pas inclus dans cette version.</translation>
     </message>
     <message>
         <source>MyImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon image</translation>
     </message>
     <message>
         <source>Preview-Modus! Neu berechnen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode aperçu ! Recalculer ?</translation>
     </message>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer l&apos;image</translation>
     </message>
     <message>
         <source>Speichern wird vorbereitet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Préparation de l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht gespeichert werden:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;image :
+%1
+%2</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré : %1</translation>
     </message>
     <message>
         <source>Video gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vidéo enregistrée : %1</translation>
     </message>
     <message>
         <source>Die Videobearbeitung wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le traitement vidéo a été annulé.</translation>
     </message>
     <message>
         <source>Das Video konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la vidéo.</translation>
     </message>
     <message>
         <source>Berechne Post Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>Calcul du traitement</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation type="vanished">Nouveau projet</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation type="vanished">Ouvrir un projet</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation type="vanished">Enregistrer le projet</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation type="vanished">Enregistrer le projet sous</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation type="vanished">Projets récents</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation type="vanished">Projets d&apos;exemple</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation type="vanished">Projet d&apos;exemple %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation type="vanished">Annuler</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation type="vanished">Rétablir</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation type="vanished">Enregistrer un point d&apos;annulation</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation type="vanished">Modifier</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation type="vanished">Aucun projet</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation type="vanished">Mon projet</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation type="vanished">Fichier de projet Vantrope Marlix</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation type="vanished">Impossible d&apos;écraser le projet</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation type="vanished">Les projets d&apos;exemple ne peuvent pas être écrasés.</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation type="vanished">Erreur de fichier : impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation type="vanished">Fichiers de projet incomplets.</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation type="vanished">Les fichiers de projet ne sont pas compatibles.</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation type="vanished">Projet non enregistré. L&apos;enregistrer ?</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">Réglages vidéo</translation>
     </message>
 </context>
 <context>
     <name>HDROptionsWindow</name>
     <message>
         <source>Vor verändernden Aktionen nachfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>Demander confirmation avant les actions qui modifient</translation>
     </message>
     <message>
         <source>Fortschrittsfenster anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la fenêtre de progression</translation>
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les étapes d&apos;annulation compressées</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Zuletzt verwendeter Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier dossier utilisé</translation>
     </message>
     <message>
         <source>Rec. 709</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 709</translation>
     </message>
     <message>
         <source>Rec. 601</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 601</translation>
     </message>
     <message>
         <source>Gleich gewichtet</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondération égale</translation>
     </message>
     <message>
         <source> Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation> pixels</translation>
     </message>
     <message>
         <source>Auswählen …</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir…</translation>
     </message>
     <message>
         <source>Fester Standardordner</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier par défaut fixe</translation>
     </message>
     <message>
         <source>Luminanzgewichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Pondération de la luminance</translation>
     </message>
     <message>
         <source>Lange Seite der Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>Grand côté de l&apos;aperçu</translation>
     </message>
     <message>
         <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle langue sera utilisée au prochain démarrage du programme.</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Allemand</translation>
     </message>
     <message>
         <source>English GB</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (Royaume-Uni)</translation>
     </message>
     <message>
         <source>English US</source>
-        <translation type="unfinished"></translation>
+        <translation>Anglais (États-Unis)</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>Français</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>Italien</translation>
     </message>
     <message>
         <source>Espanol</source>
-        <translation type="unfinished"></translation>
+        <translation>Espagnol</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>Japonais</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>Russe</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation type="vanished">Enregistrer les points d&apos;annulation avec le projet</translation>
     </message>
 </context>
 <context>
     <name>HDRPostProcessingDockWidget</name>
     <message>
         <source>LUT einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT ajustable</translation>
     </message>
     <message>
         <source>Der Name ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est vide.</translation>
     </message>
     <message>
         <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom « %1 » n&apos;est pas autorisé.</translation>
     </message>
     <message>
         <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom ne doit contenir ni « / » ni caractère nul.</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom est trop long.</translation>
     </message>
     <message>
         <source>LUT Add Database Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la LUT à la bibliothèque</translation>
     </message>
     <message>
         <source>LUT Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de la LUT :</translation>
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer la LUT « %1 » : %2</translation>
     </message>
     <message>
         <source>LUT Preset löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le style LUT</translation>
     </message>
     <message>
         <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous supprimer le style LUT sélectionné ?</translation>
     </message>
     <message>
         <source>LUT-Datei einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger un fichier LUT</translation>
     </message>
     <message>
         <source>LUT-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier LUT</translation>
     </message>
     <message>
         <source>My LUT style</source>
-        <translation type="unfinished"></translation>
+        <translation>Mon style LUT</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la LUT</translation>
     </message>
     <message>
         <source>Bild einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une image</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>Images</translation>
     </message>
     <message>
         <source>My LUT Savename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ma LUT</translation>
     </message>
     <message>
         <source>kein LUT vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune LUT disponible</translation>
     </message>
     <message>
         <source>Es sind keine LUT Stile gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun style LUT n&apos;est enregistré.</translation>
     </message>
     <message>
         <source>LUT Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur de LUT</translation>
     </message>
     <message>
         <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer le navigateur de LUT malgré la perte des réglages actuels ?</translation>
     </message>
     <message>
         <source>LUT neu erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle LUT</translation>
     </message>
     <message>
         <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous créer un nouveau style LUT vide et abandonner vos réglages actuels ?</translation>
     </message>
     <message>
         <source>LUT Name create new</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle LUT</translation>
     </message>
     <message>
         <source>Schärfen und Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Netteté et réduction du bruit</translation>
     </message>
     <message>
         <source>Geometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>Géométrie</translation>
     </message>
     <message>
         <source>Belichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposition</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation type="unfinished"></translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="unfinished"></translation>
+        <translation>Artistique</translation>
     </message>
     <message>
         <source>Masken</source>
-        <translation type="unfinished"></translation>
+        <translation>Masques</translation>
     </message>
     <message>
         <source>LUT parameter Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages de base</translation>
     </message>
     <message>
         <source>LUT balance Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance</translation>
     </message>
     <message>
         <source>LUT protect Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>Protection</translation>
     </message>
     <message>
         <source>Expertenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode expert</translation>
     </message>
     <message>
         <source>Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateurs</translation>
     </message>
     <message>
         <source>Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de film</translation>
     </message>
     <message>
         <source>LUT</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT</translation>
     </message>
     <message>
         <source>LUT Layermethod</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de fusion de la LUT</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Création des aperçus : </translation>
     </message>
     <message>
         <source>Dieser Operator hat keine Einstellungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet opérateur n&apos;a aucun réglage.</translation>
     </message>
     <message>
         <source>Operator aus der Liste wählen oder hinzufügen.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un opérateur dans la liste ou ajoutez-en un.</translation>
     </message>
     <message>
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur par défaut</translation>
     </message>
     <message>
         <source>Maske entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le masque</translation>
     </message>
     <message>
         <source>Geometrie Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite l&apos;effet aux formes tracées dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>Maske - Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Luminance</translation>
     </message>
     <message>
         <source>Untergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite inférieure</translation>
     </message>
     <message>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>sombre</translation>
     </message>
     <message>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>clair</translation>
     </message>
     <message>
         <source>Obergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>Limite supérieure</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>Douceur</translation>
     </message>
     <message>
         <source>hart</source>
-        <translation type="unfinished"></translation>
+        <translation>dur</translation>
     </message>
     <message>
         <source>weich</source>
-        <translation type="unfinished"></translation>
+        <translation>doux</translation>
     </message>
     <message>
         <source>Maskenverknüpfung Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>Manière dont ce masque se combine aux masques précédents</translation>
     </message>
     <message>
         <source>Maske - Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Saturation</translation>
     </message>
     <message>
         <source>grau</source>
-        <translation type="unfinished"></translation>
+        <translation>gris</translation>
     </message>
     <message>
         <source>bunt</source>
-        <translation type="unfinished"></translation>
+        <translation>coloré</translation>
     </message>
     <message>
         <source>Maske - Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Teinte</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte</translation>
     </message>
     <message>
         <source>Toleranz</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolérance</translation>
     </message>
     <message>
         <source>eng</source>
-        <translation type="unfinished"></translation>
+        <translation>étroit</translation>
     </message>
     <message>
         <source>weit</source>
-        <translation type="unfinished"></translation>
+        <translation>large</translation>
     </message>
     <message>
         <source>Maske - Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Hautes lumières</translation>
     </message>
     <message>
         <source>Schwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>Seuil</translation>
     </message>
     <message>
         <source>Maske - Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Ombres</translation>
     </message>
     <message>
         <source>Maske - Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque - Tons moyens</translation>
     </message>
     <message>
         <source>Breite</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur</translation>
     </message>
     <message>
         <source>schmal</source>
-        <translation type="unfinished"></translation>
+        <translation>étroit</translation>
     </message>
     <message>
         <source>breit</source>
-        <translation type="unfinished"></translation>
+        <translation>large</translation>
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>Masque réduction des artefacts (HD)</translation>
     </message>
     <message>
         <source>fein</source>
-        <translation type="unfinished"></translation>
+        <translation>fin</translation>
     </message>
     <message>
         <source>grob</source>
-        <translation type="unfinished"></translation>
+        <translation>grossier</translation>
     </message>
     <message>
         <source>Stärke</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité</translation>
     </message>
     <message>
         <source>schwach</source>
-        <translation type="unfinished"></translation>
+        <translation>faible</translation>
     </message>
     <message>
         <source>stark</source>
-        <translation type="unfinished"></translation>
+        <translation>fort</translation>
     </message>
     <message>
         <source>Farbglättung</source>
-        <translation type="unfinished"></translation>
+        <translation>Lissage des couleurs</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon</translation>
     </message>
     <message>
         <source>klein</source>
-        <translation type="unfinished"></translation>
+        <translation>petit</translation>
     </message>
     <message>
         <source>groß</source>
-        <translation type="unfinished"></translation>
+        <translation>grand</translation>
     </message>
     <message>
         <source>Maskierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquage</translation>
     </message>
     <message>
         <source>Schärfen</source>
-        <translation type="unfinished"></translation>
+        <translation>Netteté</translation>
     </message>
     <message>
         <source>Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduction du bruit</translation>
     </message>
     <message>
         <source>Helligkeit Kontrast Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité contraste gamma</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>dunkler</source>
-        <translation type="unfinished"></translation>
+        <translation>plus sombre</translation>
     </message>
     <message>
         <source>heller</source>
-        <translation type="unfinished"></translation>
+        <translation>plus clair</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>weniger</source>
-        <translation type="unfinished"></translation>
+        <translation>moins</translation>
     </message>
     <message>
         <source>mehr</source>
-        <translation type="unfinished"></translation>
+        <translation>plus</translation>
     </message>
     <message>
         <source>Gamma Korrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>Correction gamma</translation>
     </message>
     <message>
         <source>manueller Schwarz/Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Point noir/blanc manuel</translation>
     </message>
     <message>
         <source>Schwarzpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Point noir</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Point blanc</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Vignettierung</source>
-        <translation type="unfinished"></translation>
+        <translation>Vignettage</translation>
     </message>
     <message>
         <source>aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>éclaircir</translation>
     </message>
     <message>
         <source>abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>assombrir</translation>
     </message>
     <message>
         <source>Innenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon intérieur</translation>
     </message>
     <message>
         <source>Außenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>Rayon extérieur</translation>
     </message>
     <message>
         <source>Mittelpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Gradationskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>Courbe de tonalité</translation>
     </message>
     <message>
         <source>Körnung hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter du grain</translation>
     </message>
     <message>
         <source>Korngröße</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille du grain</translation>
     </message>
     <message>
         <source>Local Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste local</translation>
     </message>
     <message>
         <source>glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>lisser</translation>
     </message>
     <message>
         <source>verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>renforcer</translation>
     </message>
     <message>
         <source>Farbtöne belichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposer les teintes</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune</translation>
     </message>
     <message>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan</translation>
     </message>
     <message>
         <source>Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>Violett</source>
-        <translation type="unfinished"></translation>
+        <translation>Violet</translation>
     </message>
     <message>
         <source>Farbkanal Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma par canal</translation>
     </message>
     <message>
         <source>Gamma Rotanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma rouge</translation>
     </message>
     <message>
         <source>Gamma Grünanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma vert</translation>
     </message>
     <message>
         <source>Gamma Blauanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>Gamma bleu</translation>
     </message>
     <message>
         <source>Farbleuchtkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclat des couleurs</translation>
     </message>
     <message>
         <source>Farbton hinzumischen</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélanger une teinte</translation>
     </message>
     <message>
         <source>Farbtemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Température de couleur</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>kalt</source>
-        <translation type="unfinished"></translation>
+        <translation>froid</translation>
     </message>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>chaud</translation>
     </message>
     <message>
         <source>Negativ</source>
-        <translation type="unfinished"></translation>
+        <translation>Négatif</translation>
     </message>
     <message>
         <source>Farbbalance</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance des couleurs</translation>
     </message>
     <message>
         <source>Cyan-Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>Cyan-rouge</translation>
     </message>
     <message>
         <source>Magenta-Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta-vert</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>Magenta</translation>
     </message>
     <message>
         <source>Gelb-Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaune-bleu</translation>
     </message>
     <message>
         <source>Sepia Tönung</source>
-        <translation type="unfinished"></translation>
+        <translation>Virage sépia</translation>
     </message>
     <message>
         <source>Farbpalette</source>
-        <translation type="unfinished"></translation>
+        <translation>Palette de couleurs</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>Orange</translation>
     </message>
     <message>
         <source>Lila</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourpre</translation>
     </message>
     <message>
         <source>Aura</source>
-        <translation type="unfinished"></translation>
+        <translation>Aura</translation>
     </message>
     <message>
         <source>Leuchten</source>
-        <translation type="unfinished"></translation>
+        <translation>Lueur</translation>
     </message>
     <message>
         <source>scharf</source>
-        <translation type="unfinished"></translation>
+        <translation>net</translation>
     </message>
     <message>
         <source>LUT not loadable headline</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger la LUT</translation>
     </message>
     <message>
         <source>LUT message not loadable text</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier LUT n&apos;a pas pu être chargé.</translation>
     </message>
     <message>
         <source>LUT message lut file loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier LUT : %1</translation>
     </message>
     <message>
         <source>LUT message size found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille trouvée : %1</translation>
     </message>
     <message>
         <source>LUT message allowed from 2 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les tailles autorisées vont de 2 à %1.</translation>
     </message>
     <message>
         <source>Aktive Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Opérateurs actifs</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Operator entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;opérateur</translation>
     </message>
     <message>
         <source>Intensität</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité</translation>
     </message>
     <message>
         <source>Körnung</source>
-        <translation type="unfinished"></translation>
+        <translation>Grain</translation>
     </message>
     <message>
         <source>vor den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>avant les opérateurs</translation>
     </message>
     <message>
         <source>nach den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>après les opérateurs</translation>
     </message>
     <message>
         <source>Anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer</translation>
     </message>
     <message>
         <source>kein Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun type de film</translation>
     </message>
     <message>
         <source>Form %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme %1 (%2)</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Formen in der Vorschau verschieben und aufziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer et étirer les formes dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>Form +</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme +</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung gilt</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une forme dans laquelle l&apos;effet s&apos;applique</translation>
     </message>
     <message>
         <source>Form −</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme −</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter une forme dans laquelle l&apos;effet est atténué</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Härte</source>
-        <translation type="unfinished"></translation>
+        <translation>Dureté</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Forme</translation>
     </message>
     <message>
         <source>additiv</source>
-        <translation type="unfinished"></translation>
+        <translation>additif</translation>
     </message>
     <message>
         <source>subtraktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>soustractif</translation>
     </message>
     <message>
         <source>Wirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>Effet</translation>
     </message>
     <message>
         <source>Ebenenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode de fusion</translation>
     </message>
     <message>
         <source>Deckkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>Opacité</translation>
     </message>
     <message>
         <source>LUT aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT active</translation>
     </message>
     <message>
         <source>LUT auf das Bild anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>Appliquer la LUT à l&apos;image</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Neuen leeren LUT erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer une nouvelle LUT vide</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>LUT entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer la LUT</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>Alle Layermethoden als Vorschaubilder zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher tous les modes de fusion en aperçu</translation>
     </message>
     <message>
         <source>Werte dieser Gruppe zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser les valeurs de ce groupe</translation>
     </message>
     <message>
         <source>LUT: %1 (%2 Punkte je Achse)</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT : %1 (%2 points par axe)</translation>
     </message>
     <message>
         <source>Kein LUT geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune LUT chargée</translation>
     </message>
     <message>
         <source>Alle Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les opérateurs</translation>
     </message>
     <message>
         <source>Hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Den gewählten Operator an die Kette anhängen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter l&apos;opérateur choisi à la chaîne</translation>
     </message>
     <message>
         <source>Wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Position in der Vorschau wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une position dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>Ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer</translation>
     </message>
     <message>
         <source>Linie in der Vorschau ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracer une ligne dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>Farbe wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur</translation>
     </message>
     <message>
         <source>Pipette</source>
-        <translation type="unfinished"></translation>
+        <translation>Pipette</translation>
     </message>
     <message>
         <source>Farbe aus der Vorschau aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>Prélever une couleur dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>LUT Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensité</translation>
     </message>
     <message>
         <source>LUT Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>LUT Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>LUT Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>LUT balance black</source>
-        <translation type="unfinished"></translation>
+        <translation>Noir</translation>
     </message>
     <message>
         <source>LUT balance white</source>
-        <translation type="unfinished"></translation>
+        <translation>Blanc</translation>
     </message>
     <message>
         <source>LUT balance red</source>
-        <translation type="unfinished"></translation>
+        <translation>Rouge</translation>
     </message>
     <message>
         <source>LUT balance green</source>
-        <translation type="unfinished"></translation>
+        <translation>Vert</translation>
     </message>
     <message>
         <source>LUT balance blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Bleu</translation>
     </message>
     <message>
         <source>LUT protect lights</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger les hautes lumières</translation>
     </message>
     <message>
         <source>LUT protect shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger les ombres</translation>
     </message>
     <message>
         <source>LUT protect saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger la saturation</translation>
     </message>
     <message>
         <source>LUT protect skin</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger les tons chair</translation>
     </message>
     <message>
         <source>LUT protect sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Protéger le ciel</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation type="vanished">Régler l&apos;exposition</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation type="vanished">Négatif couleur portrait chaud</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation type="vanished">Négatif couleur quotidien</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation type="vanished">Diapositive froide</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation type="vanished">Diapositive brillante</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation type="vanished">Tirage délavé</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation type="vanished">Tirage sépia</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation type="vanished">Photo instantanée</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation type="vanished">Noir et blanc contrasté</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation type="vanished">Noir et blanc doux</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarouge</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation type="vanished">Traitement croisé</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation type="vanished">Sans blanchiment</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation type="vanished">Cinéma bleu-vert et orange</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation type="vanished">Lumière d&apos;automne</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation type="vanished">Bleu nuit</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation type="vanished">Lo-fi</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation type="vanished">Teinte et intensité : faites glisser le point sur la roue</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation type="vanished">Teinter lumières/ombres</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation type="vanished">Ombres (lift)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation type="vanished">Couleur et luminosité des ombres : relève ou abaisse les tons sombres, en s&apos;estompant vers le blanc</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation type="vanished">Tons moyens (gamma)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation type="vanished">Couleur et luminosité des tons moyens : courbe la tonalité, le noir et le blanc restent</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation type="vanished">Hautes lumières (gain)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation type="vanished">Couleur et luminosité des hautes lumières : renforce ou atténue les tons clairs, en s&apos;estompant vers le noir</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation type="vanished">Courbes par canal</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="vanished">Global</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation type="vanished">Courbe de tonalité des trois canaux</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation type="vanished">Courbe du canal rouge</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation type="vanished">Courbe du canal vert</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation type="vanished">Courbe du canal bleu</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation type="vanished">Courbes par canal (logarithmiques)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation type="vanished">Courbe des trois canaux sur des tons logarithmiques (huit diaphs)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Courbe du canal rouge sur des tons logarithmiques</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Courbe du canal vert sur des tons logarithmiques</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">Courbe du canal bleu sur des tons logarithmiques</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation type="vanished">Corriger la teinte</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation type="vanished">Teinte selon teinte</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation type="vanished">Fait tourner chaque teinte jusqu&apos;à 90 degrés ; le milieu la laisse inchangée</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation type="vanished">Saturation selon teinte</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation type="vanished">Saturation par teinte : gris en bas, deux fois plus intense en haut</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation type="vanished">Luminosité selon teinte</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation type="vanished">Luminosité par teinte jusqu&apos;à un diaph ; les gris restent inchangés</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation type="vanished">Balance des blancs manuelle</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation type="vanished">Avec la pipette, choisissez un endroit qui doit être gris neutre ou blanc</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation type="vanished">Balance des blancs locale automatique</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation type="vanished">Taille de la zone dans laquelle une dominante est mesurée</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation type="vanished">Degré de suppression des dominantes locales</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation type="vanished">Vibrance</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation type="vanished">plus pâle</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation type="vanished">plus vif</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation type="vanished">Renforce davantage les couleurs pâles que les vives et préserve les tons chair</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation type="vanished">Vibrance (intelligente)</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation type="vanished">Vibrance qui s&apos;adapte à la saturation de toute l&apos;image</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation type="vanished">Protéger les tons chair</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation type="vanished">peu</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation type="vanished">beaucoup</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation type="vanished">Protéger les hautes lumières</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation type="vanished">Ajuster les teintes</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation type="vanished">-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation type="vanished">180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation type="vanished">Teinte saturation exposition</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation type="vanished">Saturation</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation type="vanished">Calibrer une couleur</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation type="vanished">Couleur réelle</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation type="vanished">Avec la pipette, choisissez la couleur à corriger</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation type="vanished">Couleur cible</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation type="vanished">La couleur que doit prendre la couleur réelle</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation type="vanished">Portée</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation type="vanished">couleurs similaires uniquement</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation type="vanished">toute l&apos;image</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation type="vanished">Normaliser (RVB)</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation type="vanished">Étire chaque canal entre sa valeur la plus sombre et la plus claire</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation type="vanished">Écrêtage</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation type="vanished">aucun</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation type="vanished">Part des tons pouvant être écrêtés à chaque extrémité</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation type="vanished">Point RVB manuel</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation type="vanished">Point noir rouge</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation type="vanished">Point noir vert</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation type="vanished">Point noir bleu</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation type="vanished">Point blanc rouge</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation type="vanished">Point blanc vert</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation type="vanished">Point blanc bleu</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation type="vanished">Transformation RVB (auto)</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation type="vanished">Aligne la moyenne et le contraste des trois canaux entre eux</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation type="vanished">Transformation RVB</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation type="vanished">Pente rouge</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation type="vanished">200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation type="vanished">Pente vert</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation type="vanished">Pente bleu</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation type="vanished">Décalage rouge</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation type="vanished">-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="vanished">20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation type="vanished">Décalage vert</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation type="vanished">Décalage bleu</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation type="vanished">Exposant rouge</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation type="vanished">Exposant vert</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation type="vanished">Exposant bleu</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation type="vanished">Sigmoïde par canal</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation type="vanished">Contraste rouge</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation type="vanished">plus plat</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation type="vanished">plus raide</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation type="vanished">Contraste vert</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation type="vanished">Contraste bleu</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation type="vanished">Équilibrer la chrominance</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation type="vanished">Supprime les dominantes séparément dans les ombres, les tons moyens et les hautes lumières</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation type="vanished">Canaux pondérés</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation type="vanished">Conserver la luminosité</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="vanished">non</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation type="vanished">entièrement</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation type="vanished">Mélangeur de canaux</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation type="vanished">Rouge depuis rouge</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation type="vanished">Rouge depuis vert</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation type="vanished">Rouge depuis bleu</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation type="vanished">Vert depuis rouge</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation type="vanished">Vert depuis vert</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation type="vanished">Vert depuis bleu</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation type="vanished">Bleu depuis rouge</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation type="vanished">Bleu depuis vert</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation type="vanished">Bleu depuis bleu</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation type="vanished">Filtre coloré</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation type="vanished">Couleur du filtre</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation type="vanished">Couleur du filtre devant l&apos;objectif</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation type="vanished">Densité</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation type="vanished">Schéma de couleurs</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation type="vanished">1 coucher de soleil, 2 forêt, 3 océan, 4 automne, 5 néon, 6 désert, 7 hiver, 8 pastel</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation type="vanished">Protéger le ciel</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation type="vanished">Encre grise</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation type="vanished">Encre</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation type="vanished">La couleur que prennent les zones grises et pâles</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation type="vanished">Limite de saturation</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation type="vanished">gris uniquement</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation type="vanished">couleurs aussi</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation type="vanished">Couleurs pastel</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation type="vanished">Éclaircissement</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation type="vanished">Couleurs 8 bits</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation type="vanished">Tramage</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation type="vanished">aucun</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation type="vanished">Rend les dégradés avec des couleurs voisines de la palette</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation type="vanished">Yeux rouges</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation type="vanished">Sensibilité</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation type="vanished">rouge profond uniquement</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation type="vanished">rougeâtre aussi</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation type="vanished">Limiter aux yeux avec la géométrie</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation type="vanished">Moment de la journée</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation type="vanished">Matin</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation type="vanished">Nuit</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation type="vanished">12 heures laisse l&apos;image inchangée</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation type="vanished">Saison</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation type="vanished">Printemps</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="vanished">Hiver</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation type="vanished">1 printemps, 2 été (inchangé), 3 automne, 4 hiver</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation type="vanished">Style photo : low key</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation type="vanished">Ombres</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation type="vanished">profond</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation type="vanished">Style photo : high key</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation type="vanished">Style photo : traitement croisé</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation type="vanished">Style photo : été indien</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation type="vanished">Style photo : infrarouge</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation type="vanished">Style photo : tirage lith</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation type="vanished">Virage</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="vanished">neutre</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation type="vanished">Style photo : crème au beurre</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation type="vanished">Style photo : appareil jouet</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation type="vanished">Vignette</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation type="vanished">Style photo : lueur douce</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation type="vanished">faible</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation type="vanished">élevé</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation type="vanished">Style photo : lo-fi</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation type="vanished">Style photo : portrait dramatique</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation type="vanished">Mélanger l&apos;original</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation type="vanished">Remélange l&apos;image non retouchée</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation type="vanished">Réflecteur photo</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation type="vanished">Éclaircit les ombres avec la lumière d&apos;un réflecteur</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation type="vanished">Réflecteur</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation type="vanished">Or, argent (blanc) ou une autre couleur de réflecteur</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation type="vanished">Dégradé de couleur</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation type="vanished">Dégradé</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation type="vanished">Pleine intensité au premier point, s&apos;estompant jusqu&apos;au second</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation type="vanished">Contraste des couleurs</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation type="vanished">Sépare les couleurs voisines ; la luminosité reste</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation type="vanished">Filtre polarisant</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation type="vanished">Supprime la brume et les reflets, assombrit le ciel bleu</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation type="vanished">Correction chromatique</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation type="vanished">plus petit</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation type="vanished">plus grand</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Agrandit ou réduit le canal rouge jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">Agrandit ou réduit le canal bleu jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation type="vanished">Corriger les aberrations chromatiques</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation type="vanished">Supprime les franges violettes et vertes aux contours nets</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation type="vanished">Motifs (Halloween)</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation type="vanished">Motif</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation type="vanished">1 citrouille, 2 fantôme, 3 chauve-souris, 4 toile d&apos;araignée, 5 lune</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="vanished">Taille</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="vanished">Position</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation type="vanished">transparent</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation type="vanished">opaque</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation type="vanished">Drapeaux</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation type="vanished">Drapeau</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation type="vanished">1 Allemagne, 2 France, 3 Italie, 4 Pays-Bas, 5 Autriche, 6 Belgique, 7 Irlande, 8 Pologne, 9 Ukraine, 10 Suisse, 11 Japon, 12 Suède, 13 Danemark</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation type="vanished">Motifs (football)</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation type="vanished">1 ballon, 2 but, 3 coupe</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Masque réduction du bruit de luminance (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="vanished">désactivé</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation type="vanished">Intensité du lissage du bruit de luminance dans les zones uniformes</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation type="vanished">Taille de la zone sur laquelle le lissage s&apos;effectue</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation type="vanished">Seuil de détail</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation type="vanished">Hausse de luminosité par pixel à partir de laquelle une zone est une structure et reste inchangée</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation type="vanished">Effet selon la luminosité du pixel</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation type="vanished">Masque netteté de luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation type="vanished">Intensité de l&apos;accentuation des contours et structures ; les zones uniformes ne sont pas accentuées</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation type="vanished">Taille des détails accentués</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation type="vanished">Hausse de luminosité par pixel à partir de laquelle une zone est une structure et est accentuée</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation type="vanished">Dépassement</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation type="vanished">Dans quelle mesure un contour accentué peut dépasser la luminosité de son entourage ; limite les halos</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation type="vanished">Netteté adaptative</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation type="vanished">Intensité de l&apos;accentuation, qui suit le contraste local : pas du tout sur les zones uniformes, moins sur les contours nets</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation type="vanished">Réduire le flou de bougé</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation type="vanished">Degré de correction du flou de bougé</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation type="vanished">Rayon de flou</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation type="vanished">Ampleur du flou de bougé dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation type="vanished">Itérations</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation type="vanished">peu</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation type="vanished">beaucoup</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation type="vanished">Étapes de la déconvolution : davantage d&apos;étapes rendent plus de netteté et prennent plus de temps</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation type="vanished">Réduire le flou de bougé (couleur)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation type="vanished">Réduire les taches de couleur</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation type="vanished">Les taches de couleur jusqu&apos;à environ un tiers de cette taille sont supprimées</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation type="vanished">Degré de suppression des taches de couleur</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation type="vanished">vif</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation type="vanished">Écart de couleur jusqu&apos;auquel une tache est du bruit ; les couleurs plus vives restent</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation type="vanished">Réduction du bruit de luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation type="vanished">Intensité du lissage du bruit de luminance ; des zones similaires de l&apos;entourage sont moyennées</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation type="vanished">Réduction du bruit de luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation type="vanished">Réduction du bruit (comblement)</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation type="vanished">Degré de remplacement des pixels aberrants par la moyenne de leurs voisins</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation type="vanished">faible</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation type="vanished">Écart qu&apos;un pixel doit présenter au-delà de la plage de ses voisins, rapporté à cette plage, pour être un trou</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation type="vanished">Restaurer les détails</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation type="vanished">Taille des détails</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation type="vanished">Taille des détails récupérés de l&apos;image d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation type="vanished">Part des détails perdus qui revient</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation type="vanished">Seuil de bruit</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation type="vanished">Les différences plus fines sont du bruit et ne reviennent pas</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation type="vanished">Tramage (diffusion d&apos;erreur)</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation type="vanished">Profondeur de bits</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="vanished">1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="vanished">8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation type="vanished">Niveaux par canal après la réduction</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation type="vanished">Diffusion d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation type="vanished">complet</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation type="vanished">Part de l&apos;erreur d&apos;arrondi transmise aux voisins : évite les paliers dans les dégradés</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation type="vanished">Réduction du bruit (couleur)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation type="vanished">Taille de la zone sur laquelle la couleur est lissée</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Intensité du lissage du bruit chromatique ; la luminosité reste inchangée</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation type="vanished">Réduction du bruit (lisser les aplats)</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation type="vanished">Degré de lissage des aplats vers leur moyenne</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation type="vanished">Dispersion de luminosité jusqu&apos;à laquelle une zone est considérée comme uniforme</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation type="vanished">Réduction du bruit (paliers)</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation type="vanished">Largeur des bandes qui deviennent un dégradé lisse</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation type="vanished">Hauteur des paliers lissés ; les contours plus marqués sont conservés</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation type="vanished">Renforcement des contours</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation type="vanished">Taille des contours renforcés</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation type="vanished">Intensité du renforcement du contraste de luminosité aux contours</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation type="vanished">Renforcement des contours de teinte</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation type="vanished">Intensité du renforcement du contraste chromatique aux contours de couleur</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation type="vanished">Réduction du bruit (adoucir)</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation type="vanished">Longueur sur laquelle la moyenne est faite le long des contours</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation type="vanished">Intensité du lissage le long des contours ; les contours restent nets</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation type="vanished">Netteté HD gradient</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation type="vanished">Largeur de l&apos;accentuation perpendiculaire au contour</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation type="vanished">Intensité de l&apos;accentuation perpendiculaire aux contours ; le bruit le long des contours n&apos;est pas renforcé</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation type="vanished">Netteté de chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">Intensité de l&apos;accentuation des contours de couleur ; la luminosité reste inchangée</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation type="vanished">Taille des détails de couleur accentués</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation type="vanished">Netteté de luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation type="vanished">Intensité de l&apos;accentuation de la luminosité</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation type="vanished">Les différences plus fines sont du bruit et ne sont pas accentuées</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation type="vanished">Netteté de luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation type="vanished">Intensité fine</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation type="vanished">Accentuation des détails les plus fins</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation type="vanished">Intensité moyenne</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation type="vanished">Accentuation des détails de taille double</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation type="vanished">Taille des détails les plus fins</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation type="vanished">Netteté de luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation type="vanished">Intensité grossière</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation type="vanished">Accentuation des détails de taille quadruple</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation type="vanished">Réduction du bruit (médiane)</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation type="vanished">Degré de rapprochement de chaque canal vers la médiane de son voisinage 3×3 : supprime les parasites d&apos;un pixel</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation type="vanished">Réduction du bruit (variance)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation type="vanished">Taille de la zone dont la dispersion est mesurée</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation type="vanished">Niveau de bruit</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation type="vanished">Dispersion considérée comme du bruit : les zones moins dispersées sont lissées, les structures restent</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation type="vanished">Réduire le bruit du ciel</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation type="vanished">Taille de la zone sur laquelle le ciel est lissé</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation type="vanished">Intensité du lissage du bruit et des paliers dans les zones couleur ciel</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation type="vanished">Réduction du bruit (min-max)</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation type="vanished">Degré de rappel des valeurs aberrantes dans la plage de leurs voisins</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation type="vanished">aucune</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation type="vanished">Dépassement autorisé d&apos;une valeur par rapport à ses voisins avant limitation</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation type="vanished">Réduction du bruit (itérative)</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation type="vanished">Étapes</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation type="vanished">Nombre d&apos;étapes de lissage : davantage d&apos;étapes lissent plus largement</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation type="vanished">Différence de luminosité jusqu&apos;à laquelle on lisse ; les différences plus grandes sont des contours</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation type="vanished">Réduction du bruit de chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation type="vanished">Taille des plus fines taches de couleur lissées</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation type="vanished">Réduction du bruit de chrominance (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation type="vanished">Réduction du bruit de chrominance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation type="vanished">Réduction du bruit de luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation type="vanished">Intensité du lissage du bruit de luminance ; les contours sont conservés</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation type="vanished">Réduction du bruit de luminance (HD itératif)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation type="vanished">Nombre de passes de lissage, chacune un peu plus faible que la précédente</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation type="vanished">Taille de la zone d&apos;une passe</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation type="vanished">Réduire les artefacts</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation type="vanished">Hauteur des bords de blocs de compression lissés ; les bords plus marqués restent</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation type="vanished">Taille des blocs</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation type="vanished">Taille de la grille des blocs de compression dans l&apos;image d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation type="vanished">Réduire le flou de mouvement</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation type="vanished">Degré de correction du flou de mouvement</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation type="vanished">Longueur</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation type="vanished">court</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation type="vanished">long</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation type="vanished">Longueur de la traînée de mouvement dans l&apos;image</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation type="vanished">Direction</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation type="vanished">Direction du mouvement : 0° horizontal, 90° vertical</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation type="vanished">Érosion</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation type="vanished">Degré d&apos;extension des zones sombres dans les zones claires</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation type="vanished">Dilatation</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation type="vanished">Degré d&apos;extension des zones claires dans les zones sombres</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation type="vanished">Image double</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="vanished">Distance</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation type="vanished">Décalage de l&apos;image double</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation type="vanished">360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation type="vanished">Direction du décalage, dans le sens antihoraire depuis la droite</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation type="vanished">Opacité de l&apos;image double</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation type="vanished">Normaliser</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation type="vanished">Degré d&apos;étirement des tons sur toute la plage et d&apos;équilibrage des tons moyens</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation type="vanished">Luminosité cible</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation type="vanished">Luminosité à laquelle est amenée la médiane de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation type="vanished">Contraste local (masque)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation type="vanished">Taille de la zone en pixels de l&apos;image en pleine résolution</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation type="vanished">Contraste local de la luminosité ; les couleurs sont conservées</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation type="vanished">Protection des contours</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation type="vanished">Retient les grands sauts de luminosité pour éviter les halos aux contours</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation type="vanished">Intensité de l&apos;effet selon la luminosité</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation type="vanished">Contraste de luminance</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation type="vanished">Contraste de la luminosité ; teinte et saturation sont conservées</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation type="vanished">Pivot</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation type="vanished">Luminosité qui reste inchangée</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation type="vanished">Uniformiser la luminosité</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation type="vanished">Compense un éclairage inégal ; les détails sont conservés</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation type="vanished">Taille des zones sur lesquelles la luminosité est uniformisée</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation type="vanished">Récupération des hautes lumières</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation type="vanished">Comprime en douceur les tons les plus clairs sans qu&apos;aucun canal ne soit brûlé</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation type="vanished">Seuil d&apos;action</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation type="vanished">tôt</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation type="vanished">tard</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation type="vanished">Luminosité à partir de laquelle les hautes lumières sont comprimées</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation type="vanished">Réduire la brume</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation type="vanished">Retire le voile clair du brouillard et de la brume</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation type="vanished">Récupérer les reflets</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation type="vanished">Assombrit les zones claires dans leur ensemble et y conserve le détail</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation type="vanished">Luminosité de l&apos;entourage à partir de laquelle l&apos;assombrissement commence</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation type="vanished">Correction du blanc</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation type="vanished">Retire la dominante des hautes lumières et les éclaircit jusqu&apos;au blanc pur</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation type="vanished">Luminosité à partir de laquelle la correction s&apos;applique</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation type="vanished">Dégradé de luminosité</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation type="vanished">Gamma du côté de l&apos;image avant la ligne ; des valeurs négatives l&apos;assombrissent (par exemple un ciel)</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation type="vanished">Angle</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation type="vanished">Direction du dégradé ; 90° va de haut en bas</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation type="vanished">Transition</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation type="vanished">Largeur de la transition de part et d&apos;autre de la ligne</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation type="vanished">Centre de la ligne</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation type="vanished">Point par lequel passe la ligne de transition</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation type="vanished">Détails doux</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation type="vanished">Lisse les structures fines comme la peau ou le bruit ; les contours restent nets</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation type="vanished">Taille des structures lissées</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation type="vanished">Contour doux</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation type="vanished">Donne aux contours un bord doux et lumineux ; les surfaces restent nettes</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation type="vanished">Largeur du bord doux</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation type="vanished">Répartition de la lumière vers les bords</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation type="vanished">Compense la baisse de lumière vers le bord de l&apos;image (vignettage, flash)</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation type="vanished">Luminosité dynamique</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation type="vanished">étendre</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation type="vanished">comprimer</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation type="vanished">Éclaircit les entourages sombres et assombrit les clairs (ou l&apos;inverse)</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation type="vanished">Point noir/blanc automatique</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Degré d&apos;étirement des points noir et blanc de l&apos;image sur toute la plage</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation type="vanished">Point noir/blanc pondéré</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">Degré d&apos;étirement des points mesurés sur toute la plage</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation type="vanished">Part</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation type="vanished">Part des pixels les plus sombres et les plus clairs dont la moyenne donne les points noir et blanc</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation type="vanished">Égalisation d&apos;histogramme</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation type="vanished">Répartit les tons uniformément sur toute la plage</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation type="vanished">Limite de contraste</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation type="vanished">Limite l&apos;étirement des grandes zones uniformes</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation type="vanished">Ajuster hautes lumières/ombres</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation type="vanished">Hautes lumières</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation type="vanished">Exposition des tons clairs</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation type="vanished">Exposition des tons sombres</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation type="vanished">Largeur tonale</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation type="vanished">Portée des hautes lumières et des ombres dans les tons moyens</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation type="vanished">Réglage de la lumière</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation type="vanished">Éclaircit davantage les entourages sombres que les clairs ; puis les points noir et blanc sont redéfinis</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation type="vanished">Ajuster les percentiles</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation type="vanished">Percentile sombre</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="vanished">10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation type="vanished">Part des pixels de chaque canal qui deviennent noirs</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation type="vanished">Percentile clair</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation type="vanished">Part des pixels de chaque canal qui deviennent blancs</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation type="vanished">Courbe de tonalité (logarithmique)</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation type="vanished">Courbe de tonalité sur la luminosité logarithmique : les ombres occupent la plus grande partie</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation type="vanished">Niveaux</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation type="vanished">Niveau de noir</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation type="vanished">Luminosité qui devient noire</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation type="vanished">Niveau de blanc</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation type="vanished">Luminosité qui devient blanche</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation type="vanished">Tons moyens</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation type="vanished">Gamma des tons moyens</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation type="vanished">Noir de sortie</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation type="vanished">Luminosité attribuée au noir</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation type="vanished">Blanc de sortie</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation type="vanished">Luminosité attribuée au blanc</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation type="vanished">Conversion en niveaux de gris</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation type="vanished">Part de rouge</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation type="vanished">Part du canal rouge dans le gris</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation type="vanished">Part de vert</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation type="vanished">Part du canal vert dans le gris</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation type="vanished">Part de bleu</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation type="vanished">Part du canal bleu dans le gris</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation type="vanished">Grain fractal</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation type="vanished">Intensité du grain</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation type="vanished">Taille des grains dans l&apos;image en pleine résolution</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation type="vanished">Rugosité</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation type="vanished">rugueux</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation type="vanished">Part des niveaux de grain plus fins</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation type="vanished">Mouvement du grain</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation type="vanished">figé</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation type="vanished">nouveau à chaque image</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation type="vanished">Fréquence de changement du grain dans les vidéos ; 0 le fige sur toutes les images</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation type="vanished">Grain analogique</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation type="vanished">Grain coloré</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation type="vanished">monochrome</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation type="vanished">coloré</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation type="vanished">Part du grain propre à chaque canal de couleur</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation type="vanished">Grain fractal (TSV)</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation type="vanished">Grain fractal (TSL)</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation type="vanished">Grain analogique (TSV)</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation type="vanished">Grain de saturation</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation type="vanished">Grain également dans la saturation ; la teinte est conservée</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation type="vanished">Grain analogique (TSL)</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation type="vanished">Sans blanchiment</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation type="vanished">Plus de contraste et moins de couleur, comme lorsqu&apos;on saute le bain de blanchiment</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation type="vanished">Voile lumineux</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation type="vanished">Lumière parasite dans l&apos;objectif : les zones claires voilent leur entourage</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation type="vanished">Contour local</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation type="vanished">Renforcement des contours</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation type="vanished">Les différences plus fines (grain, bruit) ne sont pas renforcées</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation type="vanished">Texture (virage)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation type="vanished">Intensité de la texture sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation type="vanished">Échelle de la texture, d&apos;un quart à quatre fois</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation type="vanished">Motif</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="vanished">1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation type="vanished">Choisit l&apos;une des mille variantes de la texture</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation type="vanished">Couleur de la texture</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation type="vanished">Texture (poussière)</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation type="vanished">Texture (lumière)</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation type="vanished">Texture (double exposition)</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation type="vanished">Texture (projection)</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation type="vanished">Texture (vignette)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation type="vanished">Texture (tissus)</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation type="vanished">Texture (craquelures)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation type="vanished">Texture (pierre)</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation type="vanished">Texture (papier)</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation type="vanished">Texture (métaux)</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation type="vanished">Texture (puzzle)</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation type="vanished">Noir et blanc</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation type="vanished">Contraste local</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation type="vanished">Contraste local de l&apos;image en gris</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation type="vanished">Filtre rouge</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation type="vanished">Luminosité des tons rouges dans le gris (un filtre rouge assombrit le ciel bleu)</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation type="vanished">Filtre vert</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation type="vanished">Luminosité des tons verts dans le gris</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation type="vanished">Filtre bleu</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation type="vanished">Luminosité des tons bleus dans le gris</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation type="vanished">Exposer le centre</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation type="vanished">Exposition du centre en diaphs</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation type="vanished">Taille du centre pleinement exposé, par rapport à la demi-diagonale</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation type="vanished">Largeur de la transition vers l&apos;extérieur</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation type="vanished">Centre de la zone exposée</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation type="vanished">Contraste doux</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation type="vanished">plus doux</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation type="vanished">Courbe en S de la luminosité dont les hautes lumières et les ombres s&apos;adoucissent</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation type="vanished">Centre</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation type="vanished">Luminosité autour de laquelle la courbe pivote</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation type="vanished">Similigravure</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation type="vanished">Linéature</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation type="vanished">Distance entre les points de trame dans l&apos;image en pleine résolution</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="vanished">90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation type="vanished">Angle de la trame</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation type="vanished">Intensité de la trame sur l&apos;image</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation type="vanished">Trame couleur</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation type="vanished">Une trame par canal de couleur au lieu d&apos;une trame grise</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation type="vanished">Texture (vagues)</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation type="vanished">Texture (lin)</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation type="vanished">Vieillissement</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation type="vanished">Effet global du vieillissement</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation type="vanished">Jaunissement</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation type="vanished">Dominante jaune, surtout dans les hautes lumières</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation type="vanished">Décoloration</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation type="vanished">aucun</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation type="vanished">Noirs relevés et hautes lumières ternes</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation type="vanished">Taches</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation type="vanished">Taches brunes et poussières</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation type="vanished">Mappage des tons itératif contraste</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation type="vanished">Taille des zones dont la luminosité est ajustée dans son ensemble.</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation type="vanished">Compression</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation type="vanished">Degré de rapprochement des zones claires et sombres.</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation type="vanished">conservé</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation type="vanished">Mappage des tons itératif brillance</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation type="vanished">Brillance</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation type="vanished">Renforce les détails et les couleurs de chaque canal par rapport à la luminosité.</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation type="vanished">Masque - Détails</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation type="vanished">détails fins</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation type="vanished">contours grossiers</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation type="vanished">Différence de luminosité dans le voisinage 3×3 à partir de laquelle un pixel est un détail.</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation type="vanished">Masque - Zones sans détail</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation type="vanished">Masque - Part de rouge</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation type="vanished">pur</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Part du canal rouge dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation type="vanished">Masque - Part de vert</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Part du canal vert dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation type="vanished">Masque - Part de bleu</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">Part du canal bleu dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation type="vanished">Masque - Min/max</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="vanished">Minimum</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation type="vanished">Le canal le plus sombre doit être au moins aussi clair : les ombres bouchées restent exclues.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="vanished">Maximum</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation type="vanished">Le canal le plus clair doit être au plus aussi clair : les hautes lumières brûlées restent exclues.</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation type="vanished">Masque - Courbe de tonalité</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="vanished">Sélection</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation type="vanished">Intensité de sélection selon la luminosité.</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation type="vanished">Masque - Dégradé</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation type="vanished">Entièrement sélectionné au premier point, plus du tout à partir du second.</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation type="vanished">Masque - Vignette</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation type="vanished">Centre</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation type="vanished">Au-delà de cette distance du centre (100 % : les coins), le bord est entièrement sélectionné.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation type="vanished">Masque - Tons chair</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation type="vanished">Écart autorisé de la teinte par rapport au ton chair.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation type="vanished">Masque - Protéger les tons chair</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation type="vanished">Écart autorisé de la teinte par rapport au ton chair ; tout sauf la peau est sélectionné.</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation type="vanished">Masque - Couleurs du ciel</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation type="vanished">Écart autorisé de la teinte par rapport au bleu ciel.</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation type="vanished">Masque - Vert végétal</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation type="vanished">Écart autorisé de la teinte par rapport au vert des feuilles et de l&apos;herbe.</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation type="vanished">Flou horizontal</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Flou uniquement le long des lignes : les contours horizontaux restent nets.</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation type="vanished">Flou vertical</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">Flou uniquement le long des colonnes : les contours verticaux restent nets.</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation type="vanished">Flou directionnel</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="vanished">0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="vanished">180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation type="vanished">Direction du flou ; 0° horizontal, 90° vertical.</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation type="vanished">Fluidité</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation type="vanished">Déplacement maximal des pixels.</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation type="vanished">Taille de la structure</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation type="vanished">Flou couronne</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation type="vanished">Degré de rayonnement doux des zones claires dans leur entourage plus sombre.</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation type="vanished">Lueur couronne</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation type="vanished">Largeur de la couronne autour des contours.</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation type="vanished">Luminosité</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation type="vanished">Lueur néon</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation type="vanished">Rayon de lueur</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation type="vanished">Largeur de la lueur autour des contours.</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation type="vanished">Assombrir l&apos;arrière-plan</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation type="vanished">Lueur de l&apos;image</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation type="vanished">Luminosité à partir de laquelle les zones de l&apos;image rayonnent.</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation type="vanished">Flou préservant les contours</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation type="vanished">Lissage</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation type="vanished">Jusqu&apos;à quelle différence de luminosité le lissage s&apos;applique ; les contours plus marqués sont conservés.</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation type="vanished">Flou gaussien</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation type="vanished">Distance maximale à laquelle un pixel contribue (environ trois écarts-types).</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation type="vanished">Flou par canal</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation type="vanished">Part du rayon pour le canal rouge.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation type="vanished">Part du rayon pour le canal vert.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation type="vanished">Part du rayon pour le canal bleu.</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation type="vanished">Flou de teinte</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation type="vanished">La couleur est floutée, la luminosité reste : le bruit chromatique et les franges disparaissent.</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation type="vanished">Flou radial</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation type="vanished">Arc sur lequel chaque pixel est étalé autour du centre.</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation type="vanished">Mise au point</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation type="vanished">Flou</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation type="vanished">Zone nette</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation type="vanished">Rayon de la zone nette autour du centre (100 % : les coins).</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation type="vanished">Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation type="vanished">Rayon du disque de flou.</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation type="vanished">Accentuer les lumières</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation type="vanished">Les hautes lumières deviennent des disques lumineux.</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation type="vanished">Bokeh lumineux</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation type="vanished">Rayon des disques lumineux.</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation type="vanished">Luminosité à partir de laquelle les lumières forment des disques.</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation type="vanished">Déformer</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation type="vanished">Déplacement</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation type="vanished">Rayon d&apos;influence</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation type="vanished">Zone autour du centre déplacée avec lui (part du petit côté de l&apos;image).</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation type="vanished">360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation type="vanished">0° vers la droite, 90° vers le bas.</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation type="vanished">Lueur intense</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation type="vanished">Impossible d&apos;ouvrir le fichier LUT %1.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">Le fichier LUT %1 contient une ligne de plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">Le fichier LUT %1 contient un mot de plus de %2 caractères.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation type="vanished">Le fichier LUT %1 demande une table de %2 points ; %3 au maximum sont autorisés.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation type="vanished">Le fichier LUT %1 n&apos;est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation type="vanished">Le fichier LUT %1 dépasse %2 Mo.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation type="vanished">Impossible de lire le fichier LUT %1 : %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Importer une LUT</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation type="vanished">%1 points par axe repris sur %2.</translation>
     </message>
 </context>
 <context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur s&apos;est produite : journal ou continuer</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer</translation>
     </message>
     <message>
         <source>Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>Progression</translation>
     </message>
     <message>
         <source>wird ermittelt</source>
-        <translation type="unfinished"></translation>
+        <translation>en cours d&apos;estimation</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé : </translation>
     </message>
     <message>
         <source>Estimated time left: </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps restant estimé : </translation>
     </message>
     <message numerus="yes">
         <source>%n Tage</source>
@@ -1599,372 +4562,418 @@
     <name>HDRScopesDockWidget</name>
     <message>
         <source>Scopes</source>
-        <translation type="unfinished"></translation>
+        <translation>Moniteurs</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation type="vanished">Chronologie</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation type="vanished">Charger ce point d&apos;annulation</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation type="vanished">Modifier la note de ce point</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation type="vanished">Supprimer ce point d&apos;annulation</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation type="vanished">Saisir une note</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation type="vanished">Saisissez une note :</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation type="vanished">Voulez-vous vraiment supprimer ce point d&apos;annulation ?</translation>
     </message>
 </context>
 <context>
     <name>LayerModes</name>
     <message>
         <source>Blendmode Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircir</translation>
     </message>
     <message>
         <source>Blendmode Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir</translation>
     </message>
     <message>
         <source>Blendmode Multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Produit</translation>
     </message>
     <message>
         <source>Blendmode Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Blendmode Geometrisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne géométrique</translation>
     </message>
     <message>
         <source>Blendmode Verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensifier</translation>
     </message>
     <message>
         <source>Blendmode Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>Différence</translation>
     </message>
     <message>
         <source>Blendmode Negation</source>
-        <translation type="unfinished"></translation>
+        <translation>Négation</translation>
     </message>
     <message>
         <source>Blendmode Negativ multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Superposition</translation>
     </message>
     <message>
         <source>Blendmode Ausschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>Exclusion</translation>
     </message>
     <message>
         <source>Blendmode Reflektieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Réflexion</translation>
     </message>
     <message>
         <source>Blendmode Weiches Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière tamisée</translation>
     </message>
     <message>
         <source>Blendmode Ineinanderkopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Incrustation</translation>
     </message>
     <message>
         <source>Blendmode Farbig abwedeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité couleur -</translation>
     </message>
     <message>
         <source>Blendmode Farbig nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité couleur +</translation>
     </message>
     <message>
         <source>Blendmode Addieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Blendmode Linear nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>Densité linéaire +</translation>
     </message>
     <message>
         <source>Blendmode Lineares Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière linéaire</translation>
     </message>
     <message>
         <source>Blendmode Strahlendes Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière vive</translation>
     </message>
     <message>
         <source>Blendmode Lichtpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière ponctuelle</translation>
     </message>
     <message>
         <source>Blendmode Harte Mischung</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange maximal</translation>
     </message>
     <message>
         <source>Blendmode Glühen</source>
-        <translation type="unfinished"></translation>
+        <translation>Lueur</translation>
     </message>
     <message>
         <source>Blendmode Hitze</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaleur</translation>
     </message>
     <message>
         <source>Blendmode Annäherung</source>
-        <translation type="unfinished"></translation>
+        <translation>Gel</translation>
     </message>
     <message>
         <source>Blendmode Dividieren</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Blendmode Kubische Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme cubique</translation>
     </message>
     <message>
         <source>Blendmode Quadratisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne quadratique</translation>
     </message>
     <message>
         <source>Blendmode Kontrast abschwächen</source>
-        <translation type="unfinished"></translation>
+        <translation>Atténuer le contraste</translation>
     </message>
     <message>
         <source>Blendmode Kontrast verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>Renforcer le contraste</translation>
     </message>
     <message>
         <source>Blendmode Hartes Licht (Luminanz)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lumière crue (luminance)</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen (weich)</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircir (doux)</translation>
     </message>
     <message>
         <source>Blendmode Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombres</translation>
     </message>
     <message>
         <source>Blendmode Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>Tons moyens</translation>
     </message>
     <message>
         <source>Blendmode Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautes lumières</translation>
     </message>
     <message>
         <source>Blendmode Graue Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Tons gris</translation>
     </message>
     <message>
         <source>Blendmode Bunte Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>Tons colorés</translation>
     </message>
     <message>
         <source>Blendmode Rotkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal rouge</translation>
     </message>
     <message>
         <source>Blendmode Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal vert</translation>
     </message>
     <message>
         <source>Blendmode Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal bleu</translation>
     </message>
     <message>
         <source>Blendmode Grün- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux vert et bleu</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux rouge et bleu</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux rouge et vert</translation>
     </message>
     <message>
         <source>Blendmode Tiefe Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>Ombres profondes</translation>
     </message>
     <message>
         <source>Blendmode Helle Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hautes lumières vives</translation>
     </message>
     <message>
         <source>Blendmode Addieren (begrenzt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition (limitée)</translation>
     </message>
     <message>
         <source>Blendmode Addieren (Schatten)</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition (ombres)</translation>
     </message>
     <message>
         <source>Blendmode Differenz hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la différence</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircir TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Désaturer TSV</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturer TSV</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>Teinte TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturation TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>Luminosité TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>Assombrir TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>Éclaircir TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Désaturer TSL</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>Saturer TSL</translation>
     </message>
 </context>
 <context>
     <name>LutBrowserWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>LutLibraryPanel</name>
     <message>
         <source>Tooltip LUT Styles Combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>Styles LUT enregistrés : choisissez-en un pour l&apos;appliquer</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigateur</translation>
     </message>
     <message>
         <source>LUT Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque de LUT</translation>
     </message>
     <message>
         <source>LUTAddToDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter la LUT actuelle à la bibliothèque</translation>
     </message>
     <message>
         <source>LUTDelFromDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la LUT choisie de la bibliothèque</translation>
     </message>
     <message>
         <source>LUT laden</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une LUT</translation>
     </message>
     <message>
         <source>LUTLoadFromFile</source>
-        <translation type="unfinished"></translation>
+        <translation>Charger une LUT depuis un fichier cube</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la LUT</translation>
     </message>
     <message>
         <source>LUTExport</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer la LUT actuelle dans un fichier cube</translation>
     </message>
     <message>
         <source>LUTPrevImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer la LUT à partir de l&apos;image précédente du dossier</translation>
     </message>
     <message>
         <source>LUT from Image</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT depuis une image</translation>
     </message>
     <message>
         <source>LUTNextImage</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer la LUT à partir de l&apos;image suivante du dossier</translation>
     </message>
     <message>
         <source>Typ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Type 1</translation>
     </message>
     <message>
         <source>LUTType1</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode 1 : reprend la répartition tonale de chaque canal de couleur</translation>
     </message>
     <message>
         <source>Typ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Type 2</translation>
     </message>
     <message>
         <source>LUTType2</source>
-        <translation type="unfinished"></translation>
+        <translation>Méthode 2 : reprend les tons et les teintes</translation>
     </message>
     <message>
         <source>LUT Size 17</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT de 17 points par axe</translation>
     </message>
     <message>
         <source>LUT Size 25</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT de 25 points par axe</translation>
     </message>
     <message>
         <source>LUT Size 32</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT de 32 points par axe</translation>
     </message>
     <message>
         <source>LUT Size 64</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT de 64 points par axe</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>Création des aperçus : </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">Importer une LUT</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation type="vanished">Sans catégorie</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation type="vanished">Utilisateur</translation>
     </message>
 </context>
 <context>
@@ -1982,7 +4991,18 @@
     <name>ProgressWindowTitle</name>
     <message>
         <source>Tonemapping</source>
-        <translation type="unfinished"></translation>
+        <translation>Mappage des tons</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation type="vanished">Nettoyage des données d&apos;annulation</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation type="vanished">Calcul du traitement</translation>
     </message>
 </context>
 <context>
@@ -2000,11 +5020,11 @@
     </message>
     <message>
         <source>Error in setting Registry values</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur lors de l&apos;association de fichiers</translation>
     </message>
     <message>
         <source>registration database update failed for key &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;association de fichiers pour « %1 ».</translation>
     </message>
 </context>
 </TS>

@@ -2,210 +2,612 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation type="vanished">ファイル %1 に読み取り可能なビデオがありません。</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation type="vanished">ビデオのフレームサイズ（%1 × %2）には対応していません。</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation type="vanished">ビデオデコーダー用のメモリが不足しています。</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation type="vanished">%1 のビデオ形式はデコードできません。</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">ファイル %1 を読み込めません。</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation type="vanished">ビデオが開かれていません。</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation type="vanished">フレームを変換できませんでした。</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation type="vanished">位置 %1 のフレームを読み取れません。ファイルが破損しているか不完全です。</translation>
+    </message>
+</context>
+<context>
+    <name>CGradingSession</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation type="vanished">ファイル %1 を読み込めません。</translation>
+    </message>
+</context>
+<context>
     <name>CMovieHandling</name>
     <message>
         <source>Videobearbeitung</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ処理</translation>
     </message>
     <message>
         <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ処理を中止しますか？</translation>
     </message>
     <message>
         <source>An unexpected error has occurred. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないエラーが発生しました。コード: %1</translation>
     </message>
     <message>
         <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラム %1 が時間内に応答しなかったため終了しました。</translation>
     </message>
     <message>
         <source>In den Zielordner kann nicht geschrieben werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先フォルダーに書き込めません。</translation>
     </message>
     <message>
         <source>Der Datenträger des Zielordners ist voll.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先フォルダーのディスクがいっぱいです。</translation>
     </message>
     <message>
         <source>Unexpected error</source>
-        <translation type="unfinished"></translation>
+        <translation>予期しないエラー</translation>
     </message>
     <message>
         <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したビデオ形式ではファイルが非常に大きくなります。続行しますか？</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを処理中</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Audio)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを処理中（音声）</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Converting)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを処理中（変換）</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Finalisation)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを処理中（仕上げ）</translation>
     </message>
     <message>
         <source>MovieHandling Processing Video File (Video)</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを処理中（映像）</translation>
     </message>
 </context>
 <context>
     <name>CPostProcessing</name>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 は %2 バイトあり、プリセットとしては大きすぎます（最大 %3）。</translation>
     </message>
     <message>
         <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 には %2 個のオペレーターがあります。プリセットの上限は %3 個です。</translation>
     </message>
     <message>
         <source>Die Datei %1 ist kein Preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 はプリセットではありません。</translation>
     </message>
     <message>
         <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 のグループ %2 に Kernel 項目がありません。</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation type="vanished">重大なエラー</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation type="vanished">グレーディングのプリセットが見つかりません。プログラムを再インストールしてください。</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation type="vanished">読み込んだプリセット:</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation type="vanished">既存のプリセット:</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation type="vanished">互換性のないプリセット:</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation type="vanished">不正なプリセット:</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation type="vanished">アドオンに属するプリセット:</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">プリセットを読み込む</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation type="vanished">ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation type="vanished">プリセットの読み込み</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">プリセットを書き出す</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation type="vanished">マイプリセット</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation type="vanished">プリセットをコピー</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">名前を入力してください:</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation type="vanished">コピー</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation type="vanished">プリセット名を変更</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation type="vanished">新しい名前を入力してください:</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation type="vanished">プリセットを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation type="vanished">プリセット「%1」を削除しますか？</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation type="vanished">プリセットをリセット</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation type="vanished">プリセット「%1」をリセットしますか？</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation type="vanished">すべて</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation type="vanished">ユーザー</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation type="vanished">ナチュラル</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation type="vanished">シュール</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation type="vanished">風景</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation type="vanished">建築</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation type="vanished">ポートレート</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation type="vanished">アート</translation>
     </message>
 </context>
 <context>
     <name>CScopePane</name>
     <message>
         <source>Waveform (Luma)</source>
-        <translation type="unfinished"></translation>
+        <translation>波形（輝度）</translation>
     </message>
     <message>
         <source>RGB-Parade</source>
-        <translation type="unfinished"></translation>
+        <translation>RGBパレード</translation>
     </message>
     <message>
         <source>Vektorskop</source>
-        <translation type="unfinished"></translation>
+        <translation>ベクトルスコープ</translation>
     </message>
     <message>
         <source>Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒストグラム</translation>
     </message>
     <message>
         <source>Welche Messanzeige hier erscheint</source>
-        <translation type="unfinished"></translation>
+        <translation>ここに表示するスコープ</translation>
     </message>
     <message>
         <source>Aus</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Verstärkung </source>
-        <translation type="unfinished"></translation>
+        <translation>ゲイン </translation>
     </message>
     <message>
         <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
-        <translation type="unfinished"></translation>
+        <translation>トレースの明るさ：値を上げるとまれな値もはっきり表示されます</translation>
     </message>
     <message>
         <source>Logarithmisch</source>
-        <translation type="unfinished"></translation>
+        <translation>対数</translation>
     </message>
     <message>
         <source>Histogrammhöhen logarithmisch statt linear</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒストグラムの高さを線形ではなく対数で表示</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockModel</name>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">解像度: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">長さ: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">長さ: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (フレーム %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">画像用のメモリが不足しています。</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">ビデオ設定</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation type="vanished">元のビデオを既定のプレーヤーで再生</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation type="vanished">保存したビデオを既定のプレーヤーで再生</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation type="vanished">元のビデオの音声を引き継ぐ</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation type="vanished">音声</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation type="vanished">元のビデオのメタデータを引き継ぐ</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation type="vanished">メタデータ</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation type="vanished">ビデオを左右反転</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation type="vanished">左右反転</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation type="vanished">ビデオを上下反転</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation type="vanished">上下反転</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation type="vanished">保存するファイルのビデオ形式</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation type="vanished">保存するファイルの画質</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation type="vanished">元のビデオの圧縮アーティファクトを軽減</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation type="vanished">現在のグレーディングでビデオ全体を保存</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation type="vanished">ビデオを保存</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation type="vanished">クリックまたはドラッグで編集するフレームを選択</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation type="vanished">タイムラインのサムネイルを増やす</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation type="vanished">先頭へ（Home）</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation type="vanished">1秒戻る（Shift+←）</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation type="vanished">1フレーム戻る（←）</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation type="vanished">中央へ</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation type="vanished">1フレーム進む（→）</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation type="vanished">1秒進む（Shift+→）</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation type="vanished">末尾へ（End）</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation type="vanished">時間（時:分:秒:フレーム）と表示中のフレーム番号</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation type="vanished">再生を停止（Space、Esc）</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation type="vanished">編集したビデオをプレビューで再生（Space）</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation type="vanished">H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation type="vanished">非圧縮 (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation type="vanished">非圧縮 (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation type="vanished">最高画質</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation type="vanished">最高画質</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation type="vanished">高画質</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation type="vanished">高画質</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation type="vanished">標準画質</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation type="vanished">標準画質</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation type="vanished">低画質</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation type="vanished">低画質</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation type="vanished">最低画質</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation type="vanished">最低画質</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation type="vanished">アーティファクト軽減なし</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation type="vanished">アーティファクト軽減なし</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation type="vanished">アーティファクト軽減（弱）</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation type="vanished">アーティファクト軽減（弱）</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation type="vanished">アーティファクト軽減（強）</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation type="vanished">アーティファクト軽減（強）</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation type="vanished">アーティファクト軽減（より強）</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation type="vanished">アーティファクト軽減（より強）</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation type="vanished">アーティファクト軽減（最大）</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation type="vanished">アーティファクト軽減（最大）</translation>
     </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを保存</translation>
     </message>
     <message>
         <source>Mein Video</source>
-        <translation type="unfinished"></translation>
+        <translation>マイビデオ</translation>
     </message>
 </context>
 <context>
     <name>ColorModule::CColorControls</name>
     <message>
         <source>Layer löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤーを削除</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich gelöscht werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>このレイヤーを削除しますか？</translation>
     </message>
     <message>
         <source>Layer kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤーをコピー</translation>
     </message>
     <message>
         <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>このレイヤーをコピーしたデータで置き換えますか？</translation>
     </message>
     <message>
         <source>Quell Farbe kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースカラーをコピー</translation>
     </message>
     <message>
         <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースカラーをターゲットにコピーしますか？</translation>
     </message>
     <message>
         <source>Farbeinstellungen zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー設定をリセット</translation>
     </message>
     <message>
         <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー設定をリセットしますか？</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を書き込めません: %2</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
         <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 は %2 バイトあり、レイヤーファイルとしては大きすぎます（最大 %3）。</translation>
     </message>
     <message>
         <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル %1 はバージョン 1 のレイヤーファイルではありません。</translation>
     </message>
     <message>
         <source>Layer speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤーを保存</translation>
     </message>
     <message>
         <source>Meine Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイレイヤー</translation>
     </message>
     <message>
         <source>Layer laden</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤーを読み込む</translation>
     </message>
     <message>
         <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
-        <translation type="unfinished"></translation>
+        <translation>既存のレイヤーを上書きしますか？</translation>
     </message>
     <message>
         <source>Layer einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤーを読み込む</translation>
     </message>
     <message>
         <source>Layer (*.%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤー (*.%1)</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden.</source>
+        <translation type="vanished">ファイル %1 を書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -219,1352 +621,3913 @@
     <name>HDRColorModuleWindow</name>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーモジュール</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Hoch</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <source>Runter</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
     <message>
         <source>Kopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Einfügen</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <source>Speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <source>Laden</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込み</translation>
     </message>
     <message>
         <source>Layer</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤー</translation>
     </message>
     <message>
         <source>Quelle</source>
-        <translation type="unfinished"></translation>
+        <translation>ソース</translation>
     </message>
     <message>
         <source>Quellfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>画像からソースカラーを選択</translation>
     </message>
     <message>
         <source>Farbton von</source>
-        <translation type="unfinished"></translation>
+        <translation>色相（開始）</translation>
     </message>
     <message>
         <source>Farbton bis</source>
-        <translation type="unfinished"></translation>
+        <translation>色相（終了）</translation>
     </message>
     <message>
         <source>Sättigung von</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度（開始）</translation>
     </message>
     <message>
         <source>Sättigung bis</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度（終了）</translation>
     </message>
     <message>
         <source>Mindesthelligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>最低輝度</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>柔らかさ</translation>
     </message>
     <message>
         <source>Auswahl umkehren</source>
-        <translation type="unfinished"></translation>
+        <translation>選択範囲を反転</translation>
     </message>
     <message>
         <source>Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>ターゲット</translation>
     </message>
     <message>
         <source>Zielfarbe aus dem Bild wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>画像からターゲットカラーを選択</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>色相</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>Sättigungskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度コントラスト</translation>
     </message>
     <message>
         <source>Helligkeitskontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>輝度コントラスト</translation>
     </message>
     <message>
         <source>Quellfarbe ins Ziel</source>
-        <translation type="unfinished"></translation>
+        <translation>ソースカラーをターゲットへ</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Maske anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>マスクを表示</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Wählbare Farben</source>
-        <translation type="unfinished"></translation>
+        <translation>選択可能な色</translation>
     </message>
     <message>
         <source>Layer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>レイヤー %1</translation>
     </message>
     <message>
         <source>Kein Bild geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>画像が読み込まれていません</translation>
     </message>
     <message>
         <source>Keine Maske</source>
-        <translation type="unfinished"></translation>
+        <translation>マスクなし</translation>
     </message>
 </context>
 <context>
     <name>HDRMainWindow</name>
     <message>
         <source>Alle Dateien</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのファイル</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Automatisch gespeichertes Projekt</source>
-        <translation type="unfinished"></translation>
+        <translation>自動保存されたプロジェクト</translation>
     </message>
     <message>
         <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
-        <translation type="unfinished"></translation>
+        <translation>自動保存されたプロジェクトが見つかりました。読み込みますか？</translation>
     </message>
     <message>
         <source>Video laden</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを読み込む</translation>
     </message>
     <message>
         <source>Eine Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを開く</translation>
     </message>
     <message>
         <source>Bild laden</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を読み込む</translation>
     </message>
     <message>
         <source>Ein einzelnes Bild öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>1枚の画像を開く</translation>
     </message>
     <message>
         <source>Ergebnisbild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>結果画像を保存</translation>
     </message>
     <message>
         <source>Das bearbeitete Bild als Datei speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>編集した画像をファイルに保存</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを保存</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のグレーディングでビデオ全体を保存</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Programmeinstellungen</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムの設定</translation>
     </message>
     <message>
         <source>Farbmodul</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーモジュール</translation>
     </message>
     <message>
         <source>Farbebenen bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーレイヤーを編集</translation>
     </message>
     <message>
         <source>Beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>終了</translation>
     </message>
     <message>
         <source>Das Programm beenden</source>
-        <translation type="unfinished"></translation>
+        <translation>プログラムを終了</translation>
     </message>
     <message>
         <source>Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Werkzeuge</source>
-        <translation type="unfinished"></translation>
+        <translation>ツール</translation>
     </message>
     <message>
         <source>Warnung</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Bitte nur eine Video-Datei einladen.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルは1つだけ読み込んでください。</translation>
     </message>
     <message>
         <source>Add-on</source>
-        <translation type="unfinished"></translation>
+        <translation>アドオン</translation>
     </message>
     <message>
         <source>Add-ons werden von dieser Version nicht unterstützt.</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンはアドオンに対応していません。</translation>
     </message>
     <message>
         <source>Bitte laden Sie nur Videodateien ein.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルのみ読み込んでください。</translation>
     </message>
     <message>
         <source>Das geladene Bild oder Videobild mit seiner Größe</source>
-        <translation type="unfinished"></translation>
+        <translation>読み込んだ画像またはビデオフレームとそのサイズ</translation>
     </message>
     <message>
         <source>Belichtungsreihe</source>
-        <translation type="unfinished"></translation>
+        <translation>露出ブラケット</translation>
     </message>
     <message>
         <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>編集画像のヒストグラム：赤、緑、青、輝度</translation>
     </message>
     <message>
         <source>HDR-Histogramm</source>
-        <translation type="unfinished"></translation>
+        <translation>HDRヒストグラム</translation>
     </message>
     <message>
         <source>Ansicht</source>
-        <translation type="unfinished"></translation>
+        <translation>表示</translation>
     </message>
     <message>
         <source>Willkommen</source>
-        <translation type="unfinished"></translation>
+        <translation>ようこそ</translation>
     </message>
     <message>
         <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオまたは画像を開くか、ビデオファイルをこのウィンドウにドラッグしてください。</translation>
     </message>
     <message>
         <source>Informationen</source>
-        <translation type="unfinished"></translation>
+        <translation>情報</translation>
     </message>
     <message>
         <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
-        <translation type="unfinished"></translation>
+        <translation>コントロールにマウスを合わせると、ここに説明が表示されます。</translation>
     </message>
     <message>
         <source>Vorher</source>
-        <translation type="unfinished"></translation>
+        <translation>補正前</translation>
     </message>
     <message>
         <source>Das unbearbeitete Bild zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>編集前の画像を表示</translation>
     </message>
     <message>
         <source>Geteilt</source>
-        <translation type="unfinished"></translation>
+        <translation>分割</translation>
     </message>
     <message>
         <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
-        <translation type="unfinished"></translation>
+        <translation>左に編集前、右に編集後の画像</translation>
     </message>
     <message>
         <source>100 %</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
-        <translation type="unfinished"></translation>
+        <translation>画像1ピクセルを画面1ピクセルで表示（ドラッグで移動）、オフ：ウィンドウに合わせる</translation>
     </message>
     <message>
         <source>Vorschau des bearbeiteten Bildes</source>
-        <translation type="unfinished"></translation>
+        <translation>編集画像のプレビュー</translation>
     </message>
     <message>
         <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルタープラグインモードでは新しい画像データを読み込めません。</translation>
     </message>
     <message>
         <source>Projekt laden</source>
-        <translation type="unfinished"></translation>
+        <translation>プロジェクトを読み込む</translation>
     </message>
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンはプロジェクトファイルに対応していません:
+%1</translation>
     </message>
     <message>
         <source>Videodatei öffnen</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオファイルを開く</translation>
     </message>
     <message>
         <source>Die Datei enthält kein lesbares Video.</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルに読み取り可能なビデオがありません。</translation>
     </message>
     <message>
         <source>Aus dem Video konnte kein Bild gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオからフレームを読み取れませんでした。</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="unfinished"></translation>
+        <translation>画像用のメモリが不足しています。</translation>
     </message>
     <message>
         <source>Das Video %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ %1 を読み込めませんでした。
+%2</translation>
     </message>
     <message>
         <source>Video geladen: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを読み込みました: %1</translation>
     </message>
     <message>
         <source>Das Bild %1 konnte nicht geladen werden.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像 %1 を読み込めませんでした。
+%2</translation>
     </message>
     <message>
         <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>交換ファイル %1 を読み込めませんでした。</translation>
     </message>
     <message>
         <source>RAW-Entwicklung</source>
-        <translation type="unfinished"></translation>
+        <translation>RAW現像</translation>
     </message>
     <message>
         <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>このバージョンにはRAW現像が含まれていません。</translation>
     </message>
     <message>
         <source>MyImage</source>
-        <translation type="unfinished"></translation>
+        <translation>マイイメージ</translation>
     </message>
     <message>
         <source>Preview-Modus! Neu berechnen?</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューモードです。再計算しますか？</translation>
     </message>
     <message>
         <source>Bild speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存</translation>
     </message>
     <message>
         <source>Speichern wird vorbereitet.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存の準備中です。</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht gespeichert werden:
 %1
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を保存できませんでした:
+%1
+%2</translation>
     </message>
     <message>
         <source>Gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>保存しました: %1</translation>
     </message>
     <message>
         <source>Video gespeichert: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを保存しました: %1</translation>
     </message>
     <message>
         <source>Die Videobearbeitung wurde abgebrochen.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオ処理を中止しました。</translation>
     </message>
     <message>
         <source>Das Video konnte nicht gespeichert werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>ビデオを保存できませんでした。</translation>
     </message>
     <message>
         <source>Berechne Post Processing</source>
-        <translation type="unfinished"></translation>
+        <translation>グレーディングを計算中</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation type="vanished">新規プロジェクト</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation type="vanished">プロジェクトを開く</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation type="vanished">プロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation type="vanished">名前を付けてプロジェクトを保存</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation type="vanished">最近使ったプロジェクト</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation type="vanished">サンプルプロジェクト</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation type="vanished">サンプルプロジェクト %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation type="vanished">元に戻す</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation type="vanished">やり直す</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation type="vanished">取り消しポイントを保存</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation type="vanished">編集</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation type="vanished">プロジェクトなし</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation type="vanished">マイプロジェクト</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation type="vanished">Vantrope Marlix プロジェクトファイル</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation type="vanished">プロジェクトを上書きできません</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation type="vanished">サンプルプロジェクトは上書きできません。</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation type="vanished">ファイルエラー: %1 を作成できませんでした</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation type="vanished">プロジェクトファイルが不完全です。</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation type="vanished">プロジェクトファイルに互換性がありません。</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation type="vanished">プロジェクトが保存されていません。保存しますか？</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation type="vanished">ビデオ設定</translation>
     </message>
 </context>
 <context>
     <name>HDROptionsWindow</name>
     <message>
         <source>Vor verändernden Aktionen nachfragen</source>
-        <translation type="unfinished"></translation>
+        <translation>変更を伴う操作の前に確認する</translation>
     </message>
     <message>
         <source>Fortschrittsfenster anzeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況ウィンドウを表示</translation>
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す履歴を圧縮して保存</translation>
     </message>
     <message>
         <source>Optionen</source>
-        <translation type="unfinished"></translation>
+        <translation>オプション</translation>
     </message>
     <message>
         <source>Zuletzt verwendeter Ordner</source>
-        <translation type="unfinished"></translation>
+        <translation>最後に使用したフォルダー</translation>
     </message>
     <message>
         <source>Rec. 709</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 709</translation>
     </message>
     <message>
         <source>Rec. 601</source>
-        <translation type="unfinished"></translation>
+        <translation>Rec. 601</translation>
     </message>
     <message>
         <source>Gleich gewichtet</source>
-        <translation type="unfinished"></translation>
+        <translation>均等</translation>
     </message>
     <message>
         <source> Pixel</source>
-        <translation type="unfinished"></translation>
+        <translation> ピクセル</translation>
     </message>
     <message>
         <source>Auswählen …</source>
-        <translation type="unfinished"></translation>
+        <translation>選択…</translation>
     </message>
     <message>
         <source>Fester Standardordner</source>
-        <translation type="unfinished"></translation>
+        <translation>固定の既定フォルダー</translation>
     </message>
     <message>
         <source>Luminanzgewichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>輝度の重み付け</translation>
     </message>
     <message>
         <source>Lange Seite der Vorschau</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューの長辺</translation>
     </message>
     <message>
         <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい言語は次回プログラム起動時に使用されます。</translation>
     </message>
     <message>
         <source>Sprache</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>ドイツ語</translation>
     </message>
     <message>
         <source>English GB</source>
-        <translation type="unfinished"></translation>
+        <translation>英語（イギリス）</translation>
     </message>
     <message>
         <source>English US</source>
-        <translation type="unfinished"></translation>
+        <translation>英語（アメリカ）</translation>
     </message>
     <message>
         <source>French</source>
-        <translation type="unfinished"></translation>
+        <translation>フランス語</translation>
     </message>
     <message>
         <source>Italian</source>
-        <translation type="unfinished"></translation>
+        <translation>イタリア語</translation>
     </message>
     <message>
         <source>Espanol</source>
-        <translation type="unfinished"></translation>
+        <translation>スペイン語</translation>
     </message>
     <message>
         <source>Japanese</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>Russian</source>
-        <translation type="unfinished"></translation>
+        <translation>ロシア語</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation type="vanished">取り消しポイントをプロジェクトと一緒に保存</translation>
     </message>
 </context>
 <context>
     <name>HDRPostProcessingDockWidget</name>
     <message>
         <source>LUT einstellbar</source>
-        <translation type="unfinished"></translation>
+        <translation>調整可能なLUT</translation>
     </message>
     <message>
         <source>Der Name ist leer.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が空です。</translation>
     </message>
     <message>
         <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前「%1」は使用できません。</translation>
     </message>
     <message>
         <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前に「/」やヌル文字を含めることはできません。</translation>
     </message>
     <message>
         <source>Der Name ist zu lang.</source>
-        <translation type="unfinished"></translation>
+        <translation>名前が長すぎます。</translation>
     </message>
     <message>
         <source>LUT Add Database Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTをライブラリに追加</translation>
     </message>
     <message>
         <source>LUT Enter Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT名:</translation>
     </message>
     <message>
         <source>Der Ordner %1 kann nicht angelegt werden.</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー %1 を作成できません。</translation>
     </message>
     <message>
         <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT「%1」を保存できません: %2</translation>
     </message>
     <message>
         <source>LUT Preset löschen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTスタイルを削除</translation>
     </message>
     <message>
         <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したLUTスタイルを削除しますか？</translation>
     </message>
     <message>
         <source>LUT-Datei einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTファイルを読み込む</translation>
     </message>
     <message>
         <source>LUT-Datei</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTファイル</translation>
     </message>
     <message>
         <source>My LUT style</source>
-        <translation type="unfinished"></translation>
+        <translation>マイLUTスタイル</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTを保存</translation>
     </message>
     <message>
         <source>Bild einladen</source>
-        <translation type="unfinished"></translation>
+        <translation>画像を読み込む</translation>
     </message>
     <message>
         <source>Bilder</source>
-        <translation type="unfinished"></translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>My LUT Savename</source>
-        <translation type="unfinished"></translation>
+        <translation>マイLUT</translation>
     </message>
     <message>
         <source>kein LUT vorhanden</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTがありません</translation>
     </message>
     <message>
         <source>Es sind keine LUT Stile gespeichert.</source>
-        <translation type="unfinished"></translation>
+        <translation>保存されたLUTスタイルはありません。</translation>
     </message>
     <message>
         <source>LUT Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTブラウザー</translation>
     </message>
     <message>
         <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在の設定は失われますが、LUTブラウザーを開きますか？</translation>
     </message>
     <message>
         <source>LUT neu erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいLUTを作成</translation>
     </message>
     <message>
         <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい空のLUTスタイルを作成し、現在の設定を破棄しますか？</translation>
     </message>
     <message>
         <source>LUT Name create new</source>
-        <translation type="unfinished"></translation>
+        <translation>新規LUT</translation>
     </message>
     <message>
         <source>Schärfen und Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープとノイズ除去</translation>
     </message>
     <message>
         <source>Geometrie</source>
-        <translation type="unfinished"></translation>
+        <translation>ジオメトリ</translation>
     </message>
     <message>
         <source>Belichtung</source>
-        <translation type="unfinished"></translation>
+        <translation>露出</translation>
     </message>
     <message>
         <source>Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation type="unfinished"></translation>
+        <translation>ぼかし</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="unfinished"></translation>
+        <translation>アート</translation>
     </message>
     <message>
         <source>Masken</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク</translation>
     </message>
     <message>
         <source>LUT parameter Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>基本設定</translation>
     </message>
     <message>
         <source>LUT balance Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>バランス</translation>
     </message>
     <message>
         <source>LUT protect Areas</source>
-        <translation type="unfinished"></translation>
+        <translation>保護</translation>
     </message>
     <message>
         <source>Expertenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>エキスパートモード</translation>
     </message>
     <message>
         <source>Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーター</translation>
     </message>
     <message>
         <source>Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルムタイプ</translation>
     </message>
     <message>
         <source>LUT</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT</translation>
     </message>
     <message>
         <source>LUT Layermethod</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTの合成モード</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューを作成中: </translation>
     </message>
     <message>
         <source>Dieser Operator hat keine Einstellungen.</source>
-        <translation type="unfinished"></translation>
+        <translation>このオペレーターには設定がありません。</translation>
     </message>
     <message>
         <source>Operator aus der Liste wählen oder hinzufügen.</source>
-        <translation type="unfinished"></translation>
+        <translation>リストからオペレーターを選ぶか追加してください。</translation>
     </message>
     <message>
         <source>Standardwert</source>
-        <translation type="unfinished"></translation>
+        <translation>既定値</translation>
     </message>
     <message>
         <source>Maske entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>マスクを解除</translation>
     </message>
     <message>
         <source>Geometrie Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>効果をプレビューで描いた図形内に限定します</translation>
     </message>
     <message>
         <source>Maske - Luminanz</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - 輝度</translation>
     </message>
     <message>
         <source>Untergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>下限</translation>
     </message>
     <message>
         <source>dunkel</source>
-        <translation type="unfinished"></translation>
+        <translation>暗</translation>
     </message>
     <message>
         <source>hell</source>
-        <translation type="unfinished"></translation>
+        <translation>明</translation>
     </message>
     <message>
         <source>Obergrenze</source>
-        <translation type="unfinished"></translation>
+        <translation>上限</translation>
     </message>
     <message>
         <source>Weichheit</source>
-        <translation type="unfinished"></translation>
+        <translation>柔らかさ</translation>
     </message>
     <message>
         <source>hart</source>
-        <translation type="unfinished"></translation>
+        <translation>硬</translation>
     </message>
     <message>
         <source>weich</source>
-        <translation type="unfinished"></translation>
+        <translation>柔</translation>
     </message>
     <message>
         <source>Maskenverknüpfung Tooltip</source>
-        <translation type="unfinished"></translation>
+        <translation>このマスクを前のマスクとどう組み合わせるか</translation>
     </message>
     <message>
         <source>Maske - Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - 彩度</translation>
     </message>
     <message>
         <source>grau</source>
-        <translation type="unfinished"></translation>
+        <translation>グレー</translation>
     </message>
     <message>
         <source>bunt</source>
-        <translation type="unfinished"></translation>
+        <translation>鮮やか</translation>
     </message>
     <message>
         <source>Maske - Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - 色相</translation>
     </message>
     <message>
         <source>Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>色相</translation>
     </message>
     <message>
         <source>Toleranz</source>
-        <translation type="unfinished"></translation>
+        <translation>許容範囲</translation>
     </message>
     <message>
         <source>eng</source>
-        <translation type="unfinished"></translation>
+        <translation>狭い</translation>
     </message>
     <message>
         <source>weit</source>
-        <translation type="unfinished"></translation>
+        <translation>広い</translation>
     </message>
     <message>
         <source>Maske - Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - ハイライト</translation>
     </message>
     <message>
         <source>Schwelle</source>
-        <translation type="unfinished"></translation>
+        <translation>しきい値</translation>
     </message>
     <message>
         <source>Maske - Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - シャドウ</translation>
     </message>
     <message>
         <source>Maske - Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク - 中間調</translation>
     </message>
     <message>
         <source>Breite</source>
-        <translation type="unfinished"></translation>
+        <translation>幅</translation>
     </message>
     <message>
         <source>schmal</source>
-        <translation type="unfinished"></translation>
+        <translation>狭い</translation>
     </message>
     <message>
         <source>breit</source>
-        <translation type="unfinished"></translation>
+        <translation>広い</translation>
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation type="unfinished"></translation>
+        <translation>マスク アーティファクト除去 (HD)</translation>
     </message>
     <message>
         <source>fein</source>
-        <translation type="unfinished"></translation>
+        <translation>細かい</translation>
     </message>
     <message>
         <source>grob</source>
-        <translation type="unfinished"></translation>
+        <translation>粗い</translation>
     </message>
     <message>
         <source>Stärke</source>
-        <translation type="unfinished"></translation>
+        <translation>強さ</translation>
     </message>
     <message>
         <source>schwach</source>
-        <translation type="unfinished"></translation>
+        <translation>弱</translation>
     </message>
     <message>
         <source>stark</source>
-        <translation type="unfinished"></translation>
+        <translation>強</translation>
     </message>
     <message>
         <source>Farbglättung</source>
-        <translation type="unfinished"></translation>
+        <translation>カラースムージング</translation>
     </message>
     <message>
         <source>Radius</source>
-        <translation type="unfinished"></translation>
+        <translation>半径</translation>
     </message>
     <message>
         <source>klein</source>
-        <translation type="unfinished"></translation>
+        <translation>小</translation>
     </message>
     <message>
         <source>groß</source>
-        <translation type="unfinished"></translation>
+        <translation>大</translation>
     </message>
     <message>
         <source>Maskierung</source>
-        <translation type="unfinished"></translation>
+        <translation>マスキング</translation>
     </message>
     <message>
         <source>Schärfen</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープ</translation>
     </message>
     <message>
         <source>Entrauschen</source>
-        <translation type="unfinished"></translation>
+        <translation>ノイズ除去</translation>
     </message>
     <message>
         <source>Helligkeit Kontrast Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ・コントラスト・ガンマ</translation>
     </message>
     <message>
         <source>Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>dunkler</source>
-        <translation type="unfinished"></translation>
+        <translation>暗く</translation>
     </message>
     <message>
         <source>heller</source>
-        <translation type="unfinished"></translation>
+        <translation>明るく</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>weniger</source>
-        <translation type="unfinished"></translation>
+        <translation>少なく</translation>
     </message>
     <message>
         <source>mehr</source>
-        <translation type="unfinished"></translation>
+        <translation>多く</translation>
     </message>
     <message>
         <source>Gamma Korrektur</source>
-        <translation type="unfinished"></translation>
+        <translation>ガンマ補正</translation>
     </message>
     <message>
         <source>manueller Schwarz/Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>手動の黒点/白点</translation>
     </message>
     <message>
         <source>Schwarzpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>黒点</translation>
     </message>
     <message>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>Weißpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>白点</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>Vignettierung</source>
-        <translation type="unfinished"></translation>
+        <translation>周辺減光</translation>
     </message>
     <message>
         <source>aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>明るく</translation>
     </message>
     <message>
         <source>abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>暗く</translation>
     </message>
     <message>
         <source>Innenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>内側の半径</translation>
     </message>
     <message>
         <source>Außenradius</source>
-        <translation type="unfinished"></translation>
+        <translation>外側の半径</translation>
     </message>
     <message>
         <source>Mittelpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>中心</translation>
     </message>
     <message>
         <source>Gradationskurve</source>
-        <translation type="unfinished"></translation>
+        <translation>トーンカーブ</translation>
     </message>
     <message>
         <source>Körnung hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>粒子を追加</translation>
     </message>
     <message>
         <source>Korngröße</source>
-        <translation type="unfinished"></translation>
+        <translation>粒子サイズ</translation>
     </message>
     <message>
         <source>Local Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>ローカルコントラスト</translation>
     </message>
     <message>
         <source>glätten</source>
-        <translation type="unfinished"></translation>
+        <translation>滑らかに</translation>
     </message>
     <message>
         <source>verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>強調</translation>
     </message>
     <message>
         <source>Farbtöne belichten</source>
-        <translation type="unfinished"></translation>
+        <translation>色調別露出</translation>
     </message>
     <message>
         <source>Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>レッド</translation>
     </message>
     <message>
         <source>Gelb</source>
-        <translation type="unfinished"></translation>
+        <translation>イエロー</translation>
     </message>
     <message>
         <source>Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーン</translation>
     </message>
     <message>
         <source>Cyan</source>
-        <translation type="unfinished"></translation>
+        <translation>シアン</translation>
     </message>
     <message>
         <source>Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルー</translation>
     </message>
     <message>
         <source>Violett</source>
-        <translation type="unfinished"></translation>
+        <translation>バイオレット</translation>
     </message>
     <message>
         <source>Farbkanal Gamma</source>
-        <translation type="unfinished"></translation>
+        <translation>チャンネル別ガンマ</translation>
     </message>
     <message>
         <source>Gamma Rotanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>レッドのガンマ</translation>
     </message>
     <message>
         <source>Gamma Grünanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーンのガンマ</translation>
     </message>
     <message>
         <source>Gamma Blauanteil</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルーのガンマ</translation>
     </message>
     <message>
         <source>Farbleuchtkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>色の鮮やかさ</translation>
     </message>
     <message>
         <source>Farbton hinzumischen</source>
-        <translation type="unfinished"></translation>
+        <translation>色相を混ぜる</translation>
     </message>
     <message>
         <source>Farbtemperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>色温度</translation>
     </message>
     <message>
         <source>Temperatur</source>
-        <translation type="unfinished"></translation>
+        <translation>色温度</translation>
     </message>
     <message>
         <source>kalt</source>
-        <translation type="unfinished"></translation>
+        <translation>寒色</translation>
     </message>
     <message>
         <source>warm</source>
-        <translation type="unfinished"></translation>
+        <translation>暖色</translation>
     </message>
     <message>
         <source>Negativ</source>
-        <translation type="unfinished"></translation>
+        <translation>ネガ</translation>
     </message>
     <message>
         <source>Farbbalance</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーバランス</translation>
     </message>
     <message>
         <source>Cyan-Rot</source>
-        <translation type="unfinished"></translation>
+        <translation>シアン-レッド</translation>
     </message>
     <message>
         <source>Magenta-Grün</source>
-        <translation type="unfinished"></translation>
+        <translation>マゼンタ-グリーン</translation>
     </message>
     <message>
         <source>Magenta</source>
-        <translation type="unfinished"></translation>
+        <translation>マゼンタ</translation>
     </message>
     <message>
         <source>Gelb-Blau</source>
-        <translation type="unfinished"></translation>
+        <translation>イエロー-ブルー</translation>
     </message>
     <message>
         <source>Sepia Tönung</source>
-        <translation type="unfinished"></translation>
+        <translation>セピア調</translation>
     </message>
     <message>
         <source>Farbpalette</source>
-        <translation type="unfinished"></translation>
+        <translation>カラーパレット</translation>
     </message>
     <message>
         <source>Orange</source>
-        <translation type="unfinished"></translation>
+        <translation>オレンジ</translation>
     </message>
     <message>
         <source>Lila</source>
-        <translation type="unfinished"></translation>
+        <translation>パープル</translation>
     </message>
     <message>
         <source>Aura</source>
-        <translation type="unfinished"></translation>
+        <translation>オーラ</translation>
     </message>
     <message>
         <source>Leuchten</source>
-        <translation type="unfinished"></translation>
+        <translation>グロー</translation>
     </message>
     <message>
         <source>scharf</source>
-        <translation type="unfinished"></translation>
+        <translation>シャープ</translation>
     </message>
     <message>
         <source>LUT not loadable headline</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTを読み込めません</translation>
     </message>
     <message>
         <source>LUT message not loadable text</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTファイルを読み込めませんでした。</translation>
     </message>
     <message>
         <source>LUT message lut file loaded: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTファイル: %1</translation>
     </message>
     <message>
         <source>LUT message size found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>検出されたサイズ: %1</translation>
     </message>
     <message>
         <source>LUT message allowed from 2 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>使用できるサイズは 2～%1 です。</translation>
     </message>
     <message>
         <source>Aktive Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>有効なオペレーター</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Operator entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーターを削除</translation>
     </message>
     <message>
         <source>Intensität</source>
-        <translation type="unfinished"></translation>
+        <translation>強度</translation>
     </message>
     <message>
         <source>Körnung</source>
-        <translation type="unfinished"></translation>
+        <translation>粒子</translation>
     </message>
     <message>
         <source>vor den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーターの前</translation>
     </message>
     <message>
         <source>nach den Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>オペレーターの後</translation>
     </message>
     <message>
         <source>Anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <source>kein Filmtyp</source>
-        <translation type="unfinished"></translation>
+        <translation>フィルムタイプなし</translation>
     </message>
     <message>
         <source>Form %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>図形 %1 (%2)</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="unfinished"></translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Formen in der Vorschau verschieben und aufziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューで図形を移動・描画</translation>
     </message>
     <message>
         <source>Form +</source>
-        <translation type="unfinished"></translation>
+        <translation>図形 +</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung gilt</source>
-        <translation type="unfinished"></translation>
+        <translation>効果を適用する図形を追加</translation>
     </message>
     <message>
         <source>Form −</source>
-        <translation type="unfinished"></translation>
+        <translation>図形 −</translation>
     </message>
     <message>
         <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
-        <translation type="unfinished"></translation>
+        <translation>効果を弱める図形を追加</translation>
     </message>
     <message>
         <source>Entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Härte</source>
-        <translation type="unfinished"></translation>
+        <translation>硬さ</translation>
     </message>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>形状</translation>
     </message>
     <message>
         <source>additiv</source>
-        <translation type="unfinished"></translation>
+        <translation>加算</translation>
     </message>
     <message>
         <source>subtraktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>減算</translation>
     </message>
     <message>
         <source>Wirkung</source>
-        <translation type="unfinished"></translation>
+        <translation>効果</translation>
     </message>
     <message>
         <source>Ebenenmodus</source>
-        <translation type="unfinished"></translation>
+        <translation>合成モード</translation>
     </message>
     <message>
         <source>Deckkraft</source>
-        <translation type="unfinished"></translation>
+        <translation>不透明度</translation>
     </message>
     <message>
         <source>LUT aktiv</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT有効</translation>
     </message>
     <message>
         <source>LUT auf das Bild anwenden</source>
-        <translation type="unfinished"></translation>
+        <translation>画像にLUTを適用</translation>
     </message>
     <message>
         <source>Neu</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <source>Neuen leeren LUT erstellen</source>
-        <translation type="unfinished"></translation>
+        <translation>新しい空のLUTを作成</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>LUT entfernen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTを解除</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>Alle Layermethoden als Vorschaubilder zeigen</source>
-        <translation type="unfinished"></translation>
+        <translation>すべての合成モードをプレビュー表示</translation>
     </message>
     <message>
         <source>Werte dieser Gruppe zurücksetzen</source>
-        <translation type="unfinished"></translation>
+        <translation>このグループの値をリセット</translation>
     </message>
     <message>
         <source>LUT: %1 (%2 Punkte je Achse)</source>
-        <translation type="unfinished"></translation>
+        <translation>LUT: %1（軸あたり %2 点）</translation>
     </message>
     <message>
         <source>Kein LUT geladen</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTが読み込まれていません</translation>
     </message>
     <message>
         <source>Alle Operatoren</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのオペレーター</translation>
     </message>
     <message>
         <source>Hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>追加</translation>
     </message>
     <message>
         <source>Den gewählten Operator an die Kette anhängen</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したオペレーターをチェーンに追加</translation>
     </message>
     <message>
         <source>Wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Position in der Vorschau wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューで位置を選択</translation>
     </message>
     <message>
         <source>Ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>ドラッグ</translation>
     </message>
     <message>
         <source>Linie in der Vorschau ziehen</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューで線をドラッグ</translation>
     </message>
     <message>
         <source>Farbe wählen</source>
-        <translation type="unfinished"></translation>
+        <translation>色を選択</translation>
     </message>
     <message>
         <source>Pipette</source>
-        <translation type="unfinished"></translation>
+        <translation>スポイト</translation>
     </message>
     <message>
         <source>Farbe aus der Vorschau aufnehmen</source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューから色を取得</translation>
     </message>
     <message>
         <source>LUT Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>強度</translation>
     </message>
     <message>
         <source>LUT Brightness</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ</translation>
     </message>
     <message>
         <source>LUT Contrast</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>LUT Saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>LUT balance black</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラック</translation>
     </message>
     <message>
         <source>LUT balance white</source>
-        <translation type="unfinished"></translation>
+        <translation>ホワイト</translation>
     </message>
     <message>
         <source>LUT balance red</source>
-        <translation type="unfinished"></translation>
+        <translation>レッド</translation>
     </message>
     <message>
         <source>LUT balance green</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーン</translation>
     </message>
     <message>
         <source>LUT balance blue</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルー</translation>
     </message>
     <message>
         <source>LUT protect lights</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイライトを保護</translation>
     </message>
     <message>
         <source>LUT protect shadows</source>
-        <translation type="unfinished"></translation>
+        <translation>シャドウを保護</translation>
     </message>
     <message>
         <source>LUT protect saturation</source>
-        <translation type="unfinished"></translation>
+        <translation>彩度を保護</translation>
     </message>
     <message>
         <source>LUT protect skin</source>
-        <translation type="unfinished"></translation>
+        <translation>肌色を保護</translation>
     </message>
     <message>
         <source>LUT protect sky</source>
-        <translation type="unfinished"></translation>
+        <translation>空を保護</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation type="vanished">露出を調整</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation type="vanished">カラーネガ ポートレート 暖色</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation type="vanished">カラーネガ 日常</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation type="vanished">リバーサル 寒色</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation type="vanished">リバーサル 鮮やか</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation type="vanished">色あせたプリント</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation type="vanished">セピアプリント</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation type="vanished">インスタント写真</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation type="vanished">モノクロ ハイコントラスト</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation type="vanished">モノクロ ソフト</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">赤外線</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation type="vanished">クロスプロセス</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation type="vanished">銀残し</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation type="vanished">シネマ ティール＆オレンジ</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation type="vanished">秋の光</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation type="vanished">ナイトブルー</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation type="vanished">ローファイ</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation type="vanished">色相と強さ：ホイール上の点をドラッグ</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation type="vanished">ハイライト/シャドウに色付け</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation type="vanished">シャドウ（リフト）</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation type="vanished">シャドウの色と明るさ：暗部を持ち上げ/下げ、白に向かって弱まります</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation type="vanished">中間調（ガンマ）</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation type="vanished">中間調の色と明るさ：階調を曲げ、黒と白は保たれます</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation type="vanished">ハイライト（ゲイン）</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation type="vanished">ハイライトの色と明るさ：明部を強め/弱め、黒に向かって弱まります</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation type="vanished">チャンネル別カーブ</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation type="vanished">マスター</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation type="vanished">3つのカラーチャンネル共通のトーンカーブ</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation type="vanished">レッドチャンネルのトーンカーブ</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation type="vanished">グリーンチャンネルのトーンカーブ</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation type="vanished">ブルーチャンネルのトーンカーブ</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation type="vanished">チャンネル別カーブ（対数）</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation type="vanished">対数階調上の3チャンネル共通カーブ（8段）</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">対数階調上のレッドチャンネルのカーブ</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">対数階調上のグリーンチャンネルのカーブ</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation type="vanished">対数階調上のブルーチャンネルのカーブ</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation type="vanished">色相を補正</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation type="vanished">色相別の色相</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation type="vanished">各色相を最大90度回転します。中央では変化しません</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation type="vanished">色相別の彩度</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation type="vanished">色相ごとの彩度：下端でグレー、上端で2倍</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation type="vanished">色相別の明るさ</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation type="vanished">色相ごとの明るさを最大1段；グレーは変化しません</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation type="vanished">手動ホワイトバランス</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation type="vanished">スポイトで、ニュートラルなグレーまたは白になるべき場所を選択</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation type="vanished">自動ローカルホワイトバランス</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation type="vanished">色かぶりを測定する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation type="vanished">局所的な色かぶりをどこまで取り除くか</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation type="vanished">自然な彩度</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation type="vanished">淡く</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation type="vanished">鮮やかに</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation type="vanished">淡い色を鮮やかな色より強く持ち上げ、肌色を守ります</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation type="vanished">自然な彩度（スマート）</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation type="vanished">画像全体の鮮やかさに合わせた自然な彩度</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation type="vanished">肌色を保護</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation type="vanished">少</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation type="vanished">多</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation type="vanished">ハイライトを保護</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation type="vanished">色相を調整</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation type="vanished">-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation type="vanished">180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation type="vanished">色相・彩度・露出</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation type="vanished">彩度</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation type="vanished">色を校正</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation type="vanished">現在の色</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation type="vanished">スポイトで補正する色を選択</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation type="vanished">目標の色</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation type="vanished">現在の色をどの色にするか</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation type="vanished">範囲</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation type="vanished">似た色のみ</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation type="vanished">画像全体</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation type="vanished">正規化（RGB）</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation type="vanished">各チャンネルを最暗値と最明値の間で引き伸ばします</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation type="vanished">クリッピング</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation type="vanished">なし</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation type="vanished">両端で切り捨ててよい階調の割合</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation type="vanished">手動RGBポイント</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation type="vanished">レッドの黒点</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation type="vanished">グリーンの黒点</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation type="vanished">ブルーの黒点</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation type="vanished">レッドの白点</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation type="vanished">グリーンの白点</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation type="vanished">ブルーの白点</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation type="vanished">RGB変換（自動）</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation type="vanished">3つのチャンネルの平均とコントラストを揃えます</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation type="vanished">RGB変換</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation type="vanished">レッドの傾き</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation type="vanished">200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation type="vanished">グリーンの傾き</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation type="vanished">ブルーの傾き</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation type="vanished">レッドのオフセット</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation type="vanished">-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation type="vanished">20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation type="vanished">グリーンのオフセット</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation type="vanished">ブルーのオフセット</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation type="vanished">レッドの指数</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation type="vanished">グリーンの指数</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation type="vanished">ブルーの指数</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation type="vanished">チャンネル別シグモイド</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation type="vanished">レッドのコントラスト</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation type="vanished">なだらか</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation type="vanished">急峻</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation type="vanished">グリーンのコントラスト</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation type="vanished">ブルーのコントラスト</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation type="vanished">色差のバランス調整</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation type="vanished">シャドウ、中間調、ハイライトごとに色かぶりを除去</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation type="vanished">重み付きカラーチャンネル</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation type="vanished">明るさを保持</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation type="vanished">いいえ</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation type="vanished">完全</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation type="vanished">チャンネルミキサー</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation type="vanished">レッド←レッド</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation type="vanished">レッド←グリーン</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation type="vanished">レッド←ブルー</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation type="vanished">グリーン←レッド</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation type="vanished">グリーン←グリーン</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation type="vanished">グリーン←ブルー</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation type="vanished">ブルー←レッド</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation type="vanished">ブルー←グリーン</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation type="vanished">ブルー←ブルー</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation type="vanished">カラーフィルター</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation type="vanished">フィルターの色</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation type="vanished">レンズの前のフィルターの色</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation type="vanished">濃度</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation type="vanished">配色</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation type="vanished">1 夕焼け、2 森、3 海、4 秋、5 ネオン、6 砂漠、7 冬、8 パステル</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation type="vanished">空を保護</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation type="vanished">グレーインク</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation type="vanished">インク</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation type="vanished">グレーや淡い部分が帯びる色</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation type="vanished">彩度の上限</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation type="vanished">グレーのみ</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation type="vanished">色も</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation type="vanished">パステルカラー</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation type="vanished">明るさの持ち上げ</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation type="vanished">8ビットカラー</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation type="vanished">ディザリング</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation type="vanished">なし</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation type="vanished">パレットの隣接色でグラデーションを表現</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation type="vanished">赤目</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation type="vanished">感度</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation type="vanished">濃い赤のみ</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation type="vanished">赤みも</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation type="vanished">ジオメトリで目に限定</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation type="vanished">時間帯</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation type="vanished">朝</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation type="vanished">夜</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation type="vanished">12時では画像は変化しません</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation type="vanished">季節</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation type="vanished">春</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation type="vanished">冬</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation type="vanished">1 春、2 夏（変化なし）、3 秋、4 冬</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation type="vanished">写真スタイル：ローキー</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation type="vanished">シャドウ</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation type="vanished">深い</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation type="vanished">写真スタイル：ハイキー</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation type="vanished">写真スタイル：クロスプロセス</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation type="vanished">写真スタイル：インディアンサマー</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation type="vanished">写真スタイル：赤外線</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation type="vanished">写真スタイル：リスプリント</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation type="vanished">調色</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation type="vanished">ニュートラル</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation type="vanished">写真スタイル：バタークリーム</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation type="vanished">写真スタイル：トイカメラ</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation type="vanished">ビネット</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation type="vanished">写真スタイル：ソフトグロー</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation type="vanished">低</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation type="vanished">高</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation type="vanished">写真スタイル：ローファイ</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation type="vanished">写真スタイル：ドラマチックポートレート</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation type="vanished">元画像を重ねる</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation type="vanished">編集前の画像を混ぜ戻します</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation type="vanished">レフ板</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation type="vanished">レフ板の光でシャドウを明るくします</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation type="vanished">レフ板</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation type="vanished">金、銀（白）、または別の色のレフ板</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation type="vanished">カラーグラデーション</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation type="vanished">グラデーション</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation type="vanished">最初の点で最大、2番目の点に向かって弱まります</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation type="vanished">カラーコントラスト</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation type="vanished">隣接する色同士を分離します。明るさは保たれます</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation type="vanished">偏光フィルター</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation type="vanished">もやと反射を除去し、青空を暗くします</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation type="vanished">色収差補正</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation type="vanished">小さく</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation type="vanished">大きく</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">エッジがグリーンに重なるまでレッドチャンネルを拡大縮小します</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation type="vanished">エッジがグリーンに重なるまでブルーチャンネルを拡大縮小します</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation type="vanished">色収差を補正</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation type="vanished">強いエッジの紫と緑のフリンジを除去</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation type="vanished">モチーフ（ハロウィン）</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation type="vanished">モチーフ</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation type="vanished">1 カボチャ、2 おばけ、3 コウモリ、4 クモの巣、5 月</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation type="vanished">サイズ</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation type="vanished">位置</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation type="vanished">透明</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation type="vanished">不透明</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation type="vanished">旗</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation type="vanished">旗</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation type="vanished">1 ドイツ、2 フランス、3 イタリア、4 オランダ、5 オーストリア、6 ベルギー、7 アイルランド、8 ポーランド、9 ウクライナ、10 スイス、11 日本、12 スウェーデン、13 デンマーク</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation type="vanished">モチーフ（サッカー）</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation type="vanished">1 ボール、2 ゴール、3 トロフィー</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation type="vanished">マスク 輝度ノイズ除去 (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation type="vanished">オフ</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation type="vanished">平坦な部分の輝度ノイズをどれだけ滑らかにするか</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation type="vanished">平滑化する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation type="vanished">ディテールのしきい値</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation type="vanished">ピクセルあたりの輝度変化がこの値以上なら構造とみなし、変更しません</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation type="vanished">ピクセルの明るさに応じた効果</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation type="vanished">マスク 輝度シャープ (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation type="vanished">エッジと構造をどれだけシャープにするか。平坦な部分はシャープにしません</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation type="vanished">シャープにするディテールの大きさ</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation type="vanished">ピクセルあたりの輝度変化がこの値以上なら構造とみなし、シャープにします</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation type="vanished">オーバーシュート</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation type="vanished">シャープにしたエッジが周囲の明るさをどこまで超えてよいか。ハローを抑えます</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation type="vanished">アダプティブシャープ</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation type="vanished">シャープの強さ。局所コントラストに従い、平坦部には効かず、強いエッジには弱く効きます</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation type="vanished">手ぶれを軽減</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation type="vanished">手ぶれをどこまで取り除くか</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation type="vanished">ぼけの半径</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation type="vanished">画像のぶれの大きさ</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation type="vanished">反復回数</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation type="vanished">少</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation type="vanished">多</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation type="vanished">デコンボリューションの反復回数。多いほどシャープさが戻り、時間がかかります</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation type="vanished">手ぶれを軽減（カラー）</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation type="vanished">カラーのまだらを除去</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation type="vanished">この大きさの約3分の1までの色むらを除去します</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation type="vanished">色むらをどこまで取り除くか</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation type="vanished">鮮やか</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation type="vanished">この色差までの色むらをノイズとみなします。より鮮やかな色は残ります</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation type="vanished">輝度ノイズ除去 (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation type="vanished">輝度ノイズをどれだけ滑らかにするか。周囲の似た部分を平均します</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation type="vanished">輝度ノイズ除去 (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation type="vanished">ノイズ除去（穴埋め）</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation type="vanished">外れ値のピクセルを近傍の平均でどこまで埋めるか</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation type="vanished">低</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation type="vanished">穴とみなすために、ピクセルが近傍の範囲からどれだけはみ出す必要があるか（範囲比）</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation type="vanished">ディテールを復元</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation type="vanished">ディテールの大きさ</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation type="vanished">元画像から戻すディテールの大きさ</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation type="vanished">失われたディテールをどれだけ戻すか</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation type="vanished">ノイズのしきい値</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation type="vanished">これより細かい差はノイズとみなし、戻しません</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation type="vanished">ディザリング（誤差拡散）</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation type="vanished">ビット深度</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="vanished">1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="vanished">8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation type="vanished">削減後のチャンネルあたりの階調数</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation type="vanished">誤差拡散</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation type="vanished">最大</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation type="vanished">丸め誤差を近傍にどれだけ配分するか。グラデーションの段差を防ぎます</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation type="vanished">ノイズ除去（カラー）</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation type="vanished">色を平滑化する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">カラーノイズをどれだけ滑らかにするか。明るさは変わりません</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation type="vanished">ノイズ除去（平坦部を平滑化）</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation type="vanished">平坦部を平均値へどこまで平滑化するか</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation type="vanished">この輝度のばらつきまでを平坦とみなします</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation type="vanished">ノイズ除去（バンディング）</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation type="vanished">滑らかなグラデーションにする帯の幅</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation type="vanished">平滑化する段差の高さ。より大きなエッジは保たれます</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation type="vanished">エッジ強調</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation type="vanished">強調するエッジの大きさ</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation type="vanished">エッジの輝度コントラストをどれだけ強めるか</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation type="vanished">色相エッジ強調</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation type="vanished">色のエッジの色コントラストをどれだけ強めるか</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation type="vanished">ノイズ除去（ソフト）</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation type="vanished">エッジに沿って平均する長さ</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation type="vanished">エッジに沿ってどれだけ平滑化するか。エッジはシャープなままです</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation type="vanished">シャープ HD グラデーション</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation type="vanished">エッジに垂直なシャープの幅</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation type="vanished">エッジに垂直にどれだけシャープにするか。エッジに沿ったノイズは強調しません</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation type="vanished">色差シャープ (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation type="vanished">色のエッジをどれだけシャープにするか。明るさは変わりません</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation type="vanished">シャープにする色のディテールの大きさ</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation type="vanished">輝度シャープ (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation type="vanished">明るさをどれだけシャープにするか</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation type="vanished">これより細かい差はノイズとみなし、シャープにしません</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation type="vanished">輝度シャープ (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation type="vanished">強さ（細）</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation type="vanished">最も細かいディテールのシャープ</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation type="vanished">強さ（中）</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation type="vanished">2倍の大きさのディテールのシャープ</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation type="vanished">最も細かいディテールの大きさ</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation type="vanished">輝度シャープ (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation type="vanished">強さ（粗）</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation type="vanished">4倍の大きさのディテールのシャープ</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation type="vanished">ノイズ除去（メディアン）</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation type="vanished">各チャンネルを3×3近傍のメディアンへどれだけ近づけるか。単一ピクセルのノイズを除去します</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation type="vanished">ノイズ除去（分散）</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation type="vanished">ばらつきを測定する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation type="vanished">ノイズレベル</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation type="vanished">ノイズとみなすばらつき。これより小さい部分を平滑化し、構造は残します</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation type="vanished">空のノイズ除去</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation type="vanished">空を平滑化する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation type="vanished">空色の部分のノイズと段差をどれだけ滑らかにするか</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation type="vanished">ノイズ除去（最小最大）</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation type="vanished">外れ値を近傍の範囲へどこまで戻すか</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation type="vanished">なし</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation type="vanished">値が近傍をどこまで超えたら制限するか</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation type="vanished">ノイズ除去（反復）</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation type="vanished">ステップ</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation type="vanished">平滑化の回数。多いほど広い範囲を滑らかにします</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation type="vanished">この輝度差まで平滑化します。より大きな差はエッジとみなします</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation type="vanished">色差ノイズ除去 (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation type="vanished">平滑化する最も細かい色むらの大きさ</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation type="vanished">色差ノイズ除去 (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation type="vanished">色差ノイズ除去 (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation type="vanished">輝度ノイズ除去 (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation type="vanished">輝度ノイズをどれだけ滑らかにするか。エッジは保たれます</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation type="vanished">輝度ノイズ除去（HD 反復）</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation type="vanished">平滑化の回数。回を重ねるごとに少しずつ弱くなります</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation type="vanished">1回あたりの範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation type="vanished">アーティファクトを軽減</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation type="vanished">平滑化する圧縮ブロック境界の高さ。より大きなエッジは残ります</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation type="vanished">ブロックサイズ</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation type="vanished">元画像における圧縮ブロックのグリッドサイズ</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation type="vanished">モーションブラーを軽減</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation type="vanished">モーションブラーをどこまで取り除くか</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation type="vanished">長さ</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation type="vanished">短</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation type="vanished">長</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation type="vanished">画像内の動きの軌跡の長さ</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation type="vanished">方向</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation type="vanished">動きの方向：0°で水平、90°で垂直</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation type="vanished">収縮</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation type="vanished">暗い部分が明るい部分へどこまで広がるか</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation type="vanished">膨張</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation type="vanished">明るい部分が暗い部分へどこまで広がるか</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation type="vanished">二重像</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation type="vanished">距離</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation type="vanished">二重像のずれ</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation type="vanished">360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation type="vanished">ずれの方向（右から反時計回り）</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation type="vanished">二重像の不透明度</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation type="vanished">正規化</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation type="vanished">階調を全範囲へどこまで広げ、中間調を整えるか</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation type="vanished">目標の明るさ</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation type="vanished">画像のメディアンを合わせる明るさ</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation type="vanished">ローカルコントラスト（マスク）</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation type="vanished">フル解像度画像のピクセル単位での範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation type="vanished">明るさのローカルコントラスト。色は保たれます</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation type="vanished">エッジ保護</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation type="vanished">大きな明るさの段差を抑え、エッジにハローが出ないようにします</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation type="vanished">明るさに応じた効果の強さ</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation type="vanished">輝度コントラスト</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation type="vanished">明るさのコントラスト。色相と彩度は保たれます</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation type="vanished">支点</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation type="vanished">変化しない明るさ</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation type="vanished">明るさを均一化</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation type="vanished">不均一な照明を均一にします。ディテールは保たれます</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation type="vanished">明るさを均一化する範囲の大きさ</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation type="vanished">ハイライトの回復</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation type="vanished">どのチャンネルも飛ばさずに最も明るい階調を柔らかく圧縮します</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation type="vanished">開始点</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation type="vanished">早</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation type="vanished">遅</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation type="vanished">ハイライトの圧縮を始める明るさ</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation type="vanished">かすみを除去</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation type="vanished">霧やもやの白いベールを画像から取り除きます</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation type="vanished">鏡面ハイライトを回復</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation type="vanished">明るい部分全体を暗くし、その中のディテールを保ちます</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation type="vanished">暗くし始める周囲の明るさ</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation type="vanished">白の補正</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation type="vanished">ハイライトの色かぶりを取り、純白まで明るくします</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation type="vanished">補正を始める明るさ</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation type="vanished">明るさのグラデーション</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation type="vanished">線の手前側のガンマ。負の値で暗くなります（空など）</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation type="vanished">角度</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation type="vanished">グラデーションの方向。90°で上から下</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation type="vanished">遷移</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation type="vanished">線をまたぐ遷移の幅</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation type="vanished">線の中心</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation type="vanished">遷移線が通る点</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation type="vanished">ソフトディテール</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation type="vanished">肌やノイズなどの細かい構造を滑らかにします。エッジはシャープなままです</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation type="vanished">平滑化する構造の大きさ</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation type="vanished">ソフトな輪郭</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation type="vanished">輪郭に柔らかく光る縁を付けます。面はシャープなままです</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation type="vanished">柔らかい縁の幅</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation type="vanished">周辺光量の分布</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation type="vanished">画像周辺に向かう光量低下を補正します（周辺減光、フラッシュ）</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation type="vanished">ダイナミック輝度</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation type="vanished">拡張</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation type="vanished">圧縮</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation type="vanished">暗い周囲を明るく、明るい周囲を暗くします（またはその逆）</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation type="vanished">自動黒点/白点</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">画像の黒点と白点を全範囲へどこまで広げるか</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation type="vanished">重み付き黒点/白点</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation type="vanished">測定した点を全範囲へどこまで広げるか</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation type="vanished">割合</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation type="vanished">平均して黒点と白点を決める最暗・最明ピクセルの割合</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation type="vanished">ヒストグラム平坦化</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation type="vanished">階調を全範囲に均等に配分します</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation type="vanished">コントラスト制限</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation type="vanished">大きな均一部分の広がりを制限します</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation type="vanished">ハイライト/シャドウを調整</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation type="vanished">ハイライト</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation type="vanished">明部の露出</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation type="vanished">暗部の露出</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation type="vanished">階調幅</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation type="vanished">ハイライトとシャドウが中間調へどこまで及ぶか</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation type="vanished">ライトチューナー</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation type="vanished">暗い周囲を明るい周囲より強く明るくし、その後黒点と白点を設定し直します</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation type="vanished">パーセンタイルを調整</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation type="vanished">暗部パーセンタイル</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation type="vanished">10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation type="vanished">各チャンネルで黒になるピクセルの割合</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation type="vanished">明部パーセンタイル</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation type="vanished">各チャンネルで白になるピクセルの割合</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation type="vanished">トーンカーブ（対数）</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation type="vanished">対数輝度上のトーンカーブ。シャドウが幅の大部分を占めます</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation type="vanished">レベル補正</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation type="vanished">黒レベル</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation type="vanished">黒になる明るさ</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation type="vanished">白レベル</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation type="vanished">白になる明るさ</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation type="vanished">中間調</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation type="vanished">中間調のガンマ</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation type="vanished">出力の黒</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation type="vanished">黒を設定する明るさ</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation type="vanished">出力の白</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation type="vanished">白を設定する明るさ</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation type="vanished">グレースケール変換</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation type="vanished">レッドの割合</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation type="vanished">グレーに占めるレッドチャンネルの割合</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation type="vanished">グリーンの割合</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation type="vanished">グレーに占めるグリーンチャンネルの割合</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation type="vanished">ブルーの割合</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation type="vanished">グレーに占めるブルーチャンネルの割合</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation type="vanished">フラクタル粒子</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation type="vanished">粒子の強さ</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation type="vanished">フル解像度画像での粒子の大きさ</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation type="vanished">粗さ</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation type="vanished">粗い</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation type="vanished">細かい粒子レベルの割合</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation type="vanished">粒子の動き</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation type="vanished">固定</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation type="vanished">フレームごとに変化</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation type="vanished">ビデオで粒子が変わる頻度。0で全フレーム固定</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation type="vanished">アナログ粒子</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation type="vanished">カラー粒子</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation type="vanished">モノクロ</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation type="vanished">カラー</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation type="vanished">各チャンネルで独立した粒子の割合</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation type="vanished">フラクタル粒子（HSV）</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation type="vanished">フラクタル粒子（HSL）</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation type="vanished">アナログ粒子（HSV）</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation type="vanished">彩度の粒子</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation type="vanished">彩度にも粒子を加えます。色相は保たれます</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation type="vanished">アナログ粒子（HSL）</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation type="vanished">銀残し</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation type="vanished">漂白工程を省いたように、コントラストを上げ色を抑えます</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation type="vanished">ベーリンググレア</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation type="vanished">レンズ内の迷光：明るい部分が周囲にベールをかけます</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation type="vanished">ローカル輪郭</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation type="vanished">輪郭の強調</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation type="vanished">これより細かい差（粒子、ノイズ）は強調しません</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation type="vanished">テクスチャ（調色）</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation type="vanished">テクスチャを画像にどれだけ重ねるか</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation type="vanished">テクスチャの倍率（1/4～4倍）</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation type="vanished">パターン</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="vanished">1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation type="vanished">1000種類のテクスチャから1つを選びます</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation type="vanished">テクスチャの色</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation type="vanished">テクスチャ（ほこり）</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation type="vanished">テクスチャ（光）</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation type="vanished">テクスチャ（多重露光）</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation type="vanished">テクスチャ（投影）</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation type="vanished">テクスチャ（ビネット）</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation type="vanished">テクスチャ（布）</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation type="vanished">テクスチャ（ひび）</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation type="vanished">テクスチャ（石）</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation type="vanished">テクスチャ（紙）</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation type="vanished">テクスチャ（金属）</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation type="vanished">テクスチャ（パズル）</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation type="vanished">モノクロ</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation type="vanished">ローカルコントラスト</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation type="vanished">グレー画像のローカルコントラスト</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation type="vanished">レッドフィルター</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation type="vanished">グレーでの赤の明るさ（レッドフィルターは青空を暗くします）</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation type="vanished">グリーンフィルター</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation type="vanished">グレーでの緑の明るさ</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation type="vanished">ブルーフィルター</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation type="vanished">グレーでの青の明るさ</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation type="vanished">中心の露出</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation type="vanished">中心の露出（段）</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation type="vanished">完全に露出する中心の大きさ（対角線の半分に対する比）</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation type="vanished">外側への遷移の幅</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation type="vanished">露出範囲の中心</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation type="vanished">ソフトコントラスト</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation type="vanished">柔らかく</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation type="vanished">ハイライトとシャドウが柔らかく収まる明るさのSカーブ</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation type="vanished">中心</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation type="vanished">カーブの回転中心となる明るさ</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation type="vanished">網点</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation type="vanished">線数</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation type="vanished">フル解像度画像での網点の間隔</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation type="vanished">90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation type="vanished">スクリーン角度</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation type="vanished">網点を画像にどれだけ重ねるか</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation type="vanished">カラー網点</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation type="vanished">グレーの網点の代わりにチャンネルごとの網点</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation type="vanished">テクスチャ（波）</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation type="vanished">テクスチャ（リネン）</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation type="vanished">経年変化</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation type="vanished">経年変化の全体的な効果</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation type="vanished">黄ばみ</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation type="vanished">特にハイライトの黄かぶり</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation type="vanished">退色</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation type="vanished">なし</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation type="vanished">持ち上がった黒とくすんだハイライト</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation type="vanished">しみ</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation type="vanished">茶色のしみとほこり</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation type="vanished">反復トーンマッピング コントラスト</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation type="vanished">明るさを全体として合わせる範囲の大きさ。</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation type="vanished">圧縮</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation type="vanished">明るい部分と暗い部分をどこまで近づけるか。</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation type="vanished">保持</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation type="vanished">反復トーンマッピング ブリリアンス</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation type="vanished">ブリリアンス</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation type="vanished">明るさに対して各チャンネルのディテールと色を強調します。</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation type="vanished">マスク - ディテール</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation type="vanished">細部</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation type="vanished">粗いエッジ</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation type="vanished">ピクセルをディテールとみなす3×3近傍の輝度差。</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation type="vanished">マスク - ディテールのない部分</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation type="vanished">マスク - レッドの割合</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation type="vanished">純色</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるレッドの割合（グレー：33%）。</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation type="vanished">マスク - グリーンの割合</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるグリーンの割合（グレー：33%）。</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation type="vanished">マスク - ブルーの割合</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるブルーの割合（グレー：33%）。</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation type="vanished">マスク - 最小/最大</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation type="vanished">最小</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation type="vanished">最も暗いチャンネルがこの明るさ以上である必要があります。つぶれたシャドウは除外されます。</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation type="vanished">最大</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation type="vanished">最も明るいチャンネルはこの明るさ以下である必要があります。飛んだハイライトは除外されます。</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation type="vanished">マスク - トーンカーブ</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation type="vanished">選択</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation type="vanished">明るさに対する選択の強さ。</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation type="vanished">マスク - グラデーション</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation type="vanished">最初の点で完全に選択され、2番目の点以降は選択されません。</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation type="vanished">マスク - ビネット</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation type="vanished">中心</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation type="vanished">中心からこの距離より外側（100%：四隅）は完全に選択されます。</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation type="vanished">マスク - 肌色</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation type="vanished">色相が肌色からどこまでずれてよいか。</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation type="vanished">マスク - 肌色を保護</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation type="vanished">色相が肌色からどこまでずれてよいか。肌以外がすべて選択されます。</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation type="vanished">マスク - 空の色</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation type="vanished">色相が空の青からどこまでずれてよいか。</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation type="vanished">マスク - 植物の緑</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation type="vanished">色相が葉や草の緑からどこまでずれてよいか。</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation type="vanished">水平方向のぼかし</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">行方向のみのぼかし。水平のエッジはシャープなままです。</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation type="vanished">垂直方向のぼかし</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation type="vanished">列方向のみのぼかし。垂直のエッジはシャープなままです。</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation type="vanished">方向性ぼかし</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation type="vanished">0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation type="vanished">180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation type="vanished">ぼかしの方向。0°で水平、90°で垂直。</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation type="vanished">ゆがみ</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation type="vanished">ピクセルの最大移動量。</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation type="vanished">構造の大きさ</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation type="vanished">コロナぼかし</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation type="vanished">明るい部分が暗い周囲へどこまで柔らかく広がるか。</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation type="vanished">コロナグロー</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation type="vanished">エッジ周りのコロナの幅。</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation type="vanished">発光量</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation type="vanished">ネオングロー</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation type="vanished">グローの半径</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation type="vanished">エッジ周りのグローの幅。</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation type="vanished">背景を暗くする</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation type="vanished">イメージグロー</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation type="vanished">この明るさ以上の部分が光ります。</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation type="vanished">エッジを保持するぼかし</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation type="vanished">平滑化</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation type="vanished">どの程度の明るさの差まで平滑化するか。より大きなエッジは保たれます。</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation type="vanished">ガウスぼかし</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation type="vanished">ピクセルが寄与する最大距離（標準偏差の約3倍）。</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation type="vanished">チャンネル別ぼかし</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation type="vanished">レッドチャンネルに使う半径の割合。</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation type="vanished">グリーンチャンネルに使う半径の割合。</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation type="vanished">ブルーチャンネルに使う半径の割合。</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation type="vanished">色相ぼかし</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation type="vanished">色をぼかし、明るさは保ちます。カラーノイズと色にじみが消えます。</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation type="vanished">回転ぼかし</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation type="vanished">各ピクセルを中心の周りにぼかす円弧。</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation type="vanished">フォーカス</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation type="vanished">ぼかし</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation type="vanished">ピント範囲</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation type="vanished">中心周りのピントが合う範囲の半径（100%：四隅）。</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation type="vanished">ボケ</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation type="vanished">ぼけの円の半径。</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation type="vanished">ハイライトを強調</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation type="vanished">明るいハイライトが明るい円になります。</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation type="vanished">光のボケ</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation type="vanished">光の円の半径。</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation type="vanished">この明るさ以上のハイライトが円になります。</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation type="vanished">ワープ</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation type="vanished">移動量</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation type="vanished">影響半径</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation type="vanished">中心とともに動かす範囲（画像の短辺に対する割合）。</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation type="vanished">360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation type="vanished">0°で右、90°で下。</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation type="vanished">強いグロー</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation type="vanished">LUTファイル %1 を開けません。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">LUTファイル %1 に %2 文字を超える行があります。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation type="vanished">LUTファイル %1 に %2 文字を超える語があります。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation type="vanished">LUTファイル %1 は %2 点のテーブルを要求していますが、上限は %3 点です。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation type="vanished">LUTファイル %1 はファイルではありません。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation type="vanished">LUTファイル %1 は %2 MB を超えています。</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation type="vanished">LUTファイル %1 を読み込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">LUTを読み込む</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation type="vanished">軸あたり %2 点のうち %1 点を取り込みました。</translation>
     </message>
 </context>
 <context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>エラーが発生しました：ログを見るか続行してください</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
     <message>
         <source>Fortfahren</source>
-        <translation type="unfinished"></translation>
+        <translation>続行</translation>
     </message>
     <message>
         <source>Protokoll</source>
-        <translation type="unfinished"></translation>
+        <translation>ログ</translation>
     </message>
     <message>
         <source>Fortschritt</source>
-        <translation type="unfinished"></translation>
+        <translation>進行状況</translation>
     </message>
     <message>
         <source>wird ermittelt</source>
-        <translation type="unfinished"></translation>
+        <translation>計算中</translation>
     </message>
     <message>
         <source>Time elapsed: </source>
-        <translation type="unfinished"></translation>
+        <translation>経過時間: </translation>
     </message>
     <message>
         <source>Estimated time left: </source>
-        <translation type="unfinished"></translation>
+        <translation>残り時間（推定）: </translation>
     </message>
     <message numerus="yes">
         <source>%n Tage</source>
@@ -1595,372 +4558,418 @@
     <name>HDRScopesDockWidget</name>
     <message>
         <source>Scopes</source>
-        <translation type="unfinished"></translation>
+        <translation>スコープ</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation type="vanished">タイムライン</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation type="vanished">この取り消しポイントを読み込む</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation type="vanished">このポイントのメモを編集</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation type="vanished">この取り消しポイントを削除</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation type="vanished">メモを入力</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation type="vanished">メモを入力してください:</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation type="vanished">この取り消しポイントを削除しますか？</translation>
     </message>
 </context>
 <context>
     <name>LayerModes</name>
     <message>
         <source>Blendmode Normal</source>
-        <translation type="unfinished"></translation>
+        <translation>通常</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>比較（明）</translation>
     </message>
     <message>
         <source>Blendmode Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>比較（暗）</translation>
     </message>
     <message>
         <source>Blendmode Multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>乗算</translation>
     </message>
     <message>
         <source>Blendmode Durchschnitt</source>
-        <translation type="unfinished"></translation>
+        <translation>平均</translation>
     </message>
     <message>
         <source>Blendmode Geometrisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>幾何平均</translation>
     </message>
     <message>
         <source>Blendmode Verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>強調</translation>
     </message>
     <message>
         <source>Blendmode Differenz</source>
-        <translation type="unfinished"></translation>
+        <translation>差の絶対値</translation>
     </message>
     <message>
         <source>Blendmode Negation</source>
-        <translation type="unfinished"></translation>
+        <translation>否定</translation>
     </message>
     <message>
         <source>Blendmode Negativ multiplizieren</source>
-        <translation type="unfinished"></translation>
+        <translation>スクリーン</translation>
     </message>
     <message>
         <source>Blendmode Ausschluss</source>
-        <translation type="unfinished"></translation>
+        <translation>除外</translation>
     </message>
     <message>
         <source>Blendmode Reflektieren</source>
-        <translation type="unfinished"></translation>
+        <translation>反射</translation>
     </message>
     <message>
         <source>Blendmode Weiches Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトライト</translation>
     </message>
     <message>
         <source>Blendmode Ineinanderkopieren</source>
-        <translation type="unfinished"></translation>
+        <translation>オーバーレイ</translation>
     </message>
     <message>
         <source>Blendmode Farbig abwedeln</source>
-        <translation type="unfinished"></translation>
+        <translation>覆い焼きカラー</translation>
     </message>
     <message>
         <source>Blendmode Farbig nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>焼き込みカラー</translation>
     </message>
     <message>
         <source>Blendmode Addieren</source>
-        <translation type="unfinished"></translation>
+        <translation>加算</translation>
     </message>
     <message>
         <source>Blendmode Linear nachbelichten</source>
-        <translation type="unfinished"></translation>
+        <translation>焼き込みリニア</translation>
     </message>
     <message>
         <source>Blendmode Lineares Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>リニアライト</translation>
     </message>
     <message>
         <source>Blendmode Strahlendes Licht</source>
-        <translation type="unfinished"></translation>
+        <translation>ビビッドライト</translation>
     </message>
     <message>
         <source>Blendmode Lichtpunkt</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンライト</translation>
     </message>
     <message>
         <source>Blendmode Harte Mischung</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードミックス</translation>
     </message>
     <message>
         <source>Blendmode Glühen</source>
-        <translation type="unfinished"></translation>
+        <translation>グロー</translation>
     </message>
     <message>
         <source>Blendmode Hitze</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒート</translation>
     </message>
     <message>
         <source>Blendmode Annäherung</source>
-        <translation type="unfinished"></translation>
+        <translation>フリーズ</translation>
     </message>
     <message>
         <source>Blendmode Dividieren</source>
-        <translation type="unfinished"></translation>
+        <translation>除算</translation>
     </message>
     <message>
         <source>Blendmode Kubische Summe</source>
-        <translation type="unfinished"></translation>
+        <translation>立方和</translation>
     </message>
     <message>
         <source>Blendmode Quadratisches Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>二乗平均</translation>
     </message>
     <message>
         <source>Blendmode Kontrast abschwächen</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを弱める</translation>
     </message>
     <message>
         <source>Blendmode Kontrast verstärken</source>
-        <translation type="unfinished"></translation>
+        <translation>コントラストを強める</translation>
     </message>
     <message>
         <source>Blendmode Hartes Licht (Luminanz)</source>
-        <translation type="unfinished"></translation>
+        <translation>ハードライト（輝度）</translation>
     </message>
     <message>
         <source>Blendmode Aufhellen (weich)</source>
-        <translation type="unfinished"></translation>
+        <translation>比較（明）（ソフト）</translation>
     </message>
     <message>
         <source>Blendmode Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>シャドウ</translation>
     </message>
     <message>
         <source>Blendmode Mitteltöne</source>
-        <translation type="unfinished"></translation>
+        <translation>中間調</translation>
     </message>
     <message>
         <source>Blendmode Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>ハイライト</translation>
     </message>
     <message>
         <source>Blendmode Graue Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>グレートーン</translation>
     </message>
     <message>
         <source>Blendmode Bunte Töne</source>
-        <translation type="unfinished"></translation>
+        <translation>カラートーン</translation>
     </message>
     <message>
         <source>Blendmode Rotkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>レッドチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーンチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルーチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Grün- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>グリーンとブルーのチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Blaukanal</source>
-        <translation type="unfinished"></translation>
+        <translation>レッドとブルーのチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Rot- und Grünkanal</source>
-        <translation type="unfinished"></translation>
+        <translation>レッドとグリーンのチャンネル</translation>
     </message>
     <message>
         <source>Blendmode Tiefe Schatten</source>
-        <translation type="unfinished"></translation>
+        <translation>ディープシャドウ</translation>
     </message>
     <message>
         <source>Blendmode Helle Lichter</source>
-        <translation type="unfinished"></translation>
+        <translation>明るいハイライト</translation>
     </message>
     <message>
         <source>Blendmode Addieren (begrenzt)</source>
-        <translation type="unfinished"></translation>
+        <translation>加算（制限付き）</translation>
     </message>
     <message>
         <source>Blendmode Addieren (Schatten)</source>
-        <translation type="unfinished"></translation>
+        <translation>加算（シャドウ）</translation>
     </message>
     <message>
         <source>Blendmode Differenz hinzufügen</source>
-        <translation type="unfinished"></translation>
+        <translation>差分を加算</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 色相</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 彩度</translation>
     </message>
     <message>
         <source>Blendmode HSV Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV カラー</translation>
     </message>
     <message>
         <source>Blendmode HSV Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 明度</translation>
     </message>
     <message>
         <source>Blendmode HSV Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 平均</translation>
     </message>
     <message>
         <source>Blendmode HSV Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 比較（暗）</translation>
     </message>
     <message>
         <source>Blendmode HSV Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 比較（明）</translation>
     </message>
     <message>
         <source>Blendmode HSV Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 彩度を下げる</translation>
     </message>
     <message>
         <source>Blendmode HSV Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSV 彩度を上げる</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbton</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 色相</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigung</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 彩度</translation>
     </message>
     <message>
         <source>Blendmode HSL Farbe</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL カラー</translation>
     </message>
     <message>
         <source>Blendmode HSL Helligkeit</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 輝度</translation>
     </message>
     <message>
         <source>Blendmode HSL Mittel</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 平均</translation>
     </message>
     <message>
         <source>Blendmode HSL Abdunkeln</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 比較（暗）</translation>
     </message>
     <message>
         <source>Blendmode HSL Aufhellen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 比較（明）</translation>
     </message>
     <message>
         <source>Blendmode HSL Entsättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 彩度を下げる</translation>
     </message>
     <message>
         <source>Blendmode HSL Sättigen</source>
-        <translation type="unfinished"></translation>
+        <translation>HSL 彩度を上げる</translation>
     </message>
 </context>
 <context>
     <name>LutBrowserWindow</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Abbrechen</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
     <name>LutLibraryPanel</name>
     <message>
         <source>Tooltip LUT Styles Combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>保存済みのLUTスタイル：選ぶと適用されます</translation>
     </message>
     <message>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <source>LUT Database</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTライブラリ</translation>
     </message>
     <message>
         <source>LUTAddToDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のLUTをライブラリに追加</translation>
     </message>
     <message>
         <source>LUTDelFromDatabase</source>
-        <translation type="unfinished"></translation>
+        <translation>選択したLUTをライブラリから削除</translation>
     </message>
     <message>
         <source>LUT laden</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTを読み込む</translation>
     </message>
     <message>
         <source>LUTLoadFromFile</source>
-        <translation type="unfinished"></translation>
+        <translation>cubeファイルからLUTを読み込む</translation>
     </message>
     <message>
         <source>LUT speichern</source>
-        <translation type="unfinished"></translation>
+        <translation>LUTを保存</translation>
     </message>
     <message>
         <source>LUTExport</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のLUTをcubeファイルとして保存</translation>
     </message>
     <message>
         <source>LUTPrevImage</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の前の画像からLUTを作成</translation>
     </message>
     <message>
         <source>LUT from Image</source>
-        <translation type="unfinished"></translation>
+        <translation>画像からLUT</translation>
     </message>
     <message>
         <source>LUTNextImage</source>
-        <translation type="unfinished"></translation>
+        <translation>フォルダー内の次の画像からLUTを作成</translation>
     </message>
     <message>
         <source>Typ 1</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ1</translation>
     </message>
     <message>
         <source>LUTType1</source>
-        <translation type="unfinished"></translation>
+        <translation>方法1：各カラーチャンネルの階調分布を再現</translation>
     </message>
     <message>
         <source>Typ 2</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ2</translation>
     </message>
     <message>
         <source>LUTType2</source>
-        <translation type="unfinished"></translation>
+        <translation>方法2：階調と色相を再現</translation>
     </message>
     <message>
         <source>LUT Size 17</source>
-        <translation type="unfinished"></translation>
+        <translation>軸あたり17点のLUT</translation>
     </message>
     <message>
         <source>LUT Size 25</source>
-        <translation type="unfinished"></translation>
+        <translation>軸あたり25点のLUT</translation>
     </message>
     <message>
         <source>LUT Size 32</source>
-        <translation type="unfinished"></translation>
+        <translation>軸あたり32点のLUT</translation>
     </message>
     <message>
         <source>LUT Size 64</source>
-        <translation type="unfinished"></translation>
+        <translation>軸あたり64点のLUT</translation>
     </message>
     <message>
         <source>Create Images: </source>
-        <translation type="unfinished"></translation>
+        <translation>プレビューを作成中: </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation type="vanished">LUTを読み込む</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation type="vanished">カテゴリーなし</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation type="vanished">ユーザー</translation>
     </message>
 </context>
 <context>
@@ -1978,7 +4987,18 @@
     <name>ProgressWindowTitle</name>
     <message>
         <source>Tonemapping</source>
-        <translation type="unfinished"></translation>
+        <translation>トーンマッピング</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation type="vanished">取り消しデータを整理中</translation>
+    </message>
+</context>
+<context>
+    <name>QCoreApplication</name>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation type="vanished">グレーディングを計算中</translation>
     </message>
 </context>
 <context>
@@ -1996,11 +5016,11 @@
     </message>
     <message>
         <source>Error in setting Registry values</source>
-        <translation type="unfinished"></translation>
+        <translation>ファイルの関連付けのエラー</translation>
     </message>
     <message>
         <source>registration database update failed for key &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」のファイル関連付けを書き込めませんでした。</translation>
     </message>
 </context>
 </TS>
