@@ -9,9 +9,11 @@
 #include "core/AppLog.h"
 #include "core/EngineState.h"
 #include "core/NativeNames.h"
+#include "engine/KernelRegistry.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
+#include "core/Version.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -136,7 +138,7 @@ int Run(int argc, char** argv)
     };
 
     AppLog("Programm-ID: " + HDRApplication::InstanceKey());
-    AppLog(QStringLiteral("Programm-Version: %1.%2.%3").arg(1).arg(14).arg(3607));
+    AppLog(QStringLiteral("Programm-Version: %1.%2.%3").arg(Version::kMajor).arg(Version::kMinor).arg(Version::kBuild));
 
     const QString joined = JoinArguments(argc, argv);
     if (app->isRunning())
@@ -180,8 +182,11 @@ int Run(int argc, char** argv)
     if (openCLError == 0)
     {
         const QString kernelFile = userDir + "kernel.ini";
-        if (!g_OpenCLManager.LoadKernelPreferences(kernelFile))
-            g_OpenCLManager.MeasureAndSaveKernelPreferences(kernelFile);
+        QStringList speedTested;
+        for (const std::string_view name : MP_SpeedResultNames())
+            speedTested << QString::fromLatin1(name.data(), qsizetype(name.size()));
+        if (!g_OpenCLManager.LoadKernelPreferences(kernelFile, speedTested))
+            g_OpenCLManager.MeasureAndSaveKernelPreferences(kernelFile, speedTested);
         g_OpenCLManager.CalcPixelPerKernelPack();
     }
 

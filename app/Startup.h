@@ -6,8 +6,6 @@
 
 namespace Startup
 {
-inline constexpr const char* kVersion = "1.14.3607";
-
 int Run(int argc, char** argv);
 
 /// Arguments 1..n−1 joined with single blanks. File names (the arguments not starting with "-")

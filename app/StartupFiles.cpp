@@ -1,5 +1,7 @@
 #include "app/StartupFiles.h"
 
+#include "core/Version.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -27,9 +29,9 @@ void WriteRegistration(const QString& appDir)
     }
     settings.setValue("Version_Family", 17);
     settings.setValue("Version_Version", 2);
-    settings.setValue("Version_Major", 1);
-    settings.setValue("Version_Minor", 14);
-    settings.setValue("Version_Build", 3607);
+    settings.setValue("Version_Major", Version::kMajor);
+    settings.setValue("Version_Minor", Version::kMinor);
+    settings.setValue("Version_Build", Version::kBuild);
 }
 
 bool HandleStartPage(const QString& appDir, const QString& userDir,

@@ -1,6 +1,7 @@
 // vantrope-cli: the grading models without a window — grade, LUTs, probing, benchmarks.
 #include "cli/CliArguments.h"
 #include "core/EngineState.h"
+#include "core/Version.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
 
 #include <QCoreApplication>
@@ -17,8 +18,6 @@
 
 namespace
 {
-constexpr const char* kVersion = "1.14.3607";
-
 QList<QByteArray> NameWords(const SCliCommand& command)
 {
     return QByteArray(command.name).split(' ');
@@ -61,7 +60,7 @@ void PrintCommands(const QList<const SCliCommand*>& commands)
 
 void PrintOverview()
 {
-    CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(kVersion));
+    CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(Version::kText));
     CliPrint("Usage: vantrope-cli COMMAND [options] ARGUMENTS");
     CliPrint("       vantrope-cli COMMAND --help | --help | --version");
     CliPrint("Commands:");
@@ -116,7 +115,7 @@ int main(int argc, char** argv)
     }
     if (words.first() == "--version")
     {
-        CliPrint(kVersion);
+        CliPrint(Version::kText);
         return 0;
     }
     qsizetype used = 0;

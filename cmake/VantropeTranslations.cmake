@@ -40,9 +40,9 @@ file(GENERATE OUTPUT ${VANTROPE_LUPDATE_PROJECT} CONTENT
 
 add_custom_target(vantrope_lupdate
     COMMAND Qt6::lupdate -project ${VANTROPE_LUPDATE_PROJECT} -source-language de_DE -locations none
-    DEPENDS ${VANTROPE_CATALOGUE_TR}
     COMMENT "Collecting the interface texts into the .ts files"
     VERBATIM)
+add_dependencies(vantrope_lupdate vantrope_catalogue_tr)
 
 set_source_files_properties(${VANTROPE_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VANTROPE_BIN_DIR}/translations)
 qt_add_lrelease(vantrope TS_FILES ${VANTROPE_TS_FILES})

@@ -1,16 +1,80 @@
-// The process-wide engine state and its setters: calculation modes, memory limits, flags,
-// luminance weights, progress delay and the video resolution modulo.
+// The engine state: calculation modes, memory limits, worker count, flags, luminance weights,
+// progress delay and the video resolution modulo. The application keeps one (set at start-up
+// and by the options through the MP_UI_* functions); a test or a tool may keep its own and hand
+// it to an engine context.
 #pragma once
 
 #include "core/EngineStatus.h"
 
+#include <atomic>
 #include <string>
 
-/// Copies the texture directory, clamps the worker count to 1..64, stores the screen size,
-/// starts the engine timer, resets every setting to its default and builds the lookup tables.
+class CEngineState
+{
+public:
+    /// The defaults of an initialised engine with one worker.
+    CEngineState();
+    CEngineState(const CEngineState&) = delete;
+    CEngineState& operator=(const CEngineState&) = delete;
+
+    /// Copies the texture directory, clamps the worker count to 1..64, stores the screen size,
+    /// and resets every other setting to its default.
+    void Init(const std::string& textureDir, int idealThreadCount, int screenWidth, int screenHeight);
+
+    int ThreadCount() const { return m_iThreadCount; }
+    /// Clamped to 1..64.
+    void SetThreadCount(int count);
+    const std::string& TextureDir() const { return m_sTextureDir; }
+    int ScreenWidth() const { return m_iScreenWidth; }
+    int ScreenHeight() const { return m_iScreenHeight; }
+
+    /// 1 selects the processor; 2 and 3 fall back to what has memory; other values change nothing.
+    void SetCalcMode(int mode);
+    int CalcMode() const { return m_iCalcMode; }
+    void SetCalcForceMode(int mode) { m_iForceMode = mode; }
+    int CalcForceMode() const { return m_iForceMode; }
+    void SetMaxMemAllocSize(int mode, double bytes);
+    double MaxMemAllocSize(int mode) const;
+
+    /// Values below 1 become 250.
+    void SetProgressDelay(int milliseconds);
+    int ProgressDelay() const { return m_iProgressDelayMs; }
+    int VideoModulo() const { return m_iVideoModulo; }
+
+    /// Stores the weights divided by their sum (as given when the sum is not positive).
+    void SetLumWeights(float r, float g, float b);
+    void LumWeights(float& r, float& g, float& b) const;
+
+    // Flags read by worker tasks and set from other threads.
+    std::atomic<bool> bLogging{true};
+    std::atomic<bool> bVideoMode{false};
+    std::atomic<bool> bAbort{false};
+    std::atomic<bool> bCalcRunning{false};
+    std::atomic<int> iPlayback{0};
+    std::atomic<int> iBrowser{0};
+    std::atomic<bool> bStopRequest{false};
+
+private:
+    int m_iCalcMode = MP_CALCMODE_NONE;
+    int m_iForceMode = MP_CALCMODE_NONE;
+    double m_adMaxAlloc[4] = {0.0, 0.0, 0.0, 0.0};
+    int m_iThreadCount = 1;
+    int m_iScreenWidth = 0;
+    int m_iScreenHeight = 0;
+    std::string m_sTextureDir;
+    float m_afLumWeights[3] = {0.3333f, 0.3334f, 0.3333f};
+    int m_iProgressDelayMs = 250;
+    int m_iVideoModulo = 2;
+};
+
+/// The application's engine state, the one the MP_UI_* functions read and set.
+CEngineState& MP_ApplicationState();
+
+/// Initialises the application's state, starts the engine timer, writes the two start lines and
+/// builds the lookup tables.
 void MP_UI_InitEngine(const std::string& textureDir, int idealThreadCount, int screenWidth,
                       int screenHeight);
-/// Frees the engine's temporary buffers and all image slots.
+/// Frees the engine's image slots.
 void MP_UI_ReleaseEngine();
 
 int MP_UI_GetThreadCount();

@@ -45,6 +45,26 @@ public:
         return created;
     }
 
+    /// Create for callers that work with status codes (the engine and its users): false instead
+    /// of an exception when the size is not positive or the memory cannot be had.
+    bool TryCreate(const QSize& size, EClearPolicy policy) noexcept
+    {
+        try
+        {
+            Create(size, policy);
+        }
+        catch (const CExceptionInvalidParameter&)
+        {
+            return false; // nothing changed
+        }
+        catch (const std::bad_alloc&)
+        {
+            Destroy(); // the block is gone: the size must not outlive it
+            return false;
+        }
+        return true;
+    }
+
     void Destroy() override
     {
         m_size = QSize(0, 0);

@@ -84,7 +84,8 @@ bool Read(const QString& path, Helper::CRGB48Buffer& image, quint64 maxBytes, QS
     if (!file.seek(header.RasterStart()) || file.size() - header.RasterStart() < rowBytes * h)
         return error = "truncated file", false;
 
-    image.Create(QSize(w, h), Helper::eCP_NO_CLEAR);
+    if (!image.TryCreate(QSize(w, h), Helper::eCP_NO_CLEAR))
+        return error = "out of memory", false;
     QByteArray row(rowBytes, Qt::Uninitialized);
     const bool littleEndian = third < 0;
     const uint32_t maximum = isFloat ? 1 : uint32_t(third);

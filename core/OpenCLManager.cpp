@@ -174,16 +174,7 @@ void OpenCLManager::Release()
     d->context = nullptr;
 }
 
-const QStringList& OpenCLManager::PreferenceKernels()
-{
-    static const QStringList kernels = {
-        "MP_calcPixelSharpen",         "MP_calcPixelDeNoiseMedian",         "MP_calcPixelColorIntensity",
-        "MP_calcPixelColorSpaceConversion", "MP_calcPixelDeNoiseLumHD",     "MP_calcPixelHDLumSharpen",
-        "MP_calcPixelReExposePicture", "MP_calcPixelSyntheticExposePicture"};
-    return kernels;
-}
-
-bool OpenCLManager::LoadKernelPreferences(const QString& path)
+bool OpenCLManager::LoadKernelPreferences(const QString& path, const QStringList& kernels)
 {
     if (!QFile::exists(path))
         return false;
@@ -196,18 +187,18 @@ bool OpenCLManager::LoadKernelPreferences(const QString& path)
     }
     settings.setValue("forceCPU_MP_loaded", loaded);
     m_forceCPU.clear();
-    for (const QString& kernel : PreferenceKernels())
+    for (const QString& kernel : kernels)
         if (settings.value("forceCPU_" + kernel, 0).toInt() == 1)
             m_forceCPU << kernel;
     return true;
 }
 
-void OpenCLManager::MeasureAndSaveKernelPreferences(const QString& path)
+void OpenCLManager::MeasureAndSaveKernelPreferences(const QString& path, const QStringList& kernels)
 {
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue("forceCPU_MP_loaded", 0);
-    m_forceCPU = PreferenceKernels();
-    for (const QString& kernel : PreferenceKernels())
+    m_forceCPU = kernels;
+    for (const QString& kernel : kernels)
         settings.setValue("forceCPU_" + kernel, 1);
 }
 

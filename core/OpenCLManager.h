@@ -25,19 +25,16 @@ public:
     int init(int mode);
     void Release();
 
-    /// Reads "kernel.ini"; false when the preferences must be measured again (file missing, or
-    /// the start counter reached 20).
-    bool LoadKernelPreferences(const QString& path);
-    /// Compares kernel speeds and writes the preferences. Without device kernels the processor
-    /// is the faster path of every kernel.
-    void MeasureAndSaveKernelPreferences(const QString& path);
+    /// Reads "kernel.ini" for `kernels` (the engine's speed-tested kernels); false when the
+    /// preferences must be measured again (file missing, or the start counter reached 20).
+    bool LoadKernelPreferences(const QString& path, const QStringList& kernels);
+    /// Compares the speeds of `kernels` and writes the preferences. Without device kernels the
+    /// processor is the faster path of every kernel.
+    void MeasureAndSaveKernelPreferences(const QString& path, const QStringList& kernels);
     /// True when the kernel must run on the processor.
     bool ForceCPU(const QString& kernelName) const;
     void CalcPixelPerKernelPack();
     int MaxPixelPerKernelPack() const { return m_iMaxPixelPerKernelPack; }
-
-    /// Kernels with a processor/device preference in "kernel.ini".
-    static const QStringList& PreferenceKernels();
 
 private:
     struct SPrivate;

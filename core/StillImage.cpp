@@ -9,6 +9,7 @@
 #include <QLibrary>
 
 #include <algorithm>
+#include <cstring>
 
 // Present when a program links the codec in instead of loading its module (the fuzz targets).
 #pragma weak vantrope_still_codec
@@ -176,6 +177,31 @@ bool ExrHeadersFit(const QString& path, QString& error)
     }
 }
 
+// A PNG must hold every chunk it announces, up to its end chunk. The library's PNG reader meets a
+// file that ends early inside a read callback that hands libpng a copy of its error text and
+// longjmps past that copy's destructor (a leak per read, out of our reach), so a truncated file is
+// refused here, before the library sees it. Chunks are walked by their lengths only: 12 bytes
+// each at least, so the walk ends within the file.
+bool PngChunksComplete(const QString& path, QString& error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString()), false;
+    const qint64 size = file.size();
+    for (qint64 at = 8; at + 8 <= size;)
+    {
+        uchar head[8];
+        if (!file.seek(at) || file.read(reinterpret_cast<char*>(head), 8) != 8)
+            break;
+        const qint64 length = qint64(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
+        if (std::memcmp(head + 4, "IEND", 4) == 0 && at + 12 <= size)
+            return true;
+        at += 12 + length;
+    }
+    error = QStringLiteral("cannot read PNG image '%1': truncated file").arg(QFileInfo(path).fileName());
+    return false;
+}
+
 // The size checks before any allocation, then the buffer the codec fills.
 uint16_t* Admit(Helper::CRGB48Buffer& image, int width, int height, int channels, quint64 maxBytes, QString& error)
 {
@@ -188,7 +214,11 @@ uint16_t* Admit(Helper::CRGB48Buffer& image, int width, int height, int channels
         error = QStringLiteral("image too large: %1 x %2 pixels, %3 channels").arg(width).arg(height).arg(channels);
         return nullptr;
     }
-    image.Create(QSize(width, height), Helper::eCP_NO_CLEAR);
+    if (!image.TryCreate(QSize(width, height), Helper::eCP_NO_CLEAR))
+    {
+        error = QStringLiteral("out of memory");
+        return nullptr;
+    }
     return image.GetData();
 }
 
@@ -243,6 +273,8 @@ bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error, quin
     if (!format->pszReader)
         return Netpbm::Read(path, image, std::min(maxBytes, kMaxPixels * 6), error);
     if (QLatin1String(format->pszReader) == QLatin1String("openexr") && !ExrHeadersFit(path, error))
+        return false;
+    if (QLatin1String(format->pszReader) == QLatin1String("png") && !PngChunksComplete(path, error))
         return false;
     return ReadWithLibrary(path, *format, image, error, maxBytes);
 }

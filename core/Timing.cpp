@@ -35,15 +35,20 @@ double MP_TimerElapsedMs()
     return MP_ElapsedMs(g_timerStart);
 }
 
+void MP_VLog(const char* format, va_list args)
+{
+    std::vprintf(format, args);
+    std::fflush(stdout);
+}
+
 void MP_Log(const char* format, ...)
 {
     if (!MP_UI_GetLogging())
         return;
     va_list args;
     va_start(args, format);
-    std::vprintf(format, args);
+    MP_VLog(format, args);
     va_end(args);
-    std::fflush(stdout);
 }
 
 void MP_LogMs(double stamp, const char* name)

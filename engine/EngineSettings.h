@@ -1,4 +1,5 @@
-// The engine settings that fill the header of the call record and steer the chain.
+// The engine settings that fill the header of the call record and steer the chain; each engine
+// context keeps its own.
 #pragma once
 
 struct SEngineSettings
@@ -13,6 +14,3 @@ struct SEngineSettings
     int iPanoramaMode = 0;             // 1 when the working image is a 360° panorama
     float fLuminanceSmoothing = 0.0f;  // > 0: the tone curve reads a smoothed luminance
 };
-
-/// The one engine-wide settings record (engine calls run one at a time).
-SEngineSettings& MP_EngineSettings();

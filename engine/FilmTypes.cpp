@@ -106,8 +106,8 @@ bool Off(float v, float neutral)
 }
 }  // namespace
 
-void MP_RunFilmTypePass(const SFilmType& type, float intensity, float grain, uint16_t* image,
-                        int width, int height, float previewScale)
+void MP_RunFilmTypePass(CEngineContext& engine, const SFilmType& type, float intensity, float grain,
+                        uint16_t* image, int width, int height, float previewScale)
 {
     if (!image || width < 1 || height < 1)
         return;
@@ -116,7 +116,7 @@ void MP_RunFilmTypePass(const SFilmType& type, float intensity, float grain, uin
     auto params = std::make_unique<Params>();
     auto run = [&](const char* kernel, auto&& fill) {
         std::memset(params.get(), 0, sizeof(Params));
-        MP_FillChainHeader(*params, previewScale);
+        MP_FillChainHeader(engine, *params, previewScale);
         fill(*params);
         RunKernel(kernel, width, height, image, image, 6, 6, params.get(), -1, 0.0f, 0.0f, true, true);
     };

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 
+class CEngineContext;
 class QIODevice;
 class QSettings;
 
@@ -38,9 +39,10 @@ bool MP_ReadFilmTypes(QIODevice& device, QVector<SFilmType>& types, QString* err
 /// values 0.5 + sign(d) × |d|^0.75 with d = s × (e − 0.5); the rest unscaled.
 void MP_ScaleFilmType(const SFilmType& type, float intensity, float* scaled);
 
-/// Runs the film-type pass over a packed 16-bit RGB image; `previewScale` fills the header.
-void MP_RunFilmTypePass(const SFilmType& type, float intensity, float grain, uint16_t* image,
-                        int width, int height, float previewScale);
+/// Runs the film-type pass over a packed 16-bit RGB image in the engine context; `previewScale`
+/// fills the header.
+void MP_RunFilmTypePass(CEngineContext& engine, const SFilmType& type, float intensity, float grain,
+                        uint16_t* image, int width, int height, float previewScale);
 
 /// The film-type choice: table, selected index (0: none), intensity, graining, position.
 class CFilmTypeModel

@@ -104,10 +104,27 @@ bool MP_IsIterativeToneMapping(std::string_view name)
     return Flag(name, eKF_ITERATIVE_TM);
 }
 
+bool MP_IsColourTransform(std::string_view name)
+{
+    const SKernelEntry* entry = MP_FindKernel(name);
+    return entry && entry->eInput == eIN_COLOUR && !entry->Has(eKF_MASK);
+}
+
 float MP_RadiusFactor(std::string_view name)
 {
     const SKernelEntry* entry = MP_FindKernel(name);
     return entry ? entry->fRadiusFactor : 1.0f;
+}
+
+std::vector<std::string_view> MP_SpeedResultNames()
+{
+    std::vector<std::string_view> names;
+    for (const SKernelEntry& e : Table())
+        if (e.Has(eKF_SPEED_TESTED))
+            names.push_back(e.SpeedResultName());
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
 }
 
 bool MP_HasEffect(std::string_view name, const Params& params)

@@ -6,6 +6,7 @@
 
 #include <span>
 #include <string_view>
+#include <vector>
 
 /// All rows, sorted by entry name.
 std::span<const SKernelEntry> MP_KernelTable();
@@ -24,7 +25,14 @@ bool MP_IsWholeImage(std::string_view name);
 bool MP_IsMaskKernel(std::string_view name);
 bool MP_NeedsUnprocessed(std::string_view name);
 bool MP_IsIterativeToneMapping(std::string_view name);
+/// True when the kernel, without geometry shapes, maps each colour to a colour by itself alone
+/// (eIN_COLOUR, not a mask kernel): a 3D LUT can stand in for it.
+bool MP_IsColourTransform(std::string_view name);
 /// 0.9 for the tone-mapping kernels that declare it, 1.0 otherwise.
 float MP_RadiusFactor(std::string_view name);
 /// True when the kernel would change the image with this call record.
 bool MP_HasEffect(std::string_view name, const Params& params);
+
+/// The names the start-up speed comparison keeps results under: one per speed-tested kernel, or
+/// the kernel whose result it follows; sorted, each once.
+std::vector<std::string_view> MP_SpeedResultNames();

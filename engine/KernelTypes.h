@@ -16,6 +16,7 @@ enum EKernelFlags : uint32_t
     eKF_NEEDS_UNPROCESSED = 1u << 4, // reads the image as it was before the run
     eKF_ITERATIVE_TM = 1u << 5,      // iterative tone mapping, run in repeated passes
     eKF_POINT = 1u << 6,             // per-pixel kernel that runs the layer frame in floats itself
+    eKF_AUXILIARY = 1u << 7,         // run by the chain or a tool itself, not offered in the catalogue
 };
 
 /// Stripe border rows: base rows, or p[0][0] × multiplier ÷ divisor, optionally × the preview
@@ -56,6 +57,15 @@ struct SSetLayout
     int8_t iGeo = -1;
 };
 
+/// What a kernel's result at a pixel depends on, its geometry shapes aside (the frame weighs every
+/// kernel's result by position when shapes are in use).
+enum EPixelInput : uint8_t
+{
+    eIN_COLOUR,     // that pixel's colour alone: a fixed colour transform a 3D LUT can hold
+    eIN_POSITION,   // also where the pixel is (vignette, grain, gradients, textures)
+    eIN_NEIGHBOURS, // other pixels too (blur, sharpen, local contrast, image statistics, masks)
+};
+
 /// Is the operator worth running with this call record? (a cheap, pure test)
 using MP_EffectTest = bool (*)(const Params& params);
 
@@ -65,12 +75,17 @@ struct SKernelEntry
     MP_KernelFunc pFunction;
     SBorder border;
     uint32_t uiFlags;
+    EPixelInput eInput;
     const char* pszOpenCL; // device kernel name, null while the kernel has no device version
     MP_EffectTest pEffect; // null: always worth running
     SSetLayout sets;
     float fRadiusFactor = 1.0f;
+    // eKF_SPEED_TESTED only: the kernel whose start-up speed result this one follows (null: its own).
+    const char* pszSpeedResult = nullptr;
 
     bool Has(EKernelFlags flag) const { return (uiFlags & flag) != 0; }
+    /// The name the speed comparison keeps this kernel's result under.
+    const char* SpeedResultName() const { return pszSpeedResult ? pszSpeedResult : pszName; }
 };
 
 // Entry name and function can never disagree.

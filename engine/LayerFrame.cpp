@@ -1,8 +1,7 @@
 #include "engine/LayerFrame.h"
 
-#include "core/EngineState.h"
 #include "core/WorkerSplit.h"
-#include "engine/LevelTables.h"
+#include "engine/EngineContext.h"
 #include "engine/Spline.h"
 
 #include <cmath>
@@ -89,17 +88,21 @@ SLayerFrame MP_PrepareFrame(const SSetLayout& sets, const Params& params)
         f.pGeo = params.p[sets.iGeo];
         f.iShapes = params.geometry_needed < MP_GEO_SHAPES ? params.geometry_needed : MP_GEO_SHAPES;
     }
-    if (sets.eCurveRole == eCR_MASK && sets.iCurve >= 0 && sets.iCurve < MP_PARAM_SETS &&
-        !MP_SplineIsFlatOne(params.p[sets.iCurve]))
-    {
-        const float* v = params.p[sets.iCurve];
-        float a[7], b[7], c[7], d[7], xp[7];
-        MP_SplineCoefficients(v, a, b, c, d, xp);
-        f.pMask = MP_LevelTable(eLT_MASK, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]},
-                                [&](int i) { return MP_SplineEval(a, b, c, d, xp, float(i) / 65535.0f); })
-                      ->af;
-    }
+    if (sets.eCurveRole == eCR_MASK && sets.iCurve >= 0 && sets.iCurve < MP_PARAM_SETS && params.pEngine)
+        f.pMask = MP_MaskingTable(params, params.p[sets.iCurve]);
     return f;
+}
+
+const float* MP_MaskingTable(const Params& params, const float* curve)
+{
+    if (MP_SplineIsFlatOne(curve))
+        return nullptr;
+    float a[7], b[7], c[7], d[7], xp[7];
+    MP_SplineCoefficients(curve, a, b, c, d, xp);
+    const float* v = curve; // the key: the curve's twelve values
+    return MP_LevelTable(params, eLT_MASK, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]},
+                         [&](int i) { return MP_SplineEval(a, b, c, d, xp, float(i) / 65535.0f); })
+        ->af;
 }
 
 SLayerFrame MP_PrepareFrame(const SKernelEntry& entry, const Params& params)
@@ -110,35 +113,25 @@ SLayerFrame MP_PrepareFrame(const SKernelEntry& entry, const Params& params)
 void MP_ApplyLayerFrame(const SLayerFrame& frame, int width, int height, const uint16_t* before,
                         int beforeStride, uint16_t* result, int resultStride)
 {
-    if (frame.IsPlain() || !before || !result || width < 1 || height < 1)
+    if (frame.IsPlain() || !before || !result || width < 1 || height < 1 || !frame.pParams ||
+        !frame.pParams->pEngine)
         return;
     const int bs = beforeStride / 2, rs = resultStride / 2;
-    const int workers = MP_MT_CapFullImageWorkers(MP_UI_GetThreadCount(), int64_t(width) * height);
-    MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
-        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+    // The kernel's own result is what the result image already holds.
+    struct SResultOp
+    {
+        const uint16_t* result;
+        int width, step;
+        void Pixel(int x, int y, const uint16_t*, float*, float* ce) const
         {
-            const uint16_t* in = before + size_t(y) * width * bs;
-            uint16_t* out = result + size_t(y) * width * rs;
-            for (int x = 0; x < width; ++x, in += bs, out += rs)
-            {
-                float g = 1.0f;
-                if (frame.HasGeometry())
-                {
-                    g = frame.Geometry(x, y);
-                    if (g <= 0.0f)
-                    {
-                        out[0] = in[0], out[1] = in[1], out[2] = in[2];
-                        continue;
-                    }
-                }
-                const float c0[3] = {in[0] * MP_DECODE, in[1] * MP_DECODE, in[2] * MP_DECODE};
-                float ce[3] = {out[0] * MP_DECODE, out[1] * MP_DECODE, out[2] * MP_DECODE};
-                if (frame.pMask)
-                    frame.Mask(c0, ce);
-                frame.Layer(c0, ce);
-                SLayerFrame::Weigh(c0, ce, g);
-                out[0] = MP_Encode(ce[0]), out[1] = MP_Encode(ce[1]), out[2] = MP_Encode(ce[2]);
-            }
+            const uint16_t* px = result + (size_t(y) * width + x) * step;
+            ce[0] = px[0] * MP_DECODE, ce[1] = px[1] * MP_DECODE, ce[2] = px[2] * MP_DECODE;
         }
+    };
+    const SResultOp op{result, width, rs};
+    const auto row = MP_ChooseFrameRow<SResultOp>(frame);
+    MP_MT_ForBands(height, MP_KernelWorkers(*frame.pParams, width, height), [&](const TaskFuncParams& t) {
+        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
+            row(frame, op, before + size_t(y) * width * bs, bs, result + size_t(y) * width * rs, rs, width, y);
     });
 }

@@ -75,11 +75,71 @@ struct SLayerFrame
     }
 };
 
+/// One row through the frame: per pixel the geometry pre-test, decode, the kernel's own result
+/// (op.Pixel), masking curve, layer effect and clamp, geometry weighting, encode. The optional
+/// steps are chosen at compile time (MP_ChooseFrameRow), so the common cases are branch-free
+/// loops. Steps in samples (3 for packed rows).
+template <bool kGeo, bool kLayer, bool kMask, class Op>
+void MP_FrameRow(const SLayerFrame& frame, const Op& op, const uint16_t* in, int inStep, uint16_t* out,
+                 int outStep, int width, int y)
+{
+    for (int x = 0; x < width; ++x, in += inStep, out += outStep)
+    {
+        float g = 1.0f;
+        if constexpr (kGeo)
+        {
+            g = frame.Geometry(x, y);
+            if (g <= 0.0f)
+            {
+                out[0] = in[0], out[1] = in[1], out[2] = in[2];
+                continue;
+            }
+        }
+        float c0[3] = {in[0] * MP_DECODE, in[1] * MP_DECODE, in[2] * MP_DECODE};
+        float ce[3] = {0.0f, 0.0f, 0.0f};
+        op.Pixel(x, y, in, c0, ce);
+        if constexpr (kMask)
+            frame.Mask(c0, ce);
+        if constexpr (kLayer)
+            frame.Layer(c0, ce);
+        else
+            ce[0] = MP_Clamp01(ce[0]), ce[1] = MP_Clamp01(ce[1]), ce[2] = MP_Clamp01(ce[2]);
+        if constexpr (kGeo)
+            SLayerFrame::Weigh(c0, ce, g);
+        out[0] = MP_Encode(ce[0]), out[1] = MP_Encode(ce[1]), out[2] = MP_Encode(ce[2]);
+    }
+}
+
+template <class Op>
+using MP_FrameRowFunc = void (*)(const SLayerFrame&, const Op&, const uint16_t*, int, uint16_t*, int, int, int);
+
+/// The row function for the steps this frame needs.
+template <class Op>
+MP_FrameRowFunc<Op> MP_ChooseFrameRow(const SLayerFrame& frame)
+{
+    const int key = (frame.HasGeometry() ? 4 : 0) | (frame.bLayer ? 2 : 0) | (frame.pMask ? 1 : 0);
+    switch (key)
+    {
+    case 0: return &MP_FrameRow<false, false, false, Op>;
+    case 1: return &MP_FrameRow<false, false, true, Op>;
+    case 2: return &MP_FrameRow<false, true, false, Op>;
+    case 3: return &MP_FrameRow<false, true, true, Op>;
+    case 4: return &MP_FrameRow<true, false, false, Op>;
+    case 5: return &MP_FrameRow<true, false, true, Op>;
+    case 6: return &MP_FrameRow<true, true, false, Op>;
+    default: return &MP_FrameRow<true, true, true, Op>;
+    }
+}
+
 /// Reads the frame of `entry` from the call record. The masking table (when the entry has a
-/// masking curve applied by the frame and it is not flat at 1) is built in engine storage.
+/// masking curve applied by the frame and it is not flat at 1) is a level table of the record's
+/// engine context.
 SLayerFrame MP_PrepareFrame(const SKernelEntry& entry, const Params& params);
 /// The same for a kernel known by its set layout (used by kernels that prepare themselves).
 SLayerFrame MP_PrepareFrame(const SSetLayout& sets, const Params& params);
+/// The 65536-entry masking table of a curve set (strength at luminance i ÷ 65535) from the
+/// record's engine context; null when the curve is flat at 1.
+const float* MP_MaskingTable(const Params& params, const float* curve);
 
 /// Runs the frame over a kernel's finished result: `before` holds the input (c0), `result` the
 /// kernel's output (ce) and receives the framed pixels. Strides in bytes. Rows split over the

@@ -1,14 +1,14 @@
 #include "engine/LevelTables.h"
 
 #include <cstring>
-#include <memory>
 
 namespace
 {
 constexpr int kSlots = 16;
 constexpr int kMaxKey = 16;
+}  // namespace
 
-struct SSlot
+struct CLevelTables::SSlot
 {
     std::unique_ptr<SLevelTable> table;
     uint32_t kind = 0;
@@ -18,43 +18,30 @@ struct SSlot
     bool valid = false;
 };
 
-SSlot g_slots[kSlots];
-uint64_t g_useCounter = 0;
-bool g_bReuse = true;
-}  // namespace
+CLevelTables::CLevelTables() : m_slots(std::make_unique<SSlot[]>(kSlots)) {}
 
-void MP_SetLevelTableReuse(bool on)
-{
-    g_bReuse = on;
-}
+CLevelTables::~CLevelTables() = default;
 
-bool MP_GetLevelTableReuse()
-{
-    return g_bReuse;
-}
-
-namespace detail
-{
-SLevelTable* LevelTableSlot(uint32_t kind, const float* key, int keyCount, bool& hit)
+SLevelTable* CLevelTables::Slot(uint32_t kind, const float* key, int keyCount, bool& hit)
 {
     if (keyCount > kMaxKey)
         keyCount = kMaxKey;
     const size_t keyBytes = size_t(keyCount) * sizeof(float);
     SSlot* chosen = nullptr;
-    for (SSlot& s : g_slots)
+    for (int i = 0; i < kSlots && !chosen; ++i)
+    {
+        SSlot& s = m_slots[i];
         if (s.valid && s.kind == kind && s.keyCount == keyCount && (keyBytes == 0 || std::memcmp(s.key, key, keyBytes) == 0))
-        {
             chosen = &s;
-            break;
-        }
-    hit = chosen != nullptr && g_bReuse;
+    }
+    hit = chosen != nullptr && m_bReuse;
     if (!chosen)
     {
         // The least recently used slot; the tables a kernel holds are the most recent ones.
-        chosen = &g_slots[0];
-        for (SSlot& s : g_slots)
-            if (s.lastUse < chosen->lastUse)
-                chosen = &s;
+        chosen = &m_slots[0];
+        for (int i = 1; i < kSlots; ++i)
+            if (m_slots[i].lastUse < chosen->lastUse)
+                chosen = &m_slots[i];
         if (!chosen->table)
             chosen->table = std::make_unique<SLevelTable>();
         chosen->kind = kind;
@@ -63,14 +50,13 @@ SLevelTable* LevelTableSlot(uint32_t kind, const float* key, int keyCount, bool&
             std::memcpy(chosen->key, key, keyBytes);
     }
     chosen->valid = true;
-    chosen->lastUse = ++g_useCounter;
+    chosen->lastUse = ++m_uiUseCounter;
     return chosen->table.get();
 }
 
-void LevelTableInvalidate(SLevelTable* table)
+void CLevelTables::Invalidate(const SLevelTable* table)
 {
-    for (SSlot& s : g_slots)
-        if (s.table.get() == table)
-            s.valid = false;
+    for (int i = 0; i < kSlots; ++i)
+        if (m_slots[i].table.get() == table)
+            m_slots[i].valid = false;
 }
-}  // namespace detail

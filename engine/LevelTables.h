@@ -1,15 +1,16 @@
-// Engine-wide 65536-entry tables indexed by a 16-bit level: per-channel power functions, curves,
-// masking curves. Each holds the float values and their encoded 16-bit results. A table is kept
-// with the key it was built from, so a call with the same parameters (every frame of a video)
-// reuses it instead of filling it again.
+// 65536-entry tables indexed by a 16-bit level: per-channel power functions, curves, masking
+// curves. Each holds the float values and their encoded 16-bit results. A table is kept with the
+// key it was built from, so a call with the same parameters (every frame of a video) reuses it
+// instead of filling it again. Each engine context keeps its own set.
 #pragma once
 
-#include "core/EngineState.h"
 #include "core/WorkerSplit.h"
 #include "engine/LayerFrame.h"
 
+#include <atomic>
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 
 struct SLevelTable
 {
@@ -26,38 +27,49 @@ enum ELevelTableKind : uint32_t
     eLT_NEGATIVE,
     eLT_INTENSITY,
     eLT_BASICTOOLS,  // brightness, contrast and gamma of one level
+    eLT_EXPOSURE,    // level × 2^EV
 };
 
-namespace detail
+class CLevelTables
 {
-/// The slot for (kind, key): `hit` tells whether it already holds that table.
-SLevelTable* LevelTableSlot(uint32_t kind, const float* key, int keyCount, bool& hit);
-/// Marks a slot as holding nothing valid (its fill was interrupted by an abort).
-void LevelTableInvalidate(SLevelTable* table);
-}  // namespace detail
+public:
+    CLevelTables();
+    ~CLevelTables();
 
-/// Switches the reuse of tables off (benchmarks of the fill, tests) or on again.
-void MP_SetLevelTableReuse(bool on);
-bool MP_GetLevelTableReuse();
+    /// Switches the reuse of tables off (benchmarks of the fill) or on again.
+    void SetReuse(bool on) { m_bReuse = on; }
+    bool Reuse() const { return m_bReuse; }
 
-/// The table of `kind` for `key`, filled with fill(i) for i = 0…65535 over the workers (65536 ÷ T
-/// slices) unless the kept one matches. Valid until the next request for another key.
-template <class Fill>
-const SLevelTable* MP_LevelTable(uint32_t kind, std::initializer_list<float> key, const Fill& fill)
-{
-    bool hit = false;
-    SLevelTable* table = detail::LevelTableSlot(kind, key.begin(), int(key.size()), hit);
-    if (hit)
+    /// The table of `kind` for `key`, filled with fill(i) for i = 0…65535 over `workers` slices
+    /// unless the kept one matches. Valid until the 16th request for other keys. A fill cut short
+    /// by `abort` is not kept.
+    template <class Fill>
+    const SLevelTable* Get(uint32_t kind, std::initializer_list<float> key, int workers,
+                           const std::atomic<bool>& abort, const Fill& fill)
+    {
+        bool hit = false;
+        SLevelTable* table = Slot(kind, key.begin(), int(key.size()), hit);
+        if (hit)
+            return table;
+        MP_MT_ForBands(65536, workers, [&](const TaskFuncParams& t) {
+            for (int i = t.iRowBegin; i < t.iRowEnd; ++i)
+            {
+                const float v = fill(i);
+                table->af[i] = v;
+                table->aui[i] = MP_Encode(MP_Clamp01(v));
+            }
+        });
+        if (abort.load(std::memory_order_relaxed))
+            Invalidate(table);
         return table;
-    MP_MT_ForBands(65536, MP_UI_GetThreadCount(), [&](const TaskFuncParams& t) {
-        for (int i = t.iRowBegin; i < t.iRowEnd; ++i)
-        {
-            const float v = fill(i);
-            table->af[i] = v;
-            table->aui[i] = MP_Encode(MP_Clamp01(v));
-        }
-    });
-    if (MP_UI_GetAbort())
-        detail::LevelTableInvalidate(table);
-    return table;
-}
+    }
+
+private:
+    struct SSlot;
+    SLevelTable* Slot(uint32_t kind, const float* key, int keyCount, bool& hit);
+    void Invalidate(const SLevelTable* table);
+
+    std::unique_ptr<SSlot[]> m_slots;
+    uint64_t m_uiUseCounter = 0;
+    bool m_bReuse = true;
+};

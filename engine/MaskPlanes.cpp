@@ -2,53 +2,35 @@
 
 #include <cstddef>
 #include <new>
-#include <vector>
 
-namespace
-{
-std::vector<uint16_t> g_plane;
-int g_width = 0, g_height = 0;
-bool g_bActive = false;
-}  // namespace
-
-bool MP_MaskActivate(int width, int height)
+bool CMaskPlane::Activate(int width, int height)
 {
     if (width < 1 || height < 1)
         return false;
-    if (g_bActive && width == g_width && height == g_height)
+    if (m_bActive && width == m_iWidth && height == m_iHeight)
         return true;
     try
     {
-        g_plane.assign(size_t(width) * size_t(height), 0xFFFF);
+        m_plane.assign(size_t(width) * size_t(height), 0xFFFF);
     }
     catch (const std::bad_alloc&)
     {
-        MP_MaskRelease();
+        Release();
         return false;
     }
-    g_width = width, g_height = height;
-    g_bActive = true;
+    m_iWidth = width, m_iHeight = height;
+    m_bActive = true;
     return true;
 }
 
-void MP_MaskDrop()
+void CMaskPlane::Release()
 {
-    g_bActive = false;
+    m_bActive = false;
+    m_iWidth = m_iHeight = 0;
+    std::vector<uint16_t>().swap(m_plane);
 }
 
-void MP_MaskRelease()
+uint16_t* CMaskPlane::Plane(int width, int height)
 {
-    g_bActive = false;
-    g_width = g_height = 0;
-    std::vector<uint16_t>().swap(g_plane);
-}
-
-uint16_t* MP_MaskPlane(int width, int height)
-{
-    return g_bActive && width == g_width && height == g_height ? g_plane.data() : nullptr;
-}
-
-bool MP_MaskIsActive()
-{
-    return g_bActive;
+    return m_bActive && width == m_iWidth && height == m_iHeight ? m_plane.data() : nullptr;
 }

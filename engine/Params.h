@@ -1,8 +1,11 @@
 // The call record every kernel receives: the header filled by the chain and the dispatcher, the
-// operator's curve coefficients and its parameter sets. Fixed size, zero-filled before each use.
+// operator's curve coefficients, its parameter sets, and the engine context the call runs in.
+// Fixed size, zero-filled before each use.
 #pragma once
 
 #include <cstdint>
+
+class CEngineContext;
 
 constexpr int MP_PARAM_SETS = 11;      // parameter sets that reach a kernel
 constexpr int MP_PARAM_VALUES = 256;   // floats per set
@@ -36,9 +39,11 @@ struct Params
     uint16_t lx_max;
     int depthmapwidth, depthmapheight;
     uint8_t depthmap[8];
+    CEngineContext* pEngine;      // worker count, abort request, level tables, mask, settings
 };
 
 /// The kernel signature shared by the processor dispatcher: sizes, source and target (may be the
-/// same buffer), pixel strides in bytes (always 6) and the call record. Returns an engine status.
+/// same buffer), pixel strides in bytes (always 6) and the call record, whose pEngine the kernel
+/// reaches through MP_Engine(). Returns an engine status.
 using MP_KernelFunc = int (*)(int width, int height, const uint16_t* source, uint16_t* target,
                               int sourceStride, int targetStride, Params* params);

@@ -1,17 +1,14 @@
 #include "engine/PostProcessing.h"
 
-#include "core/EngineState.h"
 #include "core/Progress.h"
 #include "core/Timing.h"
 #include "core/WorkerSplit.h"
 #include "engine/BlackWhitePoint.h"
-#include "engine/EngineSettings.h"
+#include "engine/EngineContext.h"
 #include "engine/FilmTypes.h"
 #include "engine/KernelRegistry.h"
 #include "engine/LayerFrame.h"
-#include "engine/MaskPlanes.h"
 #include "engine/RunKernel.h"
-#include "engine/WorkingSlots.h"
 #include "lut/LutEngine.h"
 #include "lut/LutState.h"
 
@@ -33,10 +30,10 @@ void Sanitise(Params& p)
 }
 
 /// result = (current × m + before × (16384 − m)) >> 14 with m = mask >> 2, rows over the workers.
-void MaskedBlend(uint16_t* image, const uint16_t* before, const uint16_t* mask, int width, int height)
+void MaskedBlend(const CEngineContext& engine, uint16_t* image, const uint16_t* before, const uint16_t* mask,
+                 int width, int height)
 {
-    MP_MT_ForBands(height, MP_MT_CapFullImageWorkers(MP_UI_GetThreadCount(), int64_t(width) * height),
-                   [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(height, engine.Workers(int64_t(width) * height), [&](const TaskFuncParams& t) {
                        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
                            for (int x = 0; x < width; ++x)
                            {
@@ -50,13 +47,14 @@ void MaskedBlend(uint16_t* image, const uint16_t* before, const uint16_t* mask, 
 }
 }  // namespace
 
-void MP_FillChainHeader(Params& p, float previewScale)
+void MP_FillChainHeader(CEngineContext& engine, Params& p, float previewScale)
 {
-    const SEngineSettings& s = MP_EngineSettings();
+    const SEngineSettings& s = engine.Settings();
     p.loopstep = s.iLoopStep;
-    MP_UI_GetLumWeights(p.lumr, p.lumg, p.lumb);
+    engine.State().LumWeights(p.lumr, p.lumg, p.lumb);
     p.kernel_exponent = s.fKernelExponent;
     p.previewscalingfactor = previewScale;
+    p.pEngine = &engine;
 }
 
 int CPostProcessing::ValueCount(int32_t setType)
@@ -139,7 +137,8 @@ int CPostProcessing::LayerCode(int index) const
     return code;
 }
 
-void CPostProcessing::RunOperator(int index, uint16_t* image, int width, int height, float previewScale,
+void CPostProcessing::RunOperator(CEngineContext& engine, int index, uint16_t* image, int width, int height,
+                                  float previewScale,
                                   bool thumbnail, float base, float span,
                                   const std::vector<uint16_t>* unprocessed, std::vector<uint16_t>& before)
 {
@@ -147,20 +146,19 @@ void CPostProcessing::RunOperator(int index, uint16_t* image, int width, int hei
     const QByteArray kernel = op.Kernel.toLatin1();
     auto params = std::make_unique<Params>();
     std::memset(params.get(), 0, sizeof(Params));
-    MP_FillChainHeader(*params, previewScale);
+    MP_FillChainHeader(engine, *params, previewScale);
     for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
         std::memcpy(params->p[s], op.aParams[s].afValues, sizeof(params->p[s]));
     Sanitise(*params);
-    const float lum[3] = {params->lumr, params->lumg, params->lumb};
     if (op.bReadBWPoint)
-        MP_MeasureBlackWhitePoint(width, height, image, lum, &params->lummin, &params->lummax);
+        MP_MeasureBlackWhitePoint(width, height, image, *params);
 
     const bool maskKernel = MP_IsMaskKernel(kernel.constData());
     if (maskKernel)
     {
-        if (MP_MaskActivate(width, height))
+        if (engine.Mask().Activate(width, height))
             before.assign(image, image + size_t(width) * height * 3);
-        MP_UI_SetCalcForceMode(MP_CALCMODE_CPU);
+        engine.ForceProcessorForRun();
     }
 
     // Neighbouring operators decide whether the device must receive or return the image.
@@ -178,7 +176,7 @@ void CPostProcessing::RunOperator(int index, uint16_t* image, int width, int hei
     {
         auto smooth = std::make_unique<Params>();
         std::memset(smooth.get(), 0, sizeof(Params));
-        MP_FillChainHeader(*smooth, previewScale);
+        MP_FillChainHeader(engine, *smooth, previewScale);
         smooth->p[0][0] = 0.05f;
         smooth->p[1][0] = 0.0f;
         const float curve[12] = {0.0f, 1.0f, 0.2f, 1.0f, 0.4f, 1.0f, 0.6f, 1.0f, 0.8f, 0.8f, 1.0f, 1.0f};
@@ -203,38 +201,38 @@ void CPostProcessing::RunOperator(int index, uint16_t* image, int width, int hei
     if (op.bCalcBW)
     {
         std::memset(params->p, 0, sizeof(params->p));
-        MP_MeasureBlackWhitePoint(width, height, image, lum, &params->lummin, &params->lummax);
+        MP_MeasureBlackWhitePoint(width, height, image, *params);
         RunKernel("MP_calcPixelbwpoint", width, height, image, image, 6, 6, params.get(), -1, 0.0f, 0.0f,
                   upload, download);
     }
 
-    const uint16_t* mask = MP_MaskPlane(width, height);
+    const uint16_t* mask = engine.Mask().Plane(width, height);
     if (!maskKernel && mask && before.size() == size_t(width) * height * 3)
     {
-        MaskedBlend(image, before.data(), mask, width, height);
+        MaskedBlend(engine, image, before.data(), mask, width, height);
         std::memcpy(before.data(), image, before.size() * sizeof(uint16_t));
     }
 }
 
-void CPostProcessing::Process(int fullWidth, int fullHeight, bool thumbnail, const SProcessContext& context)
+void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHeight, bool thumbnail,
+                              const SProcessContext& context)
 {
-    Helper::CRGB48Buffer& slot = MP_WorkingSlot(thumbnail ? eWS_THUMBNAIL : eWS_MAIN);
+    Helper::CRGB48Buffer& slot = engine.Slots().Get(thumbnail ? eWS_THUMBNAIL : eWS_MAIN);
     if (!slot.IsValid())
         return;
     uint16_t* image = slot.GetData();
     const int width = slot.Width(), height = slot.Height();
     const double start = MP_TimeStamp();
+    CEngineState& state = engine.State();
 
     // Thumbnail runs and real-time playback write no log lines at all, the kernels' included.
-    const bool savedLogging = MP_UI_GetLogging();
-    if (thumbnail || MP_UI_GetPlaybackMode() != 0)
-        MP_UI_SetLogging(false);
+    engine.SetQuiet(thumbnail || state.iPlayback != 0);
 
     if (!thumbnail)
     {
-        MP_Log("BEGIN\r\n");
-        MP_UI_SetAbort(false);
-        MP_UI_SetCalcRunning(true);
+        engine.Log("BEGIN\r\n");
+        state.bAbort = false;
+        state.bCalcRunning = true;
         if (context.pObserver)
             context.pObserver->CalculationStarted();
     }
@@ -250,7 +248,7 @@ void CPostProcessing::Process(int fullWidth, int fullHeight, bool thumbnail, con
         filmPre = context.pFilmTypes->Position() == CFilmTypeModel::ePRE;
     }
 
-    SEngineSettings& settings = MP_EngineSettings();
+    SEngineSettings& settings = engine.Settings();
     const int savedPanorama = settings.iPanoramaMode;
     if (width < 120 || height < 120)
         settings.iPanoramaMode = 0;
@@ -275,25 +273,25 @@ void CPostProcessing::Process(int fullWidth, int fullHeight, bool thumbnail, con
 
     if (filmType && filmPre)
     {
-        MP_Log("Process Filmtype (Pre) --------------------------------------------\r\n");
-        MP_RunFilmTypePass(*filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height, previewScale);
+        engine.Log("Process Filmtype (Pre) --------------------------------------------\r\n");
+        MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
+                           previewScale);
     }
 
-    MP_Log("Post-Processing ---------------------------------------------------\r\n");
+    engine.Log("Post-Processing ---------------------------------------------------\r\n");
     int active = 0;
     for (const SOperator& op : m_operators)
         active += op.bActive ? 1 : 0;
     const int slices = std::max(active, 1);
-    const int savedForce = MP_UI_GetCalcForceMode();
     // Each run starts without a selection; mask operators of this run create it.
-    MP_MaskDrop();
+    engine.Mask().Drop();
     std::vector<uint16_t> before;
     int done = 0;
     for (int i = 0; i < m_operators.size(); ++i)
     {
         if (!m_operators[i].bActive)
             continue;
-        RunOperator(i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
+        RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
                     1.0f / float(slices), unprocessed.get(), before);
         ++done;
         if (!thumbnail)
@@ -304,15 +302,16 @@ void CPostProcessing::Process(int fullWidth, int fullHeight, bool thumbnail, con
 
     if (filmType && !filmPre)
     {
-        MP_Log("Process Filmtype (Post) -------------------------------------------\r\n");
-        MP_RunFilmTypePass(*filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height, previewScale);
+        engine.Log("Process Filmtype (Post) -------------------------------------------\r\n");
+        MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
+                           previewScale);
     }
 
     CLutState* lut = context.pLut;
-    if (lut && lut->IsActive() && lut->Size() >= 1 && !MP_UI_GetAbort())
+    if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested())
     {
         // While a video is exported the lattice is baked for the first frame only.
-        if (!MP_UI_GetVideoMode() || context.iVideoFrameCounter == 0)
+        if (!state.bVideoMode || context.iVideoFrameCounter == 0)
             lut->Bake();
         MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image);
     }
@@ -321,22 +320,22 @@ void CPostProcessing::Process(int fullWidth, int fullHeight, bool thumbnail, con
     if (!thumbnail)
         m_bPending = false;
     settings.iPanoramaMode = savedPanorama;
-    MP_UI_SetCalcForceMode(savedForce);
-    MP_Log("END\r\n");
-    MP_LogMs(start, "Process()");
-    if (!MP_UI_GetVideoMode() && context.pStatistics)
+    engine.EndRun();
+    engine.Log("END\r\n");
+    engine.LogMs(start, "Process()");
+    if (!state.bVideoMode && context.pStatistics)
         context.pStatistics->ReportHighest(QStringLiteral("m_iHighestPPCalcTime"), int(MP_ElapsedMs(start)));
 
     if (!thumbnail)
     {
-        MP_UI_SetCalcRunning(false);
-        if (MP_UI_GetAbort())
+        state.bCalcRunning = false;
+        if (engine.AbortRequested())
         {
-            MP_MaskRelease();
+            engine.Mask().Release();
             if (context.pObserver)
                 context.pObserver->RefreshViews();
         }
-        MP_UI_SetAbort(false);
+        state.bAbort = false;
     }
-    MP_UI_SetLogging(savedLogging);
+    engine.SetQuiet(false);
 }

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <vector>
 
+class CEngineContext;
 class CFilmTypeModel;
 class CLutState;
 class COperatorCatalogue;
@@ -46,8 +47,8 @@ struct SProcessContext
 };
 
 /// The header fields the chain fills before every kernel: quality, luminance weights, footprint
-/// exponent and the preview scaling factor.
-void MP_FillChainHeader(Params& params, float previewScale);
+/// exponent, the preview scaling factor, and the engine context the kernel runs in.
+void MP_FillChainHeader(CEngineContext& engine, Params& params, float previewScale);
 
 class CPostProcessing
 {
@@ -142,14 +143,15 @@ public:
     /// Writes the chain to another path, Path() unchanged.
     bool SaveTo(const QString& path, bool asUser);
 
-    /// Runs the chain in place on the main slot (or the thumbnail slot). The full size sets only
-    /// the preview scaling factor.
-    void Process(int fullWidth, int fullHeight, bool thumbnail, const SProcessContext& context = {});
+    /// Runs the chain in place on the engine's main slot (or its thumbnail slot). The full size
+    /// sets only the preview scaling factor.
+    void Process(CEngineContext& engine, int fullWidth, int fullHeight, bool thumbnail,
+                 const SProcessContext& context = {});
 
 private:
     bool Read(const QString& path, const COperatorCatalogue* catalogue);
     bool Write(const QString& path, bool asUser);
-    void RunOperator(int index, uint16_t* image, int width, int height, float previewScale,
+    void RunOperator(CEngineContext& engine, int index, uint16_t* image, int width, int height, float previewScale,
                      bool thumbnail, float progressBase, float progressSpan,
                      const std::vector<uint16_t>* unprocessed, std::vector<uint16_t>& before);
 

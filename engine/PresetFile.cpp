@@ -3,6 +3,7 @@
 #include "core/AppLog.h"
 #include "core/AtomicFile.h"
 #include "core/IniSource.h"
+#include "core/Version.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 
@@ -236,9 +237,9 @@ bool CPostProcessing::Write(const QString& path, bool asUser)
         ini.setValue("DisplayName", m_sDisplayName);
         ini.setValue("Category", becomesUser ? QStringLiteral("user") : m_sCategory);
         ini.setValue("SearchTag", m_sSearchTag);
-        ini.setValue("VersionMajor", 1);
-        ini.setValue("VersionMinor", 14);
-        ini.setValue("VersionBuild", 3607);
+        ini.setValue("VersionMajor", Version::kMajor);
+        ini.setValue("VersionMinor", Version::kMinor);
+        ini.setValue("VersionBuild", Version::kBuild);
         ini.setValue("VersionFamily", 17);
         for (int i = 0; i < m_operators.size(); ++i)
         {

@@ -1,10 +1,9 @@
 #include "engine/RunKernel.h"
 
-#include "core/EngineState.h"
 #include "core/OpenCLManager.h"
 #include "core/Progress.h"
 #include "core/Timing.h"
-#include "engine/EngineSettings.h"
+#include "engine/EngineContext.h"
 #include "engine/KernelRegistry.h"
 #include "engine/LayerFrame.h"
 #include "engine/Spline.h"
@@ -24,11 +23,11 @@ const SKernelEntry* FindExact(const char* name)
     return entry && std::string_view(entry->pszName) == name ? entry : nullptr;
 }
 
-int Fallback(int mode)
+int Fallback(const CEngineState& state, int mode)
 {
-    if (mode == MP_CALCMODE_OPENCL_GPU && !(MP_UI_GetMaxMemAllocSize(MP_CALCMODE_OPENCL_GPU) > 0.0))
+    if (mode == MP_CALCMODE_OPENCL_GPU && !(state.MaxMemAllocSize(MP_CALCMODE_OPENCL_GPU) > 0.0))
         mode = MP_CALCMODE_OPENCL_CPU;
-    if (mode == MP_CALCMODE_OPENCL_CPU && !(MP_UI_GetMaxMemAllocSize(MP_CALCMODE_OPENCL_CPU) > 0.0))
+    if (mode == MP_CALCMODE_OPENCL_CPU && !(state.MaxMemAllocSize(MP_CALCMODE_OPENCL_CPU) > 0.0))
         mode = MP_CALCMODE_CPU;
     return mode;
 }
@@ -54,7 +53,7 @@ void MP_FillKernelHeader(const SKernelEntry& entry, Params& p, int width, int he
     }
     if (entry.sets.iCurve >= 0 && entry.sets.iCurve < MP_PARAM_SETS)
         MP_SplineCoefficients(p.p[entry.sets.iCurve], p);
-    const SEngineSettings& s = MP_EngineSettings();
+    const SEngineSettings& s = MP_Engine(p).Settings();
     p.panoramamode = s.iPanoramaMode;
     p.width = width;
     p.height = height;
@@ -75,28 +74,31 @@ SKernelPlan MP_PlanKernel(const SKernelEntry& entry, const Params& params, int w
     const float border = float(tableBorder) * params.unit_kernel_multiplier;
     plan.iBorder = border >= 1.0f ? (border < 1.0e6f ? int(border) : 1000000) : 1;
 
+    const CEngineContext& engine = MP_Engine(params);
+    const CEngineState& state = engine.State();
     const bool processorOnly = entry.Has(eKF_CPU_ONLY);
     int mode = MP_CALCMODE_CPU;
     if (int64_t(width) * height <= 715827881 && !processorOnly)
     {
         const double need = 12.0 * (tableBorder + 250) * 2.0 * width;
-        if (MP_UI_GetMaxMemAllocSize(MP_CALCMODE_OPENCL_CPU) > need)
+        if (state.MaxMemAllocSize(MP_CALCMODE_OPENCL_CPU) > need)
             mode = MP_CALCMODE_OPENCL_CPU;
-        if (MP_UI_GetMaxMemAllocSize(MP_CALCMODE_OPENCL_GPU) > need)
+        if (state.MaxMemAllocSize(MP_CALCMODE_OPENCL_GPU) > need)
             mode = MP_CALCMODE_OPENCL_GPU;
-        mode = Fallback(mode);
+        mode = Fallback(state, mode);
     }
-    const int forced = MP_UI_GetCalcForceMode();
+    const int forced = engine.ForceMode();
     if (forced != MP_CALCMODE_NONE && !processorOnly)
-        mode = Fallback(forced);
+        mode = Fallback(state, forced);
     // The speed comparison at start-up may have found the processor faster for this kernel;
     // a kernel without a device version always runs on the processor.
-    if ((entry.Has(eKF_SPEED_TESTED) && g_OpenCLManager.ForceCPU(QString::fromLatin1(entry.pszName))) ||
+    const OpenCLManager* device = engine.OpenCL();
+    if ((entry.Has(eKF_SPEED_TESTED) && device && device->ForceCPU(QString::fromLatin1(entry.SpeedResultName()))) ||
         !entry.pszOpenCL)
         mode = MP_CALCMODE_CPU;
     plan.iMode = mode;
 
-    const double memory = MP_UI_GetMaxMemAllocSize(mode);
+    const double memory = state.MaxMemAllocSize(mode);
     plan.bWhole = height < plan.iBorder + MP_STRIPE_ROWS || entry.Has(eKF_WHOLE_IMAGE) ||
                   0.9 * memory > 12.0 * double(width) * double(height) || mode == MP_CALCMODE_CPU;
     return plan;
@@ -106,17 +108,18 @@ int RunKernel(const char* name, int width, int height, const uint16_t* source, u
               int sourceStride, int targetStride, Params* params, int progressChannel,
               float progressBase, float progressSpan, bool /*upload*/, bool /*download*/)
 {
-    if (MP_UI_GetAbort())
+    if (!params || !params->pEngine)
+        return MP_ZEROPOINTER;
+    const CEngineContext& engine = *params->pEngine;
+    if (engine.AbortRequested())
         return MP_SUCCESS;
     const double start = MP_TimeStamp();
     const SKernelEntry* entry = FindExact(name);
     if (!entry)
     {
-        MP_Log("RunKernel: unknown kernel %s \r\n", name ? name : "(null)");
+        engine.Log("RunKernel: unknown kernel %s \r\n", name ? name : "(null)");
         return MP_UNKNOWNKERNEL;
     }
-    if (!params)
-        return MP_ZEROPOINTER;
     if (!MP_HasEffect(entry->pszName, *params))
         return MP_SUCCESS;
     MP_FillKernelHeader(*entry, *params, width, height);
@@ -149,12 +152,12 @@ int RunKernel(const char* name, int width, int height, const uint16_t* source, u
             c0 = before.data();
         }
         status = entry->pFunction(width, height, source, target, sourceStride, targetStride, params);
-        if (status == MP_SUCCESS && !MP_UI_GetAbort())
+        if (status == MP_SUCCESS && !engine.AbortRequested())
             MP_ApplyLayerFrame(frame, width, height, c0, c0Stride, target, targetStride);
     }
     if (progressChannel >= 0)
         MP_Progress(progressChannel, progressBase + progressSpan);
-    MP_Log("%11.4f ms %s/%s/%s(%d,%d),Err:%d\r\n", MP_ElapsedMs(start), entry->pszName,
+    engine.Log("%11.4f ms %s/%s/%s(%d,%d),Err:%d\r\n", MP_ElapsedMs(start), entry->pszName,
            MP_CalcModeName(plan.iMode), plan.bWhole ? "komplett" : "zerlegt", plan.iBorder,
            MP_STRIPE_ROWS, status);
     return status;

@@ -1,40 +1,19 @@
 #include "engine/WorkingSlots.h"
 
 #include "core/WorkerSplit.h"
-#include "core/EngineState.h"
 
 #include <algorithm>
 #include <cstring>
-#include <new>
 
-namespace
+bool CWorkingSlots::Fill(EWorkingSlot slot, const uint16_t* source, int sourceWidth, int sourceHeight, int width,
+                         int height, int workers)
 {
-Helper::CRGB48Buffer g_slots[2];
-}
-
-Helper::CRGB48Buffer& MP_WorkingSlot(EWorkingSlot slot)
-{
-    return g_slots[slot == eWS_THUMBNAIL ? 1 : 0];
-}
-
-bool MP_FillWorkingSlot(EWorkingSlot slot, const uint16_t* source, int sourceWidth, int sourceHeight,
-                        int width, int height)
-{
-    if (!source || sourceWidth < 1 || sourceHeight < 1 || width < 1 || height < 1)
+    if (!source || sourceWidth < 1 || sourceHeight < 1)
         return false;
-    Helper::CRGB48Buffer& buffer = MP_WorkingSlot(slot);
-    try
-    {
-        buffer.Create(QSize(width, height), Helper::eCP_NO_CLEAR);
-    }
-    catch (const std::exception&)
-    {
+    Helper::CRGB48Buffer& buffer = Get(slot);
+    if (!buffer.TryCreate(QSize(width, height), Helper::eCP_NO_CLEAR))
         return false;
-    }
     uint16_t* target = buffer.GetData();
-    if (!target)
-        return false;
-    const int workers = MP_MT_CapFullImageWorkers(MP_UI_GetThreadCount(), int64_t(width) * height);
     if (sourceWidth == width && sourceHeight == height)
     {
         // Each target pixel covers exactly its source pixel: the average is a copy (every frame
@@ -70,8 +49,8 @@ bool MP_FillWorkingSlot(EWorkingSlot slot, const uint16_t* source, int sourceWid
     return true;
 }
 
-void MP_ReleaseWorkingSlots()
+void CWorkingSlots::Release()
 {
-    g_slots[0].Destroy();
-    g_slots[1].Destroy();
+    m_slots[0].Destroy();
+    m_slots[1].Destroy();
 }

@@ -6,8 +6,8 @@
 // Built with libFuzzer under clang, or as a replay program that runs the inputs named on its
 // command line (files or folders) once each.
 #include "core/Timing.h"
+#include "engine/EngineContext.h"
 #include "engine/PostProcessing.h"
-#include "engine/WorkingSlots.h"
 #include "fuzz/FileLoaderFuzz.h"
 
 #include <algorithm>
@@ -22,6 +22,7 @@ void Require(bool condition, const char* oracle)
 struct SHarness
 {
     FuzzSupport::CInputFolder inputs{"preset"};
+    CEngineContext engine;
     std::vector<uint16_t> image = std::vector<uint16_t>(5 * 4 * 3);
 
     SHarness()
@@ -66,8 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (size > 0 && data[size - 1] % 64 == 0 && !chain.Operators().isEmpty())
     {
-        MP_FillWorkingSlot(eWS_MAIN, h.image.data(), 5, 4, 5, 4);
-        chain.Process(5, 4, false);
+        h.engine.Slots().Fill(eWS_MAIN, h.image.data(), 5, 4, 5, 4, 1);
+        chain.Process(h.engine, 5, 4, false);
     }
     return 0;
 }

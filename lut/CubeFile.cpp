@@ -3,6 +3,7 @@
 #include "core/AppLog.h"
 #include "core/AtomicFile.h"
 #include "core/IUserPrompt.h"
+#include "core/Version.h"
 #include "lut/LutLattice.h"
 
 #include <QCoreApplication>
@@ -229,7 +230,7 @@ QString CreatorLine()
     if (name == QLatin1String(nameKey))
         name = QStringLiteral("Vantrope");
     if (label == QLatin1String(labelKey))
-        label = QStringLiteral(VANTROPE_VERSION);
+        label = QLatin1String(Version::kText);
     return QStringLiteral("#Created by %1 %2").arg(name, label);
 }
 }  // namespace

@@ -171,7 +171,7 @@ bool LoadReference(const QString& path, Helper::CRGB48Buffer& picture, QString& 
     if (!StillImage::Load(path, original, error))
         return false;
     const int side = kPictureSide;
-    if (!picture.Create(QSize(side, side), Helper::eCP_NO_CLEAR))
+    if (!picture.TryCreate(QSize(side, side), Helper::eCP_NO_CLEAR))
     {
         error = QStringLiteral("out of memory");
         return false;

@@ -1,7 +1,6 @@
 #include "session/ExportFrameGrader.h"
 
 #include "core/AppLog.h"
-#include "core/EngineState.h"
 #include "core/ImageConvert.h"
 #include "core/Timing.h"
 #include "core/WorkerSplit.h"
@@ -9,7 +8,6 @@
 #include "engine/Params.h"
 #include "engine/PostProcessing.h"
 #include "engine/RunKernel.h"
-#include "engine/WorkingSlots.h"
 #include "session/GradingSession.h"
 
 #include <algorithm>
@@ -21,14 +19,14 @@ namespace
 const char* const kArtefactKernel = "MP_calcPixelMaskDeNoiseArtifactsLumHD";
 const char* const kStepNames[] = {"Convert", "Artefacts", "Blend", "Tone", "Grade", "Compare", "Output"};
 
-void MirrorRows(uint16_t* image, int width, int height, bool x, bool y)
+void MirrorRows(int workers, uint16_t* image, int width, int height, bool x, bool y)
 {
     const size_t row = size_t(width) * 3;
     if (y)
         for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom)
             std::swap_ranges(image + top * row, image + (top + 1) * row, image + bottom * row);
     if (x)
-        MP_MT_ForBands(height, MP_UI_GetThreadCount(), [&](const TaskFuncParams& t) {
+        MP_MT_ForBands(height, workers, [&](const TaskFuncParams& t) {
             for (int r = t.iRowBegin; r < t.iRowEnd; ++r)
                 for (int a = 0, b = width - 1; a < b; ++a, --b)
                     std::swap_ranges(image + r * row + a * 3, image + r * row + a * 3 + 3, image + r * row + b * 3);
@@ -38,29 +36,29 @@ void MirrorRows(uint16_t* image, int width, int height, bool x, bool y)
 // Makes room for a frame, reusing the buffer when it is big enough; false when memory runs out.
 bool Ensure(Helper::CRGB48Buffer& buffer, const QSize& size)
 {
-    try
-    {
-        buffer.Create(size, Helper::eCP_NO_CLEAR);
-    }
-    catch (const std::exception&)
-    {
-        return false;
-    }
-    return buffer.GetData() != nullptr;
-}
-
-// Copies the engine's main slot (after a resampling fill) into a buffer of that size.
-bool TakeSlot(Helper::CRGB48Buffer& target, const QSize& size)
-{
-    if (!Ensure(target, size))
-        return false;
-    Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
-    std::memcpy(target.GetData(), slot.GetData(), size_t(size.width()) * size.height() * 6);
-    return true;
+    return buffer.TryCreate(size, Helper::eCP_NO_CLEAR);
 }
 }  // namespace
 
-CExportFrameGrader::CExportFrameGrader(CGradingSession& session) : m_session(session) {}
+CExportFrameGrader::CExportFrameGrader(CGradingSession& session)
+    : m_session(session), m_engine(session.Engine().State(), session.Engine().OpenCL())
+{
+}
+
+bool CExportFrameGrader::Resample(const Helper::CRGB48Buffer& source, QSize to, Helper::CRGB48Buffer* target)
+{
+    CWorkingSlots& working = m_engine.Slots();
+    const QSize from = source.GetSize();
+    if (!working.Fill(eWS_MAIN, const_cast<Helper::CRGB48Buffer&>(source).GetData(), from.width(), from.height(),
+                    to.width(), to.height(), m_engine.Workers(int64_t(to.width()) * to.height())))
+        return false;
+    if (!target)
+        return true;
+    if (!Ensure(*target, to))
+        return false;
+    std::memcpy(target->GetData(), working.Get(eWS_MAIN).GetData(), size_t(to.width()) * to.height() * 6);
+    return true;
+}
 
 CExportFrameGrader::~CExportFrameGrader() = default;
 
@@ -109,7 +107,7 @@ bool CExportFrameGrader::ReduceArtefacts(int width, int height)
         }
     }
     Params& p = *m_pArtefactParams;
-    MP_FillChainHeader(p, 1.0f);
+    MP_FillChainHeader(m_engine, p, 1.0f);
     const std::array<float, 3> values = ArtefactValues(m_iArtefact);
     p.p[0][0] = values[0];
     p.p[1][0] = values[1];
@@ -125,6 +123,8 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
     const QSize work = m_workingSize.isEmpty() ? in : m_workingSize;
     if (in.isEmpty() || out.isEmpty() || !Ensure(m_work, work))
         return false;
+    // The export grades in its own engine context, with the settings the preview has now.
+    m_engine.Settings() = m_session.Engine().Settings();
     if (frame == 0)
         m_blend.Reset();
     const uint8_t* pixels = const_cast<Helper::CRGB24Buffer&>(source).GetData();
@@ -145,8 +145,7 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
             return false;
         MP_MT_RGB24ToRGB48(in.width(), in.height(), m_frame.GetData(), pixels, flipOnLoad && m_bFlipX,
                            flipOnLoad && m_bFlipY);
-        if (!MP_FillWorkingSlot(eWS_MAIN, m_frame.GetData(), in.width(), in.height(), work.width(), work.height()) ||
-            !TakeSlot(m_work, work))
+        if (!Resample(m_frame, work, &m_work))
             return false;
     }
     lap(0);
@@ -154,8 +153,10 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
     // 2. Artefact reduction, then the mirrors.
     if (m_iArtefact > 0)
     {
-        ReduceArtefacts(work.width(), work.height());
-        MirrorRows(m_work.GetData(), work.width(), work.height(), m_bFlipX, m_bFlipY);
+        if (!ReduceArtefacts(work.width(), work.height()))
+            return false;
+        MirrorRows(m_engine.Workers(int64_t(work.width()) * work.height()), m_work.GetData(), work.width(),
+                   work.height(), m_bFlipX, m_bFlipY);
     }
     lap(1);
 
@@ -174,7 +175,8 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
         }
         uint16_t* image = m_work.GetData();
         const uint16_t* table = m_toneTable.data();
-        MP_MT_ForBands(work.height(), MP_UI_GetThreadCount(), [&](const TaskFuncParams& t) {
+        MP_MT_ForBands(work.height(), m_engine.Workers(int64_t(work.width()) * work.height()),
+                       [&](const TaskFuncParams& t) {
             for (size_t i = size_t(t.iRowBegin) * work.width() * 3; i < size_t(t.iRowEnd) * work.width() * 3; ++i)
                 image[i] = table[image[i]];
         });
@@ -189,7 +191,7 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
             return false;
         std::memcpy(m_ungraded.GetData(), m_work.GetData(), size_t(work.width()) * work.height() * 6);
     }
-    if (!m_session.GradeFrame(m_work.GetData(), work.width(), work.height(), frame))
+    if (!m_session.GradeFrame(m_engine, m_work.GetData(), work.width(), work.height(), frame))
         return false;
     lap(4);
     if (comparison > 0)
@@ -202,10 +204,10 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
                            destination.GetData());
     else
     {
-        if (!MP_FillWorkingSlot(eWS_MAIN, m_work.GetData(), work.width(), work.height(), out.width(), out.height()))
+        if (!Resample(m_work, out, nullptr))
             return false;
-        MP_MT_RGB48ToRGB24(out.width(), out.height(), out.width(), out.height(), MP_WorkingSlot(eWS_MAIN).GetData(),
-                           destination.GetData());
+        MP_MT_RGB48ToRGB24(out.width(), out.height(), out.width(), out.height(),
+                           m_engine.Slots().Get(eWS_MAIN).GetData(), destination.GetData());
     }
     lap(6);
     ++m_iFrames;

@@ -1,10 +1,12 @@
 // The grade of every exported frame: the export job hands each decoded frame to this object and
 // encodes what it returns. It owns what the main window's export settings decide (working size,
 // flips, artefact level, frame-blending ring and comparison, global tone value) and grades with
-// the session's chain and LUT.
+// the session's chain and LUT in an engine context of its own, so the preview's buffers are
+// never touched by the export.
 #pragma once
 
 #include "core/ImageBuffer.h"
+#include "engine/EngineContext.h"
 #include "video/FrameBlend.h"
 #include "video/MovieHandling.h"
 
@@ -55,8 +57,11 @@ public:
 
 private:
     bool ReduceArtefacts(int width, int height);
+    /// Resamples `source` to `to` in the main slot and copies it into `target` (when given).
+    bool Resample(const Helper::CRGB48Buffer& source, QSize to, Helper::CRGB48Buffer* target);
 
     CGradingSession& m_session;
+    CEngineContext m_engine;
     CFrameBlend m_blend;
     QSize m_workingSize;
     bool m_bFlipX = false, m_bFlipY = false;

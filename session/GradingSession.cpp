@@ -1,14 +1,17 @@
 #include "session/GradingSession.h"
 
 #include "engine/OperatorCatalogue.h"
-#include "engine/WorkingSlots.h"
 
 #include <QFileInfo>
 
 #include <cstring>
 
-CGradingSession::CGradingSession()
-    : m_chain(std::make_unique<CPostProcessing>()), m_lut(std::make_unique<CLutState>()),
+CGradingSession::CGradingSession() : CGradingSession(std::make_unique<CEngineContext>()) {}
+
+CGradingSession::CGradingSession(CEngineState& state) : CGradingSession(std::make_unique<CEngineContext>(state)) {}
+
+CGradingSession::CGradingSession(std::unique_ptr<CEngineContext> engine)
+    : m_engine(std::move(engine)), m_chain(std::make_unique<CPostProcessing>()), m_lut(std::make_unique<CLutState>()),
       m_colour(std::make_unique<CColorModule>())
 {
     if (QFileInfo(CFilmTypeModel::DefaultPath()).isFile())
@@ -52,10 +55,9 @@ const uint16_t* CGradingSession::WorkingInput()
     {
         // The main slot does the resampling; its result is kept for the next grades. Only one
         // scaled size is kept: the preview's, while full-size grades read the source itself.
-        if (!MP_FillWorkingSlot(eWS_MAIN, m_source.data(), m_sourceSize.width(), m_sourceSize.height(),
-                                m_workingSize.width(), m_workingSize.height()))
+        if (!FillMainSlot(*m_engine, m_source.data(), m_sourceSize, m_workingSize))
             return nullptr;
-        const uint16_t* slot = MP_WorkingSlot(eWS_MAIN).GetData();
+        const uint16_t* slot = m_engine->Slots().Get(eWS_MAIN).GetData();
         m_scaled.assign(slot, slot + size_t(m_workingSize.width()) * m_workingSize.height() * 3);
         m_scaledSize = m_workingSize;
         ++m_iResamples;
@@ -92,40 +94,49 @@ SProcessContext CGradingSession::Context(int frameCounter)
 bool CGradingSession::Grade()
 {
     const uint16_t* input = WorkingInput();
-    if (!input || !MP_FillWorkingSlot(eWS_MAIN, input, m_workingSize.width(), m_workingSize.height(),
-                                      m_workingSize.width(), m_workingSize.height()))
+    if (!input || !FillMainSlot(*m_engine, input, m_workingSize, m_workingSize) || !ApplyColourLayers())
         return false;
-    ApplyColourLayers();
-    m_chain->Process(m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
+    m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
     return true;
 }
 
-void CGradingSession::ApplyColourLayers()
+bool CGradingSession::ApplyColourLayers()
 {
-    Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
+    // The colour window shows the module's copy of the working image, layers or not.
+    Helper::CRGB48Buffer& slot = m_engine->Slots().Get(eWS_MAIN);
     if (m_bColourInputStale || m_colour->Input().GetSize() != slot.GetSize())
         m_bColourInputStale = !m_colour->SetImage(slot.GetData(), slot.Width(), slot.Height());
-    if (m_bColourInputStale || !m_colour->HasActiveLayers() || !m_colour->CalcResult())
-        return;
+    if (!m_colour->HasActiveLayers())
+        return true;
+    if (m_bColourInputStale || !m_colour->CalcResult())
+        return false;
     const Helper::CRGB48Buffer& result = m_colour->Result();
     std::memcpy(slot.GetData(), const_cast<Helper::CRGB48Buffer&>(result).GetData(),
                 size_t(slot.Width()) * slot.Height() * 6);
+    return true;
 }
 
-bool CGradingSession::GradeFrame(uint16_t* pixels, int width, int height, int frameCounter)
+bool CGradingSession::GradeFrame(CEngineContext& engine, uint16_t* pixels, int width, int height, int frameCounter)
 {
-    if (!pixels || !MP_FillWorkingSlot(eWS_MAIN, pixels, width, height, width, height))
+    if (!pixels || !FillMainSlot(engine, pixels, QSize(width, height), QSize(width, height)))
         return false;
-    if (m_colour->HasActiveLayers())
-        m_colour->ApplyInPlace(MP_WorkingSlot(eWS_MAIN).GetData(), width, height);
+    Helper::CRGB48Buffer& slot = engine.Slots().Get(eWS_MAIN);
+    // A frame whose colour layers fail is not exported without them.
+    if (m_colour->HasActiveLayers() && !m_colour->ApplyInPlace(slot.GetData(), width, height))
+        return false;
     const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
-    m_chain->Process(full.width(), full.height(), false, Context(frameCounter));
-    const Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
-    std::memcpy(pixels, const_cast<Helper::CRGB48Buffer&>(slot).GetData(), size_t(width) * height * 6);
+    m_chain->Process(engine, full.width(), full.height(), false, Context(frameCounter));
+    std::memcpy(pixels, slot.GetData(), size_t(width) * height * 6);
     return true;
 }
 
 const Helper::CRGB48Buffer& CGradingSession::Result() const
 {
-    return MP_WorkingSlot(eWS_MAIN);
+    return m_engine->Slots().Get(eWS_MAIN);
+}
+
+bool CGradingSession::FillMainSlot(CEngineContext& engine, const uint16_t* pixels, QSize size, QSize working)
+{
+    return engine.Slots().Fill(eWS_MAIN, pixels, size.width(), size.height(), working.width(), working.height(),
+                               engine.Workers(int64_t(working.width()) * working.height()));
 }

@@ -1,10 +1,11 @@
-// The grading session: the source picture, the working image in the engine's main slot, the
-// operator chain, the LUT state and the film-type choice, and the grade that runs them. The
-// command line grades stills with it; the main window's preview and the export's frame callback
-// use the same object.
+// The grading session: the source picture, its engine context (whose main slot holds the working
+// image), the operator chain, the LUT state and the film-type choice, and the grade that runs
+// them. The command line grades stills with it; the main window's preview and the export's frame
+// callback use the same object, the export in its own engine context.
 #pragma once
 
 #include "core/ImageBuffer.h"
+#include "engine/EngineContext.h"
 #include "engine/FilmTypes.h"
 #include "engine/PostProcessing.h"
 #include "engine/colourmodule/ColorModule.h"
@@ -21,10 +22,14 @@ class CGradingSession
     Q_DECLARE_TR_FUNCTIONS(CGradingSession)
 
 public:
-    /// Reads the film types laid out beside the program, when they are there.
+    /// Reads the film types laid out beside the program, when they are there; the engine context
+    /// follows the application's engine state.
     CGradingSession();
+    /// The same with an engine context that follows `state` (tests, tools).
+    explicit CGradingSession(CEngineState& state);
     ~CGradingSession();
 
+    CEngineContext& Engine() { return *m_engine; }
     CPostProcessing& Chain() { return *m_chain; }
     CFilmTypeModel& FilmTypes() { return m_filmTypes; }
     CLutState& Lut() { return *m_lut; }
@@ -52,20 +57,27 @@ public:
     /// read as a preset (the chain then stays as it was).
     bool LoadPreset(const QString& path, QStringList* missing = nullptr, QString* error = nullptr);
 
-    /// Refills the main slot from the source at the working size and runs the chain, film type
-    /// and LUT over it.
+    /// Refills the main slot from the source at the working size and runs the colour layers,
+    /// chain, film type and LUT over it. False without a source, or when the working image or
+    /// the active colour layers could not be had.
     bool Grade();
-    /// The export's frame callback: grades a frame of the working size in place. The LUT is
-    /// baked for frame 0 only while the engine's video flag is on.
-    bool GradeFrame(uint16_t* pixels, int width, int height, int frameCounter);
-    /// The graded working image (the engine's main slot).
+    /// The export's frame callback: grades a frame of the working size in place, in the given
+    /// engine context (the export's own). The LUT is baked for frame 0 only while the engine's
+    /// video flag is on.
+    bool GradeFrame(CEngineContext& engine, uint16_t* pixels, int width, int height, int frameCounter);
+    /// The graded working image (the main slot of the session's engine context).
     const Helper::CRGB48Buffer& Result() const;
 
 private:
+    explicit CGradingSession(std::unique_ptr<CEngineContext> engine);
+    /// Fills the engine's main slot from `pixels` of `size`, resampled to `working`.
+    static bool FillMainSlot(CEngineContext& engine, const uint16_t* pixels, QSize size, QSize working);
     SProcessContext Context(int frameCounter);
-    /// Runs the colour layers on the main slot (the module keeps its copy of the working image).
-    void ApplyColourLayers();
+    /// Runs the colour layers on the main slot (the module keeps its copy of the working image);
+    /// false when there are active layers that could not be applied.
+    bool ApplyColourLayers();
 
+    std::unique_ptr<CEngineContext> m_engine;
     std::unique_ptr<CPostProcessing> m_chain;
     std::unique_ptr<CLutState> m_lut; // two 3 MiB lattices: kept off the stack
     CFilmTypeModel m_filmTypes;

@@ -19,7 +19,7 @@ CParameterControl* CreateParameterControl(CChainEditor& editor, int op, int set,
     case CPostProcessing::eSPLINE:
         return new CSplineControl(editor, op, set, parent);
     case CPostProcessing::eCOLOR:
-        return new CColourControl(editor, op, set, tools, parent);
+        return new CColourSwatchControl(editor, op, set, tools, parent);
     case CPostProcessing::eLINE:
         return new CLineControl(editor, op, set, tools, parent);
     case CPostProcessing::eCOMBO:

@@ -248,7 +248,7 @@ void CLineControl::OnSpin()
 
 // ---------------------------------------------------------------------------------------------
 
-CColourControl::CColourControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent)
+CColourSwatchControl::CColourSwatchControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent)
     : CParameterControl(editor, op, set, parent), m_tools(tools)
 {
     auto* row = new QHBoxLayout(this);
@@ -273,22 +273,22 @@ CColourControl::CColourControl(CChainEditor& editor, int op, int set, CPreviewTo
     };
     m_overlay.onRelease = [this](QPointF) { m_tools.Deactivate(&m_overlay); };
     BindToggle(m_pPipette, m_tools, &m_overlay);
-    connect(m_pSwatch, &QPushButton::clicked, this, &CColourControl::ChooseColour);
+    connect(m_pSwatch, &QPushButton::clicked, this, &CColourSwatchControl::ChooseColour);
     Refresh();
 }
 
-CColourControl::~CColourControl()
+CColourSwatchControl::~CColourSwatchControl()
 {
     m_tools.Deactivate(&m_overlay);
 }
 
-void CColourControl::Refresh()
+void CColourSwatchControl::Refresh()
 {
     const QColor c = QColor::fromRgbF(m_editor.Value(m_iOp, m_iSet, 2), m_editor.Value(m_iOp, m_iSet, 3), m_editor.Value(m_iOp, m_iSet, 4));
     m_pSwatch->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #555;").arg(c.name()));
 }
 
-void CColourControl::SetColour(const QColor& colour)
+void CColourSwatchControl::SetColour(const QColor& colour)
 {
     if (!colour.isValid())
         return;
@@ -299,7 +299,7 @@ void CColourControl::SetColour(const QColor& colour)
     emit changed();
 }
 
-void CColourControl::ChooseColour()
+void CColourSwatchControl::ChooseColour()
 {
     const QColor current = QColor::fromRgbF(m_editor.Value(m_iOp, m_iSet, 2), m_editor.Value(m_iOp, m_iSet, 3), m_editor.Value(m_iOp, m_iSet, 4));
     const QColor chosen = QColorDialog::getColor(current, this, HDRPostProcessingDockWidget::tr("Farbe wählen"));

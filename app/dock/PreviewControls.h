@@ -50,13 +50,13 @@ private:
     QToolButton* m_pPick;
 };
 
-class CColourControl : public CParameterControl
+class CColourSwatchControl : public CParameterControl
 {
     Q_OBJECT
 
 public:
-    CColourControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent = nullptr);
-    ~CColourControl() override;
+    CColourSwatchControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent = nullptr);
+    ~CColourSwatchControl() override;
     void Refresh() override;
     QToolButton* PipetteButton() const { return m_pPipette; }
     /// Sets red, green and blue (0…1) and reports the change.

@@ -4,16 +4,16 @@
 //   --reuse 0   fill the level tables on every call (as when a slider moves) instead of keeping
 //               them while the parameters stay the same (every frame of a video)
 #include "cli/Benchmark.h"
-#include "engine/LevelTables.h"
+#include "engine/EngineContext.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/PostProcessing.h"
 #include "engine/RunKernel.h"
-#include "engine/WorkingSlots.h"
-#include "core/EngineState.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -40,13 +40,16 @@ std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& er
     return frame;
 }
 
-bool Reuse(const SBenchOptions& o, QString& error)
+/// An engine context over the application's state (the --threads of the bench command), with
+/// the level-table reuse of "--reuse"; null after a bad value.
+std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
 {
     const QString value = o.extra.value("reuse", "1");
     if (value != "0" && value != "1")
-        return error = "bad --reuse (0 or 1)", false;
-    MP_SetLevelTableReuse(value == "1");
-    return true;
+        return error = "bad --reuse (0 or 1)", nullptr;
+    auto engine = std::make_shared<CEngineContext>();
+    engine->LevelTables().SetReuse(value == "1");
+    return engine;
 }
 
 // The per-channel exponents of the gamma benchmark: sliders 0.3, 0.45, 0.7 give
@@ -55,16 +58,15 @@ const float kGammaSliders[3] = {0.3f, 0.45f, 0.7f};
 
 bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    if (!Reuse(o, error))
-        return false;
+    auto engine = Engine(o, error);
     auto frame = Frame(o, error);
-    if (!frame)
+    if (!engine || !frame)
         return false;
     auto params = std::make_shared<Params>();
     const int w = o.size.width(), h = o.size.height();
-    step = [frame, params, w, h] {
+    step = [engine, frame, params, w, h] {
         std::memset(params.get(), 0, sizeof(Params));
-        MP_FillChainHeader(*params, 1.0f);
+        MP_FillChainHeader(*engine, *params, 1.0f);
         for (int c = 0; c < 3; ++c)
             params->p[c][0] = kGammaSliders[c];
         params->p[3][1] = 100.0f;
@@ -76,12 +78,16 @@ bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& 
 // The three power tables alone, filled on every call: the fill's share of a cold gamma call.
 bool PrepareGammaFill(const SBenchOptions&, std::function<void()>& step, QString&)
 {
-    MP_SetLevelTableReuse(false);
-    step = [] {
+    auto params = std::make_shared<Params>();
+    auto engine = std::make_shared<CEngineContext>();
+    engine->LevelTables().SetReuse(false);
+    std::memset(params.get(), 0, sizeof(Params));
+    MP_FillChainHeader(*engine, *params, 1.0f);
+    step = [engine, params] {
         for (int c = 0; c < 3; ++c)
         {
             const float e = (1.0f - kGammaSliders[c]) * 1.99f + 0.005f;
-            MP_LevelTable(eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); });
+            MP_LevelTable(*params, eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); });
         }
     };
     return true;
@@ -130,21 +136,43 @@ std::unique_ptr<CPostProcessing> ColourChain()
 
 bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    if (!Reuse(o, error))
-        return false;
+    auto engine = Engine(o, error);
     auto frame = Frame(o, error);
-    if (!frame)
+    if (!engine || !frame)
         return false;
     const int w = o.size.width(), h = o.size.height();
-    if (!MP_FillWorkingSlot(eWS_MAIN, frame->data(), w, h, w, h))
+    if (!engine->Slots().Fill(eWS_MAIN, frame->data(), w, h, w, h, engine->Workers(int64_t(w) * h)))
         return error = "cannot allocate the working image", false;
     std::shared_ptr<CPostProcessing> chain = ColourChain();
     // The chain grades the slot in place, run after run: the cost does not depend on the content.
     const bool log = o.extra.value("log") == "1"; // the kernels' timing lines
-    step = [chain, w, h, log] {
+    step = [engine, chain, w, h, log] {
         MP_UI_SetLogging(log);
-        chain->Process(w, h, false);
+        chain->Process(*engine, w, h, false);
         MP_UI_SetLogging(false);
+    };
+    return true;
+}
+
+// A preset of --operators groups (3000 by default), written once and loaded on every step: the
+// loader's loops must stay bounded by what the file holds (robustness row B3).
+bool PrepareLoad(const SBenchOptions& o, std::function<void()>& step, QString& error)
+{
+    const int operators = o.extra.value("operators", "3000").toInt();
+    auto dir = std::make_shared<QTemporaryDir>();
+    const QString path = dir->filePath("many.ini");
+    QFile file(path);
+    QByteArray text = "[General]\nDisplayName=Many\n";
+    for (int i = 0; i < operators; ++i)
+        text += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
+    if (operators < 1 || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+        return error = QStringLiteral("cannot write a preset of %1 operators").arg(operators), false;
+    file.close();
+    step = [dir, path, operators] {
+        CPostProcessing chain;
+        chain.SetPath(path);
+        if (!chain.Load() || chain.Operators().size() != operators)
+            std::fprintf(stderr, "preset-load: the preset did not load whole\n");
     };
     return true;
 }
@@ -153,6 +181,7 @@ const SBenchmark kEngineBenchmarks[] = {
     {"gamma-colour", "MP_calcPixelGammaColor (gammas 1.398/1.0995/0.602) through RunKernel on a frame, --reuse 0|1", PrepareGamma},
     {"gamma-colour-fill", "the three 65536-entry power tables of gamma-colour, filled on every call", PrepareGammaFill},
     {"chain-colour", "CPostProcessing::Process with the eleven colour operators on a frame, --reuse 0|1", PrepareChain},
+    {"preset-load", "loading a preset of --operators N operator groups (3000)", PrepareLoad},
 };
 }  // namespace
 

@@ -3,22 +3,15 @@
 #include "core/AppLog.h"
 
 #include <cstring>
-#include <new>
 
 bool CColorModule::SetImage(const uint16_t* pixels, int width, int height)
 {
     DropCache();
     if (!pixels || width < 1 || height < 1)
         return false;
-    try
-    {
-        const QSize size(width, height);
-        m_input.Create(size, Helper::eCP_NO_CLEAR);
-        m_result.Create(size, Helper::eCP_NO_CLEAR);
-        m_maskSource.Create(size, Helper::eCP_NO_CLEAR);
-        m_mask.Create(size, Helper::eCP_ON_CREATE);
-    }
-    catch (const std::bad_alloc&)
+    const QSize size(width, height);
+    if (!m_input.TryCreate(size, Helper::eCP_NO_CLEAR) || !m_result.TryCreate(size, Helper::eCP_NO_CLEAR) ||
+        !m_maskSource.TryCreate(size, Helper::eCP_NO_CLEAR) || !m_mask.TryCreate(size, Helper::eCP_ON_CREATE))
     {
         m_input.Destroy();
         return false;
@@ -130,6 +123,8 @@ bool CColorModule::CalcMask(bool pickability)
 bool CColorModule::ApplyInPlace(uint16_t* pixels, int width, int height)
 {
     const SImageRef frame{pixels, width, height};
+    if (!frame.IsValid())
+        return false;
     const SCMEffectParams record = BuildRecord(m_controls, eRESULT, -1, frame, frame);
     return MP_UI_CalcCMEffects(&record) == MP_SUCCESS;
 }

@@ -1,5 +1,7 @@
 // The colour module: the layer list, the working image it recolours, the engine record built from
-// both, the last calculation kept per kind, and the masks the colour window shows.
+// both, the last calculation kept per kind, and the masks the colour window shows. Its entry
+// points answer with bool; only BuildRecord throws (the image-size exception of the model
+// classes), and the entry points check the sizes first, so it never reaches the session.
 #pragma once
 
 #include "core/ImageBuffer.h"
@@ -49,7 +51,8 @@ public:
     /// leave: its selection (or, with `pickability`, where colours are worth picking). False
     /// when no layer shows its mask or there is no image.
     bool CalcMask(bool pickability);
-    /// Applies every active layer to a frame in place (export frames; nothing is kept).
+    /// Applies every active layer to a frame in place (export frames; nothing is kept). False
+    /// for a bad frame or when the engine call fails.
     bool ApplyInPlace(uint16_t* pixels, int width, int height);
 
     /// Forgets the kept calculations (the working image changed).

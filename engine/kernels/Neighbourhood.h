@@ -37,7 +37,8 @@ private:
 };
 
 /// One box-blur pass of radius r along rows (horizontal) or columns, edges clamped.
-inline void MP_BoxBlurPass(const float* in, float* out, int width, int height, int r, bool horizontal)
+inline void MP_BoxBlurPass(const Params& p, const float* in, float* out, int width, int height, int r,
+                           bool horizontal)
 {
     if (r < 1)
     {
@@ -47,7 +48,7 @@ inline void MP_BoxBlurPass(const float* in, float* out, int width, int height, i
     const int lines = horizontal ? height : width;
     const int len = horizontal ? width : height;
     const size_t step = horizontal ? 1 : size_t(width);
-    MP_MT_ForBands(lines, MP_KernelWorkers(width, height), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(lines, MP_KernelWorkers(p, width, height), [&](const TaskFuncParams& t) {
         for (int l = t.iRowBegin; l < t.iRowEnd; ++l)
         {
             const float* src = in + (horizontal ? size_t(l) * width : size_t(l));
@@ -67,15 +68,15 @@ inline void MP_BoxBlurPass(const float* in, float* out, int width, int height, i
 }
 
 /// Three box passes in each direction: close to a Gaussian of σ ≈ r. `plane` is blurred in place.
-inline void MP_GaussLikeBlur(std::vector<float>& plane, int width, int height, int r)
+inline void MP_GaussLikeBlur(const Params& p, std::vector<float>& plane, int width, int height, int r)
 {
     if (r < 1)
         return;
     std::vector<float> tmp(plane.size());
     for (int pass = 0; pass < 3; ++pass)
     {
-        MP_BoxBlurPass(plane.data(), tmp.data(), width, height, r, true);
-        MP_BoxBlurPass(tmp.data(), plane.data(), width, height, r, false);
+        MP_BoxBlurPass(p, plane.data(), tmp.data(), width, height, r, true);
+        MP_BoxBlurPass(p, tmp.data(), plane.data(), width, height, r, false);
     }
 }
 

@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Belichtung einstellen</translation>
+        <translation>Belichtung einstellen</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Farbnegativ Porträt warm</translation>
+        <translation>Farbnegativ Porträt warm</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Farbnegativ Alltag</translation>
+        <translation>Farbnegativ Alltag</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Diafilm kühl</translation>
+        <translation>Diafilm kühl</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Diafilm brillant</translation>
+        <translation>Diafilm brillant</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Verblasster Abzug</translation>
+        <translation>Verblasster Abzug</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Sepia-Abzug</translation>
+        <translation>Sepia-Abzug</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Sofortbild</translation>
+        <translation>Sofortbild</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Schwarzweiß kontrastreich</translation>
+        <translation>Schwarzweiß kontrastreich</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Schwarzweiß weich</translation>
+        <translation>Schwarzweiß weich</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarot</translation>
+        <translation>Infrarot</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Cross-Entwicklung</translation>
+        <translation>Cross-Entwicklung</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Bleichbad-Überbrückung</translation>
+        <translation>Bleichbad-Überbrückung</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Kino Blaugrün-Orange</translation>
+        <translation>Kino Blaugrün-Orange</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Herbstlicht</translation>
+        <translation>Herbstlicht</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Nachtblau</translation>
+        <translation>Nachtblau</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Lo-Fi</translation>
+        <translation>Lo-Fi</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Adjust exposure</translation>
+        <translation>Adjust exposure</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Color negative portrait warm</translation>
+        <translation>Color negative portrait warm</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Color negative everyday</translation>
+        <translation>Color negative everyday</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Slide film cool</translation>
+        <translation>Slide film cool</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Slide film brilliant</translation>
+        <translation>Slide film brilliant</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Faded print</translation>
+        <translation>Faded print</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Sepia print</translation>
+        <translation>Sepia print</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Instant photo</translation>
+        <translation>Instant photo</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Black and white high contrast</translation>
+        <translation>Black and white high contrast</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Black and white soft</translation>
+        <translation>Black and white soft</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrared</translation>
+        <translation>Infrared</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Cross processing</translation>
+        <translation>Cross processing</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Bleach bypass</translation>
+        <translation>Bleach bypass</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Cinema teal and orange</translation>
+        <translation>Cinema teal and orange</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Autumn light</translation>
+        <translation>Autumn light</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Night blue</translation>
+        <translation>Night blue</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Lo-fi</translation>
+        <translation>Lo-fi</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Ajustar exposición</translation>
+        <translation>Ajustar exposición</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Negativo color retrato cálido</translation>
+        <translation>Negativo color retrato cálido</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Negativo color cotidiano</translation>
+        <translation>Negativo color cotidiano</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Diapositiva fría</translation>
+        <translation>Diapositiva fría</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Diapositiva brillante</translation>
+        <translation>Diapositiva brillante</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Copia desvaída</translation>
+        <translation>Copia desvaída</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Copia sepia</translation>
+        <translation>Copia sepia</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Foto instantánea</translation>
+        <translation>Foto instantánea</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Blanco y negro contrastado</translation>
+        <translation>Blanco y negro contrastado</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Blanco y negro suave</translation>
+        <translation>Blanco y negro suave</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarrojo</translation>
+        <translation>Infrarrojo</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Proceso cruzado</translation>
+        <translation>Proceso cruzado</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Sin blanqueo</translation>
+        <translation>Sin blanqueo</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Cine verde azulado y naranja</translation>
+        <translation>Cine verde azulado y naranja</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Luz de otoño</translation>
+        <translation>Luz de otoño</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Azul noche</translation>
+        <translation>Azul noche</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Lo-fi</translation>
+        <translation>Lo-fi</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Régler l&apos;exposition</translation>
+        <translation>Régler l&apos;exposition</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Négatif couleur portrait chaud</translation>
+        <translation>Négatif couleur portrait chaud</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Négatif couleur quotidien</translation>
+        <translation>Négatif couleur quotidien</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Diapositive froide</translation>
+        <translation>Diapositive froide</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Diapositive brillante</translation>
+        <translation>Diapositive brillante</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Tirage délavé</translation>
+        <translation>Tirage délavé</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Tirage sépia</translation>
+        <translation>Tirage sépia</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Photo instantanée</translation>
+        <translation>Photo instantanée</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Noir et blanc contrasté</translation>
+        <translation>Noir et blanc contrasté</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Noir et blanc doux</translation>
+        <translation>Noir et blanc doux</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarouge</translation>
+        <translation>Infrarouge</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Traitement croisé</translation>
+        <translation>Traitement croisé</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Sans blanchiment</translation>
+        <translation>Sans blanchiment</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Cinéma bleu-vert et orange</translation>
+        <translation>Cinéma bleu-vert et orange</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Lumière d&apos;automne</translation>
+        <translation>Lumière d&apos;automne</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Bleu nuit</translation>
+        <translation>Bleu nuit</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Lo-fi</translation>
+        <translation>Lo-fi</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

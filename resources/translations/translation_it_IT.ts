@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Regola esposizione</translation>
+        <translation>Regola esposizione</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Negativo colore ritratto caldo</translation>
+        <translation>Negativo colore ritratto caldo</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Negativo colore quotidiano</translation>
+        <translation>Negativo colore quotidiano</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Diapositiva fredda</translation>
+        <translation>Diapositiva fredda</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Diapositiva brillante</translation>
+        <translation>Diapositiva brillante</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Stampa sbiadita</translation>
+        <translation>Stampa sbiadita</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Stampa seppia</translation>
+        <translation>Stampa seppia</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Foto istantanea</translation>
+        <translation>Foto istantanea</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Bianco e nero contrastato</translation>
+        <translation>Bianco e nero contrastato</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Bianco e nero morbido</translation>
+        <translation>Bianco e nero morbido</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarosso</translation>
+        <translation>Infrarosso</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Cross processing</translation>
+        <translation>Cross processing</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Bleach bypass</translation>
+        <translation>Bleach bypass</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Cinema verde acqua e arancio</translation>
+        <translation>Cinema verde acqua e arancio</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Luce autunnale</translation>
+        <translation>Luce autunnale</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Blu notte</translation>
+        <translation>Blu notte</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Lo-fi</translation>
+        <translation>Lo-fi</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">露出を調整</translation>
+        <translation>露出を調整</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">カラーネガ ポートレート 暖色</translation>
+        <translation>カラーネガ ポートレート 暖色</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">カラーネガ 日常</translation>
+        <translation>カラーネガ 日常</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">リバーサル 寒色</translation>
+        <translation>リバーサル 寒色</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">リバーサル 鮮やか</translation>
+        <translation>リバーサル 鮮やか</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">色あせたプリント</translation>
+        <translation>色あせたプリント</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">セピアプリント</translation>
+        <translation>セピアプリント</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">インスタント写真</translation>
+        <translation>インスタント写真</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">モノクロ ハイコントラスト</translation>
+        <translation>モノクロ ハイコントラスト</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">モノクロ ソフト</translation>
+        <translation>モノクロ ソフト</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">赤外線</translation>
+        <translation>赤外線</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">クロスプロセス</translation>
+        <translation>クロスプロセス</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">銀残し</translation>
+        <translation>銀残し</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">シネマ ティール＆オレンジ</translation>
+        <translation>シネマ ティール＆オレンジ</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">秋の光</translation>
+        <translation>秋の光</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">ナイトブルー</translation>
+        <translation>ナイトブルー</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">ローファイ</translation>
+        <translation>ローファイ</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

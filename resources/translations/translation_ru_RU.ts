@@ -2028,71 +2028,71 @@
     </message>
     <message>
         <source>Belichtung einstellen</source>
-        <translation type="vanished">Настроить экспозицию</translation>
+        <translation>Настроить экспозицию</translation>
     </message>
     <message>
         <source>Farbnegativ Porträt warm</source>
-        <translation type="vanished">Цветной негатив, портрет, тёплый</translation>
+        <translation>Цветной негатив, портрет, тёплый</translation>
     </message>
     <message>
         <source>Farbnegativ Alltag</source>
-        <translation type="vanished">Цветной негатив, повседневный</translation>
+        <translation>Цветной негатив, повседневный</translation>
     </message>
     <message>
         <source>Diafilm kühl</source>
-        <translation type="vanished">Слайд, холодный</translation>
+        <translation>Слайд, холодный</translation>
     </message>
     <message>
         <source>Diafilm brillant</source>
-        <translation type="vanished">Слайд, яркий</translation>
+        <translation>Слайд, яркий</translation>
     </message>
     <message>
         <source>Verblasster Abzug</source>
-        <translation type="vanished">Выцветший отпечаток</translation>
+        <translation>Выцветший отпечаток</translation>
     </message>
     <message>
         <source>Sepia-Abzug</source>
-        <translation type="vanished">Отпечаток сепия</translation>
+        <translation>Отпечаток сепия</translation>
     </message>
     <message>
         <source>Sofortbild</source>
-        <translation type="vanished">Моментальное фото</translation>
+        <translation>Моментальное фото</translation>
     </message>
     <message>
         <source>Schwarzweiß kontrastreich</source>
-        <translation type="vanished">Ч/б, контрастный</translation>
+        <translation>Ч/б, контрастный</translation>
     </message>
     <message>
         <source>Schwarzweiß weich</source>
-        <translation type="vanished">Ч/б, мягкий</translation>
+        <translation>Ч/б, мягкий</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Инфракрасный</translation>
+        <translation>Инфракрасный</translation>
     </message>
     <message>
         <source>Cross-Entwicklung</source>
-        <translation type="vanished">Кросс-процесс</translation>
+        <translation>Кросс-процесс</translation>
     </message>
     <message>
         <source>Bleichbad-Überbrückung</source>
-        <translation type="vanished">Отбеливание с пропуском</translation>
+        <translation>Отбеливание с пропуском</translation>
     </message>
     <message>
         <source>Kino Blaugrün-Orange</source>
-        <translation type="vanished">Кино: бирюзовый и оранжевый</translation>
+        <translation>Кино: бирюзовый и оранжевый</translation>
     </message>
     <message>
         <source>Herbstlicht</source>
-        <translation type="vanished">Осенний свет</translation>
+        <translation>Осенний свет</translation>
     </message>
     <message>
         <source>Nachtblau</source>
-        <translation type="vanished">Ночной синий</translation>
+        <translation>Ночной синий</translation>
     </message>
     <message>
         <source>Lomo</source>
-        <translation type="vanished">Лоу-фай</translation>
+        <translation>Лоу-фай</translation>
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>

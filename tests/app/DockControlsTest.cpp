@@ -70,7 +70,7 @@ TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
     ASSERT_EQ(controls.size(), 7);
     EXPECT_NE(qobject_cast<CSliderControl*>(controls[0]), nullptr);
     EXPECT_NE(qobject_cast<CPositionControl*>(controls[1]), nullptr);
-    EXPECT_NE(qobject_cast<CColourControl*>(controls[2]), nullptr);
+    EXPECT_NE(qobject_cast<CColourSwatchControl*>(controls[2]), nullptr);
     EXPECT_NE(qobject_cast<CSplineControl*>(controls[3]), nullptr);
     EXPECT_NE(qobject_cast<CLineControl*>(controls[4]), nullptr);
     EXPECT_NE(qobject_cast<CLayerControl*>(controls[5]), nullptr);
@@ -229,7 +229,7 @@ TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
 TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
 {
     m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    auto* colour = ControlOf<CColourControl>(2);
+    auto* colour = ControlOf<CColourSwatchControl>(2);
     ASSERT_NE(colour, nullptr);
     colour->PipetteButton()->click();
     ASSERT_NE(m_preview.m_pOverlay, nullptr);
@@ -349,7 +349,7 @@ TEST(DockPreviewLifetime, APreviewDestroyedBeforeTheDockIsNeverCalled)
     auto dock = std::make_unique<HDRPostProcessingDockWidget>(session, prompt, preview, catalogue);
     dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* position = qobject_cast<CPositionControl*>(dock->Controls()[1]);
-    auto* colour = qobject_cast<CColourControl*>(dock->Controls()[2]);
+    auto* colour = qobject_cast<CColourSwatchControl*>(dock->Controls()[2]);
     ASSERT_TRUE(position && colour);
     position->PickButton()->click();
     ASSERT_NE(preview->m_pOverlay, nullptr);

@@ -122,11 +122,6 @@ TEST_F(LutPanel, PreviousAndNextPictureWrapAround)
     QLabel* label = Child<QLabel>("m_pLUTPictureLabel");
     EXPECT_FALSE(label->pixmap().isNull());
     EXPECT_TRUE(Child<QToolButton>("m_pLUTNextImageButton")->isEnabled());
-    if (!qEnvironmentVariableIsEmpty("VANTROPE_GRAB_DIR"))
-    {
-        m_panel->show();
-        m_panel->grab().save(qEnvironmentVariable("VANTROPE_GRAB_DIR") + "/lut-library-panel.png");
-    }
 
     // Parameters survive stepping (no clear), and the steps wrap at both ends.
     m_session.Lut().SetParameter(eLP_CONTRAST, 0.8f);
@@ -188,9 +183,4 @@ TEST_F(LutPanel, BrowserGridShowsEveryEntryAndPreselects)
     EXPECT_EQ(window.SelectedPosition(), 1);
     const QImage icon = window.Grid()->item(0)->icon().pixmap(64, 64).toImage();
     EXPECT_NEAR(qRed(icon.pixel(icon.width() / 2, icon.height() / 2)), 51, 2);
-    if (!qEnvironmentVariableIsEmpty("VANTROPE_GRAB_DIR"))
-    {
-        window.show();
-        window.grab().save(qEnvironmentVariable("VANTROPE_GRAB_DIR") + "/lut-browser.png");
-    }
 }

@@ -39,11 +39,9 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include <OpenImageIO/imageio.h>
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <regex>
 
 namespace
 {
@@ -141,25 +139,9 @@ protected:
 };
 }  // namespace
 
-TEST_F(MainWindow, ConstructionRunsItsStepsInOrder)
+TEST_F(MainWindow, ConstructionCountsTheStartAndOffersNothingToSave)
 {
-    CLogCapture log;
     auto window = Make();
-    const std::string text = log.Text();
-    const char* const steps[] = {"Create MovieHandling",   "Create m_pHDRStatistic",   "setStyleSheetFromCSS",
-                                 "createOptionsWindow",    "createToolBars",           "createExposureDock",
-                                 "createHistogramDock",    "createPostProcessingDock", "createStartScreen",
-                                 "createInfoDock",         "createImagePreview",       "createShortCuts",
-                                 "MainWindow Init"};
-    size_t from = 0;
-    for (const char* step : steps)
-    {
-        std::smatch match;
-        const std::string rest = text.substr(from);
-        ASSERT_TRUE(std::regex_search(rest, match, std::regex(std::string("(^|\n)\\d+ ms - ") + step + "\n")))
-            << step << " missing or out of order in:\n" << text;
-        from += match.position() + match.length() - 1;
-    }
     EXPECT_EQ(Counter(*window, "m_iProgramStarted"), 1);
     EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "starttime.ini"));
     for (const auto& [name, title] : {std::pair{"m_pExposureSeriesDock", "Belichtungsreihe"},
@@ -390,38 +372,26 @@ TEST_F(MainWindow, ScopesDockDrawsWhatTheCommandLineDraws)
     EXPECT_FALSE(window->Scopes().IsActive(lower->View()));
 }
 
-TEST_F(MainWindow, ResultSavesInEveryFormatWithItsBitDepth)
+TEST_F(MainWindow, ResultSavesThroughItsDialogAndTheNextDialogOffersThatFormat)
 {
+    // Each format's bit depth is the still writer's (StillImageTest); here the window's part.
     auto window = Make(CMedia::Get().Picture());
     ASSERT_TRUE(window->HasDocument());
     QTemporaryDir out;
-    const OIIO::TypeDesc::BASETYPE depth[ResultFormats::kCount] = {
-        OIIO::TypeDesc::UINT8, OIIO::TypeDesc::UINT8,  OIIO::TypeDesc::UINT16, OIIO::TypeDesc::FLOAT,
-        OIIO::TypeDesc::HALF,  OIIO::TypeDesc::FLOAT,  OIIO::TypeDesc::FLOAT,  OIIO::TypeDesc::UINT16,
-        OIIO::TypeDesc::UINT16, OIIO::TypeDesc::UINT16};
-    for (int i = 0; i < ResultFormats::kCount; ++i)
-    {
-        const QString path = out.filePath(QStringLiteral("result%1%2").arg(i).arg(ResultFormats::Extension(i)));
-        m_prompt.QueueText(path);
-        ASSERT_TRUE(window->SaveResultImage()) << path.toStdString() << m_prompt.Log().last().toStdString();
-        EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Ergebnisbild speichern|"));
-        EXPECT_EQ(ResultFormats::LastSavedFormat(), i);
-        auto input = OIIO::ImageInput::open(path.toStdString());
-        ASSERT_TRUE(input) << path.toStdString();
-        const OIIO::ImageSpec header = input->spec_dimensions(0);
-        EXPECT_EQ(header.width, kClipWidth) << path.toStdString();
-        EXPECT_EQ(header.height, kClipHeight) << path.toStdString();
-        // EXR may be written as half or float; both are floating point.
-        if (i == 4)
-            EXPECT_TRUE(header.format.is_floating_point()) << path.toStdString();
-        else
-            EXPECT_EQ(header.format.basetype, depth[i]) << path.toStdString();
-    }
-    EXPECT_EQ(Counter(*window, "m_iImagesSaved"), ResultFormats::kCount);
-    // The next dialog offers the format used last.
+    const int tiff16 = 2;
+    const QString path = out.filePath(QStringLiteral("result%1").arg(ResultFormats::Extension(tiff16)));
+    m_prompt.QueueText(path);
+    ASSERT_TRUE(window->SaveResultImage()) << m_prompt.Log().last().toStdString();
+    EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Ergebnisbild speichern|"));
+    EXPECT_EQ(ResultFormats::LastSavedFormat(), tiff16);
+    Helper::CRGB48Buffer image;
+    QString error;
+    ASSERT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
+    EXPECT_EQ(image.GetSize(), QSize(kClipWidth, kClipHeight));
+    EXPECT_EQ(Counter(*window, "m_iImagesSaved"), 1);
     m_prompt.QueueText(QString());
     EXPECT_FALSE(window->SaveResultImage());
-    EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage.ppm")) << m_prompt.Log().last().toStdString();
+    EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage" + ResultFormats::Extension(tiff16))) << m_prompt.Log().last().toStdString();
 }
 
 TEST_F(MainWindow, PreviewResultAsksBeforeSaving)

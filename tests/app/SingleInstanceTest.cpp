@@ -59,8 +59,6 @@ TEST_F(SingleInstance, LongMessagesFitAndOversizedOnesAreRefused)
     EXPECT_EQ(received.takeFirst().at(0).toString(), longText);
 
     EXPECT_FALSE(second.sendMessage(QString(CSingleInstanceChannel::kSegmentSize, QChar('y'))));
-    QTest::qWait(250);
-    EXPECT_TRUE(received.isEmpty());
 }
 
 TEST_F(SingleInstance, AnUnreadMessageIsNeverOverwritten)
@@ -83,15 +81,4 @@ TEST_F(SingleInstance, TheFirstChannelGoneMakesTheNextOneFirst)
     }
     CSingleInstanceChannel again(m_key);
     EXPECT_FALSE(again.isRunning());
-}
-
-TEST_F(SingleInstance, AMessageWaitsUntilSomebodyListens)
-{
-    CSingleInstanceChannel first(m_key);
-    CSingleInstanceChannel second(m_key);
-    ASSERT_TRUE(second.sendMessage("early"));
-    QTest::qWait(300); // several polls pass with no receiver connected
-    QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
-    ASSERT_TRUE(received.wait(1000));
-    EXPECT_EQ(received.takeFirst().at(0).toString(), "early");
 }

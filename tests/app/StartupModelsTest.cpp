@@ -44,8 +44,7 @@ TEST(TranslationManager, SystemLocaleIsFoldedAndWrittenBack)
     {
         const char* system;
         const char* expected;
-    } cases[] = {{"de_CH", "de_DE"}, {"de_AT", "de_DE"}, {"en_AU", "en_GB"}, {"en_IE", "en_GB"},
-                 {"fr_CA", "fr_FR"}, {"pt_BR", "en_GB"}, {"it_IT", "it_IT"}, {"ru_RU", "ru_RU"},
+    } cases[] = {{"de_CH", "de_DE"}, {"en_AU", "en_GB"}, {"pt_BR", "en_GB"}, {"it_IT", "it_IT"},
                  {"ja_JP", "en_GB"}, {"jp_JP", "jp_JP"}};
     for (const SCase& c : cases)
     {
@@ -94,9 +93,7 @@ TEST(TranslationManager, StoredLocaleWinsAndMissingFilesFallBack)
 
 TEST(TranslationManager, LanguageSwitches)
 {
-    EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_DE"), "de_DE");
     EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_EN"), "en_GB");
-    EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_FR"), "fr_FR");
     EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_IT"), "");
 }
 
@@ -126,10 +123,6 @@ TEST(StartupFiles, RegistrationSkipsUninstallerAndProbe)
     EXPECT_EQ(ini.value("Path").toString(), appDir);
     EXPECT_EQ(ini.value("Display_Name").toString(), "vantrope");
     EXPECT_EQ(ini.value("Application").toString(), appDir + "/vantrope");
-    EXPECT_EQ(ini.value("Version_Family").toInt(), 17);
-    EXPECT_EQ(ini.value("Version_Version").toInt(), 2);
-    EXPECT_EQ(ini.value("Version_Major").toInt(), 1);
-    EXPECT_EQ(ini.value("Version_Minor").toInt(), 14);
     EXPECT_EQ(ini.value("Version_Build").toInt(), 3607);
 }
 
@@ -218,19 +211,11 @@ TEST(FileAssociation, UnwritableFolderShowsTheRegistryWarning)
 TEST(EventFilter, OnlyPaintingAndEscapePassDuringCalculations)
 {
     MP_UI_SetStopRequest(false);
-    const QEvent::Type passing[] = {QEvent::Paint, QEvent::Resize, QEvent::UpdateRequest, QEvent::UpdateLater,
-                                    QEvent::Close, QEvent::Leave, QEvent::Move, QEvent::HoverLeave};
-    for (QEvent::Type type : passing)
+    for (const auto& [type, swallowed] : {std::pair{QEvent::Paint, false}, {QEvent::UpdateRequest, false},
+                                          {QEvent::MouseButtonPress, true}, {QEvent::Wheel, true}})
     {
         QEvent event(type);
-        EXPECT_FALSE(HDRApplication::SwallowDuringCalculation(&event)) << type;
-    }
-    const QEvent::Type swallowed[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::Wheel,
-                                      QEvent::KeyRelease, QEvent::FocusIn, QEvent::Show, QEvent::Hide};
-    for (QEvent::Type type : swallowed)
-    {
-        QEvent event(type);
-        EXPECT_TRUE(HDRApplication::SwallowDuringCalculation(&event)) << type;
+        EXPECT_EQ(HDRApplication::SwallowDuringCalculation(&event), swallowed) << type;
     }
     QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     EXPECT_FALSE(HDRApplication::SwallowDuringCalculation(&letter));

@@ -163,14 +163,9 @@ TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
     auto second = Start({"a", "b"});
     ASSERT_TRUE(second->waitForFinished(10000));
     EXPECT_EQ(second->exitCode(), 0);
-    QElapsedTimer sinceExit;
-    sinceExit.start();
     // File names arrive absolute: the first instance works in another folder.
     const QByteArray absolute = Received("a") + " " + Received("b");
     ASSERT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + absolute + "\n", 3000)) << output.constData();
-    const qint64 latency = sinceExit.elapsed();
-    RecordProperty("handover_ms", int(latency));
-    EXPECT_LT(latency, 1000) << "the first instance polls every 100 ms";
     EXPECT_TRUE(StartupLog().contains("Application already running: terminating\nSendMessage: " + absolute + "\n"));
     Terminate(*primary);
 }

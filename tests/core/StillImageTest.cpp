@@ -238,7 +238,7 @@ TEST(StillImage, SizeBombsAreRefusedFromTheirHeaders)
         QByteArray bytes;
     } cases[] = {
         {"bomb.hdr", "#?RADIANCE\nFORMAT=32-bit_rle_rgbe\n\n-Y 30000 +X 30000\n\x02\x02\x75\x30"},
-        {"bomb.png", QByteArray("\x89PNG\r\n\x1A\n") + PngChunk("IHDR", ihdr) + PngChunk("IDAT", "xx")},
+        {"bomb.png", QByteArray("\x89PNG\r\n\x1A\n") + PngChunk("IHDR", ihdr) + PngChunk("IDAT", "xx") + PngChunk("IEND", "")},
         {"bomb.tif", TiffHeader(30000, 30000, 3)},
         // Few pixels, many channels: the byte cap counts every channel of the file.
         {"channels.tif", TiffHeader(4000, 4000, 60)},

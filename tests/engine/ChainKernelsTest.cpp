@@ -1,7 +1,6 @@
 // The chain's own kernels each do what their name says, and skip themselves when neutral.
 #include "EngineTestUtil.h"
 #include "engine/BlackWhitePoint.h"
-#include "engine/MaskPlanes.h"
 #include "engine/OperatorCatalogue.h"
 
 #include "tests/support/SyntheticImages.h"
@@ -13,9 +12,9 @@
 
 namespace
 {
-std::unique_ptr<Params> Defaults(const char* kernel, float previewScale = 1.0f)
+std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
 {
-    auto p = FreshParams(previewScale);
+    auto p = FreshParams(engine, previewScale);
     const CPostProcessing::SOperator op =
         COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel(kernel));
     for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
@@ -75,19 +74,14 @@ int Dispatch(const char* kernel, std::vector<uint16_t>& image, int w, int h, Par
 class ChainKernels : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
-        MP_MaskDrop();
-    }
-    void TearDown() override { MP_MaskDrop(); }
+    CTestEngine m_engine;
 };
 }  // namespace
 
 TEST_F(ChainKernels, SharpenRaisesContrastAtAnEdgeByThePreviewScale)
 {
     const int w = 16, h = 4;
-    auto p = Defaults("MP_calcPixelSharpen");
+    auto p = Defaults(m_engine, "MP_calcPixelSharpen");
     p->p[0][0] = 0.0f;
     std::vector<uint16_t> image = Edge(w, h);
     const std::vector<uint16_t> original = image;
@@ -97,7 +91,7 @@ TEST_F(ChainKernels, SharpenRaisesContrastAtAnEdgeByThePreviewScale)
     int steps[2];
     for (int k = 0; k < 2; ++k)
     {
-        auto q = Defaults("MP_calcPixelSharpen", k == 0 ? 1.0f : 0.25f);
+        auto q = Defaults(m_engine, "MP_calcPixelSharpen", k == 0 ? 1.0f : 0.25f);
         q->p[0][0] = 0.5f;
         image = Edge(w, h);
         ASSERT_EQ(Dispatch("MP_calcPixelSharpen", image, w, h, *q), MP_SUCCESS);
@@ -115,7 +109,7 @@ TEST_F(ChainKernels, DenoiseLowersVarianceAndKeepsTheMean)
     const int w = 48, h = 32;
     std::vector<uint16_t> image = NoisyFlat(w, h, 30000, 1500, 5);
     const SStats before = Stats(image);
-    auto p = Defaults("MP_calcPixelDeNoiseAverage");
+    auto p = Defaults(m_engine, "MP_calcPixelDeNoiseAverage");
     p->p[0][0] = 0.5f;
     ASSERT_EQ(Dispatch("MP_calcPixelDeNoiseAverage", image, w, h, *p), MP_SUCCESS);
     const SStats after = Stats(image);
@@ -131,7 +125,7 @@ TEST_F(ChainKernels, DenoiseLowersVarianceAndKeepsTheMean)
 TEST_F(ChainKernels, GrainAddsNoiseStrongerInTheShadows)
 {
     const int w = 64, h = 64;
-    auto p = Defaults("MP_calcPixelAddGrain");
+    auto p = Defaults(m_engine, "MP_calcPixelAddGrain");
     p->p[0][0] = 0.5f;
     std::vector<uint16_t> dark = Flat(w, h, 8000), bright = Flat(w, h, 58000);
     ASSERT_EQ(Dispatch("MP_calcPixelAddGrain", dark, w, h, *p), MP_SUCCESS);
@@ -149,7 +143,7 @@ TEST_F(ChainKernels, AuraSpreadsLightAroundABrightSpot)
     std::vector<uint16_t> image = Flat(w, h, 5000);
     for (int c = 0; c < 3; ++c)
         image[(size_t(20) * w + 20) * 3 + c] = 65535;
-    auto p = Defaults("MP_calcPixelGaussAura");
+    auto p = Defaults(m_engine, "MP_calcPixelGaussAura");
     p->p[0][0] = 0.1f;
     p->p[1][0] = 1.0f;
     p->p[2][0] = 0.0f;
@@ -163,7 +157,7 @@ TEST_F(ChainKernels, VignetteDarkensTheCornersOnly)
 {
     const int w = 60, h = 40;
     std::vector<uint16_t> image = Flat(w, h, 40000);
-    auto p = Defaults("MP_calcPixelVignette");
+    auto p = Defaults(m_engine, "MP_calcPixelVignette");
     ASSERT_EQ(Dispatch("MP_calcPixelVignette", image, w, h, *p), MP_SUCCESS);
     EXPECT_EQ(image, Flat(w, h, 40000)); // 0.5: nothing to do
     p->p[0][0] = 0.9f;
@@ -180,7 +174,7 @@ TEST_F(ChainKernels, LocalContrastSmoothsOrAmplifiesDetail)
 {
     const int w = 64, h = 48;
     const std::vector<uint16_t> noisy = NoisyFlat(w, h, 30000, 3000, 9);
-    auto p = Defaults("MP_calcPixelLocalContrast");
+    auto p = Defaults(m_engine, "MP_calcPixelLocalContrast");
     p->p[0][0] = 0.01f; // 5 pixels
     for (const auto& [contrast, lower] : {std::pair{0.0f, true}, std::pair{1.0f, false}})
     {
@@ -205,7 +199,7 @@ TEST_F(ChainKernels, ArtefactReductionFlattensSmallStepsAndKeepsEdges)
                 image[(size_t(y) * w + x) * 3 + c] = uint16_t(v);
         }
     const std::vector<uint16_t> before = image;
-    auto p = Defaults("MP_calcPixelMaskDeNoiseArtifactsLumHD");
+    auto p = Defaults(m_engine, "MP_calcPixelMaskDeNoiseArtifactsLumHD");
     p->p[0][0] = 0.35f, p->p[1][0] = 0.9f, p->p[2][0] = 0.223f;
     ASSERT_EQ(Dispatch("MP_calcPixelMaskDeNoiseArtifactsLumHD", image, w, h, *p), MP_SUCCESS);
     auto half = [&](const std::vector<uint16_t>& img) {
@@ -223,7 +217,7 @@ TEST_F(ChainKernels, ArtefactReductionFlattensSmallStepsAndKeepsEdges)
 
 TEST_F(ChainKernels, HueExposureAndPalettePerHue)
 {
-    auto p = Defaults("MP_calcPixelHueExpose");
+    auto p = Defaults(m_engine, "MP_calcPixelHueExpose");
     p->p[0][0] = 0.25f; // red one stop darker
     p->p[2][0] = 0.75f; // green one stop brighter
     std::vector<uint16_t> image = {40000, 0, 0, 0, 20000, 0, 30000, 30000, 30000};
@@ -232,7 +226,7 @@ TEST_F(ChainKernels, HueExposureAndPalettePerHue)
     EXPECT_NEAR(image[4], 40000, 2);
     EXPECT_EQ(image[6], 30000); // grey unchanged
 
-    auto q = Defaults("MP_calcPixelColorPalette");
+    auto q = Defaults(m_engine, "MP_calcPixelColorPalette");
     q->p[0][0] = 0.0f; // red to grey
     image = {50000, 10000, 10000, 10000, 10000, 50000};
     ASSERT_EQ(Dispatch("MP_calcPixelColorPalette", image, 2, 1, *q), MP_SUCCESS);
@@ -243,7 +237,7 @@ TEST_F(ChainKernels, HueExposureAndPalettePerHue)
 
 TEST_F(ChainKernels, ManualBlackWhitePointMapsItsRange)
 {
-    auto p = Defaults("MP_calcPixelmanualbwpoint");
+    auto p = Defaults(m_engine, "MP_calcPixelmanualbwpoint");
     p->p[0][0] = 0.4f; // lummin 0.1996
     p->p[1][0] = 0.6f; // lummax 0.8004
     std::vector<uint16_t> image = {10000, 13081, 52455, 60000, 32768, 0};
@@ -273,28 +267,28 @@ TEST_F(ChainKernels, MasksSelectByToneColourAndSaturation)
     };
     for (const SCase& c : cases)
     {
-        MP_MaskDrop();
-        auto p = Defaults(c.kernel);
+        m_engine.Mask().Drop();
+        auto p = Defaults(m_engine, c.kernel);
         for (const auto& [set, value] : c.values)
             p->p[set][0] = value;
         std::vector<uint16_t> copy = image;
         ASSERT_EQ(Dispatch(c.kernel, copy, 5, 1, *p), MP_SUCCESS);
         EXPECT_EQ(copy, image) << c.kernel << " must not touch the image";
-        const uint16_t* mask = MP_MaskPlane(5, 1);
+        const uint16_t* mask = m_engine.Mask().Plane(5, 1);
         ASSERT_NE(mask, nullptr) << c.kernel;
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(mask[i] > 32768, c.selected[size_t(i)]) << c.kernel << " pixel " << i << " = " << mask[i];
     }
     // Mode 2 (minimum) intersects with the mask before; removing drops it.
-    auto p = Defaults("MP_calcPixelMaskHighlights");
+    auto p = Defaults(m_engine, "MP_calcPixelMaskHighlights");
     p->p[0][0] = 0.3f, p->p[1][0] = 0.0f, p->p[2][0] = 2.0f;
     std::vector<uint16_t> copy = image;
     ASSERT_EQ(Dispatch("MP_calcPixelMaskHighlights", copy, 5, 1, *p), MP_SUCCESS);
-    EXPECT_EQ(MP_MaskPlane(5, 1)[2], 0); // white was not in the red selection
-    EXPECT_GT(MP_MaskPlane(5, 1)[3], 60000);
-    auto r = Defaults("MP_calcPixelMaskRemove");
+    EXPECT_EQ(m_engine.Mask().Plane(5, 1)[2], 0); // white was not in the red selection
+    EXPECT_GT(m_engine.Mask().Plane(5, 1)[3], 60000);
+    auto r = Defaults(m_engine, "MP_calcPixelMaskRemove");
     ASSERT_EQ(Dispatch("MP_calcPixelMaskRemove", copy, 5, 1, *r), MP_SUCCESS);
-    EXPECT_EQ(MP_MaskPlane(5, 1), nullptr);
+    EXPECT_EQ(m_engine.Mask().Plane(5, 1), nullptr);
 }
 
 TEST_F(ChainKernels, BlackWhitePointMeasurement)
@@ -303,11 +297,10 @@ TEST_F(ChainKernels, BlackWhitePointMeasurement)
     for (size_t i = 0; i < image.size() / 3; ++i)
         for (int c = 0; c < 3; ++c)
             image[3 * i + c] = uint16_t(13107 + (i % 100) * 393); // 0.2 … 0.79
-    const float lum[3] = {0.3333f, 0.3334f, 0.3333f};
-    float lo = -1, hi = -1;
-    EXPECT_EQ(MP_MeasureBlackWhitePoint(100, 100, image.data(), lum, &lo, &hi), MP_SUCCESS);
-    EXPECT_NEAR(lo, 0.2, 0.002);
-    EXPECT_NEAR(hi, 52014 / 65535.0, 0.002);
-    EXPECT_EQ(MP_MeasureBlackWhitePoint(0, 100, image.data(), lum, &lo, &hi), MP_NORESOLUTION);
-    EXPECT_EQ(MP_MeasureBlackWhitePoint(10, 10, nullptr, lum, &lo, &hi), MP_ZEROPOINTER);
+    auto p = FreshParams(m_engine);
+    EXPECT_EQ(MP_MeasureBlackWhitePoint(100, 100, image.data(), *p), MP_SUCCESS);
+    EXPECT_NEAR(p->lummin, 0.2, 0.002);
+    EXPECT_NEAR(p->lummax, 52014 / 65535.0, 0.002);
+    EXPECT_EQ(MP_MeasureBlackWhitePoint(0, 100, image.data(), *p), MP_NORESOLUTION);
+    EXPECT_EQ(MP_MeasureBlackWhitePoint(10, 10, nullptr, *p), MP_ZEROPOINTER);
 }

@@ -2,10 +2,7 @@
 // log lines, abort, statistics and the LUT step with its video bake rule.
 #include "EngineTestUtil.h"
 #include "core/Progress.h"
-#include "engine/EngineSettings.h"
-#include "engine/MaskPlanes.h"
 #include "engine/OperatorCatalogue.h"
-#include "engine/WorkingSlots.h"
 #include "lut/LutState.h"
 
 #include "tests/support/SyntheticImages.h"
@@ -23,13 +20,13 @@ struct SProgressSpy : IProgressSink
 struct SObserver : IProcessObserver, IUsageStatistics
 {
     int started = 0, refreshed = 0;
-    bool abortOnStart = false;
+    CEngineState* abortOnStart = nullptr;
     QMap<QString, int> highest;
     void CalculationStarted() override
     {
         ++started;
         if (abortOnStart)
-            MP_UI_SetAbort(true);
+            abortOnStart->bAbort = true;
     }
     void RefreshViews() override { ++refreshed; }
     void ReportHighest(const QString& key, int value) override { highest[key] = std::max(highest.value(key, -1), value); }
@@ -47,34 +44,30 @@ CPostProcessing::SOperator Entry(const char* kernel)
     return op;
 }
 
-std::vector<uint16_t> Slot(EWorkingSlot slot)
-{
-    Helper::CRGB48Buffer& b = MP_WorkingSlot(slot);
-    return std::vector<uint16_t>(b.GetData(), b.GetData() + size_t(b.Width()) * b.Height() * 3);
-}
-
 class Chain : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
-        MP_UI_SetLogging(false);
-        MP_UI_SetVideoMode(false);
-        Fill(eWS_MAIN, 160, 130);
-    }
-    void TearDown() override
-    {
-        MP_SetProgressSink(nullptr);
-        MP_UI_SetLogging(false);
-        MP_UI_SetVideoMode(false);
-        MP_EngineSettings().iPanoramaMode = 0;
-    }
+    void SetUp() override { Fill(eWS_MAIN, 160, 130); }
+    void TearDown() override { MP_SetProgressSink(nullptr); }
     void Fill(EWorkingSlot slot, int w, int h)
     {
         const std::vector<uint16_t> image = TestImages::Ramp(w, h);
-        ASSERT_TRUE(MP_FillWorkingSlot(slot, image.data(), w, h, w, h));
+        Fill(slot, image, w, h);
     }
+    void Fill(EWorkingSlot slot, const std::vector<uint16_t>& image, int w, int h)
+    {
+        ASSERT_TRUE(m_engine.Slots().Fill(slot, image.data(), w, h, w, h, 4));
+    }
+    std::vector<uint16_t> Slot(EWorkingSlot slot)
+    {
+        Helper::CRGB48Buffer& b = m_engine.Slots().Get(slot);
+        return std::vector<uint16_t>(b.GetData(), b.GetData() + size_t(b.Width()) * b.Height() * 3);
+    }
+    void Process(int w, int h, bool thumbnail = false, const SProcessContext& context = {})
+    {
+        m_chain.Process(m_engine, w, h, thumbnail, context);
+    }
+    CTestEngine m_engine;
     CPostProcessing m_chain;
 };
 }  // namespace
@@ -92,9 +85,9 @@ TEST_F(Chain, NeutralOperatorsRunNothingAndLeaveTheImageBitIdentical)
     const std::vector<uint16_t> before = Slot(eWS_MAIN);
     SProgressSpy spy;
     MP_SetProgressSink(&spy);
-    MP_UI_SetLogging(true);
+    m_engine.State().bLogging = true;
     CStdoutCapture capture;
-    m_chain.Process(160, 130, false);
+    Process(160, 130, false);
     const std::string log = capture.Text();
     EXPECT_EQ(Slot(eWS_MAIN), before);
     EXPECT_EQ(log.find("MP_calcPixel"), std::string::npos) << log;
@@ -117,7 +110,7 @@ TEST_F(Chain, EmptyChainStillEndsProgressAtOne)
     const std::vector<uint16_t> before = Slot(eWS_MAIN);
     SProgressSpy spy;
     MP_SetProgressSink(&spy);
-    m_chain.Process(160, 130, false);
+    Process(160, 130, false);
     EXPECT_EQ(Slot(eWS_MAIN), before);
     ASSERT_EQ(spy.reports.size(), 1u);
     EXPECT_EQ(spy.reports[0], std::make_pair(5, 1.0f));
@@ -127,9 +120,9 @@ TEST_F(Chain, LogLinesOfARun)
 {
     m_chain.Operators().append(Entry("MP_calcPixelNegative"));
     m_chain.Operators().append(Entry("MP_calcPixelNoSuchKernel"));
-    MP_UI_SetLogging(true);
+    m_engine.State().bLogging = true;
     CStdoutCapture capture;
-    m_chain.Process(160, 130, false);
+    Process(160, 130, false);
     const std::string log = capture.Text();
     for (const char* line : {"BEGIN\r\n", "Post-Processing ---------------------------------------------------\r\n",
                              " ms MP_calcPixelNegative/CPU/komplett(1,500),Err:0\r\n", "END\r\n", " ms Process() \r\n"})
@@ -140,12 +133,12 @@ TEST_F(Chain, LogLinesOfARun)
     EXPECT_NE(log.find("unknown kernel MP_calcPixelNoSuchKernel"), std::string::npos);
 
     // Real-time playback writes none of them.
-    MP_UI_SetPlaybackMode(1);
+    m_engine.State().iPlayback = 1;
     CStdoutCapture quiet;
-    m_chain.Process(160, 130, false);
+    Process(160, 130, false);
     EXPECT_EQ(quiet.Text(), "");
-    MP_UI_SetPlaybackMode(0);
-    EXPECT_TRUE(MP_UI_GetLogging());
+    m_engine.State().iPlayback = 0;
+    EXPECT_TRUE(m_engine.Logging());
 }
 
 TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
@@ -155,15 +148,15 @@ TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
     const float shape[8] = {1, 0.1f, 1.0f, 1, 1, 1, 0.02f, 0.5f};
     std::copy(shape, shape + 8, negative.aParams[1].afValues);
     m_chain.Operators().append(negative);
-    MP_EngineSettings().iPanoramaMode = 1;
+    m_engine.Settings().iPanoramaMode = 1;
     for (const auto& [w, h, wraps] : {std::tuple{100, 50, false}, std::tuple{200, 150, true}})
     {
         Fill(eWS_MAIN, w, h);
         const std::vector<uint16_t> before = Slot(eWS_MAIN);
-        m_chain.Process(w, h, false);
+        Process(w, h, false);
         const size_t rightEdge = (size_t(h / 2) * w + (w - 1)) * 3;
         EXPECT_EQ(Slot(eWS_MAIN)[rightEdge] != before[rightEdge], wraps) << w << "×" << h;
-        EXPECT_EQ(MP_EngineSettings().iPanoramaMode, 1);
+        EXPECT_EQ(m_engine.Settings().iPanoramaMode, 1);
     }
 }
 
@@ -178,16 +171,16 @@ TEST_F(Chain, ThumbnailRunsLeaveTheMainSlotProgressAndLogAlone)
     SObserver observer;
     SProcessContext context;
     context.pObserver = &observer;
-    MP_UI_SetLogging(true);
+    m_engine.State().bLogging = true;
     CStdoutCapture capture;
-    m_chain.Process(160, 130, true, context);
+    Process(160, 130, true, context);
     EXPECT_EQ(capture.Text(), "");
     EXPECT_EQ(Slot(eWS_MAIN), main);
     EXPECT_NE(Slot(eWS_THUMBNAIL), thumb);
     EXPECT_TRUE(spy.reports.empty());
     EXPECT_EQ(observer.started, 0);
     EXPECT_TRUE(m_chain.IsPending());
-    EXPECT_TRUE(MP_UI_GetLogging());
+    EXPECT_TRUE(m_engine.Logging());
 }
 
 TEST_F(Chain, MaskedOperatorBlendsWithTheImageBeforeIt)
@@ -201,18 +194,18 @@ TEST_F(Chain, MaskedOperatorBlendsWithTheImageBeforeIt)
     m_chain.Operators().append(Entry("MP_calcPixelNegative"));
     const int w = 2, h = 1;
     const std::vector<uint16_t> image = {10000, 10000, 10000, 50000, 50000, 50000};
-    ASSERT_TRUE(MP_FillWorkingSlot(eWS_MAIN, image.data(), w, h, w, h));
-    m_chain.Process(w, h, false);
+    Fill(eWS_MAIN, image, w, h);
+    Process(w, h, false);
     const std::vector<uint16_t> out = Slot(eWS_MAIN);
     EXPECT_EQ(out[0], 10000); // not selected
     const uint32_t negative = Level(1.0f - 50000 * MP_DECODE);
     EXPECT_EQ(out[3], (negative * 16383u + 50000u * 1u) >> 14); // mask 0xFFFF → m = 16383
-    EXPECT_EQ(MP_UI_GetCalcForceMode(), MP_CALCMODE_NONE);        // forced mode restored
+    EXPECT_EQ(m_engine.ForceMode(), MP_CALCMODE_NONE);        // forced mode restored
 
     // The next run starts without a selection.
     m_chain.Operators().removeFirst();
-    ASSERT_TRUE(MP_FillWorkingSlot(eWS_MAIN, image.data(), w, h, w, h));
-    m_chain.Process(w, h, false);
+    Fill(eWS_MAIN, image, w, h);
+    Process(w, h, false);
     EXPECT_EQ(Slot(eWS_MAIN)[0], Level(1.0f - 10000 * MP_DECODE));
 }
 
@@ -220,18 +213,18 @@ TEST_F(Chain, AbortedRunKeepsTheImageAndFinishesItsBookkeeping)
 {
     m_chain.Operators().append(Entry("MP_calcPixelNegative"));
     SObserver observer;
-    observer.abortOnStart = true;
+    observer.abortOnStart = &m_engine.State();
     SProcessContext context;
     context.pObserver = &observer;
     context.pStatistics = &observer;
     const std::vector<uint16_t> before = Slot(eWS_MAIN);
     m_chain.SetPending(true);
-    m_chain.Process(160, 130, false, context);
+    Process(160, 130, false, context);
     EXPECT_EQ(Slot(eWS_MAIN), before);
     EXPECT_EQ(observer.started, 1);
     EXPECT_EQ(observer.refreshed, 1);
-    EXPECT_FALSE(MP_UI_GetAbort());
-    EXPECT_FALSE(MP_UI_GetCalcRunning());
+    EXPECT_FALSE(m_engine.AbortRequested());
+    EXPECT_FALSE(m_engine.State().bCalcRunning);
     EXPECT_FALSE(m_chain.IsPending());
     EXPECT_TRUE(observer.highest.contains("m_iHighestPPCalcTime"));
 
@@ -239,8 +232,8 @@ TEST_F(Chain, AbortedRunKeepsTheImageAndFinishesItsBookkeeping)
     SObserver video;
     context.pStatistics = &video;
     context.pObserver = nullptr;
-    MP_UI_SetVideoMode(true);
-    m_chain.Process(160, 130, false, context);
+    m_engine.State().bVideoMode = true;
+    Process(160, 130, false, context);
     EXPECT_TRUE(video.highest.isEmpty());
 }
 
@@ -250,9 +243,9 @@ TEST_F(Chain, SmoothingPrePassAndBlackWhitePass)
     negative.iprecalcSmooth = 95;
     negative.bCalcBW = true;
     m_chain.Operators().append(negative);
-    MP_UI_SetLogging(true);
+    m_engine.State().bLogging = true;
     CStdoutCapture capture;
-    m_chain.Process(160, 130, false);
+    Process(160, 130, false);
     const std::string log = capture.Text();
     const size_t smooth = log.find("ms MP_calcPixelLocalContrast/");
     const size_t op = log.find("ms MP_calcPixelNegative/");
@@ -282,24 +275,24 @@ TEST_F(Chain, LutStepBakesOncePerVideo)
     auto inverted = [&](const std::vector<uint16_t>& out) {
         return std::abs(int(out[300]) - (65535 - int(before[300]))) <= 1;
     };
-    m_chain.Process(160, 130, false, context);
+    Process(160, 130, false, context);
     EXPECT_TRUE(inverted(Slot(eWS_MAIN)));
 
     // Intensity 0 bakes the identity; during a video only frame 0 bakes.
     lut.SetParameter(eLP_INTENSITY, 0.0f);
-    MP_UI_SetVideoMode(true);
+    m_engine.State().bVideoMode = true;
     context.iVideoFrameCounter = 3;
     Fill(eWS_MAIN, 160, 130);
-    m_chain.Process(160, 130, false, context);
+    Process(160, 130, false, context);
     EXPECT_TRUE(inverted(Slot(eWS_MAIN)));
     context.iVideoFrameCounter = 0;
     Fill(eWS_MAIN, 160, 130);
-    m_chain.Process(160, 130, false, context);
+    Process(160, 130, false, context);
     EXPECT_LE(std::abs(int(Slot(eWS_MAIN)[300]) - int(before[300])), 1);
 
     lut.SetActive(false);
     Fill(eWS_MAIN, 160, 130);
-    m_chain.Process(160, 130, false, context);
+    Process(160, 130, false, context);
     EXPECT_EQ(Slot(eWS_MAIN), before);
 }
 

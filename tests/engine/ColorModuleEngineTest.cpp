@@ -66,20 +66,9 @@ float HueOf(const uint16_t* px)
 {
     return Colour::RgbToHsv(px[0] / 65535.f, px[1] / 65535.f, px[2] / 65535.f).f0;
 }
-
-class ColorModuleEngine : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        MP_UI_SetLogging(false);
-        MP_UI_SetThreadCount(2);
-    }
-    void TearDown() override { MP_UI_SetLogging(true); }
-};
 }  // namespace
 
-TEST_F(ColorModuleEngine, WithoutActiveLayerTheTargetIsAnExactCopy)
+TEST(ColorModuleEngine, WithoutActiveLayerTheTargetIsAnExactCopy)
 {
     std::vector<uint16_t> source = TestImages::Noise(37, 23, 5), target(source.size(), 0xABCD);
     SCMEffectParams p = Record(source, target, 37);
@@ -90,15 +79,12 @@ TEST_F(ColorModuleEngine, WithoutActiveLayerTheTargetIsAnExactCopy)
     EXPECT_EQ(target, source);
 }
 
-TEST_F(ColorModuleEngine, NullRecordOrBufferIsRefusedAndEmptySizeDoesNothing)
+TEST(ColorModuleEngine, NullRecordOrBufferIsRefusedAndEmptySizeDoesNothing)
 {
     std::vector<uint16_t> source(12, 1), target(12, 7);
     EXPECT_EQ(MP_UI_CalcCMEffects(nullptr), MP_ZEROPOINTER);
     SCMEffectParams p = Record(source, target, 2);
     p.pTarget = nullptr;
-    EXPECT_EQ(MP_UI_CalcCMEffects(&p), MP_ZEROPOINTER);
-    p = Record(source, target, 2);
-    p.pSource = nullptr;
     EXPECT_EQ(MP_UI_CalcCMEffects(&p), MP_ZEROPOINTER);
     p = Record(source, target, 2);
     p.iWidth = 0;
@@ -109,7 +95,7 @@ TEST_F(ColorModuleEngine, NullRecordOrBufferIsRefusedAndEmptySizeDoesNothing)
     EXPECT_EQ(MP_CM_CreateGrey16MaskByPickablilty(0, 1, 0, 1, source.data(), nullptr, 2, 2), MP_ZEROPOINTER);
 }
 
-TEST_F(ColorModuleEngine, NeutralLayerChangesColoursOnlyByTheRoundTrip)
+TEST(ColorModuleEngine, NeutralLayerChangesColoursOnlyByTheRoundTrip)
 {
     // Every hue at high saturation, some greys and darks: a wide range selects most of them.
     std::vector<uint16_t> source;
@@ -131,7 +117,7 @@ TEST_F(ColorModuleEngine, NeutralLayerChangesColoursOnlyByTheRoundTrip)
     EXPECT_GT(moved.dFailFraction, 0.1);
 }
 
-TEST_F(ColorModuleEngine, RedRangeAcrossZeroSelectsBothSidesButNotCyanOrGrey)
+TEST(ColorModuleEngine, RedRangeAcrossZeroSelectsBothSidesButNotCyanOrGrey)
 {
     for (bool invert : {false, true})
     {
@@ -162,7 +148,7 @@ TEST_F(ColorModuleEngine, RedRangeAcrossZeroSelectsBothSidesButNotCyanOrGrey)
     EXPECT_EQ(mask[3], 0);
 }
 
-TEST_F(ColorModuleEngine, InvertRecoloursEverythingOutsideTheMarginAndLeavesTheRangeAlone)
+TEST(ColorModuleEngine, InvertRecoloursEverythingOutsideTheMarginAndLeavesTheRangeAlone)
 {
     std::vector<uint16_t> source = Pixels({FromHsv(0.f, 0.9f, 1.f), FromHsv(0.5f, 0.9f, 1.f), {0.5f, 0.5f, 0.5f}});
     std::vector<uint16_t> target(source.size());
@@ -180,7 +166,7 @@ TEST_F(ColorModuleEngine, InvertRecoloursEverythingOutsideTheMarginAndLeavesTheR
     EXPECT_LT(source[3], 10000);
 }
 
-TEST_F(ColorModuleEngine, GreyAndDarkColoursAreLeftAloneByDefaultRanges)
+TEST(ColorModuleEngine, GreyAndDarkColoursAreLeftAloneByDefaultRanges)
 {
     std::vector<uint16_t> source = Pixels({{0.5f, 0.5f, 0.5f}, {0.f, 0.f, 0.f}, {1.f, 1.f, 1.f}, FromHsv(0.f, 0.9f, 0.5f)});
     std::vector<uint16_t> target(source.size());
@@ -195,7 +181,7 @@ TEST_F(ColorModuleEngine, GreyAndDarkColoursAreLeftAloneByDefaultRanges)
     EXPECT_GT(target[10], source[10] + 10000);
 }
 
-TEST_F(ColorModuleEngine, LayersChainInSlotOrderOnTheTarget)
+TEST(ColorModuleEngine, LayersChainInSlotOrderOnTheTarget)
 {
     std::vector<uint16_t> source = Pixels({FromHsv(0.f, 0.9f, 1.f)}), target(3);
     SCMEffectParams p = Record(source, target, 1);
@@ -217,7 +203,7 @@ TEST_F(ColorModuleEngine, LayersChainInSlotOrderOnTheTarget)
     EXPECT_NEAR(HueOf(inPlace.data()), 2.f / 3.f, 0.01f);
 }
 
-TEST_F(ColorModuleEngine, ResultDoesNotDependOnTheWorkerCount)
+TEST(ColorModuleEngine, ResultDoesNotDependOnTheWorkerCount)
 {
     std::vector<uint16_t> source = TestImages::Noise(64, 41, 9), one(source.size()), three(source.size());
     SCMEffectParams p = Record(source, one, 64);
@@ -236,7 +222,7 @@ TEST_F(ColorModuleEngine, ResultDoesNotDependOnTheWorkerCount)
     EXPECT_NE(one, source);
 }
 
-TEST_F(ColorModuleEngine, TableAndDirectWeightAgreeOverTheGrid)
+TEST(ColorModuleEngine, TableAndDirectWeightAgreeOverTheGrid)
 {
     // Where the saturation weight reaches 0 at the margin's outer edge the rule counts it as not
     // applying, a step; range ends no grid ratio hits keep the comparison off that edge.
@@ -258,7 +244,7 @@ TEST_F(ColorModuleEngine, TableAndDirectWeightAgreeOverTheGrid)
     EXPECT_GT(full, 50);
 }
 
-TEST_F(ColorModuleEngine, ValueTableFadesWithTheFourthPowerBelowTheMinimum)
+TEST(ColorModuleEngine, ValueTableFadesWithTheFourthPowerBelowTheMinimum)
 {
     ASSERT_EQ(MP_CM_CreateRGBTable(0.f, 1.f, 0.f, 1.f, 0.5f, 0.f, false), MP_SUCCESS);
     const float* values = MP_CM_ValueTable();
@@ -271,7 +257,7 @@ TEST_F(ColorModuleEngine, ValueTableFadesWithTheFourthPowerBelowTheMinimum)
     EXPECT_FLOAT_EQ(MP_CM_ValueTable()[0], 1.f);
 }
 
-TEST_F(ColorModuleEngine, LayerShiftsAndContrastFactors)
+TEST(ColorModuleEngine, LayerShiftsAndContrastFactors)
 {
     SCMEffectParams p;
     SetLayer(p, 0, 0.95f, 0.05f, 0.5f, 0.9f, 0.7f);
@@ -293,7 +279,7 @@ TEST_F(ColorModuleEngine, LayerShiftsAndContrastFactors)
     EXPECT_NEAR(a.fSatShift, 0.1f * 1.1f, 1e-6f);
 }
 
-TEST_F(ColorModuleEngine, PickabilityMarksNearlyGreyAndNearlyBlackPixels)
+TEST(ColorModuleEngine, PickabilityMarksNearlyGreyAndNearlyBlackPixels)
 {
     std::vector<uint16_t> image = Pixels({{0.05f, 0.05f, 0.05f}, {0.8f, 0.1f, 0.1f}, {0.f, 0.f, 0.f},
                                           {0.5f, 0.5f, 0.5f}, {0.09f, 0.f, 0.f}, {0.3f, 0.28f, 0.28f}});
@@ -307,7 +293,7 @@ TEST_F(ColorModuleEngine, PickabilityMarksNearlyGreyAndNearlyBlackPixels)
     EXPECT_EQ(mask[5], 65535); // saturation 0.067
 }
 
-TEST_F(ColorModuleEngine, NonFiniteSettingsNeverReachTheTables)
+TEST(ColorModuleEngine, NonFiniteSettingsNeverReachTheTables)
 {
     const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
     std::vector<uint16_t> source = TestImages::Noise(16, 16, 2), target(source.size());
@@ -328,24 +314,19 @@ TEST_F(ColorModuleEngine, NonFiniteSettingsNeverReachTheTables)
     EXPECT_TRUE(std::isfinite(MP_CM_GetSelectionWeight(nan, inf, 0.f, nan, nan, nan, nan, nan, nan, false, false)));
 }
 
-TEST_F(ColorModuleEngine, LogsEachLayerAndTheWholeCall)
+TEST(ColorModuleEngine, LogsEachLayerAndTheWholeCall)
 {
     std::vector<uint16_t> source = TestImages::Noise(8, 8, 1), target(source.size());
     SCMEffectParams p = Record(source, target, 8);
     SetLayer(p, 3, 0.95f, 0.05f, 0.5f);
-    MP_UI_SetLogging(true);
     CStdoutCapture capture;
     ASSERT_EQ(MP_UI_CalcCMEffects(&p), MP_SUCCESS);
     MP_CM_GetSelectionWeight(1.f, 0.f, 0.f, 0.95f, 0.05f, 0.8f, 1.f, 1.f, 0.5f, false, true);
     const std::string text = capture.Text();
     EXPECT_NE(text.find("ms - Time since last MP_UI_CalcCMEffects\r\n"), std::string::npos) << text;
     EXPECT_NE(text.find(" Layer  3: "), std::string::npos) << text;
-    EXPECT_NE(text.find(" ms - MP_CM_CreateRGBTable \r\n"), std::string::npos);
-    EXPECT_NE(text.find(" ms - MP_CM_CalcCMLayer \r\n"), std::string::npos);
     EXPECT_NE(text.find(" ms - MP_UI_CalcCMEffects Full \r\n"), std::string::npos);
     EXPECT_NE(text.find("In -> h:(0.950000,0.050000), s:(0.800000,1.000000), v:1.000000 - sm:0.500000 \r\n"),
               std::string::npos) << text;
-    EXPECT_NE(text.find("   -> rgb(1.000000,0.000000,0.000000) -> hsv(0.000000,1.000000,1.000000) \r\n"),
-              std::string::npos);
     EXPECT_EQ(text.find(" Layer  0: "), std::string::npos);
 }

@@ -26,13 +26,13 @@ uint16_t PowLevel(int i, float e)
 class ColourKernels : public ::testing::Test
 {
 protected:
-    void SetUp() override { MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f); }
+    CTestEngine m_engine;
 };
 }  // namespace
 
 TEST_F(ColourKernels, GammaAtNeutralLosesOneUnitOn512Levels)
 {
-    auto p = FreshParams();
+    auto p = FreshParams(m_engine);
     p->p[0][0] = p->p[1][0] = p->p[2][0] = 0.5f;
     PlainCombo(*p, 3);
     std::vector<uint16_t> image = AllLevels();
@@ -72,7 +72,7 @@ TEST_F(ColourKernels, BalanceAndGammaExponentsPerChannel)
     };
     for (const SCase& c : cases)
     {
-        auto p = FreshParams();
+        auto p = FreshParams(m_engine);
         for (int k = 0; k < 3; ++k)
             p->p[k][0] = c.s[k];
         PlainCombo(*p, 3);
@@ -106,7 +106,7 @@ TEST_F(ColourKernels, TemperatureNeutralWarmAndCool)
     };
     for (const SCase& c : cases)
     {
-        auto p = FreshParams();
+        auto p = FreshParams(m_engine);
         p->p[0][0] = c.s;
         const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
         std::memcpy(p->p[1], flat, sizeof(flat));
@@ -127,7 +127,7 @@ TEST_F(ColourKernels, TemperatureNeutralWarmAndCool)
 
 TEST_F(ColourKernels, NegativeAtHalfOpacityIsMidGrey)
 {
-    auto p = FreshParams();
+    auto p = FreshParams(m_engine);
     p->p[0][0] = 0.0f;
     p->p[0][1] = 50.0f;
     std::vector<uint16_t> image = AllLevels();
@@ -138,15 +138,14 @@ TEST_F(ColourKernels, NegativeAtHalfOpacityIsMidGrey)
     PlainCombo(*p, 0);
     image = AllLevels();
     ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 65536, 1, *p), MP_SUCCESS);
-    for (int i : {0, 1, 257, 32768, 65535})
-        EXPECT_EQ(image[3 * i], Level(1.0f - float(i) * kDecode)) << i;
-    EXPECT_EQ(image[0], 65535);
-    EXPECT_EQ(image[3 * 65535], 0);
+    const std::pair<int, uint16_t> levels[] = {{0, 65535}, {1, 65534}, {257, 65278}, {32768, 32767}, {65535, 0}};
+    for (const auto& [in, out] : levels)
+        EXPECT_EQ(image[3 * in], out) << in;
 }
 
 TEST_F(ColourKernels, IntensityKeepsGreyGreyBesidesTheLift)
 {
-    auto p = FreshParams();
+    auto p = FreshParams(m_engine);
     p->p[0][0] = 0.5625f;
     const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
     std::memcpy(p->p[1], flat, sizeof(flat));
@@ -179,14 +178,14 @@ TEST_F(ColourKernels, BlackWhitePointStretch)
     const SCase cases[] = {
         {0.3f, 0.3f, 50000, 0},     // no range: black
         {0.3f, 0.3f, 65535, 0},
-        {0.0f, 1.0f, 40000, Level(40000 * kDecode)},
-        {0.25f, 0.75f, 32768, Level((32768 * kDecode - 0.25f) * (1.0f / 0.5f))},
+        {0.0f, 1.0f, 40000, 40000},
+        {0.25f, 0.75f, 32768, 32768}, // (0.500008 − 0.25) × 2
         {0.25f, 0.75f, 10000, 0},
         {0.25f, 0.75f, 60000, 65535},
     };
     for (const SCase& c : cases)
     {
-        auto p = FreshParams();
+        auto p = FreshParams(m_engine);
         p->lummin = c.lo;
         p->lummax = c.hi;
         std::vector<uint16_t> image = {c.in, c.in, c.in};
@@ -195,82 +194,67 @@ TEST_F(ColourKernels, BlackWhitePointStretch)
     }
 }
 
-TEST_F(ColourKernels, BasicToolsWithFlatCurveFollowsItsFormula)
+TEST_F(ColourKernels, BasicToolsWithFlatCurve)
 {
-    auto p = FreshParams();
+    // Brightness 0.6, contrast 0.7, gamma 0.4: bright 0.2, contrast 1.4, e = 1.199² = 1.4376;
+    // (clamp((c + 0.2 − 0.5) × 1.4 + 0.5))^e, worked out per level.
+    auto p = FreshParams(m_engine);
     p->p[0][0] = 0.6f;
     p->p[1][0] = 0.7f;
     p->p[2][0] = 0.4f;
     const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
     std::memcpy(p->p[3], flat, sizeof(flat));
     PlainCombo(*p, 4);
-    std::vector<uint16_t> image = AllLevels();
-    ASSERT_EQ(CallKernel("MP_calcPixelBasicTools", image, 65536, 1, *p), MP_SUCCESS);
-    const float bright = (0.6f - 0.5f) * 2.0f, contrast = 0.7f * 2.0f;
-    float e = (1.0f - 0.4f) * 1.99f + 0.005f;
-    e = e * e; // ≥ 1: squared
-    int mismatches = 0;
-    for (int i = 0; i < 65536; ++i)
-    {
-        const float c = float(i) * kDecode;
-        const float m = MP_Clamp01((1.0f * bright + c - 0.5f) * contrast + 0.5f);
-        const float g = std::pow(float(int(m * 65535.0f)) * kDecode, e);
-        mismatches += image[3 * i] != Level(g);
-    }
-    EXPECT_EQ(mismatches, 0);
+    std::vector<uint16_t> image = {0, 10000, 20000, 32768, 45000, 65535};
+    ASSERT_EQ(CallKernel("MP_calcPixelBasicTools", image, 2, 1, *p), MP_SUCCESS);
+    EXPECT_EQ(image, (std::vector<uint16_t>{1735, 11255, 24699, 45851, 65535, 65535}));
 }
 
 TEST_F(ColourKernels, SepiaFixedPointAndFloatPaths)
 {
-    MP_UI_SetLumWeights(0.299f, 0.587f, 0.114f);
-    auto p = FreshParams();
+    // Worked from the definition (weights 0.299/0.587/0.114 → w = 4898, 9617, 1867; colour
+    // (0.9, 0.8, 0.6) → K = 17748, 16109, 12832; L16 = (b wb + g wg + r wr) >> 14).
+    m_engine.State().SetLumWeights(0.299f, 0.587f, 0.114f);
+    auto p = FreshParams(m_engine);
     const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
     std::memcpy(p->p[0], flat, sizeof(flat));
     p->p[1][2] = 0.9f, p->p[1][3] = 0.8f, p->p[1][4] = 0.6f;
     PlainCombo(*p, 2);
-    const uint16_t in[3] = {40000, 20000, 10000};
-    std::vector<uint16_t> image(in, in + 3);
+    std::vector<uint16_t> image = {40000, 20000, 10000};
     ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 1, 1, *p), MP_SUCCESS);
-    const float a = (0.9f + 0.8f + 0.6f) / 3.0f;
-    const float k[3] = {0.9f - a + 1.0f, 0.8f - a + 1.0f, 0.6f - a + 1.0f};
-    const int64_t w[3] = {int64_t(0.299f * 16384.0f), int64_t(0.587f * 16384.0f), int64_t(0.114f * 16384.0f)};
-    const int64_t L16 = (in[2] * w[2] + in[1] * w[1] + in[0] * w[0]) >> 14;
-    for (int c = 0; c < 3; ++c)
-    {
-        const int64_t K = int64_t(k[c] * 16383.0f);
-        const int64_t expected = std::min<int64_t>((((L16 * K) >> 14) * 16384) >> 14, 65535);
-        EXPECT_EQ(image[c], expected) << c;
-    }
+    EXPECT_EQ(image, (std::vector<uint16_t>{28146, 25663, 20695})); // L16 = 24837, M = 16384
+
+    // A steep masking curve is read at the float luminance L (index trunc(L × 65535)), not at
+    // L16, which lies up to 8 levels lower: m at 44505 gives M = 11661 (at 44500: 11669, which
+    // would make the blue 29861), at 65535 M = 15010 (at 65527: 14994, blue 55527).
+    const float steep[12] = {0, 1, 0.2f, 1, 0.4f, 0, 0.6f, 1, 0.8f, 0, 1, 1};
+    std::memcpy(p->p[0], steep, sizeof(steep));
+    image = {52000, 47000, 12000, 65535, 65535, 65535, 30000, 30000, 30000};
+    ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 3, 1, *p), MP_SUCCESS);
+    EXPECT_EQ(image, (std::vector<uint16_t>{50881, 46274, 29849, 65535, 65535, 55517, 30916, 30228, 28850}));
+
     // With a layer opacity the float path runs: c0 + (L × k − c0) × 0.6.
+    std::memcpy(p->p[0], flat, sizeof(flat));
     p->p[2][1] = 60.0f;
-    image.assign(in, in + 3);
+    image = {40000, 20000, 10000};
     ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 1, 1, *p), MP_SUCCESS);
-    const float c0[3] = {in[0] * kDecode, in[1] * kDecode, in[2] * kDecode};
-    const float L = 0.299f * c0[0] + 0.587f * c0[1] + 0.114f * c0[2];
-    for (int c = 0; c < 3; ++c)
-        EXPECT_EQ(image[c], Level(c0[c] + (L * k[c] - c0[c]) * 0.6f)) << c;
-    MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+    EXPECT_EQ(image, (std::vector<uint16_t>{32891, 23400, 16420}));
 }
 
 TEST_F(ColourKernels, ColorMixPullsTowardsTheColour)
 {
-    auto p = FreshParams();
+    auto p = FreshParams(m_engine);
     p->p[0][0] = 1.0f; // full strength: L × colour ÷ (lum(colour) + 0.001)
     PlainCombo(*p, 2); // black colour: replaced by equal channels
     std::vector<uint16_t> image = {60000, 30000, 0};
     ASSERT_EQ(CallKernel("MP_calcPixelColorMix", image, 1, 1, *p), MP_SUCCESS);
-    const float L = 0.3333f * 60000 * kDecode + 0.3334f * 30000 * kDecode + 0.0f;
-    const float col = 0.57734996f;
-    const float lc = 0.3333f * col + 0.3334f * col + 0.3333f * col;
-    const uint16_t expected = Level((1.0f - 1.0f) * 60000 * kDecode + 1.0f * L * col / (lc + 0.001f));
-    EXPECT_EQ(image[0], expected);
-    EXPECT_EQ(image[1], image[0]);
-    EXPECT_EQ(image[2], image[0]);
+    // L = 0.457866, lum(colour) = 0.57735: L × 0.57735 ÷ 0.57835 = 0.456974 → 29948 in every channel.
+    EXPECT_EQ(image, (std::vector<uint16_t>{29948, 29948, 29948}));
 }
 
 TEST_F(ColourKernels, GradationIdentityCurveKeepsRatios)
 {
-    auto p = FreshParams();
+    auto p = FreshParams(m_engine);
     COperatorCatalogue::DefaultCurve(8, p->p[0]); // an S curve
     PlainCombo(*p, 1);
     std::vector<uint16_t> image = {60000, 30000, 15000, 10000, 5000, 2500};
@@ -302,7 +286,7 @@ TEST_F(ColourKernels, PlainRowsEqualThePerPixelFrame)
     };
     for (const SCase& c : cases)
     {
-        auto p = FreshParams();
+        auto p = FreshParams(m_engine);
         for (int k = 0; k < 3; ++k)
             if (k < c.combo)
                 p->p[k][0] = c.s[k];

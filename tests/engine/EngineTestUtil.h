@@ -1,8 +1,9 @@
-// Helpers of the engine tests: a captured C standard output (the engine's log channel), fresh
-// call records, and kernels run straight from the registry.
+// Helpers of the engine tests: an engine of the test's own, a captured C standard output (the
+// engine's log channel), fresh call records, and kernels run straight from the registry.
 #pragma once
 
 #include "core/EngineState.h"
+#include "engine/EngineContext.h"
 #include "engine/KernelRegistry.h"
 #include "engine/LayerFrame.h"
 #include "engine/Params.h"
@@ -59,12 +60,32 @@ private:
     int m_saved = -1;
 };
 
-/// A zero-filled call record with the chain's header (equal luminance weights of the engine).
-inline std::unique_ptr<Params> FreshParams(float previewScale = 1.0f)
+namespace detail
+{
+struct STestState
+{
+    CEngineState state;
+};
+}  // namespace detail
+
+/// An engine state and context of the test's own (four workers, equal luminance weights, no log
+/// lines): nothing a test sets reaches another test.
+class CTestEngine : private detail::STestState, public CEngineContext
+{
+public:
+    CTestEngine() : CEngineContext(detail::STestState::state)
+    {
+        State().SetThreadCount(4);
+        State().bLogging = false;
+    }
+};
+
+/// A zero-filled call record with the chain's header, running in `engine`.
+inline std::unique_ptr<Params> FreshParams(CEngineContext& engine, float previewScale = 1.0f)
 {
     auto p = std::make_unique<Params>();
     std::memset(p.get(), 0, sizeof(Params));
-    MP_FillChainHeader(*p, previewScale);
+    MP_FillChainHeader(engine, *p, previewScale);
     return p;
 }
 
@@ -85,7 +106,11 @@ inline int CallKernel(const char* name, std::vector<uint16_t>& image, int width,
     return entry->pFunction(width, height, image.data(), image.data(), 6, 6, &p);
 }
 
+/// A 0…1 value as a 16-bit level by the definition (clamped, × 65535, truncated), written here
+/// so expected values never come from the engine's own encoder.
 inline uint16_t Level(float v)
 {
-    return MP_Encode(MP_Clamp01(v));
+    if (!(v > 0.0f))
+        return 0;
+    return v < 1.0f ? uint16_t(v * 65535.0f) : uint16_t(65535);
 }

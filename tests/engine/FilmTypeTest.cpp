@@ -74,17 +74,16 @@ TEST(FilmTypes, ScaledValues)
 
 TEST(FilmTypes, PassRunsTheKernelsOfTheLookInOrder)
 {
-    MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+    CTestEngine engine;
     CFilmTypeModel model;
     ASSERT_TRUE(model.Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
     const SFilmType& infrared = model.Types()[model.FindByName("Infrarot") - 1];
     std::vector<uint16_t> image = TestImages::Ramp(64, 48);
     const std::vector<uint16_t> original = image;
-    MP_UI_SetLogging(true);
+    engine.State().bLogging = true;
     CStdoutCapture capture;
-    MP_RunFilmTypePass(infrared, 1.0f, 0.3f, image.data(), 64, 48, 1.0f);
+    MP_RunFilmTypePass(engine, infrared, 1.0f, 0.3f, image.data(), 64, 48, 1.0f);
     const std::string log = capture.Text();
-    MP_UI_SetLogging(false);
     std::vector<size_t> order;
     for (const char* k : {"MP_calcPixelHueExpose/", "MP_calcPixelBasicTools/", "MP_calcPixelColorIntensity/",
                           "MP_calcPixelAddGrain/", "MP_calcPixelGaussAura/"})
@@ -98,12 +97,14 @@ TEST(FilmTypes, PassRunsTheKernelsOfTheLookInOrder)
 
     // Intensity 0 and no grain: every value is neutral, nothing runs.
     image = original;
-    MP_RunFilmTypePass(infrared, 0.0f, 0.0f, image.data(), 64, 48, 1.0f);
+    MP_RunFilmTypePass(engine, infrared, 0.0f, 0.0f, image.data(), 64, 48, 1.0f);
     EXPECT_EQ(image, original);
 }
 
 TEST(FilmTypes, ChainRunsTheSelectedTypeBeforeOrAfterTheOperators)
 {
+    CTestEngine engine;
+    engine.State().bLogging = true;
     CFilmTypeModel model;
     ASSERT_TRUE(model.Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
     model.SetIndex(model.FindByName("Schwarzweiß kontrastreich"));
@@ -118,16 +119,14 @@ TEST(FilmTypes, ChainRunsTheSelectedTypeBeforeOrAfterTheOperators)
     for (int k = 0; k < 2; ++k)
     {
         model.SetPosition(k == 0 ? CFilmTypeModel::ePRE : CFilmTypeModel::ePOST);
-        ASSERT_TRUE(MP_FillWorkingSlot(eWS_MAIN, image.data(), 64, 48, 64, 48));
-        MP_UI_SetLogging(true);
+        ASSERT_TRUE(engine.Slots().Fill(eWS_MAIN, image.data(), 64, 48, 64, 48, 4));
         CStdoutCapture capture;
-        chain.Process(64, 48, false, context);
+        chain.Process(engine, 64, 48, false, context);
         const std::string log = capture.Text();
-        MP_UI_SetLogging(false);
         const char* section = k == 0 ? "Process Filmtype (Pre) ---" : "Process Filmtype (Post) ---";
         ASSERT_NE(log.find(section), std::string::npos) << log;
         EXPECT_EQ(log.find(section) < log.find("Post-Processing ---"), k == 0);
-        Helper::CRGB48Buffer& slot = MP_WorkingSlot(eWS_MAIN);
+        Helper::CRGB48Buffer& slot = engine.Slots().Get(eWS_MAIN);
         results[k].assign(slot.GetData(), slot.GetData() + 64 * 48 * 3);
     }
     // Black and white after the colour mix stays grey; before it, the mix tints it.

@@ -53,7 +53,8 @@ namespace
 {
 float Opacity(const std::vector<float>& shapes, int x, int y, int w, int h, int panorama = 0)
 {
-    auto p = FreshParams();
+    CTestEngine engine;
+    auto p = FreshParams(engine);
     p->width = w, p->height = h, p->panoramamode = panorama;
     std::vector<float> geo(256, 0.0f);
     std::copy(shapes.begin(), shapes.end(), geo.begin());
@@ -97,7 +98,7 @@ TEST(Geometry, PanoramaWrapsHorizontally)
 
 TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
 {
-    MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
+    CTestEngine engine;
     // Negative with mode 3 (multiply): c0 × (1 − c0); at 40 % opacity mixed with the input.
     const uint16_t in = 49151; // 0.75
     const float c0 = in * MP_DECODE;
@@ -114,7 +115,7 @@ TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
     };
     for (const SCase& c : cases)
     {
-        auto p = FreshParams();
+        auto p = FreshParams(engine);
         p->p[0][0] = c.mode;
         p->p[0][1] = c.opacity;
         std::vector<uint16_t> image = {in, in, in};
@@ -122,7 +123,7 @@ TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
         EXPECT_EQ(image[0], Level(c.expected)) << "mode " << c.mode << " opacity " << c.opacity;
     }
     // A subtractive shape over the left half keeps those pixels bit-identical.
-    auto p = FreshParams();
+    auto p = FreshParams(engine);
     PlainCombo(*p, 0);
     const float hole[8] = {2, 0.3f, 1.0f, 1, 1, 1, 0.0f, 0.5f};
     std::copy(hole, hole + 8, p->p[1]);

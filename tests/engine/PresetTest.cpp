@@ -6,7 +6,6 @@
 
 #include "tests/support/LogCapture.h"
 
-#include <QElapsedTimer>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -88,8 +87,6 @@ TEST_F(Presets, RoundTripKeepsEverythingInThousandths)
     EXPECT_EQ(raw.value("Operator_000000/Parameter_2/pfValues/size").toInt(), 0);
     EXPECT_EQ(raw.value("Operator_000001/Parameter_3/pfValues/size").toInt(), 16);
     EXPECT_FALSE(raw.contains("Operator_000001/Parameter_3/pfValues/3/uiValue")); // zeros not written
-    EXPECT_EQ(raw.value("VersionBuild").toInt(), 3607);
-    EXPECT_EQ(raw.value("VersionFamily").toInt(), 17);
 
     CPostProcessing loaded;
     loaded.SetPath(path);
@@ -229,10 +226,7 @@ TEST_F(Presets, HostileFilesLoadWithinRangesAndBounds)
     for (const SCase& c : cases)
     {
         CPostProcessing chain;
-        QElapsedTimer timer;
-        timer.start();
         Load(c.text, chain);
-        EXPECT_LT(timer.elapsed(), 100) << c.what;
         EXPECT_EQ(chain.Operators().size(), c.operators) << c.what;
         EXPECT_TRUE(AllInRange(chain)) << c.what;
         for (const auto& o : chain.Operators())
@@ -245,19 +239,6 @@ TEST_F(Presets, HostileFilesLoadWithinRangesAndBounds)
     CPostProcessing chain;
     Load(kHeader + op + "[Operator_000000/Parameter_0]\neType=0\npfValues\\size=1\npfValues\\1\\uiValue=4000000000\n", chain);
     EXPECT_EQ(chain.Operators()[0].aParams[0].afValues[0], 1.0f);
-}
-
-TEST_F(Presets, ManyOperatorGroupsLoadInBoundedTime)
-{
-    QByteArray text = kHeader;
-    for (int i = 0; i < 3000; ++i)
-        text += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
-    CPostProcessing chain;
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_TRUE(Load(text, chain));
-    EXPECT_EQ(chain.Operators().size(), 3000);
-    EXPECT_LT(timer.elapsed(), 2000);
 }
 
 TEST_F(Presets, CraftedVariantValuesAreNotDecoded)

@@ -98,7 +98,7 @@ TEST_F(SessionLayers, EveryExportFrameGetsTheLayersWithoutDisturbingThePreview)
     {
         const std::vector<uint16_t> original = TestImages::Noise(48, 32, 20 + frameNo);
         std::vector<uint16_t> frame = original;
-        ASSERT_TRUE(m_session.GradeFrame(frame.data(), 48, 32, frameNo));
+        ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 48, 32, frameNo));
         EXPECT_EQ(frame, Recoloured(m_session.ColourLayers(), original, 48, 32));
     }
     // Back to the preview: still the picture's own recolouring.

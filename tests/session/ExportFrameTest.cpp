@@ -64,12 +64,6 @@ bool RunFfmpeg(const QStringList& arguments, int limitMs = 120000)
 class ExportFrame : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        MP_UI_SetThreadCount(2);
-        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
-        MP_UI_SetLogging(false);
-    }
     void Negative()
     {
         m_session.Chain().Operators().append(COperatorCatalogue::Shared().CreateOperator(
@@ -83,7 +77,8 @@ protected:
         return Pixels(destination);
     }
 
-    CGradingSession m_session;
+    CEngineState m_state;
+    CGradingSession m_session{m_state};
     CExportFrameGrader m_grader{m_session};
 };
 

@@ -25,11 +25,11 @@ class Session : public ::testing::Test
 protected:
     void SetUp() override
     {
-        MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
-        MP_UI_SetLogging(false);
+        m_state.bLogging = false;
         ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
     }
-    CGradingSession m_session;
+    CEngineState m_state;
+    CGradingSession m_session{m_state};
     const std::vector<uint16_t> m_source = TestImages::Ramp(80, 60);
 };
 }  // namespace
@@ -95,17 +95,41 @@ TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
     m_session.Lut().CreateIdentity(5, "id");
     m_session.Lut().SetParameter(eLP_SATURATION, 0.0f);
-    MP_UI_SetVideoMode(true);
+    m_state.bVideoMode = true;
     std::vector<uint16_t> frame = m_source;
-    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 0));
+    ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 80, 60, 0));
     const std::vector<uint16_t> grey = frame;
     for (size_t i = 0; i < grey.size(); i += 3)
         ASSERT_LE(std::abs(int(grey[i]) - int(grey[i + 2])), 1);
     // Later frames reuse the lattice baked for frame 0, whatever the sliders say now.
     m_session.Lut().SetParameter(eLP_SATURATION, 0.5f);
     frame = m_source;
-    ASSERT_TRUE(m_session.GradeFrame(frame.data(), 80, 60, 1));
+    ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 80, 60, 1));
     EXPECT_EQ(frame, grey);
-    MP_UI_SetVideoMode(false);
-    EXPECT_FALSE(m_session.GradeFrame(nullptr, 80, 60, 0));
+    EXPECT_FALSE(m_session.GradeFrame(m_session.Engine(), nullptr, 80, 60, 0));
+}
+
+TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)
+{
+    // The export grades in an engine context of its own: the preview's working image, its
+    // selection mask and its level tables stay as the preview left them.
+    CPostProcessing::SOperator mask = COperatorCatalogue::Shared().CreateOperator(
+        *COperatorCatalogue::Shared().FindKernel("MP_calcPixelMaskLuminance"));
+    m_session.Chain().Operators().append(mask);
+    m_session.Chain().Operators().append(
+        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60, QSize(40, 30)));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> preview = Result(m_session);
+    const uint16_t* selection = m_session.Engine().Mask().Plane(40, 30);
+    ASSERT_NE(selection, nullptr);
+    const std::vector<uint16_t> mask40(selection, selection + 40 * 30);
+
+    CEngineContext exportEngine(m_state);
+    std::vector<uint16_t> frame = TestImages::Noise(64, 48, 3);
+    ASSERT_TRUE(m_session.GradeFrame(exportEngine, frame.data(), 64, 48, 0));
+    EXPECT_EQ(Result(m_session), preview);
+    ASSERT_NE(m_session.Engine().Mask().Plane(40, 30), nullptr);
+    EXPECT_TRUE(std::equal(mask40.begin(), mask40.end(), m_session.Engine().Mask().Plane(40, 30)));
+    EXPECT_NE(exportEngine.Mask().Plane(64, 48), nullptr);
 }

@@ -1,4 +1,7 @@
-// Test entry point for widget code: a GUI application on the offscreen platform.
+// Test entry point for widget code: a GUI application on the offscreen platform, in a temporary
+// home so no test can write into the real user folder.
+#include "tests/support/TempHome.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -6,6 +9,7 @@
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    CTempHome home;
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,26 +1,17 @@
 // Colour operators: each pixel's new colour from that pixel alone, run through the layer frame.
-#include "engine/LevelTables.h"
+#include "core/ColourSpace.h"
 #include "engine/PointKernel.h"
 #include "engine/Spline.h"
 
-#include "core/ColourSpace.h"
-#include "engine/EngineSettings.h"
-
 #include <algorithm>
-#include <vector>
-
 #include <cmath>
 #include <cstdint>
 #include <span>
+#include <vector>
 
 namespace
 {
 constexpr float kEpsilon = 0.001f;
-
-bool AlwaysWorthRunning(const Params&)
-{
-    return true;
-}
 
 bool Differs(float v, float neutral)
 {
@@ -44,13 +35,13 @@ struct SPowerTables
     const SLevelTable* t[3];
 };
 
-SPowerTables PowerTables(const float* e)
+SPowerTables PowerTables(const Params& p, const float* e)
 {
     SPowerTables tables{};
     for (int c = 0; c < 3; ++c)
     {
         const float exponent = e[c];
-        tables.t[c] = MP_LevelTable(eLT_POWER, {exponent},
+        tables.t[c] = MP_LevelTable(p, eLT_POWER, {exponent},
                                     [exponent](int i) { return std::pow(float(i) * MP_DECODE, exponent); });
     }
     return tables;
@@ -86,28 +77,13 @@ int RunChannelTables(int w, int h, const uint16_t* src, uint16_t* dst, int ss, i
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     const SLayerFrame frame = MP_PrepareFrame(sets, *p);
-    const SChannelTableOp op{PowerTables(exponents)};
+    const SChannelTableOp op{PowerTables(*p, exponents)};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, frame, op);
 }
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelNegative — sets: 0 combo, 1 geometry.
 constexpr SSetLayout kNegativeSets{-1, eCR_NONE, 0, 1};
-
-struct SNegativeOp
-{
-    const SLevelTable* table;
-    void Pixel(int, int, const uint16_t*, float* c0, float* ce) const
-    {
-        ce[0] = 1.0f - c0[0], ce[1] = 1.0f - c0[1], ce[2] = 1.0f - c0[2];
-    }
-    void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
-    {
-        const uint16_t* __restrict t = table->aui;
-        for (int i = 0; i < 3 * count; ++i)
-            out[i] = t[in[i]];
-    }
-};
 }  // namespace
 
 int MP_calcPixelNegative(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
@@ -115,7 +91,7 @@ int MP_calcPixelNegative(int w, int h, const uint16_t* src, uint16_t* dst, int s
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
     const SLayerFrame frame = MP_PrepareFrame(kNegativeSets, *p);
-    const SNegativeOp op{MP_LevelTable(eLT_NEGATIVE, {}, [](int i) { return 1.0f - float(i) * MP_DECODE; })};
+    const SLevelTableOp op{MP_LevelTable(*p, eLT_NEGATIVE, {}, [](int i) { return 1.0f - float(i) * MP_DECODE; })};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, frame, op);
 }
 
@@ -280,22 +256,13 @@ int MP_calcPixelBasicTools(int w, int h, const uint16_t* src, uint16_t* dst, int
     const SLayerFrame frame = MP_PrepareFrame(kBasicToolsSets, *p);
     SBasicToolsOp op{SBasicToolsArgs(*p), nullptr, nullptr, nullptr, {p->lumr, p->lumg, p->lumb}};
     const float e = op.args.fExponent;
-    op.G = MP_LevelTable(eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); })->af;
-    const float* curve = p->p[kBasicToolsSets.iCurve];
-    if (!MP_SplineIsFlatOne(curve))
-    {
-        float a[7], b[7], c[7], d[7], xp[7];
-        MP_SplineCoefficients(curve, a, b, c, d, xp);
-        op.mask = MP_LevelTable(eLT_MASK, {curve[0], curve[1], curve[2], curve[3], curve[4], curve[5], curve[6],
-                                           curve[7], curve[8], curve[9], curve[10], curve[11]},
-                                [&](int i) { return MP_SplineEval(a, b, c, d, xp, float(i) / 65535.0f); })
-                      ->af;
-    }
-    else
+    op.G = MP_LevelTable(*p, eLT_POWER, {e}, [e](int i) { return std::pow(float(i) * MP_DECODE, e); })->af;
+    op.mask = MP_MaskingTable(*p, p->p[kBasicToolsSets.iCurve]);
+    if (!op.mask)
     {
         // With v = 1 each channel depends on its own level only.
         const SBasicToolsOp& o = op;
-        op.plain = MP_LevelTable(eLT_BASICTOOLS, {o.args.fBright, o.args.fContrast, e},
+        op.plain = MP_LevelTable(*p, eLT_BASICTOOLS, {o.args.fBright, o.args.fContrast, e},
                                  [&o](int i) { return o.Channel(1.0f, float(i) * MP_DECODE); })
                        ->aui;
     }
@@ -345,18 +312,28 @@ struct SSepiaOp
     }
 };
 
-/// The plain path in 14-bit fixed point on the 16-bit samples.
+/// The plain path in 14-bit fixed point on the 16-bit samples. The masking curve is still read
+/// at the float luminance L, as the frame reads it: the fixed-point L16 runs a few levels lower
+/// (its weights lose their fractions), which on a steep curve is a different strength.
 struct SSepiaFixedOp
 {
     int64_t w[3], K[3];
+    float lum[3];
     const float* mask; // null: m = 1
     void Pixel(int, int, const uint16_t*, float*, float*) const {}
+    int64_t Strength(const uint16_t* in) const
+    {
+        if (!mask)
+            return 16384;
+        const float L = lum[0] * (in[0] * MP_DECODE) + lum[1] * (in[1] * MP_DECODE) + lum[2] * (in[2] * MP_DECODE);
+        return int64_t(mask[int(L * 65535.0f) & 0xFFFF] * 16384.0f);
+    }
     void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
     {
         for (int i = 0; i < count; ++i, in += 3, out += 3)
         {
             const int64_t L16 = (in[2] * w[2] + in[1] * w[1] + in[0] * w[0]) >> 14;
-            const int64_t M = mask ? int64_t(mask[L16 & 0xFFFF] * 16384.0f) : 16384;
+            const int64_t M = Strength(in);
             for (int c = 0; c < 3; ++c)
             {
                 const int64_t v = (((L16 * K[c]) >> 14) * M + (16384 - M) * in[c]) >> 14;
@@ -377,6 +354,7 @@ int MP_calcPixelSepia(int w, int h, const uint16_t* src, uint16_t* dst, int ss, 
     {
         SSepiaFixedOp op{{int64_t(p->lumr * 16384.0f), int64_t(p->lumg * 16384.0f), int64_t(p->lumb * 16384.0f)},
                          {int64_t(args.afK[0] * 16383.0f), int64_t(args.afK[1] * 16383.0f), int64_t(args.afK[2] * 16383.0f)},
+                         {p->lumr, p->lumg, p->lumb},
                          frame.pMask};
         SLayerFrame plain = frame;
         plain.pMask = nullptr; // the fixed-point rows apply the curve themselves
@@ -457,13 +435,13 @@ struct SGradationOp
 };
 
 /// Luminance averaged over a 5 × 5 window (the smoothed copy of the image).
-std::vector<float> SmoothedLuminance(int w, int h, const uint16_t* src, int ss, const float* lum)
+std::vector<float> SmoothedLuminance(const Params* p, int w, int h, const uint16_t* src, int ss, const float* lum)
 {
     const int step = ss / 2;
     std::vector<float> L(size_t(w) * h), out(size_t(w) * h);
     for (size_t i = 0; i < L.size(); ++i)
         L[i] = (lum[0] * src[i * step] + lum[1] * src[i * step + 1] + lum[2] * src[i * step + 2]) * MP_DECODE;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -496,7 +474,7 @@ int MP_calcPixelGradationLagrange(int w, int h, const uint16_t* src, uint16_t* d
     const float* v = p->p[0];
     float a[7], b[7], c[7], d[7], xp[7];
     MP_SplineCoefficients(v, a, b, c, d, xp);
-    SGradationOp op{MP_LevelTable(eLT_GRADATION, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]},
+    SGradationOp op{MP_LevelTable(*p, eLT_GRADATION, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8], v[9], v[10], v[11]},
                                   [&](int i) {
                                       if (i == 0)
                                           return 0.0f;
@@ -506,9 +484,9 @@ int MP_calcPixelGradationLagrange(int w, int h, const uint16_t* src, uint16_t* d
                         ->af,
                     {p->lumr, p->lumg, p->lumb}, nullptr, w};
     std::vector<float> smooth;
-    if (MP_EngineSettings().fLuminanceSmoothing > 0.0f)
+    if (MP_Engine(*p).Settings().fLuminanceSmoothing > 0.0f)
     {
-        smooth = SmoothedLuminance(w, h, src, ss, op.lum);
+        smooth = SmoothedLuminance(p, w, h, src, ss, op.lum);
         op.smoothLum = smooth.data();
     }
     return MP_RunPointKernel(w, h, src, dst, ss, ts, frame, op);
@@ -549,7 +527,7 @@ int MP_calcPixelColorIntensity(int w, int h, const uint16_t* src, uint16_t* dst,
         return status;
     const SLayerFrame frame = MP_PrepareFrame(kIntensitySets, *p);
     const float t = IntensityExponent(p->p[0][0]);
-    const SColorIntensityOp op{MP_LevelTable(eLT_INTENSITY, {t}, [t](int i) {
+    const SColorIntensityOp op{MP_LevelTable(*p, eLT_INTENSITY, {t}, [t](int i) {
                                    const float c = float(i) * MP_DECODE * (1.0f - kEpsilon) + kEpsilon;
                                    return std::pow(std::log(1.0f + c), t) / std::pow(std::log(2.0f), t);
                                })->af};
@@ -558,23 +536,6 @@ int MP_calcPixelColorIntensity(int w, int h, const uint16_t* src, uint16_t* dst,
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelbwpoint — no sets: stretches lummin…lummax to 0…1; no masking, layer or geometry.
-namespace
-{
-struct SBWPointOp
-{
-    const SLevelTable* table;
-    void Pixel(int, int, const uint16_t* in, float*, float* ce) const
-    {
-        ce[0] = table->af[in[0]], ce[1] = table->af[in[1]], ce[2] = table->af[in[2]];
-    }
-    void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
-    {
-        const uint16_t* __restrict t = table->aui;
-        for (int i = 0; i < 3 * count; ++i)
-            out[i] = t[in[i]];
-    }
-};
-}  // namespace
 
 int MP_calcPixelbwpoint(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
 {
@@ -583,7 +544,7 @@ int MP_calcPixelbwpoint(int w, int h, const uint16_t* src, uint16_t* dst, int ss
     const float lo = p->lummin, diff = p->lummax - p->lummin;
     const float k = diff > 0.0f ? 1.0f / diff : 0.0f;
     const SLayerFrame frame = MP_PrepareFrame(SSetLayout{}, *p);
-    const SBWPointOp op{MP_LevelTable(eLT_BWPOINT, {lo, k}, [lo, k](int i) {
+    const SLevelTableOp op{MP_LevelTable(*p, eLT_BWPOINT, {lo, k}, [lo, k](int i) {
         return MP_Clamp01((float(i) * MP_DECODE - lo) * k);
     })};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, frame, op);
@@ -749,20 +710,21 @@ int MP_calcPixelColorPalette(int w, int h, const uint16_t* src, uint16_t* dst, i
 namespace
 {
 const SKernelEntry kColourKernels[] = {
-    // name + function                          border           flags                             CL       effect test            sets
-    {MP_KERNEL(MP_calcPixelNegative),           SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, AlwaysWorthRunning,    kNegativeSets},
-    {MP_KERNEL(MP_calcPixelGammaColor),         SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, GammaHasEffect,        kGammaSets},
-    {MP_KERNEL(MP_calcPixelColorBalance),       SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, GammaHasEffect,        kBalanceSets},
-    {MP_KERNEL(MP_calcPixelColorTemperature),   SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, TemperatureHasEffect,  kTemperatureSets},
-    {MP_KERNEL(MP_calcPixelBasicTools),         SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, BasicToolsHasEffect,   kBasicToolsSets},
-    {MP_KERNEL(MP_calcPixelSepia),              SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, AlwaysWorthRunning,    kSepiaSets},
-    {MP_KERNEL(MP_calcPixelColorMix),           SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, ColorMixHasEffect,     kColorMixSets},
-    {MP_KERNEL(MP_calcPixelGradationLagrange),  SBorder::Rows(500), eKF_CPU_ONLY | eKF_POINT,      nullptr, GradationHasEffect,    kGradationSets},
-    {MP_KERNEL(MP_calcPixelColorIntensity),     SBorder::Rows(0), eKF_SPEED_TESTED | eKF_POINT,    nullptr, AlwaysWorthRunning,       kIntensitySets},
-    {MP_KERNEL(MP_calcPixelbwpoint),            SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, nullptr,               SSetLayout{}},
-    {MP_KERNEL(MP_calcPixelColorSpaceConversion), SBorder::Rows(0), eKF_SPEED_TESTED | eKF_POINT,  nullptr, nullptr,               SSetLayout{}},
-    {MP_KERNEL(MP_calcPixelHueExpose),          SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, HueExposeHasEffect,    kHueExposeSets},
-    {MP_KERNEL(MP_calcPixelColorPalette),       SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,        nullptr, PaletteHasEffect,      kPaletteSets},
+    // name + function                            border            flags                           reads       CL       effect test           sets
+    {MP_KERNEL(MP_calcPixelNegative),             SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, nullptr,              kNegativeSets},
+    {MP_KERNEL(MP_calcPixelGammaColor),           SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, GammaHasEffect,       kGammaSets},
+    {MP_KERNEL(MP_calcPixelColorBalance),         SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, GammaHasEffect,       kBalanceSets},
+    {MP_KERNEL(MP_calcPixelColorTemperature),     SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, TemperatureHasEffect, kTemperatureSets},
+    {MP_KERNEL(MP_calcPixelBasicTools),           SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, BasicToolsHasEffect,  kBasicToolsSets},
+    {MP_KERNEL(MP_calcPixelSepia),                SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, nullptr,              kSepiaSets},
+    {MP_KERNEL(MP_calcPixelColorMix),             SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, ColorMixHasEffect,    kColorMixSets},
+    // Reads a smoothed neighbourhood luminance only while the luminance-smoothing setting is on.
+    {MP_KERNEL(MP_calcPixelGradationLagrange),    SBorder::Rows(500), eKF_CPU_ONLY | eKF_POINT,     eIN_COLOUR, nullptr, GradationHasEffect,   kGradationSets},
+    {MP_KERNEL(MP_calcPixelColorIntensity),       SBorder::Rows(0), eKF_SPEED_TESTED | eKF_POINT,   eIN_COLOUR, nullptr, nullptr,              kIntensitySets},
+    {MP_KERNEL(MP_calcPixelbwpoint),              SBorder::Rows(0), eKF_AUXILIARY | eKF_CPU_ONLY | eKF_POINT, eIN_COLOUR, nullptr, nullptr,              SSetLayout{}},
+    {MP_KERNEL(MP_calcPixelColorSpaceConversion), SBorder::Rows(0), eKF_AUXILIARY | eKF_SPEED_TESTED | eKF_POINT, eIN_COLOUR, nullptr, nullptr,              SSetLayout{}},
+    {MP_KERNEL(MP_calcPixelHueExpose),            SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, HueExposeHasEffect,   kHueExposeSets},
+    {MP_KERNEL(MP_calcPixelColorPalette),         SBorder::Rows(0), eKF_CPU_ONLY | eKF_POINT,       eIN_COLOUR, nullptr, PaletteHasEffect,     kPaletteSets},
 };
 }  // namespace
 

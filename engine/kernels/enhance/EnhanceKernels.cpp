@@ -35,7 +35,7 @@ int MP_calcPixelSharpen(int w, int h, const uint16_t* src, uint16_t* dst, int ss
     const CStableSource in(w, h, src, ss, dst);
     const uint16_t* img = in.Data();
     const int step = ts / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
         {
             const int ym = std::max(y - 1, 0), yp = std::min(y + 1, h - 1);
@@ -80,7 +80,7 @@ int MP_calcPixelDeNoiseAverage(int w, int h, const uint16_t* src, uint16_t* dst,
     const CStableSource in(w, h, src, ss, dst);
     const uint16_t* img = in.Data();
     const int step = ts / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
                 for (int c = 0; c < 3; ++c)
@@ -116,10 +116,10 @@ bool ArtifactsHasEffect(const Params& p)
     return (p.p[0][0] > 0.001f && p.p[1][0] > 0.001f) || p.p[2][0] > 0.001f;
 }
 
-void RangeAverage(const float* in, float* out, int w, int h, int r, float threshold, bool horizontal)
+void RangeAverage(const Params* p, const float* in, float* out, int w, int h, int r, float threshold, bool horizontal)
 {
     const float inverse = 1.0f / threshold;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -155,8 +155,8 @@ int MP_calcPixelMaskDeNoiseArtifactsLumHD(int w, int h, const uint16_t* src, uin
     std::vector<float> L(n), tmp(n), Ls(n);
     for (size_t i = 0; i < n; ++i)
         L[i] = (lum[0] * img[3 * i] + lum[1] * img[3 * i + 1] + lum[2] * img[3 * i + 2]) * MP_DECODE;
-    RangeAverage(L.data(), tmp.data(), w, h, radius, threshold, true);
-    RangeAverage(tmp.data(), Ls.data(), w, h, radius, threshold, false);
+    RangeAverage(p, L.data(), tmp.data(), w, h, radius, threshold, true);
+    RangeAverage(p, tmp.data(), Ls.data(), w, h, radius, threshold, false);
     // Chroma (colour minus luminance) smoothed over 3 × 3.
     std::vector<float> planes = MP_ToPlanes(img, w, h);
     if (chroma > 0.0f)
@@ -166,13 +166,13 @@ int MP_calcPixelMaskDeNoiseArtifactsLumHD(int w, int h, const uint16_t* src, uin
             for (size_t i = 0; i < n; ++i)
                 plane[i] = planes[c * n + i] - L[i];
             std::vector<float> blurred(n);
-            MP_BoxBlurPass(plane.data(), tmp.data(), w, h, 1, true);
-            MP_BoxBlurPass(tmp.data(), blurred.data(), w, h, 1, false);
+            MP_BoxBlurPass(*p, plane.data(), tmp.data(), w, h, 1, true);
+            MP_BoxBlurPass(*p, tmp.data(), blurred.data(), w, h, 1, false);
             for (size_t i = 0; i < n; ++i)
                 planes[c * n + i] = L[i] + plane[i] + (blurred[i] - plane[i]) * chroma;
         }
     const int step = ts / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -188,10 +188,10 @@ int MP_calcPixelMaskDeNoiseArtifactsLumHD(int w, int h, const uint16_t* src, uin
 namespace
 {
 const SKernelEntry kEnhanceKernels[] = {
-    // name + function                                 border             flags                              CL       effect test         sets
-    {MP_KERNEL(MP_calcPixelSharpen),                   SBorder::Rows(1),  eKF_SPEED_TESTED,                  nullptr, SharpenHasEffect,   kSharpenSets},
-    {MP_KERNEL(MP_calcPixelDeNoiseAverage),            SBorder::Rows(2),  eKF_CPU_ONLY,                      nullptr, DeNoiseHasEffect,   kDeNoiseSets},
-    {MP_KERNEL(MP_calcPixelMaskDeNoiseArtifactsLumHD), SBorder::Rows(80), eKF_CPU_ONLY,                      nullptr, ArtifactsHasEffect, kArtifactsSets},
+    // name + function                                 border             flags             reads           CL       effect test         sets
+    {MP_KERNEL(MP_calcPixelSharpen),                   SBorder::Rows(1),  eKF_SPEED_TESTED, eIN_NEIGHBOURS, nullptr, SharpenHasEffect,   kSharpenSets},
+    {MP_KERNEL(MP_calcPixelDeNoiseAverage),            SBorder::Rows(2),  eKF_CPU_ONLY,     eIN_NEIGHBOURS, nullptr, DeNoiseHasEffect,   kDeNoiseSets},
+    {MP_KERNEL(MP_calcPixelMaskDeNoiseArtifactsLumHD), SBorder::Rows(80), eKF_CPU_ONLY,     eIN_NEIGHBOURS, nullptr, ArtifactsHasEffect, kArtifactsSets},
 };
 }  // namespace
 

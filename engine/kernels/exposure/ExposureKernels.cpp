@@ -1,5 +1,5 @@
-// Exposure operators: vignette, manual black/white point, film grain, local contrast, and the
-// black/white-point measurement the chain runs before and after operators.
+// Exposure operators: exposure value, vignette, manual black/white point, film grain, local
+// contrast, and the black/white-point measurement the chain runs before and after operators.
 #include "engine/BlackWhitePoint.h"
 #include "engine/LevelTables.h"
 #include "engine/PointKernel.h"
@@ -25,6 +25,33 @@ float Smoothstep(float e0, float e1, float x)
     return t * t * (3.0f - 2.0f * t);
 }
 
+// ---------------------------------------------------------------------------------------------
+// MP_calcPixelExposureValue — sets: 0 exposure (0…1 for −4…+4 EV, 0.5 unchanged), 1 masking
+// curve, 2 combo, 3 geometry. Every channel is multiplied by 2^EV, as a camera's exposure would.
+constexpr SSetLayout kExposureValueSets{1, eCR_MASK, 2, 3};
+
+float ExposureStops(const Params& p)
+{
+    return (MP_Clamp01(p.p[0][0]) - 0.5f) * 8.0f;
+}
+
+bool ExposureValueHasEffect(const Params& p)
+{
+    return Differs(p.p[0][0], 0.5f);
+}
+}  // namespace
+
+int MP_calcPixelExposureValue(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p)
+{
+    if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
+        return status;
+    const float gain = std::exp2(ExposureStops(*p));
+    const SLevelTableOp op{MP_LevelTable(*p, eLT_EXPOSURE, {gain}, [gain](int i) { return float(i) * MP_DECODE * gain; })};
+    return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kExposureValueSets, *p), op);
+}
+
+namespace
+{
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelVignette — sets: 0 amount (0.5 none, above darkens the edges, below lights them
 // towards the colour), 1 inner radius, 2 outer radius (1 reaches the corners), 3 centre,
@@ -72,21 +99,6 @@ namespace
 {
 constexpr SSetLayout kManualBWSets{-1, eCR_NONE, 2, 3};
 
-struct SManualBWOp
-{
-    const SLevelTable* table;
-    void Pixel(int, int, const uint16_t* in, float*, float* ce) const
-    {
-        ce[0] = table->af[in[0]], ce[1] = table->af[in[1]], ce[2] = table->af[in[2]];
-    }
-    void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
-    {
-        const uint16_t* __restrict t = table->aui;
-        for (int i = 0; i < 3 * count; ++i)
-            out[i] = t[in[i]];
-    }
-};
-
 bool ManualBWHasEffect(const Params& p)
 {
     return p.p[0][0] >= 0.001f || p.p[1][0] <= 0.999f;
@@ -100,7 +112,7 @@ int MP_calcPixelmanualbwpoint(int w, int h, const uint16_t* src, uint16_t* dst, 
     p->lummin = MP_Clamp01(p->p[0][0]) * 0.499f;
     p->lummax = MP_Clamp01(p->p[1][0]) * 0.499f + 0.501f;
     const float lo = p->lummin, k = 1.0f / (p->lummax - p->lummin);
-    const SManualBWOp op{MP_LevelTable(eLT_BWPOINT, {lo, k}, [lo, k](int i) {
+    const SLevelTableOp op{MP_LevelTable(*p, eLT_BWPOINT, {lo, k}, [lo, k](int i) {
         return MP_Clamp01((float(i) * MP_DECODE - lo) * k);
     })};
     return MP_RunPointKernel(w, h, src, dst, ss, ts, MP_PrepareFrame(kManualBWSets, *p), op);
@@ -185,11 +197,11 @@ int MP_calcPixelLocalContrast(int w, int h, const uint16_t* src, uint16_t* dst, 
     {
         std::vector<float> plane(blurred.begin() + c * n, blurred.begin() + (c + 1) * n);
         // Box passes of a third of the radius add up to about the full radius.
-        MP_GaussLikeBlur(plane, w, h, std::max(1, radius / 3));
+        MP_GaussLikeBlur(*p, plane, w, h, std::max(1, radius / 3));
         std::copy(plane.begin(), plane.end(), blurred.begin() + c * n);
     }
     const int ts2 = ts / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -205,17 +217,17 @@ int MP_calcPixelLocalContrast(int w, int h, const uint16_t* src, uint16_t* dst, 
 }
 
 // ---------------------------------------------------------------------------------------------
-int MP_MeasureBlackWhitePoint(int width, int height, const uint16_t* image, const float* lum,
-                              float* lummin, float* lummax)
+int MP_MeasureBlackWhitePoint(int width, int height, const uint16_t* image, Params& params)
 {
-    if (!image || !lum || !lummin || !lummax)
+    if (!image || !params.pEngine)
         return MP_ZEROPOINTER;
-    *lummin = 0.0f;
-    *lummax = 1.0f;
+    params.lummin = 0.0f;
+    params.lummax = 1.0f;
     if (width < 1 || height < 1)
         return MP_NORESOLUTION;
+    const float lum[3] = {params.lumr, params.lumg, params.lumb};
     constexpr int kBins = 4096;
-    const int bands = MP_KernelWorkers(width, height);
+    const int bands = MP_KernelWorkers(params, width, height);
     std::vector<uint32_t> histograms(size_t(bands) * kBins, 0);
     MP_MT_ForBands(height, bands, [&](const TaskFuncParams& t) {
         uint32_t* hist = &histograms[size_t(t.iBand) * kBins];
@@ -244,19 +256,20 @@ int MP_MeasureBlackWhitePoint(int width, int height, const uint16_t* image, cons
     for (; hi > 0; --hi)
         if ((sum += total[hi]) > clip)
             break;
-    *lummin = float(lo) / float(kBins - 1);
-    *lummax = float(hi) / float(kBins - 1);
+    params.lummin = float(lo) / float(kBins - 1);
+    params.lummax = float(hi) / float(kBins - 1);
     return MP_SUCCESS;
 }
 
 namespace
 {
 const SKernelEntry kExposureKernels[] = {
-    // name + function                          border                         flags                                        CL       effect test             sets
-    {MP_KERNEL(MP_calcPixelVignette),           SBorder::Rows(0),              eKF_CPU_ONLY | eKF_WHOLE_IMAGE | eKF_POINT,  nullptr, VignetteHasEffect,      kVignetteSets},
-    {MP_KERNEL(MP_calcPixelmanualbwpoint),      SBorder::Rows(0),              eKF_CPU_ONLY | eKF_POINT,                    nullptr, ManualBWHasEffect,      kManualBWSets},
-    {MP_KERNEL(MP_calcPixelAddGrain),           SBorder::Rows(0),              eKF_CPU_ONLY | eKF_POINT,                    nullptr, GrainHasEffect,         kGrainSets},
-    {MP_KERNEL(MP_calcPixelLocalContrast),      SBorder::FromP00(500, 1, true), eKF_CPU_ONLY,                               nullptr, LocalContrastHasEffect, kLocalContrastSets},
+    // name + function                       border                          flags                                       reads           CL       effect test             sets
+    {MP_KERNEL(MP_calcPixelExposureValue),   SBorder::Rows(0),               eKF_CPU_ONLY | eKF_POINT,                   eIN_COLOUR,     nullptr, ExposureValueHasEffect, kExposureValueSets},
+    {MP_KERNEL(MP_calcPixelVignette),        SBorder::Rows(0),               eKF_CPU_ONLY | eKF_WHOLE_IMAGE | eKF_POINT, eIN_POSITION,   nullptr, VignetteHasEffect,      kVignetteSets},
+    {MP_KERNEL(MP_calcPixelmanualbwpoint),   SBorder::Rows(0),               eKF_CPU_ONLY | eKF_POINT,                   eIN_COLOUR,     nullptr, ManualBWHasEffect,      kManualBWSets},
+    {MP_KERNEL(MP_calcPixelAddGrain),        SBorder::Rows(0),               eKF_CPU_ONLY | eKF_POINT,                   eIN_POSITION,   nullptr, GrainHasEffect,         kGrainSets},
+    {MP_KERNEL(MP_calcPixelLocalContrast),   SBorder::FromP00(500, 1, true), eKF_CPU_ONLY,                               eIN_NEIGHBOURS, nullptr, LocalContrastHasEffect, kLocalContrastSets},
 };
 }  // namespace
 

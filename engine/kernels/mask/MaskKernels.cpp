@@ -2,7 +2,6 @@
 // through its layer effect (mode 0 replaces, 1 adds as the maximum, 2 intersects as the minimum,
 // 3 multiplies, …), opacity and geometry. The image itself is left as it is.
 #include "core/ColourSpace.h"
-#include "engine/MaskPlanes.h"
 #include "engine/PointKernel.h"
 
 #include <cmath>
@@ -35,12 +34,13 @@ int RunMask(int w, int h, const uint16_t* src, uint16_t* dst, int ss, const Para
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    if (!MP_MaskActivate(w, h))
+    CMaskPlane& plane = MP_Engine(*p).Mask();
+    if (!plane.Activate(w, h))
         return MP_OUTOFMEMORY;
-    uint16_t* mask = MP_MaskPlane(w, h);
+    uint16_t* mask = plane.Plane(w, h);
     const SLayerFrame frame = MP_PrepareFrame(sets, *p);
     const int step = ss / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -71,11 +71,6 @@ float Lum(const Params* p, const float* c)
     return p->lumr * c[0] + p->lumg * c[1] + p->lumb * c[2];
 }
 
-bool AlwaysWorthRunning(const Params&)
-{
-    return true;
-}
-
 // Sets of the range masks: 0 lower bound, 1 upper bound, 2 softness, 3 combo, 4 geometry.
 constexpr SSetLayout kRangeSets{-1, eCR_NONE, 3, 4};
 // Sets of the tone masks: 0 threshold (or width), 1 softness, 2 combo, 3 geometry.
@@ -88,7 +83,7 @@ int MP_calcPixelMaskRemove(int w, int h, const uint16_t* src, uint16_t* dst, int
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    MP_MaskDrop();
+    MP_Engine(*p).Mask().Drop();
     return MP_SUCCESS;
 }
 
@@ -150,15 +145,16 @@ int MP_calcPixelMaskMidtones(int w, int h, const uint16_t* src, uint16_t* dst, i
 namespace
 {
 constexpr uint32_t kMaskFlags = eKF_CPU_ONLY | eKF_MASK;
+// A selection joins the mask already at each position, so mask kernels read the position too.
 const SKernelEntry kMaskKernels[] = {
-    // name + function                        border            flags       CL       effect test         sets
-    {MP_KERNEL(MP_calcPixelMaskRemove),       SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, SSetLayout{-1, eCR_NONE, -1, 0}},
-    {MP_KERNEL(MP_calcPixelMaskLuminance),    SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kRangeSets},
-    {MP_KERNEL(MP_calcPixelMaskSaturation),   SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kRangeSets},
-    {MP_KERNEL(MP_calcPixelMaskColor),        SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kRangeSets},
-    {MP_KERNEL(MP_calcPixelMaskHighlights),   SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kToneSets},
-    {MP_KERNEL(MP_calcPixelMaskShadows),      SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kToneSets},
-    {MP_KERNEL(MP_calcPixelMaskMidtones),     SBorder::Rows(1), kMaskFlags, nullptr, AlwaysWorthRunning, kToneSets},
+    // name + function                        border            flags       reads           CL       effect test  sets
+    {MP_KERNEL(MP_calcPixelMaskRemove),       SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     SSetLayout{-1, eCR_NONE, -1, 0}},
+    {MP_KERNEL(MP_calcPixelMaskLuminance),    SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kRangeSets},
+    {MP_KERNEL(MP_calcPixelMaskSaturation),   SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kRangeSets},
+    {MP_KERNEL(MP_calcPixelMaskColor),        SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kRangeSets},
+    {MP_KERNEL(MP_calcPixelMaskHighlights),   SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kToneSets},
+    {MP_KERNEL(MP_calcPixelMaskShadows),      SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kToneSets},
+    {MP_KERNEL(MP_calcPixelMaskMidtones),     SBorder::Rows(1), kMaskFlags, eIN_POSITION  , nullptr, nullptr,     kToneSets},
 };
 }  // namespace
 

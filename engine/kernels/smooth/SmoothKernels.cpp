@@ -33,11 +33,11 @@ int MP_calcPixelGaussAura(int w, int h, const uint16_t* src, uint16_t* dst, int 
     for (int c = 0; c < 3; ++c)
     {
         std::vector<float> plane(blurred.begin() + c * n, blurred.begin() + (c + 1) * n);
-        MP_GaussLikeBlur(plane, w, h, std::max(1, radius / 3));
+        MP_GaussLikeBlur(*p, plane, w, h, std::max(1, radius / 3));
         std::copy(plane.begin(), plane.end(), blurred.begin() + c * n);
     }
     const int step = ts / 2;
-    MP_MT_ForBands(h, MP_KernelWorkers(w, h), [&](const TaskFuncParams& t) {
+    MP_MT_ForBands(h, MP_KernelWorkers(*p, w, h), [&](const TaskFuncParams& t) {
         for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
             for (int x = 0; x < w; ++x)
             {
@@ -57,8 +57,8 @@ int MP_calcPixelGaussAura(int w, int h, const uint16_t* src, uint16_t* dst, int 
 namespace
 {
 const SKernelEntry kSmoothKernels[] = {
-    // name + function                  border            flags          CL       effect test    sets
-    {MP_KERNEL(MP_calcPixelGaussAura),  SBorder::Rows(0), eKF_CPU_ONLY,  nullptr, AuraHasEffect, kAuraSets},
+    // name + function                  border            flags         reads           CL       effect test    sets
+    {MP_KERNEL(MP_calcPixelGaussAura),  SBorder::Rows(0), eKF_CPU_ONLY, eIN_NEIGHBOURS, nullptr, AuraHasEffect, kAuraSets},
 };
 }  // namespace
 
