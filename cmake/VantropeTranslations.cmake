@@ -17,7 +17,9 @@ foreach(dir core lut engine video scopes session app cli)
     file(GLOB_RECURSE dir_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h)
     list(APPEND VANTROPE_TR_SOURCES ${dir_sources})
 endforeach()
-list(APPEND VANTROPE_TR_SOURCES ${VANTROPE_CATALOGUE_TR})
+# Listings of texts kept in documents (such as the system presets' names) sit beside them as *_tr.cpp.
+file(GLOB_RECURSE listings CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/resources/*_tr.cpp)
+list(APPEND VANTROPE_TR_SOURCES ${listings} ${VANTROPE_CATALOGUE_TR})
 
 # lupdate's project description; the translation test runs lupdate with it too.
 function(vantrope_json_array out)

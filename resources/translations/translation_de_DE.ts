@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Voreinstellungen kombinieren</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Vergeben Sie einen Namen:</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Voreinstellungen kombinieren</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Kombinieren ausführen</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Voreinstellung A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Voreinstellung B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Klicken, um die Voreinstellung anzuwenden</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Duplizieren</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Kopiert die Voreinstellung als eigene Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Lädt die Voreinstellung wieder aus ihrer Datei</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Speichert die aktuelle Bearbeitung in diese Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Umbenennen</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Gibt der Voreinstellung einen neuen Namen</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Löschen</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Löscht die Voreinstellung</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Nach oben</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Schiebt die Voreinstellung eine Stelle nach oben</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Nach unten</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Schiebt die Voreinstellung eine Stelle nach unten</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Fehlende Effekte</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Zeigt nur Voreinstellungen mit diesem Stichwort</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Suchen</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Voreinstellungen importieren</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Voreinstellung exportieren</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Voreinstellungen kombinieren</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4966,6 +5094,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Klarer Tag</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Sanftes Licht</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Warmer Abend</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Frische Farben</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Natürlicher Kontrast</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Helle Mitten</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Negativtraum</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Traumleuchten</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Fremde Welt</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarot</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Neon</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Blaue Umkehr</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Blauer Himmel</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Sattes Grün</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Herbstwald</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Nebelmorgen</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Dramatischer Himmel</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Wüstensonne</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Beton</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Glas und Stahl</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Klare Linien</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Altstadt</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">Nachtstadt</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Warme Haut</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Weiche Haut</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Porträt Schwarzweiß</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">High Key</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Low Key</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Sepia klassisch</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Filmkorn</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Kreuzentwicklung</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Pastell</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Zweiton</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Lochkamera</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4974,6 +5241,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">Benutzer</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">Benutzer</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Natürlich</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Surreal</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Landschaft</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Architektur</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Porträt</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Künstlerisch</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Kontrast</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Weich</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Warm</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Farbig</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Hell</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Kühl</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Retro</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Dunkel</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Schwarzweiß</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combine presets</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Enter a name:</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combine presets</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Combine</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Preset A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Preset B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">This preset uses effects this version does not know.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Click to apply the preset</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Duplicate</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Copies the preset as a preset of your own</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Reset</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Reloads the preset from its file</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Save settings</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Saves the current grade into this preset</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Rename</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Gives the preset a new name</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Delete</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Deletes the preset</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Move up</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Moves the preset up one place</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Move down</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Moves the preset down one place</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Missing effects</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Presets</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Shows only presets with this keyword</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Search</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Import presets</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Export preset</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combine presets</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4966,6 +5094,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Clear day</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Gentle light</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Warm evening</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Fresh colours</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Natural contrast</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Bright midtones</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Negative dream</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Dream glow</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Alien world</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrared</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Neon</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Blue inversion</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Blue sky</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Rich green</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Autumn forest</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Misty morning</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Dramatic sky</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Desert sun</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Concrete</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Glass and steel</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Clean lines</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Old town</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">City at night</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Warm skin</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Soft skin</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Black and white portrait</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">High key</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Low key</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Classic sepia</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Film grain</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Cross processing</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Pastel</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Duotone</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Pinhole camera</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4974,6 +5241,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">User</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">User</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Natural</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Surreal</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Landscape</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Architecture</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Portrait</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Artistic</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Contrast</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Soft</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Warm</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Colourful</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Bright</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Cool</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Retro</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Dark</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Black and white</translation>
     </message>
 </context>
 <context>

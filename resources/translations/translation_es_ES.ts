@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combinar ajustes</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Introduzca un nombre:</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combinar ajustes</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Combinar</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Ajuste A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Ajuste B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">Este ajuste usa efectos que esta versión no conoce.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Haga clic para aplicar el ajuste</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Duplicar</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Copia el ajuste como ajuste propio</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Restablecer</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Vuelve a cargar el ajuste desde su archivo</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Guardar ajustes</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Guarda la corrección actual en este ajuste</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Da un nombre nuevo al ajuste</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Eliminar</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Elimina el ajuste</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Subir</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Sube el ajuste una posición</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Bajar</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Baja el ajuste una posición</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Efectos que faltan</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Ajustes preestablecidos</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Muestra solo los ajustes con esta palabra clave</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Buscar</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Importar ajustes</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Exportar ajuste</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combinar ajustes</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4966,6 +5094,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Día despejado</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Luz suave</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Atardecer cálido</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Colores frescos</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Contraste natural</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Medios tonos claros</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Sueño negativo</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Resplandor de sueño</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Mundo extraño</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarrojo</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Neón</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Inversión azul</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Cielo azul</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Verde intenso</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Bosque otoñal</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Mañana de niebla</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Cielo dramático</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Sol del desierto</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Hormigón</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Cristal y acero</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Líneas limpias</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Casco antiguo</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">Ciudad de noche</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Piel cálida</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Piel suave</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Retrato en blanco y negro</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">Clave alta</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Clave baja</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Sepia clásico</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Grano de película</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Proceso cruzado</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Pastel</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Duotono</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Cámara estenopeica</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4974,6 +5241,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">Usuario</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">Usuario</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Natural</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Surrealista</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Paisaje</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Arquitectura</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Retrato</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Artístico</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Contraste</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Suave</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Cálido</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Colorido</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Claro</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Frío</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Retro</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Oscuro</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Blanco y negro</translation>
     </message>
 </context>
 <context>

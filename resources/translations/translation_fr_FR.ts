@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combiner des préréglages</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Saisissez un nom :</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combiner des préréglages</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Combiner</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Préréglage A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Préréglage B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">Ce préréglage utilise des effets que cette version ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Cliquez pour appliquer le préréglage</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Dupliquer</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Copie le préréglage comme préréglage personnel</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Réinitialiser</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Recharge le préréglage depuis son fichier</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Enregistrer les réglages</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Enregistre le traitement actuel dans ce préréglage</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Renommer</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Donne un nouveau nom au préréglage</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Supprimer</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Supprime le préréglage</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Monter</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Monte le préréglage d&apos;une place</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Descendre</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Descend le préréglage d&apos;une place</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Effets manquants</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Préréglages</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Affiche uniquement les préréglages portant ce mot-clé</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Rechercher</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Importer des préréglages</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Exporter le préréglage</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combiner des préréglages</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4966,6 +5094,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Journée claire</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Lumière douce</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Soirée chaude</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Couleurs fraîches</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Contraste naturel</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Tons moyens clairs</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Rêve négatif</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Lueur de rêve</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Monde étrange</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarouge</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Néon</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Inversion bleue</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Ciel bleu</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Vert intense</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Forêt d&apos;automne</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Matin brumeux</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Ciel dramatique</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Soleil du désert</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Béton</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Verre et acier</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Lignes nettes</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Vieille ville</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">Ville de nuit</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Peau chaude</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Peau douce</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Portrait noir et blanc</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">High key</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Low key</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Sépia classique</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Grain argentique</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Traitement croisé</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Pastel</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Bichromie</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Sténopé</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4974,6 +5241,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">Utilisateur</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">Utilisateur</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Naturel</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Surréaliste</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Paysage</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Architecture</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Portrait</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Artistique</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Contraste</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Doux</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Chaud</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Coloré</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Clair</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Froid</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Rétro</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Sombre</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Noir et blanc</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combina preset</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Inserisci un nome:</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combina preset</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Combina</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Preset A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Preset B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">Questo preset usa effetti che questa versione non conosce.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Fai clic per applicare il preset</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Duplica</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Copia il preset come preset personale</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Ripristina</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Ricarica il preset dal suo file</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Salva impostazioni</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Salva la correzione attuale in questo preset</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Rinomina</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Assegna un nuovo nome al preset</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Elimina</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Elimina il preset</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Sposta su</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Sposta il preset di un posto in su</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Sposta giù</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Sposta il preset di un posto in giù</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Effetti mancanti</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Preset</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Mostra solo i preset con questa parola chiave</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Cerca</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Importa preset</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Esporta preset</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Combina preset</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4966,6 +5094,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Giornata limpida</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Luce delicata</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Sera calda</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Colori freschi</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Contrasto naturale</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Mezzitoni chiari</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Sogno negativo</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Bagliore di sogno</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Mondo alieno</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Infrarosso</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Neon</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Inversione blu</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Cielo blu</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Verde intenso</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Bosco autunnale</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Mattina nebbiosa</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Cielo drammatico</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Sole del deserto</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Cemento</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Vetro e acciaio</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Linee nette</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Centro storico</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">Città di notte</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Pelle calda</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Pelle morbida</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Ritratto in bianco e nero</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">High key</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Low key</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Seppia classico</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Grana della pellicola</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Cross processing</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Pastello</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Bicromia</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Foro stenopeico</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4974,6 +5241,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">Utente</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">Utente</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Naturale</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Surreale</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Paesaggio</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Architettura</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Ritratto</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Artistico</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Contrasto</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Morbido</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Caldo</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Colorato</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Chiaro</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Freddo</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Retrò</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Scuro</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Bianco e nero</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,17 @@
     </message>
 </context>
 <context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Объединить пресеты</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation type="vanished">Введите имя:</translation>
+    </message>
+</context>
+<context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
@@ -4496,6 +4507,123 @@
     </message>
 </context>
 <context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Объединить пресеты</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation type="vanished">Объединить</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation type="vanished">Пресет A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation type="vanished">Пресет B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation type="vanished">Этот пресет использует эффекты, неизвестные этой версии.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation type="vanished">Щёлкните, чтобы применить пресет</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation type="vanished">Дублировать</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation type="vanished">Копирует пресет как собственный пресет</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation type="vanished">Сбросить</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation type="vanished">Заново загружает пресет из его файла</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation type="vanished">Сохранить настройки</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation type="vanished">Сохраняет текущую обработку в этот пресет</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation type="vanished">Переименовать</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation type="vanished">Даёт пресету новое имя</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation type="vanished">Удалить</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation type="vanished">Удаляет пресет</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation type="vanished">Переместить вверх</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation type="vanished">Перемещает пресет на одну позицию вверх</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation type="vanished">Переместить вниз</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation type="vanished">Перемещает пресет на одну позицию вниз</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation type="vanished">Недостающие эффекты</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation type="vanished">Пресеты</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation type="vanished">Показывает только пресеты с этим ключевым словом</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation type="vanished">Поиск</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation type="vanished">Импорт пресетов</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation type="vanished">Экспорт пресета</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation type="vanished">Объединить пресеты</translation>
+    </message>
+</context>
+<context>
     <name>HDRProgressWindow</name>
     <message>
         <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
@@ -4970,6 +5098,145 @@
     </message>
 </context>
 <context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation type="vanished">Ясный день</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation type="vanished">Мягкий свет</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation type="vanished">Тёплый вечер</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation type="vanished">Свежие цвета</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation type="vanished">Естественный контраст</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation type="vanished">Светлые средние тона</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation type="vanished">Негативный сон</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation type="vanished">Сказочное свечение</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation type="vanished">Чужой мир</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation type="vanished">Инфракрасный</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation type="vanished">Неон</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation type="vanished">Синяя инверсия</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation type="vanished">Голубое небо</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation type="vanished">Сочная зелень</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation type="vanished">Осенний лес</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation type="vanished">Туманное утро</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation type="vanished">Драматичное небо</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation type="vanished">Солнце пустыни</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation type="vanished">Бетон</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation type="vanished">Стекло и сталь</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation type="vanished">Чёткие линии</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation type="vanished">Старый город</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation type="vanished">Ночной город</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation type="vanished">Тёплая кожа</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation type="vanished">Мягкая кожа</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation type="vanished">Чёрно-белый портрет</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation type="vanished">Хай-кей</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation type="vanished">Лоу-кей</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation type="vanished">Классическая сепия</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation type="vanished">Плёночное зерно</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation type="vanished">Кросс-процесс</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation type="vanished">Пастель</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation type="vanished">Дуплекс</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation type="vanished">Камера-обскура</translation>
+    </message>
+</context>
+<context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
@@ -4978,6 +5245,70 @@
     <message>
         <source>SearchTag Benutzer</source>
         <translation type="vanished">Пользователь</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation type="vanished">Пользователь</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation type="vanished">Естественные</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation type="vanished">Сюрреалистичные</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation type="vanished">Пейзаж</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation type="vanished">Архитектура</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation type="vanished">Портрет</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation type="vanished">Художественные</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation type="vanished">Контраст</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation type="vanished">Мягкие</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation type="vanished">Тёплые</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation type="vanished">Цветные</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation type="vanished">Светлые</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation type="vanished">Холодные</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation type="vanished">Ретро</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation type="vanished">Тёмные</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation type="vanished">Чёрно-белые</translation>
     </message>
 </context>
 <context>
