@@ -376,7 +376,7 @@
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Reduce the compression artefacts of the source</translation>
+        <translation type="vanished">Reduce the compression artifacts of the source</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
@@ -492,43 +492,43 @@
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">No artefact reduction</translation>
+        <translation type="vanished">No artifact reduction</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">No artefact reduction</translation>
+        <translation type="vanished">No artifact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Slight artefact reduction</translation>
+        <translation type="vanished">Slight artifact reduction</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Slight artefact reduction</translation>
+        <translation type="vanished">Slight artifact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Strong artefact reduction</translation>
+        <translation type="vanished">Strong artifact reduction</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Strong artefact reduction</translation>
+        <translation type="vanished">Strong artifact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Intensive artefact reduction</translation>
+        <translation type="vanished">Intensive artifact reduction</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Intensive artefact reduction</translation>
+        <translation type="vanished">Intensive artifact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Maximum artefact reduction</translation>
+        <translation type="vanished">Maximum artifact reduction</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Maximum artefact reduction</translation>
+        <translation type="vanished">Maximum artifact reduction</translation>
     </message>
 </context>
 <context>
@@ -1503,7 +1503,7 @@
     </message>
     <message>
         <source>Mask Entrauschen Artifacts (HD)</source>
-        <translation>Mask denoise artefacts (HD)</translation>
+        <translation>Mask denoise artifacts (HD)</translation>
     </message>
     <message>
         <source>fein</source>
@@ -2763,7 +2763,7 @@
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Polarising filter</translation>
+        <translation type="vanished">Polarizing filter</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
@@ -3291,7 +3291,7 @@
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Reduce artefacts</translation>
+        <translation type="vanished">Reduce artifacts</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
@@ -3371,7 +3371,7 @@
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Direction of the offset, anticlockwise from the right</translation>
+        <translation type="vanished">Direction of the offset, counterclockwise from the right</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
@@ -4059,11 +4059,11 @@
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Ageing</translation>
+        <translation type="vanished">Aging</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Overall effect of the ageing</translation>
+        <translation type="vanished">Overall effect of the aging</translation>
     </message>
     <message>
         <source>Vergilbung</source>
@@ -4423,7 +4423,7 @@
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Emphasise highlights</translation>
+        <translation type="vanished">Emphasize highlights</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
@@ -5236,7 +5236,7 @@
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Uncategorised</translation>
+        <translation type="vanished">Uncategorized</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
