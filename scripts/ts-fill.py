@@ -2,10 +2,12 @@
 """Lists and fills entries of the Qt Linguist files in resources/translations.
 
   scripts/ts-fill.py dump LOCALE            unfinished entries of translation_LOCALE.ts as JSON
+                                            ([context, source, plural?, comment if any])
   scripts/ts-fill.py fill LOCALE TABLE.json  writes the translations of the table into the file
   scripts/ts-fill.py count                   unfinished entries per locale
 
-A table is a JSON list of [context, source, translation]; a plural text (source with %n) takes a
+A table is a JSON list of [context, source, translation] (with the disambiguating comment as a
+fourth element where the text has one); a plural text (source with %n) takes a
 list of forms as its translation, in the order the language's plural rules give (German, English,
 French, Italian, Spanish: one, other; Japanese: one form; Russian: one, few, many). An entry whose
 text is not in the file yet is added as a vanished entry: lupdate revives it, translated, as soon
@@ -37,7 +39,10 @@ def unfinished(root):
     for _, name, message in messages(root):
         translation = message.find("translation")
         if translation.get("type") == "unfinished":
-            yield [name, message.findtext("source"), message.get("numerus") == "yes"]
+            entry = [name, message.findtext("source"), message.get("numerus") == "yes"]
+            if message.find("comment") is not None:
+                entry.append(message.findtext("comment"))
+            yield entry
 
 
 def set_translation(message, text):
@@ -55,13 +60,15 @@ def set_translation(message, text):
         del translation.attrib["type"]
 
 
-def add_vanished(root, context_name, source, text):
+def add_vanished(root, context_name, source, text, comment):
     context = next((c for c in root.iter("context") if c.findtext("name") == context_name), None)
     if context is None:
         context = ET.SubElement(root, "context")
         ET.SubElement(context, "name").text = context_name
     message = ET.SubElement(context, "message")
     ET.SubElement(message, "source").text = source
+    if comment is not None:
+        ET.SubElement(message, "comment").text = comment
     translation = ET.SubElement(message, "translation", {"type": "vanished"})
     if isinstance(text, list):
         message.set("numerus", "yes")
@@ -74,14 +81,16 @@ def add_vanished(root, context_name, source, text):
 def fill(locale, table_path):
     tree = ET.parse(ts_path(locale))
     root = tree.getroot()
-    index = {(name, m.findtext("source")): m for _, name, m in messages(root)}
+    index = {(name, m.findtext("source"), m.findtext("comment")): m for _, name, m in messages(root)}
     filled = added = 0
-    for context_name, source, text in json.load(open(table_path, encoding="utf-8")):
+    for row in json.load(open(table_path, encoding="utf-8")):
+        context_name, source, text = row[:3]
+        comment = row[3] if len(row) > 3 else None
         if not text:
             raise SystemExit("empty translation for %r" % source)
-        message = index.get((context_name, source))
+        message = index.get((context_name, source, comment))
         if message is None:
-            add_vanished(root, context_name, source, text)
+            add_vanished(root, context_name, source, text, comment)
             added += 1
         else:
             set_translation(message, text)

@@ -4505,6 +4505,41 @@
         <source>%1 von %2 Punkten je Achse übernommen.</source>
         <translation type="vanished">%1 von %2 Punkten je Achse übernommen.</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>Schärfen und Entrauschen</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Geometrie</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Belichtung</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Farbe</comment>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Weichzeichnen</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Künstlerisch</comment>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Masken</comment>
+        <translation>M</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

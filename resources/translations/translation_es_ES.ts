@@ -4505,6 +4505,41 @@
         <source>%1 von %2 Punkten je Achse übernommen.</source>
         <translation type="vanished">Se han adoptado %1 de %2 puntos por eje.</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>Schärfen und Entrauschen</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Geometrie</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Belichtung</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Farbe</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Weichzeichnen</comment>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Künstlerisch</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Masken</comment>
+        <translation>M</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -4505,6 +4505,41 @@
         <source>%1 von %2 Punkten je Achse übernommen.</source>
         <translation type="vanished">軸あたり %2 点のうち %1 点を取り込みました。</translation>
     </message>
+    <message>
+        <source>S</source>
+        <comment>Schärfen und Entrauschen</comment>
+        <translation>シ</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Geometrie</comment>
+        <translation>ジ</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Belichtung</comment>
+        <translation>露</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Farbe</comment>
+        <translation>色</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Weichzeichnen</comment>
+        <translation>ぼ</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Künstlerisch</comment>
+        <translation>ア</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Masken</comment>
+        <translation>マ</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

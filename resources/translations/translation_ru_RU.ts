@@ -1339,7 +1339,7 @@
     </message>
     <message>
         <source>Weichzeichnen</source>
-        <translation>Размытие</translation>
+        <translation>Смягчение</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
@@ -4504,6 +4504,41 @@
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
         <translation type="vanished">Перенесено %1 из %2 точек на ось.</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Schärfen und Entrauschen</comment>
+        <translation>Р</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Geometrie</comment>
+        <translation>Г</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Belichtung</comment>
+        <translation>Э</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Farbe</comment>
+        <translation>Ц</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Weichzeichnen</comment>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Künstlerisch</comment>
+        <translation>Х</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Masken</comment>
+        <translation>М</translation>
     </message>
 </context>
 <context>

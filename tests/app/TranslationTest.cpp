@@ -25,7 +25,7 @@ const QString kCompiled = QStringLiteral(VANTROPE_BIN_DIR "/translations/");
 
 struct SEntry
 {
-    QString sContext, sSource;
+    QString sContext, sSource, sComment;
     QStringList translations; // one, or the plural forms
     bool bNumerus = false, bUnfinished = false;
 };
@@ -45,9 +45,11 @@ QList<SEntry> ReadTs(const QString& path)
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            entries.append({context, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes")});
+            entries.append({context, {}, {}, {}, xml.attributes().value("numerus") == QLatin1String("yes")});
         else if (xml.name() == QLatin1String("source"))
             entries.last().sSource = xml.readElementText();
+        else if (xml.name() == QLatin1String("comment"))
+            entries.last().sComment = xml.readElementText();
         else if (xml.name() == QLatin1String("translation"))
         {
             entries.last().bUnfinished = xml.attributes().value("type") == QLatin1String("unfinished");
@@ -122,8 +124,10 @@ TEST(Translations, EveryTextOfTheSourcesIsFinishedInEveryLocale)
             ASSERT_FALSE(e.translations.isEmpty()) << where;
             for (const QString& t : e.translations)
                 EXPECT_FALSE(t.trimmed().isEmpty()) << where;
+            const QByteArray comment = e.sComment.toUtf8();
             const QString shown = compiled.translate(e.sContext.toUtf8().constData(), e.sSource.toUtf8().constData(),
-                                                     nullptr, e.bNumerus ? 2 : -1);
+                                                     comment.isEmpty() ? nullptr : comment.constData(),
+                                                     e.bNumerus ? 2 : -1);
             EXPECT_FALSE(shown.isEmpty()) << where << " (compiled)";
             if (IsKey(e.sSource))
             {
