@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>M</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Tetraedrisch interpolieren</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

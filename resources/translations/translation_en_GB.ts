@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>M</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Show mask: shows the selection after the chosen operator as a grey image</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Tetrahedral interpolation</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Interpolate between the LUT points from four instead of eight neighbours</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>M</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Mostrar máscara: muestra la selección tras el operador elegido como imagen en gris</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Interpolación tetraédrica</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Interpolar entre los puntos de la LUT a partir de cuatro vecinos en lugar de ocho</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>M</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Afficher le masque : montre la sélection après l&apos;opérateur choisi en image grise</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Interpolation tétraédrique</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Interpoler entre les points de la LUT à partir de quatre voisins au lieu de huit</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

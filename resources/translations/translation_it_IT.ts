@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>M</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Mostra maschera: mostra la selezione dopo l&apos;operatore scelto come immagine in grigio</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Interpolazione tetraedrica</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Interpola tra i punti della LUT da quattro vicini invece di otto</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

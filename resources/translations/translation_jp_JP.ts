@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>マ</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">マスクを表示：選択したオペレーター後の選択範囲をグレー画像で表示</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">四面体補間</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">LUTの点の間を8近傍ではなく4近傍から補間</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

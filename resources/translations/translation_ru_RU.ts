@@ -4540,6 +4540,18 @@
         <comment>Masken</comment>
         <translation>М</translation>
     </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation type="vanished">Показать маску: выделение после выбранного оператора в виде серого изображения</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation type="vanished">Тетраэдрическая интерполяция</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation type="vanished">Интерполировать между точками LUT по четырём соседям вместо восьми</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
