@@ -112,7 +112,8 @@ void CTranslationManager::Initialize(const QString& systemLocaleName)
     }
 
     Helper::AppLog("Selected Locale: " + locale);
-    if (!m_toolkitTranslator.load("qtbase_" + ToolkitLanguage(locale), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    const QString toolkitDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!m_toolkitTranslator.load("qtbase_" + ToolkitLanguage(locale), toolkitDir))
         Helper::AppLog("No toolkit translation for " + locale);
     if (SupportedLocales().contains(locale))
     {

@@ -27,7 +27,8 @@ CChainView::CChainView(CChainEditor& editor, QWidget* parent) : QWidget(parent),
     header->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Aktive Operatoren"), this), 1);
     m_pUp = Button(this, QStringLiteral("▲"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Nach oben"));
     m_pDown = Button(this, QStringLiteral("▼"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Nach unten"));
-    m_pRemove = Button(this, QStringLiteral("✕"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Operator entfernen"));
+    m_pRemove =
+        Button(this, QStringLiteral("✕"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Operator entfernen"));
     header->addWidget(m_pUp);
     header->addWidget(m_pDown);
     header->addWidget(m_pRemove);
@@ -57,7 +58,8 @@ void CChainView::Refresh(int select)
         {
             const CPostProcessing::SOperator& op = m_editor.Chain().Operators()[i];
             const SCatalogueEntry* entry = m_editor.Entry(i);
-            const QString name = entry ? HDRPostProcessingDockWidget::tr(entry->sName.toUtf8().constData()) : (op.strLabel.isEmpty() ? op.Kernel : op.strLabel);
+            const QString name = entry ? HDRPostProcessingDockWidget::tr(entry->sName.toUtf8().constData())
+                                       : (op.strLabel.isEmpty() ? op.Kernel : op.strLabel);
             auto* item = new QListWidgetItem(name, m_pList);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(op.bActive ? Qt::Checked : Qt::Unchecked);

@@ -19,7 +19,8 @@ namespace
 {
 QString ShapeLabel(int index, const SGeometryShape& s)
 {
-    return HDRPostProcessingDockWidget::tr("Form %1 (%2)").arg(index + 1).arg(s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+"));
+    const QString sign = s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+");
+    return HDRPostProcessingDockWidget::tr("Form %1 (%2)").arg(index + 1).arg(sign);
 }
 }  // namespace
 

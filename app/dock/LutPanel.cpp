@@ -67,7 +67,8 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
     m_pLUTLayerBrowserButton = new QToolButton(this);
     m_pLUTLayerBrowserButton->setText(HDRPostProcessingDockWidget::tr("Browser"));
     m_pLUTLayerBrowserButton->setObjectName(QStringLiteral("m_pLUTLayerBrowserButton"));
-    m_pLUTLayerBrowserButton->setToolTip(HDRPostProcessingDockWidget::tr("Alle Layermethoden als Vorschaubilder zeigen"));
+    m_pLUTLayerBrowserButton->setToolTip(
+        HDRPostProcessingDockWidget::tr("Alle Layermethoden als Vorschaubilder zeigen"));
     auto* layerRow = new QHBoxLayout;
     layerRow->addWidget(m_pLUTLayerComboBox, 1);
     layerRow->addWidget(m_pLUTLayerBrowserButton);
@@ -153,7 +154,9 @@ void CLutPanel::Refresh()
 {
     const CLutState& lut = m_model.Lut();
     const bool present = m_model.LutPresent();
-    m_pTitle->setText(present ? HDRPostProcessingDockWidget::tr("LUT: %1 (%2 Punkte je Achse)").arg(lut.Title()).arg(lut.Size())
+    m_pTitle->setText(present ? HDRPostProcessingDockWidget::tr("LUT: %1 (%2 Punkte je Achse)")
+                                    .arg(lut.Title())
+                                    .arg(lut.Size())
                               : HDRPostProcessingDockWidget::tr("Kein LUT geladen"));
     {
         const QSignalBlocker ba(m_pLUTActiveButton), bl(m_pLUTLayerComboBox);
