@@ -38,9 +38,9 @@ QList<SEntry> ReadTs(const QString& path)
     QList<SEntry> entries;
     QString context;
     QXmlStreamReader xml(&file);
-    while (xml.readNextStartElement() || !xml.atEnd())
+    while (!xml.atEnd())
     {
-        if (!xml.isStartElement())
+        if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
@@ -137,16 +137,6 @@ TEST(Translations, EveryTextOfTheSourcesIsFinishedInEveryLocale)
         }
         EXPECT_GT(keys, 50) << locale.toStdString(); // the rule still recognises the keys
     }
-}
-
-// Keys and German texts that must not be mistaken for each other.
-TEST(Translations, KeyRule)
-{
-    for (const char* key : {"LUTLoadFromFile", "MyImage", "LUTType1", "Fraktales_Korn", "LUT Name create new",
-                            "LUT parameter Areas", "Blendmode Normal", "Geometrie Tooltip", "Video Quality Best"})
-        EXPECT_TRUE(IsKey(QString::fromUtf8(key))) << key;
-    for (const char* text : {"Belichtung", "Radius", "Farbe wählen", "Rec. 709", "100 %", "LUT", "Time elapsed: "})
-        EXPECT_FALSE(IsKey(QString::fromUtf8(text))) << text;
 }
 
 // A window started with each locale: its menu actions in that language, the toolkit's too.
