@@ -7,8 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <vector>
+
+class CEngineContext;
 
 struct SBenchOptions
 {
@@ -33,6 +36,13 @@ struct SBenchmark
 using BenchSummary = std::function<QString(double medianMs)>;
 void SetBenchSummary(BenchSummary summary);
 
+/// The frame of an engine benchmark: seeded noise of the --size, or "--frame FILE" (raw rgb48le);
+/// null with `error` set when the file cannot be read.
+std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& options, QString& error);
+/// An engine context over the application's state with the level-table reuse of "--reuse 0|1";
+/// null with `error` set for another value.
+std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& options, QString& error);
+
 /// Benchmarks of each library, joined by the bench command.
 std::span<const SBenchmark> CoreBenchmarks();
 std::span<const SBenchmark> EngineBenchmarks();
@@ -41,6 +51,7 @@ std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
 std::span<const SBenchmark> ScopeBenchmarks();
+std::span<const SBenchmark> ColourFamilyBenchmarks();
 
 /// A frame of `size` with smooth gradients and noise, so curves, LUTs and scopes see every level.
 std::vector<uint16_t> PreviewFrame(QSize size);

@@ -18,7 +18,7 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }

@@ -209,7 +209,15 @@ float CChainEditor::SliderPosition(const SCatalogueControl& control, float shown
     return std::clamp((shown - control.fMin) / span, 0.0f, 1.0f);
 }
 
-void CChainEditor::MoveCurvePoint(float* curve, int point, float x, float y)
+int CChainEditor::JoinedSets(int index, int set) const
+{
+    int joined = 0;
+    for (const SCatalogueControl* c = Control(index, set + 1); c && c->bJoined; c = Control(index, set + 1 + joined))
+        ++joined;
+    return joined;
+}
+
+void CChainEditor::MoveCurvePoint(float* curve, int point, float x, float y, bool periodic)
 {
     if (!curve || point < 0 || point > 5)
         return;
@@ -230,4 +238,6 @@ void CChainEditor::MoveCurvePoint(float* curve, int point, float x, float y)
     }
     curve[2 * point] = x;
     curve[2 * point + 1] = std::isfinite(y) ? std::clamp(y, 0.0f, 1.0f) : 0.0f;
+    if (periodic && (point == 0 || point == 5))
+        curve[point == 0 ? 11 : 1] = curve[2 * point + 1];
 }

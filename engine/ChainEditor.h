@@ -61,8 +61,12 @@ public:
     static float SliderPosition(const SCatalogueControl& control, float shown);
 
     /// Moves point `point` (0…5) of a curve set: y is clamped to 0…1; the first and last points
-    /// keep x = 0 and x = 1, the others stay strictly between their neighbours.
-    static void MoveCurvePoint(float* curve, int point, float x, float y);
+    /// keep x = 0 and x = 1, the others stay strictly between their neighbours. On a curve over
+    /// the hue circle (`periodic`) the first and last point are the same hue and move together.
+    static void MoveCurvePoint(float* curve, int point, float x, float y, bool periodic = false);
+
+    /// How many sets after `set` are curves edited in its curve editor (catalogue "joined").
+    int JoinedSets(int index, int set) const;
 
 private:
     CPostProcessing::SParam* Set(int index, int set);

@@ -5,6 +5,13 @@
 
 // The family tables, one line per family; each is defined at the end of its family file.
 std::span<const SKernelEntry> ColourKernels();
+std::span<const SKernelEntry> ColourToolKernels();
+std::span<const SKernelEntry> ColourChannelKernels();
+std::span<const SKernelEntry> ColourLookKernels();
+std::span<const SKernelEntry> ColourHarmonicKernels();
+std::span<const SKernelEntry> ColourStyleKernels();
+std::span<const SKernelEntry> ColourEffectKernels();
+std::span<const SKernelEntry> ColourMotifKernels();
 std::span<const SKernelEntry> ExposureKernels();
 std::span<const SKernelEntry> EnhanceKernels();
 std::span<const SKernelEntry> SmoothKernels();
@@ -15,7 +22,9 @@ namespace
 std::vector<SKernelEntry> BuildTable()
 {
     std::vector<SKernelEntry> all;
-    for (const auto& family : {ColourKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
+    for (const auto& family : {ColourKernels(), ColourToolKernels(), ColourChannelKernels(), ColourLookKernels(),
+                               ColourHarmonicKernels(), ColourStyleKernels(), ColourEffectKernels(),
+                               ColourMotifKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
                                MaskKernels()})
         all.insert(all.end(), family.begin(), family.end());
     std::sort(all.begin(), all.end(), [](const SKernelEntry& a, const SKernelEntry& b) {

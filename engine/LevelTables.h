@@ -28,6 +28,13 @@ enum ELevelTableKind : uint32_t
     eLT_INTENSITY,
     eLT_BASICTOOLS,  // brightness, contrast and gamma of one level
     eLT_EXPOSURE,    // level × 2^EV
+    eLT_CURVE,       // a spline set at i ÷ 65535 (tone curves, curves over hue)
+    eLT_LOGCURVE,    // a tone curve drawn over logarithmic levels
+    eLT_GAIN,        // level × gain
+    eLT_LEVELS,      // (level − low) ÷ (high − low), mixed with the level by a strength
+    eLT_SLOPE_OFFSET_POWER, // (level × slope + offset)^power
+    eLT_LIFT_GAMMA_GAIN,    // three-way colour correction of one channel
+    eLT_SIGMOID,     // contrast S-curve around a pivot
 };
 
 class CLevelTables

@@ -60,6 +60,9 @@ void COperatorCatalogue::DefaultCurve(int which, float* v)
         std::copy(s, s + 6, y);
         break;
     }
+    case 5: // flat at one half: the neutral curve over hue
+        std::fill(y, y + 6, 0.5f);
+        break;
     case 10: // falling towards the highlights (grain strength)
     {
         const float f[6] = {1.0f, 0.8f, 0.65f, 0.52f, 0.41f, 0.31f};
@@ -151,12 +154,18 @@ bool COperatorCatalogue::Read(QIODevice& device, const QString& documentName, QS
             c.afDefault[2] = Number(a, "r", 1.0f);
             c.afDefault[3] = Number(a, "g", 1.0f);
             c.afDefault[4] = Number(a, "b", 1.0f);
+            c.bWheel = Flag(a, "wheel");
+            c.bPickInput = a.value("pipette") == QLatin1String("input");
+            // A wheel keeps its luminance in the set's first value, neutral in the middle.
+            c.afDefault[0] = Number(a, "luminance", c.bWheel ? 0.5f : 0.0f);
         }
         else if (name == QLatin1String("spline"))
         {
             c.eSetType = CPostProcessing::eSPLINE;
             c.iCategory = a.value("category").toInt();
             c.iDefaultCurve = a.hasAttribute("default") ? a.value("default").toInt() : 1;
+            c.iTint = a.value("color").toInt();
+            c.bJoined = Flag(a, "joined");
             DefaultCurve(c.iDefaultCurve, c.afDefault);
         }
         else if (name == QLatin1String("line"))

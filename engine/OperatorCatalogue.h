@@ -19,8 +19,12 @@ struct SCatalogueControl
     float fMin = 0.0f, fMax = 1.0f;              // shown values at positions 0 and 1
     bool bVisible = true;
     bool bIsRadius = false;
-    int iCategory = 1;     // spline: 1 masking curve over luminance, 0 tone curve
+    int iCategory = 1;     // spline: 1 masking curve over luminance, 0 tone curve, 2 curve over hue
     int iDefaultCurve = 1; // spline: which initial curve
+    int iTint = 0;         // spline: the editor's tint (1 red, 2 green, 3 blue, …), 0 none
+    bool bJoined = false;  // spline: edited in the curve editor of the spline before it
+    bool bWheel = false;   // colour: shown as a colour wheel with a luminance slider (value 0)
+    bool bPickInput = false; // colour: the pipette takes the picture as the operator receives it
     int iPickerType = 0;   // position: the picker's look
     float afDefault[12] = {}; // the set's initial values
 };
@@ -45,7 +49,8 @@ class COperatorCatalogue
 public:
     /// Type name → number ("tonemapping" 0 … "mask" 7), −1 for an unknown name.
     static int TypeNumber(const QString& type);
-    /// The initial curve selected by a spline's "default" attribute (12 values).
+    /// The initial curve selected by a spline's "default" attribute (12 values): 0 the identity,
+    /// 1 flat at full strength, 5 flat at one half (curves over hue), 8 a gentle S, 10 falling.
     static void DefaultCurve(int which, float* values);
 
     /// The built-in catalogue and the add-on documents in "<application folder>/Addons/xml/",

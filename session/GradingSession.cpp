@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstring>
 
 CGradingSession::CGradingSession() : CGradingSession(std::make_unique<CEngineContext>()) {}
@@ -127,6 +128,31 @@ bool CGradingSession::GradeFrame(CEngineContext& engine, uint16_t* pixels, int w
     const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
     m_chain->Process(engine, full.width(), full.height(), false, Context(frameCounter));
     std::memcpy(pixels, slot.GetData(), size_t(width) * height * 6);
+    return true;
+}
+
+bool CGradingSession::OperatorInputColour(int op, QPoint pixel, float* rgb)
+{
+    const uint16_t* input = WorkingInput();
+    if (!input || !rgb || pixel.x() < 0 || pixel.y() < 0 || pixel.x() >= m_workingSize.width() ||
+        pixel.y() >= m_workingSize.height())
+        return false;
+    // A context of its own, so the preview's working image stays as it is; a thumbnail run, so
+    // it reports no progress and marks nothing busy.
+    CEngineContext engine(m_engine->State());
+    engine.Settings() = m_engine->Settings();
+    const int w = m_workingSize.width(), h = m_workingSize.height();
+    if (!engine.Slots().Fill(eWS_THUMBNAIL, input, w, h, w, h, engine.Workers(int64_t(w) * h)))
+        return false;
+    Helper::CRGB48Buffer& slot = engine.Slots().Get(eWS_THUMBNAIL);
+    if (m_colour->HasActiveLayers())
+        m_colour->ApplyInPlace(slot.GetData(), w, h);
+    CPostProcessing before;
+    before.Operators() = m_chain->Operators().mid(0, std::max(0, op));
+    before.Process(engine, m_sourceSize.width(), m_sourceSize.height(), true);
+    const uint16_t* px = slot.GetData() + (size_t(pixel.y()) * slot.Width() + pixel.x()) * 3;
+    for (int c = 0; c < 3; ++c)
+        rgb[c] = float(px[c]) / 65535.0f;
     return true;
 }
 

@@ -12,6 +12,7 @@
 #include "lut/LutState.h"
 
 #include <QCoreApplication>
+#include <QPoint>
 #include <QSize>
 #include <QStringList>
 
@@ -67,6 +68,12 @@ public:
     bool GradeFrame(CEngineContext& engine, uint16_t* pixels, int width, int height, int frameCounter);
     /// The graded working image (the main slot of the session's engine context).
     const Helper::CRGB48Buffer& Result() const;
+
+    /// The colour (0…1 per channel) at a working-image pixel as operator `op` of the chain receives
+    /// it: the source with the colour layers and the active operators before `op`, without film
+    /// type and LUT — what a pipette for that operator must see. False without a source or for a
+    /// pixel outside the working image.
+    bool OperatorInputColour(int op, QPoint pixel, float* rgb);
 
 private:
     explicit CGradingSession(std::unique_ptr<CEngineContext> engine);

@@ -1,5 +1,6 @@
 #include "app/dock/ControlFactory.h"
 
+#include "app/dock/ColourWheelControl.h"
 #include "app/dock/GeometryControl.h"
 #include "app/dock/LayerControl.h"
 #include "app/dock/PreviewControls.h"
@@ -8,7 +9,9 @@
 
 CParameterControl* CreateParameterControl(CChainEditor& editor, int op, int set, CPreviewTools& tools, QWidget* parent)
 {
-    if (const SCatalogueControl* c = editor.Control(op, set); c && !c->bVisible)
+    const SCatalogueControl* c = editor.Control(op, set);
+    // A curve joined to the one before it is edited in that curve's editor.
+    if (c && (!c->bVisible || (c->eSetType == CPostProcessing::eSPLINE && c->bJoined)))
         return nullptr;
     switch (editor.SetType(op, set))
     {
@@ -17,8 +20,12 @@ CParameterControl* CreateParameterControl(CChainEditor& editor, int op, int set,
     case CPostProcessing::ePOS:
         return new CPositionControl(editor, op, set, tools, parent);
     case CPostProcessing::eSPLINE:
+        if (const int joined = editor.JoinedSets(op, set); joined > 0)
+            return new CChannelCurvesControl(editor, op, set, joined + 1, parent);
         return new CSplineControl(editor, op, set, parent);
     case CPostProcessing::eCOLOR:
+        if (c && c->bWheel)
+            return new CColourWheelControl(editor, op, set, parent);
         return new CColourSwatchControl(editor, op, set, tools, parent);
     case CPostProcessing::eLINE:
         return new CLineControl(editor, op, set, tools, parent);

@@ -19,6 +19,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 HDRPostProcessingDockWidget::HDRPostProcessingDockWidget(CGradingSession& session, IUserPrompt& prompt,
                                                          IPreviewSurface* preview, QWidget* parent)
     : HDRPostProcessingDockWidget(session, prompt, preview, COperatorCatalogue::Shared(), parent)
@@ -32,6 +34,9 @@ HDRPostProcessingDockWidget::HDRPostProcessingDockWidget(CGradingSession& sessio
       m_editor(session.Chain(), catalogue), m_lutModel(session.Lut()), m_pTools(new CPreviewTools(preview, this))
 {
     setObjectName(QStringLiteral("m_pPostProcessingDockWidget"));
+    m_pTools->SetInputSampler([this](int op, QPointF pos, float* rgb) {
+        return m_session.OperatorInputColour(op, QPoint(int(std::floor(pos.x())), int(std::floor(pos.y()))), rgb);
+    });
     Build();
     refreshFromSession();
 }

@@ -263,13 +263,16 @@ CColourSwatchControl::CColourSwatchControl(CChainEditor& editor, int op, int set
     row->addWidget(m_pPipette);
     row->addWidget(MakeResetButton());
 
-    // One click takes the colour under the pointer and ends the pipette.
+    // One click takes the colour under the pointer and ends the pipette. A colour the operator
+    // measures (a neutral to balance, a colour to calibrate) is taken as the operator receives
+    // it, not from the graded preview, which already holds the operator's own change.
     m_overlay.onPress = [this](QPointF p) {
-        if (m_tools.Preview())
-        {
-            const QRgba64 c = m_tools.Preview()->ColourAt(p);
-            SetColour(QColor::fromRgba64(c));
-        }
+        const SCatalogueControl* c = Control();
+        float rgb[3];
+        if (c && c->bPickInput && m_tools.SampleInput(m_iOp, p, rgb))
+            SetColour(QColor::fromRgbF(rgb[0], rgb[1], rgb[2]));
+        else if (m_tools.Preview())
+            SetColour(QColor::fromRgba64(m_tools.Preview()->ColourAt(p)));
     };
     m_overlay.onRelease = [this](QPointF) { m_tools.Deactivate(&m_overlay); };
     BindToggle(m_pPipette, m_tools, &m_overlay);

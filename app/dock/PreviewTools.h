@@ -31,6 +31,15 @@ public:
     bool IsActive(const IPreviewOverlay* overlay) const;
     void Update();
 
+    /// The colour (0…1 per channel) at a working-image position as operator `op` receives it;
+    /// false when it cannot be had.
+    using InputSampler = std::function<bool(int op, QPointF imagePos, float* rgb)>;
+    void SetInputSampler(InputSampler sampler) { m_inputSampler = std::move(sampler); }
+    bool SampleInput(int op, QPointF imagePos, float* rgb) const
+    {
+        return m_inputSampler && m_inputSampler(op, imagePos, rgb);
+    }
+
 private:
     IPreviewSurface* m_pPreview;
     // Set when the preview is a QObject (the central preview widget), so a preview destroyed
@@ -39,6 +48,7 @@ private:
     bool m_bPreviewIsObject = false;
     IPreviewOverlay* m_pCurrent = nullptr;
     QPointer<QAbstractButton> m_pButton;
+    InputSampler m_inputSampler;
 };
 
 /// An overlay whose mouse and paint handling are given as functions (position and colour

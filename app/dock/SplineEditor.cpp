@@ -2,7 +2,9 @@
 
 #include "engine/Spline.h"
 
+#include <QButtonGroup>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -73,12 +75,20 @@ void CSplineEditor::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = Plot();
     p.fillRect(rect(), palette().base());
-    // Category 1 shades the luminance axis from black to white; the tone curve gets a diagonal.
+    // Category 1 shades the luminance axis from black to white, category 2 shows the hues along
+    // it with a line at the neutral middle; the tone curve gets a diagonal.
     if (m_iCategory == 1)
     {
         QLinearGradient g(r.bottomLeft(), r.bottomRight());
         g.setColorAt(0, QColor(0, 0, 0, 60));
         g.setColorAt(1, QColor(255, 255, 255, 60));
+        p.fillRect(r, g);
+    }
+    else if (m_iCategory == 2)
+    {
+        QLinearGradient g(r.bottomLeft(), r.bottomRight());
+        for (int i = 0; i <= 6; ++i)
+            g.setColorAt(i / 6.0, QColor::fromHsvF(float(i % 6) / 6.0f, 0.8f, 1.0f, 0.35f));
         p.fillRect(r, g);
     }
     p.setPen(QPen(palette().mid().color(), 1, Qt::DotLine));
@@ -90,21 +100,38 @@ void CSplineEditor::paintEvent(QPaintEvent*)
     }
     if (m_iCategory == 0)
         p.drawLine(r.bottomLeft(), r.topRight());
+    else if (m_iCategory == 2)
+        p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
     p.setPen(QPen(palette().dark().color(), 1));
     p.drawRect(r);
 
-    float a[MP_CURVE_KNOTS], b[MP_CURVE_KNOTS], c[MP_CURVE_KNOTS], d[MP_CURVE_KNOTS], xp[MP_CURVE_KNOTS];
-    MP_SplineCoefficients(m_afCurve, a, b, c, d, xp);
-    QPainterPath path;
-    const int steps = std::max(16, int(r.width()));
-    for (int i = 0; i <= steps; ++i)
+    auto curvePath = [&](const float* values) {
+        float a[MP_CURVE_KNOTS], b[MP_CURVE_KNOTS], c[MP_CURVE_KNOTS], d[MP_CURVE_KNOTS], xp[MP_CURVE_KNOTS];
+        MP_SplineCoefficients(values, a, b, c, d, xp);
+        QPainterPath path;
+        const int steps = std::max(16, int(r.width()));
+        for (int i = 0; i <= steps; ++i)
+        {
+            const float x = float(i) / steps;
+            const QPointF w = ToWidget({x, MP_SplineEval(a, b, c, d, xp, x)});
+            i == 0 ? path.moveTo(w) : path.lineTo(w);
+        }
+        return path;
+    };
+    auto tintColour = [this](int tint) {
+        static const QColor kTints[] = {QColor(200, 40, 40), QColor(40, 160, 60), QColor(50, 90, 220)};
+        return tint >= 1 && tint <= 3 ? kTints[tint - 1] : palette().highlight().color();
+    };
+    for (const auto& [values, tint] : m_background)
     {
-        const float x = float(i) / steps;
-        const QPointF w = ToWidget({x, MP_SplineEval(a, b, c, d, xp, x)});
-        i == 0 ? path.moveTo(w) : path.lineTo(w);
+        QColor faint = tintColour(tint);
+        faint.setAlpha(90);
+        p.setPen(QPen(faint, 1));
+        if (values.size() >= 12)
+            p.drawPath(curvePath(values.constData()));
     }
-    p.setPen(QPen(palette().highlight().color(), 2));
-    p.drawPath(path);
+    p.setPen(QPen(tintColour(m_iTint), 2));
+    p.drawPath(curvePath(m_afCurve));
 
     p.setPen(QPen(palette().text().color(), 1));
     for (int i = 0; i < 6; ++i)
@@ -125,7 +152,7 @@ void CSplineEditor::mouseMoveEvent(QMouseEvent* event)
     if (m_iDragged < 0)
         return;
     const QPointF c = ToCurve(event->position());
-    CChainEditor::MoveCurvePoint(m_afCurve, m_iDragged, float(c.x()), float(c.y()));
+    CChainEditor::MoveCurvePoint(m_afCurve, m_iDragged, float(c.x()), float(c.y()), m_iCategory == 2);
     update();
     emit curveEdited();
 }
@@ -149,6 +176,7 @@ CSplineControl::CSplineControl(CChainEditor& editor, int op, int set, QWidget* p
     grid->addWidget(MakeResetButton(), 0, 1, Qt::AlignRight);
     m_pEditor = new CSplineEditor(this);
     m_pEditor->SetCategory(category);
+    m_pEditor->SetTint(c ? c->iTint : 0);
     grid->addWidget(m_pEditor, 1, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     connect(m_pEditor, &CSplineEditor::curveEdited, this, [this] {
@@ -162,4 +190,74 @@ void CSplineControl::Refresh()
 {
     if (const float* v = m_editor.Values(m_iOp, m_iSet))
         m_pEditor->SetCurve(v);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+CChannelCurvesControl::CChannelCurvesControl(CChainEditor& editor, int op, int set, int count, QWidget* parent)
+    : CParameterControl(editor, op, set, parent), m_iCount(count)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 2, 0, 2);
+    auto* buttons = new QHBoxLayout;
+    auto* group = new QButtonGroup(this);
+    for (int i = 0; i < count; ++i)
+    {
+        const SCatalogueControl* c = m_editor.Control(op, set + i);
+        auto* button = new QToolButton(this);
+        button->setText(QCoreApplication::translate("HDRPostProcessingDockWidget",
+                                                    (c ? c->sName : QStringLiteral("Kurve")).toUtf8().constData()));
+        button->setCheckable(true);
+        button->setAutoRaise(true);
+        group->addButton(button, i);
+        buttons->addWidget(button);
+        m_buttons.append(button);
+    }
+    buttons->addStretch(1);
+    // Its reset puts every curve of the editor back.
+    QToolButton* reset = MakeResetButton();
+    disconnect(reset, nullptr, this, nullptr);
+    connect(reset, &QToolButton::clicked, this, [this] {
+        for (int i = 0; i < m_iCount; ++i)
+            m_editor.ResetSet(m_iOp, m_iSet + i);
+        Refresh();
+        emit changed();
+    });
+    buttons->addWidget(reset);
+    grid->addLayout(buttons, 0, 0);
+    m_pEditor = new CSplineEditor(this);
+    if (const SCatalogueControl* c = Control())
+        m_pEditor->SetCategory(c->iCategory);
+    grid->addWidget(m_pEditor, 1, 0);
+    connect(group, &QButtonGroup::idClicked, this, &CChannelCurvesControl::Choose);
+    connect(m_pEditor, &CSplineEditor::curveEdited, this, [this] {
+        m_editor.SetValues(m_iOp, EditedSet(), m_pEditor->Curve(), 12);
+        Choose(m_iChannel); // the edited curve also moves behind the others
+        emit changed();
+    });
+    m_buttons.first()->setChecked(true);
+    Choose(0);
+}
+
+void CChannelCurvesControl::Choose(int channel)
+{
+    m_iChannel = channel;
+    QList<QPair<QVector<float>, int>> behind;
+    for (int i = 0; i < m_iCount; ++i)
+    {
+        const SCatalogueControl* c = m_editor.Control(m_iOp, m_iSet + i);
+        const float* v = m_editor.Values(m_iOp, m_iSet + i);
+        if (i != channel && v)
+            behind.append({QVector<float>(v, v + 12), c ? c->iTint : 0});
+    }
+    m_pEditor->SetBackgroundCurves(behind);
+    const SCatalogueControl* c = m_editor.Control(m_iOp, EditedSet());
+    m_pEditor->SetTint(c ? c->iTint : 0);
+    if (const float* v = m_editor.Values(m_iOp, EditedSet()))
+        m_pEditor->SetCurve(v);
+}
+
+void CChannelCurvesControl::Refresh()
+{
+    Choose(m_iChannel);
 }

@@ -19,11 +19,9 @@
 #include <random>
 #include <vector>
 
-namespace
-{
 /// Seeded noise, or "--frame FILE": a raw rgb48le frame of the benchmark's size (the peer
 /// script hands the same file to ffmpeg).
-std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& error)
+std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& o, QString& error)
 {
     auto frame = std::make_shared<std::vector<uint16_t>>(size_t(o.size.width()) * o.size.height() * 3);
     if (o.extra.contains("frame"))
@@ -40,9 +38,7 @@ std::shared_ptr<std::vector<uint16_t>> Frame(const SBenchOptions& o, QString& er
     return frame;
 }
 
-/// An engine context over the application's state (the --threads of the bench command), with
-/// the level-table reuse of "--reuse"; null after a bad value.
-std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
+std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& o, QString& error)
 {
     const QString value = o.extra.value("reuse", "1");
     if (value != "0" && value != "1")
@@ -52,14 +48,16 @@ std::shared_ptr<CEngineContext> Engine(const SBenchOptions& o, QString& error)
     return engine;
 }
 
+namespace
+{
 // The per-channel exponents of the gamma benchmark: sliders 0.3, 0.45, 0.7 give
 // 1.398, 1.0995, 0.602 — the same gammas the peer script hands to ffmpeg.
 const float kGammaSliders[3] = {0.3f, 0.45f, 0.7f};
 
 bool PrepareGamma(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    auto engine = Engine(o, error);
-    auto frame = Frame(o, error);
+    auto engine = BenchEngine(o, error);
+    auto frame = BenchFrame(o, error);
     if (!engine || !frame)
         return false;
     auto params = std::make_shared<Params>();
@@ -136,8 +134,8 @@ std::unique_ptr<CPostProcessing> ColourChain()
 
 bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& error)
 {
-    auto engine = Engine(o, error);
-    auto frame = Frame(o, error);
+    auto engine = BenchEngine(o, error);
+    auto frame = BenchFrame(o, error);
     if (!engine || !frame)
         return false;
     const int w = o.size.width(), h = o.size.height();

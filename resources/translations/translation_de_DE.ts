@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Farbton und Stärke: Punkt auf der Scheibe ziehen</translation>
+        <translation>Farbton und Stärke: Punkt auf der Scheibe ziehen</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Licht/Schatten färben</translation>
+        <translation>Licht/Schatten färben</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Schatten (Lift)</translation>
+        <translation>Schatten (Lift)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</translation>
+        <translation>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Mitteltöne (Gamma)</translation>
+        <translation>Mitteltöne (Gamma)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</translation>
+        <translation>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Lichter (Gain)</translation>
+        <translation>Lichter (Gain)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</translation>
+        <translation>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Farbkanal Gradation</translation>
+        <translation>Farbkanal Gradation</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">Gesamt</translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Gradationskurve für alle drei Farbkanäle</translation>
+        <translation>Gradationskurve für alle drei Farbkanäle</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Gradationskurve des Rotkanals</translation>
+        <translation>Gradationskurve des Rotkanals</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Gradationskurve des Grünkanals</translation>
+        <translation>Gradationskurve des Grünkanals</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Gradationskurve des Blaukanals</translation>
+        <translation>Gradationskurve des Blaukanals</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Farbkanal Gradation (logarithmisch)</translation>
+        <translation>Farbkanal Gradation (logarithmisch)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</translation>
+        <translation>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Gradationskurve des Rotkanals über logarithmischen Tonwerten</translation>
+        <translation>Gradationskurve des Rotkanals über logarithmischen Tonwerten</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Gradationskurve des Grünkanals über logarithmischen Tonwerten</translation>
+        <translation>Gradationskurve des Grünkanals über logarithmischen Tonwerten</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Gradationskurve des Blaukanals über logarithmischen Tonwerten</translation>
+        <translation>Gradationskurve des Blaukanals über logarithmischen Tonwerten</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Farbton korrigieren</translation>
+        <translation>Farbton korrigieren</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Farbton nach Farbton</translation>
+        <translation>Farbton nach Farbton</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</translation>
+        <translation>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Sättigung nach Farbton</translation>
+        <translation>Sättigung nach Farbton</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Sättigung je Farbton: unten grau, oben doppelt so kräftig</translation>
+        <translation>Sättigung je Farbton: unten grau, oben doppelt so kräftig</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Helligkeit nach Farbton</translation>
+        <translation>Helligkeit nach Farbton</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</translation>
+        <translation>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">manueller Weißabgleich</translation>
+        <translation>manueller Weißabgleich</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</translation>
+        <translation>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">automatischer lokaler Weißabgleich</translation>
+        <translation>automatischer lokaler Weißabgleich</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Größe der Umgebung, in der ein Farbstich gemessen wird</translation>
+        <translation>Größe der Umgebung, in der ein Farbstich gemessen wird</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">Wie weit die örtlichen Farbstiche entfernt werden</translation>
+        <translation>Wie weit die örtlichen Farbstiche entfernt werden</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Farbdynamik</translation>
+        <translation>Farbdynamik</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">blasser</translation>
+        <translation>blasser</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">kräftiger</translation>
+        <translation>kräftiger</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Hebt blasse Farben stärker an als kräftige und schont Hauttöne</translation>
+        <translation>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Farbdynamik (Smart)</translation>
+        <translation>Farbdynamik (Smart)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</translation>
+        <translation>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Hauttöne schützen</translation>
+        <translation>Hauttöne schützen</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">wenig</translation>
+        <translation>wenig</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">viel</translation>
+        <translation>viel</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Lichter schützen</translation>
+        <translation>Lichter schützen</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Farbtöne anpassen</translation>
+        <translation>Farbtöne anpassen</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Farbton Sättigung Belichtung</translation>
+        <translation>Farbton Sättigung Belichtung</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Sättigung</translation>
+        <translation>Sättigung</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Farbwert kalibrieren</translation>
+        <translation>Farbwert kalibrieren</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Istwert</translation>
+        <translation>Istwert</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Mit der Pipette die Farbe wählen, die korrigiert werden soll</translation>
+        <translation>Mit der Pipette die Farbe wählen, die korrigiert werden soll</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Sollwert</translation>
+        <translation>Sollwert</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">Die Farbe, die der Istwert bekommen soll</translation>
+        <translation>Die Farbe, die der Istwert bekommen soll</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Reichweite</translation>
+        <translation>Reichweite</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">nur ähnliche Farben</translation>
+        <translation>nur ähnliche Farben</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">ganzes Bild</translation>
+        <translation>ganzes Bild</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Normalisieren (RGB)</translation>
+        <translation>Normalisieren (RGB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</translation>
+        <translation>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Beschnitt</translation>
+        <translation>Beschnitt</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">keiner</translation>
+        <translation>keiner</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</translation>
+        <translation>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">manueller RGB-Punkt</translation>
+        <translation>manueller RGB-Punkt</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Schwarzpunkt Rot</translation>
+        <translation>Schwarzpunkt Rot</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Schwarzpunkt Grün</translation>
+        <translation>Schwarzpunkt Grün</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Schwarzpunkt Blau</translation>
+        <translation>Schwarzpunkt Blau</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Weißpunkt Rot</translation>
+        <translation>Weißpunkt Rot</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Weißpunkt Grün</translation>
+        <translation>Weißpunkt Grün</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Weißpunkt Blau</translation>
+        <translation>Weißpunkt Blau</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">RGB-Transformation (automatisch)</translation>
+        <translation>RGB-Transformation (automatisch)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</translation>
+        <translation>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">RGB-Transformation</translation>
+        <translation>RGB-Transformation</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Steigung Rot</translation>
+        <translation>Steigung Rot</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Steigung Grün</translation>
+        <translation>Steigung Grün</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Steigung Blau</translation>
+        <translation>Steigung Blau</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Versatz Rot</translation>
+        <translation>Versatz Rot</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Versatz Grün</translation>
+        <translation>Versatz Grün</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Versatz Blau</translation>
+        <translation>Versatz Blau</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Exponent Rot</translation>
+        <translation>Exponent Rot</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Exponent Grün</translation>
+        <translation>Exponent Grün</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Exponent Blau</translation>
+        <translation>Exponent Blau</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Farbkanal Sigmoid</translation>
+        <translation>Farbkanal Sigmoid</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Kontrast Rot</translation>
+        <translation>Kontrast Rot</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">flacher</translation>
+        <translation>flacher</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">steiler</translation>
+        <translation>steiler</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Kontrast Grün</translation>
+        <translation>Kontrast Grün</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Kontrast Blau</translation>
+        <translation>Kontrast Blau</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Chrominanz ausgleichen</translation>
+        <translation>Chrominanz ausgleichen</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</translation>
+        <translation>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Gewichtete Farbkanäle</translation>
+        <translation>Gewichtete Farbkanäle</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Helligkeit erhalten</translation>
+        <translation>Helligkeit erhalten</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">nein</translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">ganz</translation>
+        <translation>ganz</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Farbkanäle mischen</translation>
+        <translation>Farbkanäle mischen</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Rot aus Rot</translation>
+        <translation>Rot aus Rot</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Rot aus Grün</translation>
+        <translation>Rot aus Grün</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Rot aus Blau</translation>
+        <translation>Rot aus Blau</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Grün aus Rot</translation>
+        <translation>Grün aus Rot</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Grün aus Grün</translation>
+        <translation>Grün aus Grün</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Grün aus Blau</translation>
+        <translation>Grün aus Blau</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Blau aus Rot</translation>
+        <translation>Blau aus Rot</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Blau aus Grün</translation>
+        <translation>Blau aus Grün</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Blau aus Blau</translation>
+        <translation>Blau aus Blau</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Farbfilter</translation>
+        <translation>Farbfilter</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Filterfarbe</translation>
+        <translation>Filterfarbe</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Farbe des Filters vor dem Objektiv</translation>
+        <translation>Farbe des Filters vor dem Objektiv</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Dichte</translation>
+        <translation>Dichte</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Farbschema</translation>
+        <translation>Farbschema</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</translation>
+        <translation>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Himmel schützen</translation>
+        <translation>Himmel schützen</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">graue Tinte</translation>
+        <translation>graue Tinte</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Tinte</translation>
+        <translation>Tinte</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">Die Farbe, die graue und blasse Bereiche annehmen</translation>
+        <translation>Die Farbe, die graue und blasse Bereiche annehmen</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Sättigungsgrenze</translation>
+        <translation>Sättigungsgrenze</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">nur Grau</translation>
+        <translation>nur Grau</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">auch Farben</translation>
+        <translation>auch Farben</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Pastellfarben</translation>
+        <translation>Pastellfarben</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Aufhellung</translation>
+        <translation>Aufhellung</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">8-Bit-Farben</translation>
+        <translation>8-Bit-Farben</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Dithering</translation>
+        <translation>Dithering</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">keines</translation>
+        <translation>keines</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Rastert Verläufe aus benachbarten Farben der Palette</translation>
+        <translation>Rastert Verläufe aus benachbarten Farben der Palette</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Rote Augen</translation>
+        <translation>Rote Augen</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Empfindlichkeit</translation>
+        <translation>Empfindlichkeit</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">nur tiefrot</translation>
+        <translation>nur tiefrot</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">auch rötlich</translation>
+        <translation>auch rötlich</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Mit der Geometrie auf die Augen begrenzen</translation>
+        <translation>Mit der Geometrie auf die Augen begrenzen</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Tageszeit</translation>
+        <translation>Tageszeit</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Morgen</translation>
+        <translation>Morgen</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Nacht</translation>
+        <translation>Nacht</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">12 Uhr lässt das Bild unverändert</translation>
+        <translation>12 Uhr lässt das Bild unverändert</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Jahreszeit</translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Frühling</translation>
+        <translation>Frühling</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Winter</translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</translation>
+        <translation>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Fotostil: Low-Key</translation>
+        <translation>Fotostil: Low-Key</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Schatten</translation>
+        <translation>Schatten</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">tief</translation>
+        <translation>tief</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Fotostil: High-Key</translation>
+        <translation>Fotostil: High-Key</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Fotostil: Cross-Entwicklung</translation>
+        <translation>Fotostil: Cross-Entwicklung</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Fotostil: Indian Summer</translation>
+        <translation>Fotostil: Indian Summer</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Fotostil: Infrarot</translation>
+        <translation>Fotostil: Infrarot</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Fotostil: Lith-Print</translation>
+        <translation>Fotostil: Lith-Print</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Tönung</translation>
+        <translation>Tönung</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">neutral</translation>
+        <translation>neutral</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Fotostil: Buttercream</translation>
+        <translation>Fotostil: Buttercream</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Fotostil: Spielzeugkamera</translation>
+        <translation>Fotostil: Spielzeugkamera</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Vignette</translation>
+        <translation>Vignette</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Fotostil: weiches Leuchten</translation>
+        <translation>Fotostil: weiches Leuchten</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">gering</translation>
+        <translation>gering</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">hoch</translation>
+        <translation>hoch</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Fotostil: Lo-Fi</translation>
+        <translation>Fotostil: Lo-Fi</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Fotostil: dramatisches Porträt</translation>
+        <translation>Fotostil: dramatisches Porträt</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Originalbild einblenden</translation>
+        <translation>Originalbild einblenden</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Mischt das unbearbeitete Bild wieder ein</translation>
+        <translation>Mischt das unbearbeitete Bild wieder ein</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Foto-Reflektor</translation>
+        <translation>Foto-Reflektor</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Hellt die Schatten mit dem Licht eines Reflektors auf</translation>
+        <translation>Hellt die Schatten mit dem Licht eines Reflektors auf</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Reflektor</translation>
+        <translation>Reflektor</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</translation>
+        <translation>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Farbverlauf</translation>
+        <translation>Farbverlauf</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Verlauf</translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</translation>
+        <translation>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Farbkontrast</translation>
+        <translation>Farbkontrast</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Trennt benachbarte Farben voneinander, die Helligkeit bleibt</translation>
+        <translation>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Polfilter</translation>
+        <translation>Polfilter</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</translation>
+        <translation>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Chromatische Korrektur</translation>
+        <translation>Chromatische Korrektur</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">kleiner</translation>
+        <translation>kleiner</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">größer</translation>
+        <translation>größer</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</translation>
+        <translation>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</translation>
+        <translation>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">chromatische Aberrationen korrigieren</translation>
+        <translation>chromatische Aberrationen korrigieren</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Entfernt violette und grüne Farbsäume an harten Kanten</translation>
+        <translation>Entfernt violette und grüne Farbsäume an harten Kanten</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Motive (Halloween)</translation>
+        <translation>Motive (Halloween)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Motiv</translation>
+        <translation>Motiv</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</translation>
+        <translation>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Größe</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">durchsichtig</translation>
+        <translation>durchsichtig</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">deckend</translation>
+        <translation>deckend</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Flaggen</translation>
+        <translation>Flaggen</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Flagge</translation>
+        <translation>Flagge</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</translation>
+        <translation>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Motive (Fußball)</translation>
+        <translation>Motive (Fußball)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 Ball, 2 Tor, 3 Pokal</translation>
+        <translation>1 Ball, 2 Tor, 3 Pokal</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

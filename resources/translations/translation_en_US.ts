@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Hue and strength: drag the point on the wheel</translation>
+        <translation>Hue and strength: drag the point on the wheel</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Tint highlights/shadows</translation>
+        <translation>Tint highlights/shadows</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Shadows (lift)</translation>
+        <translation>Shadows (lift)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Color and brightness of the shadows: raises or lowers the dark tones, tapering off toward white</translation>
+        <translation>Color and brightness of the shadows: raises or lowers the dark tones, tapering off toward white</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Midtones (gamma)</translation>
+        <translation>Midtones (gamma)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Color and brightness of the midtones: bends the tone curve, black and white stay</translation>
+        <translation>Color and brightness of the midtones: bends the tone curve, black and white stay</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Highlights (gain)</translation>
+        <translation>Highlights (gain)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Color and brightness of the highlights: boosts or dims the bright tones, tapering off toward black</translation>
+        <translation>Color and brightness of the highlights: boosts or dims the bright tones, tapering off toward black</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Color channel curves</translation>
+        <translation>Color channel curves</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">Master</translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Tone curve for all three color channels</translation>
+        <translation>Tone curve for all three color channels</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Tone curve of the red channel</translation>
+        <translation>Tone curve of the red channel</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Tone curve of the green channel</translation>
+        <translation>Tone curve of the green channel</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Tone curve of the blue channel</translation>
+        <translation>Tone curve of the blue channel</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Color channel curves (logarithmic)</translation>
+        <translation>Color channel curves (logarithmic)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Tone curve for all three color channels over logarithmic tones (eight stops)</translation>
+        <translation>Tone curve for all three color channels over logarithmic tones (eight stops)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Tone curve of the red channel over logarithmic tones</translation>
+        <translation>Tone curve of the red channel over logarithmic tones</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Tone curve of the green channel over logarithmic tones</translation>
+        <translation>Tone curve of the green channel over logarithmic tones</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Tone curve of the blue channel over logarithmic tones</translation>
+        <translation>Tone curve of the blue channel over logarithmic tones</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Correct hue</translation>
+        <translation>Correct hue</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Hue vs hue</translation>
+        <translation>Hue vs hue</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Rotates each hue by up to 90 degrees; the middle leaves it unchanged</translation>
+        <translation>Rotates each hue by up to 90 degrees; the middle leaves it unchanged</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Saturation vs hue</translation>
+        <translation>Saturation vs hue</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Saturation per hue: gray at the bottom, twice as strong at the top</translation>
+        <translation>Saturation per hue: gray at the bottom, twice as strong at the top</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Luminance vs hue</translation>
+        <translation>Luminance vs hue</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Brightness per hue by up to one stop; grays stay unchanged</translation>
+        <translation>Brightness per hue by up to one stop; grays stay unchanged</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">Manual white balance</translation>
+        <translation>Manual white balance</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Use the eyedropper to pick a spot that should be neutral gray or white</translation>
+        <translation>Use the eyedropper to pick a spot that should be neutral gray or white</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">Automatic local white balance</translation>
+        <translation>Automatic local white balance</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Size of the area in which a color cast is measured</translation>
+        <translation>Size of the area in which a color cast is measured</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">How far the local color casts are removed</translation>
+        <translation>How far the local color casts are removed</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Vibrance</translation>
+        <translation>Vibrance</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">paler</translation>
+        <translation>paler</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">stronger</translation>
+        <translation>stronger</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Lifts pale colors more than strong ones and spares skin tones</translation>
+        <translation>Lifts pale colors more than strong ones and spares skin tones</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Vibrance (smart)</translation>
+        <translation>Vibrance (smart)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Vibrance that follows how colorful the whole image is</translation>
+        <translation>Vibrance that follows how colorful the whole image is</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Protect skin tones</translation>
+        <translation>Protect skin tones</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">little</translation>
+        <translation>little</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">a lot</translation>
+        <translation>a lot</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Protect highlights</translation>
+        <translation>Protect highlights</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Adjust hues</translation>
+        <translation>Adjust hues</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Hue saturation exposure</translation>
+        <translation>Hue saturation exposure</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Saturation</translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Calibrate color</translation>
+        <translation>Calibrate color</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Actual color</translation>
+        <translation>Actual color</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Use the eyedropper to pick the color to be corrected</translation>
+        <translation>Use the eyedropper to pick the color to be corrected</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Target color</translation>
+        <translation>Target color</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">The color the actual color should become</translation>
+        <translation>The color the actual color should become</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Range</translation>
+        <translation>Range</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">similar colors only</translation>
+        <translation>similar colors only</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">whole image</translation>
+        <translation>whole image</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Normalize (RGB)</translation>
+        <translation>Normalize (RGB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Stretches each color channel between its darkest and brightest tone</translation>
+        <translation>Stretches each color channel between its darkest and brightest tone</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Clipping</translation>
+        <translation>Clipping</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">none</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Share of tones that may be clipped at each end</translation>
+        <translation>Share of tones that may be clipped at each end</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">Manual RGB point</translation>
+        <translation>Manual RGB point</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Red black point</translation>
+        <translation>Red black point</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Green black point</translation>
+        <translation>Green black point</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Blue black point</translation>
+        <translation>Blue black point</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Red white point</translation>
+        <translation>Red white point</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Green white point</translation>
+        <translation>Green white point</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Blue white point</translation>
+        <translation>Blue white point</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">RGB transform (auto)</translation>
+        <translation>RGB transform (auto)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Matches the mean and contrast of the three color channels to each other</translation>
+        <translation>Matches the mean and contrast of the three color channels to each other</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">RGB transform</translation>
+        <translation>RGB transform</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Red slope</translation>
+        <translation>Red slope</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Green slope</translation>
+        <translation>Green slope</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Blue slope</translation>
+        <translation>Blue slope</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Red offset</translation>
+        <translation>Red offset</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Green offset</translation>
+        <translation>Green offset</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Blue offset</translation>
+        <translation>Blue offset</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Red exponent</translation>
+        <translation>Red exponent</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Green exponent</translation>
+        <translation>Green exponent</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Blue exponent</translation>
+        <translation>Blue exponent</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Color channel sigmoid</translation>
+        <translation>Color channel sigmoid</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Red contrast</translation>
+        <translation>Red contrast</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">flatter</translation>
+        <translation>flatter</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">steeper</translation>
+        <translation>steeper</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Green contrast</translation>
+        <translation>Green contrast</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Blue contrast</translation>
+        <translation>Blue contrast</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Balance chrominance</translation>
+        <translation>Balance chrominance</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Removes color casts separately in shadows, midtones and highlights</translation>
+        <translation>Removes color casts separately in shadows, midtones and highlights</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Weighted color channels</translation>
+        <translation>Weighted color channels</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Preserve brightness</translation>
+        <translation>Preserve brightness</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">fully</translation>
+        <translation>fully</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Channel mixer</translation>
+        <translation>Channel mixer</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Red from red</translation>
+        <translation>Red from red</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Red from green</translation>
+        <translation>Red from green</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Red from blue</translation>
+        <translation>Red from blue</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Green from red</translation>
+        <translation>Green from red</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Green from green</translation>
+        <translation>Green from green</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Green from blue</translation>
+        <translation>Green from blue</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Blue from red</translation>
+        <translation>Blue from red</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Blue from green</translation>
+        <translation>Blue from green</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Blue from blue</translation>
+        <translation>Blue from blue</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Color filter</translation>
+        <translation>Color filter</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Filter color</translation>
+        <translation>Filter color</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Color of the filter in front of the lens</translation>
+        <translation>Color of the filter in front of the lens</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Density</translation>
+        <translation>Density</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Color scheme</translation>
+        <translation>Color scheme</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 sunset, 2 forest, 3 ocean, 4 autumn, 5 neon, 6 desert, 7 winter, 8 pastel</translation>
+        <translation>1 sunset, 2 forest, 3 ocean, 4 autumn, 5 neon, 6 desert, 7 winter, 8 pastel</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Protect sky</translation>
+        <translation>Protect sky</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">Gray ink</translation>
+        <translation>Gray ink</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Ink</translation>
+        <translation>Ink</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">The color that gray and pale areas take on</translation>
+        <translation>The color that gray and pale areas take on</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Saturation limit</translation>
+        <translation>Saturation limit</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">gray only</translation>
+        <translation>gray only</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">colors too</translation>
+        <translation>colors too</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Pastel colors</translation>
+        <translation>Pastel colors</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Brightening</translation>
+        <translation>Brightening</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">8-bit colors</translation>
+        <translation>8-bit colors</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Dithering</translation>
+        <translation>Dithering</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">none</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Renders gradients with neighboring colors of the palette</translation>
+        <translation>Renders gradients with neighboring colors of the palette</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Red eyes</translation>
+        <translation>Red eyes</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Sensitivity</translation>
+        <translation>Sensitivity</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">deep red only</translation>
+        <translation>deep red only</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">reddish too</translation>
+        <translation>reddish too</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Limit to the eyes with the geometry</translation>
+        <translation>Limit to the eyes with the geometry</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Time of day</translation>
+        <translation>Time of day</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Morning</translation>
+        <translation>Morning</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Night</translation>
+        <translation>Night</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">12 o&apos;clock leaves the image unchanged</translation>
+        <translation>12 o&apos;clock leaves the image unchanged</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Season</translation>
+        <translation>Season</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Spring</translation>
+        <translation>Spring</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Winter</translation>
+        <translation>Winter</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 spring, 2 summer (unchanged), 3 autumn, 4 winter</translation>
+        <translation>1 spring, 2 summer (unchanged), 3 autumn, 4 winter</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Photo style: low key</translation>
+        <translation>Photo style: low key</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Shadows</translation>
+        <translation>Shadows</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">deep</translation>
+        <translation>deep</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Photo style: high key</translation>
+        <translation>Photo style: high key</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Photo style: cross processing</translation>
+        <translation>Photo style: cross processing</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Photo style: Indian summer</translation>
+        <translation>Photo style: Indian summer</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Photo style: infrared</translation>
+        <translation>Photo style: infrared</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Photo style: lith print</translation>
+        <translation>Photo style: lith print</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Toning</translation>
+        <translation>Toning</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">neutral</translation>
+        <translation>neutral</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Photo style: buttercream</translation>
+        <translation>Photo style: buttercream</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Photo style: toy camera</translation>
+        <translation>Photo style: toy camera</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Vignette</translation>
+        <translation>Vignette</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Photo style: soft glow</translation>
+        <translation>Photo style: soft glow</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">low</translation>
+        <translation>low</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">high</translation>
+        <translation>high</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Photo style: lo-fi</translation>
+        <translation>Photo style: lo-fi</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Photo style: gritty portrait</translation>
+        <translation>Photo style: gritty portrait</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Blend in the original</translation>
+        <translation>Blend in the original</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Mixes the unedited image back in</translation>
+        <translation>Mixes the unedited image back in</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Photo reflector</translation>
+        <translation>Photo reflector</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Brightens the shadows with the light of a reflector</translation>
+        <translation>Brightens the shadows with the light of a reflector</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Reflector</translation>
+        <translation>Reflector</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Gold, silver (white) or another color of the reflector</translation>
+        <translation>Gold, silver (white) or another color of the reflector</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Color gradient</translation>
+        <translation>Color gradient</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Gradient</translation>
+        <translation>Gradient</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Full strength at the first point, fading out toward the second</translation>
+        <translation>Full strength at the first point, fading out toward the second</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Color contrast</translation>
+        <translation>Color contrast</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Separates neighboring colors from each other; brightness stays</translation>
+        <translation>Separates neighboring colors from each other; brightness stays</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Polarizing filter</translation>
+        <translation>Polarizing filter</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Removes haze and reflections, darkens blue sky</translation>
+        <translation>Removes haze and reflections, darkens blue sky</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Chromatic correction</translation>
+        <translation>Chromatic correction</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">smaller</translation>
+        <translation>smaller</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">larger</translation>
+        <translation>larger</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Enlarges or shrinks the red channel until its edges lie on the green one</translation>
+        <translation>Enlarges or shrinks the red channel until its edges lie on the green one</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Enlarges or shrinks the blue channel until its edges lie on the green one</translation>
+        <translation>Enlarges or shrinks the blue channel until its edges lie on the green one</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">Correct chromatic aberrations</translation>
+        <translation>Correct chromatic aberrations</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Removes purple and green fringes at hard edges</translation>
+        <translation>Removes purple and green fringes at hard edges</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Motifs (Halloween)</translation>
+        <translation>Motifs (Halloween)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Motif</translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 pumpkin, 2 ghost, 3 bat, 4 spider web, 5 moon</translation>
+        <translation>1 pumpkin, 2 ghost, 3 bat, 4 spider web, 5 moon</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Size</translation>
+        <translation>Size</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">transparent</translation>
+        <translation>transparent</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">opaque</translation>
+        <translation>opaque</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Flags</translation>
+        <translation>Flags</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Flag</translation>
+        <translation>Flag</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Germany, 2 France, 3 Italy, 4 Netherlands, 5 Austria, 6 Belgium, 7 Ireland, 8 Poland, 9 Ukraine, 10 Switzerland, 11 Japan, 12 Sweden, 13 Denmark</translation>
+        <translation>1 Germany, 2 France, 3 Italy, 4 Netherlands, 5 Austria, 6 Belgium, 7 Ireland, 8 Poland, 9 Ukraine, 10 Switzerland, 11 Japan, 12 Sweden, 13 Denmark</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Motifs (football)</translation>
+        <translation>Motifs (football)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 ball, 2 goal, 3 trophy</translation>
+        <translation>1 ball, 2 goal, 3 trophy</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

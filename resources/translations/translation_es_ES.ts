@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Tono e intensidad: arrastre el punto sobre la rueda</translation>
+        <translation>Tono e intensidad: arrastre el punto sobre la rueda</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Teñir luces/sombras</translation>
+        <translation>Teñir luces/sombras</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Sombras (lift)</translation>
+        <translation>Sombras (lift)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Color y brillo de las sombras: sube o baja los tonos oscuros, atenuándose hacia el blanco</translation>
+        <translation>Color y brillo de las sombras: sube o baja los tonos oscuros, atenuándose hacia el blanco</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Medios tonos (gamma)</translation>
+        <translation>Medios tonos (gamma)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Color y brillo de los medios tonos: curva la gradación, el negro y el blanco se mantienen</translation>
+        <translation>Color y brillo de los medios tonos: curva la gradación, el negro y el blanco se mantienen</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Altas luces (ganancia)</translation>
+        <translation>Altas luces (ganancia)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Color y brillo de las altas luces: refuerza o atenúa los tonos claros, atenuándose hacia el negro</translation>
+        <translation>Color y brillo de las altas luces: refuerza o atenúa los tonos claros, atenuándose hacia el negro</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Curvas por canal</translation>
+        <translation>Curvas por canal</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">General</translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Curva tonal para los tres canales de color</translation>
+        <translation>Curva tonal para los tres canales de color</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Curva del canal rojo</translation>
+        <translation>Curva del canal rojo</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Curva del canal verde</translation>
+        <translation>Curva del canal verde</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Curva del canal azul</translation>
+        <translation>Curva del canal azul</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Curvas por canal (logarítmicas)</translation>
+        <translation>Curvas por canal (logarítmicas)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Curva para los tres canales sobre tonos logarítmicos (ocho pasos)</translation>
+        <translation>Curva para los tres canales sobre tonos logarítmicos (ocho pasos)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canal rojo sobre tonos logarítmicos</translation>
+        <translation>Curva del canal rojo sobre tonos logarítmicos</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canal verde sobre tonos logarítmicos</translation>
+        <translation>Curva del canal verde sobre tonos logarítmicos</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canal azul sobre tonos logarítmicos</translation>
+        <translation>Curva del canal azul sobre tonos logarítmicos</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Corregir tono</translation>
+        <translation>Corregir tono</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Tono según tono</translation>
+        <translation>Tono según tono</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Gira cada tono hasta 90 grados; el centro lo deja sin cambios</translation>
+        <translation>Gira cada tono hasta 90 grados; el centro lo deja sin cambios</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Saturación según tono</translation>
+        <translation>Saturación según tono</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Saturación por tono: gris abajo, el doble de intensa arriba</translation>
+        <translation>Saturación por tono: gris abajo, el doble de intensa arriba</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Brillo según tono</translation>
+        <translation>Brillo según tono</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Brillo por tono hasta un paso; los grises no cambian</translation>
+        <translation>Brillo por tono hasta un paso; los grises no cambian</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">Balance de blancos manual</translation>
+        <translation>Balance de blancos manual</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Con el cuentagotas elija un punto que deba ser gris neutro o blanco</translation>
+        <translation>Con el cuentagotas elija un punto que deba ser gris neutro o blanco</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">Balance de blancos local automático</translation>
+        <translation>Balance de blancos local automático</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Tamaño de la zona en la que se mide una dominante</translation>
+        <translation>Tamaño de la zona en la que se mide una dominante</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">Cuánto se eliminan las dominantes locales</translation>
+        <translation>Cuánto se eliminan las dominantes locales</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Intensidad</translation>
+        <translation>Intensidad</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">más pálido</translation>
+        <translation>más pálido</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">más intenso</translation>
+        <translation>más intenso</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Realza más los colores pálidos que los intensos y respeta los tonos de piel</translation>
+        <translation>Realza más los colores pálidos que los intensos y respeta los tonos de piel</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Intensidad (inteligente)</translation>
+        <translation>Intensidad (inteligente)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Intensidad que se adapta al colorido de toda la imagen</translation>
+        <translation>Intensidad que se adapta al colorido de toda la imagen</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Proteger tonos de piel</translation>
+        <translation>Proteger tonos de piel</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">poco</translation>
+        <translation>poco</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">mucho</translation>
+        <translation>mucho</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Proteger altas luces</translation>
+        <translation>Proteger altas luces</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Ajustar tonos</translation>
+        <translation>Ajustar tonos</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Tono saturación exposición</translation>
+        <translation>Tono saturación exposición</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Saturación</translation>
+        <translation>Saturación</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Calibrar color</translation>
+        <translation>Calibrar color</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Color real</translation>
+        <translation>Color real</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Con el cuentagotas elija el color que se va a corregir</translation>
+        <translation>Con el cuentagotas elija el color que se va a corregir</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Color deseado</translation>
+        <translation>Color deseado</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">El color que debe adoptar el color real</translation>
+        <translation>El color que debe adoptar el color real</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Alcance</translation>
+        <translation>Alcance</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">solo colores similares</translation>
+        <translation>solo colores similares</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">toda la imagen</translation>
+        <translation>toda la imagen</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Normalizar (RGB)</translation>
+        <translation>Normalizar (RGB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Estira cada canal entre su tono más oscuro y el más claro</translation>
+        <translation>Estira cada canal entre su tono más oscuro y el más claro</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Recorte</translation>
+        <translation>Recorte</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">ninguno</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Proporción de tonos que puede recortarse en cada extremo</translation>
+        <translation>Proporción de tonos que puede recortarse en cada extremo</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">Punto RGB manual</translation>
+        <translation>Punto RGB manual</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Punto negro rojo</translation>
+        <translation>Punto negro rojo</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Punto negro verde</translation>
+        <translation>Punto negro verde</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Punto negro azul</translation>
+        <translation>Punto negro azul</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Punto blanco rojo</translation>
+        <translation>Punto blanco rojo</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Punto blanco verde</translation>
+        <translation>Punto blanco verde</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Punto blanco azul</translation>
+        <translation>Punto blanco azul</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">Transformación RGB (auto)</translation>
+        <translation>Transformación RGB (auto)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Iguala la media y el contraste de los tres canales de color</translation>
+        <translation>Iguala la media y el contraste de los tres canales de color</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">Transformación RGB</translation>
+        <translation>Transformación RGB</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Pendiente rojo</translation>
+        <translation>Pendiente rojo</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Pendiente verde</translation>
+        <translation>Pendiente verde</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Pendiente azul</translation>
+        <translation>Pendiente azul</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Desplazamiento rojo</translation>
+        <translation>Desplazamiento rojo</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Desplazamiento verde</translation>
+        <translation>Desplazamiento verde</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Desplazamiento azul</translation>
+        <translation>Desplazamiento azul</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Exponente rojo</translation>
+        <translation>Exponente rojo</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Exponente verde</translation>
+        <translation>Exponente verde</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Exponente azul</translation>
+        <translation>Exponente azul</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Sigmoide por canal</translation>
+        <translation>Sigmoide por canal</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Contraste rojo</translation>
+        <translation>Contraste rojo</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">más plano</translation>
+        <translation>más plano</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">más pronunciado</translation>
+        <translation>más pronunciado</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Contraste verde</translation>
+        <translation>Contraste verde</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Contraste azul</translation>
+        <translation>Contraste azul</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Equilibrar crominancia</translation>
+        <translation>Equilibrar crominancia</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Elimina las dominantes por separado en sombras, medios tonos y altas luces</translation>
+        <translation>Elimina las dominantes por separado en sombras, medios tonos y altas luces</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Canales ponderados</translation>
+        <translation>Canales ponderados</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Conservar brillo</translation>
+        <translation>Conservar brillo</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">totalmente</translation>
+        <translation>totalmente</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Mezclador de canales</translation>
+        <translation>Mezclador de canales</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Rojo desde rojo</translation>
+        <translation>Rojo desde rojo</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Rojo desde verde</translation>
+        <translation>Rojo desde verde</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Rojo desde azul</translation>
+        <translation>Rojo desde azul</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Verde desde rojo</translation>
+        <translation>Verde desde rojo</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Verde desde verde</translation>
+        <translation>Verde desde verde</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Verde desde azul</translation>
+        <translation>Verde desde azul</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Azul desde rojo</translation>
+        <translation>Azul desde rojo</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Azul desde verde</translation>
+        <translation>Azul desde verde</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Azul desde azul</translation>
+        <translation>Azul desde azul</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Filtro de color</translation>
+        <translation>Filtro de color</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Color del filtro</translation>
+        <translation>Color del filtro</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Color del filtro delante del objetivo</translation>
+        <translation>Color del filtro delante del objetivo</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Densidad</translation>
+        <translation>Densidad</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Esquema de colores</translation>
+        <translation>Esquema de colores</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 atardecer, 2 bosque, 3 océano, 4 otoño, 5 neón, 6 desierto, 7 invierno, 8 pastel</translation>
+        <translation>1 atardecer, 2 bosque, 3 océano, 4 otoño, 5 neón, 6 desierto, 7 invierno, 8 pastel</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Proteger cielo</translation>
+        <translation>Proteger cielo</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">Tinta gris</translation>
+        <translation>Tinta gris</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Tinta</translation>
+        <translation>Tinta</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">El color que adoptan las zonas grises y pálidas</translation>
+        <translation>El color que adoptan las zonas grises y pálidas</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Límite de saturación</translation>
+        <translation>Límite de saturación</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">solo gris</translation>
+        <translation>solo gris</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">también colores</translation>
+        <translation>también colores</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Colores pastel</translation>
+        <translation>Colores pastel</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Aclarado</translation>
+        <translation>Aclarado</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">Colores de 8 bits</translation>
+        <translation>Colores de 8 bits</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Difuminado</translation>
+        <translation>Difuminado</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">ninguno</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Reproduce los degradados con colores vecinos de la paleta</translation>
+        <translation>Reproduce los degradados con colores vecinos de la paleta</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Ojos rojos</translation>
+        <translation>Ojos rojos</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Sensibilidad</translation>
+        <translation>Sensibilidad</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">solo rojo intenso</translation>
+        <translation>solo rojo intenso</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">también rojizo</translation>
+        <translation>también rojizo</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Limitar a los ojos con la geometría</translation>
+        <translation>Limitar a los ojos con la geometría</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Hora del día</translation>
+        <translation>Hora del día</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Mañana</translation>
+        <translation>Mañana</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Noche</translation>
+        <translation>Noche</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">Las 12 dejan la imagen sin cambios</translation>
+        <translation>Las 12 dejan la imagen sin cambios</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Estación</translation>
+        <translation>Estación</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Primavera</translation>
+        <translation>Primavera</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Invierno</translation>
+        <translation>Invierno</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 primavera, 2 verano (sin cambios), 3 otoño, 4 invierno</translation>
+        <translation>1 primavera, 2 verano (sin cambios), 3 otoño, 4 invierno</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Estilo fotográfico: clave baja</translation>
+        <translation>Estilo fotográfico: clave baja</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Sombras</translation>
+        <translation>Sombras</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">profundo</translation>
+        <translation>profundo</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Estilo fotográfico: clave alta</translation>
+        <translation>Estilo fotográfico: clave alta</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Estilo fotográfico: proceso cruzado</translation>
+        <translation>Estilo fotográfico: proceso cruzado</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Estilo fotográfico: veranillo</translation>
+        <translation>Estilo fotográfico: veranillo</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Estilo fotográfico: infrarrojo</translation>
+        <translation>Estilo fotográfico: infrarrojo</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Estilo fotográfico: copia lith</translation>
+        <translation>Estilo fotográfico: copia lith</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Virado</translation>
+        <translation>Virado</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">neutro</translation>
+        <translation>neutro</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Estilo fotográfico: crema de mantequilla</translation>
+        <translation>Estilo fotográfico: crema de mantequilla</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Estilo fotográfico: cámara de juguete</translation>
+        <translation>Estilo fotográfico: cámara de juguete</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Viñeta</translation>
+        <translation>Viñeta</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Estilo fotográfico: resplandor suave</translation>
+        <translation>Estilo fotográfico: resplandor suave</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">bajo</translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">alto</translation>
+        <translation>alto</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Estilo fotográfico: lo-fi</translation>
+        <translation>Estilo fotográfico: lo-fi</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Estilo fotográfico: retrato dramático</translation>
+        <translation>Estilo fotográfico: retrato dramático</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Mezclar el original</translation>
+        <translation>Mezclar el original</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Vuelve a mezclar la imagen sin editar</translation>
+        <translation>Vuelve a mezclar la imagen sin editar</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Reflector fotográfico</translation>
+        <translation>Reflector fotográfico</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Aclara las sombras con la luz de un reflector</translation>
+        <translation>Aclara las sombras con la luz de un reflector</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Reflector</translation>
+        <translation>Reflector</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Oro, plata (blanco) u otro color del reflector</translation>
+        <translation>Oro, plata (blanco) u otro color del reflector</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Degradado de color</translation>
+        <translation>Degradado de color</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Degradado</translation>
+        <translation>Degradado</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Intensidad total en el primer punto, desvaneciéndose hacia el segundo</translation>
+        <translation>Intensidad total en el primer punto, desvaneciéndose hacia el segundo</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Contraste de color</translation>
+        <translation>Contraste de color</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Separa los colores vecinos entre sí; el brillo se mantiene</translation>
+        <translation>Separa los colores vecinos entre sí; el brillo se mantiene</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Filtro polarizador</translation>
+        <translation>Filtro polarizador</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Elimina la neblina y los reflejos, oscurece el cielo azul</translation>
+        <translation>Elimina la neblina y los reflejos, oscurece el cielo azul</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Corrección cromática</translation>
+        <translation>Corrección cromática</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">más pequeño</translation>
+        <translation>más pequeño</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">más grande</translation>
+        <translation>más grande</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Amplía o reduce el canal rojo hasta que sus bordes coincidan con el verde</translation>
+        <translation>Amplía o reduce el canal rojo hasta que sus bordes coincidan con el verde</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Amplía o reduce el canal azul hasta que sus bordes coincidan con el verde</translation>
+        <translation>Amplía o reduce el canal azul hasta que sus bordes coincidan con el verde</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">Corregir aberraciones cromáticas</translation>
+        <translation>Corregir aberraciones cromáticas</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Elimina los halos violetas y verdes en los bordes marcados</translation>
+        <translation>Elimina los halos violetas y verdes en los bordes marcados</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Motivos (Halloween)</translation>
+        <translation>Motivos (Halloween)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Motivo</translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 calabaza, 2 fantasma, 3 murciélago, 4 telaraña, 5 luna</translation>
+        <translation>1 calabaza, 2 fantasma, 3 murciélago, 4 telaraña, 5 luna</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Tamaño</translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Posición</translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">transparente</translation>
+        <translation>transparente</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">opaco</translation>
+        <translation>opaco</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Banderas</translation>
+        <translation>Banderas</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Bandera</translation>
+        <translation>Bandera</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Alemania, 2 Francia, 3 Italia, 4 Países Bajos, 5 Austria, 6 Bélgica, 7 Irlanda, 8 Polonia, 9 Ucrania, 10 Suiza, 11 Japón, 12 Suecia, 13 Dinamarca</translation>
+        <translation>1 Alemania, 2 Francia, 3 Italia, 4 Países Bajos, 5 Austria, 6 Bélgica, 7 Irlanda, 8 Polonia, 9 Ucrania, 10 Suiza, 11 Japón, 12 Suecia, 13 Dinamarca</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Motivos (fútbol)</translation>
+        <translation>Motivos (fútbol)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 balón, 2 portería, 3 copa</translation>
+        <translation>1 balón, 2 portería, 3 copa</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

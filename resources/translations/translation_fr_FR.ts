@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Teinte et intensité : faites glisser le point sur la roue</translation>
+        <translation>Teinte et intensité : faites glisser le point sur la roue</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Teinter lumières/ombres</translation>
+        <translation>Teinter lumières/ombres</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Ombres (lift)</translation>
+        <translation>Ombres (lift)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Couleur et luminosité des ombres : relève ou abaisse les tons sombres, en s&apos;estompant vers le blanc</translation>
+        <translation>Couleur et luminosité des ombres : relève ou abaisse les tons sombres, en s&apos;estompant vers le blanc</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Tons moyens (gamma)</translation>
+        <translation>Tons moyens (gamma)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Couleur et luminosité des tons moyens : courbe la tonalité, le noir et le blanc restent</translation>
+        <translation>Couleur et luminosité des tons moyens : courbe la tonalité, le noir et le blanc restent</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Hautes lumières (gain)</translation>
+        <translation>Hautes lumières (gain)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Couleur et luminosité des hautes lumières : renforce ou atténue les tons clairs, en s&apos;estompant vers le noir</translation>
+        <translation>Couleur et luminosité des hautes lumières : renforce ou atténue les tons clairs, en s&apos;estompant vers le noir</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Courbes par canal</translation>
+        <translation>Courbes par canal</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">Global</translation>
+        <translation>Global</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Courbe de tonalité des trois canaux</translation>
+        <translation>Courbe de tonalité des trois canaux</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Courbe du canal rouge</translation>
+        <translation>Courbe du canal rouge</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Courbe du canal vert</translation>
+        <translation>Courbe du canal vert</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Courbe du canal bleu</translation>
+        <translation>Courbe du canal bleu</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Courbes par canal (logarithmiques)</translation>
+        <translation>Courbes par canal (logarithmiques)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Courbe des trois canaux sur des tons logarithmiques (huit diaphs)</translation>
+        <translation>Courbe des trois canaux sur des tons logarithmiques (huit diaphs)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Courbe du canal rouge sur des tons logarithmiques</translation>
+        <translation>Courbe du canal rouge sur des tons logarithmiques</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Courbe du canal vert sur des tons logarithmiques</translation>
+        <translation>Courbe du canal vert sur des tons logarithmiques</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Courbe du canal bleu sur des tons logarithmiques</translation>
+        <translation>Courbe du canal bleu sur des tons logarithmiques</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Corriger la teinte</translation>
+        <translation>Corriger la teinte</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Teinte selon teinte</translation>
+        <translation>Teinte selon teinte</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Fait tourner chaque teinte jusqu&apos;à 90 degrés ; le milieu la laisse inchangée</translation>
+        <translation>Fait tourner chaque teinte jusqu&apos;à 90 degrés ; le milieu la laisse inchangée</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Saturation selon teinte</translation>
+        <translation>Saturation selon teinte</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Saturation par teinte : gris en bas, deux fois plus intense en haut</translation>
+        <translation>Saturation par teinte : gris en bas, deux fois plus intense en haut</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Luminosité selon teinte</translation>
+        <translation>Luminosité selon teinte</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Luminosité par teinte jusqu&apos;à un diaph ; les gris restent inchangés</translation>
+        <translation>Luminosité par teinte jusqu&apos;à un diaph ; les gris restent inchangés</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">Balance des blancs manuelle</translation>
+        <translation>Balance des blancs manuelle</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Avec la pipette, choisissez un endroit qui doit être gris neutre ou blanc</translation>
+        <translation>Avec la pipette, choisissez un endroit qui doit être gris neutre ou blanc</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">Balance des blancs locale automatique</translation>
+        <translation>Balance des blancs locale automatique</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Taille de la zone dans laquelle une dominante est mesurée</translation>
+        <translation>Taille de la zone dans laquelle une dominante est mesurée</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">Degré de suppression des dominantes locales</translation>
+        <translation>Degré de suppression des dominantes locales</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Vibrance</translation>
+        <translation>Vibrance</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">plus pâle</translation>
+        <translation>plus pâle</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">plus vif</translation>
+        <translation>plus vif</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Renforce davantage les couleurs pâles que les vives et préserve les tons chair</translation>
+        <translation>Renforce davantage les couleurs pâles que les vives et préserve les tons chair</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Vibrance (intelligente)</translation>
+        <translation>Vibrance (intelligente)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Vibrance qui s&apos;adapte à la saturation de toute l&apos;image</translation>
+        <translation>Vibrance qui s&apos;adapte à la saturation de toute l&apos;image</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Protéger les tons chair</translation>
+        <translation>Protéger les tons chair</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">peu</translation>
+        <translation>peu</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">beaucoup</translation>
+        <translation>beaucoup</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Protéger les hautes lumières</translation>
+        <translation>Protéger les hautes lumières</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Ajuster les teintes</translation>
+        <translation>Ajuster les teintes</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Teinte saturation exposition</translation>
+        <translation>Teinte saturation exposition</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Saturation</translation>
+        <translation>Saturation</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Calibrer une couleur</translation>
+        <translation>Calibrer une couleur</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Couleur réelle</translation>
+        <translation>Couleur réelle</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Avec la pipette, choisissez la couleur à corriger</translation>
+        <translation>Avec la pipette, choisissez la couleur à corriger</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Couleur cible</translation>
+        <translation>Couleur cible</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">La couleur que doit prendre la couleur réelle</translation>
+        <translation>La couleur que doit prendre la couleur réelle</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Portée</translation>
+        <translation>Portée</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">couleurs similaires uniquement</translation>
+        <translation>couleurs similaires uniquement</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">toute l&apos;image</translation>
+        <translation>toute l&apos;image</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Normaliser (RVB)</translation>
+        <translation>Normaliser (RVB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Étire chaque canal entre sa valeur la plus sombre et la plus claire</translation>
+        <translation>Étire chaque canal entre sa valeur la plus sombre et la plus claire</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Écrêtage</translation>
+        <translation>Écrêtage</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Part des tons pouvant être écrêtés à chaque extrémité</translation>
+        <translation>Part des tons pouvant être écrêtés à chaque extrémité</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">Point RVB manuel</translation>
+        <translation>Point RVB manuel</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Point noir rouge</translation>
+        <translation>Point noir rouge</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Point noir vert</translation>
+        <translation>Point noir vert</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Point noir bleu</translation>
+        <translation>Point noir bleu</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Point blanc rouge</translation>
+        <translation>Point blanc rouge</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Point blanc vert</translation>
+        <translation>Point blanc vert</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Point blanc bleu</translation>
+        <translation>Point blanc bleu</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">Transformation RVB (auto)</translation>
+        <translation>Transformation RVB (auto)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Aligne la moyenne et le contraste des trois canaux entre eux</translation>
+        <translation>Aligne la moyenne et le contraste des trois canaux entre eux</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">Transformation RVB</translation>
+        <translation>Transformation RVB</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Pente rouge</translation>
+        <translation>Pente rouge</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Pente vert</translation>
+        <translation>Pente vert</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Pente bleu</translation>
+        <translation>Pente bleu</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Décalage rouge</translation>
+        <translation>Décalage rouge</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Décalage vert</translation>
+        <translation>Décalage vert</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Décalage bleu</translation>
+        <translation>Décalage bleu</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Exposant rouge</translation>
+        <translation>Exposant rouge</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Exposant vert</translation>
+        <translation>Exposant vert</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Exposant bleu</translation>
+        <translation>Exposant bleu</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Sigmoïde par canal</translation>
+        <translation>Sigmoïde par canal</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Contraste rouge</translation>
+        <translation>Contraste rouge</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">plus plat</translation>
+        <translation>plus plat</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">plus raide</translation>
+        <translation>plus raide</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Contraste vert</translation>
+        <translation>Contraste vert</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Contraste bleu</translation>
+        <translation>Contraste bleu</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Équilibrer la chrominance</translation>
+        <translation>Équilibrer la chrominance</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Supprime les dominantes séparément dans les ombres, les tons moyens et les hautes lumières</translation>
+        <translation>Supprime les dominantes séparément dans les ombres, les tons moyens et les hautes lumières</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Canaux pondérés</translation>
+        <translation>Canaux pondérés</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Conserver la luminosité</translation>
+        <translation>Conserver la luminosité</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">non</translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">entièrement</translation>
+        <translation>entièrement</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Mélangeur de canaux</translation>
+        <translation>Mélangeur de canaux</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Rouge depuis rouge</translation>
+        <translation>Rouge depuis rouge</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Rouge depuis vert</translation>
+        <translation>Rouge depuis vert</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Rouge depuis bleu</translation>
+        <translation>Rouge depuis bleu</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Vert depuis rouge</translation>
+        <translation>Vert depuis rouge</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Vert depuis vert</translation>
+        <translation>Vert depuis vert</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Vert depuis bleu</translation>
+        <translation>Vert depuis bleu</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Bleu depuis rouge</translation>
+        <translation>Bleu depuis rouge</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Bleu depuis vert</translation>
+        <translation>Bleu depuis vert</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Bleu depuis bleu</translation>
+        <translation>Bleu depuis bleu</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Filtre coloré</translation>
+        <translation>Filtre coloré</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Couleur du filtre</translation>
+        <translation>Couleur du filtre</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Couleur du filtre devant l&apos;objectif</translation>
+        <translation>Couleur du filtre devant l&apos;objectif</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Densité</translation>
+        <translation>Densité</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Schéma de couleurs</translation>
+        <translation>Schéma de couleurs</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 coucher de soleil, 2 forêt, 3 océan, 4 automne, 5 néon, 6 désert, 7 hiver, 8 pastel</translation>
+        <translation>1 coucher de soleil, 2 forêt, 3 océan, 4 automne, 5 néon, 6 désert, 7 hiver, 8 pastel</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Protéger le ciel</translation>
+        <translation>Protéger le ciel</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">Encre grise</translation>
+        <translation>Encre grise</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Encre</translation>
+        <translation>Encre</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">La couleur que prennent les zones grises et pâles</translation>
+        <translation>La couleur que prennent les zones grises et pâles</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Limite de saturation</translation>
+        <translation>Limite de saturation</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">gris uniquement</translation>
+        <translation>gris uniquement</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">couleurs aussi</translation>
+        <translation>couleurs aussi</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Couleurs pastel</translation>
+        <translation>Couleurs pastel</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Éclaircissement</translation>
+        <translation>Éclaircissement</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">Couleurs 8 bits</translation>
+        <translation>Couleurs 8 bits</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Tramage</translation>
+        <translation>Tramage</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Rend les dégradés avec des couleurs voisines de la palette</translation>
+        <translation>Rend les dégradés avec des couleurs voisines de la palette</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Yeux rouges</translation>
+        <translation>Yeux rouges</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Sensibilité</translation>
+        <translation>Sensibilité</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">rouge profond uniquement</translation>
+        <translation>rouge profond uniquement</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">rougeâtre aussi</translation>
+        <translation>rougeâtre aussi</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Limiter aux yeux avec la géométrie</translation>
+        <translation>Limiter aux yeux avec la géométrie</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Moment de la journée</translation>
+        <translation>Moment de la journée</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Matin</translation>
+        <translation>Matin</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Nuit</translation>
+        <translation>Nuit</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">12 heures laisse l&apos;image inchangée</translation>
+        <translation>12 heures laisse l&apos;image inchangée</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Saison</translation>
+        <translation>Saison</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Printemps</translation>
+        <translation>Printemps</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Hiver</translation>
+        <translation>Hiver</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 printemps, 2 été (inchangé), 3 automne, 4 hiver</translation>
+        <translation>1 printemps, 2 été (inchangé), 3 automne, 4 hiver</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Style photo : low key</translation>
+        <translation>Style photo : low key</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Ombres</translation>
+        <translation>Ombres</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">profond</translation>
+        <translation>profond</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Style photo : high key</translation>
+        <translation>Style photo : high key</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Style photo : traitement croisé</translation>
+        <translation>Style photo : traitement croisé</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Style photo : été indien</translation>
+        <translation>Style photo : été indien</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Style photo : infrarouge</translation>
+        <translation>Style photo : infrarouge</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Style photo : tirage lith</translation>
+        <translation>Style photo : tirage lith</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Virage</translation>
+        <translation>Virage</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">neutre</translation>
+        <translation>neutre</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Style photo : crème au beurre</translation>
+        <translation>Style photo : crème au beurre</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Style photo : appareil jouet</translation>
+        <translation>Style photo : appareil jouet</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Vignette</translation>
+        <translation>Vignette</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Style photo : lueur douce</translation>
+        <translation>Style photo : lueur douce</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">faible</translation>
+        <translation>faible</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">élevé</translation>
+        <translation>élevé</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Style photo : lo-fi</translation>
+        <translation>Style photo : lo-fi</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Style photo : portrait dramatique</translation>
+        <translation>Style photo : portrait dramatique</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Mélanger l&apos;original</translation>
+        <translation>Mélanger l&apos;original</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Remélange l&apos;image non retouchée</translation>
+        <translation>Remélange l&apos;image non retouchée</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Réflecteur photo</translation>
+        <translation>Réflecteur photo</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Éclaircit les ombres avec la lumière d&apos;un réflecteur</translation>
+        <translation>Éclaircit les ombres avec la lumière d&apos;un réflecteur</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Réflecteur</translation>
+        <translation>Réflecteur</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Or, argent (blanc) ou une autre couleur de réflecteur</translation>
+        <translation>Or, argent (blanc) ou une autre couleur de réflecteur</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Dégradé de couleur</translation>
+        <translation>Dégradé de couleur</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Dégradé</translation>
+        <translation>Dégradé</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Pleine intensité au premier point, s&apos;estompant jusqu&apos;au second</translation>
+        <translation>Pleine intensité au premier point, s&apos;estompant jusqu&apos;au second</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Contraste des couleurs</translation>
+        <translation>Contraste des couleurs</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Sépare les couleurs voisines ; la luminosité reste</translation>
+        <translation>Sépare les couleurs voisines ; la luminosité reste</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Filtre polarisant</translation>
+        <translation>Filtre polarisant</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Supprime la brume et les reflets, assombrit le ciel bleu</translation>
+        <translation>Supprime la brume et les reflets, assombrit le ciel bleu</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Correction chromatique</translation>
+        <translation>Correction chromatique</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">plus petit</translation>
+        <translation>plus petit</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">plus grand</translation>
+        <translation>plus grand</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Agrandit ou réduit le canal rouge jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
+        <translation>Agrandit ou réduit le canal rouge jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Agrandit ou réduit le canal bleu jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
+        <translation>Agrandit ou réduit le canal bleu jusqu&apos;à ce que ses contours coïncident avec le vert</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">Corriger les aberrations chromatiques</translation>
+        <translation>Corriger les aberrations chromatiques</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Supprime les franges violettes et vertes aux contours nets</translation>
+        <translation>Supprime les franges violettes et vertes aux contours nets</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Motifs (Halloween)</translation>
+        <translation>Motifs (Halloween)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Motif</translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 citrouille, 2 fantôme, 3 chauve-souris, 4 toile d&apos;araignée, 5 lune</translation>
+        <translation>1 citrouille, 2 fantôme, 3 chauve-souris, 4 toile d&apos;araignée, 5 lune</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Taille</translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Position</translation>
+        <translation>Position</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">transparent</translation>
+        <translation>transparent</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">opaque</translation>
+        <translation>opaque</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Drapeaux</translation>
+        <translation>Drapeaux</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Drapeau</translation>
+        <translation>Drapeau</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Allemagne, 2 France, 3 Italie, 4 Pays-Bas, 5 Autriche, 6 Belgique, 7 Irlande, 8 Pologne, 9 Ukraine, 10 Suisse, 11 Japon, 12 Suède, 13 Danemark</translation>
+        <translation>1 Allemagne, 2 France, 3 Italie, 4 Pays-Bas, 5 Autriche, 6 Belgique, 7 Irlande, 8 Pologne, 9 Ukraine, 10 Suisse, 11 Japon, 12 Suède, 13 Danemark</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Motifs (football)</translation>
+        <translation>Motifs (football)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 ballon, 2 but, 3 coupe</translation>
+        <translation>1 ballon, 2 but, 3 coupe</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

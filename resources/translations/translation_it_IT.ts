@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Tonalità e intensità: trascina il punto sulla ruota</translation>
+        <translation>Tonalità e intensità: trascina il punto sulla ruota</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Colora luci/ombre</translation>
+        <translation>Colora luci/ombre</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Ombre (lift)</translation>
+        <translation>Ombre (lift)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Colore e luminosità delle ombre: alza o abbassa i toni scuri, sfumando verso il bianco</translation>
+        <translation>Colore e luminosità delle ombre: alza o abbassa i toni scuri, sfumando verso il bianco</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Mezzitoni (gamma)</translation>
+        <translation>Mezzitoni (gamma)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Colore e luminosità dei mezzitoni: piega la curva tonale, nero e bianco restano</translation>
+        <translation>Colore e luminosità dei mezzitoni: piega la curva tonale, nero e bianco restano</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Luci (gain)</translation>
+        <translation>Luci (gain)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Colore e luminosità delle luci: rafforza o attenua i toni chiari, sfumando verso il nero</translation>
+        <translation>Colore e luminosità delle luci: rafforza o attenua i toni chiari, sfumando verso il nero</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Curve per canale</translation>
+        <translation>Curve per canale</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">Globale</translation>
+        <translation>Globale</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Curva tonale per tutti e tre i canali</translation>
+        <translation>Curva tonale per tutti e tre i canali</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Curva del canale rosso</translation>
+        <translation>Curva del canale rosso</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Curva del canale verde</translation>
+        <translation>Curva del canale verde</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Curva del canale blu</translation>
+        <translation>Curva del canale blu</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Curve per canale (logaritmiche)</translation>
+        <translation>Curve per canale (logaritmiche)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Curva per i tre canali su toni logaritmici (otto stop)</translation>
+        <translation>Curva per i tre canali su toni logaritmici (otto stop)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canale rosso su toni logaritmici</translation>
+        <translation>Curva del canale rosso su toni logaritmici</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canale verde su toni logaritmici</translation>
+        <translation>Curva del canale verde su toni logaritmici</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Curva del canale blu su toni logaritmici</translation>
+        <translation>Curva del canale blu su toni logaritmici</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Correggi tonalità</translation>
+        <translation>Correggi tonalità</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Tonalità per tonalità</translation>
+        <translation>Tonalità per tonalità</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Ruota ogni tonalità fino a 90 gradi; il centro la lascia invariata</translation>
+        <translation>Ruota ogni tonalità fino a 90 gradi; il centro la lascia invariata</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Saturazione per tonalità</translation>
+        <translation>Saturazione per tonalità</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Saturazione per tonalità: grigio in basso, doppia in alto</translation>
+        <translation>Saturazione per tonalità: grigio in basso, doppia in alto</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Luminosità per tonalità</translation>
+        <translation>Luminosità per tonalità</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Luminosità per tonalità fino a uno stop; i grigi restano invariati</translation>
+        <translation>Luminosità per tonalità fino a uno stop; i grigi restano invariati</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">Bilanciamento del bianco manuale</translation>
+        <translation>Bilanciamento del bianco manuale</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Con il contagocce scegli un punto che deve essere grigio neutro o bianco</translation>
+        <translation>Con il contagocce scegli un punto che deve essere grigio neutro o bianco</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">Bilanciamento del bianco locale automatico</translation>
+        <translation>Bilanciamento del bianco locale automatico</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Dimensione dell&apos;area in cui si misura una dominante</translation>
+        <translation>Dimensione dell&apos;area in cui si misura una dominante</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">Quanto vengono rimosse le dominanti locali</translation>
+        <translation>Quanto vengono rimosse le dominanti locali</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Vividezza</translation>
+        <translation>Vividezza</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">più pallido</translation>
+        <translation>più pallido</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">più vivace</translation>
+        <translation>più vivace</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Aumenta i colori pallidi più di quelli vivaci e preserva l&apos;incarnato</translation>
+        <translation>Aumenta i colori pallidi più di quelli vivaci e preserva l&apos;incarnato</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Vividezza (smart)</translation>
+        <translation>Vividezza (smart)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Vividezza che si adatta alla saturazione dell&apos;intera immagine</translation>
+        <translation>Vividezza che si adatta alla saturazione dell&apos;intera immagine</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Proteggi incarnato</translation>
+        <translation>Proteggi incarnato</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">poco</translation>
+        <translation>poco</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">molto</translation>
+        <translation>molto</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Proteggi luci</translation>
+        <translation>Proteggi luci</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Regola tonalità</translation>
+        <translation>Regola tonalità</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Tonalità saturazione esposizione</translation>
+        <translation>Tonalità saturazione esposizione</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Saturazione</translation>
+        <translation>Saturazione</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Calibra colore</translation>
+        <translation>Calibra colore</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Colore effettivo</translation>
+        <translation>Colore effettivo</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Con il contagocce scegli il colore da correggere</translation>
+        <translation>Con il contagocce scegli il colore da correggere</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Colore desiderato</translation>
+        <translation>Colore desiderato</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">Il colore che deve assumere il colore effettivo</translation>
+        <translation>Il colore che deve assumere il colore effettivo</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Portata</translation>
+        <translation>Portata</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">solo colori simili</translation>
+        <translation>solo colori simili</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">intera immagine</translation>
+        <translation>intera immagine</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Normalizza (RGB)</translation>
+        <translation>Normalizza (RGB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Estende ogni canale tra il suo tono più scuro e quello più chiaro</translation>
+        <translation>Estende ogni canale tra il suo tono più scuro e quello più chiaro</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Ritaglio</translation>
+        <translation>Ritaglio</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">nessuno</translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Quota di toni che può essere tagliata a ogni estremità</translation>
+        <translation>Quota di toni che può essere tagliata a ogni estremità</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">Punto RGB manuale</translation>
+        <translation>Punto RGB manuale</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Punto nero rosso</translation>
+        <translation>Punto nero rosso</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Punto nero verde</translation>
+        <translation>Punto nero verde</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Punto nero blu</translation>
+        <translation>Punto nero blu</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Punto bianco rosso</translation>
+        <translation>Punto bianco rosso</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Punto bianco verde</translation>
+        <translation>Punto bianco verde</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Punto bianco blu</translation>
+        <translation>Punto bianco blu</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">Trasformazione RGB (auto)</translation>
+        <translation>Trasformazione RGB (auto)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Allinea media e contrasto dei tre canali colore</translation>
+        <translation>Allinea media e contrasto dei tre canali colore</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">Trasformazione RGB</translation>
+        <translation>Trasformazione RGB</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Pendenza rosso</translation>
+        <translation>Pendenza rosso</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Pendenza verde</translation>
+        <translation>Pendenza verde</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Pendenza blu</translation>
+        <translation>Pendenza blu</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Offset rosso</translation>
+        <translation>Offset rosso</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Offset verde</translation>
+        <translation>Offset verde</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Offset blu</translation>
+        <translation>Offset blu</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Esponente rosso</translation>
+        <translation>Esponente rosso</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Esponente verde</translation>
+        <translation>Esponente verde</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Esponente blu</translation>
+        <translation>Esponente blu</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Sigmoide per canale</translation>
+        <translation>Sigmoide per canale</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Contrasto rosso</translation>
+        <translation>Contrasto rosso</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">più piatto</translation>
+        <translation>più piatto</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">più ripido</translation>
+        <translation>più ripido</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Contrasto verde</translation>
+        <translation>Contrasto verde</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Contrasto blu</translation>
+        <translation>Contrasto blu</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Bilancia crominanza</translation>
+        <translation>Bilancia crominanza</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Rimuove le dominanti separatamente in ombre, mezzitoni e luci</translation>
+        <translation>Rimuove le dominanti separatamente in ombre, mezzitoni e luci</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Canali ponderati</translation>
+        <translation>Canali ponderati</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Mantieni luminosità</translation>
+        <translation>Mantieni luminosità</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">no</translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">del tutto</translation>
+        <translation>del tutto</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Miscelatore canali</translation>
+        <translation>Miscelatore canali</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Rosso da rosso</translation>
+        <translation>Rosso da rosso</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Rosso da verde</translation>
+        <translation>Rosso da verde</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Rosso da blu</translation>
+        <translation>Rosso da blu</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Verde da rosso</translation>
+        <translation>Verde da rosso</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Verde da verde</translation>
+        <translation>Verde da verde</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Verde da blu</translation>
+        <translation>Verde da blu</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Blu da rosso</translation>
+        <translation>Blu da rosso</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Blu da verde</translation>
+        <translation>Blu da verde</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Blu da blu</translation>
+        <translation>Blu da blu</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Filtro colorato</translation>
+        <translation>Filtro colorato</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Colore del filtro</translation>
+        <translation>Colore del filtro</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Colore del filtro davanti all&apos;obiettivo</translation>
+        <translation>Colore del filtro davanti all&apos;obiettivo</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Densità</translation>
+        <translation>Densità</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Schema di colori</translation>
+        <translation>Schema di colori</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 tramonto, 2 bosco, 3 oceano, 4 autunno, 5 neon, 6 deserto, 7 inverno, 8 pastello</translation>
+        <translation>1 tramonto, 2 bosco, 3 oceano, 4 autunno, 5 neon, 6 deserto, 7 inverno, 8 pastello</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Proteggi cielo</translation>
+        <translation>Proteggi cielo</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">Inchiostro grigio</translation>
+        <translation>Inchiostro grigio</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Inchiostro</translation>
+        <translation>Inchiostro</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">Il colore che assumono le aree grigie e pallide</translation>
+        <translation>Il colore che assumono le aree grigie e pallide</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Limite di saturazione</translation>
+        <translation>Limite di saturazione</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">solo grigio</translation>
+        <translation>solo grigio</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">anche colori</translation>
+        <translation>anche colori</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Colori pastello</translation>
+        <translation>Colori pastello</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Schiarimento</translation>
+        <translation>Schiarimento</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">Colori a 8 bit</translation>
+        <translation>Colori a 8 bit</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Dithering</translation>
+        <translation>Dithering</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">nessuno</translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Rende le sfumature con colori vicini della tavolozza</translation>
+        <translation>Rende le sfumature con colori vicini della tavolozza</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Occhi rossi</translation>
+        <translation>Occhi rossi</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Sensibilità</translation>
+        <translation>Sensibilità</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">solo rosso intenso</translation>
+        <translation>solo rosso intenso</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">anche rossastro</translation>
+        <translation>anche rossastro</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Limita agli occhi con la geometria</translation>
+        <translation>Limita agli occhi con la geometria</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Ora del giorno</translation>
+        <translation>Ora del giorno</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Mattina</translation>
+        <translation>Mattina</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Notte</translation>
+        <translation>Notte</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">Le 12 lasciano l&apos;immagine invariata</translation>
+        <translation>Le 12 lasciano l&apos;immagine invariata</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Stagione</translation>
+        <translation>Stagione</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Primavera</translation>
+        <translation>Primavera</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Inverno</translation>
+        <translation>Inverno</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 primavera, 2 estate (invariato), 3 autunno, 4 inverno</translation>
+        <translation>1 primavera, 2 estate (invariato), 3 autunno, 4 inverno</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Stile foto: low key</translation>
+        <translation>Stile foto: low key</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Ombre</translation>
+        <translation>Ombre</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">profondo</translation>
+        <translation>profondo</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Stile foto: high key</translation>
+        <translation>Stile foto: high key</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Stile foto: cross processing</translation>
+        <translation>Stile foto: cross processing</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Stile foto: estate indiana</translation>
+        <translation>Stile foto: estate indiana</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Stile foto: infrarosso</translation>
+        <translation>Stile foto: infrarosso</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Stile foto: stampa lith</translation>
+        <translation>Stile foto: stampa lith</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Viraggio</translation>
+        <translation>Viraggio</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">neutro</translation>
+        <translation>neutro</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Stile foto: crema al burro</translation>
+        <translation>Stile foto: crema al burro</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Stile foto: fotocamera giocattolo</translation>
+        <translation>Stile foto: fotocamera giocattolo</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Vignetta</translation>
+        <translation>Vignetta</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Stile foto: bagliore morbido</translation>
+        <translation>Stile foto: bagliore morbido</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">basso</translation>
+        <translation>basso</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">alto</translation>
+        <translation>alto</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Stile foto: lo-fi</translation>
+        <translation>Stile foto: lo-fi</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Stile foto: ritratto drammatico</translation>
+        <translation>Stile foto: ritratto drammatico</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Miscela l&apos;originale</translation>
+        <translation>Miscela l&apos;originale</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Rimescola l&apos;immagine non modificata</translation>
+        <translation>Rimescola l&apos;immagine non modificata</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Pannello riflettente</translation>
+        <translation>Pannello riflettente</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Schiarisce le ombre con la luce di un pannello riflettente</translation>
+        <translation>Schiarisce le ombre con la luce di un pannello riflettente</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Riflettente</translation>
+        <translation>Riflettente</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Oro, argento (bianco) o un altro colore del pannello</translation>
+        <translation>Oro, argento (bianco) o un altro colore del pannello</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Sfumatura di colore</translation>
+        <translation>Sfumatura di colore</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Sfumatura</translation>
+        <translation>Sfumatura</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Piena intensità al primo punto, in dissolvenza fino al secondo</translation>
+        <translation>Piena intensità al primo punto, in dissolvenza fino al secondo</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Contrasto cromatico</translation>
+        <translation>Contrasto cromatico</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Separa i colori vicini tra loro; la luminosità resta</translation>
+        <translation>Separa i colori vicini tra loro; la luminosità resta</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Filtro polarizzatore</translation>
+        <translation>Filtro polarizzatore</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Elimina foschia e riflessi, scurisce il cielo blu</translation>
+        <translation>Elimina foschia e riflessi, scurisce il cielo blu</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Correzione cromatica</translation>
+        <translation>Correzione cromatica</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">più piccolo</translation>
+        <translation>più piccolo</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">più grande</translation>
+        <translation>più grande</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Ingrandisce o riduce il canale rosso finché i suoi bordi coincidono con il verde</translation>
+        <translation>Ingrandisce o riduce il canale rosso finché i suoi bordi coincidono con il verde</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Ingrandisce o riduce il canale blu finché i suoi bordi coincidono con il verde</translation>
+        <translation>Ingrandisce o riduce il canale blu finché i suoi bordi coincidono con il verde</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">Correggi aberrazioni cromatiche</translation>
+        <translation>Correggi aberrazioni cromatiche</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Rimuove le frange viola e verdi sui bordi netti</translation>
+        <translation>Rimuove le frange viola e verdi sui bordi netti</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Motivi (Halloween)</translation>
+        <translation>Motivi (Halloween)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Motivo</translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 zucca, 2 fantasma, 3 pipistrello, 4 ragnatela, 5 luna</translation>
+        <translation>1 zucca, 2 fantasma, 3 pipistrello, 4 ragnatela, 5 luna</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Dimensione</translation>
+        <translation>Dimensione</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Posizione</translation>
+        <translation>Posizione</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">trasparente</translation>
+        <translation>trasparente</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">coprente</translation>
+        <translation>coprente</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Bandiere</translation>
+        <translation>Bandiere</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Bandiera</translation>
+        <translation>Bandiera</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Germania, 2 Francia, 3 Italia, 4 Paesi Bassi, 5 Austria, 6 Belgio, 7 Irlanda, 8 Polonia, 9 Ucraina, 10 Svizzera, 11 Giappone, 12 Svezia, 13 Danimarca</translation>
+        <translation>1 Germania, 2 Francia, 3 Italia, 4 Paesi Bassi, 5 Austria, 6 Belgio, 7 Irlanda, 8 Polonia, 9 Ucraina, 10 Svizzera, 11 Giappone, 12 Svezia, 13 Danimarca</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Motivi (calcio)</translation>
+        <translation>Motivi (calcio)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 pallone, 2 porta, 3 coppa</translation>
+        <translation>1 pallone, 2 porta, 3 coppa</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">色相と強さ：ホイール上の点をドラッグ</translation>
+        <translation>色相と強さ：ホイール上の点をドラッグ</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">ハイライト/シャドウに色付け</translation>
+        <translation>ハイライト/シャドウに色付け</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">シャドウ（リフト）</translation>
+        <translation>シャドウ（リフト）</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">シャドウの色と明るさ：暗部を持ち上げ/下げ、白に向かって弱まります</translation>
+        <translation>シャドウの色と明るさ：暗部を持ち上げ/下げ、白に向かって弱まります</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">中間調（ガンマ）</translation>
+        <translation>中間調（ガンマ）</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">中間調の色と明るさ：階調を曲げ、黒と白は保たれます</translation>
+        <translation>中間調の色と明るさ：階調を曲げ、黒と白は保たれます</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">ハイライト（ゲイン）</translation>
+        <translation>ハイライト（ゲイン）</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">ハイライトの色と明るさ：明部を強め/弱め、黒に向かって弱まります</translation>
+        <translation>ハイライトの色と明るさ：明部を強め/弱め、黒に向かって弱まります</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">チャンネル別カーブ</translation>
+        <translation>チャンネル別カーブ</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">マスター</translation>
+        <translation>マスター</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">3つのカラーチャンネル共通のトーンカーブ</translation>
+        <translation>3つのカラーチャンネル共通のトーンカーブ</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">レッドチャンネルのトーンカーブ</translation>
+        <translation>レッドチャンネルのトーンカーブ</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">グリーンチャンネルのトーンカーブ</translation>
+        <translation>グリーンチャンネルのトーンカーブ</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">ブルーチャンネルのトーンカーブ</translation>
+        <translation>ブルーチャンネルのトーンカーブ</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">チャンネル別カーブ（対数）</translation>
+        <translation>チャンネル別カーブ（対数）</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">対数階調上の3チャンネル共通カーブ（8段）</translation>
+        <translation>対数階調上の3チャンネル共通カーブ（8段）</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">対数階調上のレッドチャンネルのカーブ</translation>
+        <translation>対数階調上のレッドチャンネルのカーブ</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">対数階調上のグリーンチャンネルのカーブ</translation>
+        <translation>対数階調上のグリーンチャンネルのカーブ</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">対数階調上のブルーチャンネルのカーブ</translation>
+        <translation>対数階調上のブルーチャンネルのカーブ</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">色相を補正</translation>
+        <translation>色相を補正</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">色相別の色相</translation>
+        <translation>色相別の色相</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">各色相を最大90度回転します。中央では変化しません</translation>
+        <translation>各色相を最大90度回転します。中央では変化しません</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">色相別の彩度</translation>
+        <translation>色相別の彩度</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">色相ごとの彩度：下端でグレー、上端で2倍</translation>
+        <translation>色相ごとの彩度：下端でグレー、上端で2倍</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">色相別の明るさ</translation>
+        <translation>色相別の明るさ</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">色相ごとの明るさを最大1段；グレーは変化しません</translation>
+        <translation>色相ごとの明るさを最大1段；グレーは変化しません</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">手動ホワイトバランス</translation>
+        <translation>手動ホワイトバランス</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">スポイトで、ニュートラルなグレーまたは白になるべき場所を選択</translation>
+        <translation>スポイトで、ニュートラルなグレーまたは白になるべき場所を選択</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">自動ローカルホワイトバランス</translation>
+        <translation>自動ローカルホワイトバランス</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">色かぶりを測定する範囲の大きさ</translation>
+        <translation>色かぶりを測定する範囲の大きさ</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">局所的な色かぶりをどこまで取り除くか</translation>
+        <translation>局所的な色かぶりをどこまで取り除くか</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">自然な彩度</translation>
+        <translation>自然な彩度</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">淡く</translation>
+        <translation>淡く</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">鮮やかに</translation>
+        <translation>鮮やかに</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">淡い色を鮮やかな色より強く持ち上げ、肌色を守ります</translation>
+        <translation>淡い色を鮮やかな色より強く持ち上げ、肌色を守ります</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">自然な彩度（スマート）</translation>
+        <translation>自然な彩度（スマート）</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">画像全体の鮮やかさに合わせた自然な彩度</translation>
+        <translation>画像全体の鮮やかさに合わせた自然な彩度</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">肌色を保護</translation>
+        <translation>肌色を保護</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">少</translation>
+        <translation>少</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">多</translation>
+        <translation>多</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">ハイライトを保護</translation>
+        <translation>ハイライトを保護</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">色相を調整</translation>
+        <translation>色相を調整</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">色相・彩度・露出</translation>
+        <translation>色相・彩度・露出</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">彩度</translation>
+        <translation>彩度</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">色を校正</translation>
+        <translation>色を校正</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">現在の色</translation>
+        <translation>現在の色</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">スポイトで補正する色を選択</translation>
+        <translation>スポイトで補正する色を選択</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">目標の色</translation>
+        <translation>目標の色</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">現在の色をどの色にするか</translation>
+        <translation>現在の色をどの色にするか</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">範囲</translation>
+        <translation>範囲</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">似た色のみ</translation>
+        <translation>似た色のみ</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">画像全体</translation>
+        <translation>画像全体</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">正規化（RGB）</translation>
+        <translation>正規化（RGB）</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">各チャンネルを最暗値と最明値の間で引き伸ばします</translation>
+        <translation>各チャンネルを最暗値と最明値の間で引き伸ばします</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">クリッピング</translation>
+        <translation>クリッピング</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">なし</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">両端で切り捨ててよい階調の割合</translation>
+        <translation>両端で切り捨ててよい階調の割合</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">手動RGBポイント</translation>
+        <translation>手動RGBポイント</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">レッドの黒点</translation>
+        <translation>レッドの黒点</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">グリーンの黒点</translation>
+        <translation>グリーンの黒点</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">ブルーの黒点</translation>
+        <translation>ブルーの黒点</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">レッドの白点</translation>
+        <translation>レッドの白点</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">グリーンの白点</translation>
+        <translation>グリーンの白点</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">ブルーの白点</translation>
+        <translation>ブルーの白点</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">RGB変換（自動）</translation>
+        <translation>RGB変換（自動）</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">3つのチャンネルの平均とコントラストを揃えます</translation>
+        <translation>3つのチャンネルの平均とコントラストを揃えます</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">RGB変換</translation>
+        <translation>RGB変換</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">レッドの傾き</translation>
+        <translation>レッドの傾き</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">グリーンの傾き</translation>
+        <translation>グリーンの傾き</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">ブルーの傾き</translation>
+        <translation>ブルーの傾き</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">レッドのオフセット</translation>
+        <translation>レッドのオフセット</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">グリーンのオフセット</translation>
+        <translation>グリーンのオフセット</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">ブルーのオフセット</translation>
+        <translation>ブルーのオフセット</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">レッドの指数</translation>
+        <translation>レッドの指数</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">グリーンの指数</translation>
+        <translation>グリーンの指数</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">ブルーの指数</translation>
+        <translation>ブルーの指数</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">チャンネル別シグモイド</translation>
+        <translation>チャンネル別シグモイド</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">レッドのコントラスト</translation>
+        <translation>レッドのコントラスト</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">なだらか</translation>
+        <translation>なだらか</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">急峻</translation>
+        <translation>急峻</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">グリーンのコントラスト</translation>
+        <translation>グリーンのコントラスト</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">ブルーのコントラスト</translation>
+        <translation>ブルーのコントラスト</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">色差のバランス調整</translation>
+        <translation>色差のバランス調整</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">シャドウ、中間調、ハイライトごとに色かぶりを除去</translation>
+        <translation>シャドウ、中間調、ハイライトごとに色かぶりを除去</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">重み付きカラーチャンネル</translation>
+        <translation>重み付きカラーチャンネル</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">明るさを保持</translation>
+        <translation>明るさを保持</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">いいえ</translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">完全</translation>
+        <translation>完全</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">チャンネルミキサー</translation>
+        <translation>チャンネルミキサー</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">レッド←レッド</translation>
+        <translation>レッド←レッド</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">レッド←グリーン</translation>
+        <translation>レッド←グリーン</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">レッド←ブルー</translation>
+        <translation>レッド←ブルー</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">グリーン←レッド</translation>
+        <translation>グリーン←レッド</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">グリーン←グリーン</translation>
+        <translation>グリーン←グリーン</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">グリーン←ブルー</translation>
+        <translation>グリーン←ブルー</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">ブルー←レッド</translation>
+        <translation>ブルー←レッド</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">ブルー←グリーン</translation>
+        <translation>ブルー←グリーン</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">ブルー←ブルー</translation>
+        <translation>ブルー←ブルー</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">カラーフィルター</translation>
+        <translation>カラーフィルター</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">フィルターの色</translation>
+        <translation>フィルターの色</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">レンズの前のフィルターの色</translation>
+        <translation>レンズの前のフィルターの色</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">濃度</translation>
+        <translation>濃度</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">配色</translation>
+        <translation>配色</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 夕焼け、2 森、3 海、4 秋、5 ネオン、6 砂漠、7 冬、8 パステル</translation>
+        <translation>1 夕焼け、2 森、3 海、4 秋、5 ネオン、6 砂漠、7 冬、8 パステル</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">空を保護</translation>
+        <translation>空を保護</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">グレーインク</translation>
+        <translation>グレーインク</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">インク</translation>
+        <translation>インク</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">グレーや淡い部分が帯びる色</translation>
+        <translation>グレーや淡い部分が帯びる色</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">彩度の上限</translation>
+        <translation>彩度の上限</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">グレーのみ</translation>
+        <translation>グレーのみ</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">色も</translation>
+        <translation>色も</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">パステルカラー</translation>
+        <translation>パステルカラー</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">明るさの持ち上げ</translation>
+        <translation>明るさの持ち上げ</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">8ビットカラー</translation>
+        <translation>8ビットカラー</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">ディザリング</translation>
+        <translation>ディザリング</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">なし</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">パレットの隣接色でグラデーションを表現</translation>
+        <translation>パレットの隣接色でグラデーションを表現</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">赤目</translation>
+        <translation>赤目</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">感度</translation>
+        <translation>感度</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">濃い赤のみ</translation>
+        <translation>濃い赤のみ</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">赤みも</translation>
+        <translation>赤みも</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">ジオメトリで目に限定</translation>
+        <translation>ジオメトリで目に限定</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">時間帯</translation>
+        <translation>時間帯</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">朝</translation>
+        <translation>朝</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">夜</translation>
+        <translation>夜</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">12時では画像は変化しません</translation>
+        <translation>12時では画像は変化しません</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">季節</translation>
+        <translation>季節</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">春</translation>
+        <translation>春</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">冬</translation>
+        <translation>冬</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 春、2 夏（変化なし）、3 秋、4 冬</translation>
+        <translation>1 春、2 夏（変化なし）、3 秋、4 冬</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">写真スタイル：ローキー</translation>
+        <translation>写真スタイル：ローキー</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">シャドウ</translation>
+        <translation>シャドウ</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">深い</translation>
+        <translation>深い</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">写真スタイル：ハイキー</translation>
+        <translation>写真スタイル：ハイキー</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">写真スタイル：クロスプロセス</translation>
+        <translation>写真スタイル：クロスプロセス</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">写真スタイル：インディアンサマー</translation>
+        <translation>写真スタイル：インディアンサマー</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">写真スタイル：赤外線</translation>
+        <translation>写真スタイル：赤外線</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">写真スタイル：リスプリント</translation>
+        <translation>写真スタイル：リスプリント</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">調色</translation>
+        <translation>調色</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">ニュートラル</translation>
+        <translation>ニュートラル</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">写真スタイル：バタークリーム</translation>
+        <translation>写真スタイル：バタークリーム</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">写真スタイル：トイカメラ</translation>
+        <translation>写真スタイル：トイカメラ</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">ビネット</translation>
+        <translation>ビネット</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">写真スタイル：ソフトグロー</translation>
+        <translation>写真スタイル：ソフトグロー</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">低</translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">高</translation>
+        <translation>高</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">写真スタイル：ローファイ</translation>
+        <translation>写真スタイル：ローファイ</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">写真スタイル：ドラマチックポートレート</translation>
+        <translation>写真スタイル：ドラマチックポートレート</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">元画像を重ねる</translation>
+        <translation>元画像を重ねる</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">編集前の画像を混ぜ戻します</translation>
+        <translation>編集前の画像を混ぜ戻します</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">レフ板</translation>
+        <translation>レフ板</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">レフ板の光でシャドウを明るくします</translation>
+        <translation>レフ板の光でシャドウを明るくします</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">レフ板</translation>
+        <translation>レフ板</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">金、銀（白）、または別の色のレフ板</translation>
+        <translation>金、銀（白）、または別の色のレフ板</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">カラーグラデーション</translation>
+        <translation>カラーグラデーション</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">グラデーション</translation>
+        <translation>グラデーション</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">最初の点で最大、2番目の点に向かって弱まります</translation>
+        <translation>最初の点で最大、2番目の点に向かって弱まります</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">カラーコントラスト</translation>
+        <translation>カラーコントラスト</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">隣接する色同士を分離します。明るさは保たれます</translation>
+        <translation>隣接する色同士を分離します。明るさは保たれます</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">偏光フィルター</translation>
+        <translation>偏光フィルター</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">もやと反射を除去し、青空を暗くします</translation>
+        <translation>もやと反射を除去し、青空を暗くします</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">色収差補正</translation>
+        <translation>色収差補正</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">小さく</translation>
+        <translation>小さく</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">大きく</translation>
+        <translation>大きく</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">エッジがグリーンに重なるまでレッドチャンネルを拡大縮小します</translation>
+        <translation>エッジがグリーンに重なるまでレッドチャンネルを拡大縮小します</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">エッジがグリーンに重なるまでブルーチャンネルを拡大縮小します</translation>
+        <translation>エッジがグリーンに重なるまでブルーチャンネルを拡大縮小します</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">色収差を補正</translation>
+        <translation>色収差を補正</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">強いエッジの紫と緑のフリンジを除去</translation>
+        <translation>強いエッジの紫と緑のフリンジを除去</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">モチーフ（ハロウィン）</translation>
+        <translation>モチーフ（ハロウィン）</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">モチーフ</translation>
+        <translation>モチーフ</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 カボチャ、2 おばけ、3 コウモリ、4 クモの巣、5 月</translation>
+        <translation>1 カボチャ、2 おばけ、3 コウモリ、4 クモの巣、5 月</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">サイズ</translation>
+        <translation>サイズ</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">位置</translation>
+        <translation>位置</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">透明</translation>
+        <translation>透明</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">不透明</translation>
+        <translation>不透明</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">旗</translation>
+        <translation>旗</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">旗</translation>
+        <translation>旗</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 ドイツ、2 フランス、3 イタリア、4 オランダ、5 オーストリア、6 ベルギー、7 アイルランド、8 ポーランド、9 ウクライナ、10 スイス、11 日本、12 スウェーデン、13 デンマーク</translation>
+        <translation>1 ドイツ、2 フランス、3 イタリア、4 オランダ、5 オーストリア、6 ベルギー、7 アイルランド、8 ポーランド、9 ウクライナ、10 スイス、11 日本、12 スウェーデン、13 デンマーク</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">モチーフ（サッカー）</translation>
+        <translation>モチーフ（サッカー）</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 ボール、2 ゴール、3 トロフィー</translation>
+        <translation>1 ボール、2 ゴール、3 トロフィー</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

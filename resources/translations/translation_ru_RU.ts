@@ -2107,743 +2107,743 @@
     </message>
     <message>
         <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
-        <translation type="vanished">Оттенок и сила: перетащите точку на круге</translation>
+        <translation>Оттенок и сила: перетащите точку на круге</translation>
     </message>
     <message>
         <source>Licht/Schatten färben</source>
-        <translation type="vanished">Тонировать света/тени</translation>
+        <translation>Тонировать света/тени</translation>
     </message>
     <message>
         <source>Schatten (Lift)</source>
-        <translation type="vanished">Тени (лифт)</translation>
+        <translation>Тени (лифт)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
-        <translation type="vanished">Цвет и яркость теней: поднимает или опускает тёмные тона, затухая к белому</translation>
+        <translation>Цвет и яркость теней: поднимает или опускает тёмные тона, затухая к белому</translation>
     </message>
     <message>
         <source>Mitteltöne (Gamma)</source>
-        <translation type="vanished">Средние тона (гамма)</translation>
+        <translation>Средние тона (гамма)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
-        <translation type="vanished">Цвет и яркость средних тонов: изгибает тоновую кривую, чёрный и белый сохраняются</translation>
+        <translation>Цвет и яркость средних тонов: изгибает тоновую кривую, чёрный и белый сохраняются</translation>
     </message>
     <message>
         <source>Lichter (Gain)</source>
-        <translation type="vanished">Света (усиление)</translation>
+        <translation>Света (усиление)</translation>
     </message>
     <message>
         <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
-        <translation type="vanished">Цвет и яркость светов: усиливает или приглушает светлые тона, затухая к чёрному</translation>
+        <translation>Цвет и яркость светов: усиливает или приглушает светлые тона, затухая к чёрному</translation>
     </message>
     <message>
         <source>Farbkanal Gradation</source>
-        <translation type="vanished">Кривые по каналам</translation>
+        <translation>Кривые по каналам</translation>
     </message>
     <message>
         <source>Gesamt</source>
-        <translation type="vanished">Общая</translation>
+        <translation>Общая</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle</source>
-        <translation type="vanished">Тоновая кривая для всех трёх каналов</translation>
+        <translation>Тоновая кривая для всех трёх каналов</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals</source>
-        <translation type="vanished">Кривая красного канала</translation>
+        <translation>Кривая красного канала</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals</source>
-        <translation type="vanished">Кривая зелёного канала</translation>
+        <translation>Кривая зелёного канала</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals</source>
-        <translation type="vanished">Кривая синего канала</translation>
+        <translation>Кривая синего канала</translation>
     </message>
     <message>
         <source>Farbkanal Gradation (logarithm.)</source>
-        <translation type="vanished">Кривые по каналам (логарифм.)</translation>
+        <translation>Кривые по каналам (логарифм.)</translation>
     </message>
     <message>
         <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
-        <translation type="vanished">Кривая для трёх каналов по логарифмическим тонам (восемь ступеней)</translation>
+        <translation>Кривая для трёх каналов по логарифмическим тонам (восемь ступеней)</translation>
     </message>
     <message>
         <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Кривая красного канала по логарифмическим тонам</translation>
+        <translation>Кривая красного канала по логарифмическим тонам</translation>
     </message>
     <message>
         <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Кривая зелёного канала по логарифмическим тонам</translation>
+        <translation>Кривая зелёного канала по логарифмическим тонам</translation>
     </message>
     <message>
         <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
-        <translation type="vanished">Кривая синего канала по логарифмическим тонам</translation>
+        <translation>Кривая синего канала по логарифмическим тонам</translation>
     </message>
     <message>
         <source>Farbton korrigieren</source>
-        <translation type="vanished">Коррекция оттенка</translation>
+        <translation>Коррекция оттенка</translation>
     </message>
     <message>
         <source>Farbton nach Farbton</source>
-        <translation type="vanished">Тон по тону</translation>
+        <translation>Тон по тону</translation>
     </message>
     <message>
         <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
-        <translation type="vanished">Поворачивает каждый тон до 90 градусов; середина оставляет его без изменений</translation>
+        <translation>Поворачивает каждый тон до 90 градусов; середина оставляет его без изменений</translation>
     </message>
     <message>
         <source>Sättigung nach Farbton</source>
-        <translation type="vanished">Насыщенность по тону</translation>
+        <translation>Насыщенность по тону</translation>
     </message>
     <message>
         <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
-        <translation type="vanished">Насыщенность по тону: внизу серый, вверху вдвое ярче</translation>
+        <translation>Насыщенность по тону: внизу серый, вверху вдвое ярче</translation>
     </message>
     <message>
         <source>Helligkeit nach Farbton</source>
-        <translation type="vanished">Яркость по тону</translation>
+        <translation>Яркость по тону</translation>
     </message>
     <message>
         <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
-        <translation type="vanished">Яркость по тону до одной ступени; серые не меняются</translation>
+        <translation>Яркость по тону до одной ступени; серые не меняются</translation>
     </message>
     <message>
         <source>manueller Weißabgleich</source>
-        <translation type="vanished">Ручной баланс белого</translation>
+        <translation>Ручной баланс белого</translation>
     </message>
     <message>
         <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
-        <translation type="vanished">Пипеткой выберите место, которое должно быть нейтрально-серым или белым</translation>
+        <translation>Пипеткой выберите место, которое должно быть нейтрально-серым или белым</translation>
     </message>
     <message>
         <source>automatischer lokaler Weißabgleich</source>
-        <translation type="vanished">Автоматический локальный баланс белого</translation>
+        <translation>Автоматический локальный баланс белого</translation>
     </message>
     <message>
         <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
-        <translation type="vanished">Размер области, в которой измеряется оттенок</translation>
+        <translation>Размер области, в которой измеряется оттенок</translation>
     </message>
     <message>
         <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
-        <translation type="vanished">Насколько убираются местные цветовые оттенки</translation>
+        <translation>Насколько убираются местные цветовые оттенки</translation>
     </message>
     <message>
         <source>Farbdynamik</source>
-        <translation type="vanished">Красочность</translation>
+        <translation>Красочность</translation>
     </message>
     <message>
         <source>blasser</source>
-        <translation type="vanished">бледнее</translation>
+        <translation>бледнее</translation>
     </message>
     <message>
         <source>kräftiger</source>
-        <translation type="vanished">насыщеннее</translation>
+        <translation>насыщеннее</translation>
     </message>
     <message>
         <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
-        <translation type="vanished">Усиливает бледные цвета сильнее насыщенных и бережёт тона кожи</translation>
+        <translation>Усиливает бледные цвета сильнее насыщенных и бережёт тона кожи</translation>
     </message>
     <message>
         <source>Farbdynamik (Smart)</source>
-        <translation type="vanished">Красочность (умная)</translation>
+        <translation>Красочность (умная)</translation>
     </message>
     <message>
         <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
-        <translation type="vanished">Красочность с учётом насыщенности всего изображения</translation>
+        <translation>Красочность с учётом насыщенности всего изображения</translation>
     </message>
     <message>
         <source>Hauttöne schützen</source>
-        <translation type="vanished">Защита тонов кожи</translation>
+        <translation>Защита тонов кожи</translation>
     </message>
     <message>
         <source>wenig</source>
-        <translation type="vanished">мало</translation>
+        <translation>мало</translation>
     </message>
     <message>
         <source>viel</source>
-        <translation type="vanished">много</translation>
+        <translation>много</translation>
     </message>
     <message>
         <source>Lichter schützen</source>
-        <translation type="vanished">Защита светов</translation>
+        <translation>Защита светов</translation>
     </message>
     <message>
         <source>Farbtöne anpassen</source>
-        <translation type="vanished">Настройка оттенков</translation>
+        <translation>Настройка оттенков</translation>
     </message>
     <message>
         <source>-180</source>
-        <translation type="vanished">-180</translation>
+        <translation>-180</translation>
     </message>
     <message>
         <source>180</source>
-        <translation type="vanished">180</translation>
+        <translation>180</translation>
     </message>
     <message>
         <source>Farbton Sättigung Belichtung</source>
-        <translation type="vanished">Тон, насыщенность, экспозиция</translation>
+        <translation>Тон, насыщенность, экспозиция</translation>
     </message>
     <message>
         <source>Sättigung</source>
-        <translation type="vanished">Насыщенность</translation>
+        <translation>Насыщенность</translation>
     </message>
     <message>
         <source>Farbwert kalibrieren</source>
-        <translation type="vanished">Калибровка цвета</translation>
+        <translation>Калибровка цвета</translation>
     </message>
     <message>
         <source>Istwert</source>
-        <translation type="vanished">Фактический цвет</translation>
+        <translation>Фактический цвет</translation>
     </message>
     <message>
         <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
-        <translation type="vanished">Пипеткой выберите цвет, который нужно исправить</translation>
+        <translation>Пипеткой выберите цвет, который нужно исправить</translation>
     </message>
     <message>
         <source>Sollwert</source>
-        <translation type="vanished">Целевой цвет</translation>
+        <translation>Целевой цвет</translation>
     </message>
     <message>
         <source>Die Farbe, die der Istwert bekommen soll</source>
-        <translation type="vanished">Цвет, которым должен стать фактический</translation>
+        <translation>Цвет, которым должен стать фактический</translation>
     </message>
     <message>
         <source>Reichweite</source>
-        <translation type="vanished">Охват</translation>
+        <translation>Охват</translation>
     </message>
     <message>
         <source>nur ähnliche Farben</source>
-        <translation type="vanished">только похожие цвета</translation>
+        <translation>только похожие цвета</translation>
     </message>
     <message>
         <source>ganzes Bild</source>
-        <translation type="vanished">всё изображение</translation>
+        <translation>всё изображение</translation>
     </message>
     <message>
         <source>Normalisieren (RGB)</source>
-        <translation type="vanished">Нормализация (RGB)</translation>
+        <translation>Нормализация (RGB)</translation>
     </message>
     <message>
         <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
-        <translation type="vanished">Растягивает каждый канал между самым тёмным и самым светлым тоном</translation>
+        <translation>Растягивает каждый канал между самым тёмным и самым светлым тоном</translation>
     </message>
     <message>
         <source>Beschnitt</source>
-        <translation type="vanished">Отсечение</translation>
+        <translation>Отсечение</translation>
     </message>
     <message>
         <source>keiner</source>
-        <translation type="vanished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
-        <translation type="vanished">Доля тонов, которую можно отсечь с каждого края</translation>
+        <translation>Доля тонов, которую можно отсечь с каждого края</translation>
     </message>
     <message>
         <source>manueller RGB-Punkt</source>
-        <translation type="vanished">Ручная точка RGB</translation>
+        <translation>Ручная точка RGB</translation>
     </message>
     <message>
         <source>Schwarzpunkt Rot</source>
-        <translation type="vanished">Точка чёрного, красный</translation>
+        <translation>Точка чёрного, красный</translation>
     </message>
     <message>
         <source>Schwarzpunkt Grün</source>
-        <translation type="vanished">Точка чёрного, зелёный</translation>
+        <translation>Точка чёрного, зелёный</translation>
     </message>
     <message>
         <source>Schwarzpunkt Blau</source>
-        <translation type="vanished">Точка чёрного, синий</translation>
+        <translation>Точка чёрного, синий</translation>
     </message>
     <message>
         <source>Weißpunkt Rot</source>
-        <translation type="vanished">Точка белого, красный</translation>
+        <translation>Точка белого, красный</translation>
     </message>
     <message>
         <source>Weißpunkt Grün</source>
-        <translation type="vanished">Точка белого, зелёный</translation>
+        <translation>Точка белого, зелёный</translation>
     </message>
     <message>
         <source>Weißpunkt Blau</source>
-        <translation type="vanished">Точка белого, синий</translation>
+        <translation>Точка белого, синий</translation>
     </message>
     <message>
         <source>RGB Transformation (autom.)</source>
-        <translation type="vanished">RGB-преобразование (авто)</translation>
+        <translation>RGB-преобразование (авто)</translation>
     </message>
     <message>
         <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
-        <translation type="vanished">Выравнивает среднее и контраст трёх каналов</translation>
+        <translation>Выравнивает среднее и контраст трёх каналов</translation>
     </message>
     <message>
         <source>RGB Transformation</source>
-        <translation type="vanished">RGB-преобразование</translation>
+        <translation>RGB-преобразование</translation>
     </message>
     <message>
         <source>Steigung Rot</source>
-        <translation type="vanished">Наклон красного</translation>
+        <translation>Наклон красного</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="vanished">200</translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>Steigung Grün</source>
-        <translation type="vanished">Наклон зелёного</translation>
+        <translation>Наклон зелёного</translation>
     </message>
     <message>
         <source>Steigung Blau</source>
-        <translation type="vanished">Наклон синего</translation>
+        <translation>Наклон синего</translation>
     </message>
     <message>
         <source>Versatz Rot</source>
-        <translation type="vanished">Смещение красного</translation>
+        <translation>Смещение красного</translation>
     </message>
     <message>
         <source>-20</source>
-        <translation type="vanished">-20</translation>
+        <translation>-20</translation>
     </message>
     <message>
         <source>20</source>
-        <translation type="vanished">20</translation>
+        <translation>20</translation>
     </message>
     <message>
         <source>Versatz Grün</source>
-        <translation type="vanished">Смещение зелёного</translation>
+        <translation>Смещение зелёного</translation>
     </message>
     <message>
         <source>Versatz Blau</source>
-        <translation type="vanished">Смещение синего</translation>
+        <translation>Смещение синего</translation>
     </message>
     <message>
         <source>Exponent Rot</source>
-        <translation type="vanished">Показатель красного</translation>
+        <translation>Показатель красного</translation>
     </message>
     <message>
         <source>Exponent Grün</source>
-        <translation type="vanished">Показатель зелёного</translation>
+        <translation>Показатель зелёного</translation>
     </message>
     <message>
         <source>Exponent Blau</source>
-        <translation type="vanished">Показатель синего</translation>
+        <translation>Показатель синего</translation>
     </message>
     <message>
         <source>Farbkanal Sigmoid</source>
-        <translation type="vanished">Сигмоида по каналам</translation>
+        <translation>Сигмоида по каналам</translation>
     </message>
     <message>
         <source>Kontrast Rot</source>
-        <translation type="vanished">Контраст красного</translation>
+        <translation>Контраст красного</translation>
     </message>
     <message>
         <source>flacher</source>
-        <translation type="vanished">мягче</translation>
+        <translation>мягче</translation>
     </message>
     <message>
         <source>steiler</source>
-        <translation type="vanished">круче</translation>
+        <translation>круче</translation>
     </message>
     <message>
         <source>Kontrast Grün</source>
-        <translation type="vanished">Контраст зелёного</translation>
+        <translation>Контраст зелёного</translation>
     </message>
     <message>
         <source>Kontrast Blau</source>
-        <translation type="vanished">Контраст синего</translation>
+        <translation>Контраст синего</translation>
     </message>
     <message>
         <source>Chrominanz ausgleichen</source>
-        <translation type="vanished">Выравнивание цветности</translation>
+        <translation>Выравнивание цветности</translation>
     </message>
     <message>
         <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
-        <translation type="vanished">Убирает цветовые оттенки отдельно в тенях, средних тонах и светах</translation>
+        <translation>Убирает цветовые оттенки отдельно в тенях, средних тонах и светах</translation>
     </message>
     <message>
         <source>gewogene Farbkanäle</source>
-        <translation type="vanished">Взвешенные каналы</translation>
+        <translation>Взвешенные каналы</translation>
     </message>
     <message>
         <source>Helligkeit erhalten</source>
-        <translation type="vanished">Сохранять яркость</translation>
+        <translation>Сохранять яркость</translation>
     </message>
     <message>
         <source>nein</source>
-        <translation type="vanished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>ganz</source>
-        <translation type="vanished">полностью</translation>
+        <translation>полностью</translation>
     </message>
     <message>
         <source>Farbkanäle mischen</source>
-        <translation type="vanished">Микшер каналов</translation>
+        <translation>Микшер каналов</translation>
     </message>
     <message>
         <source>Rot aus Rot</source>
-        <translation type="vanished">Красный из красного</translation>
+        <translation>Красный из красного</translation>
     </message>
     <message>
         <source>Rot aus Grün</source>
-        <translation type="vanished">Красный из зелёного</translation>
+        <translation>Красный из зелёного</translation>
     </message>
     <message>
         <source>Rot aus Blau</source>
-        <translation type="vanished">Красный из синего</translation>
+        <translation>Красный из синего</translation>
     </message>
     <message>
         <source>Grün aus Rot</source>
-        <translation type="vanished">Зелёный из красного</translation>
+        <translation>Зелёный из красного</translation>
     </message>
     <message>
         <source>Grün aus Grün</source>
-        <translation type="vanished">Зелёный из зелёного</translation>
+        <translation>Зелёный из зелёного</translation>
     </message>
     <message>
         <source>Grün aus Blau</source>
-        <translation type="vanished">Зелёный из синего</translation>
+        <translation>Зелёный из синего</translation>
     </message>
     <message>
         <source>Blau aus Rot</source>
-        <translation type="vanished">Синий из красного</translation>
+        <translation>Синий из красного</translation>
     </message>
     <message>
         <source>Blau aus Grün</source>
-        <translation type="vanished">Синий из зелёного</translation>
+        <translation>Синий из зелёного</translation>
     </message>
     <message>
         <source>Blau aus Blau</source>
-        <translation type="vanished">Синий из синего</translation>
+        <translation>Синий из синего</translation>
     </message>
     <message>
         <source>Farbfilter</source>
-        <translation type="vanished">Цветной фильтр</translation>
+        <translation>Цветной фильтр</translation>
     </message>
     <message>
         <source>Filterfarbe</source>
-        <translation type="vanished">Цвет фильтра</translation>
+        <translation>Цвет фильтра</translation>
     </message>
     <message>
         <source>Farbe des Filters vor dem Objektiv</source>
-        <translation type="vanished">Цвет фильтра перед объективом</translation>
+        <translation>Цвет фильтра перед объективом</translation>
     </message>
     <message>
         <source>Dichte</source>
-        <translation type="vanished">Плотность</translation>
+        <translation>Плотность</translation>
     </message>
     <message>
         <source>Farbschema</source>
-        <translation type="vanished">Цветовая схема</translation>
+        <translation>Цветовая схема</translation>
     </message>
     <message>
         <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
-        <translation type="vanished">1 закат, 2 лес, 3 океан, 4 осень, 5 неон, 6 пустыня, 7 зима, 8 пастель</translation>
+        <translation>1 закат, 2 лес, 3 океан, 4 осень, 5 неон, 6 пустыня, 7 зима, 8 пастель</translation>
     </message>
     <message>
         <source>Himmel schützen</source>
-        <translation type="vanished">Защита неба</translation>
+        <translation>Защита неба</translation>
     </message>
     <message>
         <source>graue Tinte</source>
-        <translation type="vanished">Серые чернила</translation>
+        <translation>Серые чернила</translation>
     </message>
     <message>
         <source>Tinte</source>
-        <translation type="vanished">Чернила</translation>
+        <translation>Чернила</translation>
     </message>
     <message>
         <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
-        <translation type="vanished">Цвет, который принимают серые и бледные участки</translation>
+        <translation>Цвет, который принимают серые и бледные участки</translation>
     </message>
     <message>
         <source>Sättigungsgrenze</source>
-        <translation type="vanished">Предел насыщенности</translation>
+        <translation>Предел насыщенности</translation>
     </message>
     <message>
         <source>nur Grau</source>
-        <translation type="vanished">только серый</translation>
+        <translation>только серый</translation>
     </message>
     <message>
         <source>auch Farben</source>
-        <translation type="vanished">и цвета</translation>
+        <translation>и цвета</translation>
     </message>
     <message>
         <source>Pastellfarben</source>
-        <translation type="vanished">Пастельные цвета</translation>
+        <translation>Пастельные цвета</translation>
     </message>
     <message>
         <source>Aufhellung</source>
-        <translation type="vanished">Осветление</translation>
+        <translation>Осветление</translation>
     </message>
     <message>
         <source>C64 Farben</source>
-        <translation type="vanished">8-битные цвета</translation>
+        <translation>8-битные цвета</translation>
     </message>
     <message>
         <source>Dithering</source>
-        <translation type="vanished">Дизеринг</translation>
+        <translation>Дизеринг</translation>
     </message>
     <message>
         <source>keines</source>
-        <translation type="vanished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
-        <translation type="vanished">Передаёт переходы соседними цветами палитры</translation>
+        <translation>Передаёт переходы соседними цветами палитры</translation>
     </message>
     <message>
         <source>Rote Augen</source>
-        <translation type="vanished">Красные глаза</translation>
+        <translation>Красные глаза</translation>
     </message>
     <message>
         <source>Empfindlichkeit</source>
-        <translation type="vanished">Чувствительность</translation>
+        <translation>Чувствительность</translation>
     </message>
     <message>
         <source>nur tiefrot</source>
-        <translation type="vanished">только тёмно-красный</translation>
+        <translation>только тёмно-красный</translation>
     </message>
     <message>
         <source>auch rötlich</source>
-        <translation type="vanished">и красноватый</translation>
+        <translation>и красноватый</translation>
     </message>
     <message>
         <source>Mit der Geometrie auf die Augen begrenzen</source>
-        <translation type="vanished">Ограничьте глазами с помощью геометрии</translation>
+        <translation>Ограничьте глазами с помощью геометрии</translation>
     </message>
     <message>
         <source>Tageszeit</source>
-        <translation type="vanished">Время суток</translation>
+        <translation>Время суток</translation>
     </message>
     <message>
         <source>Morgen</source>
-        <translation type="vanished">Утро</translation>
+        <translation>Утро</translation>
     </message>
     <message>
         <source>Nacht</source>
-        <translation type="vanished">Ночь</translation>
+        <translation>Ночь</translation>
     </message>
     <message>
         <source>12 Uhr lässt das Bild unverändert</source>
-        <translation type="vanished">12 часов оставляет изображение без изменений</translation>
+        <translation>12 часов оставляет изображение без изменений</translation>
     </message>
     <message>
         <source>Jahreszeit</source>
-        <translation type="vanished">Время года</translation>
+        <translation>Время года</translation>
     </message>
     <message>
         <source>Frühling</source>
-        <translation type="vanished">Весна</translation>
+        <translation>Весна</translation>
     </message>
     <message>
         <source>Winter</source>
-        <translation type="vanished">Зима</translation>
+        <translation>Зима</translation>
     </message>
     <message>
         <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
-        <translation type="vanished">1 весна, 2 лето (без изменений), 3 осень, 4 зима</translation>
+        <translation>1 весна, 2 лето (без изменений), 3 осень, 4 зима</translation>
     </message>
     <message>
         <source>Fotostil: Low-Key</source>
-        <translation type="vanished">Фотостиль: лоу-кей</translation>
+        <translation>Фотостиль: лоу-кей</translation>
     </message>
     <message>
         <source>Schatten</source>
-        <translation type="vanished">Тени</translation>
+        <translation>Тени</translation>
     </message>
     <message>
         <source>tief</source>
-        <translation type="vanished">глубоко</translation>
+        <translation>глубоко</translation>
     </message>
     <message>
         <source>Fotostil: High-Key</source>
-        <translation type="vanished">Фотостиль: хай-кей</translation>
+        <translation>Фотостиль: хай-кей</translation>
     </message>
     <message>
         <source>Fotostil: Cross-Entwicklung</source>
-        <translation type="vanished">Фотостиль: кросс-процесс</translation>
+        <translation>Фотостиль: кросс-процесс</translation>
     </message>
     <message>
         <source>Fotostil: Indian Summer</source>
-        <translation type="vanished">Фотостиль: бабье лето</translation>
+        <translation>Фотостиль: бабье лето</translation>
     </message>
     <message>
         <source>Fotostil: Infrarot</source>
-        <translation type="vanished">Фотостиль: инфракрасный</translation>
+        <translation>Фотостиль: инфракрасный</translation>
     </message>
     <message>
         <source>Fotostil: Lith-Print</source>
-        <translation type="vanished">Фотостиль: лит-печать</translation>
+        <translation>Фотостиль: лит-печать</translation>
     </message>
     <message>
         <source>Tönung</source>
-        <translation type="vanished">Тонирование</translation>
+        <translation>Тонирование</translation>
     </message>
     <message>
         <source>neutral</source>
-        <translation type="vanished">нейтрально</translation>
+        <translation>нейтрально</translation>
     </message>
     <message>
         <source>Fotostil: Buttercream</source>
-        <translation type="vanished">Фотостиль: масляный крем</translation>
+        <translation>Фотостиль: масляный крем</translation>
     </message>
     <message>
         <source>Fotostil: Holga</source>
-        <translation type="vanished">Фотостиль: игрушечная камера</translation>
+        <translation>Фотостиль: игрушечная камера</translation>
     </message>
     <message>
         <source>Vignette</source>
-        <translation type="vanished">Виньетка</translation>
+        <translation>Виньетка</translation>
     </message>
     <message>
         <source>Fotostil: Orton</source>
-        <translation type="vanished">Фотостиль: мягкое свечение</translation>
+        <translation>Фотостиль: мягкое свечение</translation>
     </message>
     <message>
         <source>gering</source>
-        <translation type="vanished">низко</translation>
+        <translation>низко</translation>
     </message>
     <message>
         <source>hoch</source>
-        <translation type="vanished">высоко</translation>
+        <translation>высоко</translation>
     </message>
     <message>
         <source>Fotostil: Lomo</source>
-        <translation type="vanished">Фотостиль: лоу-фай</translation>
+        <translation>Фотостиль: лоу-фай</translation>
     </message>
     <message>
         <source>Fotostil: Dragan</source>
-        <translation type="vanished">Фотостиль: драматичный портрет</translation>
+        <translation>Фотостиль: драматичный портрет</translation>
     </message>
     <message>
         <source>Originalbild einblenden</source>
-        <translation type="vanished">Подмешать оригинал</translation>
+        <translation>Подмешать оригинал</translation>
     </message>
     <message>
         <source>Mischt das unbearbeitete Bild wieder ein</source>
-        <translation type="vanished">Подмешивает обратно необработанное изображение</translation>
+        <translation>Подмешивает обратно необработанное изображение</translation>
     </message>
     <message>
         <source>Foto-Reflektor</source>
-        <translation type="vanished">Фотоотражатель</translation>
+        <translation>Фотоотражатель</translation>
     </message>
     <message>
         <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
-        <translation type="vanished">Осветляет тени светом отражателя</translation>
+        <translation>Осветляет тени светом отражателя</translation>
     </message>
     <message>
         <source>Reflektor</source>
-        <translation type="vanished">Отражатель</translation>
+        <translation>Отражатель</translation>
     </message>
     <message>
         <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
-        <translation type="vanished">Золото, серебро (белый) или другой цвет отражателя</translation>
+        <translation>Золото, серебро (белый) или другой цвет отражателя</translation>
     </message>
     <message>
         <source>Farbverlauf</source>
-        <translation type="vanished">Цветовой градиент</translation>
+        <translation>Цветовой градиент</translation>
     </message>
     <message>
         <source>Verlauf</source>
-        <translation type="vanished">Градиент</translation>
+        <translation>Градиент</translation>
     </message>
     <message>
         <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
-        <translation type="vanished">Полная сила в первой точке, затухание ко второй</translation>
+        <translation>Полная сила в первой точке, затухание ко второй</translation>
     </message>
     <message>
         <source>Color Contrast</source>
-        <translation type="vanished">Цветовой контраст</translation>
+        <translation>Цветовой контраст</translation>
     </message>
     <message>
         <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
-        <translation type="vanished">Разделяет соседние цвета; яркость сохраняется</translation>
+        <translation>Разделяет соседние цвета; яркость сохраняется</translation>
     </message>
     <message>
         <source>Polfilter</source>
-        <translation type="vanished">Поляризационный фильтр</translation>
+        <translation>Поляризационный фильтр</translation>
     </message>
     <message>
         <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
-        <translation type="vanished">Убирает дымку и отражения, затемняет голубое небо</translation>
+        <translation>Убирает дымку и отражения, затемняет голубое небо</translation>
     </message>
     <message>
         <source>Chromatische Korrektur</source>
-        <translation type="vanished">Хроматическая коррекция</translation>
+        <translation>Хроматическая коррекция</translation>
     </message>
     <message>
         <source>kleiner</source>
-        <translation type="vanished">меньше</translation>
+        <translation>меньше</translation>
     </message>
     <message>
         <source>größer</source>
-        <translation type="vanished">больше</translation>
+        <translation>больше</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Увеличивает или уменьшает красный канал, пока его края не совпадут с зелёным</translation>
+        <translation>Увеличивает или уменьшает красный канал, пока его края не совпадут с зелёным</translation>
     </message>
     <message>
         <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
-        <translation type="vanished">Увеличивает или уменьшает синий канал, пока его края не совпадут с зелёным</translation>
+        <translation>Увеличивает или уменьшает синий канал, пока его края не совпадут с зелёным</translation>
     </message>
     <message>
         <source>chromatische Aberrationen korrigieren</source>
-        <translation type="vanished">Исправить хроматические аберрации</translation>
+        <translation>Исправить хроматические аберрации</translation>
     </message>
     <message>
         <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
-        <translation type="vanished">Убирает фиолетовую и зелёную кайму на резких краях</translation>
+        <translation>Убирает фиолетовую и зелёную кайму на резких краях</translation>
     </message>
     <message>
         <source>Motive (Halloween)</source>
-        <translation type="vanished">Мотивы (Хэллоуин)</translation>
+        <translation>Мотивы (Хэллоуин)</translation>
     </message>
     <message>
         <source>Motiv</source>
-        <translation type="vanished">Мотив</translation>
+        <translation>Мотив</translation>
     </message>
     <message>
         <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
-        <translation type="vanished">1 тыква, 2 привидение, 3 летучая мышь, 4 паутина, 5 луна</translation>
+        <translation>1 тыква, 2 привидение, 3 летучая мышь, 4 паутина, 5 луна</translation>
     </message>
     <message>
         <source>Größe</source>
-        <translation type="vanished">Размер</translation>
+        <translation>Размер</translation>
     </message>
     <message>
         <source>Position</source>
-        <translation type="vanished">Положение</translation>
+        <translation>Положение</translation>
     </message>
     <message>
         <source>durchsichtig</source>
-        <translation type="vanished">прозрачно</translation>
+        <translation>прозрачно</translation>
     </message>
     <message>
         <source>deckend</source>
-        <translation type="vanished">непрозрачно</translation>
+        <translation>непрозрачно</translation>
     </message>
     <message>
         <source>Flaggen</source>
-        <translation type="vanished">Флаги</translation>
+        <translation>Флаги</translation>
     </message>
     <message>
         <source>Flagge</source>
-        <translation type="vanished">Флаг</translation>
+        <translation>Флаг</translation>
     </message>
     <message>
         <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
-        <translation type="vanished">1 Германия, 2 Франция, 3 Италия, 4 Нидерланды, 5 Австрия, 6 Бельгия, 7 Ирландия, 8 Польша, 9 Украина, 10 Швейцария, 11 Япония, 12 Швеция, 13 Дания</translation>
+        <translation>1 Германия, 2 Франция, 3 Италия, 4 Нидерланды, 5 Австрия, 6 Бельгия, 7 Ирландия, 8 Польша, 9 Украина, 10 Швейцария, 11 Япония, 12 Швеция, 13 Дания</translation>
     </message>
     <message>
         <source>Motive (Fußball)</source>
-        <translation type="vanished">Мотивы (футбол)</translation>
+        <translation>Мотивы (футбол)</translation>
     </message>
     <message>
         <source>1 Ball, 2 Tor, 3 Pokal</source>
-        <translation type="vanished">1 мяч, 2 ворота, 3 кубок</translation>
+        <translation>1 мяч, 2 ворота, 3 кубок</translation>
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>

@@ -4,6 +4,7 @@
 #include "DockTestSupport.h"
 
 #include "app/dock/ChainView.h"
+#include "app/dock/ColourWheelControl.h"
 #include "app/dock/GeometryControl.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LayerControl.h"
@@ -388,4 +389,107 @@ TEST_F(DockControls, OverlaysDrawTheirMarksWhereTheValuesPointInThePicture)
     EXPECT_GT(qAlpha(image.pixel(30, 25)), 0);  // left end of the outline
     EXPECT_EQ(qAlpha(image.pixel(5, 45)), 0);
     EXPECT_EQ(qAlpha(image.pixel(40, 25)), 0);  // inside, away from the handles
+}
+
+// ---------------------------------------------------------------------------------------------
+// The colour operators' own control kinds, from the built-in catalogue.
+namespace
+{
+class DockColourControls : public ::testing::Test
+{
+protected:
+    template <class T>
+    T* ControlOf(int set)
+    {
+        for (CParameterControl* c : m_dock->Controls())
+            if (c->Set() == set)
+                return qobject_cast<T*>(c);
+        return nullptr;
+    }
+    const float* Values(int op, int set) { return m_session.Chain().Operators()[op].aParams[size_t(set)].afValues; }
+
+    static void Drag(QWidget* w, QPointF from, QPointF to)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, from, w->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to, w->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, to, w->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+        QApplication::sendEvent(w, &move);
+        QApplication::sendEvent(w, &release);
+    }
+
+    CTempHome m_home;
+    CGradingSession m_session;
+    CScriptedPrompt m_prompt;
+    CFakePreview m_preview;
+    std::unique_ptr<HDRPostProcessingDockWidget> m_dock =
+        std::make_unique<HDRPostProcessingDockWidget>(m_session, m_prompt, &m_preview, COperatorCatalogue::Shared());
+};
+}  // namespace
+
+TEST_F(DockColourControls, WheelsChannelCurvesAndHueCurves)
+{
+    // The three-way corrector: a wheel per tonal range; dragging to the right rim is full red.
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelColorLightShadow")), 0);
+    ASSERT_EQ(m_dock->Controls().size(), 5);
+    auto* gain = ControlOf<CColourWheelControl>(2);
+    ASSERT_NE(gain, nullptr);
+    gain->Wheel()->resize(120, 120);
+    Drag(gain->Wheel(), gain->Wheel()->ToWidget({0.0, 0.0}), gain->Wheel()->ToWidget({1.3, 0.0}));
+    EXPECT_NEAR(Values(0, 2)[2], 1.0f, 1e-5f);
+    EXPECT_NEAR(Values(0, 2)[3], 0.0f, 1e-5f);
+    EXPECT_NEAR(Values(0, 2)[4], 0.0f, 1e-5f);
+    gain->Luminance()->setValue(750);
+    EXPECT_FLOAT_EQ(Values(0, 2)[0], 0.75f);
+    EXPECT_FLOAT_EQ(Values(0, 1)[0], 0.5f); // the other wheels stay
+
+    // Curves per channel: one editor for master, red, green and blue; the red button edits set 1.
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelColorGradation")), 1);
+    ASSERT_EQ(m_dock->Controls().size(), 3);
+    auto* curves = ControlOf<CChannelCurvesControl>(0);
+    ASSERT_NE(curves, nullptr);
+    curves->ChannelButton(1)->click();
+    EXPECT_EQ(curves->EditedSet(), 1);
+    CSplineEditor* editor = curves->Editor();
+    editor->resize(206, 156);
+    Drag(editor, editor->ToWidget({0.4, 0.4}), editor->ToWidget({0.4, 0.7}));
+    EXPECT_NEAR(Values(1, 1)[5], 0.7f, 0.01f);
+    EXPECT_FLOAT_EQ(Values(1, 0)[5], 0.4f);
+    EXPECT_FLOAT_EQ(Values(1, 2)[5], 0.4f);
+
+    // A hue curve's two ends are the same hue: moving one moves the other.
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelAdjustHSL")), 2);
+    auto* hue = ControlOf<CSplineControl>(0);
+    ASSERT_NE(hue, nullptr);
+    hue->Editor()->resize(206, 156);
+    Drag(hue->Editor(), hue->Editor()->ToWidget({0.0, 0.5}), hue->Editor()->ToWidget({0.0, 0.8}));
+    EXPECT_NEAR(Values(2, 0)[1], 0.8f, 0.01f);
+    EXPECT_FLOAT_EQ(Values(2, 0)[11], Values(2, 0)[1]);
+}
+
+TEST_F(DockColourControls, PipetteOfAMeasuredColourTakesWhatTheOperatorReceives)
+{
+    // A flat picture of (0.2, 0.4, 0.6) inverted before the white balance: its pipette must see
+    // the inverted colour, not the graded preview's.
+    std::vector<uint16_t> picture(8 * 4 * 3);
+    for (size_t i = 0; i < picture.size(); i += 3)
+        picture[i] = 13107, picture[i + 1] = 26214, picture[i + 2] = 39321;
+    ASSERT_TRUE(m_session.SetSource(picture.data(), 8, 4));
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelNegative"));
+    ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelWhitebalance")), 1);
+    auto* colour = ControlOf<CColourSwatchControl>(0);
+    ASSERT_NE(colour, nullptr);
+    colour->PipetteButton()->click();
+    ASSERT_NE(m_preview.m_pOverlay, nullptr);
+    m_preview.m_pOverlay->Press(QPointF(3.5, 2.5));
+    m_preview.m_pOverlay->Release(QPointF(3.5, 2.5));
+    EXPECT_NEAR(Values(1, 0)[2], 0.8f, 0.002f);
+    EXPECT_NEAR(Values(1, 0)[3], 0.6f, 0.002f);
+    EXPECT_NEAR(Values(1, 0)[4], 0.4f, 0.002f);
+    // A colour the operator does not measure still comes from the preview.
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelColorFilter"));
+    ControlOf<CColourSwatchControl>(0)->PipetteButton()->click();
+    m_preview.m_pOverlay->Press(QPointF(1, 1));
+    EXPECT_FLOAT_EQ(Values(2, 0)[2], 1.0f);
+    EXPECT_NEAR(Values(2, 0)[3], 128.0f / 255.0f, 1e-4f);
 }

@@ -161,3 +161,17 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
 }
+
+TEST_F(CliGrade, EveryColourOperatorGradesAStill)
+{
+    // The colour operators of the catalogue one after another, each at its defaults.
+    QStringList args = {"grade", Path("in.png"), Path("all.png")};
+    int colour = 0;
+    for (const QString& line : RunCli({"operators"}).out.trimmed().split('\n'))
+        if (line.section('\t', 1, 1) == QLatin1String("color"))
+            args << "--operator" << line.section('\t', 0, 0), ++colour;
+    EXPECT_EQ(colour, 57);
+    const SCliRun run = RunCli(args);
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_NE(Load("all.png"), m_input);
+}

@@ -48,6 +48,28 @@ TEST(Catalogue, ChainEntryHasOneSetPerControlWithItsDefaults)
         EXPECT_EQ(sharpen.aParams[1].afValues[k], 1.0f) << k;
 }
 
+TEST(Catalogue, ColourToolsControlKinds)
+{
+    // Wheels with their luminance at one half, the pipette that reads the operator's input, joined
+    // curves with their tints, curves over hue flat at one half.
+    const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
+    EXPECT_EQ(catalogue.ByType(4).size(), 57);
+    const SCatalogueEntry* threeWay = catalogue.FindKernel("MP_calcPixelColorLightShadow");
+    EXPECT_TRUE(threeWay->controls[1].bWheel);
+    EXPECT_EQ(catalogue.CreateOperator(*threeWay).aParams[1].afValues[0], 0.5f);
+    EXPECT_TRUE(catalogue.FindKernel("MP_calcPixelWhitebalance")->controls[0].bPickInput);
+    EXPECT_FALSE(catalogue.FindKernel("MP_calcPixelColorFilter")->controls[0].bPickInput);
+    const SCatalogueEntry* curves = catalogue.FindKernel("MP_calcPixelColorGradation");
+    EXPECT_FALSE(curves->controls[0].bJoined);
+    EXPECT_TRUE(curves->controls[3].bJoined);
+    EXPECT_EQ(curves->controls[3].iTint, 3);
+    const SCatalogueEntry* hsl = catalogue.FindKernel("MP_calcPixelAdjustHSL");
+    EXPECT_EQ(hsl->controls[0].iCategory, 2);
+    const auto hue = catalogue.CreateOperator(*hsl);
+    EXPECT_EQ(hue.aParams[0].afValues[1], 0.5f);
+    EXPECT_EQ(hue.aParams[0].afValues[11], 0.5f);
+}
+
 TEST(Catalogue, TypesAndSorting)
 {
     const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();

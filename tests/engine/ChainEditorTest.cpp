@@ -1,6 +1,7 @@
 // Editing the chain from the post-processing controls: adding with catalogue defaults, moving,
 // removing, switching, values kept in range, resets, slider units and curve points.
 #include "engine/ChainEditor.h"
+#include "engine/ColourWheel.h"
 
 #include "tests/support/CatalogueText.h"
 
@@ -173,4 +174,26 @@ TEST(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
     EXPECT_FLOAT_EQ(editor.Value(0, 6, 8), 0.0f);
     EXPECT_FALSE(editor.RemoveShape(0, 6, -1));
     EXPECT_FALSE(editor.RemoveShape(0, 1, 0));
+}
+
+TEST(ChainEditor, ColourWheelPointsAndHueCurveEnds)
+{
+    // White sits at the centre, pure red on the right rim, green a third of a turn round.
+    float set[5] = {0.5f, 0.0f, 1.0f, 1.0f, 1.0f};
+    EXPECT_NEAR(ColourWheel::Point(set).x(), 0.0, 1e-6);
+    ColourWheel::SetPoint(set, {-0.25, 0.433013});
+    EXPECT_NEAR(set[2], 0.5f, 1e-4f); // hue 1/3 at half saturation: (0.5, 1, 0.5)
+    EXPECT_NEAR(set[3], 1.0f, 1e-4f);
+    EXPECT_NEAR(set[4], 0.5f, 1e-4f);
+    EXPECT_EQ(set[0], 0.5f); // the luminance is not the wheel's
+    ColourWheel::SetPoint(set, {3.0, 0.0}); // outside: on the rim
+    EXPECT_NEAR(ColourWheel::Point(set).x(), 1.0, 1e-5);
+
+    float curve[12];
+    COperatorCatalogue::DefaultCurve(5, curve);
+    CChainEditor::MoveCurvePoint(curve, 5, 0.7f, 0.9f, true);
+    EXPECT_EQ(curve[10], 1.0f);
+    EXPECT_EQ(curve[1], 0.9f);
+    CChainEditor::MoveCurvePoint(curve, 0, 0.0f, 0.2f, false);
+    EXPECT_EQ(curve[11], 0.9f);
 }

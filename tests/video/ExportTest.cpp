@@ -8,6 +8,7 @@
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompt.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/TempHome.h"
 #include "tests/video/TestClips.h"
 #include "video/JobEnvironment.h"
@@ -826,29 +827,6 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- storage --------------------------------------------------------------------------------
 
-namespace
-{
-// A small tmpfs at `path` (root only); unmounted with the object.
-class CTmpfs
-{
-public:
-    CTmpfs(const QString& path, const QString& options) : m_path(path)
-    {
-        m_bMounted = geteuid() == 0 && QProcess::execute("mount", {"-t", "tmpfs", "-o", options, "tmpfs", path}) == 0;
-    }
-    ~CTmpfs()
-    {
-        if (m_bMounted)
-            QProcess::execute("umount", {m_path});
-    }
-    bool IsMounted() const { return m_bMounted; }
-
-private:
-    QString m_path;
-    bool m_bMounted = false;
-};
-}  // namespace
-
 TEST_F(ExportTest, ReadOnlyAndFullDestinationDrives)
 {
     const struct
@@ -866,9 +844,9 @@ TEST_F(ExportTest, ReadOnlyAndFullDestinationDrives)
         SCOPED_TRACE(c.name);
         const QString folder = m_out.path() + "/" + c.name;
         ASSERT_TRUE(QDir().mkpath(folder));
-        CTmpfs mount(folder, c.options);
+        CSmallDisk mount(folder, c.options);
         if (!mount.IsMounted())
-            GTEST_SKIP() << "needs root to mount a small tmpfs (read-only or full destination drive)";
+            GTEST_SKIP() << CSmallDisk::kSkipReason;
         CScriptedPrompt prompt;
         if (c.codec == CMovieHandling::eCODEC1)
             prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);

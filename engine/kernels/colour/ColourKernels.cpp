@@ -1,7 +1,5 @@
 // Colour operators: each pixel's new colour from that pixel alone, run through the layer frame.
-#include "core/ColourSpace.h"
-#include "engine/PointKernel.h"
-#include "engine/Spline.h"
+#include "engine/kernels/colour/ColourShared.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,12 +9,9 @@
 
 namespace
 {
-constexpr float kEpsilon = 0.001f;
+using namespace ColourFamily;
 
-bool Differs(float v, float neutral)
-{
-    return std::fabs(v - neutral) >= 0.001f;
-}
+constexpr float kEpsilon = 0.001f;
 
 /// (1 − s) × 1.99 + 0.005: slider 0.5 gives exactly 1, 0 gives 1.995, 1 gives 0.005.
 float SliderExponent(float s)
@@ -24,20 +19,10 @@ float SliderExponent(float s)
     return (1.0f - MP_Clamp01(s)) * 1.99f + 0.005f;
 }
 
-float Clamp(float v, float lo, float hi)
-{
-    return v > lo ? (v < hi ? v : hi) : lo;
-}
-
 /// The three tables (i × 1.5259022e-5)^e_c.
-struct SPowerTables
+SChannelTables PowerTables(const Params& p, const float* e)
 {
-    const SLevelTable* t[3];
-};
-
-SPowerTables PowerTables(const Params& p, const float* e)
-{
-    SPowerTables tables{};
+    SChannelTables tables{};
     for (int c = 0; c < 3; ++c)
     {
         const float exponent = e[c];
@@ -47,38 +32,12 @@ SPowerTables PowerTables(const Params& p, const float* e)
     return tables;
 }
 
-/// ce_c = F_c[sample_c] for three level tables; rows through the encoded tables when plain.
-struct SChannelTableOp
-{
-    SPowerTables tables;
-    void Pixel(int, int, const uint16_t* in, float*, float* ce) const
-    {
-        ce[0] = tables.t[0]->af[in[0]];
-        ce[1] = tables.t[1]->af[in[1]];
-        ce[2] = tables.t[2]->af[in[2]];
-    }
-    void PlainRow(const uint16_t* __restrict in, uint16_t* __restrict out, int count) const
-    {
-        const uint16_t* __restrict r = tables.t[0]->aui;
-        const uint16_t* __restrict g = tables.t[1]->aui;
-        const uint16_t* __restrict b = tables.t[2]->aui;
-        for (int i = 0; i < count; ++i)
-        {
-            out[3 * i] = r[in[3 * i]];
-            out[3 * i + 1] = g[in[3 * i + 1]];
-            out[3 * i + 2] = b[in[3 * i + 2]];
-        }
-    }
-};
-
-int RunChannelTables(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p,
-                     const SSetLayout& sets, const float* exponents)
+int RunPowerTables(int w, int h, const uint16_t* src, uint16_t* dst, int ss, int ts, Params* p,
+                   const SSetLayout& sets, const float* exponents)
 {
     if (const int status = MP_CheckKernelArgs(w, h, src, dst, p))
         return status;
-    const SLayerFrame frame = MP_PrepareFrame(sets, *p);
-    const SChannelTableOp op{PowerTables(*p, exponents)};
-    return MP_RunPointKernel(w, h, src, dst, ss, ts, frame, op);
+    return RunChannelTables(w, h, src, dst, ss, ts, p, sets, PowerTables(*p, exponents));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -122,7 +81,7 @@ int MP_calcPixelGammaColor(int w, int h, const uint16_t* src, uint16_t* dst, int
     if (!p)
         return MP_ZEROPOINTER;
     const SGammaArgs args(*p);
-    return RunChannelTables(w, h, src, dst, ss, ts, p, kGammaSets, args.afExponent);
+    return RunPowerTables(w, h, src, dst, ss, ts, p, kGammaSets, args.afExponent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -152,7 +111,7 @@ int MP_calcPixelColorBalance(int w, int h, const uint16_t* src, uint16_t* dst, i
     if (!p)
         return MP_ZEROPOINTER;
     const SColorBalanceArgs args(*p);
-    return RunChannelTables(w, h, src, dst, ss, ts, p, kBalanceSets, args.afExponent);
+    return RunPowerTables(w, h, src, dst, ss, ts, p, kBalanceSets, args.afExponent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -197,7 +156,7 @@ int MP_calcPixelColorTemperature(int w, int h, const uint16_t* src, uint16_t* ds
     if (!p)
         return MP_ZEROPOINTER;
     const SColorTemperatureArgs args(*p);
-    return RunChannelTables(w, h, src, dst, ss, ts, p, kTemperatureSets, args.afExponent);
+    return RunPowerTables(w, h, src, dst, ss, ts, p, kTemperatureSets, args.afExponent);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -590,31 +549,6 @@ int MP_calcPixelColorSpaceConversion(int w, int h, const uint16_t* src, uint16_t
 namespace
 {
 constexpr SSetLayout kHueExposeSets{-1, eCR_NONE, 6, 7};
-
-/// Weights of `bands` hue centres spread evenly (or at `centres`) around the circle: the two
-/// centres around the hue share it linearly.
-template <int N>
-void HueWeights(float hue, const float (&centres)[N], float (&weights)[N])
-{
-    for (float& w : weights)
-        w = 0.0f;
-    for (int k = 0; k < N; ++k)
-    {
-        const float c0 = centres[k];
-        const float c1 = k + 1 < N ? centres[k + 1] : centres[0] + 1.0f;
-        float h = hue;
-        if (h < c0)
-            h += 1.0f;
-        if (h >= c0 && h < c1)
-        {
-            const float f = (h - c0) / (c1 - c0);
-            weights[k] = 1.0f - f;
-            weights[k + 1 < N ? k + 1 : 0] += f;
-            return;
-        }
-    }
-    weights[0] = 1.0f;
-}
 
 struct SHueExposeOp
 {
