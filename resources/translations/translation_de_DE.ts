@@ -530,6 +530,26 @@
         <source>Maximale Artefaktminderung</source>
         <translation type="vanished">Maximale Artefaktminderung</translation>
     </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Auflösung: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Länge: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Länge: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (Bild %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Nicht genug Speicher für das Bild.</translation>
+    </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
@@ -4552,6 +4572,22 @@
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
         <translation type="vanished">Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</translation>
     </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation type="vanished">Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Bearbeitung als LUT speichern</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation type="vanished">Die LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation type="vanished">Die LUT wurde nicht geschrieben: %1</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
@@ -5138,6 +5174,14 @@
     <message>
         <source>LUT importieren</source>
         <translation type="vanished">LUT importieren</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Bearbeitung als LUT speichern</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation type="vanished">Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,26 @@
         <source>Maximale Artefaktminderung</source>
         <translation type="vanished">Maximum artefact reduction</translation>
     </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Resolution: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Length: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Length: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (frame %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Not enough memory for the image.</translation>
+    </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
@@ -4552,6 +4572,22 @@
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
         <translation type="vanished">Interpolate between the LUT points from four instead of eight neighbours</translation>
     </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation type="vanished">These settings act on neighbouring pixels or image positions and are not contained in the LUT: %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Save grade as LUT</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation type="vanished">Add the LUT to the LUT library (Yes) or save it as a file (No)?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation type="vanished">The LUT was not written: %1</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
@@ -5138,6 +5174,14 @@
     <message>
         <source>LUT importieren</source>
         <translation type="vanished">Import LUT</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Save grade as LUT</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation type="vanished">Save the colour effect of the whole grade as a LUT of the chosen size</translation>
     </message>
 </context>
 <context>

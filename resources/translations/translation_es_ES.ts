@@ -530,6 +530,26 @@
         <source>Maximale Artefaktminderung</source>
         <translation type="vanished">Reducción máxima de artefactos</translation>
     </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Resolución: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Duración: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Duración: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (fotograma %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">No hay memoria suficiente para la imagen.</translation>
+    </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
@@ -4552,6 +4572,22 @@
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
         <translation type="vanished">Interpolar entre los puntos de la LUT a partir de cuatro vecinos en lugar de ocho</translation>
     </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation type="vanished">Estos ajustes actúan sobre píxeles vecinos o posiciones de la imagen y no están incluidos en la LUT: %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Guardar la corrección como LUT</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation type="vanished">¿Añadir la LUT a la biblioteca de LUT (Sí) o guardarla como archivo (No)?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation type="vanished">No se ha escrito la LUT: %1</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
@@ -5138,6 +5174,14 @@
     <message>
         <source>LUT importieren</source>
         <translation type="vanished">Importar LUT</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Guardar la corrección como LUT</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation type="vanished">Guardar el efecto de color de toda la corrección como LUT del tamaño elegido</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,26 @@
         <source>Maximale Artefaktminderung</source>
         <translation type="vanished">Réduction maximale des artefacts</translation>
     </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Résolution : %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Durée : %1  (%2 i/s)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Durée : %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (image %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Mémoire insuffisante pour l&apos;image.</translation>
+    </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
@@ -4552,6 +4572,22 @@
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
         <translation type="vanished">Interpoler entre les points de la LUT à partir de quatre voisins au lieu de huit</translation>
     </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation type="vanished">Ces réglages agissent sur des pixels voisins ou des positions de l&apos;image et ne sont pas contenus dans la LUT : %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Enregistrer l&apos;étalonnage comme LUT</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation type="vanished">Ajouter la LUT à la bibliothèque de LUT (Oui) ou l&apos;enregistrer dans un fichier (Non) ?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation type="vanished">La LUT n&apos;a pas été écrite : %1</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
@@ -5138,6 +5174,14 @@
     <message>
         <source>LUT importieren</source>
         <translation type="vanished">Importer une LUT</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Enregistrer l&apos;étalonnage comme LUT</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation type="vanished">Enregistrer l&apos;effet colorimétrique de tout le traitement comme LUT de la taille choisie</translation>
     </message>
 </context>
 <context>

@@ -530,6 +530,26 @@
         <source>Maximale Artefaktminderung</source>
         <translation type="vanished">Riduzione massima degli artefatti</translation>
     </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation type="vanished">Risoluzione: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation type="vanished">Durata: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation type="vanished">Durata: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation type="vanished">%1  (fotogramma %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation type="vanished">Memoria insufficiente per l&apos;immagine.</translation>
+    </message>
 </context>
 <context>
     <name>CVideoExportDriver</name>
@@ -4552,6 +4572,22 @@
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
         <translation type="vanished">Interpola tra i punti della LUT da quattro vicini invece di otto</translation>
     </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation type="vanished">Queste impostazioni agiscono su pixel vicini o posizioni dell&apos;immagine e non sono contenute nella LUT: %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Salva la correzione come LUT</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation type="vanished">Aggiungere la LUT alla libreria LUT (Sì) o salvarla come file (No)?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation type="vanished">La LUT non è stata scritta: %1</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>
@@ -5138,6 +5174,14 @@
     <message>
         <source>LUT importieren</source>
         <translation type="vanished">Importa LUT</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation type="vanished">Salva la correzione come LUT</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation type="vanished">Salva l&apos;effetto cromatico dell&apos;intera correzione come LUT della dimensione scelta</translation>
     </message>
 </context>
 <context>
