@@ -69,6 +69,11 @@ QString CDialogPrompt::OpenFile(const QString& caption, const QString& startPath
     return QFileDialog::getOpenFileName(m_pParent, caption, startPath, filter);
 }
 
+QStringList CDialogPrompt::OpenFiles(const QString& caption, const QString& startPath, const QString& filter)
+{
+    return QFileDialog::getOpenFileNames(m_pParent, caption, startPath, filter);
+}
+
 QString CDialogPrompt::SaveFile(const QString& caption, const QString& startPath, const QString& filter)
 {
     return QFileDialog::getSaveFileName(m_pParent, caption, startPath, filter);

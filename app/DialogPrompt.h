@@ -15,6 +15,7 @@ public:
     void Warning(const QString& title, const QString& text) override;
     bool TextInput(const QString& title, const QString& label, QString& value) override;
     QString OpenFile(const QString& caption, const QString& startPath, const QString& filter) override;
+    QStringList OpenFiles(const QString& caption, const QString& startPath, const QString& filter) override;
     QString SaveFile(const QString& caption, const QString& startPath, const QString& filter) override;
 
     /// The message-box button style for a screen of this width.

@@ -10,11 +10,14 @@
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/AppLog.h"
 #include "lut/LutLibrary.h"
 #include "session/DocumentFiles.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
+#include "session/PresetThumbnails.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
 #include "session/RecoveryFile.h"
@@ -73,6 +76,7 @@ HDRMainWindow::~HDRMainWindow()
     // scopes; they go first, while those still exist.
     delete m_pColorModuleWindow;
     delete m_pPostProcessingDockWidget;
+    delete m_pPresetsDock;
     delete m_pHistogramDock;
     delete m_pScopesDock;
     delete m_pCentralStack;
@@ -115,6 +119,8 @@ void HDRMainWindow::Construct()
     LogStep(" ms - createHistogramDock");
     createPostProcessingDock();
     LogStep(" ms - createPostProcessingDock");
+    createPresetsDock();
+    LogStep(" ms - createPresetsDock");
     ApplyOptions();
 
     createStartScreen();

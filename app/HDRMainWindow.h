@@ -3,6 +3,7 @@
 // second instance into loads, recalculations and saves.
 #pragma once
 
+#include "core/IProject.h"
 #include "video/MovieHandling.h"
 
 #include <QElapsedTimer>
@@ -13,6 +14,10 @@
 class CExportFrameGrader;
 class CGradingSession;
 class CLutLibrary;
+class CPostProcessing;
+class CPresetLibrary;
+class CPresetThumbnails;
+class CPresetsDockModel;
 class CPreviewModel;
 class CPreviewWidget;
 class CScopePane;
@@ -20,6 +25,7 @@ class CScopesModel;
 class HDRColorModuleWindow;
 class HDROptionsWindow;
 class HDRPostProcessingDockWidget;
+class HDRPresetsDockWidget;
 class HDRProgressWindow;
 class HDRScopesDockWidget;
 class HDRStatistic;
@@ -57,6 +63,10 @@ public:
     HDRPostProcessingDockWidget* PostProcessingDock() const { return m_pPostProcessingDockWidget; }
     LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }
     CLutLibrary& LutLibrary() { return *m_lutLibrary; }
+    HDRPresetsDockWidget* PresetsDock() const { return m_pPresetsDock; }
+    CPresetsDockModel& PresetsModel() { return *m_presetsModel; }
+    /// The components that write and read project state, in registration order.
+    CProjectRegistry& Projects() { return m_projects; }
     /// The "HDR-Histogramm" dock's histogram, a view of the scopes model like the "Scopes" dock's.
     CScopePane* HistogramPane() const { return m_pHistogram; }
     HDRScopesDockWidget* ScopesDock() const { return m_pScopesDock; }
@@ -115,6 +125,9 @@ private:
     void createExposureDock();
     void createHistogramDock();
     void createPostProcessingDock();
+    void createPresetsDock();
+    /// A preset box was clicked: the preset's chain becomes the current grade.
+    void ApplyPreset(const CPostProcessing& preset);
     void createStartScreen();
     void createInfoDock();
     void createImagePreview();
@@ -155,6 +168,10 @@ private:
     std::unique_ptr<CExportFrameGrader> m_grader;
     std::unique_ptr<CLutLibrary> m_lutLibrary;
     std::unique_ptr<HDRStatistic> m_pHDRStatistic;
+    CProjectRegistry m_projects;
+    std::unique_ptr<CPresetLibrary> m_presetLibrary;
+    std::unique_ptr<CPresetsDockModel> m_presetsModel;
+    std::unique_ptr<CPresetThumbnails> m_presetThumbnails;
     CMovieHandling::SDstDesc m_destination;
 
     HDROptionsWindow* m_pOptionsWindow = nullptr;
@@ -165,6 +182,7 @@ private:
     CScopePane* m_pHistogram = nullptr;
     HDRScopesDockWidget* m_pScopesDock = nullptr;
     HDRPostProcessingDockWidget* m_pPostProcessingDockWidget = nullptr;
+    HDRPresetsDockWidget* m_pPresetsDock = nullptr;
     LutLibraryPanel* m_pLutLibraryPanel = nullptr;
     QDockWidget* m_pInfoDockWidget = nullptr;
     QLabel* m_pInfoLabel = nullptr;

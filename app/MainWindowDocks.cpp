@@ -1,6 +1,7 @@
 // The main window's docks, its start screen and the central preview with its tool buttons, and
 // the windows they open (colour window, options).
 #include "app/HDRColorModuleWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRMainWindow.h"
 #include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
@@ -8,12 +9,17 @@
 #include "app/PreviewWidget.h"
 #include "app/ScopePane.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "app/dock/LutPanel.h"
+#include "core/AppLog.h"
 #include "lut/LutLibrary.h"
 #include "session/GradingSession.h"
+#include "session/PresetThumbnails.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ScopesModel.h"
 
+#include <QApplication>
 #include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -98,6 +104,44 @@ void HDRMainWindow::createPostProcessingDock()
     connect(m_pLutLibraryPanel, &LutLibraryPanel::lutChanged, this, &HDRMainWindow::updateCurrentPostProcessing);
     connect(lutPanel, &CLutPanel::lutChanged, m_pLutLibraryPanel, &LutLibraryPanel::refresh);
     connect(lutPanel, &CLutPanel::lutCleared, m_pLutLibraryPanel, &LutLibraryPanel::refresh);
+}
+
+void HDRMainWindow::createPresetsDock()
+{
+    m_presetLibrary = std::make_unique<CPresetLibrary>(*m_pPrompt);
+    if (!m_presetLibrary->LoadAll())
+    {
+        // The critical message was shown; the program cannot go on without its presets.
+        Helper::AppLog("No post-processing presets: the application ends");
+        QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+    m_presetsModel = std::make_unique<CPresetsDockModel>(*m_presetLibrary);
+    m_presetsModel->SelectFirstVisible();
+    m_projects.Add(m_presetsModel.get());
+    m_presetThumbnails = std::make_unique<CPresetThumbnails>(*m_presetLibrary);
+    m_pPresetsDock = new HDRPresetsDockWidget(*m_presetsModel, *m_presetThumbnails, m_session->Chain(), this);
+    addDockWidget(Qt::RightDockWidgetArea, m_pPresetsDock);
+    tabifyDockWidget(m_pPostProcessingDockWidget, m_pPresetsDock);
+    m_pPostProcessingDockWidget->raise();
+    connect(m_pPresetsDock, qOverload<CPostProcessing*, HDRPresetGroupBox*>(&HDRPresetsDockWidget::updatePostProcessing),
+            this, [this](CPostProcessing* preset, HDRPresetGroupBox*) {
+                if (preset)
+                    ApplyPreset(*preset);
+            });
+    connect(m_pPresetsDock, &HDRPresetsDockWidget::combineRequested, this, [this] {
+        auto* window = new HDRPresetCombineWindow(*m_presetLibrary, *m_presetThumbnails, this);
+        connect(window, &HDRPresetCombineWindow::presetAdded, m_pPresetsDock, &HDRPresetsDockWidget::presetsChanged);
+        window->show();
+    });
+}
+
+void HDRMainWindow::ApplyPreset(const CPostProcessing& preset)
+{
+    CPostProcessing& chain = m_session->Chain();
+    chain.Operators() = preset.Operators();
+    chain.SetPending(true);
+    m_pPostProcessingDockWidget->refreshFromSession();
+    updateCurrentPostProcessing();
 }
 
 void HDRMainWindow::createStartScreen()

@@ -5,6 +5,7 @@
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRProgressWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/AppLog.h"
 #include "core/IUserPrompt.h"
 #include "core/StillImage.h"
@@ -101,6 +102,7 @@ bool HDRMainWindow::ShowFrame(Helper::CRGB48Buffer& image, const QString& path, 
 {
     if (!m_preview->SetFrame(image.GetData(), image.Width(), image.Height()))
         return false;
+    m_pPresetsDock->SetFrame(image.GetData(), image.Width(), image.Height());
     m_bHasDocument = true;
     m_bVideo = video;
     m_sDocumentPath = QDir::fromNativeSeparators(path);

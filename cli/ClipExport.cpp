@@ -1,30 +1,15 @@
 #include "cli/ClipExport.h"
 
+#include "cli/CliPrompt.h"
 #include "cli/Command.h"
 #include "cli/Interrupt.h"
 #include "cli/TerminalProgress.h"
 #include "cli/VideoClip.h"
-#include "core/IUserPrompt.h"
 #include "session/ExportFrameGrader.h"
 #include "session/VideoExportDriver.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-namespace
-{
-// Answers for a run without anyone to ask: the options already said what is wanted.
-class CCliPrompt : public IUserPrompt
-{
-public:
-    EAnswer Question(const QString&, const QString&, bool) override { return eYes; }
-    void Information(const QString&, const QString& text) override { CliPrint(text); }
-    void Warning(const QString&, const QString& text) override { CliError(QString(text).replace('\n', " ")); }
-    bool TextInput(const QString&, const QString&, QString&) override { return false; }
-    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
-    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
-};
-}  // namespace
 
 int ExportClip(CGradingSession& session, CExportFrameGrader& grader, CMovieHandling::SDstDesc& destination,
                const QString& input, const QString& output)

@@ -2,12 +2,14 @@
 // colour layers, film type and LUT — at full size, or a whole clip through the export job with
 // the same grade. Every failure is one line on standard error and nothing is written.
 #include "cli/CliArguments.h"
+#include "cli/CliPrompt.h"
 #include "cli/ClipExport.h"
 #include "cli/LutOptions.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
+#include "session/PresetLibrary.h"
 #include "video/MovieHandling.h"
 
 #include <QFileInfo>
@@ -24,7 +26,7 @@ const SCliArgument kArguments[] = {
 };
 
 const SCliOption kGradeOptions[] = {
-    {"preset", "FILE.ini", "the operator chain of a preset file", ECliValue::eINPUT},
+    {"preset", "NAME|FILE.ini", "the operator chain of a preset: a shipped or user preset's display or file name, or a preset file (see presets)", ECliValue::eINPUT},
     {"operator", "KERNEL", "appends an operator at the catalogue's defaults (repeatable, in order; see operators)"},
     {"set", "INDEX=V0,V1,...", "replaces the first values of a set of the --operator before it (repeatable)"},
     {"layers", "FILE.cml", "colour layers of the colour window, applied before the chain", ECliValue::eINPUT},
@@ -59,7 +61,17 @@ bool LoadPreset(CCliArguments& args, CGradingSession& session)
 {
     if (!args.IsSet("preset"))
         return true;
-    const QString path = args.Value("preset");
+    QString path = args.Value("preset");
+    if (!QFileInfo(path).isFile())
+    {
+        // Not a file: the display or file name of one of the presets the dock shows. A name that
+        // is none of them is reported as the file that cannot be read.
+        CCliPrompt prompt;
+        CPresetLibrary library(prompt);
+        const int index = library.LoadAll() ? library.Find(QFileInfo(path).fileName()) : -1;
+        if (index >= 0)
+            path = library.Chain(index).Path();
+    }
     QStringList missing;
     QString problem;
     if (session.LoadPreset(path, &missing, &problem))

@@ -8,6 +8,7 @@
 std::span<const SCliCommand> GradeCommands();
 std::span<const SCliCommand> LutCommands();
 std::span<const SCliCommand> OperatorsCommands();
+std::span<const SCliCommand> PresetsCommands();
 std::span<const SCliCommand> ProbeCommands();
 std::span<const SCliCommand> FrameCommands();
 std::span<const SCliCommand> ScopeCommands();
@@ -32,7 +33,7 @@ std::span<const SCliCommand> CliCommands()
 {
     static const std::vector<SCliCommand> all = [] {
         std::vector<SCliCommand> list;
-        for (const auto& file : {GradeCommands(), LutCommands(), OperatorsCommands(), ProbeCommands(), FrameCommands(),
+        for (const auto& file : {GradeCommands(), LutCommands(), OperatorsCommands(), PresetsCommands(), ProbeCommands(), FrameCommands(),
                                  ScopeCommands(), BenchCommands()})
             list.insert(list.end(), file.begin(), file.end());
         return list;

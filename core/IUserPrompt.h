@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class IUserPrompt
 {
@@ -22,5 +23,12 @@ public:
     virtual bool TextInput(const QString& title, const QString& label, QString& value) = 0;
     /// Empty when cancelled.
     virtual QString OpenFile(const QString& caption, const QString& startPath, const QString& filter) = 0;
+    /// Several files at once; empty when cancelled. Answers with OpenFile's one file unless the
+    /// prompt can offer more.
+    virtual QStringList OpenFiles(const QString& caption, const QString& startPath, const QString& filter)
+    {
+        const QString file = OpenFile(caption, startPath, filter);
+        return file.isEmpty() ? QStringList() : QStringList{file};
+    }
     virtual QString SaveFile(const QString& caption, const QString& startPath, const QString& filter) = 0;
 };

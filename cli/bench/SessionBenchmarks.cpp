@@ -1,11 +1,15 @@
 // Benchmarks of the session: the export's frame callback on one full frame, and the preview's
 // refresh after a slider change.
 #include "cli/Benchmark.h"
+#include "cli/CliPrompt.h"
 #include "core/EngineState.h"
+#include "core/Timing.h"
 #include "engine/ChainEditor.h"
 #include "lut/LutLattice.h"
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
+#include "session/PresetLibrary.h"
+#include "session/PresetThumbnails.h"
 #include "session/PreviewModel.h"
 #include "video/JobEnvironment.h"
 
@@ -152,7 +156,48 @@ bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, Q
     return true;
 }
 
+struct SPresetThumbnails
+{
+    CCliPrompt prompt;
+    CPresetLibrary library{prompt};
+    CPresetThumbnails thumbnails{library};
+    std::vector<uint16_t> frame;
+    QSize size;
+    double dSlowestMs = 0.0;
+};
+
+// One step: a new --size frame for the presets dock, reduced once and graded by every shipped
+// preset at thumbnail size, one after the other as the dock's timer does.
+bool PreparePresetThumbnails(const SBenchOptions& options, std::function<void()>& step, QString& error)
+{
+    auto state = std::make_shared<SPresetThumbnails>();
+    if (!state->library.LoadAll())
+        return error = "no presets beside the program", false;
+    state->frame = PreviewFrame(options.size);
+    state->size = options.size;
+    step = [state] {
+        state->thumbnails.SetFrame(state->frame.data(), state->size.width(), state->size.height());
+        for (;;)
+        {
+            const double stamp = MP_TimeStamp();
+            if (state->thumbnails.RenderNext() < 0)
+                break;
+            state->dSlowestMs = std::max(state->dSlowestMs, MP_ElapsedMs(stamp));
+        }
+    };
+    SetBenchSummary([state](double) {
+        return QStringLiteral("preset-thumbnails: %1 presets at %2x%3, slowest thumbnail %4 ms")
+            .arg(state->library.Count())
+            .arg(state->thumbnails.Size().width())
+            .arg(state->thumbnails.Size().height())
+            .arg(state->dSlowestMs, 0, 'f', 2);
+    });
+    return true;
+}
+
 const SBenchmark kSessionBenchmarks[] = {
+    {"preset-thumbnails", "every shipped preset graded into its dock thumbnail (160x120) from one --size frame",
+     PreparePresetThumbnails},
     {"preview", "a slider change and the preview refresh of a --size frame (five colour operators, --lut-size LUT, "
                 "--preview long side, default 1280)",
      PreparePreview},

@@ -2,17 +2,20 @@
 // stills from drops, the command line and messages, the refusals, the recovery question, the
 // preview after a dock change, saving in every result format, the export, and the LUT controls.
 #include "app/HDRMainWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRScopesDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/ScopePane.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/Paths.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
 #include "engine/OperatorCatalogue.h"
 #include "session/GradingSession.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ResultFormats.h"
 #include "session/ScopesModel.h"
@@ -29,12 +32,15 @@
 #include <QDoubleSpinBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
@@ -495,4 +501,66 @@ TEST_F(MainWindow, ExchangeFileEntersFilterModeAndRefusesNewData)
     EXPECT_FALSE(window->LoadVideo(CMedia::Get().Clip()));
     EXPECT_EQ(m_prompt.Log().last(), refusal);
     EXPECT_FALSE(window->IsVideoMode());
+}
+
+TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset)
+{
+    QSettings().setValue("options/previewLongSide", 256);
+    auto window = Make(CMedia::Get().LargePicture());
+    ASSERT_TRUE(window->HasDocument());
+    HDRPresetsDockWidget* dock = window->PresetsDock();
+    ASSERT_NE(dock, nullptr);
+    ASSERT_GE(dock->Boxes().size(), 30);
+    // The thumbnails fill in from the event loop, one per turn.
+    for (int turn = 0; turn < 200 && dock->PendingThumbnails() > 0; ++turn)
+        QTest::qWait(5);
+    EXPECT_EQ(dock->PendingThumbnails(), 0);
+    for (HDRPresetGroupBox* box : dock->Boxes())
+        EXPECT_FALSE(box->ThumbnailLabel()->pixmap().isNull()) << box->title().toStdString();
+
+    // "Surreal" shows only the surreal looks.
+    window->show();
+    dock->findChild<QToolButton*>("m_pFilterButton3")->click();
+    const CPresetLibrary& library = window->PresetsModel().Library();
+    for (HDRPresetGroupBox* box : dock->Boxes())
+        EXPECT_EQ(box->isVisibleTo(dock), library.Chain(box->Index()).Category() == "surreal") << box->title().toStdString();
+
+    const int index = window->PresetsModel().Library().Find("Negativtraum");
+    ASSERT_GE(index, 0);
+    const QImage before = window->PreviewModel().Graded();
+    QTest::mouseClick(dock->Box(index)->ThumbnailLabel(), Qt::LeftButton);
+    Settle(*window);
+    EXPECT_NE(window->PreviewModel().Graded(), before);
+    EXPECT_TRUE(dock->Box(index)->IsSelected());
+
+    // The same preset file graded by a session of its own at the preview's size.
+    CGradingSession expected;
+    ASSERT_TRUE(expected.LoadPreset(window->PresetsModel().Library().Chain(index).Path()));
+    const QSize previewSize = window->PreviewModel().PreviewSize();
+    ASSERT_TRUE(expected.SetSource(CMedia::Get().LargePixels().data(), 2 * kClipWidth, 2 * kClipHeight, previewSize));
+    ASSERT_TRUE(expected.Grade());
+    auto& want = const_cast<Helper::CRGB48Buffer&>(expected.Result());
+    auto& got = const_cast<Helper::CRGB48Buffer&>(window->PreviewModel().Result());
+    ASSERT_EQ(QSize(got.Width(), got.Height()), previewSize);
+    EXPECT_TRUE(std::equal(want.GetData(), want.GetData() + 3 * previewSize.width() * previewSize.height(), got.GetData()));
+
+    // "Duplizieren" on the box: a user preset under the name given, shown and selected.
+    const int boxesBefore = int(dock->Boxes().size());
+    m_prompt.QueueText("Mein Negativ");
+    dock->Box(index)->findChild<QToolButton*>("m_pCopyButton")->click();
+    ASSERT_EQ(dock->Boxes().size(), boxesBefore + 1);
+    HDRPresetGroupBox* copy = dock->Boxes().last();
+    EXPECT_TRUE(copy->IsSelected());
+    EXPECT_TRUE(copy->isVisibleTo(dock));
+    EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "vantropepp_vu_000000.ini"));
+    QFile::remove(Helper::UserDirectory() + "vantropepp_vu_000000.ini");
+
+    // The combine window previews A followed by B on the frame and leaves nothing when closed.
+    dock->findChild<QPushButton*>("m_pCombineButton")->click();
+    auto* combine = window->findChild<HDRPresetCombineWindow*>();
+    ASSERT_NE(combine, nullptr);
+    EXPECT_FALSE(combine->Preview()->pixmap().isNull());
+    EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "_tempA.ini"));
+    combine->close();
+    EXPECT_EQ(QDir(Helper::UserDirectory()).entryList({"*.ini"}), QStringList({"starttime.ini"}));
 }

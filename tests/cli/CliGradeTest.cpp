@@ -5,6 +5,7 @@
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
 #include "tests/support/SyntheticImages.h"
+#include "tests/support/TempHome.h"
 
 #include <QFile>
 #include <QProcess>
@@ -160,6 +161,50 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(Path("out.png")));
     }
+}
+
+TEST_F(CliGrade, PresetsListsTheShippedLooksAndGradeFindsThemByName)
+{
+    const CTempHome home;
+    const SCliRun list = RunCli({"presets"});
+    ASSERT_EQ(list.code, 0) << list.err.toStdString();
+    const QStringList lines = list.out.trimmed().split('\n');
+    EXPECT_GE(lines.size(), 30);
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("vantropepp_v2_07_negativtraum.ini\tsurreal\tNegativtraum\tok")));
+    for (const QString& line : lines)
+        EXPECT_TRUE(line.startsWith("vantropepp_v2_") && line.endsWith("\tok")) << line.toStdString();
+
+    SCliRun run = RunCli({"grade", Path("in.png"), Path("by_name.png"), "--preset", "Negativtraum"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    run = RunCli({"grade", Path("in.png"), Path("by_file.png"), "--preset", "vantropepp_v2_07_negativtraum.ini"});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(Load("by_name.png"), Load("by_file.png"));
+    EXPECT_NE(Load("by_name.png"), m_input);
+
+    run = RunCli({"grade", Path("in.png"), Path("none.png"), "--preset", "Gibt es nicht"});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_TRUE(run.err.contains("Gibt es nicht kann nicht gelesen werden")) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(Path("none.png")));
+}
+
+TEST_F(CliGrade, ContactSheetShowsEveryPresetInAGrid)
+{
+    const CTempHome home;
+    const int presets = RunCli({"presets"}).out.trimmed().split('\n').size();
+    const SCliRun run = RunCli({"presets", "contact-sheet", Path("in.png"), Path("sheet.png")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    Helper::CRGB48Buffer sheet;
+    QString error;
+    ASSERT_TRUE(StillImage::Load(Path("sheet.png"), sheet, error)) << error.toStdString();
+    // The 40 × 33 picture is never enlarged; six 240-pixel cells a row, 6-pixel gaps and a
+    // 14-pixel label under each thumbnail.
+    EXPECT_EQ(sheet.Width(), 6 + 6 * (240 + 6));
+    EXPECT_EQ(sheet.Height(), 6 + (presets + 5) / 6 * (33 + 14 + 6));
+    // The first label, "1 …": the digit's stem is white in the label row below the first cell.
+    const uint16_t* stem = sheet.GetData() + (size_t(6 + 33 + 4 + 3) * sheet.Width() + 6 + 2) * 3;
+    EXPECT_EQ(stem[0], 65535);
+    EXPECT_EQ(RunCli({"presets", "contact-sheet", Path("nothere.png"), Path("none.png")}).code, 1);
+    EXPECT_FALSE(QFile::exists(Path("none.png")));
 }
 
 TEST_F(CliGrade, EveryColourOperatorGradesAStill)
