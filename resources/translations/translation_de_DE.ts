@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Voreinstellungen kombinieren</translation>
+        <translation>Voreinstellungen kombinieren</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Vergeben Sie einen Namen:</translation>
+        <translation>Vergeben Sie einen Namen:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Kritischer Fehler</translation>
+        <translation>Kritischer Fehler</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">Keine Voreinstellungen für die Bearbeitung gefunden! Bitte installieren Sie das Programm neu.</translation>
+        <translation>Keine Voreinstellungen für die Bearbeitung gefunden! Bitte installieren Sie das Programm neu.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Importierte Voreinstellungen:</translation>
+        <translation>Importierte Voreinstellungen:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Bereits vorhandene Voreinstellungen:</translation>
+        <translation>Bereits vorhandene Voreinstellungen:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Inkompatible Voreinstellungen:</translation>
+        <translation>Inkompatible Voreinstellungen:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Fehlerhafte Voreinstellungen:</translation>
+        <translation>Fehlerhafte Voreinstellungen:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Zu Add-ons gehörende Voreinstellungen:</translation>
+        <translation>Zu Add-ons gehörende Voreinstellungen:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Voreinstellungen importieren</translation>
+        <translation>Voreinstellungen importieren</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Import von Voreinstellungen</translation>
+        <translation>Import von Voreinstellungen</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Voreinstellung exportieren</translation>
+        <translation>Voreinstellung exportieren</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">Meine Voreinstellung</translation>
+        <translation>Meine Voreinstellung</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Voreinstellung kopieren</translation>
+        <translation>Voreinstellung kopieren</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Vergeben Sie einen Namen:</translation>
+        <translation>Vergeben Sie einen Namen:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Kopie</translation>
+        <translation>Kopie</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Voreinstellung umbenennen</translation>
+        <translation>Voreinstellung umbenennen</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Vergeben Sie einen neuen Namen:</translation>
+        <translation>Vergeben Sie einen neuen Namen:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">Voreinstellung löschen?</translation>
+        <translation>Voreinstellung löschen?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</translation>
+        <translation>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Voreinstellung zurücksetzen</translation>
+        <translation>Voreinstellung zurücksetzen</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</translation>
+        <translation>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">Alle</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">Benutzer</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Natürlich</translation>
+        <translation>Natürlich</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Surreal</translation>
+        <translation>Surreal</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Landschaft</translation>
+        <translation>Landschaft</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Architektur</translation>
+        <translation>Architektur</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Porträt</translation>
+        <translation>Porträt</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Künstlerisch</translation>
+        <translation>Künstlerisch</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Voreinstellungen kombinieren</translation>
+        <translation>Voreinstellungen kombinieren</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Kombinieren ausführen</translation>
+        <translation>Kombinieren ausführen</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Voreinstellung A</translation>
+        <translation>Voreinstellung A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Voreinstellung B</translation>
+        <translation>Voreinstellung B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</translation>
+        <translation>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Klicken, um die Voreinstellung anzuwenden</translation>
+        <translation>Klicken, um die Voreinstellung anzuwenden</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Duplizieren</translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Kopiert die Voreinstellung als eigene Voreinstellung</translation>
+        <translation>Kopiert die Voreinstellung als eigene Voreinstellung</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Zurücksetzen</translation>
+        <translation>Zurücksetzen</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Lädt die Voreinstellung wieder aus ihrer Datei</translation>
+        <translation>Lädt die Voreinstellung wieder aus ihrer Datei</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Einstellungen speichern</translation>
+        <translation>Einstellungen speichern</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Speichert die aktuelle Bearbeitung in diese Voreinstellung</translation>
+        <translation>Speichert die aktuelle Bearbeitung in diese Voreinstellung</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Umbenennen</translation>
+        <translation>Umbenennen</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Gibt der Voreinstellung einen neuen Namen</translation>
+        <translation>Gibt der Voreinstellung einen neuen Namen</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Löschen</translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Löscht die Voreinstellung</translation>
+        <translation>Löscht die Voreinstellung</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Nach oben</translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Schiebt die Voreinstellung eine Stelle nach oben</translation>
+        <translation>Schiebt die Voreinstellung eine Stelle nach oben</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Nach unten</translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Schiebt die Voreinstellung eine Stelle nach unten</translation>
+        <translation>Schiebt die Voreinstellung eine Stelle nach unten</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Fehlende Effekte</translation>
+        <translation>Fehlende Effekte</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Voreinstellungen</translation>
+        <translation>Voreinstellungen</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Zeigt nur Voreinstellungen mit diesem Stichwort</translation>
+        <translation>Zeigt nur Voreinstellungen mit diesem Stichwort</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Suchen</translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Voreinstellungen importieren</translation>
+        <translation>Voreinstellungen importieren</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Voreinstellung exportieren</translation>
+        <translation>Voreinstellung exportieren</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Voreinstellungen kombinieren</translation>
+        <translation>Voreinstellungen kombinieren</translation>
     </message>
 </context>
 <context>
@@ -5188,214 +5188,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Klarer Tag</translation>
+        <translation>Klarer Tag</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Sanftes Licht</translation>
+        <translation>Sanftes Licht</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Warmer Abend</translation>
+        <translation>Warmer Abend</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Frische Farben</translation>
+        <translation>Frische Farben</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Natürlicher Kontrast</translation>
+        <translation>Natürlicher Kontrast</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Helle Mitten</translation>
+        <translation>Helle Mitten</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Negativtraum</translation>
+        <translation>Negativtraum</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Traumleuchten</translation>
+        <translation>Traumleuchten</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Fremde Welt</translation>
+        <translation>Fremde Welt</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarot</translation>
+        <translation>Infrarot</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Neon</translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Blaue Umkehr</translation>
+        <translation>Blaue Umkehr</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Blauer Himmel</translation>
+        <translation>Blauer Himmel</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Sattes Grün</translation>
+        <translation>Sattes Grün</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Herbstwald</translation>
+        <translation>Herbstwald</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Nebelmorgen</translation>
+        <translation>Nebelmorgen</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Dramatischer Himmel</translation>
+        <translation>Dramatischer Himmel</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Wüstensonne</translation>
+        <translation>Wüstensonne</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Beton</translation>
+        <translation>Beton</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Glas und Stahl</translation>
+        <translation>Glas und Stahl</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Klare Linien</translation>
+        <translation>Klare Linien</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Altstadt</translation>
+        <translation>Altstadt</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">Nachtstadt</translation>
+        <translation>Nachtstadt</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Warme Haut</translation>
+        <translation>Warme Haut</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Weiche Haut</translation>
+        <translation>Weiche Haut</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Porträt Schwarzweiß</translation>
+        <translation>Porträt Schwarzweiß</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">High Key</translation>
+        <translation>High Key</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Low Key</translation>
+        <translation>Low Key</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Sepia klassisch</translation>
+        <translation>Sepia klassisch</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Filmkorn</translation>
+        <translation>Filmkorn</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Kreuzentwicklung</translation>
+        <translation>Kreuzentwicklung</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Pastell</translation>
+        <translation>Pastell</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Zweiton</translation>
+        <translation>Zweiton</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Lochkamera</translation>
+        <translation>Lochkamera</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Ohne Kategorie</translation>
+        <translation>Ohne Kategorie</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">Benutzer</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">Benutzer</translation>
+        <translation>Benutzer</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Natürlich</translation>
+        <translation>Natürlich</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Surreal</translation>
+        <translation>Surreal</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Landschaft</translation>
+        <translation>Landschaft</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Architektur</translation>
+        <translation>Architektur</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Porträt</translation>
+        <translation>Porträt</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Künstlerisch</translation>
+        <translation>Künstlerisch</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Kontrast</translation>
+        <translation>Kontrast</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Weich</translation>
+        <translation>Weich</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Warm</translation>
+        <translation>Warm</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Farbig</translation>
+        <translation>Farbig</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Hell</translation>
+        <translation>Hell</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Kühl</translation>
+        <translation>Kühl</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Retro</translation>
+        <translation>Retro</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Dunkel</translation>
+        <translation>Dunkel</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Schwarzweiß</translation>
+        <translation>Schwarzweiß</translation>
     </message>
 </context>
 <context>

@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combine presets</translation>
+        <translation>Combine presets</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Enter a name:</translation>
+        <translation>Enter a name:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Critical error</translation>
+        <translation>Critical error</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">No grading presets were found! Please reinstall the program.</translation>
+        <translation>No grading presets were found! Please reinstall the program.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Imported presets:</translation>
+        <translation>Imported presets:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Presets already present:</translation>
+        <translation>Presets already present:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Incompatible presets:</translation>
+        <translation>Incompatible presets:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Faulty presets:</translation>
+        <translation>Faulty presets:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Presets belonging to add-ons:</translation>
+        <translation>Presets belonging to add-ons:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Import presets</translation>
+        <translation>Import presets</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Preset import</translation>
+        <translation>Preset import</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Export preset</translation>
+        <translation>Export preset</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">My preset</translation>
+        <translation>My preset</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Copy preset</translation>
+        <translation>Copy preset</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Enter a name:</translation>
+        <translation>Enter a name:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Copy</translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Rename preset</translation>
+        <translation>Rename preset</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Enter a new name:</translation>
+        <translation>Enter a new name:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">Delete preset?</translation>
+        <translation>Delete preset?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">Do you really want to delete the preset &quot;%1&quot;?</translation>
+        <translation>Do you really want to delete the preset &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Reset preset</translation>
+        <translation>Reset preset</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">Do you really want to reset the preset &quot;%1&quot;?</translation>
+        <translation>Do you really want to reset the preset &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">All</translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">User</translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Natural</translation>
+        <translation>Natural</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Surreal</translation>
+        <translation>Surreal</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Landscape</translation>
+        <translation>Landscape</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Architecture</translation>
+        <translation>Architecture</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Portrait</translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Artistic</translation>
+        <translation>Artistic</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combine presets</translation>
+        <translation>Combine presets</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Combine</translation>
+        <translation>Combine</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Preset A</translation>
+        <translation>Preset A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Preset B</translation>
+        <translation>Preset B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">This preset uses effects this version does not know.</translation>
+        <translation>This preset uses effects this version does not know.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Click to apply the preset</translation>
+        <translation>Click to apply the preset</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Duplicate</translation>
+        <translation>Duplicate</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Copies the preset as a preset of your own</translation>
+        <translation>Copies the preset as a preset of your own</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Reset</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Reloads the preset from its file</translation>
+        <translation>Reloads the preset from its file</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Save settings</translation>
+        <translation>Save settings</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Saves the current grade into this preset</translation>
+        <translation>Saves the current grade into this preset</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Rename</translation>
+        <translation>Rename</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Gives the preset a new name</translation>
+        <translation>Gives the preset a new name</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Delete</translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Deletes the preset</translation>
+        <translation>Deletes the preset</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Move up</translation>
+        <translation>Move up</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Moves the preset up one place</translation>
+        <translation>Moves the preset up one place</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Move down</translation>
+        <translation>Move down</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Moves the preset down one place</translation>
+        <translation>Moves the preset down one place</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Missing effects</translation>
+        <translation>Missing effects</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Presets</translation>
+        <translation>Presets</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Shows only presets with this keyword</translation>
+        <translation>Shows only presets with this keyword</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Search</translation>
+        <translation>Search</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Import presets</translation>
+        <translation>Import presets</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Export preset</translation>
+        <translation>Export preset</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combine presets</translation>
+        <translation>Combine presets</translation>
     </message>
 </context>
 <context>
@@ -5188,214 +5188,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Clear day</translation>
+        <translation>Clear day</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Gentle light</translation>
+        <translation>Gentle light</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Warm evening</translation>
+        <translation>Warm evening</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Fresh colours</translation>
+        <translation>Fresh colours</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Natural contrast</translation>
+        <translation>Natural contrast</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Bright midtones</translation>
+        <translation>Bright midtones</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Negative dream</translation>
+        <translation>Negative dream</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Dream glow</translation>
+        <translation>Dream glow</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Alien world</translation>
+        <translation>Alien world</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrared</translation>
+        <translation>Infrared</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Neon</translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Blue inversion</translation>
+        <translation>Blue inversion</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Blue sky</translation>
+        <translation>Blue sky</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Rich green</translation>
+        <translation>Rich green</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Autumn forest</translation>
+        <translation>Autumn forest</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Misty morning</translation>
+        <translation>Misty morning</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Dramatic sky</translation>
+        <translation>Dramatic sky</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Desert sun</translation>
+        <translation>Desert sun</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Concrete</translation>
+        <translation>Concrete</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Glass and steel</translation>
+        <translation>Glass and steel</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Clean lines</translation>
+        <translation>Clean lines</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Old town</translation>
+        <translation>Old town</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">City at night</translation>
+        <translation>City at night</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Warm skin</translation>
+        <translation>Warm skin</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Soft skin</translation>
+        <translation>Soft skin</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Black and white portrait</translation>
+        <translation>Black and white portrait</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">High key</translation>
+        <translation>High key</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Low key</translation>
+        <translation>Low key</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Classic sepia</translation>
+        <translation>Classic sepia</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Film grain</translation>
+        <translation>Film grain</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Cross processing</translation>
+        <translation>Cross processing</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Pastel</translation>
+        <translation>Pastel</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Duotone</translation>
+        <translation>Duotone</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Pinhole camera</translation>
+        <translation>Pinhole camera</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Uncategorised</translation>
+        <translation>Uncategorised</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">User</translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">User</translation>
+        <translation>User</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Natural</translation>
+        <translation>Natural</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Surreal</translation>
+        <translation>Surreal</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Landscape</translation>
+        <translation>Landscape</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Architecture</translation>
+        <translation>Architecture</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Portrait</translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Artistic</translation>
+        <translation>Artistic</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Contrast</translation>
+        <translation>Contrast</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Soft</translation>
+        <translation>Soft</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Warm</translation>
+        <translation>Warm</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Colourful</translation>
+        <translation>Colourful</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Bright</translation>
+        <translation>Bright</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Cool</translation>
+        <translation>Cool</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Retro</translation>
+        <translation>Retro</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Dark</translation>
+        <translation>Dark</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Black and white</translation>
+        <translation>Black and white</translation>
     </message>
 </context>
 <context>

@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combinar ajustes</translation>
+        <translation>Combinar ajustes</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Introduzca un nombre:</translation>
+        <translation>Introduzca un nombre:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Error crítico</translation>
+        <translation>Error crítico</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">No se han encontrado ajustes preestablecidos. Vuelva a instalar el programa.</translation>
+        <translation>No se han encontrado ajustes preestablecidos. Vuelva a instalar el programa.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Ajustes importados:</translation>
+        <translation>Ajustes importados:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Ajustes ya existentes:</translation>
+        <translation>Ajustes ya existentes:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Ajustes incompatibles:</translation>
+        <translation>Ajustes incompatibles:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Ajustes defectuosos:</translation>
+        <translation>Ajustes defectuosos:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Ajustes que pertenecen a complementos:</translation>
+        <translation>Ajustes que pertenecen a complementos:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importar ajustes</translation>
+        <translation>Importar ajustes</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Importación de ajustes</translation>
+        <translation>Importación de ajustes</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Exportar ajuste</translation>
+        <translation>Exportar ajuste</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">Mi ajuste</translation>
+        <translation>Mi ajuste</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Copiar ajuste</translation>
+        <translation>Copiar ajuste</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Introduzca un nombre:</translation>
+        <translation>Introduzca un nombre:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Copia</translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Cambiar nombre del ajuste</translation>
+        <translation>Cambiar nombre del ajuste</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Introduzca un nombre nuevo:</translation>
+        <translation>Introduzca un nombre nuevo:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">¿Eliminar ajuste?</translation>
+        <translation>¿Eliminar ajuste?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">¿Seguro que desea eliminar el ajuste «%1»?</translation>
+        <translation>¿Seguro que desea eliminar el ajuste «%1»?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Restablecer ajuste</translation>
+        <translation>Restablecer ajuste</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">¿Seguro que desea restablecer el ajuste «%1»?</translation>
+        <translation>¿Seguro que desea restablecer el ajuste «%1»?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">Todos</translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">Usuario</translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Natural</translation>
+        <translation>Natural</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Surrealista</translation>
+        <translation>Surrealista</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Paisaje</translation>
+        <translation>Paisaje</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Arquitectura</translation>
+        <translation>Arquitectura</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Retrato</translation>
+        <translation>Retrato</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Artístico</translation>
+        <translation>Artístico</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combinar ajustes</translation>
+        <translation>Combinar ajustes</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Combinar</translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Ajuste A</translation>
+        <translation>Ajuste A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Ajuste B</translation>
+        <translation>Ajuste B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">Este ajuste usa efectos que esta versión no conoce.</translation>
+        <translation>Este ajuste usa efectos que esta versión no conoce.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Haga clic para aplicar el ajuste</translation>
+        <translation>Haga clic para aplicar el ajuste</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Duplicar</translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Copia el ajuste como ajuste propio</translation>
+        <translation>Copia el ajuste como ajuste propio</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Restablecer</translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Vuelve a cargar el ajuste desde su archivo</translation>
+        <translation>Vuelve a cargar el ajuste desde su archivo</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Guardar ajustes</translation>
+        <translation>Guardar ajustes</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Guarda la corrección actual en este ajuste</translation>
+        <translation>Guarda la corrección actual en este ajuste</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Cambiar nombre</translation>
+        <translation>Cambiar nombre</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Da un nombre nuevo al ajuste</translation>
+        <translation>Da un nombre nuevo al ajuste</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Eliminar</translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Elimina el ajuste</translation>
+        <translation>Elimina el ajuste</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Subir</translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Sube el ajuste una posición</translation>
+        <translation>Sube el ajuste una posición</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Bajar</translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Baja el ajuste una posición</translation>
+        <translation>Baja el ajuste una posición</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Efectos que faltan</translation>
+        <translation>Efectos que faltan</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Ajustes preestablecidos</translation>
+        <translation>Ajustes preestablecidos</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Muestra solo los ajustes con esta palabra clave</translation>
+        <translation>Muestra solo los ajustes con esta palabra clave</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Buscar</translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importar ajustes</translation>
+        <translation>Importar ajustes</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Exportar ajuste</translation>
+        <translation>Exportar ajuste</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combinar ajustes</translation>
+        <translation>Combinar ajustes</translation>
     </message>
 </context>
 <context>
@@ -5188,214 +5188,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Día despejado</translation>
+        <translation>Día despejado</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Luz suave</translation>
+        <translation>Luz suave</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Atardecer cálido</translation>
+        <translation>Atardecer cálido</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Colores frescos</translation>
+        <translation>Colores frescos</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Contraste natural</translation>
+        <translation>Contraste natural</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Medios tonos claros</translation>
+        <translation>Medios tonos claros</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Sueño negativo</translation>
+        <translation>Sueño negativo</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Resplandor de sueño</translation>
+        <translation>Resplandor de sueño</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Mundo extraño</translation>
+        <translation>Mundo extraño</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarrojo</translation>
+        <translation>Infrarrojo</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Neón</translation>
+        <translation>Neón</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Inversión azul</translation>
+        <translation>Inversión azul</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Cielo azul</translation>
+        <translation>Cielo azul</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Verde intenso</translation>
+        <translation>Verde intenso</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Bosque otoñal</translation>
+        <translation>Bosque otoñal</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Mañana de niebla</translation>
+        <translation>Mañana de niebla</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Cielo dramático</translation>
+        <translation>Cielo dramático</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Sol del desierto</translation>
+        <translation>Sol del desierto</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Hormigón</translation>
+        <translation>Hormigón</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Cristal y acero</translation>
+        <translation>Cristal y acero</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Líneas limpias</translation>
+        <translation>Líneas limpias</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Casco antiguo</translation>
+        <translation>Casco antiguo</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">Ciudad de noche</translation>
+        <translation>Ciudad de noche</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Piel cálida</translation>
+        <translation>Piel cálida</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Piel suave</translation>
+        <translation>Piel suave</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Retrato en blanco y negro</translation>
+        <translation>Retrato en blanco y negro</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">Clave alta</translation>
+        <translation>Clave alta</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Clave baja</translation>
+        <translation>Clave baja</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Sepia clásico</translation>
+        <translation>Sepia clásico</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Grano de película</translation>
+        <translation>Grano de película</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Proceso cruzado</translation>
+        <translation>Proceso cruzado</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Pastel</translation>
+        <translation>Pastel</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Duotono</translation>
+        <translation>Duotono</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Cámara estenopeica</translation>
+        <translation>Cámara estenopeica</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Sin categoría</translation>
+        <translation>Sin categoría</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">Usuario</translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">Usuario</translation>
+        <translation>Usuario</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Natural</translation>
+        <translation>Natural</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Surrealista</translation>
+        <translation>Surrealista</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Paisaje</translation>
+        <translation>Paisaje</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Arquitectura</translation>
+        <translation>Arquitectura</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Retrato</translation>
+        <translation>Retrato</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Artístico</translation>
+        <translation>Artístico</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Contraste</translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Suave</translation>
+        <translation>Suave</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Cálido</translation>
+        <translation>Cálido</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Colorido</translation>
+        <translation>Colorido</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Claro</translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Frío</translation>
+        <translation>Frío</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Retro</translation>
+        <translation>Retro</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Oscuro</translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Blanco y negro</translation>
+        <translation>Blanco y negro</translation>
     </message>
 </context>
 <context>

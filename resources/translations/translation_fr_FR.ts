@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combiner des préréglages</translation>
+        <translation>Combiner des préréglages</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Saisissez un nom :</translation>
+        <translation>Saisissez un nom :</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Erreur critique</translation>
+        <translation>Erreur critique</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">Aucun préréglage de traitement trouvé ! Veuillez réinstaller le programme.</translation>
+        <translation>Aucun préréglage de traitement trouvé ! Veuillez réinstaller le programme.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Préréglages importés :</translation>
+        <translation>Préréglages importés :</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Préréglages déjà présents :</translation>
+        <translation>Préréglages déjà présents :</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Préréglages incompatibles :</translation>
+        <translation>Préréglages incompatibles :</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Préréglages défectueux :</translation>
+        <translation>Préréglages défectueux :</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Préréglages appartenant à des modules :</translation>
+        <translation>Préréglages appartenant à des modules :</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importer des préréglages</translation>
+        <translation>Importer des préréglages</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Import de préréglages</translation>
+        <translation>Import de préréglages</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Exporter le préréglage</translation>
+        <translation>Exporter le préréglage</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">Mon préréglage</translation>
+        <translation>Mon préréglage</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Copier le préréglage</translation>
+        <translation>Copier le préréglage</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Saisissez un nom :</translation>
+        <translation>Saisissez un nom :</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Copie</translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Renommer le préréglage</translation>
+        <translation>Renommer le préréglage</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Saisissez un nouveau nom :</translation>
+        <translation>Saisissez un nouveau nom :</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">Supprimer le préréglage ?</translation>
+        <translation>Supprimer le préréglage ?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">Voulez-vous vraiment supprimer le préréglage « %1 » ?</translation>
+        <translation>Voulez-vous vraiment supprimer le préréglage « %1 » ?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Réinitialiser le préréglage</translation>
+        <translation>Réinitialiser le préréglage</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">Voulez-vous vraiment réinitialiser le préréglage « %1 » ?</translation>
+        <translation>Voulez-vous vraiment réinitialiser le préréglage « %1 » ?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">Tous</translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">Utilisateur</translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Naturel</translation>
+        <translation>Naturel</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Surréaliste</translation>
+        <translation>Surréaliste</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Paysage</translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Architecture</translation>
+        <translation>Architecture</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Portrait</translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Artistique</translation>
+        <translation>Artistique</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combiner des préréglages</translation>
+        <translation>Combiner des préréglages</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Combiner</translation>
+        <translation>Combiner</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Préréglage A</translation>
+        <translation>Préréglage A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Préréglage B</translation>
+        <translation>Préréglage B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">Ce préréglage utilise des effets que cette version ne connaît pas.</translation>
+        <translation>Ce préréglage utilise des effets que cette version ne connaît pas.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Cliquez pour appliquer le préréglage</translation>
+        <translation>Cliquez pour appliquer le préréglage</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Dupliquer</translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Copie le préréglage comme préréglage personnel</translation>
+        <translation>Copie le préréglage comme préréglage personnel</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Réinitialiser</translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Recharge le préréglage depuis son fichier</translation>
+        <translation>Recharge le préréglage depuis son fichier</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Enregistrer les réglages</translation>
+        <translation>Enregistrer les réglages</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Enregistre le traitement actuel dans ce préréglage</translation>
+        <translation>Enregistre le traitement actuel dans ce préréglage</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Renommer</translation>
+        <translation>Renommer</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Donne un nouveau nom au préréglage</translation>
+        <translation>Donne un nouveau nom au préréglage</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Supprimer</translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Supprime le préréglage</translation>
+        <translation>Supprime le préréglage</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Monter</translation>
+        <translation>Monter</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Monte le préréglage d&apos;une place</translation>
+        <translation>Monte le préréglage d&apos;une place</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Descendre</translation>
+        <translation>Descendre</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Descend le préréglage d&apos;une place</translation>
+        <translation>Descend le préréglage d&apos;une place</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Effets manquants</translation>
+        <translation>Effets manquants</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Préréglages</translation>
+        <translation>Préréglages</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Affiche uniquement les préréglages portant ce mot-clé</translation>
+        <translation>Affiche uniquement les préréglages portant ce mot-clé</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Rechercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importer des préréglages</translation>
+        <translation>Importer des préréglages</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Exporter le préréglage</translation>
+        <translation>Exporter le préréglage</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combiner des préréglages</translation>
+        <translation>Combiner des préréglages</translation>
     </message>
 </context>
 <context>
@@ -5188,214 +5188,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Journée claire</translation>
+        <translation>Journée claire</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Lumière douce</translation>
+        <translation>Lumière douce</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Soirée chaude</translation>
+        <translation>Soirée chaude</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Couleurs fraîches</translation>
+        <translation>Couleurs fraîches</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Contraste naturel</translation>
+        <translation>Contraste naturel</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Tons moyens clairs</translation>
+        <translation>Tons moyens clairs</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Rêve négatif</translation>
+        <translation>Rêve négatif</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Lueur de rêve</translation>
+        <translation>Lueur de rêve</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Monde étrange</translation>
+        <translation>Monde étrange</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarouge</translation>
+        <translation>Infrarouge</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Néon</translation>
+        <translation>Néon</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Inversion bleue</translation>
+        <translation>Inversion bleue</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Ciel bleu</translation>
+        <translation>Ciel bleu</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Vert intense</translation>
+        <translation>Vert intense</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Forêt d&apos;automne</translation>
+        <translation>Forêt d&apos;automne</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Matin brumeux</translation>
+        <translation>Matin brumeux</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Ciel dramatique</translation>
+        <translation>Ciel dramatique</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Soleil du désert</translation>
+        <translation>Soleil du désert</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Béton</translation>
+        <translation>Béton</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Verre et acier</translation>
+        <translation>Verre et acier</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Lignes nettes</translation>
+        <translation>Lignes nettes</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Vieille ville</translation>
+        <translation>Vieille ville</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">Ville de nuit</translation>
+        <translation>Ville de nuit</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Peau chaude</translation>
+        <translation>Peau chaude</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Peau douce</translation>
+        <translation>Peau douce</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Portrait noir et blanc</translation>
+        <translation>Portrait noir et blanc</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">High key</translation>
+        <translation>High key</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Low key</translation>
+        <translation>Low key</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Sépia classique</translation>
+        <translation>Sépia classique</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Grain argentique</translation>
+        <translation>Grain argentique</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Traitement croisé</translation>
+        <translation>Traitement croisé</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Pastel</translation>
+        <translation>Pastel</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Bichromie</translation>
+        <translation>Bichromie</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Sténopé</translation>
+        <translation>Sténopé</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Sans catégorie</translation>
+        <translation>Sans catégorie</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">Utilisateur</translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">Utilisateur</translation>
+        <translation>Utilisateur</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Naturel</translation>
+        <translation>Naturel</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Surréaliste</translation>
+        <translation>Surréaliste</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Paysage</translation>
+        <translation>Paysage</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Architecture</translation>
+        <translation>Architecture</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Portrait</translation>
+        <translation>Portrait</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Artistique</translation>
+        <translation>Artistique</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Contraste</translation>
+        <translation>Contraste</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Doux</translation>
+        <translation>Doux</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Chaud</translation>
+        <translation>Chaud</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Coloré</translation>
+        <translation>Coloré</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Clair</translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Froid</translation>
+        <translation>Froid</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Rétro</translation>
+        <translation>Rétro</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Sombre</translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Noir et blanc</translation>
+        <translation>Noir et blanc</translation>
     </message>
 </context>
 <context>

@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combina preset</translation>
+        <translation>Combina preset</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Inserisci un nome:</translation>
+        <translation>Inserisci un nome:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Errore critico</translation>
+        <translation>Errore critico</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">Nessun preset di correzione trovato! Reinstallare il programma.</translation>
+        <translation>Nessun preset di correzione trovato! Reinstallare il programma.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Preset importati:</translation>
+        <translation>Preset importati:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Preset già presenti:</translation>
+        <translation>Preset già presenti:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Preset incompatibili:</translation>
+        <translation>Preset incompatibili:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Preset difettosi:</translation>
+        <translation>Preset difettosi:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Preset appartenenti a componenti aggiuntivi:</translation>
+        <translation>Preset appartenenti a componenti aggiuntivi:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importa preset</translation>
+        <translation>Importa preset</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Importazione preset</translation>
+        <translation>Importazione preset</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Esporta preset</translation>
+        <translation>Esporta preset</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">Il mio preset</translation>
+        <translation>Il mio preset</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Copia preset</translation>
+        <translation>Copia preset</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Inserisci un nome:</translation>
+        <translation>Inserisci un nome:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Copia</translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Rinomina preset</translation>
+        <translation>Rinomina preset</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Inserisci un nuovo nome:</translation>
+        <translation>Inserisci un nuovo nome:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">Eliminare il preset?</translation>
+        <translation>Eliminare il preset?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">Eliminare davvero il preset &quot;%1&quot;?</translation>
+        <translation>Eliminare davvero il preset &quot;%1&quot;?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Ripristina preset</translation>
+        <translation>Ripristina preset</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">Ripristinare davvero il preset &quot;%1&quot;?</translation>
+        <translation>Ripristinare davvero il preset &quot;%1&quot;?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">Tutti</translation>
+        <translation>Tutti</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">Utente</translation>
+        <translation>Utente</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Naturale</translation>
+        <translation>Naturale</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Surreale</translation>
+        <translation>Surreale</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Paesaggio</translation>
+        <translation>Paesaggio</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Architettura</translation>
+        <translation>Architettura</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Ritratto</translation>
+        <translation>Ritratto</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Artistico</translation>
+        <translation>Artistico</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combina preset</translation>
+        <translation>Combina preset</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Combina</translation>
+        <translation>Combina</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Preset A</translation>
+        <translation>Preset A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Preset B</translation>
+        <translation>Preset B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">Questo preset usa effetti che questa versione non conosce.</translation>
+        <translation>Questo preset usa effetti che questa versione non conosce.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Fai clic per applicare il preset</translation>
+        <translation>Fai clic per applicare il preset</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Duplica</translation>
+        <translation>Duplica</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Copia il preset come preset personale</translation>
+        <translation>Copia il preset come preset personale</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Ripristina</translation>
+        <translation>Ripristina</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Ricarica il preset dal suo file</translation>
+        <translation>Ricarica il preset dal suo file</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Salva impostazioni</translation>
+        <translation>Salva impostazioni</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Salva la correzione attuale in questo preset</translation>
+        <translation>Salva la correzione attuale in questo preset</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Rinomina</translation>
+        <translation>Rinomina</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Assegna un nuovo nome al preset</translation>
+        <translation>Assegna un nuovo nome al preset</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Elimina</translation>
+        <translation>Elimina</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Elimina il preset</translation>
+        <translation>Elimina il preset</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Sposta su</translation>
+        <translation>Sposta su</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Sposta il preset di un posto in su</translation>
+        <translation>Sposta il preset di un posto in su</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Sposta giù</translation>
+        <translation>Sposta giù</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Sposta il preset di un posto in giù</translation>
+        <translation>Sposta il preset di un posto in giù</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Effetti mancanti</translation>
+        <translation>Effetti mancanti</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Preset</translation>
+        <translation>Preset</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Mostra solo i preset con questa parola chiave</translation>
+        <translation>Mostra solo i preset con questa parola chiave</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Cerca</translation>
+        <translation>Cerca</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Importa preset</translation>
+        <translation>Importa preset</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Esporta preset</translation>
+        <translation>Esporta preset</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Combina preset</translation>
+        <translation>Combina preset</translation>
     </message>
 </context>
 <context>
@@ -5188,214 +5188,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Giornata limpida</translation>
+        <translation>Giornata limpida</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Luce delicata</translation>
+        <translation>Luce delicata</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Sera calda</translation>
+        <translation>Sera calda</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Colori freschi</translation>
+        <translation>Colori freschi</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Contrasto naturale</translation>
+        <translation>Contrasto naturale</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Mezzitoni chiari</translation>
+        <translation>Mezzitoni chiari</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Sogno negativo</translation>
+        <translation>Sogno negativo</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Bagliore di sogno</translation>
+        <translation>Bagliore di sogno</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Mondo alieno</translation>
+        <translation>Mondo alieno</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Infrarosso</translation>
+        <translation>Infrarosso</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Neon</translation>
+        <translation>Neon</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Inversione blu</translation>
+        <translation>Inversione blu</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Cielo blu</translation>
+        <translation>Cielo blu</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Verde intenso</translation>
+        <translation>Verde intenso</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Bosco autunnale</translation>
+        <translation>Bosco autunnale</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Mattina nebbiosa</translation>
+        <translation>Mattina nebbiosa</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Cielo drammatico</translation>
+        <translation>Cielo drammatico</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Sole del deserto</translation>
+        <translation>Sole del deserto</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Cemento</translation>
+        <translation>Cemento</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Vetro e acciaio</translation>
+        <translation>Vetro e acciaio</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Linee nette</translation>
+        <translation>Linee nette</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Centro storico</translation>
+        <translation>Centro storico</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">Città di notte</translation>
+        <translation>Città di notte</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Pelle calda</translation>
+        <translation>Pelle calda</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Pelle morbida</translation>
+        <translation>Pelle morbida</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Ritratto in bianco e nero</translation>
+        <translation>Ritratto in bianco e nero</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">High key</translation>
+        <translation>High key</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Low key</translation>
+        <translation>Low key</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Seppia classico</translation>
+        <translation>Seppia classico</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Grana della pellicola</translation>
+        <translation>Grana della pellicola</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Cross processing</translation>
+        <translation>Cross processing</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Pastello</translation>
+        <translation>Pastello</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Bicromia</translation>
+        <translation>Bicromia</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Foro stenopeico</translation>
+        <translation>Foro stenopeico</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Senza categoria</translation>
+        <translation>Senza categoria</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">Utente</translation>
+        <translation>Utente</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">Utente</translation>
+        <translation>Utente</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Naturale</translation>
+        <translation>Naturale</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Surreale</translation>
+        <translation>Surreale</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Paesaggio</translation>
+        <translation>Paesaggio</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Architettura</translation>
+        <translation>Architettura</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Ritratto</translation>
+        <translation>Ritratto</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Artistico</translation>
+        <translation>Artistico</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Contrasto</translation>
+        <translation>Contrasto</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Morbido</translation>
+        <translation>Morbido</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Caldo</translation>
+        <translation>Caldo</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Colorato</translation>
+        <translation>Colorato</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Chiaro</translation>
+        <translation>Chiaro</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Freddo</translation>
+        <translation>Freddo</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Retrò</translation>
+        <translation>Retrò</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Scuro</translation>
+        <translation>Scuro</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Bianco e nero</translation>
+        <translation>Bianco e nero</translation>
     </message>
 </context>
 <context>

@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">プリセットを組み合わせる</translation>
+        <translation>プリセットを組み合わせる</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">名前を入力してください:</translation>
+        <translation>名前を入力してください:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">重大なエラー</translation>
+        <translation>重大なエラー</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">グレーディングのプリセットが見つかりません。プログラムを再インストールしてください。</translation>
+        <translation>グレーディングのプリセットが見つかりません。プログラムを再インストールしてください。</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">読み込んだプリセット:</translation>
+        <translation>読み込んだプリセット:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">既存のプリセット:</translation>
+        <translation>既存のプリセット:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">互換性のないプリセット:</translation>
+        <translation>互換性のないプリセット:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">不正なプリセット:</translation>
+        <translation>不正なプリセット:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">アドオンに属するプリセット:</translation>
+        <translation>アドオンに属するプリセット:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">プリセットを読み込む</translation>
+        <translation>プリセットを読み込む</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">プリセットの読み込み</translation>
+        <translation>プリセットの読み込み</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">プリセットを書き出す</translation>
+        <translation>プリセットを書き出す</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">マイプリセット</translation>
+        <translation>マイプリセット</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">プリセットをコピー</translation>
+        <translation>プリセットをコピー</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">名前を入力してください:</translation>
+        <translation>名前を入力してください:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">コピー</translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">プリセット名を変更</translation>
+        <translation>プリセット名を変更</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">新しい名前を入力してください:</translation>
+        <translation>新しい名前を入力してください:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">プリセットを削除しますか？</translation>
+        <translation>プリセットを削除しますか？</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">プリセット「%1」を削除しますか？</translation>
+        <translation>プリセット「%1」を削除しますか？</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">プリセットをリセット</translation>
+        <translation>プリセットをリセット</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">プリセット「%1」をリセットしますか？</translation>
+        <translation>プリセット「%1」をリセットしますか？</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">すべて</translation>
+        <translation>すべて</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">ユーザー</translation>
+        <translation>ユーザー</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">ナチュラル</translation>
+        <translation>ナチュラル</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">シュール</translation>
+        <translation>シュール</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">風景</translation>
+        <translation>風景</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">建築</translation>
+        <translation>建築</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">ポートレート</translation>
+        <translation>ポートレート</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">アート</translation>
+        <translation>アート</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">プリセットを組み合わせる</translation>
+        <translation>プリセットを組み合わせる</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">組み合わせを実行</translation>
+        <translation>組み合わせを実行</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">プリセットA</translation>
+        <translation>プリセットA</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">プリセットB</translation>
+        <translation>プリセットB</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">このプリセットはこのバージョンにない効果を使っています。</translation>
+        <translation>このプリセットはこのバージョンにない効果を使っています。</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">クリックしてプリセットを適用</translation>
+        <translation>クリックしてプリセットを適用</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">複製</translation>
+        <translation>複製</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">プリセットを自分のプリセットとしてコピーします</translation>
+        <translation>プリセットを自分のプリセットとしてコピーします</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">リセット</translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">プリセットをファイルから読み込み直します</translation>
+        <translation>プリセットをファイルから読み込み直します</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">設定を保存</translation>
+        <translation>設定を保存</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">現在のグレーディングをこのプリセットに保存します</translation>
+        <translation>現在のグレーディングをこのプリセットに保存します</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">名前を変更</translation>
+        <translation>名前を変更</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">プリセットに新しい名前を付けます</translation>
+        <translation>プリセットに新しい名前を付けます</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">削除</translation>
+        <translation>削除</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">プリセットを削除します</translation>
+        <translation>プリセットを削除します</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">上へ移動</translation>
+        <translation>上へ移動</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">プリセットを1つ上へ移動します</translation>
+        <translation>プリセットを1つ上へ移動します</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">下へ移動</translation>
+        <translation>下へ移動</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">プリセットを1つ下へ移動します</translation>
+        <translation>プリセットを1つ下へ移動します</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">不足している効果</translation>
+        <translation>不足している効果</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">プリセット</translation>
+        <translation>プリセット</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">このキーワードのプリセットだけを表示します</translation>
+        <translation>このキーワードのプリセットだけを表示します</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">検索</translation>
+        <translation>検索</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">プリセットを読み込む</translation>
+        <translation>プリセットを読み込む</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">プリセットを書き出す</translation>
+        <translation>プリセットを書き出す</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">プリセットを組み合わせる</translation>
+        <translation>プリセットを組み合わせる</translation>
     </message>
 </context>
 <context>
@@ -5184,214 +5184,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">晴れた日</translation>
+        <translation>晴れた日</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">やわらかな光</translation>
+        <translation>やわらかな光</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">暖かな夕暮れ</translation>
+        <translation>暖かな夕暮れ</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">フレッシュカラー</translation>
+        <translation>フレッシュカラー</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">ナチュラルコントラスト</translation>
+        <translation>ナチュラルコントラスト</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">明るい中間調</translation>
+        <translation>明るい中間調</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">ネガの夢</translation>
+        <translation>ネガの夢</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">夢の輝き</translation>
+        <translation>夢の輝き</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">異世界</translation>
+        <translation>異世界</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">赤外線</translation>
+        <translation>赤外線</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">ネオン</translation>
+        <translation>ネオン</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">ブルー反転</translation>
+        <translation>ブルー反転</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">青空</translation>
+        <translation>青空</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">深い緑</translation>
+        <translation>深い緑</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">秋の森</translation>
+        <translation>秋の森</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">霧の朝</translation>
+        <translation>霧の朝</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">ドラマチックな空</translation>
+        <translation>ドラマチックな空</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">砂漠の太陽</translation>
+        <translation>砂漠の太陽</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">コンクリート</translation>
+        <translation>コンクリート</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">ガラスと鋼鉄</translation>
+        <translation>ガラスと鋼鉄</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">くっきりした線</translation>
+        <translation>くっきりした線</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">旧市街</translation>
+        <translation>旧市街</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">夜の街</translation>
+        <translation>夜の街</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">暖かな肌</translation>
+        <translation>暖かな肌</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">なめらかな肌</translation>
+        <translation>なめらかな肌</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">モノクロポートレート</translation>
+        <translation>モノクロポートレート</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">ハイキー</translation>
+        <translation>ハイキー</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">ローキー</translation>
+        <translation>ローキー</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">クラシックセピア</translation>
+        <translation>クラシックセピア</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">フィルム粒子</translation>
+        <translation>フィルム粒子</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">クロスプロセス</translation>
+        <translation>クロスプロセス</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">パステル</translation>
+        <translation>パステル</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">ダブルトーン</translation>
+        <translation>ダブルトーン</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">ピンホールカメラ</translation>
+        <translation>ピンホールカメラ</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">カテゴリーなし</translation>
+        <translation>カテゴリーなし</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">ユーザー</translation>
+        <translation>ユーザー</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">ユーザー</translation>
+        <translation>ユーザー</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">ナチュラル</translation>
+        <translation>ナチュラル</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">シュール</translation>
+        <translation>シュール</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">風景</translation>
+        <translation>風景</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">建築</translation>
+        <translation>建築</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">ポートレート</translation>
+        <translation>ポートレート</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">アート</translation>
+        <translation>アート</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">コントラスト</translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">ソフト</translation>
+        <translation>ソフト</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">ウォーム</translation>
+        <translation>ウォーム</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">カラフル</translation>
+        <translation>カラフル</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">明るい</translation>
+        <translation>明るい</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">クール</translation>
+        <translation>クール</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">レトロ</translation>
+        <translation>レトロ</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">ダーク</translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">モノクロ</translation>
+        <translation>モノクロ</translation>
     </message>
 </context>
 <context>

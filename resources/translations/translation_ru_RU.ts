@@ -125,133 +125,133 @@
     <name>CPresetCombiner</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Объединить пресеты</translation>
+        <translation>Объединить пресеты</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Введите имя:</translation>
+        <translation>Введите имя:</translation>
     </message>
 </context>
 <context>
     <name>CPresetLibrary</name>
     <message>
         <source>Critical error</source>
-        <translation type="vanished">Критическая ошибка</translation>
+        <translation>Критическая ошибка</translation>
     </message>
     <message>
         <source>No post-processing presets found! Please reinstall...</source>
-        <translation type="vanished">Пресеты обработки не найдены! Переустановите программу.</translation>
+        <translation>Пресеты обработки не найдены! Переустановите программу.</translation>
     </message>
     <message>
         <source>Importierte Presets:</source>
-        <translation type="vanished">Импортированные пресеты:</translation>
+        <translation>Импортированные пресеты:</translation>
     </message>
     <message>
         <source>Bereits vorhandene Presets:</source>
-        <translation type="vanished">Уже имеющиеся пресеты:</translation>
+        <translation>Уже имеющиеся пресеты:</translation>
     </message>
     <message>
         <source>Inkompatible Presets:</source>
-        <translation type="vanished">Несовместимые пресеты:</translation>
+        <translation>Несовместимые пресеты:</translation>
     </message>
     <message>
         <source>Fehlerhafte Presets:</source>
-        <translation type="vanished">Повреждённые пресеты:</translation>
+        <translation>Повреждённые пресеты:</translation>
     </message>
     <message>
         <source>Zu Addons gehörende Presets:</source>
-        <translation type="vanished">Пресеты из дополнений:</translation>
+        <translation>Пресеты из дополнений:</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Импорт пресетов</translation>
+        <translation>Импорт пресетов</translation>
     </message>
     <message>
         <source>ini (*.ini)</source>
-        <translation type="vanished">ini (*.ini)</translation>
+        <translation>ini (*.ini)</translation>
     </message>
     <message>
         <source>Preset Import Messagetitle</source>
-        <translation type="vanished">Импорт пресетов</translation>
+        <translation>Импорт пресетов</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Экспорт пресета</translation>
+        <translation>Экспорт пресета</translation>
     </message>
     <message>
         <source>MyPreset</source>
-        <translation type="vanished">Мой пресет</translation>
+        <translation>Мой пресет</translation>
     </message>
     <message>
         <source>Voreinstellung kopieren</source>
-        <translation type="vanished">Копировать пресет</translation>
+        <translation>Копировать пресет</translation>
     </message>
     <message>
         <source>Vergeben sie einen Namen:</source>
-        <translation type="vanished">Введите имя:</translation>
+        <translation>Введите имя:</translation>
     </message>
     <message>
         <source>Kopie</source>
-        <translation type="vanished">Копия</translation>
+        <translation>Копия</translation>
     </message>
     <message>
         <source>Voreinstellung umbenennen</source>
-        <translation type="vanished">Переименовать пресет</translation>
+        <translation>Переименовать пресет</translation>
     </message>
     <message>
         <source>Vergeben sie einen neuen Namen:</source>
-        <translation type="vanished">Введите новое имя:</translation>
+        <translation>Введите новое имя:</translation>
     </message>
     <message>
         <source>Voreinstellung löschen?</source>
-        <translation type="vanished">Удалить пресет?</translation>
+        <translation>Удалить пресет?</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
-        <translation type="vanished">Удалить пресет «%1»?</translation>
+        <translation>Удалить пресет «%1»?</translation>
     </message>
     <message>
         <source>Voreinstellung zurücksetzen</source>
-        <translation type="vanished">Сбросить пресет</translation>
+        <translation>Сбросить пресет</translation>
     </message>
     <message>
         <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
-        <translation type="vanished">Сбросить пресет «%1»?</translation>
+        <translation>Сбросить пресет «%1»?</translation>
     </message>
 </context>
 <context>
     <name>CPresetsDockModel</name>
     <message>
         <source>Alle</source>
-        <translation type="vanished">Все</translation>
+        <translation>Все</translation>
     </message>
     <message>
         <source>Benutzer</source>
-        <translation type="vanished">Пользователь</translation>
+        <translation>Пользователь</translation>
     </message>
     <message>
         <source>Natürlich</source>
-        <translation type="vanished">Естественные</translation>
+        <translation>Естественные</translation>
     </message>
     <message>
         <source>Surreal</source>
-        <translation type="vanished">Сюрреалистичные</translation>
+        <translation>Сюрреалистичные</translation>
     </message>
     <message>
         <source>Landschaft</source>
-        <translation type="vanished">Пейзаж</translation>
+        <translation>Пейзаж</translation>
     </message>
     <message>
         <source>Architektur</source>
-        <translation type="vanished">Архитектура</translation>
+        <translation>Архитектура</translation>
     </message>
     <message>
         <source>Portrait</source>
-        <translation type="vanished">Портрет</translation>
+        <translation>Портрет</translation>
     </message>
     <message>
         <source>Künstlerisch</source>
-        <translation type="vanished">Художественные</translation>
+        <translation>Художественные</translation>
     </message>
 </context>
 <context>
@@ -4593,117 +4593,117 @@
     <name>HDRPresetCombineWindow</name>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Объединить пресеты</translation>
+        <translation>Объединить пресеты</translation>
     </message>
     <message>
         <source>Kombinieren ausführen</source>
-        <translation type="vanished">Объединить</translation>
+        <translation>Объединить</translation>
     </message>
     <message>
         <source>Voreinstellung A</source>
-        <translation type="vanished">Пресет A</translation>
+        <translation>Пресет A</translation>
     </message>
     <message>
         <source>Voreinstellung B</source>
-        <translation type="vanished">Пресет B</translation>
+        <translation>Пресет B</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetGroupBox</name>
     <message>
         <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
-        <translation type="vanished">Этот пресет использует эффекты, неизвестные этой версии.</translation>
+        <translation>Этот пресет использует эффекты, неизвестные этой версии.</translation>
     </message>
     <message>
         <source>Klicken, um die Voreinstellung anzuwenden</source>
-        <translation type="vanished">Щёлкните, чтобы применить пресет</translation>
+        <translation>Щёлкните, чтобы применить пресет</translation>
     </message>
     <message>
         <source>Duplizieren</source>
-        <translation type="vanished">Дублировать</translation>
+        <translation>Дублировать</translation>
     </message>
     <message>
         <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
-        <translation type="vanished">Копирует пресет как собственный пресет</translation>
+        <translation>Копирует пресет как собственный пресет</translation>
     </message>
     <message>
         <source>Zurücksetzen</source>
-        <translation type="vanished">Сбросить</translation>
+        <translation>Сбросить</translation>
     </message>
     <message>
         <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
-        <translation type="vanished">Заново загружает пресет из его файла</translation>
+        <translation>Заново загружает пресет из его файла</translation>
     </message>
     <message>
         <source>Einstellungen speichern</source>
-        <translation type="vanished">Сохранить настройки</translation>
+        <translation>Сохранить настройки</translation>
     </message>
     <message>
         <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
-        <translation type="vanished">Сохраняет текущую обработку в этот пресет</translation>
+        <translation>Сохраняет текущую обработку в этот пресет</translation>
     </message>
     <message>
         <source>Umbenennen</source>
-        <translation type="vanished">Переименовать</translation>
+        <translation>Переименовать</translation>
     </message>
     <message>
         <source>Gibt der Voreinstellung einen neuen Namen</source>
-        <translation type="vanished">Даёт пресету новое имя</translation>
+        <translation>Даёт пресету новое имя</translation>
     </message>
     <message>
         <source>Löschen</source>
-        <translation type="vanished">Удалить</translation>
+        <translation>Удалить</translation>
     </message>
     <message>
         <source>Löscht die Voreinstellung</source>
-        <translation type="vanished">Удаляет пресет</translation>
+        <translation>Удаляет пресет</translation>
     </message>
     <message>
         <source>Nach oben</source>
-        <translation type="vanished">Переместить вверх</translation>
+        <translation>Переместить вверх</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
-        <translation type="vanished">Перемещает пресет на одну позицию вверх</translation>
+        <translation>Перемещает пресет на одну позицию вверх</translation>
     </message>
     <message>
         <source>Nach unten</source>
-        <translation type="vanished">Переместить вниз</translation>
+        <translation>Переместить вниз</translation>
     </message>
     <message>
         <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
-        <translation type="vanished">Перемещает пресет на одну позицию вниз</translation>
+        <translation>Перемещает пресет на одну позицию вниз</translation>
     </message>
     <message>
         <source>Fehlende Effekte</source>
-        <translation type="vanished">Недостающие эффекты</translation>
+        <translation>Недостающие эффекты</translation>
     </message>
 </context>
 <context>
     <name>HDRPresetsDockWidget</name>
     <message>
         <source>Voreinstellungen</source>
-        <translation type="vanished">Пресеты</translation>
+        <translation>Пресеты</translation>
     </message>
     <message>
         <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
-        <translation type="vanished">Показывает только пресеты с этим ключевым словом</translation>
+        <translation>Показывает только пресеты с этим ключевым словом</translation>
     </message>
     <message>
         <source>Suchen</source>
-        <translation type="vanished">Поиск</translation>
+        <translation>Поиск</translation>
     </message>
     <message>
         <source>Presets importieren</source>
-        <translation type="vanished">Импорт пресетов</translation>
+        <translation>Импорт пресетов</translation>
     </message>
     <message>
         <source>Preset exportieren</source>
-        <translation type="vanished">Экспорт пресета</translation>
+        <translation>Экспорт пресета</translation>
     </message>
     <message>
         <source>Voreinstellungen kombinieren</source>
-        <translation type="vanished">Объединить пресеты</translation>
+        <translation>Объединить пресеты</translation>
     </message>
 </context>
 <context>
@@ -5192,214 +5192,214 @@
     <name>PPPreset</name>
     <message>
         <source>Klarer Tag</source>
-        <translation type="vanished">Ясный день</translation>
+        <translation>Ясный день</translation>
     </message>
     <message>
         <source>Sanftes Licht</source>
-        <translation type="vanished">Мягкий свет</translation>
+        <translation>Мягкий свет</translation>
     </message>
     <message>
         <source>Warmer Abend</source>
-        <translation type="vanished">Тёплый вечер</translation>
+        <translation>Тёплый вечер</translation>
     </message>
     <message>
         <source>Frische Farben</source>
-        <translation type="vanished">Свежие цвета</translation>
+        <translation>Свежие цвета</translation>
     </message>
     <message>
         <source>Natürlicher Kontrast</source>
-        <translation type="vanished">Естественный контраст</translation>
+        <translation>Естественный контраст</translation>
     </message>
     <message>
         <source>Helle Mitten</source>
-        <translation type="vanished">Светлые средние тона</translation>
+        <translation>Светлые средние тона</translation>
     </message>
     <message>
         <source>Negativtraum</source>
-        <translation type="vanished">Негативный сон</translation>
+        <translation>Негативный сон</translation>
     </message>
     <message>
         <source>Traumleuchten</source>
-        <translation type="vanished">Сказочное свечение</translation>
+        <translation>Сказочное свечение</translation>
     </message>
     <message>
         <source>Fremde Welt</source>
-        <translation type="vanished">Чужой мир</translation>
+        <translation>Чужой мир</translation>
     </message>
     <message>
         <source>Infrarot</source>
-        <translation type="vanished">Инфракрасный</translation>
+        <translation>Инфракрасный</translation>
     </message>
     <message>
         <source>Neon</source>
-        <translation type="vanished">Неон</translation>
+        <translation>Неон</translation>
     </message>
     <message>
         <source>Blaue Umkehr</source>
-        <translation type="vanished">Синяя инверсия</translation>
+        <translation>Синяя инверсия</translation>
     </message>
     <message>
         <source>Blauer Himmel</source>
-        <translation type="vanished">Голубое небо</translation>
+        <translation>Голубое небо</translation>
     </message>
     <message>
         <source>Sattes Grün</source>
-        <translation type="vanished">Сочная зелень</translation>
+        <translation>Сочная зелень</translation>
     </message>
     <message>
         <source>Herbstwald</source>
-        <translation type="vanished">Осенний лес</translation>
+        <translation>Осенний лес</translation>
     </message>
     <message>
         <source>Nebelmorgen</source>
-        <translation type="vanished">Туманное утро</translation>
+        <translation>Туманное утро</translation>
     </message>
     <message>
         <source>Dramatischer Himmel</source>
-        <translation type="vanished">Драматичное небо</translation>
+        <translation>Драматичное небо</translation>
     </message>
     <message>
         <source>Wüstensonne</source>
-        <translation type="vanished">Солнце пустыни</translation>
+        <translation>Солнце пустыни</translation>
     </message>
     <message>
         <source>Beton</source>
-        <translation type="vanished">Бетон</translation>
+        <translation>Бетон</translation>
     </message>
     <message>
         <source>Glas und Stahl</source>
-        <translation type="vanished">Стекло и сталь</translation>
+        <translation>Стекло и сталь</translation>
     </message>
     <message>
         <source>Klare Linien</source>
-        <translation type="vanished">Чёткие линии</translation>
+        <translation>Чёткие линии</translation>
     </message>
     <message>
         <source>Altstadt</source>
-        <translation type="vanished">Старый город</translation>
+        <translation>Старый город</translation>
     </message>
     <message>
         <source>Nachtstadt</source>
-        <translation type="vanished">Ночной город</translation>
+        <translation>Ночной город</translation>
     </message>
     <message>
         <source>Warme Haut</source>
-        <translation type="vanished">Тёплая кожа</translation>
+        <translation>Тёплая кожа</translation>
     </message>
     <message>
         <source>Weiche Haut</source>
-        <translation type="vanished">Мягкая кожа</translation>
+        <translation>Мягкая кожа</translation>
     </message>
     <message>
         <source>Portrait Schwarzweiß</source>
-        <translation type="vanished">Чёрно-белый портрет</translation>
+        <translation>Чёрно-белый портрет</translation>
     </message>
     <message>
         <source>High Key</source>
-        <translation type="vanished">Хай-кей</translation>
+        <translation>Хай-кей</translation>
     </message>
     <message>
         <source>Low Key</source>
-        <translation type="vanished">Лоу-кей</translation>
+        <translation>Лоу-кей</translation>
     </message>
     <message>
         <source>Sepia Klassik</source>
-        <translation type="vanished">Классическая сепия</translation>
+        <translation>Классическая сепия</translation>
     </message>
     <message>
         <source>Filmkorn</source>
-        <translation type="vanished">Плёночное зерно</translation>
+        <translation>Плёночное зерно</translation>
     </message>
     <message>
         <source>Kreuzentwicklung</source>
-        <translation type="vanished">Кросс-процесс</translation>
+        <translation>Кросс-процесс</translation>
     </message>
     <message>
         <source>Pastell</source>
-        <translation type="vanished">Пастель</translation>
+        <translation>Пастель</translation>
     </message>
     <message>
         <source>Zweiton</source>
-        <translation type="vanished">Дуплекс</translation>
+        <translation>Дуплекс</translation>
     </message>
     <message>
         <source>Lochkamera</source>
-        <translation type="vanished">Камера-обскура</translation>
+        <translation>Камера-обскура</translation>
     </message>
 </context>
 <context>
     <name>PPPresetCategory</name>
     <message>
         <source>SearchTag leer</source>
-        <translation type="vanished">Без категории</translation>
+        <translation>Без категории</translation>
     </message>
     <message>
         <source>SearchTag Benutzer</source>
-        <translation type="vanished">Пользователь</translation>
+        <translation>Пользователь</translation>
     </message>
     <message>
         <source>user</source>
-        <translation type="vanished">Пользователь</translation>
+        <translation>Пользователь</translation>
     </message>
     <message>
         <source>natural</source>
-        <translation type="vanished">Естественные</translation>
+        <translation>Естественные</translation>
     </message>
     <message>
         <source>surreal</source>
-        <translation type="vanished">Сюрреалистичные</translation>
+        <translation>Сюрреалистичные</translation>
     </message>
     <message>
         <source>landscape</source>
-        <translation type="vanished">Пейзаж</translation>
+        <translation>Пейзаж</translation>
     </message>
     <message>
         <source>architecture</source>
-        <translation type="vanished">Архитектура</translation>
+        <translation>Архитектура</translation>
     </message>
     <message>
         <source>portrait</source>
-        <translation type="vanished">Портрет</translation>
+        <translation>Портрет</translation>
     </message>
     <message>
         <source>artistic</source>
-        <translation type="vanished">Художественные</translation>
+        <translation>Художественные</translation>
     </message>
     <message>
         <source>Kontrast</source>
-        <translation type="vanished">Контраст</translation>
+        <translation>Контраст</translation>
     </message>
     <message>
         <source>Weich</source>
-        <translation type="vanished">Мягкие</translation>
+        <translation>Мягкие</translation>
     </message>
     <message>
         <source>Warm</source>
-        <translation type="vanished">Тёплые</translation>
+        <translation>Тёплые</translation>
     </message>
     <message>
         <source>Farbig</source>
-        <translation type="vanished">Цветные</translation>
+        <translation>Цветные</translation>
     </message>
     <message>
         <source>Hell</source>
-        <translation type="vanished">Светлые</translation>
+        <translation>Светлые</translation>
     </message>
     <message>
         <source>Kühl</source>
-        <translation type="vanished">Холодные</translation>
+        <translation>Холодные</translation>
     </message>
     <message>
         <source>Retro</source>
-        <translation type="vanished">Ретро</translation>
+        <translation>Ретро</translation>
     </message>
     <message>
         <source>Dunkel</source>
-        <translation type="vanished">Тёмные</translation>
+        <translation>Тёмные</translation>
     </message>
     <message>
         <source>Schwarzweiß</source>
-        <translation type="vanished">Чёрно-белые</translation>
+        <translation>Чёрно-белые</translation>
     </message>
 </context>
 <context>
