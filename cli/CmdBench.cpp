@@ -18,7 +18,8 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(),
+                                EnhanceBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -44,6 +45,8 @@ const SCliOption kBenchmarkSettings[] = {
     {"log", "0|1", "the engine's timing lines"},
     {"scope", "WxH", "the scope picture's size"},
     {"kind", "NAME", "only this scope"},
+    {"all", "0|1", "every operator of the family"},
+    {"operator", "KERNEL", "this operator alone"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)

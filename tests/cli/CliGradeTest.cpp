@@ -207,16 +207,22 @@ TEST_F(CliGrade, ContactSheetShowsEveryPresetInAGrid)
     EXPECT_FALSE(QFile::exists(Path("none.png")));
 }
 
-TEST_F(CliGrade, EveryColourOperatorGradesAStill)
+TEST_F(CliGrade, EveryColourAndEnhanceOperatorGradesAStill)
 {
-    // The colour operators of the catalogue one after another, each at its defaults.
-    QStringList args = {"grade", Path("in.png"), Path("all.png")};
-    int colour = 0;
-    for (const QString& line : RunCli({"operators"}).out.trimmed().split('\n'))
-        if (line.section('\t', 1, 1) == QLatin1String("color"))
-            args << "--operator" << line.section('\t', 0, 0), ++colour;
-    EXPECT_EQ(colour, 57);
-    const SCliRun run = RunCli(args);
-    ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    EXPECT_NE(Load("all.png"), m_input);
+    // The operators of a family one after another, each at its defaults.
+    const std::pair<const char*, int> families[] = {{"color", 57}, {"enhance", 40}};
+    const QStringList catalogue = RunCli({"operators"}).out.trimmed().split('\n');
+    for (const auto& [family, count] : families)
+    {
+        QStringList args = {"grade", Path("in.png"), Path("all.png")};
+        int listed = 0;
+        for (const QString& line : catalogue)
+            if (line.section('\t', 1, 1) == QLatin1String(family))
+                args << "--operator" << line.section('\t', 0, 0), ++listed;
+        EXPECT_EQ(listed, count) << family;
+        const SCliRun run = RunCli(args);
+        ASSERT_EQ(run.code, 0) << family << ": " << run.err.toStdString();
+        EXPECT_NE(Load("all.png"), m_input) << family;
+        QFile::remove(Path("all.png"));
+    }
 }

@@ -195,7 +195,20 @@ const SKernelEntry kEnhanceKernels[] = {
 };
 }  // namespace
 
+// The family's other files, one line each.
+std::span<const SKernelEntry> DenoiseHDKernels();
+std::span<const SKernelEntry> LocalDenoiseKernels();
+std::span<const SKernelEntry> SharpenKernels();
+std::span<const SKernelEntry> DeconvolveKernels();
+std::span<const SKernelEntry> ShapeKernels();
+
 std::span<const SKernelEntry> EnhanceKernels()
 {
-    return kEnhanceKernels;
+    static const std::vector<SKernelEntry> rows = [] {
+        std::vector<SKernelEntry> all(std::begin(kEnhanceKernels), std::end(kEnhanceKernels));
+        for (const auto& file : {DenoiseHDKernels(), LocalDenoiseKernels(), SharpenKernels(), DeconvolveKernels(), ShapeKernels()})
+            all.insert(all.end(), file.begin(), file.end());
+        return all;
+    }();
+    return rows;
 }
