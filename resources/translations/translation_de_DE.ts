@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Maske Entrauschen Luminanz (HD)</translation>
+        <translation>Maske Entrauschen Luminanz (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">aus</translation>
+        <translation>aus</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</translation>
+        <translation>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Größe der Umgebung, über die geglättet wird</translation>
+        <translation>Größe der Umgebung, über die geglättet wird</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Detailschwelle</translation>
+        <translation>Detailschwelle</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</translation>
+        <translation>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Wirkung abhängig von der Helligkeit des Bildpunkts</translation>
+        <translation>Wirkung abhängig von der Helligkeit des Bildpunkts</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Maske Schärfen Luminanz (HD)</translation>
+        <translation>Maske Schärfen Luminanz (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</translation>
+        <translation>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Größe der Details, die geschärft werden</translation>
+        <translation>Größe der Details, die geschärft werden</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</translation>
+        <translation>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Überschwingen</translation>
+        <translation>Überschwingen</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</translation>
+        <translation>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Adaptive Bildschärfe</translation>
+        <translation>Adaptive Bildschärfe</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</translation>
+        <translation>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Verwacklungen reduzieren</translation>
+        <translation>Verwacklungen reduzieren</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">Wie weit die Verwacklung herausgerechnet wird</translation>
+        <translation>Wie weit die Verwacklung herausgerechnet wird</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Unschärferadius</translation>
+        <translation>Unschärferadius</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">Wie weit das Bild verwackelt ist</translation>
+        <translation>Wie weit das Bild verwackelt ist</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Iterationen</translation>
+        <translation>Iterationen</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">wenige</translation>
+        <translation>wenige</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">viele</translation>
+        <translation>viele</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</translation>
+        <translation>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Verwacklungen reduzieren (Farbe)</translation>
+        <translation>Verwacklungen reduzieren (Farbe)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Entrauschen Farbwolken</translation>
+        <translation>Entrauschen Farbwolken</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</translation>
+        <translation>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">Wie weit die Farbwolken entfernt werden</translation>
+        <translation>Wie weit die Farbwolken entfernt werden</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">kräftig</translation>
+        <translation>kräftig</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</translation>
+        <translation>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Entrauschen Luminanz (UHD)</translation>
+        <translation>Entrauschen Luminanz (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</translation>
+        <translation>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Entrauschen Luminanz (U2HD)</translation>
+        <translation>Entrauschen Luminanz (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Entrauschen (Lücken füllen)</translation>
+        <translation>Entrauschen (Lücken füllen)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</translation>
+        <translation>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">niedrig</translation>
+        <translation>niedrig</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</translation>
+        <translation>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Details restaurieren</translation>
+        <translation>Details restaurieren</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Detailgröße</translation>
+        <translation>Detailgröße</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Größe der Details, die aus dem Originalbild zurückgeholt werden</translation>
+        <translation>Größe der Details, die aus dem Originalbild zurückgeholt werden</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">Wie viel der verlorenen Details zurückkehrt</translation>
+        <translation>Wie viel der verlorenen Details zurückkehrt</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Rauschschwelle</translation>
+        <translation>Rauschschwelle</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</translation>
+        <translation>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Dithering (Fehlerverteilung)</translation>
+        <translation>Dithering (Fehlerverteilung)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Bittiefe</translation>
+        <translation>Bittiefe</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Stufen pro Farbkanal nach der Reduktion</translation>
+        <translation>Stufen pro Farbkanal nach der Reduktion</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Fehlerverteilung</translation>
+        <translation>Fehlerverteilung</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">voll</translation>
+        <translation>voll</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</translation>
+        <translation>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Entrauschen (Farbe)</translation>
+        <translation>Entrauschen (Farbe)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Größe der Umgebung, über die die Farbe geglättet wird</translation>
+        <translation>Größe der Umgebung, über die die Farbe geglättet wird</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</translation>
+        <translation>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Entrauschen (Flächen glätten)</translation>
+        <translation>Entrauschen (Flächen glätten)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">Wie weit flache Flächen auf ihren Mittelwert geglättet werden</translation>
+        <translation>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</translation>
+        <translation>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Entrauschen (Banding)</translation>
+        <translation>Entrauschen (Banding)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Breite der Streifen, die zu einem glatten Verlauf werden</translation>
+        <translation>Breite der Streifen, die zu einem glatten Verlauf werden</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</translation>
+        <translation>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Kantenverstärker</translation>
+        <translation>Kantenverstärker</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Größe der Kanten, die verstärkt werden</translation>
+        <translation>Größe der Kanten, die verstärkt werden</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">Wie stark der Helligkeitskontrast an Kanten verstärkt wird</translation>
+        <translation>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Farbton Kantenverstärker</translation>
+        <translation>Farbton Kantenverstärker</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">Wie stark der Farbkontrast an Farbkanten verstärkt wird</translation>
+        <translation>Wie stark der Farbkontrast an Farbkanten verstärkt wird</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Entrauschen (weich)</translation>
+        <translation>Entrauschen (weich)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Länge, über die entlang der Kanten gemittelt wird</translation>
+        <translation>Länge, über die entlang der Kanten gemittelt wird</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</translation>
+        <translation>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Schärfen HD (Gradient)</translation>
+        <translation>Schärfen HD (Gradient)</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Breite des Schärfens quer zur Kante</translation>
+        <translation>Breite des Schärfens quer zur Kante</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</translation>
+        <translation>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Schärfen Chrominanz (HD)</translation>
+        <translation>Schärfen Chrominanz (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</translation>
+        <translation>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Größe der Farbdetails, die geschärft werden</translation>
+        <translation>Größe der Farbdetails, die geschärft werden</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Schärfen Luminanz (HD)</translation>
+        <translation>Schärfen Luminanz (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">Wie stark die Helligkeit geschärft wird</translation>
+        <translation>Wie stark die Helligkeit geschärft wird</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</translation>
+        <translation>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Schärfen Luminanz (UHD)</translation>
+        <translation>Schärfen Luminanz (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Stärke fein</translation>
+        <translation>Stärke fein</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Schärfung der feinsten Details</translation>
+        <translation>Schärfung der feinsten Details</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Stärke mittel</translation>
+        <translation>Stärke mittel</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Schärfung der Details doppelter Größe</translation>
+        <translation>Schärfung der Details doppelter Größe</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Größe der feinsten Details</translation>
+        <translation>Größe der feinsten Details</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Schärfen Luminanz (U2HD)</translation>
+        <translation>Schärfen Luminanz (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Stärke grob</translation>
+        <translation>Stärke grob</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Schärfung der Details vierfacher Größe</translation>
+        <translation>Schärfung der Details vierfacher Größe</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Entrauschen (Median)</translation>
+        <translation>Entrauschen (Median)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</translation>
+        <translation>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Entrauschen (Varianz)</translation>
+        <translation>Entrauschen (Varianz)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Größe der Umgebung, deren Streuung gemessen wird</translation>
+        <translation>Größe der Umgebung, deren Streuung gemessen wird</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Rauschpegel</translation>
+        <translation>Rauschpegel</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</translation>
+        <translation>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Himmel entrauschen</translation>
+        <translation>Himmel entrauschen</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Größe der Umgebung, über die der Himmel geglättet wird</translation>
+        <translation>Größe der Umgebung, über die der Himmel geglättet wird</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</translation>
+        <translation>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Entrauschen (Min-Max)</translation>
+        <translation>Entrauschen (Min-Max)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</translation>
+        <translation>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">keine</translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</translation>
+        <translation>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Entrauschen (Iterativ)</translation>
+        <translation>Entrauschen (Iterativ)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Schritte</translation>
+        <translation>Schritte</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</translation>
+        <translation>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</translation>
+        <translation>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Entrauschen Chrominanz (HD)</translation>
+        <translation>Entrauschen Chrominanz (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Größe der feinsten Farbflecken, die geglättet werden</translation>
+        <translation>Größe der feinsten Farbflecken, die geglättet werden</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Entrauschen Chrominanz (UHD)</translation>
+        <translation>Entrauschen Chrominanz (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Entrauschen Chrominanz (U2HD)</translation>
+        <translation>Entrauschen Chrominanz (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Entrauschen Luminanz (HD)</translation>
+        <translation>Entrauschen Luminanz (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</translation>
+        <translation>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Entrauschen Luminanz (HD, iterativ)</translation>
+        <translation>Entrauschen Luminanz (HD, iterativ)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</translation>
+        <translation>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Größe der Umgebung eines Durchgangs</translation>
+        <translation>Größe der Umgebung eines Durchgangs</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Artefakte reduzieren</translation>
+        <translation>Artefakte reduzieren</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</translation>
+        <translation>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Blockgröße</translation>
+        <translation>Blockgröße</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Rastergröße der Kompressionsblöcke im Originalbild</translation>
+        <translation>Rastergröße der Kompressionsblöcke im Originalbild</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Bewegungsunschärfe reduzieren</translation>
+        <translation>Bewegungsunschärfe reduzieren</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">Wie weit die Bewegungsunschärfe herausgerechnet wird</translation>
+        <translation>Wie weit die Bewegungsunschärfe herausgerechnet wird</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Länge</translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">kurz</translation>
+        <translation>kurz</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">lang</translation>
+        <translation>lang</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Länge der Bewegungsspur im Bild</translation>
+        <translation>Länge der Bewegungsspur im Bild</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Richtung</translation>
+        <translation>Richtung</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Richtung der Bewegung: 0° waagerecht, 90° senkrecht</translation>
+        <translation>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Erosion</translation>
+        <translation>Erosion</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">Wie weit dunkle Bereiche in helle hineinwachsen</translation>
+        <translation>Wie weit dunkle Bereiche in helle hineinwachsen</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Dilatation</translation>
+        <translation>Dilatation</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">Wie weit helle Bereiche in dunkle hineinwachsen</translation>
+        <translation>Wie weit helle Bereiche in dunkle hineinwachsen</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Doppler</translation>
+        <translation>Doppler</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Abstand</translation>
+        <translation>Abstand</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Versatz des Doppelbildes</translation>
+        <translation>Versatz des Doppelbildes</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</translation>
+        <translation>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Deckkraft des Doppelbildes</translation>
+        <translation>Deckkraft des Doppelbildes</translation>
     </message>
     <message>
         <source>Normalisieren</source>

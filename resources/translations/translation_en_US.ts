@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Mask denoise luminance (HD)</translation>
+        <translation>Mask denoise luminance (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">off</translation>
+        <translation>off</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">How strongly the luminance noise is smoothed in flat image areas</translation>
+        <translation>How strongly the luminance noise is smoothed in flat image areas</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Size of the area over which smoothing is done</translation>
+        <translation>Size of the area over which smoothing is done</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Detail threshold</translation>
+        <translation>Detail threshold</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Brightness rise per pixel from which an area counts as structure and stays unchanged</translation>
+        <translation>Brightness rise per pixel from which an area counts as structure and stays unchanged</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Effect depending on the brightness of the pixel</translation>
+        <translation>Effect depending on the brightness of the pixel</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Mask sharpen luminance (HD)</translation>
+        <translation>Mask sharpen luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">How strongly edges and structures are sharpened; flat areas stay unsharpened</translation>
+        <translation>How strongly edges and structures are sharpened; flat areas stay unsharpened</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Size of the details that are sharpened</translation>
+        <translation>Size of the details that are sharpened</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Brightness rise per pixel from which an area counts as structure and is sharpened</translation>
+        <translation>Brightness rise per pixel from which an area counts as structure and is sharpened</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Overshoot</translation>
+        <translation>Overshoot</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">How far a sharpened edge may go beyond the brightness of its surroundings; limits halos</translation>
+        <translation>How far a sharpened edge may go beyond the brightness of its surroundings; limits halos</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Adaptive sharpening</translation>
+        <translation>Adaptive sharpening</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">How strongly to sharpen; the strength follows the local contrast: flat areas not at all, hard edges less</translation>
+        <translation>How strongly to sharpen; the strength follows the local contrast: flat areas not at all, hard edges less</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Reduce camera shake</translation>
+        <translation>Reduce camera shake</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">How far the camera shake is removed</translation>
+        <translation>How far the camera shake is removed</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Blur radius</translation>
+        <translation>Blur radius</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">How far the image is shaken</translation>
+        <translation>How far the image is shaken</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Iterations</translation>
+        <translation>Iterations</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">few</translation>
+        <translation>few</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">many</translation>
+        <translation>many</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Steps of the deconvolution: more steps restore more sharpness and take longer</translation>
+        <translation>Steps of the deconvolution: more steps restore more sharpness and take longer</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Reduce camera shake (color)</translation>
+        <translation>Reduce camera shake (color)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Denoise color blotches</translation>
+        <translation>Denoise color blotches</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Color blotches up to about a third of this size are removed</translation>
+        <translation>Color blotches up to about a third of this size are removed</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">How far the color blotches are removed</translation>
+        <translation>How far the color blotches are removed</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">strong</translation>
+        <translation>strong</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Color deviation up to which a blotch counts as noise; stronger colors stay</translation>
+        <translation>Color deviation up to which a blotch counts as noise; stronger colors stay</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Denoise luminance (UHD)</translation>
+        <translation>Denoise luminance (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">How strongly the luminance noise is smoothed; similar patches of the surroundings are averaged</translation>
+        <translation>How strongly the luminance noise is smoothed; similar patches of the surroundings are averaged</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Denoise luminance (U2HD)</translation>
+        <translation>Denoise luminance (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Denoise (gap fill)</translation>
+        <translation>Denoise (gap fill)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">How far single outlier pixels are filled with the mean of their neighbors</translation>
+        <translation>How far single outlier pixels are filled with the mean of their neighbors</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">low</translation>
+        <translation>low</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">How far a pixel must stick out beyond the range of its neighbors, relative to that range, to count as a gap</translation>
+        <translation>How far a pixel must stick out beyond the range of its neighbors, relative to that range, to count as a gap</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Restore details</translation>
+        <translation>Restore details</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Detail size</translation>
+        <translation>Detail size</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Size of the details brought back from the original image</translation>
+        <translation>Size of the details brought back from the original image</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">How much of the lost detail returns</translation>
+        <translation>How much of the lost detail returns</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Noise threshold</translation>
+        <translation>Noise threshold</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Finer differences count as noise and do not return</translation>
+        <translation>Finer differences count as noise and do not return</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Dithering (error diffusion)</translation>
+        <translation>Dithering (error diffusion)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Bit depth</translation>
+        <translation>Bit depth</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Levels per color channel after the reduction</translation>
+        <translation>Levels per color channel after the reduction</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Error diffusion</translation>
+        <translation>Error diffusion</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">full</translation>
+        <translation>full</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">How much of the rounding error is passed on to the neighbors: prevents banding in gradients</translation>
+        <translation>How much of the rounding error is passed on to the neighbors: prevents banding in gradients</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Denoise (color)</translation>
+        <translation>Denoise (color)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Size of the area over which the color is smoothed</translation>
+        <translation>Size of the area over which the color is smoothed</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">How strongly the color noise is smoothed; brightness stays unchanged</translation>
+        <translation>How strongly the color noise is smoothed; brightness stays unchanged</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Denoise (smooth areas)</translation>
+        <translation>Denoise (smooth areas)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">How far flat areas are smoothed to their mean</translation>
+        <translation>How far flat areas are smoothed to their mean</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Brightness spread up to which an area counts as flat</translation>
+        <translation>Brightness spread up to which an area counts as flat</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Denoise (banding)</translation>
+        <translation>Denoise (banding)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Width of the bands that become a smooth gradient</translation>
+        <translation>Width of the bands that become a smooth gradient</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Height of the steps that are smoothed; higher edges are kept</translation>
+        <translation>Height of the steps that are smoothed; higher edges are kept</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Edge enhancer</translation>
+        <translation>Edge enhancer</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Size of the edges that are enhanced</translation>
+        <translation>Size of the edges that are enhanced</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">How strongly the brightness contrast at edges is enhanced</translation>
+        <translation>How strongly the brightness contrast at edges is enhanced</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Hue edge enhancer</translation>
+        <translation>Hue edge enhancer</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">How strongly the color contrast at color edges is enhanced</translation>
+        <translation>How strongly the color contrast at color edges is enhanced</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Denoise (soften)</translation>
+        <translation>Denoise (soften)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Length over which averaging is done along the edges</translation>
+        <translation>Length over which averaging is done along the edges</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">How strongly smoothing is done along the edges; edges stay sharp</translation>
+        <translation>How strongly smoothing is done along the edges; edges stay sharp</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Sharpen HD gradient</translation>
+        <translation>Sharpen HD gradient</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Width of the sharpening across the edge</translation>
+        <translation>Width of the sharpening across the edge</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">How strongly to sharpen across the edges; noise along the edges is not enhanced</translation>
+        <translation>How strongly to sharpen across the edges; noise along the edges is not enhanced</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Sharpen chrominance (HD)</translation>
+        <translation>Sharpen chrominance (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">How strongly color edges are sharpened; brightness stays unchanged</translation>
+        <translation>How strongly color edges are sharpened; brightness stays unchanged</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Size of the color details that are sharpened</translation>
+        <translation>Size of the color details that are sharpened</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Sharpen luminance (HD)</translation>
+        <translation>Sharpen luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">How strongly the brightness is sharpened</translation>
+        <translation>How strongly the brightness is sharpened</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Finer differences count as noise and are not sharpened</translation>
+        <translation>Finer differences count as noise and are not sharpened</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Sharpen luminance (UHD)</translation>
+        <translation>Sharpen luminance (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Fine strength</translation>
+        <translation>Fine strength</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Sharpening of the finest details</translation>
+        <translation>Sharpening of the finest details</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Medium strength</translation>
+        <translation>Medium strength</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Sharpening of details of double size</translation>
+        <translation>Sharpening of details of double size</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Size of the finest details</translation>
+        <translation>Size of the finest details</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Sharpen luminance (U2HD)</translation>
+        <translation>Sharpen luminance (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Coarse strength</translation>
+        <translation>Coarse strength</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Sharpening of details of four times the size</translation>
+        <translation>Sharpening of details of four times the size</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Denoise (median)</translation>
+        <translation>Denoise (median)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">How far each color channel moves to the median of its 3×3 neighborhood: removes single-pixel noise</translation>
+        <translation>How far each color channel moves to the median of its 3×3 neighborhood: removes single-pixel noise</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Denoise (variance)</translation>
+        <translation>Denoise (variance)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Size of the area whose spread is measured</translation>
+        <translation>Size of the area whose spread is measured</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Noise level</translation>
+        <translation>Noise level</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Spread that counts as noise: areas with less spread are smoothed, structures stay</translation>
+        <translation>Spread that counts as noise: areas with less spread are smoothed, structures stay</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Denoise sky</translation>
+        <translation>Denoise sky</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Size of the area over which the sky is smoothed</translation>
+        <translation>Size of the area over which the sky is smoothed</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">How strongly noise and banding in sky-colored areas are smoothed</translation>
+        <translation>How strongly noise and banding in sky-colored areas are smoothed</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Denoise (min-max)</translation>
+        <translation>Denoise (min-max)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">How far outliers are pulled back into the range of their neighbors</translation>
+        <translation>How far outliers are pulled back into the range of their neighbors</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">none</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">How far a value may exceed its neighbors before it is limited</translation>
+        <translation>How far a value may exceed its neighbors before it is limited</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Denoise (iterative)</translation>
+        <translation>Denoise (iterative)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Steps</translation>
+        <translation>Steps</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Number of smoothing steps: more steps smooth over a wider area</translation>
+        <translation>Number of smoothing steps: more steps smooth over a wider area</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Brightness difference up to which smoothing is done; larger differences count as edges</translation>
+        <translation>Brightness difference up to which smoothing is done; larger differences count as edges</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Denoise chrominance (HD)</translation>
+        <translation>Denoise chrominance (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Size of the finest color blotches that are smoothed</translation>
+        <translation>Size of the finest color blotches that are smoothed</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Denoise chrominance (UHD)</translation>
+        <translation>Denoise chrominance (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Denoise chrominance (U2HD)</translation>
+        <translation>Denoise chrominance (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Denoise luminance (HD)</translation>
+        <translation>Denoise luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">How strongly the luminance noise is smoothed; edges are kept</translation>
+        <translation>How strongly the luminance noise is smoothed; edges are kept</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Denoise luminance (HD iterative)</translation>
+        <translation>Denoise luminance (HD iterative)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Number of smoothing passes, each a little weaker than the one before</translation>
+        <translation>Number of smoothing passes, each a little weaker than the one before</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Size of the area of one pass</translation>
+        <translation>Size of the area of one pass</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Reduce artifacts</translation>
+        <translation>Reduce artifacts</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Height of the compression block edges that are smoothed; higher edges stay</translation>
+        <translation>Height of the compression block edges that are smoothed; higher edges stay</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Block size</translation>
+        <translation>Block size</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Grid size of the compression blocks in the original image</translation>
+        <translation>Grid size of the compression blocks in the original image</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Reduce motion blur</translation>
+        <translation>Reduce motion blur</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">How far the motion blur is removed</translation>
+        <translation>How far the motion blur is removed</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Length</translation>
+        <translation>Length</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">short</translation>
+        <translation>short</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">long</translation>
+        <translation>long</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Length of the motion trail in the image</translation>
+        <translation>Length of the motion trail in the image</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Direction</translation>
+        <translation>Direction</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Direction of motion: 0° horizontal, 90° vertical</translation>
+        <translation>Direction of motion: 0° horizontal, 90° vertical</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Erosion</translation>
+        <translation>Erosion</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">How far dark areas grow into bright ones</translation>
+        <translation>How far dark areas grow into bright ones</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Dilation</translation>
+        <translation>Dilation</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">How far bright areas grow into dark ones</translation>
+        <translation>How far bright areas grow into dark ones</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Double image</translation>
+        <translation>Double image</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Distance</translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Offset of the double image</translation>
+        <translation>Offset of the double image</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Direction of the offset, counterclockwise from the right</translation>
+        <translation>Direction of the offset, counterclockwise from the right</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Opacity of the double image</translation>
+        <translation>Opacity of the double image</translation>
     </message>
     <message>
         <source>Normalisieren</source>

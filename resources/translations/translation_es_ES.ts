@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Máscara reducción de ruido de luminancia (HD)</translation>
+        <translation>Máscara reducción de ruido de luminancia (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">desactivado</translation>
+        <translation>desactivado</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">Cuánto se suaviza el ruido de luminancia en las zonas planas</translation>
+        <translation>Cuánto se suaviza el ruido de luminancia en las zonas planas</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Tamaño de la zona sobre la que se suaviza</translation>
+        <translation>Tamaño de la zona sobre la que se suaviza</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Umbral de detalle</translation>
+        <translation>Umbral de detalle</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y no cambia</translation>
+        <translation>Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y no cambia</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Efecto según el brillo del píxel</translation>
+        <translation>Efecto según el brillo del píxel</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Máscara nitidez de luminancia (HD)</translation>
+        <translation>Máscara nitidez de luminancia (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">Cuánto se enfocan bordes y estructuras; las zonas planas no se enfocan</translation>
+        <translation>Cuánto se enfocan bordes y estructuras; las zonas planas no se enfocan</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Tamaño de los detalles que se enfocan</translation>
+        <translation>Tamaño de los detalles que se enfocan</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y se enfoca</translation>
+        <translation>Aumento de brillo por píxel a partir del cual una zona cuenta como estructura y se enfoca</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Sobreimpulso</translation>
+        <translation>Sobreimpulso</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">Cuánto puede superar un borde enfocado el brillo de su entorno; limita los halos</translation>
+        <translation>Cuánto puede superar un borde enfocado el brillo de su entorno; limita los halos</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Nitidez adaptativa</translation>
+        <translation>Nitidez adaptativa</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">Cuánto se enfoca; la intensidad sigue el contraste local: nada en zonas planas, menos en bordes marcados</translation>
+        <translation>Cuánto se enfoca; la intensidad sigue el contraste local: nada en zonas planas, menos en bordes marcados</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Reducir la trepidación</translation>
+        <translation>Reducir la trepidación</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">Cuánto se elimina la trepidación</translation>
+        <translation>Cuánto se elimina la trepidación</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Radio de desenfoque</translation>
+        <translation>Radio de desenfoque</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">Cuánto está movida la imagen</translation>
+        <translation>Cuánto está movida la imagen</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Iteraciones</translation>
+        <translation>Iteraciones</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">pocas</translation>
+        <translation>pocas</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">muchas</translation>
+        <translation>muchas</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Pasos de la deconvolución: más pasos recuperan más nitidez y tardan más</translation>
+        <translation>Pasos de la deconvolución: más pasos recuperan más nitidez y tardan más</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Reducir la trepidación (color)</translation>
+        <translation>Reducir la trepidación (color)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Reducir manchas de color</translation>
+        <translation>Reducir manchas de color</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Se eliminan manchas de color de hasta un tercio de este tamaño</translation>
+        <translation>Se eliminan manchas de color de hasta un tercio de este tamaño</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">Cuánto se eliminan las manchas de color</translation>
+        <translation>Cuánto se eliminan las manchas de color</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">intenso</translation>
+        <translation>intenso</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Desviación de color hasta la que una mancha cuenta como ruido; los colores más intensos se mantienen</translation>
+        <translation>Desviación de color hasta la que una mancha cuenta como ruido; los colores más intensos se mantienen</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Reducción de ruido de luminancia (UHD)</translation>
+        <translation>Reducción de ruido de luminancia (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">Cuánto se suaviza el ruido de luminancia; se promedian zonas similares del entorno</translation>
+        <translation>Cuánto se suaviza el ruido de luminancia; se promedian zonas similares del entorno</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Reducción de ruido de luminancia (U2HD)</translation>
+        <translation>Reducción de ruido de luminancia (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Reducción de ruido (relleno)</translation>
+        <translation>Reducción de ruido (relleno)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">Cuánto se rellenan los píxeles atípicos con la media de sus vecinos</translation>
+        <translation>Cuánto se rellenan los píxeles atípicos con la media de sus vecinos</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">bajo</translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">Cuánto debe salirse un píxel del rango de sus vecinos, en relación con ese rango, para considerarse un hueco</translation>
+        <translation>Cuánto debe salirse un píxel del rango de sus vecinos, en relación con ese rango, para considerarse un hueco</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Restaurar detalles</translation>
+        <translation>Restaurar detalles</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Tamaño del detalle</translation>
+        <translation>Tamaño del detalle</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Tamaño de los detalles que se recuperan de la imagen original</translation>
+        <translation>Tamaño de los detalles que se recuperan de la imagen original</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">Cuánto del detalle perdido se recupera</translation>
+        <translation>Cuánto del detalle perdido se recupera</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Umbral de ruido</translation>
+        <translation>Umbral de ruido</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Las diferencias más finas cuentan como ruido y no se recuperan</translation>
+        <translation>Las diferencias más finas cuentan como ruido y no se recuperan</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Difuminado (difusión de error)</translation>
+        <translation>Difuminado (difusión de error)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Profundidad de bits</translation>
+        <translation>Profundidad de bits</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Niveles por canal tras la reducción</translation>
+        <translation>Niveles por canal tras la reducción</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Difusión de error</translation>
+        <translation>Difusión de error</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">completo</translation>
+        <translation>completo</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">Cuánto del error de redondeo pasa a los vecinos: evita escalones en los degradados</translation>
+        <translation>Cuánto del error de redondeo pasa a los vecinos: evita escalones en los degradados</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Reducción de ruido (color)</translation>
+        <translation>Reducción de ruido (color)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Tamaño de la zona sobre la que se suaviza el color</translation>
+        <translation>Tamaño de la zona sobre la que se suaviza el color</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Cuánto se suaviza el ruido de color; el brillo no cambia</translation>
+        <translation>Cuánto se suaviza el ruido de color; el brillo no cambia</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Reducción de ruido (suavizar superficies)</translation>
+        <translation>Reducción de ruido (suavizar superficies)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">Cuánto se suavizan las superficies planas hacia su media</translation>
+        <translation>Cuánto se suavizan las superficies planas hacia su media</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Dispersión de brillo hasta la que una zona cuenta como plana</translation>
+        <translation>Dispersión de brillo hasta la que una zona cuenta como plana</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Reducción de ruido (bandas)</translation>
+        <translation>Reducción de ruido (bandas)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Anchura de las bandas que pasan a ser un degradado suave</translation>
+        <translation>Anchura de las bandas que pasan a ser un degradado suave</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Altura de los escalones que se suavizan; los bordes más altos se conservan</translation>
+        <translation>Altura de los escalones que se suavizan; los bordes más altos se conservan</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Realce de bordes</translation>
+        <translation>Realce de bordes</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Tamaño de los bordes que se realzan</translation>
+        <translation>Tamaño de los bordes que se realzan</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">Cuánto se refuerza el contraste de brillo en los bordes</translation>
+        <translation>Cuánto se refuerza el contraste de brillo en los bordes</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Realce de bordes de tono</translation>
+        <translation>Realce de bordes de tono</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">Cuánto se refuerza el contraste de color en los bordes de color</translation>
+        <translation>Cuánto se refuerza el contraste de color en los bordes de color</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Reducción de ruido (suavizar)</translation>
+        <translation>Reducción de ruido (suavizar)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Longitud sobre la que se promedia a lo largo de los bordes</translation>
+        <translation>Longitud sobre la que se promedia a lo largo de los bordes</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">Cuánto se suaviza a lo largo de los bordes; los bordes siguen nítidos</translation>
+        <translation>Cuánto se suaviza a lo largo de los bordes; los bordes siguen nítidos</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Nitidez HD gradiente</translation>
+        <translation>Nitidez HD gradiente</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Anchura del enfoque transversal al borde</translation>
+        <translation>Anchura del enfoque transversal al borde</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">Cuánto se enfoca transversalmente a los bordes; el ruido a lo largo de ellos no se refuerza</translation>
+        <translation>Cuánto se enfoca transversalmente a los bordes; el ruido a lo largo de ellos no se refuerza</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Nitidez de crominancia (HD)</translation>
+        <translation>Nitidez de crominancia (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Cuánto se enfocan los bordes de color; el brillo no cambia</translation>
+        <translation>Cuánto se enfocan los bordes de color; el brillo no cambia</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Tamaño de los detalles de color que se enfocan</translation>
+        <translation>Tamaño de los detalles de color que se enfocan</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Nitidez de luminancia (HD)</translation>
+        <translation>Nitidez de luminancia (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">Cuánto se enfoca el brillo</translation>
+        <translation>Cuánto se enfoca el brillo</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Las diferencias más finas cuentan como ruido y no se enfocan</translation>
+        <translation>Las diferencias más finas cuentan como ruido y no se enfocan</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Nitidez de luminancia (UHD)</translation>
+        <translation>Nitidez de luminancia (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Intensidad fina</translation>
+        <translation>Intensidad fina</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Enfoque de los detalles más finos</translation>
+        <translation>Enfoque de los detalles más finos</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Intensidad media</translation>
+        <translation>Intensidad media</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Enfoque de los detalles de doble tamaño</translation>
+        <translation>Enfoque de los detalles de doble tamaño</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Tamaño de los detalles más finos</translation>
+        <translation>Tamaño de los detalles más finos</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Nitidez de luminancia (U2HD)</translation>
+        <translation>Nitidez de luminancia (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Intensidad gruesa</translation>
+        <translation>Intensidad gruesa</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Enfoque de los detalles de cuatro veces el tamaño</translation>
+        <translation>Enfoque de los detalles de cuatro veces el tamaño</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Reducción de ruido (mediana)</translation>
+        <translation>Reducción de ruido (mediana)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">Cuánto se acerca cada canal a la mediana de su entorno 3×3: elimina el ruido de píxeles aislados</translation>
+        <translation>Cuánto se acerca cada canal a la mediana de su entorno 3×3: elimina el ruido de píxeles aislados</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Reducción de ruido (varianza)</translation>
+        <translation>Reducción de ruido (varianza)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Tamaño de la zona cuya dispersión se mide</translation>
+        <translation>Tamaño de la zona cuya dispersión se mide</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Nivel de ruido</translation>
+        <translation>Nivel de ruido</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Dispersión que cuenta como ruido: las zonas con menos dispersión se suavizan, las estructuras se mantienen</translation>
+        <translation>Dispersión que cuenta como ruido: las zonas con menos dispersión se suavizan, las estructuras se mantienen</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Reducir ruido del cielo</translation>
+        <translation>Reducir ruido del cielo</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Tamaño de la zona sobre la que se suaviza el cielo</translation>
+        <translation>Tamaño de la zona sobre la que se suaviza el cielo</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">Cuánto se suavizan el ruido y las bandas en las zonas color cielo</translation>
+        <translation>Cuánto se suavizan el ruido y las bandas en las zonas color cielo</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Reducción de ruido (mín-máx)</translation>
+        <translation>Reducción de ruido (mín-máx)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">Cuánto se devuelven los valores atípicos al rango de sus vecinos</translation>
+        <translation>Cuánto se devuelven los valores atípicos al rango de sus vecinos</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">ninguna</translation>
+        <translation>ninguna</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">Cuánto puede superar un valor a sus vecinos antes de limitarse</translation>
+        <translation>Cuánto puede superar un valor a sus vecinos antes de limitarse</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Reducción de ruido (iterativa)</translation>
+        <translation>Reducción de ruido (iterativa)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Pasos</translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Número de pasos de suavizado: más pasos suavizan en una zona más amplia</translation>
+        <translation>Número de pasos de suavizado: más pasos suavizan en una zona más amplia</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Diferencia de brillo hasta la que se suaviza; las diferencias mayores cuentan como bordes</translation>
+        <translation>Diferencia de brillo hasta la que se suaviza; las diferencias mayores cuentan como bordes</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Reducción de ruido de crominancia (HD)</translation>
+        <translation>Reducción de ruido de crominancia (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Tamaño de las manchas de color más finas que se suavizan</translation>
+        <translation>Tamaño de las manchas de color más finas que se suavizan</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Reducción de ruido de crominancia (UHD)</translation>
+        <translation>Reducción de ruido de crominancia (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Reducción de ruido de crominancia (U2HD)</translation>
+        <translation>Reducción de ruido de crominancia (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Reducción de ruido de luminancia (HD)</translation>
+        <translation>Reducción de ruido de luminancia (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">Cuánto se suaviza el ruido de luminancia; los bordes se conservan</translation>
+        <translation>Cuánto se suaviza el ruido de luminancia; los bordes se conservan</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Reducción de ruido de luminancia (HD iterativa)</translation>
+        <translation>Reducción de ruido de luminancia (HD iterativa)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Número de pasadas de suavizado, cada una algo más débil que la anterior</translation>
+        <translation>Número de pasadas de suavizado, cada una algo más débil que la anterior</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Tamaño de la zona de una pasada</translation>
+        <translation>Tamaño de la zona de una pasada</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Reducir artefactos</translation>
+        <translation>Reducir artefactos</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Altura de los bordes de bloque de compresión que se suavizan; los bordes más altos se mantienen</translation>
+        <translation>Altura de los bordes de bloque de compresión que se suavizan; los bordes más altos se mantienen</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Tamaño de bloque</translation>
+        <translation>Tamaño de bloque</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Tamaño de la cuadrícula de bloques de compresión en la imagen original</translation>
+        <translation>Tamaño de la cuadrícula de bloques de compresión en la imagen original</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Reducir desenfoque de movimiento</translation>
+        <translation>Reducir desenfoque de movimiento</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">Cuánto se elimina el desenfoque de movimiento</translation>
+        <translation>Cuánto se elimina el desenfoque de movimiento</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Longitud</translation>
+        <translation>Longitud</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">corto</translation>
+        <translation>corto</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">largo</translation>
+        <translation>largo</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Longitud de la estela de movimiento en la imagen</translation>
+        <translation>Longitud de la estela de movimiento en la imagen</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Dirección</translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Dirección del movimiento: 0° horizontal, 90° vertical</translation>
+        <translation>Dirección del movimiento: 0° horizontal, 90° vertical</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Erosión</translation>
+        <translation>Erosión</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">Cuánto crecen las zonas oscuras hacia las claras</translation>
+        <translation>Cuánto crecen las zonas oscuras hacia las claras</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Dilatación</translation>
+        <translation>Dilatación</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">Cuánto crecen las zonas claras hacia las oscuras</translation>
+        <translation>Cuánto crecen las zonas claras hacia las oscuras</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Imagen doble</translation>
+        <translation>Imagen doble</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Distancia</translation>
+        <translation>Distancia</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Desplazamiento de la imagen doble</translation>
+        <translation>Desplazamiento de la imagen doble</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Dirección del desplazamiento, en sentido antihorario desde la derecha</translation>
+        <translation>Dirección del desplazamiento, en sentido antihorario desde la derecha</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Opacidad de la imagen doble</translation>
+        <translation>Opacidad de la imagen doble</translation>
     </message>
     <message>
         <source>Normalisieren</source>

@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Masque réduction du bruit de luminance (HD)</translation>
+        <translation>Masque réduction du bruit de luminance (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">désactivé</translation>
+        <translation>désactivé</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">Intensité du lissage du bruit de luminance dans les zones uniformes</translation>
+        <translation>Intensité du lissage du bruit de luminance dans les zones uniformes</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Taille de la zone sur laquelle le lissage s&apos;effectue</translation>
+        <translation>Taille de la zone sur laquelle le lissage s&apos;effectue</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Seuil de détail</translation>
+        <translation>Seuil de détail</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Hausse de luminosité par pixel à partir de laquelle une zone est une structure et reste inchangée</translation>
+        <translation>Hausse de luminosité par pixel à partir de laquelle une zone est une structure et reste inchangée</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Effet selon la luminosité du pixel</translation>
+        <translation>Effet selon la luminosité du pixel</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Masque netteté de luminance (HD)</translation>
+        <translation>Masque netteté de luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">Intensité de l&apos;accentuation des contours et structures ; les zones uniformes ne sont pas accentuées</translation>
+        <translation>Intensité de l&apos;accentuation des contours et structures ; les zones uniformes ne sont pas accentuées</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Taille des détails accentués</translation>
+        <translation>Taille des détails accentués</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Hausse de luminosité par pixel à partir de laquelle une zone est une structure et est accentuée</translation>
+        <translation>Hausse de luminosité par pixel à partir de laquelle une zone est une structure et est accentuée</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Dépassement</translation>
+        <translation>Dépassement</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">Dans quelle mesure un contour accentué peut dépasser la luminosité de son entourage ; limite les halos</translation>
+        <translation>Dans quelle mesure un contour accentué peut dépasser la luminosité de son entourage ; limite les halos</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Netteté adaptative</translation>
+        <translation>Netteté adaptative</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">Intensité de l&apos;accentuation, qui suit le contraste local : pas du tout sur les zones uniformes, moins sur les contours nets</translation>
+        <translation>Intensité de l&apos;accentuation, qui suit le contraste local : pas du tout sur les zones uniformes, moins sur les contours nets</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Réduire le flou de bougé</translation>
+        <translation>Réduire le flou de bougé</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">Degré de correction du flou de bougé</translation>
+        <translation>Degré de correction du flou de bougé</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Rayon de flou</translation>
+        <translation>Rayon de flou</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">Ampleur du flou de bougé dans l&apos;image</translation>
+        <translation>Ampleur du flou de bougé dans l&apos;image</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Itérations</translation>
+        <translation>Itérations</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">peu</translation>
+        <translation>peu</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">beaucoup</translation>
+        <translation>beaucoup</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Étapes de la déconvolution : davantage d&apos;étapes rendent plus de netteté et prennent plus de temps</translation>
+        <translation>Étapes de la déconvolution : davantage d&apos;étapes rendent plus de netteté et prennent plus de temps</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Réduire le flou de bougé (couleur)</translation>
+        <translation>Réduire le flou de bougé (couleur)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Réduire les taches de couleur</translation>
+        <translation>Réduire les taches de couleur</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Les taches de couleur jusqu&apos;à environ un tiers de cette taille sont supprimées</translation>
+        <translation>Les taches de couleur jusqu&apos;à environ un tiers de cette taille sont supprimées</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">Degré de suppression des taches de couleur</translation>
+        <translation>Degré de suppression des taches de couleur</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">vif</translation>
+        <translation>vif</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Écart de couleur jusqu&apos;auquel une tache est du bruit ; les couleurs plus vives restent</translation>
+        <translation>Écart de couleur jusqu&apos;auquel une tache est du bruit ; les couleurs plus vives restent</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Réduction du bruit de luminance (UHD)</translation>
+        <translation>Réduction du bruit de luminance (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">Intensité du lissage du bruit de luminance ; des zones similaires de l&apos;entourage sont moyennées</translation>
+        <translation>Intensité du lissage du bruit de luminance ; des zones similaires de l&apos;entourage sont moyennées</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Réduction du bruit de luminance (U2HD)</translation>
+        <translation>Réduction du bruit de luminance (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Réduction du bruit (comblement)</translation>
+        <translation>Réduction du bruit (comblement)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">Degré de remplacement des pixels aberrants par la moyenne de leurs voisins</translation>
+        <translation>Degré de remplacement des pixels aberrants par la moyenne de leurs voisins</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">faible</translation>
+        <translation>faible</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">Écart qu&apos;un pixel doit présenter au-delà de la plage de ses voisins, rapporté à cette plage, pour être un trou</translation>
+        <translation>Écart qu&apos;un pixel doit présenter au-delà de la plage de ses voisins, rapporté à cette plage, pour être un trou</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Restaurer les détails</translation>
+        <translation>Restaurer les détails</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Taille des détails</translation>
+        <translation>Taille des détails</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Taille des détails récupérés de l&apos;image d&apos;origine</translation>
+        <translation>Taille des détails récupérés de l&apos;image d&apos;origine</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">Part des détails perdus qui revient</translation>
+        <translation>Part des détails perdus qui revient</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Seuil de bruit</translation>
+        <translation>Seuil de bruit</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Les différences plus fines sont du bruit et ne reviennent pas</translation>
+        <translation>Les différences plus fines sont du bruit et ne reviennent pas</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Tramage (diffusion d&apos;erreur)</translation>
+        <translation>Tramage (diffusion d&apos;erreur)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Profondeur de bits</translation>
+        <translation>Profondeur de bits</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Niveaux par canal après la réduction</translation>
+        <translation>Niveaux par canal après la réduction</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Diffusion d&apos;erreur</translation>
+        <translation>Diffusion d&apos;erreur</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">complet</translation>
+        <translation>complet</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">Part de l&apos;erreur d&apos;arrondi transmise aux voisins : évite les paliers dans les dégradés</translation>
+        <translation>Part de l&apos;erreur d&apos;arrondi transmise aux voisins : évite les paliers dans les dégradés</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Réduction du bruit (couleur)</translation>
+        <translation>Réduction du bruit (couleur)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Taille de la zone sur laquelle la couleur est lissée</translation>
+        <translation>Taille de la zone sur laquelle la couleur est lissée</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Intensité du lissage du bruit chromatique ; la luminosité reste inchangée</translation>
+        <translation>Intensité du lissage du bruit chromatique ; la luminosité reste inchangée</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Réduction du bruit (lisser les aplats)</translation>
+        <translation>Réduction du bruit (lisser les aplats)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">Degré de lissage des aplats vers leur moyenne</translation>
+        <translation>Degré de lissage des aplats vers leur moyenne</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Dispersion de luminosité jusqu&apos;à laquelle une zone est considérée comme uniforme</translation>
+        <translation>Dispersion de luminosité jusqu&apos;à laquelle une zone est considérée comme uniforme</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Réduction du bruit (paliers)</translation>
+        <translation>Réduction du bruit (paliers)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Largeur des bandes qui deviennent un dégradé lisse</translation>
+        <translation>Largeur des bandes qui deviennent un dégradé lisse</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Hauteur des paliers lissés ; les contours plus marqués sont conservés</translation>
+        <translation>Hauteur des paliers lissés ; les contours plus marqués sont conservés</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Renforcement des contours</translation>
+        <translation>Renforcement des contours</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Taille des contours renforcés</translation>
+        <translation>Taille des contours renforcés</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">Intensité du renforcement du contraste de luminosité aux contours</translation>
+        <translation>Intensité du renforcement du contraste de luminosité aux contours</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Renforcement des contours de teinte</translation>
+        <translation>Renforcement des contours de teinte</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">Intensité du renforcement du contraste chromatique aux contours de couleur</translation>
+        <translation>Intensité du renforcement du contraste chromatique aux contours de couleur</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Réduction du bruit (adoucir)</translation>
+        <translation>Réduction du bruit (adoucir)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Longueur sur laquelle la moyenne est faite le long des contours</translation>
+        <translation>Longueur sur laquelle la moyenne est faite le long des contours</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">Intensité du lissage le long des contours ; les contours restent nets</translation>
+        <translation>Intensité du lissage le long des contours ; les contours restent nets</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Netteté HD gradient</translation>
+        <translation>Netteté HD gradient</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Largeur de l&apos;accentuation perpendiculaire au contour</translation>
+        <translation>Largeur de l&apos;accentuation perpendiculaire au contour</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">Intensité de l&apos;accentuation perpendiculaire aux contours ; le bruit le long des contours n&apos;est pas renforcé</translation>
+        <translation>Intensité de l&apos;accentuation perpendiculaire aux contours ; le bruit le long des contours n&apos;est pas renforcé</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Netteté de chrominance (HD)</translation>
+        <translation>Netteté de chrominance (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Intensité de l&apos;accentuation des contours de couleur ; la luminosité reste inchangée</translation>
+        <translation>Intensité de l&apos;accentuation des contours de couleur ; la luminosité reste inchangée</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Taille des détails de couleur accentués</translation>
+        <translation>Taille des détails de couleur accentués</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Netteté de luminance (HD)</translation>
+        <translation>Netteté de luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">Intensité de l&apos;accentuation de la luminosité</translation>
+        <translation>Intensité de l&apos;accentuation de la luminosité</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Les différences plus fines sont du bruit et ne sont pas accentuées</translation>
+        <translation>Les différences plus fines sont du bruit et ne sont pas accentuées</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Netteté de luminance (UHD)</translation>
+        <translation>Netteté de luminance (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Intensité fine</translation>
+        <translation>Intensité fine</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Accentuation des détails les plus fins</translation>
+        <translation>Accentuation des détails les plus fins</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Intensité moyenne</translation>
+        <translation>Intensité moyenne</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Accentuation des détails de taille double</translation>
+        <translation>Accentuation des détails de taille double</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Taille des détails les plus fins</translation>
+        <translation>Taille des détails les plus fins</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Netteté de luminance (U2HD)</translation>
+        <translation>Netteté de luminance (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Intensité grossière</translation>
+        <translation>Intensité grossière</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Accentuation des détails de taille quadruple</translation>
+        <translation>Accentuation des détails de taille quadruple</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Réduction du bruit (médiane)</translation>
+        <translation>Réduction du bruit (médiane)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">Degré de rapprochement de chaque canal vers la médiane de son voisinage 3×3 : supprime les parasites d&apos;un pixel</translation>
+        <translation>Degré de rapprochement de chaque canal vers la médiane de son voisinage 3×3 : supprime les parasites d&apos;un pixel</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Réduction du bruit (variance)</translation>
+        <translation>Réduction du bruit (variance)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Taille de la zone dont la dispersion est mesurée</translation>
+        <translation>Taille de la zone dont la dispersion est mesurée</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Niveau de bruit</translation>
+        <translation>Niveau de bruit</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Dispersion considérée comme du bruit : les zones moins dispersées sont lissées, les structures restent</translation>
+        <translation>Dispersion considérée comme du bruit : les zones moins dispersées sont lissées, les structures restent</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Réduire le bruit du ciel</translation>
+        <translation>Réduire le bruit du ciel</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Taille de la zone sur laquelle le ciel est lissé</translation>
+        <translation>Taille de la zone sur laquelle le ciel est lissé</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">Intensité du lissage du bruit et des paliers dans les zones couleur ciel</translation>
+        <translation>Intensité du lissage du bruit et des paliers dans les zones couleur ciel</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Réduction du bruit (min-max)</translation>
+        <translation>Réduction du bruit (min-max)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">Degré de rappel des valeurs aberrantes dans la plage de leurs voisins</translation>
+        <translation>Degré de rappel des valeurs aberrantes dans la plage de leurs voisins</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">aucune</translation>
+        <translation>aucune</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">Dépassement autorisé d&apos;une valeur par rapport à ses voisins avant limitation</translation>
+        <translation>Dépassement autorisé d&apos;une valeur par rapport à ses voisins avant limitation</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Réduction du bruit (itérative)</translation>
+        <translation>Réduction du bruit (itérative)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Étapes</translation>
+        <translation>Étapes</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Nombre d&apos;étapes de lissage : davantage d&apos;étapes lissent plus largement</translation>
+        <translation>Nombre d&apos;étapes de lissage : davantage d&apos;étapes lissent plus largement</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Différence de luminosité jusqu&apos;à laquelle on lisse ; les différences plus grandes sont des contours</translation>
+        <translation>Différence de luminosité jusqu&apos;à laquelle on lisse ; les différences plus grandes sont des contours</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Réduction du bruit de chrominance (HD)</translation>
+        <translation>Réduction du bruit de chrominance (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Taille des plus fines taches de couleur lissées</translation>
+        <translation>Taille des plus fines taches de couleur lissées</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Réduction du bruit de chrominance (UHD)</translation>
+        <translation>Réduction du bruit de chrominance (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Réduction du bruit de chrominance (U2HD)</translation>
+        <translation>Réduction du bruit de chrominance (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Réduction du bruit de luminance (HD)</translation>
+        <translation>Réduction du bruit de luminance (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">Intensité du lissage du bruit de luminance ; les contours sont conservés</translation>
+        <translation>Intensité du lissage du bruit de luminance ; les contours sont conservés</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Réduction du bruit de luminance (HD itératif)</translation>
+        <translation>Réduction du bruit de luminance (HD itératif)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Nombre de passes de lissage, chacune un peu plus faible que la précédente</translation>
+        <translation>Nombre de passes de lissage, chacune un peu plus faible que la précédente</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Taille de la zone d&apos;une passe</translation>
+        <translation>Taille de la zone d&apos;une passe</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Réduire les artefacts</translation>
+        <translation>Réduire les artefacts</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Hauteur des bords de blocs de compression lissés ; les bords plus marqués restent</translation>
+        <translation>Hauteur des bords de blocs de compression lissés ; les bords plus marqués restent</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Taille des blocs</translation>
+        <translation>Taille des blocs</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Taille de la grille des blocs de compression dans l&apos;image d&apos;origine</translation>
+        <translation>Taille de la grille des blocs de compression dans l&apos;image d&apos;origine</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Réduire le flou de mouvement</translation>
+        <translation>Réduire le flou de mouvement</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">Degré de correction du flou de mouvement</translation>
+        <translation>Degré de correction du flou de mouvement</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Longueur</translation>
+        <translation>Longueur</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">court</translation>
+        <translation>court</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">long</translation>
+        <translation>long</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Longueur de la traînée de mouvement dans l&apos;image</translation>
+        <translation>Longueur de la traînée de mouvement dans l&apos;image</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Direction</translation>
+        <translation>Direction</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Direction du mouvement : 0° horizontal, 90° vertical</translation>
+        <translation>Direction du mouvement : 0° horizontal, 90° vertical</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Érosion</translation>
+        <translation>Érosion</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">Degré d&apos;extension des zones sombres dans les zones claires</translation>
+        <translation>Degré d&apos;extension des zones sombres dans les zones claires</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Dilatation</translation>
+        <translation>Dilatation</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">Degré d&apos;extension des zones claires dans les zones sombres</translation>
+        <translation>Degré d&apos;extension des zones claires dans les zones sombres</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Image double</translation>
+        <translation>Image double</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Distance</translation>
+        <translation>Distance</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Décalage de l&apos;image double</translation>
+        <translation>Décalage de l&apos;image double</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Direction du décalage, dans le sens antihoraire depuis la droite</translation>
+        <translation>Direction du décalage, dans le sens antihoraire depuis la droite</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Opacité de l&apos;image double</translation>
+        <translation>Opacité de l&apos;image double</translation>
     </message>
     <message>
         <source>Normalisieren</source>

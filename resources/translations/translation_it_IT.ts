@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Maschera riduzione rumore luminanza (HD)</translation>
+        <translation>Maschera riduzione rumore luminanza (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">spento</translation>
+        <translation>spento</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">Quanto viene levigato il rumore di luminanza nelle aree uniformi</translation>
+        <translation>Quanto viene levigato il rumore di luminanza nelle aree uniformi</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Dimensione dell&apos;area su cui si leviga</translation>
+        <translation>Dimensione dell&apos;area su cui si leviga</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Soglia dettagli</translation>
+        <translation>Soglia dettagli</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Aumento di luminosità per pixel oltre il quale un&apos;area è struttura e resta invariata</translation>
+        <translation>Aumento di luminosità per pixel oltre il quale un&apos;area è struttura e resta invariata</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Effetto in base alla luminosità del pixel</translation>
+        <translation>Effetto in base alla luminosità del pixel</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Maschera nitidezza luminanza (HD)</translation>
+        <translation>Maschera nitidezza luminanza (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">Quanto vengono resi nitidi bordi e strutture; le aree uniformi restano invariate</translation>
+        <translation>Quanto vengono resi nitidi bordi e strutture; le aree uniformi restano invariate</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Dimensione dei dettagli resi nitidi</translation>
+        <translation>Dimensione dei dettagli resi nitidi</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Aumento di luminosità per pixel oltre il quale un&apos;area è struttura e viene resa nitida</translation>
+        <translation>Aumento di luminosità per pixel oltre il quale un&apos;area è struttura e viene resa nitida</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Sovraelongazione</translation>
+        <translation>Sovraelongazione</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">Quanto un bordo reso nitido può superare la luminosità circostante; limita gli aloni</translation>
+        <translation>Quanto un bordo reso nitido può superare la luminosità circostante; limita gli aloni</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Nitidezza adattiva</translation>
+        <translation>Nitidezza adattiva</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">Quanta nitidezza applicare; l&apos;intensità segue il contrasto locale: nulla sulle aree uniformi, meno sui bordi netti</translation>
+        <translation>Quanta nitidezza applicare; l&apos;intensità segue il contrasto locale: nulla sulle aree uniformi, meno sui bordi netti</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Riduci il mosso</translation>
+        <translation>Riduci il mosso</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">Quanto viene eliminato il mosso</translation>
+        <translation>Quanto viene eliminato il mosso</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Raggio di sfocatura</translation>
+        <translation>Raggio di sfocatura</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">Quanto è mossa l&apos;immagine</translation>
+        <translation>Quanto è mossa l&apos;immagine</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Iterazioni</translation>
+        <translation>Iterazioni</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">poche</translation>
+        <translation>poche</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">molte</translation>
+        <translation>molte</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Passi della deconvoluzione: più passi ripristinano più nitidezza e richiedono più tempo</translation>
+        <translation>Passi della deconvoluzione: più passi ripristinano più nitidezza e richiedono più tempo</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Riduci il mosso (colore)</translation>
+        <translation>Riduci il mosso (colore)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Riduci macchie di colore</translation>
+        <translation>Riduci macchie di colore</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Le macchie di colore fino a circa un terzo di questa dimensione vengono rimosse</translation>
+        <translation>Le macchie di colore fino a circa un terzo di questa dimensione vengono rimosse</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">Quanto vengono rimosse le macchie di colore</translation>
+        <translation>Quanto vengono rimosse le macchie di colore</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">intenso</translation>
+        <translation>intenso</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Deviazione di colore fino alla quale una macchia è rumore; i colori più intensi restano</translation>
+        <translation>Deviazione di colore fino alla quale una macchia è rumore; i colori più intensi restano</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Riduzione rumore luminanza (UHD)</translation>
+        <translation>Riduzione rumore luminanza (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">Quanto viene levigato il rumore di luminanza; si media tra porzioni simili circostanti</translation>
+        <translation>Quanto viene levigato il rumore di luminanza; si media tra porzioni simili circostanti</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Riduzione rumore luminanza (U2HD)</translation>
+        <translation>Riduzione rumore luminanza (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Riduzione rumore (riempimento)</translation>
+        <translation>Riduzione rumore (riempimento)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">Quanto i singoli pixel anomali vengono riempiti con la media dei vicini</translation>
+        <translation>Quanto i singoli pixel anomali vengono riempiti con la media dei vicini</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">basso</translation>
+        <translation>basso</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">Quanto un pixel deve uscire dall&apos;intervallo dei vicini, in rapporto a esso, per contare come lacuna</translation>
+        <translation>Quanto un pixel deve uscire dall&apos;intervallo dei vicini, in rapporto a esso, per contare come lacuna</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Ripristina dettagli</translation>
+        <translation>Ripristina dettagli</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Dimensione dettagli</translation>
+        <translation>Dimensione dettagli</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Dimensione dei dettagli recuperati dall&apos;immagine originale</translation>
+        <translation>Dimensione dei dettagli recuperati dall&apos;immagine originale</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">Quanta parte dei dettagli persi ritorna</translation>
+        <translation>Quanta parte dei dettagli persi ritorna</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Soglia rumore</translation>
+        <translation>Soglia rumore</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Le differenze più fini contano come rumore e non ritornano</translation>
+        <translation>Le differenze più fini contano come rumore e non ritornano</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Dithering (diffusione dell&apos;errore)</translation>
+        <translation>Dithering (diffusione dell&apos;errore)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Profondità di bit</translation>
+        <translation>Profondità di bit</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Livelli per canale dopo la riduzione</translation>
+        <translation>Livelli per canale dopo la riduzione</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Diffusione dell&apos;errore</translation>
+        <translation>Diffusione dell&apos;errore</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">piena</translation>
+        <translation>piena</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">Quanto dell&apos;errore di arrotondamento passa ai vicini: evita scalini nelle sfumature</translation>
+        <translation>Quanto dell&apos;errore di arrotondamento passa ai vicini: evita scalini nelle sfumature</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Riduzione rumore (colore)</translation>
+        <translation>Riduzione rumore (colore)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Dimensione dell&apos;area su cui si leviga il colore</translation>
+        <translation>Dimensione dell&apos;area su cui si leviga il colore</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Quanto viene levigato il rumore cromatico; la luminosità resta invariata</translation>
+        <translation>Quanto viene levigato il rumore cromatico; la luminosità resta invariata</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Riduzione rumore (leviga superfici)</translation>
+        <translation>Riduzione rumore (leviga superfici)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">Quanto le superfici uniformi vengono levigate verso la loro media</translation>
+        <translation>Quanto le superfici uniformi vengono levigate verso la loro media</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Dispersione di luminosità fino alla quale un&apos;area conta come uniforme</translation>
+        <translation>Dispersione di luminosità fino alla quale un&apos;area conta come uniforme</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Riduzione rumore (banding)</translation>
+        <translation>Riduzione rumore (banding)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Larghezza delle bande che diventano una sfumatura uniforme</translation>
+        <translation>Larghezza delle bande che diventano una sfumatura uniforme</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Altezza dei gradini che vengono levigati; i bordi più alti restano</translation>
+        <translation>Altezza dei gradini che vengono levigati; i bordi più alti restano</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Esaltazione bordi</translation>
+        <translation>Esaltazione bordi</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Dimensione dei bordi esaltati</translation>
+        <translation>Dimensione dei bordi esaltati</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">Quanto viene esaltato il contrasto di luminosità ai bordi</translation>
+        <translation>Quanto viene esaltato il contrasto di luminosità ai bordi</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Esaltazione bordi di tonalità</translation>
+        <translation>Esaltazione bordi di tonalità</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">Quanto viene esaltato il contrasto cromatico ai bordi di colore</translation>
+        <translation>Quanto viene esaltato il contrasto cromatico ai bordi di colore</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Riduzione rumore (ammorbidisci)</translation>
+        <translation>Riduzione rumore (ammorbidisci)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Lunghezza su cui si media lungo i bordi</translation>
+        <translation>Lunghezza su cui si media lungo i bordi</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">Quanto si leviga lungo i bordi; i bordi restano nitidi</translation>
+        <translation>Quanto si leviga lungo i bordi; i bordi restano nitidi</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Nitidezza HD gradiente</translation>
+        <translation>Nitidezza HD gradiente</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Larghezza della nitidezza trasversale al bordo</translation>
+        <translation>Larghezza della nitidezza trasversale al bordo</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">Quanta nitidezza trasversale ai bordi; il rumore lungo i bordi non viene esaltato</translation>
+        <translation>Quanta nitidezza trasversale ai bordi; il rumore lungo i bordi non viene esaltato</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Nitidezza crominanza (HD)</translation>
+        <translation>Nitidezza crominanza (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Quanto vengono resi nitidi i bordi di colore; la luminosità resta invariata</translation>
+        <translation>Quanto vengono resi nitidi i bordi di colore; la luminosità resta invariata</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Dimensione dei dettagli di colore resi nitidi</translation>
+        <translation>Dimensione dei dettagli di colore resi nitidi</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Nitidezza luminanza (HD)</translation>
+        <translation>Nitidezza luminanza (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">Quanta nitidezza viene applicata alla luminosità</translation>
+        <translation>Quanta nitidezza viene applicata alla luminosità</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Le differenze più fini contano come rumore e non vengono rese nitide</translation>
+        <translation>Le differenze più fini contano come rumore e non vengono rese nitide</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Nitidezza luminanza (UHD)</translation>
+        <translation>Nitidezza luminanza (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Intensità fine</translation>
+        <translation>Intensità fine</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Nitidezza dei dettagli più fini</translation>
+        <translation>Nitidezza dei dettagli più fini</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Intensità media</translation>
+        <translation>Intensità media</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Nitidezza dei dettagli di dimensione doppia</translation>
+        <translation>Nitidezza dei dettagli di dimensione doppia</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Dimensione dei dettagli più fini</translation>
+        <translation>Dimensione dei dettagli più fini</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Nitidezza luminanza (U2HD)</translation>
+        <translation>Nitidezza luminanza (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Intensità grossolana</translation>
+        <translation>Intensità grossolana</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Nitidezza dei dettagli di dimensione quadrupla</translation>
+        <translation>Nitidezza dei dettagli di dimensione quadrupla</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Riduzione rumore (mediana)</translation>
+        <translation>Riduzione rumore (mediana)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">Quanto ogni canale si avvicina alla mediana del suo intorno 3×3: rimuove i disturbi di singoli pixel</translation>
+        <translation>Quanto ogni canale si avvicina alla mediana del suo intorno 3×3: rimuove i disturbi di singoli pixel</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Riduzione rumore (varianza)</translation>
+        <translation>Riduzione rumore (varianza)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Dimensione dell&apos;area di cui si misura la dispersione</translation>
+        <translation>Dimensione dell&apos;area di cui si misura la dispersione</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Livello di rumore</translation>
+        <translation>Livello di rumore</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Dispersione che conta come rumore: le aree con meno dispersione vengono levigate, le strutture restano</translation>
+        <translation>Dispersione che conta come rumore: le aree con meno dispersione vengono levigate, le strutture restano</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Riduci rumore del cielo</translation>
+        <translation>Riduci rumore del cielo</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Dimensione dell&apos;area su cui si leviga il cielo</translation>
+        <translation>Dimensione dell&apos;area su cui si leviga il cielo</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">Quanto vengono levigati rumore e banding nelle aree color cielo</translation>
+        <translation>Quanto vengono levigati rumore e banding nelle aree color cielo</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Riduzione rumore (min-max)</translation>
+        <translation>Riduzione rumore (min-max)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">Quanto i valori anomali vengono riportati nell&apos;intervallo dei vicini</translation>
+        <translation>Quanto i valori anomali vengono riportati nell&apos;intervallo dei vicini</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">nessuna</translation>
+        <translation>nessuna</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">Quanto un valore può superare i vicini prima di essere limitato</translation>
+        <translation>Quanto un valore può superare i vicini prima di essere limitato</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Riduzione rumore (iterativa)</translation>
+        <translation>Riduzione rumore (iterativa)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Passi</translation>
+        <translation>Passi</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Numero di passi di levigatura: più passi levigano su un&apos;area più ampia</translation>
+        <translation>Numero di passi di levigatura: più passi levigano su un&apos;area più ampia</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Differenza di luminosità fino alla quale si leviga; differenze maggiori contano come bordi</translation>
+        <translation>Differenza di luminosità fino alla quale si leviga; differenze maggiori contano come bordi</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Riduzione rumore crominanza (HD)</translation>
+        <translation>Riduzione rumore crominanza (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Dimensione delle macchie di colore più fini levigate</translation>
+        <translation>Dimensione delle macchie di colore più fini levigate</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Riduzione rumore crominanza (UHD)</translation>
+        <translation>Riduzione rumore crominanza (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Riduzione rumore crominanza (U2HD)</translation>
+        <translation>Riduzione rumore crominanza (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Riduzione rumore luminanza (HD)</translation>
+        <translation>Riduzione rumore luminanza (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">Quanto viene levigato il rumore di luminanza; i bordi restano</translation>
+        <translation>Quanto viene levigato il rumore di luminanza; i bordi restano</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Riduzione rumore luminanza (HD iterativa)</translation>
+        <translation>Riduzione rumore luminanza (HD iterativa)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Numero di passate di levigatura, ognuna un po&apos; più debole della precedente</translation>
+        <translation>Numero di passate di levigatura, ognuna un po&apos; più debole della precedente</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Dimensione dell&apos;area di una passata</translation>
+        <translation>Dimensione dell&apos;area di una passata</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Riduci artefatti</translation>
+        <translation>Riduci artefatti</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Altezza dei bordi dei blocchi di compressione levigati; i bordi più alti restano</translation>
+        <translation>Altezza dei bordi dei blocchi di compressione levigati; i bordi più alti restano</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Dimensione blocchi</translation>
+        <translation>Dimensione blocchi</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Dimensione della griglia dei blocchi di compressione nell&apos;immagine originale</translation>
+        <translation>Dimensione della griglia dei blocchi di compressione nell&apos;immagine originale</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Riduci sfocatura da movimento</translation>
+        <translation>Riduci sfocatura da movimento</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">Quanto viene eliminata la sfocatura da movimento</translation>
+        <translation>Quanto viene eliminata la sfocatura da movimento</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Lunghezza</translation>
+        <translation>Lunghezza</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">corto</translation>
+        <translation>corto</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">lungo</translation>
+        <translation>lungo</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Lunghezza della scia di movimento nell&apos;immagine</translation>
+        <translation>Lunghezza della scia di movimento nell&apos;immagine</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Direzione</translation>
+        <translation>Direzione</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Direzione del movimento: 0° orizzontale, 90° verticale</translation>
+        <translation>Direzione del movimento: 0° orizzontale, 90° verticale</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Erosione</translation>
+        <translation>Erosione</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">Quanto le aree scure si espandono in quelle chiare</translation>
+        <translation>Quanto le aree scure si espandono in quelle chiare</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Dilatazione</translation>
+        <translation>Dilatazione</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">Quanto le aree chiare si espandono in quelle scure</translation>
+        <translation>Quanto le aree chiare si espandono in quelle scure</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Immagine doppia</translation>
+        <translation>Immagine doppia</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Distanza</translation>
+        <translation>Distanza</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Spostamento dell&apos;immagine doppia</translation>
+        <translation>Spostamento dell&apos;immagine doppia</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Direzione dello spostamento, in senso antiorario da destra</translation>
+        <translation>Direzione dello spostamento, in senso antiorario da destra</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Opacità dell&apos;immagine doppia</translation>
+        <translation>Opacità dell&apos;immagine doppia</translation>
     </message>
     <message>
         <source>Normalisieren</source>

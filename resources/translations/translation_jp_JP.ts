@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">マスク 輝度ノイズ除去 (HD)</translation>
+        <translation>マスク 輝度ノイズ除去 (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">オフ</translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">平坦な部分の輝度ノイズをどれだけ滑らかにするか</translation>
+        <translation>平坦な部分の輝度ノイズをどれだけ滑らかにするか</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">平滑化する範囲の大きさ</translation>
+        <translation>平滑化する範囲の大きさ</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">ディテールのしきい値</translation>
+        <translation>ディテールのしきい値</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">ピクセルあたりの輝度変化がこの値以上なら構造とみなし、変更しません</translation>
+        <translation>ピクセルあたりの輝度変化がこの値以上なら構造とみなし、変更しません</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">ピクセルの明るさに応じた効果</translation>
+        <translation>ピクセルの明るさに応じた効果</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">マスク 輝度シャープ (HD)</translation>
+        <translation>マスク 輝度シャープ (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">エッジと構造をどれだけシャープにするか。平坦な部分はシャープにしません</translation>
+        <translation>エッジと構造をどれだけシャープにするか。平坦な部分はシャープにしません</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">シャープにするディテールの大きさ</translation>
+        <translation>シャープにするディテールの大きさ</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">ピクセルあたりの輝度変化がこの値以上なら構造とみなし、シャープにします</translation>
+        <translation>ピクセルあたりの輝度変化がこの値以上なら構造とみなし、シャープにします</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">オーバーシュート</translation>
+        <translation>オーバーシュート</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">シャープにしたエッジが周囲の明るさをどこまで超えてよいか。ハローを抑えます</translation>
+        <translation>シャープにしたエッジが周囲の明るさをどこまで超えてよいか。ハローを抑えます</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">アダプティブシャープ</translation>
+        <translation>アダプティブシャープ</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">シャープの強さ。局所コントラストに従い、平坦部には効かず、強いエッジには弱く効きます</translation>
+        <translation>シャープの強さ。局所コントラストに従い、平坦部には効かず、強いエッジには弱く効きます</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">手ぶれを軽減</translation>
+        <translation>手ぶれを軽減</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">手ぶれをどこまで取り除くか</translation>
+        <translation>手ぶれをどこまで取り除くか</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">ぼけの半径</translation>
+        <translation>ぼけの半径</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">画像のぶれの大きさ</translation>
+        <translation>画像のぶれの大きさ</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">反復回数</translation>
+        <translation>反復回数</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">少</translation>
+        <translation>少</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">多</translation>
+        <translation>多</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">デコンボリューションの反復回数。多いほどシャープさが戻り、時間がかかります</translation>
+        <translation>デコンボリューションの反復回数。多いほどシャープさが戻り、時間がかかります</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">手ぶれを軽減（カラー）</translation>
+        <translation>手ぶれを軽減（カラー）</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">カラーのまだらを除去</translation>
+        <translation>カラーのまだらを除去</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">この大きさの約3分の1までの色むらを除去します</translation>
+        <translation>この大きさの約3分の1までの色むらを除去します</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">色むらをどこまで取り除くか</translation>
+        <translation>色むらをどこまで取り除くか</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">鮮やか</translation>
+        <translation>鮮やか</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">この色差までの色むらをノイズとみなします。より鮮やかな色は残ります</translation>
+        <translation>この色差までの色むらをノイズとみなします。より鮮やかな色は残ります</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">輝度ノイズ除去 (UHD)</translation>
+        <translation>輝度ノイズ除去 (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">輝度ノイズをどれだけ滑らかにするか。周囲の似た部分を平均します</translation>
+        <translation>輝度ノイズをどれだけ滑らかにするか。周囲の似た部分を平均します</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">輝度ノイズ除去 (U2HD)</translation>
+        <translation>輝度ノイズ除去 (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">ノイズ除去（穴埋め）</translation>
+        <translation>ノイズ除去（穴埋め）</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">外れ値のピクセルを近傍の平均でどこまで埋めるか</translation>
+        <translation>外れ値のピクセルを近傍の平均でどこまで埋めるか</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">低</translation>
+        <translation>低</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">穴とみなすために、ピクセルが近傍の範囲からどれだけはみ出す必要があるか（範囲比）</translation>
+        <translation>穴とみなすために、ピクセルが近傍の範囲からどれだけはみ出す必要があるか（範囲比）</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">ディテールを復元</translation>
+        <translation>ディテールを復元</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">ディテールの大きさ</translation>
+        <translation>ディテールの大きさ</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">元画像から戻すディテールの大きさ</translation>
+        <translation>元画像から戻すディテールの大きさ</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">失われたディテールをどれだけ戻すか</translation>
+        <translation>失われたディテールをどれだけ戻すか</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">ノイズのしきい値</translation>
+        <translation>ノイズのしきい値</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">これより細かい差はノイズとみなし、戻しません</translation>
+        <translation>これより細かい差はノイズとみなし、戻しません</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">ディザリング（誤差拡散）</translation>
+        <translation>ディザリング（誤差拡散）</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">ビット深度</translation>
+        <translation>ビット深度</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">削減後のチャンネルあたりの階調数</translation>
+        <translation>削減後のチャンネルあたりの階調数</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">誤差拡散</translation>
+        <translation>誤差拡散</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">最大</translation>
+        <translation>最大</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">丸め誤差を近傍にどれだけ配分するか。グラデーションの段差を防ぎます</translation>
+        <translation>丸め誤差を近傍にどれだけ配分するか。グラデーションの段差を防ぎます</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">ノイズ除去（カラー）</translation>
+        <translation>ノイズ除去（カラー）</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">色を平滑化する範囲の大きさ</translation>
+        <translation>色を平滑化する範囲の大きさ</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">カラーノイズをどれだけ滑らかにするか。明るさは変わりません</translation>
+        <translation>カラーノイズをどれだけ滑らかにするか。明るさは変わりません</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">ノイズ除去（平坦部を平滑化）</translation>
+        <translation>ノイズ除去（平坦部を平滑化）</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">平坦部を平均値へどこまで平滑化するか</translation>
+        <translation>平坦部を平均値へどこまで平滑化するか</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">この輝度のばらつきまでを平坦とみなします</translation>
+        <translation>この輝度のばらつきまでを平坦とみなします</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">ノイズ除去（バンディング）</translation>
+        <translation>ノイズ除去（バンディング）</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">滑らかなグラデーションにする帯の幅</translation>
+        <translation>滑らかなグラデーションにする帯の幅</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">平滑化する段差の高さ。より大きなエッジは保たれます</translation>
+        <translation>平滑化する段差の高さ。より大きなエッジは保たれます</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">エッジ強調</translation>
+        <translation>エッジ強調</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">強調するエッジの大きさ</translation>
+        <translation>強調するエッジの大きさ</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">エッジの輝度コントラストをどれだけ強めるか</translation>
+        <translation>エッジの輝度コントラストをどれだけ強めるか</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">色相エッジ強調</translation>
+        <translation>色相エッジ強調</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">色のエッジの色コントラストをどれだけ強めるか</translation>
+        <translation>色のエッジの色コントラストをどれだけ強めるか</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">ノイズ除去（ソフト）</translation>
+        <translation>ノイズ除去（ソフト）</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">エッジに沿って平均する長さ</translation>
+        <translation>エッジに沿って平均する長さ</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">エッジに沿ってどれだけ平滑化するか。エッジはシャープなままです</translation>
+        <translation>エッジに沿ってどれだけ平滑化するか。エッジはシャープなままです</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">シャープ HD グラデーション</translation>
+        <translation>シャープ HD グラデーション</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">エッジに垂直なシャープの幅</translation>
+        <translation>エッジに垂直なシャープの幅</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">エッジに垂直にどれだけシャープにするか。エッジに沿ったノイズは強調しません</translation>
+        <translation>エッジに垂直にどれだけシャープにするか。エッジに沿ったノイズは強調しません</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">色差シャープ (HD)</translation>
+        <translation>色差シャープ (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">色のエッジをどれだけシャープにするか。明るさは変わりません</translation>
+        <translation>色のエッジをどれだけシャープにするか。明るさは変わりません</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">シャープにする色のディテールの大きさ</translation>
+        <translation>シャープにする色のディテールの大きさ</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">輝度シャープ (HD)</translation>
+        <translation>輝度シャープ (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">明るさをどれだけシャープにするか</translation>
+        <translation>明るさをどれだけシャープにするか</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">これより細かい差はノイズとみなし、シャープにしません</translation>
+        <translation>これより細かい差はノイズとみなし、シャープにしません</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">輝度シャープ (UHD)</translation>
+        <translation>輝度シャープ (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">強さ（細）</translation>
+        <translation>強さ（細）</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">最も細かいディテールのシャープ</translation>
+        <translation>最も細かいディテールのシャープ</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">強さ（中）</translation>
+        <translation>強さ（中）</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">2倍の大きさのディテールのシャープ</translation>
+        <translation>2倍の大きさのディテールのシャープ</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">最も細かいディテールの大きさ</translation>
+        <translation>最も細かいディテールの大きさ</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">輝度シャープ (U2HD)</translation>
+        <translation>輝度シャープ (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">強さ（粗）</translation>
+        <translation>強さ（粗）</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">4倍の大きさのディテールのシャープ</translation>
+        <translation>4倍の大きさのディテールのシャープ</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">ノイズ除去（メディアン）</translation>
+        <translation>ノイズ除去（メディアン）</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">各チャンネルを3×3近傍のメディアンへどれだけ近づけるか。単一ピクセルのノイズを除去します</translation>
+        <translation>各チャンネルを3×3近傍のメディアンへどれだけ近づけるか。単一ピクセルのノイズを除去します</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">ノイズ除去（分散）</translation>
+        <translation>ノイズ除去（分散）</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">ばらつきを測定する範囲の大きさ</translation>
+        <translation>ばらつきを測定する範囲の大きさ</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">ノイズレベル</translation>
+        <translation>ノイズレベル</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">ノイズとみなすばらつき。これより小さい部分を平滑化し、構造は残します</translation>
+        <translation>ノイズとみなすばらつき。これより小さい部分を平滑化し、構造は残します</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">空のノイズ除去</translation>
+        <translation>空のノイズ除去</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">空を平滑化する範囲の大きさ</translation>
+        <translation>空を平滑化する範囲の大きさ</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">空色の部分のノイズと段差をどれだけ滑らかにするか</translation>
+        <translation>空色の部分のノイズと段差をどれだけ滑らかにするか</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">ノイズ除去（最小最大）</translation>
+        <translation>ノイズ除去（最小最大）</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">外れ値を近傍の範囲へどこまで戻すか</translation>
+        <translation>外れ値を近傍の範囲へどこまで戻すか</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">なし</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">値が近傍をどこまで超えたら制限するか</translation>
+        <translation>値が近傍をどこまで超えたら制限するか</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">ノイズ除去（反復）</translation>
+        <translation>ノイズ除去（反復）</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">ステップ</translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">平滑化の回数。多いほど広い範囲を滑らかにします</translation>
+        <translation>平滑化の回数。多いほど広い範囲を滑らかにします</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">この輝度差まで平滑化します。より大きな差はエッジとみなします</translation>
+        <translation>この輝度差まで平滑化します。より大きな差はエッジとみなします</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">色差ノイズ除去 (HD)</translation>
+        <translation>色差ノイズ除去 (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">平滑化する最も細かい色むらの大きさ</translation>
+        <translation>平滑化する最も細かい色むらの大きさ</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">色差ノイズ除去 (UHD)</translation>
+        <translation>色差ノイズ除去 (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">色差ノイズ除去 (U2HD)</translation>
+        <translation>色差ノイズ除去 (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">輝度ノイズ除去 (HD)</translation>
+        <translation>輝度ノイズ除去 (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">輝度ノイズをどれだけ滑らかにするか。エッジは保たれます</translation>
+        <translation>輝度ノイズをどれだけ滑らかにするか。エッジは保たれます</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">輝度ノイズ除去（HD 反復）</translation>
+        <translation>輝度ノイズ除去（HD 反復）</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">平滑化の回数。回を重ねるごとに少しずつ弱くなります</translation>
+        <translation>平滑化の回数。回を重ねるごとに少しずつ弱くなります</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">1回あたりの範囲の大きさ</translation>
+        <translation>1回あたりの範囲の大きさ</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">アーティファクトを軽減</translation>
+        <translation>アーティファクトを軽減</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">平滑化する圧縮ブロック境界の高さ。より大きなエッジは残ります</translation>
+        <translation>平滑化する圧縮ブロック境界の高さ。より大きなエッジは残ります</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">ブロックサイズ</translation>
+        <translation>ブロックサイズ</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">元画像における圧縮ブロックのグリッドサイズ</translation>
+        <translation>元画像における圧縮ブロックのグリッドサイズ</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">モーションブラーを軽減</translation>
+        <translation>モーションブラーを軽減</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">モーションブラーをどこまで取り除くか</translation>
+        <translation>モーションブラーをどこまで取り除くか</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">長さ</translation>
+        <translation>長さ</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">短</translation>
+        <translation>短</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">長</translation>
+        <translation>長</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">画像内の動きの軌跡の長さ</translation>
+        <translation>画像内の動きの軌跡の長さ</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">方向</translation>
+        <translation>方向</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">動きの方向：0°で水平、90°で垂直</translation>
+        <translation>動きの方向：0°で水平、90°で垂直</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">収縮</translation>
+        <translation>収縮</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">暗い部分が明るい部分へどこまで広がるか</translation>
+        <translation>暗い部分が明るい部分へどこまで広がるか</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">膨張</translation>
+        <translation>膨張</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">明るい部分が暗い部分へどこまで広がるか</translation>
+        <translation>明るい部分が暗い部分へどこまで広がるか</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">二重像</translation>
+        <translation>二重像</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">距離</translation>
+        <translation>距離</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">二重像のずれ</translation>
+        <translation>二重像のずれ</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">ずれの方向（右から反時計回り）</translation>
+        <translation>ずれの方向（右から反時計回り）</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">二重像の不透明度</translation>
+        <translation>二重像の不透明度</translation>
     </message>
     <message>
         <source>Normalisieren</source>

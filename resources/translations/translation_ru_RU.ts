@@ -2867,535 +2867,535 @@
     </message>
     <message>
         <source>Mask Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Маска шумоподавления яркости (HD)</translation>
+        <translation>Маска шумоподавления яркости (HD)</translation>
     </message>
     <message>
         <source>aus</source>
-        <translation type="vanished">выкл.</translation>
+        <translation>выкл.</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
-        <translation type="vanished">Насколько сглаживается яркостный шум на ровных участках</translation>
+        <translation>Насколько сглаживается яркостный шум на ровных участках</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die geglättet wird</source>
-        <translation type="vanished">Размер области сглаживания</translation>
+        <translation>Размер области сглаживания</translation>
     </message>
     <message>
         <source>Detailschwelle</source>
-        <translation type="vanished">Порог деталей</translation>
+        <translation>Порог деталей</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
-        <translation type="vanished">Прирост яркости на пиксель, начиная с которого участок считается структурой и не меняется</translation>
+        <translation>Прирост яркости на пиксель, начиная с которого участок считается структурой и не меняется</translation>
     </message>
     <message>
         <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
-        <translation type="vanished">Действие в зависимости от яркости пикселя</translation>
+        <translation>Действие в зависимости от яркости пикселя</translation>
     </message>
     <message>
         <source>Mask Schärfen Luminance (HD)</source>
-        <translation type="vanished">Маска резкости яркости (HD)</translation>
+        <translation>Маска резкости яркости (HD)</translation>
     </message>
     <message>
         <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
-        <translation type="vanished">Насколько повышается резкость краёв и структур; ровные участки не затрагиваются</translation>
+        <translation>Насколько повышается резкость краёв и структур; ровные участки не затрагиваются</translation>
     </message>
     <message>
         <source>Größe der Details, die geschärft werden</source>
-        <translation type="vanished">Размер деталей, резкость которых повышается</translation>
+        <translation>Размер деталей, резкость которых повышается</translation>
     </message>
     <message>
         <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
-        <translation type="vanished">Прирост яркости на пиксель, начиная с которого участок считается структурой и повышается резкость</translation>
+        <translation>Прирост яркости на пиксель, начиная с которого участок считается структурой и повышается резкость</translation>
     </message>
     <message>
         <source>Überschwingen</source>
-        <translation type="vanished">Выброс</translation>
+        <translation>Выброс</translation>
     </message>
     <message>
         <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
-        <translation type="vanished">Насколько край может выходить за яркость окружения; ограничивает ореолы</translation>
+        <translation>Насколько край может выходить за яркость окружения; ограничивает ореолы</translation>
     </message>
     <message>
         <source>adaptive Bildschärfe</source>
-        <translation type="vanished">Адаптивная резкость</translation>
+        <translation>Адаптивная резкость</translation>
     </message>
     <message>
         <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
-        <translation type="vanished">Сила резкости зависит от местного контраста: на ровных участках нет, на резких краях меньше</translation>
+        <translation>Сила резкости зависит от местного контраста: на ровных участках нет, на резких краях меньше</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren</source>
-        <translation type="vanished">Уменьшить смаз от дрожания</translation>
+        <translation>Уменьшить смаз от дрожания</translation>
     </message>
     <message>
         <source>Wie weit die Verwacklung herausgerechnet wird</source>
-        <translation type="vanished">Насколько устраняется смаз</translation>
+        <translation>Насколько устраняется смаз</translation>
     </message>
     <message>
         <source>Unschärferadius</source>
-        <translation type="vanished">Радиус размытия</translation>
+        <translation>Радиус размытия</translation>
     </message>
     <message>
         <source>Wie weit das Bild verwackelt ist</source>
-        <translation type="vanished">Насколько смазано изображение</translation>
+        <translation>Насколько смазано изображение</translation>
     </message>
     <message>
         <source>Iterationen</source>
-        <translation type="vanished">Итерации</translation>
+        <translation>Итерации</translation>
     </message>
     <message>
         <source>wenige</source>
-        <translation type="vanished">мало</translation>
+        <translation>мало</translation>
     </message>
     <message>
         <source>viele</source>
-        <translation type="vanished">много</translation>
+        <translation>много</translation>
     </message>
     <message>
         <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
-        <translation type="vanished">Шаги деконволюции: больше шагов возвращают больше резкости и занимают больше времени</translation>
+        <translation>Шаги деконволюции: больше шагов возвращают больше резкости и занимают больше времени</translation>
     </message>
     <message>
         <source>Verwacklungen reduzieren (Farbe)</source>
-        <translation type="vanished">Уменьшить смаз (цвет)</translation>
+        <translation>Уменьшить смаз (цвет)</translation>
     </message>
     <message>
         <source>Entrauschen Farbwolken</source>
-        <translation type="vanished">Подавление цветных пятен</translation>
+        <translation>Подавление цветных пятен</translation>
     </message>
     <message>
         <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
-        <translation type="vanished">Удаляются цветные пятна размером примерно до трети этой величины</translation>
+        <translation>Удаляются цветные пятна размером примерно до трети этой величины</translation>
     </message>
     <message>
         <source>Wie weit die Farbwolken entfernt werden</source>
-        <translation type="vanished">Насколько удаляются цветные пятна</translation>
+        <translation>Насколько удаляются цветные пятна</translation>
     </message>
     <message>
         <source>kräftig</source>
-        <translation type="vanished">насыщенно</translation>
+        <translation>насыщенно</translation>
     </message>
     <message>
         <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
-        <translation type="vanished">Отклонение цвета, до которого пятно считается шумом; более насыщенные цвета сохраняются</translation>
+        <translation>Отклонение цвета, до которого пятно считается шумом; более насыщенные цвета сохраняются</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (UHD)</source>
-        <translation type="vanished">Шумоподавление яркости (UHD)</translation>
+        <translation>Шумоподавление яркости (UHD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
-        <translation type="vanished">Насколько сглаживается яркостный шум; усредняются похожие фрагменты окружения</translation>
+        <translation>Насколько сглаживается яркостный шум; усредняются похожие фрагменты окружения</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (U2HD)</source>
-        <translation type="vanished">Шумоподавление яркости (U2HD)</translation>
+        <translation>Шумоподавление яркости (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen (Gap Fill)</source>
-        <translation type="vanished">Шумоподавление (заполнение)</translation>
+        <translation>Шумоподавление (заполнение)</translation>
     </message>
     <message>
         <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
-        <translation type="vanished">Насколько отдельные выбивающиеся пиксели заменяются средним соседей</translation>
+        <translation>Насколько отдельные выбивающиеся пиксели заменяются средним соседей</translation>
     </message>
     <message>
         <source>niedrig</source>
-        <translation type="vanished">низко</translation>
+        <translation>низко</translation>
     </message>
     <message>
         <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
-        <translation type="vanished">Насколько пиксель должен выходить за диапазон соседей (относительно него), чтобы считаться пропуском</translation>
+        <translation>Насколько пиксель должен выходить за диапазон соседей (относительно него), чтобы считаться пропуском</translation>
     </message>
     <message>
         <source>Details restaurieren</source>
-        <translation type="vanished">Восстановить детали</translation>
+        <translation>Восстановить детали</translation>
     </message>
     <message>
         <source>Detailgröße</source>
-        <translation type="vanished">Размер деталей</translation>
+        <translation>Размер деталей</translation>
     </message>
     <message>
         <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
-        <translation type="vanished">Размер деталей, возвращаемых из исходного изображения</translation>
+        <translation>Размер деталей, возвращаемых из исходного изображения</translation>
     </message>
     <message>
         <source>Wie viel der verlorenen Details zurückkehrt</source>
-        <translation type="vanished">Сколько утраченных деталей возвращается</translation>
+        <translation>Сколько утраченных деталей возвращается</translation>
     </message>
     <message>
         <source>Rauschschwelle</source>
-        <translation type="vanished">Порог шума</translation>
+        <translation>Порог шума</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
-        <translation type="vanished">Более мелкие различия считаются шумом и не возвращаются</translation>
+        <translation>Более мелкие различия считаются шумом и не возвращаются</translation>
     </message>
     <message>
         <source>Dither (Floyd Steinberg)</source>
-        <translation type="vanished">Дизеринг (рассеивание ошибки)</translation>
+        <translation>Дизеринг (рассеивание ошибки)</translation>
     </message>
     <message>
         <source>Bittiefe</source>
-        <translation type="vanished">Разрядность</translation>
+        <translation>Разрядность</translation>
     </message>
     <message>
         <source>1</source>
-        <translation type="vanished">1</translation>
+        <translation>1</translation>
     </message>
     <message>
         <source>8</source>
-        <translation type="vanished">8</translation>
+        <translation>8</translation>
     </message>
     <message>
         <source>Stufen pro Farbkanal nach der Reduktion</source>
-        <translation type="vanished">Уровней на канал после уменьшения</translation>
+        <translation>Уровней на канал после уменьшения</translation>
     </message>
     <message>
         <source>Fehlerverteilung</source>
-        <translation type="vanished">Рассеивание ошибки</translation>
+        <translation>Рассеивание ошибки</translation>
     </message>
     <message>
         <source>voll</source>
-        <translation type="vanished">полностью</translation>
+        <translation>полностью</translation>
     </message>
     <message>
         <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
-        <translation type="vanished">Какая доля ошибки округления передаётся соседям: предотвращает ступеньки в переходах</translation>
+        <translation>Какая доля ошибки округления передаётся соседям: предотвращает ступеньки в переходах</translation>
     </message>
     <message>
         <source>Entrauschen (Farbe)</source>
-        <translation type="vanished">Шумоподавление (цвет)</translation>
+        <translation>Шумоподавление (цвет)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
-        <translation type="vanished">Размер области сглаживания цвета</translation>
+        <translation>Размер области сглаживания цвета</translation>
     </message>
     <message>
         <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Насколько сглаживается цветовой шум; яркость не меняется</translation>
+        <translation>Насколько сглаживается цветовой шум; яркость не меняется</translation>
     </message>
     <message>
         <source>Entrauschen (Flächen glätten)</source>
-        <translation type="vanished">Шумоподавление (сгладить плоскости)</translation>
+        <translation>Шумоподавление (сгладить плоскости)</translation>
     </message>
     <message>
         <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
-        <translation type="vanished">Насколько ровные участки сглаживаются к их среднему</translation>
+        <translation>Насколько ровные участки сглаживаются к их среднему</translation>
     </message>
     <message>
         <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
-        <translation type="vanished">Разброс яркости, до которого участок считается ровным</translation>
+        <translation>Разброс яркости, до которого участок считается ровным</translation>
     </message>
     <message>
         <source>Entrauschen (Banding)</source>
-        <translation type="vanished">Шумоподавление (полосы)</translation>
+        <translation>Шумоподавление (полосы)</translation>
     </message>
     <message>
         <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
-        <translation type="vanished">Ширина полос, которые становятся плавным переходом</translation>
+        <translation>Ширина полос, которые становятся плавным переходом</translation>
     </message>
     <message>
         <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
-        <translation type="vanished">Высота сглаживаемых ступенек; более высокие края сохраняются</translation>
+        <translation>Высота сглаживаемых ступенек; более высокие края сохраняются</translation>
     </message>
     <message>
         <source>Kantenverstärker</source>
-        <translation type="vanished">Усиление краёв</translation>
+        <translation>Усиление краёв</translation>
     </message>
     <message>
         <source>Größe der Kanten, die verstärkt werden</source>
-        <translation type="vanished">Размер усиливаемых краёв</translation>
+        <translation>Размер усиливаемых краёв</translation>
     </message>
     <message>
         <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
-        <translation type="vanished">Насколько усиливается яркостный контраст на краях</translation>
+        <translation>Насколько усиливается яркостный контраст на краях</translation>
     </message>
     <message>
         <source>Farbton Kantenverstärker</source>
-        <translation type="vanished">Усиление цветовых краёв</translation>
+        <translation>Усиление цветовых краёв</translation>
     </message>
     <message>
         <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
-        <translation type="vanished">Насколько усиливается цветовой контраст на цветовых краях</translation>
+        <translation>Насколько усиливается цветовой контраст на цветовых краях</translation>
     </message>
     <message>
         <source>Entrauschen (soften)</source>
-        <translation type="vanished">Шумоподавление (смягчение)</translation>
+        <translation>Шумоподавление (смягчение)</translation>
     </message>
     <message>
         <source>Länge, über die entlang der Kanten gemittelt wird</source>
-        <translation type="vanished">Длина усреднения вдоль краёв</translation>
+        <translation>Длина усреднения вдоль краёв</translation>
     </message>
     <message>
         <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
-        <translation type="vanished">Насколько сглаживается вдоль краёв; края остаются резкими</translation>
+        <translation>Насколько сглаживается вдоль краёв; края остаются резкими</translation>
     </message>
     <message>
         <source>Schärfen HD Gradient</source>
-        <translation type="vanished">Резкость HD по градиенту</translation>
+        <translation>Резкость HD по градиенту</translation>
     </message>
     <message>
         <source>Breite des Schärfens quer zur Kante</source>
-        <translation type="vanished">Ширина повышения резкости поперёк края</translation>
+        <translation>Ширина повышения резкости поперёк края</translation>
     </message>
     <message>
         <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
-        <translation type="vanished">Насколько повышается резкость поперёк краёв; шум вдоль краёв не усиливается</translation>
+        <translation>Насколько повышается резкость поперёк краёв; шум вдоль краёв не усиливается</translation>
     </message>
     <message>
         <source>Schärfen Chrominance (HD)</source>
-        <translation type="vanished">Резкость цветности (HD)</translation>
+        <translation>Резкость цветности (HD)</translation>
     </message>
     <message>
         <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
-        <translation type="vanished">Насколько повышается резкость цветовых краёв; яркость не меняется</translation>
+        <translation>Насколько повышается резкость цветовых краёв; яркость не меняется</translation>
     </message>
     <message>
         <source>Größe der Farbdetails, die geschärft werden</source>
-        <translation type="vanished">Размер цветовых деталей, резкость которых повышается</translation>
+        <translation>Размер цветовых деталей, резкость которых повышается</translation>
     </message>
     <message>
         <source>Schärfen Luminance (HD)</source>
-        <translation type="vanished">Резкость яркости (HD)</translation>
+        <translation>Резкость яркости (HD)</translation>
     </message>
     <message>
         <source>Wie stark die Helligkeit geschärft wird</source>
-        <translation type="vanished">Насколько повышается резкость яркости</translation>
+        <translation>Насколько повышается резкость яркости</translation>
     </message>
     <message>
         <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
-        <translation type="vanished">Более мелкие различия считаются шумом, и их резкость не повышается</translation>
+        <translation>Более мелкие различия считаются шумом, и их резкость не повышается</translation>
     </message>
     <message>
         <source>Schärfen Luminance (UHD)</source>
-        <translation type="vanished">Резкость яркости (UHD)</translation>
+        <translation>Резкость яркости (UHD)</translation>
     </message>
     <message>
         <source>Stärke fein</source>
-        <translation type="vanished">Сила: мелкие</translation>
+        <translation>Сила: мелкие</translation>
     </message>
     <message>
         <source>Schärfung der feinsten Details</source>
-        <translation type="vanished">Резкость самых мелких деталей</translation>
+        <translation>Резкость самых мелких деталей</translation>
     </message>
     <message>
         <source>Stärke mittel</source>
-        <translation type="vanished">Сила: средние</translation>
+        <translation>Сила: средние</translation>
     </message>
     <message>
         <source>Schärfung der Details doppelter Größe</source>
-        <translation type="vanished">Резкость деталей двойного размера</translation>
+        <translation>Резкость деталей двойного размера</translation>
     </message>
     <message>
         <source>Größe der feinsten Details</source>
-        <translation type="vanished">Размер самых мелких деталей</translation>
+        <translation>Размер самых мелких деталей</translation>
     </message>
     <message>
         <source>Schärfen Luminance (U2HD)</source>
-        <translation type="vanished">Резкость яркости (U2HD)</translation>
+        <translation>Резкость яркости (U2HD)</translation>
     </message>
     <message>
         <source>Stärke grob</source>
-        <translation type="vanished">Сила: крупные</translation>
+        <translation>Сила: крупные</translation>
     </message>
     <message>
         <source>Schärfung der Details vierfacher Größe</source>
-        <translation type="vanished">Резкость деталей четырёхкратного размера</translation>
+        <translation>Резкость деталей четырёхкратного размера</translation>
     </message>
     <message>
         <source>Entrauschen (Median)</source>
-        <translation type="vanished">Шумоподавление (медиана)</translation>
+        <translation>Шумоподавление (медиана)</translation>
     </message>
     <message>
         <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
-        <translation type="vanished">Насколько каждый канал сдвигается к медиане окрестности 3×3: убирает одиночные помехи</translation>
+        <translation>Насколько каждый канал сдвигается к медиане окрестности 3×3: убирает одиночные помехи</translation>
     </message>
     <message>
         <source>Entrauschen (Varianz)</source>
-        <translation type="vanished">Шумоподавление (дисперсия)</translation>
+        <translation>Шумоподавление (дисперсия)</translation>
     </message>
     <message>
         <source>Größe der Umgebung, deren Streuung gemessen wird</source>
-        <translation type="vanished">Размер области, разброс в которой измеряется</translation>
+        <translation>Размер области, разброс в которой измеряется</translation>
     </message>
     <message>
         <source>Rauschpegel</source>
-        <translation type="vanished">Уровень шума</translation>
+        <translation>Уровень шума</translation>
     </message>
     <message>
         <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
-        <translation type="vanished">Разброс, считающийся шумом: участки с меньшим разбросом сглаживаются, структуры сохраняются</translation>
+        <translation>Разброс, считающийся шумом: участки с меньшим разбросом сглаживаются, структуры сохраняются</translation>
     </message>
     <message>
         <source>Himmel entrauschen</source>
-        <translation type="vanished">Шумоподавление неба</translation>
+        <translation>Шумоподавление неба</translation>
     </message>
     <message>
         <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
-        <translation type="vanished">Размер области сглаживания неба</translation>
+        <translation>Размер области сглаживания неба</translation>
     </message>
     <message>
         <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
-        <translation type="vanished">Насколько сглаживаются шум и полосы на участках цвета неба</translation>
+        <translation>Насколько сглаживаются шум и полосы на участках цвета неба</translation>
     </message>
     <message>
         <source>Entrauschen (Min-Max)</source>
-        <translation type="vanished">Шумоподавление (мин-макс)</translation>
+        <translation>Шумоподавление (мин-макс)</translation>
     </message>
     <message>
         <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
-        <translation type="vanished">Насколько выбросы возвращаются в диапазон соседей</translation>
+        <translation>Насколько выбросы возвращаются в диапазон соседей</translation>
     </message>
     <message>
         <source>keine</source>
-        <translation type="vanished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
-        <translation type="vanished">Насколько значение может превышать соседей до ограничения</translation>
+        <translation>Насколько значение может превышать соседей до ограничения</translation>
     </message>
     <message>
         <source>Entrauschen (Iterativ)</source>
-        <translation type="vanished">Шумоподавление (итеративное)</translation>
+        <translation>Шумоподавление (итеративное)</translation>
     </message>
     <message>
         <source>Schritte</source>
-        <translation type="vanished">Шаги</translation>
+        <translation>Шаги</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
-        <translation type="vanished">Число шагов сглаживания: больше шагов сглаживают шире</translation>
+        <translation>Число шагов сглаживания: больше шагов сглаживают шире</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
-        <translation type="vanished">Разница яркости, до которой идёт сглаживание; большие различия считаются краями</translation>
+        <translation>Разница яркости, до которой идёт сглаживание; большие различия считаются краями</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (HD)</source>
-        <translation type="vanished">Шумоподавление цветности (HD)</translation>
+        <translation>Шумоподавление цветности (HD)</translation>
     </message>
     <message>
         <source>Größe der feinsten Farbflecken, die geglättet werden</source>
-        <translation type="vanished">Размер самых мелких сглаживаемых цветных пятен</translation>
+        <translation>Размер самых мелких сглаживаемых цветных пятен</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (UHD)</source>
-        <translation type="vanished">Шумоподавление цветности (UHD)</translation>
+        <translation>Шумоподавление цветности (UHD)</translation>
     </message>
     <message>
         <source>Entrauschen Chrominance (U2HD)</source>
-        <translation type="vanished">Шумоподавление цветности (U2HD)</translation>
+        <translation>Шумоподавление цветности (U2HD)</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD)</source>
-        <translation type="vanished">Шумоподавление яркости (HD)</translation>
+        <translation>Шумоподавление яркости (HD)</translation>
     </message>
     <message>
         <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
-        <translation type="vanished">Насколько сглаживается яркостный шум; края сохраняются</translation>
+        <translation>Насколько сглаживается яркостный шум; края сохраняются</translation>
     </message>
     <message>
         <source>Entrauschen Luminance (HD iter)</source>
-        <translation type="vanished">Шумоподавление яркости (HD, итеративное)</translation>
+        <translation>Шумоподавление яркости (HD, итеративное)</translation>
     </message>
     <message>
         <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
-        <translation type="vanished">Число проходов сглаживания, каждый немного слабее предыдущего</translation>
+        <translation>Число проходов сглаживания, каждый немного слабее предыдущего</translation>
     </message>
     <message>
         <source>Größe der Umgebung eines Durchgangs</source>
-        <translation type="vanished">Размер области одного прохода</translation>
+        <translation>Размер области одного прохода</translation>
     </message>
     <message>
         <source>Artefakte reduzieren</source>
-        <translation type="vanished">Уменьшить артефакты</translation>
+        <translation>Уменьшить артефакты</translation>
     </message>
     <message>
         <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
-        <translation type="vanished">Высота сглаживаемых краёв блоков сжатия; более высокие края сохраняются</translation>
+        <translation>Высота сглаживаемых краёв блоков сжатия; более высокие края сохраняются</translation>
     </message>
     <message>
         <source>Blockgröße</source>
-        <translation type="vanished">Размер блока</translation>
+        <translation>Размер блока</translation>
     </message>
     <message>
         <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
-        <translation type="vanished">Размер сетки блоков сжатия в исходном изображении</translation>
+        <translation>Размер сетки блоков сжатия в исходном изображении</translation>
     </message>
     <message>
         <source>Bewegungsunschärfe reduzieren</source>
-        <translation type="vanished">Уменьшить смаз движения</translation>
+        <translation>Уменьшить смаз движения</translation>
     </message>
     <message>
         <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
-        <translation type="vanished">Насколько устраняется смаз движения</translation>
+        <translation>Насколько устраняется смаз движения</translation>
     </message>
     <message>
         <source>Länge</source>
-        <translation type="vanished">Длина</translation>
+        <translation>Длина</translation>
     </message>
     <message>
         <source>kurz</source>
-        <translation type="vanished">коротко</translation>
+        <translation>коротко</translation>
     </message>
     <message>
         <source>lang</source>
-        <translation type="vanished">длинно</translation>
+        <translation>длинно</translation>
     </message>
     <message>
         <source>Länge der Bewegungsspur im Bild</source>
-        <translation type="vanished">Длина следа движения на изображении</translation>
+        <translation>Длина следа движения на изображении</translation>
     </message>
     <message>
         <source>Richtung</source>
-        <translation type="vanished">Направление</translation>
+        <translation>Направление</translation>
     </message>
     <message>
         <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
-        <translation type="vanished">Направление движения: 0° по горизонтали, 90° по вертикали</translation>
+        <translation>Направление движения: 0° по горизонтали, 90° по вертикали</translation>
     </message>
     <message>
         <source>Erosion</source>
-        <translation type="vanished">Эрозия</translation>
+        <translation>Эрозия</translation>
     </message>
     <message>
         <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
-        <translation type="vanished">Насколько тёмные области разрастаются в светлые</translation>
+        <translation>Насколько тёмные области разрастаются в светлые</translation>
     </message>
     <message>
         <source>Dilatation</source>
-        <translation type="vanished">Дилатация</translation>
+        <translation>Дилатация</translation>
     </message>
     <message>
         <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
-        <translation type="vanished">Насколько светлые области разрастаются в тёмные</translation>
+        <translation>Насколько светлые области разрастаются в тёмные</translation>
     </message>
     <message>
         <source>Doppler</source>
-        <translation type="vanished">Двоение</translation>
+        <translation>Двоение</translation>
     </message>
     <message>
         <source>Abstand</source>
-        <translation type="vanished">Расстояние</translation>
+        <translation>Расстояние</translation>
     </message>
     <message>
         <source>Versatz des Doppelbildes</source>
-        <translation type="vanished">Смещение двойного изображения</translation>
+        <translation>Смещение двойного изображения</translation>
     </message>
     <message>
         <source>360</source>
-        <translation type="vanished">360</translation>
+        <translation>360</translation>
     </message>
     <message>
         <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
-        <translation type="vanished">Направление смещения, против часовой стрелки от правого края</translation>
+        <translation>Направление смещения, против часовой стрелки от правого края</translation>
     </message>
     <message>
         <source>Deckkraft des Doppelbildes</source>
-        <translation type="vanished">Непрозрачность двойного изображения</translation>
+        <translation>Непрозрачность двойного изображения</translation>
     </message>
     <message>
         <source>Normalisieren</source>
