@@ -18,8 +18,8 @@ std::vector<SBenchmark> AllBenchmarks()
 {
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
-                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(),
-                                EnhanceBenchmarks()})
+                                ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(), EnhanceBenchmarks(),
+                                ExposureBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -46,7 +46,8 @@ const SCliOption kBenchmarkSettings[] = {
     {"scope", "WxH", "the scope picture's size"},
     {"kind", "NAME", "only this scope"},
     {"all", "0|1", "every operator of the family"},
-    {"operator", "KERNEL", "this operator alone"},
+    {"operator", "KERNEL", "this operator alone, at its catalogue defaults"},
+    {"radius", "min|max", "the local operators at their smallest or largest radius"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)

@@ -35,6 +35,8 @@ enum ELevelTableKind : uint32_t
     eLT_SLOPE_OFFSET_POWER, // (level × slope + offset)^power
     eLT_LIFT_GAMMA_GAIN,    // three-way colour correction of one channel
     eLT_SIGMOID,     // contrast S-curve around a pivot
+    // A family numbers its own kinds from its base upwards, in its own files.
+    eLT_EXPOSURE_FAMILY = 0x300,
 };
 
 class CLevelTables

@@ -126,6 +126,8 @@ bool CGradingSession::GradeFrame(CEngineContext& engine, uint16_t* pixels, int w
     if (m_colour->HasActiveLayers() && !m_colour->ApplyInPlace(slot.GetData(), width, height))
         return false;
     const QSize full = m_sourceSize.isEmpty() ? QSize(width, height) : m_sourceSize;
+    // The animation counter moves grain and other animated operators on from frame to frame.
+    engine.Settings().fAnimCount = float(frameCounter);
     m_chain->Process(engine, full.width(), full.height(), false, Context(frameCounter));
     std::memcpy(pixels, slot.GetData(), size_t(width) * height * 6);
     return true;

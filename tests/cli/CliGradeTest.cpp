@@ -207,10 +207,10 @@ TEST_F(CliGrade, ContactSheetShowsEveryPresetInAGrid)
     EXPECT_FALSE(QFile::exists(Path("none.png")));
 }
 
-TEST_F(CliGrade, EveryColourAndEnhanceOperatorGradesAStill)
+TEST_F(CliGrade, EveryOperatorOfAFamilyGradesAStill)
 {
     // The operators of a family one after another, each at its defaults.
-    const std::pair<const char*, int> families[] = {{"color", 57}, {"enhance", 40}};
+    const std::pair<const char*, int> families[] = {{"color", 57}, {"enhance", 40}, {"exposure", 57}};
     const QStringList catalogue = RunCli({"operators"}).out.trimmed().split('\n');
     for (const auto& [family, count] : families)
     {

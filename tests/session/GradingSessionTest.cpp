@@ -2,6 +2,7 @@
 // film type and LUT, and the export's frame callback.
 #include "core/EngineState.h"
 #include "engine/OperatorCatalogue.h"
+#include "engine/ChainEditor.h"
 #include "session/GradingSession.h"
 
 #include "tests/support/LogCapture.h"
@@ -107,6 +108,26 @@ TEST_F(Session, FrameCallbackGradesInPlaceAndBakesOncePerVideo)
     ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 80, 60, 1));
     EXPECT_EQ(frame, grey);
     EXPECT_FALSE(m_session.GradeFrame(m_session.Engine(), nullptr, 80, 60, 0));
+}
+
+TEST_F(Session, ExportedFramesGetNewGrainUnlessItIsFrozen)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
+    CChainEditor editor(m_session.Chain(), COperatorCatalogue::Shared());
+    ASSERT_EQ(editor.Add("MP_calcPixelAnalogGrain"), 0);
+    const float amount = 0.5f;
+    ASSERT_TRUE(editor.SetValues(0, 0, &amount, 1));
+    auto frame = [&](int counter) {
+        std::vector<uint16_t> pixels = m_source;
+        EXPECT_TRUE(m_session.GradeFrame(m_session.Engine(), pixels.data(), 80, 60, counter));
+        return pixels;
+    };
+    const std::vector<uint16_t> first = frame(0);
+    EXPECT_NE(first, m_source);
+    EXPECT_NE(frame(1), first);
+    EXPECT_EQ(frame(0), first); // the same frame grades the same way twice
+    m_session.Chain().Operators()[0].aParams[3].afValues[0] = 0.0f; // motion 0: frozen grain
+    EXPECT_EQ(frame(5), first);
 }
 
 TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)

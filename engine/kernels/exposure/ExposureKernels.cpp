@@ -1,9 +1,12 @@
 // Exposure operators: exposure value, vignette, manual black/white point, film grain, local
 // contrast, and the black/white-point measurement the chain runs before and after operators.
+// The family's table joins the tables of its other files (tone curves, levels, local tone,
+// soft tone, grain, structures).
 #include "engine/BlackWhitePoint.h"
 #include "engine/LevelTables.h"
 #include "engine/PointKernel.h"
 #include "engine/kernels/Neighbourhood.h"
+#include "engine/kernels/exposure/ExposureShared.h"
 
 #include <cmath>
 #include <cstdint>
@@ -12,18 +15,9 @@
 
 namespace
 {
-bool Differs(float v, float neutral)
-{
-    return std::fabs(v - neutral) >= 0.001f;
-}
-
-float Smoothstep(float e0, float e1, float x)
-{
-    if (!(e1 > e0))
-        return x >= e1 ? 1.0f : 0.0f;
-    const float t = MP_Clamp01((x - e0) / (e1 - e0));
-    return t * t * (3.0f - 2.0f * t);
-}
+using Exposure::Differs;
+using Exposure::HashNoise;
+using Exposure::Smoothstep;
 
 // ---------------------------------------------------------------------------------------------
 // MP_calcPixelExposureValue — sets: 0 exposure (0…1 for −4…+4 EV, 0.5 unchanged), 1 masking
@@ -126,17 +120,6 @@ namespace
 {
 constexpr SSetLayout kGrainSets{2, eCR_MASK, 3, 4};
 
-float HashNoise(int x, int y)
-{
-    uint32_t h = uint32_t(x) * 0x8da6b343u ^ uint32_t(y) * 0xd8163841u;
-    h ^= h >> 15;
-    h *= 0x2c1b3c6du;
-    h ^= h >> 12;
-    h *= 0x297a2d39u;
-    h ^= h >> 15;
-    return float(h >> 8) * (2.0f / 16777216.0f) - 1.0f; // −1…1
-}
-
 struct SGrainOp
 {
     float fAmount;
@@ -225,26 +208,8 @@ int MP_MeasureBlackWhitePoint(int width, int height, const uint16_t* image, Para
     params.lummax = 1.0f;
     if (width < 1 || height < 1)
         return MP_NORESOLUTION;
-    const float lum[3] = {params.lumr, params.lumg, params.lumb};
     constexpr int kBins = 4096;
-    const int bands = MP_KernelWorkers(params, width, height);
-    std::vector<uint32_t> histograms(size_t(bands) * kBins, 0);
-    MP_MT_ForBands(height, bands, [&](const TaskFuncParams& t) {
-        uint32_t* hist = &histograms[size_t(t.iBand) * kBins];
-        for (int y = t.iRowBegin; y < t.iRowEnd; ++y)
-        {
-            const uint16_t* px = image + size_t(y) * width * 3;
-            for (int x = 0; x < width; ++x, px += 3)
-            {
-                const float L = MP_Clamp01((lum[0] * px[0] + lum[1] * px[1] + lum[2] * px[2]) * MP_DECODE);
-                ++hist[int(L * (kBins - 1))];
-            }
-        }
-    });
-    std::vector<uint64_t> total(kBins, 0);
-    for (int b = 0; b < bands; ++b)
-        for (int i = 0; i < kBins; ++i)
-            total[i] += histograms[size_t(b) * kBins + i];
+    const std::vector<uint64_t> total = Exposure::LuminanceHistogram(params, image, 3, width, height, kBins);
     const uint64_t pixels = uint64_t(width) * height;
     const uint64_t clip = pixels / 1000;
     uint64_t sum = 0;
@@ -273,7 +238,22 @@ const SKernelEntry kExposureKernels[] = {
 };
 }  // namespace
 
+// The family's other files, one table each (split by kind).
+std::span<const SKernelEntry> ExposureToneKernels();
+std::span<const SKernelEntry> ExposureLevelKernels();
+std::span<const SKernelEntry> ExposureLocalKernels();
+std::span<const SKernelEntry> ExposureSoftKernels();
+std::span<const SKernelEntry> ExposureGrainKernels();
+std::span<const SKernelEntry> ExposureStructureKernels();
+
 std::span<const SKernelEntry> ExposureKernels()
 {
-    return kExposureKernels;
+    static const std::vector<SKernelEntry> family = [] {
+        std::vector<SKernelEntry> all(std::begin(kExposureKernels), std::end(kExposureKernels));
+        for (const auto& part : {ExposureToneKernels(), ExposureLevelKernels(), ExposureLocalKernels(),
+                                 ExposureSoftKernels(), ExposureGrainKernels(), ExposureStructureKernels()})
+            all.insert(all.end(), part.begin(), part.end());
+        return all;
+    }();
+    return family;
 }

@@ -1,0 +1,95 @@
+// Helpers of the exposure family's tests: call records from the catalogue's defaults with some
+// values changed, flat and structured test pictures, and runs through the dispatcher.
+#pragma once
+
+#include "EngineTestUtil.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <initializer_list>
+#include <string>
+
+namespace ExposureTest
+{
+/// Value `index` of set `set`.
+struct SValue
+{
+    int set, index;
+    float value;
+};
+
+/// The record of `kernel` at the catalogue's defaults with `values` changed, luminance weights
+/// ¼, ½, ¼ (exact in binary, so worked examples stay simple) and the preview factor `scale`.
+inline std::unique_ptr<Params> Record(CEngineContext& engine, const std::string& kernel,
+                                      std::initializer_list<SValue> values = {}, float scale = 1.0f)
+{
+    auto p = FreshParams(engine, scale);
+    p->lumr = 0.25f, p->lumg = 0.5f, p->lumb = 0.25f;
+    const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
+    const SCatalogueEntry* entry = catalogue.FindKernel(QString::fromStdString(kernel));
+    EXPECT_NE(entry, nullptr) << kernel;
+    if (entry)
+    {
+        const CPostProcessing::SOperator op = catalogue.CreateOperator(*entry);
+        for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
+            std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
+    }
+    for (const SValue& v : values)
+        p->p[v.set][v.index] = v.value;
+    return p;
+}
+
+inline std::vector<uint16_t> Flat(int w, int h, uint16_t r, uint16_t g, uint16_t b)
+{
+    std::vector<uint16_t> image(size_t(w) * h * 3);
+    for (size_t i = 0; i < image.size(); i += 3)
+        image[i] = r, image[i + 1] = g, image[i + 2] = b;
+    return image;
+}
+
+/// Runs `kernel` in place through the dispatcher (effect test included).
+inline int RunOn(const std::string& kernel, Params& p, std::vector<uint16_t>& image, int w, int h)
+{
+    return RunKernel(kernel.c_str(), w, h, image.data(), image.data(), 6, 6, &p, -1, 0.0f, 0.0f, true, true);
+}
+
+/// A smooth picture with features of several sizes: two gradients, a bright disc, a dark bar and
+/// a fine checker patch, so local operators have edges and detail at every scale.
+inline std::vector<uint16_t> Scene(int w, int h)
+{
+    std::vector<uint16_t> image(size_t(w) * h * 3);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+        {
+            const float u = float(x) / float(w), v = float(y) / float(h);
+            float c[3] = {0.15f + 0.5f * u, 0.2f + 0.4f * v, 0.45f - 0.3f * u * v};
+            const float d = std::hypot(u - 0.7f, v - 0.35f);
+            for (float& k : c)
+            {
+                k += d < 0.15f ? 0.4f : 0.0f;
+                k *= u > 0.2f && u < 0.3f ? 0.3f : 1.0f;
+                if (u > 0.4f && u < 0.55f && v > 0.6f && v < 0.85f)
+                    k += ((x / 4 + y / 4) & 1) ? 0.08f : -0.08f;
+            }
+            for (int ch = 0; ch < 3; ++ch)
+                image[(size_t(y) * w + x) * 3 + ch] = uint16_t(std::clamp(c[ch], 0.0f, 1.0f) * 65535.0f);
+        }
+    return image;
+}
+
+/// Mean of each 2 × 2 block: the full-size picture as a preview of half the size sees it.
+inline std::vector<uint16_t> HalfSize(const std::vector<uint16_t>& image, int w, int h)
+{
+    std::vector<uint16_t> half(size_t(w / 2) * (h / 2) * 3);
+    for (int y = 0; y < h / 2; ++y)
+        for (int x = 0; x < w / 2; ++x)
+            for (int c = 0; c < 3; ++c)
+            {
+                auto at = [&](int xx, int yy) { return int(image[(size_t(yy) * w + xx) * 3 + c]); };
+                half[(size_t(y) * (w / 2) + x) * 3 + c] =
+                    uint16_t((at(2 * x, 2 * y) + at(2 * x + 1, 2 * y) + at(2 * x, 2 * y + 1) + at(2 * x + 1, 2 * y + 1) + 2) / 4);
+            }
+    return half;
+}
+}  // namespace ExposureTest
