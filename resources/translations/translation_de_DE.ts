@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Normalisieren</translation>
+        <translation>Normalisieren</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</translation>
+        <translation>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Zielhelligkeit</translation>
+        <translation>Zielhelligkeit</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Helligkeit, auf die der Median des Bildes gebracht wird</translation>
+        <translation>Helligkeit, auf die der Median des Bildes gebracht wird</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Lokaler Kontrast (Maske)</translation>
+        <translation>Lokaler Kontrast (Maske)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Größe der Umgebung in Pixeln des Bildes in voller Auflösung</translation>
+        <translation>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</translation>
+        <translation>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Kantenschutz</translation>
+        <translation>Kantenschutz</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</translation>
+        <translation>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Stärke der Wirkung abhängig von der Helligkeit</translation>
+        <translation>Stärke der Wirkung abhängig von der Helligkeit</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Luminanzkontrast</translation>
+        <translation>Luminanzkontrast</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</translation>
+        <translation>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Drehpunkt</translation>
+        <translation>Drehpunkt</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Helligkeit, die unverändert bleibt</translation>
+        <translation>Helligkeit, die unverändert bleibt</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Helligkeit ebnen</translation>
+        <translation>Helligkeit ebnen</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</translation>
+        <translation>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Größe der Flächen, über die die Helligkeit ausgeglichen wird</translation>
+        <translation>Größe der Flächen, über die die Helligkeit ausgeglichen wird</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Lichter zurückholen</translation>
+        <translation>Lichter zurückholen</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</translation>
+        <translation>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Einsatzpunkt</translation>
+        <translation>Einsatzpunkt</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">früh</translation>
+        <translation>früh</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">spät</translation>
+        <translation>spät</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Helligkeit, ab der die Lichter zusammengedrückt werden</translation>
+        <translation>Helligkeit, ab der die Lichter zusammengedrückt werden</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Nebel reduzieren</translation>
+        <translation>Nebel reduzieren</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</translation>
+        <translation>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Spitzlichter wiederherstellen</translation>
+        <translation>Spitzlichter wiederherstellen</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</translation>
+        <translation>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Helligkeit der Umgebung, ab der abgedunkelt wird</translation>
+        <translation>Helligkeit der Umgebung, ab der abgedunkelt wird</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">Weißkorrektur</translation>
+        <translation>Weißkorrektur</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</translation>
+        <translation>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Helligkeit, ab der korrigiert wird</translation>
+        <translation>Helligkeit, ab der korrigiert wird</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Helligkeitsverlauf</translation>
+        <translation>Helligkeitsverlauf</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</translation>
+        <translation>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Winkel</translation>
+        <translation>Winkel</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Richtung des Verlaufs; 90° verläuft von oben nach unten</translation>
+        <translation>Richtung des Verlaufs; 90° verläuft von oben nach unten</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Übergang</translation>
+        <translation>Übergang</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Breite des Übergangs über die Linie</translation>
+        <translation>Breite des Übergangs über die Linie</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Linienmitte</translation>
+        <translation>Linienmitte</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Punkt, durch den die Übergangslinie läuft</translation>
+        <translation>Punkt, durch den die Übergangslinie läuft</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Weiche Details</translation>
+        <translation>Weiche Details</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</translation>
+        <translation>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Größe der Strukturen, die geglättet werden</translation>
+        <translation>Größe der Strukturen, die geglättet werden</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Weiche Kontur</translation>
+        <translation>Weiche Kontur</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</translation>
+        <translation>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Breite des weichen Randes</translation>
+        <translation>Breite des weichen Randes</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Randlicht-Verteilung</translation>
+        <translation>Randlicht-Verteilung</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</translation>
+        <translation>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Dynamische Helligkeit</translation>
+        <translation>Dynamische Helligkeit</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">erweitern</translation>
+        <translation>erweitern</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">verdichten</translation>
+        <translation>verdichten</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</translation>
+        <translation>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Automatischer Schwarz-/Weißpunkt</translation>
+        <translation>Automatischer Schwarz-/Weißpunkt</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</translation>
+        <translation>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Gewichteter Schwarz-/Weißpunkt</translation>
+        <translation>Gewichteter Schwarz-/Weißpunkt</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</translation>
+        <translation>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Anteil</translation>
+        <translation>Anteil</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</translation>
+        <translation>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Histogrammausgleich</translation>
+        <translation>Histogrammausgleich</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</translation>
+        <translation>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Kontrastbegrenzung</translation>
+        <translation>Kontrastbegrenzung</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Begrenzt, wie stark große einheitliche Flächen gespreizt werden</translation>
+        <translation>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Licht/Schatten anpassen</translation>
+        <translation>Licht/Schatten anpassen</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Lichter</translation>
+        <translation>Lichter</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Belichtung der hellen Töne</translation>
+        <translation>Belichtung der hellen Töne</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Belichtung der dunklen Töne</translation>
+        <translation>Belichtung der dunklen Töne</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Tonbreite</translation>
+        <translation>Tonbreite</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">Wie weit Lichter und Schatten in die Mitteltöne reichen</translation>
+        <translation>Wie weit Lichter und Schatten in die Mitteltöne reichen</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Lichttuner</translation>
+        <translation>Lichttuner</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</translation>
+        <translation>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Perzentile justieren</translation>
+        <translation>Perzentile justieren</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Dunkles Perzentil</translation>
+        <translation>Dunkles Perzentil</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Anteil der Pixel jedes Farbkanals, der schwarz wird</translation>
+        <translation>Anteil der Pixel jedes Farbkanals, der schwarz wird</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Helles Perzentil</translation>
+        <translation>Helles Perzentil</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Anteil der Pixel jedes Farbkanals, der weiß wird</translation>
+        <translation>Anteil der Pixel jedes Farbkanals, der weiß wird</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Gradationskurve (logarithmisch)</translation>
+        <translation>Gradationskurve (logarithmisch)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</translation>
+        <translation>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Tonwerte justieren</translation>
+        <translation>Tonwerte justieren</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Schwarzwert</translation>
+        <translation>Schwarzwert</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Helligkeit, die schwarz wird</translation>
+        <translation>Helligkeit, die schwarz wird</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">Weißwert</translation>
+        <translation>Weißwert</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Helligkeit, die weiß wird</translation>
+        <translation>Helligkeit, die weiß wird</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Mitteltöne</translation>
+        <translation>Mitteltöne</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Gamma der Mitteltöne</translation>
+        <translation>Gamma der Mitteltöne</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Ausgabe Schwarz</translation>
+        <translation>Ausgabe Schwarz</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Helligkeit, auf die Schwarz gesetzt wird</translation>
+        <translation>Helligkeit, auf die Schwarz gesetzt wird</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Ausgabe Weiß</translation>
+        <translation>Ausgabe Weiß</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Helligkeit, auf die Weiß gesetzt wird</translation>
+        <translation>Helligkeit, auf die Weiß gesetzt wird</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Graustufenumwandlung</translation>
+        <translation>Graustufenumwandlung</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Rotanteil</translation>
+        <translation>Rotanteil</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Anteil des roten Kanals am Grau</translation>
+        <translation>Anteil des roten Kanals am Grau</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Grünanteil</translation>
+        <translation>Grünanteil</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Anteil des grünen Kanals am Grau</translation>
+        <translation>Anteil des grünen Kanals am Grau</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Blauanteil</translation>
+        <translation>Blauanteil</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Anteil des blauen Kanals am Grau</translation>
+        <translation>Anteil des blauen Kanals am Grau</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Fraktales Korn</translation>
+        <translation>Fraktales Korn</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Stärke des Korns</translation>
+        <translation>Stärke des Korns</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Größe der Körner im Bild in voller Auflösung</translation>
+        <translation>Größe der Körner im Bild in voller Auflösung</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Rauheit</translation>
+        <translation>Rauheit</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">rau</translation>
+        <translation>rau</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Anteil der feineren Kornstufen</translation>
+        <translation>Anteil der feineren Kornstufen</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Kornbewegung</translation>
+        <translation>Kornbewegung</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">eingefroren</translation>
+        <translation>eingefroren</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">jedes Bild neu</translation>
+        <translation>jedes Bild neu</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</translation>
+        <translation>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Analoges Korn</translation>
+        <translation>Analoges Korn</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Farbkorn</translation>
+        <translation>Farbkorn</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">einfarbig</translation>
+        <translation>einfarbig</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">farbig</translation>
+        <translation>farbig</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Anteil des Korns, der in jedem Farbkanal eigen ist</translation>
+        <translation>Anteil des Korns, der in jedem Farbkanal eigen ist</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Fraktales Korn (HSV)</translation>
+        <translation>Fraktales Korn (HSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Fraktales Korn (HSL)</translation>
+        <translation>Fraktales Korn (HSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Analoges Korn (HSV)</translation>
+        <translation>Analoges Korn (HSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Sättigungskorn</translation>
+        <translation>Sättigungskorn</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Korn auch in der Sättigung; der Farbton bleibt erhalten</translation>
+        <translation>Korn auch in der Sättigung; der Farbton bleibt erhalten</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Analoges Korn (HSL)</translation>
+        <translation>Analoges Korn (HSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Bleach Bypass</translation>
+        <translation>Bleach Bypass</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</translation>
+        <translation>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Schleierblendung</translation>
+        <translation>Schleierblendung</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</translation>
+        <translation>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Lokale Kontur</translation>
+        <translation>Lokale Kontur</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Verstärkung der Konturen</translation>
+        <translation>Verstärkung der Konturen</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</translation>
+        <translation>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Struktur (Tonung)</translation>
+        <translation>Struktur (Tonung)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">Wie stark die Struktur über dem Bild liegt</translation>
+        <translation>Wie stark die Struktur über dem Bild liegt</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Maßstab der Struktur, von einem Viertel bis zum Vierfachen</translation>
+        <translation>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Muster</translation>
+        <translation>Muster</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Wählt eine von tausend Varianten der Struktur</translation>
+        <translation>Wählt eine von tausend Varianten der Struktur</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Farbe der Struktur</translation>
+        <translation>Farbe der Struktur</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Struktur (Staub)</translation>
+        <translation>Struktur (Staub)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Struktur (Licht)</translation>
+        <translation>Struktur (Licht)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Struktur (Doppelbelichtung)</translation>
+        <translation>Struktur (Doppelbelichtung)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Struktur (Projektion)</translation>
+        <translation>Struktur (Projektion)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Struktur (Vignette)</translation>
+        <translation>Struktur (Vignette)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Struktur (Stoffe)</translation>
+        <translation>Struktur (Stoffe)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Struktur (Risse)</translation>
+        <translation>Struktur (Risse)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Struktur (Stein)</translation>
+        <translation>Struktur (Stein)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Struktur (Papier)</translation>
+        <translation>Struktur (Papier)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Struktur (Metalle)</translation>
+        <translation>Struktur (Metalle)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Struktur (Puzzle)</translation>
+        <translation>Struktur (Puzzle)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Schwarz-Weiß</translation>
+        <translation>Schwarz-Weiß</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Lokaler Kontrast</translation>
+        <translation>Lokaler Kontrast</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Lokaler Kontrast des Graubilds</translation>
+        <translation>Lokaler Kontrast des Graubilds</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Rotfilter</translation>
+        <translation>Rotfilter</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</translation>
+        <translation>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Grünfilter</translation>
+        <translation>Grünfilter</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">Wie hell grüne Töne im Grau werden</translation>
+        <translation>Wie hell grüne Töne im Grau werden</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Blaufilter</translation>
+        <translation>Blaufilter</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">Wie hell blaue Töne im Grau werden</translation>
+        <translation>Wie hell blaue Töne im Grau werden</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Zentrum belichten</translation>
+        <translation>Zentrum belichten</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Belichtung des Zentrums in Blendenstufen</translation>
+        <translation>Belichtung des Zentrums in Blendenstufen</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</translation>
+        <translation>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Breite des Übergangs nach außen</translation>
+        <translation>Breite des Übergangs nach außen</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Mitte des belichteten Bereichs</translation>
+        <translation>Mitte des belichteten Bereichs</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Weicher Kontrast</translation>
+        <translation>Weicher Kontrast</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">weicher</translation>
+        <translation>weicher</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</translation>
+        <translation>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Mitte</translation>
+        <translation>Mitte</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Helligkeit, um die die Kurve dreht</translation>
+        <translation>Helligkeit, um die die Kurve dreht</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Rasterdruck</translation>
+        <translation>Rasterdruck</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Rasterweite</translation>
+        <translation>Rasterweite</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Abstand der Rasterpunkte im Bild in voller Auflösung</translation>
+        <translation>Abstand der Rasterpunkte im Bild in voller Auflösung</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Winkel des Rasters</translation>
+        <translation>Winkel des Rasters</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">Wie stark das Raster über dem Bild liegt</translation>
+        <translation>Wie stark das Raster über dem Bild liegt</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Farbraster</translation>
+        <translation>Farbraster</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</translation>
+        <translation>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Struktur (Wellen)</translation>
+        <translation>Struktur (Wellen)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Struktur (Leinen)</translation>
+        <translation>Struktur (Leinen)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Alterung</translation>
+        <translation>Alterung</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Gesamtwirkung der Alterung</translation>
+        <translation>Gesamtwirkung der Alterung</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Vergilbung</translation>
+        <translation>Vergilbung</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Gelbstich, vor allem in den Lichtern</translation>
+        <translation>Gelbstich, vor allem in den Lichtern</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Verblassen</translation>
+        <translation>Verblassen</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">kein</translation>
+        <translation>kein</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Angehobene Schwarztöne und stumpfe Lichter</translation>
+        <translation>Angehobene Schwarztöne und stumpfe Lichter</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Flecken</translation>
+        <translation>Flecken</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Braune Flecken und Staubpunkte</translation>
+        <translation>Braune Flecken und Staubpunkte</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Normalise</translation>
+        <translation>Normalise</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">How far the tones are stretched to the full range and the midtones balanced</translation>
+        <translation>How far the tones are stretched to the full range and the midtones balanced</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Target brightness</translation>
+        <translation>Target brightness</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Brightness to which the median of the image is brought</translation>
+        <translation>Brightness to which the median of the image is brought</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Local contrast (mask)</translation>
+        <translation>Local contrast (mask)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Size of the area in pixels of the full-resolution image</translation>
+        <translation>Size of the area in pixels of the full-resolution image</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Local contrast of the brightness; the colours are kept</translation>
+        <translation>Local contrast of the brightness; the colours are kept</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Edge protection</translation>
+        <translation>Edge protection</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Holds back large brightness jumps so that no halos appear at edges</translation>
+        <translation>Holds back large brightness jumps so that no halos appear at edges</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Strength of the effect depending on the brightness</translation>
+        <translation>Strength of the effect depending on the brightness</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Luminance contrast</translation>
+        <translation>Luminance contrast</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Contrast of the brightness; hue and saturation are kept</translation>
+        <translation>Contrast of the brightness; hue and saturation are kept</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Pivot</translation>
+        <translation>Pivot</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Brightness that stays unchanged</translation>
+        <translation>Brightness that stays unchanged</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Even out brightness</translation>
+        <translation>Even out brightness</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Evens out uneven lighting; the details are kept</translation>
+        <translation>Evens out uneven lighting; the details are kept</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Size of the areas over which the brightness is evened out</translation>
+        <translation>Size of the areas over which the brightness is evened out</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Highlight recovery</translation>
+        <translation>Highlight recovery</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Compresses the brightest tones softly without any colour channel burning out</translation>
+        <translation>Compresses the brightest tones softly without any colour channel burning out</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Onset</translation>
+        <translation>Onset</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">early</translation>
+        <translation>early</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">late</translation>
+        <translation>late</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Brightness from which the highlights are compressed</translation>
+        <translation>Brightness from which the highlights are compressed</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Reduce haze</translation>
+        <translation>Reduce haze</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Removes the bright veil of fog and haze from the image</translation>
+        <translation>Removes the bright veil of fog and haze from the image</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Recover specular highlights</translation>
+        <translation>Recover specular highlights</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Darkens bright areas as a whole and keeps the detail in them</translation>
+        <translation>Darkens bright areas as a whole and keeps the detail in them</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Brightness of the surroundings from which darkening starts</translation>
+        <translation>Brightness of the surroundings from which darkening starts</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">White correction</translation>
+        <translation>White correction</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Removes the colour cast from the highlights and brightens them to pure white</translation>
+        <translation>Removes the colour cast from the highlights and brightens them to pure white</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Brightness from which correction is done</translation>
+        <translation>Brightness from which correction is done</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Graduated brightness</translation>
+        <translation>Graduated brightness</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Gamma of the image side before the line; negative values darken it (such as a sky)</translation>
+        <translation>Gamma of the image side before the line; negative values darken it (such as a sky)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Angle</translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Direction of the gradient; 90° runs from top to bottom</translation>
+        <translation>Direction of the gradient; 90° runs from top to bottom</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Transition</translation>
+        <translation>Transition</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Width of the transition across the line</translation>
+        <translation>Width of the transition across the line</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Line centre</translation>
+        <translation>Line centre</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Point through which the transition line runs</translation>
+        <translation>Point through which the transition line runs</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Soft details</translation>
+        <translation>Soft details</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Smooths fine structures such as skin or noise; edges stay sharp</translation>
+        <translation>Smooths fine structures such as skin or noise; edges stay sharp</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Size of the structures that are smoothed</translation>
+        <translation>Size of the structures that are smoothed</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Soft contour</translation>
+        <translation>Soft contour</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Gives contours a soft, glowing edge; areas stay sharp</translation>
+        <translation>Gives contours a soft, glowing edge; areas stay sharp</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Width of the soft edge</translation>
+        <translation>Width of the soft edge</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Edge light distribution</translation>
+        <translation>Edge light distribution</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Evens out the fall-off of light towards the image edge (vignetting, flash)</translation>
+        <translation>Evens out the fall-off of light towards the image edge (vignetting, flash)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Dynamic brightness</translation>
+        <translation>Dynamic brightness</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">expand</translation>
+        <translation>expand</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">compress</translation>
+        <translation>compress</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Brightens dark surroundings and darkens bright ones (or the other way round)</translation>
+        <translation>Brightens dark surroundings and darkens bright ones (or the other way round)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Automatic black/white point</translation>
+        <translation>Automatic black/white point</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">How far the black and white points of the image are stretched to the full range</translation>
+        <translation>How far the black and white points of the image are stretched to the full range</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Weighted black/white point</translation>
+        <translation>Weighted black/white point</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">How far the measured points are stretched to the full range</translation>
+        <translation>How far the measured points are stretched to the full range</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Share</translation>
+        <translation>Share</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Share of the darkest and brightest pixels whose mean gives the black and white points</translation>
+        <translation>Share of the darkest and brightest pixels whose mean gives the black and white points</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Histogram equalisation</translation>
+        <translation>Histogram equalisation</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Spreads the tones evenly over the whole range</translation>
+        <translation>Spreads the tones evenly over the whole range</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Contrast limit</translation>
+        <translation>Contrast limit</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Limits how strongly large uniform areas are spread</translation>
+        <translation>Limits how strongly large uniform areas are spread</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Adjust highlights/shadows</translation>
+        <translation>Adjust highlights/shadows</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Highlights</translation>
+        <translation>Highlights</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Exposure of the bright tones</translation>
+        <translation>Exposure of the bright tones</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Exposure of the dark tones</translation>
+        <translation>Exposure of the dark tones</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Tonal width</translation>
+        <translation>Tonal width</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">How far highlights and shadows reach into the midtones</translation>
+        <translation>How far highlights and shadows reach into the midtones</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Light tuner</translation>
+        <translation>Light tuner</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Brightens dark surroundings more than bright ones; then the black and white points are set again</translation>
+        <translation>Brightens dark surroundings more than bright ones; then the black and white points are set again</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Adjust percentiles</translation>
+        <translation>Adjust percentiles</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Dark percentile</translation>
+        <translation>Dark percentile</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Share of the pixels of each colour channel that become black</translation>
+        <translation>Share of the pixels of each colour channel that become black</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Bright percentile</translation>
+        <translation>Bright percentile</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Share of the pixels of each colour channel that become white</translation>
+        <translation>Share of the pixels of each colour channel that become white</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Tone curve (logarithmic)</translation>
+        <translation>Tone curve (logarithmic)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Tone curve over the logarithmic brightness: the shadows get most of the width</translation>
+        <translation>Tone curve over the logarithmic brightness: the shadows get most of the width</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Levels</translation>
+        <translation>Levels</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Black level</translation>
+        <translation>Black level</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Brightness that becomes black</translation>
+        <translation>Brightness that becomes black</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">White level</translation>
+        <translation>White level</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Brightness that becomes white</translation>
+        <translation>Brightness that becomes white</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Midtones</translation>
+        <translation>Midtones</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Gamma of the midtones</translation>
+        <translation>Gamma of the midtones</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Output black</translation>
+        <translation>Output black</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Brightness to which black is set</translation>
+        <translation>Brightness to which black is set</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Output white</translation>
+        <translation>Output white</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Brightness to which white is set</translation>
+        <translation>Brightness to which white is set</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Greyscale conversion</translation>
+        <translation>Greyscale conversion</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Red share</translation>
+        <translation>Red share</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Share of the red channel in the grey</translation>
+        <translation>Share of the red channel in the grey</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Green share</translation>
+        <translation>Green share</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Share of the green channel in the grey</translation>
+        <translation>Share of the green channel in the grey</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Blue share</translation>
+        <translation>Blue share</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Share of the blue channel in the grey</translation>
+        <translation>Share of the blue channel in the grey</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Fractal grain</translation>
+        <translation>Fractal grain</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Strength of the grain</translation>
+        <translation>Strength of the grain</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Size of the grains in the full-resolution image</translation>
+        <translation>Size of the grains in the full-resolution image</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Roughness</translation>
+        <translation>Roughness</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">rough</translation>
+        <translation>rough</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Share of the finer grain levels</translation>
+        <translation>Share of the finer grain levels</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Grain motion</translation>
+        <translation>Grain motion</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">frozen</translation>
+        <translation>frozen</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">new each frame</translation>
+        <translation>new each frame</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">How often the grain changes in videos; 0 keeps it fixed over all frames</translation>
+        <translation>How often the grain changes in videos; 0 keeps it fixed over all frames</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Analogue grain</translation>
+        <translation>Analogue grain</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Colour grain</translation>
+        <translation>Colour grain</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">monochrome</translation>
+        <translation>monochrome</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">coloured</translation>
+        <translation>coloured</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Share of the grain that is separate in each colour channel</translation>
+        <translation>Share of the grain that is separate in each colour channel</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Fractal grain (HSV)</translation>
+        <translation>Fractal grain (HSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Fractal grain (HSL)</translation>
+        <translation>Fractal grain (HSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Analogue grain (HSV)</translation>
+        <translation>Analogue grain (HSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Saturation grain</translation>
+        <translation>Saturation grain</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Grain in the saturation too; the hue is kept</translation>
+        <translation>Grain in the saturation too; the hue is kept</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Analogue grain (HSL)</translation>
+        <translation>Analogue grain (HSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Bleach bypass</translation>
+        <translation>Bleach bypass</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">More contrast and less colour, as when the bleach bath is skipped</translation>
+        <translation>More contrast and less colour, as when the bleach bath is skipped</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Veiling glare</translation>
+        <translation>Veiling glare</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Stray light in the lens: bright areas lay a veil over their surroundings</translation>
+        <translation>Stray light in the lens: bright areas lay a veil over their surroundings</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Local contour</translation>
+        <translation>Local contour</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Contour enhancement</translation>
+        <translation>Contour enhancement</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Fine differences below it (grain, noise) are not enhanced</translation>
+        <translation>Fine differences below it (grain, noise) are not enhanced</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Texture (toning)</translation>
+        <translation>Texture (toning)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">How strongly the texture lies over the image</translation>
+        <translation>How strongly the texture lies over the image</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Scale of the texture, from a quarter to four times</translation>
+        <translation>Scale of the texture, from a quarter to four times</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Pattern</translation>
+        <translation>Pattern</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Chooses one of a thousand variants of the texture</translation>
+        <translation>Chooses one of a thousand variants of the texture</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Colour of the texture</translation>
+        <translation>Colour of the texture</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Texture (dust)</translation>
+        <translation>Texture (dust)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Texture (light)</translation>
+        <translation>Texture (light)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Texture (double exposure)</translation>
+        <translation>Texture (double exposure)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Texture (projection)</translation>
+        <translation>Texture (projection)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Texture (vignette)</translation>
+        <translation>Texture (vignette)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Texture (fabrics)</translation>
+        <translation>Texture (fabrics)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Texture (cracks)</translation>
+        <translation>Texture (cracks)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Texture (stone)</translation>
+        <translation>Texture (stone)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Texture (paper)</translation>
+        <translation>Texture (paper)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Texture (metals)</translation>
+        <translation>Texture (metals)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Texture (puzzle)</translation>
+        <translation>Texture (puzzle)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Black and white</translation>
+        <translation>Black and white</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Local contrast</translation>
+        <translation>Local contrast</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Local contrast of the grey image</translation>
+        <translation>Local contrast of the grey image</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Red filter</translation>
+        <translation>Red filter</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">How bright red tones become in the grey (a red filter darkens the blue sky)</translation>
+        <translation>How bright red tones become in the grey (a red filter darkens the blue sky)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Green filter</translation>
+        <translation>Green filter</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">How bright green tones become in the grey</translation>
+        <translation>How bright green tones become in the grey</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Blue filter</translation>
+        <translation>Blue filter</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">How bright blue tones become in the grey</translation>
+        <translation>How bright blue tones become in the grey</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Expose the centre</translation>
+        <translation>Expose the centre</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Exposure of the centre in stops</translation>
+        <translation>Exposure of the centre in stops</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Size of the fully exposed centre, relative to half the image diagonal</translation>
+        <translation>Size of the fully exposed centre, relative to half the image diagonal</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Width of the transition outwards</translation>
+        <translation>Width of the transition outwards</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Centre of the exposed area</translation>
+        <translation>Centre of the exposed area</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Soft contrast</translation>
+        <translation>Soft contrast</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">softer</translation>
+        <translation>softer</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">S-curve of the brightness whose highlights and shadows roll off softly</translation>
+        <translation>S-curve of the brightness whose highlights and shadows roll off softly</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Centre</translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Brightness around which the curve turns</translation>
+        <translation>Brightness around which the curve turns</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Halftone</translation>
+        <translation>Halftone</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Screen ruling</translation>
+        <translation>Screen ruling</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Distance of the halftone dots in the full-resolution image</translation>
+        <translation>Distance of the halftone dots in the full-resolution image</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Angle of the screen</translation>
+        <translation>Angle of the screen</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">How strongly the screen lies over the image</translation>
+        <translation>How strongly the screen lies over the image</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Colour screen</translation>
+        <translation>Colour screen</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">A separate screen for each colour channel instead of a grey screen</translation>
+        <translation>A separate screen for each colour channel instead of a grey screen</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Texture (waves)</translation>
+        <translation>Texture (waves)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Texture (linen)</translation>
+        <translation>Texture (linen)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Ageing</translation>
+        <translation>Ageing</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Overall effect of the ageing</translation>
+        <translation>Overall effect of the ageing</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Yellowing</translation>
+        <translation>Yellowing</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Yellow cast, especially in the highlights</translation>
+        <translation>Yellow cast, especially in the highlights</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Fading</translation>
+        <translation>Fading</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">none</translation>
+        <translation>none</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Lifted blacks and dull highlights</translation>
+        <translation>Lifted blacks and dull highlights</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Spots</translation>
+        <translation>Spots</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Brown spots and dust specks</translation>
+        <translation>Brown spots and dust specks</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

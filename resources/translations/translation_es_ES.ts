@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Normalizar</translation>
+        <translation>Normalizar</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">Cuánto se estiran los tonos a todo el rango y se equilibran los medios tonos</translation>
+        <translation>Cuánto se estiran los tonos a todo el rango y se equilibran los medios tonos</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Brillo objetivo</translation>
+        <translation>Brillo objetivo</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Brillo al que se lleva la mediana de la imagen</translation>
+        <translation>Brillo al que se lleva la mediana de la imagen</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Contraste local (máscara)</translation>
+        <translation>Contraste local (máscara)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Tamaño de la zona en píxeles de la imagen a resolución completa</translation>
+        <translation>Tamaño de la zona en píxeles de la imagen a resolución completa</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Contraste local del brillo; los colores se conservan</translation>
+        <translation>Contraste local del brillo; los colores se conservan</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Protección de bordes</translation>
+        <translation>Protección de bordes</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Contiene los grandes saltos de brillo para que no aparezcan halos en los bordes</translation>
+        <translation>Contiene los grandes saltos de brillo para que no aparezcan halos en los bordes</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Intensidad del efecto según el brillo</translation>
+        <translation>Intensidad del efecto según el brillo</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Contraste de luminancia</translation>
+        <translation>Contraste de luminancia</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Contraste del brillo; tono y saturación se conservan</translation>
+        <translation>Contraste del brillo; tono y saturación se conservan</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Pivote</translation>
+        <translation>Pivote</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Brillo que no cambia</translation>
+        <translation>Brillo que no cambia</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Igualar el brillo</translation>
+        <translation>Igualar el brillo</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Compensa la iluminación irregular; los detalles se conservan</translation>
+        <translation>Compensa la iluminación irregular; los detalles se conservan</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Tamaño de las zonas sobre las que se iguala el brillo</translation>
+        <translation>Tamaño de las zonas sobre las que se iguala el brillo</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Recuperación de altas luces</translation>
+        <translation>Recuperación de altas luces</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Comprime suavemente los tonos más claros sin que ningún canal se queme</translation>
+        <translation>Comprime suavemente los tonos más claros sin que ningún canal se queme</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Punto de inicio</translation>
+        <translation>Punto de inicio</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">pronto</translation>
+        <translation>pronto</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">tarde</translation>
+        <translation>tarde</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Brillo a partir del cual se comprimen las altas luces</translation>
+        <translation>Brillo a partir del cual se comprimen las altas luces</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Reducir neblina</translation>
+        <translation>Reducir neblina</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Elimina el velo claro de niebla y neblina de la imagen</translation>
+        <translation>Elimina el velo claro de niebla y neblina de la imagen</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Recuperar reflejos especulares</translation>
+        <translation>Recuperar reflejos especulares</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Oscurece las zonas claras en conjunto y conserva su detalle</translation>
+        <translation>Oscurece las zonas claras en conjunto y conserva su detalle</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Brillo del entorno a partir del cual se oscurece</translation>
+        <translation>Brillo del entorno a partir del cual se oscurece</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">Corrección del blanco</translation>
+        <translation>Corrección del blanco</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Elimina la dominante de las altas luces y las aclara hasta el blanco puro</translation>
+        <translation>Elimina la dominante de las altas luces y las aclara hasta el blanco puro</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Brillo a partir del cual se corrige</translation>
+        <translation>Brillo a partir del cual se corrige</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Degradado de brillo</translation>
+        <translation>Degradado de brillo</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Gamma del lado de la imagen antes de la línea; los valores negativos lo oscurecen (por ejemplo un cielo)</translation>
+        <translation>Gamma del lado de la imagen antes de la línea; los valores negativos lo oscurecen (por ejemplo un cielo)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Ángulo</translation>
+        <translation>Ángulo</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Dirección del degradado; 90° va de arriba abajo</translation>
+        <translation>Dirección del degradado; 90° va de arriba abajo</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Transición</translation>
+        <translation>Transición</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Anchura de la transición a través de la línea</translation>
+        <translation>Anchura de la transición a través de la línea</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Centro de la línea</translation>
+        <translation>Centro de la línea</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Punto por el que pasa la línea de transición</translation>
+        <translation>Punto por el que pasa la línea de transición</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Detalles suaves</translation>
+        <translation>Detalles suaves</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Suaviza estructuras finas como la piel o el ruido; los bordes siguen nítidos</translation>
+        <translation>Suaviza estructuras finas como la piel o el ruido; los bordes siguen nítidos</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Tamaño de las estructuras que se suavizan</translation>
+        <translation>Tamaño de las estructuras que se suavizan</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Contorno suave</translation>
+        <translation>Contorno suave</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Da a los contornos un borde suave y luminoso; las superficies siguen nítidas</translation>
+        <translation>Da a los contornos un borde suave y luminoso; las superficies siguen nítidas</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Anchura del borde suave</translation>
+        <translation>Anchura del borde suave</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Distribución de la luz en los bordes</translation>
+        <translation>Distribución de la luz en los bordes</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Compensa la caída de luz hacia el borde de la imagen (viñeteado, flash)</translation>
+        <translation>Compensa la caída de luz hacia el borde de la imagen (viñeteado, flash)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Brillo dinámico</translation>
+        <translation>Brillo dinámico</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">expandir</translation>
+        <translation>expandir</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">comprimir</translation>
+        <translation>comprimir</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Aclara los entornos oscuros y oscurece los claros (o al revés)</translation>
+        <translation>Aclara los entornos oscuros y oscurece los claros (o al revés)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Punto negro/blanco automático</translation>
+        <translation>Punto negro/blanco automático</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Cuánto se estiran los puntos negro y blanco de la imagen a todo el rango</translation>
+        <translation>Cuánto se estiran los puntos negro y blanco de la imagen a todo el rango</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Punto negro/blanco ponderado</translation>
+        <translation>Punto negro/blanco ponderado</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Cuánto se estiran los puntos medidos a todo el rango</translation>
+        <translation>Cuánto se estiran los puntos medidos a todo el rango</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Proporción</translation>
+        <translation>Proporción</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Proporción de los píxeles más oscuros y más claros cuya media da los puntos negro y blanco</translation>
+        <translation>Proporción de los píxeles más oscuros y más claros cuya media da los puntos negro y blanco</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Ecualización del histograma</translation>
+        <translation>Ecualización del histograma</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Reparte los tonos uniformemente por todo el rango</translation>
+        <translation>Reparte los tonos uniformemente por todo el rango</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Límite de contraste</translation>
+        <translation>Límite de contraste</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Limita cuánto se estiran las grandes zonas uniformes</translation>
+        <translation>Limita cuánto se estiran las grandes zonas uniformes</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Ajustar luces/sombras</translation>
+        <translation>Ajustar luces/sombras</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Altas luces</translation>
+        <translation>Altas luces</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Exposición de los tonos claros</translation>
+        <translation>Exposición de los tonos claros</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Exposición de los tonos oscuros</translation>
+        <translation>Exposición de los tonos oscuros</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Amplitud tonal</translation>
+        <translation>Amplitud tonal</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">Cuánto llegan las luces y las sombras a los medios tonos</translation>
+        <translation>Cuánto llegan las luces y las sombras a los medios tonos</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Ajuste de luz</translation>
+        <translation>Ajuste de luz</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Aclara más los entornos oscuros que los claros; después se vuelven a fijar los puntos negro y blanco</translation>
+        <translation>Aclara más los entornos oscuros que los claros; después se vuelven a fijar los puntos negro y blanco</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Ajustar percentiles</translation>
+        <translation>Ajustar percentiles</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Percentil oscuro</translation>
+        <translation>Percentil oscuro</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Proporción de los píxeles de cada canal que pasan a negro</translation>
+        <translation>Proporción de los píxeles de cada canal que pasan a negro</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Percentil claro</translation>
+        <translation>Percentil claro</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Proporción de los píxeles de cada canal que pasan a blanco</translation>
+        <translation>Proporción de los píxeles de cada canal que pasan a blanco</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Curva tonal (logarítmica)</translation>
+        <translation>Curva tonal (logarítmica)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Curva tonal sobre el brillo logarítmico: las sombras ocupan la mayor parte</translation>
+        <translation>Curva tonal sobre el brillo logarítmico: las sombras ocupan la mayor parte</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Niveles</translation>
+        <translation>Niveles</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Nivel de negro</translation>
+        <translation>Nivel de negro</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Brillo que pasa a negro</translation>
+        <translation>Brillo que pasa a negro</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">Nivel de blanco</translation>
+        <translation>Nivel de blanco</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Brillo que pasa a blanco</translation>
+        <translation>Brillo que pasa a blanco</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Medios tonos</translation>
+        <translation>Medios tonos</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Gamma de los medios tonos</translation>
+        <translation>Gamma de los medios tonos</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Negro de salida</translation>
+        <translation>Negro de salida</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Brillo al que se lleva el negro</translation>
+        <translation>Brillo al que se lleva el negro</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Blanco de salida</translation>
+        <translation>Blanco de salida</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Brillo al que se lleva el blanco</translation>
+        <translation>Brillo al que se lleva el blanco</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Conversión a escala de grises</translation>
+        <translation>Conversión a escala de grises</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Proporción de rojo</translation>
+        <translation>Proporción de rojo</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Proporción del canal rojo en el gris</translation>
+        <translation>Proporción del canal rojo en el gris</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Proporción de verde</translation>
+        <translation>Proporción de verde</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Proporción del canal verde en el gris</translation>
+        <translation>Proporción del canal verde en el gris</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Proporción de azul</translation>
+        <translation>Proporción de azul</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Proporción del canal azul en el gris</translation>
+        <translation>Proporción del canal azul en el gris</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Grano fractal</translation>
+        <translation>Grano fractal</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Intensidad del grano</translation>
+        <translation>Intensidad del grano</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Tamaño de los granos en la imagen a resolución completa</translation>
+        <translation>Tamaño de los granos en la imagen a resolución completa</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Rugosidad</translation>
+        <translation>Rugosidad</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">rugoso</translation>
+        <translation>rugoso</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Proporción de los niveles de grano más finos</translation>
+        <translation>Proporción de los niveles de grano más finos</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Movimiento del grano</translation>
+        <translation>Movimiento del grano</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">congelado</translation>
+        <translation>congelado</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">nuevo en cada fotograma</translation>
+        <translation>nuevo en cada fotograma</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">Con qué frecuencia cambia el grano en los vídeos; 0 lo mantiene fijo en todos los fotogramas</translation>
+        <translation>Con qué frecuencia cambia el grano en los vídeos; 0 lo mantiene fijo en todos los fotogramas</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Grano analógico</translation>
+        <translation>Grano analógico</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Grano de color</translation>
+        <translation>Grano de color</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">monocromo</translation>
+        <translation>monocromo</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">en color</translation>
+        <translation>en color</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Proporción del grano que es propia de cada canal de color</translation>
+        <translation>Proporción del grano que es propia de cada canal de color</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Grano fractal (HSV)</translation>
+        <translation>Grano fractal (HSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Grano fractal (HSL)</translation>
+        <translation>Grano fractal (HSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Grano analógico (HSV)</translation>
+        <translation>Grano analógico (HSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Grano de saturación</translation>
+        <translation>Grano de saturación</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Grano también en la saturación; el tono se conserva</translation>
+        <translation>Grano también en la saturación; el tono se conserva</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Grano analógico (HSL)</translation>
+        <translation>Grano analógico (HSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Sin blanqueo</translation>
+        <translation>Sin blanqueo</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">Más contraste y menos color, como al omitir el baño de blanqueo</translation>
+        <translation>Más contraste y menos color, como al omitir el baño de blanqueo</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Velo de luz</translation>
+        <translation>Velo de luz</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Luz parásita en el objetivo: las zonas claras velan su entorno</translation>
+        <translation>Luz parásita en el objetivo: las zonas claras velan su entorno</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Contorno local</translation>
+        <translation>Contorno local</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Realce de contornos</translation>
+        <translation>Realce de contornos</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Las diferencias más finas (grano, ruido) no se refuerzan</translation>
+        <translation>Las diferencias más finas (grano, ruido) no se refuerzan</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Textura (virado)</translation>
+        <translation>Textura (virado)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">Cuánto se superpone la textura a la imagen</translation>
+        <translation>Cuánto se superpone la textura a la imagen</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Escala de la textura, de un cuarto a cuatro veces</translation>
+        <translation>Escala de la textura, de un cuarto a cuatro veces</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Patrón</translation>
+        <translation>Patrón</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Elige una de las mil variantes de la textura</translation>
+        <translation>Elige una de las mil variantes de la textura</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Color de la textura</translation>
+        <translation>Color de la textura</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Textura (polvo)</translation>
+        <translation>Textura (polvo)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Textura (luz)</translation>
+        <translation>Textura (luz)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Textura (doble exposición)</translation>
+        <translation>Textura (doble exposición)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Textura (proyección)</translation>
+        <translation>Textura (proyección)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Textura (viñeta)</translation>
+        <translation>Textura (viñeta)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Textura (tejidos)</translation>
+        <translation>Textura (tejidos)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Textura (grietas)</translation>
+        <translation>Textura (grietas)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Textura (piedra)</translation>
+        <translation>Textura (piedra)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Textura (papel)</translation>
+        <translation>Textura (papel)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Textura (metales)</translation>
+        <translation>Textura (metales)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Textura (puzle)</translation>
+        <translation>Textura (puzle)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Blanco y negro</translation>
+        <translation>Blanco y negro</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Contraste local</translation>
+        <translation>Contraste local</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Contraste local de la imagen en gris</translation>
+        <translation>Contraste local de la imagen en gris</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Filtro rojo</translation>
+        <translation>Filtro rojo</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">Cuánto se aclaran los tonos rojos en el gris (un filtro rojo oscurece el cielo azul)</translation>
+        <translation>Cuánto se aclaran los tonos rojos en el gris (un filtro rojo oscurece el cielo azul)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Filtro verde</translation>
+        <translation>Filtro verde</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">Cuánto se aclaran los tonos verdes en el gris</translation>
+        <translation>Cuánto se aclaran los tonos verdes en el gris</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Filtro azul</translation>
+        <translation>Filtro azul</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">Cuánto se aclaran los tonos azules en el gris</translation>
+        <translation>Cuánto se aclaran los tonos azules en el gris</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Exponer el centro</translation>
+        <translation>Exponer el centro</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Exposición del centro en pasos</translation>
+        <translation>Exposición del centro en pasos</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Tamaño del centro totalmente expuesto, respecto a la mitad de la diagonal</translation>
+        <translation>Tamaño del centro totalmente expuesto, respecto a la mitad de la diagonal</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Anchura de la transición hacia fuera</translation>
+        <translation>Anchura de la transición hacia fuera</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Centro de la zona expuesta</translation>
+        <translation>Centro de la zona expuesta</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Contraste suave</translation>
+        <translation>Contraste suave</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">más suave</translation>
+        <translation>más suave</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">Curva en S del brillo cuyas luces y sombras se suavizan</translation>
+        <translation>Curva en S del brillo cuyas luces y sombras se suavizan</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Brillo alrededor del cual gira la curva</translation>
+        <translation>Brillo alrededor del cual gira la curva</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Semitono</translation>
+        <translation>Semitono</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Lineatura</translation>
+        <translation>Lineatura</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Distancia de los puntos de trama en la imagen a resolución completa</translation>
+        <translation>Distancia de los puntos de trama en la imagen a resolución completa</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Ángulo de la trama</translation>
+        <translation>Ángulo de la trama</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">Cuánto se superpone la trama a la imagen</translation>
+        <translation>Cuánto se superpone la trama a la imagen</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Trama de color</translation>
+        <translation>Trama de color</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">Una trama propia para cada canal de color en lugar de una gris</translation>
+        <translation>Una trama propia para cada canal de color en lugar de una gris</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Textura (ondas)</translation>
+        <translation>Textura (ondas)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Textura (lino)</translation>
+        <translation>Textura (lino)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Envejecimiento</translation>
+        <translation>Envejecimiento</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Efecto global del envejecimiento</translation>
+        <translation>Efecto global del envejecimiento</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Amarilleo</translation>
+        <translation>Amarilleo</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Dominante amarilla, sobre todo en las altas luces</translation>
+        <translation>Dominante amarilla, sobre todo en las altas luces</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Desvanecimiento</translation>
+        <translation>Desvanecimiento</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">ninguno</translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Negros levantados y altas luces apagadas</translation>
+        <translation>Negros levantados y altas luces apagadas</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Manchas</translation>
+        <translation>Manchas</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Manchas marrones y motas de polvo</translation>
+        <translation>Manchas marrones y motas de polvo</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Normaliser</translation>
+        <translation>Normaliser</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">Degré d&apos;étirement des tons sur toute la plage et d&apos;équilibrage des tons moyens</translation>
+        <translation>Degré d&apos;étirement des tons sur toute la plage et d&apos;équilibrage des tons moyens</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Luminosité cible</translation>
+        <translation>Luminosité cible</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Luminosité à laquelle est amenée la médiane de l&apos;image</translation>
+        <translation>Luminosité à laquelle est amenée la médiane de l&apos;image</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Contraste local (masque)</translation>
+        <translation>Contraste local (masque)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Taille de la zone en pixels de l&apos;image en pleine résolution</translation>
+        <translation>Taille de la zone en pixels de l&apos;image en pleine résolution</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Contraste local de la luminosité ; les couleurs sont conservées</translation>
+        <translation>Contraste local de la luminosité ; les couleurs sont conservées</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Protection des contours</translation>
+        <translation>Protection des contours</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Retient les grands sauts de luminosité pour éviter les halos aux contours</translation>
+        <translation>Retient les grands sauts de luminosité pour éviter les halos aux contours</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Intensité de l&apos;effet selon la luminosité</translation>
+        <translation>Intensité de l&apos;effet selon la luminosité</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Contraste de luminance</translation>
+        <translation>Contraste de luminance</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Contraste de la luminosité ; teinte et saturation sont conservées</translation>
+        <translation>Contraste de la luminosité ; teinte et saturation sont conservées</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Pivot</translation>
+        <translation>Pivot</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Luminosité qui reste inchangée</translation>
+        <translation>Luminosité qui reste inchangée</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Uniformiser la luminosité</translation>
+        <translation>Uniformiser la luminosité</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Compense un éclairage inégal ; les détails sont conservés</translation>
+        <translation>Compense un éclairage inégal ; les détails sont conservés</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Taille des zones sur lesquelles la luminosité est uniformisée</translation>
+        <translation>Taille des zones sur lesquelles la luminosité est uniformisée</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Récupération des hautes lumières</translation>
+        <translation>Récupération des hautes lumières</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Comprime en douceur les tons les plus clairs sans qu&apos;aucun canal ne soit brûlé</translation>
+        <translation>Comprime en douceur les tons les plus clairs sans qu&apos;aucun canal ne soit brûlé</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Seuil d&apos;action</translation>
+        <translation>Seuil d&apos;action</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">tôt</translation>
+        <translation>tôt</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">tard</translation>
+        <translation>tard</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Luminosité à partir de laquelle les hautes lumières sont comprimées</translation>
+        <translation>Luminosité à partir de laquelle les hautes lumières sont comprimées</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Réduire la brume</translation>
+        <translation>Réduire la brume</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Retire le voile clair du brouillard et de la brume</translation>
+        <translation>Retire le voile clair du brouillard et de la brume</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Récupérer les reflets</translation>
+        <translation>Récupérer les reflets</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Assombrit les zones claires dans leur ensemble et y conserve le détail</translation>
+        <translation>Assombrit les zones claires dans leur ensemble et y conserve le détail</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Luminosité de l&apos;entourage à partir de laquelle l&apos;assombrissement commence</translation>
+        <translation>Luminosité de l&apos;entourage à partir de laquelle l&apos;assombrissement commence</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">Correction du blanc</translation>
+        <translation>Correction du blanc</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Retire la dominante des hautes lumières et les éclaircit jusqu&apos;au blanc pur</translation>
+        <translation>Retire la dominante des hautes lumières et les éclaircit jusqu&apos;au blanc pur</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Luminosité à partir de laquelle la correction s&apos;applique</translation>
+        <translation>Luminosité à partir de laquelle la correction s&apos;applique</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Dégradé de luminosité</translation>
+        <translation>Dégradé de luminosité</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Gamma du côté de l&apos;image avant la ligne ; des valeurs négatives l&apos;assombrissent (par exemple un ciel)</translation>
+        <translation>Gamma du côté de l&apos;image avant la ligne ; des valeurs négatives l&apos;assombrissent (par exemple un ciel)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Angle</translation>
+        <translation>Angle</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Direction du dégradé ; 90° va de haut en bas</translation>
+        <translation>Direction du dégradé ; 90° va de haut en bas</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Transition</translation>
+        <translation>Transition</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Largeur de la transition de part et d&apos;autre de la ligne</translation>
+        <translation>Largeur de la transition de part et d&apos;autre de la ligne</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Centre de la ligne</translation>
+        <translation>Centre de la ligne</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Point par lequel passe la ligne de transition</translation>
+        <translation>Point par lequel passe la ligne de transition</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Détails doux</translation>
+        <translation>Détails doux</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Lisse les structures fines comme la peau ou le bruit ; les contours restent nets</translation>
+        <translation>Lisse les structures fines comme la peau ou le bruit ; les contours restent nets</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Taille des structures lissées</translation>
+        <translation>Taille des structures lissées</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Contour doux</translation>
+        <translation>Contour doux</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Donne aux contours un bord doux et lumineux ; les surfaces restent nettes</translation>
+        <translation>Donne aux contours un bord doux et lumineux ; les surfaces restent nettes</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Largeur du bord doux</translation>
+        <translation>Largeur du bord doux</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Répartition de la lumière vers les bords</translation>
+        <translation>Répartition de la lumière vers les bords</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Compense la baisse de lumière vers le bord de l&apos;image (vignettage, flash)</translation>
+        <translation>Compense la baisse de lumière vers le bord de l&apos;image (vignettage, flash)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Luminosité dynamique</translation>
+        <translation>Luminosité dynamique</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">étendre</translation>
+        <translation>étendre</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">comprimer</translation>
+        <translation>comprimer</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Éclaircit les entourages sombres et assombrit les clairs (ou l&apos;inverse)</translation>
+        <translation>Éclaircit les entourages sombres et assombrit les clairs (ou l&apos;inverse)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Point noir/blanc automatique</translation>
+        <translation>Point noir/blanc automatique</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Degré d&apos;étirement des points noir et blanc de l&apos;image sur toute la plage</translation>
+        <translation>Degré d&apos;étirement des points noir et blanc de l&apos;image sur toute la plage</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Point noir/blanc pondéré</translation>
+        <translation>Point noir/blanc pondéré</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Degré d&apos;étirement des points mesurés sur toute la plage</translation>
+        <translation>Degré d&apos;étirement des points mesurés sur toute la plage</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Part</translation>
+        <translation>Part</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Part des pixels les plus sombres et les plus clairs dont la moyenne donne les points noir et blanc</translation>
+        <translation>Part des pixels les plus sombres et les plus clairs dont la moyenne donne les points noir et blanc</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Égalisation d&apos;histogramme</translation>
+        <translation>Égalisation d&apos;histogramme</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Répartit les tons uniformément sur toute la plage</translation>
+        <translation>Répartit les tons uniformément sur toute la plage</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Limite de contraste</translation>
+        <translation>Limite de contraste</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Limite l&apos;étirement des grandes zones uniformes</translation>
+        <translation>Limite l&apos;étirement des grandes zones uniformes</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Ajuster hautes lumières/ombres</translation>
+        <translation>Ajuster hautes lumières/ombres</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Hautes lumières</translation>
+        <translation>Hautes lumières</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Exposition des tons clairs</translation>
+        <translation>Exposition des tons clairs</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Exposition des tons sombres</translation>
+        <translation>Exposition des tons sombres</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Largeur tonale</translation>
+        <translation>Largeur tonale</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">Portée des hautes lumières et des ombres dans les tons moyens</translation>
+        <translation>Portée des hautes lumières et des ombres dans les tons moyens</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Réglage de la lumière</translation>
+        <translation>Réglage de la lumière</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Éclaircit davantage les entourages sombres que les clairs ; puis les points noir et blanc sont redéfinis</translation>
+        <translation>Éclaircit davantage les entourages sombres que les clairs ; puis les points noir et blanc sont redéfinis</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Ajuster les percentiles</translation>
+        <translation>Ajuster les percentiles</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Percentile sombre</translation>
+        <translation>Percentile sombre</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Part des pixels de chaque canal qui deviennent noirs</translation>
+        <translation>Part des pixels de chaque canal qui deviennent noirs</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Percentile clair</translation>
+        <translation>Percentile clair</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Part des pixels de chaque canal qui deviennent blancs</translation>
+        <translation>Part des pixels de chaque canal qui deviennent blancs</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Courbe de tonalité (logarithmique)</translation>
+        <translation>Courbe de tonalité (logarithmique)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Courbe de tonalité sur la luminosité logarithmique : les ombres occupent la plus grande partie</translation>
+        <translation>Courbe de tonalité sur la luminosité logarithmique : les ombres occupent la plus grande partie</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Niveaux</translation>
+        <translation>Niveaux</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Niveau de noir</translation>
+        <translation>Niveau de noir</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Luminosité qui devient noire</translation>
+        <translation>Luminosité qui devient noire</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">Niveau de blanc</translation>
+        <translation>Niveau de blanc</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Luminosité qui devient blanche</translation>
+        <translation>Luminosité qui devient blanche</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Tons moyens</translation>
+        <translation>Tons moyens</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Gamma des tons moyens</translation>
+        <translation>Gamma des tons moyens</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Noir de sortie</translation>
+        <translation>Noir de sortie</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Luminosité attribuée au noir</translation>
+        <translation>Luminosité attribuée au noir</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Blanc de sortie</translation>
+        <translation>Blanc de sortie</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Luminosité attribuée au blanc</translation>
+        <translation>Luminosité attribuée au blanc</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Conversion en niveaux de gris</translation>
+        <translation>Conversion en niveaux de gris</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Part de rouge</translation>
+        <translation>Part de rouge</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Part du canal rouge dans le gris</translation>
+        <translation>Part du canal rouge dans le gris</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Part de vert</translation>
+        <translation>Part de vert</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Part du canal vert dans le gris</translation>
+        <translation>Part du canal vert dans le gris</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Part de bleu</translation>
+        <translation>Part de bleu</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Part du canal bleu dans le gris</translation>
+        <translation>Part du canal bleu dans le gris</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Grain fractal</translation>
+        <translation>Grain fractal</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Intensité du grain</translation>
+        <translation>Intensité du grain</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Taille des grains dans l&apos;image en pleine résolution</translation>
+        <translation>Taille des grains dans l&apos;image en pleine résolution</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Rugosité</translation>
+        <translation>Rugosité</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">rugueux</translation>
+        <translation>rugueux</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Part des niveaux de grain plus fins</translation>
+        <translation>Part des niveaux de grain plus fins</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Mouvement du grain</translation>
+        <translation>Mouvement du grain</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">figé</translation>
+        <translation>figé</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">nouveau à chaque image</translation>
+        <translation>nouveau à chaque image</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">Fréquence de changement du grain dans les vidéos ; 0 le fige sur toutes les images</translation>
+        <translation>Fréquence de changement du grain dans les vidéos ; 0 le fige sur toutes les images</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Grain analogique</translation>
+        <translation>Grain analogique</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Grain coloré</translation>
+        <translation>Grain coloré</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">monochrome</translation>
+        <translation>monochrome</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">coloré</translation>
+        <translation>coloré</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Part du grain propre à chaque canal de couleur</translation>
+        <translation>Part du grain propre à chaque canal de couleur</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Grain fractal (TSV)</translation>
+        <translation>Grain fractal (TSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Grain fractal (TSL)</translation>
+        <translation>Grain fractal (TSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Grain analogique (TSV)</translation>
+        <translation>Grain analogique (TSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Grain de saturation</translation>
+        <translation>Grain de saturation</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Grain également dans la saturation ; la teinte est conservée</translation>
+        <translation>Grain également dans la saturation ; la teinte est conservée</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Grain analogique (TSL)</translation>
+        <translation>Grain analogique (TSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Sans blanchiment</translation>
+        <translation>Sans blanchiment</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">Plus de contraste et moins de couleur, comme lorsqu&apos;on saute le bain de blanchiment</translation>
+        <translation>Plus de contraste et moins de couleur, comme lorsqu&apos;on saute le bain de blanchiment</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Voile lumineux</translation>
+        <translation>Voile lumineux</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Lumière parasite dans l&apos;objectif : les zones claires voilent leur entourage</translation>
+        <translation>Lumière parasite dans l&apos;objectif : les zones claires voilent leur entourage</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Contour local</translation>
+        <translation>Contour local</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Renforcement des contours</translation>
+        <translation>Renforcement des contours</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Les différences plus fines (grain, bruit) ne sont pas renforcées</translation>
+        <translation>Les différences plus fines (grain, bruit) ne sont pas renforcées</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Texture (virage)</translation>
+        <translation>Texture (virage)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">Intensité de la texture sur l&apos;image</translation>
+        <translation>Intensité de la texture sur l&apos;image</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Échelle de la texture, d&apos;un quart à quatre fois</translation>
+        <translation>Échelle de la texture, d&apos;un quart à quatre fois</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Motif</translation>
+        <translation>Motif</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Choisit l&apos;une des mille variantes de la texture</translation>
+        <translation>Choisit l&apos;une des mille variantes de la texture</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Couleur de la texture</translation>
+        <translation>Couleur de la texture</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Texture (poussière)</translation>
+        <translation>Texture (poussière)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Texture (lumière)</translation>
+        <translation>Texture (lumière)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Texture (double exposition)</translation>
+        <translation>Texture (double exposition)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Texture (projection)</translation>
+        <translation>Texture (projection)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Texture (vignette)</translation>
+        <translation>Texture (vignette)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Texture (tissus)</translation>
+        <translation>Texture (tissus)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Texture (craquelures)</translation>
+        <translation>Texture (craquelures)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Texture (pierre)</translation>
+        <translation>Texture (pierre)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Texture (papier)</translation>
+        <translation>Texture (papier)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Texture (métaux)</translation>
+        <translation>Texture (métaux)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Texture (puzzle)</translation>
+        <translation>Texture (puzzle)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Noir et blanc</translation>
+        <translation>Noir et blanc</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Contraste local</translation>
+        <translation>Contraste local</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Contraste local de l&apos;image en gris</translation>
+        <translation>Contraste local de l&apos;image en gris</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Filtre rouge</translation>
+        <translation>Filtre rouge</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">Luminosité des tons rouges dans le gris (un filtre rouge assombrit le ciel bleu)</translation>
+        <translation>Luminosité des tons rouges dans le gris (un filtre rouge assombrit le ciel bleu)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Filtre vert</translation>
+        <translation>Filtre vert</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">Luminosité des tons verts dans le gris</translation>
+        <translation>Luminosité des tons verts dans le gris</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Filtre bleu</translation>
+        <translation>Filtre bleu</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">Luminosité des tons bleus dans le gris</translation>
+        <translation>Luminosité des tons bleus dans le gris</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Exposer le centre</translation>
+        <translation>Exposer le centre</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Exposition du centre en diaphs</translation>
+        <translation>Exposition du centre en diaphs</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Taille du centre pleinement exposé, par rapport à la demi-diagonale</translation>
+        <translation>Taille du centre pleinement exposé, par rapport à la demi-diagonale</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Largeur de la transition vers l&apos;extérieur</translation>
+        <translation>Largeur de la transition vers l&apos;extérieur</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Centre de la zone exposée</translation>
+        <translation>Centre de la zone exposée</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Contraste doux</translation>
+        <translation>Contraste doux</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">plus doux</translation>
+        <translation>plus doux</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">Courbe en S de la luminosité dont les hautes lumières et les ombres s&apos;adoucissent</translation>
+        <translation>Courbe en S de la luminosité dont les hautes lumières et les ombres s&apos;adoucissent</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Centre</translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Luminosité autour de laquelle la courbe pivote</translation>
+        <translation>Luminosité autour de laquelle la courbe pivote</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Similigravure</translation>
+        <translation>Similigravure</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Linéature</translation>
+        <translation>Linéature</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Distance entre les points de trame dans l&apos;image en pleine résolution</translation>
+        <translation>Distance entre les points de trame dans l&apos;image en pleine résolution</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Angle de la trame</translation>
+        <translation>Angle de la trame</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">Intensité de la trame sur l&apos;image</translation>
+        <translation>Intensité de la trame sur l&apos;image</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Trame couleur</translation>
+        <translation>Trame couleur</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">Une trame par canal de couleur au lieu d&apos;une trame grise</translation>
+        <translation>Une trame par canal de couleur au lieu d&apos;une trame grise</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Texture (vagues)</translation>
+        <translation>Texture (vagues)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Texture (lin)</translation>
+        <translation>Texture (lin)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Vieillissement</translation>
+        <translation>Vieillissement</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Effet global du vieillissement</translation>
+        <translation>Effet global du vieillissement</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Jaunissement</translation>
+        <translation>Jaunissement</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Dominante jaune, surtout dans les hautes lumières</translation>
+        <translation>Dominante jaune, surtout dans les hautes lumières</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Décoloration</translation>
+        <translation>Décoloration</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">aucun</translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Noirs relevés et hautes lumières ternes</translation>
+        <translation>Noirs relevés et hautes lumières ternes</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Taches</translation>
+        <translation>Taches</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Taches brunes et poussières</translation>
+        <translation>Taches brunes et poussières</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

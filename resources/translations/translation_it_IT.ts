@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Normalizza</translation>
+        <translation>Normalizza</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">Quanto i toni vengono estesi all&apos;intero intervallo e i mezzitoni bilanciati</translation>
+        <translation>Quanto i toni vengono estesi all&apos;intero intervallo e i mezzitoni bilanciati</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Luminosità di destinazione</translation>
+        <translation>Luminosità di destinazione</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Luminosità a cui viene portata la mediana dell&apos;immagine</translation>
+        <translation>Luminosità a cui viene portata la mediana dell&apos;immagine</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Contrasto locale (maschera)</translation>
+        <translation>Contrasto locale (maschera)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Dimensione dell&apos;area in pixel dell&apos;immagine a piena risoluzione</translation>
+        <translation>Dimensione dell&apos;area in pixel dell&apos;immagine a piena risoluzione</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Contrasto locale della luminosità; i colori restano</translation>
+        <translation>Contrasto locale della luminosità; i colori restano</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Protezione bordi</translation>
+        <translation>Protezione bordi</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Trattiene i grandi salti di luminosità affinché non compaiano aloni ai bordi</translation>
+        <translation>Trattiene i grandi salti di luminosità affinché non compaiano aloni ai bordi</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Intensità dell&apos;effetto in base alla luminosità</translation>
+        <translation>Intensità dell&apos;effetto in base alla luminosità</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Contrasto di luminanza</translation>
+        <translation>Contrasto di luminanza</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Contrasto della luminosità; tonalità e saturazione restano</translation>
+        <translation>Contrasto della luminosità; tonalità e saturazione restano</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Fulcro</translation>
+        <translation>Fulcro</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Luminosità che resta invariata</translation>
+        <translation>Luminosità che resta invariata</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Uniforma luminosità</translation>
+        <translation>Uniforma luminosità</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Compensa l&apos;illuminazione irregolare; i dettagli restano</translation>
+        <translation>Compensa l&apos;illuminazione irregolare; i dettagli restano</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Dimensione delle aree su cui si uniforma la luminosità</translation>
+        <translation>Dimensione delle aree su cui si uniforma la luminosità</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Recupero luci</translation>
+        <translation>Recupero luci</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Comprime dolcemente i toni più chiari senza che alcun canale bruci</translation>
+        <translation>Comprime dolcemente i toni più chiari senza che alcun canale bruci</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Soglia di intervento</translation>
+        <translation>Soglia di intervento</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">presto</translation>
+        <translation>presto</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">tardi</translation>
+        <translation>tardi</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Luminosità da cui le luci vengono compresse</translation>
+        <translation>Luminosità da cui le luci vengono compresse</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Riduci foschia</translation>
+        <translation>Riduci foschia</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Rimuove il velo chiaro di nebbia e foschia dall&apos;immagine</translation>
+        <translation>Rimuove il velo chiaro di nebbia e foschia dall&apos;immagine</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Recupera riflessi speculari</translation>
+        <translation>Recupera riflessi speculari</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Scurisce le aree chiare nel loro insieme mantenendone i dettagli</translation>
+        <translation>Scurisce le aree chiare nel loro insieme mantenendone i dettagli</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Luminosità dell&apos;intorno da cui inizia lo scurimento</translation>
+        <translation>Luminosità dell&apos;intorno da cui inizia lo scurimento</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">Correzione del bianco</translation>
+        <translation>Correzione del bianco</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Rimuove la dominante dalle luci e le schiarisce fino al bianco puro</translation>
+        <translation>Rimuove la dominante dalle luci e le schiarisce fino al bianco puro</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Luminosità da cui si corregge</translation>
+        <translation>Luminosità da cui si corregge</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Sfumatura di luminosità</translation>
+        <translation>Sfumatura di luminosità</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Gamma del lato dell&apos;immagine prima della linea; valori negativi lo scuriscono (ad esempio un cielo)</translation>
+        <translation>Gamma del lato dell&apos;immagine prima della linea; valori negativi lo scuriscono (ad esempio un cielo)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Angolo</translation>
+        <translation>Angolo</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Direzione della sfumatura; 90° va dall&apos;alto in basso</translation>
+        <translation>Direzione della sfumatura; 90° va dall&apos;alto in basso</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Transizione</translation>
+        <translation>Transizione</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Larghezza della transizione attraverso la linea</translation>
+        <translation>Larghezza della transizione attraverso la linea</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Centro della linea</translation>
+        <translation>Centro della linea</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Punto attraverso cui passa la linea di transizione</translation>
+        <translation>Punto attraverso cui passa la linea di transizione</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Dettagli morbidi</translation>
+        <translation>Dettagli morbidi</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Leviga strutture fini come pelle o rumore; i bordi restano nitidi</translation>
+        <translation>Leviga strutture fini come pelle o rumore; i bordi restano nitidi</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Dimensione delle strutture levigate</translation>
+        <translation>Dimensione delle strutture levigate</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Contorno morbido</translation>
+        <translation>Contorno morbido</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Dà ai contorni un bordo morbido e luminoso; le superfici restano nitide</translation>
+        <translation>Dà ai contorni un bordo morbido e luminoso; le superfici restano nitide</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Larghezza del bordo morbido</translation>
+        <translation>Larghezza del bordo morbido</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Distribuzione della luce ai bordi</translation>
+        <translation>Distribuzione della luce ai bordi</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Compensa la caduta di luce verso il bordo dell&apos;immagine (vignettatura, flash)</translation>
+        <translation>Compensa la caduta di luce verso il bordo dell&apos;immagine (vignettatura, flash)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Luminosità dinamica</translation>
+        <translation>Luminosità dinamica</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">espandere</translation>
+        <translation>espandere</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">comprimere</translation>
+        <translation>comprimere</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Schiarisce gli intorni scuri e scurisce quelli chiari (o viceversa)</translation>
+        <translation>Schiarisce gli intorni scuri e scurisce quelli chiari (o viceversa)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Punto nero/bianco automatico</translation>
+        <translation>Punto nero/bianco automatico</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Quanto i punti nero e bianco dell&apos;immagine vengono estesi all&apos;intero intervallo</translation>
+        <translation>Quanto i punti nero e bianco dell&apos;immagine vengono estesi all&apos;intero intervallo</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Punto nero/bianco ponderato</translation>
+        <translation>Punto nero/bianco ponderato</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Quanto i punti misurati vengono estesi all&apos;intero intervallo</translation>
+        <translation>Quanto i punti misurati vengono estesi all&apos;intero intervallo</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Quota</translation>
+        <translation>Quota</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Quota dei pixel più scuri e più chiari la cui media dà i punti nero e bianco</translation>
+        <translation>Quota dei pixel più scuri e più chiari la cui media dà i punti nero e bianco</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Equalizzazione istogramma</translation>
+        <translation>Equalizzazione istogramma</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Distribuisce i toni uniformemente su tutto l&apos;intervallo</translation>
+        <translation>Distribuisce i toni uniformemente su tutto l&apos;intervallo</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Limite di contrasto</translation>
+        <translation>Limite di contrasto</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Limita quanto vengono estese le grandi aree uniformi</translation>
+        <translation>Limita quanto vengono estese le grandi aree uniformi</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Regola luci/ombre</translation>
+        <translation>Regola luci/ombre</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Luci</translation>
+        <translation>Luci</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Esposizione dei toni chiari</translation>
+        <translation>Esposizione dei toni chiari</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Esposizione dei toni scuri</translation>
+        <translation>Esposizione dei toni scuri</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Ampiezza tonale</translation>
+        <translation>Ampiezza tonale</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">Quanto luci e ombre si estendono nei mezzitoni</translation>
+        <translation>Quanto luci e ombre si estendono nei mezzitoni</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Regolatore di luce</translation>
+        <translation>Regolatore di luce</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Schiarisce gli intorni scuri più di quelli chiari; poi vengono reimpostati i punti nero e bianco</translation>
+        <translation>Schiarisce gli intorni scuri più di quelli chiari; poi vengono reimpostati i punti nero e bianco</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Regola percentili</translation>
+        <translation>Regola percentili</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Percentile scuro</translation>
+        <translation>Percentile scuro</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Quota dei pixel di ogni canale che diventa nera</translation>
+        <translation>Quota dei pixel di ogni canale che diventa nera</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Percentile chiaro</translation>
+        <translation>Percentile chiaro</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Quota dei pixel di ogni canale che diventa bianca</translation>
+        <translation>Quota dei pixel di ogni canale che diventa bianca</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Curva tonale (logaritmica)</translation>
+        <translation>Curva tonale (logaritmica)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Curva tonale sulla luminosità logaritmica: le ombre occupano la maggior parte</translation>
+        <translation>Curva tonale sulla luminosità logaritmica: le ombre occupano la maggior parte</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Livelli</translation>
+        <translation>Livelli</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Livello del nero</translation>
+        <translation>Livello del nero</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Luminosità che diventa nera</translation>
+        <translation>Luminosità che diventa nera</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">Livello del bianco</translation>
+        <translation>Livello del bianco</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Luminosità che diventa bianca</translation>
+        <translation>Luminosità che diventa bianca</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Mezzitoni</translation>
+        <translation>Mezzitoni</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Gamma dei mezzitoni</translation>
+        <translation>Gamma dei mezzitoni</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Nero in uscita</translation>
+        <translation>Nero in uscita</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Luminosità a cui viene portato il nero</translation>
+        <translation>Luminosità a cui viene portato il nero</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Bianco in uscita</translation>
+        <translation>Bianco in uscita</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Luminosità a cui viene portato il bianco</translation>
+        <translation>Luminosità a cui viene portato il bianco</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Conversione in scala di grigi</translation>
+        <translation>Conversione in scala di grigi</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Quota di rosso</translation>
+        <translation>Quota di rosso</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Quota del canale rosso nel grigio</translation>
+        <translation>Quota del canale rosso nel grigio</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Quota di verde</translation>
+        <translation>Quota di verde</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Quota del canale verde nel grigio</translation>
+        <translation>Quota del canale verde nel grigio</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Quota di blu</translation>
+        <translation>Quota di blu</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Quota del canale blu nel grigio</translation>
+        <translation>Quota del canale blu nel grigio</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Grana frattale</translation>
+        <translation>Grana frattale</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Intensità della grana</translation>
+        <translation>Intensità della grana</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Dimensione dei granelli nell&apos;immagine a piena risoluzione</translation>
+        <translation>Dimensione dei granelli nell&apos;immagine a piena risoluzione</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Ruvidità</translation>
+        <translation>Ruvidità</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">ruvido</translation>
+        <translation>ruvido</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Quota dei livelli di grana più fini</translation>
+        <translation>Quota dei livelli di grana più fini</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Movimento della grana</translation>
+        <translation>Movimento della grana</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">fermo</translation>
+        <translation>fermo</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">nuovo a ogni fotogramma</translation>
+        <translation>nuovo a ogni fotogramma</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">Quanto spesso cambia la grana nei video; 0 la mantiene fissa su tutti i fotogrammi</translation>
+        <translation>Quanto spesso cambia la grana nei video; 0 la mantiene fissa su tutti i fotogrammi</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Grana analogica</translation>
+        <translation>Grana analogica</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Grana colorata</translation>
+        <translation>Grana colorata</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">monocromatica</translation>
+        <translation>monocromatica</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">colorata</translation>
+        <translation>colorata</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Quota della grana propria di ogni canale colore</translation>
+        <translation>Quota della grana propria di ogni canale colore</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Grana frattale (HSV)</translation>
+        <translation>Grana frattale (HSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Grana frattale (HSL)</translation>
+        <translation>Grana frattale (HSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Grana analogica (HSV)</translation>
+        <translation>Grana analogica (HSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Grana di saturazione</translation>
+        <translation>Grana di saturazione</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Grana anche nella saturazione; la tonalità resta</translation>
+        <translation>Grana anche nella saturazione; la tonalità resta</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Grana analogica (HSL)</translation>
+        <translation>Grana analogica (HSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Bleach bypass</translation>
+        <translation>Bleach bypass</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">Più contrasto e meno colore, come saltando il bagno di sbianca</translation>
+        <translation>Più contrasto e meno colore, come saltando il bagno di sbianca</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Velo luminoso</translation>
+        <translation>Velo luminoso</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Luce parassita nell&apos;obiettivo: le aree chiare velano ciò che le circonda</translation>
+        <translation>Luce parassita nell&apos;obiettivo: le aree chiare velano ciò che le circonda</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Contorno locale</translation>
+        <translation>Contorno locale</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Esaltazione dei contorni</translation>
+        <translation>Esaltazione dei contorni</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Le differenze più fini (grana, rumore) non vengono esaltate</translation>
+        <translation>Le differenze più fini (grana, rumore) non vengono esaltate</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Texture (viraggio)</translation>
+        <translation>Texture (viraggio)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">Quanto la texture si sovrappone all&apos;immagine</translation>
+        <translation>Quanto la texture si sovrappone all&apos;immagine</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Scala della texture, da un quarto a quattro volte</translation>
+        <translation>Scala della texture, da un quarto a quattro volte</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Motivo</translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Sceglie una delle mille varianti della texture</translation>
+        <translation>Sceglie una delle mille varianti della texture</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Colore della texture</translation>
+        <translation>Colore della texture</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Texture (polvere)</translation>
+        <translation>Texture (polvere)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Texture (luce)</translation>
+        <translation>Texture (luce)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Texture (doppia esposizione)</translation>
+        <translation>Texture (doppia esposizione)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Texture (proiezione)</translation>
+        <translation>Texture (proiezione)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Texture (vignetta)</translation>
+        <translation>Texture (vignetta)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Texture (tessuti)</translation>
+        <translation>Texture (tessuti)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Texture (crepe)</translation>
+        <translation>Texture (crepe)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Texture (pietra)</translation>
+        <translation>Texture (pietra)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Texture (carta)</translation>
+        <translation>Texture (carta)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Texture (metalli)</translation>
+        <translation>Texture (metalli)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Texture (puzzle)</translation>
+        <translation>Texture (puzzle)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Bianco e nero</translation>
+        <translation>Bianco e nero</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Contrasto locale</translation>
+        <translation>Contrasto locale</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Contrasto locale dell&apos;immagine in grigio</translation>
+        <translation>Contrasto locale dell&apos;immagine in grigio</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Filtro rosso</translation>
+        <translation>Filtro rosso</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">Quanto diventano chiari i toni rossi nel grigio (un filtro rosso scurisce il cielo blu)</translation>
+        <translation>Quanto diventano chiari i toni rossi nel grigio (un filtro rosso scurisce il cielo blu)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Filtro verde</translation>
+        <translation>Filtro verde</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">Quanto diventano chiari i toni verdi nel grigio</translation>
+        <translation>Quanto diventano chiari i toni verdi nel grigio</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Filtro blu</translation>
+        <translation>Filtro blu</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">Quanto diventano chiari i toni blu nel grigio</translation>
+        <translation>Quanto diventano chiari i toni blu nel grigio</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Esponi il centro</translation>
+        <translation>Esponi il centro</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Esposizione del centro in stop</translation>
+        <translation>Esposizione del centro in stop</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Dimensione del centro pienamente esposto, rispetto a metà diagonale</translation>
+        <translation>Dimensione del centro pienamente esposto, rispetto a metà diagonale</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Larghezza della transizione verso l&apos;esterno</translation>
+        <translation>Larghezza della transizione verso l&apos;esterno</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Centro dell&apos;area esposta</translation>
+        <translation>Centro dell&apos;area esposta</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Contrasto morbido</translation>
+        <translation>Contrasto morbido</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">più morbido</translation>
+        <translation>più morbido</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">Curva a S della luminosità con luci e ombre che sfumano dolcemente</translation>
+        <translation>Curva a S della luminosità con luci e ombre che sfumano dolcemente</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Luminosità attorno a cui ruota la curva</translation>
+        <translation>Luminosità attorno a cui ruota la curva</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Mezzatinta</translation>
+        <translation>Mezzatinta</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Lineatura</translation>
+        <translation>Lineatura</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Distanza dei punti di retino nell&apos;immagine a piena risoluzione</translation>
+        <translation>Distanza dei punti di retino nell&apos;immagine a piena risoluzione</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Angolo del retino</translation>
+        <translation>Angolo del retino</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">Quanto il retino si sovrappone all&apos;immagine</translation>
+        <translation>Quanto il retino si sovrappone all&apos;immagine</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Retino a colori</translation>
+        <translation>Retino a colori</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">Un retino per ogni canale colore invece di uno grigio</translation>
+        <translation>Un retino per ogni canale colore invece di uno grigio</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Texture (onde)</translation>
+        <translation>Texture (onde)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Texture (lino)</translation>
+        <translation>Texture (lino)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Invecchiamento</translation>
+        <translation>Invecchiamento</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Effetto complessivo dell&apos;invecchiamento</translation>
+        <translation>Effetto complessivo dell&apos;invecchiamento</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Ingiallimento</translation>
+        <translation>Ingiallimento</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Dominante gialla, soprattutto nelle luci</translation>
+        <translation>Dominante gialla, soprattutto nelle luci</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Sbiadimento</translation>
+        <translation>Sbiadimento</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">nessuno</translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Neri sollevati e luci spente</translation>
+        <translation>Neri sollevati e luci spente</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Macchie</translation>
+        <translation>Macchie</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Macchie marroni e granelli di polvere</translation>
+        <translation>Macchie marroni e granelli di polvere</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

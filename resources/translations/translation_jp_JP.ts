@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">正規化</translation>
+        <translation>正規化</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">階調を全範囲へどこまで広げ、中間調を整えるか</translation>
+        <translation>階調を全範囲へどこまで広げ、中間調を整えるか</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">目標の明るさ</translation>
+        <translation>目標の明るさ</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">画像のメディアンを合わせる明るさ</translation>
+        <translation>画像のメディアンを合わせる明るさ</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">ローカルコントラスト（マスク）</translation>
+        <translation>ローカルコントラスト（マスク）</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">フル解像度画像のピクセル単位での範囲の大きさ</translation>
+        <translation>フル解像度画像のピクセル単位での範囲の大きさ</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">明るさのローカルコントラスト。色は保たれます</translation>
+        <translation>明るさのローカルコントラスト。色は保たれます</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">エッジ保護</translation>
+        <translation>エッジ保護</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">大きな明るさの段差を抑え、エッジにハローが出ないようにします</translation>
+        <translation>大きな明るさの段差を抑え、エッジにハローが出ないようにします</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">明るさに応じた効果の強さ</translation>
+        <translation>明るさに応じた効果の強さ</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">輝度コントラスト</translation>
+        <translation>輝度コントラスト</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">明るさのコントラスト。色相と彩度は保たれます</translation>
+        <translation>明るさのコントラスト。色相と彩度は保たれます</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">支点</translation>
+        <translation>支点</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">変化しない明るさ</translation>
+        <translation>変化しない明るさ</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">明るさを均一化</translation>
+        <translation>明るさを均一化</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">不均一な照明を均一にします。ディテールは保たれます</translation>
+        <translation>不均一な照明を均一にします。ディテールは保たれます</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">明るさを均一化する範囲の大きさ</translation>
+        <translation>明るさを均一化する範囲の大きさ</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">ハイライトの回復</translation>
+        <translation>ハイライトの回復</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">どのチャンネルも飛ばさずに最も明るい階調を柔らかく圧縮します</translation>
+        <translation>どのチャンネルも飛ばさずに最も明るい階調を柔らかく圧縮します</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">開始点</translation>
+        <translation>開始点</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">早</translation>
+        <translation>早</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">遅</translation>
+        <translation>遅</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">ハイライトの圧縮を始める明るさ</translation>
+        <translation>ハイライトの圧縮を始める明るさ</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">かすみを除去</translation>
+        <translation>かすみを除去</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">霧やもやの白いベールを画像から取り除きます</translation>
+        <translation>霧やもやの白いベールを画像から取り除きます</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">鏡面ハイライトを回復</translation>
+        <translation>鏡面ハイライトを回復</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">明るい部分全体を暗くし、その中のディテールを保ちます</translation>
+        <translation>明るい部分全体を暗くし、その中のディテールを保ちます</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">暗くし始める周囲の明るさ</translation>
+        <translation>暗くし始める周囲の明るさ</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">白の補正</translation>
+        <translation>白の補正</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">ハイライトの色かぶりを取り、純白まで明るくします</translation>
+        <translation>ハイライトの色かぶりを取り、純白まで明るくします</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">補正を始める明るさ</translation>
+        <translation>補正を始める明るさ</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">明るさのグラデーション</translation>
+        <translation>明るさのグラデーション</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">線の手前側のガンマ。負の値で暗くなります（空など）</translation>
+        <translation>線の手前側のガンマ。負の値で暗くなります（空など）</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">角度</translation>
+        <translation>角度</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">グラデーションの方向。90°で上から下</translation>
+        <translation>グラデーションの方向。90°で上から下</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">遷移</translation>
+        <translation>遷移</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">線をまたぐ遷移の幅</translation>
+        <translation>線をまたぐ遷移の幅</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">線の中心</translation>
+        <translation>線の中心</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">遷移線が通る点</translation>
+        <translation>遷移線が通る点</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">ソフトディテール</translation>
+        <translation>ソフトディテール</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">肌やノイズなどの細かい構造を滑らかにします。エッジはシャープなままです</translation>
+        <translation>肌やノイズなどの細かい構造を滑らかにします。エッジはシャープなままです</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">平滑化する構造の大きさ</translation>
+        <translation>平滑化する構造の大きさ</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">ソフトな輪郭</translation>
+        <translation>ソフトな輪郭</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">輪郭に柔らかく光る縁を付けます。面はシャープなままです</translation>
+        <translation>輪郭に柔らかく光る縁を付けます。面はシャープなままです</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">柔らかい縁の幅</translation>
+        <translation>柔らかい縁の幅</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">周辺光量の分布</translation>
+        <translation>周辺光量の分布</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">画像周辺に向かう光量低下を補正します（周辺減光、フラッシュ）</translation>
+        <translation>画像周辺に向かう光量低下を補正します（周辺減光、フラッシュ）</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">ダイナミック輝度</translation>
+        <translation>ダイナミック輝度</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">拡張</translation>
+        <translation>拡張</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">圧縮</translation>
+        <translation>圧縮</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">暗い周囲を明るく、明るい周囲を暗くします（またはその逆）</translation>
+        <translation>暗い周囲を明るく、明るい周囲を暗くします（またはその逆）</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">自動黒点/白点</translation>
+        <translation>自動黒点/白点</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">画像の黒点と白点を全範囲へどこまで広げるか</translation>
+        <translation>画像の黒点と白点を全範囲へどこまで広げるか</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">重み付き黒点/白点</translation>
+        <translation>重み付き黒点/白点</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">測定した点を全範囲へどこまで広げるか</translation>
+        <translation>測定した点を全範囲へどこまで広げるか</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">割合</translation>
+        <translation>割合</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">平均して黒点と白点を決める最暗・最明ピクセルの割合</translation>
+        <translation>平均して黒点と白点を決める最暗・最明ピクセルの割合</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">ヒストグラム平坦化</translation>
+        <translation>ヒストグラム平坦化</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">階調を全範囲に均等に配分します</translation>
+        <translation>階調を全範囲に均等に配分します</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">コントラスト制限</translation>
+        <translation>コントラスト制限</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">大きな均一部分の広がりを制限します</translation>
+        <translation>大きな均一部分の広がりを制限します</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">ハイライト/シャドウを調整</translation>
+        <translation>ハイライト/シャドウを調整</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">ハイライト</translation>
+        <translation>ハイライト</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">明部の露出</translation>
+        <translation>明部の露出</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">暗部の露出</translation>
+        <translation>暗部の露出</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">階調幅</translation>
+        <translation>階調幅</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">ハイライトとシャドウが中間調へどこまで及ぶか</translation>
+        <translation>ハイライトとシャドウが中間調へどこまで及ぶか</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">ライトチューナー</translation>
+        <translation>ライトチューナー</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">暗い周囲を明るい周囲より強く明るくし、その後黒点と白点を設定し直します</translation>
+        <translation>暗い周囲を明るい周囲より強く明るくし、その後黒点と白点を設定し直します</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">パーセンタイルを調整</translation>
+        <translation>パーセンタイルを調整</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">暗部パーセンタイル</translation>
+        <translation>暗部パーセンタイル</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">各チャンネルで黒になるピクセルの割合</translation>
+        <translation>各チャンネルで黒になるピクセルの割合</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">明部パーセンタイル</translation>
+        <translation>明部パーセンタイル</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">各チャンネルで白になるピクセルの割合</translation>
+        <translation>各チャンネルで白になるピクセルの割合</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">トーンカーブ（対数）</translation>
+        <translation>トーンカーブ（対数）</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">対数輝度上のトーンカーブ。シャドウが幅の大部分を占めます</translation>
+        <translation>対数輝度上のトーンカーブ。シャドウが幅の大部分を占めます</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">レベル補正</translation>
+        <translation>レベル補正</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">黒レベル</translation>
+        <translation>黒レベル</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">黒になる明るさ</translation>
+        <translation>黒になる明るさ</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">白レベル</translation>
+        <translation>白レベル</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">白になる明るさ</translation>
+        <translation>白になる明るさ</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">中間調</translation>
+        <translation>中間調</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">中間調のガンマ</translation>
+        <translation>中間調のガンマ</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">出力の黒</translation>
+        <translation>出力の黒</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">黒を設定する明るさ</translation>
+        <translation>黒を設定する明るさ</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">出力の白</translation>
+        <translation>出力の白</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">白を設定する明るさ</translation>
+        <translation>白を設定する明るさ</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">グレースケール変換</translation>
+        <translation>グレースケール変換</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">レッドの割合</translation>
+        <translation>レッドの割合</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">グレーに占めるレッドチャンネルの割合</translation>
+        <translation>グレーに占めるレッドチャンネルの割合</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">グリーンの割合</translation>
+        <translation>グリーンの割合</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">グレーに占めるグリーンチャンネルの割合</translation>
+        <translation>グレーに占めるグリーンチャンネルの割合</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">ブルーの割合</translation>
+        <translation>ブルーの割合</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">グレーに占めるブルーチャンネルの割合</translation>
+        <translation>グレーに占めるブルーチャンネルの割合</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">フラクタル粒子</translation>
+        <translation>フラクタル粒子</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">粒子の強さ</translation>
+        <translation>粒子の強さ</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">フル解像度画像での粒子の大きさ</translation>
+        <translation>フル解像度画像での粒子の大きさ</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">粗さ</translation>
+        <translation>粗さ</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">粗い</translation>
+        <translation>粗い</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">細かい粒子レベルの割合</translation>
+        <translation>細かい粒子レベルの割合</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">粒子の動き</translation>
+        <translation>粒子の動き</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">固定</translation>
+        <translation>固定</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">フレームごとに変化</translation>
+        <translation>フレームごとに変化</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">ビデオで粒子が変わる頻度。0で全フレーム固定</translation>
+        <translation>ビデオで粒子が変わる頻度。0で全フレーム固定</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">アナログ粒子</translation>
+        <translation>アナログ粒子</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">カラー粒子</translation>
+        <translation>カラー粒子</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">モノクロ</translation>
+        <translation>モノクロ</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">カラー</translation>
+        <translation>カラー</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">各チャンネルで独立した粒子の割合</translation>
+        <translation>各チャンネルで独立した粒子の割合</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">フラクタル粒子（HSV）</translation>
+        <translation>フラクタル粒子（HSV）</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">フラクタル粒子（HSL）</translation>
+        <translation>フラクタル粒子（HSL）</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">アナログ粒子（HSV）</translation>
+        <translation>アナログ粒子（HSV）</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">彩度の粒子</translation>
+        <translation>彩度の粒子</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">彩度にも粒子を加えます。色相は保たれます</translation>
+        <translation>彩度にも粒子を加えます。色相は保たれます</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">アナログ粒子（HSL）</translation>
+        <translation>アナログ粒子（HSL）</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">銀残し</translation>
+        <translation>銀残し</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">漂白工程を省いたように、コントラストを上げ色を抑えます</translation>
+        <translation>漂白工程を省いたように、コントラストを上げ色を抑えます</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">ベーリンググレア</translation>
+        <translation>ベーリンググレア</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">レンズ内の迷光：明るい部分が周囲にベールをかけます</translation>
+        <translation>レンズ内の迷光：明るい部分が周囲にベールをかけます</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">ローカル輪郭</translation>
+        <translation>ローカル輪郭</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">輪郭の強調</translation>
+        <translation>輪郭の強調</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">これより細かい差（粒子、ノイズ）は強調しません</translation>
+        <translation>これより細かい差（粒子、ノイズ）は強調しません</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">テクスチャ（調色）</translation>
+        <translation>テクスチャ（調色）</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">テクスチャを画像にどれだけ重ねるか</translation>
+        <translation>テクスチャを画像にどれだけ重ねるか</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">テクスチャの倍率（1/4～4倍）</translation>
+        <translation>テクスチャの倍率（1/4～4倍）</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">パターン</translation>
+        <translation>パターン</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">1000種類のテクスチャから1つを選びます</translation>
+        <translation>1000種類のテクスチャから1つを選びます</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">テクスチャの色</translation>
+        <translation>テクスチャの色</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">テクスチャ（ほこり）</translation>
+        <translation>テクスチャ（ほこり）</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">テクスチャ（光）</translation>
+        <translation>テクスチャ（光）</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">テクスチャ（多重露光）</translation>
+        <translation>テクスチャ（多重露光）</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">テクスチャ（投影）</translation>
+        <translation>テクスチャ（投影）</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">テクスチャ（ビネット）</translation>
+        <translation>テクスチャ（ビネット）</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">テクスチャ（布）</translation>
+        <translation>テクスチャ（布）</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">テクスチャ（ひび）</translation>
+        <translation>テクスチャ（ひび）</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">テクスチャ（石）</translation>
+        <translation>テクスチャ（石）</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">テクスチャ（紙）</translation>
+        <translation>テクスチャ（紙）</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">テクスチャ（金属）</translation>
+        <translation>テクスチャ（金属）</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">テクスチャ（パズル）</translation>
+        <translation>テクスチャ（パズル）</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">モノクロ</translation>
+        <translation>モノクロ</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">ローカルコントラスト</translation>
+        <translation>ローカルコントラスト</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">グレー画像のローカルコントラスト</translation>
+        <translation>グレー画像のローカルコントラスト</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">レッドフィルター</translation>
+        <translation>レッドフィルター</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">グレーでの赤の明るさ（レッドフィルターは青空を暗くします）</translation>
+        <translation>グレーでの赤の明るさ（レッドフィルターは青空を暗くします）</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">グリーンフィルター</translation>
+        <translation>グリーンフィルター</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">グレーでの緑の明るさ</translation>
+        <translation>グレーでの緑の明るさ</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">ブルーフィルター</translation>
+        <translation>ブルーフィルター</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">グレーでの青の明るさ</translation>
+        <translation>グレーでの青の明るさ</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">中心の露出</translation>
+        <translation>中心の露出</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">中心の露出（段）</translation>
+        <translation>中心の露出（段）</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">完全に露出する中心の大きさ（対角線の半分に対する比）</translation>
+        <translation>完全に露出する中心の大きさ（対角線の半分に対する比）</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">外側への遷移の幅</translation>
+        <translation>外側への遷移の幅</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">露出範囲の中心</translation>
+        <translation>露出範囲の中心</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">ソフトコントラスト</translation>
+        <translation>ソフトコントラスト</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">柔らかく</translation>
+        <translation>柔らかく</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">ハイライトとシャドウが柔らかく収まる明るさのSカーブ</translation>
+        <translation>ハイライトとシャドウが柔らかく収まる明るさのSカーブ</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">中心</translation>
+        <translation>中心</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">カーブの回転中心となる明るさ</translation>
+        <translation>カーブの回転中心となる明るさ</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">網点</translation>
+        <translation>網点</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">線数</translation>
+        <translation>線数</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">フル解像度画像での網点の間隔</translation>
+        <translation>フル解像度画像での網点の間隔</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">スクリーン角度</translation>
+        <translation>スクリーン角度</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">網点を画像にどれだけ重ねるか</translation>
+        <translation>網点を画像にどれだけ重ねるか</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">カラー網点</translation>
+        <translation>カラー網点</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">グレーの網点の代わりにチャンネルごとの網点</translation>
+        <translation>グレーの網点の代わりにチャンネルごとの網点</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">テクスチャ（波）</translation>
+        <translation>テクスチャ（波）</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">テクスチャ（リネン）</translation>
+        <translation>テクスチャ（リネン）</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">経年変化</translation>
+        <translation>経年変化</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">経年変化の全体的な効果</translation>
+        <translation>経年変化の全体的な効果</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">黄ばみ</translation>
+        <translation>黄ばみ</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">特にハイライトの黄かぶり</translation>
+        <translation>特にハイライトの黄かぶり</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">退色</translation>
+        <translation>退色</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">なし</translation>
+        <translation>なし</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">持ち上がった黒とくすんだハイライト</translation>
+        <translation>持ち上がった黒とくすんだハイライト</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">しみ</translation>
+        <translation>しみ</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">茶色のしみとほこり</translation>
+        <translation>茶色のしみとほこり</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>

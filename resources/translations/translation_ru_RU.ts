@@ -3399,719 +3399,719 @@
     </message>
     <message>
         <source>Normalisieren</source>
-        <translation type="vanished">Нормализация</translation>
+        <translation>Нормализация</translation>
     </message>
     <message>
         <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
-        <translation type="vanished">Насколько тона растягиваются на весь диапазон и выравниваются средние тона</translation>
+        <translation>Насколько тона растягиваются на весь диапазон и выравниваются средние тона</translation>
     </message>
     <message>
         <source>Zielhelligkeit</source>
-        <translation type="vanished">Целевая яркость</translation>
+        <translation>Целевая яркость</translation>
     </message>
     <message>
         <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
-        <translation type="vanished">Яркость, к которой приводится медиана изображения</translation>
+        <translation>Яркость, к которой приводится медиана изображения</translation>
     </message>
     <message>
         <source>Local Contrast (Mask)</source>
-        <translation type="vanished">Локальный контраст (маска)</translation>
+        <translation>Локальный контраст (маска)</translation>
     </message>
     <message>
         <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
-        <translation type="vanished">Размер области в пикселях изображения полного разрешения</translation>
+        <translation>Размер области в пикселях изображения полного разрешения</translation>
     </message>
     <message>
         <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
-        <translation type="vanished">Локальный контраст яркости; цвета сохраняются</translation>
+        <translation>Локальный контраст яркости; цвета сохраняются</translation>
     </message>
     <message>
         <source>Kantenschutz</source>
-        <translation type="vanished">Защита краёв</translation>
+        <translation>Защита краёв</translation>
     </message>
     <message>
         <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
-        <translation type="vanished">Сдерживает большие перепады яркости, чтобы на краях не возникали ореолы</translation>
+        <translation>Сдерживает большие перепады яркости, чтобы на краях не возникали ореолы</translation>
     </message>
     <message>
         <source>Stärke der Wirkung abhängig von der Helligkeit</source>
-        <translation type="vanished">Сила действия в зависимости от яркости</translation>
+        <translation>Сила действия в зависимости от яркости</translation>
     </message>
     <message>
         <source>Luminanz Kontrast</source>
-        <translation type="vanished">Контраст яркости</translation>
+        <translation>Контраст яркости</translation>
     </message>
     <message>
         <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
-        <translation type="vanished">Контраст яркости; тон и насыщенность сохраняются</translation>
+        <translation>Контраст яркости; тон и насыщенность сохраняются</translation>
     </message>
     <message>
         <source>Drehpunkt</source>
-        <translation type="vanished">Точка опоры</translation>
+        <translation>Точка опоры</translation>
     </message>
     <message>
         <source>Helligkeit, die unverändert bleibt</source>
-        <translation type="vanished">Яркость, которая не меняется</translation>
+        <translation>Яркость, которая не меняется</translation>
     </message>
     <message>
         <source>Helligkeit ebnen</source>
-        <translation type="vanished">Выравнивание яркости</translation>
+        <translation>Выравнивание яркости</translation>
     </message>
     <message>
         <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
-        <translation type="vanished">Выравнивает неравномерное освещение; детали сохраняются</translation>
+        <translation>Выравнивает неравномерное освещение; детали сохраняются</translation>
     </message>
     <message>
         <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
-        <translation type="vanished">Размер областей выравнивания яркости</translation>
+        <translation>Размер областей выравнивания яркости</translation>
     </message>
     <message>
         <source>_Highlight Recover</source>
-        <translation type="vanished">Восстановление светов</translation>
+        <translation>Восстановление светов</translation>
     </message>
     <message>
         <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
-        <translation type="vanished">Мягко сжимает самые светлые тона без выгорания каналов</translation>
+        <translation>Мягко сжимает самые светлые тона без выгорания каналов</translation>
     </message>
     <message>
         <source>Einsatzpunkt</source>
-        <translation type="vanished">Порог начала</translation>
+        <translation>Порог начала</translation>
     </message>
     <message>
         <source>früh</source>
-        <translation type="vanished">рано</translation>
+        <translation>рано</translation>
     </message>
     <message>
         <source>spät</source>
-        <translation type="vanished">поздно</translation>
+        <translation>поздно</translation>
     </message>
     <message>
         <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
-        <translation type="vanished">Яркость, с которой сжимаются света</translation>
+        <translation>Яркость, с которой сжимаются света</translation>
     </message>
     <message>
         <source>Nebel reduzieren</source>
-        <translation type="vanished">Уменьшить дымку</translation>
+        <translation>Уменьшить дымку</translation>
     </message>
     <message>
         <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
-        <translation type="vanished">Убирает светлую пелену тумана и дымки</translation>
+        <translation>Убирает светлую пелену тумана и дымки</translation>
     </message>
     <message>
         <source>Spitzlichter wiederherstellen</source>
-        <translation type="vanished">Восстановить блики</translation>
+        <translation>Восстановить блики</translation>
     </message>
     <message>
         <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
-        <translation type="vanished">Затемняет светлые области целиком и сохраняет в них детали</translation>
+        <translation>Затемняет светлые области целиком и сохраняет в них детали</translation>
     </message>
     <message>
         <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
-        <translation type="vanished">Яркость окружения, с которой начинается затемнение</translation>
+        <translation>Яркость окружения, с которой начинается затемнение</translation>
     </message>
     <message>
         <source>Weißkorrektur</source>
-        <translation type="vanished">Коррекция белого</translation>
+        <translation>Коррекция белого</translation>
     </message>
     <message>
         <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
-        <translation type="vanished">Убирает оттенок со светов и осветляет их до чистого белого</translation>
+        <translation>Убирает оттенок со светов и осветляет их до чистого белого</translation>
     </message>
     <message>
         <source>Helligkeit, ab der korrigiert wird</source>
-        <translation type="vanished">Яркость, с которой выполняется коррекция</translation>
+        <translation>Яркость, с которой выполняется коррекция</translation>
     </message>
     <message>
         <source>Helligkeitsverlauf</source>
-        <translation type="vanished">Градиент яркости</translation>
+        <translation>Градиент яркости</translation>
     </message>
     <message>
         <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
-        <translation type="vanished">Гамма стороны изображения перед линией; отрицательные значения затемняют её (например, небо)</translation>
+        <translation>Гамма стороны изображения перед линией; отрицательные значения затемняют её (например, небо)</translation>
     </message>
     <message>
         <source>Winkel</source>
-        <translation type="vanished">Угол</translation>
+        <translation>Угол</translation>
     </message>
     <message>
         <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
-        <translation type="vanished">Направление градиента; 90° — сверху вниз</translation>
+        <translation>Направление градиента; 90° — сверху вниз</translation>
     </message>
     <message>
         <source>Übergang</source>
-        <translation type="vanished">Переход</translation>
+        <translation>Переход</translation>
     </message>
     <message>
         <source>Breite des Übergangs über die Linie</source>
-        <translation type="vanished">Ширина перехода через линию</translation>
+        <translation>Ширина перехода через линию</translation>
     </message>
     <message>
         <source>Linienmitte</source>
-        <translation type="vanished">Центр линии</translation>
+        <translation>Центр линии</translation>
     </message>
     <message>
         <source>Punkt, durch den die Übergangslinie läuft</source>
-        <translation type="vanished">Точка, через которую проходит линия перехода</translation>
+        <translation>Точка, через которую проходит линия перехода</translation>
     </message>
     <message>
         <source>Weiche Details</source>
-        <translation type="vanished">Мягкие детали</translation>
+        <translation>Мягкие детали</translation>
     </message>
     <message>
         <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
-        <translation type="vanished">Сглаживает мелкие структуры, например кожу или шум; края остаются резкими</translation>
+        <translation>Сглаживает мелкие структуры, например кожу или шум; края остаются резкими</translation>
     </message>
     <message>
         <source>Größe der Strukturen, die geglättet werden</source>
-        <translation type="vanished">Размер сглаживаемых структур</translation>
+        <translation>Размер сглаживаемых структур</translation>
     </message>
     <message>
         <source>Weiche Kontur</source>
-        <translation type="vanished">Мягкий контур</translation>
+        <translation>Мягкий контур</translation>
     </message>
     <message>
         <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
-        <translation type="vanished">Придаёт контурам мягкую светящуюся кромку; плоскости остаются резкими</translation>
+        <translation>Придаёт контурам мягкую светящуюся кромку; плоскости остаются резкими</translation>
     </message>
     <message>
         <source>Breite des weichen Randes</source>
-        <translation type="vanished">Ширина мягкой кромки</translation>
+        <translation>Ширина мягкой кромки</translation>
     </message>
     <message>
         <source>Randlicht-Verteilung</source>
-        <translation type="vanished">Распределение света к краям</translation>
+        <translation>Распределение света к краям</translation>
     </message>
     <message>
         <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
-        <translation type="vanished">Выравнивает спад света к краю изображения (виньетирование, вспышка)</translation>
+        <translation>Выравнивает спад света к краю изображения (виньетирование, вспышка)</translation>
     </message>
     <message>
         <source>Dynamische Helligkeit</source>
-        <translation type="vanished">Динамическая яркость</translation>
+        <translation>Динамическая яркость</translation>
     </message>
     <message>
         <source>erweitern</source>
-        <translation type="vanished">расширить</translation>
+        <translation>расширить</translation>
     </message>
     <message>
         <source>verdichten</source>
-        <translation type="vanished">сжать</translation>
+        <translation>сжать</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
-        <translation type="vanished">Осветляет тёмное окружение и затемняет светлое (или наоборот)</translation>
+        <translation>Осветляет тёмное окружение и затемняет светлое (или наоборот)</translation>
     </message>
     <message>
         <source>automatischer Schwarz/Weißpunkt</source>
-        <translation type="vanished">Автоматическая точка чёрного/белого</translation>
+        <translation>Автоматическая точка чёрного/белого</translation>
     </message>
     <message>
         <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Насколько точки чёрного и белого растягиваются на весь диапазон</translation>
+        <translation>Насколько точки чёрного и белого растягиваются на весь диапазон</translation>
     </message>
     <message>
         <source>gewogener Schwarz/Weißpunkt</source>
-        <translation type="vanished">Взвешенная точка чёрного/белого</translation>
+        <translation>Взвешенная точка чёрного/белого</translation>
     </message>
     <message>
         <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
-        <translation type="vanished">Насколько измеренные точки растягиваются на весь диапазон</translation>
+        <translation>Насколько измеренные точки растягиваются на весь диапазон</translation>
     </message>
     <message>
         <source>Anteil</source>
-        <translation type="vanished">Доля</translation>
+        <translation>Доля</translation>
     </message>
     <message>
         <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
-        <translation type="vanished">Доля самых тёмных и самых светлых пикселей, среднее которых даёт точки чёрного и белого</translation>
+        <translation>Доля самых тёмных и самых светлых пикселей, среднее которых даёт точки чёрного и белого</translation>
     </message>
     <message>
         <source>Histogramm Abgleich</source>
-        <translation type="vanished">Выравнивание гистограммы</translation>
+        <translation>Выравнивание гистограммы</translation>
     </message>
     <message>
         <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
-        <translation type="vanished">Равномерно распределяет тона по всему диапазону</translation>
+        <translation>Равномерно распределяет тона по всему диапазону</translation>
     </message>
     <message>
         <source>Kontrastbegrenzung</source>
-        <translation type="vanished">Ограничение контраста</translation>
+        <translation>Ограничение контраста</translation>
     </message>
     <message>
         <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
-        <translation type="vanished">Ограничивает растяжение больших однородных областей</translation>
+        <translation>Ограничивает растяжение больших однородных областей</translation>
     </message>
     <message>
         <source>Licht/Schatten anpassen</source>
-        <translation type="vanished">Настройка светов/теней</translation>
+        <translation>Настройка светов/теней</translation>
     </message>
     <message>
         <source>Lichter</source>
-        <translation type="vanished">Света</translation>
+        <translation>Света</translation>
     </message>
     <message>
         <source>Belichtung der hellen Töne</source>
-        <translation type="vanished">Экспозиция светлых тонов</translation>
+        <translation>Экспозиция светлых тонов</translation>
     </message>
     <message>
         <source>Belichtung der dunklen Töne</source>
-        <translation type="vanished">Экспозиция тёмных тонов</translation>
+        <translation>Экспозиция тёмных тонов</translation>
     </message>
     <message>
         <source>Tonbreite</source>
-        <translation type="vanished">Тональный диапазон</translation>
+        <translation>Тональный диапазон</translation>
     </message>
     <message>
         <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
-        <translation type="vanished">Насколько света и тени заходят в средние тона</translation>
+        <translation>Насколько света и тени заходят в средние тона</translation>
     </message>
     <message>
         <source>Lichttuner</source>
-        <translation type="vanished">Настройка света</translation>
+        <translation>Настройка света</translation>
     </message>
     <message>
         <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
-        <translation type="vanished">Осветляет тёмное окружение сильнее светлого; затем точки чёрного и белого задаются заново</translation>
+        <translation>Осветляет тёмное окружение сильнее светлого; затем точки чёрного и белого задаются заново</translation>
     </message>
     <message>
         <source>Percentile justieren</source>
-        <translation type="vanished">Настройка перцентилей</translation>
+        <translation>Настройка перцентилей</translation>
     </message>
     <message>
         <source>Dunkles Perzentil</source>
-        <translation type="vanished">Тёмный перцентиль</translation>
+        <translation>Тёмный перцентиль</translation>
     </message>
     <message>
         <source>10</source>
-        <translation type="vanished">10</translation>
+        <translation>10</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
-        <translation type="vanished">Доля пикселей каждого канала, становящихся чёрными</translation>
+        <translation>Доля пикселей каждого канала, становящихся чёрными</translation>
     </message>
     <message>
         <source>Helles Perzentil</source>
-        <translation type="vanished">Светлый перцентиль</translation>
+        <translation>Светлый перцентиль</translation>
     </message>
     <message>
         <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
-        <translation type="vanished">Доля пикселей каждого канала, становящихся белыми</translation>
+        <translation>Доля пикселей каждого канала, становящихся белыми</translation>
     </message>
     <message>
         <source>Gradationskurve (logarithm.)</source>
-        <translation type="vanished">Тоновая кривая (логарифм.)</translation>
+        <translation>Тоновая кривая (логарифм.)</translation>
     </message>
     <message>
         <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
-        <translation type="vanished">Тоновая кривая по логарифмической яркости: тени занимают большую часть ширины</translation>
+        <translation>Тоновая кривая по логарифмической яркости: тени занимают большую часть ширины</translation>
     </message>
     <message>
         <source>Tonwerte justieren</source>
-        <translation type="vanished">Уровни</translation>
+        <translation>Уровни</translation>
     </message>
     <message>
         <source>Schwarzwert</source>
-        <translation type="vanished">Уровень чёрного</translation>
+        <translation>Уровень чёрного</translation>
     </message>
     <message>
         <source>Helligkeit, die schwarz wird</source>
-        <translation type="vanished">Яркость, становящаяся чёрной</translation>
+        <translation>Яркость, становящаяся чёрной</translation>
     </message>
     <message>
         <source>Weißwert</source>
-        <translation type="vanished">Уровень белого</translation>
+        <translation>Уровень белого</translation>
     </message>
     <message>
         <source>Helligkeit, die weiß wird</source>
-        <translation type="vanished">Яркость, становящаяся белой</translation>
+        <translation>Яркость, становящаяся белой</translation>
     </message>
     <message>
         <source>Mitteltöne</source>
-        <translation type="vanished">Средние тона</translation>
+        <translation>Средние тона</translation>
     </message>
     <message>
         <source>Gamma der Mitteltöne</source>
-        <translation type="vanished">Гамма средних тонов</translation>
+        <translation>Гамма средних тонов</translation>
     </message>
     <message>
         <source>Ausgabe Schwarz</source>
-        <translation type="vanished">Выходной чёрный</translation>
+        <translation>Выходной чёрный</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Schwarz gesetzt wird</source>
-        <translation type="vanished">Яркость, в которую переводится чёрный</translation>
+        <translation>Яркость, в которую переводится чёрный</translation>
     </message>
     <message>
         <source>Ausgabe Weiß</source>
-        <translation type="vanished">Выходной белый</translation>
+        <translation>Выходной белый</translation>
     </message>
     <message>
         <source>Helligkeit, auf die Weiß gesetzt wird</source>
-        <translation type="vanished">Яркость, в которую переводится белый</translation>
+        <translation>Яркость, в которую переводится белый</translation>
     </message>
     <message>
         <source>Graustufenumwandlung</source>
-        <translation type="vanished">Преобразование в оттенки серого</translation>
+        <translation>Преобразование в оттенки серого</translation>
     </message>
     <message>
         <source>Rotanteil</source>
-        <translation type="vanished">Доля красного</translation>
+        <translation>Доля красного</translation>
     </message>
     <message>
         <source>Anteil des roten Kanals am Grau</source>
-        <translation type="vanished">Доля красного канала в сером</translation>
+        <translation>Доля красного канала в сером</translation>
     </message>
     <message>
         <source>Grünanteil</source>
-        <translation type="vanished">Доля зелёного</translation>
+        <translation>Доля зелёного</translation>
     </message>
     <message>
         <source>Anteil des grünen Kanals am Grau</source>
-        <translation type="vanished">Доля зелёного канала в сером</translation>
+        <translation>Доля зелёного канала в сером</translation>
     </message>
     <message>
         <source>Blauanteil</source>
-        <translation type="vanished">Доля синего</translation>
+        <translation>Доля синего</translation>
     </message>
     <message>
         <source>Anteil des blauen Kanals am Grau</source>
-        <translation type="vanished">Доля синего канала в сером</translation>
+        <translation>Доля синего канала в сером</translation>
     </message>
     <message>
         <source>Fraktales_Korn</source>
-        <translation type="vanished">Фрактальное зерно</translation>
+        <translation>Фрактальное зерно</translation>
     </message>
     <message>
         <source>Stärke des Korns</source>
-        <translation type="vanished">Сила зерна</translation>
+        <translation>Сила зерна</translation>
     </message>
     <message>
         <source>Größe der Körner im Bild in voller Auflösung</source>
-        <translation type="vanished">Размер зёрен на изображении полного разрешения</translation>
+        <translation>Размер зёрен на изображении полного разрешения</translation>
     </message>
     <message>
         <source>Rauheit</source>
-        <translation type="vanished">Шероховатость</translation>
+        <translation>Шероховатость</translation>
     </message>
     <message>
         <source>rau</source>
-        <translation type="vanished">грубо</translation>
+        <translation>грубо</translation>
     </message>
     <message>
         <source>Anteil der feineren Kornstufen</source>
-        <translation type="vanished">Доля более мелких уровней зерна</translation>
+        <translation>Доля более мелких уровней зерна</translation>
     </message>
     <message>
         <source>Kornbewegung</source>
-        <translation type="vanished">Движение зерна</translation>
+        <translation>Движение зерна</translation>
     </message>
     <message>
         <source>eingefroren</source>
-        <translation type="vanished">неподвижно</translation>
+        <translation>неподвижно</translation>
     </message>
     <message>
         <source>jedes Bild neu</source>
-        <translation type="vanished">новое в каждом кадре</translation>
+        <translation>новое в каждом кадре</translation>
     </message>
     <message>
         <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
-        <translation type="vanished">Как часто меняется зерно в видео; 0 фиксирует его для всех кадров</translation>
+        <translation>Как часто меняется зерно в видео; 0 фиксирует его для всех кадров</translation>
     </message>
     <message>
         <source>Analoges_Korn</source>
-        <translation type="vanished">Аналоговое зерно</translation>
+        <translation>Аналоговое зерно</translation>
     </message>
     <message>
         <source>Farbkorn</source>
-        <translation type="vanished">Цветное зерно</translation>
+        <translation>Цветное зерно</translation>
     </message>
     <message>
         <source>einfarbig</source>
-        <translation type="vanished">монохромно</translation>
+        <translation>монохромно</translation>
     </message>
     <message>
         <source>farbig</source>
-        <translation type="vanished">цветное</translation>
+        <translation>цветное</translation>
     </message>
     <message>
         <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
-        <translation type="vanished">Доля зерна, своя для каждого цветового канала</translation>
+        <translation>Доля зерна, своя для каждого цветового канала</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSV)</source>
-        <translation type="vanished">Фрактальное зерно (HSV)</translation>
+        <translation>Фрактальное зерно (HSV)</translation>
     </message>
     <message>
         <source>Fraktales_Korn (HSL)</source>
-        <translation type="vanished">Фрактальное зерно (HSL)</translation>
+        <translation>Фрактальное зерно (HSL)</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSV)</source>
-        <translation type="vanished">Аналоговое зерно (HSV)</translation>
+        <translation>Аналоговое зерно (HSV)</translation>
     </message>
     <message>
         <source>Sättigungskorn</source>
-        <translation type="vanished">Зерно насыщенности</translation>
+        <translation>Зерно насыщенности</translation>
     </message>
     <message>
         <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
-        <translation type="vanished">Зерно и в насыщенности; цветовой тон сохраняется</translation>
+        <translation>Зерно и в насыщенности; цветовой тон сохраняется</translation>
     </message>
     <message>
         <source>Analoges_Korn (HSL)</source>
-        <translation type="vanished">Аналоговое зерно (HSL)</translation>
+        <translation>Аналоговое зерно (HSL)</translation>
     </message>
     <message>
         <source>Bleach Bypass</source>
-        <translation type="vanished">Отбеливание с пропуском</translation>
+        <translation>Отбеливание с пропуском</translation>
     </message>
     <message>
         <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
-        <translation type="vanished">Больше контраста и меньше цвета, как при пропуске отбеливания</translation>
+        <translation>Больше контраста и меньше цвета, как при пропуске отбеливания</translation>
     </message>
     <message>
         <source>Veiling Glare</source>
-        <translation type="vanished">Паразитная засветка</translation>
+        <translation>Паразитная засветка</translation>
     </message>
     <message>
         <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
-        <translation type="vanished">Рассеянный свет в объективе: светлые области покрывают окружение пеленой</translation>
+        <translation>Рассеянный свет в объективе: светлые области покрывают окружение пеленой</translation>
     </message>
     <message>
         <source>Local Contour</source>
-        <translation type="vanished">Локальный контур</translation>
+        <translation>Локальный контур</translation>
     </message>
     <message>
         <source>Verstärkung der Konturen</source>
-        <translation type="vanished">Усиление контуров</translation>
+        <translation>Усиление контуров</translation>
     </message>
     <message>
         <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
-        <translation type="vanished">Более мелкие различия (зерно, шум) не усиливаются</translation>
+        <translation>Более мелкие различия (зерно, шум) не усиливаются</translation>
     </message>
     <message>
         <source>Struktur (Tonung)</source>
-        <translation type="vanished">Текстура (тонирование)</translation>
+        <translation>Текстура (тонирование)</translation>
     </message>
     <message>
         <source>Wie stark die Struktur über dem Bild liegt</source>
-        <translation type="vanished">Насколько сильно текстура накладывается на изображение</translation>
+        <translation>Насколько сильно текстура накладывается на изображение</translation>
     </message>
     <message>
         <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
-        <translation type="vanished">Масштаб текстуры, от четверти до четырёхкратного</translation>
+        <translation>Масштаб текстуры, от четверти до четырёхкратного</translation>
     </message>
     <message>
         <source>Muster</source>
-        <translation type="vanished">Узор</translation>
+        <translation>Узор</translation>
     </message>
     <message>
         <source>1000</source>
-        <translation type="vanished">1000</translation>
+        <translation>1000</translation>
     </message>
     <message>
         <source>Wählt eine von tausend Varianten der Struktur</source>
-        <translation type="vanished">Выбирает один из тысячи вариантов текстуры</translation>
+        <translation>Выбирает один из тысячи вариантов текстуры</translation>
     </message>
     <message>
         <source>Farbe der Struktur</source>
-        <translation type="vanished">Цвет текстуры</translation>
+        <translation>Цвет текстуры</translation>
     </message>
     <message>
         <source>Struktur (Staub)</source>
-        <translation type="vanished">Текстура (пыль)</translation>
+        <translation>Текстура (пыль)</translation>
     </message>
     <message>
         <source>Struktur (Licht)</source>
-        <translation type="vanished">Текстура (свет)</translation>
+        <translation>Текстура (свет)</translation>
     </message>
     <message>
         <source>Struktur (Doppelbelichtung)</source>
-        <translation type="vanished">Текстура (двойная экспозиция)</translation>
+        <translation>Текстура (двойная экспозиция)</translation>
     </message>
     <message>
         <source>Struktur (Projektion)</source>
-        <translation type="vanished">Текстура (проекция)</translation>
+        <translation>Текстура (проекция)</translation>
     </message>
     <message>
         <source>Struktur (Vignette)</source>
-        <translation type="vanished">Текстура (виньетка)</translation>
+        <translation>Текстура (виньетка)</translation>
     </message>
     <message>
         <source>Struktur (Stoffe)</source>
-        <translation type="vanished">Текстура (ткани)</translation>
+        <translation>Текстура (ткани)</translation>
     </message>
     <message>
         <source>Struktur (Risse)</source>
-        <translation type="vanished">Текстура (трещины)</translation>
+        <translation>Текстура (трещины)</translation>
     </message>
     <message>
         <source>Struktur (Stein)</source>
-        <translation type="vanished">Текстура (камень)</translation>
+        <translation>Текстура (камень)</translation>
     </message>
     <message>
         <source>Struktur (Papier)</source>
-        <translation type="vanished">Текстура (бумага)</translation>
+        <translation>Текстура (бумага)</translation>
     </message>
     <message>
         <source>Struktur (Metalle)</source>
-        <translation type="vanished">Текстура (металлы)</translation>
+        <translation>Текстура (металлы)</translation>
     </message>
     <message>
         <source>Struktur (Puzzle)</source>
-        <translation type="vanished">Текстура (пазл)</translation>
+        <translation>Текстура (пазл)</translation>
     </message>
     <message>
         <source>Schwarz-Weiß</source>
-        <translation type="vanished">Чёрно-белое</translation>
+        <translation>Чёрно-белое</translation>
     </message>
     <message>
         <source>Lokaler Kontrast</source>
-        <translation type="vanished">Локальный контраст</translation>
+        <translation>Локальный контраст</translation>
     </message>
     <message>
         <source>Lokaler Kontrast des Graubilds</source>
-        <translation type="vanished">Локальный контраст серого изображения</translation>
+        <translation>Локальный контраст серого изображения</translation>
     </message>
     <message>
         <source>Rotfilter</source>
-        <translation type="vanished">Красный фильтр</translation>
+        <translation>Красный фильтр</translation>
     </message>
     <message>
         <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
-        <translation type="vanished">Насколько светлыми становятся красные тона в сером (красный фильтр затемняет голубое небо)</translation>
+        <translation>Насколько светлыми становятся красные тона в сером (красный фильтр затемняет голубое небо)</translation>
     </message>
     <message>
         <source>Grünfilter</source>
-        <translation type="vanished">Зелёный фильтр</translation>
+        <translation>Зелёный фильтр</translation>
     </message>
     <message>
         <source>Wie hell grüne Töne im Grau werden</source>
-        <translation type="vanished">Насколько светлыми становятся зелёные тона в сером</translation>
+        <translation>Насколько светлыми становятся зелёные тона в сером</translation>
     </message>
     <message>
         <source>Blaufilter</source>
-        <translation type="vanished">Синий фильтр</translation>
+        <translation>Синий фильтр</translation>
     </message>
     <message>
         <source>Wie hell blaue Töne im Grau werden</source>
-        <translation type="vanished">Насколько светлыми становятся синие тона в сером</translation>
+        <translation>Насколько светлыми становятся синие тона в сером</translation>
     </message>
     <message>
         <source>Zentrum belichten</source>
-        <translation type="vanished">Экспозиция центра</translation>
+        <translation>Экспозиция центра</translation>
     </message>
     <message>
         <source>Belichtung des Zentrums in Blendenstufen</source>
-        <translation type="vanished">Экспозиция центра в ступенях</translation>
+        <translation>Экспозиция центра в ступенях</translation>
     </message>
     <message>
         <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
-        <translation type="vanished">Размер полностью экспонированного центра относительно половины диагонали</translation>
+        <translation>Размер полностью экспонированного центра относительно половины диагонали</translation>
     </message>
     <message>
         <source>Breite des Übergangs nach außen</source>
-        <translation type="vanished">Ширина перехода наружу</translation>
+        <translation>Ширина перехода наружу</translation>
     </message>
     <message>
         <source>Mitte des belichteten Bereichs</source>
-        <translation type="vanished">Центр экспонируемой области</translation>
+        <translation>Центр экспонируемой области</translation>
     </message>
     <message>
         <source>Weicher Kontrast</source>
-        <translation type="vanished">Мягкий контраст</translation>
+        <translation>Мягкий контраст</translation>
     </message>
     <message>
         <source>weicher</source>
-        <translation type="vanished">мягче</translation>
+        <translation>мягче</translation>
     </message>
     <message>
         <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
-        <translation type="vanished">S-кривая яркости с мягким спадом в светах и тенях</translation>
+        <translation>S-кривая яркости с мягким спадом в светах и тенях</translation>
     </message>
     <message>
         <source>Mitte</source>
-        <translation type="vanished">Центр</translation>
+        <translation>Центр</translation>
     </message>
     <message>
         <source>Helligkeit, um die die Kurve dreht</source>
-        <translation type="vanished">Яркость, вокруг которой поворачивается кривая</translation>
+        <translation>Яркость, вокруг которой поворачивается кривая</translation>
     </message>
     <message>
         <source>Halftone</source>
-        <translation type="vanished">Растр</translation>
+        <translation>Растр</translation>
     </message>
     <message>
         <source>Rasterweite</source>
-        <translation type="vanished">Линиатура</translation>
+        <translation>Линиатура</translation>
     </message>
     <message>
         <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
-        <translation type="vanished">Расстояние между точками растра на изображении полного разрешения</translation>
+        <translation>Расстояние между точками растра на изображении полного разрешения</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="vanished">90</translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Winkel des Rasters</source>
-        <translation type="vanished">Угол растра</translation>
+        <translation>Угол растра</translation>
     </message>
     <message>
         <source>Wie stark das Raster über dem Bild liegt</source>
-        <translation type="vanished">Насколько сильно растр накладывается на изображение</translation>
+        <translation>Насколько сильно растр накладывается на изображение</translation>
     </message>
     <message>
         <source>Farbraster</source>
-        <translation type="vanished">Цветной растр</translation>
+        <translation>Цветной растр</translation>
     </message>
     <message>
         <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
-        <translation type="vanished">Отдельный растр для каждого канала вместо серого</translation>
+        <translation>Отдельный растр для каждого канала вместо серого</translation>
     </message>
     <message>
         <source>Struktur (Wellen)</source>
-        <translation type="vanished">Текстура (волны)</translation>
+        <translation>Текстура (волны)</translation>
     </message>
     <message>
         <source>Struktur (Leinen)</source>
-        <translation type="vanished">Текстура (лён)</translation>
+        <translation>Текстура (лён)</translation>
     </message>
     <message>
         <source>Alterung</source>
-        <translation type="vanished">Старение</translation>
+        <translation>Старение</translation>
     </message>
     <message>
         <source>Gesamtwirkung der Alterung</source>
-        <translation type="vanished">Общая сила старения</translation>
+        <translation>Общая сила старения</translation>
     </message>
     <message>
         <source>Vergilbung</source>
-        <translation type="vanished">Пожелтение</translation>
+        <translation>Пожелтение</translation>
     </message>
     <message>
         <source>Gelbstich, vor allem in den Lichtern</source>
-        <translation type="vanished">Жёлтый оттенок, особенно в светах</translation>
+        <translation>Жёлтый оттенок, особенно в светах</translation>
     </message>
     <message>
         <source>Verblassen</source>
-        <translation type="vanished">Выцветание</translation>
+        <translation>Выцветание</translation>
     </message>
     <message>
         <source>kein</source>
-        <translation type="vanished">нет</translation>
+        <translation>нет</translation>
     </message>
     <message>
         <source>Angehobene Schwarztöne und stumpfe Lichter</source>
-        <translation type="vanished">Приподнятые чёрные и тусклые света</translation>
+        <translation>Приподнятые чёрные и тусклые света</translation>
     </message>
     <message>
         <source>Flecken</source>
-        <translation type="vanished">Пятна</translation>
+        <translation>Пятна</translation>
     </message>
     <message>
         <source>Braune Flecken und Staubpunkte</source>
-        <translation type="vanished">Коричневые пятна и пылинки</translation>
+        <translation>Коричневые пятна и пылинки</translation>
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
