@@ -32,17 +32,21 @@ HDRApplication::HDRApplication(int& argc, char** argv, const QString& instanceKe
 }
 
 // SIGTERM, SIGINT and SIGHUP (logout, Ctrl-C, a closed terminal) end the event loop normally,
-// so the shared segment and the lock file are released as on a regular exit.
+// so the shared segment and the lock file are released as on a regular exit; a window that
+// listens is asked first, to keep its state for the next start.
 void HDRApplication::InstallQuitSignals()
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_quitSocket) != 0)
         return;
     auto* notifier = new QSocketNotifier(g_quitSocket[1], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [notifier] {
+    connect(notifier, &QSocketNotifier::activated, this, [this, notifier] {
         notifier->setEnabled(false);
         char byte;
         [[maybe_unused]] const ssize_t n = ::read(g_quitSocket[1], &byte, 1);
-        QCoreApplication::quit();
+        if (isSignalConnected(QMetaMethod::fromSignal(&HDRApplication::terminationRequested)))
+            emit terminationRequested();
+        else
+            QCoreApplication::quit();
     });
     struct sigaction action = {};
     action.sa_handler = OnQuitSignal;

@@ -27,6 +27,8 @@ public:
 
 signals:
     void messageAvailable(QString message);
+    /// A signal asks the program to end; without a receiver the event loop ends at once.
+    void terminationRequested();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

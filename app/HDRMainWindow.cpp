@@ -1,11 +1,14 @@
 // The main window's construction, its actions and tool bars, the window layout kept between runs,
 // the recovery question, and what reaches the window from outside: drops, messages, closing.
 #include "app/HDRMainWindow.h"
+#include "app/MainWindowProjectHost.h"
 
 #include "app/DialogPrompt.h"
 #include "app/HDRColorModuleWindow.h"
+#include "app/HDRPresetCombineWindow.h"
 #include "app/HDRProgressWindow.h"
 #include "app/HDRScopesDockWidget.h"
+#include "app/HDRTimelineDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
@@ -20,8 +23,11 @@
 #include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProgramOptions.h"
+#include "session/ProjectComponents.h"
+#include "session/ProjectModel.h"
 #include "session/RecoveryFile.h"
 #include "session/ScopesModel.h"
+#include "session/UndoStore.h"
 #include "session/UsageStatistics.h"
 
 #include <QAction>
@@ -75,6 +81,7 @@ HDRMainWindow::~HDRMainWindow()
     // The docks and the colour window hold references to the session, the preview widget and the
     // scopes; they go first, while those still exist.
     delete m_pColorModuleWindow;
+    qDeleteAll(findChildren<HDRPresetCombineWindow*>(Qt::FindDirectChildrenOnly)); // uses the preset library
     delete m_pPostProcessingDockWidget;
     delete m_pPresetsDock;
     delete m_pHistogramDock;
@@ -121,12 +128,15 @@ void HDRMainWindow::Construct()
     LogStep(" ms - createPostProcessingDock");
     createPresetsDock();
     LogStep(" ms - createPresetsDock");
+    createProjectParts();
     ApplyOptions();
 
     createStartScreen();
     LogStep(" ms - createStartScreen");
     createInfoDock();
     LogStep(" ms - createInfoDock");
+    createTimelineDock();
+    LogStep(" ms - createTimelineDock");
 
     createImagePreview();
     LogStep(" ms - createImagePreview");
@@ -137,6 +147,7 @@ void HDRMainWindow::Construct()
     RestoreLayout();
     ApplyInterfaceScale();
     UpdateEnabledActions();
+    UpdateProjectActions();
     LogStep(" ms - MainWindow Init");
 
     OfferRecovery();
@@ -201,6 +212,7 @@ void HDRMainWindow::createToolBars()
     file->addActions({m_pSaveImageAction, m_pSaveVideoAction});
     file->addSeparator();
     file->addAction(m_pQuitAction);
+    createProjectActions(file);
     QMenu* tools = menuBar()->addMenu(tr("Werkzeuge"));
     tools->addActions({m_pColorModuleAction, m_pOptionsAction});
 
@@ -259,6 +271,7 @@ void HDRMainWindow::ApplyOptions()
     const SProgramOptions& options = m_pOptionsWindow->Options();
     m_lutLibrary->SetFixedDefaultFolder(options.sFixedDefaultFolder);
     m_lutLibrary->SetConfirmDestructive(options.bAutoSafe);
+    m_project->SetOptions(options);
     m_preview->SetPreviewLongSide(options.iPreviewLongSide);
     updateCurrentPostProcessing();
 }
@@ -266,7 +279,14 @@ void HDRMainWindow::ApplyOptions()
 void HDRMainWindow::OfferRecovery()
 {
     const RecoveryFile::SOutcome outcome = RecoveryFile::Ask(m_sArguments, *m_pPrompt);
-    InterpretCommandLine(outcome.bOpen ? RecoveryFile::ProjectPath() : m_sArguments);
+    if (outcome.bOpen)
+    {
+        AppLog("OpenProject: " + RecoveryFile::ProjectPath());
+        ReplaceByProject([this] { return m_project->LoadRecovery(RecoveryFile::ProjectPath()); });
+        m_bRecoveryDue = true; // the recovered state is the only copy until it is saved
+    }
+    else
+        InterpretCommandLine(m_sArguments);
     RecoveryFile::RemoveAfterQuestion(outcome);
 }
 
@@ -302,7 +322,7 @@ void HDRMainWindow::dropEvent(QDropEvent* event)
     case DocumentFiles::EDropKind::Project:
         m_pHDRStatistic->Increment(QStringLiteral("m_iDragDropLoadProject"));
         AppLog("OpenProject: " + file);
-        RefuseProject(file);
+        ReplaceByProject([this, file] { return m_project->Open(file); });
         break;
     case DocumentFiles::EDropKind::Addon:
         m_pPrompt->Information(tr("Add-on"), tr("Add-ons werden von dieser Version nicht unterstützt."));
@@ -319,6 +339,21 @@ void HDRMainWindow::dropEvent(QDropEvent* event)
 
 void HDRMainWindow::closeEvent(QCloseEvent* event)
 {
+    // Ended from outside, the recovery project holds the state for the next start.
+    if (!m_bTerminating && !m_project->ConfirmDiscard())
+    {
+        event->ignore();
+        return;
+    }
+    if (!m_bTerminating)
+        RecoveryFile::Remove();
+    {
+        HDRProgressWindow& progress = *m_pProgressWindow;
+        if (m_pOptionsWindow->Options().bShowProgress && !m_pUndo->Entries().empty())
+            progress.Start(QCoreApplication::translate("ProgressWindowTitle", "Undo-Daten bereinigen"), QString());
+        m_pUndo->CleanUp();
+        progress.Finish();
+    }
     SaveLayout();
     m_pHDRStatistic->Save();
     if (m_pColorModuleWindow)

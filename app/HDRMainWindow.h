@@ -3,16 +3,21 @@
 // second instance into loads, recalculations and saves.
 #pragma once
 
-#include "core/IProject.h"
 #include "video/MovieHandling.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class CExportFrameGrader;
 class CGradingSession;
+class CMainWindowProjectHost;
+class CProjectComponents;
+class CProjectModel;
+class CUndoStore;
+class HDRTimelineDockWidget;
 class CLutLibrary;
 class CPostProcessing;
 class CPresetLibrary;
@@ -35,7 +40,9 @@ class QAction;
 class QDockWidget;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QStackedWidget;
+class QTimer;
 class QToolButton;
 
 class HDRMainWindow : public QMainWindow
@@ -66,7 +73,6 @@ public:
     HDRPresetsDockWidget* PresetsDock() const { return m_pPresetsDock; }
     CPresetsDockModel& PresetsModel() { return *m_presetsModel; }
     /// The components that write and read project state, in registration order.
-    CProjectRegistry& Projects() { return m_projects; }
     /// The "HDR-Histogramm" dock's histogram, a view of the scopes model like the "Scopes" dock's.
     CScopePane* HistogramPane() const { return m_pHistogram; }
     HDRScopesDockWidget* ScopesDock() const { return m_pScopesDock; }
@@ -96,6 +102,18 @@ public:
     /// Grades the current frame at full resolution behind the progress window.
     bool RecalculateFullResolution();
 
+    // Projects, undo points and the recovery project (MainWindowProject.cpp).
+    CProjectModel& Project() { return *m_project; }
+    CProjectComponents& ProjectParts() { return *m_projectParts; }
+    CUndoStore& UndoPoints() { return *m_pUndo; }
+    HDRTimelineDockWidget* TimelineDock() const { return m_pTimelineDock; }
+    /// Saves an undo point of the current state (the preview picture as its image).
+    bool SaveUndoPoint();
+    /// Loads undo point `index`; first saves the current state when it changed enough.
+    bool LoadUndoPoint(int index);
+    /// Writes the recovery project now when the state changed since it was last written.
+    bool WriteRecoveryIfDue();
+
 public slots:
     void receiveMessage(QString message);
     /// "Video speichern": the export of the loaded clip with the current grade.
@@ -106,6 +124,13 @@ public slots:
     void showHistogram();
     void showColorModule();
     void showOptions();
+    /// "Neues Projekt": asks to save, then an empty window with a fresh grade.
+    void newProjectFromAction();
+    void undo();
+    void redo();
+    /// The program is asked to end from outside (a signal): the recovery project is written and
+    /// the window closes without questions, so the next start offers the state.
+    void terminateGracefully();
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -137,11 +162,25 @@ private:
     void ApplyInterfaceScale();
     void ApplyOptions();
     void OfferRecovery();
+    void createProjectParts();
+    void createProjectActions(QMenu* fileMenu);
+    void createTimelineDock();
+    /// A change of the grade: unsaved, counted for the undo points, due for the recovery project.
+    void GradeChanged();
+    void UpdateProjectActions();
+    void FillRecentMenu();
+    /// Runs a load that replaces the state by a project (no questions from the document loaders,
+    /// no changes counted); a project without history gets its first undo point.
+    bool ReplaceByProject(const std::function<bool()>& load);
+    /// Loads a document (clip or still) named by a project without asking first.
+    void OpenProjectDocument(bool video, const QString& path);
+    void ShowEmptyState();
+    /// The docks and windows show the session again after a project or snapshot replaced it.
+    void RefreshGradeViews();
 
     // Document state (MainWindowLoading.cpp).
     bool RefuseInFilterMode();
     bool ShowFrame(Helper::CRGB48Buffer& image, const QString& path, bool video);
-    void RefuseProject(const QString& path);
     void UpdateEnabledActions();
     QString DialogStartFolder() const;
     void RememberDialogFolder(const QString& path) const;
@@ -168,7 +207,6 @@ private:
     std::unique_ptr<CExportFrameGrader> m_grader;
     std::unique_ptr<CLutLibrary> m_lutLibrary;
     std::unique_ptr<HDRStatistic> m_pHDRStatistic;
-    CProjectRegistry m_projects;
     std::unique_ptr<CPresetLibrary> m_presetLibrary;
     std::unique_ptr<CPresetsDockModel> m_presetsModel;
     std::unique_ptr<CPresetThumbnails> m_presetThumbnails;
@@ -202,6 +240,26 @@ private:
     QAction* m_pOptionsAction = nullptr;
     QAction* m_pColorModuleAction = nullptr;
     QAction* m_pQuitAction = nullptr;
+    QAction* m_pNewProjectAction = nullptr;
+    QAction* m_pOpenProjectAction = nullptr;
+    QAction* m_pSaveProjectAction = nullptr;
+    QAction* m_pSaveProjectAsAction = nullptr;
+    QAction* m_pUndoAction = nullptr;
+    QAction* m_pRedoAction = nullptr;
+    QAction* m_pSaveUndoAction = nullptr;
+    QMenu* m_pRecentMenu = nullptr;
+
+    friend class CMainWindowProjectHost;
+    std::unique_ptr<CProjectComponents> m_projectParts;
+    std::unique_ptr<CMainWindowProjectHost> m_projectHost;
+    std::unique_ptr<CProjectModel> m_project;
+    CUndoStore* m_pUndo = nullptr;
+    HDRTimelineDockWidget* m_pTimelineDock = nullptr;
+    QTimer* m_pUndoTimer = nullptr;     // records an undo point once the grade rests
+    QTimer* m_pRecoveryTimer = nullptr; // writes the recovery project at a fixed interval
+    bool m_bLoadingProject = false;     // a project or snapshot replaces the state: no questions, no changes counted
+    bool m_bRecoveryDue = false;
+    bool m_bTerminating = false;
 
     QString m_sWorkingMode;
     QString m_sDocumentPath;

@@ -4,6 +4,7 @@
 #include "core/IUserPrompt.h"
 #include "lut/LutLibrary.h"
 #include "lut/LutState.h"
+#include "session/GradeLut.h"
 #include "session/GradingSession.h"
 #include "session/LutBrowse.h"
 
@@ -57,13 +58,18 @@ LutLibraryPanel::LutLibraryPanel(CLutLibrary& library, CGradingSession& session,
     libraryRow->addWidget(m_pLUTDelDatabaseButton);
     layout->addLayout(libraryRow);
 
-    // File row: load, export.
+    // File row: load, import, export.
     auto* fileRow = new QHBoxLayout;
     m_pLUTLoadFromFileButton = Button("m_pLUTLoadFromFileButton", tr("LUT laden"), tr("LUTLoadFromFile"));
+    m_pLUTImportButton = Button("m_pLUTImportButton", tr("LUT importieren"), tr("LUT importieren"));
     m_pLUTSaveButton = Button("m_pLUTSaveButton", tr("LUT speichern"), tr("LUTExport"));
     fileRow->addWidget(m_pLUTLoadFromFileButton);
+    fileRow->addWidget(m_pLUTImportButton);
     fileRow->addWidget(m_pLUTSaveButton);
+    m_pLUTSaveGradeButton = Button("m_pLUTSaveGradeButton", tr("Grade als LUT speichern"),
+                                   tr("Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern"));
     layout->addLayout(fileRow);
+    layout->addWidget(m_pLUTSaveGradeButton);
 
     // Picture rows: from image with previous/next, method and size.
     auto* pictureRow = new QHBoxLayout;
@@ -119,7 +125,9 @@ LutLibraryPanel::LutLibraryPanel(CLutLibrary& library, CGradingSession& session,
     connect(m_pLUTDelDatabaseButton, &QToolButton::clicked, this, &LutLibraryPanel::lutDelDatabaseButtonClicked);
     connect(m_pLUTBrowserButton, &QToolButton::clicked, this, &LutLibraryPanel::lutBrowserButtonClicked);
     connect(m_pLUTLoadFromFileButton, &QToolButton::clicked, this, &LutLibraryPanel::lutLoadFromFileButtonClicked);
+    connect(m_pLUTImportButton, &QToolButton::clicked, this, &LutLibraryPanel::lutImportButtonClicked);
     connect(m_pLUTSaveButton, &QToolButton::clicked, this, &LutLibraryPanel::lutSaveButtonClicked);
+    connect(m_pLUTSaveGradeButton, &QToolButton::clicked, this, &LutLibraryPanel::lutSaveGradeButtonClicked);
     connect(m_pLUTLoadFromImageButton, &QToolButton::clicked, this, &LutLibraryPanel::lutLoadFromImageButtonClicked);
     connect(m_pLUTPrevImageButton, &QToolButton::clicked, this, &LutLibraryPanel::lutPrevImageButtonClicked);
     connect(m_pLUTNextImageButton, &QToolButton::clicked, this, &LutLibraryPanel::lutNextImageButtonClicked);
@@ -234,9 +242,23 @@ void LutLibraryPanel::lutLoadFromFileButtonClicked()
     emit lutChanged();
 }
 
+void LutLibraryPanel::lutImportButtonClicked()
+{
+    if (!m_library.ImportFromFile(m_session.Lut(), m_prompt))
+        return;
+    refresh();
+    emit lutChanged();
+}
+
 void LutLibraryPanel::lutSaveButtonClicked()
 {
     m_library.Export(m_session.Lut(), m_prompt);
+}
+
+void LutLibraryPanel::lutSaveGradeButtonClicked()
+{
+    if (CGradeLut::Save(m_session, m_session.Lut().ChosenSize(), m_library, m_prompt))
+        refresh();
 }
 
 void LutLibraryPanel::lutLoadFromImageButtonClicked()

@@ -36,7 +36,9 @@ public slots:
     void lutDelDatabaseButtonClicked();
     void lutBrowserButtonClicked();
     void lutLoadFromFileButtonClicked();
+    void lutImportButtonClicked();
     void lutSaveButtonClicked();
+    void lutSaveGradeButtonClicked();
     void lutLoadFromImageButtonClicked();
     void lutPrevImageButtonClicked();
     void lutNextImageButtonClicked();
@@ -56,7 +58,9 @@ private:
     QToolButton* m_pLUTAddDatabaseButton = nullptr;
     QToolButton* m_pLUTDelDatabaseButton = nullptr;
     QToolButton* m_pLUTLoadFromFileButton = nullptr;
+    QToolButton* m_pLUTImportButton = nullptr;
     QToolButton* m_pLUTSaveButton = nullptr;
+    QToolButton* m_pLUTSaveGradeButton = nullptr;
     QToolButton* m_pLUTLoadFromImageButton = nullptr;
     QToolButton* m_pLUTPrevImageButton = nullptr;
     QToolButton* m_pLUTNextImageButton = nullptr;

@@ -91,6 +91,8 @@ void HDRMainWindow::createPostProcessingDock()
     addDockWidget(Qt::RightDockWidgetArea, m_pPostProcessingDockWidget);
     connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::updateCurrentPostProcessing, this,
             &HDRMainWindow::updateCurrentPostProcessing);
+    connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::maskViewChanged, m_preview.get(),
+            &CPreviewModel::SetShownMask);
 
     m_lutLibrary = std::make_unique<CLutLibrary>();
     m_pLutLibraryPanel = new LutLibraryPanel(*m_lutLibrary, *m_session, *m_pPrompt);
@@ -117,7 +119,6 @@ void HDRMainWindow::createPresetsDock()
     }
     m_presetsModel = std::make_unique<CPresetsDockModel>(*m_presetLibrary);
     m_presetsModel->SelectFirstVisible();
-    m_projects.Add(m_presetsModel.get());
     m_presetThumbnails = std::make_unique<CPresetThumbnails>(*m_presetLibrary);
     m_pPresetsDock = new HDRPresetsDockWidget(*m_presetsModel, *m_presetThumbnails, m_session->Chain(), this);
     addDockWidget(Qt::RightDockWidgetArea, m_pPresetsDock);
@@ -292,6 +293,7 @@ void HDRMainWindow::showColorModule()
         m_pColorModuleWindow->setWindowTitle(tr("Farbmodul"));
         connect(m_pColorModuleWindow, &HDRColorModuleWindow::layersChanged, this,
                 &HDRMainWindow::updateCurrentPostProcessing);
+        connect(m_pColorModuleWindow, &HDRColorModuleWindow::layersChanged, this, &HDRMainWindow::GradeChanged);
     }
     m_pColorModuleWindow->show();
     m_pColorModuleWindow->raise();

@@ -12,6 +12,8 @@
 #include "session/DocumentFiles.h"
 #include "session/ExchangeFile.h"
 #include "session/PreviewModel.h"
+#include "session/ProjectComponents.h"
+#include "session/ProjectModel.h"
 #include "session/UsageStatistics.h"
 
 #include <QAction>
@@ -57,6 +59,9 @@ QString HDRMainWindow::DocumentToLoad(const QString& given, const QString& capti
 {
     if (RefuseInFilterMode())
         return QString();
+    // A project replacing the state has asked already; anything else offers to save first.
+    if (m_bHasDocument && !m_bLoadingProject && !m_project->ConfirmDiscard())
+        return QString();
     if (!given.isEmpty())
         return given;
     const QString path = m_pPrompt->OpenFile(caption, DialogStartFolder(), filter);
@@ -71,12 +76,6 @@ bool HDRMainWindow::RefuseInFilterMode()
         return false;
     m_pPrompt->Warning(tr("Warnung"), tr("Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden."));
     return true;
-}
-
-void HDRMainWindow::RefuseProject(const QString& path)
-{
-    m_pPrompt->Information(tr("Projekt laden"),
-                           tr("Projektdateien werden von dieser Version nicht unterstützt:\n%1").arg(path));
 }
 
 void HDRMainWindow::SetInteractive(bool on)
@@ -114,9 +113,18 @@ bool HDRMainWindow::ShowFrame(Helper::CRGB48Buffer& image, const QString& path, 
                                  .arg(image.Height()));
     m_pExposureList->setCurrentRow(0);
     m_pCentralStack->setCurrentWidget(m_pPreviewPage);
-    setWindowTitle(QStringLiteral("Vantrope - %1").arg(QFileInfo(m_sDocumentPath).fileName()));
+    m_projectParts->Series().SetPicture(m_sDocumentPath, m_preview->FrameSize(), m_preview->PreviewSize(), image.GetData());
     UpdateEnabledActions();
     updateHistogram();
+    if (!m_bLoadingProject)
+    {
+        // A new document: a change of an open project, and the first state its history returns to.
+        if (!m_project->Path().isEmpty())
+            m_project->MarkChanged();
+        m_bRecoveryDue = true;
+        SaveUndoPoint();
+    }
+    UpdateProjectActions();
     return true;
 }
 
@@ -222,7 +230,8 @@ void HDRMainWindow::InterpretCommandLine(const QString& text)
         m_pPrompt->Information(tr("RAW-Entwicklung"), tr("Die RAW-Entwicklung ist in dieser Version nicht enthalten."));
         break;
     case DocumentFiles::ECommandKind::Project:
-        RefuseProject(command.path);
+        // A second start's message may come while there is unsaved work: Open asks first then.
+        ReplaceByProject([this, &command] { return m_project->Open(command.path); });
         break;
     case DocumentFiles::ECommandKind::Exchange:
         LoadExchangeFile(command.path);

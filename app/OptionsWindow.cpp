@@ -19,7 +19,7 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
     : QDialog(parent),
       m_pAutoSafeBoxCheckBox(new QCheckBox(tr("Vor verändernden Aktionen nachfragen"), this)),
       m_pShowProgressCheckBox(new QCheckBox(tr("Fortschrittsfenster anzeigen"), this)),
-      m_pUndoSaveCheckBox(new QCheckBox(tr("Rückgängig-Schritte komprimiert speichern"), this)),
+      m_pUndoSaveCheckBox(new QCheckBox(tr("Undo-Punkte mit dem Projekt speichern"), this)),
       m_pFixedFolderEdit(new QLineEdit(this)),
       m_pLuminanceCombo(new QComboBox(this)),
       m_pPreviewLongSideSpin(new QSpinBox(this)),

@@ -198,6 +198,8 @@ int Run(int argc, char** argv)
 
     auto window = std::make_unique<HDRMainWindow>(openCLError, joined, operatingSystem);
     QObject::connect(app.get(), &HDRApplication::messageAvailable, window.get(), &HDRMainWindow::receiveMessage);
+    // Ended from outside, the state is kept as the recovery project for the next start.
+    QObject::connect(app.get(), &HDRApplication::terminationRequested, window.get(), &HDRMainWindow::terminateGracefully);
     QTimer::singleShot(2500, splash.get(), &QSplashScreen::close);
     QTimer::singleShot(2500, window.get(), &QWidget::show);
 

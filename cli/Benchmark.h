@@ -54,6 +54,10 @@ std::span<const SBenchmark> ExposureBenchmarks();
 std::span<const SBenchmark> EnhanceBenchmarks();
 std::span<const SBenchmark> ScopeBenchmarks();
 std::span<const SBenchmark> ColourFamilyBenchmarks();
+std::span<const SBenchmark> SmoothBenchmarks();
 
 /// A frame of `size` with smooth gradients and noise, so curves, LUTs and scopes see every level.
 std::vector<uint16_t> PreviewFrame(QSize size);
+
+/// The median of timed rounds (0 without any).
+double BenchMedian(std::vector<double> values);

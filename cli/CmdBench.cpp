@@ -19,7 +19,7 @@ std::vector<SBenchmark> AllBenchmarks()
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
                                 ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(), EnhanceBenchmarks(),
-                                ExposureBenchmarks()})
+                                ExposureBenchmarks(), SmoothBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -39,6 +39,7 @@ const SCliOption kBenchmarkSettings[] = {
     {"clip", "FILE", "the clip to read", ECliValue::eINPUT},
     {"mode", "M", "the LUT's layer mode"},
     {"kernel", "scalar", "times the reference row function"},
+    {"interp", "trilinear|tetrahedral", "the LUT lookup between its points"},
     {"reuse", "0|1", "keep the engine's tables between runs"},
     {"bpp", "N", "bytes per pixel copied"},
     {"preview", "PIXELS", "the preview's long side"},
@@ -48,6 +49,7 @@ const SCliOption kBenchmarkSettings[] = {
     {"all", "0|1", "every operator of the family"},
     {"operator", "KERNEL", "this operator alone, at its catalogue defaults"},
     {"radius", "min|max", "the local operators at their smallest or largest radius"},
+    {"operators", "N", "operator groups in the preset that preset-load reads"},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)

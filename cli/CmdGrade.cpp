@@ -4,10 +4,13 @@
 #include "cli/CliArguments.h"
 #include "cli/CliPrompt.h"
 #include "cli/ClipExport.h"
+#include "cli/GradeSetup.h"
 #include "cli/LutOptions.h"
 #include "core/StillImage.h"
 #include "engine/ChainEditor.h"
+#include "lut/CubeFile.h"
 #include "session/ExportFrameGrader.h"
+#include "session/GradeLut.h"
 #include "session/GradingSession.h"
 #include "session/PresetLibrary.h"
 #include "video/MovieHandling.h"
@@ -20,26 +23,37 @@
 
 namespace
 {
+// With --project the only argument is the output: OUT is optional for that.
 const SCliArgument kArguments[] = {
-    {"IN", "a still image, or a clip when OUT is one", ECliValue::eINPUT},
-    {"OUT", "the image to write (its extension picks the format), or a clip ending in .mp4 or .avi", ECliValue::eOUTPUT},
+    {"IN", "a still image, or a clip when OUT is one (with --project: the output)", ECliValue::eINPUT},
+    {"OUT", "the image to write (its extension picks the format), or a clip ending in .mp4 or .avi", ECliValue::eOUTPUT,
+     true},
 };
 
-const SCliOption kGradeOptions[] = {
+// The grade's own options, and last the project that holds a grade instead.
+const SCliOption kGradeAndProjectOptions[] = {
     {"preset", "NAME|FILE.ini", "the operator chain of a preset: a shipped or user preset's display or file name, or a preset file (see presets)", ECliValue::eINPUT},
     {"operator", "KERNEL", "appends an operator at the catalogue's defaults (repeatable, in order; see operators)"},
     {"set", "INDEX=V0,V1,...", "replaces the first values of a set of the --operator before it (repeatable)"},
     {"layers", "FILE.cml", "colour layers of the colour window, applied before the chain", ECliValue::eINPUT},
+    {"project", "FILE.vantropeProject", "grades the project's still or clip with its saved grade (then OUT only)",
+     ECliValue::eINPUT},
 };
+}  // namespace
 
-const SCliOption kFilmOptions[] = {
+CliOptions GradeOptions()
+{
+    return CliOptions(kGradeAndProjectOptions).first(4);
+}
+
+const SCliOption kFilmOptions[4] = {
     {"film-type", "NAME", "a film type of filmtypes_vantrope.xml"},
     {"film-intensity", "S", "its strength from 0 to 1 (default 1)"},
     {"film-grain", "G", "its grain from 0 to 1 (default 0)"},
     {"film-position", "pre|post", "before or after the chain (default post)"},
 };
 
-const SCliOption kClipOptions[] = {
+const SCliOption kClipOptions[10] = {
     {"codec", "0|1", "0: H.264 in .mp4; 1: uncompressed RGBA in .avi"},
     {"quality", "best|better|normal|low|lowest", "the encoder's quality (default normal)"},
     {"artefact", "0..4", "artefact reduction"},
@@ -57,6 +71,8 @@ bool IsClipOutput(const QString& output)
     return output.endsWith(".mp4", Qt::CaseInsensitive) || output.endsWith(".avi", Qt::CaseInsensitive);
 }
 
+namespace
+{
 bool LoadPreset(CCliArguments& args, CGradingSession& session)
 {
     if (!args.IsSet("preset"))
@@ -157,6 +173,8 @@ bool SetUpLayers(CCliArguments& args, CGradingSession& session)
            args.Fail(problem);
 }
 
+}  // namespace
+
 // The grade every command line builds, whatever it is applied to.
 bool SetUpGrade(CCliArguments& args, CGradingSession& session)
 {
@@ -201,6 +219,8 @@ bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameG
     return true;
 }
 
+namespace
+{
 int GradeClip(CCliArguments& args, const QString& input, const QString& output)
 {
     auto session = std::make_unique<CGradingSession>();
@@ -208,7 +228,14 @@ int GradeClip(CCliArguments& args, const QString& input, const QString& output)
     CMovieHandling::SDstDesc dst;
     if (!SetUpClip(args, dst, grader) || !SetUpGrade(args, *session))
         return args.Report(2);
-    const int result = ExportClip(*session, grader, dst, input, output);
+    return ExportAndPublish(args, *session, grader, dst, input, output);
+}
+}  // namespace
+
+int ExportAndPublish(CCliArguments& args, CGradingSession& session, CExportFrameGrader& grader,
+                     CMovieHandling::SDstDesc& dst, const QString& input, const QString& output)
+{
+    const int result = ExportClip(session, grader, dst, input, output);
     if (result != 0)
         return result;
     if (!args.Publish(dst.DestinationFile()))
@@ -217,38 +244,83 @@ int GradeClip(CCliArguments& args, const QString& input, const QString& output)
     return 0;
 }
 
-int GradeStill(CCliArguments& args, const QString& input, const QString& output)
+bool RefuseClipOptions(CCliArguments& args, const QString& output)
 {
     for (const SCliOption& option : kClipOptions)
         if (args.IsSet(QLatin1String(option.names)))
-            return args.Refuse(2, QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)")
-                                      .arg(QLatin1String(option.names)));
-    if (!StillImage::IsSaveFormat(output))
-        return args.Refuse(2, QStringLiteral("cannot write '%1': unknown image extension").arg(output));
-    auto session = std::make_unique<CGradingSession>();
-    if (!SetUpGrade(args, *session))
-        return args.Report(1);
+            return args.Fail(QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)")
+                                 .arg(QLatin1String(option.names)));
+    return StillImage::IsSaveFormat(output) ||
+           args.Fail(QStringLiteral("cannot write '%1': unknown image extension").arg(output));
+}
+
+int GradeStill(CCliArguments& args, CGradingSession& session, const QString& input, const QString& output)
+{
     Helper::CRGB48Buffer image;
     QString error;
     if (!StillImage::Load(input, image, error))
         return args.Refuse(1, QStringLiteral("cannot read image '%1': %2").arg(input, error));
-    if (!session->SetSource(image.GetData(), image.Width(), image.Height()) || !session->Grade())
+    if (!session.SetSource(image.GetData(), image.Width(), image.Height()) || !session.Grade())
         return args.Refuse(1, QStringLiteral("cannot grade '%1': not enough memory").arg(input));
-    Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session->Result());
+    Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session.Result());
     if (!StillImage::Save(output, result.GetData(), result.Width(), result.Height(), error))
         return args.Refuse(1, QStringLiteral("cannot write image '%1': %2").arg(output, error));
     return args.Publish(output) ? 0 : args.Report(1);
 }
 
+namespace
+{
 int Grade(CCliArguments& args)
 {
+    if (args.IsSet("project"))
+        return GradeProject(args);
+    if (args.Arguments().size() != 2)
+        return args.Refuse(2, "grade needs IN OUT (see vantrope-cli grade --help)");
     const QString input = args.Arguments()[0], output = args.Arguments()[1];
-    return IsClipOutput(output) ? GradeClip(args, input, output) : GradeStill(args, input, output);
+    if (IsClipOutput(output))
+        return GradeClip(args, input, output);
+    if (!RefuseClipOptions(args, output))
+        return args.Report(2);
+    auto session = std::make_unique<CGradingSession>();
+    if (!SetUpGrade(args, *session))
+        return args.Report(1);
+    return GradeStill(args, *session, input, output);
+}
+
+const SCliOption kFromGradeOptions[] = {
+    {"size", "N", "points per axis, 2 to 64"},
+    {"out", "FILE.cube", "the cube file to write", ECliValue::eOUTPUT},
+    {"title", "TEXT", "the LUT's title (default: the file's base name)"},
+};
+
+// The grade's colour part baked into a lattice; what a LUT cannot hold is named on stdout.
+int FromGrade(CCliArguments& args)
+{
+    int size = 0;
+    if (!args.Require({"size", "out"}) || !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
+        return args.Report(1);
+    auto session = std::make_unique<CGradingSession>();
+    if (!SetUpGrade(args, *session))
+        return args.Report(1);
+    std::vector<float> lattice;
+    const CGradeLut::SResult result = CGradeLut::Bake(*session, size, lattice);
+    if (!result.bOk)
+        return args.Refuse(1, "cannot bake the grade: not enough memory");
+    if (!result.leftOut.isEmpty())
+        CliPrint(CGradeLut::LeftOutText(result.leftOut));
+    const QString out = args.Value("out");
+    QString reason;
+    if (!CubeFile::WriteFile(out, lattice.data(), size, args.Value("title", QFileInfo(out).completeBaseName()), &reason))
+        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, reason));
+    return args.Publish(out) ? 0 : args.Report(1);
 }
 
 const SCliCommand kCommands[] = {
     {"grade", "grades a still at full size, or exports a whole clip with the same grade (exit 0 done, 2 failed, 3 aborted)",
-     kArguments, {kGradeOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade}};
+     kArguments, {kGradeAndProjectOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade},
+    {"lut from-grade", "bakes a grade's colour part (layers, colour operators, film type, LUT) into a cube file; "
+                       "operators that look at neighbours or positions are left out and named",
+     {}, {GradeOptions(), kLutOptions, kFilmOptions, kFromGradeOptions}, FromGrade}};
 }  // namespace
 
 std::span<const SCliCommand> GradeCommands()

@@ -10,6 +10,7 @@
 #include "lut/HistogramMatch.h"
 #include "lut/LutEngine.h"
 #include "lut/LutFromPicture.h"
+#include "lut/LutImport.h"
 #include "lut/LutLibrary.h"
 #include "lut/LutState.h"
 
@@ -98,7 +99,7 @@ int Apply(CCliArguments& args)
         return args.Report(1);
     state->Bake();
     MP_calcLUTtoImage(image.Width(), image.Height(), state->Size(), state->Baked().Data(), state->LayerMode(),
-                      image.GetData());
+                      image.GetData(), state->Interpolation());
     return Finish(args, SaveImage(args, output, image));
 }
 
@@ -123,6 +124,28 @@ int FromImage(CCliArguments& args)
     if (!LutFromPicture::DeriveInto(*state, reference, method, CLutLibrary::tr("My LUT Savename"), &error))
         return args.Refuse(1, QStringLiteral("cannot read image '%1': %2").arg(reference, error));
     return Finish(args, WriteCube(args, args.Value("out"), state->Source().Data(), points, state->Title()));
+}
+
+const SCliArgument kImportArguments[] = {{"FOREIGN", "a LUT file in any format the import path reads", ECliValue::eINPUT}};
+const SCliOption kImportOptions[] = {
+    {"out", "OURS.cube", "the cube file to write", ECliValue::eOUTPUT},
+    {"size", "N", "points per axis, 2 to 64 (default: the file's own 3D size up to 64, 33 without one)"},
+};
+
+int Import(CCliArguments& args)
+{
+    int size = 0;
+    if (!args.Require({"out"}) ||
+        (args.IsSet("size") && !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size)))
+        return args.Report(1);
+    auto state = std::make_unique<CLutState>();
+    const QString input = args.Arguments()[0];
+    const CLutImport::SResult result = CLutImport::Import(*state, input, size);
+    if (!result.bOk)
+        return args.Refuse(1, result.sError);
+    if (!CLutImport::PointsKeptText(result).isEmpty())
+        CliPrint(CLutImport::PointsKeptText(result));
+    return Finish(args, WriteCube(args, args.Value("out"), state->Source().Data(), result.iSize, state->Title()));
 }
 
 const SCliOption kLibraryOptions[] = {
@@ -198,6 +221,8 @@ const SCliCommand kCommands[] = {
     {"lut apply", "applies a LUT to a still image", kApplyArguments, {kLutOptions}, Apply},
     {"lut from-image", "derives a LUT from a reference picture (scaled to 1000 x 1000 as the LUT panel does)",
      kFromImageArguments, {kFromImageOptions}, FromImage},
+    {"lut import", "samples a LUT file of another program (.cube with domain or shaper, .3dl, .csp, .spi3d, .clf, ...) into a cube file",
+     kImportArguments, {kImportOptions}, Import},
     {"lut library", "edits the LUT library in ~/ProjectData/Lut/, then lists its entries in the panel's order", {},
      {kLibraryOptions}, Library},
     {"lut distance", "per-channel histogram earth mover's distance of two pictures, in 8-bit levels", kDistanceArguments,

@@ -12,6 +12,7 @@ std::span<const SCliCommand> PresetsCommands();
 std::span<const SCliCommand> ProbeCommands();
 std::span<const SCliCommand> FrameCommands();
 std::span<const SCliCommand> ScopeCommands();
+std::span<const SCliCommand> ProjectCommands();
 std::span<const SCliCommand> BenchCommands();
 
 namespace
@@ -33,8 +34,8 @@ std::span<const SCliCommand> CliCommands()
 {
     static const std::vector<SCliCommand> all = [] {
         std::vector<SCliCommand> list;
-        for (const auto& file : {GradeCommands(), LutCommands(), OperatorsCommands(), PresetsCommands(), ProbeCommands(), FrameCommands(),
-                                 ScopeCommands(), BenchCommands()})
+        for (const auto& file : {GradeCommands(), LutCommands(), OperatorsCommands(), PresetsCommands(), ProbeCommands(),
+                                 FrameCommands(), ScopeCommands(), ProjectCommands(), BenchCommands()})
             list.insert(list.end(), file.begin(), file.end());
         return list;
     }();

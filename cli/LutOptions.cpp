@@ -8,12 +8,13 @@
 
 #include <cmath>
 
-const SCliOption kLutOptions[3] = {
+const SCliOption kLutOptions[4] = {
     {"lut", "FILE.cube", "a 3D LUT, applied last", ECliValue::eINPUT},
     {"lut-param,param", "NAME=VALUE", "a LUT slider from 0 to 1 (repeatable): intensity, brightness, contrast, saturation, "
                                       "balance-shadows, balance-lights, balance-red, balance-green, balance-blue, "
                                       "protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky"},
     {"lut-mode,mode", "M", "the LUT's layer mode (0-47, 50-58, 60-68; 0 normal)"},
+    {"interp", "trilinear|tetrahedral", "how the LUT is looked up between its points (default trilinear)"},
 };
 
 bool ReadCube(CCliArguments& args, const QString& path, CLutState& lut)
@@ -53,7 +54,8 @@ bool ReadLutParameters(CCliArguments& args, LutParameters& parameters)
 bool ReadLutOptions(CCliArguments& args, CLutState& lut)
 {
     if (!args.IsSet("lut"))
-        return !(args.IsSet("lut-param") || args.IsSet("lut-mode")) || args.Fail("--lut-param and --lut-mode need --lut");
+        return !(args.IsSet("lut-param") || args.IsSet("lut-mode") || args.IsSet("interp")) ||
+               args.Fail("--lut-param, --lut-mode and --interp need --lut");
     LutParameters parameters = LutParameters::Defaults();
     if (!ReadCube(args, args.Value("lut"), lut) || !ReadLutParameters(args, parameters))
         return false;
@@ -66,6 +68,10 @@ bool ReadLutOptions(CCliArguments& args, CLutState& lut)
             return args.Fail(QStringLiteral("bad layer mode '%1' (0-47, 50-58, 60-68)").arg(args.Value("lut-mode")));
         lut.SetLayerMode(mode);
     }
+    int interpolation = 0;
+    if (!args.Choice("interp", {"trilinear", "tetrahedral"}, interpolation))
+        return false;
+    lut.SetInterpolation(interpolation == 1 ? eLI_TETRAHEDRAL : eLI_TRILINEAR);
     lut.SetActive(true);
     return true;
 }

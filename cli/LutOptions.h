@@ -7,8 +7,9 @@ class CCliArguments;
 class CLutState;
 struct LutParameters;
 
-/// --lut FILE.cube, --lut-param NAME=VALUE (repeatable; also --param), --lut-mode M (also --mode).
-extern const SCliOption kLutOptions[3];
+/// --lut FILE.cube, --lut-param NAME=VALUE (repeatable; also --param), --lut-mode M (also --mode),
+/// --interp trilinear|tetrahedral.
+extern const SCliOption kLutOptions[4];
 /// Only the sliders, for commands whose cube file comes otherwise.
 inline CliOptions LutParameterOptions()
 {

@@ -8,6 +8,12 @@ IProject::~IProject()
         m_pRegistry->Remove(this);
 }
 
+void IProject::ReportSaveFailure(const QString& what)
+{
+    if (m_pRegistry)
+        m_pRegistry->m_failures.append(what);
+}
+
 CProjectRegistry::~CProjectRegistry()
 {
     for (IProject* component : m_components)
@@ -41,13 +47,15 @@ struct SFlagScope
 };
 }  // namespace
 
-void CProjectRegistry::SaveAll(QSettings& settings, const QString& dataFolder)
+bool CProjectRegistry::SaveAll(QSettings& settings, const QString& dataFolder)
 {
     const SFlagScope scope(m_bSaving);
+    m_failures.clear();
     // A copy: a component may register another while it saves.
     const std::vector<IProject*> components = m_components;
     for (IProject* component : components)
         component->SaveProject(settings, dataFolder);
+    return m_failures.isEmpty();
 }
 
 void CProjectRegistry::LoadAll(QSettings& settings, const QString& dataFolder)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -22,6 +23,11 @@ public:
     virtual void SaveProject(QSettings& settings, const QString& dataFolder) = 0;
     /// Reads them back; missing keys keep the component's current values.
     virtual void LoadProject(QSettings& settings, const QString& dataFolder) = 0;
+
+protected:
+    /// A key or file of this component could not be written (`what` names it): the registry's
+    /// save-all then reports failure, so a save never passes off a partial project as complete.
+    void ReportSaveFailure(const QString& what);
 
 private:
     friend class CProjectRegistry;
@@ -43,13 +49,17 @@ public:
     void Remove(IProject* component);
     const std::vector<IProject*>& Components() const { return m_components; }
 
-    void SaveAll(QSettings& settings, const QString& dataFolder);
+    /// False when a component reported a failure; Failures() names what was not written.
+    bool SaveAll(QSettings& settings, const QString& dataFolder);
     void LoadAll(QSettings& settings, const QString& dataFolder);
     bool IsSaving() const { return m_bSaving; }
     bool IsLoading() const { return m_bLoading; }
+    const QStringList& Failures() const { return m_failures; }
 
 private:
+    friend class IProject;
     std::vector<IProject*> m_components;
+    QStringList m_failures;
     bool m_bSaving = false;
     bool m_bLoading = false;
 };

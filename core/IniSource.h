@@ -20,8 +20,10 @@ public:
     /// "@DateTime(" values through a binary stream whose length fields a crafted file controls
     /// (tens of gigabytes from a few bytes); our files hold no such values but points (fixed
     /// size), so a file with others is read from a private copy in which they are plain text
-    /// (and so read as absent).
-    CIniSource(const QString& path, qint64 maxBytes);
+    /// (and so read as absent), however they are spelt. With `alwaysCopy` the private copy is
+    /// made in any case: the settings class then never serves an earlier parse of a file
+    /// replaced under the same name, size and time.
+    CIniSource(const QString& path, qint64 maxBytes, bool alwaysCopy = false);
 
     /// The file to hand to the settings class; "/dev/null" when nothing may be read.
     const QString& Path() const { return m_path; }
@@ -30,6 +32,10 @@ public:
     qint64 Size() const { return m_iSize; }
     /// The file's text as read (empty when it was not read).
     const QByteArray& Text() const { return m_text; }
+
+    /// The text with every binary value but a point turned into plain text: values spelt with
+    /// escapes ("\x40", "@\x56ariant("), quotes or continued lines included.
+    static QByteArray Neutralised(const QByteArray& text);
 
 private:
     QString m_path;

@@ -33,6 +33,7 @@ const SSaveFormat kSaveFormats[] = {
     {"tif32", "tiff", EStillSamples::eFLOAT, nullptr},
     {"pfm", nullptr, EStillSamples::eFLOAT, Netpbm::EncodePfm},
     {"png", "png", EStillSamples::eUINT16, nullptr},
+    {"pn8", "png", EStillSamples::eUINT8, nullptr}, // an 8-bit PNG, written under ".png"
     {"jp2", "jpeg2000", EStillSamples::eUINT16, nullptr},
     {"ppm", nullptr, EStillSamples::eUINT16, Netpbm::EncodePpm16},
 };
@@ -284,9 +285,12 @@ bool IsSaveFormat(const QString& path)
     return SaveFormat(path) != nullptr;
 }
 
-bool Save(const QString& path, const unsigned short* pixels, int width, int height, QString& error)
+bool Save(const QString& requested, const unsigned short* pixels, int width, int height, QString& error)
 {
-    const SSaveFormat* format = SaveFormat(path);
+    const SSaveFormat* format = SaveFormat(requested);
+    QString path = requested;
+    if (format && QLatin1String(format->pszExtension) == QLatin1String("pn8"))
+        path = requested.left(requested.size() - 3) + QStringLiteral("png");
     if (!format)
     {
         error = QStringLiteral("unsupported image format '%1'").arg(QFileInfo(path).suffix());

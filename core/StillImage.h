@@ -22,12 +22,13 @@ constexpr quint64 kMaxPixels = quint64(1) << 27;
 bool Load(const QString& path, Helper::CRGB48Buffer& image, QString& error, quint64 maxBytes = kMaxDecodedBytes);
 
 /// True when Save() knows the extension of `path` (.tif, .jpg, .tiff, .hdr, .exr, .tif32, .pfm,
-/// .png, .jp2, .ppm, any case).
+/// .png, .pn8, .jp2, .ppm, any case).
 bool IsSaveFormat(const QString& path);
 
 /// Writes a width × height RGB image (rows packed) in the format and bit depth its extension
 /// stands for: .tif and .jpg 8-bit (JPEG at quality 100), .tiff, .png, .jp2 and .ppm 16-bit,
-/// .hdr, .exr, .pfm and .tif32 (a TIFF) float. Writes a temporary file in the destination folder
+/// .hdr, .exr, .pfm and .tif32 (a TIFF) float; ".pn8" asks for an 8-bit PNG, written under the
+/// name with ".png" in its place. Writes a temporary file in the destination folder
 /// and renames it into place, so the destination is never left half-written and no temporary file
 /// stays behind. False with `error` set on failure.
 bool Save(const QString& path, const unsigned short* pixels, int width, int height, QString& error);

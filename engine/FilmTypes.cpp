@@ -2,6 +2,7 @@
 
 #include "core/AppLog.h"
 #include "engine/EngineSettings.h"
+#include "engine/KernelRegistry.h"
 #include "engine/PostProcessing.h"
 #include "engine/RunKernel.h"
 
@@ -107,7 +108,7 @@ bool Off(float v, float neutral)
 }  // namespace
 
 void MP_RunFilmTypePass(CEngineContext& engine, const SFilmType& type, float intensity, float grain,
-                        uint16_t* image, int width, int height, float previewScale)
+                        uint16_t* image, int width, int height, float previewScale, QStringList* leftOut)
 {
     if (!image || width < 1 || height < 1)
         return;
@@ -115,6 +116,11 @@ void MP_RunFilmTypePass(CEngineContext& engine, const SFilmType& type, float int
     MP_ScaleFilmType(type, intensity, x);
     auto params = std::make_unique<Params>();
     auto run = [&](const char* kernel, auto&& fill) {
+        if (leftOut && !MP_IsColourTransform(kernel))
+        {
+            *leftOut << QLatin1String(kernel);
+            return;
+        }
         std::memset(params.get(), 0, sizeof(Params));
         MP_FillChainHeader(engine, *params, previewScale);
         fill(*params);

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 
 #include <cstdint>
@@ -40,9 +41,11 @@ bool MP_ReadFilmTypes(QIODevice& device, QVector<SFilmType>& types, QString* err
 void MP_ScaleFilmType(const SFilmType& type, float intensity, float* scaled);
 
 /// Runs the film-type pass over a packed 16-bit RGB image in the engine context; `previewScale`
-/// fills the header.
+/// fills the header. With `leftOut`, only the steps whose kernel is a colour transform run; the
+/// kernels of the others are appended to it.
 void MP_RunFilmTypePass(CEngineContext& engine, const SFilmType& type, float intensity, float grain,
-                        uint16_t* image, int width, int height, float previewScale);
+                        uint16_t* image, int width, int height, float previewScale,
+                        QStringList* leftOut = nullptr);
 
 /// The film-type choice: table, selected index (0: none), intensity, graining, position.
 class CFilmTypeModel

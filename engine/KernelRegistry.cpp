@@ -15,7 +15,11 @@ std::span<const SKernelEntry> ColourMotifKernels();
 std::span<const SKernelEntry> ExposureKernels();
 std::span<const SKernelEntry> EnhanceKernels();
 std::span<const SKernelEntry> SmoothKernels();
+std::span<const SKernelEntry> SmoothBlurKernels();
+std::span<const SKernelEntry> SmoothGlowKernels();
+std::span<const SKernelEntry> SmoothWarpKernels();
 std::span<const SKernelEntry> MaskKernels();
+std::span<const SKernelEntry> ToneMappingKernels();
 
 namespace
 {
@@ -25,7 +29,8 @@ std::vector<SKernelEntry> BuildTable()
     for (const auto& family : {ColourKernels(), ColourToolKernels(), ColourChannelKernels(), ColourLookKernels(),
                                ColourHarmonicKernels(), ColourStyleKernels(), ColourEffectKernels(),
                                ColourMotifKernels(), ExposureKernels(), EnhanceKernels(), SmoothKernels(),
-                               MaskKernels()})
+                               SmoothBlurKernels(), SmoothGlowKernels(), SmoothWarpKernels(), MaskKernels(),
+                               ToneMappingKernels()})
         all.insert(all.end(), family.begin(), family.end());
     std::sort(all.begin(), all.end(), [](const SKernelEntry& a, const SKernelEntry& b) {
         return std::string_view(a.pszName) < std::string_view(b.pszName);

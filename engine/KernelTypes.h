@@ -19,6 +19,13 @@ enum EKernelFlags : uint32_t
     eKF_AUXILIARY = 1u << 7,         // run by the chain or a tool itself, not offered in the catalogue
 };
 
+/// Passes of an iterative tone-mapping operator at a calculation quality (loopstep 1 maximal …
+/// 4 low); the chain runs that many, the operator takes one share of its strength per pass.
+inline int MP_IterativeToneMappingPasses(int loopstep)
+{
+    return loopstep <= 1 ? 4 : (loopstep >= 4 ? 1 : 5 - loopstep);
+}
+
 /// Stripe border rows: base rows, or p[0][0] × multiplier ÷ divisor, optionally × the preview
 /// scaling factor. Evaluated in the order written, then truncated (MP_BorderRows).
 struct SBorder

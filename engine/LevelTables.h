@@ -35,6 +35,11 @@ enum ELevelTableKind : uint32_t
     eLT_SLOPE_OFFSET_POWER, // (level × slope + offset)^power
     eLT_LIFT_GAMMA_GAIN,    // three-way colour correction of one channel
     eLT_SIGMOID,     // contrast S-curve around a pivot
+    eLT_BOKEH_BLOOM, // highlight gain before the bokeh disc
+    eLT_BOKEH_LIGHTS, // the lights that form bokeh discs
+    eLT_GLOW,        // the share of a level that glows (bloom threshold)
+    eLT_LOG_LUMINANCE, // log2 of a luminance level (tone mapping)
+    eLT_TONE_POWER,  // (level + floor) to a power (tone-mapping brilliance)
     // A family numbers its own kinds from its base upwards, in its own files.
     eLT_EXPOSURE_FAMILY = 0x300,
 };

@@ -45,6 +45,15 @@ void MaskedBlend(const CEngineContext& engine, uint16_t* image, const uint16_t* 
                            }
                    });
 }
+/// The selection mask as a grey picture (white: fully selected; all white without a mask).
+void MaskAsGrey(CEngineContext& engine, uint16_t* image, int width, int height)
+{
+    const uint16_t* mask = engine.Mask().Plane(width, height);
+    MP_MT_ForBands(height, engine.Workers(int64_t(width) * height), [&](const TaskFuncParams& t) {
+        for (size_t i = size_t(t.iRowBegin) * width; i < size_t(t.iRowEnd) * width; ++i)
+            image[3 * i] = image[3 * i + 1] = image[3 * i + 2] = mask ? mask[i] : 0xFFFF;
+    });
+}
 }  // namespace
 
 void MP_FillChainHeader(CEngineContext& engine, Params& p, float previewScale)
@@ -101,6 +110,15 @@ uint32_t CPostProcessing::KernelHash(const QString& kernel)
     for (const char c : kernel.toUtf8())
         h = (h ^ uint8_t(c)) * 16777619u;
     return h;
+}
+
+bool CPostProcessing::IsColourTransform(const SOperator& op)
+{
+    const QByteArray kernel = op.Kernel.toLatin1();
+    const int geo = op.FindSet(eGEO);
+    return MP_IsColourTransform(kernel.constData()) && !MP_NeedsUnprocessed(kernel.constData()) &&
+           !op.bReadBWPoint && !op.bCalcBW && op.iprecalcSmooth < 1 &&
+           !(geo >= 0 && MP_GeometryShapesInUse(op.aParams[size_t(geo)].afValues) > 0);
 }
 
 CPostProcessing::CPostProcessing() = default;
@@ -195,8 +213,25 @@ void CPostProcessing::RunOperator(CEngineContext& engine, int index, uint16_t* i
 
     const bool needsUnprocessed = MP_NeedsUnprocessed(kernel.constData());
     const uint16_t* source = needsUnprocessed ? (unprocessed ? unprocessed->data() : nullptr) : image;
-    RunKernel(kernel.constData(), width, height, source, image, 6, 6, params.get(), channel, base, span,
-              upload, download);
+    // Iterative tone mapping runs in passes, each from the same call record and with its share of
+    // the progress slice; thumbnails run them too.
+    const int passes =
+        MP_IsIterativeToneMapping(kernel.constData()) ? MP_IterativeToneMappingPasses(params->loopstep) : 1;
+    const std::unique_ptr<Params> record = passes > 1 ? std::make_unique<Params>(*params) : nullptr;
+    for (int pass = 0; pass < passes; ++pass)
+    {
+        if (pass > 0)
+            *params = *record;
+        RunKernel(kernel.constData(), width, height, source, image, 6, 6, params.get(), channel,
+                  base + span * float(pass) / float(passes), span / float(passes), upload, download);
+    }
+
+    if (op.bCalcGradation)
+    {
+        std::memset(params->p, 0, sizeof(params->p));
+        RunKernel("MP_calcPixelAutoGradation", width, height, image, image, 6, 6, params.get(), -1, 0.0f, 0.0f,
+                  upload, download);
+    }
 
     if (op.bCalcBW)
     {
@@ -271,49 +306,64 @@ void CPostProcessing::Process(CEngineContext& engine, int fullWidth, int fullHei
             break;
         }
 
+    const bool colourOnly = context.bColourTransformsOnly;
+    QStringList leftOut;
     if (filmType && filmPre)
     {
         engine.Log("Process Filmtype (Pre) --------------------------------------------\r\n");
         MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
-                           previewScale);
+                           previewScale, colourOnly ? &leftOut : nullptr);
     }
 
     engine.Log("Post-Processing ---------------------------------------------------\r\n");
     int active = 0;
     for (const SOperator& op : m_operators)
-        active += op.bActive ? 1 : 0;
+        active += op.bActive && (!colourOnly || IsColourTransform(op)) ? 1 : 0;
     const int slices = std::max(active, 1);
     // Each run starts without a selection; mask operators of this run create it.
     engine.Mask().Drop();
     std::vector<uint16_t> before;
     int done = 0;
-    for (int i = 0; i < m_operators.size(); ++i)
+    bool maskShown = false;
+    for (int i = 0; i < m_operators.size() && !maskShown; ++i)
     {
-        if (!m_operators[i].bActive)
-            continue;
-        RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
-                    1.0f / float(slices), unprocessed.get(), before);
-        ++done;
-        if (!thumbnail)
-            MP_Progress(kProgressChannel, float(done) / float(slices));
+        if (m_operators[i].bActive && colourOnly && !IsColourTransform(m_operators[i]))
+            leftOut << m_operators[i].Kernel;
+        else if (m_operators[i].bActive)
+        {
+            RunOperator(engine, i, image, width, height, previewScale, thumbnail, float(done) / float(slices),
+                        1.0f / float(slices), unprocessed.get(), before);
+            ++done;
+            if (!thumbnail)
+                MP_Progress(kProgressChannel, float(done) / float(slices));
+        }
+        if (i == context.iShowMaskOf)
+        {
+            MaskAsGrey(engine, image, width, height);
+            maskShown = true;
+        }
     }
-    if (!thumbnail && active == 0)
+    if (!thumbnail && (active == 0 || maskShown))
         MP_Progress(kProgressChannel, 1.0f);
 
-    if (filmType && !filmPre)
+    if (filmType && !filmPre && !maskShown)
     {
         engine.Log("Process Filmtype (Post) -------------------------------------------\r\n");
         MP_RunFilmTypePass(engine, *filmType, m_fFilmTypeIntensity, m_fFilmTypeGraining, image, width, height,
-                           previewScale);
+                           previewScale, colourOnly ? &leftOut : nullptr);
     }
 
+    if (context.pLeftOut)
+        *context.pLeftOut = leftOut;
+
     CLutState* lut = context.pLut;
-    if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested())
+    if (lut && lut->IsActive() && lut->Size() >= 1 && !engine.AbortRequested() && !maskShown)
     {
         // While a video is exported the lattice is baked for the first frame only.
         if (!state.bVideoMode || context.iVideoFrameCounter == 0)
             lut->Bake();
-        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image);
+        MP_calcLUTtoImage(width, height, lut->Size(), lut->Baked().Data(), lut->LayerMode(), image,
+                          lut->Interpolation());
     }
 
     unprocessed.reset();

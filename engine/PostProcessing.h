@@ -36,14 +36,24 @@ public:
 };
 
 /// What a run reads besides the chain: the film-type choice and the LUT state of the
-/// post-processing controls, the export's frame counter, the observer and the statistics store.
+/// post-processing controls, the export's frame counter, the observer and the statistics store,
+/// and the entry whose mask the preview shows.
 struct SProcessContext
 {
     const CFilmTypeModel* pFilmTypes = nullptr;
     CLutState* pLut = nullptr;
     int iVideoFrameCounter = 0;
+    /// ≥ 0: the run stops after this entry and leaves the selection mask as it stands there as a
+    /// grey picture (white: fully selected) instead of the graded image.
+    int iShowMaskOf = -1;
     IProcessObserver* pObserver = nullptr;
     IUsageStatistics* pStatistics = nullptr;
+    /// Only what a 3D LUT can hold runs (baking a grade into a lattice): operators that are not
+    /// colour transforms by the kernel table, use geometry shapes, measure the picture or smooth
+    /// it first are skipped, and so are such parts of the film type. Their kernels are listed in
+    /// `pLeftOut` when given.
+    bool bColourTransformsOnly = false;
+    QStringList* pLeftOut = nullptr;
 };
 
 /// The header fields the chain fills before every kernel: quality, luminance weights, footprint
@@ -98,6 +108,9 @@ public:
     };
 
     static uint32_t KernelHash(const QString& kernel);
+    /// The operator maps each colour to a colour by itself alone, wherever it is and whatever the
+    /// rest of the picture holds: a 3D LUT can stand in for it.
+    static bool IsColourTransform(const SOperator& op);
 
     CPostProcessing();
     virtual ~CPostProcessing();

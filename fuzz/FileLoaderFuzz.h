@@ -52,6 +52,8 @@ public:
         QDir().mkpath(m_folder);
     }
     ~CInputFolder() { QDir(m_folder).removeRecursively(); }
+    /// The private folder itself (for targets that lay out more than one file).
+    const QString& Path() const { return m_folder; }
 
     /// Writes the input to a new file with the extension; empty when it cannot be written.
     QString Write(const uint8_t* data, size_t size, const char* extension)

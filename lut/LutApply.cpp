@@ -22,6 +22,12 @@ std::vector<float>& PaddedLattice()
 void MP_calcLUTtoImage(int width, int height, int size, const float* lattice, int layerMode,
                        uint16_t* pixels)
 {
+    MP_calcLUTtoImage(width, height, size, lattice, layerMode, pixels, eLI_TRILINEAR);
+}
+
+void MP_calcLUTtoImage(int width, int height, int size, const float* lattice, int layerMode,
+                       uint16_t* pixels, ELutInterpolation interpolation)
+{
     if (!lattice || !pixels || width < 1 || height < 1 || !LutLattice::IsValidSize(size))
         return;
     const double stamp = MP_TimeStamp();
@@ -29,8 +35,9 @@ void MP_calcLUTtoImage(int width, int height, int size, const float* lattice, in
     lut.pLattice = lattice;
     lut.iSize = size;
     lut.iLayerMode = layerMode;
-    const MP_LutApplyRow row = MP_LUTApplyRowFunction();
-    if (row != MP_LUTApplyRowScalar)
+    const MP_LutApplyRow row =
+        interpolation == eLI_TETRAHEDRAL ? MP_LUTApplyRowTetrahedralFunction() : MP_LUTApplyRowFunction();
+    if (row != MP_LUTApplyRowScalar && row != MP_LUTApplyRowTetrahedral)
     {
         std::vector<float>& padded = PaddedLattice();
         const size_t floats = size_t(size) * size * size * 4;

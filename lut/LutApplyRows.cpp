@@ -84,6 +84,50 @@ void MP_LUTApplyRowScalar(const SLutApplyRows& lut, uint16_t* pixels, int count)
 
 namespace
 {
+// The tetrahedron around a point: walk from its lowest corner to the highest along the axis with
+// the largest fraction first, then the next; each corner weighs the difference of fractions.
+// The order of the fractions comes from a table indexed by three comparisons rather than from
+// branches, which noise makes guess wrong.
+struct STetrahedron
+{
+    size_t first, second, last; // offsets of the three corners after the lowest
+    float w0, w1, w2, w3;
+};
+
+inline STetrahedron Tetrahedron(const float f[3], const size_t step[3])
+{
+    // Axes from the largest fraction to the smallest, by (r > g) | (g > b) << 1 | (r > b) << 2;
+    // codes 3 and 4 cannot occur.
+    static constexpr uint8_t kOrder[8][3] = {{2, 1, 0}, {2, 0, 1}, {1, 2, 0}, {0, 1, 2},
+                                             {0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {0, 1, 2}};
+    const uint8_t* o = kOrder[int(f[0] > f[1]) | int(f[1] > f[2]) << 1 | int(f[0] > f[2]) << 2];
+    const size_t first = step[o[0]], second = first + step[o[1]];
+    return {first, second, second + step[o[2]], 1.f - f[o[0]], f[o[0]] - f[o[1]], f[o[1]] - f[o[2]], f[o[2]]};
+}
+}  // namespace
+
+void MP_LUTApplyRowTetrahedral(const SLutApplyRows& lut, uint16_t* pixels, int count)
+{
+    const int n = lut.iSize;
+    const float* lattice = lut.pLattice;
+    for (int x = 0; x < count; ++x)
+    {
+        uint16_t* px = pixels + size_t(x) * 3;
+        const SAxis r = Axis(px[0], n), g = Axis(px[1], n), b = Axis(px[2], n);
+        const float* c = lattice + LutLattice::Offset(r.i0, g.i0, b.i0, n);
+        // Steps along the axes; zero at the last point, where i1 = i0.
+        const float f[3] = {r.f, g.f, b.f};
+        const size_t step[3] = {size_t(r.i1 - r.i0) * 3, size_t(g.i1 - g.i0) * 3 * n, size_t(b.i1 - b.i0) * 3 * n * n};
+        const STetrahedron t = Tetrahedron(f, step);
+        float colour[3];
+        for (int k = 0; k < 3; ++k)
+            colour[k] = t.w0 * c[k] + t.w1 * c[t.first + k] + t.w2 * c[t.second + k] + t.w3 * c[t.last + k];
+        Finish(lut.iLayerMode, colour, px);
+    }
+}
+
+namespace
+{
 // (1 − f)·a + f·b lane by lane, the weights given as (1 − f) and f.
 __attribute__((target("sse4.1"))) inline __m128 Lerp1(__m128 a, __m128 b, __m128 wa, __m128 wb)
 {
@@ -163,6 +207,45 @@ __attribute__((target("sse4.1"))) void MP_LUTApplyRowSSE41(const SLutApplyRows& 
         ApplyPixelSSE41(lut.pPadded, lut.iSize, lut.iLayerMode, pixels + size_t(x) * 3);
 }
 
+// The tetrahedral lookup in the padded lattice: one four-float load per corner, the same
+// multiplies and adds as the scalar row lane by lane, so the words are identical.
+__attribute__((target("sse4.1"))) void MP_LUTApplyRowTetrahedralSSE41(const SLutApplyRows& lut,
+                                                                    uint16_t* pixels, int count)
+{
+    const int n = lut.iSize;
+    const __m128i lastIndex = _mm_set1_epi32(n - 1);
+    const __m128i stride = _mm_setr_epi32(4, 4 * n, 4 * n * n, 0); // floats per step of r, g, b
+    for (int x = 0; x < count; ++x)
+    {
+        uint16_t* px = pixels + size_t(x) * 3;
+        const __m128i sample = _mm_setr_epi32(px[0], px[1], px[2], 0);
+        const __m128 p = _mm_mul_ps(_mm_set1_ps(float(n - 1)), _mm_mul_ps(_mm_cvtepi32_ps(sample), _mm_set1_ps(kToUnit)));
+        const __m128i whole = _mm_cvttps_epi32(p);
+        const __m128i i0 = _mm_min_epi32(whole, lastIndex);
+        const __m128i i1 = _mm_min_epi32(_mm_add_epi32(i0, _mm_set1_epi32(1)), lastIndex);
+        const __m128i o0 = _mm_mullo_epi32(i0, stride);
+        alignas(16) float f[4];
+        alignas(16) int32_t steps[4];
+        _mm_store_ps(f, _mm_sub_ps(p, _mm_cvtepi32_ps(whole)));
+        _mm_store_si128(reinterpret_cast<__m128i*>(steps), _mm_mullo_epi32(_mm_sub_epi32(i1, i0), stride));
+        const size_t step[3] = {size_t(steps[0]), size_t(steps[1]), size_t(steps[2])};
+        const STetrahedron t = Tetrahedron(f, step);
+        const float* c = lut.pPadded + _mm_cvtsi128_si32(o0) + _mm_extract_epi32(o0, 1) + _mm_extract_epi32(o0, 2);
+        __m128 colour = _mm_mul_ps(_mm_set1_ps(t.w0), _mm_loadu_ps(c));
+        colour = _mm_add_ps(colour, _mm_mul_ps(_mm_set1_ps(t.w1), _mm_loadu_ps(c + t.first)));
+        colour = _mm_add_ps(colour, _mm_mul_ps(_mm_set1_ps(t.w2), _mm_loadu_ps(c + t.second)));
+        colour = _mm_add_ps(colour, _mm_mul_ps(_mm_set1_ps(t.w3), _mm_loadu_ps(c + t.last)));
+        if (lut.iLayerMode > 0)
+        {
+            alignas(16) float out[4];
+            _mm_store_ps(out, colour);
+            Finish(lut.iLayerMode, out, px);
+            continue;
+        }
+        StoreWords(px, EncodeWords(colour));
+    }
+}
+
 // Two pixels per step, one in each 128-bit half, with the same lane-by-lane arithmetic as the
 // SSE4.1 row. A step reads 16 bytes of samples, so it runs only while three pixels remain;
 // the last one or two pixels of a row go through the single-pixel code.
@@ -227,6 +310,13 @@ MP_LutApplyRow MP_LUTApplyRowFunction()
     static const MP_LutApplyRow row = __builtin_cpu_supports("avx2")     ? MP_LUTApplyRowAVX2
                                       : __builtin_cpu_supports("sse4.1") ? MP_LUTApplyRowSSE41
                                                                          : MP_LUTApplyRowScalar;
+    return row;
+}
+
+MP_LutApplyRow MP_LUTApplyRowTetrahedralFunction()
+{
+    static const MP_LutApplyRow row =
+        __builtin_cpu_supports("sse4.1") ? MP_LUTApplyRowTetrahedralSSE41 : MP_LUTApplyRowTetrahedral;
     return row;
 }
 

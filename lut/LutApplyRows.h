@@ -19,7 +19,12 @@ using MP_LutApplyRow = void (*)(const SLutApplyRows& lut, uint16_t* pixels, int 
 void MP_LUTApplyRowScalar(const SLutApplyRows& lut, uint16_t* pixels, int count);
 void MP_LUTApplyRowSSE41(const SLutApplyRows& lut, uint16_t* pixels, int count);
 void MP_LUTApplyRowAVX2(const SLutApplyRows& lut, uint16_t* pixels, int count);
+/// The tetrahedral lookup: the scalar reference on the packed lattice, its SSE4.1 twin on the
+/// padded one (same words).
+void MP_LUTApplyRowTetrahedral(const SLutApplyRows& lut, uint16_t* pixels, int count);
+void MP_LUTApplyRowTetrahedralSSE41(const SLutApplyRows& lut, uint16_t* pixels, int count);
 /// The fastest row function this processor runs.
 MP_LutApplyRow MP_LUTApplyRowFunction();
+MP_LutApplyRow MP_LUTApplyRowTetrahedralFunction();
 /// Copies N³ triples into N³ quadruples with a zero fourth float.
 void MP_LUTPadLattice(const float* lattice, int n, float* padded);

@@ -2,6 +2,7 @@
 
 #include "core/IUserPrompt.h"
 #include "lut/LutFromPicture.h"
+#include "lut/LutImport.h"
 #include "lut/LutState.h"
 
 #include <QDir>
@@ -224,11 +225,32 @@ bool CLutLibrary::LoadFromFile(CLutState& state, IUserPrompt& prompt, bool* load
         return false;
     RememberFolder(path);
     state.Clear();
-    const bool ok = state.ReadCube(path, &prompt).bOk;
+    const bool ok = CLutImport::Load(state, path, &prompt).bOk;
     if (ok)
         m_iCurrent = kAdjustableIndex;
     if (loaded)
         *loaded = ok;
+    return true;
+}
+
+bool CLutLibrary::ImportFromFile(CLutState& state, IUserPrompt& prompt, bool* loaded)
+{
+    if (loaded)
+        *loaded = false;
+    const QString path = prompt.OpenFile(tr("LUT importieren"), StartFolder(),
+                                         tr("LUT-Datei") + " (" + CLutImport::NameFilter() + ")");
+    if (path.isEmpty())
+        return false;
+    RememberFolder(path);
+    const CLutImport::SResult result = CLutImport::Import(state, path);
+    if (!result.bOk)
+        prompt.Information(tr("LUT importieren"), result.sError);
+    else if (!CLutImport::PointsKeptText(result).isEmpty())
+        prompt.Information(tr("LUT importieren"), CLutImport::PointsKeptText(result));
+    if (result.bOk)
+        m_iCurrent = kAdjustableIndex;
+    if (loaded)
+        *loaded = result.bOk;
     return true;
 }
 

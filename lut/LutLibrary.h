@@ -83,6 +83,9 @@ public:
     /// "LUTLoadFromFile": asks for a cube file and reads it with the failure message. True when
     /// a file was chosen (the state was cleared); `loaded` tells whether the read succeeded.
     bool LoadFromFile(CLutState& state, IUserPrompt& prompt, bool* loaded = nullptr);
+    /// "LUT importieren": asks for a LUT file of any format the import path reads and imports it
+    /// (the message says why it failed, or how many points were kept). Like LoadFromFile.
+    bool ImportFromFile(CLutState& state, IUserPrompt& prompt, bool* loaded = nullptr);
     /// "LUTExport": asks for a path and writes the baked look there. True when written.
     bool Export(CLutState& state, IUserPrompt& prompt);
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "lut/CubeFile.h"
+#include "lut/LutEngine.h"
 #include "lut/LutLattice.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,9 @@ public:
 
     int LayerMode() const { return m_iLayerMode; }
     void SetLayerMode(int mode) { m_iLayerMode = mode; }
+    /// Trilinear (the default) or tetrahedral lookup; Clear() keeps the choice.
+    ELutInterpolation Interpolation() const { return m_eInterpolation; }
+    void SetInterpolation(ELutInterpolation interpolation) { m_eInterpolation = interpolation; }
     bool IsActive() const { return m_bActive; }
     void SetActive(bool on) { m_bActive = on; }
     const QString& ReferencePicturePath() const { return m_sReferencePicturePath; }
@@ -77,5 +81,6 @@ private:
     LutParameters m_parameters = LutParameters::Defaults();
     int m_iLayerMode = 0;
     bool m_bActive = true;
+    ELutInterpolation m_eInterpolation = eLI_TRILINEAR;
     int m_iChosenSize = 17;
 };

@@ -66,6 +66,18 @@ const uint16_t* CGradingSession::WorkingInput()
     return m_scaled.data();
 }
 
+void CGradingSession::ResetGrade()
+{
+    // The docks hold the chain object: its contents change, never the object.
+    *m_chain = CPostProcessing();
+    m_filmTypes.SetIndex(0);
+    m_filmTypes.SetIntensity(1.0f);
+    m_filmTypes.SetGraining(0.0f);
+    m_filmTypes.SetPosition(CFilmTypeModel::ePOST);
+    m_lut->Clear();
+    m_colour->Controls().RemoveAll();
+}
+
 bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QString* error)
 {
     auto chain = std::make_unique<CPostProcessing>();
@@ -77,7 +89,7 @@ bool CGradingSession::LoadPreset(const QString& path, QStringList* missing, QStr
         *error = chain->LoadProblem();
     if (!chain->LoadProblem().isEmpty())
         return false; // the chain stays as it was
-    m_chain = std::move(chain);
+    *m_chain = std::move(*chain); // the docks hold the chain object: it stays the same one
     return complete;
 }
 
@@ -92,12 +104,14 @@ SProcessContext CGradingSession::Context(int frameCounter)
     return context;
 }
 
-bool CGradingSession::Grade()
+bool CGradingSession::Grade(int showMaskOf)
 {
     const uint16_t* input = WorkingInput();
     if (!input || !FillMainSlot(*m_engine, input, m_workingSize, m_workingSize) || !ApplyColourLayers())
         return false;
-    m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, Context(0));
+    SProcessContext context = Context(0);
+    context.iShowMaskOf = showMaskOf;
+    m_chain->Process(*m_engine, m_sourceSize.width(), m_sourceSize.height(), false, context);
     return true;
 }
 

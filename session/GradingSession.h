@@ -53,6 +53,9 @@ public:
     /// How often the source was resampled to a working size since construction.
     int ResampleCount() const { return m_iResamples; }
 
+    /// A new project's grade: an empty chain, no film type, no LUT, no colour layers.
+    void ResetGrade();
+
     /// Loads a preset file as the chain. False with `missing` listing the kernels this build
     /// does not have (those operators are left out), or with `error` saying why the file was not
     /// read as a preset (the chain then stays as it was).
@@ -60,8 +63,9 @@ public:
 
     /// Refills the main slot from the source at the working size and runs the colour layers,
     /// chain, film type and LUT over it. False without a source, or when the working image or
-    /// the active colour layers could not be had.
-    bool Grade();
+    /// the active colour layers could not be had. With `showMaskOf` ≥ 0 the result is the grey
+    /// selection mask after that chain entry instead (see SProcessContext::iShowMaskOf).
+    bool Grade(int showMaskOf = -1);
     /// The export's frame callback: grades a frame of the working size in place, in the given
     /// engine context (the export's own). The LUT is baked for frame 0 only while the engine's
     /// video flag is on.

@@ -16,6 +16,7 @@ QString Key(const char* member)
 
 const char* const kActiveKey = "m_pLUTActiveButton";
 const char* const kLayerKey = "m_pLUTLayerComboBox";
+const char* const kTetrahedralKey = "m_pLUTTetrahedralCheckBox";
 const char* const kSizeKeys[4] = {"m_pLUTSize17Button", "m_pLUTSize25Button", "m_pLUTSize32Button", "m_pLUTSize64Button"};
 const int kSizes[4] = {17, 25, 32, 64};
 }  // namespace
@@ -61,6 +62,7 @@ void CLutPanelModel::SaveState(QSettings& settings) const
 {
     settings.setValue(Key(kActiveKey), m_lut.IsActive());
     settings.setValue(Key(kLayerKey), std::max(0, LayerModes::IndexOf(m_lut.LayerMode())));
+    settings.setValue(Key(kTetrahedralKey), m_lut.Interpolation() == eLI_TETRAHEDRAL);
     for (int i = 0; i < 4; ++i)
         settings.setValue(Key(kSizeKeys[i]), m_lut.ChosenSize() == kSizes[i]);
     for (const SLutGroupInfo& g : Groups())
@@ -80,6 +82,8 @@ void CLutPanelModel::LoadState(QSettings& settings)
         const auto& list = LayerModes::List();
         m_lut.SetLayerMode(index >= 0 && index < list.size() ? list[index].iMode : 0);
     }
+    if (settings.contains(Key(kTetrahedralKey)))
+        m_lut.SetInterpolation(settings.value(Key(kTetrahedralKey)).toBool() ? eLI_TETRAHEDRAL : eLI_TRILINEAR);
     bool sizes[4] = {};
     bool anySize = false;
     for (int i = 0; i < 4; ++i)

@@ -92,6 +92,16 @@ bool CPreviewModel::UpdateNow()
     return Run(false);
 }
 
+void CPreviewModel::SetShownMask(int entry)
+{
+    entry = std::max(entry, -1);
+    if (entry == m_iShownMask)
+        return;
+    m_iShownMask = entry;
+    if (HasFrame())
+        RequestUpdate();
+}
+
 bool CPreviewModel::RecalculateFullResolution()
 {
     return Run(true);
@@ -124,16 +134,16 @@ bool CPreviewModel::Run(bool fullResolution)
     {
         m_bAgain = false;
         m_bQueued = false;
-        ok = GradeOnce(fullResolution ? m_frameSize : PreviewSize());
+        ok = fullResolution ? GradeOnce(m_frameSize, -1) : GradeOnce(PreviewSize(), m_iShownMask);
     } while (m_bAgain);
     m_bRunning = false;
     return ok;
 }
 
-bool CPreviewModel::GradeOnce(QSize workingSize)
+bool CPreviewModel::GradeOnce(QSize workingSize, int showMaskOf)
 {
     m_session.SetWorkingSize(workingSize);
-    if (!m_session.Grade())
+    if (!m_session.Grade(showMaskOf))
         return false;
     ++m_iRuns;
     const Helper::CRGB48Buffer& result = m_session.Result();

@@ -44,6 +44,12 @@ public:
     const Helper::CRGB48Buffer& Result() const;
     /// The ungraded picture at the result's size (packed 16-bit RGB); null without a frame.
     const uint16_t* OriginalPixels();
+    /// "Show mask": while `entry` ≥ 0 the preview shows the selection mask as it stands after
+    /// that chain entry as a grey picture; −1 shows the grade again. Full-resolution grades (for
+    /// saving) always grade. Asks for a refresh when the choice changes.
+    void SetShownMask(int entry);
+    int ShownMask() const { return m_iShownMask; }
+
     /// Grades run so far (tests see the coalescing through it).
     int RunCount() const { return m_iRuns; }
 
@@ -54,7 +60,7 @@ signals:
 private:
     /// Grades at preview or frame size, again while requests came in during the last grade.
     bool Run(bool fullResolution);
-    bool GradeOnce(QSize workingSize);
+    bool GradeOnce(QSize workingSize, int showMaskOf);
 
     CGradingSession& m_session;
     QImage m_graded, m_original;
@@ -63,6 +69,7 @@ private:
     double m_dScale = 1.0;
     int m_iLongSide = 1280;
     int m_iRuns = 0;
+    int m_iShownMask = -1;
     bool m_bQueued = false, m_bRunning = false, m_bAgain = false;
 };
 

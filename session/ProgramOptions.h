@@ -11,7 +11,7 @@ struct SProgramOptions
     bool bShowProgress = true;      // "options/m_pShowProgressCheckBox": the progress window appears
     QString sFixedDefaultFolder;    // "options/fixedDefaultFolder": empty = "lastDialogPath" is used
     int iLuminanceWeights = 0;      // "options/luminanceWeights": 0 Rec.709, 1 Rec.601, 2 equal
-    bool bUndoSave = false;         // "compression/undosave"
+    bool bUndoSave = true;          // "compression/undosave": undo points travel with a saved project
     int iPreviewLongSide = 1280;    // "options/previewLongSide": long side of the preview in pixels
     static constexpr int kMinPreviewLongSide = 256, kMaxPreviewLongSide = 8192;
 

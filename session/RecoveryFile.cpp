@@ -1,11 +1,11 @@
 #include "session/RecoveryFile.h"
 
 #include "core/IUserPrompt.h"
+#include "core/FileTree.h"
 #include "core/Paths.h"
+#include "session/ProjectTransaction.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace RecoveryFile
@@ -37,15 +37,14 @@ SOutcome Ask(const QString& commandLine, IUserPrompt& prompt)
 void RemoveAfterQuestion(const SOutcome& outcome)
 {
     const QFileInfo project(ProjectPath());
-    if (!outcome.bAsked || !(project.exists() || project.isSymLink()))
-        return;
-    QFile::remove(ProjectPath());
-    // A symbolic link in place of the data folder is removed itself: removing recursively
-    // through it would delete files outside the user directory.
-    const QFileInfo data(DataFolder());
-    if (data.isDir() && !data.isSymLink())
-        QDir(DataFolder()).removeRecursively();
-    else if (data.exists() || data.isSymLink())
-        QFile::remove(DataFolder());
+    if (outcome.bAsked && (project.exists() || project.isSymLink()))
+        Remove();
+}
+
+void Remove()
+{
+    // Links in place of the folders are removed themselves, never what they point at.
+    CProjectTransaction::RemovePair(ProjectPath());
+    Helper::RemoveTree(DataFolder());
 }
 }  // namespace RecoveryFile

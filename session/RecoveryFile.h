@@ -9,7 +9,8 @@ namespace RecoveryFile
 {
 /// User directory + "Recover.vantropeProject".
 QString ProjectPath();
-/// User directory + "Recover.data".
+/// User directory + "Recover.data" (the name of earlier versions; the project writer's data folder
+/// is "Recover.vantropedata").
 QString DataFolder();
 
 struct SOutcome
@@ -24,4 +25,6 @@ SOutcome Ask(const QString& commandLine, IUserPrompt& prompt);
 /// After the command line was interpreted: deletes the project file and its data folder when the
 /// question was asked and the file still exists.
 void RemoveAfterQuestion(const SOutcome& outcome);
+/// Deletes the recovery project with its data folders (at a clean end of the program).
+void Remove();
 }  // namespace RecoveryFile

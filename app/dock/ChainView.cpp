@@ -29,6 +29,12 @@ CChainView::CChainView(CChainEditor& editor, QWidget* parent) : QWidget(parent),
     m_pDown = Button(this, QStringLiteral("▼"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Nach unten"));
     m_pRemove =
         Button(this, QStringLiteral("✕"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Operator entfernen"));
+    m_pShowMask = Button(this, QStringLiteral("◐"),
+                         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget",
+                                           "Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild"));
+    m_pShowMask->setObjectName(QStringLiteral("ShowMaskButton"));
+    m_pShowMask->setCheckable(true);
+    header->addWidget(m_pShowMask);
     header->addWidget(m_pUp);
     header->addWidget(m_pDown);
     header->addWidget(m_pRemove);
@@ -41,9 +47,12 @@ CChainView::CChainView(CChainEditor& editor, QWidget* parent) : QWidget(parent),
     connect(m_pDown, &QToolButton::clicked, this, &CChainView::MoveDown);
     connect(m_pRemove, &QToolButton::clicked, this, &CChainView::RemoveCurrent);
     connect(m_pList, &QListWidget::itemChanged, this, &CChainView::OnItemChanged);
+    connect(m_pShowMask, &QToolButton::toggled, this, &CChainView::EmitMaskView);
     connect(m_pList, &QListWidget::currentRowChanged, this, [this](int row) {
         UpdateButtons();
         emit currentChanged(row);
+        if (m_pShowMask->isChecked())
+            EmitMaskView();
     });
     Refresh();
 }
@@ -68,6 +77,13 @@ void CChainView::Refresh(int select)
         m_pList->setCurrentRow(m_editor.IsValid(row) ? row : (m_editor.Count() > 0 ? 0 : -1));
     }
     UpdateButtons();
+    if (m_pShowMask->isChecked())
+        EmitMaskView();
+}
+
+void CChainView::EmitMaskView()
+{
+    emit maskViewChanged(m_pShowMask->isChecked() ? Current() : -1);
 }
 
 int CChainView::Current() const

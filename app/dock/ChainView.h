@@ -1,5 +1,6 @@
 // The grade's operator list in run order: a check box per operator switches it on and off,
-// buttons move the selected operator up or down or remove it.
+// buttons move the selected operator up or down or remove it, and "show mask" asks the preview
+// for the selection mask after the selected operator.
 #pragma once
 
 #include "engine/ChainEditor.h"
@@ -32,14 +33,18 @@ signals:
     void chainChanged();
     /// Another operator was selected (−1: none).
     void currentChanged(int index);
+    /// The chain entry whose mask the preview should show, −1 for the grade.
+    void maskViewChanged(int entry);
 
 private:
     void OnItemChanged(QListWidgetItem* item);
     void UpdateButtons();
+    void EmitMaskView();
 
     CChainEditor& m_editor;
     QListWidget* m_pList;
     QToolButton* m_pUp;
     QToolButton* m_pDown;
     QToolButton* m_pRemove;
+    QToolButton* m_pShowMask;
 };

@@ -112,8 +112,47 @@ QIcon DrawReset()
     return QIcon(pm);
 }
 
+QIcon DrawGlyph(const QColor& colour, const QString& glyph, const QString& badge = QString())
+{
+    QPixmap pm = Canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colour);
+    p.setPen(QPen(colour.darker(140), 1.5));
+    p.drawRoundedRect(QRectF(2, 2, 28, 28), 6, 6);
+    QFont f = p.font();
+    f.setBold(true);
+    f.setPixelSize(badge.isEmpty() ? 20 : 14);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRect(0, badge.isEmpty() ? 0 : -6, 32, 32), Qt::AlignCenter, glyph);
+    if (!badge.isEmpty())
+    {
+        f.setPixelSize(11);
+        p.setFont(f);
+        p.drawText(QRect(0, 14, 32, 16), Qt::AlignCenter, badge);
+    }
+    return QIcon(pm);
+}
+
+// "UndoLaden" (no point), "UndoLaden01" … "UndoLaden10", "UndoLaden10p": the count of points.
+QIcon DrawUndo(const QString& name)
+{
+    const QString count = name.mid(QStringLiteral("UndoLaden").size());
+    const QString badge = count.isEmpty() ? QString() : count.endsWith('p') ? QStringLiteral("10+") : QString::number(count.toInt());
+    return DrawGlyph(count.isEmpty() ? QColor(170, 170, 170) : QColor(60, 120, 190), QString(QChar(0x21B6)), badge);
+}
+
 QIcon Draw(const QString& name)
 {
+    if (name.startsWith(QLatin1String("UndoLaden")))
+        return DrawUndo(name);
+    if (name == QLatin1String("TimelineLoad"))
+        return DrawGlyph(QColor(60, 140, 80), QString(QChar(0x21BA)));
+    if (name == QLatin1String("TimelineEdit"))
+        return DrawGlyph(QColor(200, 150, 40), QString(QChar(0x270E)));
+    if (name == QLatin1String("TimelineDelete"))
+        return DrawGlyph(QColor(190, 60, 60), QString(QChar(0x2715)));
     for (const SDrawn& d : kFilters)
     {
         const QString stem = QLatin1String(d.pszStem);

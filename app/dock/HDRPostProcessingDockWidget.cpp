@@ -87,6 +87,7 @@ void HDRPostProcessingDockWidget::Build()
     connect(m_pOperatorList, &COperatorListView::addRequested, this, &HDRPostProcessingDockWidget::AddOperator);
     connect(m_pChainView, &CChainView::chainChanged, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
     connect(m_pChainView, &CChainView::currentChanged, this, &HDRPostProcessingDockWidget::ShowControls);
+    connect(m_pChainView, &CChainView::maskViewChanged, this, &HDRPostProcessingDockWidget::maskViewChanged);
     connect(m_pFilmTypePanel, &CFilmTypePanel::changed, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
     connect(m_pLutPanel, &CLutPanel::lutChanged, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
     connect(m_pLutPanel, &CLutPanel::layerBrowserRequested, this, &HDRPostProcessingDockWidget::BrowseLayerModes);

@@ -43,6 +43,7 @@ public:
     const QList<CParameterControl*>& Controls() const { return m_controls; }
     CChainEditor& Editor() { return m_editor; }
     CLutPanelModel& LutModel() { return m_lutModel; }
+    COperatorFilter& Filter() { return m_filter; }
 
     /// Appends the catalogue's operator for `kernel` to the chain and selects it; its index or −1.
     int AddOperator(const QString& kernel);
@@ -57,6 +58,8 @@ signals:
     /// Emitted on every change of an operator, control, film type or LUT parameter that should
     /// refresh the preview.
     void updateCurrentPostProcessing();
+    /// The chain entry whose selection mask the preview should show, −1 for the grade.
+    void maskViewChanged(int entry);
 
 public slots:
     /// Re-reads the chain, the film-type choice and the LUT state (after a load).

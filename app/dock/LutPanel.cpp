@@ -5,6 +5,7 @@
 #include "app/dock/LayerControl.h"
 #include "core/IUserPrompt.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -73,6 +74,11 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
     layerRow->addWidget(m_pLUTLayerComboBox, 1);
     layerRow->addWidget(m_pLUTLayerBrowserButton);
     column->addLayout(layerRow);
+    m_pLUTTetrahedralCheckBox = new QCheckBox(HDRPostProcessingDockWidget::tr("Tetraedrisch interpolieren"), this);
+    m_pLUTTetrahedralCheckBox->setObjectName(QStringLiteral("m_pLUTTetrahedralCheckBox"));
+    m_pLUTTetrahedralCheckBox->setToolTip(
+        HDRPostProcessingDockWidget::tr("Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen"));
+    column->addWidget(m_pLUTTetrahedralCheckBox);
 
     const auto table = LutParameterTable();
     for (const SLutGroupInfo& g : CLutPanelModel::Groups())
@@ -132,6 +138,10 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
 
     connect(m_pLUTActiveButton, &QToolButton::clicked, this, &CLutPanel::lutActiveButtonClicked);
     connect(m_pLUTLayerComboBox, &QComboBox::currentIndexChanged, this, &CLutPanel::lutLayerComboBoxChanged);
+    connect(m_pLUTTetrahedralCheckBox, &QCheckBox::toggled, this, [this](bool on) {
+        m_model.Lut().SetInterpolation(on ? eLI_TETRAHEDRAL : eLI_TRILINEAR);
+        emit lutChanged();
+    });
     connect(m_pLUTLayerBrowserButton, &QToolButton::clicked, this, &CLutPanel::lutLayerBrowserButtonClicked);
     connect(m_pLUTCreateNewButton, &QToolButton::clicked, this, &CLutPanel::lutCreateNewButtonClicked);
     connect(m_pLUTResetButton, &QToolButton::clicked, this, &CLutPanel::lutResetButtonClicked);
@@ -159,13 +169,15 @@ void CLutPanel::Refresh()
                                     .arg(lut.Size())
                               : HDRPostProcessingDockWidget::tr("Kein LUT geladen"));
     {
-        const QSignalBlocker ba(m_pLUTActiveButton), bl(m_pLUTLayerComboBox);
+        const QSignalBlocker ba(m_pLUTActiveButton), bl(m_pLUTLayerComboBox), bt(m_pLUTTetrahedralCheckBox);
+        m_pLUTTetrahedralCheckBox->setChecked(lut.Interpolation() == eLI_TETRAHEDRAL);
         m_pLUTActiveButton->setChecked(lut.IsActive());
         m_pLUTLayerComboBox->setCurrentIndex(std::max(0, m_pLUTLayerComboBox->findData(lut.LayerMode())));
     }
     m_pLUTActiveButton->setEnabled(present);
     m_pLUTLayerComboBox->setEnabled(present);
     m_pLUTLayerBrowserButton->setEnabled(present);
+    m_pLUTTetrahedralCheckBox->setEnabled(present);
     m_pLayerLabel->setEnabled(present);
     m_pLUTResetButton->setEnabled(present);
     for (int p = 0; p < eLP_COUNT; ++p)

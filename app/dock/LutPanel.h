@@ -11,6 +11,7 @@
 #include <array>
 
 class IUserPrompt;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QSlider;
@@ -69,6 +70,7 @@ private:
     QToolButton* m_pLUTActiveButton;
     QComboBox* m_pLUTLayerComboBox;
     QToolButton* m_pLUTLayerBrowserButton;
+    QCheckBox* m_pLUTTetrahedralCheckBox;
     QLabel* m_pLayerLabel;
     QToolButton* m_pLUTCreateNewButton;
     QToolButton* m_pLUTResetButton;

@@ -82,7 +82,13 @@ bool PrepareLutApply(const SBenchOptions& o, std::function<void()>& step, QStrin
         };
         return true;
     }
-    step = [d] { MP_calcLUTtoImage(d->w, d->h, d->n, d->lattice->Data(), d->mode, d->frame.data()); };
+    const QString interp = o.extra.value("interp", "trilinear");
+    if (interp != "trilinear" && interp != "tetrahedral")
+        return error = "bad --interp (trilinear, tetrahedral)", false;
+    const ELutInterpolation interpolation = interp == "tetrahedral" ? eLI_TETRAHEDRAL : eLI_TRILINEAR;
+    step = [d, interpolation] {
+        MP_calcLUTtoImage(d->w, d->h, d->n, d->lattice->Data(), d->mode, d->frame.data(), interpolation);
+    };
     return true;
 }
 
@@ -102,7 +108,7 @@ bool PrepareLutBake(const SBenchOptions& o, std::function<void()>& step, QString
 
 const SBenchmark kLutBenchmarks[] = {
     {"lut-apply", "MP_calcLUTtoImage on a frame, --lut-size N (33) or --lut FILE, --frame RAW, --mode M, "
-                  "--kernel scalar", PrepareLutApply},
+                  "--kernel scalar, --interp trilinear|tetrahedral", PrepareLutApply},
     {"lut-bake", "MP_calcLUTtoLUTCalc with every step active, --lut-size N (64)", PrepareLutBake},
 };
 }  // namespace

@@ -22,15 +22,6 @@ struct SScopeBench
     int iSteps = 0;
 };
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
-}
-
 // One step: every scope (or the --kind one) of a --size picture (1280x720: the preview of a 1080p
 // frame) at --scope WxH (default 640x360), each timed on its own for the summary.
 bool PrepareScopes(const SBenchOptions& options, std::function<void()>& step, QString& error)
@@ -69,7 +60,7 @@ bool PrepareScopes(const SBenchOptions& options, std::function<void()>& step, QS
         QStringList parts;
         for (size_t i = 0; i < state->settings.size(); ++i)
             parts << QStringLiteral("%1 %2 ms").arg(QLatin1String(ScopeKindName(state->settings[i].eKind)))
-                         .arg(Median(state->times[i]), 0, 'f', 3);
+                         .arg(BenchMedian(state->times[i]), 0, 'f', 3);
         const QSize scope = state->settings.front().size;
         return QStringLiteral("scopes of %1x%2 (median each): %3")
             .arg(scope.width()).arg(scope.height()).arg(parts.join(", "));

@@ -13,6 +13,7 @@
 #include "session/PreviewModel.h"
 #include "video/JobEnvironment.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <random>
@@ -61,6 +62,15 @@ struct SPreview
 };
 
 }  // namespace
+
+double BenchMedian(std::vector<double> values)
+{
+    if (values.empty())
+        return 0.0;
+    std::sort(values.begin(), values.end());
+    const size_t n = values.size();
+    return n % 2 ? values[n / 2] : 0.5 * (values[n / 2 - 1] + values[n / 2]);
+}
 
 std::vector<uint16_t> PreviewFrame(QSize size)
 {

@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>Projektdateien werden von dieser Version nicht unterstützt:
+        <translation type="vanished">Projektdateien werden von dieser Version nicht unterstützt:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">Neues Projekt</translation>
+        <translation>Neues Projekt</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Projekt öffnen</translation>
+        <translation>Projekt öffnen</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Projekt speichern</translation>
+        <translation>Projekt speichern</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Projekt speichern unter</translation>
+        <translation>Projekt speichern unter</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Zuletzt verwendete Projekte</translation>
+        <translation>Zuletzt verwendete Projekte</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Beispielprojekte</translation>
+        <translation>Beispielprojekte</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Beispielprojekt %1</translation>
+        <translation>Beispielprojekt %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Rückgängig</translation>
+        <translation>Rückgängig</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Wiederherstellen</translation>
+        <translation>Wiederherstellen</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Undo-Punkt speichern</translation>
+        <translation>Undo-Punkt speichern</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">Keine Projekte</translation>
+        <translation>Keine Projekte</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">Mein Projekt</translation>
+        <translation>Mein Projekt</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Vantrope-Marlix Projektdatei</translation>
+        <translation>Vantrope-Marlix Projektdatei</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">Projekt kann nicht überschrieben werden</translation>
+        <translation>Projekt kann nicht überschrieben werden</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">Beispielprojekte können nicht überschrieben werden.</translation>
+        <translation>Beispielprojekte können nicht überschrieben werden.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">Dateifehler: %1 konnte nicht erstellt werden</translation>
+        <translation>Dateifehler: %1 konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">Projektdateien unvollständig.</translation>
+        <translation>Projektdateien unvollständig.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">Projektdateien sind nicht kompatibel.</translation>
+        <translation>Projektdateien sind nicht kompatibel.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Projekt nicht gespeichert. Speichern?</translation>
+        <translation>Projekt nicht gespeichert. Speichern?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Rückgängig-Schritte komprimiert speichern</translation>
+        <translation type="vanished">Rückgängig-Schritte komprimiert speichern</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Undo-Punkte mit dem Projekt speichern</translation>
+        <translation>Undo-Punkte mit dem Projekt speichern</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Iteratives Tonemapping Kontrast</translation>
+        <translation>Iteratives Tonemapping Kontrast</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</translation>
+        <translation>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Kompression</translation>
+        <translation>Kompression</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">Wie weit helle und dunkle Bildbereiche einander angenähert werden.</translation>
+        <translation>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">erhalten</translation>
+        <translation>erhalten</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Iteratives Tonemapping Brillanz</translation>
+        <translation>Iteratives Tonemapping Brillanz</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Brillanz</translation>
+        <translation>Brillanz</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</translation>
+        <translation>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Maske - Details</translation>
+        <translation>Maske - Details</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">feine Details</translation>
+        <translation>feine Details</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">grobe Kanten</translation>
+        <translation>grobe Kanten</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</translation>
+        <translation>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Maske - Flächen ohne Details</translation>
+        <translation>Maske - Flächen ohne Details</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Maske - Farbanteil Rot</translation>
+        <translation>Maske - Farbanteil Rot</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">rein</translation>
+        <translation>rein</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+        <translation>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Maske - Farbanteil Grün</translation>
+        <translation>Maske - Farbanteil Grün</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+        <translation>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Maske - Farbanteil Blau</translation>
+        <translation>Maske - Farbanteil Blau</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
+        <translation>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Maske - Min/Max</translation>
+        <translation>Maske - Min/Max</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</translation>
+        <translation>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</translation>
+        <translation>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Maske - Gradation</translation>
+        <translation>Maske - Gradation</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Auswahl</translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Auswahlstärke über der Helligkeit.</translation>
+        <translation>Auswahlstärke über der Helligkeit.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Maske - Verlauf</translation>
+        <translation>Maske - Verlauf</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</translation>
+        <translation>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Maske - Vignette</translation>
+        <translation>Maske - Vignette</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Zentrum</translation>
+        <translation>Zentrum</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</translation>
+        <translation>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Maske - Hauttöne</translation>
+        <translation>Maske - Hauttöne</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">Wie weit der Farbton vom Hautton abweichen darf.</translation>
+        <translation>Wie weit der Farbton vom Hautton abweichen darf.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Maske - Hauttöne schützen</translation>
+        <translation>Maske - Hauttöne schützen</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</translation>
+        <translation>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Maske - Himmelsfarben</translation>
+        <translation>Maske - Himmelsfarben</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">Wie weit der Farbton vom Himmelblau abweichen darf.</translation>
+        <translation>Wie weit der Farbton vom Himmelblau abweichen darf.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Maske - organisches Grün</translation>
+        <translation>Maske - organisches Grün</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</translation>
+        <translation>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">horizontale Weichzeichnung</translation>
+        <translation>horizontale Weichzeichnung</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</translation>
+        <translation>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">vertikale Weichzeichnung</translation>
+        <translation>vertikale Weichzeichnung</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</translation>
+        <translation>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">gerichtete Weichzeichnung</translation>
+        <translation>gerichtete Weichzeichnung</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</translation>
+        <translation>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Verflüssigen</translation>
+        <translation>Verflüssigen</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Größte Verschiebung der Bildpunkte.</translation>
+        <translation>Größte Verschiebung der Bildpunkte.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Strukturgröße</translation>
+        <translation>Strukturgröße</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Korona-Weichzeichnung</translation>
+        <translation>Korona-Weichzeichnung</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</translation>
+        <translation>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Korona-Leuchten</translation>
+        <translation>Korona-Leuchten</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Breite der Korona um die Kanten.</translation>
+        <translation>Breite der Korona um die Kanten.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Leuchtkraft</translation>
+        <translation>Leuchtkraft</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Neon Leuchten</translation>
+        <translation>Neon Leuchten</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Leuchtradius</translation>
+        <translation>Leuchtradius</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Breite des Leuchtens um die Kanten.</translation>
+        <translation>Breite des Leuchtens um die Kanten.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Hintergrund abdunkeln</translation>
+        <translation>Hintergrund abdunkeln</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Bildleuchten</translation>
+        <translation>Bildleuchten</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Helligkeit, ab der Bildbereiche leuchten.</translation>
+        <translation>Helligkeit, ab der Bildbereiche leuchten.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">kantenerhaltende Weichzeichnung</translation>
+        <translation>kantenerhaltende Weichzeichnung</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Glättung</translation>
+        <translation>Glättung</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</translation>
+        <translation>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Gaußsche Weichzeichnung</translation>
+        <translation>Gaußsche Weichzeichnung</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</translation>
+        <translation>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Farbkanal Weichzeichnung</translation>
+        <translation>Farbkanal Weichzeichnung</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Anteil des Radius für den Rotkanal.</translation>
+        <translation>Anteil des Radius für den Rotkanal.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Anteil des Radius für den Grünkanal.</translation>
+        <translation>Anteil des Radius für den Grünkanal.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Anteil des Radius für den Blaukanal.</translation>
+        <translation>Anteil des Radius für den Blaukanal.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Farbton Weichzeichnung</translation>
+        <translation>Farbton Weichzeichnung</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</translation>
+        <translation>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Kreis-Weichzeichnung</translation>
+        <translation>Kreis-Weichzeichnung</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</translation>
+        <translation>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Fokus</translation>
+        <translation>Fokus</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Unschärfe</translation>
+        <translation>Unschärfe</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Schärfebereich</translation>
+        <translation>Schärfebereich</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</translation>
+        <translation>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Bokeh</translation>
+        <translation>Bokeh</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Radius der Unschärfescheibe.</translation>
+        <translation>Radius der Unschärfescheibe.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Lichter betonen</translation>
+        <translation>Lichter betonen</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Helle Lichter werden zu hellen Scheiben.</translation>
+        <translation>Helle Lichter werden zu hellen Scheiben.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Licht-Bokeh</translation>
+        <translation>Licht-Bokeh</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Radius der Lichtscheiben.</translation>
+        <translation>Radius der Lichtscheiben.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Helligkeit, ab der Lichter Scheiben bilden.</translation>
+        <translation>Helligkeit, ab der Lichter Scheiben bilden.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Verformen</translation>
+        <translation>Verformen</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Verschiebung</translation>
+        <translation>Verschiebung</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Einflussradius</translation>
+        <translation>Einflussradius</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</translation>
+        <translation>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° nach rechts, 90° nach unten.</translation>
+        <translation>0° nach rechts, 90° nach unten.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Intensives Leuchten</translation>
+        <translation>Intensives Leuchten</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">Die LUT-Datei %1 kann nicht geöffnet werden.</translation>
+        <translation>Die LUT-Datei %1 kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</translation>
+        <translation>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</translation>
+        <translation>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</translation>
+        <translation>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">Die LUT-Datei %1 ist keine Datei.</translation>
+        <translation>Die LUT-Datei %1 ist keine Datei.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">Die LUT-Datei %1 ist größer als %2 MB.</translation>
+        <translation>Die LUT-Datei %1 ist größer als %2 MB.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">Die LUT-Datei %1 konnte nicht gelesen werden: %2</translation>
+        <translation>Die LUT-Datei %1 konnte nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">LUT importieren</translation>
+        <translation>LUT importieren</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">%1 von %2 Punkten je Achse übernommen.</translation>
+        <translation>%1 von %2 Punkten je Achse übernommen.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</translation>
+        <translation>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Tetraedrisch interpolieren</translation>
+        <translation>Tetraedrisch interpolieren</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</translation>
+        <translation>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</translation>
+        <translation>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Bearbeitung als LUT speichern</translation>
+        <translation>Bearbeitung als LUT speichern</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">Die LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</translation>
+        <translation>Die LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">Die LUT wurde nicht geschrieben: %1</translation>
+        <translation>Die LUT wurde nicht geschrieben: %1</translation>
     </message>
 </context>
 <context>
@@ -4780,31 +4780,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Zeitleiste</translation>
+        <translation>Zeitleiste</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Diesen Undo-Punkt einladen</translation>
+        <translation>Diesen Undo-Punkt einladen</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Notiz zu diesem Punkt bearbeiten</translation>
+        <translation>Notiz zu diesem Punkt bearbeiten</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Diesen Undo-Punkt löschen</translation>
+        <translation>Diesen Undo-Punkt löschen</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Notiz eintragen</translation>
+        <translation>Notiz eintragen</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Geben Sie eine Notiz ein:</translation>
+        <translation>Geben Sie eine Notiz ein:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">Soll dieser Undo-Punkt wirklich gelöscht werden?</translation>
+        <translation>Soll dieser Undo-Punkt wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>Rückgängig-Eintrag</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>Rückgängig-Einträge</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>verfügbar</translation>
     </message>
 </context>
 <context>
@@ -5173,15 +5185,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">LUT importieren</translation>
+        <translation>LUT importieren</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Bearbeitung als LUT speichern</translation>
+        <translation>Bearbeitung als LUT speichern</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</translation>
+        <translation>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</translation>
     </message>
 </context>
 <context>
@@ -5417,7 +5429,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Undo-Daten bereinigen</translation>
+        <translation>Undo-Daten bereinigen</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>Project files are not supported by this version:
+        <translation type="vanished">Project files are not supported by this version:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">New project</translation>
+        <translation>New project</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Open project</translation>
+        <translation>Open project</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Save project</translation>
+        <translation>Save project</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Save project as</translation>
+        <translation>Save project as</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Recent projects</translation>
+        <translation>Recent projects</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Sample projects</translation>
+        <translation>Sample projects</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Sample project %1</translation>
+        <translation>Sample project %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Undo</translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Redo</translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Save undo point</translation>
+        <translation>Save undo point</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Edit</translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">No projects</translation>
+        <translation>No projects</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">My project</translation>
+        <translation>My project</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Vantrope Marlix project file</translation>
+        <translation>Vantrope Marlix project file</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">Project cannot be overwritten</translation>
+        <translation>Project cannot be overwritten</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">Sample projects cannot be overwritten.</translation>
+        <translation>Sample projects cannot be overwritten.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">File error: %1 could not be created</translation>
+        <translation>File error: %1 could not be created</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">Project files incomplete.</translation>
+        <translation>Project files incomplete.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">Project files are not compatible.</translation>
+        <translation>Project files are not compatible.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Project not saved. Save it?</translation>
+        <translation>Project not saved. Save it?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Save undo steps compressed</translation>
+        <translation type="vanished">Save undo steps compressed</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Save undo points with the project</translation>
+        <translation>Save undo points with the project</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Iterative tone mapping contrast</translation>
+        <translation>Iterative tone mapping contrast</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Size of the areas whose brightness is matched as a whole.</translation>
+        <translation>Size of the areas whose brightness is matched as a whole.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Compression</translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">How far bright and dark image areas are brought closer together.</translation>
+        <translation>How far bright and dark image areas are brought closer together.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">kept</translation>
+        <translation>kept</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Iterative tone mapping brilliance</translation>
+        <translation>Iterative tone mapping brilliance</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Brilliance</translation>
+        <translation>Brilliance</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Enhances the details and colours of each channel against the brightness.</translation>
+        <translation>Enhances the details and colours of each channel against the brightness.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Mask - Details</translation>
+        <translation>Mask - Details</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">fine details</translation>
+        <translation>fine details</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">coarse edges</translation>
+        <translation>coarse edges</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Brightness difference in the 3×3 neighbourhood from which a pixel counts as detail.</translation>
+        <translation>Brightness difference in the 3×3 neighbourhood from which a pixel counts as detail.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Mask - Areas without detail</translation>
+        <translation>Mask - Areas without detail</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Mask - Red share</translation>
+        <translation>Mask - Red share</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">pure</translation>
+        <translation>pure</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Share of the red channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+        <translation>Share of the red channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Mask - Green share</translation>
+        <translation>Mask - Green share</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Share of the green channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+        <translation>Share of the green channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Mask - Blue share</translation>
+        <translation>Mask - Blue share</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Share of the blue channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
+        <translation>Share of the blue channel in the sum of the three channels from which a pixel is selected (grey: 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Mask - Min/max</translation>
+        <translation>Mask - Min/max</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">The darkest channel must be at least this bright: blocked shadows stay excluded.</translation>
+        <translation>The darkest channel must be at least this bright: blocked shadows stay excluded.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">The brightest channel may be at most this bright: blown highlights stay excluded.</translation>
+        <translation>The brightest channel may be at most this bright: blown highlights stay excluded.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Mask - Tone curve</translation>
+        <translation>Mask - Tone curve</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Selection</translation>
+        <translation>Selection</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Selection strength over the brightness.</translation>
+        <translation>Selection strength over the brightness.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Mask - Gradient</translation>
+        <translation>Mask - Gradient</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">Fully selected at the first point, no longer from the second point on.</translation>
+        <translation>Fully selected at the first point, no longer from the second point on.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Mask - Vignette</translation>
+        <translation>Mask - Vignette</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Centre</translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Beyond this distance from the centre (100 %: the corners) the edge is fully selected.</translation>
+        <translation>Beyond this distance from the centre (100 %: the corners) the edge is fully selected.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Mask - Skin tones</translation>
+        <translation>Mask - Skin tones</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">How far the hue may deviate from the skin tone.</translation>
+        <translation>How far the hue may deviate from the skin tone.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Mask - Protect skin tones</translation>
+        <translation>Mask - Protect skin tones</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">How far the hue may deviate from the skin tone; everything except skin is selected.</translation>
+        <translation>How far the hue may deviate from the skin tone; everything except skin is selected.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Mask - Sky colours</translation>
+        <translation>Mask - Sky colours</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">How far the hue may deviate from sky blue.</translation>
+        <translation>How far the hue may deviate from sky blue.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Mask - Foliage green</translation>
+        <translation>Mask - Foliage green</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">How far the hue may deviate from the green of leaves and grass.</translation>
+        <translation>How far the hue may deviate from the green of leaves and grass.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">Horizontal blur</translation>
+        <translation>Horizontal blur</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Blur along the rows only: horizontal edges stay sharp.</translation>
+        <translation>Blur along the rows only: horizontal edges stay sharp.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">Vertical blur</translation>
+        <translation>Vertical blur</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Blur along the columns only: vertical edges stay sharp.</translation>
+        <translation>Blur along the columns only: vertical edges stay sharp.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">Directional blur</translation>
+        <translation>Directional blur</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Direction of the blur; 0° horizontal, 90° vertical.</translation>
+        <translation>Direction of the blur; 0° horizontal, 90° vertical.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Liquify</translation>
+        <translation>Liquify</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Largest displacement of the pixels.</translation>
+        <translation>Largest displacement of the pixels.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Structure size</translation>
+        <translation>Structure size</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Corona blur</translation>
+        <translation>Corona blur</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">How far bright areas radiate softly into their darker surroundings.</translation>
+        <translation>How far bright areas radiate softly into their darker surroundings.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Corona glow</translation>
+        <translation>Corona glow</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Width of the corona around the edges.</translation>
+        <translation>Width of the corona around the edges.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Luminosity</translation>
+        <translation>Luminosity</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Neon glow</translation>
+        <translation>Neon glow</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Glow radius</translation>
+        <translation>Glow radius</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Width of the glow around the edges.</translation>
+        <translation>Width of the glow around the edges.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Darken background</translation>
+        <translation>Darken background</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Image glow</translation>
+        <translation>Image glow</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Brightness from which image areas glow.</translation>
+        <translation>Brightness from which image areas glow.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">Edge-preserving blur</translation>
+        <translation>Edge-preserving blur</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Smoothing</translation>
+        <translation>Smoothing</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">How large brightness differences are still smoothed; larger edges are kept.</translation>
+        <translation>How large brightness differences are still smoothed; larger edges are kept.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Gaussian blur</translation>
+        <translation>Gaussian blur</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Farthest distance from which a pixel contributes (about three standard deviations).</translation>
+        <translation>Farthest distance from which a pixel contributes (about three standard deviations).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Colour channel blur</translation>
+        <translation>Colour channel blur</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Share of the radius for the red channel.</translation>
+        <translation>Share of the radius for the red channel.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Share of the radius for the green channel.</translation>
+        <translation>Share of the radius for the green channel.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Share of the radius for the blue channel.</translation>
+        <translation>Share of the radius for the blue channel.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Hue blur</translation>
+        <translation>Hue blur</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">The colour is blurred, the brightness stays: colour noise and colour fringes disappear.</translation>
+        <translation>The colour is blurred, the brightness stays: colour noise and colour fringes disappear.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Radial blur</translation>
+        <translation>Radial blur</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Arc over which each pixel is smeared around the centre.</translation>
+        <translation>Arc over which each pixel is smeared around the centre.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Focus</translation>
+        <translation>Focus</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Blur</translation>
+        <translation>Blur</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Sharp area</translation>
+        <translation>Sharp area</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Radius of the sharp area around the centre (100 %: the corners).</translation>
+        <translation>Radius of the sharp area around the centre (100 %: the corners).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Bokeh</translation>
+        <translation>Bokeh</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Radius of the blur disc.</translation>
+        <translation>Radius of the blur disc.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Emphasise highlights</translation>
+        <translation>Emphasise highlights</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Bright highlights become bright discs.</translation>
+        <translation>Bright highlights become bright discs.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Light bokeh</translation>
+        <translation>Light bokeh</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Radius of the light discs.</translation>
+        <translation>Radius of the light discs.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Brightness from which highlights form discs.</translation>
+        <translation>Brightness from which highlights form discs.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Warp</translation>
+        <translation>Warp</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Displacement</translation>
+        <translation>Displacement</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Radius of influence</translation>
+        <translation>Radius of influence</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Area around the centre that is moved along (share of the shorter image side).</translation>
+        <translation>Area around the centre that is moved along (share of the shorter image side).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° to the right, 90° downwards.</translation>
+        <translation>0° to the right, 90° downwards.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Intense glow</translation>
+        <translation>Intense glow</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">The LUT file %1 cannot be opened.</translation>
+        <translation>The LUT file %1 cannot be opened.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">The LUT file %1 contains a line with more than %2 characters.</translation>
+        <translation>The LUT file %1 contains a line with more than %2 characters.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">The LUT file %1 contains a word with more than %2 characters.</translation>
+        <translation>The LUT file %1 contains a word with more than %2 characters.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">The LUT file %1 asks for a table with %2 points; at most %3 are allowed.</translation>
+        <translation>The LUT file %1 asks for a table with %2 points; at most %3 are allowed.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">The LUT file %1 is not a file.</translation>
+        <translation>The LUT file %1 is not a file.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">The LUT file %1 is larger than %2 MB.</translation>
+        <translation>The LUT file %1 is larger than %2 MB.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">The LUT file %1 could not be read: %2</translation>
+        <translation>The LUT file %1 could not be read: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Import LUT</translation>
+        <translation>Import LUT</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">%1 of %2 points per axis taken over.</translation>
+        <translation>%1 of %2 points per axis taken over.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Show mask: shows the selection after the chosen operator as a grey image</translation>
+        <translation>Show mask: shows the selection after the chosen operator as a grey image</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Tetrahedral interpolation</translation>
+        <translation>Tetrahedral interpolation</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Interpolate between the LUT points from four instead of eight neighbours</translation>
+        <translation>Interpolate between the LUT points from four instead of eight neighbours</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">These settings act on neighbouring pixels or image positions and are not contained in the LUT: %1</translation>
+        <translation>These settings act on neighbouring pixels or image positions and are not contained in the LUT: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Save grade as LUT</translation>
+        <translation>Save grade as LUT</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">Add the LUT to the LUT library (Yes) or save it as a file (No)?</translation>
+        <translation>Add the LUT to the LUT library (Yes) or save it as a file (No)?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">The LUT was not written: %1</translation>
+        <translation>The LUT was not written: %1</translation>
     </message>
 </context>
 <context>
@@ -4780,31 +4780,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Timeline</translation>
+        <translation>Timeline</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Load this undo point</translation>
+        <translation>Load this undo point</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Edit the note of this point</translation>
+        <translation>Edit the note of this point</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Delete this undo point</translation>
+        <translation>Delete this undo point</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Enter note</translation>
+        <translation>Enter note</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Enter a note:</translation>
+        <translation>Enter a note:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">Do you really want to delete this undo point?</translation>
+        <translation>Do you really want to delete this undo point?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>undo entry</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>undo entries</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>available</translation>
     </message>
 </context>
 <context>
@@ -5173,15 +5185,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Import LUT</translation>
+        <translation>Import LUT</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Save grade as LUT</translation>
+        <translation>Save grade as LUT</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Save the colour effect of the whole grade as a LUT of the chosen size</translation>
+        <translation>Save the colour effect of the whole grade as a LUT of the chosen size</translation>
     </message>
 </context>
 <context>
@@ -5417,7 +5429,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Cleaning up undo data</translation>
+        <translation>Cleaning up undo data</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>Esta versión no admite archivos de proyecto:
+        <translation type="vanished">Esta versión no admite archivos de proyecto:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">Proyecto nuevo</translation>
+        <translation>Proyecto nuevo</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Abrir proyecto</translation>
+        <translation>Abrir proyecto</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Guardar proyecto</translation>
+        <translation>Guardar proyecto</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Guardar proyecto como</translation>
+        <translation>Guardar proyecto como</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Proyectos recientes</translation>
+        <translation>Proyectos recientes</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Proyectos de ejemplo</translation>
+        <translation>Proyectos de ejemplo</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Proyecto de ejemplo %1</translation>
+        <translation>Proyecto de ejemplo %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Deshacer</translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Rehacer</translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Guardar punto de deshacer</translation>
+        <translation>Guardar punto de deshacer</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Editar</translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">No hay proyectos</translation>
+        <translation>No hay proyectos</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">Mi proyecto</translation>
+        <translation>Mi proyecto</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Archivo de proyecto Vantrope Marlix</translation>
+        <translation>Archivo de proyecto Vantrope Marlix</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">No se puede sobrescribir el proyecto</translation>
+        <translation>No se puede sobrescribir el proyecto</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">Los proyectos de ejemplo no se pueden sobrescribir.</translation>
+        <translation>Los proyectos de ejemplo no se pueden sobrescribir.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">Error de archivo: no se ha podido crear %1</translation>
+        <translation>Error de archivo: no se ha podido crear %1</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">Archivos de proyecto incompletos.</translation>
+        <translation>Archivos de proyecto incompletos.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">Los archivos de proyecto no son compatibles.</translation>
+        <translation>Los archivos de proyecto no son compatibles.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Proyecto no guardado. ¿Guardarlo?</translation>
+        <translation>Proyecto no guardado. ¿Guardarlo?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Guardar los pasos de deshacer comprimidos</translation>
+        <translation type="vanished">Guardar los pasos de deshacer comprimidos</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Guardar los puntos de deshacer con el proyecto</translation>
+        <translation>Guardar los puntos de deshacer con el proyecto</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Mapeo de tonos iterativo contraste</translation>
+        <translation>Mapeo de tonos iterativo contraste</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Tamaño de las zonas cuyo brillo se iguala en conjunto.</translation>
+        <translation>Tamaño de las zonas cuyo brillo se iguala en conjunto.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Compresión</translation>
+        <translation>Compresión</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">Cuánto se acercan entre sí las zonas claras y oscuras.</translation>
+        <translation>Cuánto se acercan entre sí las zonas claras y oscuras.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">conservado</translation>
+        <translation>conservado</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Mapeo de tonos iterativo brillantez</translation>
+        <translation>Mapeo de tonos iterativo brillantez</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Brillantez</translation>
+        <translation>Brillantez</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Refuerza los detalles y colores de cada canal frente al brillo.</translation>
+        <translation>Refuerza los detalles y colores de cada canal frente al brillo.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Máscara - Detalles</translation>
+        <translation>Máscara - Detalles</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">detalles finos</translation>
+        <translation>detalles finos</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">bordes gruesos</translation>
+        <translation>bordes gruesos</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Diferencia de brillo en el entorno 3×3 a partir de la cual un píxel cuenta como detalle.</translation>
+        <translation>Diferencia de brillo en el entorno 3×3 a partir de la cual un píxel cuenta como detalle.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Máscara - Zonas sin detalle</translation>
+        <translation>Máscara - Zonas sin detalle</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Máscara - Proporción de rojo</translation>
+        <translation>Máscara - Proporción de rojo</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">puro</translation>
+        <translation>puro</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Proporción del canal rojo en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+        <translation>Proporción del canal rojo en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Máscara - Proporción de verde</translation>
+        <translation>Máscara - Proporción de verde</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Proporción del canal verde en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+        <translation>Proporción del canal verde en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Máscara - Proporción de azul</translation>
+        <translation>Máscara - Proporción de azul</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Proporción del canal azul en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
+        <translation>Proporción del canal azul en la suma de los tres canales a partir de la cual se selecciona un píxel (gris: 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Máscara - Mín/máx</translation>
+        <translation>Máscara - Mín/máx</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Mínimo</translation>
+        <translation>Mínimo</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">El canal más oscuro debe ser al menos así de claro: las sombras empastadas quedan excluidas.</translation>
+        <translation>El canal más oscuro debe ser al menos así de claro: las sombras empastadas quedan excluidas.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Máximo</translation>
+        <translation>Máximo</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">El canal más claro puede ser como mucho así de claro: las altas luces quemadas quedan excluidas.</translation>
+        <translation>El canal más claro puede ser como mucho así de claro: las altas luces quemadas quedan excluidas.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Máscara - Curva tonal</translation>
+        <translation>Máscara - Curva tonal</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Selección</translation>
+        <translation>Selección</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Intensidad de la selección según el brillo.</translation>
+        <translation>Intensidad de la selección según el brillo.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Máscara - Degradado</translation>
+        <translation>Máscara - Degradado</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">Seleccionado por completo en el primer punto, ya no a partir del segundo.</translation>
+        <translation>Seleccionado por completo en el primer punto, ya no a partir del segundo.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Máscara - Viñeta</translation>
+        <translation>Máscara - Viñeta</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Más allá de esta distancia del centro (100 %: las esquinas) el borde queda seleccionado por completo.</translation>
+        <translation>Más allá de esta distancia del centro (100 %: las esquinas) el borde queda seleccionado por completo.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Máscara - Tonos de piel</translation>
+        <translation>Máscara - Tonos de piel</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">Cuánto puede desviarse el tono del tono de piel.</translation>
+        <translation>Cuánto puede desviarse el tono del tono de piel.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Máscara - Proteger tonos de piel</translation>
+        <translation>Máscara - Proteger tonos de piel</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">Cuánto puede desviarse el tono del tono de piel; se selecciona todo excepto la piel.</translation>
+        <translation>Cuánto puede desviarse el tono del tono de piel; se selecciona todo excepto la piel.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Máscara - Colores del cielo</translation>
+        <translation>Máscara - Colores del cielo</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">Cuánto puede desviarse el tono del azul cielo.</translation>
+        <translation>Cuánto puede desviarse el tono del azul cielo.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Máscara - Verde vegetal</translation>
+        <translation>Máscara - Verde vegetal</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">Cuánto puede desviarse el tono del verde de hojas y hierba.</translation>
+        <translation>Cuánto puede desviarse el tono del verde de hojas y hierba.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">Desenfoque horizontal</translation>
+        <translation>Desenfoque horizontal</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Desenfoque solo a lo largo de las filas: los bordes horizontales siguen nítidos.</translation>
+        <translation>Desenfoque solo a lo largo de las filas: los bordes horizontales siguen nítidos.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">Desenfoque vertical</translation>
+        <translation>Desenfoque vertical</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Desenfoque solo a lo largo de las columnas: los bordes verticales siguen nítidos.</translation>
+        <translation>Desenfoque solo a lo largo de las columnas: los bordes verticales siguen nítidos.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">Desenfoque direccional</translation>
+        <translation>Desenfoque direccional</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Dirección del desenfoque; 0° horizontal, 90° vertical.</translation>
+        <translation>Dirección del desenfoque; 0° horizontal, 90° vertical.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Licuar</translation>
+        <translation>Licuar</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Desplazamiento máximo de los píxeles.</translation>
+        <translation>Desplazamiento máximo de los píxeles.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Tamaño de la estructura</translation>
+        <translation>Tamaño de la estructura</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Desenfoque de corona</translation>
+        <translation>Desenfoque de corona</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">Cuánto irradian suavemente las zonas claras hacia su entorno más oscuro.</translation>
+        <translation>Cuánto irradian suavemente las zonas claras hacia su entorno más oscuro.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Resplandor de corona</translation>
+        <translation>Resplandor de corona</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Anchura de la corona alrededor de los bordes.</translation>
+        <translation>Anchura de la corona alrededor de los bordes.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Luminosidad</translation>
+        <translation>Luminosidad</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Resplandor de neón</translation>
+        <translation>Resplandor de neón</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Radio del resplandor</translation>
+        <translation>Radio del resplandor</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Anchura del resplandor alrededor de los bordes.</translation>
+        <translation>Anchura del resplandor alrededor de los bordes.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Oscurecer fondo</translation>
+        <translation>Oscurecer fondo</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Resplandor de la imagen</translation>
+        <translation>Resplandor de la imagen</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Brillo a partir del cual brillan las zonas de la imagen.</translation>
+        <translation>Brillo a partir del cual brillan las zonas de la imagen.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">Desenfoque que conserva bordes</translation>
+        <translation>Desenfoque que conserva bordes</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Suavizado</translation>
+        <translation>Suavizado</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">Hasta qué diferencia de brillo se suaviza; los bordes mayores se conservan.</translation>
+        <translation>Hasta qué diferencia de brillo se suaviza; los bordes mayores se conservan.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Desenfoque gaussiano</translation>
+        <translation>Desenfoque gaussiano</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Distancia máxima desde la que contribuye un píxel (unas tres desviaciones típicas).</translation>
+        <translation>Distancia máxima desde la que contribuye un píxel (unas tres desviaciones típicas).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Desenfoque por canal</translation>
+        <translation>Desenfoque por canal</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Proporción del radio para el canal rojo.</translation>
+        <translation>Proporción del radio para el canal rojo.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Proporción del radio para el canal verde.</translation>
+        <translation>Proporción del radio para el canal verde.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Proporción del radio para el canal azul.</translation>
+        <translation>Proporción del radio para el canal azul.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Desenfoque de tono</translation>
+        <translation>Desenfoque de tono</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">Se desenfoca el color y el brillo se mantiene: desaparecen el ruido de color y los halos.</translation>
+        <translation>Se desenfoca el color y el brillo se mantiene: desaparecen el ruido de color y los halos.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Desenfoque radial</translation>
+        <translation>Desenfoque radial</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Arco sobre el que cada píxel se difumina alrededor del centro.</translation>
+        <translation>Arco sobre el que cada píxel se difumina alrededor del centro.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Enfoque</translation>
+        <translation>Enfoque</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Desenfoque</translation>
+        <translation>Desenfoque</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Zona nítida</translation>
+        <translation>Zona nítida</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Radio de la zona nítida alrededor del centro (100 %: las esquinas).</translation>
+        <translation>Radio de la zona nítida alrededor del centro (100 %: las esquinas).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Bokeh</translation>
+        <translation>Bokeh</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Radio del disco de desenfoque.</translation>
+        <translation>Radio del disco de desenfoque.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Realzar las luces</translation>
+        <translation>Realzar las luces</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Las luces brillantes se convierten en discos luminosos.</translation>
+        <translation>Las luces brillantes se convierten en discos luminosos.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Bokeh luminoso</translation>
+        <translation>Bokeh luminoso</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Radio de los discos de luz.</translation>
+        <translation>Radio de los discos de luz.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Brillo a partir del cual las luces forman discos.</translation>
+        <translation>Brillo a partir del cual las luces forman discos.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Deformar</translation>
+        <translation>Deformar</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Desplazamiento</translation>
+        <translation>Desplazamiento</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Radio de influencia</translation>
+        <translation>Radio de influencia</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Zona alrededor del centro que se desplaza con él (proporción del lado corto de la imagen).</translation>
+        <translation>Zona alrededor del centro que se desplaza con él (proporción del lado corto de la imagen).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° hacia la derecha, 90° hacia abajo.</translation>
+        <translation>0° hacia la derecha, 90° hacia abajo.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Resplandor intenso</translation>
+        <translation>Resplandor intenso</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">No se puede abrir el archivo LUT %1.</translation>
+        <translation>No se puede abrir el archivo LUT %1.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">El archivo LUT %1 contiene una línea de más de %2 caracteres.</translation>
+        <translation>El archivo LUT %1 contiene una línea de más de %2 caracteres.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">El archivo LUT %1 contiene una palabra de más de %2 caracteres.</translation>
+        <translation>El archivo LUT %1 contiene una palabra de más de %2 caracteres.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">El archivo LUT %1 pide una tabla de %2 puntos; se admiten como máximo %3.</translation>
+        <translation>El archivo LUT %1 pide una tabla de %2 puntos; se admiten como máximo %3.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">El archivo LUT %1 no es un archivo.</translation>
+        <translation>El archivo LUT %1 no es un archivo.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">El archivo LUT %1 supera los %2 MB.</translation>
+        <translation>El archivo LUT %1 supera los %2 MB.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">No se ha podido leer el archivo LUT %1: %2</translation>
+        <translation>No se ha podido leer el archivo LUT %1: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importar LUT</translation>
+        <translation>Importar LUT</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">Se han adoptado %1 de %2 puntos por eje.</translation>
+        <translation>Se han adoptado %1 de %2 puntos por eje.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Mostrar máscara: muestra la selección tras el operador elegido como imagen en gris</translation>
+        <translation>Mostrar máscara: muestra la selección tras el operador elegido como imagen en gris</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Interpolación tetraédrica</translation>
+        <translation>Interpolación tetraédrica</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Interpolar entre los puntos de la LUT a partir de cuatro vecinos en lugar de ocho</translation>
+        <translation>Interpolar entre los puntos de la LUT a partir de cuatro vecinos en lugar de ocho</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">Estos ajustes actúan sobre píxeles vecinos o posiciones de la imagen y no están incluidos en la LUT: %1</translation>
+        <translation>Estos ajustes actúan sobre píxeles vecinos o posiciones de la imagen y no están incluidos en la LUT: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Guardar la corrección como LUT</translation>
+        <translation>Guardar la corrección como LUT</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">¿Añadir la LUT a la biblioteca de LUT (Sí) o guardarla como archivo (No)?</translation>
+        <translation>¿Añadir la LUT a la biblioteca de LUT (Sí) o guardarla como archivo (No)?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">No se ha escrito la LUT: %1</translation>
+        <translation>No se ha escrito la LUT: %1</translation>
     </message>
 </context>
 <context>
@@ -4780,31 +4780,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Línea de tiempo</translation>
+        <translation>Línea de tiempo</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Cargar este punto de deshacer</translation>
+        <translation>Cargar este punto de deshacer</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Editar la nota de este punto</translation>
+        <translation>Editar la nota de este punto</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Eliminar este punto de deshacer</translation>
+        <translation>Eliminar este punto de deshacer</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Introducir nota</translation>
+        <translation>Introducir nota</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Introduzca una nota:</translation>
+        <translation>Introduzca una nota:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">¿Seguro que desea eliminar este punto de deshacer?</translation>
+        <translation>¿Seguro que desea eliminar este punto de deshacer?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>entrada de deshacer</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>entradas de deshacer</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>disponibles</translation>
     </message>
 </context>
 <context>
@@ -5173,15 +5185,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importar LUT</translation>
+        <translation>Importar LUT</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Guardar la corrección como LUT</translation>
+        <translation>Guardar la corrección como LUT</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Guardar el efecto de color de toda la corrección como LUT del tamaño elegido</translation>
+        <translation>Guardar el efecto de color de toda la corrección como LUT del tamaño elegido</translation>
     </message>
 </context>
 <context>
@@ -5417,7 +5429,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Limpiando los datos de deshacer</translation>
+        <translation>Limpiando los datos de deshacer</translation>
     </message>
 </context>
 <context>

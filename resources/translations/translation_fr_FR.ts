@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>Les fichiers de projet ne sont pas pris en charge par cette version :
+        <translation type="vanished">Les fichiers de projet ne sont pas pris en charge par cette version :
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">Nouveau projet</translation>
+        <translation>Nouveau projet</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Ouvrir un projet</translation>
+        <translation>Ouvrir un projet</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Enregistrer le projet</translation>
+        <translation>Enregistrer le projet</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Enregistrer le projet sous</translation>
+        <translation>Enregistrer le projet sous</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Projets récents</translation>
+        <translation>Projets récents</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Projets d&apos;exemple</translation>
+        <translation>Projets d&apos;exemple</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Projet d&apos;exemple %1</translation>
+        <translation>Projet d&apos;exemple %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Annuler</translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Rétablir</translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Enregistrer un point d&apos;annulation</translation>
+        <translation>Enregistrer un point d&apos;annulation</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Modifier</translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">Aucun projet</translation>
+        <translation>Aucun projet</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">Mon projet</translation>
+        <translation>Mon projet</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Fichier de projet Vantrope Marlix</translation>
+        <translation>Fichier de projet Vantrope Marlix</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">Impossible d&apos;écraser le projet</translation>
+        <translation>Impossible d&apos;écraser le projet</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">Les projets d&apos;exemple ne peuvent pas être écrasés.</translation>
+        <translation>Les projets d&apos;exemple ne peuvent pas être écrasés.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">Erreur de fichier : impossible de créer %1</translation>
+        <translation>Erreur de fichier : impossible de créer %1</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">Fichiers de projet incomplets.</translation>
+        <translation>Fichiers de projet incomplets.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">Les fichiers de projet ne sont pas compatibles.</translation>
+        <translation>Les fichiers de projet ne sont pas compatibles.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Projet non enregistré. L&apos;enregistrer ?</translation>
+        <translation>Projet non enregistré. L&apos;enregistrer ?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Enregistrer les étapes d&apos;annulation compressées</translation>
+        <translation type="vanished">Enregistrer les étapes d&apos;annulation compressées</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Enregistrer les points d&apos;annulation avec le projet</translation>
+        <translation>Enregistrer les points d&apos;annulation avec le projet</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Mappage des tons itératif contraste</translation>
+        <translation>Mappage des tons itératif contraste</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Taille des zones dont la luminosité est ajustée dans son ensemble.</translation>
+        <translation>Taille des zones dont la luminosité est ajustée dans son ensemble.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Compression</translation>
+        <translation>Compression</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">Degré de rapprochement des zones claires et sombres.</translation>
+        <translation>Degré de rapprochement des zones claires et sombres.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">conservé</translation>
+        <translation>conservé</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Mappage des tons itératif brillance</translation>
+        <translation>Mappage des tons itératif brillance</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Brillance</translation>
+        <translation>Brillance</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Renforce les détails et les couleurs de chaque canal par rapport à la luminosité.</translation>
+        <translation>Renforce les détails et les couleurs de chaque canal par rapport à la luminosité.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Masque - Détails</translation>
+        <translation>Masque - Détails</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">détails fins</translation>
+        <translation>détails fins</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">contours grossiers</translation>
+        <translation>contours grossiers</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Différence de luminosité dans le voisinage 3×3 à partir de laquelle un pixel est un détail.</translation>
+        <translation>Différence de luminosité dans le voisinage 3×3 à partir de laquelle un pixel est un détail.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Masque - Zones sans détail</translation>
+        <translation>Masque - Zones sans détail</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Masque - Part de rouge</translation>
+        <translation>Masque - Part de rouge</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">pur</translation>
+        <translation>pur</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Part du canal rouge dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+        <translation>Part du canal rouge dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Masque - Part de vert</translation>
+        <translation>Masque - Part de vert</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Part du canal vert dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+        <translation>Part du canal vert dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Masque - Part de bleu</translation>
+        <translation>Masque - Part de bleu</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Part du canal bleu dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
+        <translation>Part du canal bleu dans la somme des trois canaux à partir de laquelle un pixel est sélectionné (gris : 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Masque - Min/max</translation>
+        <translation>Masque - Min/max</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Minimum</translation>
+        <translation>Minimum</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">Le canal le plus sombre doit être au moins aussi clair : les ombres bouchées restent exclues.</translation>
+        <translation>Le canal le plus sombre doit être au moins aussi clair : les ombres bouchées restent exclues.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Maximum</translation>
+        <translation>Maximum</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">Le canal le plus clair doit être au plus aussi clair : les hautes lumières brûlées restent exclues.</translation>
+        <translation>Le canal le plus clair doit être au plus aussi clair : les hautes lumières brûlées restent exclues.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Masque - Courbe de tonalité</translation>
+        <translation>Masque - Courbe de tonalité</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Sélection</translation>
+        <translation>Sélection</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Intensité de sélection selon la luminosité.</translation>
+        <translation>Intensité de sélection selon la luminosité.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Masque - Dégradé</translation>
+        <translation>Masque - Dégradé</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">Entièrement sélectionné au premier point, plus du tout à partir du second.</translation>
+        <translation>Entièrement sélectionné au premier point, plus du tout à partir du second.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Masque - Vignette</translation>
+        <translation>Masque - Vignette</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Centre</translation>
+        <translation>Centre</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Au-delà de cette distance du centre (100 % : les coins), le bord est entièrement sélectionné.</translation>
+        <translation>Au-delà de cette distance du centre (100 % : les coins), le bord est entièrement sélectionné.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Masque - Tons chair</translation>
+        <translation>Masque - Tons chair</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">Écart autorisé de la teinte par rapport au ton chair.</translation>
+        <translation>Écart autorisé de la teinte par rapport au ton chair.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Masque - Protéger les tons chair</translation>
+        <translation>Masque - Protéger les tons chair</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">Écart autorisé de la teinte par rapport au ton chair ; tout sauf la peau est sélectionné.</translation>
+        <translation>Écart autorisé de la teinte par rapport au ton chair ; tout sauf la peau est sélectionné.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Masque - Couleurs du ciel</translation>
+        <translation>Masque - Couleurs du ciel</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">Écart autorisé de la teinte par rapport au bleu ciel.</translation>
+        <translation>Écart autorisé de la teinte par rapport au bleu ciel.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Masque - Vert végétal</translation>
+        <translation>Masque - Vert végétal</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">Écart autorisé de la teinte par rapport au vert des feuilles et de l&apos;herbe.</translation>
+        <translation>Écart autorisé de la teinte par rapport au vert des feuilles et de l&apos;herbe.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">Flou horizontal</translation>
+        <translation>Flou horizontal</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Flou uniquement le long des lignes : les contours horizontaux restent nets.</translation>
+        <translation>Flou uniquement le long des lignes : les contours horizontaux restent nets.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">Flou vertical</translation>
+        <translation>Flou vertical</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Flou uniquement le long des colonnes : les contours verticaux restent nets.</translation>
+        <translation>Flou uniquement le long des colonnes : les contours verticaux restent nets.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">Flou directionnel</translation>
+        <translation>Flou directionnel</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Direction du flou ; 0° horizontal, 90° vertical.</translation>
+        <translation>Direction du flou ; 0° horizontal, 90° vertical.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Fluidité</translation>
+        <translation>Fluidité</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Déplacement maximal des pixels.</translation>
+        <translation>Déplacement maximal des pixels.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Taille de la structure</translation>
+        <translation>Taille de la structure</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Flou couronne</translation>
+        <translation>Flou couronne</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">Degré de rayonnement doux des zones claires dans leur entourage plus sombre.</translation>
+        <translation>Degré de rayonnement doux des zones claires dans leur entourage plus sombre.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Lueur couronne</translation>
+        <translation>Lueur couronne</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Largeur de la couronne autour des contours.</translation>
+        <translation>Largeur de la couronne autour des contours.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Luminosité</translation>
+        <translation>Luminosité</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Lueur néon</translation>
+        <translation>Lueur néon</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Rayon de lueur</translation>
+        <translation>Rayon de lueur</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Largeur de la lueur autour des contours.</translation>
+        <translation>Largeur de la lueur autour des contours.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Assombrir l&apos;arrière-plan</translation>
+        <translation>Assombrir l&apos;arrière-plan</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Lueur de l&apos;image</translation>
+        <translation>Lueur de l&apos;image</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Luminosité à partir de laquelle les zones de l&apos;image rayonnent.</translation>
+        <translation>Luminosité à partir de laquelle les zones de l&apos;image rayonnent.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">Flou préservant les contours</translation>
+        <translation>Flou préservant les contours</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Lissage</translation>
+        <translation>Lissage</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">Jusqu&apos;à quelle différence de luminosité le lissage s&apos;applique ; les contours plus marqués sont conservés.</translation>
+        <translation>Jusqu&apos;à quelle différence de luminosité le lissage s&apos;applique ; les contours plus marqués sont conservés.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Flou gaussien</translation>
+        <translation>Flou gaussien</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Distance maximale à laquelle un pixel contribue (environ trois écarts-types).</translation>
+        <translation>Distance maximale à laquelle un pixel contribue (environ trois écarts-types).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Flou par canal</translation>
+        <translation>Flou par canal</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Part du rayon pour le canal rouge.</translation>
+        <translation>Part du rayon pour le canal rouge.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Part du rayon pour le canal vert.</translation>
+        <translation>Part du rayon pour le canal vert.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Part du rayon pour le canal bleu.</translation>
+        <translation>Part du rayon pour le canal bleu.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Flou de teinte</translation>
+        <translation>Flou de teinte</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">La couleur est floutée, la luminosité reste : le bruit chromatique et les franges disparaissent.</translation>
+        <translation>La couleur est floutée, la luminosité reste : le bruit chromatique et les franges disparaissent.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Flou radial</translation>
+        <translation>Flou radial</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Arc sur lequel chaque pixel est étalé autour du centre.</translation>
+        <translation>Arc sur lequel chaque pixel est étalé autour du centre.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Mise au point</translation>
+        <translation>Mise au point</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Flou</translation>
+        <translation>Flou</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Zone nette</translation>
+        <translation>Zone nette</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Rayon de la zone nette autour du centre (100 % : les coins).</translation>
+        <translation>Rayon de la zone nette autour du centre (100 % : les coins).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Bokeh</translation>
+        <translation>Bokeh</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Rayon du disque de flou.</translation>
+        <translation>Rayon du disque de flou.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Accentuer les lumières</translation>
+        <translation>Accentuer les lumières</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Les hautes lumières deviennent des disques lumineux.</translation>
+        <translation>Les hautes lumières deviennent des disques lumineux.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Bokeh lumineux</translation>
+        <translation>Bokeh lumineux</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Rayon des disques lumineux.</translation>
+        <translation>Rayon des disques lumineux.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Luminosité à partir de laquelle les lumières forment des disques.</translation>
+        <translation>Luminosité à partir de laquelle les lumières forment des disques.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Déformer</translation>
+        <translation>Déformer</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Déplacement</translation>
+        <translation>Déplacement</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Rayon d&apos;influence</translation>
+        <translation>Rayon d&apos;influence</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Zone autour du centre déplacée avec lui (part du petit côté de l&apos;image).</translation>
+        <translation>Zone autour du centre déplacée avec lui (part du petit côté de l&apos;image).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° vers la droite, 90° vers le bas.</translation>
+        <translation>0° vers la droite, 90° vers le bas.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Lueur intense</translation>
+        <translation>Lueur intense</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">Impossible d&apos;ouvrir le fichier LUT %1.</translation>
+        <translation>Impossible d&apos;ouvrir le fichier LUT %1.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Le fichier LUT %1 contient une ligne de plus de %2 caractères.</translation>
+        <translation>Le fichier LUT %1 contient une ligne de plus de %2 caractères.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Le fichier LUT %1 contient un mot de plus de %2 caractères.</translation>
+        <translation>Le fichier LUT %1 contient un mot de plus de %2 caractères.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">Le fichier LUT %1 demande une table de %2 points ; %3 au maximum sont autorisés.</translation>
+        <translation>Le fichier LUT %1 demande une table de %2 points ; %3 au maximum sont autorisés.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">Le fichier LUT %1 n&apos;est pas un fichier.</translation>
+        <translation>Le fichier LUT %1 n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">Le fichier LUT %1 dépasse %2 Mo.</translation>
+        <translation>Le fichier LUT %1 dépasse %2 Mo.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">Impossible de lire le fichier LUT %1 : %2</translation>
+        <translation>Impossible de lire le fichier LUT %1 : %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importer une LUT</translation>
+        <translation>Importer une LUT</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">%1 points par axe repris sur %2.</translation>
+        <translation>%1 points par axe repris sur %2.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Afficher le masque : montre la sélection après l&apos;opérateur choisi en image grise</translation>
+        <translation>Afficher le masque : montre la sélection après l&apos;opérateur choisi en image grise</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Interpolation tétraédrique</translation>
+        <translation>Interpolation tétraédrique</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Interpoler entre les points de la LUT à partir de quatre voisins au lieu de huit</translation>
+        <translation>Interpoler entre les points de la LUT à partir de quatre voisins au lieu de huit</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">Ces réglages agissent sur des pixels voisins ou des positions de l&apos;image et ne sont pas contenus dans la LUT : %1</translation>
+        <translation>Ces réglages agissent sur des pixels voisins ou des positions de l&apos;image et ne sont pas contenus dans la LUT : %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Enregistrer l&apos;étalonnage comme LUT</translation>
+        <translation>Enregistrer l&apos;étalonnage comme LUT</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">Ajouter la LUT à la bibliothèque de LUT (Oui) ou l&apos;enregistrer dans un fichier (Non) ?</translation>
+        <translation>Ajouter la LUT à la bibliothèque de LUT (Oui) ou l&apos;enregistrer dans un fichier (Non) ?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">La LUT n&apos;a pas été écrite : %1</translation>
+        <translation>La LUT n&apos;a pas été écrite : %1</translation>
     </message>
 </context>
 <context>
@@ -4780,31 +4780,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Chronologie</translation>
+        <translation>Chronologie</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Charger ce point d&apos;annulation</translation>
+        <translation>Charger ce point d&apos;annulation</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Modifier la note de ce point</translation>
+        <translation>Modifier la note de ce point</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Supprimer ce point d&apos;annulation</translation>
+        <translation>Supprimer ce point d&apos;annulation</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Saisir une note</translation>
+        <translation>Saisir une note</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Saisissez une note :</translation>
+        <translation>Saisissez une note :</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">Voulez-vous vraiment supprimer ce point d&apos;annulation ?</translation>
+        <translation>Voulez-vous vraiment supprimer ce point d&apos;annulation ?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>entrée d&apos;annulation</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>entrées d&apos;annulation</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>disponibles</translation>
     </message>
 </context>
 <context>
@@ -5173,15 +5185,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importer une LUT</translation>
+        <translation>Importer une LUT</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Enregistrer l&apos;étalonnage comme LUT</translation>
+        <translation>Enregistrer l&apos;étalonnage comme LUT</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Enregistrer l&apos;effet colorimétrique de tout le traitement comme LUT de la taille choisie</translation>
+        <translation>Enregistrer l&apos;effet colorimétrique de tout le traitement comme LUT de la taille choisie</translation>
     </message>
 </context>
 <context>
@@ -5417,7 +5429,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Nettoyage des données d&apos;annulation</translation>
+        <translation>Nettoyage des données d&apos;annulation</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>I file di progetto non sono supportati da questa versione:
+        <translation type="vanished">I file di progetto non sono supportati da questa versione:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">Nuovo progetto</translation>
+        <translation>Nuovo progetto</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Apri progetto</translation>
+        <translation>Apri progetto</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Salva progetto</translation>
+        <translation>Salva progetto</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Salva progetto con nome</translation>
+        <translation>Salva progetto con nome</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Progetti recenti</translation>
+        <translation>Progetti recenti</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Progetti di esempio</translation>
+        <translation>Progetti di esempio</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Progetto di esempio %1</translation>
+        <translation>Progetto di esempio %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Annulla</translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Ripeti</translation>
+        <translation>Ripeti</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Salva punto di annullamento</translation>
+        <translation>Salva punto di annullamento</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Modifica</translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">Nessun progetto</translation>
+        <translation>Nessun progetto</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">Il mio progetto</translation>
+        <translation>Il mio progetto</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">File di progetto Vantrope Marlix</translation>
+        <translation>File di progetto Vantrope Marlix</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">Impossibile sovrascrivere il progetto</translation>
+        <translation>Impossibile sovrascrivere il progetto</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">I progetti di esempio non possono essere sovrascritti.</translation>
+        <translation>I progetti di esempio non possono essere sovrascritti.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">Errore di file: impossibile creare %1</translation>
+        <translation>Errore di file: impossibile creare %1</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">File di progetto incompleti.</translation>
+        <translation>File di progetto incompleti.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">I file di progetto non sono compatibili.</translation>
+        <translation>I file di progetto non sono compatibili.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Progetto non salvato. Salvarlo?</translation>
+        <translation>Progetto non salvato. Salvarlo?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Salva i passi di annullamento compressi</translation>
+        <translation type="vanished">Salva i passi di annullamento compressi</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Salva i punti di annullamento con il progetto</translation>
+        <translation>Salva i punti di annullamento con il progetto</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Mappatura toni iterativa contrasto</translation>
+        <translation>Mappatura toni iterativa contrasto</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Dimensione delle aree la cui luminosità viene uniformata nel complesso.</translation>
+        <translation>Dimensione delle aree la cui luminosità viene uniformata nel complesso.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Compressione</translation>
+        <translation>Compressione</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">Quanto le aree chiare e scure vengono avvicinate.</translation>
+        <translation>Quanto le aree chiare e scure vengono avvicinate.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">mantenuto</translation>
+        <translation>mantenuto</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Mappatura toni iterativa brillantezza</translation>
+        <translation>Mappatura toni iterativa brillantezza</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Brillantezza</translation>
+        <translation>Brillantezza</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Esalta dettagli e colori di ogni canale rispetto alla luminosità.</translation>
+        <translation>Esalta dettagli e colori di ogni canale rispetto alla luminosità.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Maschera - Dettagli</translation>
+        <translation>Maschera - Dettagli</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">dettagli fini</translation>
+        <translation>dettagli fini</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">bordi grossolani</translation>
+        <translation>bordi grossolani</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Differenza di luminosità nell&apos;intorno 3×3 oltre la quale un pixel conta come dettaglio.</translation>
+        <translation>Differenza di luminosità nell&apos;intorno 3×3 oltre la quale un pixel conta come dettaglio.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Maschera - Aree senza dettagli</translation>
+        <translation>Maschera - Aree senza dettagli</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Maschera - Quota di rosso</translation>
+        <translation>Maschera - Quota di rosso</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">puro</translation>
+        <translation>puro</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Quota del canale rosso nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
+        <translation>Quota del canale rosso nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Maschera - Quota di verde</translation>
+        <translation>Maschera - Quota di verde</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Quota del canale verde nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
+        <translation>Quota del canale verde nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Maschera - Quota di blu</translation>
+        <translation>Maschera - Quota di blu</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Quota del canale blu nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
+        <translation>Quota del canale blu nella somma dei tre canali oltre la quale un pixel viene selezionato (grigio: 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Maschera - Min/max</translation>
+        <translation>Maschera - Min/max</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Minimo</translation>
+        <translation>Minimo</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">Il canale più scuro deve essere almeno così chiaro: le ombre chiuse restano escluse.</translation>
+        <translation>Il canale più scuro deve essere almeno così chiaro: le ombre chiuse restano escluse.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Massimo</translation>
+        <translation>Massimo</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">Il canale più chiaro può essere al massimo così chiaro: le luci bruciate restano escluse.</translation>
+        <translation>Il canale più chiaro può essere al massimo così chiaro: le luci bruciate restano escluse.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Maschera - Curva tonale</translation>
+        <translation>Maschera - Curva tonale</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Selezione</translation>
+        <translation>Selezione</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Intensità della selezione in funzione della luminosità.</translation>
+        <translation>Intensità della selezione in funzione della luminosità.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Maschera - Sfumatura</translation>
+        <translation>Maschera - Sfumatura</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">Selezionato del tutto al primo punto, non più dal secondo in poi.</translation>
+        <translation>Selezionato del tutto al primo punto, non più dal secondo in poi.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Maschera - Vignetta</translation>
+        <translation>Maschera - Vignetta</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Centro</translation>
+        <translation>Centro</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Oltre questa distanza dal centro (100 %: gli angoli) il bordo è selezionato del tutto.</translation>
+        <translation>Oltre questa distanza dal centro (100 %: gli angoli) il bordo è selezionato del tutto.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Maschera - Incarnato</translation>
+        <translation>Maschera - Incarnato</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">Quanto la tonalità può discostarsi dall&apos;incarnato.</translation>
+        <translation>Quanto la tonalità può discostarsi dall&apos;incarnato.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Maschera - Proteggi incarnato</translation>
+        <translation>Maschera - Proteggi incarnato</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">Quanto la tonalità può discostarsi dall&apos;incarnato; si seleziona tutto tranne la pelle.</translation>
+        <translation>Quanto la tonalità può discostarsi dall&apos;incarnato; si seleziona tutto tranne la pelle.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Maschera - Colori del cielo</translation>
+        <translation>Maschera - Colori del cielo</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">Quanto la tonalità può discostarsi dall&apos;azzurro del cielo.</translation>
+        <translation>Quanto la tonalità può discostarsi dall&apos;azzurro del cielo.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Maschera - Verde vegetale</translation>
+        <translation>Maschera - Verde vegetale</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">Quanto la tonalità può discostarsi dal verde di foglie ed erba.</translation>
+        <translation>Quanto la tonalità può discostarsi dal verde di foglie ed erba.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">Sfocatura orizzontale</translation>
+        <translation>Sfocatura orizzontale</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Sfocatura solo lungo le righe: i bordi orizzontali restano nitidi.</translation>
+        <translation>Sfocatura solo lungo le righe: i bordi orizzontali restano nitidi.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">Sfocatura verticale</translation>
+        <translation>Sfocatura verticale</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Sfocatura solo lungo le colonne: i bordi verticali restano nitidi.</translation>
+        <translation>Sfocatura solo lungo le colonne: i bordi verticali restano nitidi.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">Sfocatura direzionale</translation>
+        <translation>Sfocatura direzionale</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Direzione della sfocatura; 0° orizzontale, 90° verticale.</translation>
+        <translation>Direzione della sfocatura; 0° orizzontale, 90° verticale.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Fluidifica</translation>
+        <translation>Fluidifica</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Spostamento massimo dei pixel.</translation>
+        <translation>Spostamento massimo dei pixel.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Dimensione della struttura</translation>
+        <translation>Dimensione della struttura</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Sfocatura a corona</translation>
+        <translation>Sfocatura a corona</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">Quanto le aree chiare si irradiano dolcemente nell&apos;intorno più scuro.</translation>
+        <translation>Quanto le aree chiare si irradiano dolcemente nell&apos;intorno più scuro.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Bagliore a corona</translation>
+        <translation>Bagliore a corona</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Larghezza della corona attorno ai bordi.</translation>
+        <translation>Larghezza della corona attorno ai bordi.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Luminosità</translation>
+        <translation>Luminosità</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Bagliore al neon</translation>
+        <translation>Bagliore al neon</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Raggio del bagliore</translation>
+        <translation>Raggio del bagliore</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Larghezza del bagliore attorno ai bordi.</translation>
+        <translation>Larghezza del bagliore attorno ai bordi.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Scurisci sfondo</translation>
+        <translation>Scurisci sfondo</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Bagliore dell&apos;immagine</translation>
+        <translation>Bagliore dell&apos;immagine</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Luminosità da cui le aree dell&apos;immagine risplendono.</translation>
+        <translation>Luminosità da cui le aree dell&apos;immagine risplendono.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">Sfocatura che preserva i bordi</translation>
+        <translation>Sfocatura che preserva i bordi</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Levigatura</translation>
+        <translation>Levigatura</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">Fino a quale differenza di luminosità si leviga; i bordi maggiori restano.</translation>
+        <translation>Fino a quale differenza di luminosità si leviga; i bordi maggiori restano.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Sfocatura gaussiana</translation>
+        <translation>Sfocatura gaussiana</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Distanza massima da cui un pixel contribuisce (circa tre deviazioni standard).</translation>
+        <translation>Distanza massima da cui un pixel contribuisce (circa tre deviazioni standard).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Sfocatura per canale</translation>
+        <translation>Sfocatura per canale</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Quota del raggio per il canale rosso.</translation>
+        <translation>Quota del raggio per il canale rosso.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Quota del raggio per il canale verde.</translation>
+        <translation>Quota del raggio per il canale verde.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Quota del raggio per il canale blu.</translation>
+        <translation>Quota del raggio per il canale blu.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Sfocatura della tonalità</translation>
+        <translation>Sfocatura della tonalità</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">Il colore viene sfocato, la luminosità resta: rumore cromatico e frange scompaiono.</translation>
+        <translation>Il colore viene sfocato, la luminosità resta: rumore cromatico e frange scompaiono.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Sfocatura radiale</translation>
+        <translation>Sfocatura radiale</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Arco su cui ogni pixel viene trascinato attorno al centro.</translation>
+        <translation>Arco su cui ogni pixel viene trascinato attorno al centro.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Messa a fuoco</translation>
+        <translation>Messa a fuoco</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Sfocatura</translation>
+        <translation>Sfocatura</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Area nitida</translation>
+        <translation>Area nitida</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Raggio dell&apos;area nitida attorno al centro (100 %: gli angoli).</translation>
+        <translation>Raggio dell&apos;area nitida attorno al centro (100 %: gli angoli).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Bokeh</translation>
+        <translation>Bokeh</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Raggio del disco di sfocatura.</translation>
+        <translation>Raggio del disco di sfocatura.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Accentua le luci</translation>
+        <translation>Accentua le luci</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Le luci brillanti diventano dischi luminosi.</translation>
+        <translation>Le luci brillanti diventano dischi luminosi.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Bokeh luminoso</translation>
+        <translation>Bokeh luminoso</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Raggio dei dischi luminosi.</translation>
+        <translation>Raggio dei dischi luminosi.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Luminosità da cui le luci formano dischi.</translation>
+        <translation>Luminosità da cui le luci formano dischi.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Deforma</translation>
+        <translation>Deforma</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Spostamento</translation>
+        <translation>Spostamento</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Raggio d&apos;influenza</translation>
+        <translation>Raggio d&apos;influenza</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Area attorno al centro che viene spostata con esso (quota del lato più corto).</translation>
+        <translation>Area attorno al centro che viene spostata con esso (quota del lato più corto).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° verso destra, 90° verso il basso.</translation>
+        <translation>0° verso destra, 90° verso il basso.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Bagliore intenso</translation>
+        <translation>Bagliore intenso</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">Impossibile aprire il file LUT %1.</translation>
+        <translation>Impossibile aprire il file LUT %1.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Il file LUT %1 contiene una riga con più di %2 caratteri.</translation>
+        <translation>Il file LUT %1 contiene una riga con più di %2 caratteri.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Il file LUT %1 contiene una parola con più di %2 caratteri.</translation>
+        <translation>Il file LUT %1 contiene una parola con più di %2 caratteri.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">Il file LUT %1 richiede una tabella di %2 punti; ne sono consentiti al massimo %3.</translation>
+        <translation>Il file LUT %1 richiede una tabella di %2 punti; ne sono consentiti al massimo %3.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">Il file LUT %1 non è un file.</translation>
+        <translation>Il file LUT %1 non è un file.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">Il file LUT %1 supera %2 MB.</translation>
+        <translation>Il file LUT %1 supera %2 MB.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">Impossibile leggere il file LUT %1: %2</translation>
+        <translation>Impossibile leggere il file LUT %1: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importa LUT</translation>
+        <translation>Importa LUT</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">Acquisiti %1 punti per asse su %2.</translation>
+        <translation>Acquisiti %1 punti per asse su %2.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Mostra maschera: mostra la selezione dopo l&apos;operatore scelto come immagine in grigio</translation>
+        <translation>Mostra maschera: mostra la selezione dopo l&apos;operatore scelto come immagine in grigio</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Interpolazione tetraedrica</translation>
+        <translation>Interpolazione tetraedrica</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Interpola tra i punti della LUT da quattro vicini invece di otto</translation>
+        <translation>Interpola tra i punti della LUT da quattro vicini invece di otto</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">Queste impostazioni agiscono su pixel vicini o posizioni dell&apos;immagine e non sono contenute nella LUT: %1</translation>
+        <translation>Queste impostazioni agiscono su pixel vicini o posizioni dell&apos;immagine e non sono contenute nella LUT: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Salva la correzione come LUT</translation>
+        <translation>Salva la correzione come LUT</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">Aggiungere la LUT alla libreria LUT (Sì) o salvarla come file (No)?</translation>
+        <translation>Aggiungere la LUT alla libreria LUT (Sì) o salvarla come file (No)?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">La LUT non è stata scritta: %1</translation>
+        <translation>La LUT non è stata scritta: %1</translation>
     </message>
 </context>
 <context>
@@ -4780,31 +4780,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Cronologia</translation>
+        <translation>Cronologia</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Carica questo punto di annullamento</translation>
+        <translation>Carica questo punto di annullamento</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Modifica la nota di questo punto</translation>
+        <translation>Modifica la nota di questo punto</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Elimina questo punto di annullamento</translation>
+        <translation>Elimina questo punto di annullamento</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Inserisci nota</translation>
+        <translation>Inserisci nota</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Inserisci una nota:</translation>
+        <translation>Inserisci una nota:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">Eliminare davvero questo punto di annullamento?</translation>
+        <translation>Eliminare davvero questo punto di annullamento?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>voce di annullamento</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>voci di annullamento</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>disponibili</translation>
     </message>
 </context>
 <context>
@@ -5173,15 +5185,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Importa LUT</translation>
+        <translation>Importa LUT</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Salva la correzione come LUT</translation>
+        <translation>Salva la correzione come LUT</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Salva l&apos;effetto cromatico dell&apos;intera correzione come LUT della dimensione scelta</translation>
+        <translation>Salva l&apos;effetto cromatico dell&apos;intera correzione come LUT della dimensione scelta</translation>
     </message>
 </context>
 <context>
@@ -5417,7 +5429,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Pulizia dei dati di annullamento</translation>
+        <translation>Pulizia dei dati di annullamento</translation>
     </message>
 </context>
 <context>

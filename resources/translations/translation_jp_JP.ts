@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>このバージョンはプロジェクトファイルに対応していません:
+        <translation type="vanished">このバージョンはプロジェクトファイルに対応していません:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">新規プロジェクト</translation>
+        <translation>新規プロジェクト</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">プロジェクトを開く</translation>
+        <translation>プロジェクトを開く</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">プロジェクトを保存</translation>
+        <translation>プロジェクトを保存</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">名前を付けてプロジェクトを保存</translation>
+        <translation>名前を付けてプロジェクトを保存</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">最近使ったプロジェクト</translation>
+        <translation>最近使ったプロジェクト</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">サンプルプロジェクト</translation>
+        <translation>サンプルプロジェクト</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">サンプルプロジェクト %1</translation>
+        <translation>サンプルプロジェクト %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">元に戻す</translation>
+        <translation>元に戻す</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">やり直す</translation>
+        <translation>やり直す</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">取り消しポイントを保存</translation>
+        <translation>取り消しポイントを保存</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">編集</translation>
+        <translation>編集</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">プロジェクトなし</translation>
+        <translation>プロジェクトなし</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">マイプロジェクト</translation>
+        <translation>マイプロジェクト</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Vantrope Marlix プロジェクトファイル</translation>
+        <translation>Vantrope Marlix プロジェクトファイル</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">プロジェクトを上書きできません</translation>
+        <translation>プロジェクトを上書きできません</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">サンプルプロジェクトは上書きできません。</translation>
+        <translation>サンプルプロジェクトは上書きできません。</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">ファイルエラー: %1 を作成できませんでした</translation>
+        <translation>ファイルエラー: %1 を作成できませんでした</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">プロジェクトファイルが不完全です。</translation>
+        <translation>プロジェクトファイルが不完全です。</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">プロジェクトファイルに互換性がありません。</translation>
+        <translation>プロジェクトファイルに互換性がありません。</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">プロジェクトが保存されていません。保存しますか？</translation>
+        <translation>プロジェクトが保存されていません。保存しますか？</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>元に戻す履歴を圧縮して保存</translation>
+        <translation type="vanished">元に戻す履歴を圧縮して保存</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">取り消しポイントをプロジェクトと一緒に保存</translation>
+        <translation>取り消しポイントをプロジェクトと一緒に保存</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">反復トーンマッピング コントラスト</translation>
+        <translation>反復トーンマッピング コントラスト</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">明るさを全体として合わせる範囲の大きさ。</translation>
+        <translation>明るさを全体として合わせる範囲の大きさ。</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">圧縮</translation>
+        <translation>圧縮</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">明るい部分と暗い部分をどこまで近づけるか。</translation>
+        <translation>明るい部分と暗い部分をどこまで近づけるか。</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">保持</translation>
+        <translation>保持</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">反復トーンマッピング ブリリアンス</translation>
+        <translation>反復トーンマッピング ブリリアンス</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">ブリリアンス</translation>
+        <translation>ブリリアンス</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">明るさに対して各チャンネルのディテールと色を強調します。</translation>
+        <translation>明るさに対して各チャンネルのディテールと色を強調します。</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">マスク - ディテール</translation>
+        <translation>マスク - ディテール</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">細部</translation>
+        <translation>細部</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">粗いエッジ</translation>
+        <translation>粗いエッジ</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">ピクセルをディテールとみなす3×3近傍の輝度差。</translation>
+        <translation>ピクセルをディテールとみなす3×3近傍の輝度差。</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">マスク - ディテールのない部分</translation>
+        <translation>マスク - ディテールのない部分</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">マスク - レッドの割合</translation>
+        <translation>マスク - レッドの割合</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">純色</translation>
+        <translation>純色</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるレッドの割合（グレー：33%）。</translation>
+        <translation>ピクセルを選択する、3チャンネル合計に占めるレッドの割合（グレー：33%）。</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">マスク - グリーンの割合</translation>
+        <translation>マスク - グリーンの割合</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるグリーンの割合（グレー：33%）。</translation>
+        <translation>ピクセルを選択する、3チャンネル合計に占めるグリーンの割合（グレー：33%）。</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">マスク - ブルーの割合</translation>
+        <translation>マスク - ブルーの割合</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">ピクセルを選択する、3チャンネル合計に占めるブルーの割合（グレー：33%）。</translation>
+        <translation>ピクセルを選択する、3チャンネル合計に占めるブルーの割合（グレー：33%）。</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">マスク - 最小/最大</translation>
+        <translation>マスク - 最小/最大</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">最小</translation>
+        <translation>最小</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">最も暗いチャンネルがこの明るさ以上である必要があります。つぶれたシャドウは除外されます。</translation>
+        <translation>最も暗いチャンネルがこの明るさ以上である必要があります。つぶれたシャドウは除外されます。</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">最大</translation>
+        <translation>最大</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">最も明るいチャンネルはこの明るさ以下である必要があります。飛んだハイライトは除外されます。</translation>
+        <translation>最も明るいチャンネルはこの明るさ以下である必要があります。飛んだハイライトは除外されます。</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">マスク - トーンカーブ</translation>
+        <translation>マスク - トーンカーブ</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">選択</translation>
+        <translation>選択</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">明るさに対する選択の強さ。</translation>
+        <translation>明るさに対する選択の強さ。</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">マスク - グラデーション</translation>
+        <translation>マスク - グラデーション</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">最初の点で完全に選択され、2番目の点以降は選択されません。</translation>
+        <translation>最初の点で完全に選択され、2番目の点以降は選択されません。</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">マスク - ビネット</translation>
+        <translation>マスク - ビネット</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">中心</translation>
+        <translation>中心</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">中心からこの距離より外側（100%：四隅）は完全に選択されます。</translation>
+        <translation>中心からこの距離より外側（100%：四隅）は完全に選択されます。</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">マスク - 肌色</translation>
+        <translation>マスク - 肌色</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">色相が肌色からどこまでずれてよいか。</translation>
+        <translation>色相が肌色からどこまでずれてよいか。</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">マスク - 肌色を保護</translation>
+        <translation>マスク - 肌色を保護</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">色相が肌色からどこまでずれてよいか。肌以外がすべて選択されます。</translation>
+        <translation>色相が肌色からどこまでずれてよいか。肌以外がすべて選択されます。</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">マスク - 空の色</translation>
+        <translation>マスク - 空の色</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">色相が空の青からどこまでずれてよいか。</translation>
+        <translation>色相が空の青からどこまでずれてよいか。</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">マスク - 植物の緑</translation>
+        <translation>マスク - 植物の緑</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">色相が葉や草の緑からどこまでずれてよいか。</translation>
+        <translation>色相が葉や草の緑からどこまでずれてよいか。</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">水平方向のぼかし</translation>
+        <translation>水平方向のぼかし</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">行方向のみのぼかし。水平のエッジはシャープなままです。</translation>
+        <translation>行方向のみのぼかし。水平のエッジはシャープなままです。</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">垂直方向のぼかし</translation>
+        <translation>垂直方向のぼかし</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">列方向のみのぼかし。垂直のエッジはシャープなままです。</translation>
+        <translation>列方向のみのぼかし。垂直のエッジはシャープなままです。</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">方向性ぼかし</translation>
+        <translation>方向性ぼかし</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">ぼかしの方向。0°で水平、90°で垂直。</translation>
+        <translation>ぼかしの方向。0°で水平、90°で垂直。</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">ゆがみ</translation>
+        <translation>ゆがみ</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">ピクセルの最大移動量。</translation>
+        <translation>ピクセルの最大移動量。</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">構造の大きさ</translation>
+        <translation>構造の大きさ</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">コロナぼかし</translation>
+        <translation>コロナぼかし</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">明るい部分が暗い周囲へどこまで柔らかく広がるか。</translation>
+        <translation>明るい部分が暗い周囲へどこまで柔らかく広がるか。</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">コロナグロー</translation>
+        <translation>コロナグロー</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">エッジ周りのコロナの幅。</translation>
+        <translation>エッジ周りのコロナの幅。</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">発光量</translation>
+        <translation>発光量</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">ネオングロー</translation>
+        <translation>ネオングロー</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">グローの半径</translation>
+        <translation>グローの半径</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">エッジ周りのグローの幅。</translation>
+        <translation>エッジ周りのグローの幅。</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">背景を暗くする</translation>
+        <translation>背景を暗くする</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">イメージグロー</translation>
+        <translation>イメージグロー</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">この明るさ以上の部分が光ります。</translation>
+        <translation>この明るさ以上の部分が光ります。</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">エッジを保持するぼかし</translation>
+        <translation>エッジを保持するぼかし</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">平滑化</translation>
+        <translation>平滑化</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">どの程度の明るさの差まで平滑化するか。より大きなエッジは保たれます。</translation>
+        <translation>どの程度の明るさの差まで平滑化するか。より大きなエッジは保たれます。</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">ガウスぼかし</translation>
+        <translation>ガウスぼかし</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">ピクセルが寄与する最大距離（標準偏差の約3倍）。</translation>
+        <translation>ピクセルが寄与する最大距離（標準偏差の約3倍）。</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">チャンネル別ぼかし</translation>
+        <translation>チャンネル別ぼかし</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">レッドチャンネルに使う半径の割合。</translation>
+        <translation>レッドチャンネルに使う半径の割合。</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">グリーンチャンネルに使う半径の割合。</translation>
+        <translation>グリーンチャンネルに使う半径の割合。</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">ブルーチャンネルに使う半径の割合。</translation>
+        <translation>ブルーチャンネルに使う半径の割合。</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">色相ぼかし</translation>
+        <translation>色相ぼかし</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">色をぼかし、明るさは保ちます。カラーノイズと色にじみが消えます。</translation>
+        <translation>色をぼかし、明るさは保ちます。カラーノイズと色にじみが消えます。</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">回転ぼかし</translation>
+        <translation>回転ぼかし</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">各ピクセルを中心の周りにぼかす円弧。</translation>
+        <translation>各ピクセルを中心の周りにぼかす円弧。</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">フォーカス</translation>
+        <translation>フォーカス</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">ぼかし</translation>
+        <translation>ぼかし</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">ピント範囲</translation>
+        <translation>ピント範囲</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">中心周りのピントが合う範囲の半径（100%：四隅）。</translation>
+        <translation>中心周りのピントが合う範囲の半径（100%：四隅）。</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">ボケ</translation>
+        <translation>ボケ</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">ぼけの円の半径。</translation>
+        <translation>ぼけの円の半径。</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">ハイライトを強調</translation>
+        <translation>ハイライトを強調</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">明るいハイライトが明るい円になります。</translation>
+        <translation>明るいハイライトが明るい円になります。</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">光のボケ</translation>
+        <translation>光のボケ</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">光の円の半径。</translation>
+        <translation>光の円の半径。</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">この明るさ以上のハイライトが円になります。</translation>
+        <translation>この明るさ以上のハイライトが円になります。</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">ワープ</translation>
+        <translation>ワープ</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">移動量</translation>
+        <translation>移動量</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">影響半径</translation>
+        <translation>影響半径</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">中心とともに動かす範囲（画像の短辺に対する割合）。</translation>
+        <translation>中心とともに動かす範囲（画像の短辺に対する割合）。</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0°で右、90°で下。</translation>
+        <translation>0°で右、90°で下。</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">強いグロー</translation>
+        <translation>強いグロー</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">LUTファイル %1 を開けません。</translation>
+        <translation>LUTファイル %1 を開けません。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">LUTファイル %1 に %2 文字を超える行があります。</translation>
+        <translation>LUTファイル %1 に %2 文字を超える行があります。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">LUTファイル %1 に %2 文字を超える語があります。</translation>
+        <translation>LUTファイル %1 に %2 文字を超える語があります。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">LUTファイル %1 は %2 点のテーブルを要求していますが、上限は %3 点です。</translation>
+        <translation>LUTファイル %1 は %2 点のテーブルを要求していますが、上限は %3 点です。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">LUTファイル %1 はファイルではありません。</translation>
+        <translation>LUTファイル %1 はファイルではありません。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">LUTファイル %1 は %2 MB を超えています。</translation>
+        <translation>LUTファイル %1 は %2 MB を超えています。</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">LUTファイル %1 を読み込めませんでした: %2</translation>
+        <translation>LUTファイル %1 を読み込めませんでした: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">LUTを読み込む</translation>
+        <translation>LUTを読み込む</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">軸あたり %2 点のうち %1 点を取り込みました。</translation>
+        <translation>軸あたり %2 点のうち %1 点を取り込みました。</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">マスクを表示：選択したオペレーター後の選択範囲をグレー画像で表示</translation>
+        <translation>マスクを表示：選択したオペレーター後の選択範囲をグレー画像で表示</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">四面体補間</translation>
+        <translation>四面体補間</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">LUTの点の間を8近傍ではなく4近傍から補間</translation>
+        <translation>LUTの点の間を8近傍ではなく4近傍から補間</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">これらの設定は近傍ピクセルや画像上の位置に作用するため、LUTには含まれません: %1</translation>
+        <translation>これらの設定は近傍ピクセルや画像上の位置に作用するため、LUTには含まれません: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">グレーディングをLUTとして保存</translation>
+        <translation>グレーディングをLUTとして保存</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">LUTをLUTライブラリに追加しますか（はい）、ファイルとして保存しますか（いいえ）？</translation>
+        <translation>LUTをLUTライブラリに追加しますか（はい）、ファイルとして保存しますか（いいえ）？</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">LUTは書き込まれませんでした: %1</translation>
+        <translation>LUTは書き込まれませんでした: %1</translation>
     </message>
 </context>
 <context>
@@ -4776,31 +4776,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">タイムライン</translation>
+        <translation>タイムライン</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">この取り消しポイントを読み込む</translation>
+        <translation>この取り消しポイントを読み込む</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">このポイントのメモを編集</translation>
+        <translation>このポイントのメモを編集</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">この取り消しポイントを削除</translation>
+        <translation>この取り消しポイントを削除</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">メモを入力</translation>
+        <translation>メモを入力</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">メモを入力してください:</translation>
+        <translation>メモを入力してください:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">この取り消しポイントを削除しますか？</translation>
+        <translation>この取り消しポイントを削除しますか？</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>件の取り消し項目</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>件の取り消し項目</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>空き</translation>
     </message>
 </context>
 <context>
@@ -5169,15 +5181,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">LUTを読み込む</translation>
+        <translation>LUTを読み込む</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">グレーディングをLUTとして保存</translation>
+        <translation>グレーディングをLUTとして保存</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">グレーディング全体の色の効果を、選択したサイズのLUTとして保存</translation>
+        <translation>グレーディング全体の色の効果を、選択したサイズのLUTとして保存</translation>
     </message>
 </context>
 <context>
@@ -5413,7 +5425,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">取り消しデータを整理中</translation>
+        <translation>取り消しデータを整理中</translation>
     </message>
 </context>
 <context>

@@ -964,7 +964,7 @@
     <message>
         <source>Projektdateien werden von dieser Version nicht unterstützt:
 %1</source>
-        <translation>Эта версия не поддерживает файлы проектов:
+        <translation type="vanished">Эта версия не поддерживает файлы проектов:
 %1</translation>
     </message>
     <message>
@@ -1057,83 +1057,83 @@
     </message>
     <message>
         <source>Neues Projekt</source>
-        <translation type="vanished">Новый проект</translation>
+        <translation>Новый проект</translation>
     </message>
     <message>
         <source>Projekt öffnen</source>
-        <translation type="vanished">Открыть проект</translation>
+        <translation>Открыть проект</translation>
     </message>
     <message>
         <source>Projekt speichern</source>
-        <translation type="vanished">Сохранить проект</translation>
+        <translation>Сохранить проект</translation>
     </message>
     <message>
         <source>Projekt speichern unter</source>
-        <translation type="vanished">Сохранить проект как</translation>
+        <translation>Сохранить проект как</translation>
     </message>
     <message>
         <source>Zuletzt verwendete Projekte</source>
-        <translation type="vanished">Последние проекты</translation>
+        <translation>Последние проекты</translation>
     </message>
     <message>
         <source>Beispielprojekte</source>
-        <translation type="vanished">Примеры проектов</translation>
+        <translation>Примеры проектов</translation>
     </message>
     <message>
         <source>Beispielprojekt %1</source>
-        <translation type="vanished">Пример проекта %1</translation>
+        <translation>Пример проекта %1</translation>
     </message>
     <message>
         <source>Rückgängig</source>
-        <translation type="vanished">Отменить</translation>
+        <translation>Отменить</translation>
     </message>
     <message>
         <source>Wiederherstellen</source>
-        <translation type="vanished">Повторить</translation>
+        <translation>Повторить</translation>
     </message>
     <message>
         <source>Undo-Punkt speichern</source>
-        <translation type="vanished">Сохранить точку отмены</translation>
+        <translation>Сохранить точку отмены</translation>
     </message>
     <message>
         <source>Bearbeiten</source>
-        <translation type="vanished">Правка</translation>
+        <translation>Правка</translation>
     </message>
     <message>
         <source>Keine Projekte</source>
-        <translation type="vanished">Нет проектов</translation>
+        <translation>Нет проектов</translation>
     </message>
     <message>
         <source>MyProject</source>
-        <translation type="vanished">Мой проект</translation>
+        <translation>Мой проект</translation>
     </message>
     <message>
         <source>Vantrope-Marlix Projektdatei</source>
-        <translation type="vanished">Файл проекта Vantrope Marlix</translation>
+        <translation>Файл проекта Vantrope Marlix</translation>
     </message>
     <message>
         <source>Projekt überschreiben nicht nöglich</source>
-        <translation type="vanished">Невозможно перезаписать проект</translation>
+        <translation>Невозможно перезаписать проект</translation>
     </message>
     <message>
         <source>Beispielprojekte können nicht überschrieben werden.</source>
-        <translation type="vanished">Примеры проектов нельзя перезаписать.</translation>
+        <translation>Примеры проектов нельзя перезаписать.</translation>
     </message>
     <message>
         <source>Dateifehler: %1 konnte nicht erstellt werden</source>
-        <translation type="vanished">Ошибка файла: не удалось создать %1</translation>
+        <translation>Ошибка файла: не удалось создать %1</translation>
     </message>
     <message>
         <source>Projektdateien unvollständig.</source>
-        <translation type="vanished">Файлы проекта неполные.</translation>
+        <translation>Файлы проекта неполные.</translation>
     </message>
     <message>
         <source>Projektdateien sind nicht kompatibel.</source>
-        <translation type="vanished">Файлы проекта несовместимы.</translation>
+        <translation>Файлы проекта несовместимы.</translation>
     </message>
     <message>
         <source>Projekt nicht gespeichert. Speichern?</source>
-        <translation type="vanished">Проект не сохранён. Сохранить?</translation>
+        <translation>Проект не сохранён. Сохранить?</translation>
     </message>
     <message>
         <source>Videoeinstellungen</source>
@@ -1152,7 +1152,7 @@
     </message>
     <message>
         <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation>Сохранять шаги отмены в сжатом виде</translation>
+        <translation type="vanished">Сохранять шаги отмены в сжатом виде</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -1236,7 +1236,7 @@
     </message>
     <message>
         <source>Undo-Punkte mit dem Projekt speichern</source>
-        <translation type="vanished">Сохранять точки отмены вместе с проектом</translation>
+        <translation>Сохранять точки отмены вместе с проектом</translation>
     </message>
 </context>
 <context>
@@ -4115,415 +4115,415 @@
     </message>
     <message>
         <source>Iter Tonemapping Kontrast</source>
-        <translation type="vanished">Итеративная тональная компрессия: контраст</translation>
+        <translation>Итеративная тональная компрессия: контраст</translation>
     </message>
     <message>
         <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
-        <translation type="vanished">Размер областей, яркость которых выравнивается целиком.</translation>
+        <translation>Размер областей, яркость которых выравнивается целиком.</translation>
     </message>
     <message>
         <source>Kompression</source>
-        <translation type="vanished">Сжатие</translation>
+        <translation>Сжатие</translation>
     </message>
     <message>
         <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
-        <translation type="vanished">Насколько сближаются светлые и тёмные области.</translation>
+        <translation>Насколько сближаются светлые и тёмные области.</translation>
     </message>
     <message>
         <source>erhalten</source>
-        <translation type="vanished">сохранено</translation>
+        <translation>сохранено</translation>
     </message>
     <message>
         <source>Iter Tonemapping Brillanz</source>
-        <translation type="vanished">Итеративная тональная компрессия: блеск</translation>
+        <translation>Итеративная тональная компрессия: блеск</translation>
     </message>
     <message>
         <source>Brillanz</source>
-        <translation type="vanished">Блеск</translation>
+        <translation>Блеск</translation>
     </message>
     <message>
         <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
-        <translation type="vanished">Усиливает детали и цвета каждого канала относительно яркости.</translation>
+        <translation>Усиливает детали и цвета каждого канала относительно яркости.</translation>
     </message>
     <message>
         <source>Maske - Details</source>
-        <translation type="vanished">Маска - Детали</translation>
+        <translation>Маска - Детали</translation>
     </message>
     <message>
         <source>feine Details</source>
-        <translation type="vanished">мелкие детали</translation>
+        <translation>мелкие детали</translation>
     </message>
     <message>
         <source>grobe Kanten</source>
-        <translation type="vanished">грубые края</translation>
+        <translation>грубые края</translation>
     </message>
     <message>
         <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
-        <translation type="vanished">Разница яркости в окрестности 3×3, с которой пиксель считается деталью.</translation>
+        <translation>Разница яркости в окрестности 3×3, с которой пиксель считается деталью.</translation>
     </message>
     <message>
         <source>Maske - NonDetails</source>
-        <translation type="vanished">Маска - Области без деталей</translation>
+        <translation>Маска - Области без деталей</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Rot</source>
-        <translation type="vanished">Маска - Доля красного</translation>
+        <translation>Маска - Доля красного</translation>
     </message>
     <message>
         <source>rein</source>
-        <translation type="vanished">чистый</translation>
+        <translation>чистый</translation>
     </message>
     <message>
         <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Доля красного канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
+        <translation>Доля красного канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Grün</source>
-        <translation type="vanished">Маска - Доля зелёного</translation>
+        <translation>Маска - Доля зелёного</translation>
     </message>
     <message>
         <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Доля зелёного канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
+        <translation>Доля зелёного канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
     </message>
     <message>
         <source>Maske - Farbanteil Blau</source>
-        <translation type="vanished">Маска - Доля синего</translation>
+        <translation>Маска - Доля синего</translation>
     </message>
     <message>
         <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
-        <translation type="vanished">Доля синего канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
+        <translation>Доля синего канала в сумме трёх каналов, с которой пиксель выбирается (серый: 33 %).</translation>
     </message>
     <message>
         <source>Maske - MinMax</source>
-        <translation type="vanished">Маска - Мин/макс</translation>
+        <translation>Маска - Мин/макс</translation>
     </message>
     <message>
         <source>Minimum</source>
-        <translation type="vanished">Минимум</translation>
+        <translation>Минимум</translation>
     </message>
     <message>
         <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
-        <translation type="vanished">Самый тёмный канал должен быть не темнее этого: провалы в тенях исключаются.</translation>
+        <translation>Самый тёмный канал должен быть не темнее этого: провалы в тенях исключаются.</translation>
     </message>
     <message>
         <source>Maximum</source>
-        <translation type="vanished">Максимум</translation>
+        <translation>Максимум</translation>
     </message>
     <message>
         <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
-        <translation type="vanished">Самый светлый канал должен быть не светлее этого: пересветы исключаются.</translation>
+        <translation>Самый светлый канал должен быть не светлее этого: пересветы исключаются.</translation>
     </message>
     <message>
         <source>Maske - Gradation</source>
-        <translation type="vanished">Маска - Тоновая кривая</translation>
+        <translation>Маска - Тоновая кривая</translation>
     </message>
     <message>
         <source>Auswahl</source>
-        <translation type="vanished">Выделение</translation>
+        <translation>Выделение</translation>
     </message>
     <message>
         <source>Auswahlstärke über der Helligkeit.</source>
-        <translation type="vanished">Сила выбора в зависимости от яркости.</translation>
+        <translation>Сила выбора в зависимости от яркости.</translation>
     </message>
     <message>
         <source>Maske - Verlauf</source>
-        <translation type="vanished">Маска - Градиент</translation>
+        <translation>Маска - Градиент</translation>
     </message>
     <message>
         <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
-        <translation type="vanished">В первой точке выбрано полностью, начиная со второй — уже нет.</translation>
+        <translation>В первой точке выбрано полностью, начиная со второй — уже нет.</translation>
     </message>
     <message>
         <source>Maske - Vignette</source>
-        <translation type="vanished">Маска - Виньетка</translation>
+        <translation>Маска - Виньетка</translation>
     </message>
     <message>
         <source>Zentrum</source>
-        <translation type="vanished">Центр</translation>
+        <translation>Центр</translation>
     </message>
     <message>
         <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
-        <translation type="vanished">Дальше этого расстояния от центра (100 %: углы) край выбран полностью.</translation>
+        <translation>Дальше этого расстояния от центра (100 %: углы) край выбран полностью.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne</source>
-        <translation type="vanished">Маска - Тона кожи</translation>
+        <translation>Маска - Тона кожи</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
-        <translation type="vanished">Насколько цветовой тон может отклоняться от тона кожи.</translation>
+        <translation>Насколько цветовой тон может отклоняться от тона кожи.</translation>
     </message>
     <message>
         <source>Maske - Hauttöne schützen</source>
-        <translation type="vanished">Маска - Защита тонов кожи</translation>
+        <translation>Маска - Защита тонов кожи</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
-        <translation type="vanished">Насколько цветовой тон может отклоняться от тона кожи; выбирается всё, кроме кожи.</translation>
+        <translation>Насколько цветовой тон может отклоняться от тона кожи; выбирается всё, кроме кожи.</translation>
     </message>
     <message>
         <source>Maske - Himmelsfarben</source>
-        <translation type="vanished">Маска - Цвета неба</translation>
+        <translation>Маска - Цвета неба</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
-        <translation type="vanished">Насколько цветовой тон может отклоняться от небесно-голубого.</translation>
+        <translation>Насколько цветовой тон может отклоняться от небесно-голубого.</translation>
     </message>
     <message>
         <source>Maske - organisches Grün</source>
-        <translation type="vanished">Маска - Зелень растений</translation>
+        <translation>Маска - Зелень растений</translation>
     </message>
     <message>
         <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
-        <translation type="vanished">Насколько цветовой тон может отклоняться от зелени листвы и травы.</translation>
+        <translation>Насколько цветовой тон может отклоняться от зелени листвы и травы.</translation>
     </message>
     <message>
         <source>horizontale Weichzeichnung</source>
-        <translation type="vanished">Горизонтальное размытие</translation>
+        <translation>Горизонтальное размытие</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Размытие только вдоль строк: горизонтальные края остаются резкими.</translation>
+        <translation>Размытие только вдоль строк: горизонтальные края остаются резкими.</translation>
     </message>
     <message>
         <source>vertikale Weichzeichnung</source>
-        <translation type="vanished">Вертикальное размытие</translation>
+        <translation>Вертикальное размытие</translation>
     </message>
     <message>
         <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
-        <translation type="vanished">Размытие только вдоль столбцов: вертикальные края остаются резкими.</translation>
+        <translation>Размытие только вдоль столбцов: вертикальные края остаются резкими.</translation>
     </message>
     <message>
         <source>gerichtete Weichzeichnung</source>
-        <translation type="vanished">Направленное размытие</translation>
+        <translation>Направленное размытие</translation>
     </message>
     <message>
         <source>0°</source>
-        <translation type="vanished">0°</translation>
+        <translation>0°</translation>
     </message>
     <message>
         <source>180°</source>
-        <translation type="vanished">180°</translation>
+        <translation>180°</translation>
     </message>
     <message>
         <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
-        <translation type="vanished">Направление размытия; 0° по горизонтали, 90° по вертикали.</translation>
+        <translation>Направление размытия; 0° по горизонтали, 90° по вертикали.</translation>
     </message>
     <message>
         <source>Verflüssigen</source>
-        <translation type="vanished">Пластика</translation>
+        <translation>Пластика</translation>
     </message>
     <message>
         <source>Größte Verschiebung der Bildpunkte.</source>
-        <translation type="vanished">Наибольшее смещение пикселей.</translation>
+        <translation>Наибольшее смещение пикселей.</translation>
     </message>
     <message>
         <source>Strukturgröße</source>
-        <translation type="vanished">Размер структуры</translation>
+        <translation>Размер структуры</translation>
     </message>
     <message>
         <source>Kirlian Weichzeichnung</source>
-        <translation type="vanished">Размытие-корона</translation>
+        <translation>Размытие-корона</translation>
     </message>
     <message>
         <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
-        <translation type="vanished">Насколько светлые области мягко излучают в более тёмное окружение.</translation>
+        <translation>Насколько светлые области мягко излучают в более тёмное окружение.</translation>
     </message>
     <message>
         <source>Kirlian Leuchten</source>
-        <translation type="vanished">Свечение-корона</translation>
+        <translation>Свечение-корона</translation>
     </message>
     <message>
         <source>Breite der Korona um die Kanten.</source>
-        <translation type="vanished">Ширина короны вокруг краёв.</translation>
+        <translation>Ширина короны вокруг краёв.</translation>
     </message>
     <message>
         <source>Leuchtkraft</source>
-        <translation type="vanished">Сила свечения</translation>
+        <translation>Сила свечения</translation>
     </message>
     <message>
         <source>Neon Leuchten</source>
-        <translation type="vanished">Неоновое свечение</translation>
+        <translation>Неоновое свечение</translation>
     </message>
     <message>
         <source>Leuchtradius</source>
-        <translation type="vanished">Радиус свечения</translation>
+        <translation>Радиус свечения</translation>
     </message>
     <message>
         <source>Breite des Leuchtens um die Kanten.</source>
-        <translation type="vanished">Ширина свечения вокруг краёв.</translation>
+        <translation>Ширина свечения вокруг краёв.</translation>
     </message>
     <message>
         <source>Hintergrund abdunkeln</source>
-        <translation type="vanished">Затемнить фон</translation>
+        <translation>Затемнить фон</translation>
     </message>
     <message>
         <source>Bildleuchten</source>
-        <translation type="vanished">Свечение изображения</translation>
+        <translation>Свечение изображения</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Bildbereiche leuchten.</source>
-        <translation type="vanished">Яркость, начиная с которой области изображения светятся.</translation>
+        <translation>Яркость, начиная с которой области изображения светятся.</translation>
     </message>
     <message>
         <source>kantenerhaltende Weichzeichnung</source>
-        <translation type="vanished">Размытие с сохранением краёв</translation>
+        <translation>Размытие с сохранением краёв</translation>
     </message>
     <message>
         <source>Glättung</source>
-        <translation type="vanished">Сглаживание</translation>
+        <translation>Сглаживание</translation>
     </message>
     <message>
         <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
-        <translation type="vanished">До какой разницы яркости идёт сглаживание; более крупные края сохраняются.</translation>
+        <translation>До какой разницы яркости идёт сглаживание; более крупные края сохраняются.</translation>
     </message>
     <message>
         <source>Gauss-Weichzeichnung</source>
-        <translation type="vanished">Размытие по Гауссу</translation>
+        <translation>Размытие по Гауссу</translation>
     </message>
     <message>
         <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
-        <translation type="vanished">Наибольшее расстояние, с которого пиксель вносит вклад (около трёх стандартных отклонений).</translation>
+        <translation>Наибольшее расстояние, с которого пиксель вносит вклад (около трёх стандартных отклонений).</translation>
     </message>
     <message>
         <source>Farbkanal Weichzeichnung</source>
-        <translation type="vanished">Размытие по каналам</translation>
+        <translation>Размытие по каналам</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Rotkanal.</source>
-        <translation type="vanished">Доля радиуса для красного канала.</translation>
+        <translation>Доля радиуса для красного канала.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Grünkanal.</source>
-        <translation type="vanished">Доля радиуса для зелёного канала.</translation>
+        <translation>Доля радиуса для зелёного канала.</translation>
     </message>
     <message>
         <source>Anteil des Radius für den Blaukanal.</source>
-        <translation type="vanished">Доля радиуса для синего канала.</translation>
+        <translation>Доля радиуса для синего канала.</translation>
     </message>
     <message>
         <source>Farbton Weichzeichnung</source>
-        <translation type="vanished">Размытие цвета</translation>
+        <translation>Размытие цвета</translation>
     </message>
     <message>
         <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
-        <translation type="vanished">Размывается цвет, яркость сохраняется: цветовой шум и кайма исчезают.</translation>
+        <translation>Размывается цвет, яркость сохраняется: цветовой шум и кайма исчезают.</translation>
     </message>
     <message>
         <source>Kreis-Weichzeichnung</source>
-        <translation type="vanished">Радиальное размытие</translation>
+        <translation>Радиальное размытие</translation>
     </message>
     <message>
         <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
-        <translation type="vanished">Дуга, по которой каждый пиксель размазывается вокруг центра.</translation>
+        <translation>Дуга, по которой каждый пиксель размазывается вокруг центра.</translation>
     </message>
     <message>
         <source>Fokus</source>
-        <translation type="vanished">Фокус</translation>
+        <translation>Фокус</translation>
     </message>
     <message>
         <source>Unschärfe</source>
-        <translation type="vanished">Размытие</translation>
+        <translation>Размытие</translation>
     </message>
     <message>
         <source>Schärfebereich</source>
-        <translation type="vanished">Зона резкости</translation>
+        <translation>Зона резкости</translation>
     </message>
     <message>
         <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
-        <translation type="vanished">Радиус резкой зоны вокруг центра (100 %: углы).</translation>
+        <translation>Радиус резкой зоны вокруг центра (100 %: углы).</translation>
     </message>
     <message>
         <source>Bokeh</source>
-        <translation type="vanished">Боке</translation>
+        <translation>Боке</translation>
     </message>
     <message>
         <source>Radius der Unschärfescheibe.</source>
-        <translation type="vanished">Радиус кружка размытия.</translation>
+        <translation>Радиус кружка размытия.</translation>
     </message>
     <message>
         <source>Lichter betonen</source>
-        <translation type="vanished">Подчеркнуть света</translation>
+        <translation>Подчеркнуть света</translation>
     </message>
     <message>
         <source>Helle Lichter werden zu hellen Scheiben.</source>
-        <translation type="vanished">Яркие света становятся светлыми кружками.</translation>
+        <translation>Яркие света становятся светлыми кружками.</translation>
     </message>
     <message>
         <source>Licht-Bokeh</source>
-        <translation type="vanished">Световое боке</translation>
+        <translation>Световое боке</translation>
     </message>
     <message>
         <source>Radius der Lichtscheiben.</source>
-        <translation type="vanished">Радиус световых кружков.</translation>
+        <translation>Радиус световых кружков.</translation>
     </message>
     <message>
         <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
-        <translation type="vanished">Яркость, с которой света образуют кружки.</translation>
+        <translation>Яркость, с которой света образуют кружки.</translation>
     </message>
     <message>
         <source>Warp</source>
-        <translation type="vanished">Деформация</translation>
+        <translation>Деформация</translation>
     </message>
     <message>
         <source>Verschiebung</source>
-        <translation type="vanished">Смещение</translation>
+        <translation>Смещение</translation>
     </message>
     <message>
         <source>Einflussradius</source>
-        <translation type="vanished">Радиус влияния</translation>
+        <translation>Радиус влияния</translation>
     </message>
     <message>
         <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
-        <translation type="vanished">Область вокруг центра, которая смещается вместе с ним (доля короткой стороны изображения).</translation>
+        <translation>Область вокруг центра, которая смещается вместе с ним (доля короткой стороны изображения).</translation>
     </message>
     <message>
         <source>360°</source>
-        <translation type="vanished">360°</translation>
+        <translation>360°</translation>
     </message>
     <message>
         <source>0° nach rechts, 90° nach unten.</source>
-        <translation type="vanished">0° — вправо, 90° — вниз.</translation>
+        <translation>0° — вправо, 90° — вниз.</translation>
     </message>
     <message>
         <source>Intensives Leuchten</source>
-        <translation type="vanished">Интенсивное свечение</translation>
+        <translation>Интенсивное свечение</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
-        <translation type="vanished">Не удаётся открыть файл LUT %1.</translation>
+        <translation>Не удаётся открыть файл LUT %1.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Файл LUT %1 содержит строку длиннее %2 символов.</translation>
+        <translation>Файл LUT %1 содержит строку длиннее %2 символов.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
-        <translation type="vanished">Файл LUT %1 содержит слово длиннее %2 символов.</translation>
+        <translation>Файл LUT %1 содержит слово длиннее %2 символов.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
-        <translation type="vanished">Файл LUT %1 требует таблицу из %2 точек; допускается не более %3.</translation>
+        <translation>Файл LUT %1 требует таблицу из %2 точек; допускается не более %3.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist keine Datei.</source>
-        <translation type="vanished">Файл LUT %1 не является файлом.</translation>
+        <translation>Файл LUT %1 не является файлом.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
-        <translation type="vanished">Файл LUT %1 больше %2 МБ.</translation>
+        <translation>Файл LUT %1 больше %2 МБ.</translation>
     </message>
     <message>
         <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
-        <translation type="vanished">Не удалось прочитать файл LUT %1: %2</translation>
+        <translation>Не удалось прочитать файл LUT %1: %2</translation>
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Импортировать LUT</translation>
+        <translation>Импортировать LUT</translation>
     </message>
     <message>
         <source>%1 von %2 Punkten je Achse übernommen.</source>
-        <translation type="vanished">Перенесено %1 из %2 точек на ось.</translation>
+        <translation>Перенесено %1 из %2 точек на ось.</translation>
     </message>
     <message>
         <source>S</source>
@@ -4562,31 +4562,31 @@
     </message>
     <message>
         <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
-        <translation type="vanished">Показать маску: выделение после выбранного оператора в виде серого изображения</translation>
+        <translation>Показать маску: выделение после выбранного оператора в виде серого изображения</translation>
     </message>
     <message>
         <source>Tetraedrisch interpolieren</source>
-        <translation type="vanished">Тетраэдрическая интерполяция</translation>
+        <translation>Тетраэдрическая интерполяция</translation>
     </message>
     <message>
         <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
-        <translation type="vanished">Интерполировать между точками LUT по четырём соседям вместо восьми</translation>
+        <translation>Интерполировать между точками LUT по четырём соседям вместо восьми</translation>
     </message>
     <message>
         <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
-        <translation type="vanished">Эти настройки действуют на соседние пиксели или положения в изображении и не входят в LUT: %1</translation>
+        <translation>Эти настройки действуют на соседние пиксели или положения в изображении и не входят в LUT: %1</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Сохранить цветокоррекцию как LUT</translation>
+        <translation>Сохранить цветокоррекцию как LUT</translation>
     </message>
     <message>
         <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
-        <translation type="vanished">Добавить LUT в библиотеку LUT (Да) или сохранить в файл (Нет)?</translation>
+        <translation>Добавить LUT в библиотеку LUT (Да) или сохранить в файл (Нет)?</translation>
     </message>
     <message>
         <source>Der LUT wurde nicht geschrieben: %1</source>
-        <translation type="vanished">LUT не записана: %1</translation>
+        <translation>LUT не записана: %1</translation>
     </message>
 </context>
 <context>
@@ -4784,31 +4784,43 @@
     <name>HDRTimelineDockWidget</name>
     <message>
         <source>Timeline Window</source>
-        <translation type="vanished">Хронология</translation>
+        <translation>Хронология</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt einladen</source>
-        <translation type="vanished">Загрузить эту точку отмены</translation>
+        <translation>Загрузить эту точку отмены</translation>
     </message>
     <message>
         <source>tooltip Timeline-Notiz editieren</source>
-        <translation type="vanished">Изменить заметку к этой точке</translation>
+        <translation>Изменить заметку к этой точке</translation>
     </message>
     <message>
         <source>tooltip Timeline-Punkt löschen</source>
-        <translation type="vanished">Удалить эту точку отмены</translation>
+        <translation>Удалить эту точку отмены</translation>
     </message>
     <message>
         <source>Notiz eintragen</source>
-        <translation type="vanished">Ввести заметку</translation>
+        <translation>Ввести заметку</translation>
     </message>
     <message>
         <source>Geben Sie eine Notiz ein:</source>
-        <translation type="vanished">Введите заметку:</translation>
+        <translation>Введите заметку:</translation>
     </message>
     <message>
         <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
-        <translation type="vanished">Удалить эту точку отмены?</translation>
+        <translation>Удалить эту точку отмены?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>зап. отмены</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>зап. отмены</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>свободно</translation>
     </message>
 </context>
 <context>
@@ -5177,15 +5189,15 @@
     </message>
     <message>
         <source>LUT importieren</source>
-        <translation type="vanished">Импортировать LUT</translation>
+        <translation>Импортировать LUT</translation>
     </message>
     <message>
         <source>Grade als LUT speichern</source>
-        <translation type="vanished">Сохранить цветокоррекцию как LUT</translation>
+        <translation>Сохранить цветокоррекцию как LUT</translation>
     </message>
     <message>
         <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
-        <translation type="vanished">Сохранить цветовой эффект всей обработки как LUT выбранного размера</translation>
+        <translation>Сохранить цветовой эффект всей обработки как LUT выбранного размера</translation>
     </message>
 </context>
 <context>
@@ -5421,7 +5433,7 @@
     </message>
     <message>
         <source>Undo-Daten bereinigen</source>
-        <translation type="vanished">Очистка данных отмены</translation>
+        <translation>Очистка данных отмены</translation>
     </message>
 </context>
 <context>

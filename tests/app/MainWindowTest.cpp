@@ -238,7 +238,7 @@ TEST_F(MainWindow, DropsOfSeveralFilesOrOtherKindsAreRefused)
     CLogCapture log;
     Drop(*window, {folder + "/work.vantropeProject"});
     EXPECT_EQ(Counter(*window, "m_iDragDropLoadProject"), 1);
-    EXPECT_TRUE(m_prompt.Log().last().startsWith("information|"));
+    EXPECT_EQ(m_prompt.Log().last(), "warning|Warnung|Projektdateien unvollständig."); // there is no such project
     EXPECT_NE(log.Text().find("OpenProject: "), std::string::npos);
 }
 
@@ -282,8 +282,8 @@ TEST_F(MainWindow, RecoveryQuestionRemovesTheRecoveryProject)
         EXPECT_FALSE(QFile::exists(project));
         EXPECT_FALSE(QFile::exists(data));
         EXPECT_FALSE(window->HasDocument());
-        // Projects cannot be opened by this build: "Ja" says so instead of starting empty silently.
-        const bool toldAboutProject = m_prompt.Log().last().startsWith("information|Projekt laden|");
+        // An empty recovery file without its data folder: "Ja" says it cannot be loaded.
+        const bool toldAboutProject = m_prompt.Log().last() == "warning|Warnung|Projektdateien unvollständig.";
         EXPECT_EQ(toldAboutProject, answer == IUserPrompt::eYes);
         EXPECT_EQ(log.Text().find(("OpenProject: " + project).toStdString()) != std::string::npos,
                   answer == IUserPrompt::eYes);

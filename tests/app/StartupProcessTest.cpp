@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -152,6 +153,22 @@ TEST_F(StartupProcess, NormalStartWritesItsLogAndEndsCleanly)
     Terminate(*primary);
     EXPECT_EQ(SegmentsCreatedBy({pid}), 0);
     EXPECT_TRUE(CInvariantCheck::LiveChildren().isEmpty());
+}
+
+TEST_F(StartupProcess, EndedBySignalKeepsThePictureAsRecoveryProject)
+{
+    const QString picture = m_dir.filePath("picture.png");
+    const std::vector<uint16_t> pixels(size_t(32) * 24 * 3, 30000);
+    QString error;
+    ASSERT_TRUE(StillImage::Save(picture, pixels.data(), 32, 24, error)) << error.toStdString();
+    auto primary = Start({picture});
+    QByteArray output;
+    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    Terminate(*primary);
+    const QString recovery = UserDir() + "Recover.vantropeProject";
+    ASSERT_TRUE(QFileInfo(recovery).isFile()) << output.constData();
+    EXPECT_EQ(QSettings(recovery, QSettings::IniFormat).value("Exposure0000/FilePath").toString(), picture);
+    EXPECT_FALSE(QFileInfo::exists(UserDir() + "temp0")); // the undo folders still go
 }
 
 TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)

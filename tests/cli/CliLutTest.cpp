@@ -8,6 +8,7 @@
 #include "tests/support/SyntheticImages.h"
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -98,6 +99,8 @@ TEST_F(CliLut, RefusalsWriteNothing)
         {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, "bad value in 'saturation=1.5'"},
         {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, "bad value"},
         {{"bake", "--in", id, "--out", Path("no/such/folder.cube")}, "/no/such/folder.cube': No such file or directory"},
+        {{"import", Path("big.cube"), "--out", cube}, "big.cube"},
+        {{"import", id, "--out", cube, "--size", "65"}, "bad value for --size: '65'"},
         {{"apply", "--lut", id, "--mode", "49", in, out}, "bad layer mode '49'"},
         {{"apply", "--lut", id, in, Path("out.gif")}, "unknown image extension"},
         {{"apply", "--lut", id, Path("missing.png"), out}, "cannot read image"},
@@ -114,6 +117,43 @@ TEST_F(CliLut, RefusalsWriteNothing)
         EXPECT_TRUE(run.err.startsWith("vantrope-cli: ") && run.err.count('\n') == 1 && run.err.contains(c.message))
             << what.toStdString() << " -> " << run.err.toStdString();
         EXPECT_TRUE(check.Violations().isEmpty()) << what.toStdString() << ": " << check.Violations().join("\n").toStdString();
+    }
+}
+
+// The whole grade saved as a cube that another program applies: ffmpeg's lut3d filter on an
+// 8-bit frame lands within 2/255 of our own application of the cube and of the grade run directly,
+// with either interpolation. A neighbour operator in the grade is named and left out.
+TEST_F(CliLut, GradeSavedAsCubeLooksTheSameInFfmpeg)
+{
+    auto ffmpeg = [](const QStringList& args) {
+        QProcess process;
+        process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + args);
+        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    };
+    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1", "-pix_fmt", "rgb24", Path("in8.png")}));
+    const QStringList grade = {"--operator", "MP_calcPixelColorBalance",     "--set", "0=0.6",
+                               "--operator", "MP_calcPixelGammaColor",       "--set", "0=0.55",
+                               "--operator", "MP_calcPixelBasicTools",       "--set", "0=0.55",
+                               "--operator", "MP_calcPixelColorTemperature", "--set", "0=0.45",
+                               "--operator", "MP_calcPixelColorIntensity",   "--set", "0=0.55",
+                               "--operator", "MP_calcPixelSepia",            "--set", "0=0.5",
+                               "--lut",      Path("id.cube"),                "--lut-param", "contrast=0.6"};
+    const SCliRun baked = RunCli(QStringList{"lut", "from-grade", "--operator", "MP_calcPixelSharpen", "--set", "0=0.5"} +
+                                 grade + QStringList{"--size", "33", "--out", Path("look.cube")});
+    ASSERT_EQ(baked.code, 0) << baked.err.toStdString();
+    EXPECT_EQ(baked.out.count('\n'), 1) << baked.out.toStdString(); // the sharpening, named
+    ASSERT_EQ(RunCli(QStringList{"grade", Path("in8.png"), Path("direct.tif")} + grade).code, 0);
+    const std::vector<uint16_t> direct = LoadImage(Path("direct.tif"));
+    for (const char* interp : {"trilinear", "tetrahedral"})
+    {
+        SCOPED_TRACE(interp);
+        ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("look.cube"), "--interp", interp, Path("in8.png"), Path("ours.tif")}).code, 0);
+        ASSERT_TRUE(ffmpeg({"-i", Path("in8.png"), "-vf", QStringLiteral("lut3d=file=%1:interp=%2").arg(Path("look.cube"), interp),
+                            "-pix_fmt", "rgb24", Path("ff.png")}));
+        const std::vector<uint16_t> ours = LoadImage(Path("ours.tif")), theirs = LoadImage(Path("ff.png"));
+        ASSERT_EQ(theirs.size(), size_t(64 * 48 * 3));
+        EXPECT_LE(TestImages::CompareImages(theirs.data(), ours.data(), 64, 48, 2 * 257).iMaxAbs, 2 * 257);
+        EXPECT_LE(TestImages::CompareImages(theirs.data(), direct.data(), 64, 48, 2 * 257).iMaxAbs, 2 * 257);
     }
 }
 

@@ -24,7 +24,7 @@ TEST(Cli, VersionHelpAndUnknownCommands)
     EXPECT_EQ(help.code, 0);
     // Every command has its own help, which starts with its usage line.
     const QStringList commands = {"grade", "lut identity", "lut bake", "lut apply", "lut from-image", "lut library",
-                                  "lut distance", "lut match", "operators", "probe", "frame", "scope", "bench"};
+                                  "lut distance", "lut match", "lut import", "lut from-grade", "operators", "probe", "frame", "scope", "bench"};
     for (const QString& command : commands)
     {
         EXPECT_TRUE(QRegularExpression("\n  " + command + "[ \n]").match(help.out).hasMatch()) << command.toStdString();
@@ -35,7 +35,7 @@ TEST(Cli, VersionHelpAndUnknownCommands)
     }
     const SCliRun family = RunCli({"lut", "-h"});
     EXPECT_EQ(family.code, 0);
-    EXPECT_EQ(family.out.count("\n  lut "), 7) << family.out.toStdString();
+    EXPECT_EQ(family.out.count("\n  lut "), 9) << family.out.toStdString();
 
     const struct
     {
@@ -43,7 +43,7 @@ TEST(Cli, VersionHelpAndUnknownCommands)
         const char* message;
     } usage[] = {
         {{"frobnicate"}, "unknown command 'frobnicate'"},
-        {{"lut", "frobnicate"}, "lut needs one of: identity, bake, apply, from-image, library, distance, match"},
+        {{"lut", "frobnicate"}, "lut needs one of: from-grade, identity, bake, apply, from-image, import, library, distance, match"},
         {{"operators", "extra"}, "unexpected argument 'extra'"},
         {{"probe"}, "probe needs CLIP"},
         {{"lut", "identity", "--size"}, "option --size needs a value"},

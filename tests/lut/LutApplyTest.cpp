@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <vector>
@@ -34,9 +35,13 @@ struct SRowFunction
     const char* name;
     MP_LutApplyRow row;
     bool supported;
+    MP_LutApplyRow reference;
 };
-const SRowFunction kVectorRows[] = {{"sse4.1", MP_LUTApplyRowSSE41, bool(__builtin_cpu_supports("sse4.1"))},
-                                    {"avx2", MP_LUTApplyRowAVX2, bool(__builtin_cpu_supports("avx2"))}};
+const SRowFunction kVectorRows[] = {
+    {"sse4.1", MP_LUTApplyRowSSE41, bool(__builtin_cpu_supports("sse4.1")), MP_LUTApplyRowScalar},
+    {"avx2", MP_LUTApplyRowAVX2, bool(__builtin_cpu_supports("avx2")), MP_LUTApplyRowScalar},
+    {"tetrahedral sse4.1", MP_LUTApplyRowTetrahedralSSE41, bool(__builtin_cpu_supports("sse4.1")),
+     MP_LUTApplyRowTetrahedral}};
 }  // namespace
 
 TEST(LutApply, WorkedLookupsPinOrderAndWeights)
@@ -96,17 +101,16 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
         for (int mode : {0, 3, 52})
             for (int width = 1; width <= 9; ++width)
             {
-                std::vector<uint16_t> reference = TestImages::Noise(width, 1, uint32_t(n * 100 + width));
-                std::fill_n(reference.begin(), 3, uint16_t(65535));
-                reference.back() = 0;
-                const std::vector<uint16_t> input = reference;
+                std::vector<uint16_t> input = TestImages::Noise(width, 1, uint32_t(n * 100 + width));
+                std::fill_n(input.begin(), 3, uint16_t(65535));
+                input.back() = 0;
                 const SLutApplyRows lut{lattice.data(), padded.data(), n, mode};
-                MP_LUTApplyRowScalar(lut, reference.data(), width);
                 for (const SRowFunction& f : kVectorRows)
                 {
                     if (!f.supported)
                         continue;
-                    std::vector<uint16_t> pixels = input;
+                    std::vector<uint16_t> reference = input, pixels = input;
+                    f.reference(lut, reference.data(), width);
                     f.row(lut, pixels.data(), width);
                     ASSERT_EQ(pixels, reference) << f.name << " N " << n << " mode " << mode << " width " << width;
                 }
@@ -161,4 +165,36 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     MP_calcLUTtoImage(w, h, n, nullptr, 0, untouched.data());
     MP_calcLUTtoImage(w, h, n, lattice.data(), 0, nullptr);
     EXPECT_EQ(untouched, noise);
+}
+
+// Tetrahedral lookup: the identity comes back like the trilinear one (all six orders of the
+// fractions occur in the cube), the last point is read without overrun, and on a lattice that is
+// zero except at (1, 1, 1) the two schemes give min(r, g, b) and r·g·b respectively.
+TEST(LutApply, TetrahedralKeepsTheIdentityAndFollowsTheDiagonal)
+{
+    const std::vector<uint16_t> cube = TestImages::RgbCube(40);
+    for (int n : {2, 17, 64})
+    {
+        std::vector<uint16_t> out = cube;
+        MP_calcLUTtoImage(40 * 40, 40, n, Identity(n).data(), 0, out.data(), eLI_TETRAHEDRAL);
+        for (size_t i = 0; i < cube.size(); ++i)
+            ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << "N " << n << ": " << cube[i] << " -> " << out[i];
+    }
+
+    std::vector<float> corner(8 * 3, 0.f);
+    std::fill(corner.end() - 3, corner.end(), 1.f);
+    const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
+                                          60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
+    std::vector<uint16_t> tetra = pixels, trilinear = pixels;
+    MP_calcLUTtoImage(6, 1, 2, corner.data(), 0, tetra.data(), eLI_TETRAHEDRAL);
+    MP_calcLUTtoImage(6, 1, 2, corner.data(), 0, trilinear.data(), eLI_TRILINEAR);
+    for (size_t p = 0; p < pixels.size(); p += 3)
+    {
+        const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
+        for (int c = 0; c < 3; ++c)
+        {
+            EXPECT_NEAR(tetra[p + c], std::min({r, g, b}) * 65535.0, 1.0) << "pixel " << p / 3;
+            EXPECT_NEAR(trilinear[p + c], r * g * b * 65535.0, 1.0) << "pixel " << p / 3;
+        }
+    }
 }

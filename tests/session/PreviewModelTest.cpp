@@ -234,3 +234,39 @@ TEST_F(Preview, ScaledSourceIsKeptUntilTheSourceOrTheSizeChanges)
     EXPECT_EQ(session.ResampleCount(), 3);
     EXPECT_EQ(Pixels(session.Result())[0], 0x4000);
 }
+
+TEST_F(Preview, ShownMaskIsTheSelectionAfterItsEntryAsAGreyPicture)
+{
+    // Red share mask, then the negative. Left half red, right half grey.
+    CChainEditor editor(m_session.Chain(), COperatorCatalogue::Shared());
+    ASSERT_EQ(editor.Add("MP_calcPixelMaskChannelR"), 0);
+    AddNegative();
+    std::vector<uint16_t> frame = Uniform(64, 32, 30000, 30000, 30000);
+    for (size_t i = 0; i < frame.size(); i += 3)
+        if ((i / 3) % 64 < 32)
+            frame[i] = 60000, frame[i + 1] = frame[i + 2] = 6000;
+    ASSERT_TRUE(m_model.SetFrame(frame.data(), 64, 32));
+    auto pixel = [&](int x) {
+        const std::vector<uint16_t> result = Pixels(m_model.Result());
+        return std::vector<uint16_t>(result.begin() + (10 * 64 + x) * 3, result.begin() + (10 * 64 + x) * 3 + 3);
+    };
+    using V = std::vector<uint16_t>;
+    for (const int entry : {0, 1}) // after the mask and after the negative the mask is the same
+    {
+        m_model.SetShownMask(entry);
+        ASSERT_TRUE(m_model.UpdateNow());
+        EXPECT_EQ(pixel(5), (V{65535, 65535, 65535})) << entry;
+        EXPECT_EQ(pixel(50), (V{0, 0, 0})) << entry;
+    }
+    m_model.SetShownMask(-1);
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(pixel(50), (V{30000, 30000, 30000}));
+    // The masked blend at a full selection keeps 1/16384 of the red: 5535 × 16383/16384 + 60000/16384.
+    EXPECT_EQ(pixel(5)[0], 5538);
+
+    // Without a mask operator before it the whole picture is selected: white.
+    editor.Remove(0);
+    m_model.SetShownMask(0);
+    ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(pixel(50), (V{65535, 65535, 65535}));
+}
