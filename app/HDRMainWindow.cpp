@@ -12,6 +12,7 @@
 #include "app/LutLibraryPanel.h"
 #include "app/OptionsWindow.h"
 #include "app/PreviewWidget.h"
+#include "app/VideoDockWidget.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/HDRPresetsDockWidget.h"
 #include "core/AppLog.h"
@@ -29,6 +30,7 @@
 #include "session/ScopesModel.h"
 #include "session/UndoStore.h"
 #include "session/UsageStatistics.h"
+#include "session/VideoDockModel.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,6 +88,7 @@ HDRMainWindow::~HDRMainWindow()
     delete m_pPresetsDock;
     delete m_pHistogramDock;
     delete m_pScopesDock;
+    delete m_pVideoDock;
     delete m_pCentralStack;
 }
 
@@ -138,6 +141,8 @@ void HDRMainWindow::Construct()
     createTimelineDock();
     LogStep(" ms - createTimelineDock");
 
+    createVideoDock();
+    LogStep(" ms - createVideoDock");
     createImagePreview();
     LogStep(" ms - createImagePreview");
     createShortCuts();
@@ -363,9 +368,12 @@ void HDRMainWindow::closeEvent(QCloseEvent* event)
 
 bool HDRMainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-        m_pColorModuleWindow)
-        m_pColorModuleWindow->abortPicking();
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    {
+        if (m_pColorModuleWindow)
+            m_pColorModuleWindow->abortPicking();
+        m_videoDockModel->OnStop();
+    }
     else if (event->type() == QEvent::Enter && watched->isWidgetType())
     {
         // The information dock explains the control under the mouse.

@@ -27,6 +27,8 @@ class CPreviewModel;
 class CPreviewWidget;
 class CScopePane;
 class CScopesModel;
+class CVideoDockModel;
+class CVideoDockWidget;
 class HDRColorModuleWindow;
 class HDROptionsWindow;
 class HDRPostProcessingDockWidget;
@@ -77,6 +79,8 @@ public:
     CScopePane* HistogramPane() const { return m_pHistogram; }
     HDRScopesDockWidget* ScopesDock() const { return m_pScopesDock; }
     CScopesModel& Scopes() { return *m_scopes; }
+    CVideoDockWidget* VideoDock() const { return m_pVideoDock; }
+    CVideoDockModel& VideoDockModel() { return *m_videoDockModel; }
     /// Null until "Farbmodul" was first used.
     HDRColorModuleWindow* ColorModuleWindow() const { return m_pColorModuleWindow; }
     /// The widget-size step of the screen the window started on (5, 6 or 7).
@@ -157,6 +161,15 @@ private:
     void createInfoDock();
     void createImagePreview();
     void createShortCuts();
+
+    // The video dock (MainWindowVideo.cpp).
+    void createVideoDock();
+    /// A clip became the document: the dock takes it (its decoder opens) and is shown.
+    void OpenVideoDock(const QString& clip);
+    /// A still became the document: the dock lets its clip go and hides.
+    void CloseVideoDock();
+    /// The frame the dock picked becomes the picture being graded.
+    void ShowVideoFrame(const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview);
     void RestoreLayout();
     void SaveLayout() const;
     void ApplyInterfaceScale();
@@ -210,7 +223,7 @@ private:
     std::unique_ptr<CPresetLibrary> m_presetLibrary;
     std::unique_ptr<CPresetsDockModel> m_presetsModel;
     std::unique_ptr<CPresetThumbnails> m_presetThumbnails;
-    CMovieHandling::SDstDesc m_destination;
+    std::unique_ptr<CVideoDockModel> m_videoDockModel;
 
     HDROptionsWindow* m_pOptionsWindow = nullptr;
     HDRProgressWindow* m_pProgressWindow = nullptr;
@@ -225,6 +238,7 @@ private:
     QDockWidget* m_pInfoDockWidget = nullptr;
     QLabel* m_pInfoLabel = nullptr;
     HDRColorModuleWindow* m_pColorModuleWindow = nullptr;
+    CVideoDockWidget* m_pVideoDock = nullptr;
     QStackedWidget* m_pCentralStack = nullptr;
     QWidget* m_pStartScreen = nullptr;
     QWidget* m_pPreviewPage = nullptr;

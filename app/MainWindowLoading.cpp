@@ -176,6 +176,7 @@ bool HDRMainWindow::LoadVideo(const QString& given)
                                                   .arg(QFileInfo(clip).fileName(), failure));
         return false;
     }
+    OpenVideoDock(clip);
     m_pHDRStatistic->Increment(QStringLiteral("m_iVideosLoaded"));
     AppLog("Video loaded: " + QFileInfo(m_sDocumentPath).fileName() + " - Path: " + m_sDocumentPath);
     statusBar()->showMessage(tr("Video geladen: %1").arg(m_sDocumentPath), 5000);
@@ -196,6 +197,7 @@ bool HDRMainWindow::LoadStillImage(const QString& given)
                            tr("Das Bild %1 konnte nicht geladen werden.\n%2").arg(QFileInfo(path).fileName(), error));
         return false;
     }
+    CloseVideoDock();
     m_pHDRStatistic->Increment(QStringLiteral("m_iSingleImagesLoaded"));
     return true;
 }

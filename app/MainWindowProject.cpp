@@ -93,8 +93,6 @@ void HDRMainWindow::createProjectParts()
     // here, in the place of the folder-only one the command line uses.
     m_projectParts->Registry().Remove(&m_projectParts->Presets());
     m_projectParts->Registry().Add(m_presetsModel.get());
-    // The video dock's settings (group "CVideoDockWidget") register here, after the presets,
-    // once the dock is part of the window: m_projectParts->Registry().Add(<its project part>).
 
     m_pUndo = new CUndoStore(Helper::UserDirectory(), this);
     m_pUndo->SetStatistics(m_pHDRStatistic.get());

@@ -13,6 +13,7 @@
 #include "session/PreviewModel.h"
 #include "session/ResultFormats.h"
 #include "session/UsageStatistics.h"
+#include "session/VideoDockModel.h"
 #include "session/VideoExportDriver.h"
 #include "video/JobProgressView.h"
 
@@ -141,12 +142,18 @@ void HDRMainWindow::saveVideo()
 {
     if (!m_bVideo)
         return;
+    // The export takes the dock's settings; the driver puts the path and resolution into them.
+    CVideoDockModel& dock = *m_videoDockModel;
+    dock.OnStop();
+    CMovieHandling::SDstDesc& destination = dock.Destination();
     QSettings settings;
-    m_destination.Load(settings);
     CVideoExportDriver driver(*m_movie, *m_session, *m_grader);
-    const QString path = driver.AskDestination(*m_pPrompt, settings, m_destination);
+    const QString path = driver.AskDestination(*m_pPrompt, settings, destination);
     if (path.isEmpty())
+    {
+        dock.Update();
         return;
+    }
 
     CWindowJobProgress progress(*m_pProgressWindow, m_pOptionsWindow->Options().bShowProgress);
     m_movie->SetProgressView(&progress);
@@ -154,15 +161,16 @@ void HDRMainWindow::saveVideo()
     const QMetaObject::Connection abort =
         connect(m_pProgressWindow, &HDRProgressWindow::aborted, m_movie.get(), &CMovieHandling::OnAbort);
     // The clip is graded at its own size, as the picture being graded is the full frame.
-    const int result = driver.Export(m_sDocumentPath, path, m_destination, m_preview->FrameSize(),
+    const int result = driver.Export(m_sDocumentPath, path, destination, m_preview->FrameSize(),
                                      [this](bool on) { SetInteractive(on); });
     disconnect(abort);
     progress.Close();
+    dock.Update();
     m_preview->UpdateNow();
     switch (result)
     {
     case 0:
-        statusBar()->showMessage(tr("Video gespeichert: %1").arg(m_destination.DestinationFile()), 5000);
+        statusBar()->showMessage(tr("Video gespeichert: %1").arg(destination.DestinationFile()), 5000);
         break;
     case 3:
         statusBar()->showMessage(tr("Die Videobearbeitung wurde abgebrochen."), 5000);

@@ -51,6 +51,7 @@ std::span<const SBenchmark> LutBenchmarks();
 std::span<const SBenchmark> SessionBenchmarks();
 std::span<const SBenchmark> ColourBenchmarks();
 std::span<const SBenchmark> ExposureBenchmarks();
+std::span<const SBenchmark> TimelineBenchmarks();
 std::span<const SBenchmark> EnhanceBenchmarks();
 std::span<const SBenchmark> ScopeBenchmarks();
 std::span<const SBenchmark> ColourFamilyBenchmarks();

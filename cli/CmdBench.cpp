@@ -19,7 +19,8 @@ std::vector<SBenchmark> AllBenchmarks()
     std::vector<SBenchmark> all;
     for (const auto& family : {CoreBenchmarks(), VideoBenchmarks(), LutBenchmarks(), EngineBenchmarks(), SessionBenchmarks(),
                                 ColourBenchmarks(), ScopeBenchmarks(), ColourFamilyBenchmarks(), EnhanceBenchmarks(),
-                                ExposureBenchmarks(), SmoothBenchmarks()})
+                                ExposureBenchmarks(), SmoothBenchmarks(),
+                                TimelineBenchmarks()})
         all.insert(all.end(), family.begin(), family.end());
     return all;
 }
@@ -46,6 +47,8 @@ const SCliOption kBenchmarkSettings[] = {
     {"log", "0|1", "the engine's timing lines"},
     {"scope", "WxH", "the scope picture's size"},
     {"kind", "NAME", "only this scope"},
+    {"steps", "N", "next-frame steps timed after the scrubbing"},
+    {"seconds", "S", "seconds of playback"},
     {"all", "0|1", "every operator of the family"},
     {"operator", "KERNEL", "this operator alone, at its catalogue defaults"},
     {"radius", "min|max", "the local operators at their smallest or largest radius"},

@@ -1,37 +1,78 @@
-// vantrope-cli frame CLIP --at MS --out FILE [--size WxH]: one frame as an image file, taken
-// the way the video dock takes its main image (accurate seek, stepping back near the end).
+// vantrope-cli frame CLIP (--at MS | --frame N) --out FILE [--size WxH]: one frame as an image
+// file. --at takes it as the converter extracts it for the video dock (accurate seek, stepping
+// back near the end); --frame decodes the N-th frame (from 0) in-process, as the dock's timeline.
 #include "cli/CliArguments.h"
 #include "cli/Interrupt.h"
 #include "cli/VideoClip.h"
 #include "core/AtomicFile.h"
+#include "core/ImageConvert.h"
+#include "core/StillImage.h"
+#include "video/ClipDecoder.h"
 #include "video/MovieHandling.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <climits>
 
 namespace
 {
 const SCliArgument kArguments[] = {{"CLIP", "the clip", ECliValue::eINPUT}};
 const SCliOption kOptions[] = {
     {"at", "MS", "the frame's position in milliseconds"},
+    {"frame", "N", "the N-th frame (counting from 0), decoded in-process; written in a still-image format"},
     {"out", "FILE", "the image to write; its extension names the format", ECliValue::eOUTPUT},
     {"size", "WxH", "the frame scaled to this size"},
 };
+
+// The N-th frame decoded in-process, widened to 16 bit and written in the format of its extension.
+int WriteDecodedFrame(CCliArguments& args, CMovieHandling& movie, int number, QSize size)
+{
+    const QString clip = args.Arguments()[0], out = args.Value("out");
+    if (!StillImage::IsSaveFormat(out))
+        return args.Refuse(2, QStringLiteral("'%1': --frame writes .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, "
+                                             ".pfm or .tif32 files")
+                                  .arg(out));
+    CClipDecoder decoder;
+    QString error;
+    const int stream = movie.MainVideoStream(clip);
+    movie.RemoveIniFiles();
+    if (!decoder.Open(clip, error, stream))
+        return args.Refuse(1, QStringLiteral("cannot decode '%1': %2").arg(clip, error));
+    Helper::CRGB24Buffer frame;
+    CClipDecoder::SFrameInfo info;
+    if (decoder.Decode(decoder.FrameTimeUs(number), CClipDecoder::eEXACT, size.width() > 0 ? size : QSize(), frame,
+                       info, error) != CClipDecoder::eOK)
+        return args.Refuse(1, QStringLiteral("no frame %1 in '%2': %3").arg(number).arg(clip, error));
+    if (info.iIndex != number)
+        return args.Refuse(1, QStringLiteral("'%1' has no frame %2 (its last is frame %3)").arg(clip).arg(number).arg(info.iIndex));
+    Helper::CRGB48Buffer wide;
+    wide.Create(frame.GetSize(), Helper::eCP_NO_CLEAR);
+    MP_MT_RGB24ToRGB48(frame.Width(), frame.Height(), wide.GetData(), frame.GetData(), false, false);
+    if (!StillImage::Save(out, wide.GetData(), wide.Width(), wide.Height(), error))
+        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, error));
+    return args.Publish(out) ? 0 : args.Report(1);
+}
 
 int Frame(CCliArguments& args)
 {
     QSize size(-1, -1);
     qint64 at = 0;
-    if (!args.Require({"at", "out"}) || !args.Position("at", at) ||
+    int number = 0;
+    if (!args.Require({"out"}) || !args.Position("at", at) || !args.Integer("frame", 0, INT_MAX, number) ||
         !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
         return args.Report(2);
+    if (args.IsSet("at") == args.IsSet("frame"))
+        return args.Refuse(2, "give either --at or --frame");
     const QString clip = args.Arguments()[0], out = args.Value("out");
     if (QFileInfo(out).suffix().isEmpty())
         return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));
     CMovieHandling movie;
     const CInterruptGuard interrupt([&movie] { movie.Abort(); });
-    if (!CheckClipAndTools(clip, movie, true))
+    if (!CheckClipAndTools(clip, movie, !args.IsSet("frame")))
         return 1;
+    if (args.IsSet("frame"))
+        return WriteDecodedFrame(args, movie, number, size);
     const QString image = movie.ExtractFrame(clip, QFileInfo(out).suffix().toLower(), at, 5000, true, size);
     movie.RemoveIniFiles();
     if (image.isEmpty())

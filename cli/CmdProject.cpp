@@ -35,7 +35,8 @@ public:
     {
         m_parts.Presets().LoadFolders(QCoreApplication::applicationDirPath() + "/settings",
                                       QDir::homePath() + "/ProjectData");
-        // The video dock's settings (group "CVideoDockWidget") register here once the dock exists.
+        // The video dock's export settings (group "CVideoDockWidget") belong to the window: a
+        // project saved here has none, and the group of one read here is left unread.
     }
 
     CGradingSession& Session() { return *m_session; }

@@ -10,7 +10,7 @@ PACKAGES=(
     libqt6svg6 qt6-qpa-plugins libgl-dev
     libopenimageio-dev openimageio-tools
     libopencolorio-dev
-    ffmpeg
+    ffmpeg libavformat-dev libavcodec-dev libswscale-dev libavutil-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     ocl-icd-libopencl1 ocl-icd-opencl-dev
     xvfb xauth

@@ -117,23 +117,22 @@ bool CExportFrameGrader::ReduceArtefacts(int width, int height)
     return RunKernel(kArtefactKernel, width, height, image, image, 6, 6, &p, -1, 0.0f, 0.0f, false, false) == 0;
 }
 
-bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper::CRGB24Buffer& destination, int frame)
+void CExportFrameGrader::Lap(int step)
 {
-    const QSize in = source.GetSize(), out = destination.GetSize();
-    const QSize work = m_workingSize.isEmpty() ? in : m_workingSize;
-    if (in.isEmpty() || out.isEmpty() || !Ensure(m_work, work))
+    m_stepMs[size_t(step)] += MP_ElapsedMs(m_dLapStamp);
+    m_dLapStamp = MP_TimeStamp();
+}
+
+bool CExportFrameGrader::LoadWork(const Helper::CRGB24Buffer& source, const QSize& work)
+{
+    const QSize in = source.GetSize();
+    if (in.isEmpty() || !Ensure(m_work, work))
         return false;
-    // The export grades in its own engine context, with the settings the preview has now.
+    // Frames are prepared and graded in the grader's own engine context, with the settings the
+    // preview has now.
     m_engine.Settings() = m_session.Engine().Settings();
-    if (frame == 0)
-        m_blend.Reset();
     const uint8_t* pixels = const_cast<Helper::CRGB24Buffer&>(source).GetData();
     const bool flipOnLoad = m_iArtefact <= 0;
-    double stamp = MP_TimeStamp();
-    const auto lap = [&](int step) {
-        m_stepMs[size_t(step)] += MP_ElapsedMs(stamp);
-        stamp = MP_TimeStamp();
-    };
 
     // 1. 8 → 16 bit at the working size (mirrored here when no artefact reduction follows).
     if (in == work)
@@ -148,7 +147,7 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
         if (!Resample(m_frame, work, &m_work))
             return false;
     }
-    lap(0);
+    Lap(0);
 
     // 2. Artefact reduction, then the mirrors.
     if (m_iArtefact > 0)
@@ -158,12 +157,32 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
         MirrorRows(m_engine.Workers(int64_t(work.width()) * work.height()), m_work.GetData(), work.width(),
                    work.height(), m_bFlipX, m_bFlipY);
     }
-    lap(1);
+    Lap(1);
+    return true;
+}
+
+const Helper::CRGB48Buffer* CExportFrameGrader::PrepareStill(const Helper::CRGB24Buffer& source)
+{
+    m_dLapStamp = MP_TimeStamp();
+    return LoadWork(source, source.GetSize()) ? &m_work : nullptr;
+}
+
+bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper::CRGB24Buffer& destination, int frame)
+{
+    const QSize in = source.GetSize(), out = destination.GetSize();
+    const QSize work = m_workingSize.isEmpty() ? in : m_workingSize;
+    if (in.isEmpty() || out.isEmpty())
+        return false;
+    if (frame == 0)
+        m_blend.Reset();
+    m_dLapStamp = MP_TimeStamp();
+    if (!LoadWork(source, work))
+        return false;
 
     // Frame blending (with its own comparison of unblended against blended frames).
     if (m_blend.IsActive() && !m_blend.Blend(m_work.GetData(), work.width(), work.height()))
         return false;
-    lap(2);
+    Lap(2);
 
     // Global tone adjustment.
     if (std::fabs(m_fTone - 0.5f) > 0.001f)
@@ -181,7 +200,7 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
                 image[i] = table[image[i]];
         });
     }
-    lap(3);
+    Lap(3);
 
     // 3. The grade; the ungraded picture is kept when it is shown beside the graded one.
     const int comparison = m_blend.IsActive() ? 0 : m_blend.Comparison();
@@ -193,10 +212,10 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
     }
     if (!m_session.GradeFrame(m_engine, m_work.GetData(), work.width(), work.height(), frame))
         return false;
-    lap(4);
+    Lap(4);
     if (comparison > 0)
         MP_MT_SplitCompare(m_ungraded.GetData(), m_work.GetData(), work.width(), work.height(), comparison);
-    lap(5);
+    Lap(5);
 
     // 4. To the destination size: a crop when it differs by less than the modulo, else resampled.
     if (MP_VideoOutputIsCrop(work.width(), work.height(), out.width(), out.height()))
@@ -209,7 +228,7 @@ bool CExportFrameGrader::ProcessFrame(const Helper::CRGB24Buffer& source, Helper
         MP_MT_RGB48ToRGB24(out.width(), out.height(), out.width(), out.height(),
                            m_engine.Slots().Get(eWS_MAIN).GetData(), destination.GetData());
     }
-    lap(6);
+    Lap(6);
     ++m_iFrames;
     return true;
 }

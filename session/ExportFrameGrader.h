@@ -41,6 +41,10 @@ public:
     CMovieHandling::FrameCallback Callback();
     /// One frame: source (8-bit, its size) in, destination (8-bit, its size) out.
     bool ProcessFrame(const Helper::CRGB24Buffer& source, Helper::CRGB24Buffer& destination, int frame);
+    /// A single frame as an export would take it in, at its own size and before any grade: 8 → 16
+    /// bit with the flips and the artefact reduction (the picture the video dock hands to the
+    /// main window). The result stays valid until the next call; null when memory runs out.
+    const Helper::CRGB48Buffer* PrepareStill(const Helper::CRGB24Buffer& source);
 
     /// The three level-dependent values of the artefact reduction (threshold, luminance
     /// smoothing, chroma smoothing) for a level 1..4.
@@ -57,6 +61,10 @@ public:
 
 private:
     bool ReduceArtefacts(int width, int height);
+    /// Steps 1 and 2 of a frame into m_work: 8 → 16 bit at the working size, the artefact
+    /// reduction, the flips.
+    bool LoadWork(const Helper::CRGB24Buffer& source, const QSize& work);
+    void Lap(int step);
     /// Resamples `source` to `to` in the main slot and copies it into `target` (when given).
     bool Resample(const Helper::CRGB48Buffer& source, QSize to, Helper::CRGB48Buffer* target);
 
@@ -73,5 +81,6 @@ private:
     Helper::CRGB48Buffer m_work, m_frame, m_ungraded;
     std::unique_ptr<Params> m_pArtefactParams;
     std::array<double, 7> m_stepMs{};
+    double m_dLapStamp = 0.0;
     int m_iFrames = 0;
 };

@@ -46,6 +46,16 @@ void CGradingSession::SetWorkingSize(QSize workingSize)
     m_bColourInputStale = true;
 }
 
+bool CGradingSession::AdoptScaledSource(const uint16_t* pixels, QSize size)
+{
+    if (!pixels || size.isEmpty() || m_source.empty() || size == m_sourceSize)
+        return false;
+    m_scaled.assign(pixels, pixels + size_t(size.width()) * size.height() * 3);
+    m_scaledSize = size;
+    m_bColourInputStale = true;
+    return true;
+}
+
 const uint16_t* CGradingSession::WorkingInput()
 {
     if (m_source.empty() || m_workingSize.isEmpty())

@@ -47,6 +47,9 @@ public:
     QSize WorkingSize() const { return m_workingSize; }
     /// Grades the kept source at another working size from now on (the source size when empty).
     void SetWorkingSize(QSize workingSize);
+    /// Takes `pixels` (packed 16-bit RGB of `size`) as the source already scaled to that size,
+    /// as a decoder makes it beside the full frame: grades at that size then skip resampling.
+    bool AdoptScaledSource(const uint16_t* pixels, QSize size);
     /// The ungraded source at the working size (null without a source). The resampled copy is
     /// kept until the source or the working size changes, so repeated grades skip the resampling.
     const uint16_t* WorkingInput();

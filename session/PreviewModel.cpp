@@ -42,10 +42,14 @@ void CPreviewModel::SetPreviewLongSide(int pixels)
         RequestUpdate();
 }
 
-bool CPreviewModel::SetFrame(const uint16_t* pixels, int width, int height)
+bool CPreviewModel::SetFrame(const uint16_t* pixels, int width, int height, const uint16_t* scaled,
+                             QSize scaledSize)
 {
-    if (!m_session.SetSource(pixels, width, height, PreviewSizeFor(QSize(width, height), m_iLongSide)))
+    const QSize preview = PreviewSizeFor(QSize(width, height), m_iLongSide);
+    if (!m_session.SetSource(pixels, width, height, preview))
         return false;
+    if (scaled && scaledSize == preview)
+        m_session.AdoptScaledSource(scaled, scaledSize);
     m_frameSize = QSize(width, height);
     m_originalSize = QSize();
     return UpdateNow() || m_bRunning; // during a run the new frame is graded right after it

@@ -23,7 +23,10 @@ public:
     /// Long side of the preview in pixels (the frame is never enlarged).
     void SetPreviewLongSide(int pixels);
     /// A new current frame (packed 16-bit RGB at full resolution); grades it at preview size.
-    bool SetFrame(const uint16_t* pixels, int width, int height);
+    /// `scaled` may bring the frame already reduced to `scaledSize`: when that is the preview's
+    /// size it is graded as it is, without resampling the frame.
+    bool SetFrame(const uint16_t* pixels, int width, int height, const uint16_t* scaled = nullptr,
+                  QSize scaledSize = QSize());
     bool HasFrame() const;
     QSize FrameSize() const;
     QSize PreviewSize() const;

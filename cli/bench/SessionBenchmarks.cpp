@@ -2,6 +2,7 @@
 // refresh after a slider change.
 #include "cli/Benchmark.h"
 #include "cli/CliPrompt.h"
+#include "cli/bench/BenchGrade.h"
 #include "core/EngineState.h"
 #include "core/Timing.h"
 #include "engine/ChainEditor.h"
@@ -17,6 +18,54 @@
 #include <cmath>
 #include <memory>
 #include <random>
+
+bool SetUpBenchGrade(CGradingSession& session, int lutSize, QString& error, int* sliderOperator)
+{
+    int unused = -1;
+    if (!sliderOperator)
+        sliderOperator = &unused;
+    CChainEditor editor(session.Chain(), COperatorCatalogue::Shared());
+    struct SSetting
+    {
+        const char* kernel;
+        std::initializer_list<std::pair<int, float>> values; // set → value 0
+    };
+    const SSetting chain[] = {
+        {"MP_calcPixelColorBalance", {{0, 0.56f}, {2, 0.45f}}},
+        {"MP_calcPixelColorTemperature", {{0, 0.42f}}},
+        {"MP_calcPixelBasicTools", {{0, 0.55f}, {1, 0.6f}}},
+        {"MP_calcPixelColorIntensity", {{0, 0.65f}}},
+        {"MP_calcPixelColorPalette", {{1, 0.62f}, {5, 0.4f}}},
+    };
+    for (const SSetting& setting : chain)
+    {
+        const int index = editor.Add(setting.kernel);
+        if (index < 0)
+            return error = QStringLiteral("the catalogue has no %1").arg(setting.kernel), false;
+        for (const auto& [set, value] : setting.values)
+            if (!editor.SetValue(index, set, 0, value))
+                return error = QStringLiteral("%1 has no set %2").arg(setting.kernel).arg(set), false;
+        if (QLatin1String(setting.kernel) == QLatin1String("MP_calcPixelColorIntensity"))
+            *sliderOperator = index;
+    }
+
+    // A LUT that bends every channel (a soft S-curve with a cross-talk), not an identity.
+    CLutState& lut = session.Lut();
+    lut.CreateIdentity(lutSize, "bench");
+    float* lattice = lut.Source().Data();
+    for (size_t i = 0; i < size_t(lutSize) * lutSize * lutSize; ++i)
+    {
+        float* rgb = lattice + i * 3;
+        const float r = rgb[0], g = rgb[1], b = rgb[2];
+        rgb[0] = std::clamp(r + 0.08f * std::sin(6.2831853f * r) * 0.5f + 0.03f * (g - b), 0.0f, 1.0f);
+        rgb[1] = std::clamp(g + 0.05f * std::sin(6.2831853f * g) * 0.5f, 0.0f, 1.0f);
+        rgb[2] = std::clamp(0.95f * b + 0.04f * r, 0.0f, 1.0f);
+    }
+    lut.AdoptSource(lutSize, "bench");
+    lut.SetParameter(eLP_SATURATION, 0.6f);
+    lut.SetActive(true);
+    return true;
+}
 
 namespace
 {
@@ -104,46 +153,8 @@ bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, Q
     if (options.extra.contains("preview"))
         state->model.SetPreviewLongSide(options.extra.value("preview").toInt());
 
-    CChainEditor editor(state->session.Chain(), COperatorCatalogue::Shared());
-    struct SSetting
-    {
-        const char* kernel;
-        std::initializer_list<std::pair<int, float>> values; // set → value 0
-    };
-    const SSetting chain[] = {
-        {"MP_calcPixelColorBalance", {{0, 0.56f}, {2, 0.45f}}},
-        {"MP_calcPixelColorTemperature", {{0, 0.42f}}},
-        {"MP_calcPixelBasicTools", {{0, 0.55f}, {1, 0.6f}}},
-        {"MP_calcPixelColorIntensity", {{0, 0.65f}}},
-        {"MP_calcPixelColorPalette", {{1, 0.62f}, {5, 0.4f}}},
-    };
-    for (const SSetting& setting : chain)
-    {
-        const int index = editor.Add(setting.kernel);
-        if (index < 0)
-            return error = QStringLiteral("the catalogue has no %1").arg(setting.kernel), false;
-        for (const auto& [set, value] : setting.values)
-            if (!editor.SetValue(index, set, 0, value))
-                return error = QStringLiteral("%1 has no set %2").arg(setting.kernel).arg(set), false;
-        if (QLatin1String(setting.kernel) == QLatin1String("MP_calcPixelColorIntensity"))
-            state->iIntensity = index;
-    }
-
-    // A LUT that bends every channel (a soft S-curve with a cross-talk), not an identity.
-    CLutState& lut = state->session.Lut();
-    lut.CreateIdentity(lutSize, "bench");
-    float* lattice = lut.Source().Data();
-    for (size_t i = 0; i < size_t(lutSize) * lutSize * lutSize; ++i)
-    {
-        float* rgb = lattice + i * 3;
-        const float r = rgb[0], g = rgb[1], b = rgb[2];
-        rgb[0] = std::clamp(r + 0.08f * std::sin(6.2831853f * r) * 0.5f + 0.03f * (g - b), 0.0f, 1.0f);
-        rgb[1] = std::clamp(g + 0.05f * std::sin(6.2831853f * g) * 0.5f, 0.0f, 1.0f);
-        rgb[2] = std::clamp(0.95f * b + 0.04f * r, 0.0f, 1.0f);
-    }
-    lut.AdoptSource(lutSize, "bench");
-    lut.SetParameter(eLP_SATURATION, 0.6f);
-    lut.SetActive(true);
+    if (!SetUpBenchGrade(state->session, lutSize, error, &state->iIntensity))
+        return false;
 
     const std::vector<uint16_t> frame = PreviewFrame(options.size);
     if (!state->model.SetFrame(frame.data(), options.size.width(), options.size.height()))

@@ -127,6 +127,8 @@ const std::map<EClip, SRecipe>& Recipes()
         {EClip::eNineAudio, {"nine_audio.mkv", NineAudio()}},
         {EClip::eTitledRotate90, {"titled_rotate90.mp4", {"-i", "$IN", "-c", "copy", "-metadata:s:v:0", "rotate=90"},
                                   EClip::eTitled}},
+        {EClip::eShortGop, {"short_gop.mp4", Lavfi("testsrc2=s=96x54:r=25:d=3") +
+                                                  QStringList{"-c:v", "libx264", "-g", "10", "-bf", "2", "-pix_fmt", "yuv420p"}}},
         {EClip::eVariableRate, {"variable_rate.mp4", Lavfi("testsrc2=s=64x36:r=25:d=3") +
                                                          QStringList{"-vf", "select='lt(n\\,30)+not(mod(n\\,5))'",
                                                                      "-vsync", "vfr", "-c:v", "libx264"}}},

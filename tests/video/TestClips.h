@@ -43,6 +43,7 @@ enum class EClip
     eTitled,         // 64×36 H.264 + AAC, 25 fps, 50 frames, title tag "Vantrope Title"
     eNineAudio,      // 64×36 H.264 with 9 AAC streams, in Matroska
     eTitledRotate90, // eTitled re-muxed with a quarter turn
+    eShortGop,       // 96×54 H.264 with B-frames, 25 fps, 75 frames, a key frame every 10 frames
     eVariableRate,   // 64×36 H.264, frames at 25 fps for 1.2 s, then every fifth: 39 frames, rate 25/1 in 2.84 s
 };
 

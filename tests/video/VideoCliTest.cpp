@@ -1,4 +1,5 @@
 // vantrope-cli probe and frame, run as the user runs them.
+#include "core/StillImage.h"
 #include "tests/support/FakeTools.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/video/TestClips.h"
@@ -100,6 +101,12 @@ TEST(VideoCli, FailuresGiveOneLineAndAnErrorCode)
          "no frame could be extracted", nullptr},
         {{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension", nullptr},
         {{"frame", TestClip(EClip::ePlain), "--at", "-5", "--out", TestScratchFolder() + "/x.png"}, "bad position", nullptr},
+        {{"frame", TestClip(EClip::ePlain), "--frame", "9", "--out", TestScratchFolder() + "/x.png"},
+         "has no frame 9 (its last is frame 8)", nullptr},
+        {{"frame", TestClip(EClip::ePlain), "--frame", "1", "--at", "0", "--out", TestScratchFolder() + "/x.png"},
+         "give either --at or --frame", nullptr},
+        {{"frame", TestClip(EClip::eTruncated), "--frame", "1", "--out", TestScratchFolder() + "/x.png"}, "cannot decode",
+         nullptr},
     };
     for (const auto& c : cases)
     {
@@ -137,6 +144,23 @@ TEST(VideoCli, FrameWritesTheImage)
     }
     EXPECT_EQ(check.Violations(), QStringList());
     QFile::remove(out);
+}
+
+TEST(VideoCli, FrameNumberGivesTheFrameTheConverterExtractsAtItsTime)
+{
+    // Frame 37 of a 25 fps clip starts at 1480 ms; the converter's accurate seek takes it from there.
+    const QString decoded = TestScratchFolder() + "/frame37.png", extracted = TestScratchFolder() + "/at1480.ppm";
+    ASSERT_EQ(RunCli({"frame", TestClip(EClip::eShortGop), "--frame", "37", "--out", decoded}).code, 0);
+    ASSERT_EQ(RunCli({"frame", TestClip(EClip::eShortGop), "--at", "1480", "--out", extracted}).code, 0);
+    Helper::CRGB48Buffer a, b;
+    QString error;
+    ASSERT_TRUE(StillImage::Load(decoded, a, error)) << error.toStdString();
+    ASSERT_TRUE(StillImage::Load(extracted, b, error)) << error.toStdString();
+    ASSERT_EQ(a.GetSize(), QSize(96, 54));
+    ASSERT_EQ(b.GetSize(), a.GetSize());
+    EXPECT_TRUE(std::equal(a.GetData(), a.GetData() + 96 * 54 * 3, b.GetData()));
+    QFile::remove(decoded);
+    QFile::remove(extracted);
 }
 
 TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)

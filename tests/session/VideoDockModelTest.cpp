@@ -1,0 +1,399 @@
+// The video dock's models: the stepping arithmetic, selectors and their resets, the project group,
+// the zoom stages with their thumbnail slots and extraction order, the time label's side,
+// timecodes and playback's frame dropping; then, on a generated clip, frames picked at the
+// marker (mirrored as the export mirrors them), thumbnails, and a cut clip's message.
+#include "session/GradingSession.h"
+#include "session/PreviewModel.h"
+#include "session/VideoDockModel.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace
+{
+class VideoDock : public ::testing::Test
+{
+protected:
+    CMovieHandling m_movie;
+    CGradingSession m_session;
+    CVideoDockModel m_dock{m_movie, m_session, QStringLiteral("Videoeinstellungen")};
+};
+
+// A 160×90 clip of 50 frames at 25 fps whose frames all differ, with a key frame every 10; and
+// its first half, whose index still promises all of it.
+class CClips
+{
+public:
+    static const CClips& Get()
+    {
+        static CClips clips;
+        return clips;
+    }
+    QString Clip() const { return m_dir.filePath("clip.mp4"); }
+    QString Cut() const { return m_dir.filePath("cut.mp4"); }
+
+private:
+    CClips()
+    {
+        const QStringList make{"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc2=s=160x90:r=25:d=2",
+                               "-c:v", "libx264", "-g", "10", "-pix_fmt", "yuv420p", "-movflags", "+faststart"};
+        EXPECT_EQ(QProcess::execute("ffmpeg", make + QStringList{Clip()}), 0);
+        QFile whole(Clip()), cut(Cut());
+        EXPECT_TRUE(whole.open(QIODevice::ReadOnly) && cut.open(QIODevice::WriteOnly));
+        cut.write(whole.read(whole.size() / 2));
+    }
+    QTemporaryDir m_dir;
+};
+
+// Runs the event loop until `signal` of `object` has come (or ten seconds have passed).
+template <typename Object, typename Signal>
+bool Await(Object* object, Signal signal)
+{
+    QEventLoop loop;
+    bool arrived = false;
+    const QMetaObject::Connection connection = QObject::connect(object, signal, &loop, [&] {
+        arrived = true;
+        loop.quit();
+    });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QObject::disconnect(connection);
+    return arrived;
+}
+}  // namespace
+
+TEST_F(VideoDock, StepsMoveByFramesAndSecondsWithinTheClip)
+{
+    const struct
+    {
+        double rate;
+        double start;
+        void (CVideoDockModel::*step)();
+        double expected;
+    } cases[] = {
+        {25.0, 0.0, &CVideoDockModel::OnPosStepRight, 0.004},
+        {25.0, 0.0, &CVideoDockModel::OnPosRight, 0.1},
+        {25.0, 0.5, &CVideoDockModel::OnPosStepLeft, 0.496},
+        {25.0, 1.0, &CVideoDockModel::OnPosStepRight, 1.0},
+        {25.0, 0.0, &CVideoDockModel::OnPosStepLeft, 0.0},
+        {25.0, 0.95, &CVideoDockModel::OnPosRight, 1.0},
+        // 1000 and 301 frames per second count as unknown: a frame step is 1 ÷ 29.97 s.
+        {1000.0, 0.0, &CVideoDockModel::OnPosStepRight, 1.0 / 29.97 / 10.0},
+        {301.0, 0.0, &CVideoDockModel::OnPosStepRight, 1.0 / 29.97 / 10.0},
+        {300.0, 0.0, &CVideoDockModel::OnPosStepRight, 1.0 / 300.0 / 10.0},
+    };
+    for (const auto& c : cases)
+    {
+        m_dock.SetClipMetrics(QSize(160, 90), 10000, c.rate, c.rate);
+        m_dock.SetMarker(c.start);
+        (m_dock.*c.step)();
+        EXPECT_NEAR(m_dock.Timeline().Marker(), c.expected, 1e-12) << c.rate << " fps from " << c.start;
+    }
+    m_dock.OnPosCenter();
+    EXPECT_EQ(m_dock.Timeline().Marker(), 0.5);
+    m_dock.OnPosEnd();
+    EXPECT_EQ(m_dock.Timeline().Marker(), 1.0);
+    m_dock.OnPosStart();
+    EXPECT_EQ(m_dock.Timeline().Marker(), 0.0);
+}
+
+TEST_F(VideoDock, LengthLabelShowsTheRateOnlyUpTo300)
+{
+    const QString clip = CClips::Get().Clip(); // any file: the labels need a valid source
+    m_dock.SetSource(clip);
+    for (const auto& [rate, length, fps] : {std::tuple{25.0, "Länge: 00:00:10.000  (25 fps)", 25},
+                                            std::tuple{29.97, "Länge: 00:00:10.000  (30 fps)", 30},
+                                            std::tuple{1000.0, "Länge: 00:00:10.000", 0}})
+    {
+        m_dock.SetClipMetrics(QSize(160, 90), 10000, rate, rate);
+        m_dock.Update();
+        EXPECT_EQ(m_dock.View().length, QString::fromUtf8(length));
+        EXPECT_EQ(m_dock.FrameRate(), fps);
+    }
+    EXPECT_EQ(m_dock.View().resolution, QStringLiteral("Auflösung: 160 x 90 px"));
+    EXPECT_EQ(m_dock.View().title, QStringLiteral("Videoeinstellungen - clip.mp4"));
+}
+
+TEST_F(VideoDock, SelectorsStoreTheirValuesAndClearTheDestinationPath)
+{
+    // The quality list runs from best to lowest.
+    const struct
+    {
+        void (CVideoDockModel::*select)(int);
+        int index;
+        CMovieHandling::ECodec codec;
+        CMovieHandling::EQuality quality;
+        CMovieHandling::EArtefact artefact;
+    } cases[] = {
+        {&CVideoDockModel::OnQualitySelected, 0, CMovieHandling::eCODEC0, CMovieHandling::eBEST, CMovieHandling::eUNCHANGED},
+        {&CVideoDockModel::OnQualitySelected, 4, CMovieHandling::eCODEC0, CMovieHandling::eLOWEST, CMovieHandling::eUNCHANGED},
+        // A codec silently resets the quality.
+        {&CVideoDockModel::OnCodecSelected, 1, CMovieHandling::eCODEC1, CMovieHandling::eNORMAL, CMovieHandling::eUNCHANGED},
+        {&CVideoDockModel::OnArtefactSelected, 3, CMovieHandling::eCODEC1, CMovieHandling::eNORMAL, CMovieHandling::eINTENSIVE},
+    };
+    for (const auto& c : cases)
+    {
+        m_dock.Destination().m_strPath = QStringLiteral("/tmp/old");
+        (m_dock.*c.select)(c.index);
+        EXPECT_EQ(m_dock.Destination().m_eCodec, c.codec);
+        EXPECT_EQ(m_dock.Destination().m_eQuality, c.quality);
+        EXPECT_EQ(m_dock.Destination().m_eArtefact, c.artefact);
+        EXPECT_TRUE(m_dock.Destination().m_strPath.isEmpty());
+    }
+    // The view follows on the update: "Normal" is the third item; uncompressed output has no quality.
+    EXPECT_EQ(m_dock.View().iQuality, 2);
+    EXPECT_EQ(m_dock.View().iCodec, 1);
+    EXPECT_FALSE(m_dock.View().bQualityEnabled);
+    for (auto toggle : {&CVideoDockModel::OnCopyAudio, &CVideoDockModel::OnCopyMetadata, &CVideoDockModel::OnFlipX,
+                        &CVideoDockModel::OnFlipY})
+    {
+        m_dock.Destination().m_strPath = QStringLiteral("/tmp/old");
+        (m_dock.*toggle)(false);
+        EXPECT_TRUE(m_dock.Destination().m_strPath.isEmpty());
+    }
+    EXPECT_FALSE(m_dock.Destination().m_bCopyAudio);
+    // Untranslated keys never reach the user: the German text stands in.
+    EXPECT_EQ(CVideoDockModel::ChoiceText(CVideoDockModel::Qualities()[0]), QStringLiteral("Beste Qualität"));
+}
+
+TEST_F(VideoDock, ProjectGroupRoundTripsThroughTheSettings)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("project.ini");
+    m_dock.SetClipMetrics(QSize(160, 90), 10000, 25.0, 25.0);
+    m_dock.SetSource(CClips::Get().Clip());
+    m_dock.OnCodecSelected(1);
+    m_dock.OnArtefactSelected(2);
+    m_dock.OnCopyAudio(false);
+    m_dock.OnFlipY(true);
+    m_dock.Destination().m_strPath = QStringLiteral("/videos/graded");
+    m_dock.CloseClip(); // the marker stays where it is put below
+    m_dock.SetMarker(0.25);
+    m_dock.Timeline().SetFlipTimestamp(true);
+    {
+        QSettings settings(file, QSettings::IniFormat);
+        m_dock.SaveProject(settings, dir.path());
+    }
+    QSettings settings(file, QSettings::IniFormat);
+    EXPECT_EQ(settings.value("CVideoDockWidget/SrcDesc/m_strPath").toString(), CClips::Get().Clip());
+    EXPECT_EQ(settings.value("CVideoDockWidget/DstDesc/m_eCodec").toString(), QStringLiteral("eCODEC1"));
+    EXPECT_EQ(settings.value("CVideoDockWidget/DstDesc/m_eArtefact").toString(), QStringLiteral("eSTRONG"));
+    EXPECT_FLOAT_EQ(settings.value("CVideoDockWidget/Timeline/m_fXPosRel").toFloat(), 0.25f);
+    EXPECT_TRUE(settings.value("CVideoDockWidget/Timeline/m_bFlipTimestamp").toBool());
+
+    CMovieHandling movie;
+    CVideoDockModel loaded(movie, m_session, QStringLiteral("Videoeinstellungen"));
+    loaded.OnQualitySelected(0); // replaced: loading starts from a reset
+    loaded.LoadProject(settings, dir.path());
+    EXPECT_EQ(loaded.Source().m_strPath, CClips::Get().Clip());
+    EXPECT_EQ(loaded.Destination(), m_dock.Destination());
+    EXPECT_EQ(loaded.Timeline().Marker(), 0.25);
+    EXPECT_TRUE(loaded.Timeline().FlipTimestamp());
+
+    // An empty group resets everything.
+    QSettings empty(dir.filePath("empty.ini"), QSettings::IniFormat);
+    loaded.LoadProject(empty, dir.path());
+    EXPECT_EQ(loaded.Destination(), CMovieHandling::SDstDesc());
+    EXPECT_EQ(loaded.Timeline().Marker(), 0.0);
+    EXPECT_EQ(loaded.SourceSize(), QSize(-2, -2));
+
+    CProjectRegistry registry;
+    loaded.Register(registry);
+    EXPECT_EQ(registry.Components(), std::vector<IProject*>{&loaded});
+}
+
+TEST(Timeline, ZoomStagesShowTheirSlots)
+{
+    const struct
+    {
+        int stage;
+        std::vector<int> expected;
+    } cases[] = {
+        {0, {0, 32, 64}},
+        {1, {0, 16, 32, 48, 64}},
+        {2, {0, 8, 16, 24, 32, 40, 48, 56, 64}},
+    };
+    for (const auto& c : cases)
+    {
+        std::vector<int> active;
+        for (int slot = 0; slot < CTimelineModel::kSlots; ++slot)
+            if (CTimelineModel::IsSlotActive(c.stage, slot))
+                active.push_back(slot);
+        EXPECT_EQ(active, c.expected) << "stage " << c.stage;
+    }
+    int counts[6] = {};
+    for (int stage = 0; stage < 6; ++stage)
+        for (int slot = 0; slot < CTimelineModel::kSlots; ++slot)
+            counts[stage] += CTimelineModel::IsSlotActive(stage, slot);
+    for (int stage = 0; stage < 6; ++stage)
+        EXPECT_EQ(counts[stage], CTimelineModel::ThumbnailCount(stage)) << "stage " << stage;
+    EXPECT_EQ(CTimelineModel::ThumbnailCount(5), 65);
+
+    // A 1080-pixel desktop: a strip of 77, thumbnails 53 high and (16:9) 94 wide, 98 apart.
+    EXPECT_EQ(CTimelineModel::ThumbnailSize(CTimelineModel::StripHeight(1080), QSize(1920, 1080)), QSize(94, 53));
+    for (const auto& [width, stage] : {std::pair{300, 0}, std::pair{500, 1}, std::pair{1000, 2}, std::pair{1667, 3},
+                                       std::pair{6371, 5}})
+        EXPECT_EQ(CTimelineModel::HighestFittingStage(width, QSize(94, 53)), stage) << width;
+}
+
+TEST(Timeline, MissingThumbnailsAreMadeLeftToRightAtTheTimeUnderTheirCentre)
+{
+    CTimelineModel timeline;
+    timeline.SetDuration(10000);
+    timeline.SetGeometry(1000, 1080, QSize(1920, 1080)); // thumbnails 94 wide
+    timeline.SetZoom(1);
+    timeline.SetThumbnail(16, QImage(94, 53, QImage::Format_RGB888));
+    EXPECT_EQ(timeline.MissingSlots(), (std::vector<int>{0, 32, 48, 64}));
+    // r = i/64 + (0.5 − i/64) × 94 ÷ 1000, in milliseconds of 10 s.
+    EXPECT_EQ(timeline.SampleTimeMs(0), 470);
+    EXPECT_EQ(timeline.SampleTimeMs(32), 5000);
+    EXPECT_EQ(timeline.SampleTimeMs(48), 7265);
+    EXPECT_EQ(timeline.SampleTimeMs(64), 9530);
+    EXPECT_EQ(CTimelineModel::ThumbnailLeft(64, 94, 1000), 906);
+    // Another desktop means other thumbnail sizes: all are made again.
+    timeline.SetGeometry(1000, 1440, QSize(1920, 1080));
+    EXPECT_EQ(timeline.MissingSlots().size(), 5u);
+}
+
+TEST(Timeline, TimeLabelGoesLeftOfTheMarkerWhenItWouldNotFit)
+{
+    EXPECT_FALSE(CTimelineModel::LabelLeftOfMarker(900, 60, 1000));
+    EXPECT_FALSE(CTimelineModel::LabelLeftOfMarker(936, 60, 1000));
+    EXPECT_TRUE(CTimelineModel::LabelLeftOfMarker(937, 60, 1000));
+    CTimelineModel timeline;
+    timeline.SetDuration(7384567);
+    timeline.SetMarker(0.5);
+    EXPECT_EQ(timeline.MarkerTimeText(), QStringLiteral("01:01:32.283"));
+    EXPECT_EQ(CVideoDockModel::Timecode(0, 25), QStringLiteral("00:00:00:00"));
+    EXPECT_EQ(CVideoDockModel::Timecode(1234, 25), QStringLiteral("00:00:49:09"));
+    EXPECT_EQ(CVideoDockModel::Timecode(90000 + 74, 25), QStringLiteral("01:00:02:24"));
+}
+
+TEST_F(VideoDock, MouseOnTheTimelineMovesTheMarker)
+{
+    m_dock.SetClipMetrics(QSize(160, 90), 10000, 25.0, 25.0);
+    m_dock.OnTimelinePress(250, 1000);
+    EXPECT_TRUE(m_dock.Timeline().Dragging());
+    EXPECT_EQ(m_dock.Timeline().Marker(), 0.25);
+    m_dock.OnTimelineMove(1200, 1000); // beyond the end: clamped
+    EXPECT_EQ(m_dock.Timeline().Marker(), 1.0);
+    m_dock.OnTimelineRelease();
+    EXPECT_FALSE(m_dock.Timeline().Dragging());
+    m_dock.OnTimelineMove(995, 1000);
+    EXPECT_TRUE(m_dock.Timeline().Hover());
+    m_dock.OnTimelineMove(980, 1000);
+    EXPECT_FALSE(m_dock.Timeline().Hover());
+    EXPECT_EQ(m_dock.Timeline().Marker(), 1.0); // moving without a press only hovers
+}
+
+TEST(ClipPlayback, FramesTheGradeCannotKeepUpWithAreSkipped)
+{
+    CClipPlayback playback;
+    playback.Start(10, 100, 25.0);
+    EXPECT_EQ(playback.NextFrame(10, 0), 11);
+    EXPECT_EQ(playback.NextFrame(11, 39), 12);
+    EXPECT_EQ(playback.NextFrame(11, 130), 14); // 130 ms after the start frame 13 is due: 12 and 13 are skipped
+    EXPECT_EQ(playback.DueMs(15), 200);
+    playback.Stop();
+    EXPECT_FALSE(playback.IsPlaying());
+}
+
+TEST_F(VideoDock, PickedFrameArrivesMirroredAsTheExportTakesIt)
+{
+    std::vector<uint16_t> shown[2];
+    int index = -1;
+    QSize reduced;
+    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady,
+                     [&](const Helper::CRGB48Buffer& frame, const Helper::CRGB48Buffer* preview, int i) {
+        reduced = preview ? preview->GetSize() : QSize();
+        auto& f = const_cast<Helper::CRGB48Buffer&>(frame);
+        shown[m_dock.Destination().m_bFlipX].assign(f.GetData(), f.GetData() + size_t(f.Width()) * f.Height() * 3);
+        index = i;
+    });
+    ASSERT_TRUE(m_dock.SetSource(CClips::Get().Clip()));
+    m_dock.SetMarker(0.5); // 1 s: frame 25
+    m_dock.RefreshMainImage();
+    ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    EXPECT_EQ(index, 25);
+    EXPECT_EQ(m_dock.View().position, QStringLiteral("00:00:01:00  (Bild 25)"));
+    m_dock.SetPreviewLongSide(80); // the reduced copy comes mirrored too
+    m_dock.OnFlipX(true);
+    ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    EXPECT_EQ(reduced, QSize(80, 45));
+    ASSERT_EQ(shown[0].size(), size_t(160 * 90 * 3));
+    ASSERT_EQ(shown[1].size(), shown[0].size());
+    bool mirrored = true;
+    for (int y = 0; y < 90 && mirrored; ++y)
+        for (int x = 0; x < 160 && mirrored; ++x)
+            for (int c = 0; c < 3; ++c)
+                mirrored = mirrored && shown[1][(y * 160 + x) * 3 + c] == shown[0][(y * 160 + 159 - x) * 3 + c];
+    EXPECT_TRUE(mirrored);
+
+    // A step lands on the next frame; Home goes back to the first.
+    m_dock.OnPosStepRight();
+    ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    EXPECT_EQ(index, 26);
+    m_dock.OnPosStart();
+    ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    EXPECT_EQ(index, 0);
+}
+
+TEST_F(VideoDock, ThumbnailsArriveForTheStageAndLeaveNoFiles)
+{
+    m_dock.SetTimelineGeometry(1000, 1080);
+    ASSERT_TRUE(m_dock.SetSource(CClips::Get().Clip()));
+    for (int i = 0; i < 10 && !m_dock.Timeline().MissingSlots().empty(); ++i)
+        Await(&m_dock, &CVideoDockModel::timelineChanged);
+    EXPECT_TRUE(m_dock.Timeline().MissingSlots().empty());
+    EXPECT_EQ(m_dock.Timeline().Thumbnail(32).size(), QSize(94, 53));
+    EXPECT_TRUE(m_dock.Timeline().Thumbnail(16).isNull()); // not a slot of stage 0
+    m_dock.Reset();
+    EXPECT_FALSE(m_dock.Fetcher().IsOpen());
+    EXPECT_TRUE(m_dock.Timeline().Thumbnail(32).isNull());
+    // Thumbnails never go through files: the dock's folder in the private temp folder holds
+    // the prober's answers only.
+    EXPECT_EQ(QDir(m_movie.TempDirectory()).entryList(QDir::Files).filter(".ini").size(),
+              QDir(m_movie.TempDirectory()).entryList(QDir::Files).size());
+}
+
+TEST_F(VideoDock, CutClipShowsWhyAndKeepsTheLastGoodFrame)
+{
+    int frames = 0;
+    QObject::connect(&m_dock, &CVideoDockModel::mainImageReady,
+                     [&](const Helper::CRGB48Buffer&, const Helper::CRGB48Buffer*, int) { ++frames; });
+    ASSERT_TRUE(m_dock.SetSource(CClips::Get().Cut()));
+    m_dock.SetMarker(0.2);
+    m_dock.RefreshMainImage();
+    ASSERT_TRUE(Await(&m_dock, &CVideoDockModel::mainImageReady));
+    m_dock.SetMarker(0.9);
+    m_dock.RefreshMainImage();
+    ASSERT_TRUE(Await(&m_dock.Fetcher(), &CFrameFetcher::frameFailed));
+    EXPECT_EQ(frames, 1);
+    EXPECT_TRUE(m_dock.View().status.contains("00:00:01.800")) << m_dock.View().status.toStdString();
+    EXPECT_EQ(m_dock.ShownFrame(), 10);
+}
+
+TEST(PreviewModel, FrameReducedWhileDecodingIsGradedWithoutResampling)
+{
+    CGradingSession session;
+    CPreviewModel preview(session);
+    preview.SetPreviewLongSide(2);
+    const uint16_t frame[4 * 2 * 3] = {}; // 4×2 black
+    const uint16_t reduced[2 * 1 * 3] = {1000, 2000, 3000, 4000, 5000, 6000};
+    ASSERT_TRUE(preview.SetFrame(frame, 4, 2, reduced, QSize(2, 1)));
+    EXPECT_EQ(session.ResampleCount(), 0);
+    auto& result = const_cast<Helper::CRGB48Buffer&>(preview.Result());
+    EXPECT_EQ(std::vector<uint16_t>(result.GetData(), result.GetData() + 6), std::vector<uint16_t>(reduced, reduced + 6));
+    // A copy of another size is not the preview: the frame is reduced as always.
+    ASSERT_TRUE(preview.SetFrame(frame, 4, 2, reduced, QSize(1, 2)));
+    EXPECT_EQ(session.ResampleCount(), 1);
+    EXPECT_EQ(result.GetData()[0], 0);
+}
