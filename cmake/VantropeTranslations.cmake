@@ -1,10 +1,10 @@
 # The translation sources of every interface text and their compiled form beside the program.
 #
 # `vantrope_lupdate` (run by `make build` before the build proper) collects every tr() and
-# QT_TRANSLATE_NOOP text of the program's sources and of the catalogue listing into
-# resources/translations/translation_<locale>.ts; texts that left the sources stay in the files
-# as vanished entries, so their translations come back with them. lrelease then compiles the
-# .ts files into build/bin/translations/, where the translation manager looks for them.
+# QT_TRANSLATE_NOOP text of the program's sources and of the listings of the documents into
+# resources/translations/translation_<locale>.ts and drops the texts the sources no longer use
+# (their translations stay in the history). lrelease then compiles the .ts files into
+# build/bin/translations/, where the translation manager looks for them.
 set(VANTROPE_LOCALES de_DE en_GB en_US fr_FR it_IT es_ES jp_JP ru_RU)
 
 set(VANTROPE_TS_FILES)
@@ -41,7 +41,7 @@ file(GENERATE OUTPUT ${VANTROPE_LUPDATE_PROJECT} CONTENT
 ")
 
 add_custom_target(vantrope_lupdate
-    COMMAND Qt6::lupdate -project ${VANTROPE_LUPDATE_PROJECT} -source-language de_DE -locations none
+    COMMAND Qt6::lupdate -project ${VANTROPE_LUPDATE_PROJECT} -source-language de_DE -locations none -no-obsolete
     COMMENT "Collecting the interface texts into the .ts files"
     VERBATIM)
 add_dependencies(vantrope_lupdate vantrope_catalogue_tr)

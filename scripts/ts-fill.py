@@ -10,9 +10,10 @@ A table is a JSON list of [context, source, translation] (with the disambiguatin
 fourth element where the text has one); a plural text (source with %n) takes a
 list of forms as its translation, in the order the language's plural rules give (German, English,
 French, Italian, Spanish: one, other; Japanese: one form; Russian: one, few, many). An entry whose
-text is not in the file yet is added as a vanished entry: lupdate revives it, translated, as soon
-as the text appears in the sources. Run `cmake --build build --target vantrope_lupdate`
-afterwards; it rewrites the file in its own layout.
+text is not in the file yet is added as a vanished entry, which lupdate revives, translated, when
+the text appears in the sources; the build's lupdate (-no-obsolete) drops such entries, so texts
+of another branch are kept with a hand-run lupdate without that option until they land. Run
+`cmake --build build --target vantrope_lupdate` afterwards; it rewrites the file in its own layout.
 """
 import json
 import os

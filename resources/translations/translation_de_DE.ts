@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">Die Datei %1 enthält kein lesbares Video.</translation>
+        <translation>Die Datei %1 enthält kein lesbares Video.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</translation>
+        <translation>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">Nicht genug Speicher für den Videodecoder.</translation>
+        <translation>Nicht genug Speicher für den Videodecoder.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">Das Videoformat von %1 kann nicht dekodiert werden.</translation>
+        <translation>Das Videoformat von %1 kann nicht dekodiert werden.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Die Datei %1 kann nicht gelesen werden.</translation>
+        <translation>Die Datei %1 kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">Kein Video geöffnet.</translation>
+        <translation>Kein Video geöffnet.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">Das Bild konnte nicht umgewandelt werden.</translation>
+        <translation>Das Bild konnte nicht umgewandelt werden.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Die Datei %1 kann nicht gelesen werden.</translation>
+        <translation>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Auflösung: %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Länge: %1  (%2 fps)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Länge: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (Bild %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Nicht genug Speicher für das Bild.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Videoeinstellungen</translation>
+        <translation>Videoeinstellungen</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Das Quellvideo im Standardprogramm abspielen</translation>
+        <translation>Das Quellvideo im Standardprogramm abspielen</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Das gespeicherte Video im Standardprogramm abspielen</translation>
+        <translation>Das gespeicherte Video im Standardprogramm abspielen</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Den Ton des Quellvideos übernehmen</translation>
+        <translation>Den Ton des Quellvideos übernehmen</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Ton</translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Die Metadaten des Quellvideos übernehmen</translation>
+        <translation>Die Metadaten des Quellvideos übernehmen</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Metadaten</translation>
+        <translation>Metadaten</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Das Video waagerecht spiegeln</translation>
+        <translation>Das Video waagerecht spiegeln</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Spiegeln</translation>
+        <translation>Spiegeln</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Das Video senkrecht spiegeln</translation>
+        <translation>Das Video senkrecht spiegeln</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Kippen</translation>
+        <translation>Kippen</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Videoformat der gespeicherten Datei</translation>
+        <translation>Videoformat der gespeicherten Datei</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Qualität der gespeicherten Datei</translation>
+        <translation>Qualität der gespeicherten Datei</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Kompressionsartefakte der Quelle mindern</translation>
+        <translation>Kompressionsartefakte der Quelle mindern</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Das ganze Video mit der aktuellen Bearbeitung speichern</translation>
+        <translation>Das ganze Video mit der aktuellen Bearbeitung speichern</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Video speichern</translation>
+        <translation>Video speichern</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Klicken oder ziehen wählt das Bild, das bearbeitet wird</translation>
+        <translation>Klicken oder ziehen wählt das Bild, das bearbeitet wird</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Mehr Vorschaubilder in der Zeitleiste zeigen</translation>
+        <translation>Mehr Vorschaubilder in der Zeitleiste zeigen</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">Zum Anfang (Pos1)</translation>
+        <translation>Zum Anfang (Pos1)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">Eine Sekunde zurück (Umschalt+Links)</translation>
+        <translation>Eine Sekunde zurück (Umschalt+Links)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">Ein Bild zurück (Links)</translation>
+        <translation>Ein Bild zurück (Links)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">Zur Mitte</translation>
+        <translation>Zur Mitte</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">Ein Bild vor (Rechts)</translation>
+        <translation>Ein Bild vor (Rechts)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">Eine Sekunde vor (Umschalt+Rechts)</translation>
+        <translation>Eine Sekunde vor (Umschalt+Rechts)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">Zum Ende (Ende)</translation>
+        <translation>Zum Ende (Ende)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</translation>
+        <translation>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Wiedergabe anhalten (Leertaste, Esc)</translation>
+        <translation>Wiedergabe anhalten (Leertaste, Esc)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Das bearbeitete Video in der Vorschau abspielen (Leertaste)</translation>
+        <translation>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Unkomprimiert (AVI)</translation>
+        <translation>Unkomprimiert (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Unkomprimiert (AVI)</translation>
+        <translation>Unkomprimiert (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Beste Qualität</translation>
+        <translation>Beste Qualität</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Beste Qualität</translation>
+        <translation>Beste Qualität</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">Hohe Qualität</translation>
+        <translation>Hohe Qualität</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">Hohe Qualität</translation>
+        <translation>Hohe Qualität</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Normale Qualität</translation>
+        <translation>Normale Qualität</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Normale Qualität</translation>
+        <translation>Normale Qualität</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Geringe Qualität</translation>
+        <translation>Geringe Qualität</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Geringe Qualität</translation>
+        <translation>Geringe Qualität</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Geringste Qualität</translation>
+        <translation>Geringste Qualität</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Geringste Qualität</translation>
+        <translation>Geringste Qualität</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">Keine Artefaktminderung</translation>
+        <translation>Keine Artefaktminderung</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">Keine Artefaktminderung</translation>
+        <translation>Keine Artefaktminderung</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Leichte Artefaktminderung</translation>
+        <translation>Leichte Artefaktminderung</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Leichte Artefaktminderung</translation>
+        <translation>Leichte Artefaktminderung</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Starke Artefaktminderung</translation>
+        <translation>Starke Artefaktminderung</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Starke Artefaktminderung</translation>
+        <translation>Starke Artefaktminderung</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Intensive Artefaktminderung</translation>
+        <translation>Intensive Artefaktminderung</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Intensive Artefaktminderung</translation>
+        <translation>Intensive Artefaktminderung</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Maximale Artefaktminderung</translation>
+        <translation>Maximale Artefaktminderung</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Maximale Artefaktminderung</translation>
+        <translation>Maximale Artefaktminderung</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Auflösung: %1 x %2 px</translation>
+        <translation>Auflösung: %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Länge: %1  (%2 fps)</translation>
+        <translation>Länge: %1  (%2 fps)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Länge: %1</translation>
+        <translation>Länge: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (Bild %2)</translation>
+        <translation>%1  (Bild %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Nicht genug Speicher für das Bild.</translation>
+        <translation>Nicht genug Speicher für das Bild.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Layer (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">Die Datei %1 kann nicht geschrieben werden.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Projekt laden</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">Projektdateien werden von dieser Version nicht unterstützt:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Videodatei öffnen</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Videoeinstellungen</translation>
+        <translation>Videoeinstellungen</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Fortschrittsfenster anzeigen</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Rückgängig-Schritte komprimiert speichern</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5430,13 +5386,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Undo-Daten bereinigen</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Bearbeitung wird berechnet</translation>
     </message>
 </context>
 <context>

@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">The file %1 contains no readable video.</translation>
+        <translation>The file %1 contains no readable video.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">The video has an unsupported frame size (%1 × %2).</translation>
+        <translation>The video has an unsupported frame size (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">Not enough memory for the video decoder.</translation>
+        <translation>Not enough memory for the video decoder.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">The video format of %1 cannot be decoded.</translation>
+        <translation>The video format of %1 cannot be decoded.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">The file %1 cannot be read.</translation>
+        <translation>The file %1 cannot be read.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">No video open.</translation>
+        <translation>No video open.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">The frame could not be converted.</translation>
+        <translation>The frame could not be converted.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">No frame can be read at position %1: the file is damaged or incomplete.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">The file %1 cannot be read.</translation>
+        <translation>No frame can be read at position %1: the file is damaged or incomplete.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Resolution: %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Length: %1  (%2 fps)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Length: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (frame %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Not enough memory for the image.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Video settings</translation>
+        <translation>Video settings</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Play the source video in the default player</translation>
+        <translation>Play the source video in the default player</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Play the saved video in the default player</translation>
+        <translation>Play the saved video in the default player</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Take over the sound of the source video</translation>
+        <translation>Take over the sound of the source video</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Sound</translation>
+        <translation>Sound</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Take over the metadata of the source video</translation>
+        <translation>Take over the metadata of the source video</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Metadata</translation>
+        <translation>Metadata</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Mirror the video horizontally</translation>
+        <translation>Mirror the video horizontally</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Mirror</translation>
+        <translation>Mirror</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Flip the video vertically</translation>
+        <translation>Flip the video vertically</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Flip</translation>
+        <translation>Flip</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Video format of the saved file</translation>
+        <translation>Video format of the saved file</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Quality of the saved file</translation>
+        <translation>Quality of the saved file</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Reduce the compression artefacts of the source</translation>
+        <translation>Reduce the compression artefacts of the source</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Save the whole video with the current grade</translation>
+        <translation>Save the whole video with the current grade</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Save video</translation>
+        <translation>Save video</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Click or drag to choose the frame that is edited</translation>
+        <translation>Click or drag to choose the frame that is edited</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Show more thumbnails in the timeline</translation>
+        <translation>Show more thumbnails in the timeline</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">To the start (Home)</translation>
+        <translation>To the start (Home)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">One second back (Shift+Left)</translation>
+        <translation>One second back (Shift+Left)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">One frame back (Left)</translation>
+        <translation>One frame back (Left)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">To the middle</translation>
+        <translation>To the middle</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">One frame forward (Right)</translation>
+        <translation>One frame forward (Right)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">One second forward (Shift+Right)</translation>
+        <translation>One second forward (Shift+Right)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">To the end (End)</translation>
+        <translation>To the end (End)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Time (hours:minutes:seconds:frames) and number of the frame shown</translation>
+        <translation>Time (hours:minutes:seconds:frames) and number of the frame shown</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Stop playback (Space, Esc)</translation>
+        <translation>Stop playback (Space, Esc)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Play the edited video in the preview (Space)</translation>
+        <translation>Play the edited video in the preview (Space)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Uncompressed (AVI)</translation>
+        <translation>Uncompressed (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Uncompressed (AVI)</translation>
+        <translation>Uncompressed (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Best quality</translation>
+        <translation>Best quality</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Best quality</translation>
+        <translation>Best quality</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">High quality</translation>
+        <translation>High quality</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">High quality</translation>
+        <translation>High quality</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Normal quality</translation>
+        <translation>Normal quality</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Normal quality</translation>
+        <translation>Normal quality</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Low quality</translation>
+        <translation>Low quality</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Low quality</translation>
+        <translation>Low quality</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Lowest quality</translation>
+        <translation>Lowest quality</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Lowest quality</translation>
+        <translation>Lowest quality</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">No artefact reduction</translation>
+        <translation>No artefact reduction</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">No artefact reduction</translation>
+        <translation>No artefact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Slight artefact reduction</translation>
+        <translation>Slight artefact reduction</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Slight artefact reduction</translation>
+        <translation>Slight artefact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Strong artefact reduction</translation>
+        <translation>Strong artefact reduction</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Strong artefact reduction</translation>
+        <translation>Strong artefact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Intensive artefact reduction</translation>
+        <translation>Intensive artefact reduction</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Intensive artefact reduction</translation>
+        <translation>Intensive artefact reduction</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Maximum artefact reduction</translation>
+        <translation>Maximum artefact reduction</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Maximum artefact reduction</translation>
+        <translation>Maximum artefact reduction</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Resolution: %1 x %2 px</translation>
+        <translation>Resolution: %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Length: %1  (%2 fps)</translation>
+        <translation>Length: %1  (%2 fps)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Length: %1</translation>
+        <translation>Length: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (frame %2)</translation>
+        <translation>%1  (frame %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Not enough memory for the image.</translation>
+        <translation>Not enough memory for the image.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Layers (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">The file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Load project</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">Project files are not supported by this version:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Open video file</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Video settings</translation>
+        <translation>Video settings</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Show progress window</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Save undo steps compressed</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5430,13 +5386,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Cleaning up undo data</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Calculating the grade</translation>
     </message>
 </context>
 <context>

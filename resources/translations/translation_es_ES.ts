@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">El archivo %1 no contiene ningún vídeo legible.</translation>
+        <translation>El archivo %1 no contiene ningún vídeo legible.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">El vídeo tiene un tamaño de fotograma no admitido (%1 × %2).</translation>
+        <translation>El vídeo tiene un tamaño de fotograma no admitido (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">No hay memoria suficiente para el decodificador de vídeo.</translation>
+        <translation>No hay memoria suficiente para el decodificador de vídeo.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">No se puede descodificar el formato de vídeo de %1.</translation>
+        <translation>No se puede descodificar el formato de vídeo de %1.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">No se puede leer el archivo %1.</translation>
+        <translation>No se puede leer el archivo %1.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">No hay ningún vídeo abierto.</translation>
+        <translation>No hay ningún vídeo abierto.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">No se ha podido convertir el fotograma.</translation>
+        <translation>No se ha podido convertir el fotograma.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">No se puede leer ningún fotograma en la posición %1: el archivo está dañado o incompleto.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">No se puede leer el archivo %1.</translation>
+        <translation>No se puede leer ningún fotograma en la posición %1: el archivo está dañado o incompleto.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Resolución: %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Duración: %1  (%2 fps)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Duración: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (fotograma %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">No hay memoria suficiente para la imagen.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Ajustes de vídeo</translation>
+        <translation>Ajustes de vídeo</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Reproducir el vídeo de origen en el reproductor predeterminado</translation>
+        <translation>Reproducir el vídeo de origen en el reproductor predeterminado</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Reproducir el vídeo guardado en el reproductor predeterminado</translation>
+        <translation>Reproducir el vídeo guardado en el reproductor predeterminado</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Conservar el sonido del vídeo de origen</translation>
+        <translation>Conservar el sonido del vídeo de origen</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Conservar los metadatos del vídeo de origen</translation>
+        <translation>Conservar los metadatos del vídeo de origen</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Metadatos</translation>
+        <translation>Metadatos</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Reflejar el vídeo horizontalmente</translation>
+        <translation>Reflejar el vídeo horizontalmente</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Reflejar</translation>
+        <translation>Reflejar</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Voltear el vídeo verticalmente</translation>
+        <translation>Voltear el vídeo verticalmente</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Voltear</translation>
+        <translation>Voltear</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Formato de vídeo del archivo guardado</translation>
+        <translation>Formato de vídeo del archivo guardado</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Calidad del archivo guardado</translation>
+        <translation>Calidad del archivo guardado</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Reducir los artefactos de compresión del origen</translation>
+        <translation>Reducir los artefactos de compresión del origen</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Guardar todo el vídeo con la corrección actual</translation>
+        <translation>Guardar todo el vídeo con la corrección actual</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Guardar vídeo</translation>
+        <translation>Guardar vídeo</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Haga clic o arrastre para elegir el fotograma que se edita</translation>
+        <translation>Haga clic o arrastre para elegir el fotograma que se edita</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Mostrar más miniaturas en la línea de tiempo</translation>
+        <translation>Mostrar más miniaturas en la línea de tiempo</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">Al principio (Inicio)</translation>
+        <translation>Al principio (Inicio)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">Un segundo atrás (Mayús+Izquierda)</translation>
+        <translation>Un segundo atrás (Mayús+Izquierda)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">Un fotograma atrás (Izquierda)</translation>
+        <translation>Un fotograma atrás (Izquierda)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">Al centro</translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">Un fotograma adelante (Derecha)</translation>
+        <translation>Un fotograma adelante (Derecha)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">Un segundo adelante (Mayús+Derecha)</translation>
+        <translation>Un segundo adelante (Mayús+Derecha)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">Al final (Fin)</translation>
+        <translation>Al final (Fin)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Tiempo (horas:minutos:segundos:fotogramas) y número del fotograma mostrado</translation>
+        <translation>Tiempo (horas:minutos:segundos:fotogramas) y número del fotograma mostrado</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Detener la reproducción (Espacio, Esc)</translation>
+        <translation>Detener la reproducción (Espacio, Esc)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Reproducir el vídeo editado en la vista previa (Espacio)</translation>
+        <translation>Reproducir el vídeo editado en la vista previa (Espacio)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Sin comprimir (AVI)</translation>
+        <translation>Sin comprimir (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Sin comprimir (AVI)</translation>
+        <translation>Sin comprimir (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Máxima calidad</translation>
+        <translation>Máxima calidad</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Máxima calidad</translation>
+        <translation>Máxima calidad</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">Alta calidad</translation>
+        <translation>Alta calidad</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">Alta calidad</translation>
+        <translation>Alta calidad</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Calidad normal</translation>
+        <translation>Calidad normal</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Calidad normal</translation>
+        <translation>Calidad normal</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Baja calidad</translation>
+        <translation>Baja calidad</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Baja calidad</translation>
+        <translation>Baja calidad</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Calidad mínima</translation>
+        <translation>Calidad mínima</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Calidad mínima</translation>
+        <translation>Calidad mínima</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">Sin reducción de artefactos</translation>
+        <translation>Sin reducción de artefactos</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">Sin reducción de artefactos</translation>
+        <translation>Sin reducción de artefactos</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Reducción ligera de artefactos</translation>
+        <translation>Reducción ligera de artefactos</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Reducción ligera de artefactos</translation>
+        <translation>Reducción ligera de artefactos</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Reducción fuerte de artefactos</translation>
+        <translation>Reducción fuerte de artefactos</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Reducción fuerte de artefactos</translation>
+        <translation>Reducción fuerte de artefactos</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Reducción intensiva de artefactos</translation>
+        <translation>Reducción intensiva de artefactos</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Reducción intensiva de artefactos</translation>
+        <translation>Reducción intensiva de artefactos</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Reducción máxima de artefactos</translation>
+        <translation>Reducción máxima de artefactos</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Reducción máxima de artefactos</translation>
+        <translation>Reducción máxima de artefactos</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Resolución: %1 x %2 px</translation>
+        <translation>Resolución: %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Duración: %1  (%2 fps)</translation>
+        <translation>Duración: %1  (%2 fps)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Duración: %1</translation>
+        <translation>Duración: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (fotograma %2)</translation>
+        <translation>%1  (fotograma %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">No hay memoria suficiente para la imagen.</translation>
+        <translation>No hay memoria suficiente para la imagen.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Capas (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">No se puede escribir el archivo %1.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Cargar proyecto</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">Esta versión no admite archivos de proyecto:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Abrir archivo de vídeo</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Ajustes de vídeo</translation>
+        <translation>Ajustes de vídeo</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Mostrar ventana de progreso</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Guardar los pasos de deshacer comprimidos</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5430,13 +5386,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Limpiando los datos de deshacer</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Calculando la corrección</translation>
     </message>
 </context>
 <context>

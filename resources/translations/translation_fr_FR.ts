@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">Le fichier %1 ne contient aucune vidéo lisible.</translation>
+        <translation>Le fichier %1 ne contient aucune vidéo lisible.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">La vidéo a une taille d&apos;image non prise en charge (%1 × %2).</translation>
+        <translation>La vidéo a une taille d&apos;image non prise en charge (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">Mémoire insuffisante pour le décodeur vidéo.</translation>
+        <translation>Mémoire insuffisante pour le décodeur vidéo.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">Le format vidéo de %1 ne peut pas être décodé.</translation>
+        <translation>Le format vidéo de %1 ne peut pas être décodé.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Impossible de lire le fichier %1.</translation>
+        <translation>Impossible de lire le fichier %1.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">Aucune vidéo ouverte.</translation>
+        <translation>Aucune vidéo ouverte.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">Impossible de convertir l&apos;image.</translation>
+        <translation>Impossible de convertir l&apos;image.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">Aucune image ne peut être lue à la position %1 : le fichier est endommagé ou incomplet.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Impossible de lire le fichier %1.</translation>
+        <translation>Aucune image ne peut être lue à la position %1 : le fichier est endommagé ou incomplet.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Résolution : %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Durée : %1  (%2 i/s)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Durée : %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (image %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Mémoire insuffisante pour l&apos;image.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Réglages vidéo</translation>
+        <translation>Réglages vidéo</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Lire la vidéo source dans le lecteur par défaut</translation>
+        <translation>Lire la vidéo source dans le lecteur par défaut</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Lire la vidéo enregistrée dans le lecteur par défaut</translation>
+        <translation>Lire la vidéo enregistrée dans le lecteur par défaut</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Reprendre le son de la vidéo source</translation>
+        <translation>Reprendre le son de la vidéo source</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Son</translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Reprendre les métadonnées de la vidéo source</translation>
+        <translation>Reprendre les métadonnées de la vidéo source</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Métadonnées</translation>
+        <translation>Métadonnées</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Retourner la vidéo horizontalement</translation>
+        <translation>Retourner la vidéo horizontalement</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Miroir</translation>
+        <translation>Miroir</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Retourner la vidéo verticalement</translation>
+        <translation>Retourner la vidéo verticalement</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Basculer</translation>
+        <translation>Basculer</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Format vidéo du fichier enregistré</translation>
+        <translation>Format vidéo du fichier enregistré</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Qualité du fichier enregistré</translation>
+        <translation>Qualité du fichier enregistré</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Atténuer les artefacts de compression de la source</translation>
+        <translation>Atténuer les artefacts de compression de la source</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Enregistrer toute la vidéo avec l&apos;étalonnage actuel</translation>
+        <translation>Enregistrer toute la vidéo avec l&apos;étalonnage actuel</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Enregistrer la vidéo</translation>
+        <translation>Enregistrer la vidéo</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Cliquez ou faites glisser pour choisir l&apos;image à retoucher</translation>
+        <translation>Cliquez ou faites glisser pour choisir l&apos;image à retoucher</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Afficher plus de vignettes dans la timeline</translation>
+        <translation>Afficher plus de vignettes dans la timeline</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">Au début (Origine)</translation>
+        <translation>Au début (Origine)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">Une seconde en arrière (Maj+Gauche)</translation>
+        <translation>Une seconde en arrière (Maj+Gauche)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">Une image en arrière (Gauche)</translation>
+        <translation>Une image en arrière (Gauche)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">Au milieu</translation>
+        <translation>Au milieu</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">Une image en avant (Droite)</translation>
+        <translation>Une image en avant (Droite)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">Une seconde en avant (Maj+Droite)</translation>
+        <translation>Une seconde en avant (Maj+Droite)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">À la fin (Fin)</translation>
+        <translation>À la fin (Fin)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Temps (heures:minutes:secondes:images) et numéro de l&apos;image affichée</translation>
+        <translation>Temps (heures:minutes:secondes:images) et numéro de l&apos;image affichée</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Arrêter la lecture (Espace, Échap)</translation>
+        <translation>Arrêter la lecture (Espace, Échap)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Lire la vidéo retouchée dans l&apos;aperçu (Espace)</translation>
+        <translation>Lire la vidéo retouchée dans l&apos;aperçu (Espace)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Non compressé (AVI)</translation>
+        <translation>Non compressé (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Non compressé (AVI)</translation>
+        <translation>Non compressé (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Qualité optimale</translation>
+        <translation>Qualité optimale</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Qualité optimale</translation>
+        <translation>Qualité optimale</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">Haute qualité</translation>
+        <translation>Haute qualité</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">Haute qualité</translation>
+        <translation>Haute qualité</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Qualité normale</translation>
+        <translation>Qualité normale</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Qualité normale</translation>
+        <translation>Qualité normale</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Qualité faible</translation>
+        <translation>Qualité faible</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Qualité faible</translation>
+        <translation>Qualité faible</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Qualité minimale</translation>
+        <translation>Qualité minimale</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Qualité minimale</translation>
+        <translation>Qualité minimale</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">Aucune réduction des artefacts</translation>
+        <translation>Aucune réduction des artefacts</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">Aucune réduction des artefacts</translation>
+        <translation>Aucune réduction des artefacts</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Légère réduction des artefacts</translation>
+        <translation>Légère réduction des artefacts</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Légère réduction des artefacts</translation>
+        <translation>Légère réduction des artefacts</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Forte réduction des artefacts</translation>
+        <translation>Forte réduction des artefacts</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Forte réduction des artefacts</translation>
+        <translation>Forte réduction des artefacts</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Réduction intensive des artefacts</translation>
+        <translation>Réduction intensive des artefacts</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Réduction intensive des artefacts</translation>
+        <translation>Réduction intensive des artefacts</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Réduction maximale des artefacts</translation>
+        <translation>Réduction maximale des artefacts</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Réduction maximale des artefacts</translation>
+        <translation>Réduction maximale des artefacts</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Résolution : %1 x %2 px</translation>
+        <translation>Résolution : %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Durée : %1  (%2 i/s)</translation>
+        <translation>Durée : %1  (%2 i/s)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Durée : %1</translation>
+        <translation>Durée : %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (image %2)</translation>
+        <translation>%1  (image %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Mémoire insuffisante pour l&apos;image.</translation>
+        <translation>Mémoire insuffisante pour l&apos;image.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Calques (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">Impossible d&apos;écrire le fichier %1.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Charger un projet</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">Les fichiers de projet ne sont pas pris en charge par cette version :
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Ouvrir un fichier vidéo</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Réglages vidéo</translation>
+        <translation>Réglages vidéo</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Afficher la fenêtre de progression</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Enregistrer les étapes d&apos;annulation compressées</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5430,13 +5386,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Nettoyage des données d&apos;annulation</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Calcul du traitement</translation>
     </message>
 </context>
 <context>

@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">Il file %1 non contiene alcun video leggibile.</translation>
+        <translation>Il file %1 non contiene alcun video leggibile.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">Il video ha dimensioni del fotogramma non supportate (%1 × %2).</translation>
+        <translation>Il video ha dimensioni del fotogramma non supportate (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">Memoria insufficiente per il decodificatore video.</translation>
+        <translation>Memoria insufficiente per il decodificatore video.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">Il formato video di %1 non può essere decodificato.</translation>
+        <translation>Il formato video di %1 non può essere decodificato.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Impossibile leggere il file %1.</translation>
+        <translation>Impossibile leggere il file %1.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">Nessun video aperto.</translation>
+        <translation>Nessun video aperto.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">Impossibile convertire il fotogramma.</translation>
+        <translation>Impossibile convertire il fotogramma.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">Impossibile leggere un fotogramma alla posizione %1: il file è danneggiato o incompleto.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Impossibile leggere il file %1.</translation>
+        <translation>Impossibile leggere un fotogramma alla posizione %1: il file è danneggiato o incompleto.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Risoluzione: %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Durata: %1  (%2 fps)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Durata: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (fotogramma %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Memoria insufficiente per l&apos;immagine.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Impostazioni video</translation>
+        <translation>Impostazioni video</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Riproduci il video sorgente nel lettore predefinito</translation>
+        <translation>Riproduci il video sorgente nel lettore predefinito</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Riproduci il video salvato nel lettore predefinito</translation>
+        <translation>Riproduci il video salvato nel lettore predefinito</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Mantieni l&apos;audio del video sorgente</translation>
+        <translation>Mantieni l&apos;audio del video sorgente</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Audio</translation>
+        <translation>Audio</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Mantieni i metadati del video sorgente</translation>
+        <translation>Mantieni i metadati del video sorgente</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Metadati</translation>
+        <translation>Metadati</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Rifletti il video orizzontalmente</translation>
+        <translation>Rifletti il video orizzontalmente</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Rifletti</translation>
+        <translation>Rifletti</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Capovolgi il video verticalmente</translation>
+        <translation>Capovolgi il video verticalmente</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Capovolgi</translation>
+        <translation>Capovolgi</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Formato video del file salvato</translation>
+        <translation>Formato video del file salvato</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Qualità del file salvato</translation>
+        <translation>Qualità del file salvato</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Riduci gli artefatti di compressione della sorgente</translation>
+        <translation>Riduci gli artefatti di compressione della sorgente</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Salva l&apos;intero video con la correzione attuale</translation>
+        <translation>Salva l&apos;intero video con la correzione attuale</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Salva video</translation>
+        <translation>Salva video</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Fai clic o trascina per scegliere il fotogramma da modificare</translation>
+        <translation>Fai clic o trascina per scegliere il fotogramma da modificare</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Mostra più miniature nella timeline</translation>
+        <translation>Mostra più miniature nella timeline</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">All&apos;inizio (Home)</translation>
+        <translation>All&apos;inizio (Home)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">Un secondo indietro (Maiusc+Sinistra)</translation>
+        <translation>Un secondo indietro (Maiusc+Sinistra)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">Un fotogramma indietro (Sinistra)</translation>
+        <translation>Un fotogramma indietro (Sinistra)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">Al centro</translation>
+        <translation>Al centro</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">Un fotogramma avanti (Destra)</translation>
+        <translation>Un fotogramma avanti (Destra)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">Un secondo avanti (Maiusc+Destra)</translation>
+        <translation>Un secondo avanti (Maiusc+Destra)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">Alla fine (Fine)</translation>
+        <translation>Alla fine (Fine)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Tempo (ore:minuti:secondi:fotogrammi) e numero del fotogramma mostrato</translation>
+        <translation>Tempo (ore:minuti:secondi:fotogrammi) e numero del fotogramma mostrato</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Ferma la riproduzione (Spazio, Esc)</translation>
+        <translation>Ferma la riproduzione (Spazio, Esc)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Riproduci il video modificato nell&apos;anteprima (Spazio)</translation>
+        <translation>Riproduci il video modificato nell&apos;anteprima (Spazio)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Non compresso (AVI)</translation>
+        <translation>Non compresso (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Non compresso (AVI)</translation>
+        <translation>Non compresso (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Qualità massima</translation>
+        <translation>Qualità massima</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Qualità massima</translation>
+        <translation>Qualità massima</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">Alta qualità</translation>
+        <translation>Alta qualità</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">Alta qualità</translation>
+        <translation>Alta qualità</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Qualità normale</translation>
+        <translation>Qualità normale</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Qualità normale</translation>
+        <translation>Qualità normale</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Bassa qualità</translation>
+        <translation>Bassa qualità</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Bassa qualità</translation>
+        <translation>Bassa qualità</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Qualità minima</translation>
+        <translation>Qualità minima</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Qualità minima</translation>
+        <translation>Qualità minima</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">Nessuna riduzione degli artefatti</translation>
+        <translation>Nessuna riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">Nessuna riduzione degli artefatti</translation>
+        <translation>Nessuna riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Lieve riduzione degli artefatti</translation>
+        <translation>Lieve riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Lieve riduzione degli artefatti</translation>
+        <translation>Lieve riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Forte riduzione degli artefatti</translation>
+        <translation>Forte riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Forte riduzione degli artefatti</translation>
+        <translation>Forte riduzione degli artefatti</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Riduzione intensiva degli artefatti</translation>
+        <translation>Riduzione intensiva degli artefatti</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Riduzione intensiva degli artefatti</translation>
+        <translation>Riduzione intensiva degli artefatti</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Riduzione massima degli artefatti</translation>
+        <translation>Riduzione massima degli artefatti</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Riduzione massima degli artefatti</translation>
+        <translation>Riduzione massima degli artefatti</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Risoluzione: %1 x %2 px</translation>
+        <translation>Risoluzione: %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Durata: %1  (%2 fps)</translation>
+        <translation>Durata: %1  (%2 fps)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Durata: %1</translation>
+        <translation>Durata: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (fotogramma %2)</translation>
+        <translation>%1  (fotogramma %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Memoria insufficiente per l&apos;immagine.</translation>
+        <translation>Memoria insufficiente per l&apos;immagine.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Livelli (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">Impossibile scrivere il file %1.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Carica progetto</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">I file di progetto non sono supportati da questa versione:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Apri file video</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Impostazioni video</translation>
+        <translation>Impostazioni video</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Mostra finestra di avanzamento</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Salva i passi di annullamento compressi</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5430,13 +5386,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Pulizia dei dati di annullamento</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Calcolo della correzione</translation>
     </message>
 </context>
 <context>

@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">ファイル %1 に読み取り可能なビデオがありません。</translation>
+        <translation>ファイル %1 に読み取り可能なビデオがありません。</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">ビデオのフレームサイズ（%1 × %2）には対応していません。</translation>
+        <translation>ビデオのフレームサイズ（%1 × %2）には対応していません。</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">ビデオデコーダー用のメモリが不足しています。</translation>
+        <translation>ビデオデコーダー用のメモリが不足しています。</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">%1 のビデオ形式はデコードできません。</translation>
+        <translation>%1 のビデオ形式はデコードできません。</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">ファイル %1 を読み込めません。</translation>
+        <translation>ファイル %1 を読み込めません。</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">ビデオが開かれていません。</translation>
+        <translation>ビデオが開かれていません。</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">フレームを変換できませんでした。</translation>
+        <translation>フレームを変換できませんでした。</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">位置 %1 のフレームを読み取れません。ファイルが破損しているか不完全です。</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">ファイル %1 を読み込めません。</translation>
+        <translation>位置 %1 のフレームを読み取れません。ファイルが破損しているか不完全です。</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">解像度: %1 x %2 px</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">長さ: %1  (%2 fps)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">長さ: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (フレーム %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">画像用のメモリが不足しています。</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">ビデオ設定</translation>
+        <translation>ビデオ設定</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">元のビデオを既定のプレーヤーで再生</translation>
+        <translation>元のビデオを既定のプレーヤーで再生</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">保存したビデオを既定のプレーヤーで再生</translation>
+        <translation>保存したビデオを既定のプレーヤーで再生</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">元のビデオの音声を引き継ぐ</translation>
+        <translation>元のビデオの音声を引き継ぐ</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">音声</translation>
+        <translation>音声</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">元のビデオのメタデータを引き継ぐ</translation>
+        <translation>元のビデオのメタデータを引き継ぐ</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">メタデータ</translation>
+        <translation>メタデータ</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">ビデオを左右反転</translation>
+        <translation>ビデオを左右反転</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">左右反転</translation>
+        <translation>左右反転</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">ビデオを上下反転</translation>
+        <translation>ビデオを上下反転</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">上下反転</translation>
+        <translation>上下反転</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">保存するファイルのビデオ形式</translation>
+        <translation>保存するファイルのビデオ形式</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">保存するファイルの画質</translation>
+        <translation>保存するファイルの画質</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">元のビデオの圧縮アーティファクトを軽減</translation>
+        <translation>元のビデオの圧縮アーティファクトを軽減</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">現在のグレーディングでビデオ全体を保存</translation>
+        <translation>現在のグレーディングでビデオ全体を保存</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">ビデオを保存</translation>
+        <translation>ビデオを保存</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">クリックまたはドラッグで編集するフレームを選択</translation>
+        <translation>クリックまたはドラッグで編集するフレームを選択</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">タイムラインのサムネイルを増やす</translation>
+        <translation>タイムラインのサムネイルを増やす</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">先頭へ（Home）</translation>
+        <translation>先頭へ（Home）</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">1秒戻る（Shift+←）</translation>
+        <translation>1秒戻る（Shift+←）</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">1フレーム戻る（←）</translation>
+        <translation>1フレーム戻る（←）</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">中央へ</translation>
+        <translation>中央へ</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">1フレーム進む（→）</translation>
+        <translation>1フレーム進む（→）</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">1秒進む（Shift+→）</translation>
+        <translation>1秒進む（Shift+→）</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">末尾へ（End）</translation>
+        <translation>末尾へ（End）</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">時間（時:分:秒:フレーム）と表示中のフレーム番号</translation>
+        <translation>時間（時:分:秒:フレーム）と表示中のフレーム番号</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">再生を停止（Space、Esc）</translation>
+        <translation>再生を停止（Space、Esc）</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">編集したビデオをプレビューで再生（Space）</translation>
+        <translation>編集したビデオをプレビューで再生（Space）</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">非圧縮 (AVI)</translation>
+        <translation>非圧縮 (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">非圧縮 (AVI)</translation>
+        <translation>非圧縮 (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">最高画質</translation>
+        <translation>最高画質</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">最高画質</translation>
+        <translation>最高画質</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">高画質</translation>
+        <translation>高画質</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">高画質</translation>
+        <translation>高画質</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">標準画質</translation>
+        <translation>標準画質</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">標準画質</translation>
+        <translation>標準画質</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">低画質</translation>
+        <translation>低画質</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">低画質</translation>
+        <translation>低画質</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">最低画質</translation>
+        <translation>最低画質</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">最低画質</translation>
+        <translation>最低画質</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">アーティファクト軽減なし</translation>
+        <translation>アーティファクト軽減なし</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">アーティファクト軽減なし</translation>
+        <translation>アーティファクト軽減なし</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">アーティファクト軽減（弱）</translation>
+        <translation>アーティファクト軽減（弱）</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">アーティファクト軽減（弱）</translation>
+        <translation>アーティファクト軽減（弱）</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">アーティファクト軽減（強）</translation>
+        <translation>アーティファクト軽減（強）</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">アーティファクト軽減（強）</translation>
+        <translation>アーティファクト軽減（強）</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">アーティファクト軽減（より強）</translation>
+        <translation>アーティファクト軽減（より強）</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">アーティファクト軽減（より強）</translation>
+        <translation>アーティファクト軽減（より強）</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">アーティファクト軽減（最大）</translation>
+        <translation>アーティファクト軽減（最大）</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">アーティファクト軽減（最大）</translation>
+        <translation>アーティファクト軽減（最大）</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">解像度: %1 x %2 px</translation>
+        <translation>解像度: %1 x %2 px</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">長さ: %1  (%2 fps)</translation>
+        <translation>長さ: %1  (%2 fps)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">長さ: %1</translation>
+        <translation>長さ: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (フレーム %2)</translation>
+        <translation>%1  (フレーム %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">画像用のメモリが不足しています。</translation>
+        <translation>画像用のメモリが不足しています。</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>レイヤー (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">ファイル %1 を書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>プロジェクトを読み込む</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">このバージョンはプロジェクトファイルに対応していません:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>ビデオファイルを開く</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">ビデオ設定</translation>
+        <translation>ビデオ設定</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>進行状況ウィンドウを表示</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">元に戻す履歴を圧縮して保存</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5426,13 +5382,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>取り消しデータを整理中</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">グレーディングを計算中</translation>
     </message>
 </context>
 <context>

@@ -5,42 +5,35 @@
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
-        <translation type="vanished">Файл %1 не содержит читаемого видео.</translation>
+        <translation>Файл %1 не содержит читаемого видео.</translation>
     </message>
     <message>
         <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
-        <translation type="vanished">Видео имеет неподдерживаемый размер кадра (%1 × %2).</translation>
+        <translation>Видео имеет неподдерживаемый размер кадра (%1 × %2).</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für den Videodecoder.</source>
-        <translation type="vanished">Недостаточно памяти для видеодекодера.</translation>
+        <translation>Недостаточно памяти для видеодекодера.</translation>
     </message>
     <message>
         <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
-        <translation type="vanished">Формат видео %1 не удаётся декодировать.</translation>
+        <translation>Формат видео %1 не удаётся декодировать.</translation>
     </message>
     <message>
         <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Не удаётся прочитать файл %1.</translation>
+        <translation>Не удаётся прочитать файл %1.</translation>
     </message>
     <message>
         <source>Kein Video geöffnet.</source>
-        <translation type="vanished">Видео не открыто.</translation>
+        <translation>Видео не открыто.</translation>
     </message>
     <message>
         <source>Das Bild konnte nicht umgewandelt werden.</source>
-        <translation type="vanished">Не удалось преобразовать кадр.</translation>
+        <translation>Не удалось преобразовать кадр.</translation>
     </message>
     <message>
         <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
-        <translation type="vanished">В позиции %1 не удаётся прочитать кадр: файл повреждён или неполон.</translation>
-    </message>
-</context>
-<context>
-    <name>CGradingSession</name>
-    <message>
-        <source>Die Datei %1 kann nicht gelesen werden.</source>
-        <translation type="vanished">Не удаётся прочитать файл %1.</translation>
+        <translation>В позиции %1 не удаётся прочитать кадр: файл повреждён или неполон.</translation>
     </message>
 </context>
 <context>
@@ -298,257 +291,234 @@
     </message>
 </context>
 <context>
-    <name>CVideoDockModel</name>
-    <message>
-        <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Разрешение: %1 x %2 пикс.</translation>
-    </message>
-    <message>
-        <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Длительность: %1  (%2 кадр/с)</translation>
-    </message>
-    <message>
-        <source>Länge: %1</source>
-        <translation type="vanished">Длительность: %1</translation>
-    </message>
-    <message>
-        <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (кадр %2)</translation>
-    </message>
-    <message>
-        <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Недостаточно памяти для изображения.</translation>
-    </message>
-</context>
-<context>
     <name>CVideoDockWidget</name>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Настройки видео</translation>
+        <translation>Настройки видео</translation>
     </message>
     <message>
         <source>Das Quellvideo im Standardprogramm abspielen</source>
-        <translation type="vanished">Воспроизвести исходное видео в стандартном проигрывателе</translation>
+        <translation>Воспроизвести исходное видео в стандартном проигрывателе</translation>
     </message>
     <message>
         <source>Das gespeicherte Video im Standardprogramm abspielen</source>
-        <translation type="vanished">Воспроизвести сохранённое видео в стандартном проигрывателе</translation>
+        <translation>Воспроизвести сохранённое видео в стандартном проигрывателе</translation>
     </message>
     <message>
         <source>Den Ton des Quellvideos übernehmen</source>
-        <translation type="vanished">Сохранить звук исходного видео</translation>
+        <translation>Сохранить звук исходного видео</translation>
     </message>
     <message>
         <source>Ton</source>
-        <translation type="vanished">Звук</translation>
+        <translation>Звук</translation>
     </message>
     <message>
         <source>Die Metadaten des Quellvideos übernehmen</source>
-        <translation type="vanished">Сохранить метаданные исходного видео</translation>
+        <translation>Сохранить метаданные исходного видео</translation>
     </message>
     <message>
         <source>Metadaten</source>
-        <translation type="vanished">Метаданные</translation>
+        <translation>Метаданные</translation>
     </message>
     <message>
         <source>Das Video waagerecht spiegeln</source>
-        <translation type="vanished">Отразить видео по горизонтали</translation>
+        <translation>Отразить видео по горизонтали</translation>
     </message>
     <message>
         <source>Spiegeln</source>
-        <translation type="vanished">Отразить</translation>
+        <translation>Отразить</translation>
     </message>
     <message>
         <source>Das Video senkrecht spiegeln</source>
-        <translation type="vanished">Перевернуть видео по вертикали</translation>
+        <translation>Перевернуть видео по вертикали</translation>
     </message>
     <message>
         <source>Kippen</source>
-        <translation type="vanished">Перевернуть</translation>
+        <translation>Перевернуть</translation>
     </message>
     <message>
         <source>Videoformat der gespeicherten Datei</source>
-        <translation type="vanished">Формат видео сохраняемого файла</translation>
+        <translation>Формат видео сохраняемого файла</translation>
     </message>
     <message>
         <source>Qualität der gespeicherten Datei</source>
-        <translation type="vanished">Качество сохраняемого файла</translation>
+        <translation>Качество сохраняемого файла</translation>
     </message>
     <message>
         <source>Kompressionsartefakte der Quelle mindern</source>
-        <translation type="vanished">Уменьшить артефакты сжатия исходного видео</translation>
+        <translation>Уменьшить артефакты сжатия исходного видео</translation>
     </message>
     <message>
         <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
-        <translation type="vanished">Сохранить всё видео с текущей цветокоррекцией</translation>
+        <translation>Сохранить всё видео с текущей цветокоррекцией</translation>
     </message>
     <message>
         <source>Video speichern</source>
-        <translation type="vanished">Сохранить видео</translation>
+        <translation>Сохранить видео</translation>
     </message>
     <message>
         <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
-        <translation type="vanished">Щёлкните или перетащите, чтобы выбрать обрабатываемый кадр</translation>
+        <translation>Щёлкните или перетащите, чтобы выбрать обрабатываемый кадр</translation>
     </message>
     <message>
         <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
-        <translation type="vanished">Показать больше миниатюр на шкале времени</translation>
+        <translation>Показать больше миниатюр на шкале времени</translation>
     </message>
     <message>
         <source>Zum Anfang (Pos1)</source>
-        <translation type="vanished">В начало (Home)</translation>
+        <translation>В начало (Home)</translation>
     </message>
     <message>
         <source>Eine Sekunde zurück (Umschalt+Links)</source>
-        <translation type="vanished">На секунду назад (Shift+Влево)</translation>
+        <translation>На секунду назад (Shift+Влево)</translation>
     </message>
     <message>
         <source>Ein Bild zurück (Links)</source>
-        <translation type="vanished">На кадр назад (Влево)</translation>
+        <translation>На кадр назад (Влево)</translation>
     </message>
     <message>
         <source>Zur Mitte</source>
-        <translation type="vanished">В середину</translation>
+        <translation>В середину</translation>
     </message>
     <message>
         <source>Ein Bild vor (Rechts)</source>
-        <translation type="vanished">На кадр вперёд (Вправо)</translation>
+        <translation>На кадр вперёд (Вправо)</translation>
     </message>
     <message>
         <source>Eine Sekunde vor (Umschalt+Rechts)</source>
-        <translation type="vanished">На секунду вперёд (Shift+Вправо)</translation>
+        <translation>На секунду вперёд (Shift+Вправо)</translation>
     </message>
     <message>
         <source>Zum Ende (Ende)</source>
-        <translation type="vanished">В конец (End)</translation>
+        <translation>В конец (End)</translation>
     </message>
     <message>
         <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
-        <translation type="vanished">Время (часы:минуты:секунды:кадры) и номер показанного кадра</translation>
+        <translation>Время (часы:минуты:секунды:кадры) и номер показанного кадра</translation>
     </message>
     <message>
         <source>Wiedergabe anhalten (Leertaste, Esc)</source>
-        <translation type="vanished">Остановить воспроизведение (Пробел, Esc)</translation>
+        <translation>Остановить воспроизведение (Пробел, Esc)</translation>
     </message>
     <message>
         <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
-        <translation type="vanished">Воспроизвести обработанное видео в предпросмотре (Пробел)</translation>
+        <translation>Воспроизвести обработанное видео в предпросмотре (Пробел)</translation>
     </message>
     <message>
         <source>Video Codec 0</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>H.264 (MP4)</source>
-        <translation type="vanished">H.264 (MP4)</translation>
+        <translation>H.264 (MP4)</translation>
     </message>
     <message>
         <source>Video Codec 1</source>
-        <translation type="vanished">Без сжатия (AVI)</translation>
+        <translation>Без сжатия (AVI)</translation>
     </message>
     <message>
         <source>Unkomprimiert (AVI)</source>
-        <translation type="vanished">Без сжатия (AVI)</translation>
+        <translation>Без сжатия (AVI)</translation>
     </message>
     <message>
         <source>Video Quality Best</source>
-        <translation type="vanished">Наилучшее качество</translation>
+        <translation>Наилучшее качество</translation>
     </message>
     <message>
         <source>Beste Qualität</source>
-        <translation type="vanished">Наилучшее качество</translation>
+        <translation>Наилучшее качество</translation>
     </message>
     <message>
         <source>Video Quality Better</source>
-        <translation type="vanished">Высокое качество</translation>
+        <translation>Высокое качество</translation>
     </message>
     <message>
         <source>Hohe Qualität</source>
-        <translation type="vanished">Высокое качество</translation>
+        <translation>Высокое качество</translation>
     </message>
     <message>
         <source>Video Quality Normal</source>
-        <translation type="vanished">Обычное качество</translation>
+        <translation>Обычное качество</translation>
     </message>
     <message>
         <source>Normale Qualität</source>
-        <translation type="vanished">Обычное качество</translation>
+        <translation>Обычное качество</translation>
     </message>
     <message>
         <source>Video Quality Low</source>
-        <translation type="vanished">Низкое качество</translation>
+        <translation>Низкое качество</translation>
     </message>
     <message>
         <source>Geringe Qualität</source>
-        <translation type="vanished">Низкое качество</translation>
+        <translation>Низкое качество</translation>
     </message>
     <message>
         <source>Video Quality Lowest</source>
-        <translation type="vanished">Самое низкое качество</translation>
+        <translation>Самое низкое качество</translation>
     </message>
     <message>
         <source>Geringste Qualität</source>
-        <translation type="vanished">Самое низкое качество</translation>
+        <translation>Самое низкое качество</translation>
     </message>
     <message>
         <source>Video Artefact Unchanged</source>
-        <translation type="vanished">Без подавления артефактов</translation>
+        <translation>Без подавления артефактов</translation>
     </message>
     <message>
         <source>Keine Artefaktminderung</source>
-        <translation type="vanished">Без подавления артефактов</translation>
+        <translation>Без подавления артефактов</translation>
     </message>
     <message>
         <source>Video Artefact Slight</source>
-        <translation type="vanished">Слабое подавление артефактов</translation>
+        <translation>Слабое подавление артефактов</translation>
     </message>
     <message>
         <source>Leichte Artefaktminderung</source>
-        <translation type="vanished">Слабое подавление артефактов</translation>
+        <translation>Слабое подавление артефактов</translation>
     </message>
     <message>
         <source>Video Artefact Strong</source>
-        <translation type="vanished">Сильное подавление артефактов</translation>
+        <translation>Сильное подавление артефактов</translation>
     </message>
     <message>
         <source>Starke Artefaktminderung</source>
-        <translation type="vanished">Сильное подавление артефактов</translation>
+        <translation>Сильное подавление артефактов</translation>
     </message>
     <message>
         <source>Video Artefact Intensive</source>
-        <translation type="vanished">Интенсивное подавление артефактов</translation>
+        <translation>Интенсивное подавление артефактов</translation>
     </message>
     <message>
         <source>Intensive Artefaktminderung</source>
-        <translation type="vanished">Интенсивное подавление артефактов</translation>
+        <translation>Интенсивное подавление артефактов</translation>
     </message>
     <message>
         <source>Video Artefact Maximal</source>
-        <translation type="vanished">Максимальное подавление артефактов</translation>
+        <translation>Максимальное подавление артефактов</translation>
     </message>
     <message>
         <source>Maximale Artefaktminderung</source>
-        <translation type="vanished">Максимальное подавление артефактов</translation>
+        <translation>Максимальное подавление артефактов</translation>
     </message>
     <message>
         <source>Auflösung: %1 x %2 px</source>
-        <translation type="vanished">Разрешение: %1 x %2 пикс.</translation>
+        <translation>Разрешение: %1 x %2 пикс.</translation>
     </message>
     <message>
         <source>Länge: %1  (%2 fps)</source>
-        <translation type="vanished">Длительность: %1  (%2 кадр/с)</translation>
+        <translation>Длительность: %1  (%2 кадр/с)</translation>
     </message>
     <message>
         <source>Länge: %1</source>
-        <translation type="vanished">Длительность: %1</translation>
+        <translation>Длительность: %1</translation>
     </message>
     <message>
         <source>%1  (Bild %2)</source>
-        <translation type="vanished">%1  (кадр %2)</translation>
+        <translation>%1  (кадр %2)</translation>
     </message>
     <message>
         <source>Nicht genug Speicher für das Bild.</source>
-        <translation type="vanished">Недостаточно памяти для изображения.</translation>
+        <translation>Недостаточно памяти для изображения.</translation>
     </message>
 </context>
 <context>
@@ -635,10 +605,6 @@
     <message>
         <source>Layer (*.%1)</source>
         <translation>Слои (*.%1)</translation>
-    </message>
-    <message>
-        <source>Die Datei %1 kann nicht geschrieben werden.</source>
-        <translation type="vanished">Не удаётся записать файл %1.</translation>
     </message>
 </context>
 <context>
@@ -962,12 +928,6 @@
         <translation>Загрузить проект</translation>
     </message>
     <message>
-        <source>Projektdateien werden von dieser Version nicht unterstützt:
-%1</source>
-        <translation type="vanished">Эта версия не поддерживает файлы проектов:
-%1</translation>
-    </message>
-    <message>
         <source>Videodatei öffnen</source>
         <translation>Открыть видеофайл</translation>
     </message>
@@ -1137,7 +1097,7 @@
     </message>
     <message>
         <source>Videoeinstellungen</source>
-        <translation type="vanished">Настройки видео</translation>
+        <translation>Настройки видео</translation>
     </message>
 </context>
 <context>
@@ -1149,10 +1109,6 @@
     <message>
         <source>Fortschrittsfenster anzeigen</source>
         <translation>Показывать окно хода выполнения</translation>
-    </message>
-    <message>
-        <source>Rückgängig-Schritte komprimiert speichern</source>
-        <translation type="vanished">Сохранять шаги отмены в сжатом виде</translation>
     </message>
     <message>
         <source>Optionen</source>
@@ -5434,13 +5390,6 @@
     <message>
         <source>Undo-Daten bereinigen</source>
         <translation>Очистка данных отмены</translation>
-    </message>
-</context>
-<context>
-    <name>QCoreApplication</name>
-    <message>
-        <source>Berechne Post Processing</source>
-        <translation type="vanished">Расчёт обработки</translation>
     </message>
 </context>
 <context>
