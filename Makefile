@@ -13,7 +13,9 @@ setup:
 configure: setup
 	@cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 
+# lupdate first, so the .ts files hold every text of the sources before lrelease compiles them.
 build: configure
+	@cmake --build $(BUILD_DIR) --target vantrope_lupdate
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build

@@ -41,8 +41,10 @@ bool WriteIfChanged(const QString& path, const QByteArray& content, bool* change
 bool Fail(IUserPrompt* prompt, const QString& path)
 {
     if (prompt)
-        prompt->Warning(QStringLiteral("Error in setting Registry values"),
-                        QStringLiteral("registration database update failed for key '%1'.").arg(path));
+        prompt->Warning(QCoreApplication::translate("WindowsRegistryHelper", "Error in setting Registry values"),
+                        QCoreApplication::translate("WindowsRegistryHelper",
+                                                    "registration database update failed for key '%1'.")
+                            .arg(path));
     return false;
 }
 

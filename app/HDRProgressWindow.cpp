@@ -103,12 +103,12 @@ QString HDRProgressWindow::FormatDuration(qint64 seconds)
     const qint64 rest = seconds % 60;
     QStringList parts;
     if (days > 0)
-        parts << QString::number(days) + " " + tr("Tage");
+        parts << tr("%n Tage", nullptr, int(days));
     if (days > 0 || hours > 0)
-        parts << QString::number(hours) + " " + (hours == 1 ? tr("Stunde") : tr("Stunden"));
+        parts << tr("%n Stunden", nullptr, int(hours));
     if (days > 0 || hours > 0 || minutes > 0)
-        parts << QString::number(minutes) + " " + (minutes == 1 ? tr("Minute") : tr("Minuten"));
-    parts << QString::number(rest) + " " + (rest == 1 ? tr("Sekunde") : tr("Sekunden"));
+        parts << tr("%n Minuten", nullptr, int(minutes));
+    parts << tr("%n Sekunden", nullptr, int(rest));
     return parts.join(' ');
 }
 

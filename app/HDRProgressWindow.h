@@ -24,7 +24,8 @@ public:
     /// "Es ist ein Fehler aufgetreten, Protokoll oder fortfahren" with the log button.
     void OfferError();
 
-    /// "1 Stunde 5 Minuten 3 Sekunden", "wird ermittelt" for negative seconds.
+    /// "1 Stunde 5 Minuten 3 Sekunden", "wird ermittelt" for negative seconds; the units are
+    /// plural forms of the installed translation (a bare "%n Sekunden" form without one).
     static QString FormatDuration(qint64 seconds);
 
 public slots:

@@ -86,7 +86,8 @@ bool HDRMainWindow::RecalculateFullResolution()
     if (!m_preview->HasFrame())
         return false;
     CWindowJobProgress progress(*m_pProgressWindow, m_pOptionsWindow->Options().bShowProgress);
-    progress.Start(QCoreApplication::translate("ProgressWindowTitle", "Tonemapping"), tr("Berechne Post Processing"), 1);
+    const QString title = QCoreApplication::translate("ProgressWindowTitle", "Tonemapping");
+    progress.Start(title, tr("Berechne Post Processing"), 1);
     return m_preview->RecalculateFullResolution();
 }
 

@@ -1,10 +1,14 @@
 #include "app/OptionsWindow.h"
 
+#include "app/TranslationManager.h"
+#include "core/Paths.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -18,7 +22,10 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
       m_pUndoSaveCheckBox(new QCheckBox(tr("Undo-Punkte mit dem Projekt speichern"), this)),
       m_pFixedFolderEdit(new QLineEdit(this)),
       m_pLuminanceCombo(new QComboBox(this)),
-      m_pPreviewLongSideSpin(new QSpinBox(this))
+      m_pPreviewLongSideSpin(new QSpinBox(this)),
+      m_pLanguageCombo(new QComboBox(this)),
+      m_pLanguageNote(new QLabel(tr("Die neue Sprache wird beim nächsten Programmstart verwendet."), this)),
+      m_sRunningLocale(CTranslationManager::StoredLocale(Helper::UserDirectory()))
 {
     setObjectName(QStringLiteral("options_window"));
     setWindowTitle(tr("Optionen"));
@@ -35,6 +42,14 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
     m_pPreviewLongSideSpin->setSingleStep(64);
     m_pPreviewLongSideSpin->setSuffix(tr(" Pixel"));
 
+    m_pLanguageCombo->setObjectName(QStringLiteral("m_pLanguageCombo"));
+    for (const QString& locale : CTranslationManager::SupportedLocales())
+        m_pLanguageCombo->addItem(CTranslationManager::DisplayName(locale), locale);
+    m_pLanguageCombo->setCurrentIndex(m_pLanguageCombo->findData(m_sRunningLocale));
+    m_pLanguageNote->setObjectName(QStringLiteral("m_pLanguageNote"));
+    m_pLanguageNote->setWordWrap(true);
+    m_pLanguageNote->hide();
+
     auto* chooseButton = new QPushButton(tr("Auswählen …"), this);
     chooseButton->setObjectName(QStringLiteral("m_pFixedFolderButton"));
     auto* folderRow = new QHBoxLayout;
@@ -48,6 +63,8 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
     form->addRow(tr("Fester Standardordner"), folderRow);
     form->addRow(tr("Luminanzgewichtung"), m_pLuminanceCombo);
     form->addRow(tr("Lange Seite der Vorschau"), m_pPreviewLongSideSpin);
+    form->addRow(tr("Sprache"), m_pLanguageCombo);
+    form->addRow(m_pLanguageNote);
 
     for (QCheckBox* box : {m_pAutoSafeBoxCheckBox, m_pShowProgressCheckBox, m_pUndoSaveCheckBox})
         connect(box, &QCheckBox::toggled, this, &HDROptionsWindow::Store);
@@ -55,6 +72,7 @@ HDROptionsWindow::HDROptionsWindow(QWidget* parent)
     connect(m_pLuminanceCombo, &QComboBox::currentIndexChanged, this, &HDROptionsWindow::Store);
     connect(m_pPreviewLongSideSpin, &QSpinBox::valueChanged, this, &HDROptionsWindow::Store);
     connect(chooseButton, &QPushButton::clicked, this, &HDROptionsWindow::ChooseFolder);
+    connect(m_pLanguageCombo, &QComboBox::activated, this, &HDROptionsWindow::StoreLanguage);
 
     Reload();
 }
@@ -100,4 +118,11 @@ void HDROptionsWindow::ChooseFolder()
         return;
     m_pFixedFolderEdit->setText(folder);
     Store();
+}
+
+void HDROptionsWindow::StoreLanguage()
+{
+    const QString locale = m_pLanguageCombo->currentData().toString();
+    CTranslationManager::StoreLocale(Helper::UserDirectory(), locale);
+    m_pLanguageNote->setVisible(locale != m_sRunningLocale);
 }

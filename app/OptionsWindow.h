@@ -8,6 +8,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QSpinBox;
 
@@ -30,6 +31,8 @@ private:
     /// Takes the controls' values, saves them and announces the change.
     void Store();
     void ChooseFolder();
+    /// Writes the chosen locale into language.ini; the note says it applies at the next start.
+    void StoreLanguage();
 
     SProgramOptions m_options;
     QCheckBox* m_pAutoSafeBoxCheckBox;
@@ -38,4 +41,8 @@ private:
     QLineEdit* m_pFixedFolderEdit;
     QComboBox* m_pLuminanceCombo;
     QSpinBox* m_pPreviewLongSideSpin;
+    QComboBox* m_pLanguageCombo;
+    QLabel* m_pLanguageNote;
+    /// The locale this run started with (language.ini as start-up left it).
+    QString m_sRunningLocale;
 };

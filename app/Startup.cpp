@@ -156,6 +156,7 @@ int Run(int argc, char** argv)
 
     auto translations = std::make_unique<CTranslationManager>(QDir::currentPath() + "/translations/", userDir);
     translations->Initialize(QLocale::system().name());
+    QCoreApplication::installTranslator(&translations->ToolkitTranslator());
     QCoreApplication::installTranslator(&translations->Translator());
 
     auto splash = std::make_unique<QSplashScreen>(QPixmap(QDir::currentPath() + "/images/" + "vantrope" + "startup.png"));

@@ -2,8 +2,21 @@
 
 #include "core/AppLog.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QSettings>
+
+namespace
+{
+// Shown in the options window's language choice; the order is that of SupportedLocales().
+const char* const kDisplayNames[] = {
+    QT_TRANSLATE_NOOP("HDROptionsWindow", "Deutsch"),    QT_TRANSLATE_NOOP("HDROptionsWindow", "English GB"),
+    QT_TRANSLATE_NOOP("HDROptionsWindow", "English US"), QT_TRANSLATE_NOOP("HDROptionsWindow", "French"),
+    QT_TRANSLATE_NOOP("HDROptionsWindow", "Italian"),    QT_TRANSLATE_NOOP("HDROptionsWindow", "Espanol"),
+    QT_TRANSLATE_NOOP("HDROptionsWindow", "Japanese"),   QT_TRANSLATE_NOOP("HDROptionsWindow", "Russian"),
+};
+}  // namespace
 
 CTranslationManager::CTranslationManager(const QString& translationsDir, const QString& userDir)
     : m_sTranslationsDir(translationsDir), m_sUserDir(userDir)
@@ -49,6 +62,23 @@ void CTranslationManager::StoreLocale(const QString& userDir, const QString& loc
     settings.setValue("locale", locale);
 }
 
+QString CTranslationManager::StoredLocale(const QString& userDir)
+{
+    return QSettings(userDir + "language.ini", QSettings::IniFormat).value("locale").toString();
+}
+
+QString CTranslationManager::DisplayName(const QString& locale)
+{
+    const qsizetype i = SupportedLocales().indexOf(locale);
+    return i < 0 ? locale : QCoreApplication::translate("HDROptionsWindow", kDisplayNames[i]);
+}
+
+QString CTranslationManager::ToolkitLanguage(const QString& locale)
+{
+    const QString language = locale.section('_', 0, 0);
+    return language == QLatin1String("jp") ? QStringLiteral("ja") : language;
+}
+
 bool CTranslationManager::Load(QTranslator& translator, const QString& locale) const
 {
     return translator.load("translation_" + locale, m_sTranslationsDir);
@@ -59,7 +89,7 @@ void CTranslationManager::Initialize(const QString& systemLocaleName)
     const QString languageFile = m_sUserDir + "language.ini";
     QString locale;
     if (QFile::exists(languageFile))
-        locale = QSettings(languageFile, QSettings::IniFormat).value("locale").toString();
+        locale = StoredLocale(m_sUserDir);
     else
         locale = FoldRegionalVariant(systemLocaleName);
     if (!SupportedLocales().contains(locale))
@@ -82,6 +112,9 @@ void CTranslationManager::Initialize(const QString& systemLocaleName)
     }
 
     Helper::AppLog("Selected Locale: " + locale);
+    const QString toolkitDir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!m_toolkitTranslator.load("qtbase_" + ToolkitLanguage(locale), toolkitDir))
+        Helper::AppLog("No toolkit translation for " + locale);
     if (SupportedLocales().contains(locale))
     {
         StoreLocale(m_sUserDir, locale);

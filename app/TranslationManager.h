@@ -18,6 +18,9 @@ public:
 
     QString CurrentLocale() const { return m_sLocale; }
     QTranslator& Translator() { return m_translator; }
+    /// The toolkit's own texts (standard buttons, file dialogs) for the chosen locale, loaded
+    /// from the system's Qt translations; empty where the system has none.
+    QTranslator& ToolkitTranslator() { return m_toolkitTranslator; }
 
     /// The eight supported locales, in fallback order.
     static const QStringList& SupportedLocales();
@@ -27,6 +30,12 @@ public:
     static QString LocaleForSwitch(const QString& argument);
     /// Writes the locale as "locale" into language.ini of the user directory.
     static void StoreLocale(const QString& userDir, const QString& locale);
+    /// The "locale" of language.ini, empty when there is none.
+    static QString StoredLocale(const QString& userDir);
+    /// The locale's name for the language choice, in the current interface language.
+    static QString DisplayName(const QString& locale);
+    /// Language part of the toolkit's translation file names: "de_DE" → "de", "jp_JP" → "ja".
+    static QString ToolkitLanguage(const QString& locale);
 
 private:
     bool Load(QTranslator& translator, const QString& locale) const;
@@ -35,4 +44,5 @@ private:
     QString m_sUserDir;
     QString m_sLocale;
     QTranslator m_translator;
+    QTranslator m_toolkitTranslator;
 };

@@ -22,16 +22,10 @@
 
 namespace
 {
-constexpr const char* kContext = "HDRPostProcessingDockWidget";
 constexpr QByteArrayView kSizeKey = "LUT_3D_SIZE";
 constexpr QByteArrayView kTitleKey = "TITLE";
 // Trace lines of one read are bounded so a hostile file cannot fill memory with them.
 constexpr int kMaxTracedLines = 64;
-
-QString Tr(const char* key)
-{
-    return QCoreApplication::translate(kContext, key);
-}
 
 // Splits a device into lines at LF, reading it once in chunks. A line longer than
 // kMaxLineBytes keeps its beginning; the rest up to the next LF is skipped.
@@ -290,15 +284,18 @@ SReadResult ReadFile(const QString& path, float* lattice, int& size, QString& ti
 
 QString FailureTitle()
 {
-    return Tr("LUT not loadable headline");
+    return QCoreApplication::translate("HDRPostProcessingDockWidget", "LUT not loadable headline");
 }
 
 QString FailureText(const QString& displayName, int sizeFound)
 {
-    return QStringList{Tr("LUT message not loadable text"),
-                       Tr("LUT message lut file loaded: %1").arg(displayName.toHtmlEscaped()),
-                       Tr("LUT message size found: %1").arg(sizeFound),
-                       Tr("LUT message allowed from 2 to %1").arg(LutLattice::kMaxSize)}
+    return QStringList{
+        QCoreApplication::translate("HDRPostProcessingDockWidget", "LUT message not loadable text"),
+        QCoreApplication::translate("HDRPostProcessingDockWidget", "LUT message lut file loaded: %1")
+            .arg(displayName.toHtmlEscaped()),
+        QCoreApplication::translate("HDRPostProcessingDockWidget", "LUT message size found: %1").arg(sizeFound),
+        QCoreApplication::translate("HDRPostProcessingDockWidget", "LUT message allowed from 2 to %1")
+            .arg(LutLattice::kMaxSize)}
         .join("<br/><br/>");
 }
 

@@ -1,25 +1,28 @@
 #include "lut/LutLattice.h"
 
+#include <QtGlobal>
+
 #include <cstring>
 
 namespace
 {
+// Captions are the LUT panel's translation keys.
 // clang-format off
 constexpr SLutParameterInfo kParameters[eLP_COUNT] = {
-    {"m_pLUTIntensitySlider",          "LUT Intensity",          "intensity",          0,    100, 1.0f, 1.0f, eLPG_PARAMETER},
-    {"m_pLUTBrightnessSlider",         "LUT Brightness",         "brightness",         -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
-    {"m_pLUTContrastSlider",           "LUT Contrast",           "contrast",           -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
-    {"m_pLUTSaturationSlider",         "LUT Saturation",         "saturation",         -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
-    {"m_pLUTBalanceShadowsSlider",     "LUT balance black",      "balance-shadows",    -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
-    {"m_pLUTBalanceLightsSlider",      "LUT balance white",      "balance-lights",     -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
-    {"m_pLUTBalanceRedSlider",         "LUT balance red",        "balance-red",        -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
-    {"m_pLUTBalanceGreenSlider",       "LUT balance green",      "balance-green",      -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
-    {"m_pLUTBalanceBlueSlider",        "LUT balance blue",       "balance-blue",       -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
-    {"m_pLUTProtectLightsSlider",      "LUT protect lights",     "protect-lights",     0,    100, 0.0f, 0.0f, eLPG_PROTECT},
-    {"m_pLUTProtectShadowsSlider",     "LUT protect shadows",    "protect-shadows",    0,    100, 0.0f, 0.0f, eLPG_PROTECT},
-    {"m_pLUTProtectSaturationSlider",  "LUT protect saturation", "protect-saturation", 0,    100, 0.0f, 0.0f, eLPG_PROTECT},
-    {"m_pLUTProtectSkinSlider",        "LUT protect skin",       "protect-skin",       0,    100, 0.0f, 0.0f, eLPG_PROTECT},
-    {"m_pLUTProtectSkySlider",         "LUT protect sky",        "protect-sky",        0,    100, 0.0f, 0.0f, eLPG_PROTECT},
+    {"m_pLUTIntensitySlider",          QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT Intensity"),          "intensity",          0,    100, 1.0f, 1.0f, eLPG_PARAMETER},
+    {"m_pLUTBrightnessSlider",         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT Brightness"),         "brightness",         -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
+    {"m_pLUTContrastSlider",           QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT Contrast"),           "contrast",           -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
+    {"m_pLUTSaturationSlider",         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT Saturation"),         "saturation",         -100, 100, 0.5f, 0.5f, eLPG_PARAMETER},
+    {"m_pLUTBalanceShadowsSlider",     QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT balance black"),      "balance-shadows",    -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
+    {"m_pLUTBalanceLightsSlider",      QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT balance white"),      "balance-lights",     -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
+    {"m_pLUTBalanceRedSlider",         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT balance red"),        "balance-red",        -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
+    {"m_pLUTBalanceGreenSlider",       QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT balance green"),      "balance-green",      -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
+    {"m_pLUTBalanceBlueSlider",        QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT balance blue"),       "balance-blue",       -100, 100, 0.5f, 0.5f, eLPG_BALANCE},
+    {"m_pLUTProtectLightsSlider",      QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT protect lights"),     "protect-lights",     0,    100, 0.0f, 0.0f, eLPG_PROTECT},
+    {"m_pLUTProtectShadowsSlider",     QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT protect shadows"),    "protect-shadows",    0,    100, 0.0f, 0.0f, eLPG_PROTECT},
+    {"m_pLUTProtectSaturationSlider",  QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT protect saturation"), "protect-saturation", 0,    100, 0.0f, 0.0f, eLPG_PROTECT},
+    {"m_pLUTProtectSkinSlider",        QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT protect skin"),       "protect-skin",       0,    100, 0.0f, 0.0f, eLPG_PROTECT},
+    {"m_pLUTProtectSkySlider",         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "LUT protect sky"),        "protect-sky",        0,    100, 0.0f, 0.0f, eLPG_PROTECT},
 };
 // clang-format on
 }  // namespace

@@ -26,11 +26,6 @@ namespace
 const char* const kLabelFile = "/datetime.ini";
 const char* const kThumbnailFile = "/undo.dat";
 
-QString Translate(const char* text)
-{
-    return QCoreApplication::translate("HDRTimelineDockWidget", text);
-}
-
 double Gigabytes(qint64 bytes)
 {
     return double(bytes) * 0.0009765625 * 9.5367431640625e-7;
@@ -87,7 +82,9 @@ QString CUndoStore::Title(const QString& dockTitle) const
     QString title = dockTitle;
     const int count = int(m_entries.size());
     if (count > 0)
-        title += QStringLiteral(" - %1 ").arg(count) + (count == 1 ? Translate("Undo-Eintrag") : Translate("Undo-Einträge"));
+        title += QStringLiteral(" - %1 ").arg(count) +
+                 (count == 1 ? QCoreApplication::translate("HDRTimelineDockWidget", "Undo-Eintrag")
+                             : QCoreApplication::translate("HDRTimelineDockWidget", "Undo-Einträge"));
     qint64 bytes = 0;
     for (int i = 0; i < count; ++i)
         bytes += Helper::TreeBytes(Folder(i));
@@ -95,7 +92,8 @@ QString CUndoStore::Title(const QString& dockTitle) const
         title += QString::asprintf(" - %.2f GB ", Gigabytes(bytes));
     const QStorageInfo storage(m_sUserDirectory);
     if (storage.isValid() && storage.isReady())
-        title += QString::asprintf("(%.2f GB ", Gigabytes(storage.bytesAvailable())) + Translate("verfügbar") + ")";
+        title += QString::asprintf("(%.2f GB ", Gigabytes(storage.bytesAvailable())) +
+                 QCoreApplication::translate("HDRTimelineDockWidget", "verfügbar") + ")";
     return title;
 }
 

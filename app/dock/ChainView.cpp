@@ -1,4 +1,5 @@
 #include "app/dock/ChainView.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,16 +10,11 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 QToolButton* Button(QWidget* parent, const QString& text, const char* tooltip)
 {
     auto* b = new QToolButton(parent);
     b->setText(text);
-    b->setToolTip(Text(tooltip));
+    b->setToolTip(HDRPostProcessingDockWidget::tr(tooltip));
     return b;
 }
 }  // namespace
@@ -28,11 +24,14 @@ CChainView::CChainView(CChainEditor& editor, QWidget* parent) : QWidget(parent),
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     auto* header = new QHBoxLayout;
-    header->addWidget(new QLabel(Text("Aktive Operatoren"), this), 1);
-    m_pUp = Button(this, QStringLiteral("▲"), "Nach oben");
-    m_pDown = Button(this, QStringLiteral("▼"), "Nach unten");
-    m_pRemove = Button(this, QStringLiteral("✕"), "Operator entfernen");
-    m_pShowMask = Button(this, QStringLiteral("◐"), "Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild");
+    header->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Aktive Operatoren"), this), 1);
+    m_pUp = Button(this, QStringLiteral("▲"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Nach oben"));
+    m_pDown = Button(this, QStringLiteral("▼"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Nach unten"));
+    m_pRemove =
+        Button(this, QStringLiteral("✕"), QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Operator entfernen"));
+    m_pShowMask = Button(this, QStringLiteral("◐"),
+                         QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget",
+                                           "Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild"));
     m_pShowMask->setObjectName(QStringLiteral("ShowMaskButton"));
     m_pShowMask->setCheckable(true);
     header->addWidget(m_pShowMask);
@@ -68,7 +67,8 @@ void CChainView::Refresh(int select)
         {
             const CPostProcessing::SOperator& op = m_editor.Chain().Operators()[i];
             const SCatalogueEntry* entry = m_editor.Entry(i);
-            const QString name = entry ? Text(entry->sName.toUtf8().constData()) : (op.strLabel.isEmpty() ? op.Kernel : op.strLabel);
+            const QString name = entry ? HDRPostProcessingDockWidget::tr(entry->sName.toUtf8().constData())
+                                       : (op.strLabel.isEmpty() ? op.Kernel : op.strLabel);
             auto* item = new QListWidgetItem(name, m_pList);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(op.bActive ? Qt::Checked : Qt::Unchecked);

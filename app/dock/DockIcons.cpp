@@ -13,18 +13,31 @@ struct SDrawn
 {
     const char* pszStem; // name without "Active"/"InActive"
     QColor colour;
-    const char* pszGlyph;
+    // The first letter of the type's name, translated with it; the name tells the one-letter
+    // texts apart.
+    struct
+    {
+        const char* pszLetter;
+        const char* pszTypeName;
+    } glyph;
 };
 
 const SDrawn kFilters[] = {
-    {"FilterListAll", QColor(90, 90, 90), "*"},
-    {"FilterListEnhance", QColor(40, 120, 200), "S"},
-    {"FilterListGeometry", QColor(130, 80, 180), "G"},
-    {"FilterListLuminance", QColor(200, 160, 30), "B"},
-    {"FilterListColor", QColor(210, 60, 60), "F"},
-    {"FilterListSmooth", QColor(60, 160, 150), "W"},
-    {"FilterListArtistic", QColor(200, 100, 30), "K"},
-    {"FilterListMask", QColor(70, 140, 60), "M"},
+    {"FilterListAll", QColor(90, 90, 90), {"*", nullptr}},
+    {"FilterListEnhance", QColor(40, 120, 200),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "S", "Schärfen und Entrauschen")},
+    {"FilterListGeometry", QColor(130, 80, 180),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "G", "Geometrie")},
+    {"FilterListLuminance", QColor(200, 160, 30),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "B", "Belichtung")},
+    {"FilterListColor", QColor(210, 60, 60),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "F", "Farbe")},
+    {"FilterListSmooth", QColor(60, 160, 150),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "W", "Weichzeichnen")},
+    {"FilterListArtistic", QColor(200, 100, 30),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "K", "Künstlerisch")},
+    {"FilterListMask", QColor(70, 140, 60),
+     QT_TRANSLATE_NOOP3("HDRPostProcessingDockWidget", "M", "Masken")},
 };
 
 QPixmap Canvas()
@@ -48,7 +61,11 @@ QIcon DrawFilter(const SDrawn& d, bool active)
     f.setPixelSize(18);
     p.setFont(f);
     p.setPen(active ? Qt::white : QColor(235, 235, 235));
-    p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, QString::fromUtf8(d.pszGlyph));
+    const QString glyph =
+        d.glyph.pszTypeName ? QCoreApplication::translate("HDRPostProcessingDockWidget", d.glyph.pszLetter,
+                                                          d.glyph.pszTypeName)
+                            : QString::fromUtf8(d.glyph.pszLetter);
+    p.drawText(QRect(0, 0, 32, 32), Qt::AlignCenter, glyph);
     return QIcon(pm);
 }
 

@@ -1,4 +1,5 @@
 #include "app/dock/FilmTypePanel.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -12,11 +13,6 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 QString Percent(int v)
 {
     return QStringLiteral("%1 %").arg(v);
@@ -27,14 +23,14 @@ CFilmTypePanel::CFilmTypePanel(CFilmTypeModel& model, QWidget* parent) : QWidget
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->addWidget(new QLabel(Text("Filmtyp"), this), 0, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Filmtyp"), this), 0, 0);
     m_pType = new QComboBox(this);
     m_pType->setObjectName(QStringLiteral("FilmTyp"));
     m_pType->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_pType->setMinimumContentsLength(12);
     grid->addWidget(m_pType, 0, 1, 1, 2);
 
-    grid->addWidget(new QLabel(Text("Intensität"), this), 1, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Intensität"), this), 1, 0);
     m_pIntensity = new QSlider(Qt::Horizontal, this);
     m_pIntensity->setObjectName(QStringLiteral("FilmTypIntensitySlider"));
     m_pIntensity->setRange(0, 100);
@@ -42,7 +38,7 @@ CFilmTypePanel::CFilmTypePanel(CFilmTypeModel& model, QWidget* parent) : QWidget
     m_pIntensityValue = new QLabel(this);
     grid->addWidget(m_pIntensityValue, 1, 2);
 
-    grid->addWidget(new QLabel(Text("Körnung"), this), 2, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Körnung"), this), 2, 0);
     m_pGraining = new QSlider(Qt::Horizontal, this);
     m_pGraining->setObjectName(QStringLiteral("FilmTypGrainingSlider"));
     m_pGraining->setRange(0, 100);
@@ -53,14 +49,14 @@ CFilmTypePanel::CFilmTypePanel(CFilmTypeModel& model, QWidget* parent) : QWidget
     m_pIntensityValue->setMinimumWidth(valueWidth);
     m_pGrainingValue->setMinimumWidth(valueWidth);
 
-    m_pPre = new QRadioButton(Text("vor den Operatoren"), this);
+    m_pPre = new QRadioButton(HDRPostProcessingDockWidget::tr("vor den Operatoren"), this);
     m_pPre->setObjectName(QStringLiteral("FilmTypPre"));
-    m_pPost = new QRadioButton(Text("nach den Operatoren"), this);
+    m_pPost = new QRadioButton(HDRPostProcessingDockWidget::tr("nach den Operatoren"), this);
     m_pPost->setObjectName(QStringLiteral("FilmTypPost"));
     auto* position = new QButtonGroup(this);
     position->addButton(m_pPre);
     position->addButton(m_pPost);
-    grid->addWidget(new QLabel(Text("Anwenden"), this), 3, 0, Qt::AlignTop);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Anwenden"), this), 3, 0, Qt::AlignTop);
     grid->addWidget(m_pPre, 3, 1, 1, 2);
     grid->addWidget(m_pPost, 4, 1, 1, 2);
     grid->setColumnStretch(1, 1);
@@ -91,11 +87,11 @@ void CFilmTypePanel::Refresh()
 {
     const QSignalBlocker bt(m_pType), bi(m_pIntensity), bg(m_pGraining), bp(m_pPre), bq(m_pPost);
     m_pType->clear();
-    m_pType->addItem(Text("kein Filmtyp"), 0);
+    m_pType->addItem(HDRPostProcessingDockWidget::tr("kein Filmtyp"), 0);
     const QVector<SFilmType>& types = m_model.Types();
     for (int i = 0; i < types.size(); ++i)
         if (types[i].bVisible || m_model.Index() == i + 1)
-            m_pType->addItem(Text(types[i].sName.toUtf8().constData()), i + 1);
+            m_pType->addItem(HDRPostProcessingDockWidget::tr(types[i].sName.toUtf8().constData()), i + 1);
     m_pType->setCurrentIndex(std::max(0, m_pType->findData(m_model.Index())));
     const int intensity = int(std::lround(m_model.Intensity() * 100.0f));
     const int graining = int(std::lround(m_model.Graining() * 100.0f));

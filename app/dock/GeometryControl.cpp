@@ -1,4 +1,5 @@
 #include "app/dock/GeometryControl.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -16,14 +17,10 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 QString ShapeLabel(int index, const SGeometryShape& s)
 {
-    return Text("Form %1 (%2)").arg(index + 1).arg(s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+"));
+    const QString sign = s.iKind == SGeometryShape::eSUBTRACTIVE ? QStringLiteral("−") : QStringLiteral("+");
+    return HDRPostProcessingDockWidget::tr("Form %1 (%2)").arg(index + 1).arg(sign);
 }
 }  // namespace
 
@@ -33,10 +30,10 @@ CGeometryControl::CGeometryControl(CChainEditor& editor, int op, int set, CPrevi
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 2, 0, 2);
-    grid->addWidget(new QLabel(Text("Geometrie"), this), 0, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Geometrie"), this), 0, 0);
     m_pEdit = new QToolButton(this);
-    m_pEdit->setText(Text("Bearbeiten"));
-    m_pEdit->setToolTip(Text("Formen in der Vorschau verschieben und aufziehen"));
+    m_pEdit->setText(HDRPostProcessingDockWidget::tr("Bearbeiten"));
+    m_pEdit->setToolTip(HDRPostProcessingDockWidget::tr("Formen in der Vorschau verschieben und aufziehen"));
     m_pEdit->setCheckable(true);
     m_pEdit->setEnabled(tools.Preview() != nullptr);
     grid->addWidget(m_pEdit, 0, 1, 1, 2, Qt::AlignRight);
@@ -52,31 +49,33 @@ CGeometryControl::CGeometryControl(CChainEditor& editor, int op, int set, CPrevi
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         return b;
     };
-    m_pAdd = textButton(Text("Form +"));
-    m_pAdd->setToolTip(Text("Form hinzufügen, in der die Wirkung gilt"));
-    m_pAddSub = textButton(Text("Form −"));
-    m_pAddSub->setToolTip(Text("Form hinzufügen, in der die Wirkung abgeschwächt wird"));
-    m_pRemove = textButton(Text("Entfernen"));
+    m_pAdd = textButton(HDRPostProcessingDockWidget::tr("Form +"));
+    m_pAdd->setToolTip(HDRPostProcessingDockWidget::tr("Form hinzufügen, in der die Wirkung gilt"));
+    m_pAddSub = textButton(HDRPostProcessingDockWidget::tr("Form −"));
+    m_pAddSub->setToolTip(HDRPostProcessingDockWidget::tr("Form hinzufügen, in der die Wirkung abgeschwächt wird"));
+    m_pRemove = textButton(HDRPostProcessingDockWidget::tr("Entfernen"));
     buttons->addWidget(m_pAdd);
     buttons->addWidget(m_pAddSub);
     buttons->addWidget(m_pRemove);
     grid->addLayout(buttons, 2, 0, 1, 4);
 
-    const char* names[3] = {"Härte", "Form", "Stärke"};
+    const char* const names[3] = {QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Härte"),
+                                  QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Form"),
+                                  QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Stärke")};
     for (int i = 0; i < 3; ++i)
     {
-        grid->addWidget(new QLabel(Text(names[i]), this), 3 + i, 0);
+        grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr(names[i]), this), 3 + i, 0);
         m_apSlider[i] = new QSlider(Qt::Horizontal, this);
         m_apSlider[i]->setRange(0, 100);
         grid->addWidget(m_apSlider[i], 3 + i, 1, 1, 3);
         connect(m_apSlider[i], &QSlider::valueChanged, this, &CGeometryControl::OnSliders);
     }
-    m_pAdditive = new QRadioButton(Text("additiv"), this);
-    m_pSubtractive = new QRadioButton(Text("subtraktiv"), this);
+    m_pAdditive = new QRadioButton(HDRPostProcessingDockWidget::tr("additiv"), this);
+    m_pSubtractive = new QRadioButton(HDRPostProcessingDockWidget::tr("subtraktiv"), this);
     auto* kind = new QButtonGroup(this);
     kind->addButton(m_pAdditive);
     kind->addButton(m_pSubtractive);
-    grid->addWidget(new QLabel(Text("Wirkung"), this), 6, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Wirkung"), this), 6, 0);
     grid->addWidget(m_pAdditive, 6, 1);
     grid->addWidget(m_pSubtractive, 6, 2, 1, 2);
     grid->setColumnStretch(1, 1);

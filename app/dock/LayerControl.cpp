@@ -1,4 +1,5 @@
 #include "app/dock/LayerControl.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include "engine/LayerModes.h"
 
@@ -25,14 +26,13 @@ CLayerControl::CLayerControl(CChainEditor& editor, int op, int set, QWidget* par
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 2, 0, 2);
-    auto text = [](const char* key) { return QCoreApplication::translate("HDRPostProcessingDockWidget", key); };
-    grid->addWidget(new QLabel(text("Ebenenmodus"), this), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Ebenenmodus"), this), 0, 0, 1, 2);
     grid->addWidget(MakeResetButton(), 0, 3);
     m_pMode = new QComboBox(this);
     m_pMode->setObjectName(QStringLiteral("LayerModeComboBox"));
     FillModes(m_pMode);
     grid->addWidget(m_pMode, 1, 0, 1, 3);
-    grid->addWidget(new QLabel(text("Deckkraft"), this), 2, 0);
+    grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr("Deckkraft"), this), 2, 0);
     m_pOpacity = new QSlider(Qt::Horizontal, this);
     m_pOpacity->setRange(0, 100);
     m_pOpacity->setObjectName(QStringLiteral("LayerOpacitySlider"));

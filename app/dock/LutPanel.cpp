@@ -1,4 +1,5 @@
 #include "app/dock/LutPanel.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include "app/dock/DockIcons.h"
 #include "app/dock/LayerControl.h"
@@ -17,11 +18,6 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 // Confirmation questions for destructive actions are asked only with this option on.
 bool ConfirmationsOn()
 {
@@ -48,38 +44,40 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
     auto* top = new QHBoxLayout;
     m_pLUTActiveButton = new QToolButton(this);
     m_pLUTActiveButton->setObjectName(QStringLiteral("m_pLUTActiveButton"));
-    m_pLUTActiveButton->setText(Text("LUT aktiv"));
-    m_pLUTActiveButton->setToolTip(Text("LUT auf das Bild anwenden"));
+    m_pLUTActiveButton->setText(HDRPostProcessingDockWidget::tr("LUT aktiv"));
+    m_pLUTActiveButton->setToolTip(HDRPostProcessingDockWidget::tr("LUT auf das Bild anwenden"));
     m_pLUTActiveButton->setCheckable(true);
     top->addWidget(m_pLUTActiveButton);
     top->addStretch(1);
     m_pLUTCreateNewButton = new QToolButton(this);
-    m_pLUTCreateNewButton->setText(Text("Neu"));
+    m_pLUTCreateNewButton->setText(HDRPostProcessingDockWidget::tr("Neu"));
     m_pLUTCreateNewButton->setObjectName(QStringLiteral("LUTCreateNew"));
-    m_pLUTCreateNewButton->setToolTip(Text("Neuen leeren LUT erstellen"));
+    m_pLUTCreateNewButton->setToolTip(HDRPostProcessingDockWidget::tr("Neuen leeren LUT erstellen"));
     top->addWidget(m_pLUTCreateNewButton);
     m_pLUTResetButton = new QToolButton(this);
-    m_pLUTResetButton->setText(Text("Zurücksetzen"));
+    m_pLUTResetButton->setText(HDRPostProcessingDockWidget::tr("Zurücksetzen"));
     m_pLUTResetButton->setObjectName(QStringLiteral("LUTReset"));
-    m_pLUTResetButton->setToolTip(Text("LUT entfernen"));
+    m_pLUTResetButton->setToolTip(HDRPostProcessingDockWidget::tr("LUT entfernen"));
     top->addWidget(m_pLUTResetButton);
     column->addLayout(top);
-    m_pLayerLabel = new QLabel(Text("LUT Layermethod"), this);
+    m_pLayerLabel = new QLabel(HDRPostProcessingDockWidget::tr("LUT Layermethod"), this);
     column->addWidget(m_pLayerLabel);
     m_pLUTLayerComboBox = new QComboBox(this);
     m_pLUTLayerComboBox->setObjectName(QStringLiteral("m_pLUTLayerComboBox"));
     CLayerControl::FillModes(m_pLUTLayerComboBox);
     m_pLUTLayerBrowserButton = new QToolButton(this);
-    m_pLUTLayerBrowserButton->setText(Text("Browser"));
+    m_pLUTLayerBrowserButton->setText(HDRPostProcessingDockWidget::tr("Browser"));
     m_pLUTLayerBrowserButton->setObjectName(QStringLiteral("m_pLUTLayerBrowserButton"));
-    m_pLUTLayerBrowserButton->setToolTip(Text("Alle Layermethoden als Vorschaubilder zeigen"));
+    m_pLUTLayerBrowserButton->setToolTip(
+        HDRPostProcessingDockWidget::tr("Alle Layermethoden als Vorschaubilder zeigen"));
     auto* layerRow = new QHBoxLayout;
     layerRow->addWidget(m_pLUTLayerComboBox, 1);
     layerRow->addWidget(m_pLUTLayerBrowserButton);
     column->addLayout(layerRow);
-    m_pLUTTetrahedralCheckBox = new QCheckBox(Text("Tetraedrisch interpolieren"), this);
+    m_pLUTTetrahedralCheckBox = new QCheckBox(HDRPostProcessingDockWidget::tr("Tetraedrisch interpolieren"), this);
     m_pLUTTetrahedralCheckBox->setObjectName(QStringLiteral("m_pLUTTetrahedralCheckBox"));
-    m_pLUTTetrahedralCheckBox->setToolTip(Text("Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen"));
+    m_pLUTTetrahedralCheckBox->setToolTip(
+        HDRPostProcessingDockWidget::tr("Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen"));
     column->addWidget(m_pLUTTetrahedralCheckBox);
 
     const auto table = LutParameterTable();
@@ -92,13 +90,13 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
         expander->setCheckable(true);
         expander->setAutoRaise(true);
         expander->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-        expander->setText(Text(g.pszCaption));
+        expander->setText(HDRPostProcessingDockWidget::tr(g.pszCaption));
         expander->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
         header->addWidget(expander, 1);
         QToolButton* reset = new QToolButton(this);
         reset->setObjectName(QLatin1String(g.pszReset));
         reset->setIcon(DockIcon(QLatin1String(g.pszReset)));
-        reset->setToolTip(Text("Werte dieser Gruppe zurücksetzen"));
+        reset->setToolTip(HDRPostProcessingDockWidget::tr("Werte dieser Gruppe zurücksetzen"));
         reset->setAutoRaise(true);
         header->addWidget(reset);
         column->addLayout(header);
@@ -113,7 +111,7 @@ CLutPanel::CLutPanel(CLutPanelModel& model, IUserPrompt& prompt, QWidget* parent
         {
             const SLutParameterInfo& info = table[size_t(p)];
             const int row = (p - g.iFirst) * 2;
-            grid->addWidget(new QLabel(Text(info.pszCaption), body), row, 0);
+            grid->addWidget(new QLabel(HDRPostProcessingDockWidget::tr(info.pszCaption), body), row, 0);
             auto* value = new QLabel(body);
             value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-100")) + 4);
@@ -166,8 +164,10 @@ void CLutPanel::Refresh()
 {
     const CLutState& lut = m_model.Lut();
     const bool present = m_model.LutPresent();
-    m_pTitle->setText(present ? Text("LUT: %1 (%2 Punkte je Achse)").arg(lut.Title()).arg(lut.Size())
-                              : Text("Kein LUT geladen"));
+    m_pTitle->setText(present ? HDRPostProcessingDockWidget::tr("LUT: %1 (%2 Punkte je Achse)")
+                                    .arg(lut.Title())
+                                    .arg(lut.Size())
+                              : HDRPostProcessingDockWidget::tr("Kein LUT geladen"));
     {
         const QSignalBlocker ba(m_pLUTActiveButton), bl(m_pLUTLayerComboBox), bt(m_pLUTTetrahedralCheckBox);
         m_pLUTTetrahedralCheckBox->setChecked(lut.Interpolation() == eLI_TETRAHEDRAL);

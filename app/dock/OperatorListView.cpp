@@ -1,4 +1,5 @@
 #include "app/dock/OperatorListView.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include "app/dock/DockIcons.h"
 
@@ -11,11 +12,6 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 QToolButton* FilterToolButton(QWidget* parent)
 {
     auto* b = new QToolButton(parent);
@@ -35,7 +31,7 @@ COperatorListView::COperatorListView(const COperatorCatalogue& catalogue, COpera
     row->setSpacing(1);
     m_pAll = FilterToolButton(this);
     m_pAll->setObjectName(QStringLiteral("FilterListAll"));
-    m_pAll->setToolTip(Text("Alle Operatoren"));
+    m_pAll->setToolTip(HDRPostProcessingDockWidget::tr("Alle Operatoren"));
     row->addWidget(m_pAll);
     connect(m_pAll, &QToolButton::clicked, this, [this](bool on) {
         m_filter.SetAll(on);
@@ -47,7 +43,7 @@ COperatorListView::COperatorListView(const COperatorCatalogue& catalogue, COpera
         const SOperatorFilterButton& info = COperatorFilter::Buttons()[size_t(i)];
         QToolButton* b = FilterToolButton(this);
         b->setObjectName(QString::fromLatin1(info.pszKey).section(QLatin1Char('/'), 1));
-        b->setToolTip(Text(info.pszTooltip));
+        b->setToolTip(HDRPostProcessingDockWidget::tr(info.pszTooltip));
         row->addWidget(b);
         m_apButtons[size_t(i)] = b;
         connect(b, &QToolButton::clicked, this, [this, i](bool on) {
@@ -63,8 +59,8 @@ COperatorListView::COperatorListView(const COperatorCatalogue& catalogue, COpera
     m_pList->setObjectName(QStringLiteral("OperatorList"));
     m_pList->setIconSize(QSize(16, 16));
     column->addWidget(m_pList, 1);
-    m_pAdd = new QPushButton(Text("Hinzufügen"), this);
-    m_pAdd->setToolTip(Text("Den gewählten Operator an die Kette anhängen"));
+    m_pAdd = new QPushButton(HDRPostProcessingDockWidget::tr("Hinzufügen"), this);
+    m_pAdd->setToolTip(HDRPostProcessingDockWidget::tr("Den gewählten Operator an die Kette anhängen"));
     column->addWidget(m_pAdd);
 
     connect(m_pList, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
@@ -107,7 +103,7 @@ void COperatorListView::FillList()
     m_pList->clear();
     for (const SCatalogueEntry* e : m_filter.Filter(m_catalogue))
     {
-        auto* item = new QListWidgetItem(Text(e->sName.toUtf8().constData()), m_pList);
+        auto* item = new QListWidgetItem(HDRPostProcessingDockWidget::tr(e->sName.toUtf8().constData()), m_pList);
         for (const SOperatorFilterButton& b : COperatorFilter::Buttons())
             if (b.iType == e->iType)
                 item->setIcon(DockIcon(QString::fromLatin1(b.pszIcon)));

@@ -1,4 +1,5 @@
 #include "app/dock/PreviewControls.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 
 #include <QColorDialog>
 #include <QDoubleSpinBox>
@@ -15,11 +16,6 @@
 
 namespace
 {
-QString Text(const char* key)
-{
-    return QCoreApplication::translate("HDRPostProcessingDockWidget", key);
-}
-
 QDoubleSpinBox* PercentSpin(QWidget* parent)
 {
     auto* spin = new QDoubleSpinBox(parent);
@@ -35,8 +31,8 @@ QDoubleSpinBox* PercentSpin(QWidget* parent)
 QToolButton* MakePickButton(QWidget* parent, const char* text, const char* tooltip)
 {
     auto* button = new QToolButton(parent);
-    button->setText(Text(text));
-    button->setToolTip(Text(tooltip));
+    button->setText(HDRPostProcessingDockWidget::tr(text));
+    button->setToolTip(HDRPostProcessingDockWidget::tr(tooltip));
     button->setCheckable(true);
     return button;
 }
@@ -111,7 +107,8 @@ CPositionControl::CPositionControl(CChainEditor& editor, int op, int set, CPrevi
     // Caption, picker and reset on the first row so the values fit a narrow dock.
     auto* caption = new QHBoxLayout;
     caption->addWidget(new QLabel(Caption("Position"), this), 1);
-    m_pPick = MakePickButton(this, "Wählen", "Position in der Vorschau wählen");
+    m_pPick = MakePickButton(this, QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Wählen"),
+                             QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Position in der Vorschau wählen"));
     caption->addWidget(m_pPick);
     caption->addWidget(MakeResetButton());
     grid->addLayout(caption, 0, 0, 1, 4);
@@ -178,7 +175,8 @@ CLineControl::CLineControl(CChainEditor& editor, int op, int set, CPreviewTools&
     grid->setContentsMargins(0, 2, 0, 2);
     auto* caption = new QHBoxLayout;
     caption->addWidget(new QLabel(Caption("Linie"), this), 1);
-    m_pPick = MakePickButton(this, "Ziehen", "Linie in der Vorschau ziehen");
+    m_pPick = MakePickButton(this, QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Ziehen"),
+                             QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Linie in der Vorschau ziehen"));
     caption->addWidget(m_pPick);
     caption->addWidget(MakeResetButton());
     grid->addLayout(caption, 0, 0, 1, 4);
@@ -257,10 +255,11 @@ CColourSwatchControl::CColourSwatchControl(CChainEditor& editor, int op, int set
     row->setContentsMargins(0, 2, 0, 2);
     row->addWidget(new QLabel(Caption("Farbe"), this), 1);
     m_pSwatch = new QPushButton(this);
-    m_pSwatch->setToolTip(Text("Farbe wählen"));
+    m_pSwatch->setToolTip(HDRPostProcessingDockWidget::tr("Farbe wählen"));
     m_pSwatch->setFixedSize(48, 22);
     row->addWidget(m_pSwatch);
-    m_pPipette = MakePickButton(this, "Pipette", "Farbe aus der Vorschau aufnehmen");
+    m_pPipette = MakePickButton(this, QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Pipette"),
+                             QT_TRANSLATE_NOOP("HDRPostProcessingDockWidget", "Farbe aus der Vorschau aufnehmen"));
     row->addWidget(m_pPipette);
     row->addWidget(MakeResetButton());
 
@@ -306,7 +305,7 @@ void CColourSwatchControl::SetColour(const QColor& colour)
 void CColourSwatchControl::ChooseColour()
 {
     const QColor current = QColor::fromRgbF(m_editor.Value(m_iOp, m_iSet, 2), m_editor.Value(m_iOp, m_iSet, 3), m_editor.Value(m_iOp, m_iSet, 4));
-    const QColor chosen = QColorDialog::getColor(current, this, Text("Farbe wählen"));
+    const QColor chosen = QColorDialog::getColor(current, this, HDRPostProcessingDockWidget::tr("Farbe wählen"));
     if (chosen.isValid())
         SetColour(chosen);
 }

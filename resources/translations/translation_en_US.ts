@@ -2,10 +2,5368 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de_DE">
 <context>
+    <name>CClipDecoder</name>
+    <message>
+        <source>Die Datei %1 enthält kein lesbares Video.</source>
+        <translation>The file %1 contains no readable video.</translation>
+    </message>
+    <message>
+        <source>Das Video hat eine nicht unterstützte Bildgröße (%1 × %2).</source>
+        <translation>The video has an unsupported frame size (%1 × %2).</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für den Videodecoder.</source>
+        <translation>Not enough memory for the video decoder.</translation>
+    </message>
+    <message>
+        <source>Das Videoformat von %1 kann nicht dekodiert werden.</source>
+        <translation>The video format of %1 cannot be decoded.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Kein Video geöffnet.</source>
+        <translation>No video open.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht umgewandelt werden.</source>
+        <translation>The frame could not be converted.</translation>
+    </message>
+    <message>
+        <source>An der Stelle %1 kann kein Bild gelesen werden: die Datei ist beschädigt oder unvollständig.</source>
+        <translation>No frame can be read at position %1: the file is damaged or incomplete.</translation>
+    </message>
+</context>
+<context>
+    <name>CMovieHandling</name>
+    <message>
+        <source>Videobearbeitung</source>
+        <translation>Video processing</translation>
+    </message>
+    <message>
+        <source>Soll die Videobearbeitung wirklich abgebrochen werden?</source>
+        <translation>Do you really want to cancel the video processing?</translation>
+    </message>
+    <message>
+        <source>An unexpected error has occurred. Code: %1</source>
+        <translation>An unexpected error has occurred. Code: %1</translation>
+    </message>
+    <message>
+        <source>Das Programm %1 hat nicht rechtzeitig geantwortet und wurde beendet.</source>
+        <translation>The program %1 did not respond in time and was stopped.</translation>
+    </message>
+    <message>
+        <source>In den Zielordner kann nicht geschrieben werden.</source>
+        <translation>The destination folder cannot be written to.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger des Zielordners ist voll.</source>
+        <translation>The disk of the destination folder is full.</translation>
+    </message>
+    <message>
+        <source>Unexpected error</source>
+        <translation>Unexpected error</translation>
+    </message>
+    <message>
+        <source>Das gewähle Videoformat wird zu einer großen Videodatei führen. Möchten sie wirklich fortfahren?</source>
+        <translation>The chosen video format will produce a large video file. Do you really want to continue?</translation>
+    </message>
+    <message>
+        <source>MovieHandling Processing Video File</source>
+        <translation>Processing video file</translation>
+    </message>
+    <message>
+        <source>MovieHandling Processing Video File (Audio)</source>
+        <translation>Processing video file (audio)</translation>
+    </message>
+    <message>
+        <source>MovieHandling Processing Video File (Converting)</source>
+        <translation>Processing video file (converting)</translation>
+    </message>
+    <message>
+        <source>MovieHandling Processing Video File (Finalisation)</source>
+        <translation>Processing video file (finalizing)</translation>
+    </message>
+    <message>
+        <source>MovieHandling Processing Video File (Video)</source>
+        <translation>Processing video file (video)</translation>
+    </message>
+</context>
+<context>
+    <name>CPostProcessing</name>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist mit %2 Bytes zu groß für ein Preset (höchstens %3).</source>
+        <translation>At %2 bytes, the file %1 is too large for a preset (at most %3).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 hat %2 Operatoren, ein Preset höchstens %3.</source>
+        <translation>The file %1 has %2 operators; a preset has at most %3.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist kein Preset.</source>
+        <translation>The file %1 is not a preset.</translation>
+    </message>
+    <message>
+        <source>In der Datei %1 fehlt der Eintrag Kernel der Gruppe %2.</source>
+        <translation>The file %1 lacks the Kernel entry of group %2.</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetCombiner</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation>Combine presets</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation>Enter a name:</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetLibrary</name>
+    <message>
+        <source>Critical error</source>
+        <translation>Critical error</translation>
+    </message>
+    <message>
+        <source>No post-processing presets found! Please reinstall...</source>
+        <translation>No grading presets were found! Please reinstall the program.</translation>
+    </message>
+    <message>
+        <source>Importierte Presets:</source>
+        <translation>Imported presets:</translation>
+    </message>
+    <message>
+        <source>Bereits vorhandene Presets:</source>
+        <translation>Presets already present:</translation>
+    </message>
+    <message>
+        <source>Inkompatible Presets:</source>
+        <translation>Incompatible presets:</translation>
+    </message>
+    <message>
+        <source>Fehlerhafte Presets:</source>
+        <translation>Faulty presets:</translation>
+    </message>
+    <message>
+        <source>Zu Addons gehörende Presets:</source>
+        <translation>Presets belonging to add-ons:</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation>Import presets</translation>
+    </message>
+    <message>
+        <source>ini (*.ini)</source>
+        <translation>ini (*.ini)</translation>
+    </message>
+    <message>
+        <source>Preset Import Messagetitle</source>
+        <translation>Preset import</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation>Export preset</translation>
+    </message>
+    <message>
+        <source>MyPreset</source>
+        <translation>My preset</translation>
+    </message>
+    <message>
+        <source>Voreinstellung kopieren</source>
+        <translation>Copy preset</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen Namen:</source>
+        <translation>Enter a name:</translation>
+    </message>
+    <message>
+        <source>Kopie</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Voreinstellung umbenennen</source>
+        <translation>Rename preset</translation>
+    </message>
+    <message>
+        <source>Vergeben sie einen neuen Namen:</source>
+        <translation>Enter a new name:</translation>
+    </message>
+    <message>
+        <source>Voreinstellung löschen?</source>
+        <translation>Delete preset?</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich gelöscht werden?</source>
+        <translation>Do you really want to delete the preset &quot;%1&quot;?</translation>
+    </message>
+    <message>
+        <source>Voreinstellung zurücksetzen</source>
+        <translation>Reset preset</translation>
+    </message>
+    <message>
+        <source>Soll die Voreinstellung &quot;%1&quot; wirklich zurückgesetzt werden?</source>
+        <translation>Do you really want to reset the preset &quot;%1&quot;?</translation>
+    </message>
+</context>
+<context>
+    <name>CPresetsDockModel</name>
+    <message>
+        <source>Alle</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Benutzer</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Natürlich</source>
+        <translation>Natural</translation>
+    </message>
+    <message>
+        <source>Surreal</source>
+        <translation>Surreal</translation>
+    </message>
+    <message>
+        <source>Landschaft</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Architektur</source>
+        <translation>Architecture</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation>Artistic</translation>
+    </message>
+</context>
+<context>
+    <name>CScopePane</name>
+    <message>
+        <source>Waveform (Luma)</source>
+        <translation>Waveform (luma)</translation>
+    </message>
+    <message>
+        <source>RGB-Parade</source>
+        <translation>RGB parade</translation>
+    </message>
+    <message>
+        <source>Vektorskop</source>
+        <translation>Vectorscope</translation>
+    </message>
+    <message>
+        <source>Histogramm</source>
+        <translation>Histogram</translation>
+    </message>
+    <message>
+        <source>Welche Messanzeige hier erscheint</source>
+        <translation>Which scope appears here</translation>
+    </message>
+    <message>
+        <source>Aus</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Verstärkung </source>
+        <translation>Gain </translation>
+    </message>
+    <message>
+        <source>Helligkeit der Spuren: höhere Werte zeigen auch seltene Werte deutlich</source>
+        <translation>Brightness of the traces: higher values also show rare values clearly</translation>
+    </message>
+    <message>
+        <source>Logarithmisch</source>
+        <translation>Logarithmic</translation>
+    </message>
+    <message>
+        <source>Histogrammhöhen logarithmisch statt linear</source>
+        <translation>Histogram heights on a logarithmic instead of a linear scale</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoDockWidget</name>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation>Video settings</translation>
+    </message>
+    <message>
+        <source>Das Quellvideo im Standardprogramm abspielen</source>
+        <translation>Play the source video in the default player</translation>
+    </message>
+    <message>
+        <source>Das gespeicherte Video im Standardprogramm abspielen</source>
+        <translation>Play the saved video in the default player</translation>
+    </message>
+    <message>
+        <source>Den Ton des Quellvideos übernehmen</source>
+        <translation>Take over the sound of the source video</translation>
+    </message>
+    <message>
+        <source>Ton</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Die Metadaten des Quellvideos übernehmen</source>
+        <translation>Take over the metadata of the source video</translation>
+    </message>
+    <message>
+        <source>Metadaten</source>
+        <translation>Metadata</translation>
+    </message>
+    <message>
+        <source>Das Video waagerecht spiegeln</source>
+        <translation>Mirror the video horizontally</translation>
+    </message>
+    <message>
+        <source>Spiegeln</source>
+        <translation>Mirror</translation>
+    </message>
+    <message>
+        <source>Das Video senkrecht spiegeln</source>
+        <translation>Flip the video vertically</translation>
+    </message>
+    <message>
+        <source>Kippen</source>
+        <translation>Flip</translation>
+    </message>
+    <message>
+        <source>Videoformat der gespeicherten Datei</source>
+        <translation>Video format of the saved file</translation>
+    </message>
+    <message>
+        <source>Qualität der gespeicherten Datei</source>
+        <translation>Quality of the saved file</translation>
+    </message>
+    <message>
+        <source>Kompressionsartefakte der Quelle mindern</source>
+        <translation>Reduce the compression artifacts of the source</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation>Save the whole video with the current grade</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation>Save video</translation>
+    </message>
+    <message>
+        <source>Klicken oder ziehen wählt das Bild, das bearbeitet wird</source>
+        <translation>Click or drag to choose the frame that is edited</translation>
+    </message>
+    <message>
+        <source>Mehr Vorschaubilder in der Zeitleiste zeigen</source>
+        <translation>Show more thumbnails in the timeline</translation>
+    </message>
+    <message>
+        <source>Zum Anfang (Pos1)</source>
+        <translation>To the start (Home)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde zurück (Umschalt+Links)</source>
+        <translation>One second back (Shift+Left)</translation>
+    </message>
+    <message>
+        <source>Ein Bild zurück (Links)</source>
+        <translation>One frame back (Left)</translation>
+    </message>
+    <message>
+        <source>Zur Mitte</source>
+        <translation>To the middle</translation>
+    </message>
+    <message>
+        <source>Ein Bild vor (Rechts)</source>
+        <translation>One frame forward (Right)</translation>
+    </message>
+    <message>
+        <source>Eine Sekunde vor (Umschalt+Rechts)</source>
+        <translation>One second forward (Shift+Right)</translation>
+    </message>
+    <message>
+        <source>Zum Ende (Ende)</source>
+        <translation>To the end (End)</translation>
+    </message>
+    <message>
+        <source>Zeit (Stunden:Minuten:Sekunden:Bilder) und Nummer des gezeigten Bildes</source>
+        <translation>Time (hours:minutes:seconds:frames) and number of the frame shown</translation>
+    </message>
+    <message>
+        <source>Wiedergabe anhalten (Leertaste, Esc)</source>
+        <translation>Stop playback (Space, Esc)</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Video in der Vorschau abspielen (Leertaste)</source>
+        <translation>Play the edited video in the preview (Space)</translation>
+    </message>
+    <message>
+        <source>Video Codec 0</source>
+        <translation>H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>H.264 (MP4)</source>
+        <translation>H.264 (MP4)</translation>
+    </message>
+    <message>
+        <source>Video Codec 1</source>
+        <translation>Uncompressed (AVI)</translation>
+    </message>
+    <message>
+        <source>Unkomprimiert (AVI)</source>
+        <translation>Uncompressed (AVI)</translation>
+    </message>
+    <message>
+        <source>Video Quality Best</source>
+        <translation>Best quality</translation>
+    </message>
+    <message>
+        <source>Beste Qualität</source>
+        <translation>Best quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Better</source>
+        <translation>High quality</translation>
+    </message>
+    <message>
+        <source>Hohe Qualität</source>
+        <translation>High quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Normal</source>
+        <translation>Normal quality</translation>
+    </message>
+    <message>
+        <source>Normale Qualität</source>
+        <translation>Normal quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Low</source>
+        <translation>Low quality</translation>
+    </message>
+    <message>
+        <source>Geringe Qualität</source>
+        <translation>Low quality</translation>
+    </message>
+    <message>
+        <source>Video Quality Lowest</source>
+        <translation>Lowest quality</translation>
+    </message>
+    <message>
+        <source>Geringste Qualität</source>
+        <translation>Lowest quality</translation>
+    </message>
+    <message>
+        <source>Video Artefact Unchanged</source>
+        <translation>No artifact reduction</translation>
+    </message>
+    <message>
+        <source>Keine Artefaktminderung</source>
+        <translation>No artifact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Slight</source>
+        <translation>Slight artifact reduction</translation>
+    </message>
+    <message>
+        <source>Leichte Artefaktminderung</source>
+        <translation>Slight artifact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Strong</source>
+        <translation>Strong artifact reduction</translation>
+    </message>
+    <message>
+        <source>Starke Artefaktminderung</source>
+        <translation>Strong artifact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Intensive</source>
+        <translation>Intensive artifact reduction</translation>
+    </message>
+    <message>
+        <source>Intensive Artefaktminderung</source>
+        <translation>Intensive artifact reduction</translation>
+    </message>
+    <message>
+        <source>Video Artefact Maximal</source>
+        <translation>Maximum artifact reduction</translation>
+    </message>
+    <message>
+        <source>Maximale Artefaktminderung</source>
+        <translation>Maximum artifact reduction</translation>
+    </message>
+    <message>
+        <source>Auflösung: %1 x %2 px</source>
+        <translation>Resolution: %1 x %2 px</translation>
+    </message>
+    <message>
+        <source>Länge: %1  (%2 fps)</source>
+        <translation>Length: %1  (%2 fps)</translation>
+    </message>
+    <message>
+        <source>Länge: %1</source>
+        <translation>Length: %1</translation>
+    </message>
+    <message>
+        <source>%1  (Bild %2)</source>
+        <translation>%1  (frame %2)</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation>Not enough memory for the image.</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoExportDriver</name>
+    <message>
+        <source>Video speichern</source>
+        <translation>Save video</translation>
+    </message>
+    <message>
+        <source>Mein Video</source>
+        <translation>My video</translation>
+    </message>
+</context>
+<context>
+    <name>ColorModule::CColorControls</name>
+    <message>
+        <source>Layer löschen</source>
+        <translation>Delete layer</translation>
+    </message>
+    <message>
+        <source>Soll dieser Layer wirklich gelöscht werden?</source>
+        <translation>Do you really want to delete this layer?</translation>
+    </message>
+    <message>
+        <source>Layer kopieren</source>
+        <translation>Copy layer</translation>
+    </message>
+    <message>
+        <source>Soll dieser Layer wirklich durch die kopierten Daten ersetzt werden?</source>
+        <translation>Do you really want to replace this layer with the copied data?</translation>
+    </message>
+    <message>
+        <source>Quell Farbe kopieren</source>
+        <translation>Copy source color</translation>
+    </message>
+    <message>
+        <source>Soll die Quell Farbe wirklich ins Ziel kopiert werden?</source>
+        <translation>Do you really want to copy the source color to the target?</translation>
+    </message>
+    <message>
+        <source>Farbeinstellungen zurücksetzen</source>
+        <translation>Reset color settings</translation>
+    </message>
+    <message>
+        <source>Sollen die Farbeinstellungen wirklich zurückgesetzt werden?</source>
+        <translation>Do you really want to reset the color settings?</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht geschrieben werden: %2</source>
+        <translation>The file %1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 kann nicht gelesen werden.</source>
+        <translation>The file %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist mit %2 Bytes zu groß für eine Layer-Datei (höchstens %3).</source>
+        <translation>At %2 bytes, the file %1 is too large for a layer file (at most %3).</translation>
+    </message>
+    <message>
+        <source>Die Datei %1 ist keine Layer-Datei der Version 1.</source>
+        <translation>The file %1 is not a version 1 layer file.</translation>
+    </message>
+    <message>
+        <source>Layer speichern</source>
+        <translation>Save layers</translation>
+    </message>
+    <message>
+        <source>Meine Layer</source>
+        <translation>My layers</translation>
+    </message>
+    <message>
+        <source>Layer laden</source>
+        <translation>Load layers</translation>
+    </message>
+    <message>
+        <source>Sollen bestehende Layer wirklich überschrieben werden?</source>
+        <translation>Do you really want to overwrite the existing layers?</translation>
+    </message>
+    <message>
+        <source>Layer einladen</source>
+        <translation>Load layers</translation>
+    </message>
+    <message>
+        <source>Layer (*.%1)</source>
+        <translation>Layers (*.%1)</translation>
+    </message>
+</context>
+<context>
     <name>HDRApplication</name>
     <message>
         <source>Betriebssystem</source>
         <translation>Operating system</translation>
+    </message>
+</context>
+<context>
+    <name>HDRColorModuleWindow</name>
+    <message>
+        <source>Farbmodul</source>
+        <translation>Color module</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Hoch</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Runter</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Einfügen</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Speichern</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Laden</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>Layer</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Quelle</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Quellfarbe aus dem Bild wählen</source>
+        <translation>Pick the source color from the image</translation>
+    </message>
+    <message>
+        <source>Farbton von</source>
+        <translation>Hue from</translation>
+    </message>
+    <message>
+        <source>Farbton bis</source>
+        <translation>Hue to</translation>
+    </message>
+    <message>
+        <source>Sättigung von</source>
+        <translation>Saturation from</translation>
+    </message>
+    <message>
+        <source>Sättigung bis</source>
+        <translation>Saturation to</translation>
+    </message>
+    <message>
+        <source>Mindesthelligkeit</source>
+        <translation>Minimum brightness</translation>
+    </message>
+    <message>
+        <source>Weichheit</source>
+        <translation>Softness</translation>
+    </message>
+    <message>
+        <source>Auswahl umkehren</source>
+        <translation>Invert selection</translation>
+    </message>
+    <message>
+        <source>Ziel</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Zielfarbe aus dem Bild wählen</source>
+        <translation>Pick the target color from the image</translation>
+    </message>
+    <message>
+        <source>Farbton</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>Sättigungskontrast</source>
+        <translation>Saturation contrast</translation>
+    </message>
+    <message>
+        <source>Helligkeitskontrast</source>
+        <translation>Brightness contrast</translation>
+    </message>
+    <message>
+        <source>Quellfarbe ins Ziel</source>
+        <translation>Source color to target</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Maske anzeigen</source>
+        <translation>Show mask</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Wählbare Farben</source>
+        <translation>Selectable colors</translation>
+    </message>
+    <message>
+        <source>Layer %1</source>
+        <translation>Layer %1</translation>
+    </message>
+    <message>
+        <source>Kein Bild geladen</source>
+        <translation>No image loaded</translation>
+    </message>
+    <message>
+        <source>Keine Maske</source>
+        <translation>No mask</translation>
+    </message>
+</context>
+<context>
+    <name>HDRMainWindow</name>
+    <message>
+        <source>Alle Dateien</source>
+        <translation>All files</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Automatisch gespeichertes Projekt</source>
+        <translation>Automatically saved project</translation>
+    </message>
+    <message>
+        <source>Es wurde ein automatisch gespeichertes Projekt gefunden. Wollen Sie dieses einladen?</source>
+        <translation>An automatically saved project was found. Do you want to load it?</translation>
+    </message>
+    <message>
+        <source>Video laden</source>
+        <translation>Load video</translation>
+    </message>
+    <message>
+        <source>Eine Videodatei öffnen</source>
+        <translation>Open a video file</translation>
+    </message>
+    <message>
+        <source>Bild laden</source>
+        <translation>Load image</translation>
+    </message>
+    <message>
+        <source>Ein einzelnes Bild öffnen</source>
+        <translation>Open a single image</translation>
+    </message>
+    <message>
+        <source>Ergebnisbild speichern</source>
+        <translation>Save result image</translation>
+    </message>
+    <message>
+        <source>Das bearbeitete Bild als Datei speichern</source>
+        <translation>Save the edited image as a file</translation>
+    </message>
+    <message>
+        <source>Video speichern</source>
+        <translation>Save video</translation>
+    </message>
+    <message>
+        <source>Das ganze Video mit der aktuellen Bearbeitung speichern</source>
+        <translation>Save the whole video with the current grade</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Programmeinstellungen</source>
+        <translation>Program settings</translation>
+    </message>
+    <message>
+        <source>Farbmodul</source>
+        <translation>Color module</translation>
+    </message>
+    <message>
+        <source>Farbebenen bearbeiten</source>
+        <translation>Edit color layers</translation>
+    </message>
+    <message>
+        <source>Beenden</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Das Programm beenden</source>
+        <translation>Quit the program</translation>
+    </message>
+    <message>
+        <source>Datei</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Werkzeuge</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>Warnung</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Bitte nur eine Video-Datei einladen.</source>
+        <translation>Please load only one video file.</translation>
+    </message>
+    <message>
+        <source>Add-on</source>
+        <translation>Add-on</translation>
+    </message>
+    <message>
+        <source>Add-ons werden von dieser Version nicht unterstützt.</source>
+        <translation>Add-ons are not supported by this version.</translation>
+    </message>
+    <message>
+        <source>Bitte laden Sie nur Videodateien ein.</source>
+        <translation>Please load video files only.</translation>
+    </message>
+    <message>
+        <source>Das geladene Bild oder Videobild mit seiner Größe</source>
+        <translation>The loaded image or video frame with its size</translation>
+    </message>
+    <message>
+        <source>Belichtungsreihe</source>
+        <translation>Exposure series</translation>
+    </message>
+    <message>
+        <source>Histogramm des bearbeiteten Bildes: Rot, Grün, Blau und Luminanz</source>
+        <translation>Histogram of the edited image: red, green, blue and luminance</translation>
+    </message>
+    <message>
+        <source>HDR-Histogramm</source>
+        <translation>HDR histogram</translation>
+    </message>
+    <message>
+        <source>Ansicht</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Willkommen</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>Öffnen Sie ein Video oder ein Bild, oder ziehen Sie eine Videodatei in dieses Fenster.</source>
+        <translation>Open a video or an image, or drag a video file into this window.</translation>
+    </message>
+    <message>
+        <source>Informationen</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Zeigen Sie mit der Maus auf ein Bedienelement, um hier seine Beschreibung zu lesen.</source>
+        <translation>Point the mouse at a control to read its description here.</translation>
+    </message>
+    <message>
+        <source>Vorher</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Das unbearbeitete Bild zeigen</source>
+        <translation>Show the unedited image</translation>
+    </message>
+    <message>
+        <source>Geteilt</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Links das unbearbeitete, rechts das bearbeitete Bild</source>
+        <translation>Unedited image on the left, edited image on the right</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100%</translation>
+    </message>
+    <message>
+        <source>Ein Bildpunkt je Bildschirmpunkt (ziehen zum Verschieben); aus: einpassen</source>
+        <translation>One image pixel per screen pixel (drag to pan); off: fit to window</translation>
+    </message>
+    <message>
+        <source>Vorschau des bearbeiteten Bildes</source>
+        <translation>Preview of the edited image</translation>
+    </message>
+    <message>
+        <source>Neue Bilddaten können im Filter-Plugin-Modus nicht eingeladen werden.</source>
+        <translation>New image data cannot be loaded in filter plug-in mode.</translation>
+    </message>
+    <message>
+        <source>Projekt laden</source>
+        <translation>Load project</translation>
+    </message>
+    <message>
+        <source>Videodatei öffnen</source>
+        <translation>Open video file</translation>
+    </message>
+    <message>
+        <source>Die Datei enthält kein lesbares Video.</source>
+        <translation>The file contains no readable video.</translation>
+    </message>
+    <message>
+        <source>Aus dem Video konnte kein Bild gelesen werden.</source>
+        <translation>No frame could be read from the video.</translation>
+    </message>
+    <message>
+        <source>Nicht genug Speicher für das Bild.</source>
+        <translation>Not enough memory for the image.</translation>
+    </message>
+    <message>
+        <source>Das Video %1 konnte nicht geladen werden.
+%2</source>
+        <translation>The video %1 could not be loaded.
+%2</translation>
+    </message>
+    <message>
+        <source>Video geladen: %1</source>
+        <translation>Video loaded: %1</translation>
+    </message>
+    <message>
+        <source>Das Bild %1 konnte nicht geladen werden.
+%2</source>
+        <translation>The image %1 could not be loaded.
+%2</translation>
+    </message>
+    <message>
+        <source>Die Austauschdatei %1 konnte nicht gelesen werden.</source>
+        <translation>The exchange file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>RAW-Entwicklung</source>
+        <translation>RAW development</translation>
+    </message>
+    <message>
+        <source>Die RAW-Entwicklung ist in dieser Version nicht enthalten.</source>
+        <translation>RAW development is not included in this version.</translation>
+    </message>
+    <message>
+        <source>MyImage</source>
+        <translation>My image</translation>
+    </message>
+    <message>
+        <source>Preview-Modus! Neu berechnen?</source>
+        <translation>Preview mode! Recalculate?</translation>
+    </message>
+    <message>
+        <source>Bild speichern</source>
+        <translation>Save image</translation>
+    </message>
+    <message>
+        <source>Speichern wird vorbereitet.</source>
+        <translation>Preparing to save.</translation>
+    </message>
+    <message>
+        <source>Das Bild konnte nicht gespeichert werden:
+%1
+%2</source>
+        <translation>The image could not be saved:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>Gespeichert: %1</source>
+        <translation>Saved: %1</translation>
+    </message>
+    <message>
+        <source>Video gespeichert: %1</source>
+        <translation>Video saved: %1</translation>
+    </message>
+    <message>
+        <source>Die Videobearbeitung wurde abgebrochen.</source>
+        <translation>The video processing was cancelled.</translation>
+    </message>
+    <message>
+        <source>Das Video konnte nicht gespeichert werden.</source>
+        <translation>The video could not be saved.</translation>
+    </message>
+    <message>
+        <source>Berechne Post Processing</source>
+        <translation>Calculating the grade</translation>
+    </message>
+    <message>
+        <source>Neues Projekt</source>
+        <translation>New project</translation>
+    </message>
+    <message>
+        <source>Projekt öffnen</source>
+        <translation>Open project</translation>
+    </message>
+    <message>
+        <source>Projekt speichern</source>
+        <translation>Save project</translation>
+    </message>
+    <message>
+        <source>Projekt speichern unter</source>
+        <translation>Save project as</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendete Projekte</source>
+        <translation>Recent projects</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte</source>
+        <translation>Sample projects</translation>
+    </message>
+    <message>
+        <source>Beispielprojekt %1</source>
+        <translation>Sample project %1</translation>
+    </message>
+    <message>
+        <source>Rückgängig</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Wiederherstellen</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Undo-Punkt speichern</source>
+        <translation>Save undo point</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Keine Projekte</source>
+        <translation>No projects</translation>
+    </message>
+    <message>
+        <source>MyProject</source>
+        <translation>My project</translation>
+    </message>
+    <message>
+        <source>Vantrope-Marlix Projektdatei</source>
+        <translation>Vantrope Marlix project file</translation>
+    </message>
+    <message>
+        <source>Projekt überschreiben nicht nöglich</source>
+        <translation>Project cannot be overwritten</translation>
+    </message>
+    <message>
+        <source>Beispielprojekte können nicht überschrieben werden.</source>
+        <translation>Sample projects cannot be overwritten.</translation>
+    </message>
+    <message>
+        <source>Dateifehler: %1 konnte nicht erstellt werden</source>
+        <translation>File error: %1 could not be created</translation>
+    </message>
+    <message>
+        <source>Projektdateien unvollständig.</source>
+        <translation>Project files incomplete.</translation>
+    </message>
+    <message>
+        <source>Projektdateien sind nicht kompatibel.</source>
+        <translation>Project files are not compatible.</translation>
+    </message>
+    <message>
+        <source>Projekt nicht gespeichert. Speichern?</source>
+        <translation>Project not saved. Save it?</translation>
+    </message>
+    <message>
+        <source>Videoeinstellungen</source>
+        <translation>Video settings</translation>
+    </message>
+</context>
+<context>
+    <name>HDROptionsWindow</name>
+    <message>
+        <source>Vor verändernden Aktionen nachfragen</source>
+        <translation>Ask before actions that change things</translation>
+    </message>
+    <message>
+        <source>Fortschrittsfenster anzeigen</source>
+        <translation>Show progress window</translation>
+    </message>
+    <message>
+        <source>Optionen</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Zuletzt verwendeter Ordner</source>
+        <translation>Last used folder</translation>
+    </message>
+    <message>
+        <source>Rec. 709</source>
+        <translation>Rec. 709</translation>
+    </message>
+    <message>
+        <source>Rec. 601</source>
+        <translation>Rec. 601</translation>
+    </message>
+    <message>
+        <source>Gleich gewichtet</source>
+        <translation>Equally weighted</translation>
+    </message>
+    <message>
+        <source> Pixel</source>
+        <translation> pixels</translation>
+    </message>
+    <message>
+        <source>Auswählen …</source>
+        <translation>Choose …</translation>
+    </message>
+    <message>
+        <source>Fester Standardordner</source>
+        <translation>Fixed default folder</translation>
+    </message>
+    <message>
+        <source>Luminanzgewichtung</source>
+        <translation>Luminance weighting</translation>
+    </message>
+    <message>
+        <source>Lange Seite der Vorschau</source>
+        <translation>Long side of the preview</translation>
+    </message>
+    <message>
+        <source>Die neue Sprache wird beim nächsten Programmstart verwendet.</source>
+        <translation>The new language will be used the next time the program starts.</translation>
+    </message>
+    <message>
+        <source>Sprache</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>German</translation>
+    </message>
+    <message>
+        <source>English GB</source>
+        <translation>English (UK)</translation>
+    </message>
+    <message>
+        <source>English US</source>
+        <translation>English (US)</translation>
+    </message>
+    <message>
+        <source>French</source>
+        <translation>French</translation>
+    </message>
+    <message>
+        <source>Italian</source>
+        <translation>Italian</translation>
+    </message>
+    <message>
+        <source>Espanol</source>
+        <translation>Spanish</translation>
+    </message>
+    <message>
+        <source>Japanese</source>
+        <translation>Japanese</translation>
+    </message>
+    <message>
+        <source>Russian</source>
+        <translation>Russian</translation>
+    </message>
+    <message>
+        <source>Undo-Punkte mit dem Projekt speichern</source>
+        <translation>Save undo points with the project</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPostProcessingDockWidget</name>
+    <message>
+        <source>LUT einstellbar</source>
+        <translation>Adjustable LUT</translation>
+    </message>
+    <message>
+        <source>Der Name ist leer.</source>
+        <translation>The name is empty.</translation>
+    </message>
+    <message>
+        <source>Der Name &quot;%1&quot; ist nicht erlaubt.</source>
+        <translation>The name &quot;%1&quot; is not allowed.</translation>
+    </message>
+    <message>
+        <source>Der Name darf weder &quot;/&quot; noch ein Nullzeichen enthalten.</source>
+        <translation>The name must not contain &quot;/&quot; or a null character.</translation>
+    </message>
+    <message>
+        <source>Der Name ist zu lang.</source>
+        <translation>The name is too long.</translation>
+    </message>
+    <message>
+        <source>LUT Add Database Dialog</source>
+        <translation>Add LUT to library</translation>
+    </message>
+    <message>
+        <source>LUT Enter Name:</source>
+        <translation>LUT name:</translation>
+    </message>
+    <message>
+        <source>Der Ordner %1 kann nicht angelegt werden.</source>
+        <translation>The folder %1 cannot be created.</translation>
+    </message>
+    <message>
+        <source>Die LUT &quot;%1&quot; kann nicht gespeichert werden: %2</source>
+        <translation>The LUT &quot;%1&quot; cannot be saved: %2</translation>
+    </message>
+    <message>
+        <source>LUT Preset löschen</source>
+        <translation>Delete LUT style</translation>
+    </message>
+    <message>
+        <source>LUT Wollen Sie die aktuell ausgewählte Voreinstellung löschen?</source>
+        <translation>Do you want to delete the selected LUT style?</translation>
+    </message>
+    <message>
+        <source>LUT-Datei einladen</source>
+        <translation>Load LUT file</translation>
+    </message>
+    <message>
+        <source>LUT-Datei</source>
+        <translation>LUT file</translation>
+    </message>
+    <message>
+        <source>My LUT style</source>
+        <translation>My LUT style</translation>
+    </message>
+    <message>
+        <source>LUT speichern</source>
+        <translation>Save LUT</translation>
+    </message>
+    <message>
+        <source>Bild einladen</source>
+        <translation>Load image</translation>
+    </message>
+    <message>
+        <source>Bilder</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>My LUT Savename</source>
+        <translation>My LUT</translation>
+    </message>
+    <message>
+        <source>kein LUT vorhanden</source>
+        <translation>No LUT available</translation>
+    </message>
+    <message>
+        <source>Es sind keine LUT Stile gespeichert.</source>
+        <translation>No LUT styles are saved.</translation>
+    </message>
+    <message>
+        <source>LUT Browser</source>
+        <translation>LUT browser</translation>
+    </message>
+    <message>
+        <source>LUT Browser trotz Verlust der aktuellen Einstellungen starten?</source>
+        <translation>Start the LUT browser although the current settings will be lost?</translation>
+    </message>
+    <message>
+        <source>LUT neu erstellen</source>
+        <translation>Create new LUT</translation>
+    </message>
+    <message>
+        <source>Wollen Sie einen neuen leeren LUT Fotostil erstellen und Ihre aktuellen Einstellungen verwerfen?</source>
+        <translation>Do you want to create a new empty LUT style and discard your current settings?</translation>
+    </message>
+    <message>
+        <source>LUT Name create new</source>
+        <translation>New LUT</translation>
+    </message>
+    <message>
+        <source>Schärfen und Entrauschen</source>
+        <translation>Sharpen and denoise</translation>
+    </message>
+    <message>
+        <source>Geometrie</source>
+        <translation>Geometry</translation>
+    </message>
+    <message>
+        <source>Belichtung</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>Farbe</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Weichzeichnen</source>
+        <translation>Blur</translation>
+    </message>
+    <message>
+        <source>Künstlerisch</source>
+        <translation>Artistic</translation>
+    </message>
+    <message>
+        <source>Masken</source>
+        <translation>Masks</translation>
+    </message>
+    <message>
+        <source>LUT parameter Areas</source>
+        <translation>Basic settings</translation>
+    </message>
+    <message>
+        <source>LUT balance Areas</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>LUT protect Areas</source>
+        <translation>Protection</translation>
+    </message>
+    <message>
+        <source>Expertenmodus</source>
+        <translation>Expert mode</translation>
+    </message>
+    <message>
+        <source>Operatoren</source>
+        <translation>Operators</translation>
+    </message>
+    <message>
+        <source>Filmtyp</source>
+        <translation>Film type</translation>
+    </message>
+    <message>
+        <source>LUT</source>
+        <translation>LUT</translation>
+    </message>
+    <message>
+        <source>LUT Layermethod</source>
+        <translation>LUT blend mode</translation>
+    </message>
+    <message>
+        <source>Create Images: </source>
+        <translation>Creating previews: </translation>
+    </message>
+    <message>
+        <source>Dieser Operator hat keine Einstellungen.</source>
+        <translation>This operator has no settings.</translation>
+    </message>
+    <message>
+        <source>Operator aus der Liste wählen oder hinzufügen.</source>
+        <translation>Choose an operator from the list or add one.</translation>
+    </message>
+    <message>
+        <source>Standardwert</source>
+        <translation>Default value</translation>
+    </message>
+    <message>
+        <source>Maske entfernen</source>
+        <translation>Remove mask</translation>
+    </message>
+    <message>
+        <source>Geometrie Tooltip</source>
+        <translation>Limits the effect to shapes drawn in the preview</translation>
+    </message>
+    <message>
+        <source>Maske - Luminanz</source>
+        <translation>Mask - Luminance</translation>
+    </message>
+    <message>
+        <source>Untergrenze</source>
+        <translation>Lower limit</translation>
+    </message>
+    <message>
+        <source>dunkel</source>
+        <translation>dark</translation>
+    </message>
+    <message>
+        <source>hell</source>
+        <translation>bright</translation>
+    </message>
+    <message>
+        <source>Obergrenze</source>
+        <translation>Upper limit</translation>
+    </message>
+    <message>
+        <source>Weichheit</source>
+        <translation>Softness</translation>
+    </message>
+    <message>
+        <source>hart</source>
+        <translation>hard</translation>
+    </message>
+    <message>
+        <source>weich</source>
+        <translation>soft</translation>
+    </message>
+    <message>
+        <source>Maskenverknüpfung Tooltip</source>
+        <translation>How this mask combines with the masks before it</translation>
+    </message>
+    <message>
+        <source>Maske - Sättigung</source>
+        <translation>Mask - Saturation</translation>
+    </message>
+    <message>
+        <source>grau</source>
+        <translation>gray</translation>
+    </message>
+    <message>
+        <source>bunt</source>
+        <translation>colorful</translation>
+    </message>
+    <message>
+        <source>Maske - Farbton</source>
+        <translation>Mask - Hue</translation>
+    </message>
+    <message>
+        <source>Farbton</source>
+        <translation>Hue</translation>
+    </message>
+    <message>
+        <source>Toleranz</source>
+        <translation>Tolerance</translation>
+    </message>
+    <message>
+        <source>eng</source>
+        <translation>narrow</translation>
+    </message>
+    <message>
+        <source>weit</source>
+        <translation>wide</translation>
+    </message>
+    <message>
+        <source>Maske - Lichter</source>
+        <translation>Mask - Highlights</translation>
+    </message>
+    <message>
+        <source>Schwelle</source>
+        <translation>Threshold</translation>
+    </message>
+    <message>
+        <source>Maske - Schatten</source>
+        <translation>Mask - Shadows</translation>
+    </message>
+    <message>
+        <source>Maske - Mitteltöne</source>
+        <translation>Mask - Midtones</translation>
+    </message>
+    <message>
+        <source>Breite</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>schmal</source>
+        <translation>narrow</translation>
+    </message>
+    <message>
+        <source>breit</source>
+        <translation>wide</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Artifacts (HD)</source>
+        <translation>Mask denoise artifacts (HD)</translation>
+    </message>
+    <message>
+        <source>fein</source>
+        <translation>fine</translation>
+    </message>
+    <message>
+        <source>grob</source>
+        <translation>coarse</translation>
+    </message>
+    <message>
+        <source>Stärke</source>
+        <translation>Strength</translation>
+    </message>
+    <message>
+        <source>schwach</source>
+        <translation>weak</translation>
+    </message>
+    <message>
+        <source>stark</source>
+        <translation>strong</translation>
+    </message>
+    <message>
+        <source>Farbglättung</source>
+        <translation>Color smoothing</translation>
+    </message>
+    <message>
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
+    <message>
+        <source>klein</source>
+        <translation>small</translation>
+    </message>
+    <message>
+        <source>groß</source>
+        <translation>large</translation>
+    </message>
+    <message>
+        <source>Maskierung</source>
+        <translation>Masking</translation>
+    </message>
+    <message>
+        <source>Schärfen</source>
+        <translation>Sharpen</translation>
+    </message>
+    <message>
+        <source>Entrauschen</source>
+        <translation>Denoise</translation>
+    </message>
+    <message>
+        <source>Helligkeit Kontrast Gamma</source>
+        <translation>Brightness contrast gamma</translation>
+    </message>
+    <message>
+        <source>Helligkeit</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>dunkler</source>
+        <translation>darker</translation>
+    </message>
+    <message>
+        <source>heller</source>
+        <translation>brighter</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>weniger</source>
+        <translation>less</translation>
+    </message>
+    <message>
+        <source>mehr</source>
+        <translation>more</translation>
+    </message>
+    <message>
+        <source>Gamma Korrektur</source>
+        <translation>Gamma correction</translation>
+    </message>
+    <message>
+        <source>manueller Schwarz/Weißpunkt</source>
+        <translation>Manual black/white point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt</source>
+        <translation>Black point</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>Weißpunkt</source>
+        <translation>White point</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>Vignettierung</source>
+        <translation>Vignetting</translation>
+    </message>
+    <message>
+        <source>aufhellen</source>
+        <translation>brighten</translation>
+    </message>
+    <message>
+        <source>abdunkeln</source>
+        <translation>darken</translation>
+    </message>
+    <message>
+        <source>Innenradius</source>
+        <translation>Inner radius</translation>
+    </message>
+    <message>
+        <source>Außenradius</source>
+        <translation>Outer radius</translation>
+    </message>
+    <message>
+        <source>Mittelpunkt</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Gradationskurve</source>
+        <translation>Tone curve</translation>
+    </message>
+    <message>
+        <source>Körnung hinzufügen</source>
+        <translation>Add grain</translation>
+    </message>
+    <message>
+        <source>Korngröße</source>
+        <translation>Grain size</translation>
+    </message>
+    <message>
+        <source>Local Contrast</source>
+        <translation>Local contrast</translation>
+    </message>
+    <message>
+        <source>glätten</source>
+        <translation>smooth</translation>
+    </message>
+    <message>
+        <source>verstärken</source>
+        <translation>enhance</translation>
+    </message>
+    <message>
+        <source>Farbtöne belichten</source>
+        <translation>Expose color tones</translation>
+    </message>
+    <message>
+        <source>Rot</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Gelb</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>Grün</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Cyan</source>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>Blau</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Violett</source>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gamma</source>
+        <translation>Color channel gamma</translation>
+    </message>
+    <message>
+        <source>Gamma Rotanteil</source>
+        <translation>Red gamma</translation>
+    </message>
+    <message>
+        <source>Gamma Grünanteil</source>
+        <translation>Green gamma</translation>
+    </message>
+    <message>
+        <source>Gamma Blauanteil</source>
+        <translation>Blue gamma</translation>
+    </message>
+    <message>
+        <source>Farbleuchtkraft</source>
+        <translation>Color vibrancy</translation>
+    </message>
+    <message>
+        <source>Farbton hinzumischen</source>
+        <translation>Blend in a hue</translation>
+    </message>
+    <message>
+        <source>Farbtemperatur</source>
+        <translation>Color temperature</translation>
+    </message>
+    <message>
+        <source>Temperatur</source>
+        <translation>Temperature</translation>
+    </message>
+    <message>
+        <source>kalt</source>
+        <translation>cold</translation>
+    </message>
+    <message>
+        <source>warm</source>
+        <translation>warm</translation>
+    </message>
+    <message>
+        <source>Negativ</source>
+        <translation>Negative</translation>
+    </message>
+    <message>
+        <source>Farbbalance</source>
+        <translation>Color balance</translation>
+    </message>
+    <message>
+        <source>Cyan-Rot</source>
+        <translation>Cyan-red</translation>
+    </message>
+    <message>
+        <source>Magenta-Grün</source>
+        <translation>Magenta-green</translation>
+    </message>
+    <message>
+        <source>Magenta</source>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Gelb-Blau</source>
+        <translation>Yellow-blue</translation>
+    </message>
+    <message>
+        <source>Sepia Tönung</source>
+        <translation>Sepia toning</translation>
+    </message>
+    <message>
+        <source>Farbpalette</source>
+        <translation>Color palette</translation>
+    </message>
+    <message>
+        <source>Orange</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>Lila</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>Aura</source>
+        <translation>Aura</translation>
+    </message>
+    <message>
+        <source>Leuchten</source>
+        <translation>Glow</translation>
+    </message>
+    <message>
+        <source>scharf</source>
+        <translation>sharp</translation>
+    </message>
+    <message>
+        <source>LUT not loadable headline</source>
+        <translation>LUT cannot be loaded</translation>
+    </message>
+    <message>
+        <source>LUT message not loadable text</source>
+        <translation>The LUT file could not be loaded.</translation>
+    </message>
+    <message>
+        <source>LUT message lut file loaded: %1</source>
+        <translation>LUT file: %1</translation>
+    </message>
+    <message>
+        <source>LUT message size found: %1</source>
+        <translation>Size found: %1</translation>
+    </message>
+    <message>
+        <source>LUT message allowed from 2 to %1</source>
+        <translation>Sizes from 2 to %1 are allowed.</translation>
+    </message>
+    <message>
+        <source>Aktive Operatoren</source>
+        <translation>Active operators</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Operator entfernen</source>
+        <translation>Remove operator</translation>
+    </message>
+    <message>
+        <source>Intensität</source>
+        <translation>Intensity</translation>
+    </message>
+    <message>
+        <source>Körnung</source>
+        <translation>Grain</translation>
+    </message>
+    <message>
+        <source>vor den Operatoren</source>
+        <translation>before the operators</translation>
+    </message>
+    <message>
+        <source>nach den Operatoren</source>
+        <translation>after the operators</translation>
+    </message>
+    <message>
+        <source>Anwenden</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>kein Filmtyp</source>
+        <translation>no film type</translation>
+    </message>
+    <message>
+        <source>Form %1 (%2)</source>
+        <translation>Shape %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Bearbeiten</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Formen in der Vorschau verschieben und aufziehen</source>
+        <translation>Move and drag out shapes in the preview</translation>
+    </message>
+    <message>
+        <source>Form +</source>
+        <translation>Shape +</translation>
+    </message>
+    <message>
+        <source>Form hinzufügen, in der die Wirkung gilt</source>
+        <translation>Add a shape in which the effect applies</translation>
+    </message>
+    <message>
+        <source>Form −</source>
+        <translation>Shape −</translation>
+    </message>
+    <message>
+        <source>Form hinzufügen, in der die Wirkung abgeschwächt wird</source>
+        <translation>Add a shape in which the effect is weakened</translation>
+    </message>
+    <message>
+        <source>Entfernen</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Härte</source>
+        <translation>Hardness</translation>
+    </message>
+    <message>
+        <source>Form</source>
+        <translation>Shape</translation>
+    </message>
+    <message>
+        <source>additiv</source>
+        <translation>additive</translation>
+    </message>
+    <message>
+        <source>subtraktiv</source>
+        <translation>subtractive</translation>
+    </message>
+    <message>
+        <source>Wirkung</source>
+        <translation>Effect</translation>
+    </message>
+    <message>
+        <source>Ebenenmodus</source>
+        <translation>Blend mode</translation>
+    </message>
+    <message>
+        <source>Deckkraft</source>
+        <translation>Opacity</translation>
+    </message>
+    <message>
+        <source>LUT aktiv</source>
+        <translation>LUT active</translation>
+    </message>
+    <message>
+        <source>LUT auf das Bild anwenden</source>
+        <translation>Apply the LUT to the image</translation>
+    </message>
+    <message>
+        <source>Neu</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Neuen leeren LUT erstellen</source>
+        <translation>Create a new empty LUT</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>LUT entfernen</source>
+        <translation>Remove LUT</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>Alle Layermethoden als Vorschaubilder zeigen</source>
+        <translation>Show all blend modes as previews</translation>
+    </message>
+    <message>
+        <source>Werte dieser Gruppe zurücksetzen</source>
+        <translation>Reset the values of this group</translation>
+    </message>
+    <message>
+        <source>LUT: %1 (%2 Punkte je Achse)</source>
+        <translation>LUT: %1 (%2 points per axis)</translation>
+    </message>
+    <message>
+        <source>Kein LUT geladen</source>
+        <translation>No LUT loaded</translation>
+    </message>
+    <message>
+        <source>Alle Operatoren</source>
+        <translation>All operators</translation>
+    </message>
+    <message>
+        <source>Hinzufügen</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Den gewählten Operator an die Kette anhängen</source>
+        <translation>Append the chosen operator to the chain</translation>
+    </message>
+    <message>
+        <source>Wählen</source>
+        <translation>Pick</translation>
+    </message>
+    <message>
+        <source>Position in der Vorschau wählen</source>
+        <translation>Pick a position in the preview</translation>
+    </message>
+    <message>
+        <source>Ziehen</source>
+        <translation>Drag</translation>
+    </message>
+    <message>
+        <source>Linie in der Vorschau ziehen</source>
+        <translation>Drag a line in the preview</translation>
+    </message>
+    <message>
+        <source>Farbe wählen</source>
+        <translation>Choose color</translation>
+    </message>
+    <message>
+        <source>Pipette</source>
+        <translation>Eyedropper</translation>
+    </message>
+    <message>
+        <source>Farbe aus der Vorschau aufnehmen</source>
+        <translation>Pick a color from the preview</translation>
+    </message>
+    <message>
+        <source>LUT Intensity</source>
+        <translation>Intensity</translation>
+    </message>
+    <message>
+        <source>LUT Brightness</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>LUT Contrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>LUT Saturation</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>LUT balance black</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>LUT balance white</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>LUT balance red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>LUT balance green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>LUT balance blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>LUT protect lights</source>
+        <translation>Protect highlights</translation>
+    </message>
+    <message>
+        <source>LUT protect shadows</source>
+        <translation>Protect shadows</translation>
+    </message>
+    <message>
+        <source>LUT protect saturation</source>
+        <translation>Protect saturation</translation>
+    </message>
+    <message>
+        <source>LUT protect skin</source>
+        <translation>Protect skin tones</translation>
+    </message>
+    <message>
+        <source>LUT protect sky</source>
+        <translation>Protect sky</translation>
+    </message>
+    <message>
+        <source>Belichtung einstellen</source>
+        <translation>Adjust exposure</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Porträt warm</source>
+        <translation>Color negative portrait warm</translation>
+    </message>
+    <message>
+        <source>Farbnegativ Alltag</source>
+        <translation>Color negative everyday</translation>
+    </message>
+    <message>
+        <source>Diafilm kühl</source>
+        <translation>Slide film cool</translation>
+    </message>
+    <message>
+        <source>Diafilm brillant</source>
+        <translation>Slide film brilliant</translation>
+    </message>
+    <message>
+        <source>Verblasster Abzug</source>
+        <translation>Faded print</translation>
+    </message>
+    <message>
+        <source>Sepia-Abzug</source>
+        <translation>Sepia print</translation>
+    </message>
+    <message>
+        <source>Sofortbild</source>
+        <translation>Instant photo</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß kontrastreich</source>
+        <translation>Black and white high contrast</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß weich</source>
+        <translation>Black and white soft</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation>Infrared</translation>
+    </message>
+    <message>
+        <source>Cross-Entwicklung</source>
+        <translation>Cross processing</translation>
+    </message>
+    <message>
+        <source>Bleichbad-Überbrückung</source>
+        <translation>Bleach bypass</translation>
+    </message>
+    <message>
+        <source>Kino Blaugrün-Orange</source>
+        <translation>Cinema teal and orange</translation>
+    </message>
+    <message>
+        <source>Herbstlicht</source>
+        <translation>Autumn light</translation>
+    </message>
+    <message>
+        <source>Nachtblau</source>
+        <translation>Night blue</translation>
+    </message>
+    <message>
+        <source>Lomo</source>
+        <translation>Lo-fi</translation>
+    </message>
+    <message>
+        <source>Farbton und Stärke: Punkt auf der Scheibe ziehen</source>
+        <translation>Hue and strength: drag the point on the wheel</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten färben</source>
+        <translation>Tint highlights/shadows</translation>
+    </message>
+    <message>
+        <source>Schatten (Lift)</source>
+        <translation>Shadows (lift)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Schatten: hebt oder senkt die dunklen Töne, zu Weiß hin auslaufend</source>
+        <translation>Color and brightness of the shadows: raises or lowers the dark tones, tapering off toward white</translation>
+    </message>
+    <message>
+        <source>Mitteltöne (Gamma)</source>
+        <translation>Midtones (gamma)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Mitteltöne: biegt die Gradation, Schwarz und Weiß bleiben</source>
+        <translation>Color and brightness of the midtones: bends the tone curve, black and white stay</translation>
+    </message>
+    <message>
+        <source>Lichter (Gain)</source>
+        <translation>Highlights (gain)</translation>
+    </message>
+    <message>
+        <source>Farbe und Helligkeit der Lichter: verstärkt oder dämpft die hellen Töne, zu Schwarz hin auslaufend</source>
+        <translation>Color and brightness of the highlights: boosts or dims the bright tones, tapering off toward black</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation</source>
+        <translation>Color channel curves</translation>
+    </message>
+    <message>
+        <source>Gesamt</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle</source>
+        <translation>Tone curve for all three color channels</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals</source>
+        <translation>Tone curve of the red channel</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals</source>
+        <translation>Tone curve of the green channel</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals</source>
+        <translation>Tone curve of the blue channel</translation>
+    </message>
+    <message>
+        <source>Farbkanal Gradation (logarithm.)</source>
+        <translation>Color channel curves (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve für alle drei Farbkanäle über logarithmischen Tonwerten (acht Blenden)</source>
+        <translation>Tone curve for all three color channels over logarithmic tones (eight stops)</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Rotkanals über logarithmischen Tonwerten</source>
+        <translation>Tone curve of the red channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Grünkanals über logarithmischen Tonwerten</source>
+        <translation>Tone curve of the green channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Gradationskurve des Blaukanals über logarithmischen Tonwerten</source>
+        <translation>Tone curve of the blue channel over logarithmic tones</translation>
+    </message>
+    <message>
+        <source>Farbton korrigieren</source>
+        <translation>Correct hue</translation>
+    </message>
+    <message>
+        <source>Farbton nach Farbton</source>
+        <translation>Hue vs hue</translation>
+    </message>
+    <message>
+        <source>Dreht jeden Farbton um bis zu 90 Grad; die Mitte lässt ihn unverändert</source>
+        <translation>Rotates each hue by up to 90 degrees; the middle leaves it unchanged</translation>
+    </message>
+    <message>
+        <source>Sättigung nach Farbton</source>
+        <translation>Saturation vs hue</translation>
+    </message>
+    <message>
+        <source>Sättigung je Farbton: unten grau, oben doppelt so kräftig</source>
+        <translation>Saturation per hue: gray at the bottom, twice as strong at the top</translation>
+    </message>
+    <message>
+        <source>Helligkeit nach Farbton</source>
+        <translation>Luminance vs hue</translation>
+    </message>
+    <message>
+        <source>Helligkeit je Farbton um bis zu eine Blende; Grautöne bleiben unverändert</source>
+        <translation>Brightness per hue by up to one stop; grays stay unchanged</translation>
+    </message>
+    <message>
+        <source>manueller Weißabgleich</source>
+        <translation>Manual white balance</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette eine Stelle wählen, die neutral grau oder weiß sein soll</source>
+        <translation>Use the eyedropper to pick a spot that should be neutral gray or white</translation>
+    </message>
+    <message>
+        <source>automatischer lokaler Weißabgleich</source>
+        <translation>Automatic local white balance</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, in der ein Farbstich gemessen wird</source>
+        <translation>Size of the area in which a color cast is measured</translation>
+    </message>
+    <message>
+        <source>Wie weit die örtlichen Farbstiche entfernt werden</source>
+        <translation>How far the local color casts are removed</translation>
+    </message>
+    <message>
+        <source>Farbdynamik</source>
+        <translation>Vibrance</translation>
+    </message>
+    <message>
+        <source>blasser</source>
+        <translation>paler</translation>
+    </message>
+    <message>
+        <source>kräftiger</source>
+        <translation>stronger</translation>
+    </message>
+    <message>
+        <source>Hebt blasse Farben stärker an als kräftige und schont Hauttöne</source>
+        <translation>Lifts pale colors more than strong ones and spares skin tones</translation>
+    </message>
+    <message>
+        <source>Farbdynamik (Smart)</source>
+        <translation>Vibrance (smart)</translation>
+    </message>
+    <message>
+        <source>Farbdynamik, die sich nach der Buntheit des ganzen Bildes richtet</source>
+        <translation>Vibrance that follows how colorful the whole image is</translation>
+    </message>
+    <message>
+        <source>Hauttöne schützen</source>
+        <translation>Protect skin tones</translation>
+    </message>
+    <message>
+        <source>wenig</source>
+        <translation>little</translation>
+    </message>
+    <message>
+        <source>viel</source>
+        <translation>a lot</translation>
+    </message>
+    <message>
+        <source>Lichter schützen</source>
+        <translation>Protect highlights</translation>
+    </message>
+    <message>
+        <source>Farbtöne anpassen</source>
+        <translation>Adjust hues</translation>
+    </message>
+    <message>
+        <source>-180</source>
+        <translation>-180</translation>
+    </message>
+    <message>
+        <source>180</source>
+        <translation>180</translation>
+    </message>
+    <message>
+        <source>Farbton Sättigung Belichtung</source>
+        <translation>Hue saturation exposure</translation>
+    </message>
+    <message>
+        <source>Sättigung</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>Farbwert kalibrieren</source>
+        <translation>Calibrate color</translation>
+    </message>
+    <message>
+        <source>Istwert</source>
+        <translation>Actual color</translation>
+    </message>
+    <message>
+        <source>Mit der Pipette die Farbe wählen, die korrigiert werden soll</source>
+        <translation>Use the eyedropper to pick the color to be corrected</translation>
+    </message>
+    <message>
+        <source>Sollwert</source>
+        <translation>Target color</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die der Istwert bekommen soll</source>
+        <translation>The color the actual color should become</translation>
+    </message>
+    <message>
+        <source>Reichweite</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>nur ähnliche Farben</source>
+        <translation>similar colors only</translation>
+    </message>
+    <message>
+        <source>ganzes Bild</source>
+        <translation>whole image</translation>
+    </message>
+    <message>
+        <source>Normalisieren (RGB)</source>
+        <translation>Normalize (RGB)</translation>
+    </message>
+    <message>
+        <source>Spreizt jeden Farbkanal zwischen seinem dunkelsten und hellsten Tonwert</source>
+        <translation>Stretches each color channel between its darkest and brightest tone</translation>
+    </message>
+    <message>
+        <source>Beschnitt</source>
+        <translation>Clipping</translation>
+    </message>
+    <message>
+        <source>keiner</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Anteil der Tonwerte, die an jedem Ende abgeschnitten werden dürfen</source>
+        <translation>Share of tones that may be clipped at each end</translation>
+    </message>
+    <message>
+        <source>manueller RGB-Punkt</source>
+        <translation>Manual RGB point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Rot</source>
+        <translation>Red black point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Grün</source>
+        <translation>Green black point</translation>
+    </message>
+    <message>
+        <source>Schwarzpunkt Blau</source>
+        <translation>Blue black point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Rot</source>
+        <translation>Red white point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Grün</source>
+        <translation>Green white point</translation>
+    </message>
+    <message>
+        <source>Weißpunkt Blau</source>
+        <translation>Blue white point</translation>
+    </message>
+    <message>
+        <source>RGB Transformation (autom.)</source>
+        <translation>RGB transform (auto)</translation>
+    </message>
+    <message>
+        <source>Gleicht Mittelwert und Kontrast der drei Farbkanäle einander an</source>
+        <translation>Matches the mean and contrast of the three color channels to each other</translation>
+    </message>
+    <message>
+        <source>RGB Transformation</source>
+        <translation>RGB transform</translation>
+    </message>
+    <message>
+        <source>Steigung Rot</source>
+        <translation>Red slope</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation>200</translation>
+    </message>
+    <message>
+        <source>Steigung Grün</source>
+        <translation>Green slope</translation>
+    </message>
+    <message>
+        <source>Steigung Blau</source>
+        <translation>Blue slope</translation>
+    </message>
+    <message>
+        <source>Versatz Rot</source>
+        <translation>Red offset</translation>
+    </message>
+    <message>
+        <source>-20</source>
+        <translation>-20</translation>
+    </message>
+    <message>
+        <source>20</source>
+        <translation>20</translation>
+    </message>
+    <message>
+        <source>Versatz Grün</source>
+        <translation>Green offset</translation>
+    </message>
+    <message>
+        <source>Versatz Blau</source>
+        <translation>Blue offset</translation>
+    </message>
+    <message>
+        <source>Exponent Rot</source>
+        <translation>Red exponent</translation>
+    </message>
+    <message>
+        <source>Exponent Grün</source>
+        <translation>Green exponent</translation>
+    </message>
+    <message>
+        <source>Exponent Blau</source>
+        <translation>Blue exponent</translation>
+    </message>
+    <message>
+        <source>Farbkanal Sigmoid</source>
+        <translation>Color channel sigmoid</translation>
+    </message>
+    <message>
+        <source>Kontrast Rot</source>
+        <translation>Red contrast</translation>
+    </message>
+    <message>
+        <source>flacher</source>
+        <translation>flatter</translation>
+    </message>
+    <message>
+        <source>steiler</source>
+        <translation>steeper</translation>
+    </message>
+    <message>
+        <source>Kontrast Grün</source>
+        <translation>Green contrast</translation>
+    </message>
+    <message>
+        <source>Kontrast Blau</source>
+        <translation>Blue contrast</translation>
+    </message>
+    <message>
+        <source>Chrominanz ausgleichen</source>
+        <translation>Balance chrominance</translation>
+    </message>
+    <message>
+        <source>Entfernt Farbstiche getrennt in Schatten, Mitteltönen und Lichtern</source>
+        <translation>Removes color casts separately in shadows, midtones and highlights</translation>
+    </message>
+    <message>
+        <source>gewogene Farbkanäle</source>
+        <translation>Weighted color channels</translation>
+    </message>
+    <message>
+        <source>Helligkeit erhalten</source>
+        <translation>Preserve brightness</translation>
+    </message>
+    <message>
+        <source>nein</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>ganz</source>
+        <translation>fully</translation>
+    </message>
+    <message>
+        <source>Farbkanäle mischen</source>
+        <translation>Channel mixer</translation>
+    </message>
+    <message>
+        <source>Rot aus Rot</source>
+        <translation>Red from red</translation>
+    </message>
+    <message>
+        <source>Rot aus Grün</source>
+        <translation>Red from green</translation>
+    </message>
+    <message>
+        <source>Rot aus Blau</source>
+        <translation>Red from blue</translation>
+    </message>
+    <message>
+        <source>Grün aus Rot</source>
+        <translation>Green from red</translation>
+    </message>
+    <message>
+        <source>Grün aus Grün</source>
+        <translation>Green from green</translation>
+    </message>
+    <message>
+        <source>Grün aus Blau</source>
+        <translation>Green from blue</translation>
+    </message>
+    <message>
+        <source>Blau aus Rot</source>
+        <translation>Blue from red</translation>
+    </message>
+    <message>
+        <source>Blau aus Grün</source>
+        <translation>Blue from green</translation>
+    </message>
+    <message>
+        <source>Blau aus Blau</source>
+        <translation>Blue from blue</translation>
+    </message>
+    <message>
+        <source>Farbfilter</source>
+        <translation>Color filter</translation>
+    </message>
+    <message>
+        <source>Filterfarbe</source>
+        <translation>Filter color</translation>
+    </message>
+    <message>
+        <source>Farbe des Filters vor dem Objektiv</source>
+        <translation>Color of the filter in front of the lens</translation>
+    </message>
+    <message>
+        <source>Dichte</source>
+        <translation>Density</translation>
+    </message>
+    <message>
+        <source>Farbschema</source>
+        <translation>Color scheme</translation>
+    </message>
+    <message>
+        <source>1 Sonnenuntergang, 2 Wald, 3 Ozean, 4 Herbst, 5 Neon, 6 Wüste, 7 Winter, 8 Pastell</source>
+        <translation>1 sunset, 2 forest, 3 ocean, 4 autumn, 5 neon, 6 desert, 7 winter, 8 pastel</translation>
+    </message>
+    <message>
+        <source>Himmel schützen</source>
+        <translation>Protect sky</translation>
+    </message>
+    <message>
+        <source>graue Tinte</source>
+        <translation>Gray ink</translation>
+    </message>
+    <message>
+        <source>Tinte</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>Die Farbe, die graue und blasse Bereiche annehmen</source>
+        <translation>The color that gray and pale areas take on</translation>
+    </message>
+    <message>
+        <source>Sättigungsgrenze</source>
+        <translation>Saturation limit</translation>
+    </message>
+    <message>
+        <source>nur Grau</source>
+        <translation>gray only</translation>
+    </message>
+    <message>
+        <source>auch Farben</source>
+        <translation>colors too</translation>
+    </message>
+    <message>
+        <source>Pastellfarben</source>
+        <translation>Pastel colors</translation>
+    </message>
+    <message>
+        <source>Aufhellung</source>
+        <translation>Brightening</translation>
+    </message>
+    <message>
+        <source>C64 Farben</source>
+        <translation>8-bit colors</translation>
+    </message>
+    <message>
+        <source>Dithering</source>
+        <translation>Dithering</translation>
+    </message>
+    <message>
+        <source>keines</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Rastert Verläufe aus benachbarten Farben der Palette</source>
+        <translation>Renders gradients with neighboring colors of the palette</translation>
+    </message>
+    <message>
+        <source>Rote Augen</source>
+        <translation>Red eyes</translation>
+    </message>
+    <message>
+        <source>Empfindlichkeit</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>nur tiefrot</source>
+        <translation>deep red only</translation>
+    </message>
+    <message>
+        <source>auch rötlich</source>
+        <translation>reddish too</translation>
+    </message>
+    <message>
+        <source>Mit der Geometrie auf die Augen begrenzen</source>
+        <translation>Limit to the eyes with the geometry</translation>
+    </message>
+    <message>
+        <source>Tageszeit</source>
+        <translation>Time of day</translation>
+    </message>
+    <message>
+        <source>Morgen</source>
+        <translation>Morning</translation>
+    </message>
+    <message>
+        <source>Nacht</source>
+        <translation>Night</translation>
+    </message>
+    <message>
+        <source>12 Uhr lässt das Bild unverändert</source>
+        <translation>12 o&apos;clock leaves the image unchanged</translation>
+    </message>
+    <message>
+        <source>Jahreszeit</source>
+        <translation>Season</translation>
+    </message>
+    <message>
+        <source>Frühling</source>
+        <translation>Spring</translation>
+    </message>
+    <message>
+        <source>Winter</source>
+        <translation>Winter</translation>
+    </message>
+    <message>
+        <source>1 Frühling, 2 Sommer (unverändert), 3 Herbst, 4 Winter</source>
+        <translation>1 spring, 2 summer (unchanged), 3 autumn, 4 winter</translation>
+    </message>
+    <message>
+        <source>Fotostil: Low-Key</source>
+        <translation>Photo style: low key</translation>
+    </message>
+    <message>
+        <source>Schatten</source>
+        <translation>Shadows</translation>
+    </message>
+    <message>
+        <source>tief</source>
+        <translation>deep</translation>
+    </message>
+    <message>
+        <source>Fotostil: High-Key</source>
+        <translation>Photo style: high key</translation>
+    </message>
+    <message>
+        <source>Fotostil: Cross-Entwicklung</source>
+        <translation>Photo style: cross processing</translation>
+    </message>
+    <message>
+        <source>Fotostil: Indian Summer</source>
+        <translation>Photo style: Indian summer</translation>
+    </message>
+    <message>
+        <source>Fotostil: Infrarot</source>
+        <translation>Photo style: infrared</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lith-Print</source>
+        <translation>Photo style: lith print</translation>
+    </message>
+    <message>
+        <source>Tönung</source>
+        <translation>Toning</translation>
+    </message>
+    <message>
+        <source>neutral</source>
+        <translation>neutral</translation>
+    </message>
+    <message>
+        <source>Fotostil: Buttercream</source>
+        <translation>Photo style: buttercream</translation>
+    </message>
+    <message>
+        <source>Fotostil: Holga</source>
+        <translation>Photo style: toy camera</translation>
+    </message>
+    <message>
+        <source>Vignette</source>
+        <translation>Vignette</translation>
+    </message>
+    <message>
+        <source>Fotostil: Orton</source>
+        <translation>Photo style: soft glow</translation>
+    </message>
+    <message>
+        <source>gering</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>hoch</source>
+        <translation>high</translation>
+    </message>
+    <message>
+        <source>Fotostil: Lomo</source>
+        <translation>Photo style: lo-fi</translation>
+    </message>
+    <message>
+        <source>Fotostil: Dragan</source>
+        <translation>Photo style: gritty portrait</translation>
+    </message>
+    <message>
+        <source>Originalbild einblenden</source>
+        <translation>Blend in the original</translation>
+    </message>
+    <message>
+        <source>Mischt das unbearbeitete Bild wieder ein</source>
+        <translation>Mixes the unedited image back in</translation>
+    </message>
+    <message>
+        <source>Foto-Reflektor</source>
+        <translation>Photo reflector</translation>
+    </message>
+    <message>
+        <source>Hellt die Schatten mit dem Licht eines Reflektors auf</source>
+        <translation>Brightens the shadows with the light of a reflector</translation>
+    </message>
+    <message>
+        <source>Reflektor</source>
+        <translation>Reflector</translation>
+    </message>
+    <message>
+        <source>Gold, Silber (Weiß) oder eine andere Farbe des Reflektors</source>
+        <translation>Gold, silver (white) or another color of the reflector</translation>
+    </message>
+    <message>
+        <source>Farbverlauf</source>
+        <translation>Color gradient</translation>
+    </message>
+    <message>
+        <source>Verlauf</source>
+        <translation>Gradient</translation>
+    </message>
+    <message>
+        <source>Vom ersten Punkt mit voller Stärke bis zum zweiten auslaufend</source>
+        <translation>Full strength at the first point, fading out toward the second</translation>
+    </message>
+    <message>
+        <source>Color Contrast</source>
+        <translation>Color contrast</translation>
+    </message>
+    <message>
+        <source>Trennt benachbarte Farben voneinander, die Helligkeit bleibt</source>
+        <translation>Separates neighboring colors from each other; brightness stays</translation>
+    </message>
+    <message>
+        <source>Polfilter</source>
+        <translation>Polarizing filter</translation>
+    </message>
+    <message>
+        <source>Nimmt Dunst und Spiegelungen, dunkelt blauen Himmel ab</source>
+        <translation>Removes haze and reflections, darkens blue sky</translation>
+    </message>
+    <message>
+        <source>Chromatische Korrektur</source>
+        <translation>Chromatic correction</translation>
+    </message>
+    <message>
+        <source>kleiner</source>
+        <translation>smaller</translation>
+    </message>
+    <message>
+        <source>größer</source>
+        <translation>larger</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Rotkanal, bis seine Kanten auf den grünen liegen</source>
+        <translation>Enlarges or shrinks the red channel until its edges lie on the green one</translation>
+    </message>
+    <message>
+        <source>Vergrößert oder verkleinert den Blaukanal, bis seine Kanten auf den grünen liegen</source>
+        <translation>Enlarges or shrinks the blue channel until its edges lie on the green one</translation>
+    </message>
+    <message>
+        <source>chromatische Aberrationen korrigieren</source>
+        <translation>Correct chromatic aberrations</translation>
+    </message>
+    <message>
+        <source>Entfernt violette und grüne Farbsäume an harten Kanten</source>
+        <translation>Removes purple and green fringes at hard edges</translation>
+    </message>
+    <message>
+        <source>Motive (Halloween)</source>
+        <translation>Motifs (Halloween)</translation>
+    </message>
+    <message>
+        <source>Motiv</source>
+        <translation>Motif</translation>
+    </message>
+    <message>
+        <source>1 Kürbis, 2 Geist, 3 Fledermaus, 4 Spinnennetz, 5 Mond</source>
+        <translation>1 pumpkin, 2 ghost, 3 bat, 4 spider web, 5 moon</translation>
+    </message>
+    <message>
+        <source>Größe</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>durchsichtig</source>
+        <translation>transparent</translation>
+    </message>
+    <message>
+        <source>deckend</source>
+        <translation>opaque</translation>
+    </message>
+    <message>
+        <source>Flaggen</source>
+        <translation>Flags</translation>
+    </message>
+    <message>
+        <source>Flagge</source>
+        <translation>Flag</translation>
+    </message>
+    <message>
+        <source>1 Deutschland, 2 Frankreich, 3 Italien, 4 Niederlande, 5 Österreich, 6 Belgien, 7 Irland, 8 Polen, 9 Ukraine, 10 Schweiz, 11 Japan, 12 Schweden, 13 Dänemark</source>
+        <translation>1 Germany, 2 France, 3 Italy, 4 Netherlands, 5 Austria, 6 Belgium, 7 Ireland, 8 Poland, 9 Ukraine, 10 Switzerland, 11 Japan, 12 Sweden, 13 Denmark</translation>
+    </message>
+    <message>
+        <source>Motive (Fußball)</source>
+        <translation>Motifs (football)</translation>
+    </message>
+    <message>
+        <source>1 Ball, 2 Tor, 3 Pokal</source>
+        <translation>1 ball, 2 goal, 3 trophy</translation>
+    </message>
+    <message>
+        <source>Mask Entrauschen Luminance (HD)</source>
+        <translation>Mask denoise luminance (HD)</translation>
+    </message>
+    <message>
+        <source>aus</source>
+        <translation>off</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen in flachen Bildbereichen geglättet wird</source>
+        <translation>How strongly the luminance noise is smoothed in flat image areas</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die geglättet wird</source>
+        <translation>Size of the area over which smoothing is done</translation>
+    </message>
+    <message>
+        <source>Detailschwelle</source>
+        <translation>Detail threshold</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und unverändert bleibt</source>
+        <translation>Brightness rise per pixel from which an area counts as structure and stays unchanged</translation>
+    </message>
+    <message>
+        <source>Wirkung abhängig von der Helligkeit des Bildpunkts</source>
+        <translation>Effect depending on the brightness of the pixel</translation>
+    </message>
+    <message>
+        <source>Mask Schärfen Luminance (HD)</source>
+        <translation>Mask sharpen luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Kanten und Strukturen geschärft werden; flache Bereiche bleiben ungeschärft</source>
+        <translation>How strongly edges and structures are sharpened; flat areas stay unsharpened</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die geschärft werden</source>
+        <translation>Size of the details that are sharpened</translation>
+    </message>
+    <message>
+        <source>Ab welchem Helligkeitsanstieg pro Pixel ein Bereich als Struktur gilt und geschärft wird</source>
+        <translation>Brightness rise per pixel from which an area counts as structure and is sharpened</translation>
+    </message>
+    <message>
+        <source>Überschwingen</source>
+        <translation>Overshoot</translation>
+    </message>
+    <message>
+        <source>Wie weit eine geschärfte Kante über die Helligkeiten ihrer Umgebung hinausgehen darf; begrenzt Lichthöfe</source>
+        <translation>How far a sharpened edge may go beyond the brightness of its surroundings; limits halos</translation>
+    </message>
+    <message>
+        <source>adaptive Bildschärfe</source>
+        <translation>Adaptive sharpening</translation>
+    </message>
+    <message>
+        <source>Wie stark geschärft wird; die Stärke folgt dem örtlichen Kontrast: flache Bereiche gar nicht, harte Kanten weniger</source>
+        <translation>How strongly to sharpen; the strength follows the local contrast: flat areas not at all, hard edges less</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren</source>
+        <translation>Reduce camera shake</translation>
+    </message>
+    <message>
+        <source>Wie weit die Verwacklung herausgerechnet wird</source>
+        <translation>How far the camera shake is removed</translation>
+    </message>
+    <message>
+        <source>Unschärferadius</source>
+        <translation>Blur radius</translation>
+    </message>
+    <message>
+        <source>Wie weit das Bild verwackelt ist</source>
+        <translation>How far the image is shaken</translation>
+    </message>
+    <message>
+        <source>Iterationen</source>
+        <translation>Iterations</translation>
+    </message>
+    <message>
+        <source>wenige</source>
+        <translation>few</translation>
+    </message>
+    <message>
+        <source>viele</source>
+        <translation>many</translation>
+    </message>
+    <message>
+        <source>Rechenschritte der Entfaltung: mehr Schritte stellen mehr Schärfe her und dauern länger</source>
+        <translation>Steps of the deconvolution: more steps restore more sharpness and take longer</translation>
+    </message>
+    <message>
+        <source>Verwacklungen reduzieren (Farbe)</source>
+        <translation>Reduce camera shake (color)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Farbwolken</source>
+        <translation>Denoise color blotches</translation>
+    </message>
+    <message>
+        <source>Farbflecken bis etwa zu einem Drittel dieser Größe werden entfernt</source>
+        <translation>Color blotches up to about a third of this size are removed</translation>
+    </message>
+    <message>
+        <source>Wie weit die Farbwolken entfernt werden</source>
+        <translation>How far the color blotches are removed</translation>
+    </message>
+    <message>
+        <source>kräftig</source>
+        <translation>strong</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Farbabweichung eine Wolke als Störung gilt; kräftigere Farben bleiben</source>
+        <translation>Color deviation up to which a blotch counts as noise; stronger colors stay</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (UHD)</source>
+        <translation>Denoise luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; ähnliche Bildausschnitte der Umgebung werden gemittelt</source>
+        <translation>How strongly the luminance noise is smoothed; similar patches of the surroundings are averaged</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (U2HD)</source>
+        <translation>Denoise luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Gap Fill)</source>
+        <translation>Denoise (gap fill)</translation>
+    </message>
+    <message>
+        <source>Wie weit einzelne Ausreißer-Pixel mit dem Mittel ihrer Nachbarn gefüllt werden</source>
+        <translation>How far single outlier pixels are filled with the mean of their neighbors</translation>
+    </message>
+    <message>
+        <source>niedrig</source>
+        <translation>low</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Pixel über die Spanne seiner Nachbarn hinausragen muss, gemessen an dieser Spanne, um als Lücke zu gelten</source>
+        <translation>How far a pixel must stick out beyond the range of its neighbors, relative to that range, to count as a gap</translation>
+    </message>
+    <message>
+        <source>Details restaurieren</source>
+        <translation>Restore details</translation>
+    </message>
+    <message>
+        <source>Detailgröße</source>
+        <translation>Detail size</translation>
+    </message>
+    <message>
+        <source>Größe der Details, die aus dem Originalbild zurückgeholt werden</source>
+        <translation>Size of the details brought back from the original image</translation>
+    </message>
+    <message>
+        <source>Wie viel der verlorenen Details zurückkehrt</source>
+        <translation>How much of the lost detail returns</translation>
+    </message>
+    <message>
+        <source>Rauschschwelle</source>
+        <translation>Noise threshold</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und kehren nicht zurück</source>
+        <translation>Finer differences count as noise and do not return</translation>
+    </message>
+    <message>
+        <source>Dither (Floyd Steinberg)</source>
+        <translation>Dithering (error diffusion)</translation>
+    </message>
+    <message>
+        <source>Bittiefe</source>
+        <translation>Bit depth</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation>8</translation>
+    </message>
+    <message>
+        <source>Stufen pro Farbkanal nach der Reduktion</source>
+        <translation>Levels per color channel after the reduction</translation>
+    </message>
+    <message>
+        <source>Fehlerverteilung</source>
+        <translation>Error diffusion</translation>
+    </message>
+    <message>
+        <source>voll</source>
+        <translation>full</translation>
+    </message>
+    <message>
+        <source>Wie viel des Rundungsfehlers an die Nachbarn weitergegeben wird: verhindert Stufen in Verläufen</source>
+        <translation>How much of the rounding error is passed on to the neighbors: prevents banding in gradients</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Farbe)</source>
+        <translation>Denoise (color)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die die Farbe geglättet wird</source>
+        <translation>Size of the area over which the color is smoothed</translation>
+    </message>
+    <message>
+        <source>Wie stark das Farbrauschen geglättet wird; die Helligkeit bleibt unverändert</source>
+        <translation>How strongly the color noise is smoothed; brightness stays unchanged</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Flächen glätten)</source>
+        <translation>Denoise (smooth areas)</translation>
+    </message>
+    <message>
+        <source>Wie weit flache Flächen auf ihren Mittelwert geglättet werden</source>
+        <translation>How far flat areas are smoothed to their mean</translation>
+    </message>
+    <message>
+        <source>Bis zu welcher Helligkeitsstreuung eine Fläche als flach gilt</source>
+        <translation>Brightness spread up to which an area counts as flat</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Banding)</source>
+        <translation>Denoise (banding)</translation>
+    </message>
+    <message>
+        <source>Breite der Streifen, die zu einem glatten Verlauf werden</source>
+        <translation>Width of the bands that become a smooth gradient</translation>
+    </message>
+    <message>
+        <source>Höhe der Stufen, die geglättet werden; höhere Kanten bleiben erhalten</source>
+        <translation>Height of the steps that are smoothed; higher edges are kept</translation>
+    </message>
+    <message>
+        <source>Kantenverstärker</source>
+        <translation>Edge enhancer</translation>
+    </message>
+    <message>
+        <source>Größe der Kanten, die verstärkt werden</source>
+        <translation>Size of the edges that are enhanced</translation>
+    </message>
+    <message>
+        <source>Wie stark der Helligkeitskontrast an Kanten verstärkt wird</source>
+        <translation>How strongly the brightness contrast at edges is enhanced</translation>
+    </message>
+    <message>
+        <source>Farbton Kantenverstärker</source>
+        <translation>Hue edge enhancer</translation>
+    </message>
+    <message>
+        <source>Wie stark der Farbkontrast an Farbkanten verstärkt wird</source>
+        <translation>How strongly the color contrast at color edges is enhanced</translation>
+    </message>
+    <message>
+        <source>Entrauschen (soften)</source>
+        <translation>Denoise (soften)</translation>
+    </message>
+    <message>
+        <source>Länge, über die entlang der Kanten gemittelt wird</source>
+        <translation>Length over which averaging is done along the edges</translation>
+    </message>
+    <message>
+        <source>Wie stark entlang der Kanten geglättet wird; Kanten bleiben scharf</source>
+        <translation>How strongly smoothing is done along the edges; edges stay sharp</translation>
+    </message>
+    <message>
+        <source>Schärfen HD Gradient</source>
+        <translation>Sharpen HD gradient</translation>
+    </message>
+    <message>
+        <source>Breite des Schärfens quer zur Kante</source>
+        <translation>Width of the sharpening across the edge</translation>
+    </message>
+    <message>
+        <source>Wie stark quer zu den Kanten geschärft wird; Rauschen entlang der Kanten wird nicht verstärkt</source>
+        <translation>How strongly to sharpen across the edges; noise along the edges is not enhanced</translation>
+    </message>
+    <message>
+        <source>Schärfen Chrominance (HD)</source>
+        <translation>Sharpen chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark Farbkanten geschärft werden; die Helligkeit bleibt unverändert</source>
+        <translation>How strongly color edges are sharpened; brightness stays unchanged</translation>
+    </message>
+    <message>
+        <source>Größe der Farbdetails, die geschärft werden</source>
+        <translation>Size of the color details that are sharpened</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (HD)</source>
+        <translation>Sharpen luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Helligkeit geschärft wird</source>
+        <translation>How strongly the brightness is sharpened</translation>
+    </message>
+    <message>
+        <source>Feinere Unterschiede gelten als Rauschen und werden nicht geschärft</source>
+        <translation>Finer differences count as noise and are not sharpened</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (UHD)</source>
+        <translation>Sharpen luminance (UHD)</translation>
+    </message>
+    <message>
+        <source>Stärke fein</source>
+        <translation>Fine strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der feinsten Details</source>
+        <translation>Sharpening of the finest details</translation>
+    </message>
+    <message>
+        <source>Stärke mittel</source>
+        <translation>Medium strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details doppelter Größe</source>
+        <translation>Sharpening of details of double size</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Details</source>
+        <translation>Size of the finest details</translation>
+    </message>
+    <message>
+        <source>Schärfen Luminance (U2HD)</source>
+        <translation>Sharpen luminance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Stärke grob</source>
+        <translation>Coarse strength</translation>
+    </message>
+    <message>
+        <source>Schärfung der Details vierfacher Größe</source>
+        <translation>Sharpening of details of four times the size</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Median)</source>
+        <translation>Denoise (median)</translation>
+    </message>
+    <message>
+        <source>Wie weit jeder Farbkanal zum Median seiner 3×3-Umgebung geht: entfernt Einzelpixel-Störungen</source>
+        <translation>How far each color channel moves to the median of its 3×3 neighborhood: removes single-pixel noise</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Varianz)</source>
+        <translation>Denoise (variance)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, deren Streuung gemessen wird</source>
+        <translation>Size of the area whose spread is measured</translation>
+    </message>
+    <message>
+        <source>Rauschpegel</source>
+        <translation>Noise level</translation>
+    </message>
+    <message>
+        <source>Streuung, die als Rauschen gilt: Bereiche mit weniger Streuung werden geglättet, Strukturen bleiben</source>
+        <translation>Spread that counts as noise: areas with less spread are smoothed, structures stay</translation>
+    </message>
+    <message>
+        <source>Himmel entrauschen</source>
+        <translation>Denoise sky</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung, über die der Himmel geglättet wird</source>
+        <translation>Size of the area over which the sky is smoothed</translation>
+    </message>
+    <message>
+        <source>Wie stark Rauschen und Stufen in himmelfarbenen Bereichen geglättet werden</source>
+        <translation>How strongly noise and banding in sky-colored areas are smoothed</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Min-Max)</source>
+        <translation>Denoise (min-max)</translation>
+    </message>
+    <message>
+        <source>Wie weit Ausreißer in den Wertebereich ihrer Nachbarn zurückgeholt werden</source>
+        <translation>How far outliers are pulled back into the range of their neighbors</translation>
+    </message>
+    <message>
+        <source>keine</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Wie weit ein Wert über seine Nachbarn hinausgehen darf, bevor er begrenzt wird</source>
+        <translation>How far a value may exceed its neighbors before it is limited</translation>
+    </message>
+    <message>
+        <source>Entrauschen (Iterativ)</source>
+        <translation>Denoise (iterative)</translation>
+    </message>
+    <message>
+        <source>Schritte</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsschritte: mehr Schritte glätten weiträumiger</source>
+        <translation>Number of smoothing steps: more steps smooth over a wider area</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied, bis zu dem geglättet wird; größere Unterschiede gelten als Kante</source>
+        <translation>Brightness difference up to which smoothing is done; larger differences count as edges</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (HD)</source>
+        <translation>Denoise chrominance (HD)</translation>
+    </message>
+    <message>
+        <source>Größe der feinsten Farbflecken, die geglättet werden</source>
+        <translation>Size of the finest color blotches that are smoothed</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (UHD)</source>
+        <translation>Denoise chrominance (UHD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Chrominance (U2HD)</source>
+        <translation>Denoise chrominance (U2HD)</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD)</source>
+        <translation>Denoise luminance (HD)</translation>
+    </message>
+    <message>
+        <source>Wie stark das Helligkeitsrauschen geglättet wird; Kanten bleiben erhalten</source>
+        <translation>How strongly the luminance noise is smoothed; edges are kept</translation>
+    </message>
+    <message>
+        <source>Entrauschen Luminance (HD iter)</source>
+        <translation>Denoise luminance (HD iterative)</translation>
+    </message>
+    <message>
+        <source>Anzahl der Glättungsdurchgänge, jeder etwas schwächer als der vorige</source>
+        <translation>Number of smoothing passes, each a little weaker than the one before</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung eines Durchgangs</source>
+        <translation>Size of the area of one pass</translation>
+    </message>
+    <message>
+        <source>Artefakte reduzieren</source>
+        <translation>Reduce artifacts</translation>
+    </message>
+    <message>
+        <source>Höhe der Blockkanten aus der Kompression, die geglättet werden; höhere Kanten bleiben</source>
+        <translation>Height of the compression block edges that are smoothed; higher edges stay</translation>
+    </message>
+    <message>
+        <source>Blockgröße</source>
+        <translation>Block size</translation>
+    </message>
+    <message>
+        <source>Rastergröße der Kompressionsblöcke im Originalbild</source>
+        <translation>Grid size of the compression blocks in the original image</translation>
+    </message>
+    <message>
+        <source>Bewegungsunschärfe reduzieren</source>
+        <translation>Reduce motion blur</translation>
+    </message>
+    <message>
+        <source>Wie weit die Bewegungsunschärfe herausgerechnet wird</source>
+        <translation>How far the motion blur is removed</translation>
+    </message>
+    <message>
+        <source>Länge</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>kurz</source>
+        <translation>short</translation>
+    </message>
+    <message>
+        <source>lang</source>
+        <translation>long</translation>
+    </message>
+    <message>
+        <source>Länge der Bewegungsspur im Bild</source>
+        <translation>Length of the motion trail in the image</translation>
+    </message>
+    <message>
+        <source>Richtung</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Richtung der Bewegung: 0° waagerecht, 90° senkrecht</source>
+        <translation>Direction of motion: 0° horizontal, 90° vertical</translation>
+    </message>
+    <message>
+        <source>Erosion</source>
+        <translation>Erosion</translation>
+    </message>
+    <message>
+        <source>Wie weit dunkle Bereiche in helle hineinwachsen</source>
+        <translation>How far dark areas grow into bright ones</translation>
+    </message>
+    <message>
+        <source>Dilatation</source>
+        <translation>Dilation</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Bereiche in dunkle hineinwachsen</source>
+        <translation>How far bright areas grow into dark ones</translation>
+    </message>
+    <message>
+        <source>Doppler</source>
+        <translation>Double image</translation>
+    </message>
+    <message>
+        <source>Abstand</source>
+        <translation>Distance</translation>
+    </message>
+    <message>
+        <source>Versatz des Doppelbildes</source>
+        <translation>Offset of the double image</translation>
+    </message>
+    <message>
+        <source>360</source>
+        <translation>360</translation>
+    </message>
+    <message>
+        <source>Richtung des Versatzes, gegen den Uhrzeigersinn von rechts</source>
+        <translation>Direction of the offset, counterclockwise from the right</translation>
+    </message>
+    <message>
+        <source>Deckkraft des Doppelbildes</source>
+        <translation>Opacity of the double image</translation>
+    </message>
+    <message>
+        <source>Normalisieren</source>
+        <translation>Normalize</translation>
+    </message>
+    <message>
+        <source>Wie weit die Tonwerte auf den vollen Bereich gestreckt und die Mitteltöne ausgeglichen werden</source>
+        <translation>How far the tones are stretched to the full range and the midtones balanced</translation>
+    </message>
+    <message>
+        <source>Zielhelligkeit</source>
+        <translation>Target brightness</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die der Median des Bildes gebracht wird</source>
+        <translation>Brightness to which the median of the image is brought</translation>
+    </message>
+    <message>
+        <source>Local Contrast (Mask)</source>
+        <translation>Local contrast (mask)</translation>
+    </message>
+    <message>
+        <source>Größe der Umgebung in Pixeln des Bildes in voller Auflösung</source>
+        <translation>Size of the area in pixels of the full-resolution image</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast der Helligkeit; die Farben bleiben erhalten</source>
+        <translation>Local contrast of the brightness; the colors are kept</translation>
+    </message>
+    <message>
+        <source>Kantenschutz</source>
+        <translation>Edge protection</translation>
+    </message>
+    <message>
+        <source>Hält große Helligkeitssprünge zurück, damit an Kanten keine Lichthöfe entstehen</source>
+        <translation>Holds back large brightness jumps so that no halos appear at edges</translation>
+    </message>
+    <message>
+        <source>Stärke der Wirkung abhängig von der Helligkeit</source>
+        <translation>Strength of the effect depending on the brightness</translation>
+    </message>
+    <message>
+        <source>Luminanz Kontrast</source>
+        <translation>Luminance contrast</translation>
+    </message>
+    <message>
+        <source>Kontrast der Helligkeit; Farbton und Sättigung bleiben erhalten</source>
+        <translation>Contrast of the brightness; hue and saturation are kept</translation>
+    </message>
+    <message>
+        <source>Drehpunkt</source>
+        <translation>Pivot</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die unverändert bleibt</source>
+        <translation>Brightness that stays unchanged</translation>
+    </message>
+    <message>
+        <source>Helligkeit ebnen</source>
+        <translation>Even out brightness</translation>
+    </message>
+    <message>
+        <source>Gleicht ungleichmäßige Beleuchtung aus; die Details bleiben erhalten</source>
+        <translation>Evens out uneven lighting; the details are kept</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, über die die Helligkeit ausgeglichen wird</source>
+        <translation>Size of the areas over which the brightness is evened out</translation>
+    </message>
+    <message>
+        <source>_Highlight Recover</source>
+        <translation>Highlight recovery</translation>
+    </message>
+    <message>
+        <source>Drückt die hellsten Töne weich zusammen, ohne dass ein Farbkanal ausbrennt</source>
+        <translation>Compresses the brightest tones softly without any color channel burning out</translation>
+    </message>
+    <message>
+        <source>Einsatzpunkt</source>
+        <translation>Onset</translation>
+    </message>
+    <message>
+        <source>früh</source>
+        <translation>early</translation>
+    </message>
+    <message>
+        <source>spät</source>
+        <translation>late</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der die Lichter zusammengedrückt werden</source>
+        <translation>Brightness from which the highlights are compressed</translation>
+    </message>
+    <message>
+        <source>Nebel reduzieren</source>
+        <translation>Reduce haze</translation>
+    </message>
+    <message>
+        <source>Nimmt den hellen Schleier von Nebel und Dunst aus dem Bild</source>
+        <translation>Removes the bright veil of fog and haze from the image</translation>
+    </message>
+    <message>
+        <source>Spitzlichter wiederherstellen</source>
+        <translation>Recover specular highlights</translation>
+    </message>
+    <message>
+        <source>Dunkelt helle Flächen als Ganzes ab und erhält die Zeichnung darin</source>
+        <translation>Darkens bright areas as a whole and keeps the detail in them</translation>
+    </message>
+    <message>
+        <source>Helligkeit der Umgebung, ab der abgedunkelt wird</source>
+        <translation>Brightness of the surroundings from which darkening starts</translation>
+    </message>
+    <message>
+        <source>Weißkorrektur</source>
+        <translation>White correction</translation>
+    </message>
+    <message>
+        <source>Nimmt den Lichtern ihren Farbstich und hellt sie zu reinem Weiß auf</source>
+        <translation>Removes the color cast from the highlights and brightens them to pure white</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der korrigiert wird</source>
+        <translation>Brightness from which correction is done</translation>
+    </message>
+    <message>
+        <source>Helligkeitsverlauf</source>
+        <translation>Graduated brightness</translation>
+    </message>
+    <message>
+        <source>Gamma der Bildseite vor der Linie; negative Werte dunkeln sie ab (etwa einen Himmel)</source>
+        <translation>Gamma of the image side before the line; negative values darken it (such as a sky)</translation>
+    </message>
+    <message>
+        <source>Winkel</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Richtung des Verlaufs; 90° verläuft von oben nach unten</source>
+        <translation>Direction of the gradient; 90° runs from top to bottom</translation>
+    </message>
+    <message>
+        <source>Übergang</source>
+        <translation>Transition</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs über die Linie</source>
+        <translation>Width of the transition across the line</translation>
+    </message>
+    <message>
+        <source>Linienmitte</source>
+        <translation>Line center</translation>
+    </message>
+    <message>
+        <source>Punkt, durch den die Übergangslinie läuft</source>
+        <translation>Point through which the transition line runs</translation>
+    </message>
+    <message>
+        <source>Weiche Details</source>
+        <translation>Soft details</translation>
+    </message>
+    <message>
+        <source>Glättet feine Strukturen wie Haut oder Rauschen; Kanten bleiben scharf</source>
+        <translation>Smooths fine structures such as skin or noise; edges stay sharp</translation>
+    </message>
+    <message>
+        <source>Größe der Strukturen, die geglättet werden</source>
+        <translation>Size of the structures that are smoothed</translation>
+    </message>
+    <message>
+        <source>Weiche Kontur</source>
+        <translation>Soft contour</translation>
+    </message>
+    <message>
+        <source>Gibt Konturen einen weichen, leuchtenden Rand; Flächen bleiben scharf</source>
+        <translation>Gives contours a soft, glowing edge; areas stay sharp</translation>
+    </message>
+    <message>
+        <source>Breite des weichen Randes</source>
+        <translation>Width of the soft edge</translation>
+    </message>
+    <message>
+        <source>Randlicht-Verteilung</source>
+        <translation>Edge light distribution</translation>
+    </message>
+    <message>
+        <source>Gleicht den Lichtabfall zum Bildrand hin aus (Vignettierung, Blitz)</source>
+        <translation>Evens out the fall-off of light toward the image edge (vignetting, flash)</translation>
+    </message>
+    <message>
+        <source>Dynamische Helligkeit</source>
+        <translation>Dynamic brightness</translation>
+    </message>
+    <message>
+        <source>erweitern</source>
+        <translation>expand</translation>
+    </message>
+    <message>
+        <source>verdichten</source>
+        <translation>compress</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen auf und dunkelt helle ab (oder umgekehrt)</source>
+        <translation>Brightens dark surroundings and darkens bright ones (or the other way round)</translation>
+    </message>
+    <message>
+        <source>automatischer Schwarz/Weißpunkt</source>
+        <translation>Automatic black/white point</translation>
+    </message>
+    <message>
+        <source>Wie weit Schwarz- und Weißpunkt des Bildes auf den vollen Bereich gestreckt werden</source>
+        <translation>How far the black and white points of the image are stretched to the full range</translation>
+    </message>
+    <message>
+        <source>gewogener Schwarz/Weißpunkt</source>
+        <translation>Weighted black/white point</translation>
+    </message>
+    <message>
+        <source>Wie weit die gemessenen Punkte auf den vollen Bereich gestreckt werden</source>
+        <translation>How far the measured points are stretched to the full range</translation>
+    </message>
+    <message>
+        <source>Anteil</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>Anteil der dunkelsten und hellsten Pixel, deren Mittel Schwarz- und Weißpunkt ergibt</source>
+        <translation>Share of the darkest and brightest pixels whose mean gives the black and white points</translation>
+    </message>
+    <message>
+        <source>Histogramm Abgleich</source>
+        <translation>Histogram equalization</translation>
+    </message>
+    <message>
+        <source>Verteilt die Tonwerte gleichmäßig über den ganzen Bereich</source>
+        <translation>Spreads the tones evenly over the whole range</translation>
+    </message>
+    <message>
+        <source>Kontrastbegrenzung</source>
+        <translation>Contrast limit</translation>
+    </message>
+    <message>
+        <source>Begrenzt, wie stark große einheitliche Flächen gespreizt werden</source>
+        <translation>Limits how strongly large uniform areas are spread</translation>
+    </message>
+    <message>
+        <source>Licht/Schatten anpassen</source>
+        <translation>Adjust highlights/shadows</translation>
+    </message>
+    <message>
+        <source>Lichter</source>
+        <translation>Highlights</translation>
+    </message>
+    <message>
+        <source>Belichtung der hellen Töne</source>
+        <translation>Exposure of the bright tones</translation>
+    </message>
+    <message>
+        <source>Belichtung der dunklen Töne</source>
+        <translation>Exposure of the dark tones</translation>
+    </message>
+    <message>
+        <source>Tonbreite</source>
+        <translation>Tonal width</translation>
+    </message>
+    <message>
+        <source>Wie weit Lichter und Schatten in die Mitteltöne reichen</source>
+        <translation>How far highlights and shadows reach into the midtones</translation>
+    </message>
+    <message>
+        <source>Lichttuner</source>
+        <translation>Light tuner</translation>
+    </message>
+    <message>
+        <source>Hellt dunkle Umgebungen stärker auf als helle; danach werden Schwarz- und Weißpunkt neu gesetzt</source>
+        <translation>Brightens dark surroundings more than bright ones; then the black and white points are set again</translation>
+    </message>
+    <message>
+        <source>Percentile justieren</source>
+        <translation>Adjust percentiles</translation>
+    </message>
+    <message>
+        <source>Dunkles Perzentil</source>
+        <translation>Dark percentile</translation>
+    </message>
+    <message>
+        <source>10</source>
+        <translation>10</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der schwarz wird</source>
+        <translation>Share of the pixels of each color channel that become black</translation>
+    </message>
+    <message>
+        <source>Helles Perzentil</source>
+        <translation>Bright percentile</translation>
+    </message>
+    <message>
+        <source>Anteil der Pixel jedes Farbkanals, der weiß wird</source>
+        <translation>Share of the pixels of each color channel that become white</translation>
+    </message>
+    <message>
+        <source>Gradationskurve (logarithm.)</source>
+        <translation>Tone curve (logarithmic)</translation>
+    </message>
+    <message>
+        <source>Tonkurve über der logarithmischen Helligkeit: die Schatten erhalten den größten Teil der Breite</source>
+        <translation>Tone curve over the logarithmic brightness: the shadows get most of the width</translation>
+    </message>
+    <message>
+        <source>Tonwerte justieren</source>
+        <translation>Levels</translation>
+    </message>
+    <message>
+        <source>Schwarzwert</source>
+        <translation>Black level</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die schwarz wird</source>
+        <translation>Brightness that becomes black</translation>
+    </message>
+    <message>
+        <source>Weißwert</source>
+        <translation>White level</translation>
+    </message>
+    <message>
+        <source>Helligkeit, die weiß wird</source>
+        <translation>Brightness that becomes white</translation>
+    </message>
+    <message>
+        <source>Mitteltöne</source>
+        <translation>Midtones</translation>
+    </message>
+    <message>
+        <source>Gamma der Mitteltöne</source>
+        <translation>Gamma of the midtones</translation>
+    </message>
+    <message>
+        <source>Ausgabe Schwarz</source>
+        <translation>Output black</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Schwarz gesetzt wird</source>
+        <translation>Brightness to which black is set</translation>
+    </message>
+    <message>
+        <source>Ausgabe Weiß</source>
+        <translation>Output white</translation>
+    </message>
+    <message>
+        <source>Helligkeit, auf die Weiß gesetzt wird</source>
+        <translation>Brightness to which white is set</translation>
+    </message>
+    <message>
+        <source>Graustufenumwandlung</source>
+        <translation>Grayscale conversion</translation>
+    </message>
+    <message>
+        <source>Rotanteil</source>
+        <translation>Red share</translation>
+    </message>
+    <message>
+        <source>Anteil des roten Kanals am Grau</source>
+        <translation>Share of the red channel in the gray</translation>
+    </message>
+    <message>
+        <source>Grünanteil</source>
+        <translation>Green share</translation>
+    </message>
+    <message>
+        <source>Anteil des grünen Kanals am Grau</source>
+        <translation>Share of the green channel in the gray</translation>
+    </message>
+    <message>
+        <source>Blauanteil</source>
+        <translation>Blue share</translation>
+    </message>
+    <message>
+        <source>Anteil des blauen Kanals am Grau</source>
+        <translation>Share of the blue channel in the gray</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn</source>
+        <translation>Fractal grain</translation>
+    </message>
+    <message>
+        <source>Stärke des Korns</source>
+        <translation>Strength of the grain</translation>
+    </message>
+    <message>
+        <source>Größe der Körner im Bild in voller Auflösung</source>
+        <translation>Size of the grains in the full-resolution image</translation>
+    </message>
+    <message>
+        <source>Rauheit</source>
+        <translation>Roughness</translation>
+    </message>
+    <message>
+        <source>rau</source>
+        <translation>rough</translation>
+    </message>
+    <message>
+        <source>Anteil der feineren Kornstufen</source>
+        <translation>Share of the finer grain levels</translation>
+    </message>
+    <message>
+        <source>Kornbewegung</source>
+        <translation>Grain motion</translation>
+    </message>
+    <message>
+        <source>eingefroren</source>
+        <translation>frozen</translation>
+    </message>
+    <message>
+        <source>jedes Bild neu</source>
+        <translation>new each frame</translation>
+    </message>
+    <message>
+        <source>Wie oft das Korn in Videos wechselt; 0 hält es über alle Bilder fest</source>
+        <translation>How often the grain changes in videos; 0 keeps it fixed over all frames</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn</source>
+        <translation>Analog grain</translation>
+    </message>
+    <message>
+        <source>Farbkorn</source>
+        <translation>Color grain</translation>
+    </message>
+    <message>
+        <source>einfarbig</source>
+        <translation>monochrome</translation>
+    </message>
+    <message>
+        <source>farbig</source>
+        <translation>colored</translation>
+    </message>
+    <message>
+        <source>Anteil des Korns, der in jedem Farbkanal eigen ist</source>
+        <translation>Share of the grain that is separate in each color channel</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSV)</source>
+        <translation>Fractal grain (HSV)</translation>
+    </message>
+    <message>
+        <source>Fraktales_Korn (HSL)</source>
+        <translation>Fractal grain (HSL)</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSV)</source>
+        <translation>Analog grain (HSV)</translation>
+    </message>
+    <message>
+        <source>Sättigungskorn</source>
+        <translation>Saturation grain</translation>
+    </message>
+    <message>
+        <source>Korn auch in der Sättigung; der Farbton bleibt erhalten</source>
+        <translation>Grain in the saturation too; the hue is kept</translation>
+    </message>
+    <message>
+        <source>Analoges_Korn (HSL)</source>
+        <translation>Analog grain (HSL)</translation>
+    </message>
+    <message>
+        <source>Bleach Bypass</source>
+        <translation>Bleach bypass</translation>
+    </message>
+    <message>
+        <source>Mehr Kontrast und weniger Farbe, wie beim Überspringen des Bleichbads</source>
+        <translation>More contrast and less color, as when the bleach bath is skipped</translation>
+    </message>
+    <message>
+        <source>Veiling Glare</source>
+        <translation>Veiling glare</translation>
+    </message>
+    <message>
+        <source>Streulicht im Objektiv: helle Flächen legen einen Schleier über ihre Umgebung</source>
+        <translation>Stray light in the lens: bright areas lay a veil over their surroundings</translation>
+    </message>
+    <message>
+        <source>Local Contour</source>
+        <translation>Local contour</translation>
+    </message>
+    <message>
+        <source>Verstärkung der Konturen</source>
+        <translation>Contour enhancement</translation>
+    </message>
+    <message>
+        <source>Feine Unterschiede darunter (Korn, Rauschen) werden nicht verstärkt</source>
+        <translation>Fine differences below it (grain, noise) are not enhanced</translation>
+    </message>
+    <message>
+        <source>Struktur (Tonung)</source>
+        <translation>Texture (toning)</translation>
+    </message>
+    <message>
+        <source>Wie stark die Struktur über dem Bild liegt</source>
+        <translation>How strongly the texture lies over the image</translation>
+    </message>
+    <message>
+        <source>Maßstab der Struktur, von einem Viertel bis zum Vierfachen</source>
+        <translation>Scale of the texture, from a quarter to four times</translation>
+    </message>
+    <message>
+        <source>Muster</source>
+        <translation>Pattern</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation>1000</translation>
+    </message>
+    <message>
+        <source>Wählt eine von tausend Varianten der Struktur</source>
+        <translation>Chooses one of a thousand variants of the texture</translation>
+    </message>
+    <message>
+        <source>Farbe der Struktur</source>
+        <translation>Color of the texture</translation>
+    </message>
+    <message>
+        <source>Struktur (Staub)</source>
+        <translation>Texture (dust)</translation>
+    </message>
+    <message>
+        <source>Struktur (Licht)</source>
+        <translation>Texture (light)</translation>
+    </message>
+    <message>
+        <source>Struktur (Doppelbelichtung)</source>
+        <translation>Texture (double exposure)</translation>
+    </message>
+    <message>
+        <source>Struktur (Projektion)</source>
+        <translation>Texture (projection)</translation>
+    </message>
+    <message>
+        <source>Struktur (Vignette)</source>
+        <translation>Texture (vignette)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stoffe)</source>
+        <translation>Texture (fabrics)</translation>
+    </message>
+    <message>
+        <source>Struktur (Risse)</source>
+        <translation>Texture (cracks)</translation>
+    </message>
+    <message>
+        <source>Struktur (Stein)</source>
+        <translation>Texture (stone)</translation>
+    </message>
+    <message>
+        <source>Struktur (Papier)</source>
+        <translation>Texture (paper)</translation>
+    </message>
+    <message>
+        <source>Struktur (Metalle)</source>
+        <translation>Texture (metals)</translation>
+    </message>
+    <message>
+        <source>Struktur (Puzzle)</source>
+        <translation>Texture (puzzle)</translation>
+    </message>
+    <message>
+        <source>Schwarz-Weiß</source>
+        <translation>Black and white</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast</source>
+        <translation>Local contrast</translation>
+    </message>
+    <message>
+        <source>Lokaler Kontrast des Graubilds</source>
+        <translation>Local contrast of the gray image</translation>
+    </message>
+    <message>
+        <source>Rotfilter</source>
+        <translation>Red filter</translation>
+    </message>
+    <message>
+        <source>Wie hell rote Töne im Grau werden (ein Rotfilter dunkelt den blauen Himmel ab)</source>
+        <translation>How bright red tones become in the gray (a red filter darkens the blue sky)</translation>
+    </message>
+    <message>
+        <source>Grünfilter</source>
+        <translation>Green filter</translation>
+    </message>
+    <message>
+        <source>Wie hell grüne Töne im Grau werden</source>
+        <translation>How bright green tones become in the gray</translation>
+    </message>
+    <message>
+        <source>Blaufilter</source>
+        <translation>Blue filter</translation>
+    </message>
+    <message>
+        <source>Wie hell blaue Töne im Grau werden</source>
+        <translation>How bright blue tones become in the gray</translation>
+    </message>
+    <message>
+        <source>Zentrum belichten</source>
+        <translation>Expose the center</translation>
+    </message>
+    <message>
+        <source>Belichtung des Zentrums in Blendenstufen</source>
+        <translation>Exposure of the center in stops</translation>
+    </message>
+    <message>
+        <source>Größe des voll belichteten Zentrums, bezogen auf die halbe Bilddiagonale</source>
+        <translation>Size of the fully exposed center, relative to half the image diagonal</translation>
+    </message>
+    <message>
+        <source>Breite des Übergangs nach außen</source>
+        <translation>Width of the transition outwards</translation>
+    </message>
+    <message>
+        <source>Mitte des belichteten Bereichs</source>
+        <translation>Center of the exposed area</translation>
+    </message>
+    <message>
+        <source>Weicher Kontrast</source>
+        <translation>Soft contrast</translation>
+    </message>
+    <message>
+        <source>weicher</source>
+        <translation>softer</translation>
+    </message>
+    <message>
+        <source>S-Kurve der Helligkeit, deren Lichter und Schatten weich auslaufen</source>
+        <translation>S-curve of the brightness whose highlights and shadows roll off softly</translation>
+    </message>
+    <message>
+        <source>Mitte</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Helligkeit, um die die Kurve dreht</source>
+        <translation>Brightness around which the curve turns</translation>
+    </message>
+    <message>
+        <source>Halftone</source>
+        <translation>Halftone</translation>
+    </message>
+    <message>
+        <source>Rasterweite</source>
+        <translation>Screen ruling</translation>
+    </message>
+    <message>
+        <source>Abstand der Rasterpunkte im Bild in voller Auflösung</source>
+        <translation>Distance of the halftone dots in the full-resolution image</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
+    </message>
+    <message>
+        <source>Winkel des Rasters</source>
+        <translation>Angle of the screen</translation>
+    </message>
+    <message>
+        <source>Wie stark das Raster über dem Bild liegt</source>
+        <translation>How strongly the screen lies over the image</translation>
+    </message>
+    <message>
+        <source>Farbraster</source>
+        <translation>Color screen</translation>
+    </message>
+    <message>
+        <source>Ein eigenes Raster für jeden Farbkanal statt eines Graurasters</source>
+        <translation>A separate screen for each color channel instead of a gray screen</translation>
+    </message>
+    <message>
+        <source>Struktur (Wellen)</source>
+        <translation>Texture (waves)</translation>
+    </message>
+    <message>
+        <source>Struktur (Leinen)</source>
+        <translation>Texture (linen)</translation>
+    </message>
+    <message>
+        <source>Alterung</source>
+        <translation>Aging</translation>
+    </message>
+    <message>
+        <source>Gesamtwirkung der Alterung</source>
+        <translation>Overall effect of the aging</translation>
+    </message>
+    <message>
+        <source>Vergilbung</source>
+        <translation>Yellowing</translation>
+    </message>
+    <message>
+        <source>Gelbstich, vor allem in den Lichtern</source>
+        <translation>Yellow cast, especially in the highlights</translation>
+    </message>
+    <message>
+        <source>Verblassen</source>
+        <translation>Fading</translation>
+    </message>
+    <message>
+        <source>kein</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Angehobene Schwarztöne und stumpfe Lichter</source>
+        <translation>Lifted blacks and dull highlights</translation>
+    </message>
+    <message>
+        <source>Flecken</source>
+        <translation>Spots</translation>
+    </message>
+    <message>
+        <source>Braune Flecken und Staubpunkte</source>
+        <translation>Brown spots and dust specks</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Kontrast</source>
+        <translation>Iterative tone mapping contrast</translation>
+    </message>
+    <message>
+        <source>Größe der Flächen, deren Helligkeit als Ganzes angeglichen wird.</source>
+        <translation>Size of the areas whose brightness is matched as a whole.</translation>
+    </message>
+    <message>
+        <source>Kompression</source>
+        <translation>Compression</translation>
+    </message>
+    <message>
+        <source>Wie weit helle und dunkle Bildbereiche einander angenähert werden.</source>
+        <translation>How far bright and dark image areas are brought closer together.</translation>
+    </message>
+    <message>
+        <source>erhalten</source>
+        <translation>kept</translation>
+    </message>
+    <message>
+        <source>Iter Tonemapping Brillanz</source>
+        <translation>Iterative tone mapping brilliance</translation>
+    </message>
+    <message>
+        <source>Brillanz</source>
+        <translation>Brilliance</translation>
+    </message>
+    <message>
+        <source>Verstärkt Details und Farben jedes Kanals gegenüber der Helligkeit.</source>
+        <translation>Enhances the details and colors of each channel against the brightness.</translation>
+    </message>
+    <message>
+        <source>Maske - Details</source>
+        <translation>Mask - Details</translation>
+    </message>
+    <message>
+        <source>feine Details</source>
+        <translation>fine details</translation>
+    </message>
+    <message>
+        <source>grobe Kanten</source>
+        <translation>coarse edges</translation>
+    </message>
+    <message>
+        <source>Helligkeitsunterschied in der 3×3-Umgebung, ab dem ein Bildpunkt als Detail gilt.</source>
+        <translation>Brightness difference in the 3×3 neighborhood from which a pixel counts as detail.</translation>
+    </message>
+    <message>
+        <source>Maske - NonDetails</source>
+        <translation>Mask - Areas without detail</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Rot</source>
+        <translation>Mask - Red share</translation>
+    </message>
+    <message>
+        <source>rein</source>
+        <translation>pure</translation>
+    </message>
+    <message>
+        <source>Anteil des Rotkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation>Share of the red channel in the sum of the three channels from which a pixel is selected (gray: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Grün</source>
+        <translation>Mask - Green share</translation>
+    </message>
+    <message>
+        <source>Anteil des Grünkanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation>Share of the green channel in the sum of the three channels from which a pixel is selected (gray: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - Farbanteil Blau</source>
+        <translation>Mask - Blue share</translation>
+    </message>
+    <message>
+        <source>Anteil des Blaukanals an der Summe der drei Kanäle, ab dem ein Bildpunkt gewählt wird (Grau: 33 %).</source>
+        <translation>Share of the blue channel in the sum of the three channels from which a pixel is selected (gray: 33 %).</translation>
+    </message>
+    <message>
+        <source>Maske - MinMax</source>
+        <translation>Mask - Min/max</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Der dunkelste Kanal muss mindestens so hell sein: abgesoffene Schatten bleiben ausgenommen.</source>
+        <translation>The darkest channel must be at least this bright: blocked shadows stay excluded.</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Der hellste Kanal darf höchstens so hell sein: ausgefressene Lichter bleiben ausgenommen.</source>
+        <translation>The brightest channel may be at most this bright: blown highlights stay excluded.</translation>
+    </message>
+    <message>
+        <source>Maske - Gradation</source>
+        <translation>Mask - Tone curve</translation>
+    </message>
+    <message>
+        <source>Auswahl</source>
+        <translation>Selection</translation>
+    </message>
+    <message>
+        <source>Auswahlstärke über der Helligkeit.</source>
+        <translation>Selection strength over the brightness.</translation>
+    </message>
+    <message>
+        <source>Maske - Verlauf</source>
+        <translation>Mask - Gradient</translation>
+    </message>
+    <message>
+        <source>Am ersten Punkt voll gewählt, ab dem zweiten Punkt nicht mehr.</source>
+        <translation>Fully selected at the first point, no longer from the second point on.</translation>
+    </message>
+    <message>
+        <source>Maske - Vignette</source>
+        <translation>Mask - Vignette</translation>
+    </message>
+    <message>
+        <source>Zentrum</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Außerhalb dieses Abstands vom Zentrum (100 %: die Ecken) ist der Rand voll gewählt.</source>
+        <translation>Beyond this distance from the center (100 %: the corners) the edge is fully selected.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne</source>
+        <translation>Mask - Skin tones</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf.</source>
+        <translation>How far the hue may deviate from the skin tone.</translation>
+    </message>
+    <message>
+        <source>Maske - Hauttöne schützen</source>
+        <translation>Mask - Protect skin tones</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Hautton abweichen darf; alles außer Haut wird gewählt.</source>
+        <translation>How far the hue may deviate from the skin tone; everything except skin is selected.</translation>
+    </message>
+    <message>
+        <source>Maske - Himmelsfarben</source>
+        <translation>Mask - Sky colors</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Himmelblau abweichen darf.</source>
+        <translation>How far the hue may deviate from sky blue.</translation>
+    </message>
+    <message>
+        <source>Maske - organisches Grün</source>
+        <translation>Mask - Foliage green</translation>
+    </message>
+    <message>
+        <source>Wie weit der Farbton vom Grün von Laub und Gras abweichen darf.</source>
+        <translation>How far the hue may deviate from the green of leaves and grass.</translation>
+    </message>
+    <message>
+        <source>horizontale Weichzeichnung</source>
+        <translation>Horizontal blur</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Zeilen: waagrechte Kanten bleiben scharf.</source>
+        <translation>Blur along the rows only: horizontal edges stay sharp.</translation>
+    </message>
+    <message>
+        <source>vertikale Weichzeichnung</source>
+        <translation>Vertical blur</translation>
+    </message>
+    <message>
+        <source>Weichzeichnung nur entlang der Spalten: senkrechte Kanten bleiben scharf.</source>
+        <translation>Blur along the columns only: vertical edges stay sharp.</translation>
+    </message>
+    <message>
+        <source>gerichtete Weichzeichnung</source>
+        <translation>Directional blur</translation>
+    </message>
+    <message>
+        <source>0°</source>
+        <translation>0°</translation>
+    </message>
+    <message>
+        <source>180°</source>
+        <translation>180°</translation>
+    </message>
+    <message>
+        <source>Richtung der Weichzeichnung; 0° waagrecht, 90° senkrecht.</source>
+        <translation>Direction of the blur; 0° horizontal, 90° vertical.</translation>
+    </message>
+    <message>
+        <source>Verflüssigen</source>
+        <translation>Liquify</translation>
+    </message>
+    <message>
+        <source>Größte Verschiebung der Bildpunkte.</source>
+        <translation>Largest displacement of the pixels.</translation>
+    </message>
+    <message>
+        <source>Strukturgröße</source>
+        <translation>Structure size</translation>
+    </message>
+    <message>
+        <source>Kirlian Weichzeichnung</source>
+        <translation>Corona blur</translation>
+    </message>
+    <message>
+        <source>Wie weit helle Flächen weich in ihre dunklere Umgebung strahlen.</source>
+        <translation>How far bright areas radiate softly into their darker surroundings.</translation>
+    </message>
+    <message>
+        <source>Kirlian Leuchten</source>
+        <translation>Corona glow</translation>
+    </message>
+    <message>
+        <source>Breite der Korona um die Kanten.</source>
+        <translation>Width of the corona around the edges.</translation>
+    </message>
+    <message>
+        <source>Leuchtkraft</source>
+        <translation>Luminosity</translation>
+    </message>
+    <message>
+        <source>Neon Leuchten</source>
+        <translation>Neon glow</translation>
+    </message>
+    <message>
+        <source>Leuchtradius</source>
+        <translation>Glow radius</translation>
+    </message>
+    <message>
+        <source>Breite des Leuchtens um die Kanten.</source>
+        <translation>Width of the glow around the edges.</translation>
+    </message>
+    <message>
+        <source>Hintergrund abdunkeln</source>
+        <translation>Darken background</translation>
+    </message>
+    <message>
+        <source>Bildleuchten</source>
+        <translation>Image glow</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Bildbereiche leuchten.</source>
+        <translation>Brightness from which image areas glow.</translation>
+    </message>
+    <message>
+        <source>kantenerhaltende Weichzeichnung</source>
+        <translation>Edge-preserving blur</translation>
+    </message>
+    <message>
+        <source>Glättung</source>
+        <translation>Smoothing</translation>
+    </message>
+    <message>
+        <source>Wie große Helligkeitsunterschiede noch geglättet werden; größere Kanten bleiben erhalten.</source>
+        <translation>How large brightness differences are still smoothed; larger edges are kept.</translation>
+    </message>
+    <message>
+        <source>Gauss-Weichzeichnung</source>
+        <translation>Gaussian blur</translation>
+    </message>
+    <message>
+        <source>Weiteste Entfernung, aus der ein Bildpunkt beiträgt (etwa drei Standardabweichungen).</source>
+        <translation>Farthest distance from which a pixel contributes (about three standard deviations).</translation>
+    </message>
+    <message>
+        <source>Farbkanal Weichzeichnung</source>
+        <translation>Color channel blur</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Rotkanal.</source>
+        <translation>Share of the radius for the red channel.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Grünkanal.</source>
+        <translation>Share of the radius for the green channel.</translation>
+    </message>
+    <message>
+        <source>Anteil des Radius für den Blaukanal.</source>
+        <translation>Share of the radius for the blue channel.</translation>
+    </message>
+    <message>
+        <source>Farbton Weichzeichnung</source>
+        <translation>Hue blur</translation>
+    </message>
+    <message>
+        <source>Die Farbe wird weichgezeichnet, die Helligkeit bleibt: Farbrauschen und Farbsäume verschwinden.</source>
+        <translation>The color is blurred, the brightness stays: color noise and color fringes disappear.</translation>
+    </message>
+    <message>
+        <source>Kreis-Weichzeichnung</source>
+        <translation>Radial blur</translation>
+    </message>
+    <message>
+        <source>Bogen, über den jeder Bildpunkt um das Zentrum verwischt wird.</source>
+        <translation>Arc over which each pixel is smeared around the center.</translation>
+    </message>
+    <message>
+        <source>Fokus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Unschärfe</source>
+        <translation>Blur</translation>
+    </message>
+    <message>
+        <source>Schärfebereich</source>
+        <translation>Sharp area</translation>
+    </message>
+    <message>
+        <source>Radius des scharfen Bereichs um das Zentrum (100 %: die Ecken).</source>
+        <translation>Radius of the sharp area around the center (100 %: the corners).</translation>
+    </message>
+    <message>
+        <source>Bokeh</source>
+        <translation>Bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Unschärfescheibe.</source>
+        <translation>Radius of the blur disc.</translation>
+    </message>
+    <message>
+        <source>Lichter betonen</source>
+        <translation>Emphasize highlights</translation>
+    </message>
+    <message>
+        <source>Helle Lichter werden zu hellen Scheiben.</source>
+        <translation>Bright highlights become bright discs.</translation>
+    </message>
+    <message>
+        <source>Licht-Bokeh</source>
+        <translation>Light bokeh</translation>
+    </message>
+    <message>
+        <source>Radius der Lichtscheiben.</source>
+        <translation>Radius of the light discs.</translation>
+    </message>
+    <message>
+        <source>Helligkeit, ab der Lichter Scheiben bilden.</source>
+        <translation>Brightness from which highlights form discs.</translation>
+    </message>
+    <message>
+        <source>Warp</source>
+        <translation>Warp</translation>
+    </message>
+    <message>
+        <source>Verschiebung</source>
+        <translation>Displacement</translation>
+    </message>
+    <message>
+        <source>Einflussradius</source>
+        <translation>Radius of influence</translation>
+    </message>
+    <message>
+        <source>Bereich um das Zentrum, der mitgeschoben wird (Anteil der kürzeren Bildseite).</source>
+        <translation>Area around the center that is moved along (share of the shorter image side).</translation>
+    </message>
+    <message>
+        <source>360°</source>
+        <translation>360°</translation>
+    </message>
+    <message>
+        <source>0° nach rechts, 90° nach unten.</source>
+        <translation>0° to the right, 90° downwards.</translation>
+    </message>
+    <message>
+        <source>Intensives Leuchten</source>
+        <translation>Intense glow</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 kann nicht geöffnet werden.</source>
+        <translation>The LUT file %1 cannot be opened.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält eine Zeile mit mehr als %2 Zeichen.</source>
+        <translation>The LUT file %1 contains a line with more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 enthält ein Wort mit mehr als %2 Zeichen.</source>
+        <translation>The LUT file %1 contains a word with more than %2 characters.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 verlangt eine Tabelle mit %2 Punkten; erlaubt sind höchstens %3.</source>
+        <translation>The LUT file %1 asks for a table with %2 points; at most %3 are allowed.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist keine Datei.</source>
+        <translation>The LUT file %1 is not a file.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 ist größer als %2 MB.</source>
+        <translation>The LUT file %1 is larger than %2 MB.</translation>
+    </message>
+    <message>
+        <source>Die LUT-Datei %1 konnte nicht gelesen werden: %2</source>
+        <translation>The LUT file %1 could not be read: %2</translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation>Import LUT</translation>
+    </message>
+    <message>
+        <source>%1 von %2 Punkten je Achse übernommen.</source>
+        <translation>%1 of %2 points per axis taken over.</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>Schärfen und Entrauschen</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <comment>Geometrie</comment>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <comment>Belichtung</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <comment>Farbe</comment>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>Weichzeichnen</comment>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <comment>Künstlerisch</comment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <comment>Masken</comment>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Maske anzeigen: zeigt die Auswahl nach dem gewählten Operator als Graubild</source>
+        <translation>Show mask: shows the selection after the chosen operator as a gray image</translation>
+    </message>
+    <message>
+        <source>Tetraedrisch interpolieren</source>
+        <translation>Tetrahedral interpolation</translation>
+    </message>
+    <message>
+        <source>Zwischen den LUT-Punkten aus vier statt acht Nachbarn rechnen</source>
+        <translation>Interpolate between the LUT points from four instead of eight neighbors</translation>
+    </message>
+    <message>
+        <source>Diese Einstellungen wirken auf Nachbarpunkte oder Bildpositionen und sind nicht im LUT enthalten: %1</source>
+        <translation>These settings act on neighboring pixels or image positions and are not contained in the LUT: %1</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation>Save grade as LUT</translation>
+    </message>
+    <message>
+        <source>Den LUT in die LUT-Bibliothek aufnehmen (Ja) oder als Datei speichern (Nein)?</source>
+        <translation>Add the LUT to the LUT library (Yes) or save it as a file (No)?</translation>
+    </message>
+    <message>
+        <source>Der LUT wurde nicht geschrieben: %1</source>
+        <translation>The LUT was not written: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetCombineWindow</name>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation>Combine presets</translation>
+    </message>
+    <message>
+        <source>Kombinieren ausführen</source>
+        <translation>Combine</translation>
+    </message>
+    <message>
+        <source>Voreinstellung A</source>
+        <translation>Preset A</translation>
+    </message>
+    <message>
+        <source>Voreinstellung B</source>
+        <translation>Preset B</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetGroupBox</name>
+    <message>
+        <source>Diese Voreinstellung nutzt Effekte, die diese Version nicht kennt.</source>
+        <translation>This preset uses effects this version does not know.</translation>
+    </message>
+    <message>
+        <source>Klicken, um die Voreinstellung anzuwenden</source>
+        <translation>Click to apply the preset</translation>
+    </message>
+    <message>
+        <source>Duplizieren</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>Kopiert die Voreinstellung als eigene Voreinstellung</source>
+        <translation>Copies the preset as a preset of your own</translation>
+    </message>
+    <message>
+        <source>Zurücksetzen</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Lädt die Voreinstellung wieder aus ihrer Datei</source>
+        <translation>Reloads the preset from its file</translation>
+    </message>
+    <message>
+        <source>Einstellungen speichern</source>
+        <translation>Save settings</translation>
+    </message>
+    <message>
+        <source>Speichert die aktuelle Bearbeitung in diese Voreinstellung</source>
+        <translation>Saves the current grade into this preset</translation>
+    </message>
+    <message>
+        <source>Umbenennen</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Gibt der Voreinstellung einen neuen Namen</source>
+        <translation>Gives the preset a new name</translation>
+    </message>
+    <message>
+        <source>Löschen</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Löscht die Voreinstellung</source>
+        <translation>Deletes the preset</translation>
+    </message>
+    <message>
+        <source>Nach oben</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach oben</source>
+        <translation>Moves the preset up one place</translation>
+    </message>
+    <message>
+        <source>Nach unten</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>Schiebt die Voreinstellung eine Stelle nach unten</source>
+        <translation>Moves the preset down one place</translation>
+    </message>
+    <message>
+        <source>Fehlende Effekte</source>
+        <translation>Missing effects</translation>
+    </message>
+</context>
+<context>
+    <name>HDRPresetsDockWidget</name>
+    <message>
+        <source>Voreinstellungen</source>
+        <translation>Presets</translation>
+    </message>
+    <message>
+        <source>Zeigt nur Voreinstellungen mit diesem Stichwort</source>
+        <translation>Shows only presets with this keyword</translation>
+    </message>
+    <message>
+        <source>Suchen</source>
+        <translation>Search</translation>
+    </message>
+    <message>
+        <source>Presets importieren</source>
+        <translation>Import presets</translation>
+    </message>
+    <message>
+        <source>Preset exportieren</source>
+        <translation>Export preset</translation>
+    </message>
+    <message>
+        <source>Voreinstellungen kombinieren</source>
+        <translation>Combine presets</translation>
+    </message>
+</context>
+<context>
+    <name>HDRProgressWindow</name>
+    <message>
+        <source>Es ist ein Fehler aufgetreten, Protokoll oder fortfahren</source>
+        <translation>An error has occurred: log or continue</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Fortfahren</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Protokoll</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Fortschritt</source>
+        <translation>Progress</translation>
+    </message>
+    <message>
+        <source>wird ermittelt</source>
+        <translation>being estimated</translation>
+    </message>
+    <message>
+        <source>Time elapsed: </source>
+        <translation>Time elapsed: </translation>
+    </message>
+    <message>
+        <source>Estimated time left: </source>
+        <translation>Estimated time left: </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Tage</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Stunden</source>
+        <translation>
+            <numerusform>%n hour</numerusform>
+            <numerusform>%n hours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Minuten</source>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Sekunden</source>
+        <translation>
+            <numerusform>%n second</numerusform>
+            <numerusform>%n seconds</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>HDRScopesDockWidget</name>
+    <message>
+        <source>Scopes</source>
+        <translation>Scopes</translation>
+    </message>
+</context>
+<context>
+    <name>HDRTimelineDockWidget</name>
+    <message>
+        <source>Timeline Window</source>
+        <translation>Timeline</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt einladen</source>
+        <translation>Load this undo point</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Notiz editieren</source>
+        <translation>Edit the note of this point</translation>
+    </message>
+    <message>
+        <source>tooltip Timeline-Punkt löschen</source>
+        <translation>Delete this undo point</translation>
+    </message>
+    <message>
+        <source>Notiz eintragen</source>
+        <translation>Enter note</translation>
+    </message>
+    <message>
+        <source>Geben Sie eine Notiz ein:</source>
+        <translation>Enter a note:</translation>
+    </message>
+    <message>
+        <source>Soll dieser Undo-Punkt wirklich gelöscht werden?</source>
+        <translation>Do you really want to delete this undo point?</translation>
+    </message>
+    <message>
+        <source>Undo-Eintrag</source>
+        <translation>undo entry</translation>
+    </message>
+    <message>
+        <source>Undo-Einträge</source>
+        <translation>undo entries</translation>
+    </message>
+    <message>
+        <source>verfügbar</source>
+        <translation>available</translation>
+    </message>
+</context>
+<context>
+    <name>LayerModes</name>
+    <message>
+        <source>Blendmode Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Blendmode Aufhellen</source>
+        <translation>Lighten</translation>
+    </message>
+    <message>
+        <source>Blendmode Abdunkeln</source>
+        <translation>Darken</translation>
+    </message>
+    <message>
+        <source>Blendmode Multiplizieren</source>
+        <translation>Multiply</translation>
+    </message>
+    <message>
+        <source>Blendmode Durchschnitt</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Blendmode Geometrisches Mittel</source>
+        <translation>Geometric mean</translation>
+    </message>
+    <message>
+        <source>Blendmode Verstärken</source>
+        <translation>Intensify</translation>
+    </message>
+    <message>
+        <source>Blendmode Differenz</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Blendmode Negation</source>
+        <translation>Negation</translation>
+    </message>
+    <message>
+        <source>Blendmode Negativ multiplizieren</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Blendmode Ausschluss</source>
+        <translation>Exclusion</translation>
+    </message>
+    <message>
+        <source>Blendmode Reflektieren</source>
+        <translation>Reflect</translation>
+    </message>
+    <message>
+        <source>Blendmode Weiches Licht</source>
+        <translation>Soft light</translation>
+    </message>
+    <message>
+        <source>Blendmode Ineinanderkopieren</source>
+        <translation>Overlay</translation>
+    </message>
+    <message>
+        <source>Blendmode Farbig abwedeln</source>
+        <translation>Color dodge</translation>
+    </message>
+    <message>
+        <source>Blendmode Farbig nachbelichten</source>
+        <translation>Color burn</translation>
+    </message>
+    <message>
+        <source>Blendmode Addieren</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Blendmode Linear nachbelichten</source>
+        <translation>Linear burn</translation>
+    </message>
+    <message>
+        <source>Blendmode Lineares Licht</source>
+        <translation>Linear light</translation>
+    </message>
+    <message>
+        <source>Blendmode Strahlendes Licht</source>
+        <translation>Vivid light</translation>
+    </message>
+    <message>
+        <source>Blendmode Lichtpunkt</source>
+        <translation>Pin light</translation>
+    </message>
+    <message>
+        <source>Blendmode Harte Mischung</source>
+        <translation>Hard mix</translation>
+    </message>
+    <message>
+        <source>Blendmode Glühen</source>
+        <translation>Glow</translation>
+    </message>
+    <message>
+        <source>Blendmode Hitze</source>
+        <translation>Heat</translation>
+    </message>
+    <message>
+        <source>Blendmode Annäherung</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>Blendmode Dividieren</source>
+        <translation>Divide</translation>
+    </message>
+    <message>
+        <source>Blendmode Kubische Summe</source>
+        <translation>Cubic sum</translation>
+    </message>
+    <message>
+        <source>Blendmode Quadratisches Mittel</source>
+        <translation>Quadratic mean</translation>
+    </message>
+    <message>
+        <source>Blendmode Kontrast abschwächen</source>
+        <translation>Reduce contrast</translation>
+    </message>
+    <message>
+        <source>Blendmode Kontrast verstärken</source>
+        <translation>Increase contrast</translation>
+    </message>
+    <message>
+        <source>Blendmode Hartes Licht (Luminanz)</source>
+        <translation>Hard light (luminance)</translation>
+    </message>
+    <message>
+        <source>Blendmode Aufhellen (weich)</source>
+        <translation>Lighten (soft)</translation>
+    </message>
+    <message>
+        <source>Blendmode Schatten</source>
+        <translation>Shadows</translation>
+    </message>
+    <message>
+        <source>Blendmode Mitteltöne</source>
+        <translation>Midtones</translation>
+    </message>
+    <message>
+        <source>Blendmode Lichter</source>
+        <translation>Highlights</translation>
+    </message>
+    <message>
+        <source>Blendmode Graue Töne</source>
+        <translation>Gray tones</translation>
+    </message>
+    <message>
+        <source>Blendmode Bunte Töne</source>
+        <translation>Colorful tones</translation>
+    </message>
+    <message>
+        <source>Blendmode Rotkanal</source>
+        <translation>Red channel</translation>
+    </message>
+    <message>
+        <source>Blendmode Grünkanal</source>
+        <translation>Green channel</translation>
+    </message>
+    <message>
+        <source>Blendmode Blaukanal</source>
+        <translation>Blue channel</translation>
+    </message>
+    <message>
+        <source>Blendmode Grün- und Blaukanal</source>
+        <translation>Green and blue channels</translation>
+    </message>
+    <message>
+        <source>Blendmode Rot- und Blaukanal</source>
+        <translation>Red and blue channels</translation>
+    </message>
+    <message>
+        <source>Blendmode Rot- und Grünkanal</source>
+        <translation>Red and green channels</translation>
+    </message>
+    <message>
+        <source>Blendmode Tiefe Schatten</source>
+        <translation>Deep shadows</translation>
+    </message>
+    <message>
+        <source>Blendmode Helle Lichter</source>
+        <translation>Bright highlights</translation>
+    </message>
+    <message>
+        <source>Blendmode Addieren (begrenzt)</source>
+        <translation>Add (clamped)</translation>
+    </message>
+    <message>
+        <source>Blendmode Addieren (Schatten)</source>
+        <translation>Add (shadows)</translation>
+    </message>
+    <message>
+        <source>Blendmode Differenz hinzufügen</source>
+        <translation>Add difference</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Farbton</source>
+        <translation>HSV hue</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Sättigung</source>
+        <translation>HSV saturation</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Farbe</source>
+        <translation>HSV color</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Helligkeit</source>
+        <translation>HSV value</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Mittel</source>
+        <translation>HSV mean</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Abdunkeln</source>
+        <translation>HSV darken</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Aufhellen</source>
+        <translation>HSV lighten</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Entsättigen</source>
+        <translation>HSV desaturate</translation>
+    </message>
+    <message>
+        <source>Blendmode HSV Sättigen</source>
+        <translation>HSV saturate</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Farbton</source>
+        <translation>HSL hue</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Sättigung</source>
+        <translation>HSL saturation</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Farbe</source>
+        <translation>HSL color</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Helligkeit</source>
+        <translation>HSL lightness</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Mittel</source>
+        <translation>HSL mean</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Abdunkeln</source>
+        <translation>HSL darken</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Aufhellen</source>
+        <translation>HSL lighten</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Entsättigen</source>
+        <translation>HSL desaturate</translation>
+    </message>
+    <message>
+        <source>Blendmode HSL Sättigen</source>
+        <translation>HSL saturate</translation>
+    </message>
+</context>
+<context>
+    <name>LutBrowserWindow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>LutLibraryPanel</name>
+    <message>
+        <source>Tooltip LUT Styles Combobox</source>
+        <translation>Saved LUT styles: choose one to apply it</translation>
+    </message>
+    <message>
+        <source>Browser</source>
+        <translation>Browser</translation>
+    </message>
+    <message>
+        <source>LUT Database</source>
+        <translation>LUT library</translation>
+    </message>
+    <message>
+        <source>LUTAddToDatabase</source>
+        <translation>Add the current LUT to the library</translation>
+    </message>
+    <message>
+        <source>LUTDelFromDatabase</source>
+        <translation>Delete the chosen LUT from the library</translation>
+    </message>
+    <message>
+        <source>LUT laden</source>
+        <translation>Load LUT</translation>
+    </message>
+    <message>
+        <source>LUTLoadFromFile</source>
+        <translation>Load a LUT from a cube file</translation>
+    </message>
+    <message>
+        <source>LUT speichern</source>
+        <translation>Save LUT</translation>
+    </message>
+    <message>
+        <source>LUTExport</source>
+        <translation>Save the current LUT as a cube file</translation>
+    </message>
+    <message>
+        <source>LUTPrevImage</source>
+        <translation>Make the LUT from the previous image in the folder</translation>
+    </message>
+    <message>
+        <source>LUT from Image</source>
+        <translation>LUT from image</translation>
+    </message>
+    <message>
+        <source>LUTNextImage</source>
+        <translation>Make the LUT from the next image in the folder</translation>
+    </message>
+    <message>
+        <source>Typ 1</source>
+        <translation>Type 1</translation>
+    </message>
+    <message>
+        <source>LUTType1</source>
+        <translation>Method 1: takes over the tonal distribution of each color channel</translation>
+    </message>
+    <message>
+        <source>Typ 2</source>
+        <translation>Type 2</translation>
+    </message>
+    <message>
+        <source>LUTType2</source>
+        <translation>Method 2: takes over tones and hues</translation>
+    </message>
+    <message>
+        <source>LUT Size 17</source>
+        <translation>LUT with 17 points per axis</translation>
+    </message>
+    <message>
+        <source>LUT Size 25</source>
+        <translation>LUT with 25 points per axis</translation>
+    </message>
+    <message>
+        <source>LUT Size 32</source>
+        <translation>LUT with 32 points per axis</translation>
+    </message>
+    <message>
+        <source>LUT Size 64</source>
+        <translation>LUT with 64 points per axis</translation>
+    </message>
+    <message>
+        <source>Create Images: </source>
+        <translation>Creating previews: </translation>
+    </message>
+    <message>
+        <source>LUT importieren</source>
+        <translation>Import LUT</translation>
+    </message>
+    <message>
+        <source>Grade als LUT speichern</source>
+        <translation>Save grade as LUT</translation>
+    </message>
+    <message>
+        <source>Die Farbwirkung der ganzen Bearbeitung als LUT in der gewählten Größe speichern</source>
+        <translation>Save the color effect of the whole grade as a LUT of the chosen size</translation>
+    </message>
+</context>
+<context>
+    <name>PPPreset</name>
+    <message>
+        <source>Klarer Tag</source>
+        <translation>Clear day</translation>
+    </message>
+    <message>
+        <source>Sanftes Licht</source>
+        <translation>Gentle light</translation>
+    </message>
+    <message>
+        <source>Warmer Abend</source>
+        <translation>Warm evening</translation>
+    </message>
+    <message>
+        <source>Frische Farben</source>
+        <translation>Fresh colors</translation>
+    </message>
+    <message>
+        <source>Natürlicher Kontrast</source>
+        <translation>Natural contrast</translation>
+    </message>
+    <message>
+        <source>Helle Mitten</source>
+        <translation>Bright midtones</translation>
+    </message>
+    <message>
+        <source>Negativtraum</source>
+        <translation>Negative dream</translation>
+    </message>
+    <message>
+        <source>Traumleuchten</source>
+        <translation>Dream glow</translation>
+    </message>
+    <message>
+        <source>Fremde Welt</source>
+        <translation>Alien world</translation>
+    </message>
+    <message>
+        <source>Infrarot</source>
+        <translation>Infrared</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>Neon</translation>
+    </message>
+    <message>
+        <source>Blaue Umkehr</source>
+        <translation>Blue inversion</translation>
+    </message>
+    <message>
+        <source>Blauer Himmel</source>
+        <translation>Blue sky</translation>
+    </message>
+    <message>
+        <source>Sattes Grün</source>
+        <translation>Rich green</translation>
+    </message>
+    <message>
+        <source>Herbstwald</source>
+        <translation>Autumn forest</translation>
+    </message>
+    <message>
+        <source>Nebelmorgen</source>
+        <translation>Misty morning</translation>
+    </message>
+    <message>
+        <source>Dramatischer Himmel</source>
+        <translation>Dramatic sky</translation>
+    </message>
+    <message>
+        <source>Wüstensonne</source>
+        <translation>Desert sun</translation>
+    </message>
+    <message>
+        <source>Beton</source>
+        <translation>Concrete</translation>
+    </message>
+    <message>
+        <source>Glas und Stahl</source>
+        <translation>Glass and steel</translation>
+    </message>
+    <message>
+        <source>Klare Linien</source>
+        <translation>Clean lines</translation>
+    </message>
+    <message>
+        <source>Altstadt</source>
+        <translation>Old town</translation>
+    </message>
+    <message>
+        <source>Nachtstadt</source>
+        <translation>City at night</translation>
+    </message>
+    <message>
+        <source>Warme Haut</source>
+        <translation>Warm skin</translation>
+    </message>
+    <message>
+        <source>Weiche Haut</source>
+        <translation>Soft skin</translation>
+    </message>
+    <message>
+        <source>Portrait Schwarzweiß</source>
+        <translation>Black and white portrait</translation>
+    </message>
+    <message>
+        <source>High Key</source>
+        <translation>High key</translation>
+    </message>
+    <message>
+        <source>Low Key</source>
+        <translation>Low key</translation>
+    </message>
+    <message>
+        <source>Sepia Klassik</source>
+        <translation>Classic sepia</translation>
+    </message>
+    <message>
+        <source>Filmkorn</source>
+        <translation>Film grain</translation>
+    </message>
+    <message>
+        <source>Kreuzentwicklung</source>
+        <translation>Cross processing</translation>
+    </message>
+    <message>
+        <source>Pastell</source>
+        <translation>Pastel</translation>
+    </message>
+    <message>
+        <source>Zweiton</source>
+        <translation>Duotone</translation>
+    </message>
+    <message>
+        <source>Lochkamera</source>
+        <translation>Pinhole camera</translation>
+    </message>
+</context>
+<context>
+    <name>PPPresetCategory</name>
+    <message>
+        <source>SearchTag leer</source>
+        <translation>Uncategorized</translation>
+    </message>
+    <message>
+        <source>SearchTag Benutzer</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>user</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>natural</source>
+        <translation>Natural</translation>
+    </message>
+    <message>
+        <source>surreal</source>
+        <translation>Surreal</translation>
+    </message>
+    <message>
+        <source>landscape</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>architecture</source>
+        <translation>Architecture</translation>
+    </message>
+    <message>
+        <source>portrait</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>artistic</source>
+        <translation>Artistic</translation>
+    </message>
+    <message>
+        <source>Kontrast</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>Weich</source>
+        <translation>Soft</translation>
+    </message>
+    <message>
+        <source>Warm</source>
+        <translation>Warm</translation>
+    </message>
+    <message>
+        <source>Farbig</source>
+        <translation>Colorful</translation>
+    </message>
+    <message>
+        <source>Hell</source>
+        <translation>Bright</translation>
+    </message>
+    <message>
+        <source>Kühl</source>
+        <translation>Cool</translation>
+    </message>
+    <message>
+        <source>Retro</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Dunkel</source>
+        <translation>Dark</translation>
+    </message>
+    <message>
+        <source>Schwarzweiß</source>
+        <translation>Black and white</translation>
     </message>
 </context>
 <context>
@@ -20,6 +5378,17 @@
     </message>
 </context>
 <context>
+    <name>ProgressWindowTitle</name>
+    <message>
+        <source>Tonemapping</source>
+        <translation>Tone mapping</translation>
+    </message>
+    <message>
+        <source>Undo-Daten bereinigen</source>
+        <translation>Cleaning up undo data</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Initialisiere System</source>
@@ -31,6 +5400,14 @@
     <message>
         <source>Vantrope Marlix Projektdatei</source>
         <translation>Vantrope Marlix project file</translation>
+    </message>
+    <message>
+        <source>Error in setting Registry values</source>
+        <translation>Error setting the file association</translation>
+    </message>
+    <message>
+        <source>registration database update failed for key &apos;%1&apos;.</source>
+        <translation>The file association for &apos;%1&apos; could not be written.</translation>
     </message>
 </context>
 </TS>

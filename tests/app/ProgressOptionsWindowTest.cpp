@@ -2,6 +2,7 @@
 // writing its switches straight to the program settings.
 #include "app/HDRProgressWindow.h"
 #include "app/OptionsWindow.h"
+#include "app/TranslationManager.h"
 #include "core/EngineState.h"
 #include "tests/support/TempHome.h"
 
@@ -14,28 +15,43 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 
-TEST(ProgressWindow, DurationTexts)
+// The units are plural forms of the compiled translations, so each locale is read with its own.
+TEST(ProgressWindow, DurationTextsFollowTheLocale)
 {
     const struct
     {
+        const char* locale;
         qint64 seconds;
         const char* text;
     } cases[] = {
-        {-1, "wird ermittelt"},
-        {0, "0 Sekunden"},
-        {1, "1 Sekunde"},
-        {59, "59 Sekunden"},
-        {60, "1 Minute 0 Sekunden"},
-        {3903, "1 Stunde 5 Minuten 3 Sekunden"},
-        {7200, "2 Stunden 0 Minuten 0 Sekunden"},
-        {86400 * 2 + 3600 + 61, "2 Tage 1 Stunde 1 Minute 1 Sekunde"},
+        {"de_DE", -1, "wird ermittelt"},
+        {"de_DE", 0, "0 Sekunden"},
+        {"de_DE", 1, "1 Sekunde"},
+        {"de_DE", 59, "59 Sekunden"},
+        {"de_DE", 60, "1 Minute 0 Sekunden"},
+        {"de_DE", 3903, "1 Stunde 5 Minuten 3 Sekunden"},
+        {"de_DE", 7200, "2 Stunden 0 Minuten 0 Sekunden"},
+        {"de_DE", 86400 * 2 + 3600 + 61, "2 Tage 1 Stunde 1 Minute 1 Sekunde"},
+        {"en_GB", 86400 + 3903, "1 day 1 hour 5 minutes 3 seconds"},
+        {"ru_RU", 1, "1 секунда"},
+        {"ru_RU", 3, "3 секунды"},
+        {"ru_RU", 11, "11 секунд"},
+        {"ru_RU", 21 * 60 + 22, "21 минута 22 секунды"},
+        {"jp_JP", 3661, "1時間 1分 1秒"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(HDRProgressWindow::FormatDuration(c.seconds), QString::fromUtf8(c.text)) << c.seconds;
+    {
+        QTranslator translator;
+        ASSERT_TRUE(translator.load(QStringLiteral("translation_") + c.locale, VANTROPE_BIN_DIR "/translations"));
+        QCoreApplication::installTranslator(&translator);
+        EXPECT_EQ(HDRProgressWindow::FormatDuration(c.seconds), QString::fromUtf8(c.text)) << c.locale << c.seconds;
+        QCoreApplication::removeTranslator(&translator);
+    }
 }
 
 TEST(ProgressWindow, MessagesMoveTheBarAndAbortSetsTheStopRequest)
@@ -128,4 +144,32 @@ TEST(OptionsWindow, ControlsWriteTheSettingsAtOnce)
     EXPECT_EQ(window.findChild<QSpinBox*>("m_pPreviewLongSideSpin")->value(), 640);
     EXPECT_EQ(changed.count(), 5);
     SProgramOptions{}.Save(settings);
+}
+
+// The language choice lists the eight locales, writes the chosen one into language.ini and says
+// that it applies at the next start, not when the running language is chosen again.
+TEST(OptionsWindow, LanguageChoiceIsStoredForTheNextStart)
+{
+    CTempHome home;
+    const QString languageFile = home.Path() + "/Vantrope 1/language.ini";
+    CTranslationManager::StoreLocale(home.Path() + "/Vantrope 1/", "de_DE");
+    HDROptionsWindow window;
+    auto* combo = window.findChild<QComboBox*>("m_pLanguageCombo");
+    auto* note = window.findChild<QLabel*>("m_pLanguageNote");
+    ASSERT_NE(combo, nullptr);
+    ASSERT_NE(note, nullptr);
+    ASSERT_EQ(combo->count(), 8);
+    EXPECT_EQ(combo->currentText(), "Deutsch");
+
+    const int french = combo->findText("French");
+    ASSERT_GE(french, 0);
+    combo->setCurrentIndex(french);
+    emit combo->activated(french);
+    EXPECT_EQ(QSettings(languageFile, QSettings::IniFormat).value("locale").toString(), "fr_FR");
+    EXPECT_FALSE(note->isHidden());
+
+    combo->setCurrentIndex(0);
+    emit combo->activated(0);
+    EXPECT_EQ(QSettings(languageFile, QSettings::IniFormat).value("locale").toString(), "de_DE");
+    EXPECT_TRUE(note->isHidden());
 }

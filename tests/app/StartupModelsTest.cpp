@@ -44,7 +44,8 @@ TEST(TranslationManager, SystemLocaleIsFoldedAndWrittenBack)
     {
         const char* system;
         const char* expected;
-    } cases[] = {{"de_CH", "de_DE"}, {"en_AU", "en_GB"}, {"pt_BR", "en_GB"}, {"it_IT", "it_IT"}};
+    } cases[] = {{"de_CH", "de_DE"}, {"en_AU", "en_GB"}, {"pt_BR", "en_GB"}, {"it_IT", "it_IT"},
+                 {"ja_JP", "en_GB"}, {"jp_JP", "jp_JP"}};
     for (const SCase& c : cases)
     {
         CTempHome home;
@@ -54,6 +55,11 @@ TEST(TranslationManager, SystemLocaleIsFoldedAndWrittenBack)
         EXPECT_EQ(manager.CurrentLocale(), c.expected) << c.system;
         EXPECT_EQ(ReadLocale(userDir), c.expected) << c.system;
         EXPECT_FALSE(manager.Translator().isEmpty()) << c.system;
+        // The toolkit's own dialogs follow, from the system's files (English needs none).
+        if (!QString(c.expected).startsWith("en"))
+        {
+            EXPECT_FALSE(manager.ToolkitTranslator().isEmpty()) << c.system;
+        }
     }
 }
 
@@ -89,6 +95,16 @@ TEST(TranslationManager, LanguageSwitches)
 {
     EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_EN"), "en_GB");
     EXPECT_EQ(CTranslationManager::LocaleForSwitch("-Lang_IT"), "");
+}
+
+TEST(TranslationManager, ToolkitButtonsFollowTheLocale)
+{
+    CTempHome home;
+    const QString userDir = home.Path() + "/Vantrope 1/";
+    CTranslationManager::StoreLocale(userDir, "de_DE");
+    CTranslationManager manager(kTranslations, userDir);
+    manager.Initialize("en_US");
+    EXPECT_EQ(manager.ToolkitTranslator().translate("QPlatformTheme", "&Yes"), "&Ja");
 }
 
 TEST(StartupFiles, RegistrationSkipsUninstallerAndProbe)
