@@ -89,6 +89,19 @@ inline std::unique_ptr<Params> FreshParams(CEngineContext& engine, float preview
     return p;
 }
 
+/// A call record holding the catalogue entry's default sets, combo at normal mode and 100 %.
+inline std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
+{
+    auto p = FreshParams(engine, previewScale);
+    const SCatalogueEntry* entry = COperatorCatalogue::Shared().FindKernel(kernel);
+    if (!entry)
+        return p;
+    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*entry);
+    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
+        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
+    return p;
+}
+
 /// Sets the combo set to mode 0 at full opacity.
 inline void PlainCombo(Params& p, int set)
 {

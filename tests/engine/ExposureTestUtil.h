@@ -24,17 +24,9 @@ struct SValue
 inline std::unique_ptr<Params> Record(CEngineContext& engine, const std::string& kernel,
                                       std::initializer_list<SValue> values = {}, float scale = 1.0f)
 {
-    auto p = FreshParams(engine, scale);
+    EXPECT_NE(COperatorCatalogue::Shared().FindKernel(QString::fromStdString(kernel)), nullptr) << kernel;
+    auto p = Defaults(engine, kernel.c_str(), scale);
     p->lumr = 0.25f, p->lumg = 0.5f, p->lumb = 0.25f;
-    const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
-    const SCatalogueEntry* entry = catalogue.FindKernel(QString::fromStdString(kernel));
-    EXPECT_NE(entry, nullptr) << kernel;
-    if (entry)
-    {
-        const CPostProcessing::SOperator op = catalogue.CreateOperator(*entry);
-        for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-            std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    }
     for (const SValue& v : values)
         p->p[v.set][v.index] = v.value;
     return p;

@@ -10,19 +10,6 @@
 
 namespace SmoothTest
 {
-/// A call record holding the catalogue entry's default sets, combo at normal mode and 100 %.
-inline std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
-{
-    auto p = FreshParams(engine, previewScale);
-    const SCatalogueEntry* entry = COperatorCatalogue::Shared().FindKernel(kernel);
-    if (!entry)
-        return p;
-    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*entry);
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    return p;
-}
-
 /// The kernel's function on the whole image, in place.
 inline std::vector<uint16_t> Whole(const char* kernel, std::vector<uint16_t> image, int w, int h, Params p)
 {
