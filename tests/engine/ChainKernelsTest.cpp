@@ -1,5 +1,5 @@
 // The chain's own kernels each do what their name says, and skip themselves when neutral.
-#include "EngineTestUtil.h"
+#include "SmoothTestUtil.h"
 #include "engine/BlackWhitePoint.h"
 #include "engine/OperatorCatalogue.h"
 
@@ -12,16 +12,6 @@
 
 namespace
 {
-std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
-{
-    auto p = FreshParams(engine, previewScale);
-    const CPostProcessing::SOperator op =
-        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel(kernel));
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    return p;
-}
-
 std::vector<uint16_t> Flat(int w, int h, uint16_t v)
 {
     return std::vector<uint16_t>(size_t(w) * h * 3, v);

@@ -21,13 +21,7 @@ struct SChange
 /// The record of a catalogue entry at its defaults, with `changes` applied.
 std::unique_ptr<Params> Record(CEngineContext& engine, const char* kernel, const std::vector<SChange>& changes)
 {
-    auto p = FreshParams(engine);
-    const SCatalogueEntry* e = COperatorCatalogue::Shared().FindKernel(QString::fromLatin1(kernel));
-    if (!e)
-        return p;
-    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*e);
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
+    auto p = Defaults(engine, kernel);
     for (const SChange& c : changes)
         p->p[c.set][c.value] = c.v;
     return p;

@@ -1,7 +1,7 @@
 // The colour family's operators that read more than one pixel: stripes with their border give the
 // whole picture's rows bit for bit, a preview-size run agrees with the full-size run, and each
 // operator changes a small synthetic picture the way its name says.
-#include "EngineTestUtil.h"
+#include "SmoothTestUtil.h"
 
 #include "engine/kernels/colour/ColourPlanes.h"
 #include "tests/support/SyntheticImages.h"
@@ -13,6 +13,8 @@
 
 namespace
 {
+using SmoothTest::Striped;
+
 /// A landscape: blue sky on top, green foliage in the middle, a grey ramp from black to white at
 /// the bottom, with a little seeded noise.
 std::vector<uint16_t> Landscape(int w, int h)
@@ -34,16 +36,6 @@ std::vector<uint16_t> Landscape(int w, int h)
                 image[i + k] = uint16_t(std::clamp(c[k] + float(noise[i + k] % 2001) - 1000.0f, 0.0f, 65535.0f));
         }
     return image;
-}
-
-std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float scale)
-{
-    auto p = FreshParams(engine, scale);
-    const CPostProcessing::SOperator op =
-        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel(QString::fromLatin1(kernel)));
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    return p;
 }
 
 std::vector<uint16_t> Graded(CEngineContext& engine, const char* kernel, std::vector<uint16_t> image, int w, int h,
@@ -100,19 +92,7 @@ TEST(ColourNeighbourhood, StripesWithTheirBorderGiveTheWholePictureRows)
         ASSERT_EQ(CallKernel(kernel, expected, W, H, *whole), MP_SUCCESS);
         const int border = MP_BorderRows(e.border, *whole);
         ASSERT_LT(border, H - kCore) << kernel;
-        for (int top = 0; top < H; top += kCore)
-        {
-            const int from = std::max(0, top - border), to = std::min(H, top + kCore + border);
-            std::vector<uint16_t> stripe(image.begin() + size_t(from) * W * 3, image.begin() + size_t(to) * W * 3);
-            auto p = Defaults(engine, kernel, 0.1f);
-            MP_FillKernelHeader(e, *p, W, to - from);
-            p->width = W, p->height = H, p->y_offset = from;
-            ASSERT_EQ(e.pFunction(W, to - from, stripe.data(), stripe.data(), 6, 6, p.get()), MP_SUCCESS);
-            for (int y = top; y < std::min(H, top + kCore); ++y)
-                ASSERT_TRUE(std::equal(expected.begin() + size_t(y) * W * 3, expected.begin() + size_t(y + 1) * W * 3,
-                                       stripe.begin() + size_t(y - from) * W * 3))
-                    << kernel << " row " << y << " of the stripe from " << from;
-        }
+        EXPECT_EQ(Striped(kernel, image, W, H, *whole, kCore), expected) << kernel;
     }
 }
 

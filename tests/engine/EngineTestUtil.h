@@ -80,12 +80,50 @@ public:
     }
 };
 
+/// A picture of one colour.
+inline std::vector<uint16_t> Uniform(int w, int h, uint16_t r, uint16_t g, uint16_t b)
+{
+    std::vector<uint16_t> image(size_t(w) * h * 3);
+    for (size_t i = 0; i < image.size(); i += 3)
+        image[i] = r, image[i + 1] = g, image[i + 2] = b;
+    return image;
+}
+
+/// Every 2 × 2 block averaged (rounded).
+inline std::vector<uint16_t> Half(const std::vector<uint16_t>& image, int w, int h)
+{
+    std::vector<uint16_t> out(size_t(w / 2) * (h / 2) * 3);
+    for (int y = 0; y < h / 2; ++y)
+        for (int x = 0; x < w / 2; ++x)
+            for (int c = 0; c < 3; ++c)
+            {
+                int sum = 0;
+                for (int d = 0; d < 4; ++d)
+                    sum += image[(size_t(2 * y + d / 2) * w + 2 * x + d % 2) * 3 + c];
+                out[(size_t(y) * (w / 2) + x) * 3 + c] = uint16_t((sum + 2) / 4);
+            }
+    return out;
+}
+
 /// A zero-filled call record with the chain's header, running in `engine`.
 inline std::unique_ptr<Params> FreshParams(CEngineContext& engine, float previewScale = 1.0f)
 {
     auto p = std::make_unique<Params>();
     std::memset(p.get(), 0, sizeof(Params));
     MP_FillChainHeader(engine, *p, previewScale);
+    return p;
+}
+
+/// A call record holding the catalogue entry's default sets, combo at normal mode and 100 %.
+inline std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
+{
+    auto p = FreshParams(engine, previewScale);
+    const SCatalogueEntry* entry = COperatorCatalogue::Shared().FindKernel(kernel);
+    if (!entry)
+        return p;
+    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*entry);
+    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
+        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
     return p;
 }
 

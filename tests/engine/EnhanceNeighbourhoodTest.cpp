@@ -46,18 +46,6 @@ Image Scene(int w, int h, double noise, uint32_t seed)
     AddNoise(img, noise, seed + 1, true);
     return img;
 }
-
-/// 2 × 2 box average: the preview of half size.
-Image Half(const Image& img, int w, int h)
-{
-    Image half(size_t(w / 2) * (h / 2) * 3);
-    for (int y = 0; y < h / 2; ++y)
-        for (int x = 0; x < w / 2; ++x)
-            for (int c = 0; c < 3; ++c)
-                At(half, w / 2, x, y, c) = uint16_t((At(img, w, 2 * x, 2 * y, c) + At(img, w, 2 * x + 1, 2 * y, c) +
-                                                     At(img, w, 2 * x, 2 * y + 1, c) + At(img, w, 2 * x + 1, 2 * y + 1, c) + 2) / 4);
-    return half;
-}
 }  // namespace
 
 TEST(EnhanceFamily, CorrectionsAreNeutralAtTheirDefaultsAndEffectsAreNot)

@@ -28,11 +28,7 @@ inline uint16_t At(const Image& img, int w, int x, int y, int c)
 inline std::unique_ptr<Params> Settings(CEngineContext& engine, const char* kernel,
                                         std::initializer_list<std::pair<int, float>> values = {}, float scale = 1.0f)
 {
-    auto p = FreshParams(engine, scale);
-    const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
-    const CPostProcessing::SOperator op = catalogue.CreateOperator(*catalogue.FindKernel(kernel));
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
+    auto p = Defaults(engine, kernel, scale);
     for (const auto& [set, value] : values)
         p->p[set][0] = value;
     return p;

@@ -104,9 +104,9 @@ TEST(ExposureLocal, HalfSizePreviewAgreesWithTheFullPictureScaledDown)
         ASSERT_EQ(RunOn(c.kernel, *full, big, w, h), MP_SUCCESS);
         ASSERT_NE(big, scene) << c.kernel;
         auto preview = Record(engine, c.kernel, c.values, 0.5f);
-        std::vector<uint16_t> small = HalfSize(scene, w, h);
+        std::vector<uint16_t> small = Half(scene, w, h);
         ASSERT_EQ(RunOn(c.kernel, *preview, small, w / 2, h / 2), MP_SUCCESS);
-        const std::vector<uint16_t> expected = HalfSize(big, w, h);
+        const std::vector<uint16_t> expected = Half(big, w, h);
         std::vector<int> differences(small.size());
         double sum = 0.0;
         for (size_t i = 0; i < small.size(); ++i)

@@ -24,28 +24,12 @@ struct SValue
 inline std::unique_ptr<Params> Record(CEngineContext& engine, const std::string& kernel,
                                       std::initializer_list<SValue> values = {}, float scale = 1.0f)
 {
-    auto p = FreshParams(engine, scale);
+    EXPECT_NE(COperatorCatalogue::Shared().FindKernel(QString::fromStdString(kernel)), nullptr) << kernel;
+    auto p = Defaults(engine, kernel.c_str(), scale);
     p->lumr = 0.25f, p->lumg = 0.5f, p->lumb = 0.25f;
-    const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
-    const SCatalogueEntry* entry = catalogue.FindKernel(QString::fromStdString(kernel));
-    EXPECT_NE(entry, nullptr) << kernel;
-    if (entry)
-    {
-        const CPostProcessing::SOperator op = catalogue.CreateOperator(*entry);
-        for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-            std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    }
     for (const SValue& v : values)
         p->p[v.set][v.index] = v.value;
     return p;
-}
-
-inline std::vector<uint16_t> Flat(int w, int h, uint16_t r, uint16_t g, uint16_t b)
-{
-    std::vector<uint16_t> image(size_t(w) * h * 3);
-    for (size_t i = 0; i < image.size(); i += 3)
-        image[i] = r, image[i + 1] = g, image[i + 2] = b;
-    return image;
 }
 
 /// Runs `kernel` in place through the dispatcher (effect test included).
@@ -78,18 +62,4 @@ inline std::vector<uint16_t> Scene(int w, int h)
     return image;
 }
 
-/// Mean of each 2 × 2 block: the full-size picture as a preview of half the size sees it.
-inline std::vector<uint16_t> HalfSize(const std::vector<uint16_t>& image, int w, int h)
-{
-    std::vector<uint16_t> half(size_t(w / 2) * (h / 2) * 3);
-    for (int y = 0; y < h / 2; ++y)
-        for (int x = 0; x < w / 2; ++x)
-            for (int c = 0; c < 3; ++c)
-            {
-                auto at = [&](int xx, int yy) { return int(image[(size_t(yy) * w + xx) * 3 + c]); };
-                half[(size_t(y) * (w / 2) + x) * 3 + c] =
-                    uint16_t((at(2 * x, 2 * y) + at(2 * x + 1, 2 * y) + at(2 * x, 2 * y + 1) + at(2 * x + 1, 2 * y + 1) + 2) / 4);
-            }
-    return half;
-}
 }  // namespace ExposureTest

@@ -40,7 +40,7 @@ std::vector<uint16_t> Grained(const char* kernel, std::initializer_list<SValue> 
     CTestEngine engine;
     engine.Settings().fAnimCount = animation;
     auto p = Record(engine, kernel, values, scale);
-    std::vector<uint16_t> image = Flat(w, h, r, g, b);
+    std::vector<uint16_t> image = Uniform(w, h, r, g, b);
     EXPECT_EQ(RunOn(kernel, *p, image, w, h), MP_SUCCESS) << kernel;
     return image;
 }
@@ -99,7 +99,7 @@ TEST(ExposureTexture, PreviewGrainIsAsStrongAsTheFullPictureScaledDown)
     {
         const std::vector<uint16_t> big = Grained(kernel, {{0, 0, 1.0f}, {1, 0, 0.2f}}, 0.0f, 64, 64, 1.0f);
         const std::vector<uint16_t> preview = Grained(kernel, {{0, 0, 1.0f}, {1, 0, 0.2f}}, 0.0f, 32, 32, 0.5f);
-        const double ratio = Stats(preview, 1).deviation / Stats(HalfSize(big, 64, 64), 1).deviation;
+        const double ratio = Stats(preview, 1).deviation / Stats(Half(big, 64, 64), 1).deviation;
         EXPECT_NEAR(ratio, 1.0, 0.12) << kernel;
     }
 }
@@ -112,7 +112,7 @@ TEST(ExposureTexture, HalftoneScreenKeepsTheTone)
     for (const uint16_t tone : {uint16_t(19660), uint16_t(45874)})
     {
         auto p = Record(engine, "MP_calcPixelHalftone", {{0, 0, 6.0f / 38.0f}, {1, 0, 0.0f}, {2, 0, 1.0f}});
-        std::vector<uint16_t> image = Flat(40, 40, tone, tone, tone);
+        std::vector<uint16_t> image = Uniform(40, 40, tone, tone, tone);
         ASSERT_EQ(RunOn("MP_calcPixelHalftone", *p, image, 40, 40), MP_SUCCESS);
         EXPECT_NEAR(Stats(image, 0).mean, tone / 65535.0, 0.03);
         int between = 0;
@@ -135,11 +135,11 @@ TEST(ExposureTexture, EveryStructureChangesThePictureAndFollowsItsPattern)
         CTestEngine engine;
         auto run = [&](float pattern) {
             auto p = Record(engine, kernel, {{2, 0, pattern}});
-            std::vector<uint16_t> image = Flat(64, 48, 26214, 32767, 39321);
+            std::vector<uint16_t> image = Uniform(64, 48, 26214, 32767, 39321);
             EXPECT_EQ(RunOn(kernel, *p, image, 64, 48), MP_SUCCESS) << kernel;
             return image;
         };
-        const std::vector<uint16_t> flat = Flat(64, 48, 26214, 32767, 39321), first = run(0.0f);
+        const std::vector<uint16_t> flat = Uniform(64, 48, 26214, 32767, 39321), first = run(0.0f);
         int most = 0;
         for (size_t i = 0; i < flat.size(); ++i)
             most = std::max(most, std::abs(int(first[i]) - int(flat[i])));

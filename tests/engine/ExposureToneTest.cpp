@@ -62,7 +62,7 @@ TEST(ExposureTone, WorkedExamplesOnFlatPictures)
         CTestEngine engine;
         auto p = Record(engine, c.kernel, c.values);
         p->lummin = 0.1f, p->lummax = 0.8f;
-        std::vector<uint16_t> image = Flat(9, 9, c.in[0], c.in[1], c.in[2]);
+        std::vector<uint16_t> image = Uniform(9, 9, c.in[0], c.in[1], c.in[2]);
         ASSERT_EQ(RunOn(c.kernel, *p, image, 9, 9), MP_SUCCESS) << c.kernel;
         const size_t centre = (4 * 9 + 4) * 3;
         for (int ch = 0; ch < 3; ++ch)
@@ -76,13 +76,13 @@ TEST(ExposureTone, LightToolsFollowThePosition)
     // +2 EV inside half the half diagonal of a 5 × 5 picture: the centre (0.2 out) × 4, the
     // corner (1.0 out) untouched.
     auto centre = Record(engine, "MP_calcPixelCenterLight", {{0, 0, 1.0f}, {1, 0, 0.5f}, {2, 0, 0.0f}});
-    std::vector<uint16_t> image = Flat(5, 5, 6553, 6553, 6553);
+    std::vector<uint16_t> image = Uniform(5, 5, 6553, 6553, 6553);
     ASSERT_EQ(RunOn("MP_calcPixelCenterLight", *centre, image, 5, 5), MP_SUCCESS);
     EXPECT_NEAR(image[(2 * 5 + 2) * 3], 26212, 1);
     EXPECT_EQ(image[0], 6553);
     // A hard line across the middle (90°: down the picture): the top rows get γ = 2^−1.5.
     auto tilt = Record(engine, "MP_calcPixelTiltGamma", {{0, 0, 1.0f}, {1, 0, 0.25f}, {2, 0, 0.0f}});
-    image = Flat(4, 10, 16384, 16384, 16384);
+    image = Uniform(4, 10, 16384, 16384, 16384);
     ASSERT_EQ(RunOn("MP_calcPixelTiltGamma", *tilt, image, 4, 10), MP_SUCCESS);
     EXPECT_NEAR(image[0], 40144, 2);
     EXPECT_EQ(image[(9 * 4) * 3], 16384);

@@ -10,19 +10,6 @@
 
 namespace SmoothTest
 {
-/// A call record holding the catalogue entry's default sets, combo at normal mode and 100 %.
-inline std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
-{
-    auto p = FreshParams(engine, previewScale);
-    const SCatalogueEntry* entry = COperatorCatalogue::Shared().FindKernel(kernel);
-    if (!entry)
-        return p;
-    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*entry);
-    for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
-        std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
-    return p;
-}
-
 /// The kernel's function on the whole image, in place.
 inline std::vector<uint16_t> Whole(const char* kernel, std::vector<uint16_t> image, int w, int h, Params p)
 {
@@ -54,36 +41,12 @@ inline std::vector<uint16_t> Striped(const char* kernel, const std::vector<uint1
     return out;
 }
 
-/// Every 2 × 2 block averaged (rounded).
-inline std::vector<uint16_t> Half(const std::vector<uint16_t>& image, int w, int h)
-{
-    std::vector<uint16_t> out(size_t(w / 2) * (h / 2) * 3);
-    for (int y = 0; y < h / 2; ++y)
-        for (int x = 0; x < w / 2; ++x)
-            for (int c = 0; c < 3; ++c)
-            {
-                int sum = 0;
-                for (int d = 0; d < 4; ++d)
-                    sum += image[(size_t(2 * y + d / 2) * w + 2 * x + d % 2) * 3 + c];
-                out[(size_t(y) * (w / 2) + x) * 3 + c] = uint16_t((sum + 2) / 4);
-            }
-    return out;
-}
-
 inline double MeanAbsDifference(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b)
 {
     double sum = 0.0;
     for (size_t i = 0; i < a.size(); ++i)
         sum += std::abs(int(a[i]) - int(b[i]));
     return sum / double(a.size());
-}
-
-inline std::vector<uint16_t> Uniform(int w, int h, uint16_t r, uint16_t g, uint16_t b)
-{
-    std::vector<uint16_t> image(size_t(w) * h * 3);
-    for (size_t i = 0; i < image.size(); i += 3)
-        image[i] = r, image[i + 1] = g, image[i + 2] = b;
-    return image;
 }
 
 inline uint16_t& At(std::vector<uint16_t>& image, int w, int x, int y, int c)

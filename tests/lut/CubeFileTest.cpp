@@ -291,22 +291,6 @@ TEST(CubeFile, FilesFromOtherTools)
     }
 }
 
-TEST(CubeFile, GradingToolStyleFileReadsBackItsValues)
-{
-    QByteArray text = "# Exported by a grading application\nTITLE \"Film Emulation\"\n\n# LUT size\nLUT_3D_SIZE 33\n\n"
-                      "DOMAIN_MIN 0.0 0.0 0.0\nDOMAIN_MAX 1.0 1.0 1.0\n\n";
-    std::vector<float> written;
-    for (int i = 0; i < 33 * 33 * 33; ++i)
-        written.insert(written.end(), {float(i % 33) / 32.f, float(i / 33 % 33) / 40.f, 1.f - float(i / 1089) / 32.f});
-    for (size_t i = 0; i < written.size(); ++i)
-        text += QByteArray::number(written[i], 'f', 6) + (i % 3 == 2 ? "\n" : " ");
-    SState state;
-    ASSERT_TRUE(ReadText(text, state).bOk);
-    EXPECT_TRUE(state.size == 33 && state.title == "Film Emulation");
-    for (size_t i = 0; i < written.size(); ++i)
-        ASSERT_NEAR(state.lattice[i], written[i], 0.5e-6f) << i;
-}
-
 TEST(CubeFile, OneEndlessLineIsRefusedAndChangesNothing)
 {
     // 64 MiB of NUL bytes without a line end (a sparse file costs no disk); its peak memory is

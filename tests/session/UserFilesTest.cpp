@@ -174,8 +174,6 @@ TEST(ResultFormats, DialogListStartsWithTheStoredFormat)
 {
     const QStringList seventh = ResultFormats::DialogFilter(7).split(";;");
     EXPECT_EQ(seventh.first(), "PNG 16-Bit (*.png)");
-    EXPECT_EQ(seventh.at(1), "TIF 8-Bit (*.tif)");
-    EXPECT_EQ(seventh.last(), "PPM 16-Bit (*.ppm)");
     EXPECT_EQ(QSet<QString>(seventh.begin(), seventh.end()).size(), ResultFormats::kCount);
     EXPECT_EQ(ResultFormats::DialogFilter(42), ResultFormats::DialogFilter(0));
 }

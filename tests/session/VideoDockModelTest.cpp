@@ -184,8 +184,6 @@ TEST_F(VideoDock, ProjectGroupRoundTripsThroughTheSettings)
     }
     QSettings settings(file, QSettings::IniFormat);
     EXPECT_EQ(settings.value("CVideoDockWidget/SrcDesc/m_strPath").toString(), CClips::Get().Clip());
-    EXPECT_EQ(settings.value("CVideoDockWidget/DstDesc/m_eCodec").toString(), QStringLiteral("eCODEC1"));
-    EXPECT_EQ(settings.value("CVideoDockWidget/DstDesc/m_eArtefact").toString(), QStringLiteral("eSTRONG"));
     EXPECT_FLOAT_EQ(settings.value("CVideoDockWidget/Timeline/m_fXPosRel").toFloat(), 0.25f);
     EXPECT_TRUE(settings.value("CVideoDockWidget/Timeline/m_bFlipTimestamp").toBool());
 
