@@ -10,6 +10,7 @@
 #include "app/OptionsWindow.h"
 #include "app/dock/DockIcons.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
+#include "app/dock/HDRPresetsDockWidget.h"
 #include "core/AppLog.h"
 #include "core/Paths.h"
 #include "session/GradingSession.h"
@@ -121,6 +122,21 @@ void HDRMainWindow::createProjectParts()
     connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::updateCurrentPostProcessing, this,
             &HDRMainWindow::GradeChanged);
     connect(m_pLutLibraryPanel, &LutLibraryPanel::lutChanged, this, &HDRMainWindow::GradeChanged);
+    // An applied preset is one step of the history at once, not after the rest period.
+    connect(m_pPresetsDock, qOverload<CPostProcessing*, HDRPresetGroupBox*, bool>(&HDRPresetsDockWidget::updatePostProcessing),
+            this, [this](CPostProcessing*, HDRPresetGroupBox*, bool undoPoint) {
+                GradeChanged();
+                if (!undoPoint)
+                    return;
+                // Once the event loop has started the preview of the new grade.
+                QTimer::singleShot(0, this, [this] {
+                    if (m_bHasDocument && !m_bLoadingProject && m_pUndo->HasUnrecordedChanges())
+                    {
+                        m_pUndoTimer->stop();
+                        SaveUndoPoint();
+                    }
+                });
+            });
     // Points left by a run that ended without cleaning up are of no use: none is listed.
     m_pUndo->CleanUp();
 }

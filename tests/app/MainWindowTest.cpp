@@ -45,6 +45,8 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "session/UndoStore.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -528,8 +530,10 @@ TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset
     const int index = window->PresetsModel().Library().Find("Negativtraum");
     ASSERT_GE(index, 0);
     const QImage before = window->PreviewModel().Graded();
+    const int points = window->UndoPoints().Counter();
     QTest::mouseClick(dock->Box(index)->ThumbnailLabel(), Qt::LeftButton);
     Settle(*window);
+    EXPECT_EQ(window->UndoPoints().Counter(), points + 1); // at once, not after the rest period
     EXPECT_NE(window->PreviewModel().Graded(), before);
     EXPECT_TRUE(dock->Box(index)->IsSelected());
 
