@@ -8,6 +8,7 @@
 namespace
 {
 constexpr float kDecode = 1.5259022e-5f;
+const float kFlatCurve[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
 
 /// One pixel per 16-bit level: (i, i, i) for i = 0…65535.
 std::vector<uint16_t> AllLevels()
@@ -18,9 +19,13 @@ std::vector<uint16_t> AllLevels()
     return image;
 }
 
-uint16_t PowLevel(int i, float e)
+/// The largest distance of channel `ch` of an all-levels image from level^e.
+int WorstFromPower(const std::vector<uint16_t>& image, int ch, float e)
 {
-    return Level(std::pow(float(i) * kDecode, e));
+    int worst = 0;
+    for (int i = 0; i < 65536; ++i)
+        worst = std::max(worst, std::abs(int(image[3 * i + ch]) - int(Level(std::pow(float(i) * kDecode, e)))));
+    return worst;
 }
 
 class ColourKernels : public ::testing::Test
@@ -49,15 +54,17 @@ TEST_F(ColourKernels, GammaAtNeutralLosesOneUnitOn512Levels)
 
     // Through the dispatcher the neutral operator is not run at all.
     std::vector<uint16_t> untouched = AllLevels();
-    const std::vector<uint16_t> original = untouched;
     EXPECT_EQ(RunKernel("MP_calcPixelGammaColor", 65536, 1, untouched.data(), untouched.data(), 6, 6, p.get(), -1,
                         0, 0, true, true),
               MP_SUCCESS);
-    EXPECT_EQ(untouched, original);
+    EXPECT_EQ(untouched, AllLevels());
 }
 
-TEST_F(ColourKernels, BalanceAndGammaExponentsPerChannel)
+TEST_F(ColourKernels, BalanceGammaAndTemperatureExponentsPerChannel)
 {
+    // Temperature, cool: d = 1 at s = 0 → raw 1.4, 1.05, 0.7, each less half the difference of
+    // the other two departures: 1.4 + 0.125, 1.05 − 0.05, 0.7 − 0.175. Warm: d = 1 at s = 1 →
+    // raw 0.3, 0.88, 1.6: 0.3 + 0.24, 0.88 − 0.05, 1.6 − 0.29.
     struct SCase
     {
         const char* kernel;
@@ -69,77 +76,40 @@ TEST_F(ColourKernels, BalanceAndGammaExponentsPerChannel)
         {"MP_calcPixelColorBalance", {0.0f, 0.5f, 0.5f}, {1.995f, 0.5025f, 0.5025f}},
         {"MP_calcPixelColorBalance", {0.5f, 0.5f, 0.0f}, {0.5025f, 0.5025f, 1.995f}},
         {"MP_calcPixelGammaColor", {0.0f, 1.0f, 0.25f}, {1.995f, 0.005f, 1.4975f}},
+        {"MP_calcPixelColorTemperature", {0.353851852f}, {1.0f, 1.0f, 1.0f}},
+        {"MP_calcPixelColorTemperature", {0.0f}, {1.525f, 1.0f, 0.525f}},
+        {"MP_calcPixelColorTemperature", {1.0f}, {0.54f, 0.83f, 1.31f}},
     };
     for (const SCase& c : cases)
     {
         auto p = FreshParams(m_engine);
+        const bool temperature = std::string(c.kernel) == "MP_calcPixelColorTemperature";
         for (int k = 0; k < 3; ++k)
             p->p[k][0] = c.s[k];
-        PlainCombo(*p, 3);
+        if (temperature)
+            std::memcpy(p->p[1], kFlatCurve, sizeof(kFlatCurve));
+        PlainCombo(*p, temperature ? 2 : 3);
         std::vector<uint16_t> image = AllLevels();
         ASSERT_EQ(CallKernel(c.kernel, image, 65536, 1, *p), MP_SUCCESS);
+        // Decimal exponents may differ from the kernel's single-precision ones in the last bit,
+        // which moves a level by at most one unit; a wrong exponent moves thousands.
         for (int ch = 0; ch < 3; ++ch)
-        {
-            // Decimal exponents may differ from the kernel's single-precision ones in the last
-            // bit, which moves a level by at most one unit; a wrong exponent moves thousands.
-            int worst = 0;
-            for (int i = 0; i < 65536; ++i)
-                worst = std::max(worst, std::abs(int(image[3 * i + ch]) - int(PowLevel(i, c.e[ch]))));
-            EXPECT_LE(worst, 1) << c.kernel << " channel " << ch << " exponent " << c.e[ch];
-        }
-    }
-}
-
-TEST_F(ColourKernels, TemperatureNeutralWarmAndCool)
-{
-    struct SCase
-    {
-        float s;
-        float e[3];
-    };
-    // Cool: d = 1 at s = 0 → raw 1.4, 1.05, 0.7; corrected with differences of departures.
-    // Warm: d = 1 at s = 1 → raw 0.3, 0.88, 1.6.
-    const SCase cases[] = {
-        {0.353851852f, {1.0f, 1.0f, 1.0f}},
-        {0.0f, {1.4f - (0.05f - 0.3f) / 2.0f, 1.05f - (0.4f - 0.3f) / 2.0f, 0.7f - (0.4f - 0.05f) / 2.0f}},
-        {1.0f, {0.3f - (0.12f - 0.6f) / 2.0f, 0.88f - (0.7f - 0.6f) / 2.0f, 1.6f - (0.7f - 0.12f) / 2.0f}},
-    };
-    for (const SCase& c : cases)
-    {
-        auto p = FreshParams(m_engine);
-        p->p[0][0] = c.s;
-        const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
-        std::memcpy(p->p[1], flat, sizeof(flat));
-        PlainCombo(*p, 2);
-        std::vector<uint16_t> image = AllLevels();
-        ASSERT_EQ(CallKernel("MP_calcPixelColorTemperature", image, 65536, 1, *p), MP_SUCCESS);
-        for (int ch = 0; ch < 3; ++ch)
-        {
-            int worst = 0;
-            for (int i = 0; i < 65536; ++i)
-                worst = std::max(worst, std::abs(int(image[3 * i + ch]) - int(PowLevel(i, c.e[ch]))));
-            // The expected exponents are written in decimal; the kernel's single-precision
-            // arithmetic may differ in the last bit, which moves a level by at most one unit.
-            EXPECT_LE(worst, 1) << "s " << c.s << " channel " << ch;
-        }
+            EXPECT_LE(WorstFromPower(image, ch, c.e[ch]), 1) << c.kernel << " " << c.s[0] << " channel " << ch;
     }
 }
 
 TEST_F(ColourKernels, NegativeAtHalfOpacityIsMidGrey)
 {
     auto p = FreshParams(m_engine);
-    p->p[0][0] = 0.0f;
     p->p[0][1] = 50.0f;
     std::vector<uint16_t> image = AllLevels();
     ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 65536, 1, *p), MP_SUCCESS);
-    for (int i = 0; i < 65536 * 3; ++i)
-        ASSERT_EQ(image[i], 32767) << i / 3;
+    EXPECT_EQ(image, std::vector<uint16_t>(65536 * 3, 32767));
 
     PlainCombo(*p, 0);
     image = AllLevels();
     ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 65536, 1, *p), MP_SUCCESS);
-    const std::pair<int, uint16_t> levels[] = {{0, 65535}, {1, 65534}, {257, 65278}, {32768, 32767}, {65535, 0}};
-    for (const auto& [in, out] : levels)
+    for (const auto& [in, out] : {std::pair{0, 65535}, {1, 65534}, {257, 65278}, {32768, 32767}, {65535, 0}})
         EXPECT_EQ(image[3 * in], out) << in;
 }
 
@@ -147,8 +117,7 @@ TEST_F(ColourKernels, IntensityKeepsGreyGreyBesidesTheLift)
 {
     auto p = FreshParams(m_engine);
     p->p[0][0] = 0.5625f;
-    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
-    std::memcpy(p->p[1], flat, sizeof(flat));
+    std::memcpy(p->p[1], kFlatCurve, sizeof(kFlatCurve));
     PlainCombo(*p, 2);
     std::vector<uint16_t> image = AllLevels();
     ASSERT_EQ(CallKernel("MP_calcPixelColorIntensity", image, 65536, 1, *p), MP_SUCCESS);
@@ -156,16 +125,15 @@ TEST_F(ColourKernels, IntensityKeepsGreyGreyBesidesTheLift)
     {
         ASSERT_EQ(image[3 * i], image[3 * i + 1]) << i;
         ASSERT_EQ(image[3 * i], image[3 * i + 2]) << i;
-        const float lifted = float(i) * kDecode * 0.999f + 0.001f;
-        ASSERT_LE(std::abs(int(image[3 * i]) - int(Level(lifted))), 1) << i;
+        ASSERT_LE(std::abs(int(image[3 * i]) - int(Level(float(i) * kDecode * 0.999f + 0.001f))), 1) << i;
     }
-    // Strength 0 turns a colour into the grey of the same channel sum.
+    // Strength 0 turns a colour into the grey of the same channel sum: 31000 × 0.999 + 65.5.
     p->p[0][0] = 0.0f;
     std::vector<uint16_t> colour = {60000, 30000, 3000};
     ASSERT_EQ(CallKernel("MP_calcPixelColorIntensity", colour, 1, 1, *p), MP_SUCCESS);
     EXPECT_EQ(colour[0], colour[1]);
     EXPECT_EQ(colour[1], colour[2]);
-    EXPECT_NEAR(colour[0], (60000 + 30000 + 3000) * 0.999 / 3 + 65.5, 2);
+    EXPECT_NEAR(colour[0], 31034.5, 2);
 }
 
 TEST_F(ColourKernels, BlackWhitePointStretch)
@@ -176,18 +144,15 @@ TEST_F(ColourKernels, BlackWhitePointStretch)
         uint16_t in, out;
     };
     const SCase cases[] = {
-        {0.3f, 0.3f, 50000, 0},     // no range: black
-        {0.3f, 0.3f, 65535, 0},
-        {0.0f, 1.0f, 40000, 40000},
+        {0.3f, 0.3f, 50000, 0}, // no range: black
+        {0.3f, 0.3f, 65535, 0},        {0.0f, 1.0f, 40000, 40000},
         {0.25f, 0.75f, 32768, 32768}, // (0.500008 − 0.25) × 2
-        {0.25f, 0.75f, 10000, 0},
-        {0.25f, 0.75f, 60000, 65535},
+        {0.25f, 0.75f, 10000, 0},      {0.25f, 0.75f, 60000, 65535},
     };
     for (const SCase& c : cases)
     {
         auto p = FreshParams(m_engine);
-        p->lummin = c.lo;
-        p->lummax = c.hi;
+        p->lummin = c.lo, p->lummax = c.hi;
         std::vector<uint16_t> image = {c.in, c.in, c.in};
         ASSERT_EQ(CallKernel("MP_calcPixelbwpoint", image, 1, 1, *p), MP_SUCCESS);
         EXPECT_EQ(image[0], c.out) << c.lo << ".." << c.hi << " at " << c.in;
@@ -199,11 +164,8 @@ TEST_F(ColourKernels, BasicToolsWithFlatCurve)
     // Brightness 0.6, contrast 0.7, gamma 0.4: bright 0.2, contrast 1.4, e = 1.199² = 1.4376;
     // (clamp((c + 0.2 − 0.5) × 1.4 + 0.5))^e, worked out per level.
     auto p = FreshParams(m_engine);
-    p->p[0][0] = 0.6f;
-    p->p[1][0] = 0.7f;
-    p->p[2][0] = 0.4f;
-    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
-    std::memcpy(p->p[3], flat, sizeof(flat));
+    p->p[0][0] = 0.6f, p->p[1][0] = 0.7f, p->p[2][0] = 0.4f;
+    std::memcpy(p->p[3], kFlatCurve, sizeof(kFlatCurve));
     PlainCombo(*p, 4);
     std::vector<uint16_t> image = {0, 10000, 20000, 32768, 45000, 65535};
     ASSERT_EQ(CallKernel("MP_calcPixelBasicTools", image, 2, 1, *p), MP_SUCCESS);
@@ -216,8 +178,7 @@ TEST_F(ColourKernels, SepiaFixedPointAndFloatPaths)
     // (0.9, 0.8, 0.6) → K = 17748, 16109, 12832; L16 = (b wb + g wg + r wr) >> 14).
     m_engine.State().SetLumWeights(0.299f, 0.587f, 0.114f);
     auto p = FreshParams(m_engine);
-    const float flat[12] = {0, 1, 0.2f, 1, 0.4f, 1, 0.6f, 1, 0.8f, 1, 1, 1};
-    std::memcpy(p->p[0], flat, sizeof(flat));
+    std::memcpy(p->p[0], kFlatCurve, sizeof(kFlatCurve));
     p->p[1][2] = 0.9f, p->p[1][3] = 0.8f, p->p[1][4] = 0.6f;
     PlainCombo(*p, 2);
     std::vector<uint16_t> image = {40000, 20000, 10000};
@@ -234,38 +195,33 @@ TEST_F(ColourKernels, SepiaFixedPointAndFloatPaths)
     EXPECT_EQ(image, (std::vector<uint16_t>{50881, 46274, 29849, 65535, 65535, 55517, 30916, 30228, 28850}));
 
     // With a layer opacity the float path runs: c0 + (L × k − c0) × 0.6.
-    std::memcpy(p->p[0], flat, sizeof(flat));
+    std::memcpy(p->p[0], kFlatCurve, sizeof(kFlatCurve));
     p->p[2][1] = 60.0f;
     image = {40000, 20000, 10000};
     ASSERT_EQ(CallKernel("MP_calcPixelSepia", image, 1, 1, *p), MP_SUCCESS);
     EXPECT_EQ(image, (std::vector<uint16_t>{32891, 23400, 16420}));
 }
 
-TEST_F(ColourKernels, ColorMixPullsTowardsTheColour)
+TEST_F(ColourKernels, ColorMixAndGradation)
 {
+    // Full strength: L × colour ÷ (lum(colour) + 0.001); a black colour is replaced by equal
+    // channels. L = 0.457866, lum(colour) = 0.57735: L × 0.57735 ÷ 0.57835 = 0.456974 → 29948.
     auto p = FreshParams(m_engine);
-    p->p[0][0] = 1.0f; // full strength: L × colour ÷ (lum(colour) + 0.001)
-    PlainCombo(*p, 2); // black colour: replaced by equal channels
+    p->p[0][0] = 1.0f;
+    PlainCombo(*p, 2);
     std::vector<uint16_t> image = {60000, 30000, 0};
     ASSERT_EQ(CallKernel("MP_calcPixelColorMix", image, 1, 1, *p), MP_SUCCESS);
-    // L = 0.457866, lum(colour) = 0.57735: L × 0.57735 ÷ 0.57835 = 0.456974 → 29948 in every channel.
     EXPECT_EQ(image, (std::vector<uint16_t>{29948, 29948, 29948}));
-}
 
-TEST_F(ColourKernels, GradationIdentityCurveKeepsRatios)
-{
-    auto p = FreshParams(m_engine);
-    COperatorCatalogue::DefaultCurve(8, p->p[0]); // an S curve
+    // An S curve's gain acts on all channels alike: ratios stay within the encoding's rounding;
+    // the dark pixel darkens, the bright one brightens.
+    p = FreshParams(m_engine);
+    COperatorCatalogue::DefaultCurve(8, p->p[0]);
     PlainCombo(*p, 1);
-    std::vector<uint16_t> image = {60000, 30000, 15000, 10000, 5000, 2500};
+    image = {60000, 30000, 15000, 10000, 5000, 2500};
     ASSERT_EQ(CallKernel("MP_calcPixelGradationLagrange", image, 2, 1, *p), MP_SUCCESS);
-    // The gain acts on all channels alike: ratios stay within the encoding's rounding.
-    for (int px = 0; px < 2; ++px)
-    {
-        EXPECT_NEAR(double(image[3 * px]) / image[3 * px + 1], 2.0, 0.002);
-        EXPECT_NEAR(double(image[3 * px + 1]) / image[3 * px + 2], 2.0, 0.002);
-    }
-    // The S curve darkens the dark pixel and brightens the bright one.
+    for (int i = 0; i < 4; ++i)
+        EXPECT_NEAR(double(image[i + i / 2]) / image[i + i / 2 + 1], 2.0, 0.002) << i;
     EXPECT_LT(image[3], 10000);
     EXPECT_GT(image[0], 60000);
 }
@@ -287,10 +243,9 @@ TEST_F(ColourKernels, PlainRowsEqualThePerPixelFrame)
     for (const SCase& c : cases)
     {
         auto p = FreshParams(m_engine);
-        for (int k = 0; k < 3; ++k)
-            if (k < c.combo)
-                p->p[k][0] = c.s[k];
-        if (std::string(c.kernel) == "MP_calcPixelBasicTools")
+        for (int k = 0; k < std::min(c.combo, 3); ++k)
+            p->p[k][0] = c.s[k];
+        if (c.combo == 4)
             COperatorCatalogue::DefaultCurve(1, p->p[3]);
         PlainCombo(*p, c.combo);
         std::vector<uint16_t> packed = AllLevels();
@@ -298,12 +253,10 @@ TEST_F(ColourKernels, PlainRowsEqualThePerPixelFrame)
         std::vector<uint16_t> wide(65536 * 4);
         for (int i = 0; i < 65536; ++i)
             wide[4 * i] = wide[4 * i + 1] = wide[4 * i + 2] = uint16_t(i);
-        const SKernelEntry* entry = MP_FindKernel(c.kernel);
-        ASSERT_EQ(entry->pFunction(65536, 1, wide.data(), wide.data(), 8, 8, p.get()), MP_SUCCESS);
+        ASSERT_EQ(MP_FindKernel(c.kernel)->pFunction(65536, 1, wide.data(), wide.data(), 8, 8, p.get()), MP_SUCCESS);
         int mismatches = 0;
-        for (int i = 0; i < 65536; ++i)
-            for (int ch = 0; ch < 3; ++ch)
-                mismatches += wide[4 * i + ch] != packed[3 * i + ch];
+        for (int i = 0; i < 65536 * 3; ++i)
+            mismatches += wide[4 * (i / 3) + i % 3] != packed[i];
         EXPECT_EQ(mismatches, 0) << c.kernel;
     }
 }
