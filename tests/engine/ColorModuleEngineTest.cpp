@@ -39,26 +39,17 @@ std::array<float, 3> FromHsv(float h, float s, float v)
 void SetLayer(SCMEffectParams& p, int i, float h1, float h2, float dstHue, float dstSat = 0.9f, float dstVal = 0.f)
 {
     p.aiActive[i] = 1;
-    p.afHueMin[i] = h1;
-    p.afHueMax[i] = h2;
-    p.afSatMin[i] = 0.8f;
-    p.afSatMax[i] = 1.f;
-    p.afValMin[i] = 0.f;
-    p.afSoftness[i] = 0.5f;
-    p.afDstHue[i] = dstHue;
-    p.afDstSat[i] = dstSat;
-    p.afDstVal[i] = dstVal;
-    p.afSatContrast[i] = 0.5f;
-    p.afValContrast[i] = 0.5f;
+    p.afHueMin[i] = h1, p.afHueMax[i] = h2;
+    p.afSatMin[i] = 0.8f, p.afSatMax[i] = 1.f, p.afValMin[i] = 0.f, p.afSoftness[i] = 0.5f;
+    p.afDstHue[i] = dstHue, p.afDstSat[i] = dstSat, p.afDstVal[i] = dstVal;
+    p.afSatContrast[i] = p.afValContrast[i] = 0.5f;
 }
 
 SCMEffectParams Record(std::vector<uint16_t>& source, std::vector<uint16_t>& target, int width)
 {
     SCMEffectParams p;
-    p.iWidth = width;
-    p.iHeight = int(source.size() / 3 / size_t(width));
-    p.pSource = source.data();
-    p.pTarget = target.data();
+    p.iWidth = width, p.iHeight = int(source.size() / 3 / size_t(width));
+    p.pSource = source.data(), p.pTarget = target.data();
     return p;
 }
 
@@ -139,13 +130,10 @@ TEST(ColorModuleEngine, RedRangeAcrossZeroSelectsBothSidesButNotCyanOrGrey)
     // The table gives the same answers through the mask.
     std::vector<uint16_t> image = Pixels({FromHsv(0.98f, 0.9f, 1.f), FromHsv(0.02f, 0.9f, 1.f),
                                           FromHsv(0.5f, 0.9f, 1.f), {0.5f, 0.5f, 0.5f}});
-    uint16_t mask[4];
-    ASSERT_EQ(MP_CM_CreateGrey16MaskBySelection(0.95f, 0.05f, 0.8f, 1.f, 0.f, 0.5f, false, image.data(), mask, 4, 1),
+    std::vector<uint16_t> mask(4);
+    ASSERT_EQ(MP_CM_CreateGrey16MaskBySelection(0.95f, 0.05f, 0.8f, 1.f, 0.f, 0.5f, false, image.data(), mask.data(), 4, 1),
               MP_SUCCESS);
-    EXPECT_EQ(mask[0], 65535);
-    EXPECT_EQ(mask[1], 65535);
-    EXPECT_EQ(mask[2], 0);
-    EXPECT_EQ(mask[3], 0);
+    EXPECT_EQ(mask, (std::vector<uint16_t>{65535, 65535, 0, 0}));
 }
 
 TEST(ColorModuleEngine, InvertRecoloursEverythingOutsideTheMarginAndLeavesTheRangeAlone)
@@ -154,8 +142,6 @@ TEST(ColorModuleEngine, InvertRecoloursEverythingOutsideTheMarginAndLeavesTheRan
     std::vector<uint16_t> target(source.size());
     SCMEffectParams p = Record(source, target, 3);
     SetLayer(p, 0, 0.95f, 0.05f, 0.f, 0.f, 0.f); // destination saturation 0: selected colours turn grey
-    p.afValMin[0] = 0.f;
-    p.afDstVal[0] = 0.f;
     p.aiInvert[0] = 1;
     ASSERT_EQ(MP_UI_CalcCMEffects(&p), MP_SUCCESS);
     EXPECT_EQ(std::vector<uint16_t>(target.begin(), target.begin() + 3),
@@ -210,9 +196,7 @@ TEST(ColorModuleEngine, ResultDoesNotDependOnTheWorkerCount)
     SetLayer(p, 0, 0.9f, 0.2f, 0.6f, 0.3f, 0.7f);
     p.afSatMin[0] = 0.1f;
     SetLayer(p, 3, 0.4f, 0.8f, 0.1f, 0.9f, 0.2f);
-    p.afSatMin[3] = 0.2f;
-    p.afSatContrast[3] = 0.9f;
-    p.afValContrast[3] = 0.1f;
+    p.afSatMin[3] = 0.2f, p.afSatContrast[3] = 0.9f, p.afValContrast[3] = 0.1f;
     MP_UI_SetThreadCount(1);
     ASSERT_EQ(MP_UI_CalcCMEffects(&p), MP_SUCCESS);
     MP_UI_SetThreadCount(3);
@@ -250,7 +234,7 @@ TEST(ColorModuleEngine, ValueTableFadesWithTheFourthPowerBelowTheMinimum)
     const float* values = MP_CM_ValueTable();
     EXPECT_FLOAT_EQ(values[65535], 1.f);
     EXPECT_FLOAT_EQ(values[32768], 1.f);
-    EXPECT_NEAR(values[16384], 1.f - std::pow((0.5f - 16384 / 65535.f) / 0.5f, 4.f), 1e-6f);
+    EXPECT_NEAR(values[16384], 0.9375038f, 1e-6f); // 1 − ((0.5 − 0.2500038) ÷ 0.5)⁴
     EXPECT_FLOAT_EQ(values[0], 0.f);
     // A minimum of 0 keeps every level.
     ASSERT_EQ(MP_CM_CreateRGBTable(0.f, 1.f, 0.f, 1.f, 0.f, 0.f, false), MP_SUCCESS);
@@ -262,35 +246,28 @@ TEST(ColorModuleEngine, LayerShiftsAndContrastFactors)
     SCMEffectParams p;
     SetLayer(p, 0, 0.95f, 0.05f, 0.5f, 0.9f, 0.7f);
     p.afValMin[0] = 0.2f;
-    p.afSatContrast[0] = 0.f;
-    p.afValContrast[0] = 0.f;
+    p.afSatContrast[0] = p.afValContrast[0] = 0.f;
     SCMLayerArgs a = MP_CM_LayerArgs(p, 0);
     EXPECT_NEAR(a.fHueShift, 0.5f, 1e-6f); // the centre of 0.95..0.05 is 0
     EXPECT_NEAR(a.fSatShift, 0.f, 1e-6f);
     EXPECT_NEAR(a.fValShift, 0.5f, 1e-6f);
     EXPECT_FLOAT_EQ(a.fSatFactor, 0.f);
     EXPECT_NEAR(a.fValContrast, 0.2236f, 1e-4f);
-    p.afSatContrast[0] = 1.f;
-    p.afValContrast[0] = 1.f;
-    p.afDstSat[0] = 1.f;
+    p.afSatContrast[0] = p.afValContrast[0] = p.afDstSat[0] = 1.f;
     a = MP_CM_LayerArgs(p, 0);
     EXPECT_FLOAT_EQ(a.fSatFactor, 2.f);
     EXPECT_FLOAT_EQ(a.fValContrast, 1.95f);
-    EXPECT_NEAR(a.fSatShift, 0.1f * 1.1f, 1e-6f);
+    EXPECT_NEAR(a.fSatShift, 0.11f, 1e-6f);
 }
 
 TEST(ColorModuleEngine, PickabilityMarksNearlyGreyAndNearlyBlackPixels)
 {
     std::vector<uint16_t> image = Pixels({{0.05f, 0.05f, 0.05f}, {0.8f, 0.1f, 0.1f}, {0.f, 0.f, 0.f},
                                           {0.5f, 0.5f, 0.5f}, {0.09f, 0.f, 0.f}, {0.3f, 0.28f, 0.28f}});
-    uint16_t mask[6];
-    ASSERT_EQ(MP_CM_CreateGrey16MaskByPickablilty(0.1f, 1.f, 0.1f, 1.f, image.data(), mask, 3, 2), MP_SUCCESS);
-    EXPECT_EQ(mask[0], 65535); // value below 0.1
-    EXPECT_EQ(mask[1], 0);
-    EXPECT_EQ(mask[2], 65535); // black
-    EXPECT_EQ(mask[3], 65535); // grey: saturation 0.002
-    EXPECT_EQ(mask[4], 65535); // saturated but too dark
-    EXPECT_EQ(mask[5], 65535); // saturation 0.067
+    // Value below 0.1, saturated, black, grey (saturation 0.002), saturated but too dark, saturation 0.067.
+    std::vector<uint16_t> mask(6);
+    ASSERT_EQ(MP_CM_CreateGrey16MaskByPickablilty(0.1f, 1.f, 0.1f, 1.f, image.data(), mask.data(), 3, 2), MP_SUCCESS);
+    EXPECT_EQ(mask, (std::vector<uint16_t>{65535, 0, 65535, 65535, 65535, 65535}));
 }
 
 TEST(ColorModuleEngine, NonFiniteSettingsNeverReachTheTables)
@@ -299,11 +276,8 @@ TEST(ColorModuleEngine, NonFiniteSettingsNeverReachTheTables)
     std::vector<uint16_t> source = TestImages::Noise(16, 16, 2), target(source.size());
     SCMEffectParams p = Record(source, target, 16);
     SetLayer(p, 0, nan, inf, nan, -inf, 3.f);
-    p.afValMin[0] = nan;
-    p.afSoftness[0] = inf;
-    p.afSatContrast[0] = nan;
-    p.afValContrast[0] = -inf;
-    p.afSatMin[0] = -5.f;
+    p.afValMin[0] = p.afSatContrast[0] = nan;
+    p.afSoftness[0] = inf, p.afValContrast[0] = -inf, p.afSatMin[0] = -5.f;
     ASSERT_EQ(MP_UI_CalcCMEffects(&p), MP_SUCCESS);
     for (int k = 0; k < 65536; ++k)
         ASSERT_TRUE(MP_CM_ValueTable()[k] >= 0.f && MP_CM_ValueTable()[k] <= 1.f) << k;
@@ -323,10 +297,8 @@ TEST(ColorModuleEngine, LogsEachLayerAndTheWholeCall)
     ASSERT_EQ(MP_UI_CalcCMEffects(&p), MP_SUCCESS);
     MP_CM_GetSelectionWeight(1.f, 0.f, 0.f, 0.95f, 0.05f, 0.8f, 1.f, 1.f, 0.5f, false, true);
     const std::string text = capture.Text();
-    EXPECT_NE(text.find("ms - Time since last MP_UI_CalcCMEffects\r\n"), std::string::npos) << text;
-    EXPECT_NE(text.find(" Layer  3: "), std::string::npos) << text;
-    EXPECT_NE(text.find(" ms - MP_UI_CalcCMEffects Full \r\n"), std::string::npos);
-    EXPECT_NE(text.find("In -> h:(0.950000,0.050000), s:(0.800000,1.000000), v:1.000000 - sm:0.500000 \r\n"),
-              std::string::npos) << text;
+    for (const char* line : {"ms - Time since last MP_UI_CalcCMEffects\r\n", " Layer  3: ", " ms - MP_UI_CalcCMEffects Full \r\n",
+                             "In -> h:(0.950000,0.050000), s:(0.800000,1.000000), v:1.000000 - sm:0.500000 \r\n"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     EXPECT_EQ(text.find(" Layer  0: "), std::string::npos);
 }
