@@ -22,23 +22,6 @@ using ColorModule::CColorControls;
 
 namespace
 {
-/// Records the filters of the file dialogs besides what the scripted prompt records.
-class CFilterPrompt : public CScriptedPrompt
-{
-public:
-    QString OpenFile(const QString& caption, const QString& start, const QString& filter) override
-    {
-        filters << filter;
-        return CScriptedPrompt::OpenFile(caption, start, filter);
-    }
-    QString SaveFile(const QString& caption, const QString& start, const QString& filter) override
-    {
-        filters << filter;
-        return CScriptedPrompt::SaveFile(caption, start, filter);
-    }
-    QStringList filters;
-};
-
 class ColorLayers : public ::testing::Test
 {
 protected:
@@ -61,7 +44,7 @@ protected:
     CScriptedPrompt m_prompt;
 };
 
-/// A layer file header plus `layers` groups from a template with "%1" for the index.
+/// A layer file header plus `groups` groups from a template with "%1" for the index.
 QByteArray LayerFile(int major, int declared, int groups, const QByteArray& body)
 {
     QByteArray text = "[General]\nVersionMajor=" + QByteArray::number(major) + "\nVersionMinor=0\nLayer=" +
@@ -75,10 +58,9 @@ QByteArray LayerFile(int major, int declared, int groups, const QByteArray& body
 TEST_F(ColorLayers, SourceFromColourWrapsHueAndKeepsSaturationInItsBounds)
 {
     SColorLayerData d;
-    d.SetSourceFromColour(0.f, 1.f, 0.f);
-    EXPECT_NEAR(d.m_fSrcHueMin, 1.f / 3 - 0.05f, 1e-6f);
-    EXPECT_NEAR(d.m_fSrcHueMax, 1.f / 3 + 0.05f, 1e-6f);
-    EXPECT_NEAR(d.m_fSrcHue, 1.f / 3, 1e-6f);
+    d.SetSourceFromColour(0.f, 1.f, 0.f); // green: hue 1/3 ± 0.05
+    EXPECT_NEAR(d.m_fSrcHueMin, 0.283333f, 1e-6f);
+    EXPECT_NEAR(d.m_fSrcHueMax, 0.383333f, 1e-6f);
 
     // Hue 0.99 (a red leaning to magenta): the range crosses red and its centre stays at 0.99.
     float r, g, b;
@@ -98,13 +80,23 @@ TEST_F(ColorLayers, SourceFromColourWrapsHueAndKeepsSaturationInItsBounds)
     EXPECT_FLOAT_EQ(d.m_fSrcVal, 1.f);
     EXPECT_FLOAT_EQ(ColorModule::WrapHue(1.f), 0.f);
     EXPECT_NEAR(ColorModule::WrapHue(-0.25f), 0.75f, 1e-6f);
+
+    // Reset values are clamped copies.
+    ColorModule::CColorLayer layer;
+    layer.Data().m_fSrcSat = 1.7f;
+    layer.Data().m_fSrcVal = -0.2f;
+    layer.Data().m_fDstVal = 0.3f;
+    layer.SetSrcResetValues();
+    layer.SetDstResetValues();
+    EXPECT_FLOAT_EQ(layer.Data().m_fSrcSatReset, 1.f);
+    EXPECT_FLOAT_EQ(layer.Data().m_fSrcValReset, 0.f);
+    EXPECT_FLOAT_EQ(layer.Data().m_fDstValReset, 0.3f);
 }
 
 TEST_F(ColorLayers, ListHoldsSixLayersNumberedInOrder)
 {
     Fill(m_controls, 6);
     EXPECT_FALSE(m_controls.AddLayer());
-    EXPECT_EQ(m_controls.Count(), 6);
     m_controls.Layer(2).Data().m_fDstHue = 0.2f;
     m_controls.Layer(3).Data().m_fDstHue = 0.3f;
     ASSERT_TRUE(m_controls.MoveUp(3));
@@ -152,10 +144,9 @@ TEST_F(ColorLayers, CopyPasteSourceToDestinationAndResetAskFirst)
     m_prompt.ExpectQuestion("Soll die Quell Farbe wirklich ins Ziel kopiert werden?", IUserPrompt::eYes);
     EXPECT_TRUE(m_controls.CopySourceToDestination(1, m_prompt));
     const SColorLayerData& second = m_controls.Layer(1).Data();
-    EXPECT_FLOAT_EQ(second.m_fDstHue, second.m_fSrcHue);
+    EXPECT_NEAR(second.m_fDstHue, 2.f / 3, 1e-5f);
     EXPECT_FLOAT_EQ(second.m_fDstSat, second.m_fSrcSat);
     EXPECT_FLOAT_EQ(second.m_fDstVal, second.m_fSrcVal);
-    EXPECT_NEAR(second.m_fDstHue, 2.f / 3, 1e-5f);
 
     m_prompt.ExpectQuestion("Sollen die Farbeinstellungen wirklich zurückgesetzt werden?", IUserPrompt::eYes);
     EXPECT_TRUE(m_controls.ResetColours(1, m_prompt));
@@ -163,26 +154,10 @@ TEST_F(ColorLayers, CopyPasteSourceToDestinationAndResetAskFirst)
     EXPECT_NEAR(second.m_fSrcHueMin, 0.95f, 1e-5f);
     EXPECT_NEAR(second.m_fSrcHueMax, 0.05f, 1e-5f);
     EXPECT_NEAR(second.m_fSrcSatMin, 0.7f, 1e-5f);
-    EXPECT_NEAR(second.m_fSrcSatMax, 1.f, 1e-5f);
     EXPECT_NEAR(second.m_fSrcVal, 1.f, 1e-5f);
     EXPECT_NEAR(second.m_fDstHue, 0.f, 1e-5f);
     EXPECT_NEAR(second.m_fDstSat, 0.9f, 1e-5f);
     EXPECT_EQ(m_prompt.Unanswered(), 0);
-}
-
-TEST_F(ColorLayers, ResetValuesAreClampedCopies)
-{
-    ColorModule::CColorLayer layer;
-    layer.Data().m_fSrcHue = 0.4f;
-    layer.Data().m_fSrcSat = 1.7f;
-    layer.Data().m_fSrcVal = -0.2f;
-    layer.Data().m_fDstVal = 0.3f;
-    layer.SetSrcResetValues();
-    layer.SetDstResetValues();
-    EXPECT_FLOAT_EQ(layer.Data().m_fSrcHueReset, 0.4f);
-    EXPECT_FLOAT_EQ(layer.Data().m_fSrcSatReset, 1.f);
-    EXPECT_FLOAT_EQ(layer.Data().m_fSrcValReset, 0.f);
-    EXPECT_FLOAT_EQ(layer.Data().m_fDstValReset, 0.3f);
 }
 
 TEST_F(ColorLayers, PickingSetsTheColourAndAbortEndsIt)
@@ -232,6 +207,13 @@ protected:
         auto& r = const_cast<Helper::CRGB48Buffer&>(m_module.Result());
         return {r.GetData(), r.GetData() + size_t(r.Width()) * r.Height() * 3};
     }
+    bool Skipped()
+    {
+        CLogCapture log;
+        EXPECT_TRUE(m_module.CalcResult());
+        return log.Text().find("CColorModule::CalcImage() -> Calculation skipped since data haven't changed.") !=
+               std::string::npos;
+    }
 
     std::vector<uint16_t> m_image = TestImages::Noise(16, 12, 4);
     CColorModule m_module;
@@ -270,13 +252,12 @@ TEST_F(ColorModuleData, DifferentlySizedBuffersThrowBeforeAnythingRuns)
     Activate(1);
     std::vector<uint16_t> a(4 * 4 * 3), b(4 * 5 * 3);
     const SImageRef small{a.data(), 4, 4}, tall{b.data(), 4, 5};
-    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, small, tall),
-                 Helper::CExceptionInvalidImageMetric);
-    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, {nullptr, 4, 4}, small),
-                 Helper::CExceptionInvalidImageMetric);
+    using Metric = Helper::CExceptionInvalidImageMetric;
+    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, small, tall), Metric);
+    EXPECT_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, {nullptr, 4, 4}, small), Metric);
     EXPECT_NO_THROW(CColorModule::BuildRecord(m_module.Controls(), eRESULT, -1, small, small));
     CColorModule empty;
-    EXPECT_THROW(empty.BuildRecord(eRESULT, -1), Helper::CExceptionInvalidImageMetric);
+    EXPECT_THROW(empty.BuildRecord(eRESULT, -1), Metric);
     EXPECT_FALSE(empty.CalcResult());
 }
 
@@ -286,16 +267,10 @@ TEST_F(ColorModuleData, UnchangedLayersSkipTheCalculationUntilTheImageChanges)
     ASSERT_TRUE(m_module.CalcResult());
     const std::vector<uint16_t> first = Result();
     EXPECT_NE(first, m_image);
-
-    CLogCapture log;
-    ASSERT_TRUE(m_module.CalcResult());
-    EXPECT_NE(log.Text().find("CColorModule::CalcImage() -> Calculation skipped since data haven't changed."),
-              std::string::npos);
+    EXPECT_TRUE(Skipped());
     // A changed setting runs again.
-    log.Clear();
     m_module.Controls().Layer(0).Data().m_fDstSat = 0.2f;
-    ASSERT_TRUE(m_module.CalcResult());
-    EXPECT_EQ(log.Text().find("skipped"), std::string::npos);
+    EXPECT_FALSE(Skipped());
     EXPECT_NE(Result(), first);
 
     // A failing engine call keeps the last good record: the same settings still skip.
@@ -303,16 +278,12 @@ TEST_F(ColorModuleData, UnchangedLayersSkipTheCalculationUntilTheImageChanges)
     broken.pTarget = nullptr;
     broken.afDstHue[0] = 0.9f;
     EXPECT_FALSE(m_module.CalcImage(broken));
-    log.Clear();
-    ASSERT_TRUE(m_module.CalcResult());
-    EXPECT_NE(log.Text().find("skipped"), std::string::npos);
+    EXPECT_TRUE(Skipped());
 
     // A new working image drops what was kept even though the layers are the same.
     const std::vector<uint16_t> other = TestImages::Noise(16, 12, 77);
     ASSERT_TRUE(m_module.SetImage(other.data(), 16, 12));
-    log.Clear();
-    ASSERT_TRUE(m_module.CalcResult());
-    EXPECT_EQ(log.Text().find("skipped"), std::string::npos);
+    EXPECT_FALSE(Skipped());
 }
 
 TEST_F(ColorModuleData, MaskIsTheSelectionOnTheImageTheEarlierLayersLeave)
@@ -356,11 +327,9 @@ TEST_F(ColorLayers, FileRoundTripKeepsEveryKeyAndLeavesNoTemporaryFile)
     d.SetSourceFromColour(0.2f, 0.6f, 0.9f);
     d.m_fSrcSoftness = 0.33f;
     d.m_fDstValContrast = 0.8f;
-    const QString path = Path("look.cml");
-    Write("look.cml", "old contents");
+    const QString path = Write("look.cml", "old contents");
     ASSERT_TRUE(m_controls.SaveFile(path));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"look.cml"});
-
     QSettings ini(path, QSettings::IniFormat);
     EXPECT_EQ(ini.value("VersionMajor").toInt(), 1);
     EXPECT_EQ(ini.value("Layer").toInt(), 3);
@@ -370,54 +339,40 @@ TEST_F(ColorLayers, FileRoundTripKeepsEveryKeyAndLeavesNoTemporaryFile)
     ASSERT_EQ(loaded.Count(), 3);
     EXPECT_EQ(loaded.Layer(1).Data(), d);
     EXPECT_EQ(loaded.Layer(0).Data(), SColorLayerData::NewLayer());
-}
 
-TEST_F(ColorLayers, SaveIntoAMissingFolderFailsAndTouchesNothing)
-{
-    Fill(m_controls, 1);
+    // Into a missing folder: refused with the file's name, nothing made.
     QString error;
     EXPECT_FALSE(m_controls.SaveFile(Path("nowhere/look.cml"), &error));
     EXPECT_TRUE(error.contains("look.cml"));
     EXPECT_FALSE(QFile::exists(Path("nowhere")));
 }
 
-TEST_F(ColorLayers, EightLayersLoadAsSixAndMissingKeysKeepDefaults)
+TEST_F(ColorLayers, FilesWithoutAUsableVersionChangeNothing)
 {
-    const QString path = Write("eight.cml", LayerFile(1, 8, 8, "m_bActive=true\nm_fDstHue=0.%1\n"));
-    ASSERT_TRUE(m_controls.LoadFile(path));
+    // Another major version, no version, a version that is no number, empty, a byte-order mark
+    // alone, NUL-filled.
+    Fill(m_controls, 2);
+    m_controls.Layer(0).Data().m_fDstHue = 0.7f;
+    int n = 0;
+    for (const QByteArray& text : {LayerFile(2, 1, 1, "m_bActive=true\n"), QByteArray("[General]\nLayer=3\n"),
+                                   QByteArray("[General]\nVersionMajor=one\nLayer=1\n"), QByteArray(),
+                                   QByteArray("\xEF\xBB\xBF"), QByteArray(4096, '\0')})
+    {
+        EXPECT_FALSE(m_controls.LoadFile(Write(QStringLiteral("other%1.cml").arg(n++), text)));
+        ASSERT_EQ(m_controls.Count(), 2);
+        EXPECT_FLOAT_EQ(m_controls.Layer(0).Data().m_fDstHue, 0.7f);
+    }
+}
+
+TEST_F(ColorLayers, DamagedValuesLoadAsDefaultsAndCountsStayBounded)
+{
+    // Eight layers load as six; keys a group lacks keep their defaults.
+    ASSERT_TRUE(m_controls.LoadFile(Write("eight.cml", LayerFile(1, 8, 8, "m_bActive=true\nm_fDstHue=0.%1\n"))));
     ASSERT_EQ(m_controls.Count(), 6);
     SColorLayerData expected = SColorLayerData::NewLayer();
     expected.m_bActive = true;
     expected.m_fDstHue = 0.5f;
     EXPECT_EQ(m_controls.Layer(5).Data(), expected);
-}
-
-TEST_F(ColorLayers, OtherMajorVersionChangesNothing)
-{
-    Fill(m_controls, 2);
-    m_controls.Layer(0).Data().m_fDstHue = 0.7f;
-    for (const QByteArray& text : {LayerFile(2, 1, 1, "m_bActive=true\n"), QByteArray("[General]\nLayer=3\n"),
-                                   QByteArray("[General]\nVersionMajor=one\nLayer=1\n")})
-    {
-        const QString path = Write("other.cml", text);
-        EXPECT_FALSE(m_controls.LoadFile(path));
-        ASSERT_EQ(m_controls.Count(), 2);
-        EXPECT_FLOAT_EQ(m_controls.Layer(0).Data().m_fDstHue, 0.7f);
-        QFile::remove(path);
-    }
-}
-
-TEST_F(ColorLayers, DamagedFilesLoadAsDefaultsOrNothing)
-{
-    // Empty, a byte-order mark alone, NUL-filled: no version, so nothing happens.
-    int n = 0;
-    for (const QByteArray& text : {QByteArray(), QByteArray("\xEF\xBB\xBF"), QByteArray(4096, '\0')})
-    {
-        CColorControls controls;
-        ASSERT_TRUE(controls.AddLayer());
-        EXPECT_FALSE(controls.LoadFile(Write(QStringLiteral("damaged%1.cml").arg(n++), text)));
-        EXPECT_EQ(controls.Count(), 1);
-    }
 
     // Wrong types and out-of-range numbers: each value defaulted or clamped into 0..1.
     const QByteArray body = "m_bActive=maybe\nm_bInverted=1\nm_fSrcHueMin=nan\nm_fSrcHueMax=1e9\nm_fSrcSatMin=-5\n"
@@ -439,11 +394,11 @@ TEST_F(ColorLayers, DamagedFilesLoadAsDefaultsOrNothing)
         EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
 
     // Huge or negative counts: bounded by the list's limit, never by the file.
+    int n = 0;
     for (const char* count : {"2147483647", "99999999999999999999", "-1", "1e9"})
     {
-        const QString path = Write(QStringLiteral("count%1.cml").arg(n++),
-                                   QByteArray("[General]\nVersionMajor=1\nLayer=") + count + "\n");
-        ASSERT_TRUE(m_controls.LoadFile(path));
+        ASSERT_TRUE(m_controls.LoadFile(
+            Write(QStringLiteral("count%1.cml").arg(n++), QByteArray("[General]\nVersionMajor=1\nLayer=") + count)));
         EXPECT_LE(m_controls.Count(), CColorControls::kMaxLayers) << count;
     }
     EXPECT_EQ(m_controls.Count(), 0); // "1e9" is not a whole number: no layers
@@ -451,39 +406,36 @@ TEST_F(ColorLayers, DamagedFilesLoadAsDefaultsOrNothing)
 
 TEST_F(ColorLayers, DialogsUseTheirTitlesAndRememberTheFolder)
 {
-    CFilterPrompt prompt;
     QSettings app(Path("app.ini"), QSettings::IniFormat);
     app.setValue("lastDialogPath", m_dir.path());
     Fill(m_controls, 2);
     m_controls.Layer(1).Data().m_bActive = true;
 
     QDir(m_dir.path()).mkdir("looks");
-    prompt.QueueText(Path("looks/skin"));
-    ASSERT_TRUE(m_controls.SaveWithDialog(prompt, app));
-    EXPECT_EQ(prompt.Log().last(), "save|Layer speichern|" + m_dir.path() + "/Meine Layer");
-    EXPECT_EQ(prompt.filters.last(), "*.cml");
+    m_prompt.QueueText(Path("looks/skin"));
+    ASSERT_TRUE(m_controls.SaveWithDialog(m_prompt, app));
+    EXPECT_EQ(m_prompt.Log().last(), "save|Layer speichern|" + m_dir.path() + "/Meine Layer");
     EXPECT_TRUE(QFile::exists(Path("looks/skin.cml")));
     EXPECT_EQ(app.value("lastDialogPath").toString(), Path("looks"));
 
     // Loading over existing layers asks first; "no" changes nothing and opens no dialog.
     CColorControls other;
     ASSERT_TRUE(other.AddLayer());
-    prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eNo);
-    EXPECT_FALSE(other.LoadWithDialog(prompt, app));
+    m_prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eNo);
+    EXPECT_FALSE(other.LoadWithDialog(m_prompt, app));
     EXPECT_EQ(other.Count(), 1);
-    EXPECT_EQ(prompt.Log().last(), "question|Layer laden|Sollen bestehende Layer wirklich überschrieben werden?");
+    EXPECT_EQ(m_prompt.Log().last(), "question|Layer laden|Sollen bestehende Layer wirklich überschrieben werden?");
 
-    prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eYes);
-    prompt.QueueText(Path("looks/skin.cml"));
-    ASSERT_TRUE(other.LoadWithDialog(prompt, app));
-    EXPECT_EQ(prompt.Log().last(), "open|Layer einladen|" + Path("looks"));
-    EXPECT_EQ(prompt.filters.last(), "Layer (*.cml)");
+    m_prompt.ExpectQuestion("Sollen bestehende Layer wirklich überschrieben werden?", IUserPrompt::eYes);
+    m_prompt.QueueText(Path("looks/skin.cml"));
+    ASSERT_TRUE(other.LoadWithDialog(m_prompt, app));
+    EXPECT_EQ(m_prompt.Log().last(), "open|Layer einladen|" + Path("looks"));
     ASSERT_EQ(other.Count(), 2);
     EXPECT_TRUE(other.Layer(1).Data().m_bActive);
 
     // An empty list loads without a question; a cancelled dialog loads nothing.
     CColorControls empty;
-    prompt.QueueText(QString());
-    EXPECT_FALSE(empty.LoadWithDialog(prompt, app));
-    EXPECT_EQ(prompt.Unanswered(), 0);
+    m_prompt.QueueText(QString());
+    EXPECT_FALSE(empty.LoadWithDialog(m_prompt, app));
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
 }
