@@ -32,28 +32,12 @@ struct SObserver : IProcessObserver, IUsageStatistics
     void ReportHighest(const QString& key, int value) override { highest[key] = std::max(highest.value(key, -1), value); }
 };
 
-CPostProcessing::SOperator Entry(const char* kernel)
-{
-    const SCatalogueEntry* e = COperatorCatalogue::Shared().FindKernel(kernel);
-    if (e)
-        return COperatorCatalogue::Shared().CreateOperator(*e);
-    CPostProcessing::SOperator op;
-    op.Kernel = kernel;
-    op.aParams.resize(1);
-    op.aParams[0].eType = CPostProcessing::eGEO;
-    return op;
-}
-
 class Chain : public ::testing::Test
 {
 protected:
     void SetUp() override { Fill(eWS_MAIN, 160, 130); }
     void TearDown() override { MP_SetProgressSink(nullptr); }
-    void Fill(EWorkingSlot slot, int w, int h)
-    {
-        const std::vector<uint16_t> image = TestImages::Ramp(w, h);
-        Fill(slot, image, w, h);
-    }
+    void Fill(EWorkingSlot slot, int w, int h) { Fill(slot, TestImages::Ramp(w, h), w, h); }
     void Fill(EWorkingSlot slot, const std::vector<uint16_t>& image, int w, int h)
     {
         ASSERT_TRUE(m_engine.Slots().Fill(slot, image.data(), w, h, w, h, 4));
@@ -67,6 +51,14 @@ protected:
     {
         m_chain.Process(m_engine, w, h, thumbnail, context);
     }
+    /// Runs the chain over the main slot with the log on and returns the log.
+    std::string LoggedRun(bool thumbnail = false, const SProcessContext& context = {})
+    {
+        m_engine.State().bLogging = true;
+        CStdoutCapture capture;
+        Process(160, 130, thumbnail, context);
+        return capture.Text();
+    }
     CTestEngine m_engine;
     CPostProcessing m_chain;
 };
@@ -78,65 +70,47 @@ TEST_F(Chain, NeutralOperatorsRunNothingAndLeaveTheImageBitIdentical)
                                "MP_calcPixelVignette", "MP_calcPixelHueExpose", "MP_calcPixelColorPalette",
                                "MP_calcPixelmanualbwpoint", "MP_calcPixelGradationLagrange",
                                "MP_calcPixelColorTemperature"})
-        m_chain.Operators().append(Entry(kernel));
-    CPostProcessing::SOperator sharpen = Entry("MP_calcPixelSharpen");
+        m_chain.Operators().append(CatalogueOperator(kernel));
+    CPostProcessing::SOperator sharpen = CatalogueOperator("MP_calcPixelSharpen");
     sharpen.aParams[0].afValues[0] = 0.0f;
     m_chain.Operators().append(sharpen);
     const std::vector<uint16_t> before = Slot(eWS_MAIN);
     SProgressSpy spy;
     MP_SetProgressSink(&spy);
-    m_engine.State().bLogging = true;
-    CStdoutCapture capture;
-    Process(160, 130, false);
-    const std::string log = capture.Text();
+    const std::string log = LoggedRun();
     EXPECT_EQ(Slot(eWS_MAIN), before);
     EXPECT_EQ(log.find("MP_calcPixel"), std::string::npos) << log;
     EXPECT_NE(log.find("BEGIN\r\n"), std::string::npos);
     EXPECT_NE(log.find("END\r\n"), std::string::npos);
     // Ten operators, ten equal slices on channel 5.
-    ASSERT_EQ(spy.reports.size(), 10u);
-    for (size_t i = 0; i < spy.reports.size(); ++i)
-    {
-        EXPECT_EQ(spy.reports[i].first, 5);
-        EXPECT_FLOAT_EQ(spy.reports[i].second, float(i + 1) / 10.0f);
-    }
-}
+    std::vector<std::pair<int, float>> slices;
+    for (int i = 1; i <= 10; ++i)
+        slices.push_back({5, float(i) / 10.0f});
+    EXPECT_EQ(spy.reports, slices);
 
-TEST_F(Chain, EmptyChainStillEndsProgressAtOne)
-{
-    CPostProcessing::SOperator off = Entry("MP_calcPixelNegative");
-    off.bActive = false;
-    m_chain.Operators().append(off);
-    const std::vector<uint16_t> before = Slot(eWS_MAIN);
-    SProgressSpy spy;
-    MP_SetProgressSink(&spy);
-    Process(160, 130, false);
+    // A chain of one switched-off operator still ends its progress at one.
+    m_chain.Operators() = {CatalogueOperator("MP_calcPixelNegative")};
+    m_chain.Operators()[0].bActive = false;
+    spy.reports.clear();
+    Process(160, 130);
     EXPECT_EQ(Slot(eWS_MAIN), before);
-    ASSERT_EQ(spy.reports.size(), 1u);
-    EXPECT_EQ(spy.reports[0], std::make_pair(5, 1.0f));
+    EXPECT_EQ(spy.reports, (std::vector<std::pair<int, float>>{{5, 1.0f}}));
 }
 
 TEST_F(Chain, LogLinesOfARun)
 {
-    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
-    m_chain.Operators().append(Entry("MP_calcPixelNoSuchKernel"));
-    m_engine.State().bLogging = true;
-    CStdoutCapture capture;
-    Process(160, 130, false);
-    const std::string log = capture.Text();
+    m_chain.Operators().append(CatalogueOperator("MP_calcPixelNegative"));
+    m_chain.Operators().append(CatalogueOperator("MP_calcPixelNoSuchKernel"));
+    const std::string log = LoggedRun();
     for (const char* line : {"BEGIN\r\n", "Post-Processing ---------------------------------------------------\r\n",
                              " ms MP_calcPixelNegative/CPU/komplett(1,500),Err:0\r\n", "END\r\n", " ms Process() \r\n"})
         EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
-    EXPECT_LT(log.find("BEGIN"), log.find("MP_calcPixelNegative/"));
-    EXPECT_LT(log.find("MP_calcPixelNegative/"), log.find("END"));
     // The unknown operator does not stop the run.
     EXPECT_NE(log.find("unknown kernel MP_calcPixelNoSuchKernel"), std::string::npos);
 
     // Real-time playback writes none of them.
     m_engine.State().iPlayback = 1;
-    CStdoutCapture quiet;
-    Process(160, 130, false);
-    EXPECT_EQ(quiet.Text(), "");
+    EXPECT_EQ(LoggedRun(), "");
     m_engine.State().iPlayback = 0;
     EXPECT_TRUE(m_engine.Logging());
 }
@@ -144,7 +118,7 @@ TEST_F(Chain, LogLinesOfARun)
 TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
 {
     // A shape near the left edge reaches the right edge only while the image wraps around.
-    CPostProcessing::SOperator negative = Entry("MP_calcPixelNegative");
+    CPostProcessing::SOperator negative = CatalogueOperator("MP_calcPixelNegative");
     const float shape[8] = {1, 0.1f, 1.0f, 1, 1, 1, 0.02f, 0.5f};
     std::copy(shape, shape + 8, negative.aParams[1].afValues);
     m_chain.Operators().append(negative);
@@ -163,7 +137,7 @@ TEST_F(Chain, SmallImagesRunWithoutPanoramaWhichComesBackAfterwards)
 TEST_F(Chain, ThumbnailRunsLeaveTheMainSlotProgressAndLogAlone)
 {
     Fill(eWS_THUMBNAIL, 40, 30);
-    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    m_chain.Operators().append(CatalogueOperator("MP_calcPixelNegative"));
     m_chain.SetPending(true);
     const std::vector<uint16_t> main = Slot(eWS_MAIN), thumb = Slot(eWS_THUMBNAIL);
     SProgressSpy spy;
@@ -171,10 +145,7 @@ TEST_F(Chain, ThumbnailRunsLeaveTheMainSlotProgressAndLogAlone)
     SObserver observer;
     SProcessContext context;
     context.pObserver = &observer;
-    m_engine.State().bLogging = true;
-    CStdoutCapture capture;
-    Process(160, 130, true, context);
-    EXPECT_EQ(capture.Text(), "");
+    EXPECT_EQ(LoggedRun(true, context), "");
     EXPECT_EQ(Slot(eWS_MAIN), main);
     EXPECT_NE(Slot(eWS_THUMBNAIL), thumb);
     EXPECT_TRUE(spy.reports.empty());
@@ -186,32 +157,27 @@ TEST_F(Chain, ThumbnailRunsLeaveTheMainSlotProgressAndLogAlone)
 TEST_F(Chain, MaskedOperatorBlendsWithTheImageBeforeIt)
 {
     // Select the bright half (luminance ≥ 0.5, hard edge), then invert.
-    CPostProcessing::SOperator mask = Entry("MP_calcPixelMaskLuminance");
-    mask.aParams[0].afValues[0] = 0.5f;
-    mask.aParams[1].afValues[0] = 1.0f;
-    mask.aParams[2].afValues[0] = 0.0f;
+    CPostProcessing::SOperator mask = CatalogueOperator("MP_calcPixelMaskLuminance");
+    mask.aParams[0].afValues[0] = 0.5f, mask.aParams[1].afValues[0] = 1.0f, mask.aParams[2].afValues[0] = 0.0f;
     m_chain.Operators().append(mask);
-    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
-    const int w = 2, h = 1;
+    m_chain.Operators().append(CatalogueOperator("MP_calcPixelNegative"));
     const std::vector<uint16_t> image = {10000, 10000, 10000, 50000, 50000, 50000};
-    Fill(eWS_MAIN, image, w, h);
-    Process(w, h, false);
-    const std::vector<uint16_t> out = Slot(eWS_MAIN);
-    EXPECT_EQ(out[0], 10000); // not selected
-    const uint32_t negative = Level(1.0f - 50000 * MP_DECODE);
-    EXPECT_EQ(out[3], (negative * 16383u + 50000u * 1u) >> 14); // mask 0xFFFF → m = 16383
-    EXPECT_EQ(m_engine.ForceMode(), MP_CALCMODE_NONE);        // forced mode restored
+    Fill(eWS_MAIN, image, 2, 1);
+    Process(2, 1);
+    // Not selected; selected with mask 0xFFFF → m = 16383: (15535 × 16383 + 50000 × 1) >> 14.
+    EXPECT_EQ(Slot(eWS_MAIN), (std::vector<uint16_t>{10000, 10000, 10000, 15537, 15537, 15537}));
+    EXPECT_EQ(m_engine.ForceMode(), MP_CALCMODE_NONE); // forced mode restored
 
     // The next run starts without a selection.
     m_chain.Operators().removeFirst();
-    Fill(eWS_MAIN, image, w, h);
-    Process(w, h, false);
-    EXPECT_EQ(Slot(eWS_MAIN)[0], Level(1.0f - 10000 * MP_DECODE));
+    Fill(eWS_MAIN, image, 2, 1);
+    Process(2, 1);
+    EXPECT_EQ(Slot(eWS_MAIN)[0], 55535);
 }
 
 TEST_F(Chain, AbortedRunKeepsTheImageAndFinishesItsBookkeeping)
 {
-    m_chain.Operators().append(Entry("MP_calcPixelNegative"));
+    m_chain.Operators().append(CatalogueOperator("MP_calcPixelNegative"));
     SObserver observer;
     observer.abortOnStart = &m_engine.State();
     SProcessContext context;
@@ -239,26 +205,21 @@ TEST_F(Chain, AbortedRunKeepsTheImageAndFinishesItsBookkeeping)
 
 TEST_F(Chain, SmoothingPrePassAndBlackWhitePass)
 {
-    CPostProcessing::SOperator negative = Entry("MP_calcPixelNegative");
+    CPostProcessing::SOperator negative = CatalogueOperator("MP_calcPixelNegative");
     negative.iprecalcSmooth = 95;
     negative.bCalcBW = true;
     m_chain.Operators().append(negative);
-    m_engine.State().bLogging = true;
-    CStdoutCapture capture;
-    Process(160, 130, false);
-    const std::string log = capture.Text();
+    const std::string log = LoggedRun();
     const size_t smooth = log.find("ms MP_calcPixelLocalContrast/");
     const size_t op = log.find("ms MP_calcPixelNegative/");
     const size_t bw = log.find("ms MP_calcPixelbwpoint/");
-    ASSERT_NE(smooth, std::string::npos) << log;
-    ASSERT_NE(op, std::string::npos);
-    ASSERT_NE(bw, std::string::npos);
+    ASSERT_TRUE(smooth != std::string::npos && op != std::string::npos && bw != std::string::npos) << log;
     EXPECT_LT(smooth, op);
     EXPECT_LT(op, bw);
     // After the stretch the image spans the full range.
     const std::vector<uint16_t> out = Slot(eWS_MAIN);
-    EXPECT_EQ(*std::min_element(out.begin(), out.end()), 0);
-    EXPECT_EQ(*std::max_element(out.begin(), out.end()), 65535);
+    EXPECT_EQ(*std::minmax_element(out.begin(), out.end()).first, 0);
+    EXPECT_EQ(*std::minmax_element(out.begin(), out.end()).second, 65535);
 }
 
 TEST_F(Chain, LutStepBakesOncePerVideo)
@@ -298,19 +259,16 @@ TEST_F(Chain, LutStepBakesOncePerVideo)
 
 TEST_F(Chain, LayerCodeOfOperators)
 {
-    CPostProcessing::SOperator plain = Entry("MP_calcPixelNegative");
+    CPostProcessing::SOperator plain = CatalogueOperator("MP_calcPixelNegative");
     CPostProcessing::SOperator red = plain, other = plain, shaped = plain;
     red.aParams[0].afValues[0] = 37;
     other.aParams[0].afValues[0] = 12;
     shaped.aParams[1].afValues[0] = 1;
-    CPostProcessing::SOperator noCombo = Entry("MP_calcPixelMaskRemove");
+    CPostProcessing::SOperator noCombo = CatalogueOperator("MP_calcPixelMaskRemove");
     for (const auto& op : {plain, red, other, shaped, noCombo})
         m_chain.Operators().append(op);
-    EXPECT_EQ(m_chain.LayerCode(0), 0);
-    EXPECT_EQ(m_chain.LayerCode(1), 2);
-    EXPECT_EQ(m_chain.LayerCode(2), 1);
-    EXPECT_EQ(m_chain.LayerCode(3), 128);
-    EXPECT_EQ(m_chain.LayerCode(4), 65535);
-    EXPECT_EQ(m_chain.LayerCode(5), 65535);
-    EXPECT_EQ(m_chain.LayerCode(-1), 65535);
+    std::vector<int> codes;
+    for (int i = -1; i <= 5; ++i)
+        codes.push_back(m_chain.LayerCode(i));
+    EXPECT_EQ(codes, (std::vector<int>{65535, 0, 2, 1, 128, 65535, 65535}));
 }

@@ -114,14 +114,24 @@ inline std::unique_ptr<Params> FreshParams(CEngineContext& engine, float preview
     return p;
 }
 
+/// The catalogue's chain entry for `kernel`; for a kernel the catalogue lacks, an entry with
+/// that name and an empty geometry set.
+inline CPostProcessing::SOperator CatalogueOperator(const char* kernel)
+{
+    if (const SCatalogueEntry* e = COperatorCatalogue::Shared().FindKernel(kernel))
+        return COperatorCatalogue::Shared().CreateOperator(*e);
+    CPostProcessing::SOperator op;
+    op.Kernel = kernel;
+    op.aParams.resize(1);
+    op.aParams[0].eType = CPostProcessing::eGEO;
+    return op;
+}
+
 /// A call record holding the catalogue entry's default sets, combo at normal mode and 100 %.
 inline std::unique_ptr<Params> Defaults(CEngineContext& engine, const char* kernel, float previewScale = 1.0f)
 {
     auto p = FreshParams(engine, previewScale);
-    const SCatalogueEntry* entry = COperatorCatalogue::Shared().FindKernel(kernel);
-    if (!entry)
-        return p;
-    const CPostProcessing::SOperator op = COperatorCatalogue::Shared().CreateOperator(*entry);
+    const CPostProcessing::SOperator op = CatalogueOperator(kernel);
     for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
         std::copy(op.aParams[s].afValues, op.aParams[s].afValues + MP_PARAM_VALUES, p->p[s]);
     return p;
