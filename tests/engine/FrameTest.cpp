@@ -1,5 +1,7 @@
-// The pieces of the layer frame: the spline, the geometry opacity and the layer effect.
+// The pieces of the layer frame: the spline, the geometry shapes as the dock edits them and as
+// they weight an operator, and the layer effect.
 #include "EngineTestUtil.h"
+#include "engine/GeometryShapes.h"
 #include "engine/Spline.h"
 
 #include <gtest/gtest.h>
@@ -30,8 +32,7 @@ TEST(Spline, NaturalCubicThroughSixPoints)
             values[2 * i] = 0.2f * i, values[2 * i + 1] = c.y[i];
         float a[7], b[7], cc[7], d[7], xp[7];
         MP_SplineCoefficients(values, a, b, cc, d, xp);
-        EXPECT_EQ(xp[1], -0.01f);
-        EXPECT_EQ(xp[6], 1.01f);
+        EXPECT_TRUE(xp[1] == -0.01f && xp[6] == 1.01f);
         std::vector<float> table(65536);
         MP_SplineTable(values, table.data());
         for (int k = 0; k < 7; ++k)
@@ -87,10 +88,8 @@ TEST(Geometry, AdditiveAndSubtractiveShapes)
     // Degenerate shapes cover nothing.
     const std::vector<float> flat = {2, 0.0f, 0.25f, 1, 0.5f, 1, 0.5f, 0.5f};
     EXPECT_EQ(Opacity(flat, 50, 50, 101, 101), 1.0f);
-}
 
-TEST(Geometry, PanoramaWrapsHorizontally)
-{
+    // Panorama images wrap around horizontally.
     const std::vector<float> nearLeftEdge = {1, 0.1f, 0.5f, 1, 1, 1, 0.02f, 0.5f};
     EXPECT_EQ(Opacity(nearLeftEdge, 199, 50, 200, 100, 0), 0.0f);
     EXPECT_GT(Opacity(nearLeftEdge, 199, 50, 200, 100, 1), 0.9f);
@@ -100,19 +99,16 @@ TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
 {
     CTestEngine engine;
     // Negative with mode 3 (multiply): c0 × (1 − c0); at 40 % opacity mixed with the input.
-    const uint16_t in = 49151; // 0.75
-    const float c0 = in * MP_DECODE;
+    // Worked in single precision from c0 = 49151 ÷ 65535 = 0.750011, truncated to levels:
+    // 0.187494 → 12287; 0.75 + (0.1875 − 0.75) × 0.4 = 0.525 → 34405; max(c0, 1 − c0) → 49151;
+    // 0.75 + (0.25 − 0.75) × 0.25 = 0.625 → 40959.
+    const uint16_t in = 49151;
     struct SCase
     {
         float mode, opacity;
-        float expected;
+        uint16_t expected;
     };
-    const SCase cases[] = {
-        {3, 100, c0 * (1.0f - c0)},
-        {3, 40, c0 + (c0 * (1.0f - c0) - c0) * 0.4f},
-        {1, 100, std::max(c0, 1.0f - c0)},
-        {0, 25, c0 + ((1.0f - c0) - c0) * 0.25f},
-    };
+    const SCase cases[] = {{3, 100, 12287}, {3, 40, 34405}, {1, 100, 49151}, {0, 25, 40959}};
     for (const SCase& c : cases)
     {
         auto p = FreshParams(engine);
@@ -120,7 +116,7 @@ TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
         p->p[0][1] = c.opacity;
         std::vector<uint16_t> image = {in, in, in};
         ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 1, 1, *p), MP_SUCCESS);
-        EXPECT_EQ(image[0], Level(c.expected)) << "mode " << c.mode << " opacity " << c.opacity;
+        EXPECT_EQ(image[0], c.expected) << "mode " << c.mode << " opacity " << c.opacity;
     }
     // A subtractive shape over the left half keeps those pixels bit-identical.
     auto p = FreshParams(engine);
@@ -129,6 +125,70 @@ TEST(Frame, LayerModeOpacityAndGeometryAroundAKernel)
     std::copy(hole, hole + 8, p->p[1]);
     std::vector<uint16_t> image(20 * 4 * 3, 30000);
     ASSERT_EQ(CallKernel("MP_calcPixelNegative", image, 20, 4, *p), MP_SUCCESS);
-    EXPECT_EQ(image[0], 30000);                   // x = 0: inside the hole
-    EXPECT_EQ(image[3 * 19], Level(1.0f - 30000 * MP_DECODE)); // x = 19: full strength
+    EXPECT_EQ(image[0], 30000);       // x = 0: inside the hole
+    EXPECT_EQ(image[3 * 19], 35535);  // x = 19: full strength
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TEST(GeometryShapes, AddFillsFreeSlotsRemoveMovesLaterShapesUpAndWriteClamps)
+{
+    float geo[MP_PARAM_VALUES] = {};
+    SGeometryShape s;
+    for (int i = 0; i < GeometrySet::kMaxShapes; ++i)
+    {
+        s.fCentreX = i / 64.0f;
+        ASSERT_EQ(GeometrySet::Add(geo, s), i);
+    }
+    EXPECT_EQ(GeometrySet::Add(geo, s), -1);
+    EXPECT_EQ(GeometrySet::Count(geo), 32);
+    ASSERT_TRUE(GeometrySet::Remove(geo, 3));
+    EXPECT_EQ(GeometrySet::Count(geo), 31);
+    EXPECT_FLOAT_EQ(GeometrySet::Read(geo, 3).fCentreX, 4 / 64.0f);
+    EXPECT_FLOAT_EQ(GeometrySet::Read(geo, 30).fCentreX, 31 / 64.0f);
+    EXPECT_EQ(GeometrySet::Read(geo, 31).iKind, SGeometryShape::eUNUSED);
+    EXPECT_FALSE(GeometrySet::Remove(geo, 32));
+    EXPECT_EQ(GeometrySet::Add(geo, s), 31);
+
+    // Written at slot 2 (values 16…23): kind, clamped half width and hardness, centre.
+    float one[MP_PARAM_VALUES] = {};
+    s.iKind = SGeometryShape::eSUBTRACTIVE;
+    s.fHalfWidth = 1.5f, s.fHardness = -0.5f, s.fCentreY = 0.25f;
+    GeometrySet::Write(one, 2, s);
+    EXPECT_EQ(std::vector<float>({one[16], one[17], one[19], one[23]}), std::vector<float>({2.0f, 1.0f, 0.0f, 0.25f}));
+    EXPECT_EQ(GeometrySet::Read(one, 2).iKind, SGeometryShape::eSUBTRACTIVE);
+    EXPECT_EQ(GeometrySet::Count(one), 1);
+}
+
+TEST(GeometryShapes, HitTestFindsTheNearestHandle)
+{
+    float geo[MP_PARAM_VALUES] = {};
+    GeometrySet::Add(geo, SGeometryShape()); // centre (50, 25) in a 100 × 50 image, corner (70, 35)
+    SGeometryShape b;
+    b.fCentreX = b.fCentreY = 0.2f;
+    b.fHalfWidth = b.fHalfHeight = 0.1f; // centre (20, 10), corner (30, 15)
+    GeometrySet::Add(geo, b);
+    const GeometrySet::SHit centre = GeometrySet::HitTest(geo, 52, 24, 100, 50, 5);
+    EXPECT_TRUE(centre.iShape == 0 && centre.eHandle == GeometrySet::eCENTRE);
+    const GeometrySet::SHit corner = GeometrySet::HitTest(geo, 29, 16, 100, 50, 5);
+    EXPECT_TRUE(corner.iShape == 1 && corner.eHandle == GeometrySet::eSIZE);
+    EXPECT_EQ(GeometrySet::HitTest(geo, 90, 5, 100, 50, 5).iShape, -1);
+}
+
+TEST(GeometryShapes, AShapeWrittenHereWeightsTheOperatorWhereTheEngineLooks)
+{
+    float geo[MP_PARAM_VALUES] = {};
+    SGeometryShape s;
+    s.fCentreX = 0.25f, s.fCentreY = 0.5f, s.fHalfWidth = 0.1f, s.fHalfHeight = 0.2f, s.fHardness = 1.0f;
+    GeometrySet::Add(geo, s);
+    std::vector<float> shape(geo, geo + 8);
+    EXPECT_GT(Opacity(shape, 50, 50, 200, 100), 0.9f);   // the centre
+    EXPECT_EQ(Opacity(shape, 150, 50, 200, 100), 0.0f);  // far outside: additive only
+    EXPECT_EQ(Opacity(shape, 50, 5, 200, 100), 0.0f);    // above the half height
+    // The same shape made subtractive leaves full strength outside and cuts it inside.
+    s.iKind = SGeometryShape::eSUBTRACTIVE;
+    GeometrySet::Write(geo, 0, s);
+    shape.assign(geo, geo + 8);
+    EXPECT_FLOAT_EQ(Opacity(shape, 150, 50, 200, 100), 1.0f);
+    EXPECT_LT(Opacity(shape, 50, 50, 200, 100), 0.1f);
 }
