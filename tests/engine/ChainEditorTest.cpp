@@ -12,11 +12,6 @@
 
 namespace
 {
-COperatorCatalogue TestCatalogue()
-{
-    return CatalogueFromText(kEveryControlCatalogue);
-}
-
 QStringList Kernels(const CPostProcessing& chain)
 {
     QStringList names;
@@ -24,14 +19,21 @@ QStringList Kernels(const CPostProcessing& chain)
         names << op.Kernel;
     return names;
 }
+
+/// An editor over a chain of its own, on the catalogue with one operator of every control kind.
+class ChainEditor : public ::testing::Test
+{
+protected:
+    const COperatorCatalogue m_catalogue = CatalogueFromText(kEveryControlCatalogue);
+    CPostProcessing m_chain;
+    CChainEditor m_editor{m_chain, m_catalogue};
+};
 }  // namespace
 
-TEST(ChainEditor, AddsMovesRemovesAndSwitchesOperators)
+TEST_F(ChainEditor, AddsMovesRemovesAndSwitchesOperators)
 {
-    const COperatorCatalogue catalogue = TestCatalogue();
-    CPostProcessing chain;
-    CChainEditor editor(chain, catalogue);
-
+    CPostProcessing& chain = m_chain;
+    CChainEditor& editor = m_editor;
     EXPECT_EQ(editor.Add(QStringLiteral("MP_calcPixelUnknown")), -1);
     EXPECT_EQ(editor.Count(), 0);
     EXPECT_FALSE(chain.IsPending());
@@ -63,11 +65,9 @@ TEST(ChainEditor, AddsMovesRemovesAndSwitchesOperators)
     EXPECT_FLOAT_EQ(chain.Operators()[2].aParams[0].afValues[0], 0.75f);
 }
 
-TEST(ChainEditor, ValuesStayInTheirSetTypesRangeAndResetToTheirInitialValues)
+TEST_F(ChainEditor, ValuesStayInTheirSetTypesRangeAndResetToTheirInitialValues)
 {
-    const COperatorCatalogue catalogue = TestCatalogue();
-    CPostProcessing chain;
-    CChainEditor editor(chain, catalogue);
+    CChainEditor& editor = m_editor;
     ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
     ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestNoGeo")), 1);
 
@@ -112,47 +112,40 @@ TEST(ChainEditor, ValuesStayInTheirSetTypesRangeAndResetToTheirInitialValues)
     EXPECT_FLOAT_EQ(editor.Value(1, 2, 0), 0.0f);
 }
 
-TEST(ChainEditor, SliderPositionsMapToTheShownRange)
+TEST_F(ChainEditor, SliderPositionsMapToTheShownRange)
 {
     SCatalogueControl c;
-    c.fMin = -100.0f;
-    c.fMax = 300.0f;
-    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 0.0f), -100.0f);
-    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 0.25f), 0.0f);
-    EXPECT_FLOAT_EQ(CChainEditor::ShownValue(c, 2.0f), 300.0f);
-    EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 100.0f), 0.5f);
-    EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 1000.0f), 1.0f);
+    c.fMin = -100.0f, c.fMax = 300.0f;
+    EXPECT_EQ(std::vector<float>({CChainEditor::ShownValue(c, 0.0f), CChainEditor::ShownValue(c, 0.25f),
+                                  CChainEditor::ShownValue(c, 2.0f), CChainEditor::SliderPosition(c, 100.0f),
+                                  CChainEditor::SliderPosition(c, 1000.0f)}),
+              std::vector<float>({-100.0f, 0.0f, 300.0f, 0.5f, 1.0f}));
     c.fMax = c.fMin;
     EXPECT_FLOAT_EQ(CChainEditor::SliderPosition(c, 5.0f), 0.0f);
 }
 
-TEST(ChainEditor, CurvePointsKeepTheirEndsAndOrder)
+TEST_F(ChainEditor, CurvePointsKeepTheirEndsAndOrder)
 {
     float curve[12];
     COperatorCatalogue::DefaultCurve(0, curve);
 
-    CChainEditor::MoveCurvePoint(curve, 0, 0.5f, 0.3f); // the first point stays at x = 0
-    EXPECT_FLOAT_EQ(curve[0], 0.0f);
-    EXPECT_FLOAT_EQ(curve[1], 0.3f);
-    CChainEditor::MoveCurvePoint(curve, 5, 0.2f, 1.7f); // the last at x = 1, y clamped
-    EXPECT_FLOAT_EQ(curve[10], 1.0f);
-    EXPECT_FLOAT_EQ(curve[11], 1.0f);
+    // The first point stays at x = 0, the last at x = 1 with y clamped.
+    CChainEditor::MoveCurvePoint(curve, 0, 0.5f, 0.3f);
+    CChainEditor::MoveCurvePoint(curve, 5, 0.2f, 1.7f);
+    EXPECT_EQ(std::vector<float>({curve[0], curve[1], curve[10], curve[11]}), std::vector<float>({0.0f, 0.3f, 1.0f, 1.0f}));
     CChainEditor::MoveCurvePoint(curve, 2, 0.9f, 0.5f); // cannot pass its right neighbour (0.6)
     EXPECT_FLOAT_EQ(curve[4], 0.59f);
     CChainEditor::MoveCurvePoint(curve, 2, 0.0f, 0.5f); // nor its left one (0.2)
     EXPECT_FLOAT_EQ(curve[4], 0.21f);
     CChainEditor::MoveCurvePoint(curve, 3, std::numeric_limits<float>::quiet_NaN(), -1.0f);
-    EXPECT_FLOAT_EQ(curve[6], 0.6f);
-    EXPECT_FLOAT_EQ(curve[7], 0.0f);
+    EXPECT_TRUE(curve[6] == 0.6f && curve[7] == 0.0f) << curve[6] << ", " << curve[7];
     for (int i = 1; i < 6; ++i)
         EXPECT_LT(curve[2 * (i - 1)], curve[2 * i]) << i;
 }
 
-TEST(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
+TEST_F(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
 {
-    const COperatorCatalogue catalogue = TestCatalogue();
-    CPostProcessing chain;
-    CChainEditor editor(chain, catalogue);
+    CChainEditor& editor = m_editor;
     ASSERT_EQ(editor.Add(QStringLiteral("MP_calcPixelTestAll")), 0);
     SGeometryShape s;
     s.iKind = SGeometryShape::eSUBTRACTIVE;
@@ -176,7 +169,7 @@ TEST(ChainEditor, ShapesAreEditedOnlyInGeometrySets)
     EXPECT_FALSE(editor.RemoveShape(0, 1, 0));
 }
 
-TEST(ChainEditor, ColourWheelPointsAndHueCurveEnds)
+TEST_F(ChainEditor, ColourWheelPointsAndHueCurveEnds)
 {
     // White sits at the centre, pure red on the right rim, green a third of a turn round.
     float set[5] = {0.5f, 0.0f, 1.0f, 1.0f, 1.0f};
