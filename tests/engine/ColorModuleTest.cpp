@@ -372,17 +372,13 @@ TEST_F(ColorLayers, DamagedValuesLoadAsDefaultsAndCountsStayBounded)
     ASSERT_TRUE(m_controls.LoadFile(Write("types.cml", LayerFile(1, 1, 1, body))));
     ASSERT_EQ(m_controls.Count(), 1);
     const SColorLayerData& d = m_controls.Layer(0).Data();
-    const SColorLayerData fresh = SColorLayerData::NewLayer();
-    EXPECT_EQ(d.m_bActive, fresh.m_bActive);
-    EXPECT_TRUE(d.m_bInverted);
-    EXPECT_FLOAT_EQ(d.m_fSrcHueMin, fresh.m_fSrcHueMin);
-    EXPECT_FLOAT_EQ(d.m_fSrcHueMax, 1.f);
-    EXPECT_FLOAT_EQ(d.m_fSrcSatMin, 0.f);
-    EXPECT_FLOAT_EQ(d.m_fSrcSoftness, fresh.m_fSrcSoftness);
-    EXPECT_FLOAT_EQ(d.m_fDstHue, fresh.m_fDstHue);
-    EXPECT_FLOAT_EQ(d.m_fDstValContrast, 1.f);
     for (const QPointF& p : {d.m_pntSrcImagePosRel, d.m_pntDstImagePosRel})
         EXPECT_TRUE(std::isfinite(p.x()) && std::isfinite(p.y()));
+    expected = SColorLayerData::NewLayer(); // with the four usable values and the finite points
+    expected.m_bInverted = true;
+    expected.m_fSrcHueMax = 1.f, expected.m_fSrcSatMin = 0.f, expected.m_fDstValContrast = 1.f;
+    expected.m_pntSrcImagePosRel = d.m_pntSrcImagePosRel, expected.m_pntDstImagePosRel = d.m_pntDstImagePosRel;
+    EXPECT_EQ(d, expected);
 
     // Huge or negative counts: bounded by the list's limit, never by the file.
     int n = 0;

@@ -66,8 +66,6 @@ TEST(OperatorFilter, IconNamesAndWidgetStateKeys)
     }
     QSettings settings(path, QSettings::IniFormat);
     EXPECT_FALSE(settings.value(QStringLiteral("PostProcessingDock/GeometryButton")).toBool());
-    EXPECT_FALSE(settings.value(QStringLiteral("PostProcessingDock/ArtisticButton")).toBool());
-    EXPECT_TRUE(settings.value(QStringLiteral("PostProcessingDock/MaskButton")).toBool());
     COperatorFilter loaded;
     loaded.LoadState(settings);
     for (int i = 0; i < COperatorFilter::kButtons; ++i)
@@ -88,8 +86,6 @@ TEST(LayerModes, TheListHoldsEveryModeOfTheBlendOnce)
     for (int mode = -5; mode < 80; ++mode)
         EXPECT_EQ(LayerBlend::IsKnownMode(mode), LayerModes::IndexOf(mode) >= 0) << mode;
     EXPECT_EQ(list.first().iMode, 0);
-    EXPECT_EQ(LayerModes::DisplayName(0), QStringLiteral("Blendmode Normal"));
     EXPECT_EQ(LayerModes::DisplayName(2), QStringLiteral("Blendmode Abdunkeln"));
-    EXPECT_EQ(LayerModes::DisplayName(4), QStringLiteral("Blendmode Durchschnitt"));
     EXPECT_TRUE(LayerModes::DisplayName(49).isEmpty());
 }
