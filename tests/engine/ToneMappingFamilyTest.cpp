@@ -1,13 +1,13 @@
 // Iterative tone mapping through the chain: the large-scale tones move together by the
 // compression, the detail on them is lifted by the local contrast, however many passes the
 // calculation quality asks for; the gradation afterwards spreads the tones over the range.
-#include "SmoothTestUtil.h"
+#include "FamilyTestUtil.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-using namespace SmoothTest;
+using namespace FamilyTest;
 
 namespace
 {
