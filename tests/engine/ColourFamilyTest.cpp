@@ -1,31 +1,16 @@
 // Worked examples of the colour family's per-pixel operators, run through the dispatcher at their
 // catalogue defaults with some values changed: expected levels worked out by hand, or the
 // direction and size of a change where a look has no single right number.
-#include "EngineTestUtil.h"
-
-#include <gtest/gtest.h>
+#include "FamilyTestUtil.h"
 
 #include <array>
-#include <cmath>
+
+using namespace FamilyTest;
 
 namespace
 {
 using Px = std::array<uint16_t, 3>;
-
-struct SChange
-{
-    int set, value;
-    float v;
-};
-
-/// The record of a catalogue entry at its defaults, with `changes` applied.
-std::unique_ptr<Params> Record(CEngineContext& engine, const char* kernel, const std::vector<SChange>& changes)
-{
-    auto p = Defaults(engine, kernel);
-    for (const SChange& c : changes)
-        p->p[c.set][c.value] = c.v;
-    return p;
-}
+using SChange = SValue;
 
 /// A whole curve set at one height.
 std::vector<SChange> FlatCurve(int set, float y)
@@ -250,27 +235,25 @@ TEST_F(ColourFamily, MotifsAreDrawnWhereAndAsLargeAsSet)
 {
     // The German flag over the middle of a 30 × 20 picture, a picture-height tall: black, red and
     // gold thirds of its 2/3 half height; the rows and columns outside it stay.
-    const Px bg{30000, 30000, 30000};
-    std::vector<uint16_t> image(30 * 20 * 3, 30000);
     auto p = Record(m_engine, "MP_calcPixelFlags", {{0, 0, 0.0f}, {1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}, {3, 0, 1.0f}});
-    ASSERT_EQ(RunKernel("MP_calcPixelFlags", 30, 20, image.data(), image.data(), 6, 6, p.get(), -1, 0, 0, true, true), MP_SUCCESS);
-    auto at = [&](int x, int y) { return Px{image[(y * 30 + x) * 3], image[(y * 30 + x) * 3 + 1], image[(y * 30 + x) * 3 + 2]}; };
+    const Image flag = Dispatched("MP_calcPixelFlags", *p, Uniform(30, 20, 30000, 30000, 30000), 30, 20);
+    auto at = [&](int x, int y) { return Px{At(flag, 30, x, y, 0), At(flag, 30, x, y, 1), At(flag, 30, x, y, 2)}; };
     EXPECT_EQ(at(15, 5), (Px{0, 0, 0}));
     EXPECT_NEAR(at(15, 10)[0], 0xDD * 257, 1);
     EXPECT_EQ(at(15, 10)[1], 0);
     EXPECT_NEAR(at(15, 14)[1], 0xCE * 257, 1);
     for (int c = 0; c < 3; ++c)
     {
-        EXPECT_NEAR(at(15, 0)[c], bg[c], 1);
-        EXPECT_NEAR(at(0, 10)[c], bg[c], 1);
+        EXPECT_NEAR(at(15, 0)[c], 30000, 1);
+        EXPECT_NEAR(at(0, 10)[c], 30000, 1);
     }
 
     // The pumpkin's body is orange; the ball's centre is its black pentagon.
-    std::vector<uint16_t> pumpkin(20 * 20 * 3, 30000), ball(20 * 20 * 3, 30000);
-    auto hw = Record(m_engine, "MP_calcPixelHWMotiv", {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
-    auto fb = Record(m_engine, "MP_calcPixelMotiv", {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
-    ASSERT_EQ(RunKernel("MP_calcPixelHWMotiv", 20, 20, pumpkin.data(), pumpkin.data(), 6, 6, hw.get(), -1, 0, 0, true, true), MP_SUCCESS);
-    ASSERT_EQ(RunKernel("MP_calcPixelMotiv", 20, 20, ball.data(), ball.data(), 6, 6, fb.get(), -1, 0, 0, true, true), MP_SUCCESS);
+    auto motif = [&](const char* kernel) {
+        auto p = Record(m_engine, kernel, {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
+        return Dispatched(kernel, *p, Uniform(20, 20, 30000, 30000, 30000), 20, 20);
+    };
+    const Image pumpkin = motif("MP_calcPixelHWMotiv"), ball = motif("MP_calcPixelMotiv");
     const uint16_t* body = &pumpkin[(16 * 20 + 13) * 3]; // (u, v) ≈ (0.35, 0.65)
     EXPECT_GT(body[0], 50000);
     EXPECT_GT(body[0], body[1] + 10000);
