@@ -118,16 +118,23 @@ inline void AddNoise(Image& img, double sigma, uint32_t seed, bool colour = fals
     }
 }
 
-/// Every channel of pixel (x, y) is `value(x, y)`.
+/// Channel c of pixel (x, y) is `value(x, y, c)`.
 template <class Value>
-Image Grey(int w, int h, const Value& value)
+Image Picture(int w, int h, const Value& value)
 {
     Image img(size_t(w) * h * 3);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             for (int c = 0; c < 3; ++c)
-                At(img, w, x, y, c) = uint16_t(value(x, y));
+                At(img, w, x, y, c) = uint16_t(value(x, y, c));
     return img;
+}
+
+/// Every channel of pixel (x, y) is `value(x, y)`.
+template <class Value>
+Image Grey(int w, int h, const Value& value)
+{
+    return Picture(w, h, [&](int x, int y, int) { return value(x, y); });
 }
 
 /// Left of column `edge` every channel is `lo`, from it on `hi`.
