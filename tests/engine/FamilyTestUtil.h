@@ -76,6 +76,14 @@ inline Image Dispatched(const char* kernel, Params& p, Image image, int w, int h
     return image;
 }
 
+/// `kernel` through the dispatcher at ExposureRecord(`values`, `scale`), in an engine of its own.
+inline Image ExposureRun(const char* kernel, const Image& image, int w, int h, const std::vector<SValue>& values = {},
+                         float scale = 1.0f)
+{
+    CTestEngine engine;
+    return Dispatched(kernel, *ExposureRecord(engine, kernel, values, scale), image, w, h);
+}
+
 /// The kernel's function on stripes of `rows` rows, each with the border rows the registry asks
 /// for above and below and its stripe offset, as the striped path cuts the picture; the stripes'
 /// own rows are kept. `source`, when given, is the unprocessed picture beside the worked one.
