@@ -24,16 +24,9 @@ TEST_F(Denoise, FlatNoiseFallsWhileMeanAndEdgeStay)
     // 96 × 16: 20000 left of column 48, 44000 from it on, noise of 1500 levels in brightness
     // (luminance kernels) or in colour (chroma kernels). Variance of the brightness (mean of the
     // channels) or of the colour (red − green) over columns 4…39, mean there, edge width over
-    // the brightness profile (the step is one column wide before).
-    struct SCase
-    {
-        const char* kernel;
-        std::vector<std::pair<int, float>> settings;
-        bool colour;
-        double maxVarianceShare; // after ÷ before
-        int maxEdgeWidth;        // columns from 10 % to 90 %
-    };
-    const SCase cases[] = {
+    // the brightness profile (the step is one column wide before). Per kernel: colour noise, the
+    // largest share of the variance left, the widest edge after (columns from 10 % to 90 %).
+    const std::tuple<const char*, std::vector<std::pair<int, float>>, bool, double, int> cases[] = {
         {"MP_calcPixelDeNoiseLumHD", {{0, 0.5f}}, false, 0.10, 1},
         {"MP_calcPixelDeNoiseLumIterHD", {{0, 0.5f}}, false, 0.10, 1},
         {"MP_calcPixelDeNoiseLumUHD", {{0, 0.5f}}, false, 0.20, 1},
@@ -50,35 +43,29 @@ TEST_F(Denoise, FlatNoiseFallsWhileMeanAndEdgeStay)
         {"MP_calcPixelDeNoiseMedian", {{0, 1.0f}}, false, 0.50, 1},
     };
     const int w = 96, h = 16;
-    for (const SCase& c : cases)
+    for (const auto& [kernel, settings, colour, maxVarianceShare, maxEdgeWidth] : cases)
     {
-        SCOPED_TRACE(c.kernel);
+        SCOPED_TRACE(kernel);
         Image before = Step(w, h, 48, 20000, 44000);
-        AddNoise(before, 1500.0, 7, c.colour);
-        const Image img = Run(c.kernel, before, w, h, c.settings);
-        auto variance = [&](const Image& i) {
-            return Measure(w, 4, 40, 0, h, [&](size_t k) { return c.colour ? double(i[3 * k]) - i[3 * k + 1] : Lum(i, k); }).variance;
+        AddNoise(before, 1500.0, 7, colour);
+        const Image img = Run(kernel, before, w, h, settings);
+        auto variance = [&, colour = colour](const Image& i) {
+            return Measure(w, 4, 40, 0, h, [&](size_t k) { return colour ? double(i[3 * k]) - i[3 * k + 1] : Lum(i, k); }).variance;
         };
-        EXPECT_LE(variance(img), c.maxVarianceShare * variance(before));
+        EXPECT_LE(variance(img), maxVarianceShare * variance(before));
         for (int ch = 0; ch < 3; ++ch)
             EXPECT_NEAR(Stats(img, w, 4, 40, ch).mean, Stats(before, w, 4, 40, ch).mean, 60.0);
-        EXPECT_LE(EdgeWidth(img, w), c.maxEdgeWidth);
-        for (size_t i = 0; c.colour && i < img.size() / 3; ++i) // chroma kernels keep every pixel's brightness
+        EXPECT_LE(EdgeWidth(img, w), maxEdgeWidth);
+        for (size_t i = 0; colour && i < img.size() / 3; ++i) // chroma kernels keep every pixel's brightness
             ASSERT_NEAR(Lum(img, i), Lum(before, i), 1.0) << "pixel " << i;
     }
 }
 
 TEST_F(Denoise, IsolatedOutliersInWorkedNumbers)
 {
-    // 5 × 5, neighbours of the centre 10000…12000 (one each of 10000, 12000, the rest 11000).
-    struct SCase
-    {
-        const char* kernel;
-        std::vector<std::pair<int, float>> settings;
-        float scale;
-        int centre, expected;
-    };
-    const SCase cases[] = {
+    // 5 × 5, neighbours of the centre 10000…12000 (one each of 10000, 12000, the rest 11000). Per
+    // kernel: preview scale, the centre before and after.
+    const std::tuple<const char*, std::vector<std::pair<int, float>>, float, int, int> cases[] = {
         {"MP_calcPixelDeNoiseMedian", {{0, 1.0f}}, 1.0f, 60000, 11000},        // the median of the nine
         {"MP_calcPixelDeNoiseMedian", {{0, 0.5f}}, 1.0f, 60000, 35500},        // halfway there
         {"MP_calcPixelDeNoiseMedian", {{0, 1.0f}}, 0.5f, 60000, 47750},        // a preview: a quarter of the way
@@ -88,13 +75,13 @@ TEST_F(Denoise, IsolatedOutliersInWorkedNumbers)
         {"MP_calcPixelDeNoiseGapfill", {{0, 1.0f}}, 1.0f, 13500, 13500},       // 1500 above a spread of 2000: kept
         {"MP_calcPixelDeNoiseGapfill", {{0, 1.0f}}, 1.0f, 14000, 11000},       // 2000 above it: a gap (0.8 × 2000)
     };
-    for (const SCase& c : cases)
+    for (const auto& [kernel, settings, scale, centre, expected] : cases)
     {
-        const Image img = Run(c.kernel, Grey(5, 5, [&](int x, int y) {
-            return x == 2 && y == 2 ? c.centre : x == 1 && y == 1 ? 10000 : x == 3 && y == 3 ? 12000 : 11000;
-        }), 5, 5, c.settings, c.scale);
+        const Image img = Run(kernel, Grey(5, 5, [&, centre = centre](int x, int y) {
+            return x == 2 && y == 2 ? centre : x == 1 && y == 1 ? 10000 : x == 3 && y == 3 ? 12000 : 11000;
+        }), 5, 5, settings, scale);
         for (int ch = 0; ch < 3; ++ch)
-            EXPECT_EQ(At(img, 5, 2, 2, ch), c.expected) << c.kernel << " centre " << c.centre << " at " << c.scale;
+            EXPECT_EQ(At(img, 5, 2, 2, ch), expected) << kernel << " centre " << centre << " at " << scale;
     }
 }
 

@@ -139,14 +139,7 @@ TEST(EnhanceFamily, PreviewAgreesWithTheDownscaledFullSizeResult)
     // weakens them instead; see their own tests), dithering (a requantisation of each pixel),
     // block-edge reduction (the blocks belong to the full-size picture) and detail recovery (it
     // compares two pictures).
-    struct SCase
-    {
-        const char* kernel;
-        std::vector<std::pair<int, float>> settings;
-        double noise;
-        double tolerance;
-    };
-    const SCase cases[] = {
+    const std::tuple<const char*, std::vector<std::pair<int, float>>, double, double> cases[] = { // noise, tolerance
         {"MP_calcPixelDeNoiseLumHD", {{0, 0.5f}}, 1300.0, 0.25},
         {"MP_calcPixelDeNoiseLumIterHD", {{0, 0.5f}}, 1300.0, 0.25},
         {"MP_calcPixelDeNoiseHD", {{0, 0.5f}}, 1300.0, 0.25},
@@ -181,13 +174,13 @@ TEST(EnhanceFamily, PreviewAgreesWithTheDownscaledFullSizeResult)
     };
     CTestEngine engine;
     const int w = 128, h = 96;
-    for (const SCase& c : cases)
+    for (const auto& [kernel, settings, noise, tolerance] : cases)
     {
-        const Image picture = Scene(w, h, c.noise, 3), half = Half(picture, w, h);
-        const Image reference = Half(Whole(c.kernel, picture, w, h, *Settings(engine, c.kernel, c.settings)), w, h);
-        const Image preview = Whole(c.kernel, half, w / 2, h / 2, *Settings(engine, c.kernel, c.settings, 0.5f));
+        const Image picture = Scene(w, h, noise, 3), half = Half(picture, w, h);
+        const Image reference = Half(Whole(kernel, picture, w, h, *Settings(engine, kernel, settings)), w, h);
+        const Image preview = Whole(kernel, half, w / 2, h / 2, *Settings(engine, kernel, settings, 0.5f));
         const double err = MeanAbsDifference(reference, preview), effect = MeanAbsDifference(reference, half);
-        EXPECT_GT(effect, 20.0) << c.kernel << " does too little to compare";
-        EXPECT_LE(err, c.tolerance * effect) << c.kernel << ": " << err / effect << " of the effect differs";
+        EXPECT_GT(effect, 20.0) << kernel << " does too little to compare";
+        EXPECT_LE(err, tolerance * effect) << kernel << ": " << err / effect << " of the effect differs";
     }
 }

@@ -20,21 +20,16 @@ std::unique_ptr<Params> Exposure(CEngineContext& engine, float slider, float str
 TEST(ExposureKernels, StopsDoubleOrHalveEveryChannelAndClipAtWhite)
 {
     // Slider 0…1 is −4…+4 EV: each stop doubles the level, truncated, clipped at 65535.
-    struct SCase
-    {
-        float slider;
-        uint16_t in, out;
-    };
-    const SCase cases[] = {
+    const std::tuple<float, uint16_t, uint16_t> cases[] = { // slider, level in, level out
         {0.625f, 1000, 2000},  {0.625f, 32767, 65534}, {0.625f, 40000, 65535}, // +1 EV
         {0.25f, 20000, 5000},  {0.25f, 65535, 16383},                          // −2 EV: 16383.75
         {1.0f, 1000, 16000},   {0.0f, 40000, 2500},    {0.0f, 1000, 62},       // ±4 EV
     };
-    for (const SCase& c : cases)
+    for (const auto& [slider, in, out] : cases)
     {
         CTestEngine engine;
-        EXPECT_EQ(Dispatched("MP_calcPixelExposureValue", *Exposure(engine, c.slider), {c.in, c.in, c.in}, 1, 1),
-                  (Image{c.out, c.out, c.out})) << c.slider << " at " << c.in;
+        EXPECT_EQ(Dispatched("MP_calcPixelExposureValue", *Exposure(engine, slider), {in, in, in}, 1, 1), (Image{out, out, out}))
+            << slider << " at " << in;
     }
 }
 

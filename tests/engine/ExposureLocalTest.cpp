@@ -107,13 +107,7 @@ TEST(ExposureLocal, DetailOperatorsChangeFineStructureAndGuardEdges)
     // (a 10 px blur of the checker is flat there to a fraction of a percent).
     auto amplitude = [&](const Image& im) { return (At(im, w, 18, 14, 0) - At(im, w, 22, 14, 0)) / 2; };
     EXPECT_EQ(amplitude(image), 1311);
-    struct SCase
-    {
-        const char* kernel;
-        std::vector<SValue> values;
-        int amplitude, tolerance;
-    };
-    const SCase cases[] = {
+    const std::tuple<const char*, std::vector<SValue>, int, int> cases[] = { // amplitude after, tolerance
         // Detail doubled through the guard 1 ÷ (1 + (0.02 ÷ 0.17)²) = 0.986: 1310 × 1.986.
         {"MP_calcPixelMaskLocalContrast", {{0, 0, 0.02f}, {1, 0, 1.0f}, {2, 0, 0.5f}}, 2602, 30},
         // Amount 1 over the coring of 1 % of the range: 1310 + (1310 − 655).
@@ -121,8 +115,8 @@ TEST(ExposureLocal, DetailOperatorsChangeFineStructureAndGuardEdges)
         // Detail taken away through the guard 1 ÷ (1 + (0.02 ÷ 0.08)²) = 0.941: 1310 × 0.059.
         {"MP_calcPixelSoftDetail", {{0, 0, 1.0f}, {1, 0, 0.5f}}, 77, 20},
     };
-    for (const SCase& c : cases)
-        EXPECT_NEAR(amplitude(ExposureRun(c.kernel, image, w, h, c.values)), c.amplitude, c.tolerance) << c.kernel;
+    for (const auto& [kernel, values, after, tolerance] : cases)
+        EXPECT_NEAR(amplitude(ExposureRun(kernel, image, w, h, values)), after, tolerance) << kernel;
     // The halo guard: at full guard the step of 0.4 overshoots far less than without it.
     auto overshoot = [&](float guard) {
         const Image out = ExposureRun("MP_calcPixelMaskLocalContrast", image, w, h, {{0, 0, 0.02f}, {1, 0, 1.0f}, {2, 0, guard}});

@@ -56,14 +56,9 @@ TEST_F(SmoothFamily, EveryOperatorIsSkippedWhenItsStrengthIsZero)
 
 TEST_F(SmoothFamily, LineBlursLeaveEdgesAlongTheirDirectionSharp)
 {
-    // Reach 10 pixels; direction 0 is horizontal, 0.5 of the half turn vertical.
-    struct SCase
-    {
-        const char* kernel;
-        SSets sets;
-        bool keepsHorizontalEdge, keepsVerticalEdge;
-    };
-    const SCase cases[] = {
+    // Reach 10 pixels; direction 0 is horizontal, 0.5 of the half turn vertical. Per kernel: does
+    // it keep a horizontal edge, a vertical one?
+    const std::tuple<const char*, SSets, bool, bool> cases[] = {
         {"MP_calcPixelHorBlur", {{0, 0.04f}}, true, false},
         {"MP_calcPixelVerBlur", {{0, 0.04f}}, false, true},
         {"MP_calcPixelDirBlur", {{0, 0.04f}, {1, 0.0f}}, true, false},
@@ -71,12 +66,12 @@ TEST_F(SmoothFamily, LineBlursLeaveEdgesAlongTheirDirectionSharp)
         {"MP_calcPixelGaussSmooth", {{0, 0.05f}}, false, false},
     };
     const int n = 40;
-    for (const SCase& c : cases)
+    for (const auto& [kernel, sets, keepsHorizontal, keepsVertical] : cases)
         for (const bool horizontal : {true, false})
         {
-            SCOPED_TRACE(std::string(c.kernel) + (horizontal ? " horizontal" : " vertical"));
-            const Image edge = HalfStep(n, n, horizontal), out = Run(c.kernel, edge, n, n, c.sets);
-            if (horizontal ? c.keepsHorizontalEdge : c.keepsVerticalEdge)
+            SCOPED_TRACE(std::string(kernel) + (horizontal ? " horizontal" : " vertical"));
+            const Image edge = HalfStep(n, n, horizontal), out = Run(kernel, edge, n, n, sets);
+            if (horizontal ? keepsHorizontal : keepsVertical)
             {
                 EXPECT_EQ(out, edge);
             }
@@ -170,14 +165,8 @@ TEST_F(SmoothFamily, BokehSpreadsALightIntoAFlatDiscAndBloomsHighlights)
 
 TEST_F(SmoothFamily, GlowsOnAFlatPictureHaveTheirWorkedValuesAndBrightenALightsSurroundings)
 {
-    // No edges and no spots: only the tone part of each glow acts.
-    struct SCase
-    {
-        const char* kernel;
-        SSets sets;
-        float in, out;
-    };
-    const SCase cases[] = {
+    // No edges and no spots: only the tone part of each glow acts. Per kernel: level in, level out.
+    const std::tuple<const char*, SSets, float, float> cases[] = {
         {"MP_calcPixelKirlian", {{1, 1.0f}}, 0.5f, 0.3f},                            // dimmed by 0.4
         {"MP_calcPixelNeonLight", {{1, 1.0f}, {2, 0.5f}}, 0.5f, 0.25f},               // background halved
         {"MP_calcPixelSoftRGBContrast", {{1, 1.0f}}, 0.5f, 0.75f},                    // screen(½, 2 × ¼)
@@ -185,12 +174,9 @@ TEST_F(SmoothFamily, GlowsOnAFlatPictureHaveTheirWorkedValuesAndBrightenALightsS
         {"MP_calcPixelImageBloom", {{1, 0.6f}, {2, 0.5f}}, 0.5f, 0.5f},               // below the threshold
         {"MP_calcPixelImageBloom", {{1, 0.6f}, {2, 0.5f}}, 0.8f, 0.88f},              // screen(0.8, ½ × 0.8)
     };
-    for (const SCase& c : cases)
-    {
-        const uint16_t level = Level(c.in);
-        const Image out = Run(c.kernel, Uniform(16, 16, level, level, level), 16, 16, c.sets);
-        EXPECT_NEAR(At(out, 16, 8, 8, 0), c.out * 65535.0f, 2.0f) << c.kernel << " at " << c.in;
-    }
+    for (const auto& [kernel, sets, in, out] : cases)
+        EXPECT_NEAR(At(Run(kernel, Uniform(16, 16, Level(in), Level(in), Level(in)), 16, 16, sets), 16, 8, 8, 0), out * 65535.0f, 2.0f)
+            << kernel << " at " << in;
 
     // A bright square on dark grey, each glow at a reach of 10 pixels: just outside the square
     // the glow adds light, far away the picture looks as it would without the square.
