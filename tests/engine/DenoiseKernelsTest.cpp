@@ -46,7 +46,7 @@ TEST_F(Denoise, FlatNoiseFallsWhileMeanAndEdgeStay)
     for (const auto& [kernel, settings, colour, maxVarianceShare, maxEdgeWidth] : cases)
     {
         SCOPED_TRACE(kernel);
-        Image before = Step(w, h, 48, 20000, 44000);
+        Image before = Grey(w, h, [](int x, int) { return x < 48 ? 20000 : 44000; });
         AddNoise(before, 1500.0, 7, colour);
         const Image img = Run(kernel, before, w, h, settings);
         auto variance = [&, colour = colour](const Image& i) {

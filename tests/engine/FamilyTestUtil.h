@@ -145,12 +145,6 @@ Image Grey(int w, int h, const Value& value)
     return Picture(w, h, [&](int x, int y, int) { return value(x, y); });
 }
 
-/// Left of column `edge` every channel is `lo`, from it on `hi`.
-inline Image Step(int w, int h, int edge, int lo, int hi)
-{
-    return Grey(w, h, [&](int x, int) { return x < edge ? lo : hi; });
-}
-
 /// A smooth picture with features of several sizes: two gradients, a bright disc, a dark bar and
 /// a fine checker patch, so local operators have edges and detail at every scale.
 inline Image ExposureScene(int w, int h)
