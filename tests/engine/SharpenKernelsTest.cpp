@@ -11,19 +11,13 @@ namespace
 /// (the same in every channel, or only in red and green in opposite directions for `colour`).
 Image SoftEdge(int w, int h, int soft, bool colour = false)
 {
-    Image img(size_t(w) * h * 3);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-        {
-            double t = 0; // share of the bright side in the window
-            for (int k = -soft / 2; k <= soft / 2; ++k)
-                t += (x + k >= w / 2) / double(soft / 2 * 2 + 1);
-            const double v = 20000 + 24000 * t;
-            At(img, w, x, y, 0) = uint16_t(v);
-            At(img, w, x, y, 1) = uint16_t(colour ? 64000 - v : v);
-            At(img, w, x, y, 2) = uint16_t(colour ? 32000 : v);
-        }
-    return img;
+    return Picture(w, h, [&](int x, int, int c) {
+        double t = 0; // share of the bright side in the window
+        for (int k = -soft / 2; k <= soft / 2; ++k)
+            t += (x + k >= w / 2) / double(soft / 2 * 2 + 1);
+        const double v = 20000 + 24000 * t;
+        return !colour || c == 0 ? v : c == 1 ? 64000 - v : 32000;
+    });
 }
 
 /// Largest rise between neighbouring columns of channel c in row 4.

@@ -71,14 +71,9 @@ TEST_F(SmoothFamily, LineBlursLeaveEdgesAlongTheirDirectionSharp)
         {
             SCOPED_TRACE(std::string(kernel) + (horizontal ? " horizontal" : " vertical"));
             const Image edge = HalfStep(n, n, horizontal), out = Run(kernel, edge, n, n, sets);
-            if (horizontal ? keepsHorizontal : keepsVertical)
-            {
-                EXPECT_EQ(out, edge);
-            }
-            else // the pixel next to the edge takes on part of the other side
-            {
-                EXPECT_GT(horizontal ? At(out, n, 5, n / 2 - 1, 0) : At(out, n, n / 2 - 1, 5, 0), 12000);
-            }
+            const int beside = horizontal ? At(out, n, 5, n / 2 - 1, 0) : At(out, n, n / 2 - 1, 5, 0);
+            // Kept bit for bit, or the pixel next to the edge takes on part of the other side.
+            EXPECT_TRUE((horizontal ? keepsHorizontal : keepsVertical) ? out == edge : beside > 12000) << beside;
         }
 }
 
@@ -87,8 +82,7 @@ TEST_F(SmoothFamily, GaussianReachesExactlyItsRadiusSymmetrically)
     // Reach 6: a light spreads to distance 6 and not one pixel further, the same in every
     // direction, falling away from the centre; a flat image stays exactly flat.
     const int n = 21;
-    Image dot = Uniform(n, n, 0, 0, 0);
-    At(dot, n, 10, 10, 0) = 65535;
+    const Image dot = Picture(n, n, [](int x, int y, int c) { return x == 10 && y == 10 && c == 0 ? 65535 : 0; });
     const Image out = Run("MP_calcPixelGaussSmooth", dot, n, n, {{0, 0.03f}});
     auto v = [&](int x, int y) { return int(At(out, n, x, y, 0)); };
     EXPECT_GT(v(16, 10), 0);
