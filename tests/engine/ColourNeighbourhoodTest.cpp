@@ -87,15 +87,8 @@ TEST(ColourNeighbourhood, PreviewSizeAgreesWithFullSize)
         CTestEngine engine;
         const Image reference = Half(Graded(engine, kernel, full, W, H, 0.125f), W, H);
         const Image preview = Graded(engine, kernel, Half(full, W, H), W / 2, H / 2, 0.0625f);
-        double sum = 0;
-        int worst = 0;
-        for (size_t i = 0; i < preview.size(); ++i)
-        {
-            const int d = std::abs(int(preview[i]) - int(reference[i]));
-            sum += d, worst = std::max(worst, d);
-        }
-        EXPECT_LT(sum / double(preview.size()), 655.0) << kernel;
-        EXPECT_LT(worst, 3932) << kernel;
+        EXPECT_LT(MeanAbsDifference(preview, reference), 655.0) << kernel;
+        EXPECT_LT(TestImages::CompareImages(preview.data(), reference.data(), W / 2, H / 2, 0).iMaxAbs, 3932) << kernel;
     }
 }
 
@@ -168,16 +161,11 @@ TEST(ColourNeighbourhood, StylesMakeTheirLook)
     const Image image = Landscape(W, H);
     const SLook in = Look(image);
     const size_t sky = size_t(W) * 2 + W / 2, foliage = size_t(W) * (H / 2) + W / 2, black = size_t(W) * (H - 2) + 1,
-                 centre = size_t(W) * (H / 2) + W / 2, corner = 0;
-    auto px = [](const std::vector<uint16_t>& img, size_t i) {
+                 centre = size_t(W) * (H / 2) + W / 2, corner = 0, grey = size_t(W) * (H - 2) + W / 2;
+    auto px = [](const Image& img, size_t i) {
         return std::array<double, 3>{double(img[3 * i]), double(img[3 * i + 1]), double(img[3 * i + 2])};
     };
-    struct SCase
-    {
-        const char* kernel;
-        std::function<bool(const Image&)> look;
-    };
-    const SCase cases[] = {
+    const std::pair<const char*, std::function<bool(const Image&)>> cases[] = {
         {"MP_calcPixelStyleLowKey", [&](auto& out) { return Look(out).lum < 0.85 * in.lum; }},
         {"MP_calcPixelStyleHighKey", [&](auto& out) { return Look(out).lum > 1.15 * in.lum; }},
         {"MP_calcPixelStyleCross", [&](auto& out) { return px(out, black)[2] > px(out, black)[0] + 3000; }},
@@ -185,12 +173,11 @@ TEST(ColourNeighbourhood, StylesMakeTheirLook)
          [&](auto& out) { return px(out, foliage)[0] * px(image, foliage)[1] > 2 * px(image, foliage)[0] * px(out, foliage)[1]; }},
         {"MP_calcPixelStyleInfrared",
          [&](auto& out) {
-             const auto f = px(out, foliage), s = px(out, sky);
-             return std::fabs(f[0] - f[2]) < 2000 && f[1] > s[1] + 10000;
+             return std::fabs(px(out, foliage)[0] - px(out, foliage)[2]) < 2000 && px(out, foliage)[1] > px(out, sky)[1] + 10000;
          }},
         {"MP_calcPixelStyleLithPrint",
          [&](auto& out) {
-             const auto m = px(out, size_t(W) * (H - 2) + W / 2);
+             const auto m = px(out, grey);
              return m[0] >= m[1] && m[1] > m[2] && Look(out).saturation < 0.5 * in.saturation;
          }},
         {"MP_calcPixelStyleButtercream", [&](auto& out) { return Look(out).lumSpread < 0.9 * in.lumSpread; }},
@@ -198,15 +185,18 @@ TEST(ColourNeighbourhood, StylesMakeTheirLook)
          [&](auto& out) { return px(out, corner)[2] * px(image, centre)[1] < px(image, corner)[2] * px(out, centre)[1]; }},
         {"MP_calcPixelStyleOrton", [&](auto& out) { return Look(out).saturation > 1.05 * in.saturation && Look(out).lumSpread < in.lumSpread; }},
         {"MP_calcPixelStyleLomo",
-         [&](auto& out) { return px(out, corner)[2] < px(image, corner)[2] * 3 / 4 && Look(out, centre, centre + 1).saturation > Look(image, centre, centre + 1).saturation; }},
+         [&](auto& out) {
+             return px(out, corner)[2] < px(image, corner)[2] * 3 / 4 &&
+                    Look(out, centre, centre + 1).saturation > Look(image, centre, centre + 1).saturation;
+         }},
         {"MP_calcPixelStyleDragan",
          [&](auto& out) { return Look(out).lumSpread > 1.3 * in.lumSpread && Look(out).saturation < 0.85 * in.saturation; }},
     };
-    for (const SCase& c : cases)
+    for (const auto& [kernel, look] : cases)
     {
         CTestEngine engine;
-        EXPECT_TRUE(c.look(Graded(engine, c.kernel, image, W, H))) << c.kernel;
-        EXPECT_FALSE(MP_HasEffect(c.kernel, *Settings(engine, c.kernel, {{0, 0.0f}}))) << c.kernel;
+        EXPECT_TRUE(look(Graded(engine, kernel, image, W, H))) << kernel;
+        EXPECT_FALSE(MP_HasEffect(kernel, *Settings(engine, kernel, {{0, 0.0f}}))) << kernel;
     }
 }
 
