@@ -15,11 +15,9 @@ namespace FamilyTest
 {
 using Image = std::vector<uint16_t>;
 
-inline uint16_t& At(Image& img, int w, int x, int y, int c)
-{
-    return img[(size_t(y) * w + x) * 3 + c];
-}
-inline uint16_t At(const Image& img, int w, int x, int y, int c)
+/// Channel c of pixel (x, y) of a picture `w` pixels wide (writable where the picture is).
+template <class Picture>
+auto& At(Picture&& img, int w, int x, int y, int c)
 {
     return img[(size_t(y) * w + x) * 3 + c];
 }

@@ -34,22 +34,21 @@ TEST(FilmTypes, ShippedTableHasDistinctLooks)
 TEST(FilmTypes, ReaderReportsTheErrorLine)
 {
     CLogCapture log;
-    QByteArray text = "<filmtypes>\n<filmtype name=\"a\" gradation=\"0.1\"/>\n<filmtype name=\"b\"\n</filmtypes>";
-    QBuffer buffer(&text);
-    buffer.open(QIODevice::ReadOnly);
     QVector<SFilmType> types;
     QString error;
-    EXPECT_FALSE(MP_ReadFilmTypes(buffer, types, &error));
+    auto read = [&](QByteArray text) {
+        QBuffer buffer(&text);
+        buffer.open(QIODevice::ReadOnly);
+        return MP_ReadFilmTypes(buffer, types, &error);
+    };
+    EXPECT_FALSE(read("<filmtypes>\n<filmtype name=\"a\" gradation=\"0.1\"/>\n<filmtype name=\"b\"\n</filmtypes>"));
     EXPECT_TRUE(types.isEmpty());
     EXPECT_TRUE(error.startsWith("ERROR in filmtypes.xml: ")) << error.toStdString();
     EXPECT_TRUE(error.contains(" at line 4 column ")) << error.toStdString();
     EXPECT_NE(log.Text().find("ERROR in filmtypes.xml: "), std::string::npos);
 
     // Missing and non-numeric values read as neutral.
-    QByteArray partial = "<filmtypes><filmtype name=\"x\" contrast=\"abc\" vignette=\"0.4\"/></filmtypes>";
-    QBuffer b2(&partial);
-    b2.open(QIODevice::ReadOnly);
-    ASSERT_TRUE(MP_ReadFilmTypes(b2, types));
+    ASSERT_TRUE(read("<filmtypes><filmtype name=\"x\" contrast=\"abc\" vignette=\"0.4\"/></filmtypes>"));
     EXPECT_EQ(types[0].afValue[eFT_CONTRAST], 0.5f);
     EXPECT_EQ(types[0].afValue[eFT_TEMPERATURE], 0.36f);
     EXPECT_EQ(types[0].afValue[eFT_VIGNETTE], 0.4f);
