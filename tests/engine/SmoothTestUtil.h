@@ -2,5 +2,3 @@
 #pragma once
 
 #include "FamilyTestUtil.h"
-
-namespace SmoothTest = FamilyTest;
