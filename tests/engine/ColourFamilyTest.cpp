@@ -1,31 +1,16 @@
 // Worked examples of the colour family's per-pixel operators, run through the dispatcher at their
 // catalogue defaults with some values changed: expected levels worked out by hand, or the
 // direction and size of a change where a look has no single right number.
-#include "EngineTestUtil.h"
-
-#include <gtest/gtest.h>
+#include "FamilyTestUtil.h"
 
 #include <array>
-#include <cmath>
+
+using namespace FamilyTest;
 
 namespace
 {
 using Px = std::array<uint16_t, 3>;
-
-struct SChange
-{
-    int set, value;
-    float v;
-};
-
-/// The record of a catalogue entry at its defaults, with `changes` applied.
-std::unique_ptr<Params> Record(CEngineContext& engine, const char* kernel, const std::vector<SChange>& changes)
-{
-    auto p = Defaults(engine, kernel);
-    for (const SChange& c : changes)
-        p->p[c.set][c.value] = c.v;
-    return p;
-}
+using SChange = SValue;
 
 /// A whole curve set at one height.
 std::vector<SChange> FlatCurve(int set, float y)
@@ -134,6 +119,11 @@ TEST_F(ColourFamily, WorkedLevels)
         // The palette's own red, black and white come out as they went in.
         {"MP_calcPixelC64", {{0, 0, 0.0f}}, {{34952, 14649, 12850}, {0, 0, 0}, {65535, 65535, 65535}},
          {{34952, 14649, 12850}, {0, 0, 0}, {65535, 65535, 65535}}, 1},
+        // Levels per channel: each channel's darkest and brightest level become black and white.
+        {"MP_calcPixelBalanceRGBShadowLight", {{1, 0, 0.0f}}, {{10000, 5000, 20000}, {30000, 25000, 30000}, {50000, 45000, 40000}},
+         {{0, 0, 0}, {32767, 32767, 32767}, {65535, 65535, 65535}}, 2},
+        // Channel means 30000, 30000, 15000 and spreads 10000, 10000, 5000 meet at 25000 and 8333.
+        {"MP_calcPixelAutoRGBTransform", {}, {{20000, 20000, 10000}, {40000, 40000, 20000}}, {{16667, 16667, 16667}, {33333, 33333, 33333}}, 3},
     };
     for (const SCase& c : cases)
     {
@@ -152,18 +142,13 @@ TEST_F(ColourFamily, CorrectionsAreSkippedAtTheirDefaults)
                                "MP_calcPixelRGBTransform", "MP_calcPixelManualRGBpoint", "MP_calcPixelSigmoidColor",
                                "MP_calcPixelWeighedRGB", "MP_calcPixelColorExchange", "MP_calcPixelChromaticZoom",
                                "MP_calcPixelDaytime", "MP_calcPixelYeartime"})
-        EXPECT_FALSE(MP_HasEffect(kernel, *Record(m_engine, kernel, {}))) << kernel;
+        EXPECT_FALSE(MP_HasEffect(kernel, *Record(m_engine, kernel))) << kernel;
     // Looks act at their defaults and are skipped at no strength.
-    struct SStrength
+    for (const auto& [kernel, set] : {std::pair{"MP_calcPixelColorFilter", 1}, {"MP_calcPixelColorTint", 1}, {"MP_calcPixelPastell", 0},
+                                      {"MP_calcPixelRedEyes", 1}, {"MP_calcPixelColorHarmonic", 1}, {"MP_calcPixelFlags", 3}})
     {
-        const char* kernel;
-        int set;
-    };
-    for (const SStrength& s : {SStrength{"MP_calcPixelColorFilter", 1}, {"MP_calcPixelColorTint", 1}, {"MP_calcPixelPastell", 0},
-                               {"MP_calcPixelRedEyes", 1}, {"MP_calcPixelColorHarmonic", 1}, {"MP_calcPixelFlags", 3}})
-    {
-        EXPECT_TRUE(MP_HasEffect(s.kernel, *Record(m_engine, s.kernel, {}))) << s.kernel;
-        EXPECT_FALSE(MP_HasEffect(s.kernel, *Record(m_engine, s.kernel, {{s.set, 0, 0.0f}}))) << s.kernel;
+        EXPECT_TRUE(MP_HasEffect(kernel, *Record(m_engine, kernel))) << kernel;
+        EXPECT_FALSE(MP_HasEffect(kernel, *Record(m_engine, kernel, {{set, 0, 0.0f}}))) << kernel;
     }
 }
 
@@ -207,22 +192,8 @@ TEST_F(ColourFamily, LooksMoveColoursTheWayTheirNamesSay)
     EXPECT_GT(Saturation(ocean[1]), Saturation(ocean[0]) + 0.2f);
 }
 
-TEST_F(ColourFamily, ChannelStatisticsBalanceThePicture)
+TEST_F(ColourFamily, ChromaBalanceTakesOutCastsInDarkAndBrightGreys)
 {
-    // Levels per channel: each channel's darkest and brightest level become black and white.
-    const std::vector<Px> spread = RunRow(m_engine, "MP_calcPixelBalanceRGBShadowLight", {{1, 0, 0.0f}},
-                                       {{10000, 5000, 20000}, {30000, 25000, 30000}, {50000, 45000, 40000}});
-    const std::vector<Px> levels = {{0, 0, 0}, {32767, 32767, 32767}, {65535, 65535, 65535}};
-    for (size_t i = 0; i < 3; ++i)
-        for (int c = 0; c < 3; ++c)
-            EXPECT_NEAR(spread[i][c], levels[i][c], 2) << i << "/" << c;
-    // Channel means 30000, 30000, 15000 and spreads 10000, 10000, 5000 meet at 25000 and 8333.
-    const std::vector<Px> grey = RunRow(m_engine, "MP_calcPixelAutoRGBTransform", {}, {{20000, 20000, 10000}, {40000, 40000, 20000}});
-    for (int c = 0; c < 3; ++c)
-    {
-        EXPECT_NEAR(grey[0][c], 16667, 3);
-        EXPECT_NEAR(grey[1][c], 33333, 3);
-    }
     // A blue cast in the dark greys and a red one in the bright greys are both taken out.
     std::vector<Px> cast;
     for (int i = 0; i < 8; ++i)
@@ -250,27 +221,25 @@ TEST_F(ColourFamily, MotifsAreDrawnWhereAndAsLargeAsSet)
 {
     // The German flag over the middle of a 30 × 20 picture, a picture-height tall: black, red and
     // gold thirds of its 2/3 half height; the rows and columns outside it stay.
-    const Px bg{30000, 30000, 30000};
-    std::vector<uint16_t> image(30 * 20 * 3, 30000);
     auto p = Record(m_engine, "MP_calcPixelFlags", {{0, 0, 0.0f}, {1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}, {3, 0, 1.0f}});
-    ASSERT_EQ(RunKernel("MP_calcPixelFlags", 30, 20, image.data(), image.data(), 6, 6, p.get(), -1, 0, 0, true, true), MP_SUCCESS);
-    auto at = [&](int x, int y) { return Px{image[(y * 30 + x) * 3], image[(y * 30 + x) * 3 + 1], image[(y * 30 + x) * 3 + 2]}; };
+    const Image flag = Dispatched("MP_calcPixelFlags", *p, Uniform(30, 20, 30000, 30000, 30000), 30, 20);
+    auto at = [&](int x, int y) { return Px{At(flag, 30, x, y, 0), At(flag, 30, x, y, 1), At(flag, 30, x, y, 2)}; };
     EXPECT_EQ(at(15, 5), (Px{0, 0, 0}));
     EXPECT_NEAR(at(15, 10)[0], 0xDD * 257, 1);
     EXPECT_EQ(at(15, 10)[1], 0);
     EXPECT_NEAR(at(15, 14)[1], 0xCE * 257, 1);
     for (int c = 0; c < 3; ++c)
     {
-        EXPECT_NEAR(at(15, 0)[c], bg[c], 1);
-        EXPECT_NEAR(at(0, 10)[c], bg[c], 1);
+        EXPECT_NEAR(at(15, 0)[c], 30000, 1);
+        EXPECT_NEAR(at(0, 10)[c], 30000, 1);
     }
 
     // The pumpkin's body is orange; the ball's centre is its black pentagon.
-    std::vector<uint16_t> pumpkin(20 * 20 * 3, 30000), ball(20 * 20 * 3, 30000);
-    auto hw = Record(m_engine, "MP_calcPixelHWMotiv", {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
-    auto fb = Record(m_engine, "MP_calcPixelMotiv", {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
-    ASSERT_EQ(RunKernel("MP_calcPixelHWMotiv", 20, 20, pumpkin.data(), pumpkin.data(), 6, 6, hw.get(), -1, 0, 0, true, true), MP_SUCCESS);
-    ASSERT_EQ(RunKernel("MP_calcPixelMotiv", 20, 20, ball.data(), ball.data(), 6, 6, fb.get(), -1, 0, 0, true, true), MP_SUCCESS);
+    auto motif = [&](const char* kernel) {
+        auto p = Record(m_engine, kernel, {{1, 0, 1.0f}, {2, 0, 0.5f}, {2, 1, 0.5f}});
+        return Dispatched(kernel, *p, Uniform(20, 20, 30000, 30000, 30000), 20, 20);
+    };
+    const Image pumpkin = motif("MP_calcPixelHWMotiv"), ball = motif("MP_calcPixelMotiv");
     const uint16_t* body = &pumpkin[(16 * 20 + 13) * 3]; // (u, v) ≈ (0.35, 0.65)
     EXPECT_GT(body[0], 50000);
     EXPECT_GT(body[0], body[1] + 10000);

@@ -2,16 +2,16 @@
 // picture alone at the catalogue's defaults. Expected levels are worked out by hand from each
 // operator's formula with weights ¼, ½, ¼; the tolerance covers the 16-bit table index (a
 // level table is read at trunc(L × 65535)) times the curve's slope.
-#include "ExposureTestUtil.h"
+#include "FamilyTestUtil.h"
 
-using namespace ExposureTest;
+using namespace FamilyTest;
 
 TEST(ExposureTone, WorkedExamplesOnFlatPictures)
 {
     struct SCase
     {
         const char* kernel;
-        std::initializer_list<SValue> values;
+        std::vector<SValue> values;
         uint16_t in[3], out[3];
         int tolerance;
     };
@@ -60,65 +60,50 @@ TEST(ExposureTone, WorkedExamplesOnFlatPictures)
     for (const SCase& c : cases)
     {
         CTestEngine engine;
-        auto p = Record(engine, c.kernel, c.values);
+        auto p = ExposureRecord(engine, c.kernel, c.values);
         p->lummin = 0.1f, p->lummax = 0.8f;
-        std::vector<uint16_t> image = Uniform(9, 9, c.in[0], c.in[1], c.in[2]);
-        ASSERT_EQ(RunOn(c.kernel, *p, image, 9, 9), MP_SUCCESS) << c.kernel;
-        const size_t centre = (4 * 9 + 4) * 3;
+        const Image image = Dispatched(c.kernel, *p, Uniform(9, 9, c.in[0], c.in[1], c.in[2]), 9, 9);
         for (int ch = 0; ch < 3; ++ch)
-            EXPECT_NEAR(image[centre + ch], c.out[ch], c.tolerance) << c.kernel << " channel " << ch;
+            EXPECT_NEAR(At(image, 9, 4, 4, ch), c.out[ch], c.tolerance) << c.kernel << " channel " << ch;
     }
 }
 
 TEST(ExposureTone, LightToolsFollowThePosition)
 {
-    CTestEngine engine;
     // +2 EV inside half the half diagonal of a 5 × 5 picture: the centre (0.2 out) × 4, the
     // corner (1.0 out) untouched.
-    auto centre = Record(engine, "MP_calcPixelCenterLight", {{0, 0, 1.0f}, {1, 0, 0.5f}, {2, 0, 0.0f}});
-    std::vector<uint16_t> image = Uniform(5, 5, 6553, 6553, 6553);
-    ASSERT_EQ(RunOn("MP_calcPixelCenterLight", *centre, image, 5, 5), MP_SUCCESS);
-    EXPECT_NEAR(image[(2 * 5 + 2) * 3], 26212, 1);
+    Image image = ExposureRun("MP_calcPixelCenterLight", Uniform(5, 5, 6553, 6553, 6553), 5, 5, {{0, 0, 1.0f}, {1, 0, 0.5f}, {2, 0, 0.0f}});
+    EXPECT_NEAR(At(image, 5, 2, 2, 0), 26212, 1);
     EXPECT_EQ(image[0], 6553);
     // A hard line across the middle (90°: down the picture): the top rows get γ = 2^−1.5.
-    auto tilt = Record(engine, "MP_calcPixelTiltGamma", {{0, 0, 1.0f}, {1, 0, 0.25f}, {2, 0, 0.0f}});
-    image = Uniform(4, 10, 16384, 16384, 16384);
-    ASSERT_EQ(RunOn("MP_calcPixelTiltGamma", *tilt, image, 4, 10), MP_SUCCESS);
+    image = ExposureRun("MP_calcPixelTiltGamma", Uniform(4, 10, 16384, 16384, 16384), 4, 10, {{0, 0, 1.0f}, {1, 0, 0.25f}, {2, 0, 0.0f}});
     EXPECT_NEAR(image[0], 40144, 2);
-    EXPECT_EQ(image[(9 * 4) * 3], 16384);
+    EXPECT_EQ(At(image, 4, 0, 9, 0), 16384);
 }
 
 namespace
 {
 /// One row of greys from `first` in steps of `step` (0…1).
-std::vector<uint16_t> Greys(int n, float first, float step)
+Image Greys(int n, float first, float step)
 {
-    std::vector<uint16_t> image;
-    for (int i = 0; i < n; ++i)
-        image.insert(image.end(), 3, uint16_t((first + step * float(i)) * 65535.0f));
-    return image;
+    return Grey(n, 1, [&](int x, int) { return (first + step * float(x)) * 65535.0f; });
 }
 }  // namespace
 
 TEST(ExposureTone, LevelOperatorsMeasureThePicture)
 {
     // The measurements count in bins of 1/4095 (1/1023 for the equaliser), hence the tolerances.
-    CTestEngine engine;
     // Twenty greys 0.025 … 0.975: a 10 % share is the two darkest (mean 0.05) and the two
     // brightest (mean 0.95); 0.475 → (0.475 − 0.05) ÷ 0.9.
-    auto weighed = Record(engine, "MP_calcPixelWeighedBW", {{1, 0, 1.0f}});
-    std::vector<uint16_t> image = Greys(20, 0.025f, 0.05f);
-    ASSERT_EQ(RunOn("MP_calcPixelWeighedBW", *weighed, image, 20, 1), MP_SUCCESS);
+    Image image = ExposureRun("MP_calcPixelWeighedBW", Greys(20, 0.025f, 0.05f), 20, 1, {{1, 0, 1.0f}});
     EXPECT_NEAR(image[9 * 3], 30947, 40);
     EXPECT_EQ(image[0], 0);
     EXPECT_EQ(image[19 * 3], 65535);
 
     // Each channel on its own from its lowest to its highest level; a flat channel stays.
-    auto percentile = Record(engine, "MP_calcPixelpercentbwpoint", {{0, 0, 0.0f}, {1, 0, 0.0f}});
-    image.clear();
-    for (int i = 0; i <= 10; ++i)
-        image.insert(image.end(), {uint16_t((0.2f + 0.04f * i) * 65535), uint16_t((0.1f + 0.08f * i) * 65535), 32767});
-    ASSERT_EQ(RunOn("MP_calcPixelpercentbwpoint", *percentile, image, 11, 1), MP_SUCCESS);
+    const float lowest[2] = {0.2f, 0.1f}, step[2] = {0.04f, 0.08f};
+    image = Picture(11, 1, [&](int x, int, int c) { return c < 2 ? (lowest[c] + step[c] * x) * 65535 : 32767.0f; });
+    image = ExposureRun("MP_calcPixelpercentbwpoint", image, 11, 1, {{0, 0, 0.0f}, {1, 0, 0.0f}});
     EXPECT_NEAR(image[5 * 3], 32767, 40);
     EXPECT_NEAR(image[5 * 3 + 1], 32767, 40);
     EXPECT_EQ(image[5 * 3 + 2], 32767);
@@ -128,14 +113,10 @@ TEST(ExposureTone, LevelOperatorsMeasureThePicture)
     // Levels spread evenly over 0.25 … 0.5: equalised, 0.375 goes to the middle; with the limit
     // at its end every bin is capped at the mean count and the excess shared out over all 1024
     // bins, so 0.375 only reaches (0.75 × 384 + 128) ÷ 1024 = 0.40625.
-    std::vector<uint16_t> spread;
-    for (int i = 0; i < 256; ++i)
-        spread.insert(spread.end(), 3, uint16_t((0.25f + float(i) / 1024.0f) * 65535.0f));
+    const Image spread = Grey(16, 16, [](int x, int y) { return (0.25f + float(16 * y + x) / 1024.0f) * 65535.0f; });
     for (const auto& [limit, expected] : {std::pair{0.0f, 32768}, {1.0f, 26624}})
     {
-        auto equalize = Record(engine, "MP_calcPixelHistogramEqualize", {{0, 0, 1.0f}, {1, 0, limit}});
-        image = spread;
-        ASSERT_EQ(RunOn("MP_calcPixelHistogramEqualize", *equalize, image, 16, 16), MP_SUCCESS);
+        image = ExposureRun("MP_calcPixelHistogramEqualize", spread, 16, 16, {{0, 0, 1.0f}, {1, 0, limit}});
         EXPECT_NEAR(image[128 * 3], expected, 300) << "limit " << limit;
     }
 
@@ -143,9 +124,7 @@ TEST(ExposureTone, LevelOperatorsMeasureThePicture)
     // needs the exponent 2.
     for (const auto& [target, expected] : {std::pair{0.5f, 32767}, {0.25f, 16384}})
     {
-        auto normalise = Record(engine, "MP_calcPixelBalanceShadowLight", {{0, 0, 1.0f}, {1, 0, target}});
-        image = Greys(401, 0.1f, 0.001f);
-        ASSERT_EQ(RunOn("MP_calcPixelBalanceShadowLight", *normalise, image, 401, 1), MP_SUCCESS);
+        image = ExposureRun("MP_calcPixelBalanceShadowLight", Greys(401, 0.1f, 0.001f), 401, 1, {{0, 0, 1.0f}, {1, 0, target}});
         EXPECT_NEAR(image[200 * 3], expected, 400) << "target " << target;
     }
 }
@@ -161,6 +140,7 @@ TEST(ExposureTone, CorrectionsAreNeutralAtTheirDefaultsAndLooksAreNot)
         "MP_calcPixelBWcorrection", "MP_calcPixelTiltGamma", "MP_calcPixelSoftBorderlight",
         "MP_calcPixelDynamicLuminance", "MP_calcPixelLightShadow", "MP_calcPixelLogGradationLagrange",
         "MP_calcPixelAdjustLuminance", "MP_calcPixelSoftContrast"};
+    const Image scene = ExposureScene(40, 30);
     int exposure = 0;
     for (const SCatalogueEntry& e : COperatorCatalogue::Shared().Entries())
     {
@@ -169,12 +149,9 @@ TEST(ExposureTone, CorrectionsAreNeutralAtTheirDefaultsAndLooksAreNot)
         ++exposure;
         const std::string kernel = e.sKernel.toStdString();
         CTestEngine engine;
-        auto p = Record(engine, kernel);
+        auto p = ExposureRecord(engine, kernel.c_str());
         p->lummin = 0.2f, p->lummax = 0.7f; // what the chain measures in the scene below
-        std::vector<uint16_t> image = Scene(40, 30);
-        const std::vector<uint16_t> original = image;
-        ASSERT_EQ(RunOn(kernel, *p, image, 40, 30), MP_SUCCESS) << kernel;
-        EXPECT_EQ(image == original, corrections.contains(e.sKernel)) << kernel;
+        EXPECT_EQ(Dispatched(kernel.c_str(), *p, scene, 40, 30) == scene, corrections.contains(e.sKernel)) << kernel;
     }
     EXPECT_EQ(exposure, 57);
 }

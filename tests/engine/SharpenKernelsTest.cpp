@@ -1,9 +1,9 @@
 // The sharpeners, deconvolvers and shape effects of the enhance family: contrast rises at a soft
 // edge within the stated overshoot; blur of a known shape and direction is taken back out;
 // erosion, dilation, the double image and dithering in worked numbers.
-#include "EnhanceTestUtil.h"
+#include "FamilyTestUtil.h"
 
-using namespace EnhanceTest;
+using namespace FamilyTest;
 
 namespace
 {
@@ -11,19 +11,13 @@ namespace
 /// (the same in every channel, or only in red and green in opposite directions for `colour`).
 Image SoftEdge(int w, int h, int soft, bool colour = false)
 {
-    Image img(size_t(w) * h * 3);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-        {
-            double t = 0; // share of the bright side in the window
-            for (int k = -soft / 2; k <= soft / 2; ++k)
-                t += (x + k >= w / 2) / double(soft / 2 * 2 + 1);
-            const double v = 20000 + 24000 * t;
-            At(img, w, x, y, 0) = uint16_t(v);
-            At(img, w, x, y, 1) = uint16_t(colour ? 64000 - v : v);
-            At(img, w, x, y, 2) = uint16_t(colour ? 32000 : v);
-        }
-    return img;
+    return Picture(w, h, [&](int x, int, int c) {
+        double t = 0; // share of the bright side in the window
+        for (int k = -soft / 2; k <= soft / 2; ++k)
+            t += (x + k >= w / 2) / double(soft / 2 * 2 + 1);
+        const double v = 20000 + 24000 * t;
+        return !colour || c == 0 ? v : c == 1 ? 64000 - v : 32000;
+    });
 }
 
 /// Largest rise between neighbouring columns of channel c in row 4.
@@ -38,25 +32,24 @@ int Slope(const Image& img, int w, int c)
 /// A step blurred by a sampled Gaussian of σ pixels across the columns.
 Image GaussEdge(int w, int h, double sigma)
 {
-    Image img(size_t(w) * h * 3);
-    for (int x = 0; x < w; ++x)
-    {
+    return Grey(w, h, [&](int x, int) {
         double t = 0, n = 0;
         for (int k = -int(4 * sigma); k <= int(4 * sigma); ++k)
         {
             const double g = std::exp(-k * k / (2 * sigma * sigma));
             t += g * (x + k >= w / 2), n += g;
         }
-        for (int y = 0; y < h; ++y)
-            for (int c = 0; c < 3; ++c)
-                At(img, w, x, y, c) = uint16_t(20000 + 24000 * t / n + 0.5);
-    }
-    return img;
+        return 20000 + 24000 * t / n + 0.5;
+    });
 }
 
 class Sharpen : public ::testing::Test
 {
 protected:
+    Image Run(const char* kernel, const Image& img, int w, int h, const std::vector<std::pair<int, float>>& settings = {})
+    {
+        return Whole(kernel, img, w, h, *Settings(m_engine, kernel, settings));
+    }
     CTestEngine m_engine;
 };
 }  // namespace
@@ -66,41 +59,29 @@ TEST_F(Sharpen, ContrastRisesAtASoftEdgeWithinTheOvershoot)
     // 20000 → 44000 over five columns, the flat sides 20 columns away stay as they were (the
     // iterated motion deconvolution leaves a ripple of a few levels there); nothing goes beyond
     // the original range by more than the stated overshoot (levels; −1: unlimited).
-    struct SCase
-    {
-        const char* kernel;
-        std::initializer_list<std::pair<int, float>> settings;
-        double overshoot;
-        int ripple = 0;
-    };
     const double twoPercent = 0.02 * 65535 + 1, onePercent = 0.01 * 65535 + 1;
-    const SCase cases[] = {
-        {"MP_calcPixelHDLumSharpen", {{0, 0.5f}, {3, 0.2f}}, twoPercent},
-        {"MP_calcPixelUHDLumSharpen", {{0, 0.5f}, {1, 0.5f}, {4, 0.2f}}, twoPercent},
-        {"MP_calcPixelU2HDLumSharpen", {{0, 0.5f}, {1, 0.5f}, {2, 0.5f}, {5, 0.2f}}, twoPercent},
-        {"MP_calcPixelMaskHDLumSharpen", {{0, 0.5f}, {3, 0.2f}}, twoPercent},
-        {"MP_calcPixelGradientSharpen", {{0, 0.5f}}, onePercent},
-        {"MP_calcPixelGradientHDSharpen", {{1, 0.5f}, {2, 0.2f}}, twoPercent},
-        {"MP_calcPixelKernelSharpen", {{0, 1.0f}, {3, 0.2f}}, twoPercent},
-        {"MP_calcPixelKernelRGBSharpen", {{0, 1.0f}, {3, 0.2f}}, twoPercent},
+    const std::tuple<const char*, std::vector<std::pair<int, float>>, double, int> cases[] = { // overshoot, ripple
+        {"MP_calcPixelHDLumSharpen", {{0, 0.5f}, {3, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelUHDLumSharpen", {{0, 0.5f}, {1, 0.5f}, {4, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelU2HDLumSharpen", {{0, 0.5f}, {1, 0.5f}, {2, 0.5f}, {5, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelMaskHDLumSharpen", {{0, 0.5f}, {3, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelGradientSharpen", {{0, 0.5f}}, onePercent, 0},
+        {"MP_calcPixelGradientHDSharpen", {{1, 0.5f}, {2, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelKernelSharpen", {{0, 1.0f}, {3, 0.2f}}, twoPercent, 0},
+        {"MP_calcPixelKernelRGBSharpen", {{0, 1.0f}, {3, 0.2f}}, twoPercent, 0},
         {"MP_calcPixelDirSharpen", {{0, 1.0f}, {1, 0.08f}, {2, 0.0f}, {4, 0.2f}}, twoPercent, 8},
-        {"MP_calcPixelEnhance", {{0, 0.02f}, {1, 0.5f}}, -1.0},
+        {"MP_calcPixelEnhance", {{0, 0.02f}, {1, 0.5f}}, -1.0, 0},
     };
     const int w = 64, h = 8;
-    for (const SCase& c : cases)
+    const Image before = SoftEdge(w, h, 5);
+    for (const auto& [kernel, settings, overshoot, ripple] : cases)
     {
-        Image img = SoftEdge(w, h, 5);
-        const Image before = img;
-        RunKernelOn(c.kernel, img, w, h, *Settings(m_engine, c.kernel, c.settings));
-        EXPECT_GT(Slope(img, w, 1), 1.2 * Slope(before, w, 1)) << c.kernel;
+        const Image img = Run(kernel, before, w, h, settings);
+        EXPECT_GT(Slope(img, w, 1), 1.2 * Slope(before, w, 1)) << kernel;
         for (const int x : {2, 10, w - 11, w - 3})
-            EXPECT_NEAR(At(img, w, x, 4, 1), At(before, w, x, 4, 1), c.ripple) << c.kernel << " column " << x;
-        if (c.overshoot >= 0)
-            for (int x = 0; x < w; ++x)
-            {
-                EXPECT_LE(At(img, w, x, 4, 1), 44000 + c.overshoot) << c.kernel << " column " << x;
-                EXPECT_GE(At(img, w, x, 4, 1), 20000 - c.overshoot) << c.kernel << " column " << x;
-            }
+            EXPECT_NEAR(At(img, w, x, 4, 1), At(before, w, x, 4, 1), ripple) << kernel << " column " << x;
+        for (int x = 0; overshoot >= 0 && x < w; ++x) // within 20000 … 44000 by the overshoot
+            EXPECT_LE(std::abs(At(img, w, x, 4, 1) - 32000), 12000 + overshoot) << kernel << " column " << x;
     }
 }
 
@@ -110,9 +91,8 @@ TEST_F(Sharpen, ColourEdgesSharpenWhileBrightnessStays)
     const int w = 64, h = 8;
     for (const char* kernel : {"MP_calcPixelHDSharpen", "MP_calcPixelColorEnhance"})
     {
-        Image img = SoftEdge(w, h, 5, true);
-        const Image before = img;
-        RunKernelOn(kernel, img, w, h, *Settings(m_engine, kernel, {{0, kernel[12] == 'H' ? 0.5f : 0.02f}, {1, 0.5f}}));
+        const Image before = SoftEdge(w, h, 5, true);
+        const Image img = Run(kernel, before, w, h, {{0, kernel[12] == 'H' ? 0.5f : 0.02f}, {1, 0.5f}});
         EXPECT_GT(Slope(img, w, 0), 1.2 * Slope(before, w, 0)) << kernel;
         for (size_t i = 0; i < img.size() / 3; ++i)
             ASSERT_NEAR(Lum(img, i), Lum(before, i), 1.0) << kernel << " pixel " << i;
@@ -124,11 +104,10 @@ TEST_F(Sharpen, MaskedSharpeningLeavesFlatNoiseAlone)
     // Noise of 150 levels stays below the 0.8 % detail threshold: untouched by the masked
     // sharpener, raised by the plain one.
     const int w = 48, h = 16;
-    const Image noisy = NoisyFlat(w, h, 30000, 150.0, 9);
-    Image masked = noisy, plain = noisy;
-    RunKernelOn("MP_calcPixelMaskHDLumSharpen", masked, w, h, *Settings(m_engine, "MP_calcPixelMaskHDLumSharpen", {{0, 0.5f}}));
-    RunKernelOn("MP_calcPixelHDLumSharpen", plain, w, h, *Settings(m_engine, "MP_calcPixelHDLumSharpen", {{0, 0.5f}, {2, 0.0f}}));
-    EXPECT_EQ(masked, noisy);
+    Image noisy = Uniform(w, h, 30000, 30000, 30000);
+    AddNoise(noisy, 150.0, 9);
+    EXPECT_EQ(Run("MP_calcPixelMaskHDLumSharpen", noisy, w, h, {{0, 0.5f}}), noisy);
+    const Image plain = Run("MP_calcPixelHDLumSharpen", noisy, w, h, {{0, 0.5f}, {2, 0.0f}});
     EXPECT_GT(Stats(plain, w, 0, w).variance, 1.5 * Stats(noisy, w, 0, w).variance);
 }
 
@@ -137,19 +116,15 @@ TEST_F(Sharpen, DeconvolutionTakesOutBlurOfTheGivenShapeAndDirection)
     const int w = 64, h = 16;
     // Camera shake: a Gaussian of σ 1.5 (slider (1.5 − 0.5) ÷ 4.5); 10–90 % over 4 columns.
     const Image shaken = GaussEdge(w, h, 1.5);
-    Image img = shaken;
-    RunKernelOn("MP_calcPixelKernelSharpen", img, w, h, *Settings(m_engine, "MP_calcPixelKernelSharpen", {{0, 1.0f}, {1, 0.2222f}}));
     EXPECT_GE(EdgeWidth(shaken, w), 3);
-    EXPECT_LE(EdgeWidth(img, w), 2);
+    EXPECT_LE(EdgeWidth(Run("MP_calcPixelKernelSharpen", shaken, w, h, {{0, 1.0f}, {1, 0.2222f}}), w), 2);
 
     // Motion along x over 9 columns (slider (9 − 1) ÷ 49), 20 iterations: at 0° the edge ends at
     // most half as wide; a vertical streak (90°) does not match an edge that is constant along
     // y, so that leaves it as it was.
     const Image moved = SoftEdge(w, h, 9);
     auto motion = [&](float direction) {
-        Image out = moved;
-        RunKernelOn("MP_calcPixelDirSharpen", out, w, h, *Settings(m_engine, "MP_calcPixelDirSharpen", {{0, 1.0f}, {1, 0.1633f}, {2, direction}, {3, 1.0f}}));
-        return out;
+        return Run("MP_calcPixelDirSharpen", moved, w, h, {{0, 1.0f}, {1, 0.1633f}, {2, direction}, {3, 1.0f}});
     };
     EXPECT_GE(EdgeWidth(moved, w), 7);
     EXPECT_LE(2 * EdgeWidth(motion(0.0f), w), EdgeWidth(moved, w));
@@ -164,12 +139,8 @@ TEST_F(Sharpen, ErosionAndDilationInWorkedNumbers)
     // a cross: dilation makes a 5 × 5 block without its four corners (21 pixels); erosion of the
     // same picture removes the pixel at once.
     const int n = 11;
-    Image spot = Step(n, n, 0, 10000, 10000);
-    for (int c = 0; c < 3; ++c)
-        At(spot, n, 5, 5, c) = 50000;
-    Image grown = spot, shrunk = spot;
-    RunKernelOn("MP_calcPixelDilate", grown, n, n, *Settings(m_engine, "MP_calcPixelDilate"));
-    RunKernelOn("MP_calcPixelErode", shrunk, n, n, *Settings(m_engine, "MP_calcPixelErode"));
+    const Image spot = Grey(n, n, [](int x, int y) { return x == 5 && y == 5 ? 50000 : 10000; });
+    const Image grown = Run("MP_calcPixelDilate", spot, n, n), shrunk = Run("MP_calcPixelErode", spot, n, n);
     int bright = 0;
     for (int y = 0; y < n; ++y)
         for (int x = 0; x < n; ++x)
@@ -179,7 +150,7 @@ TEST_F(Sharpen, ErosionAndDilationInWorkedNumbers)
             bright += At(grown, n, x, y, 1) == 50000;
         }
     EXPECT_EQ(bright, 21);
-    EXPECT_EQ(shrunk, Step(n, n, 0, 10000, 10000));
+    EXPECT_EQ(shrunk, Uniform(n, n, 10000, 10000, 10000));
 }
 
 TEST_F(Sharpen, DoubleImageAndDitherInWorkedNumbers)
@@ -187,26 +158,19 @@ TEST_F(Sharpen, DoubleImageAndDitherInWorkedNumbers)
     // Doppler: a ramp of 1000 levels per column, the copy 4 columns to the right (slider 0.4,
     // direction 0) or left (0.5 = 180°) at half strength: 1000·x ± 2000.
     const int w = 20, h = 4;
-    Image ramp(size_t(w) * h * 3);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c)
-                At(ramp, w, x, y, c) = uint16_t(10000 + 1000 * x);
+    const Image ramp = Grey(w, h, [](int x, int) { return 10000 + 1000 * x; });
     for (const auto& [direction, shift] : {std::pair{0.0f, 2000}, std::pair{0.5f, -2000}})
     {
-        Image img = ramp;
-        RunKernelOn("MP_calcPixelDoppler", img, w, h, *Settings(m_engine, "MP_calcPixelDoppler", {{1, direction}}));
+        const Image img = Run("MP_calcPixelDoppler", ramp, w, h, {{1, direction}});
         for (int x = 4; x < w - 4; ++x)
             EXPECT_EQ(At(img, w, x, 2, 0), 10000 + 1000 * x + shift) << x;
     }
 
     // Dither: 3 bits without diffusion round 30000 to level 3 of 7: 3 × 65535 ÷ 7 = 28086.4.
-    Image flat = Step(16, 8, 0, 30000, 30000);
-    RunKernelOn("MP_calcPixelDitherFS", flat, 16, 8, *Settings(m_engine, "MP_calcPixelDitherFS", {{0, 2.0f / 7.0f}, {1, 0.0f}}));
-    EXPECT_EQ(flat, Step(16, 8, 0, 28086, 28086));
+    EXPECT_EQ(Run("MP_calcPixelDitherFS", Uniform(16, 8, 30000, 30000, 30000), 16, 8, {{0, 2.0f / 7.0f}, {1, 0.0f}}),
+              Uniform(16, 8, 28086, 28086, 28086));
     // 1 bit with full diffusion: only black and white, the grey kept on average (a quarter).
-    Image grey = Step(64, 64, 0, 16384, 16384);
-    RunKernelOn("MP_calcPixelDitherFS", grey, 64, 64, *Settings(m_engine, "MP_calcPixelDitherFS", {{0, 0.0f}}));
+    const Image grey = Run("MP_calcPixelDitherFS", Uniform(64, 64, 16384, 16384, 16384), 64, 64, {{0, 0.0f}});
     for (const uint16_t v : grey)
         ASSERT_TRUE(v == 0 || v == 65535) << v;
     EXPECT_NEAR(Stats(grey, 64, 0, 64).mean, 16384.0, 0.01 * 65535);
