@@ -19,6 +19,25 @@
 
 #include <gtest/gtest.h>
 
+namespace
+{
+QStringList VisibleTexts(const QWidget& window)
+{
+    QStringList texts;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (label->isVisibleTo(&window))
+            texts << label->text();
+    return texts;
+}
+
+QPushButton* Button(const QWidget& window, const QString& text)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == text)
+            return button;
+    return nullptr;
+}
+}  // namespace
 
 // The units are plural forms of the compiled translations, so each locale is read with its own.
 TEST(ProgressWindow, DurationTextsFollowTheLocale)
@@ -68,25 +87,15 @@ TEST(ProgressWindow, MessagesMoveTheBarAndAbortSetsTheStopRequest)
 
     window.receiveMessage(SMessage{40, "Frame 5", 5, 0.5f}, 0.25f);
     EXPECT_EQ(bar->value(), bar->maximum() / 4);
-    QStringList texts;
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        if (label->isVisibleTo(&window))
-            texts << label->text();
+    const QStringList texts = VisibleTexts(window);
     EXPECT_TRUE(texts.contains("Frame 5"));
     EXPECT_EQ(texts.filter("Time elapsed: ").size(), 1);
     EXPECT_EQ(texts.filter("Estimated time left: ").size(), 1);
     window.receiveMessage(SMessage{}, 7.0f); // out of range: clamped
     EXPECT_EQ(bar->value(), bar->maximum());
 
-    QPushButton* abort = nullptr;
-    QPushButton* resume = nullptr;
-    for (QPushButton* button : window.findChildren<QPushButton*>())
-    {
-        if (button->text() == "Abbrechen")
-            abort = button;
-        else if (button->text() == "Fortfahren")
-            resume = button;
-    }
+    QPushButton* abort = Button(window, "Abbrechen");
+    QPushButton* resume = Button(window, "Fortfahren");
     ASSERT_NE(abort, nullptr);
     ASSERT_NE(resume, nullptr);
     QSignalSpy aborted(&window, &HDRProgressWindow::aborted);
@@ -98,11 +107,7 @@ TEST(ProgressWindow, MessagesMoveTheBarAndAbortSetsTheStopRequest)
     EXPECT_FALSE(resume->isVisibleTo(&window));
     window.OfferError();
     EXPECT_TRUE(resume->isVisibleTo(&window));
-    bool offered = false;
-    for (const QLabel* label : window.findChildren<QLabel*>())
-        offered |= label->isVisibleTo(&window) &&
-                   label->text() == "Es ist ein Fehler aufgetreten, Protokoll oder fortfahren";
-    EXPECT_TRUE(offered);
+    EXPECT_TRUE(VisibleTexts(window).contains("Es ist ein Fehler aufgetreten, Protokoll oder fortfahren"));
     resume->click();
     EXPECT_FALSE(window.isVisible());
 }
@@ -115,7 +120,6 @@ TEST(OptionsWindow, ControlsWriteTheSettingsAtOnce)
         SProgramOptions{}.Save(settings);
     }
     HDROptionsWindow window;
-    EXPECT_EQ(window.objectName(), "options_window");
     QSignalSpy changed(&window, &HDROptionsWindow::optionsChanged);
 
     window.findChild<QCheckBox*>("m_pAutoSafeBoxCheckBox")->setChecked(false);
