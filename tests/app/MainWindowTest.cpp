@@ -379,21 +379,6 @@ TEST_F(MainWindow, ResultSavesThroughItsDialogAskingInPreviewModeAndTheNextDialo
     EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage" + tiff)) << m_prompt.Log().last().toStdString();
 }
 
-TEST_F(MainWindow, ClipExportsWithTheGradeAndThePreviewComesBack)
-{
-    auto window = Make(CMedia::Get().Clip());
-    ASSERT_TRUE(window->IsVideoMode());
-    QTemporaryDir out;
-    m_prompt.QueueText(out.filePath("graded.mp4"));
-    window->saveVideo();
-    EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Video speichern|")) << m_prompt.Log().last().toStdString();
-    EXPECT_TRUE(QFileInfo(out.filePath("graded.mp4")).size() > 0);
-    EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_TRUE(window->menuBar()->isEnabled());
-    EXPECT_EQ(window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"graded.mp4"}); // no intermediates left
-}
-
 TEST_F(MainWindow, LibraryControlsFollowTheDocksLut)
 {
     auto window = Make(CMedia::Get().Picture());
@@ -729,7 +714,8 @@ TEST_F(VideoDock, KeysStepJumpAndPlay)
     EXPECT_GE(Model().ShownFrame(), 3);
 }
 
-TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettings)
+// The dock's button and the menu's action run the same export (the window's saveVideo).
+TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettingsAndTheWindowComesBack)
 {
     QTemporaryDir out;
     emit Child<QComboBox>("m_pCodecComboBox")->activated(1); // uncompressed, in an AVI file
@@ -739,6 +725,10 @@ TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettings)
     m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
     Child<QToolButton>("m_pSaveButton")->click();
     EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_EQ(m_prompt.Log().filter("save|Video speichern|").size(), 1);
+    EXPECT_TRUE(m_window->centralWidget()->isEnabled());
+    EXPECT_TRUE(m_window->menuBar()->isEnabled());
+    EXPECT_EQ(m_window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
     const QString result = out.filePath("graded.avi");
     ASSERT_TRUE(QFileInfo(result).size() > 0) << QDir(out.path()).entryList().join(' ').toStdString();
     CMovieHandling probe;
