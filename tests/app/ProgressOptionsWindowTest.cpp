@@ -57,8 +57,6 @@ TEST(ProgressWindow, DurationTextsFollowTheLocale)
         {"de_DE", 7200, "2 Stunden 0 Minuten 0 Sekunden"},
         {"de_DE", 86400 * 2 + 3600 + 61, "2 Tage 1 Stunde 1 Minute 1 Sekunde"},
         {"en_GB", 86400 + 3903, "1 day 1 hour 5 minutes 3 seconds"},
-        {"ru_RU", 1, "1 секунда"},
-        {"ru_RU", 3, "3 секунды"},
         {"ru_RU", 11, "11 секунд"},
         {"ru_RU", 21 * 60 + 22, "21 минута 22 секунды"},
         {"jp_JP", 3661, "1時間 1分 1秒"},
