@@ -1,37 +1,37 @@
 // The post-processing dock as a view over the chain: adding, moving, removing and switching
-// operators through its widgets, and the control generated for every kind of parameter set
-// changing the chain (and the preview tools it uses).
-#include "DockTestSupport.h"
+// operators through its widgets, the control generated for every kind of parameter set changing
+// the chain (and the preview tools it uses), and its LUT panel: what is enabled and shown with and
+// without a LUT, group resets, new and reset with the confirmation option, the layer browser, and
+// the dock's widget state written and read back.
+#include "AppTestSupport.h"
 
+#include "app/LutBrowserWindow.h"
 #include "app/dock/ChainView.h"
 #include "app/dock/ColourWheelControl.h"
+#include "app/dock/FilmTypePanel.h"
 #include "app/dock/GeometryControl.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LayerControl.h"
+#include "app/dock/LutPanel.h"
 #include "app/dock/OperatorListView.h"
 #include "app/dock/PreviewControls.h"
 #include "app/dock/SliderControl.h"
 #include "app/dock/SplineEditor.h"
 #include "engine/LayerModes.h"
-#include "session/GradingSession.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/TempHome.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
+#include <QSettings>
 #include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 
-#include <gtest/gtest.h>
-
-#include <memory>
+#include <functional>
 
 namespace
 {
@@ -40,15 +40,6 @@ class DockControls : public CDockTest
 protected:
     const CPostProcessing::SOperator& Op(int i) { return m_session.Chain().Operators()[i]; }
     float Value(int op, int set, int value) { return Op(op).aParams[size_t(set)].afValues[value]; }
-
-    template <class T>
-    T* ControlOf(int set)
-    {
-        for (CParameterControl* c : m_dock->Controls())
-            if (c->Set() == set)
-                return qobject_cast<T*>(c);
-        return nullptr;
-    }
 };
 
 int RowOf(QListWidget* list, const QString& kernel)
@@ -60,22 +51,18 @@ int RowOf(QListWidget* list, const QString& kernel)
 }
 }  // namespace
 
-TEST_F(DockControls, ContractAndOneControlPerVisibleSet)
+// The dock's name and title are checked where the window makes it (MainWindowTest).
+TEST_F(DockControls, OneControlPerVisibleSet)
 {
-    EXPECT_EQ(m_dock->objectName(), QStringLiteral("m_pPostProcessingDockWidget"));
-    EXPECT_EQ(m_dock->windowTitle(), QStringLiteral("Expertenmodus"));
-    ASSERT_NE(m_dock->LutPanel(), nullptr);
-
     ASSERT_EQ(m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll")), 0);
     const QList<CParameterControl*>& controls = m_dock->Controls();
+    const QMetaObject* kinds[] = {&CSliderControl::staticMetaObject, &CPositionControl::staticMetaObject,
+                                  &CColourSwatchControl::staticMetaObject, &CSplineControl::staticMetaObject,
+                                  &CLineControl::staticMetaObject, &CLayerControl::staticMetaObject,
+                                  &CGeometryControl::staticMetaObject};
     ASSERT_EQ(controls.size(), 7);
-    EXPECT_NE(qobject_cast<CSliderControl*>(controls[0]), nullptr);
-    EXPECT_NE(qobject_cast<CPositionControl*>(controls[1]), nullptr);
-    EXPECT_NE(qobject_cast<CColourSwatchControl*>(controls[2]), nullptr);
-    EXPECT_NE(qobject_cast<CSplineControl*>(controls[3]), nullptr);
-    EXPECT_NE(qobject_cast<CLineControl*>(controls[4]), nullptr);
-    EXPECT_NE(qobject_cast<CLayerControl*>(controls[5]), nullptr);
-    EXPECT_NE(qobject_cast<CGeometryControl*>(controls[6]), nullptr);
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(controls[i]->metaObject(), kinds[i]) << i;
     EXPECT_EQ(controls[6]->toolTip(), QStringLiteral("Geometrie Tooltip"));
 
     // A hidden catalogue control gets no widget; its set stays in the chain.
@@ -187,7 +174,7 @@ TEST_F(DockControls, LayerComboListsEveryModeAndSetsModeAndOpacity)
     EXPECT_EQ(box->currentIndex(), 0);
 }
 
-TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
+TEST_F(DockControls, PickersAndPipetteSetTheirSetsFromThePreview)
 {
     m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     auto* position = ControlOf<CPositionControl>(1);
@@ -220,18 +207,8 @@ TEST_F(DockControls, PositionAndLinePickersSetTheirSetsFromThePreview)
     line->PickButton()->click();
     EXPECT_EQ(m_preview.m_pOverlay, nullptr);
 
-    // Selecting another operator destroys the controls; no overlay is left dangling.
-    position->PickButton()->click();
-    ASSERT_NE(m_preview.m_pOverlay, nullptr);
-    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
-    EXPECT_EQ(m_preview.m_pOverlay, nullptr);
-}
-
-TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
-{
-    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
+    // The pipette takes one colour, then hands the preview back.
     auto* colour = ControlOf<CColourSwatchControl>(2);
-    ASSERT_NE(colour, nullptr);
     colour->PipetteButton()->click();
     ASSERT_NE(m_preview.m_pOverlay, nullptr);
     m_preview.m_pOverlay->Press(QPointF(40, 20));
@@ -242,6 +219,12 @@ TEST_F(DockControls, PipetteTakesOneColourFromThePreview)
     EXPECT_FLOAT_EQ(Value(0, 2, 4), 0.0f);
     EXPECT_EQ(m_preview.m_pOverlay, nullptr);
     EXPECT_FALSE(colour->PipetteButton()->isChecked());
+
+    // Selecting another operator destroys the controls; no overlay is left dangling.
+    position->PickButton()->click();
+    ASSERT_NE(m_preview.m_pOverlay, nullptr);
+    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestMask"));
+    EXPECT_EQ(m_preview.m_pOverlay, nullptr);
 }
 
 TEST_F(DockControls, GeometryShapesAreAddedEditedDraggedAndRemoved)
@@ -288,14 +271,7 @@ TEST_F(DockControls, CurveEditorDragMovesACurvePoint)
     CSplineEditor* editor = spline->Editor();
     editor->resize(206, 156);
     m_updates.clear();
-    const QPointF from = editor->ToWidget({0.4, 0.4});
-    const QPointF to = editor->ToWidget({0.45, 0.7});
-    QMouseEvent press(QEvent::MouseButtonPress, from, editor->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent move(QEvent::MouseMove, to, editor->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, to, editor->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(editor, &press);
-    QApplication::sendEvent(editor, &move);
-    QApplication::sendEvent(editor, &release);
+    Drag(editor, editor->ToWidget({0.4, 0.4}), editor->ToWidget({0.45, 0.7}));
     EXPECT_NEAR(Value(0, 3, 4), 0.45f, 0.01f);
     EXPECT_NEAR(Value(0, 3, 5), 0.7f, 0.01f);
     EXPECT_FLOAT_EQ(Value(0, 3, 3), 0.2f); // the neighbours stay
@@ -310,22 +286,21 @@ class DockWithoutPreview : public CDockTest
 {
 protected:
     DockWithoutPreview() : CDockTest(false) {}
+
+    CLutPanel* m_panel = m_dock->LutPanel();
+    bool Shown(QWidget* w) const { return w->isVisibleTo(m_panel); }
 };
 }  // namespace
 
-TEST_F(DockWithoutPreview, PickersAreDisabledAndNothingBreaks)
+TEST_F(DockWithoutPreview, PickersAreDisabledAndRefreshReReadsAChainReplacedFromOutside)
 {
     m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
-    auto* position = qobject_cast<CPositionControl*>(m_dock->Controls()[1]);
+    auto* position = ControlOf<CPositionControl>(1);
     ASSERT_NE(position, nullptr);
     EXPECT_FALSE(position->PickButton()->isEnabled());
     position->PickButton()->click();
     EXPECT_FALSE(position->PickButton()->isChecked());
-}
 
-TEST_F(DockWithoutPreview, RefreshReReadsAChainReplacedFromOutside)
-{
-    m_dock->AddOperator(QStringLiteral("MP_calcPixelTestAll"));
     QList<CPostProcessing::SOperator>& ops = m_session.Chain().Operators();
     ops.clear();
     ops.append(m_catalogue.CreateOperator(*m_catalogue.FindKernel(QStringLiteral("MP_calcPixelTestMask"))));
@@ -401,22 +376,9 @@ protected:
     template <class T>
     T* ControlOf(int set)
     {
-        for (CParameterControl* c : m_dock->Controls())
-            if (c->Set() == set)
-                return qobject_cast<T*>(c);
-        return nullptr;
+        return ::ControlOf<T>(*m_dock, set);
     }
     const float* Values(int op, int set) { return m_session.Chain().Operators()[op].aParams[size_t(set)].afValues; }
-
-    static void Drag(QWidget* w, QPointF from, QPointF to)
-    {
-        QMouseEvent press(QEvent::MouseButtonPress, from, w->mapToGlobal(from), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent move(QEvent::MouseMove, to, w->mapToGlobal(to), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, to, w->mapToGlobal(to), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(w, &press);
-        QApplication::sendEvent(w, &move);
-        QApplication::sendEvent(w, &release);
-    }
 
     CTempHome m_home;
     CGradingSession m_session;
@@ -492,4 +454,144 @@ TEST_F(DockColourControls, PipetteOfAMeasuredColourTakesWhatTheOperatorReceives)
     m_preview.m_pOverlay->Press(QPointF(1, 1));
     EXPECT_FLOAT_EQ(Values(2, 0)[2], 1.0f);
     EXPECT_NEAR(Values(2, 0)[3], 128.0f / 255.0f, 1e-4f);
+}
+
+// ---------------------------------------------------------------------------------------------
+TEST_F(DockWithoutPreview, LutWithoutALutOnlyNewIsOfferedAndANewLutShowsGroupsWhoseSlidersDriveTheParameters)
+{
+    EXPECT_FALSE(m_panel->ActiveButton()->isEnabled());
+    EXPECT_FALSE(m_panel->LayerComboBox()->isEnabled());
+    EXPECT_FALSE(m_panel->ResetButton()->isEnabled());
+    EXPECT_FALSE(Shown(m_panel->Slider(eLP_SATURATION)));
+    EXPECT_EQ(m_panel->TitleLabel()->text(), QStringLiteral("Kein LUT geladen"));
+
+    m_panel->CreateNewButton()->click();
+    EXPECT_EQ(m_session.Lut().Size(), 32);
+    EXPECT_EQ(m_updates.count(), 1);
+    EXPECT_TRUE(m_panel->ActiveButton()->isEnabled());
+    EXPECT_TRUE(m_panel->ActiveButton()->isChecked());
+    EXPECT_TRUE(Shown(m_panel->GroupButton(eLPG_BALANCE)));
+    // The parameter group starts open, the others closed; the expander opens them.
+    EXPECT_TRUE(Shown(m_panel->Slider(eLP_SATURATION)));
+    EXPECT_FALSE(Shown(m_panel->Slider(eLP_BALANCE_RED)));
+    m_panel->GroupButton(eLPG_BALANCE)->click();
+    EXPECT_TRUE(Shown(m_panel->Slider(eLP_BALANCE_RED)));
+    EXPECT_TRUE(m_dock->LutModel().IsExpanded(eLPG_BALANCE));
+
+    QSlider* brightness = m_panel->Slider(eLP_BRIGHTNESS);
+    EXPECT_FALSE(m_panel->GroupResetButton(eLPG_PARAMETER)->isEnabled());
+    m_updates.clear();
+    brightness->setValue(20);
+    brightness->setValue(40);
+    EXPECT_EQ(m_updates.count(), 2);
+    EXPECT_FLOAT_EQ(m_session.Lut().Parameters()[eLP_BRIGHTNESS], 0.7f);
+    EXPECT_TRUE(m_panel->GroupResetButton(eLPG_PARAMETER)->isEnabled());
+    EXPECT_FALSE(m_panel->GroupResetButton(eLPG_BALANCE)->isEnabled());
+
+    m_panel->GroupResetButton(eLPG_PARAMETER)->click();
+    EXPECT_FLOAT_EQ(m_session.Lut().Parameters()[eLP_BRIGHTNESS], 0.5f);
+    EXPECT_EQ(brightness->value(), 0);
+    EXPECT_FALSE(m_panel->GroupResetButton(eLPG_PARAMETER)->isEnabled());
+
+    m_panel->ActiveButton()->click();
+    EXPECT_FALSE(m_session.Lut().IsActive());
+    m_panel->LayerComboBox()->setCurrentIndex(LayerModes::IndexOf(3));
+    EXPECT_EQ(m_session.Lut().LayerMode(), 3);
+    EXPECT_EQ(m_updates.count(), 5); // two slider steps, the group reset, the switch, the mode
+}
+
+TEST_F(DockWithoutPreview, LutLayerBrowserListsEveryModeAndMakesTheChosenOneCurrent)
+{
+    std::vector<uint16_t> frame(size_t(32) * 24 * 3, 30000);
+    ASSERT_TRUE(m_session.SetSource(frame.data(), 32, 24));
+    m_panel->CreateNewButton()->click();
+    ASSERT_TRUE(m_panel->LayerBrowserButton()->isEnabled());
+    m_updates.clear();
+    const int darken = LayerModes::IndexOf(2);
+    int shown = -1;
+    // The browser renders its grid, then waits for an answer: give it once every mode is there.
+    const int modes = int(LayerModes::List().size());
+    std::function<void()> answer = [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* browser = qobject_cast<LutBrowserWindow*>(widget); browser && browser->Grid()->count() == modes)
+            {
+                shown = browser->Grid()->count();
+                browser->Grid()->setCurrentRow(darken);
+                return browser->accept();
+            }
+        QTimer::singleShot(10, answer);
+    };
+    QTimer::singleShot(0, answer);
+    m_panel->LayerBrowserButton()->click();
+    EXPECT_EQ(shown, modes);
+    EXPECT_EQ(m_session.Lut().LayerMode(), 2);
+    EXPECT_EQ(m_panel->LayerComboBox()->currentIndex(), darken);
+    EXPECT_EQ(m_updates.count(), 1);
+}
+
+TEST_F(DockWithoutPreview, LutNewAsksBeforeReplacingALutWhenConfirmationsAreOn)
+{
+    m_panel->CreateNewButton()->click();
+    m_panel->Slider(eLP_CONTRAST)->setValue(60);
+    m_prompt.ExpectQuestion(QStringLiteral("neuen leeren LUT"), IUserPrompt::eNo);
+    m_panel->CreateNewButton()->click();
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_FLOAT_EQ(m_session.Lut().Parameters()[eLP_CONTRAST], 0.8f); // kept
+
+    QSettings().setValue(QStringLiteral("automatics/m_pAutoSafeBoxCheckBox"), false);
+    m_panel->CreateNewButton()->click(); // no question now
+    EXPECT_FLOAT_EQ(m_session.Lut().Parameters()[eLP_CONTRAST], 0.5f);
+    EXPECT_EQ(m_panel->Slider(eLP_CONTRAST)->value(), 0);
+    EXPECT_EQ(m_prompt.Log().size(), 1);
+}
+
+TEST_F(DockWithoutPreview, LutResetClearsTheLutAndHidesItsControls)
+{
+    QSignalSpy cleared(m_panel, &CLutPanel::lutCleared);
+    m_panel->CreateNewButton()->click();
+    m_panel->ActiveButton()->click();
+    m_panel->LayerComboBox()->setCurrentIndex(5);
+    m_panel->ResetButton()->click();
+    EXPECT_EQ(m_session.Lut().Size(), 0);
+    EXPECT_TRUE(m_session.Lut().IsActive());
+    EXPECT_EQ(m_panel->LayerComboBox()->currentIndex(), 0);
+    EXPECT_FALSE(Shown(m_panel->GroupButton(eLPG_PARAMETER)));
+    EXPECT_EQ(cleared.count(), 1);
+}
+
+TEST_F(DockWithoutPreview, LutWidgetStateRoundTripsThroughANewDock)
+{
+    ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
+    m_dock->refreshFromSession();
+    m_dock->FilmTypePanel()->TypeBox()->setCurrentIndex(3);
+    m_dock->FilmTypePanel()->IntensitySlider()->setValue(40);
+    m_dock->FilmTypePanel()->PreButton()->setChecked(true);
+    m_dock->OperatorList()->FilterButton(2)->click();
+    m_panel->CreateNewButton()->click();
+    m_panel->Slider(eLP_SATURATION)->setValue(-30);
+    m_panel->GroupButton(eLPG_PROTECT)->click();
+    m_panel->Slider(eLP_PROTECT_SKIN)->setValue(25);
+    m_panel->LayerComboBox()->setCurrentIndex(LayerModes::IndexOf(55));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("state.ini"));
+    {
+        QSettings settings(path, QSettings::IniFormat);
+        m_dock->SaveWidgetState(settings);
+    }
+
+    CGradingSession session;
+    ASSERT_TRUE(session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
+    session.Lut().CreateIdentity(17, QStringLiteral("x"));
+    HDRPostProcessingDockWidget dock(session, m_prompt, nullptr, m_catalogue);
+    QSettings settings(path, QSettings::IniFormat);
+    dock.LoadWidgetState(settings);
+    CLutPanel* panel = dock.LutPanel();
+    EXPECT_EQ(panel->Slider(eLP_PROTECT_SKIN)->value(), 25);
+    EXPECT_TRUE(panel->Slider(eLP_PROTECT_SKIN)->isVisibleTo(panel));
+    EXPECT_EQ(panel->LayerComboBox()->currentData().toInt(), 55);
+    EXPECT_EQ(dock.FilmTypePanel()->IntensitySlider()->value(), 40);
+    EXPECT_EQ(session.FilmTypes().Index(), m_session.FilmTypes().Index());
+    EXPECT_FALSE(dock.OperatorList()->FilterButton(2)->isChecked());
+    EXPECT_TRUE(dock.OperatorList()->FilterButton(3)->isChecked());
 }

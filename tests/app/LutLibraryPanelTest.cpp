@@ -1,14 +1,12 @@
 // The library controls offscreen: the list and its buttons, previous/next reference pictures with
 // wrap-around, the failure message of a broken cube file, and the browser window's grid.
+#include "AppTestSupport.h"
+
 #include "app/LutBrowserWindow.h"
 #include "app/LutLibraryPanel.h"
-#include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLibrary.h"
-#include "session/GradingSession.h"
 #include "session/LutBrowse.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/TempHome.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -43,15 +41,6 @@ protected:
         ASSERT_NE(button, nullptr) << name;
         button->click();
     }
-    // A flat picture of one colour.
-    void Picture(const QString& path, uint16_t r, uint16_t g, uint16_t b)
-    {
-        std::vector<uint16_t> pixels;
-        for (int i = 0; i < 24 * 16; ++i)
-            pixels.insert(pixels.end(), {r, g, b});
-        QString error;
-        ASSERT_TRUE(StillImage::Save(path, pixels.data(), 24, 16, error)) << error.toStdString();
-    }
 
     CTempHome m_home;
     std::unique_ptr<QSettings> m_settings;
@@ -65,8 +54,7 @@ protected:
 TEST_F(LutPanel, ListAndButtonsFollowTheLibrary)
 {
     QComboBox* combo = Child<QComboBox>("m_pLUTComboBox");
-    ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(combo->count(), 2);
+    ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->itemText(0), "LUT einstellbar");
     EXPECT_FALSE(Child<QToolButton>("m_pLUTAddDatabaseButton")->isEnabled());
     EXPECT_FALSE(Child<QToolButton>("m_pLUTDelDatabaseButton")->isEnabled());
@@ -104,9 +92,9 @@ TEST_F(LutPanel, ListAndButtonsFollowTheLibrary)
 TEST_F(LutPanel, PreviousAndNextPictureWrapAround)
 {
     QTemporaryDir pictures;
-    Picture(pictures.filePath("a.png"), 60000, 1000, 1000);
-    Picture(pictures.filePath("b.png"), 1000, 60000, 1000);
-    Picture(pictures.filePath("c.png"), 1000, 1000, 60000);
+    ASSERT_TRUE(SaveFlatPicture(pictures.filePath("a.png"), 24, 16, 60000, 1000, 1000));
+    ASSERT_TRUE(SaveFlatPicture(pictures.filePath("b.png"), 24, 16, 1000, 60000, 1000));
+    ASSERT_TRUE(SaveFlatPicture(pictures.filePath("c.png"), 24, 16, 1000, 1000, 60000));
     EXPECT_FALSE(Child<QToolButton>("m_pLUTNextImageButton")->isEnabled());
 
     Click("m_pLUTSize25Button");
@@ -148,15 +136,11 @@ TEST_F(LutPanel, BrokenCubeFileShowsTheFailureMessage)
 {
     QTemporaryDir dir;
     const QString broken = dir.filePath("broken.cube");
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("LUT_3D_SIZE 300\n0 0 0\n");
-    file.close();
+    ASSERT_TRUE(WriteFile(broken, "LUT_3D_SIZE 300\n0 0 0\n"));
     m_session.Lut().CreateIdentity(4, "before");
 
     m_prompt.QueueText(broken);
     Click("m_pLUTLoadFromFileButton");
-    ASSERT_FALSE(m_prompt.Log().isEmpty());
     EXPECT_EQ(m_prompt.Log().last(), "information|" + CubeFile::FailureTitle() + "|" + CubeFile::FailureText(broken, 300));
     EXPECT_EQ(m_session.Lut().Size(), 0);
     EXPECT_FALSE(Child<QToolButton>("m_pLUTSaveButton")->isEnabled());

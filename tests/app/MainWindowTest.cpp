@@ -1,28 +1,33 @@
-// The main window offscreen with a scripted prompt: its construction steps, loading clips and
-// stills from drops, the command line and messages, the refusals, the recovery question, the
-// preview after a dock change, saving in every result format, the export, and the LUT controls.
+// The main window offscreen with a scripted prompt: its construction, loading clips and stills
+// from drops, the command line and messages, the refusals, the preview and scopes after a dock
+// change, saving the result, the export, the LUT and colour controls, the presets dock; projects
+// with their history, the unsaved-work question, the recovery project and the examples; and the
+// video dock's marker, keys and save button.
+#include "AppTestSupport.h"
+
 #include "app/HDRMainWindow.h"
 #include "app/HDRPresetCombineWindow.h"
 #include "app/HDRColorModuleWindow.h"
 #include "app/HDRScopesDockWidget.h"
+#include "app/HDRTimelineDockWidget.h"
+#include "app/TimelineLabel.h"
+#include "app/VideoDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/ScopePane.h"
-#include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
 #include "app/dock/HDRPresetsDockWidget.h"
 #include "core/Paths.h"
-#include "core/StillImage.h"
 #include "engine/ChainEditor.h"
-#include "engine/OperatorCatalogue.h"
-#include "session/GradingSession.h"
 #include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
+#include "session/ProjectFile.h"
+#include "session/ProjectModel.h"
+#include "session/RecoveryFile.h"
 #include "session/ResultFormats.h"
 #include "session/ScopesModel.h"
 #include "session/UsageStatistics.h"
-#include "tests/support/LogCapture.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/TempHome.h"
+#include "session/UndoStore.h"
+#include "session/VideoDockModel.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -31,7 +36,7 @@
 #include <QDockWidget>
 #include <QDoubleSpinBox>
 #include <QDropEvent>
-#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -39,23 +44,17 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUrl>
 
-#include "session/UndoStore.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
-
 namespace
 {
 constexpr int kClipWidth = 160, kClipHeight = 90;
 
-// Media of this test program, made once: a 160×90 clip of five frames and a 16-bit picture.
+// Media of this test program, made once: a 160×90 clip of 2 s at 25 fps with a tone, every frame
+// differing from the one before, and 16-bit pictures.
 class CMedia
 {
 public:
@@ -79,8 +78,9 @@ private:
     {
         const int exitCode = QProcess::execute(
             "ffmpeg", {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i",
-                       QStringLiteral("testsrc2=s=%1x%2:r=25:d=0.2").arg(kClipWidth).arg(kClipHeight), "-pix_fmt",
-                       "yuv420p", "-c:v", "libx264", Clip()});
+                       QStringLiteral("testsrc2=s=%1x%2:r=25:d=2").arg(kClipWidth).arg(kClipHeight), "-f", "lavfi",
+                       "-i", "sine=d=2", "-c:v", "libx264", "-g", "10", "-pix_fmt", "yuv420p", "-c:a", "aac",
+                       "-shortest", Clip()});
         m_bOk = exitCode == 0 && QFile::copy(Clip(), UpperCaseClip());
         // A ramp whose low bits matter: an 8-bit round trip anywhere would show.
         for (int y = 0; y < kClipHeight; ++y)
@@ -141,6 +141,7 @@ protected:
     }
     bool NoFrameFileLeft(HDRMainWindow& window) { return !QFile::exists(window.Movie().FrameImagePath("ppm")); }
     static QAction* Action(HDRMainWindow& window, const char* name) { return window.findChild<QAction*>(name); }
+    static int Operators(HDRMainWindow& window) { return int(window.Session().Chain().Operators().size()); }
 
     CTempHome m_home;
     CScriptedPrompt m_prompt;
@@ -171,7 +172,6 @@ TEST_F(MainWindow, ClipsLoadFromADropTheCommandLineAndAMessage)
 {
     const QString clip = CMedia::Get().Clip();
     {
-        CLogCapture log;
         auto window = Make();
         Drop(*window, {clip});
         ASSERT_TRUE(window->HasDocument()) << m_prompt.Log().join("\n").toStdString();
@@ -185,19 +185,16 @@ TEST_F(MainWindow, ClipsLoadFromADropTheCommandLineAndAMessage)
         const QListWidget* list = window->findChild<QListWidget*>("m_pExposureList");
         ASSERT_EQ(list->count(), 1);
         EXPECT_EQ(list->item(0)->text(), QStringLiteral("clip.mp4 (160 × 90)"));
-        EXPECT_NE(log.Text().find(("Video loaded: clip.mp4 - Path: " + clip).toStdString()), std::string::npos);
     }
     auto window = Make(clip);
     EXPECT_TRUE(window->IsVideoMode());
     EXPECT_EQ(window->DocumentPath(), clip);
 
     // A second start hands its command line over; the extension may be written in capitals.
-    CLogCapture log;
     window->receiveMessage(CMedia::Get().UpperCaseClip());
     EXPECT_EQ(window->DocumentPath(), CMedia::Get().UpperCaseClip());
     // Counters are kept between runs: the drop, the start and the message.
     EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 3);
-    EXPECT_NE(log.Text().find("InterpretReceivedMessage: "), std::string::npos);
     EXPECT_TRUE(m_prompt.Log().isEmpty()) << m_prompt.Log().join("\n").toStdString();
 }
 
@@ -237,21 +234,16 @@ TEST_F(MainWindow, DropsOfSeveralFilesOrOtherKindsAreRefused)
         EXPECT_EQ(m_prompt.Log().last(), c.expected);
         EXPECT_FALSE(window->HasDocument());
     }
-    CLogCapture log;
     Drop(*window, {folder + "/work.vantropeProject"});
     EXPECT_EQ(Counter(*window, "m_iDragDropLoadProject"), 1);
     EXPECT_EQ(m_prompt.Log().last(), "warning|Warnung|Projektdateien unvollständig."); // there is no such project
-    EXPECT_NE(log.Text().find("OpenProject: "), std::string::npos);
 }
 
 TEST_F(MainWindow, FailedClipLeavesThePreviousPicture)
 {
     QTemporaryDir dir;
     const QString junk = dir.filePath("junk.mp4");
-    QFile file(junk);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(2048, 'x'));
-    file.close();
+    ASSERT_TRUE(WriteFile(junk, QByteArray(2048, 'x')));
 
     auto window = Make(CMedia::Get().Picture());
     ASSERT_TRUE(window->HasDocument());
@@ -265,31 +257,6 @@ TEST_F(MainWindow, FailedClipLeavesThePreviousPicture)
     EXPECT_TRUE(window->menuBar()->isEnabled());
     EXPECT_TRUE(NoFrameFileLeft(*window));
     EXPECT_EQ(Counter(*window, "m_iVideosLoaded"), 0);
-}
-
-TEST_F(MainWindow, RecoveryQuestionRemovesTheRecoveryProject)
-{
-    for (const IUserPrompt::EAnswer answer : {IUserPrompt::eNo, IUserPrompt::eYes})
-    {
-        const QString project = Helper::UserDirectory() + "Recover.vantropeProject";
-        const QString data = Helper::UserDirectory() + "Recover.data";
-        ASSERT_TRUE(QDir().mkpath(data + "/sub"));
-        QFile(project).open(QIODevice::WriteOnly);
-        QFile(data + "/sub/x.bin").open(QIODevice::WriteOnly);
-
-        CLogCapture log;
-        m_prompt.ExpectQuestion("Es wurde ein automatisch gespeichertes Projekt gefunden.", answer);
-        auto window = Make();
-        EXPECT_EQ(m_prompt.Unanswered(), 0);
-        EXPECT_FALSE(QFile::exists(project));
-        EXPECT_FALSE(QFile::exists(data));
-        EXPECT_FALSE(window->HasDocument());
-        // An empty recovery file without its data folder: "Ja" says it cannot be loaded.
-        const bool toldAboutProject = m_prompt.Log().last() == "warning|Warnung|Projektdateien unvollständig.";
-        EXPECT_EQ(toldAboutProject, answer == IUserPrompt::eYes);
-        EXPECT_EQ(log.Text().find(("OpenProject: " + project).toStdString()) != std::string::npos,
-                  answer == IUserPrompt::eYes);
-    }
 }
 
 TEST_F(MainWindow, OperatorAddedInTheDockGradesThePreview)
@@ -380,62 +347,36 @@ TEST_F(MainWindow, ScopesDockDrawsWhatTheCommandLineDraws)
     EXPECT_FALSE(window->Scopes().IsActive(lower->View()));
 }
 
-TEST_F(MainWindow, ResultSavesThroughItsDialogAndTheNextDialogOffersThatFormat)
+TEST_F(MainWindow, ResultSavesThroughItsDialogAskingInPreviewModeAndTheNextDialogOffersThatFormat)
 {
     // Each format's bit depth is the still writer's (StillImageTest); here the window's part.
-    auto window = Make(CMedia::Get().Picture());
-    ASSERT_TRUE(window->HasDocument());
-    QTemporaryDir out;
-    const int tiff16 = 2;
-    const QString path = out.filePath(QStringLiteral("result%1").arg(ResultFormats::Extension(tiff16)));
-    m_prompt.QueueText(path);
-    ASSERT_TRUE(window->SaveResultImage()) << m_prompt.Log().last().toStdString();
-    EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Ergebnisbild speichern|"));
-    EXPECT_EQ(ResultFormats::LastSavedFormat(), tiff16);
-    Helper::CRGB48Buffer image;
-    QString error;
-    ASSERT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
-    EXPECT_EQ(image.GetSize(), QSize(kClipWidth, kClipHeight));
-    EXPECT_EQ(Counter(*window, "m_iImagesSaved"), 1);
-    m_prompt.QueueText(QString());
-    EXPECT_FALSE(window->SaveResultImage());
-    EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage" + ResultFormats::Extension(tiff16))) << m_prompt.Log().last().toStdString();
-}
-
-TEST_F(MainWindow, PreviewResultAsksBeforeSaving)
-{
     QSettings().setValue("options/previewLongSide", 256);
     auto window = Make(CMedia::Get().LargePicture());
     ASSERT_LT(window->PreviewModel().Scale(), 1.0);
     QTemporaryDir out;
-    for (const auto& [answer, size] :
-         {std::pair{IUserPrompt::eNo, QSize(256, 144)}, std::pair{IUserPrompt::eYes, QSize(2 * kClipWidth, 2 * kClipHeight)}})
+    const int tiff16 = 2;
+    const QString tiff = ResultFormats::Extension(tiff16);
+    for (const auto& [answer, name, size] :
+         {std::tuple{IUserPrompt::eNo, "preview.png", QSize(256, 144)},
+          std::tuple{IUserPrompt::eYes, "full", QSize(2 * kClipWidth, 2 * kClipHeight)}})
     {
-        const QString path = out.filePath(answer == IUserPrompt::eNo ? "preview.png" : "full.png");
+        const QString path = answer == IUserPrompt::eNo ? out.filePath(name) : out.filePath(name + tiff);
         m_prompt.QueueText(path);
         m_prompt.ExpectQuestion("Preview-Modus! Neu berechnen?", answer);
-        ASSERT_TRUE(window->SaveResultImage());
+        ASSERT_TRUE(window->SaveResultImage()) << m_prompt.Log().last().toStdString();
         EXPECT_EQ(m_prompt.Unanswered(), 0);
+        EXPECT_TRUE(m_prompt.Log().filter("save|Ergebnisbild speichern|").size() > 0);
         Helper::CRGB48Buffer image;
         QString error;
         ASSERT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
-        EXPECT_EQ(QSize(image.Width(), image.Height()), size);
+        EXPECT_EQ(image.GetSize(), size);
     }
-}
-
-TEST_F(MainWindow, ClipExportsWithTheGradeAndThePreviewComesBack)
-{
-    auto window = Make(CMedia::Get().Clip());
-    ASSERT_TRUE(window->IsVideoMode());
-    QTemporaryDir out;
-    m_prompt.QueueText(out.filePath("graded.mp4"));
-    window->saveVideo();
-    EXPECT_TRUE(m_prompt.Log().last().startsWith("save|Video speichern|")) << m_prompt.Log().last().toStdString();
-    EXPECT_TRUE(QFileInfo(out.filePath("graded.mp4")).size() > 0);
-    EXPECT_TRUE(window->centralWidget()->isEnabled());
-    EXPECT_TRUE(window->menuBar()->isEnabled());
-    EXPECT_EQ(window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"graded.mp4"}); // no intermediates left
+    EXPECT_EQ(ResultFormats::LastSavedFormat(), tiff16);
+    EXPECT_EQ(Counter(*window, "m_iImagesSaved"), 2);
+    m_prompt.QueueText(QString());
+    m_prompt.ExpectQuestion("Preview-Modus! Neu berechnen?", IUserPrompt::eNo);
+    EXPECT_FALSE(window->SaveResultImage());
+    EXPECT_TRUE(m_prompt.Log().last().endsWith("/MyImage" + tiff)) << m_prompt.Log().last().toStdString();
 }
 
 TEST_F(MainWindow, LibraryControlsFollowTheDocksLut)
@@ -443,7 +384,6 @@ TEST_F(MainWindow, LibraryControlsFollowTheDocksLut)
     auto window = Make(CMedia::Get().Picture());
     LutLibraryPanel* library = window->LutLibraryControls();
     ASSERT_NE(library, nullptr);
-    EXPECT_EQ(library->parentWidget() != nullptr, true);
     QToolButton* add = library->findChild<QToolButton*>("m_pLUTAddDatabaseButton");
     ASSERT_NE(add, nullptr);
     EXPECT_FALSE(add->isEnabled());
@@ -481,14 +421,11 @@ TEST_F(MainWindow, ExchangeFileEntersFilterModeAndRefusesNewData)
 {
     QTemporaryDir dir;
     const QString lif = dir.filePath("handover.lif");
-    QFile file(lif);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QStringLiteral("<?xml version=\"1.0\"?><Exchange><SourceApplication>Host</SourceApplication>"
+    ASSERT_TRUE(WriteFile(lif, QStringLiteral("<?xml version=\"1.0\"?><Exchange><SourceApplication>Host</SourceApplication>"
                               "<ImageCount>1</ImageCount><ImportPath>%1</ImportPath><ExportPath>%2</ExportPath>"
                               "<Image0000>picture.png</Image0000></Exchange>")
-                   .arg(CMedia::Get().Folder(), dir.path())
-                   .toUtf8());
-    file.close();
+                                   .arg(CMedia::Get().Folder(), dir.path())
+                                   .toUtf8()));
 
     auto window = Make(lif);
     ASSERT_TRUE(window->HasDocument()) << m_prompt.Log().join("\n").toStdString();
@@ -567,4 +504,237 @@ TEST_F(MainWindow, PresetBoxesShowTheFrameAndAClickGradesThePreviewWithThePreset
     EXPECT_TRUE(QFile::exists(Helper::UserDirectory() + "_tempA.ini"));
     combine->close();
     EXPECT_EQ(QDir(Helper::UserDirectory()).entryList({"*.ini"}), QStringList({"starttime.ini"}));
+}
+
+TEST_F(MainWindow, ProjectSaveQuitReopenAndContinueWithTheHistory)
+{
+    QTemporaryDir out;
+    const QString project = out.filePath("shot.vantropeProject");
+    {
+        auto window = Make(CMedia::Get().Picture());
+        ASSERT_TRUE(window->HasDocument());
+        ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelNegative"), 0);
+        ASSERT_TRUE(window->SaveUndoPoint());
+        EXPECT_TRUE(window->Project().IsUnsaved());
+        m_prompt.QueueText(out.filePath("shot"));
+        Action(*window, "m_pSaveProjectAction")->trigger(); // no path yet: save as
+        EXPECT_EQ(window->Project().Path(), project);
+        EXPECT_FALSE(window->Project().IsUnsaved());
+        EXPECT_TRUE(window->close()); // saved: no question
+    }
+    EXPECT_FALSE(QFileInfo::exists(Helper::UserDirectory() + "temp0")); // the undo folders went with the program
+
+    auto window = Make();
+    m_prompt.QueueText(project);
+    Action(*window, "m_pOpenProjectAction")->trigger();
+    EXPECT_TRUE(window->HasDocument());
+    EXPECT_EQ(window->DocumentPath(), CMedia::Get().Picture());
+    EXPECT_EQ(Operators(*window), 1);
+    EXPECT_EQ(window->UndoPoints().Entries().size(), 2u);
+    EXPECT_EQ(window->TimelineDock()->Rows().size(), 2u);
+    // Ctrl+Z returns to the point before the operator came.
+    Action(*window, "m_pUndoAction")->trigger();
+    EXPECT_EQ(Operators(*window), 0);
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_TRUE(m_prompt.Log().filter("warning|").isEmpty()) << m_prompt.Log().join("\n").toStdString();
+}
+
+TEST_F(MainWindow, UnsavedWorkIsNotLostWithoutAQuestion)
+{
+    auto window = Make(CMedia::Get().Picture());
+    ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelSepia"), 0);
+    m_prompt.ExpectQuestion("Projekt nicht gespeichert. Speichern?", IUserPrompt::eCancel);
+    EXPECT_FALSE(window->close());
+    // Loading another picture asks too; cancelled, the picture stays.
+    m_prompt.ExpectQuestion("Projekt nicht gespeichert. Speichern?", IUserPrompt::eCancel);
+    EXPECT_FALSE(window->LoadStillImage(CMedia::Get().Picture()));
+    EXPECT_EQ(Operators(*window), 1);
+    m_prompt.ExpectQuestion("Projekt nicht gespeichert. Speichern?", IUserPrompt::eNo);
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+}
+
+TEST_F(MainWindow, RecoveryProjectIsOfferedAfterACrash)
+{
+    {
+        auto window = Make(CMedia::Get().Picture());
+        ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelNegative"), 0);
+        ASSERT_TRUE(window->WriteRecoveryIfDue()); // what the interval timer does
+        EXPECT_TRUE(QFileInfo(RecoveryFile::ProjectPath()).isFile());
+        EXPECT_FALSE(window->WriteRecoveryIfDue()); // nothing changed since
+    } // gone without closing: a crash
+    ASSERT_TRUE(QFileInfo(RecoveryFile::ProjectPath()).isFile());
+
+    m_prompt.ExpectQuestion("Es wurde ein automatisch gespeichertes Projekt gefunden.", IUserPrompt::eYes);
+    auto window = Make();
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_TRUE(window->HasDocument());
+    EXPECT_EQ(Operators(*window), 1);
+    EXPECT_TRUE(window->Project().IsUnsaved());
+    EXPECT_FALSE(QFileInfo::exists(RecoveryFile::ProjectPath()));
+    EXPECT_FALSE(QFileInfo::exists(ProjectFile::DataFolder(RecoveryFile::ProjectPath())));
+
+    // A clean end leaves no recovery project behind.
+    ASSERT_TRUE(window->WriteRecoveryIfDue());
+    m_prompt.ExpectQuestion("Projekt nicht gespeichert. Speichern?", IUserPrompt::eNo);
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(QFileInfo::exists(RecoveryFile::ProjectPath()));
+}
+
+TEST_F(MainWindow, UndoAndRedoStepThroughThePointsAndTheTimelineDeletes)
+{
+    auto window = Make(CMedia::Get().Picture()); // the loaded picture is the first point
+    QAction* undo = window->findChild<QAction*>("m_pUndoAction");
+    QAction* redo = window->findChild<QAction*>("m_pRedoAction");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
+    EXPECT_FALSE(undo->isEnabled());
+    ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelNegative"), 0);
+    ASSERT_TRUE(window->SaveUndoPoint());
+    ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelSepia"), 0);
+    ASSERT_TRUE(undo->isEnabled());
+
+    undo->trigger(); // the second operator is kept as a point of its own first
+    EXPECT_EQ(Operators(*window), 1);
+    undo->trigger();
+    EXPECT_EQ(Operators(*window), 0);
+    EXPECT_FALSE(undo->isEnabled());
+    redo->trigger();
+    redo->trigger();
+    EXPECT_EQ(Operators(*window), 2);
+    EXPECT_FALSE(redo->isEnabled());
+    EXPECT_EQ(window->UndoPoints().Counter(), 2);
+
+    const HDRTimelineDockWidget* timeline = window->TimelineDock();
+    ASSERT_EQ(timeline->Rows().size(), 3u);
+    EXPECT_TRUE(timeline->windowTitle().startsWith("Timeline Window - 3 Undo-Einträge")) << timeline->windowTitle().toStdString();
+    m_prompt.ExpectQuestion("Soll dieser Undo-Punkt wirklich gelöscht werden?", IUserPrompt::eYes);
+    timeline->Rows()[0].pDelete->click();
+    EXPECT_EQ(window->UndoPoints().Counter(), 1);
+    EXPECT_EQ(timeline->Rows().size(), 2u);
+    // Loading a point from the timeline.
+    timeline->Rows()[0].pLoad->click();
+    EXPECT_EQ(Operators(*window), 1);
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+}
+
+TEST_F(MainWindow, ExamplesOpenAndRefuseToBeOverwritten)
+{
+    ASSERT_TRUE(QFileInfo(ProjectFile::ExamplePath(1)).isFile()) << "made by the resources target";
+    auto window = Make();
+    for (int n = 1; n <= ProjectFile::kExampleCount; ++n)
+    {
+        Action(*window, qPrintable(QStringLiteral("m_pExampleAction%1").arg(n)))->trigger();
+        EXPECT_TRUE(window->HasDocument()) << n;
+        EXPECT_TRUE(window->Project().IsExample()) << n;
+    }
+    EXPECT_TRUE(window->IsVideoMode()); // the third example is a clip
+    ASSERT_GE(window->PostProcessingDock()->AddOperator("MP_calcPixelSepia"), 0);
+    Action(*window, "m_pSaveProjectAction")->trigger();
+    EXPECT_EQ(m_prompt.Log().last(), QStringLiteral("information|Projekt überschreiben nicht nöglich|"
+                                                    "Beispielprojekte können nicht überschrieben werden."));
+    EXPECT_TRUE(window->close()); // an example is never asked about
+}
+
+namespace
+{
+// The window with the clip, shown and active so its shortcuts reach the video dock.
+class VideoDock : public MainWindow
+{
+protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        m_window = Make(CMedia::Get().Clip());
+        ASSERT_TRUE(m_window->IsVideoMode());
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_window.get()));
+        // The offscreen platform activates no window by itself.
+        QApplication::setActiveWindow(m_window.get());
+        ASSERT_TRUE(Dock().isVisible());
+    }
+    CVideoDockWidget& Dock() { return *m_window->VideoDock(); }
+    CVideoDockModel& Model() { return m_window->VideoDockModel(); }
+    // Waits until the dock has handed a frame to the window and the preview has graded it.
+    bool FrameShown()
+    {
+        QSignalSpy graded(&m_window->PreviewModel(), &CPreviewModel::updated);
+        return graded.wait(10000);
+    }
+    template <typename T>
+    T* Child(const char* name)
+    {
+        return Dock().findChild<T*>(QLatin1String(name));
+    }
+
+    std::unique_ptr<HDRMainWindow> m_window;
+};
+}  // namespace
+
+TEST_F(VideoDock, DraggingTheMarkerGradesThatFrame)
+{
+    const QImage first = m_window->PreviewModel().Graded();
+    CTimelineLabel* timeline = Dock().Timeline();
+    ASSERT_GT(timeline->width(), 100);
+    const int y = timeline->height() / 2;
+    QTest::mousePress(timeline, Qt::LeftButton, {}, QPoint(timeline->width() / 4, y));
+    QTest::mouseMove(timeline, QPoint(timeline->width() * 3 / 5, y));
+    QTest::mouseRelease(timeline, Qt::LeftButton, {}, QPoint(timeline->width() * 3 / 5, y));
+    for (int i = 0; i < 5 && Model().ShownFrame() == 0; ++i)
+        FrameShown();
+    EXPECT_NEAR(Model().ShownFrame(), 30, 1); // 3/5 of 50 frames
+    EXPECT_NE(m_window->PreviewModel().Graded(), first);
+    EXPECT_EQ(m_window->PreviewModel().FrameSize(), QSize(160, 90));
+    EXPECT_TRUE(Child<QLabel>("m_pPositionLabel")->text().startsWith("00:00:01:"));
+}
+
+TEST_F(VideoDock, KeysStepJumpAndPlay)
+{
+    const struct
+    {
+        QKeyCombination key;
+        int frame;
+    } cases[] = {
+        {Qt::Key_Right, 1}, {Qt::Key_Right, 2}, {Qt::Key_Left, 1}, {Qt::SHIFT | Qt::Key_Right, 26},
+        {Qt::Key_End, 49},  {Qt::Key_Home, 0},
+    };
+    for (const auto& c : cases)
+    {
+        QTest::keyClick(m_window.get(), c.key.key(), c.key.keyboardModifiers());
+        ASSERT_TRUE(FrameShown());
+        EXPECT_EQ(Model().ShownFrame(), c.frame) << QKeySequence(c.key).toString().toStdString();
+    }
+    // Space plays the graded clip on; Escape stops it where it is.
+    QTest::keyClick(m_window.get(), Qt::Key_Space);
+    EXPECT_TRUE(Model().Playback().IsPlaying());
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(FrameShown());
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(Model().Playback().IsPlaying());
+    EXPECT_GE(Model().ShownFrame(), 3);
+}
+
+// The dock's button and the menu's action run the same export (the window's saveVideo).
+TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettingsAndTheWindowComesBack)
+{
+    QTemporaryDir out;
+    emit Child<QComboBox>("m_pCodecComboBox")->activated(1); // uncompressed, in an AVI file
+    Child<QToolButton>("m_pCopyAudioButton")->click();
+    EXPECT_FALSE(Model().Destination().m_bCopyAudio);
+    m_prompt.QueueText(out.filePath("graded"));
+    m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
+    Child<QToolButton>("m_pSaveButton")->click();
+    EXPECT_EQ(m_prompt.Unanswered(), 0);
+    EXPECT_EQ(m_prompt.Log().filter("save|Video speichern|").size(), 1);
+    EXPECT_TRUE(m_window->centralWidget()->isEnabled());
+    EXPECT_TRUE(m_window->menuBar()->isEnabled());
+    EXPECT_EQ(m_window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
+    const QString result = out.filePath("graded.avi");
+    ASSERT_TRUE(QFileInfo(result).size() > 0) << QDir(out.path()).entryList().join(' ').toStdString();
+    CMovieHandling probe;
+    EXPECT_EQ(probe.CountStreams(result, CMovieHandling::eSK_AUDIO), 0);
+    probe.RemoveIniFiles();
+    EXPECT_EQ(probe.CountStreams(CMedia::Get().Clip(), CMovieHandling::eSK_AUDIO), 1); // the source had a tone
+    EXPECT_TRUE(Child<QToolButton>("m_pPlayResultButton")->isEnabled());
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files), QStringList{"graded.avi"});
 }

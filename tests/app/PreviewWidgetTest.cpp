@@ -63,10 +63,16 @@ QRgb Shown(const QRgba64& c)
 }
 }  // namespace
 
-TEST_F(PreviewWidget, ColourAtFollowsTheView)
+TEST_F(PreviewWidget, ColourAtFollowsTheViewAndNothingButTheBackgroundIsDrawnWithoutAPicture)
 {
     EXPECT_TRUE(m_widget.ImageSize().isEmpty());
     EXPECT_EQ(m_widget.ColourAt(QPointF(1, 1)), QRgba64()); // nothing loaded
+    const QImage empty = m_widget.grab().toImage();
+    ASSERT_EQ(empty.size(), QSize(200, 100));
+    for (const QPoint p : {QPoint(100, 50), QPoint(199, 99), QPoint(20, 80)})
+        EXPECT_EQ(empty.pixel(p), empty.pixel(0, 0));
+    EXPECT_LT(qGray(empty.pixel(0, 0)), 64); // dark
+
     LoadFrame(100, 50);
     EXPECT_EQ(m_widget.ImageSize(), QSize(100, 50));
     EXPECT_EQ(Shown(m_widget.ColourAt(QPointF(10, 10))), Graded());
@@ -81,16 +87,6 @@ TEST_F(PreviewWidget, ColourAtFollowsTheView)
     EXPECT_EQ(Shown(m_widget.ColourAt(QPointF(20, 10))), Original());
     EXPECT_EQ(Shown(m_widget.ColourAt(QPointF(80, 10))), Graded());
     EXPECT_EQ(Shown(m_widget.ColourAt(QPointF(80, 10), false)), Original());
-}
-
-TEST_F(PreviewWidget, NothingButTheBackgroundWithoutAPicture)
-{
-    const QImage shot = m_widget.grab().toImage();
-    ASSERT_EQ(shot.size(), QSize(200, 100));
-    const QRgb background = shot.pixel(0, 0);
-    for (const QPoint p : {QPoint(100, 50), QPoint(199, 99), QPoint(20, 80)})
-        EXPECT_EQ(shot.pixel(p), background);
-    EXPECT_LT(qGray(background), 64); // dark
 }
 
 TEST_F(PreviewWidget, SplitViewShowsTheOriginalLeftAndTheGradedRight)

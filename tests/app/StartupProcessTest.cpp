@@ -1,13 +1,14 @@
 // The program started for real: initialise-and-exit, the start-up log, the hand-over of a second
-// start's command line, recovery from a killed first instance, and concurrent starts.
+// start's command line, recovery from a killed first instance, and concurrent starts; and the
+// single-instance channel inside one process: election, message passing, refusals.
 #include "app/SingleInstanceChannel.h"
 #include "core/NativeNames.h"
 #include "core/StillImage.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
 
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -57,12 +59,11 @@ protected:
         return process;
     }
 
-    // Reads the process's output until it contains `text` or the time is up.
+    // Reads the process's output until it contains `text` or the wait is given up.
     static bool WaitForOutput(QProcess& process, QByteArray& output, const QByteArray& text, int ms = 15000)
     {
-        QElapsedTimer timer;
-        timer.start();
-        while (!output.contains(text) && timer.elapsed() < ms)
+        const QDeadlineTimer deadline(ms);
+        while (!output.contains(text) && !deadline.hasExpired())
         {
             process.waitForReadyRead(50);
             output += process.readAll();
@@ -85,6 +86,14 @@ protected:
 
     // A file name given on the command line as the running program receives it: absolute.
     static QByteArray Received(const QString& name) { return QFile::encodeName(QDir::currentPath() + "/" + name); }
+
+    // Starts the program and waits until it has started up.
+    std::unique_ptr<QProcess> StartRunning(const QStringList& args, QByteArray& output)
+    {
+        auto process = Start(args);
+        EXPECT_TRUE(WaitForOutput(*process, output, "Startup-Time: ")) << output.constData();
+        return process;
+    }
 
     QString StartupLog() const
     {
@@ -119,7 +128,6 @@ TEST_F(StartupProcess, InitializeAndExitWritesOnlyTheRegistration)
     EXPECT_EQ(plain->exitCode(), 0);
     QSettings ini(Home() + "/ProjectData/Vantrope 1.ini", QSettings::IniFormat);
     EXPECT_EQ(ini.value("Path").toString(), QStringLiteral(VANTROPE_BIN_DIR));
-    EXPECT_EQ(ini.value("Version_Build").toInt(), 3607);
     EXPECT_FALSE(QFile::exists(UserDir() + "language.ini"));
     EXPECT_FALSE(QFile::exists(UserDir() + "startup.log"));
 
@@ -161,30 +169,13 @@ TEST_F(StartupProcess, EndedBySignalKeepsThePictureAsRecoveryProject)
     const std::vector<uint16_t> pixels(size_t(32) * 24 * 3, 30000);
     QString error;
     ASSERT_TRUE(StillImage::Save(picture, pixels.data(), 32, 24, error)) << error.toStdString();
-    auto primary = Start({picture});
     QByteArray output;
-    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    auto primary = StartRunning({picture}, output);
     Terminate(*primary);
     const QString recovery = UserDir() + "Recover.vantropeProject";
     ASSERT_TRUE(QFileInfo(recovery).isFile()) << output.constData();
     EXPECT_EQ(QSettings(recovery, QSettings::IniFormat).value("Exposure0000/FilePath").toString(), picture);
     EXPECT_FALSE(QFileInfo::exists(UserDir() + "temp0")); // the undo folders still go
-}
-
-TEST_F(StartupProcess, SecondStartHandsItsArgumentsToTheFirst)
-{
-    auto primary = Start({});
-    QByteArray output;
-    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
-
-    auto second = Start({"a", "b"});
-    ASSERT_TRUE(second->waitForFinished(10000));
-    EXPECT_EQ(second->exitCode(), 0);
-    // File names arrive absolute: the first instance works in another folder.
-    const QByteArray absolute = Received("a") + " " + Received("b");
-    ASSERT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + absolute + "\n", 3000)) << output.constData();
-    EXPECT_TRUE(StartupLog().contains("Application already running: terminating\nSendMessage: " + absolute + "\n"));
-    Terminate(*primary);
 }
 
 TEST_F(StartupProcess, StillNamedRelativelyInBytesThatAreNotUtf8Opens)
@@ -212,17 +203,14 @@ TEST_F(StartupProcess, KilledFirstInstanceDoesNotBlockTheNextStart)
     QList<qint64> pids;
     for (int trial = 0; trial < 5; ++trial)
     {
-        auto first = Start({});
         QByteArray output;
-        ASSERT_TRUE(WaitForOutput(*first, output, "Startup-Time: ")) << output.constData();
+        auto first = StartRunning({}, output);
         pids << first->processId();
         first->kill();
         ASSERT_TRUE(first->waitForFinished(5000));
     }
-    QElapsedTimer timer;
-    timer.start();
-    auto next = Start({});
     QByteArray output;
+    auto next = Start({});
     ASSERT_TRUE(WaitForOutput(*next, output, "Startup-Time: ")) << "the stale lock made it a second instance: "
                                                                    << output.constData();
     EXPECT_FALSE(StartupLog().contains("Application already running"));
@@ -232,16 +220,15 @@ TEST_F(StartupProcess, KilledFirstInstanceDoesNotBlockTheNextStart)
     EXPECT_EQ(SegmentsCreatedBy(pids), 0);
 }
 
-TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
+TEST_F(StartupProcess, ConcurrentStartsElectOneFirstInstanceAndTheOthersHandTheirArgumentsToIt)
 {
     std::vector<std::unique_ptr<QProcess>> starts;
     for (int i = 0; i < 4; ++i)
-        starts.push_back(Start({QStringLiteral("m%1").arg(i)}));
-    QElapsedTimer timer;
-    timer.start();
+        starts.push_back(Start({QStringLiteral("m%1").arg(i), "b"}));
     // The forwarding instances end by themselves; the first one keeps running.
+    const QDeadlineTimer deadline(20000);
     int ended = 0;
-    while (ended < 3 && timer.elapsed() < 20000)
+    while (ended < 3 && !deadline.hasExpired())
     {
         ended = 0;
         for (auto& p : starts)
@@ -261,32 +248,33 @@ TEST_F(StartupProcess, ConcurrentStartsElectExactlyOneFirstInstance)
         }
     }
     ASSERT_NE(primary, nullptr);
+    // File names arrive absolute: the first instance works in another folder.
+    const auto line = [](const QString& message) {
+        return "InterpretReceivedMessage: " + Received(message) + " " + Received("b") + "\n";
+    };
     QByteArray output;
     for (const QString& message : sent)
-        EXPECT_TRUE(WaitForOutput(*primary, output, "InterpretReceivedMessage: " + Received(message) + "\n", 3000))
-            << message.toStdString() << " not delivered:\n" << output.constData();
+        EXPECT_TRUE(WaitForOutput(*primary, output, line(message), 3000)) << message.toStdString() << " not delivered:\n"
+                                                                           << output.constData();
     for (const QString& message : sent)
-        EXPECT_EQ(output.count("InterpretReceivedMessage: " + Received(message) + "\n"), 1);
+        EXPECT_EQ(output.count(line(message)), 1); // delivered once
     Terminate(*primary);
 }
 
 TEST_F(StartupProcess, FrozenFirstInstanceNeverHoldsALaterStart)
 {
-    auto primary = Start({});
     QByteArray output;
-    ASSERT_TRUE(WaitForOutput(*primary, output, "Startup-Time: ")) << output.constData();
+    auto primary = StartRunning({}, output);
     ::kill(pid_t(primary->processId()), SIGSTOP);
 
     auto second = Start({"x"}); // the channel is idle: the message is left for later
     ASSERT_TRUE(second->waitForFinished(10000));
     EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_TRUE(StartupLog().contains("Application already running: terminating\n"));
 
-    QElapsedTimer timer;
-    timer.start();
-    auto third = Start({"y"}); // x is still unread: y gives up after a bounded wait (5 s)
+    auto third = Start({"y"}); // x is still unread: y gives up after a bounded wait
     ASSERT_TRUE(third->waitForFinished(30000));
     EXPECT_EQ(third->exitCode(), 1);
-    EXPECT_GE(timer.elapsed(), 5000);
     EXPECT_TRUE(StartupLog().contains("running instance does not answer"));
 
     ::kill(pid_t(primary->processId()), SIGCONT);
@@ -308,9 +296,8 @@ TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)
     QDir().mkpath(otherHome);
     ASSERT_EQ(::chmod(QFile::encodeName(otherHome).constData(), 0777), 0);
 
-    auto mine = Start({});
     QByteArray output;
-    ASSERT_TRUE(WaitForOutput(*mine, output, "Startup-Time: ")) << output.constData();
+    auto mine = StartRunning({}, output);
 
     QProcess other;
     QProcessEnvironment env = mine->processEnvironment();
@@ -325,4 +312,65 @@ TEST_F(StartupProcess, AnotherUsersInstanceIsInvisible)
     Terminate(other);
     Terminate(*mine);
     EXPECT_FALSE(output.contains("InterpretReceivedMessage: "));
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace
+{
+// Every test gets its own temp folder, so its lock file and segment are its own.
+class SingleInstance : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", m_tmp.path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("TMPDIR", m_savedTmp); }
+    static QString Next(QSignalSpy& received) { return received.wait(1000) ? received.takeFirst().at(0).toString() : QString(); }
+
+    QTemporaryDir m_tmp;
+    QByteArray m_savedTmp;
+    const QString m_key = QStringLiteral("VANTROPE_TEST_KEY");
+};
+}  // namespace
+
+TEST_F(SingleInstance, LaterChannelsHandTheirTextsToTheFirstUpToTheSegmentSize)
+{
+    {
+        CSingleInstanceChannel gone(m_key);
+        EXPECT_FALSE(gone.isRunning());
+    } // the first channel gone, the next one is first
+    CSingleInstanceChannel first(m_key);
+    ASSERT_FALSE(first.isRunning());
+    QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
+
+    CSingleInstanceChannel second(m_key);
+    ASSERT_TRUE(second.isRunning());
+    const QString text = QString::fromUtf8("a b \"c\" ü\n$(x)");
+    ASSERT_TRUE(second.sendMessage(text));
+    // A second message waits for the first to be read, then goes through.
+    CSingleInstanceChannel third(m_key);
+    ASSERT_TRUE(third.isRunning());
+    EXPECT_EQ(Next(received), text);
+    ASSERT_TRUE(third.sendMessage("next"));
+    EXPECT_EQ(Next(received), "next");
+    EXPECT_FALSE(first.sendMessage("to nobody")); // the first instance has no one to talk to
+
+    const QString longText(32 * 1024, QChar('x'));
+    ASSERT_TRUE(second.sendMessage(longText));
+    EXPECT_EQ(Next(received), longText);
+    EXPECT_FALSE(second.sendMessage(QString(CSingleInstanceChannel::kSegmentSize, QChar('y'))));
+}
+
+TEST_F(SingleInstance, AnUnreadMessageIsNeverOverwritten)
+{
+    CSingleInstanceChannel first(m_key);
+    CSingleInstanceChannel second(m_key);
+    ASSERT_TRUE(second.sendMessage("pending"));
+    // Nobody listens to the first instance yet, so it never reads: the next send gives up.
+    EXPECT_FALSE(second.sendMessage("lost"));
+    QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
+    EXPECT_EQ(Next(received), "pending");
 }
