@@ -6,10 +6,9 @@
 #include "session/PresetThumbnails.h"
 #include "session/PresetsDockModel.h"
 
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/ScriptedPrompt.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -41,8 +40,7 @@ class PresetLibrary : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir().mkpath(System());
-        QDir().mkpath(User());
+        ASSERT_TRUE(QDir().mkpath(User()));
         WriteFile(System() + "/vantropepp_v2_01_a.ini",
                   Header("100", "Alpha", "natural") + kVersion + Operator(0, "MP_calcPixelColorIntensity", 800));
         WriteFile(System() + "/vantropepp_v2_02_b.ini",
@@ -50,12 +48,7 @@ protected:
     }
     QString System() const { return m_dir.filePath("settings"); }
     QString User() const { return m_dir.filePath("user"); }
-    static void WriteFile(const QString& path, const QByteArray& text)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    static void WriteFile(const QString& path, const QByteArray& text) { ASSERT_TRUE(SessionTest::WriteFile(path, text)); }
     std::unique_ptr<CPresetLibrary> Library()
     {
         auto library = std::make_unique<CPresetLibrary>(System(), User(), m_prompt, COperatorCatalogue::Shared());
@@ -70,12 +63,7 @@ protected:
 
 TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
 {
-    const struct
-    {
-        const char* file;
-        QByteArray text;
-        EPresetImportCode code;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, EPresetImportCode> cases[] = {
         {"good.ini", Header("300", "Gamma", "user") + kVersion + Operator(0, "MP_calcPixelSepia", 0), ePIC_IMPORTABLE},
         {"no_stamp.ini", "[General]\nDisplayName=X\nCategory=user\n", ePIC_NO_TIMESTAMP},
         {"no_name.ini", "[General]\nTimeStamp=1\nCategory=user\n", ePIC_NO_DISPLAYNAME},
@@ -101,11 +89,11 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
     };
     auto library = Library();
     QStringList paths;
-    for (const auto& c : cases)
+    for (const auto& [file, text, code] : cases)
     {
-        paths << m_dir.filePath(c.file);
-        WriteFile(paths.last(), c.text);
-        EXPECT_EQ(CPresetLibrary::Classify(paths.last(), System(), User()), c.code) << c.file;
+        paths << m_dir.filePath(file);
+        WriteFile(paths.last(), text);
+        EXPECT_EQ(CPresetLibrary::Classify(paths.last(), System(), User()), code) << file;
     }
     const SPresetImport import = library->ImportFiles(paths);
     EXPECT_EQ(import.byCode[ePIC_IMPORTABLE],
@@ -317,10 +305,7 @@ TEST(ShippedPresets, EachLoadsAndGivesItsOwnVisibleLook)
             EXPECT_GT(MeanDifference(looks[i], looks[j]), 1.5)
                 << library.Chain(i).DisplayName().toStdString() << " vs " << library.Chain(j).DisplayName().toStdString();
 }
-}  // namespace
 
-namespace
-{
 TEST_F(PresetLibrary, CombinerKeepsTheReservedFileOnlyWhenKept)
 {
     auto library = Library();
