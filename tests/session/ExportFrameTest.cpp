@@ -22,11 +22,6 @@
 #include <cmath>
 #include <functional>
 
-void PrintTo(const QString& text, std::ostream* os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 namespace
 {
 using Bytes = std::vector<uint8_t>;

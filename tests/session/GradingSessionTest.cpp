@@ -20,11 +20,6 @@ using SessionTest::Operator;
 
 using SessionTest::Pixels;
 
-std::vector<uint16_t> Result(const CGradingSession& session)
-{
-    return Pixels(session.Result());
-}
-
 class Session : public ::testing::Test
 {
 protected:
@@ -74,9 +69,9 @@ TEST_F(Session, GradesTheSourceAgainAndAgainWithoutDrift)
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
     m_session.Chain().Operators().append(Operator("MP_calcPixelNegative"));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> first = Result(m_session);
+    const std::vector<uint16_t> first = Pixels(m_session.Result());
     ASSERT_TRUE(m_session.Grade());
-    EXPECT_EQ(Result(m_session), first); // each grade starts from the source, not from the last result
+    EXPECT_EQ(Pixels(m_session.Result()), first); // each grade starts from the source, not from the last result
     for (size_t i = 0; i < first.size(); ++i)
         ASSERT_LE(std::abs(int(first[i]) - (65535 - int(m_source[i]))), 1);
 
@@ -91,14 +86,14 @@ TEST_F(Session, FilmTypeAndLutJoinTheGrade)
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
     m_session.FilmTypes().SetIndex(m_session.FilmTypes().FindByName("Schwarzweiß weich"));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> bw = Result(m_session);
+    const std::vector<uint16_t> bw = Pixels(m_session.Result());
     for (size_t i = 0; i < bw.size(); i += 3)
         ASSERT_LE(std::abs(int(bw[i]) - int(bw[i + 1])), 1) << i;
 
     m_session.Lut().CreateIdentity(9, "id");
     m_session.Lut().SetParameter(eLP_BRIGHTNESS, 1.0f);
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> lifted = Result(m_session);
+    const std::vector<uint16_t> lifted = Pixels(m_session.Result());
     double before = 0, after = 0;
     for (size_t i = 0; i < bw.size(); ++i)
         before += bw[i], after += lifted[i];
@@ -167,7 +162,7 @@ TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)
     m_session.Chain().Operators() = {Operator("MP_calcPixelMaskLuminance"), Operator("MP_calcPixelNegative")};
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60, QSize(40, 30)));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> preview = Result(m_session);
+    const std::vector<uint16_t> preview = Pixels(m_session.Result());
     const uint16_t* selection = m_session.Engine().Mask().Plane(40, 30);
     ASSERT_NE(selection, nullptr);
     const std::vector<uint16_t> mask40(selection, selection + 40 * 30);
@@ -175,7 +170,7 @@ TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)
     CEngineContext exportEngine(m_state);
     std::vector<uint16_t> frame = TestImages::Noise(64, 48, 3);
     ASSERT_TRUE(m_session.GradeFrame(exportEngine, frame.data(), 64, 48, 0));
-    EXPECT_EQ(Result(m_session), preview);
+    EXPECT_EQ(Pixels(m_session.Result()), preview);
     ASSERT_NE(m_session.Engine().Mask().Plane(40, 30), nullptr);
     EXPECT_TRUE(std::equal(mask40.begin(), mask40.end(), m_session.Engine().Mask().Plane(40, 30)));
     EXPECT_NE(exportEngine.Mask().Plane(64, 48), nullptr);

@@ -23,7 +23,16 @@ QByteArray Header(const char* stamp, const char* name, const char* category)
     return QByteArray("[General]\nTimeStamp=") + stamp + "\nDisplayName=" + name + "\nCategory=" + category + "\n";
 }
 
-const QByteArray kVersion = "VersionMajor=1\nVersionMinor=14\nVersionBuild=3607\nVersionFamily=17\n";
+QByteArray Version(int minor, int build, int family)
+{
+    return QStringLiteral("VersionMajor=1\nVersionMinor=%1\nVersionBuild=%2\nVersionFamily=%3\n")
+        .arg(minor)
+        .arg(build)
+        .arg(family)
+        .toUtf8();
+}
+
+const QByteArray kVersion = Version(14, 3607, 17);
 
 QByteArray Operator(int index, const char* kernel, int sliderThousandths)
 {
@@ -73,14 +82,9 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
         // Over the size cap: not read at all, so no key is there.
         {"huge.ini", Header("1", "Huge", "user") + QByteArray(17 * 1024 * 1024, ';'), ePIC_NO_CATEGORY},
         {"build_3607.ini", Header("301", "B7", "user") + kVersion, ePIC_IMPORTABLE},
-        {"build_3608.ini",
-         Header("302", "B8", "user") + "VersionMajor=1\nVersionMinor=14\nVersionBuild=3608\nVersionFamily=17\n",
-         ePIC_INCOMPATIBLE},
-        {"minor_15.ini", Header("303", "M", "user") + "VersionMajor=1\nVersionMinor=15\nVersionBuild=0\nVersionFamily=17\n",
-         ePIC_INCOMPATIBLE},
-        {"family_16.ini",
-         Header("304", "F", "user") + "VersionMajor=1\nVersionMinor=14\nVersionBuild=3607\nVersionFamily=16\n",
-         ePIC_INCOMPATIBLE},
+        {"build_3608.ini", Header("302", "B8", "user") + Version(14, 3608, 17), ePIC_INCOMPATIBLE},
+        {"minor_15.ini", Header("303", "M", "user") + Version(15, 0, 17), ePIC_INCOMPATIBLE},
+        {"family_16.ini", Header("304", "F", "user") + Version(14, 3607, 16), ePIC_INCOMPATIBLE},
         // Without all four version keys the version is not checked.
         {"partial_version.ini", Header("305", "P", "user") + "VersionBuild=99999\n", ePIC_IMPORTABLE},
         {"x_pp_va_01.ini", Header("306", "Addon", "natural") + kVersion, ePIC_ADDON},

@@ -3,7 +3,6 @@
 // timecodes and playback's frame dropping; then, on a generated clip, frames picked at the
 // marker (mirrored as the export mirrors them), thumbnails, and a cut clip's message.
 #include "session/GradingSession.h"
-#include "session/PreviewModel.h"
 #include "session/VideoDockModel.h"
 
 #include <QDir>
@@ -14,8 +13,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 namespace
 {
