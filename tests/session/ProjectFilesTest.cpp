@@ -205,7 +205,10 @@ TEST_F(ProjectFiles, RegistryWalksInOrderWithItsFlagsAndReportsFailures)
 {
     struct CProbe : IProject
     {
-        CProbe(CProjectRegistry& r, QStringList& log, QString name) : m_log(log), m_name(name), m_registry(r) { r.Add(this); }
+        CProbe(CProjectRegistry& r, QStringList& log, QString name) : m_log(log), m_name(name), m_registry(r)
+        {
+            r.Add(this);
+        }
         void SaveProject(QSettings&, const QString&) override
         {
             m_log << m_name + (m_registry.IsSaving() ? " saving" : "");
