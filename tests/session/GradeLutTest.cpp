@@ -9,6 +9,7 @@
 #include "lut/LutLibrary.h"
 #include "session/GradeLut.h"
 #include "session/GradingSession.h"
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/SyntheticImages.h"
 
@@ -28,7 +29,7 @@ protected:
     {
         MP_UI_SetLumWeights(0.3333f, 0.3334f, 0.3333f);
         MP_UI_SetLogging(false);
-        ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
+        ASSERT_TRUE(m_session.FilmTypes().Load(SessionTest::kFilmTypes));
         ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
     }
 
@@ -44,8 +45,7 @@ protected:
     std::vector<uint16_t> Graded()
     {
         EXPECT_TRUE(m_session.Grade());
-        Helper::CRGB48Buffer& r = const_cast<Helper::CRGB48Buffer&>(m_session.Result());
-        return {r.GetData(), r.GetData() + size_t(r.Width()) * r.Height() * 3};
+        return SessionTest::Pixels(m_session.Result());
     }
 
     CGradingSession m_session;

@@ -1,25 +1,24 @@
 // The grading session: source and working size, presets with missing kernels, the grade with
-// film type and LUT, and the export's frame callback.
+// film type and LUT, the export's frame callback, and the colour layers, which recolour the
+// working image before the chain in the preview grade and in every export frame.
 #include "core/EngineState.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/ChainEditor.h"
 #include "session/GradingSession.h"
 
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/SyntheticImages.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace
 {
-std::vector<uint16_t> Result(const CGradingSession& session)
-{
-    Helper::CRGB48Buffer& r = const_cast<Helper::CRGB48Buffer&>(session.Result());
-    return {r.GetData(), r.GetData() + size_t(r.Width()) * r.Height() * 3};
-}
+using SessionTest::Operator;
+
+using SessionTest::Pixels;
 
 class Session : public ::testing::Test
 {
@@ -27,11 +26,40 @@ protected:
     void SetUp() override
     {
         m_state.bLogging = false;
-        ASSERT_TRUE(m_session.FilmTypes().Load(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/filmtypes_vantrope.xml")));
+        ASSERT_TRUE(m_session.FilmTypes().Load(SessionTest::kFilmTypes));
     }
     CEngineState m_state;
     CGradingSession m_session{m_state};
     const std::vector<uint16_t> m_source = TestImages::Ramp(80, 60);
+};
+
+/// The layers applied by the engine alone, for comparison.
+std::vector<uint16_t> Recoloured(CColorModule& module, std::vector<uint16_t> image, int width, int height)
+{
+    const SImageRef ref{image.data(), width, height};
+    const SCMEffectParams record = CColorModule::BuildRecord(module.Controls(), eRESULT, -1, ref, ref);
+    EXPECT_EQ(MP_UI_CalcCMEffects(&record), MP_SUCCESS);
+    return image;
+}
+
+class SessionLayers : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        MP_UI_SetLogging(false);
+        ColorModule::CColorControls& c = m_session.ColourLayers().Controls();
+        ASSERT_TRUE(c.AddLayer());
+        SColorLayerData& d = c.Layer(0).Data();
+        d.m_bActive = true;
+        d.m_fSrcSatMin = 0.1f;
+        d.m_fSrcVal = 0.f;
+        d.m_fDstHue = 0.4f;
+    }
+    void TearDown() override { MP_UI_SetLogging(true); }
+
+    CGradingSession m_session;
+    const std::vector<uint16_t> m_source = TestImages::Noise(48, 32, 8);
 };
 }  // namespace
 
@@ -39,12 +67,11 @@ TEST_F(Session, GradesTheSourceAgainAndAgainWithoutDrift)
 {
     ASSERT_FALSE(m_session.Grade()); // no source yet
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
-    m_session.Chain().Operators().append(
-        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    m_session.Chain().Operators().append(Operator("MP_calcPixelNegative"));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> first = Result(m_session);
+    const std::vector<uint16_t> first = Pixels(m_session.Result());
     ASSERT_TRUE(m_session.Grade());
-    EXPECT_EQ(Result(m_session), first); // each grade starts from the source, not from the last result
+    EXPECT_EQ(Pixels(m_session.Result()), first); // each grade starts from the source, not from the last result
     for (size_t i = 0; i < first.size(); ++i)
         ASSERT_LE(std::abs(int(first[i]) - (65535 - int(m_source[i]))), 1);
 
@@ -59,14 +86,14 @@ TEST_F(Session, FilmTypeAndLutJoinTheGrade)
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60));
     m_session.FilmTypes().SetIndex(m_session.FilmTypes().FindByName("Schwarzweiß weich"));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> bw = Result(m_session);
+    const std::vector<uint16_t> bw = Pixels(m_session.Result());
     for (size_t i = 0; i < bw.size(); i += 3)
         ASSERT_LE(std::abs(int(bw[i]) - int(bw[i + 1])), 1) << i;
 
     m_session.Lut().CreateIdentity(9, "id");
     m_session.Lut().SetParameter(eLP_BRIGHTNESS, 1.0f);
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> lifted = Result(m_session);
+    const std::vector<uint16_t> lifted = Pixels(m_session.Result());
     double before = 0, after = 0;
     for (size_t i = 0; i < bw.size(); ++i)
         before += bw[i], after += lifted[i];
@@ -77,10 +104,8 @@ TEST_F(Session, PresetWithMissingKernelsNamesThem)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.ini");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("[Operator_000000]\nKernel=MP_calcPixelNegative\n[Operator_000001]\nKernel=MP_calcPixelTeleport\n");
-    f.close();
+    ASSERT_TRUE(SessionTest::WriteFile(
+        path, "[Operator_000000]\nKernel=MP_calcPixelNegative\n[Operator_000001]\nKernel=MP_calcPixelTeleport\n"));
     CLogCapture log;
     QStringList missing;
     QString error;
@@ -134,14 +159,10 @@ TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)
 {
     // The export grades in an engine context of its own: the preview's working image, its
     // selection mask and its level tables stay as the preview left them.
-    CPostProcessing::SOperator mask = COperatorCatalogue::Shared().CreateOperator(
-        *COperatorCatalogue::Shared().FindKernel("MP_calcPixelMaskLuminance"));
-    m_session.Chain().Operators().append(mask);
-    m_session.Chain().Operators().append(
-        COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel("MP_calcPixelNegative")));
+    m_session.Chain().Operators() = {Operator("MP_calcPixelMaskLuminance"), Operator("MP_calcPixelNegative")};
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60, QSize(40, 30)));
     ASSERT_TRUE(m_session.Grade());
-    const std::vector<uint16_t> preview = Result(m_session);
+    const std::vector<uint16_t> preview = Pixels(m_session.Result());
     const uint16_t* selection = m_session.Engine().Mask().Plane(40, 30);
     ASSERT_NE(selection, nullptr);
     const std::vector<uint16_t> mask40(selection, selection + 40 * 30);
@@ -149,8 +170,66 @@ TEST_F(Session, FramesGradedInAnotherEngineContextLeaveThePreviewAlone)
     CEngineContext exportEngine(m_state);
     std::vector<uint16_t> frame = TestImages::Noise(64, 48, 3);
     ASSERT_TRUE(m_session.GradeFrame(exportEngine, frame.data(), 64, 48, 0));
-    EXPECT_EQ(Result(m_session), preview);
+    EXPECT_EQ(Pixels(m_session.Result()), preview);
     ASSERT_NE(m_session.Engine().Mask().Plane(40, 30), nullptr);
     EXPECT_TRUE(std::equal(mask40.begin(), mask40.end(), m_session.Engine().Mask().Plane(40, 30)));
     EXPECT_NE(exportEngine.Mask().Plane(64, 48), nullptr);
+}
+
+TEST_F(SessionLayers, LayersRunBeforeTheChain)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 48, 32));
+    m_session.Chain().Operators().append(Operator("MP_calcPixelNegative"));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> recoloured = Recoloured(m_session.ColourLayers(), m_source, 48, 32);
+    ASSERT_NE(recoloured, m_source);
+    const std::vector<uint16_t> graded = Pixels(m_session.Result());
+    for (size_t i = 0; i < graded.size(); ++i)
+        ASSERT_LE(std::abs(int(graded[i]) - (65535 - int(recoloured[i]))), 1) << i;
+
+    // The same grade again reuses the kept calculation and gives the same picture.
+    CLogCapture log;
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_NE(log.Text().find("Calculation skipped"), std::string::npos);
+    EXPECT_EQ(Pixels(m_session.Result()), graded);
+
+    // Switched off, the chain sees the picture as it is.
+    m_session.ColourLayers().Controls().Layer(0).Data().m_bActive = false;
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> plain = Pixels(m_session.Result());
+    for (size_t i = 0; i < plain.size(); ++i)
+        ASSERT_LE(std::abs(int(plain[i]) - (65535 - int(m_source[i]))), 1) << i;
+}
+
+TEST_F(SessionLayers, NewPictureDropsTheKeptCalculation)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 48, 32));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> other = TestImages::Noise(48, 32, 99);
+    ASSERT_TRUE(m_session.SetSource(other.data(), 48, 32));
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(Pixels(m_session.Result()), Recoloured(m_session.ColourLayers(), other, 48, 32));
+
+    // A new working size too: the module follows the preview size.
+    ASSERT_TRUE(m_session.SetSource(other.data(), 48, 32, QSize(24, 16)));
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(m_session.ColourLayers().Input().GetSize(), QSize(24, 16));
+    EXPECT_EQ(m_session.Result().GetSize(), QSize(24, 16));
+}
+
+TEST_F(SessionLayers, EveryExportFrameGetsTheLayersWithoutDisturbingThePreview)
+{
+    ASSERT_TRUE(m_session.SetSource(m_source.data(), 48, 32));
+    ASSERT_TRUE(m_session.Grade());
+    const std::vector<uint16_t> preview = Pixels(m_session.Result());
+    for (int frameNo = 0; frameNo < 2; ++frameNo)
+    {
+        const std::vector<uint16_t> original = TestImages::Noise(48, 32, 20 + frameNo);
+        std::vector<uint16_t> frame = original;
+        ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 48, 32, frameNo));
+        EXPECT_EQ(frame, Recoloured(m_session.ColourLayers(), original, 48, 32));
+    }
+    // Back to the preview: still the picture's own recolouring.
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(Pixels(m_session.Result()), preview);
 }

@@ -1,8 +1,8 @@
 // What the LUT panel shows and enables for a LUT state, its slider values and its widget-state
 // keys.
 #include "session/LutPanelModel.h"
+#include "tests/session/SessionTestUtil.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -112,49 +112,42 @@ TEST(LutPanelModel, WidgetStateKeysRoundTrip)
 
 TEST(LutPanelModel, LoadingKeepsWhatIsMissingAndRejectsBadValues)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("partial.ini"));
+    // Two files of damaged values; saturation is never in them and keeps what it was.
+    const struct
     {
-        QSettings settings(path, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("PostProcessingDock/m_pLUTBrightnessSlider"), 1.5);
-        settings.setValue(QStringLiteral("PostProcessingDock/m_pLUTContrastSlider"), QStringLiteral("abc"));
-        settings.setValue(QStringLiteral("PostProcessingDock/m_pLUTLayerComboBox"), 999);
-    }
-    auto lut = std::make_unique<CLutState>();
-    lut->SetLayerMode(3);
-    lut->SetParameter(eLP_SATURATION, 0.3f);
-    CLutPanelModel model(*lut);
-    QSettings settings(path, QSettings::IniFormat);
-    model.LoadState(settings);
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_BRIGHTNESS], 1.0f);
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_CONTRAST], 0.5f); // unreadable: unchanged
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_SATURATION], 0.3f);
-    EXPECT_EQ(lut->LayerMode(), 0); // a list position that does not exist: the first mode
-    EXPECT_TRUE(lut->IsActive());
-    EXPECT_EQ(lut->ChosenSize(), 17);
-}
-
-TEST(LutPanelModel, JunkInTheWidgetStateIsIgnored)
-{
+        const char* text;
+        float intensity, brightness, contrast;
+    } cases[] = {
+        {"m_pLUTBrightnessSlider=1.5\n"
+         "m_pLUTContrastSlider=abc\n" // unreadable: unchanged
+         "m_pLUTLayerComboBox=999\n", // a list position that does not exist: the first mode
+         1.0f, 1.0f, 0.5f},
+        {"m_pLUTIntensitySlider=@Variant(\\0\\0\\0\\x87junk)\n"
+         "m_pLUTBrightnessSlider=nan\n"
+         "m_pLUTContrastSlider=1e30\n" // clamped into 0…1
+         "m_pLUTLayerComboBox=@ByteArray(\\xff\\xfe)\n"
+         "m_pLUTParameterButton=maybe\n",
+         1.0f, 0.5f, 1.0f},
+    };
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("junk.ini"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[PostProcessingDock]\n"
-               "m_pLUTIntensitySlider=@Variant(\\0\\0\\0\\x87junk)\n"
-               "m_pLUTBrightnessSlider=nan\n"
-               "m_pLUTContrastSlider=1e30\n"
-               "m_pLUTLayerComboBox=@ByteArray(\\xff\\xfe)\n"
-               "m_pLUTParameterButton=maybe\n");
-    file.close();
-    auto lut = std::make_unique<CLutState>();
-    CLutPanelModel model(*lut);
-    QSettings settings(path, QSettings::IniFormat);
-    model.LoadState(settings);
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_INTENSITY], 1.0f);
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_BRIGHTNESS], 0.5f);
-    EXPECT_FLOAT_EQ(lut->Parameters()[eLP_CONTRAST], 1.0f); // clamped into 0…1
-    EXPECT_EQ(lut->LayerMode(), 0);
-    for (int i = 0; i < eLP_COUNT; ++i)
-        EXPECT_TRUE(lut->Parameters()[i] >= 0.0f && lut->Parameters()[i] <= 1.0f) << i;
+    for (const auto& c : cases)
+    {
+        const QString path = dir.filePath(QStringLiteral("damaged.ini"));
+        ASSERT_TRUE(SessionTest::WriteFile(path, QByteArray("[PostProcessingDock]\n") + c.text));
+        auto lut = std::make_unique<CLutState>();
+        lut->SetLayerMode(3);
+        lut->SetParameter(eLP_SATURATION, 0.3f);
+        CLutPanelModel model(*lut);
+        QSettings settings(path, QSettings::IniFormat);
+        model.LoadState(settings);
+        EXPECT_FLOAT_EQ(lut->Parameters()[eLP_INTENSITY], c.intensity) << c.text;
+        EXPECT_FLOAT_EQ(lut->Parameters()[eLP_BRIGHTNESS], c.brightness) << c.text;
+        EXPECT_FLOAT_EQ(lut->Parameters()[eLP_CONTRAST], c.contrast) << c.text;
+        EXPECT_FLOAT_EQ(lut->Parameters()[eLP_SATURATION], 0.3f) << c.text;
+        EXPECT_EQ(lut->LayerMode(), 0) << c.text;
+        EXPECT_TRUE(lut->IsActive()) << c.text;
+        EXPECT_EQ(lut->ChosenSize(), 17) << c.text;
+        for (int i = 0; i < eLP_COUNT; ++i)
+            EXPECT_TRUE(lut->Parameters()[i] >= 0.0f && lut->Parameters()[i] <= 1.0f) << i;
+    }
 }

@@ -6,10 +6,9 @@
 #include "session/PresetThumbnails.h"
 #include "session/PresetsDockModel.h"
 
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/ScriptedPrompt.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -24,7 +23,16 @@ QByteArray Header(const char* stamp, const char* name, const char* category)
     return QByteArray("[General]\nTimeStamp=") + stamp + "\nDisplayName=" + name + "\nCategory=" + category + "\n";
 }
 
-const QByteArray kVersion = "VersionMajor=1\nVersionMinor=14\nVersionBuild=3607\nVersionFamily=17\n";
+QByteArray Version(int minor, int build, int family)
+{
+    return QStringLiteral("VersionMajor=1\nVersionMinor=%1\nVersionBuild=%2\nVersionFamily=%3\n")
+        .arg(minor)
+        .arg(build)
+        .arg(family)
+        .toUtf8();
+}
+
+const QByteArray kVersion = Version(14, 3607, 17);
 
 QByteArray Operator(int index, const char* kernel, int sliderThousandths)
 {
@@ -41,8 +49,7 @@ class PresetLibrary : public ::testing::Test
 protected:
     void SetUp() override
     {
-        QDir().mkpath(System());
-        QDir().mkpath(User());
+        ASSERT_TRUE(QDir().mkpath(User()));
         WriteFile(System() + "/vantropepp_v2_01_a.ini",
                   Header("100", "Alpha", "natural") + kVersion + Operator(0, "MP_calcPixelColorIntensity", 800));
         WriteFile(System() + "/vantropepp_v2_02_b.ini",
@@ -50,12 +57,7 @@ protected:
     }
     QString System() const { return m_dir.filePath("settings"); }
     QString User() const { return m_dir.filePath("user"); }
-    static void WriteFile(const QString& path, const QByteArray& text)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
+    static void WriteFile(const QString& path, const QByteArray& text) { ASSERT_TRUE(SessionTest::WriteFile(path, text)); }
     std::unique_ptr<CPresetLibrary> Library()
     {
         auto library = std::make_unique<CPresetLibrary>(System(), User(), m_prompt, COperatorCatalogue::Shared());
@@ -70,12 +72,7 @@ protected:
 
 TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
 {
-    const struct
-    {
-        const char* file;
-        QByteArray text;
-        EPresetImportCode code;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, EPresetImportCode> cases[] = {
         {"good.ini", Header("300", "Gamma", "user") + kVersion + Operator(0, "MP_calcPixelSepia", 0), ePIC_IMPORTABLE},
         {"no_stamp.ini", "[General]\nDisplayName=X\nCategory=user\n", ePIC_NO_TIMESTAMP},
         {"no_name.ini", "[General]\nTimeStamp=1\nCategory=user\n", ePIC_NO_DISPLAYNAME},
@@ -85,14 +82,9 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
         // Over the size cap: not read at all, so no key is there.
         {"huge.ini", Header("1", "Huge", "user") + QByteArray(17 * 1024 * 1024, ';'), ePIC_NO_CATEGORY},
         {"build_3607.ini", Header("301", "B7", "user") + kVersion, ePIC_IMPORTABLE},
-        {"build_3608.ini",
-         Header("302", "B8", "user") + "VersionMajor=1\nVersionMinor=14\nVersionBuild=3608\nVersionFamily=17\n",
-         ePIC_INCOMPATIBLE},
-        {"minor_15.ini", Header("303", "M", "user") + "VersionMajor=1\nVersionMinor=15\nVersionBuild=0\nVersionFamily=17\n",
-         ePIC_INCOMPATIBLE},
-        {"family_16.ini",
-         Header("304", "F", "user") + "VersionMajor=1\nVersionMinor=14\nVersionBuild=3607\nVersionFamily=16\n",
-         ePIC_INCOMPATIBLE},
+        {"build_3608.ini", Header("302", "B8", "user") + Version(14, 3608, 17), ePIC_INCOMPATIBLE},
+        {"minor_15.ini", Header("303", "M", "user") + Version(15, 0, 17), ePIC_INCOMPATIBLE},
+        {"family_16.ini", Header("304", "F", "user") + Version(14, 3607, 16), ePIC_INCOMPATIBLE},
         // Without all four version keys the version is not checked.
         {"partial_version.ini", Header("305", "P", "user") + "VersionBuild=99999\n", ePIC_IMPORTABLE},
         {"x_pp_va_01.ini", Header("306", "Addon", "natural") + kVersion, ePIC_ADDON},
@@ -101,11 +93,11 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
     };
     auto library = Library();
     QStringList paths;
-    for (const auto& c : cases)
+    for (const auto& [file, text, code] : cases)
     {
-        paths << m_dir.filePath(c.file);
-        WriteFile(paths.last(), c.text);
-        EXPECT_EQ(CPresetLibrary::Classify(paths.last(), System(), User()), c.code) << c.file;
+        paths << m_dir.filePath(file);
+        WriteFile(paths.last(), text);
+        EXPECT_EQ(CPresetLibrary::Classify(paths.last(), System(), User()), code) << file;
     }
     const SPresetImport import = library->ImportFiles(paths);
     EXPECT_EQ(import.byCode[ePIC_IMPORTABLE],
@@ -317,10 +309,7 @@ TEST(ShippedPresets, EachLoadsAndGivesItsOwnVisibleLook)
             EXPECT_GT(MeanDifference(looks[i], looks[j]), 1.5)
                 << library.Chain(i).DisplayName().toStdString() << " vs " << library.Chain(j).DisplayName().toStdString();
 }
-}  // namespace
 
-namespace
-{
 TEST_F(PresetLibrary, CombinerKeepsTheReservedFileOnlyWhenKept)
 {
     auto library = Library();

@@ -1,11 +1,13 @@
 // The preview model: coalesced refreshes, preview sizes, the graded preview against the session's
-// own grade, the full-resolution recalculation and the kept scaled source.
+// own grade, the full-resolution recalculation, the kept scaled source and a frame reduced while
+// decoding.
 #include "core/EngineState.h"
 #include "engine/ChainEditor.h"
 #include "engine/PostProcessing.h"
 #include "session/GradingSession.h"
 #include "session/PreviewModel.h"
 
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/SyntheticImages.h"
 
 #include <QCoreApplication>
@@ -14,11 +16,7 @@
 
 namespace
 {
-std::vector<uint16_t> Pixels(const Helper::CRGB48Buffer& buffer)
-{
-    auto& b = const_cast<Helper::CRGB48Buffer&>(buffer);
-    return {b.GetData(), b.GetData() + size_t(b.Width()) * b.Height() * 3};
-}
+using SessionTest::Pixels;
 
 std::vector<uint16_t> Uniform(int width, int height, uint16_t r, uint16_t g, uint16_t b)
 {
@@ -64,7 +62,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(Preview, RequestsBeforeTheEventLoopTurnsGiveOneRun)
+TEST_F(Preview, RequestsCoalesceBeforeTheLoopTurnsAndDuringARun)
 {
     const std::vector<uint16_t> frame = TestImages::Noise(96, 48, 3);
     int updated = 0;
@@ -87,20 +85,16 @@ TEST_F(Preview, RequestsBeforeTheEventLoopTurnsGiveOneRun)
     ASSERT_TRUE(m_model.UpdateNow());
     QCoreApplication::processEvents();
     EXPECT_EQ(m_model.RunCount(), 3);
-}
 
-TEST_F(Preview, RequestsDuringARunCollapseIntoOneLaterRun)
-{
-    const std::vector<uint16_t> frame = TestImages::Noise(96, 48, 4);
-    ASSERT_TRUE(m_model.SetFrame(frame.data(), 96, 48));
+    // Requests made while a grade runs collapse into one run after it.
     CReentrantObserver observer(m_model);
     m_session.SetObserver(&observer);
     AddNegative(); // an operator, so the run reports its start
     ASSERT_TRUE(m_model.UpdateNow());
     m_session.SetObserver(nullptr);
-    EXPECT_EQ(m_model.RunCount(), 3); // SetFrame, the direct run and one run for all three requests
+    EXPECT_EQ(m_model.RunCount(), 5); // the direct run and one run for all three requests
     QCoreApplication::processEvents();
-    EXPECT_EQ(m_model.RunCount(), 3);
+    EXPECT_EQ(m_model.RunCount(), 5);
 }
 
 TEST_F(Preview, PreviewSizeFitsTheLongSideAndNeverEnlarges)
@@ -269,4 +263,18 @@ TEST_F(Preview, ShownMaskIsTheSelectionAfterItsEntryAsAGreyPicture)
     m_model.SetShownMask(0);
     ASSERT_TRUE(m_model.UpdateNow());
     EXPECT_EQ(pixel(50), (V{65535, 65535, 65535}));
+}
+
+TEST_F(Preview, FrameReducedWhileDecodingIsGradedWithoutResampling)
+{
+    m_model.SetPreviewLongSide(2);
+    const uint16_t frame[4 * 2 * 3] = {}; // 4×2 black
+    const uint16_t reduced[2 * 1 * 3] = {1000, 2000, 3000, 4000, 5000, 6000};
+    ASSERT_TRUE(m_model.SetFrame(frame, 4, 2, reduced, QSize(2, 1)));
+    EXPECT_EQ(m_session.ResampleCount(), 0);
+    EXPECT_EQ(Pixels(m_model.Result()), std::vector<uint16_t>(reduced, reduced + 6));
+    // A copy of another size is not the preview: the frame is reduced as always.
+    ASSERT_TRUE(m_model.SetFrame(frame, 4, 2, reduced, QSize(1, 2)));
+    EXPECT_EQ(m_session.ResampleCount(), 1);
+    EXPECT_EQ(Pixels(m_model.Result())[0], 0);
 }

@@ -4,12 +4,10 @@
 #include "core/StillImage.h"
 #include "session/UndoPicture.h"
 #include "session/UndoStore.h"
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -17,33 +15,30 @@
 
 namespace
 {
+using SessionTest::ReadFile;
+using SessionTest::WriteFile;
+
 // A "snapshot" is a file holding a state number; loading one sets the state.
 class UndoStore : public ::testing::Test
 {
 protected:
     bool Point()
     {
-        return m_store.SavePoint(
-            [this](const QString& file) {
-                QFile out(file);
-                return out.open(QIODevice::WriteOnly) && out.write(QByteArray::number(m_iState)) > 0;
-            },
-            m_picture.data(), QSize(16, 12), 300, 0);
+        const auto write = [this](const QString& file) { return WriteFile(file, QByteArray::number(m_iState)); };
+        return m_store.SavePoint(write, m_picture.data(), QSize(16, 12), 300, 0);
     }
     CUndoStore::FLoadSnapshot Loader()
     {
         return [this](const QString& file) {
-            QFile in(file);
-            if (!in.open(QIODevice::ReadOnly))
-                return false;
-            m_iState = in.readAll().toInt();
-            return true;
+            const QByteArray state = ReadFile(file);
+            m_iState = state.isEmpty() ? m_iState : state.toInt();
+            return !state.isEmpty();
         };
     }
     int StateIn(int index) const
     {
-        QFile in(m_store.SnapshotFile(index));
-        return in.open(QIODevice::ReadOnly) ? in.readAll().toInt() : -1;
+        const QByteArray state = ReadFile(m_store.SnapshotFile(index));
+        return state.isEmpty() ? -1 : state.toInt();
     }
     void Change(int state)
     {
@@ -174,17 +169,12 @@ TEST_F(UndoStore, HistoryIsReadFromWhatADataFolderHolds)
     ASSERT_TRUE(m_store.CopyTo(data.path()));
     // Damage: a short thumbnail, a thumbnail that is a folder, a missing level, garbage labels,
     // a level far above what exists, and a link among the levels.
-    QFile shortFile(data.path() + "/temp0/undo.dat");
-    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
-    shortFile.write(QByteArray(10, '\x7f'));
-    shortFile.close();
+    ASSERT_TRUE(WriteFile(data.path() + "/temp0/undo.dat", QByteArray(10, '\x7f')));
     ASSERT_TRUE(QFile::remove(data.path() + "/temp1/undo.dat"));
     ASSERT_TRUE(QDir().mkpath(data.path() + "/temp1/undo.dat"));
     ASSERT_TRUE(Helper::RemoveTree(data.path() + "/temp2"));
-    QFile garbage(data.path() + "/temp3/datetime.ini");
-    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray("\0\xff[[[=\n@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)", 40));
-    garbage.close();
+    ASSERT_TRUE(WriteFile(data.path() + "/temp3/datetime.ini",
+                          QByteArray("\0\xff[[[=\n@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)", 40)));
     ASSERT_TRUE(QFile::link(m_dir.path(), data.path() + "/temp4"));
     QSettings(data.path() + "/timeline.ini", QSettings::IniFormat).setValue("undolevel", 2147483647);
 
@@ -199,9 +189,7 @@ TEST_F(UndoStore, HistoryIsReadFromWhatADataFolderHolds)
     EXPECT_EQ(restored.Entries()[1].thumbnail, std::vector<uint16_t>(57600, 0));
     EXPECT_EQ(restored.Entries()[2].sLabel, QString());
     EXPECT_EQ(restored.Entries()[2].iParent, -1); // its parent (the missing level) is gone
-    QFile third(restored.SnapshotFile(2));
-    ASSERT_TRUE(third.open(QIODevice::ReadOnly));
-    EXPECT_EQ(third.readAll(), "4");
+    EXPECT_EQ(ReadFile(restored.SnapshotFile(2)), "4");
     EXPECT_TRUE(outside.Violations().isEmpty()) << outside.Violations().join("\n").toStdString();
 }
 
@@ -210,14 +198,9 @@ TEST_F(UndoStore, CleanUpRemovesPointFoldersButNotWhatLinksLeadTo)
     ASSERT_TRUE(Point());
     ASSERT_TRUE(Point());
     QTemporaryDir elsewhere;
-    QFile sentinel(elsewhere.filePath("keep.txt"));
-    ASSERT_TRUE(sentinel.open(QIODevice::WriteOnly));
-    sentinel.write("sentinel");
-    sentinel.close();
+    ASSERT_TRUE(WriteFile(elsewhere.filePath("keep.txt"), "sentinel"));
     ASSERT_TRUE(QFile::link(elsewhere.path(), m_store.Folder(7)));
-    QFile other(m_dir.filePath("template.txt")); // not an undo folder
-    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
-    other.close();
+    ASSERT_TRUE(WriteFile(m_dir.filePath("template.txt"), "")); // not an undo folder
 
     m_store.CleanUp();
     EXPECT_TRUE(m_store.Entries().empty());

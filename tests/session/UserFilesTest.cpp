@@ -5,14 +5,12 @@
 #include "session/RecoveryFile.h"
 #include "session/ResultFormats.h"
 #include "session/UsageStatistics.h"
+#include "tests/session/SessionTestUtil.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempHome.h"
 
 #include <QDateTime>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSet>
 #include <QSettings>
 
@@ -22,52 +20,41 @@ namespace
 {
 bool Touch(const QString& path)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write("x") == 1;
+    return SessionTest::WriteFile(path, "x");
 }
 
 const QString kQuestion = QStringLiteral("automatisch gespeichertes Projekt gefunden");
 }  // namespace
 
-TEST(RecoveryFile, AskedOnlyWithEmptyCommandLineAndAnExistingFile)
+TEST(RecoveryFile, AskedOnlyWithEmptyCommandLineAndAnExistingFileAndNoRemovesIt)
 {
     CTempHome home;
     CScriptedPrompt prompt;
     EXPECT_FALSE(RecoveryFile::Ask(QString(), prompt).bAsked); // no file yet
     ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
-    ASSERT_TRUE(Touch(RecoveryFile::DataFolder() + "/keep"));
+    ASSERT_TRUE(Touch(RecoveryFile::DataFolder() + "/temp0/layer.ini"));
     const RecoveryFile::SOutcome withCommandLine = RecoveryFile::Ask("/a/clip.tif", prompt);
     EXPECT_FALSE(withCommandLine.bAsked);
     EXPECT_TRUE(prompt.Log().isEmpty());
     RecoveryFile::RemoveAfterQuestion(withCommandLine); // not asked: everything stays
     EXPECT_TRUE(QFileInfo::exists(RecoveryFile::ProjectPath()));
-    EXPECT_TRUE(QFileInfo::exists(RecoveryFile::DataFolder() + "/keep"));
+    EXPECT_TRUE(QFileInfo::exists(RecoveryFile::DataFolder() + "/temp0/layer.ini"));
 
     prompt.ExpectQuestion(kQuestion, IUserPrompt::eYes);
-    const RecoveryFile::SOutcome outcome = RecoveryFile::Ask(QString(), prompt);
-    EXPECT_TRUE(outcome.bAsked);
-    EXPECT_TRUE(outcome.bOpen);
-    EXPECT_EQ(prompt.Unanswered(), 0);
+    const RecoveryFile::SOutcome yes = RecoveryFile::Ask(QString(), prompt);
+    EXPECT_TRUE(yes.bAsked && yes.bOpen);
     ASSERT_EQ(prompt.Log().size(), 1);
     EXPECT_TRUE(prompt.Log().first().startsWith("question|Automatisch gespeichertes Projekt|"));
     EXPECT_EQ(RecoveryFile::ProjectPath(), Helper::UserDirectory() + "Recover.vantropeProject");
-}
 
-TEST(RecoveryFile, NoRemovesTheProjectAndItsDataFolder)
-{
-    CTempHome home;
-    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
-    ASSERT_TRUE(Touch(RecoveryFile::DataFolder() + "/temp0/layer.ini"));
-    CScriptedPrompt prompt;
     prompt.ExpectQuestion(kQuestion, IUserPrompt::eNo);
-    const RecoveryFile::SOutcome outcome = RecoveryFile::Ask(QString(), prompt);
-    EXPECT_FALSE(outcome.bOpen);
-    RecoveryFile::RemoveAfterQuestion(outcome);
+    const RecoveryFile::SOutcome no = RecoveryFile::Ask(QString(), prompt);
+    EXPECT_FALSE(no.bOpen);
+    RecoveryFile::RemoveAfterQuestion(no);
     EXPECT_FALSE(QFileInfo::exists(RecoveryFile::ProjectPath()));
     EXPECT_FALSE(QFileInfo::exists(RecoveryFile::DataFolder()));
-    // Asked once: the next start finds nothing.
-    EXPECT_FALSE(RecoveryFile::Ask(QString(), prompt).bAsked);
+    EXPECT_FALSE(RecoveryFile::Ask(QString(), prompt).bAsked); // asked once: the next start finds nothing
+    EXPECT_EQ(prompt.Unanswered(), 0);
 }
 
 TEST(RecoveryFile, SymlinkedDataFolderIsUnlinkedNotEmptied)
@@ -76,23 +63,22 @@ TEST(RecoveryFile, SymlinkedDataFolderIsUnlinkedNotEmptied)
     const QString outside = home.Path() + "/elsewhere";
     ASSERT_TRUE(Touch(outside + "/precious.txt"));
     ASSERT_TRUE(Touch(outside + "/inner/deep.txt"));
-    ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
     // Once as the data folder itself, once as a link inside a real data folder.
     for (const bool linkInside : {false, true})
     {
         ASSERT_TRUE(Touch(RecoveryFile::ProjectPath()));
         const QString link = linkInside ? RecoveryFile::DataFolder() + "/temp0" : RecoveryFile::DataFolder();
-        QDir().mkpath(QFileInfo(link).absolutePath());
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(link).absolutePath()));
         ASSERT_TRUE(QFile::link(outside, link));
         RecoveryFile::RemoveAfterQuestion(RecoveryFile::SOutcome{true, false});
         EXPECT_FALSE(QFileInfo(RecoveryFile::DataFolder()).isSymLink()) << linkInside;
         EXPECT_FALSE(QFileInfo::exists(RecoveryFile::DataFolder())) << linkInside;
-        EXPECT_TRUE(QFileInfo::exists(outside + "/precious.txt")) << linkInside;
-        EXPECT_TRUE(QFileInfo::exists(outside + "/inner/deep.txt")) << linkInside;
+        EXPECT_TRUE(QFileInfo::exists(outside + "/precious.txt") && QFileInfo::exists(outside + "/inner/deep.txt"))
+            << linkInside;
     }
 }
 
-TEST(UsageStatistics, CountersAndHighestValuesSurviveARestart)
+TEST(UsageStatistics, CountersAndHighestValuesSurviveARestartAndSaturate)
 {
     CTempHome home;
     {
@@ -114,21 +100,18 @@ TEST(UsageStatistics, CountersAndHighestValuesSurviveARestart)
     EXPECT_EQ(statistic.Value("m_iHighestPPCalcTime"), 40);
     EXPECT_EQ(statistic.Value("m_iHighestNegative"), -3);
     EXPECT_EQ(statistic.Value("m_iNeverCounted"), 0);
-}
 
-TEST(UsageStatistics, CorruptValuesAreDroppedAndCountersSaturate)
-{
-    CTempHome home;
+    // Corrupt values are dropped and counters saturate.
     const QString path = home.Path() + "/stats.ini";
     {
         QSettings settings(path, QSettings::IniFormat);
         settings.setValue("m_iVideosLoaded", "lots");
         settings.setValue("m_iImagesSaved", 2147483647);
     }
-    HDRStatistic statistic(path);
-    EXPECT_EQ(statistic.Value("m_iVideosLoaded"), 0);
-    statistic.Increment("m_iImagesSaved");
-    EXPECT_EQ(statistic.Value("m_iImagesSaved"), 2147483647);
+    HDRStatistic stored(path);
+    EXPECT_EQ(stored.Value("m_iVideosLoaded"), 0);
+    stored.Increment("m_iImagesSaved");
+    EXPECT_EQ(stored.Value("m_iImagesSaved"), 2147483647);
 }
 
 TEST(StartTime, StoredTimeGivesTheDifferenceNeverNegative)
@@ -136,33 +119,30 @@ TEST(StartTime, StoredTimeGivesTheDifferenceNeverNegative)
     CTempHome home;
     const QString dir = home.Path() + "/user/";
     const qint64 now = QDateTime::currentSecsSinceEpoch();
-    const struct
-    {
-        const char* stored; // nullptr: absent
-        qint64 lowest, highest;
-    } cases[] = {{nullptr, 0, 0}, {"garbage", 0, 0}, {"future", 0, 0}, {"past", 3600, 3700}};
-    for (const auto& c : cases)
+    // The stored value (null: absent) and the range the difference must fall in.
+    const std::tuple<const char*, qint64, qint64> cases[] = {
+        {nullptr, 0, 0}, {"garbage", 0, 0}, {"future", 0, 0}, {"past", 3600, 3700}};
+    for (const auto& [stored, lowest, highest] : cases)
     {
         QFile::remove(dir + "starttime.ini");
-        if (c.stored)
+        if (stored)
         {
             QDir().mkpath(dir);
             QSettings settings(dir + "starttime.ini", QSettings::IniFormat);
-            const QString value = QString(c.stored) == "past"     ? QString::number(now - 3600)
-                                  : QString(c.stored) == "future" ? QString::number(now + 3600)
-                                                                  : QString(c.stored);
+            const QString value = QString(stored) == "past"     ? QString::number(now - 3600)
+                                  : QString(stored) == "future" ? QString::number(now + 3600)
+                                                                  : QString(stored);
             settings.setValue("StartTime", value);
         }
         CLogCapture log;
         const SStartTime time = ReadAndStoreStartTime(dir);
-        EXPECT_GE(time.iDifference, c.lowest) << c.stored;
-        EXPECT_LE(time.iDifference, c.highest) << c.stored;
+        EXPECT_GE(time.iDifference, lowest) << stored;
+        EXPECT_LE(time.iDifference, highest) << stored;
         EXPECT_GE(time.iNow, now);
         // Read as text: a settings object could answer from its cache of the file written above,
         // whose size and time stamp may not have changed.
-        QFile stored(dir + "starttime.ini");
-        ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
-        EXPECT_TRUE(stored.readAll().contains("StartTime=" + QByteArray::number(time.iNow))) << c.stored;
+        EXPECT_TRUE(SessionTest::ReadFile(dir + "starttime.ini").contains("StartTime=" + QByteArray::number(time.iNow)))
+            << stored;
         for (const std::string& line : {"Start at Current Time: " + std::to_string(time.iNow),
                                        "Start at Last Time   : " + std::to_string(time.iLast),
                                        "Start at Difference  : " + std::to_string(time.iDifference)})
@@ -170,22 +150,15 @@ TEST(StartTime, StoredTimeGivesTheDifferenceNeverNegative)
     }
 }
 
-TEST(ResultFormats, DialogListStartsWithTheStoredFormat)
+TEST(ResultFormats, DialogListIndexAndTheStoredFormat)
 {
     const QStringList seventh = ResultFormats::DialogFilter(7).split(";;");
     EXPECT_EQ(seventh.first(), "PNG 16-Bit (*.png)");
     EXPECT_EQ(QSet<QString>(seventh.begin(), seventh.end()).size(), ResultFormats::kCount);
     EXPECT_EQ(ResultFormats::DialogFilter(42), ResultFormats::DialogFilter(0));
-}
 
-TEST(ResultFormats, IndexFromFilterThenExtension)
-{
-    const struct
-    {
-        const char* filter;
-        const char* path;
-        int index;
-    } cases[] = {
+    // The index comes from the chosen filter, then from the extension.
+    const std::tuple<const char*, const char*, int> cases[] = {
         {"Open EXR (*.exr)", "/a/x.png", 4}, // the chosen filter wins
         {"", "/a/x.tif32", 5},
         {"", "/a/x.TIF", 0},
@@ -194,14 +167,11 @@ TEST(ResultFormats, IndexFromFilterThenExtension)
         {"Jpeg", "/a/x.gif", -1},
         {"", "/a/noextension", -1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ResultFormats::IndexOf(c.filter, c.path), c.index) << c.filter << " " << c.path;
+    for (const auto& [filter, path, index] : cases)
+        EXPECT_EQ(ResultFormats::IndexOf(filter, path), index) << filter << " " << path;
     for (int index = 0; index < ResultFormats::kCount; ++index)
         EXPECT_EQ(ResultFormats::IndexOf(ResultFormats::Filter(index), QString()), index);
-}
 
-TEST(ResultFormats, LastSavedFormatRoundTripAndInvalidValues)
-{
     CTempHome home;
     EXPECT_EQ(ResultFormats::LastSavedFormat(), 0);
     ResultFormats::StoreLastSavedFormat(6);
@@ -218,21 +188,17 @@ TEST(ResultFormats, LastSavedFormatRoundTripAndInvalidValues)
     }
 }
 
-TEST(ProgramOptions, InterfaceScaleAndWidgetStepByScreenWidth)
+TEST(ProgramOptions, InterfaceScaleSaveLoadAndClampedValues)
 {
-    const struct
+    // Screen width, interface scale, widget size step.
+    const std::tuple<int, int, int> cases[] = {{0, 50, 5},    {1920, 50, 5},  {2559, 50, 5}, {2560, 100, 6},
+                                               {3839, 100, 6}, {3840, 150, 7}, {7680, 150, 7}};
+    for (const auto& [width, scale, step] : cases)
     {
-        int width, scale, step;
-    } cases[] = {{0, 50, 5}, {1920, 50, 5}, {2559, 50, 5}, {2560, 100, 6}, {3839, 100, 6}, {3840, 150, 7}, {7680, 150, 7}};
-    for (const auto& c : cases)
-    {
-        EXPECT_EQ(InterfaceScale(c.width), c.scale) << c.width;
-        EXPECT_EQ(WidgetSizeStep(c.width), c.step) << c.width;
+        EXPECT_EQ(InterfaceScale(width), scale) << width;
+        EXPECT_EQ(WidgetSizeStep(width), step) << width;
     }
-}
 
-TEST(ProgramOptions, SaveLoadRoundTripAndClampedValues)
-{
     CTempHome home;
     QSettings settings(home.Path() + "/options.ini", QSettings::IniFormat);
     SProgramOptions defaults = SProgramOptions::Load(settings);
