@@ -7,34 +7,33 @@
 #include "video/MovieHandling.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <optional>
 
 namespace
 {
-std::vector<unsigned char> Extracted(CMovieHandling& movie, const QString& clip, qint64 ms, QSize& size)
+class ClipDecoder : public ::testing::Test
 {
-    const QString image = movie.ExtractFrame(clip, "bmp", ms, 0, true, QSize(-1, -1));
-    std::vector<unsigned char> rgb = ReadBmpRgb(image, size);
-    QFile::remove(image);
-    return rgb;
-}
+protected:
+    void Open(EClip clip) { ASSERT_TRUE(m_decoder.Open(TestClip(clip), m_error)) << m_error.toStdString(); }
+    // The index of the frame decoded at `us`, -1 when the decoder failed.
+    int Decode(qint64 us, CClipDecoder::ESeek mode = CClipDecoder::eEXACT, QSize size = QSize())
+    {
+        const bool ok = m_decoder.Decode(us, mode, size, m_frame, m_info, m_error) == CClipDecoder::eOK;
+        return ok ? m_info.iIndex : -1;
+    }
 
-int MaxDifference(const unsigned char* a, const unsigned char* b, size_t count)
-{
-    int worst = 0;
-    for (size_t i = 0; i < count; ++i)
-        worst = std::max(worst, std::abs(int(a[i]) - int(b[i])));
-    return worst;
-}
+    CClipDecoder m_decoder;
+    QString m_error;
+    Helper::CRGB24Buffer m_frame;
+    CClipDecoder::SFrameInfo m_info;
+};
 }  // namespace
 
-TEST(ClipDecoder, FrameAtATimeEqualsTheConvertersAccurateExtraction)
+TEST_F(ClipDecoder, FrameAtATimeEqualsTheConvertersAccurateExtraction)
 {
     // 25 fps: frame n at n × 40 ms. Key frames every 10 frames, or only the first (so frames long
     // before the target are decoded on the way, or skipped when nothing refers to them).
@@ -52,97 +51,64 @@ TEST(ClipDecoder, FrameAtATimeEqualsTheConvertersAccurateExtraction)
         {EClip::eShortGop, 820, 21},  {EClip::eTwoSeconds, 1500, 38}, {EClip::eTwoSeconds, 1960, 49},
         {EClip::eTwoSeconds, 600, 15}, {EClip::eTwoSeconds, 1010, 26}, {EClip::eTwoSeconds, 1300, 33},
     };
-    CClipDecoder decoder;
     CMovieHandling movie;
-    QString error, opened;
+    std::optional<EClip> opened;
     for (const auto& c : cases)
     {
-        const QString clip = TestClip(c.clip);
-        if (clip != opened)
-        {
-            ASSERT_TRUE(decoder.Open(clip, error)) << error.toStdString();
-            opened = clip;
-        }
-        Helper::CRGB24Buffer frame;
-        CClipDecoder::SFrameInfo info;
-        ASSERT_EQ(decoder.Decode(c.ms * 1000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK)
-            << c.ms << " ms: " << error.toStdString();
-        EXPECT_EQ(info.iIndex, c.frame) << c.ms << " ms";
-        EXPECT_EQ(info.iTimeUs, c.frame * 40000) << c.ms << " ms";
+        SCOPED_TRACE(c.ms);
+        if (opened != c.clip)
+            Open(*(opened = c.clip));
+        ASSERT_EQ(Decode(c.ms * 1000), c.frame) << m_error.toStdString();
+        EXPECT_EQ(m_info.iTimeUs, c.frame * 40000);
         QSize size;
-        const std::vector<unsigned char> reference = Extracted(movie, clip, c.ms, size);
+        const std::vector<unsigned char> reference = ExtractRgb(movie, TestClip(c.clip), c.ms, size);
         movie.RemoveIniFiles();
-        ASSERT_EQ(size, frame.GetSize()) << c.ms << " ms";
-        EXPECT_EQ(MaxDifference(frame.GetData(), reference.data(), reference.size()), 0) << c.ms << " ms";
+        ASSERT_EQ(size, m_frame.GetSize());
+        EXPECT_EQ(MaxDifference(m_frame.GetData(), reference.data(), reference.size()), 0);
     }
 }
 
-TEST(ClipDecoder, StepsForwardAndBackWithoutSeeking)
+TEST_F(ClipDecoder, StepsForwardAndBackWithoutSeekingKeyFramesScaleAndTurnedClipsStandUpright)
 {
-    CClipDecoder decoder;
-    QString error;
-    ASSERT_TRUE(decoder.Open(TestClip(EClip::eShortGop), error)) << error.toStdString();
-    Helper::CRGB24Buffer frame;
-    CClipDecoder::SFrameInfo info;
-    ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(25), CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
-    const int seeks = decoder.SeekCount();
+    Open(EClip::eShortGop);
+    ASSERT_EQ(Decode(m_decoder.FrameTimeUs(25)), 25);
+    const int seeks = m_decoder.SeekCount();
     // Back as far as the frames kept before the target of a long step (40 − 8).
     for (int index : {26, 27, 28, 40, 39, 38, 33, 32, 41})
-    {
-        ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(index), CClipDecoder::eEXACT, QSize(), frame, info, error),
-                  CClipDecoder::eOK);
-        EXPECT_EQ(info.iIndex, index);
-    }
-    EXPECT_EQ(decoder.SeekCount(), seeks);
-    ASSERT_EQ(decoder.Decode(decoder.FrameTimeUs(5), CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
-    EXPECT_EQ(info.iIndex, 5);
-    EXPECT_GT(decoder.SeekCount(), seeks);
-}
+        EXPECT_EQ(Decode(m_decoder.FrameTimeUs(index)), index);
+    EXPECT_EQ(m_decoder.SeekCount(), seeks);
+    EXPECT_EQ(Decode(m_decoder.FrameTimeUs(5)), 5);
+    EXPECT_GT(m_decoder.SeekCount(), seeks);
 
-TEST(ClipDecoder, KeyFramesScaleAndTurnedClipsStandUpright)
-{
-    CClipDecoder decoder;
-    QString error;
-    ASSERT_TRUE(decoder.Open(TestClip(EClip::eShortGop), error)) << error.toStdString();
-    Helper::CRGB24Buffer frame;
-    CClipDecoder::SFrameInfo info;
-    ASSERT_EQ(decoder.Decode(1234000, CClipDecoder::eKEYFRAME, QSize(24, 14), frame, info, error), CClipDecoder::eOK);
     // A key frame before the time; the seek starts early enough for reordered frames.
-    EXPECT_TRUE(info.iIndex == 20 || info.iIndex == 30) << info.iIndex;
-    EXPECT_EQ(frame.GetSize(), QSize(24, 14));
+    const int key = Decode(1234000, CClipDecoder::eKEYFRAME, QSize(24, 14));
+    EXPECT_TRUE(key == 20 || key == 30) << key;
+    EXPECT_EQ(m_frame.GetSize(), QSize(24, 14));
 
     // A quarter turn: the upright picture the converter delivers.
-    const QString turned = TestClip(EClip::eRotate90);
-    ASSERT_TRUE(decoder.Open(turned, error)) << error.toStdString();
-    EXPECT_EQ(decoder.FrameSize(), QSize(36, 64));
-    ASSERT_EQ(decoder.Decode(100000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
+    Open(EClip::eRotate90);
+    EXPECT_EQ(m_decoder.FrameSize(), QSize(36, 64));
+    ASSERT_GE(Decode(100000), 0) << m_error.toStdString();
     CMovieHandling movie;
     QSize size;
-    const std::vector<unsigned char> reference = Extracted(movie, turned, 100, size);
+    const std::vector<unsigned char> reference = ExtractRgb(movie, TestClip(EClip::eRotate90), 100, size);
     ASSERT_EQ(size, QSize(36, 64));
-    EXPECT_EQ(MaxDifference(frame.GetData(), reference.data(), reference.size()), 0);
+    EXPECT_EQ(MaxDifference(m_frame.GetData(), reference.data(), reference.size()), 0);
 }
 
-TEST(ClipDecoder, CutAndJunkFilesFailWithTheirPosition)
+TEST_F(ClipDecoder, CutAndJunkFilesFailWithTheirPosition)
 {
-    CClipDecoder decoder;
-    QString error;
     for (EClip unreadable : {EClip::eTruncated, EClip::eJunk, EClip::eZeroLength, EClip::eAudioOnly})
-        EXPECT_FALSE(decoder.Open(TestClip(unreadable), error)) << TestClip(unreadable).toStdString();
-    EXPECT_FALSE(error.isEmpty());
+        EXPECT_FALSE(m_decoder.Open(TestClip(unreadable), m_error)) << TestClip(unreadable).toStdString();
+    EXPECT_FALSE(m_error.isEmpty());
 
     // The first half of a two-second clip whose index promises all of it.
-    ASSERT_TRUE(decoder.Open(TestClip(EClip::eFastStartHalf), error)) << error.toStdString();
-    Helper::CRGB24Buffer frame;
-    CClipDecoder::SFrameInfo info;
-    ASSERT_EQ(decoder.Decode(200000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
-    EXPECT_EQ(info.iIndex, 5);
-    error.clear();
-    EXPECT_EQ(decoder.Decode(1800000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eFAILED);
-    EXPECT_TRUE(error.contains("00:00:01.800")) << error.toStdString();
-    // The decoder is still usable after the failure.
-    EXPECT_EQ(decoder.Decode(120000, CClipDecoder::eEXACT, QSize(), frame, info, error), CClipDecoder::eOK);
-    EXPECT_EQ(info.iIndex, 3);
+    Open(EClip::eFastStartHalf);
+    EXPECT_EQ(Decode(200000), 5);
+    m_error.clear();
+    EXPECT_EQ(m_decoder.Decode(1800000, CClipDecoder::eEXACT, QSize(), m_frame, m_info, m_error), CClipDecoder::eFAILED);
+    EXPECT_TRUE(m_error.contains("00:00:01.800")) << m_error.toStdString();
+    EXPECT_EQ(Decode(120000), 3); // still usable after the failure
 }
 
 TEST(FrameFetcher, NewerRequestsReplaceOlderOnesAndAClosedClipDeliversNothing)
@@ -155,10 +121,9 @@ TEST(FrameFetcher, NewerRequestsReplaceOlderOnesAndAClosedClipDeliversNothing)
                      [&](const CFrameFetcher::FramePtr& frame) { frames.push_back(frame->info.iIndex); });
     QObject::connect(&fetcher, &CFrameFetcher::thumbnailDecoded,
                      [&](int slot, const CFrameFetcher::FramePtr&) { thumbnails.push_back(slot); });
-    const auto settle = [&] {
-        QElapsedTimer timer;
-        timer.start();
-        while (fetcher.IsBusy() && timer.elapsed() < 10000)
+    // Lets the fetcher's signals arrive: until it is idle (at most 10 s), or for 100 ms.
+    const auto settle = [&](bool untilIdle) {
+        for (int i = 0; i < (untilIdle ? 2000 : 20) && (!untilIdle || fetcher.IsBusy()); ++i)
         {
             QCoreApplication::processEvents();
             QThread::msleep(5);
@@ -167,17 +132,13 @@ TEST(FrameFetcher, NewerRequestsReplaceOlderOnesAndAClosedClipDeliversNothing)
     fetcher.RequestFrame(fetcher.FrameTimeUs(60));
     fetcher.RequestThumbnails({{3, 0}, {1, 1000000}, {2, 2000000}}, QSize(24, 14));
     fetcher.RequestFrame(fetcher.FrameTimeUs(12));
-    settle();
+    settle(true);
     EXPECT_EQ(frames, std::vector<int>{12});
     EXPECT_EQ(thumbnails, (std::vector<int>{3, 1, 2}));
 
     fetcher.RequestFrame(fetcher.FrameTimeUs(30));
     fetcher.Close();
-    for (int i = 0; i < 20; ++i)
-    {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
+    settle(false);
     EXPECT_EQ(frames.size(), 1u);
     EXPECT_FALSE(fetcher.IsBusy());
 }

@@ -1,8 +1,7 @@
 // Probing: metrics of real clips of every kind, the answer files, counting fall-backs and
 // hostile answers.
 #include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
-#include "tests/support/LogCapture.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
 #include "video/MovieHandling.h"
 
@@ -12,15 +11,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
+#include <algorithm>
 
-namespace
-{
-std::string Text(const QString& s)
-{
-    return s.toStdString();
-}
-}  // namespace
+#include <sys/stat.h>
 
 TEST(Probe, MetricsOfRealClips)
 {
@@ -62,10 +55,9 @@ TEST(Probe, MetricsOfRealClips)
     for (const auto& c : cases)
     {
         const QString clip = TestClip(c.clip);
-        SCOPED_TRACE(Text(QFileInfo(clip).fileName()));
-        CInvariantCheck check(30000);
+        SCOPED_TRACE(QFileInfo(clip).fileName().toStdString());
+        CTidyScope check(30000, {TestPrivateTemp()});
         check.WatchFile(clip);
-        check.WatchFolder(TestPrivateTemp());
         {
             CMovieHandling movie;
             EXPECT_EQ(movie.MainVideoStream(clip), c.main);
@@ -85,7 +77,6 @@ TEST(Probe, MetricsOfRealClips)
             for (int i = 0; i <= c.audio; ++i) // every audio ordinal, and one past the last
                 EXPECT_EQ(movie.GetAudioCodecName(clip, i), codecs.value(i)) << i;
         }
-        EXPECT_EQ(check.Violations(), QStringList());
     }
 }
 
@@ -103,36 +94,27 @@ TEST(Probe, RationalValues)
 TEST(Probe, AnswersAreReusedUntilRemoved)
 {
     const QString first = TestClip(EClip::ePlain), second = TestClip(EClip::eRotate90);
-    CInvariantCheck check(30000);
-    check.WatchFolder(TestPrivateTemp());
-    {
-        CMovieHandling movie;
-        const QDir folder(movie.TempDirectory());
-        EXPECT_TRUE(movie.TempDirectory().startsWith(TestPrivateTemp() + "/"));
-        EXPECT_EQ(QFileInfo(movie.TempDirectory()).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
-        CLogCapture log;
-        EXPECT_EQ(movie.GetFrameSize(first), QSize(64, 36));
-        EXPECT_EQ(movie.GetAudioCodecName(first, 0), "aac");
-        EXPECT_EQ(movie.CountFramesFFprobe(first, 0), 9);
-        EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
-                  QStringList({"017010200_SrcAudio0.ini", "017010200_SrcFormat.ini", "017010200_SrcVideo0.ini",
-                               "017010200_SrcVideoExt0.ini"}));
-        EXPECT_NE(log.Text().find("CMovieHandling::GetMetric() -> " + Text(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT)) +
-                                  " successfully gained."),
-                  std::string::npos);
+    CTidyScope check(30000, {TestPrivateTemp()}); // the object's folder leaves with it
+    CMovieHandling movie;
+    const QDir folder(movie.TempDirectory());
+    EXPECT_TRUE(movie.TempDirectory().startsWith(TestPrivateTemp() + "/"));
+    EXPECT_EQ(QFileInfo(movie.TempDirectory()).permissions() & (QFile::ReadOther | QFile::ReadGroup), 0);
+    EXPECT_EQ(movie.GetFrameSize(first), QSize(64, 36));
+    EXPECT_EQ(movie.GetAudioCodecName(first, 0), "aac");
+    EXPECT_EQ(movie.CountFramesFFprobe(first, 0), 9);
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
+              QStringList({"017010200_SrcAudio0.ini", "017010200_SrcFormat.ini", "017010200_SrcVideo0.ini",
+                           "017010200_SrcVideoExt0.ini"}));
 
-        // The names hold no clip name: without a removal the second clip reads the first one's answers.
-        EXPECT_EQ(movie.GetFrameSize(second), QSize(64, 36));
-        // Files of other kinds or other programs stay.
-        ASSERT_TRUE(WriteFile(folder.filePath("017010200_Notes.ini"), "x"));
-        ASSERT_TRUE(WriteFile(folder.filePath("999999999_SrcFormat.ini"), "x"));
-        movie.RemoveIniFiles();
-        EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
-                  QStringList({"017010200_Notes.ini", "999999999_SrcFormat.ini"}));
-        EXPECT_EQ(movie.GetFrameSize(second), QSize(36, 64));
-        EXPECT_NE(log.Text().find("CMovieHandling::RemoveIniFiles()"), std::string::npos);
-    }
-    EXPECT_EQ(check.Violations(), QStringList()); // the object's folder leaves with it
+    // The names hold no clip name: without a removal the second clip reads the first one's answers.
+    EXPECT_EQ(movie.GetFrameSize(second), QSize(64, 36));
+    // Files of other kinds or other programs stay.
+    ASSERT_TRUE(WriteWholeFile(folder.filePath("017010200_Notes.ini"), "x"));
+    ASSERT_TRUE(WriteWholeFile(folder.filePath("999999999_SrcFormat.ini"), "x"));
+    movie.RemoveIniFiles();
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name),
+              QStringList({"017010200_Notes.ini", "999999999_SrcFormat.ini"}));
+    EXPECT_EQ(movie.GetFrameSize(second), QSize(36, 64));
 }
 
 TEST(Probe, FrameCountFallsBackToDecodingThenToTheProber)
@@ -140,34 +122,23 @@ TEST(Probe, FrameCountFallsBackToDecodingThenToTheProber)
     const QString clip = TestClip(EClip::eMatroska); // no frame count in the container
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    CInvariantCheck check(30000);
-    check.WatchFolder(TestPrivateTemp());
-    {
-        CMovieHandling movie;
-        CLogCapture log;
-        tools.StartSpy();
-        EXPECT_EQ(movie.GetNumFrames(clip), 9);
-        QStringList stages;
-        for (const auto& run : tools.Runs())
-            stages << run.strStage;
-        EXPECT_TRUE(stages.contains("count"));
-        EXPECT_NE(log.Text().find("CMovieHandling::GetNumFrames() -> Count frames. This may take a while..."),
-                  std::string::npos);
-        EXPECT_NE(log.Text().find("CMovieHandling::GetNumFrames() -> Movie contains 9 Frames."), std::string::npos);
+    CTidyScope check(30000, {TestPrivateTemp()});
+    CMovieHandling movie;
+    tools.StartSpy();
+    EXPECT_EQ(movie.GetNumFrames(clip), 9);
+    const QList<CFakeTools::SRun> runs = tools.Runs();
+    EXPECT_TRUE(std::any_of(runs.begin(), runs.end(), [](const CFakeTools::SRun& run) { return run.strStage == "count"; }));
 
-        // A converter that fails leaves the prober's count.
-        tools.SetFault("count=exit1");
-        EXPECT_EQ(movie.GetNumFrames(clip), 9);
-        EXPECT_TRUE(QFileInfo::exists(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO_COUNTED, 0)));
+    // A converter that fails leaves the prober's count.
+    tools.SetFault("count=exit1");
+    EXPECT_EQ(movie.GetNumFrames(clip), 9);
+    EXPECT_TRUE(QFileInfo::exists(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO_COUNTED, 0)));
 
-        // Neither can count: -1.
-        movie.RemoveIniFiles();
-        EXPECT_EQ(movie.GetFrameSize(clip), QSize(64, 36)); // answers without counting are in place
-        tools.SetFault("count=segv probe=exit1");
-        EXPECT_EQ(movie.GetNumFrames(clip), -1);
-        EXPECT_NE(log.Text().find("CMovieHandling::GetNumFrames() -> Movie contains -1 Frames."), std::string::npos);
-    }
-    EXPECT_EQ(check.Violations(), QStringList());
+    // Neither can count: -1.
+    movie.RemoveIniFiles();
+    EXPECT_EQ(movie.GetFrameSize(clip), QSize(64, 36)); // answers without counting are in place
+    tools.SetFault("count=segv probe=exit1");
+    EXPECT_EQ(movie.GetNumFrames(clip), -1);
 }
 
 TEST(Probe, HostileAnswersAreValidated)
@@ -218,8 +189,8 @@ TEST(Probe, HostileAnswersAreValidated)
                 text.replace(key, key == c.key ? QByteArray(c.value) : value);
             return text;
         };
-        ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), fill(format)));
-        ASSERT_TRUE(WriteFile(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0), fill(video)));
+        ASSERT_TRUE(WriteWholeFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), fill(format)));
+        ASSERT_TRUE(WriteWholeFile(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0), fill(video)));
         EXPECT_EQ(movie.GetFrameSize(clip), c.size);
         EXPECT_EQ(movie.GetFrameRate(clip, true), QLatin1String(c.rate));
         EXPECT_EQ(movie.GetNumFrames(clip), c.frames);
@@ -239,12 +210,9 @@ TEST(Probe, TagTextCannotAddKeys)
     EXPECT_EQ(movie.CountStreams(clip, CMovieHandling::eSK_VIDEO), 1);
     EXPECT_EQ(movie.GetNumFrames(clip), 9);
     // The stream answer is built from the escaped format answer: no forged line in it.
-    QFile answer(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0));
-    ASSERT_TRUE(answer.open(QIODevice::ReadOnly));
-    const QByteArray text = answer.readAll();
-    EXPECT_TRUE(text.startsWith("[STREAM]\n")) << text.toStdString();
-    EXPECT_FALSE(text.contains("\nrotation=")) << text.toStdString();
-    EXPECT_FALSE(text.contains("\nwidth=65535")) << text.toStdString();
+    const QByteArray text = ReadWholeFile(movie.AnswerPath(CMovieHandling::eANSWER_VIDEO, 0));
+    EXPECT_TRUE(text.startsWith("[STREAM]\n") && !text.contains("\nrotation=") && !text.contains("\nwidth=65535"))
+        << text.toStdString();
 }
 
 TEST(Probe, OnlyRegularFilesReachTheProber)
@@ -257,21 +225,16 @@ TEST(Probe, OnlyRegularFilesReachTheProber)
         QFile sparse(folder + "/sparse.mp4"); // 100 GiB of nothing, costing no disk
         ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(100) << 30));
     }
-    const struct
+    for (const char* name : {"dir.mp4", "fifo.mp4", "zero.mp4", "sparse.mp4", "missing.mp4", ""})
     {
-        const char* name;
-        int format;
-    } cases[] = {{"dir.mp4", 2}, {"fifo.mp4", 2}, {"zero.mp4", 2}, {"sparse.mp4", 2}, {"missing.mp4", 2}, {"", 2}};
-    for (const auto& c : cases)
-    {
-        CInvariantCheck check(10000);
+        SCOPED_TRACE(name);
+        CTidyScope check(10000);
         CMovieHandling movie;
         movie.SetProbeTimeLimit(2000);
-        const QString clip = *c.name ? folder + "/" + c.name : QString();
-        EXPECT_EQ(movie.QueryFormat(clip), c.format) << c.name;
-        EXPECT_EQ(movie.GetFrameSize(clip), QSize(-1, -1)) << c.name;
-        EXPECT_TRUE(movie.ExtractFrame(clip, "bmp", 0, 1000, true, {-1, -1}).isEmpty()) << c.name;
-        EXPECT_EQ(check.Violations(), QStringList()) << c.name;
+        const QString clip = *name ? folder + "/" + name : QString();
+        EXPECT_EQ(movie.QueryFormat(clip), 2);
+        EXPECT_EQ(movie.GetFrameSize(clip), QSize(-1, -1));
+        EXPECT_TRUE(movie.ExtractFrame(clip, "bmp", 0, 1000, true, {-1, -1}).isEmpty());
     }
     QDir(folder).removeRecursively();
 }

@@ -4,12 +4,16 @@
 // running side by side never see each other's files.
 #pragma once
 
+#include "tests/support/InvariantCheck.h"
+
 #include <QByteArray>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
+
+class CMovieHandling;
 
 enum class EClip
 {
@@ -47,6 +51,15 @@ enum class EClip
     eVariableRate,   // 64×36 H.264, frames at 25 fps for 1.2 s, then every fifth: 39 frames, rate 25/1 in 2.84 s
 };
 
+/// An invariant check of the watched folders and files that reports its violations when it
+/// ends: declared before the objects under test, it looks after they have cleaned up.
+class CTidyScope : public CInvariantCheck
+{
+public:
+    explicit CTidyScope(int limitMs, const QStringList& folders = {});
+    ~CTidyScope();
+};
+
 /// The clip's path (made on first use); empty with a test failure when ffmpeg failed.
 QString TestClip(EClip clip);
 /// A folder that lives as long as the test program (outside the private temp folder).
@@ -54,10 +67,12 @@ QString TestScratchFolder();
 /// The private temp folder of the code under test.
 QString TestPrivateTemp();
 
-/// Writes the bytes as the whole file; false on failure.
-bool WriteFile(const QString& path, const QByteArray& bytes);
 /// Runs ffmpeg with the arguments (after "-nostdin -v error -y"); false on failure.
 bool RunFfmpeg(const QStringList& arguments);
 
-/// Pixels of a 24-bit BMP written by ffmpeg as packed RGB rows, top row first; empty on error.
-std::vector<unsigned char> ReadBmpRgb(const QString& path, QSize& size);
+/// Pixels of a binary PPM as written by ffmpeg: packed RGB rows, top row first; empty on error.
+std::vector<unsigned char> ReadPpmRgb(const QString& path, QSize& size);
+/// The converter's own still of the clip at `ms` (accurate seek, no step back), as ReadPpmRgb.
+std::vector<unsigned char> ExtractRgb(CMovieHandling& movie, const QString& clip, qint64 ms, QSize& size);
+/// The largest difference of two sample runs.
+int MaxDifference(const unsigned char* a, const unsigned char* b, size_t count);

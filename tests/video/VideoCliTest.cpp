@@ -1,7 +1,9 @@
 // vantrope-cli probe and frame, run as the user runs them.
 #include "core/StillImage.h"
+#include "tests/cli/CliRun.h"
 #include "tests/support/FakeTools.h"
 #include "tests/support/InvariantCheck.h"
+#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
 
 #include <QDir>
@@ -16,12 +18,6 @@
 
 namespace
 {
-struct SCliResult
-{
-    int code = -1;
-    QString out, err;
-};
-
 QProcess* StartCli(const QStringList& arguments)
 {
     auto* process = new QProcess;
@@ -29,27 +25,18 @@ QProcess* StartCli(const QStringList& arguments)
     return process;
 }
 
-SCliResult RunCli(const QStringList& arguments)
+// The process ids of the program's children, once it has any (waiting at most 20 s).
+QStringList ChildrenOf(const QProcess& process)
 {
-    std::unique_ptr<QProcess> process(StartCli(arguments));
-    SCliResult result;
-    if (!process->waitForFinished(60000))
-        return result;
-    result.code = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-    result.out = QString::fromUtf8(process->readAllStandardOutput());
-    result.err = QString::fromUtf8(process->readAllStandardError());
-    return result;
-}
-
-QStringList ChildrenOf(qint64 pid)
-{
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(process.processId());
     QStringList children;
-    const QString tasks = QStringLiteral("/proc/%1/task").arg(pid);
-    for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+    QElapsedTimer timer;
+    timer.start();
+    while (children.isEmpty() && timer.elapsed() < 20000)
     {
-        QFile file(tasks + "/" + task + "/children");
-        if (file.open(QIODevice::ReadOnly))
-            children << QString::fromLatin1(file.readAll()).split(' ', Qt::SkipEmptyParts);
+        QThread::msleep(20);
+        for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            children << QString::fromLatin1(ReadWholeFile(tasks + "/" + task + "/children")).split(' ', Qt::SkipEmptyParts);
     }
     return children;
 }
@@ -57,8 +44,7 @@ QStringList ChildrenOf(qint64 pid)
 
 TEST(VideoCli, ProbePrintsOneKeyALine)
 {
-    CInvariantCheck check(60000);
-    check.WatchFolder(TestPrivateTemp());
+    CTidyScope check(60000, {TestPrivateTemp()});
     const struct
     {
         EClip clip;
@@ -73,85 +59,65 @@ TEST(VideoCli, ProbePrintsOneKeyALine)
     };
     for (const auto& c : cases)
     {
-        const SCliResult result = RunCli({"probe", TestClip(c.clip)});
+        const SCliRun result = RunCli({"probe", TestClip(c.clip)});
         EXPECT_EQ(result.code, 0) << result.err.toStdString();
         EXPECT_EQ(result.out, QString::fromUtf8(c.expected));
         EXPECT_EQ(result.err, QString());
     }
-    EXPECT_EQ(check.Violations(), QStringList());
 }
 
 TEST(VideoCli, FailuresGiveOneLineAndAnErrorCode)
 {
-    const QString missing = TestScratchFolder() + "/missing.mp4";
+    const QString missing = TestScratchFolder() + "/missing.mp4", clip = TestClip(EClip::ePlain);
+    const auto frame = [&](const QStringList& options, const QString& source = {}) {
+        return QStringList{"frame", source.isEmpty() ? clip : source} + options + QStringList{"--out", TestScratchFolder() + "/x.png"};
+    };
     const struct
     {
         QStringList arguments;
         const char* message;
-        const char* missingTool;
+        const char* missingTool = nullptr;
     } cases[] = {
-        {{"probe", missing}, "cannot read clip", nullptr},
-        {{"probe", TestScratchFolder()}, "not a regular file", nullptr},
-        {{"probe", TestClip(EClip::eJunk)}, "not a media file", nullptr},
-        {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream", nullptr},
-        {{"probe", TestClip(EClip::ePlain)}, "ffprobe not found", "ffprobe"},
-        {{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/x.png"}, "ffmpeg not found", "ffmpeg"},
-        {{"frame", missing, "--at", "0", "--out", TestScratchFolder() + "/x.png"}, "cannot read clip", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--at", "100000", "--out", TestScratchFolder() + "/x.png"},
-         "no frame could be extracted", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--at", "-5", "--out", TestScratchFolder() + "/x.png"}, "bad position", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--frame", "9", "--out", TestScratchFolder() + "/x.png"},
-         "has no frame 9 (its last is frame 8)", nullptr},
-        {{"frame", TestClip(EClip::ePlain), "--frame", "1", "--at", "0", "--out", TestScratchFolder() + "/x.png"},
-         "give either --at or --frame", nullptr},
-        {{"frame", TestClip(EClip::eTruncated), "--frame", "1", "--out", TestScratchFolder() + "/x.png"}, "cannot decode",
-         nullptr},
+        {{"probe", missing}, "cannot read clip"},
+        {{"probe", TestScratchFolder()}, "not a regular file"},
+        {{"probe", TestClip(EClip::eJunk)}, "not a media file"},
+        {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream"},
+        {{"probe", clip}, "ffprobe not found", "ffprobe"},
+        {frame({"--at", "0"}), "ffmpeg not found", "ffmpeg"},
+        {frame({"--at", "0"}, missing), "cannot read clip"},
+        {frame({"--at", "100000"}), "no frame could be extracted"},
+        {{"frame", clip, "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension"},
+        {frame({"--at", "-5"}), "bad position"},
+        {frame({"--frame", "9"}), "has no frame 9 (its last is frame 8)"},
+        {frame({"--frame", "1", "--at", "0"}), "give either --at or --frame"},
+        {frame({"--frame", "1"}, TestClip(EClip::eTruncated)), "cannot decode"},
     };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
-        CInvariantCheck check(60000);
-        check.WatchFolder(TestPrivateTemp());
-        check.WatchFolder(TestScratchFolder());
+        CTidyScope check(60000, {TestPrivateTemp(), TestScratchFolder()});
         CFakeTools tools;
         if (c.missingTool)
             tools.Break(c.missingTool, CFakeTools::eMISSING);
-        const SCliResult result = RunCli(c.arguments);
+        const SCliRun result = RunCli(c.arguments);
         EXPECT_GT(result.code, 0);
         EXPECT_EQ(result.err.count('\n'), 1) << result.err.toStdString();
         EXPECT_TRUE(result.err.contains(QLatin1String(c.message))) << result.err.toStdString();
-        EXPECT_EQ(check.Violations(), QStringList());
     }
 }
 
-TEST(VideoCli, FrameWritesTheImage)
-{
-    const QString out = TestScratchFolder() + "/frame.bmp";
-    CInvariantCheck check(60000);
-    check.WatchFolder(TestPrivateTemp());
-    check.ExpectOutput(out);
-    for (const auto& [size, expected] : {std::pair<QString, QSize>{"", {64, 36}}, {"16x10", {16, 10}}})
-    {
-        QStringList arguments{"frame", TestClip(EClip::eTwoSeconds), "--at", "1500", "--out", out};
-        if (!size.isEmpty())
-            arguments << "--size" << size;
-        const SCliResult result = RunCli(arguments);
-        EXPECT_EQ(result.code, 0) << result.err.toStdString();
-        QSize written;
-        EXPECT_FALSE(ReadBmpRgb(out, written).empty());
-        EXPECT_EQ(written, expected);
-    }
-    EXPECT_EQ(check.Violations(), QStringList());
-    QFile::remove(out);
-}
-
-TEST(VideoCli, FrameNumberGivesTheFrameTheConverterExtractsAtItsTime)
+TEST(VideoCli, FrameWritesTheImageAtATimeOrAFrameNumber)
 {
     // Frame 37 of a 25 fps clip starts at 1480 ms; the converter's accurate seek takes it from there.
-    const QString decoded = TestScratchFolder() + "/frame37.png", extracted = TestScratchFolder() + "/at1480.ppm";
-    ASSERT_EQ(RunCli({"frame", TestClip(EClip::eShortGop), "--frame", "37", "--out", decoded}).code, 0);
-    ASSERT_EQ(RunCli({"frame", TestClip(EClip::eShortGop), "--at", "1480", "--out", extracted}).code, 0);
+    const QString clip = TestClip(EClip::eShortGop), decoded = TestScratchFolder() + "/frame37.png",
+                  extracted = TestScratchFolder() + "/at1480.ppm", small = TestScratchFolder() + "/small.ppm";
+    CTidyScope check(60000, {TestPrivateTemp()});
+    ASSERT_EQ(RunCli({"frame", clip, "--frame", "37", "--out", decoded}).code, 0);
+    ASSERT_EQ(RunCli({"frame", clip, "--at", "1480", "--out", extracted}).code, 0);
+    ASSERT_EQ(RunCli({"frame", clip, "--at", "1480", "--size", "16x10", "--out", small}).code, 0);
+    QSize size;
+    EXPECT_FALSE(ReadPpmRgb(small, size).empty());
+    EXPECT_EQ(size, QSize(16, 10));
     Helper::CRGB48Buffer a, b;
     QString error;
     ASSERT_TRUE(StillImage::Load(decoded, a, error)) << error.toStdString();
@@ -159,8 +125,8 @@ TEST(VideoCli, FrameNumberGivesTheFrameTheConverterExtractsAtItsTime)
     ASSERT_EQ(a.GetSize(), QSize(96, 54));
     ASSERT_EQ(b.GetSize(), a.GetSize());
     EXPECT_TRUE(std::equal(a.GetData(), a.GetData() + 96 * 54 * 3, b.GetData()));
-    QFile::remove(decoded);
-    QFile::remove(extracted);
+    for (const QString& file : {decoded, extracted, small})
+        QFile::remove(file);
 }
 
 TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)
@@ -176,19 +142,22 @@ TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)
     }
 }
 
-TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftovers)
+TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftoversAndChildrenDieWithTheProgram)
 {
+    const QStringList frame{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"};
     const struct
     {
         const char* fault;
         QStringList arguments;
+        int signal;
     } cases[] = {
-        {"probe=hang", {"probe", TestClip(EClip::ePlain)}},
-        {"extract=hang", {"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"}},
+        {"probe=hang", {"probe", TestClip(EClip::ePlain)}, SIGINT},
+        {"extract=hang", frame, SIGINT},
+        {"extract=hang", frame, SIGKILL},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(c.fault);
+        SCOPED_TRACE(std::string(c.fault) + " " + strsignal(c.signal));
         CFakeTools tools;
         ASSERT_TRUE(tools.IsValid());
         tools.SetFault(c.fault);
@@ -197,40 +166,25 @@ TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftovers)
         check.WatchFolder(TestScratchFolder());
         std::unique_ptr<QProcess> cli(StartCli(c.arguments));
         ASSERT_TRUE(cli->waitForStarted());
+        const QStringList children = ChildrenOf(*cli);
+        ASSERT_EQ(children.size(), 1);
+        ::kill(pid_t(cli->processId()), c.signal);
+        ASSERT_TRUE(cli->waitForFinished(10000));
+        if (c.signal == SIGINT)
+        {
+            EXPECT_EQ(cli->exitStatus(), QProcess::NormalExit);
+            EXPECT_EQ(cli->exitCode(), 3);
+            EXPECT_TRUE(cli->readAllStandardError().contains("interrupted"));
+            EXPECT_EQ(check.Violations(), QStringList());
+            continue;
+        }
         QElapsedTimer timer;
         timer.start();
-        while (ChildrenOf(cli->processId()).isEmpty() && timer.elapsed() < 20000)
+        while (QFile::exists("/proc/" + children[0]) && timer.elapsed() < 2000)
             QThread::msleep(20);
-        ::kill(pid_t(cli->processId()), SIGINT);
-        ASSERT_TRUE(cli->waitForFinished(10000));
-        EXPECT_EQ(cli->exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(cli->exitCode(), 3);
-        EXPECT_TRUE(cli->readAllStandardError().contains("interrupted"));
-        EXPECT_EQ(check.Violations(), QStringList());
+        EXPECT_FALSE(QFile::exists("/proc/" + children[0]));
+        // The killed program had no chance to remove its own temp folder.
+        for (const QString& left : QDir(TestPrivateTemp()).entryList({"movie-*"}, QDir::Dirs))
+            QDir(TestPrivateTemp() + "/" + left).removeRecursively();
     }
-}
-
-TEST(VideoCli, ChildrenDieWithTheProgram)
-{
-    CFakeTools tools;
-    ASSERT_TRUE(tools.IsValid());
-    tools.SetFault("extract=hang");
-    std::unique_ptr<QProcess> cli(
-        StartCli({"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"}));
-    ASSERT_TRUE(cli->waitForStarted());
-    QStringList children;
-    QElapsedTimer timer;
-    timer.start();
-    while ((children = ChildrenOf(cli->processId())).isEmpty() && timer.elapsed() < 20000)
-        QThread::msleep(20);
-    ASSERT_EQ(children.size(), 1);
-    ::kill(pid_t(cli->processId()), SIGKILL);
-    ASSERT_TRUE(cli->waitForFinished(5000));
-    timer.restart();
-    while (QFile::exists("/proc/" + children[0]) && timer.elapsed() < 2000)
-        QThread::msleep(20);
-    EXPECT_FALSE(QFile::exists("/proc/" + children[0]));
-    // The killed program had no chance to remove its own temp folder.
-    for (const QString& left : QDir(TestPrivateTemp()).entryList({"movie-*"}, QDir::Dirs))
-        QDir(TestPrivateTemp() + "/" + left).removeRecursively();
 }
