@@ -23,10 +23,10 @@ std::vector<float> Identity(int n)
 }
 
 std::vector<uint16_t> Applied(const std::vector<float>& lattice, int n, std::vector<uint16_t> pixels, int mode = 0,
-                              int width = 0)
+                              int width = 0, ELutInterpolation interpolation = eLI_TRILINEAR)
 {
     const int w = width ? width : int(pixels.size() / 3);
-    MP_calcLUTtoImage(w, int(pixels.size() / 3) / w, n, lattice.data(), mode, pixels.data());
+    MP_calcLUTtoImage(w, int(pixels.size() / 3) / w, n, lattice.data(), mode, pixels.data(), interpolation);
     return pixels;
 }
 
@@ -60,15 +60,17 @@ TEST(LutApply, WorkedLookupsPinOrderAndWeights)
     EXPECT_EQ(Applied(weightSensitive, 2, {26187, 17564, 61338}), (std::vector<uint16_t>{27945, 33673, 34967}));
 }
 
+// Both schemes give the identity back (all six orders of the fractions occur in the cube).
 TEST(LutApply, IdentityKeepsEverySampleOrLowersItByOne)
 {
     const std::vector<uint16_t> cube = TestImages::RgbCube(40);
-    for (int n : {2, 17, 33, 64})
-    {
-        const std::vector<uint16_t> out = Applied(Identity(n), n, cube);
-        for (size_t i = 0; i < cube.size(); ++i)
-            ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << "N " << n << ": " << cube[i] << " -> " << out[i];
-    }
+    for (const ELutInterpolation interpolation : {eLI_TRILINEAR, eLI_TETRAHEDRAL})
+        for (int n : {2, 17, 33, 64})
+        {
+            const std::vector<uint16_t> out = Applied(Identity(n), n, cube, 0, 40 * 40, interpolation);
+            for (size_t i = 0; i < cube.size(); ++i)
+                ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << interpolation << " N " << n << ": " << cube[i] << " -> " << out[i];
+        }
 }
 
 TEST(LutApply, FullScaleUsesTheLastLatticePointWithoutReadingPastIt)
@@ -167,27 +169,15 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     EXPECT_EQ(untouched, noise);
 }
 
-// Tetrahedral lookup: the identity comes back like the trilinear one (all six orders of the
-// fractions occur in the cube), the last point is read without overrun, and on a lattice that is
-// zero except at (1, 1, 1) the two schemes give min(r, g, b) and r·g·b respectively.
-TEST(LutApply, TetrahedralKeepsTheIdentityAndFollowsTheDiagonal)
+// On a lattice that is zero except at (1, 1, 1) tetrahedral lookup gives min(r, g, b) and
+// trilinear r·g·b; white reads the last point without overrun.
+TEST(LutApply, TetrahedralFollowsTheDiagonal)
 {
-    const std::vector<uint16_t> cube = TestImages::RgbCube(40);
-    for (int n : {2, 17, 64})
-    {
-        std::vector<uint16_t> out = cube;
-        MP_calcLUTtoImage(40 * 40, 40, n, Identity(n).data(), 0, out.data(), eLI_TETRAHEDRAL);
-        for (size_t i = 0; i < cube.size(); ++i)
-            ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << "N " << n << ": " << cube[i] << " -> " << out[i];
-    }
-
     std::vector<float> corner(8 * 3, 0.f);
     std::fill(corner.end() - 3, corner.end(), 1.f);
     const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
                                           60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
-    std::vector<uint16_t> tetra = pixels, trilinear = pixels;
-    MP_calcLUTtoImage(6, 1, 2, corner.data(), 0, tetra.data(), eLI_TETRAHEDRAL);
-    MP_calcLUTtoImage(6, 1, 2, corner.data(), 0, trilinear.data(), eLI_TRILINEAR);
+    const std::vector<uint16_t> tetra = Applied(corner, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corner, 2, pixels);
     for (size_t p = 0; p < pixels.size(); p += 3)
     {
         const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;

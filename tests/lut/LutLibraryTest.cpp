@@ -43,6 +43,13 @@ protected:
         ASSERT_TRUE(CubeFile::WriteFile(m_folder + fileName, lattice.data(), n, title));
     }
 
+    static void WriteText(const QString& path, const QByteArray& text)
+    {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+
     static std::unique_ptr<CLutState> Loaded(int n, float mark, const QString& title)
     {
         auto state = std::make_unique<CLutState>();
@@ -72,43 +79,36 @@ protected:
 };
 }  // namespace
 
-TEST_F(LutLibraryTest, MissingOrEmptyFolderHasOnlyTheFixedItems)
+TEST_F(LutLibraryTest, FixedItemsListOrderAndBrowsing)
 {
+    // A missing folder, then an empty one: only the two fixed items, and nothing to browse.
     auto library = Library();
     EXPECT_EQ(library->Folder(), m_folder);
-    ASSERT_EQ(library->Count(), 2);
-    EXPECT_EQ(library->ItemText(0), "LUT einstellbar");
-    EXPECT_EQ(library->ItemText(1), "");
-    EXPECT_TRUE(library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
-
     CScriptedPrompt prompt;
     auto state = Loaded(4, 0.5f, "x");
-    EXPECT_FALSE(library->MayBrowse(*state, prompt));
-    EXPECT_EQ(prompt.Log(), QStringList{"information|kein LUT vorhanden|Es sind keine LUT Stile gespeichert."});
+    for (int pass = 0; pass < 2; ++pass, QDir().mkpath(m_folder), library->Fill())
+    {
+        EXPECT_EQ(library->Count(), 2);
+        EXPECT_EQ(library->ItemText(0), "LUT einstellbar");
+        EXPECT_EQ(library->ItemText(1), "");
+        EXPECT_TRUE(library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
+        EXPECT_FALSE(library->MayBrowse(*state, prompt));
+        EXPECT_EQ(prompt.Log().value(pass), "information|kein LUT vorhanden|Es sind keine LUT Stile gespeichert.");
+    }
 
-    QDir().mkpath(m_folder);
-    library->Fill();
-    EXPECT_EQ(library->Count(), 2);
-}
-
-TEST_F(LutLibraryTest, ListOrderAndEntryPaths)
-{
     WriteCube("b.cube", 2, 0.1f);
     WriteCube("A.cube", 2, 0.2f);
     WriteCube("B2.cube", 2, 0.3f);
     WriteCube("Upper.CUBE", 2, 0.4f);
-    QFile(m_folder + "notes.txt").open(QIODevice::WriteOnly);
+    WriteText(m_folder + "notes.txt", "");
     QDir().mkpath(m_folder + "folder.cube");
     QFile::link(m_folder + "A.cube", m_folder + "link.cube");
-
-    auto library = Library();
+    library->Fill();
     EXPECT_EQ(library->EntryNames(), (QStringList{"A", "B2", "Upper", "b"}));
     EXPECT_EQ(library->EntryPath(2), m_folder + "A.cube");
     EXPECT_EQ(library->EntryPath(4), m_folder + "Upper.CUBE");
     EXPECT_TRUE(library->EntryPath(6).isEmpty());
 
-    CScriptedPrompt prompt;
-    auto state = Loaded(4, 0.5f, "x");
     library->SetConfirmDestructive(true);
     prompt.ExpectQuestion("trotz Verlust", IUserPrompt::eNo);
     EXPECT_FALSE(library->MayBrowse(*state, prompt));
@@ -120,10 +120,7 @@ TEST_F(LutLibraryTest, ListOrderAndEntryPaths)
 TEST_F(LutLibraryTest, SelectLoadsAndIndexZeroChangesNothing)
 {
     WriteCube("look.cube", 3, 0.25f, "Look Title");
-    QFile bad(m_folder + "bad.cube");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("LUT_3D_SIZE 99\n");
-    bad.close();
+    WriteText(m_folder + "bad.cube", "LUT_3D_SIZE 99\n");
 
     auto library = Library();
     auto state = Loaded(5, 0.75f, "mine");
@@ -300,11 +297,7 @@ TEST_F(LutLibraryTest, LoadFromFileAndExport)
         ASSERT_TRUE(CubeFile::WriteFile(good, lattice.data(), 3, "Good"));
     }
     const QString broken = elsewhere.filePath("broken.cube");
-    {
-        QFile file(broken);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n");
-    }
+    WriteText(broken, "TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n");
     WriteCube("lib.cube", 2, 0.1f);
     auto library = Library();
     auto state = std::make_unique<CLutState>();
