@@ -120,9 +120,7 @@ TEST_F(CliGradeClip, RefusedOptionsAndUnusableSourcesWriteNothing)
 {
     const QString kNotMedia = "cannot probe '%1': not a media file ffprobe understands (damaged, cut short or of another kind)";
     // Empty, junk, cut in half with its index at the end, and sound without a picture.
-    QFile clip(Path("clip.mp4"));
-    ASSERT_TRUE(clip.open(QIODevice::ReadOnly));
-    const QByteArray whole = clip.readAll();
+    const QByteArray whole = FileBytes(Path("clip.mp4"));
     Write("half.mp4", whole.left(whole.size() / 2));
     Write("empty.mp4", "");
     Write("junk.mp4", QByteArray(1024, 'j'));

@@ -26,9 +26,7 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
 {
     std::vector<float> identity(9 * 9 * 9 * 3);
     LutLattice::WriteIdentity(identity.data(), 9);
-    QFile written(Path("id.cube"));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), CubeFile::Format(identity.data(), 9, "LUT Name create new"));
+    EXPECT_EQ(FileBytes(Path("id.cube")), CubeFile::Format(identity.data(), 9, "LUT Name create new"));
 
     // No saturation bakes every point grey; the title comes from the source.
     ASSERT_EQ(RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
@@ -147,10 +145,8 @@ TEST_F(CliLut, EveryFailingWriteLeavesTheOldFile)
         const QString target = args.last();
         const QString counted = Path("calls");
         ASSERT_EQ(RunCli(args, {"env", shim, "VANTROPE_FAIL_COUNT=" + counted}).code, 0);
-        QFile count(counted);
-        ASSERT_TRUE(count.open(QIODevice::ReadOnly));
-        const int calls = count.readAll().trimmed().toInt();
-        count.remove();
+        const int calls = FileBytes(counted).trimmed().toInt();
+        QFile::remove(counted);
         EXPECT_GE(calls, 4) << "open, write, flush and rename at least";
         for (int n = 1; n <= calls; ++n)
         {

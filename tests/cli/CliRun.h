@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/StillImage.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/TempHome.h"
 
@@ -97,8 +98,7 @@ protected:
     QString Path(const QString& name) const { return m_dir.filePath(name); }
     void Write(const QString& name, const QByteArray& bytes)
     {
-        QFile file(Path(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()) << name.toStdString();
+        ASSERT_TRUE(WriteFileBytes(Path(name), bytes)) << name.toStdString();
     }
     void SaveImage(const QString& name, const std::vector<uint16_t>& pixels, int width, int height)
     {

@@ -3,6 +3,7 @@
 // written by other tools, and paths that are not regular files.
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -45,11 +46,6 @@ CubeFile::SReadResult ReadText(const QByteArray& text, SState& state, IUserPromp
     return CubeFile::Read(buffer, "memory.cube", state.lattice.data(), state.size, state.title, prompt);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 }  // namespace
 
 TEST(CubeFile, WriterProducesTheExactText)
@@ -102,7 +98,7 @@ TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
         EXPECT_EQ(ok, succeeds) << name;
         EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
     }
-    EXPECT_EQ(ReadAll(path), CubeFile::Format(lattice.data(), 17, title));
+    EXPECT_EQ(FileBytes(path), CubeFile::Format(lattice.data(), 17, title));
     SState state;
     ASSERT_EQ(CubeFile::ReadFile(path, state.lattice.data(), state.size, state.title, nullptr).iTriples, 17 * 17 * 17);
     EXPECT_EQ(state.size, 17);
@@ -113,7 +109,7 @@ TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
 
     // Without a LUT the file still carries the header, with size 0 and no data lines.
     ASSERT_TRUE(CubeFile::WriteFile(path, lattice.data(), 0, "none"));
-    EXPECT_TRUE(ReadAll(path).endsWith("LUT_3D_SIZE 0\r\n\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\n"
+    EXPECT_TRUE(FileBytes(path).endsWith("LUT_3D_SIZE 0\r\n\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\n"
                                        "DOMAIN_MAX 1.0 1.0 1.0\r\n\r\n#LUT data points\r\n"));
 }
 
