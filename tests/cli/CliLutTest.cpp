@@ -39,16 +39,13 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
     for (int i = 0; i < 9 * 9 * 9; ++i)
         ASSERT_TRUE(grey[3 * i] == grey[3 * i + 1] && grey[3 * i] == grey[3 * i + 2]) << i;
 
-    // A 16-bit PNG keeps its 16 bits: the identity lowers a sample by at most one.
-    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("id.cube"), Path("in.png"), Path("out.png")}).code, 0);
-    EXPECT_LE(TestImages::CompareImages(Load("out.png").data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
     // The grey LUT through an 8-bit TIFF: equal channels, each a multiple of 257.
     ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), Path("in.png"), Path("out.tif")}).code, 0);
     const std::vector<uint16_t> out = Load("out.tif");
     ASSERT_EQ(out.size(), m_input.size());
     for (size_t i = 0; i < out.size(); i += 3)
         ASSERT_TRUE(out[i] == out[i + 1] && out[i] == out[i + 2] && out[i] % 257 == 0) << i;
-    // Darken with the identity at intensity 0 gives the input back (within one unit).
+    // Darken at intensity 0 is the identity: a 16-bit PNG keeps its 16 bits, lowered by at most one.
     ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"), Path("dark.png")}).code, 0);
     EXPECT_LE(TestImages::CompareImages(Load("dark.png").data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
 }
