@@ -1,27 +1,19 @@
-// vantrope-cli operators and grade end to end: the catalogue listing, a preset + film type + LUT
-// grade of a still, and the refusals (one line on standard error, nothing written).
+// vantrope-cli operators, presets and grade on stills end to end: the catalogue listing, a preset
+// + film type + LUT grade, operators in their order, a layer file, the shipped presets and their
+// contact sheet, and the refusals (one line on standard error, nothing written).
 #include "tests/cli/CliRun.h"
-#include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
 #include "tests/support/SyntheticImages.h"
-#include "tests/support/TempHome.h"
-
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace
 {
-class CliGrade : public ::testing::Test
+class CliGrade : public CCliTest
 {
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(StillImage::Save(Path("in.png"), m_input.data(), 40, 33, error)) << error.toStdString();
+        SaveImage("in.png", m_input, 40, 33);
         Write("negative.ini", "[General]\nDisplayName=Neg\nCategory=user\n"
                               "[Operator_000000]\nKernel=MP_calcPixelNegative\nbActive=true\n"
                               "[Operator_000000/Parameter_0]\neType=5\npfValues\\size=2\npfValues\\2\\uiValue=100000\n");
@@ -29,22 +21,7 @@ protected:
         LutLattice::WriteIdentity(identity.data(), 5);
         Write("id.cube", CubeFile::Format(identity.data(), 5, "identity"));
     }
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
-    void Write(const QString& name, const QByteArray& text)
-    {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
-    }
-    std::vector<uint16_t> Load(const QString& name)
-    {
-        Helper::CRGB48Buffer image;
-        QString error;
-        EXPECT_TRUE(StillImage::Load(Path(name), image, error)) << error.toStdString();
-        return {image.GetData(), image.GetData() + size_t(image.Width()) * image.Height() * 3};
-    }
 
-    QTemporaryDir m_dir;
     const std::vector<uint16_t> m_input = TestImages::Noise(40, 33, 4);
 };
 }  // namespace
@@ -54,14 +31,12 @@ TEST_F(CliGrade, OperatorsListsTheCatalogue)
     const SCliRun run = RunCli({"operators"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const QStringList lines = run.out.trimmed().split('\n');
-    QFile catalogue(QStringLiteral(VANTROPE_SOURCE_DIR "/resources/operators/PPOperators.xml"));
-    ASSERT_TRUE(catalogue.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lines.size(), catalogue.readAll().count("<operator ")); // one line per catalogue entry
+    // One line per catalogue entry.
+    EXPECT_EQ(lines.size(), FileBytes(VANTROPE_SOURCE_DIR "/resources/operators/PPOperators.xml").count("<operator "));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelColorBalance\tcolor\tFarbbalance")));
     EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelMaskMidtones\tmask\tMaske - Mitteltöne")));
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 2) << line.toStdString();
-    EXPECT_EQ(RunCli({"operators", "extra"}).code, 2);
 }
 
 TEST_F(CliGrade, PresetFilmTypeAndLutGradeAStill)
@@ -75,8 +50,8 @@ TEST_F(CliGrade, PresetFilmTypeAndLutGradeAStill)
         ASSERT_LE(std::abs(int(negative[i]) - (65535 - int(m_input[i]))), 1) << i;
 
     run = RunCli({"grade", Path("in.png"), Path("full.tiff"), "--preset", Path("negative.ini"), "--lut", Path("id.cube"),
-               "--lut-param", "saturation=0", "--film-type", "Sepia-Abzug", "--film-intensity", "0.8",
-               "--film-grain", "0.2", "--film-position", "pre"});
+                  "--lut-param", "saturation=0", "--film-type", "Sepia-Abzug", "--film-intensity", "0.8",
+                  "--film-grain", "0.2", "--film-position", "pre"});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     const std::vector<uint16_t> graded = Load("full.tiff");
     // LUT saturation 0 at the end: every pixel grey.
@@ -110,6 +85,24 @@ TEST_F(CliGrade, OperatorsFromTheCommandLineInTheirOrder)
     }
 }
 
+TEST_F(CliGrade, LayerFileRecoloursAStill)
+{
+    // Left half pure red, right half pure blue; the layer moves the default red selection to green.
+    std::vector<uint16_t> image;
+    for (int i = 0; i < 32 * 16; ++i)
+        image.insert(image.end(), {uint16_t(i % 32 < 16 ? 65535 : 0), 0, uint16_t(i % 32 < 16 ? 0 : 65535)});
+    SaveImage("halves.png", image, 32, 16);
+    Write("green.cml", "[General]\nVersionMajor=1\nVersionMinor=0\nLayer=1\n[Layer0]\nm_bActive=true\nm_fDstHue=0.33333333\n");
+    const SCliRun run = RunCli({"grade", Path("halves.png"), Path("out.png"), "--layers", Path("green.cml")});
+    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    const std::vector<uint16_t> out = Load("out.png");
+    // Red became green (the layer's destination saturation 0.9 keeps a little red and blue).
+    EXPECT_GT(out[1], 60000);
+    EXPECT_LT(out[0], 7000);
+    // Blue is outside the selection and stays as it was.
+    EXPECT_EQ(std::vector<uint16_t>(out.begin() + 20 * 3, out.begin() + 21 * 3), (std::vector<uint16_t>{0, 0, 65535}));
+}
+
 TEST_F(CliGrade, RefusalsWriteNothing)
 {
     Write("missing.ini", "[Operator_000000]\nKernel=MP_calcPixelWarpDrive\n");
@@ -122,50 +115,46 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         many += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
     Write("many.ini", many);
     Write("huge.cml", "[General]\nVersionMajor=1\nLayer=1\n" + QByteArray(2 << 20, '#'));
-    struct SCase
+    Write("future.cml", "[General]\nVersionMajor=2\nLayer=1\n[Layer0]\nm_bActive=true\n");
+    const QString neg = "MP_calcPixelNegative";
+    const struct
     {
-        QStringList args;
+        QStringList args; // after "grade IN OUT.png"
         int code;
-        const char* message;
+        QString message;
+    } cases[] = {
+        {{"--preset", Path("missing.ini")}, 1, "MP_calcPixelWarpDrive"},
+        {{"--preset", Path("nothere.ini")}, 1, "kann nicht gelesen werden"},
+        {{"--preset", Path("nokernel.ini")}, 1, "fehlt der Eintrag Kernel der Gruppe Operator_000000"},
+        {{"--preset", Path("junk.ini")}, 1, "ist kein Preset"},
+        {{"--preset", Path("huge.ini")}, 1, QString::fromUtf8("zu groß für ein Preset")},
+        {{"--preset", Path("many.ini")}, 1, "hat 100001 Operatoren"},
+        {{"--preset", "Gibt es nicht"}, 1, "Gibt es nicht kann nicht gelesen werden"},
+        {{"--layers", Path("huge.cml")}, 1, QString::fromUtf8("zu groß für eine Layer-Datei")},
+        {{"--layers", Path("future.cml")}, 1, "Die Datei " + Path("future.cml") + " ist keine Layer-Datei der Version 1."},
+        {{"--layers", Path("missing.cml")}, 1, "Die Datei " + Path("missing.cml") + " kann nicht gelesen werden."},
+        {{"--layers"}, 2, "needs a value"},
+        {{"--operator", "MP_calcPixelWarpDrive"}, 1, "unknown operator"},
+        {{"--set", "0=1"}, 1, "--set needs an --operator before it"},
+        {{"--operator", neg, "--set", "2=1"}, 1, "bad --set '2=1'"},
+        {{"--operator", neg, "--set", "0=1,2,3"}, 1, "holds 2 values"},
+        {{"--lut-param", "saturation=0"}, 1, "need --lut"},
+        {{"--lut", Path("id.cube"), "--lut-mode", "49"}, 1, "bad layer mode"},
+        {{"--lut", Path("id.cube"), "--lut-param", "warmth=1"}, 1, "bad LUT parameter"},
+        {{"--film-type", "Technicolor"}, 1, "unknown film type"},
+        {{"--film-type", "Infrarot", "--film-intensity", "2"}, 1, "bad value for --film-intensity"},
+        {{"--film-type", "Infrarot", "--film-position", "middle"}, 1, "(pre, post)"},
+        {{"--film-grain", "0.5"}, 1, "needs --film-type"},
     };
-    const SCase cases[] = {
-        {{"grade", Path("in.png")}, 2, "grade needs IN OUT"},
-        {{"grade", Path("in.png"), Path("out.xyz")}, 2, "unknown image extension"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("missing.ini")}, 1, "MP_calcPixelWarpDrive"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("nothere.ini")}, 1, "kann nicht gelesen werden"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("nokernel.ini")}, 1,
-         "fehlt der Eintrag Kernel der Gruppe Operator_000000"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("junk.ini")}, 1, "ist kein Preset"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("huge.ini")}, 1, "zu groß für ein Preset"},
-        {{"grade", Path("in.png"), Path("out.png"), "--preset", Path("many.ini")}, 1, "hat 100001 Operatoren"},
-        {{"grade", Path("in.png"), Path("out.png"), "--layers", Path("huge.cml")}, 1, "zu groß für eine Layer-Datei"},
-        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelWarpDrive"}, 1, "unknown operator"},
-        {{"grade", Path("in.png"), Path("out.png"), "--set", "0=1"}, 1, "--set needs an --operator before it"},
-        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelNegative", "--set", "2=1"}, 1, "bad --set '2=1'"},
-        {{"grade", Path("in.png"), Path("out.png"), "--operator", "MP_calcPixelNegative", "--set", "0=1,2,3"}, 1,
-         "holds 2 values"},
-        {{"grade", Path("nothere.png"), Path("out.png")}, 1, "cannot read image"},
-        {{"grade", Path("in.png"), Path("out.png"), "--lut-param", "saturation=0"}, 1, "need --lut"},
-        {{"grade", Path("in.png"), Path("out.png"), "--lut", Path("id.cube"), "--lut-mode", "49"}, 1, "bad layer mode"},
-        {{"grade", Path("in.png"), Path("out.png"), "--lut", Path("id.cube"), "--lut-param", "warmth=1"}, 1, "bad LUT parameter"},
-        {{"grade", Path("in.png"), Path("out.png"), "--film-type", "Technicolor"}, 1, "unknown film type"},
-        {{"grade", Path("in.png"), Path("out.png"), "--film-type", "Infrarot", "--film-intensity", "2"}, 1, "bad value for --film-intensity"},
-        {{"grade", Path("in.png"), Path("out.png"), "--film-type", "Infrarot", "--film-position", "middle"}, 1, "(pre, post)"},
-        {{"grade", Path("in.png"), Path("out.png"), "--film-grain", "0.5"}, 1, "needs --film-type"},
-    };
-    for (const SCase& c : cases)
-    {
-        const SCliRun run = RunCli(c.args);
-        EXPECT_EQ(run.code, c.code) << c.args.join(' ').toStdString();
-        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
-        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
-        EXPECT_FALSE(QFile::exists(Path("out.png")));
-    }
+    for (const auto& c : cases)
+        ExpectRefusal(QStringList{"grade", Path("in.png"), Path("out.png")} + c.args, c.code, c.message);
+    ExpectRefusal({"grade", Path("in.png")}, 2, "grade needs IN OUT");
+    ExpectRefusal({"grade", Path("in.png"), Path("out.xyz")}, 2, "unknown image extension");
+    ExpectRefusal({"grade", Path("nothere.png"), Path("out.png")}, 1, "cannot read image");
 }
 
-TEST_F(CliGrade, PresetsListsTheShippedLooksAndGradeFindsThemByName)
+TEST_F(CliGrade, PresetsAreFoundByNameAndShownOnAContactSheet)
 {
-    const CTempHome home;
     const SCliRun list = RunCli({"presets"});
     ASSERT_EQ(list.code, 0) << list.err.toStdString();
     const QStringList lines = list.out.trimmed().split('\n');
@@ -174,37 +163,21 @@ TEST_F(CliGrade, PresetsListsTheShippedLooksAndGradeFindsThemByName)
     for (const QString& line : lines)
         EXPECT_TRUE(line.startsWith("vantropepp_v2_") && line.endsWith("\tok")) << line.toStdString();
 
-    SCliRun run = RunCli({"grade", Path("in.png"), Path("by_name.png"), "--preset", "Negativtraum"});
-    ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    run = RunCli({"grade", Path("in.png"), Path("by_file.png"), "--preset", "vantropepp_v2_07_negativtraum.ini"});
-    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    ASSERT_EQ(RunCli({"grade", Path("in.png"), Path("by_name.png"), "--preset", "Negativtraum"}).code, 0);
+    ASSERT_EQ(RunCli({"grade", Path("in.png"), Path("by_file.png"), "--preset", "vantropepp_v2_07_negativtraum.ini"}).code, 0);
     EXPECT_EQ(Load("by_name.png"), Load("by_file.png"));
     EXPECT_NE(Load("by_name.png"), m_input);
 
-    run = RunCli({"grade", Path("in.png"), Path("none.png"), "--preset", "Gibt es nicht"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_TRUE(run.err.contains("Gibt es nicht kann nicht gelesen werden")) << run.err.toStdString();
-    EXPECT_FALSE(QFile::exists(Path("none.png")));
-}
-
-TEST_F(CliGrade, ContactSheetShowsEveryPresetInAGrid)
-{
-    const CTempHome home;
-    const int presets = RunCli({"presets"}).out.trimmed().split('\n').size();
     const SCliRun run = RunCli({"presets", "contact-sheet", Path("in.png"), Path("sheet.png")});
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
-    Helper::CRGB48Buffer sheet;
-    QString error;
-    ASSERT_TRUE(StillImage::Load(Path("sheet.png"), sheet, error)) << error.toStdString();
+    QSize size;
+    const std::vector<uint16_t> sheet = Load("sheet.png", &size);
     // The 40 × 33 picture is never enlarged; six 240-pixel cells a row, 6-pixel gaps and a
     // 14-pixel label under each thumbnail.
-    EXPECT_EQ(sheet.Width(), 6 + 6 * (240 + 6));
-    EXPECT_EQ(sheet.Height(), 6 + (presets + 5) / 6 * (33 + 14 + 6));
+    EXPECT_EQ(size, QSize(6 + 6 * (240 + 6), 6 + (int(lines.size()) + 5) / 6 * (33 + 14 + 6)));
     // The first label, "1 …": the digit's stem is white in the label row below the first cell.
-    const uint16_t* stem = sheet.GetData() + (size_t(6 + 33 + 4 + 3) * sheet.Width() + 6 + 2) * 3;
-    EXPECT_EQ(stem[0], 65535);
-    EXPECT_EQ(RunCli({"presets", "contact-sheet", Path("nothere.png"), Path("none.png")}).code, 1);
-    EXPECT_FALSE(QFile::exists(Path("none.png")));
+    EXPECT_EQ(sheet[(size_t(6 + 33 + 4 + 3) * size.width() + 6 + 2) * 3], 65535);
+    ExpectRefusal({"presets", "contact-sheet", Path("nothere.png"), Path("none.png")}, 1, "nothere.png");
 }
 
 TEST_F(CliGrade, EveryOperatorOfAFamilyGradesAStill)

@@ -1,55 +1,32 @@
 // vantrope-cli lut end to end on real files, and every refusal: one line on standard error, a
 // non-zero exit code and nothing written.
 #include "tests/cli/CliRun.h"
-#include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
-#include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
-
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <unistd.h>
 
 namespace
 {
-std::vector<uint16_t> LoadImage(const QString& path)
-{
-    Helper::CRGB48Buffer image;
-    QString error;
-    EXPECT_TRUE(StillImage::Load(path, image, error)) << error.toStdString();
-    return {image.GetData(), image.GetData() + size_t(image.Width()) * image.Height() * 3};
-}
-
-class CliLut : public ::testing::Test
+class CliLut : public CCliTest
 {
 protected:
     void SetUp() override
     {
-        std::vector<float> identity(9 * 9 * 9 * 3);
-        LutLattice::WriteIdentity(identity.data(), 9);
-        m_identity = CubeFile::Format(identity.data(), 9, "LUT Name create new");
-        QString error;
-        ASSERT_TRUE(StillImage::Save(Path("in.png"), m_input.data(), 40, 33, error)) << error.toStdString();
+        SaveImage("in.png", m_input, 40, 33);
         ASSERT_EQ(RunCli({"lut", "identity", "--size", "9", "--out", Path("id.cube")}).code, 0);
     }
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
 
-    QTemporaryDir m_dir;
-    QByteArray m_identity;
     const std::vector<uint16_t> m_input = TestImages::Noise(40, 33, 8);
 };
 }  // namespace
 
 TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
 {
-    QFile written(Path("id.cube"));
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), m_identity);
+    std::vector<float> identity(9 * 9 * 9 * 3);
+    LutLattice::WriteIdentity(identity.data(), 9);
+    EXPECT_EQ(FileBytes(Path("id.cube")), CubeFile::Format(identity.data(), 9, "LUT Name create new"));
 
     // No saturation bakes every point grey; the title comes from the source.
     ASSERT_EQ(RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
@@ -62,62 +39,45 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
     for (int i = 0; i < 9 * 9 * 9; ++i)
         ASSERT_TRUE(grey[3 * i] == grey[3 * i + 1] && grey[3 * i] == grey[3 * i + 2]) << i;
 
-    // A 16-bit PNG keeps its 16 bits: the identity lowers a sample by at most one.
-    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("id.cube"), Path("in.png"), Path("out.png")}).code, 0);
-    EXPECT_LE(TestImages::CompareImages(LoadImage(Path("out.png")).data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
     // The grey LUT through an 8-bit TIFF: equal channels, each a multiple of 257.
     ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), Path("in.png"), Path("out.tif")}).code, 0);
-    const std::vector<uint16_t> out = LoadImage(Path("out.tif"));
+    const std::vector<uint16_t> out = Load("out.tif");
     ASSERT_EQ(out.size(), m_input.size());
     for (size_t i = 0; i < out.size(); i += 3)
         ASSERT_TRUE(out[i] == out[i + 1] && out[i] == out[i + 2] && out[i] % 257 == 0) << i;
-    // Darken with the identity at intensity 0 gives the input back (within one unit).
-    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"),
-                   Path("dark.png")})
-                  .code,
-              0);
-    EXPECT_LE(TestImages::CompareImages(LoadImage(Path("dark.png")).data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
+    // Darken at intensity 0 is the identity: a 16-bit PNG keeps its 16 bits, lowered by at most one.
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"), Path("dark.png")}).code, 0);
+    EXPECT_LE(TestImages::CompareImages(Load("dark.png").data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
 }
 
 TEST_F(CliLut, RefusalsWriteNothing)
 {
-    QFile big(Path("big.cube"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.write("LUT_3D_SIZE 65\n0 0 0\n") > 0);
-    big.close();
+    Write("big.cube", "LUT_3D_SIZE 65\n0 0 0\n");
     const QString id = Path("id.cube"), in = Path("in.png"), out = Path("out.png"), cube = Path("out.cube");
     const struct
     {
         QStringList args;
+        int code;
         const char* message; // part of the error line
     } cases[] = {
-        {{"identity", "--size", "65", "--out", cube}, "bad value for --size: '65'"},
-        {{"identity", "--size", "9"}, "missing option --out"},
-        {{"identity", "--size", "9", "--out", cube, "--param", "intensity=1"}, "unknown option --param"},
-        {{"bake", "--in", Path("missing.cube"), "--out", cube}, "not a file"},
-        {{"bake", "--in", Path("big.cube"), "--out", cube}, "size found 65, allowed from 2 to 64"},
-        {{"bake", "--in", id, "--out", cube, "--param", "sharpness=0.5"}, "bad LUT parameter 'sharpness=0.5'"},
-        {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, "bad value in 'saturation=1.5'"},
-        {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, "bad value"},
-        {{"bake", "--in", id, "--out", Path("no/such/folder.cube")}, "/no/such/folder.cube': No such file or directory"},
-        {{"import", Path("big.cube"), "--out", cube}, "big.cube"},
-        {{"import", id, "--out", cube, "--size", "65"}, "bad value for --size: '65'"},
-        {{"apply", "--lut", id, "--mode", "49", in, out}, "bad layer mode '49'"},
-        {{"apply", "--lut", id, in, Path("out.gif")}, "unknown image extension"},
-        {{"apply", "--lut", id, Path("missing.png"), out}, "cannot read image"},
-        {{"apply", "--lut", id, in}, "lut apply needs IN OUT"},
-        {{"frobnicate"}, "lut needs one of"},
+        {{"identity", "--size", "65", "--out", cube}, 1, "bad value for --size: '65'"},
+        {{"identity", "--size", "9"}, 1, "missing option --out"},
+        {{"identity", "--size", "9", "--out", cube, "--param", "intensity=1"}, 2, "unknown option --param"},
+        {{"bake", "--in", Path("missing.cube"), "--out", cube}, 1, "not a file"},
+        {{"bake", "--in", Path("big.cube"), "--out", cube}, 1, "size found 65, allowed from 2 to 64"},
+        {{"bake", "--in", id, "--out", cube, "--param", "sharpness=0.5"}, 1, "bad LUT parameter 'sharpness=0.5'"},
+        {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, 1, "bad value in 'saturation=1.5'"},
+        {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, 1, "bad value"},
+        {{"bake", "--in", id, "--out", Path("no/such/folder.cube")}, 1, "/no/such/folder.cube': No such file or directory"},
+        {{"import", Path("big.cube"), "--out", cube}, 1, "big.cube"},
+        {{"import", id, "--out", cube, "--size", "65"}, 1, "bad value for --size: '65'"},
+        {{"apply", "--lut", id, "--mode", "49", in, out}, 1, "bad layer mode '49'"},
+        {{"apply", "--lut", id, in, Path("out.gif")}, 1, "unknown image extension"},
+        {{"apply", "--lut", id, Path("missing.png"), out}, 1, "cannot read image"},
+        {{"apply", "--lut", id, in}, 2, "lut apply needs IN OUT"},
     };
     for (const auto& c : cases)
-    {
-        CInvariantCheck check(30000);
-        check.WatchFolder(m_dir.path());
-        const SCliRun run = RunCli(QStringList{"lut"} + c.args);
-        const QString what = c.args.join(' ');
-        EXPECT_NE(run.code, 0) << what.toStdString();
-        EXPECT_TRUE(run.err.startsWith("vantrope-cli: ") && run.err.count('\n') == 1 && run.err.contains(c.message))
-            << what.toStdString() << " -> " << run.err.toStdString();
-        EXPECT_TRUE(check.Violations().isEmpty()) << what.toStdString() << ": " << check.Violations().join("\n").toStdString();
-    }
+        ExpectRefusal(QStringList{"lut"} + c.args, c.code, c.message);
 }
 
 // The whole grade saved as a cube that another program applies: ffmpeg's lut3d filter on an
@@ -125,12 +85,7 @@ TEST_F(CliLut, RefusalsWriteNothing)
 // with either interpolation. A neighbour operator in the grade is named and left out.
 TEST_F(CliLut, GradeSavedAsCubeLooksTheSameInFfmpeg)
 {
-    auto ffmpeg = [](const QStringList& args) {
-        QProcess process;
-        process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + args);
-        return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    };
-    ASSERT_TRUE(ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1", "-pix_fmt", "rgb24", Path("in8.png")}));
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=64x48", "-frames:v", "1", "-pix_fmt", "rgb24", Path("in8.png")}));
     const QStringList grade = {"--operator", "MP_calcPixelColorBalance",     "--set", "0=0.6",
                                "--operator", "MP_calcPixelGammaColor",       "--set", "0=0.55",
                                "--operator", "MP_calcPixelBasicTools",       "--set", "0=0.55",
@@ -143,14 +98,14 @@ TEST_F(CliLut, GradeSavedAsCubeLooksTheSameInFfmpeg)
     ASSERT_EQ(baked.code, 0) << baked.err.toStdString();
     EXPECT_EQ(baked.out.count('\n'), 1) << baked.out.toStdString(); // the sharpening, named
     ASSERT_EQ(RunCli(QStringList{"grade", Path("in8.png"), Path("direct.tif")} + grade).code, 0);
-    const std::vector<uint16_t> direct = LoadImage(Path("direct.tif"));
+    const std::vector<uint16_t> direct = Load("direct.tif");
     for (const char* interp : {"trilinear", "tetrahedral"})
     {
         SCOPED_TRACE(interp);
         ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("look.cube"), "--interp", interp, Path("in8.png"), Path("ours.tif")}).code, 0);
-        ASSERT_TRUE(ffmpeg({"-i", Path("in8.png"), "-vf", QStringLiteral("lut3d=file=%1:interp=%2").arg(Path("look.cube"), interp),
+        ASSERT_TRUE(Ffmpeg({"-i", Path("in8.png"), "-vf", QStringLiteral("lut3d=file=%1:interp=%2").arg(Path("look.cube"), interp),
                             "-pix_fmt", "rgb24", Path("ff.png")}));
-        const std::vector<uint16_t> ours = LoadImage(Path("ours.tif")), theirs = LoadImage(Path("ff.png"));
+        const std::vector<uint16_t> ours = Load("ours.tif"), theirs = Load("ff.png");
         ASSERT_EQ(theirs.size(), size_t(64 * 48 * 3));
         EXPECT_LE(TestImages::CompareImages(theirs.data(), ours.data(), 64, 48, 2 * 257).iMaxAbs, 2 * 257);
         EXPECT_LE(TestImages::CompareImages(theirs.data(), direct.data(), 64, 48, 2 * 257).iMaxAbs, 2 * 257);
@@ -165,14 +120,9 @@ TEST_F(CliLut, UnreadableLutFileIsReportedWithItsPath)
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
                                             QFile::ExeOther);
     QFile::setPermissions(Path("id.cube"), QFile::ReadOwner | QFile::WriteOwner);
-    CInvariantCheck check(30000);
-    check.WatchFolder(m_dir.path());
-    const SCliRun run = RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")},
-                         {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err, QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n")
-                           .arg(Path("id.cube")));
-    EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
+    ExpectRefusal({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")}, 1,
+                  QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n").arg(Path("id.cube")),
+                  {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
 }
 
 TEST_F(CliLut, EveryFailingWriteLeavesTheOldFile)
@@ -183,8 +133,7 @@ TEST_F(CliLut, EveryFailingWriteLeavesTheOldFile)
     // Each file-writing call of a cube and a still write fails once in turn (the N-th of the run):
     // every run fails naming the reason, and leaves the old file and nothing else. (Netpbm keeps
     // the image library out of the many short runs.)
-    QString error;
-    ASSERT_TRUE(StillImage::Save(Path("in.ppm"), m_input.data(), 40, 33, error)) << error.toStdString();
+    SaveImage("in.ppm", m_input, 40, 33);
     const QStringList runs[] = {{"lut", "identity", "--size", "5", "--out", Path("look.cube")},
                                 {"lut", "apply", "--lut", Path("id.cube"), Path("in.ppm"), Path("look.ppm")}};
     const QString shim = QStringLiteral("LD_PRELOAD=" VANTROPE_FAULT_SHIM);
@@ -193,22 +142,13 @@ TEST_F(CliLut, EveryFailingWriteLeavesTheOldFile)
         const QString target = args.last();
         const QString counted = Path("calls");
         ASSERT_EQ(RunCli(args, {"env", shim, "VANTROPE_FAIL_COUNT=" + counted}).code, 0);
-        QFile count(counted);
-        ASSERT_TRUE(count.open(QIODevice::ReadOnly));
-        const int calls = count.readAll().trimmed().toInt();
-        count.remove();
+        const int calls = FileBytes(counted).trimmed().toInt();
+        QFile::remove(counted);
         EXPECT_GE(calls, 4) << "open, write, flush and rename at least";
         for (int n = 1; n <= calls; ++n)
         {
-            QFile old(target);
-            ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-            old.close();
-            CInvariantCheck check(30000);
-            check.WatchFolder(m_dir.path());
-            const SCliRun run = RunCli(args, {"env", shim, QStringLiteral("VANTROPE_FAIL_AT=%1").arg(n)});
-            EXPECT_EQ(run.code, 1) << n;
-            EXPECT_TRUE(run.err.endsWith(target + "': No space left on device\n")) << n << ": " << run.err.toStdString();
-            EXPECT_EQ(check.Violations(), QStringList()) << n;
+            Write(QFileInfo(target).fileName(), "old");
+            ExpectRefusal(args, 1, target + "': No space left on device\n", {"env", shim, QStringLiteral("VANTROPE_FAIL_AT=%1").arg(n)});
         }
     }
 }

@@ -2,45 +2,29 @@
 // "grade --project"; "project info" reports it; and a save killed at any moment leaves the old
 // project or the new one, never a mix and nothing stray.
 #include "tests/cli/CliRun.h"
-#include "core/StillImage.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
 #include "session/ProjectStore.h"
-#include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
-#include "tests/support/TempHome.h"
 
 #include <QDirIterator>
-#include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 
 namespace
 {
-class CliProject : public ::testing::Test
+class CliProject : public CCliTest
 {
 protected:
     void SetUp() override
     {
-        QString error;
-        ASSERT_TRUE(StillImage::Save(Path("in.png"), m_input.data(), 40, 33, error)) << error.toStdString();
+        SaveImage("in.png", TestImages::Noise(40, 33, 11), 40, 33);
         Write("negative.ini", "[General]\nDisplayName=Neg\nCategory=user\n"
                               "[Operator_000000]\nKernel=MP_calcPixelNegative\nbActive=true\n");
         std::vector<float> lattice(33 * 33 * 33 * 3);
         LutLattice::WriteIdentity(lattice.data(), 33);
         Write("warm.cube", CubeFile::Format(lattice.data(), 33, "warm"));
-    }
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
-    void Write(const QString& name, const QByteArray& text)
-    {
-        QFile f(Path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(text);
     }
     QStringList Grade() const
     {
@@ -61,10 +45,6 @@ protected:
         }
         return files;
     }
-
-    CTempHome m_home;
-    QTemporaryDir m_dir;
-    const std::vector<uint16_t> m_input = TestImages::Noise(40, 33, 11);
 };
 }  // namespace
 
@@ -103,14 +83,7 @@ TEST_F(CliProject, ProjectCarriesTheGradeToTheExport)
         {{"project", "frobnicate"}, 2, "project needs one of: save, info"},
     };
     for (const auto& r : refusals)
-    {
-        CInvariantCheck check;
-        check.WatchFolder(m_dir.path());
-        const SCliRun run = RunCli(r.args);
-        EXPECT_EQ(run.code, r.code) << r.args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QLatin1String(r.says))) << run.err.toStdString();
-        EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
-    }
+        ExpectRefusal(r.args, r.code, r.says);
 }
 
 TEST_F(CliProject, KilledSavesLeaveTheOldProjectOrTheNew)

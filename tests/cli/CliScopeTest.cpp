@@ -1,44 +1,13 @@
 // vantrope-cli scope: a clip frame's scope equals the scope of the same frame taken out with
 // `frame`, and the refusals (one line on standard error, nothing written).
 #include "tests/cli/CliRun.h"
-#include "core/StillImage.h"
-#include "tests/support/InvariantCheck.h"
 #include "tests/support/SyntheticImages.h"
-#include "tests/support/TempHome.h"
 
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
-namespace
-{
-class CliScope : public ::testing::Test
-{
-protected:
-    QString Path(const QString& name) const { return m_dir.filePath(name); }
-    std::vector<uint16_t> Load(const QString& name, QSize& size)
-    {
-        Helper::CRGB48Buffer image;
-        QString error;
-        EXPECT_TRUE(StillImage::Load(Path(name), image, error)) << error.toStdString();
-        size = image.GetSize();
-        return {image.GetData(), image.GetData() + size_t(image.Width()) * image.Height() * 3};
-    }
-
-    CTempHome m_home;
-    QTemporaryDir m_dir;
-};
-}  // namespace
+using CliScope = CCliTest;
 
 TEST_F(CliScope, ClipFrameScopeEqualsTheScopeOfTheExtractedFrame)
 {
-    QProcess ffmpeg;
-    ffmpeg.start(QStandardPaths::findExecutable("ffmpeg"),
-                 {"-nostdin", "-v", "error", "-y", "-f", "lavfi", "-i", "testsrc2=s=96x54:r=25:d=1", "-c:v", "libx264",
-                  "-pix_fmt", "yuv420p", Path("clip.mp4")});
-    ASSERT_TRUE(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc2=s=96x54:r=25:d=1", "-c:v", "libx264", "-pix_fmt", "yuv420p", Path("clip.mp4")}));
     const SCliRun frame = RunCli({"frame", Path("clip.mp4"), "--at", "400", "--out", Path("frame.ppm")});
     ASSERT_EQ(frame.code, 0) << frame.err.toStdString();
     for (const char* kind : {"vectorscope", "parade"})
@@ -49,7 +18,7 @@ TEST_F(CliScope, ClipFrameScopeEqualsTheScopeOfTheExtractedFrame)
         ASSERT_EQ(fromFrame.code, 0) << fromFrame.err.toStdString();
         ASSERT_EQ(fromClip.code, 0) << fromClip.err.toStdString();
         QSize sizeA, sizeB;
-        const std::vector<uint16_t> a = Load("a.png", sizeA), b = Load("b.tiff", sizeB);
+        const std::vector<uint16_t> a = Load("a.png", &sizeA), b = Load("b.tiff", &sizeB);
         EXPECT_EQ(sizeA, QSize(200, 150));
         EXPECT_EQ(a, b) << kind;
         // A test picture's colours draw traces: many pixels differ from the background corner.
@@ -59,9 +28,7 @@ TEST_F(CliScope, ClipFrameScopeEqualsTheScopeOfTheExtractedFrame)
 
 TEST_F(CliScope, RefusalsWriteNothing)
 {
-    const std::vector<uint16_t> picture = TestImages::Noise(20, 10, 9);
-    QString error;
-    ASSERT_TRUE(StillImage::Save(Path("in.png"), picture.data(), 20, 10, error));
+    SaveImage("in.png", TestImages::Noise(20, 10, 9), 20, 10);
     const struct
     {
         QStringList args;
@@ -77,13 +44,6 @@ TEST_F(CliScope, RefusalsWriteNothing)
         {{Path("missing.png"), Path("out.png"), "--kind", "parade"}, 1, "cannot read"},
         {{Path("in.png"), Path("no/such/folder/out.png"), "--kind", "parade"}, 1, "cannot write"},
     };
-    CInvariantCheck check;
-    check.WatchFolder(m_dir.path());
     for (const auto& c : cases)
-    {
-        const SCliRun run = RunCli(QStringList{"scope"} + c.args);
-        EXPECT_EQ(run.code, c.code) << c.message;
-        EXPECT_TRUE(run.err.contains(c.message)) << c.message << ": " << run.err.toStdString();
-    }
-    EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
+        ExpectRefusal(QStringList{"scope"} + c.args, c.code, c.message);
 }

@@ -3,6 +3,7 @@
 // written by other tools, and paths that are not regular files.
 #include "lut/CubeFile.h"
 #include "lut/LutLattice.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/InvariantCheck.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ScriptedPrompt.h"
@@ -17,11 +18,8 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include <clocale>
 #include <cmath>
 #include <csignal>
-#include <cstdio>
-#include <locale.h>
 #include <random>
 
 namespace
@@ -48,11 +46,6 @@ CubeFile::SReadResult ReadText(const QByteArray& text, SState& state, IUserPromp
     return CubeFile::Read(buffer, "memory.cube", state.lattice.data(), state.size, state.title, prompt);
 }
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 }  // namespace
 
 TEST(CubeFile, WriterProducesTheExactText)
@@ -60,7 +53,7 @@ TEST(CubeFile, WriterProducesTheExactText)
     const float values[24] = {0.f,    0.f,    0.f,          1.f,       0.f,        0.f,
                               0.5f,   1 / 3.f, 0.25f,       0.9999995f, 0.0000005f, 2 / 3.f,
                               -0.5f,  1.25f,  12.5f,        0.1f,      0.7f,       0.123456789f,
-                              1e-7f,  0.4999995f, 0.0000015f, 0.25f,   0.5f,       0.75f};
+                              -1e-7f, 0.4999995f, 0.0000015f, 0.25f,   0.5f,       0.75f};
     const QByteArray expected = "#Created by Vantrope 1.14.3607\r\n"
                                 "TITLE \"Blau \xE2\x80\x93 Gr\xC3\xBCn\"\r\n"
                                 "\r\n#LUT size\r\nLUT_3D_SIZE 2\r\n"
@@ -69,27 +62,9 @@ TEST(CubeFile, WriterProducesTheExactText)
                                 "0.000000 0.000000 0.000000\r\n1.000000 0.000000 0.000000\r\n"
                                 "0.500000 0.333333 0.250000\r\n1.000000 0.000000 0.666667\r\n"
                                 "-0.500000 1.250000 12.500000\r\n0.100000 0.700000 0.123457\r\n"
-                                "0.000000 0.499999 0.000002\r\n0.250000 0.500000 0.750000\r\n";
+                                "-0.000000 0.499999 0.000002\r\n0.250000 0.500000 0.750000\r\n";
     EXPECT_EQ(CubeFile::Format(values, 2, QString::fromUtf8("Blau \xE2\x80\x93 Gr\xC3\xBCn")).toStdString(),
               expected.toStdString());
-
-    // Every value formats as "%8.6f" does in the C locale, whatever the process locale says.
-    std::mt19937 random(4);
-    std::uniform_real_distribution<float> value(-2.f, 2.f);
-    std::vector<float> lattice(4 * 4 * 4 * 3);
-    for (float& v : lattice)
-        v = value(random) * std::pow(10.f, float(int(random() % 7) - 5));
-    const QList<QByteArray> lines = CubeFile::Format(lattice.data(), 4, "t").split('\n');
-    locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-    locale_t previous = uselocale(c);
-    for (int i = 0; i < 64; ++i)
-    {
-        char line[128];
-        std::snprintf(line, sizeof line, "%8.6f %8.6f %8.6f\r", lattice[3 * i], lattice[3 * i + 1], lattice[3 * i + 2]);
-        ASSERT_EQ(lines[11 + i].toStdString(), line) << i;
-    }
-    uselocale(previous);
-    freelocale(c);
 }
 
 TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
@@ -123,7 +98,7 @@ TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
         EXPECT_EQ(ok, succeeds) << name;
         EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
     }
-    EXPECT_EQ(ReadAll(path), CubeFile::Format(lattice.data(), 17, title));
+    EXPECT_EQ(FileBytes(path), CubeFile::Format(lattice.data(), 17, title));
     SState state;
     ASSERT_EQ(CubeFile::ReadFile(path, state.lattice.data(), state.size, state.title, nullptr).iTriples, 17 * 17 * 17);
     EXPECT_EQ(state.size, 17);
@@ -134,7 +109,7 @@ TEST(CubeFile, WritesReadBackAndReplaceFilesOnlyWhole)
 
     // Without a LUT the file still carries the header, with size 0 and no data lines.
     ASSERT_TRUE(CubeFile::WriteFile(path, lattice.data(), 0, "none"));
-    EXPECT_TRUE(ReadAll(path).endsWith("LUT_3D_SIZE 0\r\n\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\n"
+    EXPECT_TRUE(FileBytes(path).endsWith("LUT_3D_SIZE 0\r\n\r\n#LUT data domain\r\nDOMAIN_MIN 0.0 0.0 0.0\r\n"
                                        "DOMAIN_MAX 1.0 1.0 1.0\r\n\r\n#LUT data points\r\n"));
 }
 
@@ -209,14 +184,8 @@ TEST(CubeFile, ReaderRulesAndQuirks)
         for (size_t i = 0; i < c.first.size(); ++i)
             EXPECT_EQ(state.lattice[i], c.first[i]) << c.what << " value " << i;
         EXPECT_EQ(state.lattice[c.first.size()], 0.125f) << c.what << ": nothing beyond the data lines";
-        if (c.triples >= 0)
-        {
-            EXPECT_EQ(result.iTriples, c.triples) << c.what;
-        }
-        if (c.title)
-        {
-            EXPECT_NE(log.Text().find("m_sLUTTitle = " + std::string(c.title)), std::string::npos) << c.what;
-        }
+        EXPECT_TRUE(c.triples < 0 || result.iTriples == c.triples) << c.what << ": " << result.iTriples;
+        EXPECT_TRUE(!c.title || log.Text().find("m_sLUTTitle = " + std::string(c.title)) != std::string::npos) << c.what;
     }
 
     SState state;
@@ -239,14 +208,8 @@ TEST(CubeFile, FailureMessageAndLimits)
     QByteArray many = "LUT_3D_SIZE 64\n";
     for (int i = 0; i < 262144 + 10; ++i)
         many += i < 262144 ? "0.5 0.5 0.5\n" : "1 1 1\n";
-    std::vector<float> exact(LutLattice::kFloatCount);
-    int size = 0;
-    QString title;
-    QBuffer buffer(&many);
-    buffer.open(QIODevice::ReadOnly);
-    const CubeFile::SReadResult result = CubeFile::Read(buffer, "many", exact.data(), size, title, nullptr);
-    EXPECT_EQ(result.iTriples, 262144);
-    EXPECT_EQ(exact.back(), 0.5f);
+    EXPECT_EQ(ReadText(many, state).iTriples, 262144);
+    EXPECT_EQ(state.lattice.back(), 0.5f);
 }
 
 TEST(CubeFile, FilesFromOtherTools)
@@ -291,31 +254,22 @@ TEST(CubeFile, FilesFromOtherTools)
     }
 }
 
-TEST(CubeFile, OneEndlessLineIsRefusedAndChangesNothing)
+TEST(CubeFile, OnlyRegularFilesWithLinesAreRead)
 {
+    QTemporaryDir dir;
     // 64 MiB of NUL bytes without a line end (a sparse file costs no disk); its peak memory is
     // measured by bench/cube-endless-line.sh.
-    QTemporaryDir dir;
     QFile sparse(dir.filePath("sparse.cube"));
     ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(qint64(64) << 20));
     sparse.close();
-    SState state;
-    const SState unchanged = state;
-    EXPECT_FALSE(CubeFile::ReadFile(sparse.fileName(), state.lattice.data(), state.size, state.title, nullptr).bOk);
-    EXPECT_TRUE(state == unchanged);
-}
-
-TEST(CubeFile, OnlyRegularFilesAreRead)
-{
-    QTemporaryDir dir;
     const QString fifo = dir.filePath("pipe.cube"), folder = dir.filePath("folder.cube"), zero = dir.filePath("zero.cube");
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     QDir(dir.path()).mkdir("folder.cube");
     QFile::link("/dev/zero", zero);
     const QString tooLong = dir.path() + QString("/" + QString(250, 'd')).repeated(16) + "/x.cube"; // 4,000 bytes
-    for (const QString& path : {fifo, folder, zero, dir.filePath("missing.cube"), tooLong})
+    for (const QString& path : {fifo, folder, zero, dir.filePath("missing.cube"), tooLong, sparse.fileName()})
     {
-        CInvariantCheck check(5000); // a FIFO must not block, /dev/zero must not be streamed
+        CInvariantCheck check; // a FIFO must not block, /dev/zero must not be streamed
         SState state;
         const SState before = state;
         CScriptedPrompt prompt;

@@ -4,6 +4,7 @@
 #include "lut/LutImport.h"
 #include "lut/LutLattice.h"
 #include "lut/LutState.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScriptedPrompt.h"
 
 #include <QFile>
@@ -26,9 +27,7 @@ protected:
     QString Write(const QString& name, const QByteArray& text)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
+        EXPECT_TRUE(WriteFileBytes(path, text));
         return path;
     }
 

@@ -3,13 +3,14 @@
 #include "lut/CubeFile.h"
 #include "lut/LutLibrary.h"
 #include "lut/LutState.h"
+#include "tests/support/FileBytes.h"
+#include "tests/support/InvariantCheck.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempHome.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QSettings>
 
@@ -20,27 +21,22 @@ namespace
 class LutLibraryTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = m_home.Path() + "/ProjectData/Lut/";
-        m_settings = std::make_unique<QSettings>(m_home.Path() + "/settings.ini", QSettings::IniFormat);
-    }
-
     std::unique_ptr<CLutLibrary> Library()
     {
         auto library = std::make_unique<CLutLibrary>();
-        library->SetSettings(m_settings.get());
+        library->SetSettings(&m_settings);
         return library;
     }
 
-    // An identity cube of size n whose first red value marks which file it is.
+    // An identity cube of size n whose first red value marks which file it is (a name in the
+    // library folder, or a whole path).
     void WriteCube(const QString& fileName, int n, float mark, const QString& title = "t")
     {
         QDir().mkpath(m_folder);
         std::vector<float> lattice(size_t(n) * n * n * 3);
         LutLattice::WriteIdentity(lattice.data(), n);
         lattice[0] = mark;
-        ASSERT_TRUE(CubeFile::WriteFile(m_folder + fileName, lattice.data(), n, title));
+        ASSERT_TRUE(CubeFile::WriteFile(fileName.startsWith('/') ? fileName : m_folder + fileName, lattice.data(), n, title));
     }
 
     static std::unique_ptr<CLutState> Loaded(int n, float mark, const QString& title)
@@ -50,65 +46,46 @@ protected:
         state->Source().Data()[0] = mark;
         return state;
     }
-
-    // Every file below the temporary home, with its size, for before/after comparisons.
-    QStringList Tree() const
-    {
-        QStringList files;
-        QDirIterator it(m_home.Path(), QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-        while (it.hasNext())
-        {
-            const QString path = it.next();
-            if (!path.endsWith("settings.ini"))
-                files << path.mid(m_home.Path().size()) + ":" + QString::number(QFileInfo(path).size());
-        }
-        files.sort();
-        return files;
-    }
+    // The size and the marking first value of a state.
+    static std::pair<int, float> Marked(const CLutState& state) { return {state.Size(), state.Source().Data()[0]}; }
+    QStringList Files() const { return QDir(m_folder).entryList(QDir::Files | QDir::Hidden); }
 
     CTempHome m_home;
-    QString m_folder;
-    std::unique_ptr<QSettings> m_settings;
+    const QString m_folder = m_home.Path() + "/ProjectData/Lut/";
+    QSettings m_settings{m_home.Path() + "/settings.ini", QSettings::IniFormat};
 };
 }  // namespace
 
-TEST_F(LutLibraryTest, MissingOrEmptyFolderHasOnlyTheFixedItems)
+TEST_F(LutLibraryTest, FixedItemsListOrderAndBrowsing)
 {
+    // A missing folder, then an empty one: only the two fixed items, and nothing to browse.
     auto library = Library();
     EXPECT_EQ(library->Folder(), m_folder);
-    ASSERT_EQ(library->Count(), 2);
-    EXPECT_EQ(library->ItemText(0), "LUT einstellbar");
-    EXPECT_EQ(library->ItemText(1), "");
-    EXPECT_TRUE(library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
-
     CScriptedPrompt prompt;
     auto state = Loaded(4, 0.5f, "x");
-    EXPECT_FALSE(library->MayBrowse(*state, prompt));
-    EXPECT_EQ(prompt.Log(), QStringList{"information|kein LUT vorhanden|Es sind keine LUT Stile gespeichert."});
+    for (int pass = 0; pass < 2; ++pass, QDir().mkpath(m_folder), library->Fill())
+    {
+        EXPECT_EQ(library->Count(), 2);
+        EXPECT_EQ(library->ItemText(0), "LUT einstellbar");
+        EXPECT_EQ(library->ItemText(1), "");
+        EXPECT_TRUE(library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
+        EXPECT_FALSE(library->MayBrowse(*state, prompt));
+        EXPECT_EQ(prompt.Log().value(pass), "information|kein LUT vorhanden|Es sind keine LUT Stile gespeichert.");
+    }
 
-    QDir().mkpath(m_folder);
-    library->Fill();
-    EXPECT_EQ(library->Count(), 2);
-}
-
-TEST_F(LutLibraryTest, ListOrderAndEntryPaths)
-{
     WriteCube("b.cube", 2, 0.1f);
     WriteCube("A.cube", 2, 0.2f);
     WriteCube("B2.cube", 2, 0.3f);
     WriteCube("Upper.CUBE", 2, 0.4f);
-    QFile(m_folder + "notes.txt").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(WriteFileBytes(m_folder + "notes.txt", ""));
     QDir().mkpath(m_folder + "folder.cube");
     QFile::link(m_folder + "A.cube", m_folder + "link.cube");
-
-    auto library = Library();
+    library->Fill();
     EXPECT_EQ(library->EntryNames(), (QStringList{"A", "B2", "Upper", "b"}));
     EXPECT_EQ(library->EntryPath(2), m_folder + "A.cube");
     EXPECT_EQ(library->EntryPath(4), m_folder + "Upper.CUBE");
     EXPECT_TRUE(library->EntryPath(6).isEmpty());
 
-    CScriptedPrompt prompt;
-    auto state = Loaded(4, 0.5f, "x");
     library->SetConfirmDestructive(true);
     prompt.ExpectQuestion("trotz Verlust", IUserPrompt::eNo);
     EXPECT_FALSE(library->MayBrowse(*state, prompt));
@@ -120,18 +97,14 @@ TEST_F(LutLibraryTest, ListOrderAndEntryPaths)
 TEST_F(LutLibraryTest, SelectLoadsAndIndexZeroChangesNothing)
 {
     WriteCube("look.cube", 3, 0.25f, "Look Title");
-    QFile bad(m_folder + "bad.cube");
-    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
-    bad.write("LUT_3D_SIZE 99\n");
-    bad.close();
+    ASSERT_TRUE(WriteFileBytes(m_folder + "bad.cube", "LUT_3D_SIZE 99\n"));
 
     auto library = Library();
     auto state = Loaded(5, 0.75f, "mine");
     state->SetParameter(eLP_CONTRAST, 0.9f);
     EXPECT_FALSE(library->Select(0, *state));
     EXPECT_FALSE(library->Select(1, *state));
-    EXPECT_EQ(state->Size(), 5);
-    EXPECT_EQ(state->Source().Data()[0], 0.75f);
+    EXPECT_EQ(Marked(*state), std::pair(5, 0.75f));
     EXPECT_EQ(state->Parameters()[eLP_CONTRAST], 0.9f);
     EXPECT_EQ(library->CurrentIndex(), 0);
 
@@ -140,9 +113,8 @@ TEST_F(LutLibraryTest, SelectLoadsAndIndexZeroChangesNothing)
     library->SetCurrentIndex(0);
     ASSERT_TRUE(library->Select(look, *state));
     EXPECT_EQ(library->CurrentIndex(), look);
-    EXPECT_EQ(state->Size(), 3);
+    EXPECT_EQ(Marked(*state), std::pair(3, 0.25f));
     EXPECT_EQ(state->Title(), "Look Title");
-    EXPECT_EQ(state->Source().Data()[0], 0.25f);
     EXPECT_EQ(state->Parameters()[eLP_CONTRAST], LutParameters::Defaults()[eLP_CONTRAST]);
 
     // An unreadable entry leaves the state cleared, silently.
@@ -190,7 +162,7 @@ TEST_F(LutLibraryTest, AddWritesBakedLookAndReplacesSilently)
     EXPECT_EQ(reread->Size(), 2);
     EXPECT_EQ(reread->Title(), "Other");
     EXPECT_EQ(library->EntryCount(), 1);
-    EXPECT_EQ(QDir(m_folder).entryList(QDir::Files | QDir::Hidden).size(), 1); // no temporary left
+    EXPECT_EQ(Files(), QStringList{"Evening.cube"}); // no temporary left
 }
 
 TEST_F(LutLibraryTest, RemoveKeepsTheLutInUse)
@@ -206,16 +178,14 @@ TEST_F(LutLibraryTest, RemoveKeepsTheLutInUse)
     CScriptedPrompt prompt;
     prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eNo);
     EXPECT_FALSE(library->Remove(prompt));
-    EXPECT_TRUE(QFile::exists(m_folder + "drop.cube"));
+    EXPECT_EQ(Files(), (QStringList{"drop.cube", "keep.cube"}));
 
     prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eYes);
     EXPECT_TRUE(library->Remove(prompt));
-    EXPECT_FALSE(QFile::exists(m_folder + "drop.cube"));
-    EXPECT_TRUE(QFile::exists(m_folder + "keep.cube"));
+    EXPECT_EQ(Files(), QStringList{"keep.cube"});
     EXPECT_EQ(library->EntryNames(), QStringList{"keep"});
     EXPECT_EQ(library->CurrentIndex(), 0);
-    EXPECT_EQ(state->Size(), 4);
-    EXPECT_EQ(state->Source().Data()[0], 0.6f);
+    EXPECT_EQ(Marked(*state), std::pair(4, 0.6f));
 
     // At index 0 there is nothing to remove and nothing is asked.
     EXPECT_FALSE(library->Remove(prompt));
@@ -233,7 +203,8 @@ TEST_F(LutLibraryTest, NamesNeverReachOutsideTheFolder)
     QDir().mkpath(m_home.Path() + "/ProjectData/sub");
     WriteCube("../x.cube", 2, 0.9f);
     WriteCube("../sub/y.cube", 2, 0.9f);
-    const QStringList before = Tree();
+    CInvariantCheck unchanged;
+    unchanged.WatchFolder(m_home.Path());
 
     auto library = Library();
     auto state = Loaded(3, 0.5f, "t");
@@ -255,16 +226,17 @@ TEST_F(LutLibraryTest, NamesNeverReachOutsideTheFolder)
     prompt.QueueText(state->Title());
     EXPECT_FALSE(library->Add(*state, prompt));
     EXPECT_TRUE(prompt.Log().last().startsWith("warning|LUT Add Database Dialog|"));
-    EXPECT_EQ(Tree(), before);
+    EXPECT_EQ(unchanged.Violations(), QStringList());
     EXPECT_EQ(library->EntryCount(), 0);
 
     // Names that look odd but are plain file names stay inside the folder.
     for (const QString& name : {QString("..x"), QString(" spaced "), QString("a\\b"), QString("-dash")})
+    {
         EXPECT_TRUE(library->AddNamed(*state, name)) << name.toStdString();
+        unchanged.ExpectOutput(m_folder + name + ".cube");
+    }
     EXPECT_EQ(library->EntryCount(), 4);
-    const QStringList after = Tree();
-    for (const QString& file : after)
-        EXPECT_TRUE(before.contains(file) || file.startsWith("/ProjectData/Lut/")) << file.toStdString();
+    EXPECT_EQ(unchanged.Violations(), QStringList());
 }
 
 TEST_F(LutLibraryTest, NamesThatCollideStayDistinct)
@@ -279,8 +251,7 @@ TEST_F(LutLibraryTest, NamesThatCollideStayDistinct)
     ASSERT_TRUE(library->FindAndSetCurrent("look.CUBE"));
     CScriptedPrompt prompt;
     EXPECT_TRUE(library->Remove(prompt));
-    EXPECT_TRUE(QFile::exists(m_folder + "look.cube"));
-    EXPECT_FALSE(QFile::exists(m_folder + "look.CUBE.cube"));
+    EXPECT_EQ(Files(), (QStringList{"look.cube", "my.cube.old.cube"}));
     EXPECT_EQ(library->EntryNames(), (QStringList{"look", "my.old"}));
 
     // Adding under a name with the suffix inside makes that entry current.
@@ -294,17 +265,9 @@ TEST_F(LutLibraryTest, LoadFromFileAndExport)
 {
     QTemporaryDir elsewhere;
     const QString good = elsewhere.filePath("good.cube");
-    {
-        std::vector<float> lattice(27 * 3);
-        LutLattice::WriteIdentity(lattice.data(), 3);
-        ASSERT_TRUE(CubeFile::WriteFile(good, lattice.data(), 3, "Good"));
-    }
+    WriteCube(good, 3, 0.f, "Good");
     const QString broken = elsewhere.filePath("broken.cube");
-    {
-        QFile file(broken);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n");
-    }
+    ASSERT_TRUE(WriteFileBytes(broken, "TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n"));
     WriteCube("lib.cube", 2, 0.1f);
     auto library = Library();
     auto state = std::make_unique<CLutState>();
@@ -323,7 +286,7 @@ TEST_F(LutLibraryTest, LoadFromFileAndExport)
     EXPECT_EQ(prompt.Log().last(), "information|" + CubeFile::FailureTitle() + "|" + CubeFile::FailureText(broken, 1));
     EXPECT_EQ(state->Size(), 0);
     EXPECT_EQ(library->CurrentIndex(), 2); // a failed read does not move the list
-    EXPECT_EQ(m_settings->value("lastDialogPath").toString(), elsewhere.path());
+    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
 
     prompt.QueueText(good);
     EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
@@ -344,5 +307,5 @@ TEST_F(LutLibraryTest, LoadFromFileAndExport)
     EXPECT_EQ(prompt.Log().last(), "save|LUT speichern|/fixed/My LUT style");
     prompt.QueueText(good);
     EXPECT_TRUE(library->LoadFromFile(*state, prompt));
-    EXPECT_EQ(m_settings->value("lastDialogPath").toString(), elsewhere.path());
+    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
 }

@@ -64,7 +64,8 @@ TEST(LutState, ChosenSizeAndGroupResets)
     {
         bool b25, b32, b64;
         int expected;
-    } cases[] = {{false, false, false, 17}, {true, false, false, 25}, {true, true, false, 32}, {true, false, true, 64}};
+    } cases[] = {{false, false, false, 17}, {true, false, false, 25}, {true, true, false, 32}, {true, false, true, 64},
+                 {false, true, true, 64}};
     auto loaded = LoadedState();
     for (const auto& c : cases)
     {
