@@ -19,14 +19,24 @@ std::vector<uint16_t> Uniform(int width, int height, uint16_t r, uint16_t g, uin
     return image;
 }
 
-SScope Make(const std::vector<uint16_t>& image, int width, int height, EScopeKind kind, QSize size, int bands = 2)
+SScopeSettings Settings(EScopeKind kind, QSize size)
 {
     SScopeSettings settings;
     settings.eKind = kind;
     settings.size = size;
+    return settings;
+}
+
+SScope Make(const std::vector<uint16_t>& image, int width, int height, const SScopeSettings& settings, int bands = 2)
+{
     SScope scope;
     MakeScope(image.data(), width, height, settings, bands, scope);
     return scope;
+}
+
+SScope Make(const std::vector<uint16_t>& image, int width, int height, EScopeKind kind, QSize size, int bands = 2)
+{
+    return Make(image, width, height, Settings(kind, size), bands);
 }
 
 const uint16_t* Pixel(const SScope& scope, int x, int y)
@@ -66,9 +76,7 @@ TEST(Scope, GreyRampDrawsADiagonalOnTheWaveform)
         for (int r = 0; r < rows; ++r)
         {
             if (scope.counts.grids[0][size_t(r) * columns + c] != 0)
-            {
                 EXPECT_LE(std::abs(r - expected), 1.5) << "column " << c << " row " << r;
-            }
             const uint16_t green = Pixel(scope, area.left() + c, area.top() + r)[1];
             if (green > most)
                 most = green, brightest = r;
@@ -192,13 +200,10 @@ TEST(Scope, LogarithmicHistogramRaisesRareLevels)
     std::vector<uint16_t> image = Uniform(101, 100, 0, 0, 0);
     for (int y = 0; y < 100; ++y)
         std::fill_n(image.begin() + (size_t(y) * 101 + 100) * 3, 3, uint16_t(0x8000));
-    SScopeSettings settings;
-    settings.eKind = eSK_HISTOGRAM;
-    settings.size = QSize(300, 200);
-    SScope linear, logarithmic;
-    MakeScope(image.data(), 101, 100, settings, 2, linear);
+    SScopeSettings settings = Settings(eSK_HISTOGRAM, QSize(300, 200));
+    const SScope linear = Make(image, 101, 100, settings);
     settings.bLogarithmic = true;
-    MakeScope(image.data(), 101, 100, settings, 2, logarithmic);
+    const SScope logarithmic = Make(image, 101, 100, settings);
     const QRect plot = linear.areas.at(0);
     const int column = plot.left() + plot.width() * 0x80 / 256 + 1; // inside the half-level bin
     const int rowAt = plot.bottom() - plot.height() * 2 / 5;        // 40 % up
@@ -213,17 +218,14 @@ TEST(Scope, SameResultForEveryBandCountAndReusedBuffers)
     for (int kind = 0; kind < kScopeKindCount; ++kind)
     {
         SCOPED_TRACE(ScopeKindName(EScopeKind(kind)));
-        SScopeSettings settings;
-        settings.eKind = EScopeKind(kind);
-        settings.size = QSize(150, 90);
-        settings.fGain = 3.0f;
-        SScope one, many;
-        MakeScope(noise.data(), 97, 61, settings, 1, one);
         // A larger scope first: the reused buffers must not leak into the smaller one.
-        SScopeSettings large = settings;
-        large.size = QSize(700, 500);
-        MakeScope(noise.data(), 97, 61, large, 5, many);
+        SScopeSettings settings = Settings(EScopeKind(kind), QSize(700, 500));
+        settings.fGain = 3.0f;
+        SScope many;
         MakeScope(noise.data(), 97, 61, settings, 5, many);
+        settings.size = QSize(150, 90);
+        MakeScope(noise.data(), 97, 61, settings, 5, many);
+        const SScope one = Make(noise, 97, 61, settings, 1);
         EXPECT_EQ(one.counts.grids, many.counts.grids);
         ASSERT_EQ(many.picture.GetSize(), QSize(150, 90));
         EXPECT_TRUE(std::equal(Pixel(one, 0, 0), Pixel(one, 0, 0) + 150 * 90 * 3, Pixel(many, 0, 0)));
