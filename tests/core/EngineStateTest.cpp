@@ -95,7 +95,9 @@ TEST(EngineTables, SampledValues)
     EXPECT_FLOAT_EQ(t.afLog2[65535], 1.0f);
     EXPECT_NEAR(t.afSin[4096], 1.0f, 1e-7);
     EXPECT_NEAR(t.afCos[8192], -1.0f, 1e-7);
-    EXPECT_EQ((std::vector<int>{t.ClampSigned(-65536), t.ClampSigned(-5), t.ClampSigned(65535)}), (std::vector<int>{-32767, -5, 32767}));
+    EXPECT_EQ(t.ClampSigned(-65536), -32767);
+    EXPECT_EQ(t.ClampSigned(-5), -5);
+    EXPECT_EQ(t.ClampSigned(65535), 32767);
     EXPECT_EQ(t.aiByteTo16384[255], 16384);
     EXPECT_EQ(t.aiByteTo16384[1], 64); // 16384 / 255 = 64.25
     ASSERT_EQ(t.auiColourWheel.size(), size_t(80 * 80 * 3));

@@ -80,7 +80,8 @@ TEST(ImageBuffer, CheckerboardSquaresAndGreys)
     ASSERT_TRUE(buffer.SetCheckerboard());
     auto at = [&](int x, int y) { return buffer.GetData()[(size_t(y) * 48 + x) * 3]; };
     // 16-pixel squares: dark top-left, light to its right and below.
-    EXPECT_EQ((std::vector<int>{at(15, 15), at(16, 0), at(0, 16), at(16, 16)}), (std::vector<int>{0x5858, 0xA8A8, 0xA8A8, 0x5858}));
+    EXPECT_EQ((std::vector<int>{at(15, 15), at(16, 0), at(0, 16), at(16, 16)}),
+              (std::vector<int>{0x5858, 0xA8A8, 0xA8A8, 0x5858}));
 }
 
 TEST(ImageBuffer, MoveTransfersTheBlock)

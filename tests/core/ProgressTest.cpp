@@ -85,8 +85,9 @@ TEST(ProgressTracker, SecondsLeftFromElapsedTimeAndFraction)
         float overall;
         long long left;
     } cases[] = {
-        {10000, 0.0f, -1}, {10000, 0.005f, -1}, {0, 0.5f, -1},  {10000, -0.5f, -1}, {10000, 0.25f, 30},            {10000, 0.5f, 10},
-        {60000, 0.75f, 20}, {10000, 1.0f, 0},   {10000, 1.5f, 0}, {10000, std::nanf(""), -1}, {3600000, 0.01f, 356400},
+        {10000, 0.0f, -1},       {10000, 0.005f, -1},       {0, 0.5f, -1},         {10000, -0.5f, -1},
+        {10000, 0.25f, 30},      {10000, 0.5f, 10},         {60000, 0.75f, 20},    {10000, 1.0f, 0},
+        {10000, 1.5f, 0},        {10000, std::nanf(""), -1}, {3600000, 0.01f, 356400},
     };
     for (const auto& c : cases)
         EXPECT_EQ(CProgressTracker::SecondsLeft(c.elapsedMs, c.overall), c.left) << c.elapsedMs << " " << c.overall;

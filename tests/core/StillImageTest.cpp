@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -172,8 +171,10 @@ TEST(StillImage, EachFormatKeepsItsDepthAndTruncatedFilesLoadOrSayWhy)
             WriteBytes(cut, bytes.left(bytes.size() * tenths / 10));
             CInvariantCheck check(10000);
             Helper::CRGB48Buffer part;
-            const bool ok = StillImage::Load(cut, part, error);
-            EXPECT_TRUE(ok ? part.Width() == w && part.Height() == h : !error.isEmpty() && !part.IsValid()) << c.ext << " " << tenths;
+            QString why;
+            const bool ok = StillImage::Load(cut, part, why);
+            EXPECT_TRUE(ok ? part.Width() == w && part.Height() == h : !why.isEmpty() && !part.IsValid())
+                << c.ext << " " << tenths;
             EXPECT_TRUE(check.Violations().isEmpty()) << c.ext << " " << tenths;
             QFile::remove(cut);
         }
@@ -199,12 +200,14 @@ TEST(StillImage, FfmpegPngsWidenGreyDropAlphaUnmultipliedAndResolvePalettes)
     for (const auto& c : cases)
     {
         const QString path = dir.filePath(QStringLiteral("%1.png").arg(c.pixFmt));
-        ASSERT_TRUE(Ffmpeg({"-f", "rawvideo", "-pix_fmt", c.pixFmt, "-s", "3x2", "-i", "-", "-frames:v", "1", "-pix_fmt", c.pixFmt, "-y", path},
+        ASSERT_TRUE(Ffmpeg({"-f", "rawvideo", "-pix_fmt", c.pixFmt, "-s", "3x2", "-i", "-", "-frames:v", "1", "-pix_fmt",
+                            c.pixFmt, "-y", path},
                            c.pixel.repeated(6)));
         EXPECT_EQ(Load(path), Repeated(c.expected, 6)) << c.pixFmt;
     }
     // Red through a palette, whose red is a few levels short of full.
-    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=red:s=3x2", "-frames:v", "1", "-pix_fmt", "pal8", "-s", "3x2", "-y", dir.filePath("palette.png")}));
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=red:s=3x2", "-frames:v", "1", "-pix_fmt", "pal8", "-s", "3x2", "-y",
+                        dir.filePath("palette.png")}));
     const std::vector<uint16_t> palette = Load(dir.filePath("palette.png")), red = Repeated({65535, 0, 0}, 6);
     ASSERT_EQ(palette.size(), red.size());
     EXPECT_LE(TestImages::CompareImages(palette.data(), red.data(), 3, 2, 1028).iMaxAbs, 1028);

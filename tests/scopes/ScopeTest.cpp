@@ -183,7 +183,8 @@ TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
     // Red at 0, 255 and 0x80; green and blue at 0 twice as often; luma of pure red at
     // 0.2126 × 65535 = 13933 = 54 × 256 + 109.
     const auto& g = scope.counts.grids;
-    EXPECT_EQ((std::vector<uint32_t>{g[0][0], g[0][255], g[0][128], g[1][0], g[1][128], g[2][0], g[3][0], g[3][54], g[3][128]}),
+    EXPECT_EQ((std::vector<uint32_t>{g[0][0], g[0][255], g[0][128], g[1][0], g[1][128], g[2][0], g[3][0], g[3][54],
+                                     g[3][128]}),
               (std::vector<uint32_t>{400, 400, 400, 800, 400, 800, 400, 400, 400}));
 
     // Nothing to count: zero counts over a drawn graticule.
