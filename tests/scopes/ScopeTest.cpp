@@ -76,7 +76,9 @@ TEST(Scope, GreyRampDrawsADiagonalOnTheWaveform)
         for (int r = 0; r < rows; ++r)
         {
             if (scope.counts.grids[0][size_t(r) * columns + c] != 0)
+            {
                 EXPECT_LE(std::abs(r - expected), 1.5) << "column " << c << " row " << r;
+            }
             const uint16_t green = Pixel(scope, area.left() + c, area.top() + r)[1];
             if (green > most)
                 most = green, brightest = r;
