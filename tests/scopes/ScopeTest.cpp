@@ -168,7 +168,7 @@ TEST(Scope, PurePrimaryLightsOnlyItsThirdOfTheParadeAtFullScale)
     }
 }
 
-TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
+TEST(Scope, HistogramCountsEveryLevelAndTheLogScaleRaisesRareOnes)
 {
     // 4 × 300: 100 black rows, 100 pure red rows, 100 rows of 0x8080, so the bands split the kinds.
     std::vector<uint16_t> image = Uniform(4, 300, 0, 0, 0);
@@ -195,18 +195,16 @@ TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
     EXPECT_EQ(empty.counts.iPixels, 0u);
     EXPECT_EQ(Sum(empty.counts.grids[3]), 0u);
     EXPECT_EQ(empty.picture.GetSize(), QSize(320, 200));
-}
 
-TEST(Scope, LogarithmicHistogramRaisesRareLevels)
-{
-    // 10 000 black pixels and 100 at half level: log(101) ÷ log(10 001) is about half the height.
-    std::vector<uint16_t> image = Uniform(101, 100, 0, 0, 0);
+    // The logarithmic scale raises rare levels: of 10 000 black pixels and 100 at half level, the
+    // rare bar reaches log(101) ÷ log(10 001), about half the height.
+    std::vector<uint16_t> rare = Uniform(101, 100, 0, 0, 0);
     for (int y = 0; y < 100; ++y)
-        std::fill_n(image.begin() + (size_t(y) * 101 + 100) * 3, 3, uint16_t(0x8000));
+        std::fill_n(rare.begin() + (size_t(y) * 101 + 100) * 3, 3, uint16_t(0x8000));
     SScopeSettings settings = Settings(eSK_HISTOGRAM, QSize(300, 200));
-    const SScope linear = Make(image, 101, 100, settings);
+    const SScope linear = Make(rare, 101, 100, settings);
     settings.bLogarithmic = true;
-    const SScope logarithmic = Make(image, 101, 100, settings);
+    const SScope logarithmic = Make(rare, 101, 100, settings);
     const QRect plot = linear.areas.at(0);
     const int column = plot.left() + plot.width() * 0x80 / 256 + 1; // inside the half-level bin
     const int rowAt = plot.bottom() - plot.height() * 2 / 5;        // 40 % up
