@@ -1,27 +1,38 @@
 // The format conversions bit for bit, mirroring, cropping, and the small image helpers.
 #include "core/EngineState.h"
 #include "core/ImageConvert.h"
+#include "core/ImageConvertRows.h"
 #include "tests/support/SyntheticImages.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-TEST(ImageConvert, EightToSixteenBitAndBack)
+TEST(ImageConvert, EightToSixteenBitAndBackAndDisplayWords)
 {
     const std::vector<uint8_t> src = {0, 1, 128, 254, 255, 7};
     std::vector<uint16_t> wide(6);
     ASSERT_EQ(MP_MT_RGB24ToRGB48(2, 1, wide.data(), src.data(), false, false), MP_SUCCESS);
     EXPECT_EQ(wide, (std::vector<uint16_t>{0, 257, 32896, 65278, 65535, 1799}));
-
     std::vector<uint8_t> back(6);
     ASSERT_EQ(MP_MT_RGB48ToRGB24(2, 1, 2, 1, wide.data(), back.data()), MP_SUCCESS);
     EXPECT_EQ(back, src);
 
-    const std::vector<uint16_t> truncating = {0x80FF, 0x00FF, 0xFFFF};
+    // Both narrowings truncate.
+    const std::vector<uint16_t> truncating = {0x80FF, 0x00FF, 0xFFFF, 0xFFFF, 0x80FF, 0x0001};
     std::vector<uint8_t> narrow(3);
     MP_MT_RGB48ToRGB24(1, 1, 1, 1, truncating.data(), narrow.data());
     EXPECT_EQ(narrow, (std::vector<uint8_t>{0x80, 0x00, 0xFF}));
+    std::vector<uint32_t> words(2);
+    MP_MT_RGB48ToARGB32(2, 1, truncating.data(), words.data());
+    EXPECT_EQ(words, (std::vector<uint32_t>{0xFF8000FFu, 0xFFFF8000u}));
+
+    // Null pointers and empty sizes do nothing.
+    const uint8_t one[3] = {1, 2, 3};
+    EXPECT_EQ(MP_MT_RGB24ToRGB48(1, 1, nullptr, one, false, false), MP_ZEROPOINTER);
+    EXPECT_EQ(MP_MT_RGB24ToRGB48(0, 1, wide.data(), one, false, false), MP_NORESOLUTION);
+    EXPECT_EQ(MP_MT_RGB48ToARGB32(1, 0, wide.data(), nullptr), MP_ZEROPOINTER);
+    EXPECT_EQ(wide[0], 0);
 }
 
 TEST(ImageConvert, MirroringMovesPixelsNotChannels)
@@ -35,12 +46,12 @@ TEST(ImageConvert, MirroringMovesPixelsNotChannels)
     } cases[] = {{false, false, {0, 1, 2, 3}}, {true, false, {1, 0, 3, 2}}, {false, true, {2, 3, 0, 1}}, {true, true, {3, 2, 1, 0}}};
     for (const SCase& c : cases)
     {
-        std::vector<uint16_t> out(12);
+        std::vector<uint16_t> out(12), expected;
         MP_MT_RGB24ToRGB48(2, 2, out.data(), src.data(), c.x, c.y);
-        for (int p = 0; p < 4; ++p)
+        for (int p : c.expectedOrder)
             for (int ch = 0; ch < 3; ++ch)
-                EXPECT_EQ(out[p * 3 + ch], src[c.expectedOrder[p] * 3 + ch] * 257)
-                    << "mirror x=" << c.x << " y=" << c.y << " pixel " << p;
+                expected.push_back(uint16_t(src[size_t(p * 3 + ch)] * 257));
+        EXPECT_EQ(out, expected) << "mirror x=" << c.x << " y=" << c.y;
     }
 }
 
@@ -54,25 +65,6 @@ TEST(ImageConvert, CropTakesTheTopLeftRegion)
     ASSERT_EQ(MP_MT_RGB48ToRGB24(2, 2, 3, 3, src.data(), out.data()), MP_SUCCESS);
     EXPECT_EQ(out, (std::vector<uint8_t>{0, 1, 2, 3, 4, 5, 9, 10, 11, 12, 13, 14}));
     EXPECT_EQ(MP_MT_RGB48ToRGB24(4, 2, 3, 3, src.data(), out.data()), MP_NORESOLUTION);
-}
-
-TEST(ImageConvert, DisplayWords)
-{
-    const std::vector<uint16_t> src = {0xFFFF, 0x80FF, 0x0001, 0, 0, 0};
-    std::vector<uint32_t> out(2);
-    MP_MT_RGB48ToARGB32(2, 1, src.data(), out.data());
-    EXPECT_EQ(out[0], 0xFFFF8000u);
-    EXPECT_EQ(out[1], 0xFF000000u);
-}
-
-TEST(ImageConvert, NullAndEmptyDoNothing)
-{
-    std::vector<uint16_t> wide(3, 42);
-    const uint8_t one[3] = {1, 2, 3};
-    EXPECT_EQ(MP_MT_RGB24ToRGB48(1, 1, nullptr, one, false, false), MP_ZEROPOINTER);
-    EXPECT_EQ(MP_MT_RGB24ToRGB48(0, 1, wide.data(), one, false, false), MP_NORESOLUTION);
-    EXPECT_EQ(MP_MT_RGB48ToARGB32(1, 0, wide.data(), nullptr), MP_ZEROPOINTER);
-    EXPECT_EQ(wide[0], 42);
 }
 
 TEST(ImageConvert, BandedConversionEqualsOneBand)
@@ -92,31 +84,6 @@ TEST(ImageConvert, BandedConversionEqualsOneBand)
     EXPECT_EQ(one, many);
 }
 
-TEST(ImageHelpers, CopyGreyAndAspect)
-{
-    const uint32_t px[2] = {0x80FF7F01u, 0x00102030u};
-    std::vector<uint16_t> wide(6);
-    Helper::CopyRGB32ToRGB48(QSize(2, 1), wide.data(), px);
-    EXPECT_EQ(wide, (std::vector<uint16_t>{0xFFFF, 0x7F7F, 0x0101, 0x1010, 0x2020, 0x3030}));
-
-    uint32_t grey[1] = {0x7F102030u};
-    ASSERT_TRUE(Helper::MakeGrey(grey, QSize(1, 1)));
-    const uint32_t g = (11 * 0x10 + 16 * 0x20 + 5 * 0x30) >> 5;
-    EXPECT_EQ(grey[0], 0x7F000000u | g << 16 | g << 8 | g);
-    EXPECT_FALSE(Helper::MakeGrey(nullptr, QSize(1, 1)));
-
-    using Helper::FitAspect;
-    EXPECT_EQ(FitAspect(QSize(1920, 1080), QSize(4, 3), 0), QSize(1440, 1080)); // wider source: width shrinks
-    EXPECT_EQ(FitAspect(QSize(1000, 1000), QSize(16, 9), 0), QSize(1000, 563)); // higher source: height shrinks
-    EXPECT_EQ(FitAspect(QSize(1600, 900), QSize(16, 9), 0), QSize(1600, 900));
-    EXPECT_EQ(FitAspect(QSize(1000, 500), QSize(4, 3), 1), QSize(1000, 750));
-    EXPECT_EQ(FitAspect(QSize(1000, 500), QSize(4, 3), 2), QSize(667, 500));
-    EXPECT_EQ(FitAspect(QSize(0, 500), QSize(4, 3), 1), QSize(0, 500));
-    EXPECT_EQ(FitAspect(QSize(10, 5), QSize(4, -3), 1), QSize(10, 5));
-}
-
-#include "core/ImageConvertRows.h"
-
 // The vector row function must give the scalar reference's words for every width remainder.
 TEST(ImageConvert, VectorDisplayRowEqualsScalar)
 {
@@ -130,4 +97,26 @@ TEST(ImageConvert, VectorDisplayRowEqualsScalar)
         MP_RGB48ToARGB32RowSSSE3(src.data(), simd.data(), width);
         EXPECT_EQ(scalar, simd) << "width " << width;
     }
+}
+
+TEST(ImageHelpers, CopyGreyAndAspect)
+{
+    const uint32_t px[2] = {0x80FF7F01u, 0x00102030u};
+    std::vector<uint16_t> wide(6);
+    Helper::CopyRGB32ToRGB48(QSize(2, 1), wide.data(), px);
+    EXPECT_EQ(wide, (std::vector<uint16_t>{0xFFFF, 0x7F7F, 0x0101, 0x1010, 0x2020, 0x3030}));
+
+    uint32_t grey[1] = {0x7F102030u};
+    ASSERT_TRUE(Helper::MakeGrey(grey, QSize(1, 1)));
+    EXPECT_EQ(grey[0], 0x7F1D1D1Du); // (11 × 0x10 + 16 × 0x20 + 5 × 0x30) >> 5 = 0x1D
+    EXPECT_FALSE(Helper::MakeGrey(nullptr, QSize(1, 1)));
+
+    using Helper::FitAspect;
+    EXPECT_EQ(FitAspect(QSize(1920, 1080), QSize(4, 3), 0), QSize(1440, 1080)); // wider source: width shrinks
+    EXPECT_EQ(FitAspect(QSize(1000, 1000), QSize(16, 9), 0), QSize(1000, 563)); // higher source: height shrinks
+    EXPECT_EQ(FitAspect(QSize(1600, 900), QSize(16, 9), 0), QSize(1600, 900));
+    EXPECT_EQ(FitAspect(QSize(1000, 500), QSize(4, 3), 1), QSize(1000, 750));
+    EXPECT_EQ(FitAspect(QSize(1000, 500), QSize(4, 3), 2), QSize(667, 500));
+    EXPECT_EQ(FitAspect(QSize(0, 500), QSize(4, 3), 1), QSize(0, 500));
+    EXPECT_EQ(FitAspect(QSize(10, 5), QSize(4, -3), 1), QSize(10, 5));
 }

@@ -12,7 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <sys/stat.h>
 
@@ -27,162 +26,47 @@ std::vector<uint16_t> Load(const QString& path)
                            : std::vector<uint16_t>();
 }
 
+// The load must fail at once with a reason, no image and nothing changed; the reason.
+QString Refusal(const QString& path)
+{
+    CInvariantCheck check(5000);
+    Helper::CRGB48Buffer image;
+    QString error;
+    const bool ok = StillImage::Load(path, image, error);
+    EXPECT_FALSE(ok || image.IsValid() || error.isEmpty()) << path.toStdString();
+    EXPECT_EQ(check.Violations(), QStringList()) << path.toStdString();
+    return ok ? QString() : error;
+}
+
 void WriteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
 }
-}  // namespace
 
-TEST(StillImage, EachSaveFormatKeepsItsBitDepth)
-{
-    // Largest difference after save and load; 8-bit formats are compared with high byte × 257.
-    const struct
-    {
-        const char* ext;
-        int maxAbs;
-        bool eightBit;
-    } cases[] = {{"png", 0, false},  {"tiff", 0, false}, {"ppm", 0, false},   {"jp2", 0, false},        {"tif", 0, true},
-                 {"jpg", 1028, true}, {"exr", 1, false},  {"pfm", 1, false},   {"tif32", 1, false}, {"HDR", 655, false}};
-    QTemporaryDir dir;
-    const int w = 40, h = 33; // the JPEG 2000 writer needs 32 × 32
-    // Smooth gradients, so the lossy format is judged on its depth; the first sample, 0x1234,
-    // would come back as 0x1212 from 8 bits.
-    std::vector<uint16_t> image;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.insert(image.end(), {uint16_t(0x1234 + x * 600 + y * 100), uint16_t(20000 + x * 400), uint16_t(40000 - y * 600)});
-    for (const auto& c : cases)
-    {
-        const QString path = dir.filePath(QStringLiteral("image.%1").arg(c.ext));
-        QString error;
-        ASSERT_TRUE(StillImage::Save(path, image.data(), w, h, error)) << c.ext << ": " << error.toStdString();
-        std::vector<uint16_t> expected = image;
-        for (uint16_t& s : expected)
-            s = c.eightBit ? uint16_t((s >> 8) * 257) : s;
-        const std::vector<uint16_t> loaded = Load(path);
-        ASSERT_EQ(loaded.size(), expected.size()) << c.ext;
-        const auto result = TestImages::CompareImages(loaded.data(), expected.data(), w, h, c.maxAbs);
-        EXPECT_LE(result.iMaxAbs, c.maxAbs) << c.ext << ": " << result.Describe();
-    }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), int(std::size(cases)));
-}
-
-TEST(StillImage, LoadWidensGreyAndDropsAlphaUnmultiplied)
-{
-    // ffmpeg stores raw pixels as PNG without converting them (same pixel format in and out).
-    const struct
-    {
-        const char* pixFmt;
-        QByteArray pixel;
-        uint16_t expected[3];
-    } cases[] = {
-        {"gray", QByteArray("\x4c", 1), {0x4C4C, 0x4C4C, 0x4C4C}},
-        {"rgba", QByteArray("\x33\x66\x99\x10", 4), {0x3333, 0x6666, 0x9999}},
-        {"gray16be", QByteArray("\x4c\x4d", 2), {0x4C4D, 0x4C4D, 0x4C4D}},
-        {"rgba64be", QByteArray("\x12\x34\x56\x78\x9a\xbc\x00\x01", 8), {0x1234, 0x5678, 0x9ABC}},
-    };
-    QTemporaryDir dir;
-    for (const auto& c : cases)
-    {
-        const QString path = dir.filePath(QStringLiteral("%1.png").arg(c.pixFmt));
-        QProcess ffmpeg;
-        ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-f", "rawvideo", "-pix_fmt", c.pixFmt, "-s", "3x2", "-i", "-",
-                                "-frames:v", "1", "-pix_fmt", c.pixFmt, "-y", path});
-        ffmpeg.write(c.pixel.repeated(6));
-        ffmpeg.closeWriteChannel();
-        ASSERT_TRUE(ffmpeg.waitForFinished(20000) && ffmpeg.exitCode() == 0);
-        std::vector<uint16_t> expected;
-        for (int i = 0; i < 6; ++i)
-            expected.insert(expected.end(), c.expected, c.expected + 3);
-        EXPECT_EQ(Load(path), expected) << c.pixFmt;
-    }
-}
-
-TEST(StillImage, HostileFloatsAndSizes)
-{
-    QTemporaryDir dir;
-    const float values[6] = {std::nanf(""), -1.f, 2.f, 0.5f, INFINITY, -INFINITY};
-    WriteBytes(dir.filePath("hostile.pfm"), "PF\n2 1\n-1.0\n" + QByteArray(reinterpret_cast<const char*>(values), 24));
-    EXPECT_EQ(Load(dir.filePath("hostile.pfm")), (std::vector<uint16_t>{0, 0, 65535, 32767, 65535, 0}));
-
-    // Declared sizes far beyond the limit are refused from the header, before any reading.
-    for (const char* header : {"P6\n30000 30000\n255\nabc", "PF\n30000 30000\n-1.0\nabcd", "P6\n-3 2\n255\nabc"})
-    {
-        WriteBytes(dir.filePath("bomb.ppm"), header);
-        CInvariantCheck check(5000);
-        Helper::CRGB48Buffer image;
-        QString error;
-        EXPECT_FALSE(StillImage::Load(dir.filePath("bomb.ppm"), image, error)) << header;
-        EXPECT_FALSE(error.isEmpty() || image.IsValid()) << header;
-        EXPECT_TRUE(check.Violations().isEmpty());
-    }
-}
-
-TEST(StillImage, FailedSavesLeaveTheFolderAsItWas)
-{
-    QTemporaryDir dir;
-    const std::vector<uint16_t> image = TestImages::Noise(5, 3, 1);
-    WriteBytes(dir.filePath("old.png"), "old contents");
-    QDir(dir.path()).mkdir("folder.png");
-    for (const char* name : {"x.gif", "missing/x.png", "folder.png", "small.jp2", "old.png"})
-    {
-        const bool replaces = QLatin1String(name) == QLatin1String("old.png");
-        CInvariantCheck check;
-        check.WatchFolder(dir.path());
-        if (replaces)
-            check.ExpectOutput(dir.filePath(name));
-        QString error;
-        EXPECT_EQ(StillImage::Save(dir.filePath(name), image.data(), 5, 3, error), replaces) << name;
-        EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
-    }
-    EXPECT_EQ(Load(dir.filePath("old.png")), image); // replaced completely
-}
-
-TEST(StillImage, SavesOntoAFullDriveFailWholeInEveryFormat)
-{
-    // The image library used to leave a truncated PNG or JPEG 2000 and report success, and its
-    // JPEG writer ended the process.
-    QTemporaryDir dir;
-    CSmallDisk disk(dir.path(), "size=64k");
-    if (!disk.IsMounted())
-        GTEST_SKIP() << CSmallDisk::kSkipReason;
-    const std::vector<uint16_t> noise = TestImages::Noise(200, 200, 5); // far more than 64 KiB in any format
-    for (const char* extension : {"tif", "jpg", "tiff", "hdr", "exr", "tif32", "pfm", "png", "jp2", "ppm"})
-    {
-        const QString path = dir.filePath(QStringLiteral("old.%1").arg(extension));
-        WriteBytes(path, "old picture");
-        CInvariantCheck check;
-        check.WatchFolder(dir.path());
-        QString error;
-        EXPECT_FALSE(StillImage::Save(path, noise.data(), 200, 200, error)) << extension;
-        EXPECT_EQ(error, "No space left on device") << extension;
-        EXPECT_EQ(check.Violations(), QStringList()) << extension;
-        QFile::remove(path);
-    }
-}
-
-namespace
-{
-QString Refusal(const QString& path)
-{
-    Helper::CRGB48Buffer image;
-    QString error;
-    const bool ok = StillImage::Load(path, image, error);
-    EXPECT_FALSE(ok) << path.toStdString();
-    EXPECT_FALSE(image.IsValid()) << path.toStdString();
-    EXPECT_FALSE(error.isEmpty()) << path.toStdString();
-    return ok ? QString() : error;
-}
-
-bool RunTool(const QString& program, const QStringList& arguments)
+bool RunTool(const QString& program, const QStringList& arguments, const QByteArray& input = {})
 {
     QProcess process;
     process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
     const bool ok = process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     EXPECT_TRUE(ok) << program.toStdString() << " " << arguments.join(' ').toStdString() << ": "
                     << process.readAllStandardError().toStdString();
     return ok;
+}
+
+bool Ffmpeg(const QStringList& arguments, const QByteArray& input = {})
+{
+    return RunTool("ffmpeg", QStringList{"-nostdin", "-v", "error"} + arguments, input);
+}
+
+std::vector<uint16_t> Repeated(const uint16_t (&pixel)[3], int count)
+{
+    std::vector<uint16_t> out;
+    for (int i = 0; i < count; ++i)
+        out.insert(out.end(), pixel, pixel + 3);
+    return out;
 }
 
 QByteArray BigEndian32(quint32 v)
@@ -226,7 +110,148 @@ QByteArray TiffHeader(quint32 width, quint32 height, quint16 samples)
     }
     return out + LittleEndian(0, 4) + QByteArray(4, '\x7f');
 }
+
+// A float map whose samples are the given bit patterns, rows top to bottom in `bits`.
+QByteArray PfmFromBits(int width, int height, int channels, const std::vector<quint32>& bits)
+{
+    QByteArray out = QStringLiteral("%1\n%2 %3\n-1.0\n").arg(channels == 3 ? "PF" : "Pf").arg(width).arg(height).toLatin1();
+    for (int y = height - 1; y >= 0; --y)
+        for (int i = 0; i < width * channels; ++i)
+            out += LittleEndian(bits[size_t(y) * width * channels + i], 4);
+    return out;
+}
+
+quint32 Bits(float v)
+{
+    quint32 b;
+    std::memcpy(&b, &v, 4);
+    return b;
+}
 }  // namespace
+
+// Each format saves and loads back at its own depth, and every cut copy of the saved file (from
+// empty to nine tenths) either loads whole or says why.
+TEST(StillImage, EachFormatKeepsItsDepthAndTruncatedFilesLoadOrSayWhy)
+{
+    // Largest difference after save and load; 8-bit formats are compared with high byte × 257.
+    const struct
+    {
+        const char* ext;
+        int maxAbs;
+        bool eightBit;
+    } cases[] = {{"png", 0, false},  {"tiff", 0, false}, {"ppm", 0, false},   {"jp2", 0, false},        {"tif", 0, true},
+                 {"jpg", 1028, true}, {"exr", 1, false},  {"pfm", 1, false},   {"tif32", 1, false}, {"HDR", 655, false}};
+    QTemporaryDir dir;
+    const int w = 40, h = 33; // the JPEG 2000 writer needs 32 × 32
+    // Smooth gradients, so the lossy format is judged on its depth; the first sample, 0x1234,
+    // would come back as 0x1212 from 8 bits.
+    std::vector<uint16_t> image;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.insert(image.end(), {uint16_t(0x1234 + x * 600 + y * 100), uint16_t(20000 + x * 400), uint16_t(40000 - y * 600)});
+    for (const auto& c : cases)
+    {
+        const QString path = dir.filePath(QStringLiteral("image.%1").arg(c.ext));
+        QString error;
+        ASSERT_TRUE(StillImage::Save(path, image.data(), w, h, error)) << c.ext << ": " << error.toStdString();
+        std::vector<uint16_t> expected = image;
+        for (uint16_t& s : expected)
+            s = c.eightBit ? uint16_t((s >> 8) * 257) : s;
+        const std::vector<uint16_t> loaded = Load(path);
+        ASSERT_EQ(loaded.size(), expected.size()) << c.ext;
+        const auto result = TestImages::CompareImages(loaded.data(), expected.data(), w, h, c.maxAbs);
+        EXPECT_LE(result.iMaxAbs, c.maxAbs) << c.ext << ": " << result.Describe();
+
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        for (int tenths = 0; tenths < 10; ++tenths)
+        {
+            const QString cut = dir.filePath(QStringLiteral("cut%1.%2").arg(tenths).arg(c.ext));
+            WriteBytes(cut, bytes.left(bytes.size() * tenths / 10));
+            CInvariantCheck check(10000);
+            Helper::CRGB48Buffer part;
+            QString why;
+            const bool ok = StillImage::Load(cut, part, why);
+            EXPECT_TRUE(ok ? part.Width() == w && part.Height() == h : !why.isEmpty() && !part.IsValid())
+                << c.ext << " " << tenths;
+            EXPECT_TRUE(check.Violations().isEmpty()) << c.ext << " " << tenths;
+            QFile::remove(cut);
+        }
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), int(std::size(cases)));
+}
+
+TEST(StillImage, FfmpegPngsWidenGreyDropAlphaUnmultipliedAndResolvePalettes)
+{
+    // ffmpeg stores raw pixels as PNG without converting them (same pixel format in and out).
+    const struct
+    {
+        const char* pixFmt;
+        QByteArray pixel;
+        uint16_t expected[3];
+    } cases[] = {
+        {"gray", QByteArray("\x4c", 1), {0x4C4C, 0x4C4C, 0x4C4C}},
+        {"rgba", QByteArray("\x33\x66\x99\x10", 4), {0x3333, 0x6666, 0x9999}},
+        {"gray16be", QByteArray("\x4c\x4d", 2), {0x4C4D, 0x4C4D, 0x4C4D}},
+        {"rgba64be", QByteArray("\x12\x34\x56\x78\x9a\xbc\x00\x01", 8), {0x1234, 0x5678, 0x9ABC}},
+    };
+    QTemporaryDir dir;
+    for (const auto& c : cases)
+    {
+        const QString path = dir.filePath(QStringLiteral("%1.png").arg(c.pixFmt));
+        ASSERT_TRUE(Ffmpeg({"-f", "rawvideo", "-pix_fmt", c.pixFmt, "-s", "3x2", "-i", "-", "-frames:v", "1", "-pix_fmt",
+                            c.pixFmt, "-y", path},
+                           c.pixel.repeated(6)));
+        EXPECT_EQ(Load(path), Repeated(c.expected, 6)) << c.pixFmt;
+    }
+    // Red through a palette, whose red is a few levels short of full.
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=red:s=3x2", "-frames:v", "1", "-pix_fmt", "pal8", "-s", "3x2", "-y",
+                        dir.filePath("palette.png")}));
+    const std::vector<uint16_t> palette = Load(dir.filePath("palette.png")), red = Repeated({65535, 0, 0}, 6);
+    ASSERT_EQ(palette.size(), red.size());
+    EXPECT_LE(TestImages::CompareImages(palette.data(), red.data(), 3, 2, 1028).iMaxAbs, 1028);
+}
+
+TEST(StillImage, FailedSavesLeaveTheFolderAsItWas)
+{
+    QTemporaryDir dir;
+    const std::vector<uint16_t> image = TestImages::Noise(5, 3, 1);
+    WriteBytes(dir.filePath("old.png"), "old contents");
+    QDir(dir.path()).mkdir("folder.png");
+    for (const char* name : {"x.gif", "missing/x.png", "folder.png", "small.jp2", "old.png"})
+    {
+        const bool replaces = QLatin1String(name) == QLatin1String("old.png");
+        CInvariantCheck check;
+        check.WatchFolder(dir.path());
+        if (replaces)
+            check.ExpectOutput(dir.filePath(name));
+        QString error;
+        EXPECT_EQ(StillImage::Save(dir.filePath(name), image.data(), 5, 3, error), replaces) << name;
+        EXPECT_TRUE(check.Violations().isEmpty()) << name << ": " << check.Violations().join("\n").toStdString();
+    }
+    EXPECT_EQ(Load(dir.filePath("old.png")), image); // replaced completely
+
+    // On a full drive every format fails whole: the image library used to leave a truncated PNG or
+    // JPEG 2000 and report success, and its JPEG writer ended the process.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("full"));
+    CSmallDisk disk(dir.filePath("full"), "size=64k");
+    if (!disk.IsMounted())
+        GTEST_SKIP() << CSmallDisk::kSkipReason;
+    const std::vector<uint16_t> noise = TestImages::Noise(200, 200, 5); // far more than 64 KiB in any format
+    for (const char* extension : {"tif", "jpg", "tiff", "hdr", "exr", "tif32", "pfm", "png", "jp2", "ppm"})
+    {
+        const QString path = dir.filePath(QStringLiteral("full/old.%1").arg(extension));
+        WriteBytes(path, "old picture");
+        CInvariantCheck check;
+        check.WatchFolder(dir.path());
+        QString error;
+        EXPECT_FALSE(StillImage::Save(path, noise.data(), 200, 200, error)) << extension;
+        EXPECT_EQ(error, "No space left on device") << extension;
+        EXPECT_EQ(check.Violations(), QStringList()) << extension;
+        QFile::remove(path);
+    }
+}
 
 TEST(StillImage, SizeBombsAreRefusedFromTheirHeaders)
 {
@@ -250,23 +275,20 @@ TEST(StillImage, SizeBombsAreRefusedFromTheirHeaders)
     for (const auto& c : cases)
     {
         WriteBytes(dir.filePath(c.name), c.bytes);
-        CInvariantCheck check(5000);
         const QString error = Refusal(dir.filePath(c.name));
         EXPECT_TRUE(error.contains("too large") || error.contains("channels") || error.contains("damaged header"))
             << c.name << ": " << error.toStdString();
-        EXPECT_TRUE(check.Violations().isEmpty()) << c.name << ": " << check.Violations().join("\n").toStdString();
     }
 }
 
 TEST(StillImage, OnlyTheReaderOfTheContentsOpensAFile)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=8x8", "-frames:v", "1", "-y", dir.filePath("red.tga")}));
-    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=8x8", "-frames:v", "1", "-y", dir.filePath("red.bmp")}));
+    for (const char* foreign : {"red.tga", "red.bmp"})
+        ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "color=red:s=8x8", "-frames:v", "1", "-y", dir.filePath(foreign)}));
     const std::vector<uint16_t> pixels = TestImages::Noise(4, 4, 3);
     QString error;
     ASSERT_TRUE(StillImage::Save(dir.filePath("real.png"), pixels.data(), 4, 4, error));
-    const QString tga = QFile::encodeName(dir.filePath("red.tga"));
     for (const char* copy : {"red.tga:tga.png", "red.tga:tga.tif", "red.bmp:bmp.png", "red.bmp:bmp.jpg", "real.png:png.jpg",
                              "real.png:png.bmp", "real.png:png.tga", "real.png:png"})
     {
@@ -283,32 +305,8 @@ TEST(StillImage, OnlyTheReaderOfTheContentsOpensAFile)
     QDir(dir.path()).mkdir("folder.png");
     ASSERT_TRUE(QFile::link("/dev/zero", dir.filePath("zero.ppm")));
     for (const char* name : {"pipe.png", "folder.png", "zero.ppm", "missing.png"})
-    {
-        CInvariantCheck check(5000);
-        EXPECT_FALSE(Refusal(dir.filePath(name)).isEmpty()) << name;
-        EXPECT_TRUE(check.Violations().isEmpty()) << name;
-    }
+        Refusal(dir.filePath(name));
 }
-
-namespace
-{
-// A float map whose samples are the given bit patterns, rows top to bottom in `bits`.
-QByteArray PfmFromBits(int width, int height, int channels, const std::vector<quint32>& bits)
-{
-    QByteArray out = QStringLiteral("%1\n%2 %3\n-1.0\n").arg(channels == 3 ? "PF" : "Pf").arg(width).arg(height).toLatin1();
-    for (int y = height - 1; y >= 0; --y)
-        for (int i = 0; i < width * channels; ++i)
-            out += LittleEndian(bits[size_t(y) * width * channels + i], 4);
-    return out;
-}
-
-quint32 Bits(float v)
-{
-    quint32 b;
-    std::memcpy(&b, &v, 4);
-    return b;
-}
-}  // namespace
 
 TEST(StillImage, NonFiniteFloatsBecomeFixedWordsInEveryFloatFormat)
 {
@@ -335,11 +333,11 @@ TEST(StillImage, NonFiniteFloatsBecomeFixedWordsInEveryFloatFormat)
 TEST(StillImage, OddShapesLoadWithTheirFirstThreeChannels)
 {
     // Each image is made from a float map of known 8-bit levels by the image library's command-line
-    // tool: channel selection, sample type, tiles, pages, palette and CMYK are set there.
+    // tool: channel selection, sample type, tiles, pages and CMYK are set there.
     const struct
     {
         const char* name;
-        int width, height, channels;
+        int width, height, channels; // channels 1: grey from red; 0: red whatever the levels
         QStringList options;
         int maxAbs;
     } cases[] = {
@@ -353,6 +351,8 @@ TEST(StillImage, OddShapesLoadWithTheirFirstThreeChannels)
         {"tiled.exr", 37, 19, 3, {"--tile", "16", "16", "-d", "half"}, 40},
         {"tiled.tif", 37, 19, 3, {"--tile", "16", "16", "-d", "uint16"}, 0},
         {"pages.tif", 4, 4, 3, {"--dup", "--mulc", "0.5", "--siappend", "-d", "uint8"}, 0},
+        // CMYK ink for red: no cyan, full magenta and yellow, no black.
+        {"cmyk.tif", 3, 2, 0, {"--ch", "R=0,G=1,B=1,A=0", "--attrib", "tiff:ColorSpace", "CMYK", "-d", "uint8"}, 0},
     };
     QTemporaryDir dir;
     for (const auto& c : cases)
@@ -365,7 +365,7 @@ TEST(StillImage, OddShapesLoadWithTheirFirstThreeChannels)
             for (int k = 0; k < 3; ++k)
             {
                 bits.push_back(Bits(float(level[k]) / 255.f));
-                expected.push_back(uint16_t(level[c.channels == 1 ? 0 : k] * 257));
+                expected.push_back(c.channels == 0 ? (k == 0 ? 65535 : 0) : uint16_t(level[c.channels == 1 ? 0 : k] * 257));
             }
         }
         const QString source = dir.filePath(QStringLiteral("%1.pfm").arg(c.name));
@@ -378,49 +378,5 @@ TEST(StillImage, OddShapesLoadWithTheirFirstThreeChannels)
         ASSERT_EQ(image.Height(), c.height) << c.name;
         const auto result = TestImages::CompareImages(image.GetData(), expected.data(), c.width, c.height, c.maxAbs);
         EXPECT_LE(result.iMaxAbs, c.maxAbs) << c.name << ": " << result.Describe();
-    }
-}
-
-TEST(StillImage, PaletteAndCmykPicturesLoadAsRgb)
-{
-    QTemporaryDir dir;
-    // Red: through a palette (whose red is a few levels short of full), and as CMYK ink (no cyan,
-    // full magenta and yellow, no black).
-    ASSERT_TRUE(RunTool("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=red:s=3x2", "-frames:v", "1", "-pix_fmt",
-                                   "pal8", "-s", "3x2", "-y", dir.filePath("palette.png")}));
-    WriteBytes(dir.filePath("red.pfm"), PfmFromBits(3, 2, 3, std::vector<quint32>(18, 0)));
-    ASSERT_TRUE(RunTool("oiiotool", {dir.filePath("red.pfm"), "--ch", "R=0,G=1,B=1,A=0", "--attrib", "tiff:ColorSpace", "CMYK", "-d",
-                                     "uint8", "-o", dir.filePath("cmyk.tif")}));
-    std::vector<uint16_t> red;
-    for (int i = 0; i < 6; ++i)
-        red.insert(red.end(), {65535, 0, 0});
-    const std::vector<uint16_t> palette = Load(dir.filePath("palette.png"));
-    ASSERT_EQ(palette.size(), red.size());
-    EXPECT_LE(TestImages::CompareImages(palette.data(), red.data(), 3, 2, 1028).iMaxAbs, 1028);
-    EXPECT_EQ(Load(dir.filePath("cmyk.tif")), red);
-}
-
-TEST(StillImage, EmptyAndTruncatedFilesLoadOrSayWhy)
-{
-    QTemporaryDir dir;
-    const std::vector<uint16_t> image = TestImages::Noise(40, 33, 5);
-    for (const char* ext : {"png", "jpg", "tif", "tiff", "tif32", "exr", "hdr", "jp2", "ppm", "pfm"})
-    {
-        const QString whole = dir.filePath(QStringLiteral("whole.%1").arg(ext));
-        QString error;
-        ASSERT_TRUE(StillImage::Save(whole, image.data(), 40, 33, error)) << ext;
-        QFile file(whole);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
-        for (int tenths = 0; tenths < 10; ++tenths)
-        {
-            const QString cut = dir.filePath(QStringLiteral("cut%1.%2").arg(tenths).arg(ext));
-            WriteBytes(cut, bytes.left(bytes.size() * tenths / 10));
-            CInvariantCheck check(10000);
-            Helper::CRGB48Buffer loaded;
-            const bool ok = StillImage::Load(cut, loaded, error);
-            EXPECT_TRUE(ok ? loaded.Width() == 40 && loaded.Height() == 33 : !error.isEmpty() && !loaded.IsValid()) << ext << " " << tenths;
-            EXPECT_TRUE(check.Violations().isEmpty()) << ext << " " << tenths;
-        }
     }
 }

@@ -19,14 +19,24 @@ std::vector<uint16_t> Uniform(int width, int height, uint16_t r, uint16_t g, uin
     return image;
 }
 
-SScope Make(const std::vector<uint16_t>& image, int width, int height, EScopeKind kind, QSize size, int bands = 2)
+SScopeSettings Settings(EScopeKind kind, QSize size)
 {
     SScopeSettings settings;
     settings.eKind = kind;
     settings.size = size;
+    return settings;
+}
+
+SScope Make(const std::vector<uint16_t>& image, int width, int height, const SScopeSettings& settings, int bands = 2)
+{
     SScope scope;
     MakeScope(image.data(), width, height, settings, bands, scope);
     return scope;
+}
+
+SScope Make(const std::vector<uint16_t>& image, int width, int height, EScopeKind kind, QSize size, int bands = 2)
+{
+    return Make(image, width, height, Settings(kind, size), bands);
 }
 
 const uint16_t* Pixel(const SScope& scope, int x, int y)
@@ -158,7 +168,7 @@ TEST(Scope, PurePrimaryLightsOnlyItsThirdOfTheParadeAtFullScale)
     }
 }
 
-TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
+TEST(Scope, HistogramCountsEveryLevelAndTheLogScaleRaisesRareOnes)
 {
     // 4 × 300: 100 black rows, 100 pure red rows, 100 rows of 0x8080, so the bands split the kinds.
     std::vector<uint16_t> image = Uniform(4, 300, 0, 0, 0);
@@ -172,17 +182,12 @@ TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
     EXPECT_EQ(scope.counts.iPixels, 1200u);
     for (const std::vector<uint32_t>& bins : scope.counts.grids)
         EXPECT_EQ(Sum(bins), 1200u);
-    const auto& [red, green, blue, luma] = std::tie(scope.counts.grids[0], scope.counts.grids[1],
-                                                    scope.counts.grids[2], scope.counts.grids[3]);
-    EXPECT_EQ(red[0], 400u);
-    EXPECT_EQ(red[255], 400u);
-    EXPECT_EQ(red[128], 400u);
-    EXPECT_EQ(green[0], 800u);
-    EXPECT_EQ(green[128], 400u);
-    EXPECT_EQ(blue[0], 800u);
-    EXPECT_EQ(luma[0], 400u);
-    EXPECT_EQ(luma[54], 400u); // 0.2126 × 65535 = 13933 = 54 × 256 + 109
-    EXPECT_EQ(luma[128], 400u);
+    // Red at 0, 255 and 0x80; green and blue at 0 twice as often; luma of pure red at
+    // 0.2126 × 65535 = 13933 = 54 × 256 + 109.
+    const auto& g = scope.counts.grids;
+    EXPECT_EQ((std::vector<uint32_t>{g[0][0], g[0][255], g[0][128], g[1][0], g[1][128], g[2][0], g[3][0], g[3][54],
+                                     g[3][128]}),
+              (std::vector<uint32_t>{400, 400, 400, 800, 400, 800, 400, 400, 400}));
 
     // Nothing to count: zero counts over a drawn graticule.
     SScope empty;
@@ -190,21 +195,16 @@ TEST(Scope, HistogramCountsEveryLevelOfEveryChannel)
     EXPECT_EQ(empty.counts.iPixels, 0u);
     EXPECT_EQ(Sum(empty.counts.grids[3]), 0u);
     EXPECT_EQ(empty.picture.GetSize(), QSize(320, 200));
-}
 
-TEST(Scope, LogarithmicHistogramRaisesRareLevels)
-{
-    // 10 000 black pixels and 100 at half level: log(101) ÷ log(10 001) is about half the height.
-    std::vector<uint16_t> image = Uniform(101, 100, 0, 0, 0);
+    // The logarithmic scale raises rare levels: of 10 000 black pixels and 100 at half level, the
+    // rare bar reaches log(101) ÷ log(10 001), about half the height.
+    std::vector<uint16_t> rare = Uniform(101, 100, 0, 0, 0);
     for (int y = 0; y < 100; ++y)
-        std::fill_n(image.begin() + (size_t(y) * 101 + 100) * 3, 3, uint16_t(0x8000));
-    SScopeSettings settings;
-    settings.eKind = eSK_HISTOGRAM;
-    settings.size = QSize(300, 200);
-    SScope linear, logarithmic;
-    MakeScope(image.data(), 101, 100, settings, 2, linear);
+        std::fill_n(rare.begin() + (size_t(y) * 101 + 100) * 3, 3, uint16_t(0x8000));
+    SScopeSettings settings = Settings(eSK_HISTOGRAM, QSize(300, 200));
+    const SScope linear = Make(rare, 101, 100, settings);
     settings.bLogarithmic = true;
-    MakeScope(image.data(), 101, 100, settings, 2, logarithmic);
+    const SScope logarithmic = Make(rare, 101, 100, settings);
     const QRect plot = linear.areas.at(0);
     const int column = plot.left() + plot.width() * 0x80 / 256 + 1; // inside the half-level bin
     const int rowAt = plot.bottom() - plot.height() * 2 / 5;        // 40 % up
@@ -219,17 +219,14 @@ TEST(Scope, SameResultForEveryBandCountAndReusedBuffers)
     for (int kind = 0; kind < kScopeKindCount; ++kind)
     {
         SCOPED_TRACE(ScopeKindName(EScopeKind(kind)));
-        SScopeSettings settings;
-        settings.eKind = EScopeKind(kind);
-        settings.size = QSize(150, 90);
-        settings.fGain = 3.0f;
-        SScope one, many;
-        MakeScope(noise.data(), 97, 61, settings, 1, one);
         // A larger scope first: the reused buffers must not leak into the smaller one.
-        SScopeSettings large = settings;
-        large.size = QSize(700, 500);
-        MakeScope(noise.data(), 97, 61, large, 5, many);
+        SScopeSettings settings = Settings(EScopeKind(kind), QSize(700, 500));
+        settings.fGain = 3.0f;
+        SScope many;
         MakeScope(noise.data(), 97, 61, settings, 5, many);
+        settings.size = QSize(150, 90);
+        MakeScope(noise.data(), 97, 61, settings, 5, many);
+        const SScope one = Make(noise, 97, 61, settings, 1);
         EXPECT_EQ(one.counts.grids, many.counts.grids);
         ASSERT_EQ(many.picture.GetSize(), QSize(150, 90));
         EXPECT_TRUE(std::equal(Pixel(one, 0, 0), Pixel(one, 0, 0) + 150 * 90 * 3, Pixel(many, 0, 0)));
@@ -254,14 +251,10 @@ TEST(Scope, LabelsBesideTheGraticuleWhenThereIsRoom)
 
 TEST(Scope, KindNamesAndClampedSettings)
 {
+    EScopeKind back = eSK_HISTOGRAM;
     for (int kind = 0; kind < kScopeKindCount; ++kind)
-    {
-        EScopeKind back = eSK_HISTOGRAM;
-        ASSERT_TRUE(ScopeKindFromName(ScopeKindName(EScopeKind(kind)), back));
-        EXPECT_EQ(back, EScopeKind(kind));
-    }
-    EScopeKind unknown;
-    EXPECT_FALSE(ScopeKindFromName("waveforms", unknown));
+        EXPECT_TRUE(ScopeKindFromName(ScopeKindName(EScopeKind(kind)), back) && back == EScopeKind(kind)) << kind;
+    EXPECT_FALSE(ScopeKindFromName("waveforms", back));
 
     SScopeSettings settings;
     settings.size = QSize(5, 100000);
