@@ -3,6 +3,7 @@
 // way), "project info" prints a project's main keys and components, and "grade --project"
 // exports a project's still or clip with its saved grade.
 #include "cli/CliArguments.h"
+#include "cli/CliPrompt.h"
 #include "cli/GradeSetup.h"
 #include "cli/Interrupt.h"
 #include "cli/LutOptions.h"
@@ -12,12 +13,12 @@
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
 #include "session/LutPanelModel.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
 #include "session/ProjectStore.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,11 +31,11 @@ class CCliProject : public IProjectHost
 {
 public:
     CCliProject()
-        : m_session(std::make_unique<CGradingSession>()), m_lutPanel(m_session->Lut()),
-          m_parts(*m_session, m_lutPanel, nullptr)
+        : m_session(std::make_unique<CGradingSession>()), m_lutPanel(m_session->Lut()), m_presetLibrary(m_prompt),
+          m_presets(m_presetLibrary), m_parts(*m_session, m_lutPanel, nullptr, &m_presets)
     {
-        m_parts.Presets().LoadFolders(QCoreApplication::applicationDirPath() + "/settings",
-                                      QDir::homePath() + "/ProjectData");
+        // The presets dock's presets, as the window has them; without any the project has none.
+        m_presetLibrary.LoadAll();
         // The video dock's export settings (group "CVideoDockWidget") belong to the window: a
         // project saved here has none, and the group of one read here is left unread.
     }
@@ -64,6 +65,9 @@ public:
 private:
     std::unique_ptr<CGradingSession> m_session;
     CLutPanelModel m_lutPanel;
+    CCliPrompt m_prompt;
+    CPresetLibrary m_presetLibrary;
+    CPresetsDockModel m_presets;
     CProjectComponents m_parts;
     QString m_sClip;
 };
