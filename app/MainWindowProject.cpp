@@ -89,11 +89,7 @@ void CMainWindowProjectHost::ProjectStateChanged()
 void HDRMainWindow::createProjectParts()
 {
     m_projectParts = std::make_unique<CProjectComponents>(*m_session, m_pPostProcessingDockWidget->LutModel(),
-                                                          &m_pPostProcessingDockWidget->Filter());
-    // The presets dock's model holds the presets the window shows: it is the presets component
-    // here, in the place of the folder-only one the command line uses.
-    m_projectParts->Registry().Remove(&m_projectParts->Presets());
-    m_projectParts->Registry().Add(m_presetsModel.get());
+                                                          &m_pPostProcessingDockWidget->Filter(), m_presetsModel.get());
 
     m_pUndo = new CUndoStore(Helper::UserDirectory(), this);
     m_pUndo->SetStatistics(m_pHDRStatistic.get());

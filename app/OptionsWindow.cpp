@@ -1,7 +1,7 @@
 #include "app/OptionsWindow.h"
 
-#include "app/TranslationManager.h"
 #include "core/Paths.h"
+#include "session/TranslationManager.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -5,15 +5,15 @@
 #include "app/HDRApplication.h"
 #include "app/HDRMainWindow.h"
 #include "app/StartupFiles.h"
-#include "app/TranslationManager.h"
 #include "core/AppLog.h"
 #include "core/EngineState.h"
 #include "core/NativeNames.h"
-#include "engine/KernelRegistry.h"
-#include "engine/colourmodule/ColorModuleEngine.h"
 #include "core/OpenCLManager.h"
 #include "core/Paths.h"
 #include "core/Version.h"
+#include "engine/KernelRegistry.h"
+#include "engine/colourmodule/ColorModuleEngine.h"
+#include "session/TranslationManager.h"
 
 #include <QDesktopServices>
 #include <QDir>

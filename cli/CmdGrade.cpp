@@ -185,7 +185,7 @@ bool SetUpGrade(CCliArguments& args, CGradingSession& session)
 // The destination descriptor and the frame settings from the clip options.
 bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader)
 {
-    int codec = 0, quality = CMovieHandling::eNORMAL, artefact = 0, comparison = 0;
+    int codec = dst.m_eCodec, quality = dst.m_eQuality, artefact = dst.m_eArtefact, comparison = 0;
     QSize size;
     if (!args.Choice("codec", {"0", "1"}, codec) ||
         !args.Choice("quality", {"lowest", "low", "normal", "better", "best"}, quality) ||
@@ -193,13 +193,13 @@ bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameG
         !args.Choice("compare", {"none", "half", "centre"}, comparison) ||
         !args.Size("size", 2, CMovieHandling::kMaxFrameSide, size))
         return false;
-    dst.SetCodec(CMovieHandling::ECodec(codec));
+    dst.SetCodec(CMovieHandling::ECodec(codec)); // resets the quality
     dst.SetQuality(CMovieHandling::EQuality(quality));
     dst.SetArtefact(CMovieHandling::EArtefact(artefact));
-    dst.m_bCopyAudio = !args.IsSet("no-audio");
-    dst.m_bCopyMetadata = !args.IsSet("no-metadata");
-    dst.m_bFlipX = args.IsSet("flip-x");
-    dst.m_bFlipY = args.IsSet("flip-y");
+    dst.m_bCopyAudio = dst.m_bCopyAudio && !args.IsSet("no-audio");
+    dst.m_bCopyMetadata = dst.m_bCopyMetadata && !args.IsSet("no-metadata");
+    dst.m_bFlipX = dst.m_bFlipX || args.IsSet("flip-x");
+    dst.m_bFlipY = dst.m_bFlipY || args.IsSet("flip-y");
     if (size.isValid())
         dst.SetResolution(size.width(), size.height());
     grader.Configure(dst);

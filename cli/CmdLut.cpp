@@ -69,7 +69,7 @@ int Identity(CCliArguments& args)
 }
 
 const SCliOption kBakeOptions[] = {
-    {"in", "SRC.cube", "the cube file to start from", ECliValue::eINPUT},
+    {"in", "SRC", "the LUT file to start from (a cube file or any file lut import reads)", ECliValue::eINPUT},
     {"out", "DST.cube", "the cube file to write", ECliValue::eOUTPUT},
 };
 
@@ -77,7 +77,7 @@ int Bake(CCliArguments& args)
 {
     auto state = std::make_unique<CLutState>();
     LutParameters parameters = LutParameters::Defaults();
-    if (!args.Require({"in", "out"}) || !ReadCube(args, args.Value("in"), *state) || !ReadLutParameters(args, parameters))
+    if (!args.Require({"in", "out"}) || !ReadLut(args, args.Value("in"), *state) || !ReadLutParameters(args, parameters))
         return args.Report(1);
     state->SetParameters(parameters);
     state->Bake();
@@ -149,7 +149,7 @@ int Import(CCliArguments& args)
 }
 
 const SCliOption kLibraryOptions[] = {
-    {"add", "FILE.cube", "writes the cube baked with default sliders into the library under --name", ECliValue::eINPUT},
+    {"add", "FILE", "writes the LUT file (a cube file or any file lut import reads) baked with default sliders into the library under --name", ECliValue::eINPUT},
     {"name", "NAME", "the entry's name (no '/', not '.' or '..', not empty)"},
     {"remove", "NAME", "deletes the entry of that name"},
 };
@@ -161,7 +161,7 @@ int Library(CCliArguments& args)
     if (add && remove)
         return args.Refuse(1, "library takes either --add or --remove");
     if (add != args.IsSet("name"))
-        return args.Refuse(1, "--add FILE.cube and --name NAME go together");
+        return args.Refuse(1, "--add FILE and --name NAME go together");
     if (add)
     {
         const QString name = args.Value("name");
@@ -169,7 +169,7 @@ int Library(CCliArguments& args)
         auto state = std::make_unique<CLutState>();
         if (!CLutLibrary::IsAcceptableName(name, &error))
             return args.Refuse(1, QStringLiteral("bad name '%1': %2").arg(name, error));
-        if (!ReadCube(args, args.Value("add"), *state))
+        if (!ReadLut(args, args.Value("add"), *state))
             return args.Report(1);
         if (!library.AddNamed(*state, name, &error))
             return args.Refuse(1, QStringLiteral("cannot add '%1' to %2: %3").arg(name, library.Folder(), error));

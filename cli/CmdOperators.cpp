@@ -1,4 +1,4 @@
-// vantrope-cli operators: every catalogue entry as kernel, type and display key.
+// vantrope-cli operators: every catalogue entry as kernel, type and display name.
 #include "cli/CliArguments.h"
 #include "engine/OperatorCatalogue.h"
 
@@ -13,10 +13,10 @@ int Operators(CCliArguments&)
         return 1;
     }
     for (const SCatalogueEntry& e : catalogue.Entries())
-        CliPrint(QStringLiteral("%1\t%2\t%3").arg(e.sKernel, e.sType, e.sName));
+        CliPrint(QStringLiteral("%1\t%2\t%3").arg(e.sKernel, e.sType, COperatorCatalogue::tr(e.sName.toUtf8().constData())));
     return 0;
 }
-const SCliCommand kCommands[] = {{"operators", "every catalogue entry: kernel, type, display key", {}, {}, Operators}};
+const SCliCommand kCommands[] = {{"operators", "every catalogue entry: kernel, type, display name", {}, {}, Operators}};
 }  // namespace
 
 std::span<const SCliCommand> OperatorsCommands()

@@ -3,6 +3,7 @@
 // way), "project info" prints a project's main keys and components, and "grade --project"
 // exports a project's still or clip with its saved grade.
 #include "cli/CliArguments.h"
+#include "cli/CliPrompt.h"
 #include "cli/GradeSetup.h"
 #include "cli/Interrupt.h"
 #include "cli/LutOptions.h"
@@ -12,12 +13,13 @@
 #include "session/ExportFrameGrader.h"
 #include "session/GradingSession.h"
 #include "session/LutPanelModel.h"
+#include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
 #include "session/ProjectStore.h"
+#include "session/VideoDockModel.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -30,17 +32,20 @@ class CCliProject : public IProjectHost
 {
 public:
     CCliProject()
-        : m_session(std::make_unique<CGradingSession>()), m_lutPanel(m_session->Lut()),
-          m_parts(*m_session, m_lutPanel, nullptr)
+        : m_session(std::make_unique<CGradingSession>()), m_lutPanel(m_session->Lut()), m_presetLibrary(m_prompt),
+          m_presets(m_presetLibrary), m_parts(*m_session, m_lutPanel, nullptr, &m_presets),
+          m_videoDock(m_movie, *m_session, QString())
     {
-        m_parts.Presets().LoadFolders(QCoreApplication::applicationDirPath() + "/settings",
-                                      QDir::homePath() + "/ProjectData");
-        // The video dock's export settings (group "CVideoDockWidget") belong to the window: a
-        // project saved here has none, and the group of one read here is left unread.
+        // The presets dock's presets, as the window has them; without any the project has none.
+        m_presetLibrary.LoadAll();
+        // The video dock's clip and export settings after the presets, as the window lists them.
+        m_videoDock.Register(m_parts.Registry());
     }
 
     CGradingSession& Session() { return *m_session; }
     CProjectComponents& Parts() { return m_parts; }
+    CMovieHandling& Movie() { return m_movie; }
+    CVideoDockModel& VideoDock() { return m_videoDock; }
     bool HasClip() const { return !m_sClip.isEmpty(); }
     const QString& Clip() const { return m_sClip; }
     void SetClip(const QString& clip) { m_sClip = clip; }
@@ -64,7 +69,12 @@ public:
 private:
     std::unique_ptr<CGradingSession> m_session;
     CLutPanelModel m_lutPanel;
+    CCliPrompt m_prompt;
+    CPresetLibrary m_presetLibrary;
+    CPresetsDockModel m_presets;
     CProjectComponents m_parts;
+    CMovieHandling m_movie;
+    CVideoDockModel m_videoDock;
     QString m_sClip;
 };
 
@@ -118,7 +128,7 @@ int Save(CCliArguments& args)
     if (args.IsSet("clip"))
     {
         const QString clip = args.Value("clip");
-        CMovieHandling movie;
+        CMovieHandling& movie = project.Movie();
         const CInterruptGuard interrupt([&movie] { movie.Abort(); });
         if (!CheckClipAndTools(clip, movie, false))
             return 2;
@@ -129,6 +139,7 @@ int Save(CCliArguments& args)
         const QSize size = movie.GetFrameSize(clip);
         project.SetClip(clip);
         project.Parts().Series().SetPicture(clip, size, PreviewSizeFor(size, previewLongSide));
+        project.VideoDock().SetSource(clip);
     }
     else
     {
@@ -214,7 +225,8 @@ int GradeProject(CCliArguments& args)
         if (!IsClipOutput(output))
             return args.Refuse(2, "the project holds a clip: the output must end in .mp4 or .avi");
         CExportFrameGrader grader(project.Session());
-        CMovieHandling::SDstDesc dst;
+        // The project's export settings, each one the options name overridden.
+        CMovieHandling::SDstDesc dst = project.VideoDock().Destination();
         if (!SetUpClip(args, dst, grader))
             return args.Report(2);
         return ExportAndPublish(args, project.Session(), grader, dst, project.Clip(), output);

@@ -1,6 +1,8 @@
 // The list of commands (each lives in its own Cmd*.cpp file) and the CLI's two output channels.
 #include "cli/Command.h"
 
+#include <QRegularExpression>
+
 #include <cstdio>
 #include <utility>
 #include <vector>
@@ -28,6 +30,14 @@ QByteArray Shown(const QString& text)
         bytes.replace(standIn, exact);
     return bytes;
 }
+
+// Messages shared with the window's dialogs break their lines with "<br/>" or line ends: one
+// line each here.
+QString OneLine(const QString& message)
+{
+    static const QRegularExpression breaks(QStringLiteral("(\\s*(<br/>|\n)\\s*)+"));
+    return QString(message).replace(breaks, QStringLiteral(" ")).trimmed();
+}
 }  // namespace
 
 std::span<const SCliCommand> CliCommands()
@@ -44,7 +54,7 @@ std::span<const SCliCommand> CliCommands()
 
 void CliError(const QString& message)
 {
-    std::fprintf(stderr, "vantrope-cli: %s\n", Shown(message).constData());
+    std::fprintf(stderr, "vantrope-cli: %s\n", Shown(OneLine(message)).constData());
 }
 
 void CliPrint(const QString& line)

@@ -19,7 +19,8 @@ extern const SCliOption kClipOptions[10];
 bool IsClipOutput(const QString& output);
 /// The preset, operators, LUT, film type and layers of the command line into `session`.
 bool SetUpGrade(CCliArguments& args, CGradingSession& session);
-/// The destination descriptor and the frame settings from the clip options.
+/// The clip options into the destination descriptor (each option given replaces the value `dst`
+/// holds) and the frame settings.
 bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader);
 /// False (with the message) when a clip option is given for a still, or `output` has no image
 /// extension.

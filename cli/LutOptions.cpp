@@ -2,6 +2,7 @@
 
 #include "cli/CliArguments.h"
 #include "core/LayerBlend.h"
+#include "lut/LutImport.h"
 #include "lut/LutState.h"
 
 #include <QFileInfo>
@@ -9,7 +10,7 @@
 #include <cmath>
 
 const SCliOption kLutOptions[4] = {
-    {"lut", "FILE.cube", "a 3D LUT, applied last", ECliValue::eINPUT},
+    {"lut", "FILE", "a 3D LUT (a cube file or any file lut import reads), applied last", ECliValue::eINPUT},
     {"lut-param,param", "NAME=VALUE", "a LUT slider from 0 to 1 (repeatable): intensity, brightness, contrast, saturation, "
                                       "balance-shadows, balance-lights, balance-red, balance-green, balance-blue, "
                                       "protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky"},
@@ -17,14 +18,15 @@ const SCliOption kLutOptions[4] = {
     {"interp", "trilinear|tetrahedral", "how the LUT is looked up between its points (default trilinear)"},
 };
 
-bool ReadCube(CCliArguments& args, const QString& path, CLutState& lut)
+bool ReadLut(CCliArguments& args, const QString& path, CLutState& lut)
 {
     if (!QFileInfo(path).isFile())
         return args.Fail(QStringLiteral("cannot read LUT '%1': not a file").arg(path));
-    const CubeFile::SReadResult result = lut.ReadCube(path, nullptr);
+    const CLutImport::SResult result = CLutImport::Load(lut, path, nullptr);
     if (!result.bOk)
-        return args.Fail(QStringLiteral("cannot read LUT '%1': size found %2, allowed from %3 to %4")
-                             .arg(path).arg(result.iSizeFound).arg(LutLattice::kMinSize).arg(LutLattice::kMaxSize));
+        return args.Fail(QStringLiteral("cannot read LUT '%1': %2").arg(path, result.sError));
+    if (!CLutImport::PointsKeptText(result).isEmpty())
+        CliError(CLutImport::PointsKeptText(result));
     return true;
 }
 
@@ -57,7 +59,7 @@ bool ReadLutOptions(CCliArguments& args, CLutState& lut)
         return !(args.IsSet("lut-param") || args.IsSet("lut-mode") || args.IsSet("interp")) ||
                args.Fail("--lut-param, --lut-mode and --interp need --lut");
     LutParameters parameters = LutParameters::Defaults();
-    if (!ReadCube(args, args.Value("lut"), lut) || !ReadLutParameters(args, parameters))
+    if (!ReadLut(args, args.Value("lut"), lut) || !ReadLutParameters(args, parameters))
         return false;
     lut.SetParameters(parameters);
     if (args.IsSet("lut-mode"))

@@ -7,7 +7,7 @@ class CCliArguments;
 class CLutState;
 struct LutParameters;
 
-/// --lut FILE.cube, --lut-param NAME=VALUE (repeatable; also --param), --lut-mode M (also --mode),
+/// --lut FILE, --lut-param NAME=VALUE (repeatable; also --param), --lut-mode M (also --mode),
 /// --interp trilinear|tetrahedral.
 extern const SCliOption kLutOptions[4];
 /// Only the sliders, for commands whose cube file comes otherwise.
@@ -16,8 +16,9 @@ inline CliOptions LutParameterOptions()
     return CliOptions(kLutOptions).subspan(1, 1);
 }
 
-/// Reads a cube file into `lut` (as loaded by the LUT panel: sliders at their defaults).
-bool ReadCube(CCliArguments& args, const QString& path, CLutState& lut);
+/// Reads a LUT file into `lut` as the LUT panel loads one: our cube reader for plain cube files,
+/// the import path for the rest; sliders at their defaults.
+bool ReadLut(CCliArguments& args, const QString& path, CLutState& lut);
 /// Applies every --lut-param to `parameters`.
 bool ReadLutParameters(CCliArguments& args, LutParameters& parameters);
 /// --lut with its sliders and layer mode into `lut`, which is then switched on. Without --lut,

@@ -1,11 +1,14 @@
 // vantrope-cli: the grading models without a window — grade, LUTs, probing, benchmarks.
 #include "cli/CliArguments.h"
 #include "core/EngineState.h"
+#include "core/Paths.h"
 #include "core/Version.h"
 #include "engine/colourmodule/ColorModuleEngine.h"
+#include "session/TranslationManager.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLocale>
 #include <QThread>
 
 #include <cstdio>
@@ -142,6 +145,11 @@ int main(int argc, char** argv)
         CliPrint(CCliArguments::Help(*command));
         return 0;
     }
+    // The texts the commands share with the window (operator names, reader messages, default
+    // titles) in the user's language, as the window chose it or the system's.
+    CTranslationManager translations(QCoreApplication::applicationDirPath() + "/translations/", Helper::UserDirectory());
+    translations.Initialize(QLocale::system().name(), false);
+    QCoreApplication::installTranslator(&translations.Translator());
     InitEngineQuietly();
     const int code = command->run(args);
     MP_UI_ReleaseEngine();

@@ -4,7 +4,10 @@
 
 namespace
 {
-constexpr int kSlots = 16;
+// A chain of presets holds some 50 tables at once: with fewer slots the presets dock refilled
+// every table for each new frame (2.2 s instead of 23 ms for 34 thumbnails). 384 KiB a slot,
+// allocated when first used.
+constexpr int kSlots = 64;
 constexpr int kMaxKey = 16;
 }  // namespace
 

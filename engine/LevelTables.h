@@ -55,7 +55,7 @@ public:
     bool Reuse() const { return m_bReuse; }
 
     /// The table of `kind` for `key`, filled with fill(i) for i = 0…65535 over `workers` slices
-    /// unless the kept one matches. Valid until the 16th request for other keys. A fill cut short
+    /// unless the kept one matches. Valid until the 64th request for other keys. A fill cut short
     /// by `abort` is not kept.
     template <class Fill>
     const SLevelTable* Get(uint32_t kind, std::initializer_list<float> key, int workers,

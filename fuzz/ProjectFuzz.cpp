@@ -8,6 +8,7 @@
 // load quick, and nothing outside the project's folders written or deleted, nothing in its data
 // folder changed. Built with libFuzzer under clang, or as a replay program that runs the inputs
 // named on its command line (files or folders) once each.
+#include "core/IUserPrompt.h"
 #include "core/Timing.h"
 #include "engine/OperatorCatalogue.h"
 #include "engine/OperatorFilter.h"
@@ -15,6 +16,7 @@
 #include "lut/LutLattice.h"
 #include "session/GradingSession.h"
 #include "session/LutPanelModel.h"
+#include "session/PresetsDockModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectStore.h"
 #include "session/UndoStore.h"
@@ -28,6 +30,18 @@ void Require(bool condition, const char* oracle)
 {
     FuzzSupport::Require(condition, "project", oracle);
 }
+
+// Nobody answers during a campaign.
+class CSilentPrompt : public IUserPrompt
+{
+public:
+    EAnswer Question(const QString&, const QString&, bool) override { return eNo; }
+    void Information(const QString&, const QString&) override {}
+    void Warning(const QString&, const QString&) override {}
+    bool TextInput(const QString&, const QString&, QString&) override { return false; }
+    QString OpenFile(const QString&, const QString&, const QString&) override { return {}; }
+    QString SaveFile(const QString&, const QString&, const QString&) override { return {}; }
+};
 
 QByteArray TreeDigest(const QString& folder)
 {
@@ -64,7 +78,11 @@ struct SHarness
     std::unique_ptr<CGradingSession> session = std::make_unique<CGradingSession>();
     CLutPanelModel lutPanel{session->Lut()};
     COperatorFilter filter;
-    CProjectComponents parts{*session, lutPanel, &filter};
+    CSilentPrompt prompt;
+    CPresetLibrary presetLibrary{inputs.Path() + "/project/user", inputs.Path() + "/project/user", prompt,
+                                 COperatorCatalogue::Shared()};
+    CPresetsDockModel presets{presetLibrary};
+    CProjectComponents parts{*session, lutPanel, &filter, &presets};
 
     SHarness()
     {
@@ -137,6 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(series.Size().width() <= CExposureSeries::kMaxSide && series.Size().height() <= CExposureSeries::kMaxSide,
             "picture sides bounded");
     Require(series.ScalingFactor() >= 0.0 && series.ScalingFactor() <= 1.0, "scaling factor in 0..1");
+    Require(h.presets.Selected() == -1, "no preset selected where the library has none");
     const int lutSize = h.session->Lut().Size();
     Require(lutSize == 0 || LutLattice::IsValidSize(lutSize), "LUT size 0 or 2..64");
     for (int i = 0; i < eLP_COUNT; ++i)

@@ -315,11 +315,12 @@ CLutImport::SResult CLutImport::Load(CLutState& state, const QString& path, IUse
             state.Clear(); // what our reader made of it is not what the file means
     }
     result = Import(state, path);
+    if (!result.bOk && cube)
+        result.sError = CubeFile::FailureText(path, read.iSizeFound);
     if (!prompt)
         return result;
     if (!result.bOk)
-        prompt->Information(CubeFile::FailureTitle(),
-                            cube ? CubeFile::FailureText(path, read.iSizeFound) : result.sError);
+        prompt->Information(CubeFile::FailureTitle(), result.sError);
     else if (!PointsKeptText(result).isEmpty())
         prompt->Information(tr("LUT importieren"), PointsKeptText(result));
     return result;

@@ -55,8 +55,9 @@ public:
     /// Nothing changes on failure.
     static SResult Import(CLutState& state, const QString& path, int size = 0);
     /// A file the user loads: our reader when the file is a plain cube it accepts, else the
-    /// import path. On failure with a prompt: the cube failure message for ".cube" files, the
-    /// import failure message for the rest. Kept fewer points than the file holds: a message.
+    /// import path. On failure `sError` holds the cube failure message for ".cube" files, the
+    /// import failure message for the rest, and a prompt shows it; kept fewer points than the
+    /// file holds: a message.
     static SResult Load(CLutState& state, const QString& path, IUserPrompt* prompt);
 
     /// "%1 von %2 Punkten je Achse übernommen" when the lattice holds fewer points than the file.

@@ -1,7 +1,5 @@
 #include "session/PresetsDockModel.h"
 
-#include "core/AppLog.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -105,8 +103,9 @@ void CPresetsDockModel::SaveProject(QSettings& settings, const QString& dataFold
         if (!m_library.At(i).bEnabled)
             continue;
         CPostProcessing& chain = m_library.Chain(i);
-        if (!chain.SaveTo(data.filePath(QFileInfo(chain.Path()).fileName()), false))
-            Helper::AppLog(QStringLiteral("Preset not saved into the project: ") + chain.Path());
+        const QString copy = data.filePath(QFileInfo(chain.Path()).fileName());
+        if (!chain.SaveTo(copy, false))
+            ReportSaveFailure(copy); // the save fails as a whole rather than lose the preset
     }
     settings.setValue("PresetsDock/Selected", m_iSelected);
     settings.setValue("PresetsDock/ScrollVerPos", m_iScrollV);

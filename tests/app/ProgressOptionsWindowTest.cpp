@@ -2,8 +2,8 @@
 // writing its switches straight to the program settings.
 #include "app/HDRProgressWindow.h"
 #include "app/OptionsWindow.h"
-#include "app/TranslationManager.h"
 #include "core/EngineState.h"
+#include "session/TranslationManager.h"
 #include "tests/support/TempHome.h"
 
 #include <QCheckBox>

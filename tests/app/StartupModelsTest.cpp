@@ -6,8 +6,8 @@
 #include "app/HDRApplication.h"
 #include "app/HDRProgressThread.h"
 #include "app/StartupFiles.h"
-#include "app/TranslationManager.h"
 #include "core/EngineState.h"
+#include "session/TranslationManager.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // locales (lupdate itself finds nothing new or unfinished), keys never reach the screen, and a
 // main window started with a locale shows its actions in that language.
 #include "app/HDRMainWindow.h"
-#include "app/TranslationManager.h"
+#include "session/TranslationManager.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/TempHome.h"
 

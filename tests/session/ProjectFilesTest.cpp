@@ -476,7 +476,6 @@ TEST_F(ProjectFiles, HostileValuesLoadBounded)
         {"FilePath=", "FilePath=../../elsewhere/x.png\nFilePathOld="},
         {"Layer=0", "Layer=2147483647"},
         {"FilmTyp=0", "FilmTyp=-7"},
-        {"Selected=-1", "Selected=1000000"},
         {"SaveMode=8", "SaveMode=-7"},
         {"[General]", "[General]\nbroken=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)"},
     };
@@ -491,45 +490,6 @@ TEST_F(ProjectFiles, HostileValuesLoadBounded)
         EXPECT_LE(series.Size().width(), CExposureSeries::kMaxSide) << to;
         EXPECT_TRUE(series.ScalingFactor() >= 0.0 && series.ScalingFactor() <= 1.0) << to;
         EXPECT_LE(m_b.session->ColourLayers().Controls().Count(), 6) << to;
-        EXPECT_LT(m_b.parts.Presets().Selected(), 1) << to;
         EXPECT_TRUE(series.Pictures().empty() || QFileInfo(series.SourcePath()).isAbsolute()) << to;
     }
-}
-
-TEST_F(ProjectFiles, EnabledPresetsTravelInTheDataFolderAndMatchBack)
-{
-    const QString system = m_dir.filePath("settings"), user = m_dir.filePath("ProjectData");
-    ASSERT_TRUE(QDir().mkpath(system) && QDir().mkpath(user));
-    const auto preset = [](const QString& path, int stamp, const char* category) {
-        return WriteText(path, QStringLiteral("[General]\nTimeStamp=%1\nDisplayName=P%1\nCategory=%2\n").arg(stamp).arg(category).toUtf8());
-    };
-    ASSERT_TRUE(preset(system + "/vantropepp_v2_a.ini", 11, "natural"));
-    ASSERT_TRUE(preset(system + "/vantropepp_v2_b.ini", 12, "natural"));
-    ASSERT_TRUE(preset(user + "/vantropepp_vu_000000.ini", 13, "user"));
-    CPresetBoxes& boxes = m_a.parts.Presets();
-    boxes.LoadFolders(system, user);
-    ASSERT_EQ(boxes.Boxes().size(), 3u);
-    boxes.Boxes()[1].bEnabled = false;
-    boxes.Boxes()[2].preset->SetDisplayName("im Projekt umbenannt");
-    boxes.SetSelected(2);
-    boxes.SetFilterButton(1, true);
-    ASSERT_TRUE(ProjectStore::Write(Project(), {}, m_a.parts.Registry()).bOk);
-    const QString data = ProjectFile::DataFolder(Project());
-    EXPECT_TRUE(QFileInfo::exists(data + "/vantropepp_v2_a.ini"));
-    EXPECT_FALSE(QFileInfo::exists(data + "/vantropepp_v2_b.ini"));
-    // A user copy whose preset this installation does not have is ignored.
-    ASSERT_TRUE(preset(data + "/vantropepp_vu_000099.ini", 99, "user"));
-
-    CPresetBoxes& loaded = m_b.parts.Presets();
-    loaded.LoadFolders(system, user); // the files on disk still hold the old name
-    loaded.Boxes()[2].bEnabled = false;
-    std::unique_ptr<ProjectStore::COpened> opened;
-    ASSERT_EQ(ProjectStore::Open(Project(), opened), ProjectStore::EOpen::eOk);
-    m_b.parts.Registry().LoadAll(opened->Settings(), opened->DataFolder());
-    ASSERT_EQ(loaded.Boxes().size(), 3u);
-    EXPECT_EQ(loaded.Boxes()[2].preset->DisplayNameKey(), QStringLiteral("im Projekt umbenannt"));
-    EXPECT_EQ(loaded.Boxes()[2].preset->Path(), user + "/vantropepp_vu_000000.ini"); // still its own file
-    EXPECT_TRUE(loaded.Boxes()[2].bEnabled);
-    EXPECT_EQ(loaded.Selected(), 2);
-    EXPECT_TRUE(loaded.FilterButton(1));
 }

@@ -13,8 +13,9 @@ public:
     CTranslationManager(const QString& translationsDir, const QString& userDir);
 
     /// Picks the locale (language.ini, else the system locale with regional variants folded),
-    /// loads its translator with the fallback walk, logs and stores the choice.
-    void Initialize(const QString& systemLocaleName);
+    /// loads its translator with the fallback walk, logs the choice and, with `store`, writes it
+    /// to language.ini (the window does; a command-line run leaves the user's files alone).
+    void Initialize(const QString& systemLocaleName, bool store = true);
 
     QString CurrentLocale() const { return m_sLocale; }
     QTranslator& Translator() { return m_translator; }

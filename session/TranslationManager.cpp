@@ -1,4 +1,4 @@
-#include "app/TranslationManager.h"
+#include "session/TranslationManager.h"
 
 #include "core/AppLog.h"
 
@@ -84,7 +84,7 @@ bool CTranslationManager::Load(QTranslator& translator, const QString& locale) c
     return translator.load("translation_" + locale, m_sTranslationsDir);
 }
 
-void CTranslationManager::Initialize(const QString& systemLocaleName)
+void CTranslationManager::Initialize(const QString& systemLocaleName, bool store)
 {
     const QString languageFile = m_sUserDir + "language.ini";
     QString locale;
@@ -117,7 +117,8 @@ void CTranslationManager::Initialize(const QString& systemLocaleName)
         Helper::AppLog("No toolkit translation for " + locale);
     if (SupportedLocales().contains(locale))
     {
-        StoreLocale(m_sUserDir, locale);
+        if (store)
+            StoreLocale(m_sUserDir, locale);
         m_sLocale = locale;
     }
 }
