@@ -33,8 +33,8 @@ TEST_F(CliGrade, OperatorsListsTheCatalogue)
     const QStringList lines = run.out.trimmed().split('\n');
     // One line per catalogue entry.
     EXPECT_EQ(lines.size(), FileBytes(VANTROPE_SOURCE_DIR "/resources/operators/PPOperators.xml").count("<operator "));
-    EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelColorBalance\tcolor\tFarbbalance")));
-    EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelMaskMidtones\tmask\tMaske - Mitteltöne")));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelColorBalance\tcolor\tColour balance")));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("MP_calcPixelMaskMidtones\tmask\tMask - Midtones")));
     for (const QString& line : lines)
         EXPECT_EQ(line.count('\t'), 2) << line.toStdString();
 }
@@ -124,15 +124,15 @@ TEST_F(CliGrade, RefusalsWriteNothing)
         QString message;
     } cases[] = {
         {{"--preset", Path("missing.ini")}, 1, "MP_calcPixelWarpDrive"},
-        {{"--preset", Path("nothere.ini")}, 1, "kann nicht gelesen werden"},
-        {{"--preset", Path("nokernel.ini")}, 1, "fehlt der Eintrag Kernel der Gruppe Operator_000000"},
-        {{"--preset", Path("junk.ini")}, 1, "ist kein Preset"},
-        {{"--preset", Path("huge.ini")}, 1, QString::fromUtf8("zu groß für ein Preset")},
-        {{"--preset", Path("many.ini")}, 1, "hat 100001 Operatoren"},
-        {{"--preset", "Gibt es nicht"}, 1, "Gibt es nicht kann nicht gelesen werden"},
-        {{"--layers", Path("huge.cml")}, 1, QString::fromUtf8("zu groß für eine Layer-Datei")},
-        {{"--layers", Path("future.cml")}, 1, "Die Datei " + Path("future.cml") + " ist keine Layer-Datei der Version 1."},
-        {{"--layers", Path("missing.cml")}, 1, "Die Datei " + Path("missing.cml") + " kann nicht gelesen werden."},
+        {{"--preset", Path("nothere.ini")}, 1, "cannot be read"},
+        {{"--preset", Path("nokernel.ini")}, 1, "lacks the Kernel entry of group Operator_000000"},
+        {{"--preset", Path("junk.ini")}, 1, "is not a preset"},
+        {{"--preset", Path("huge.ini")}, 1, QString("is too large for a preset (at most 16777216)")},
+        {{"--preset", Path("many.ini")}, 1, "has 100001 operators; a preset has at most 4096"},
+        {{"--preset", "Gibt es nicht"}, 1, "Gibt es nicht cannot be read"},
+        {{"--layers", Path("huge.cml")}, 1, QString("is too large for a layer file (at most 1048576)")},
+        {{"--layers", Path("future.cml")}, 1, "The file " + Path("future.cml") + " is not a version 1 layer file."},
+        {{"--layers", Path("missing.cml")}, 1, "The file " + Path("missing.cml") + " cannot be read."},
         {{"--layers"}, 2, "needs a value"},
         {{"--operator", "MP_calcPixelWarpDrive"}, 1, "unknown operator"},
         {{"--set", "0=1"}, 1, "--set needs an --operator before it"},
@@ -159,7 +159,7 @@ TEST_F(CliGrade, PresetsAreFoundByNameAndShownOnAContactSheet)
     ASSERT_EQ(list.code, 0) << list.err.toStdString();
     const QStringList lines = list.out.trimmed().split('\n');
     EXPECT_GE(lines.size(), 30);
-    EXPECT_TRUE(lines.contains(QString::fromUtf8("vantropepp_v2_07_negativtraum.ini\tsurreal\tNegativtraum\tok")));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8("vantropepp_v2_07_negativtraum.ini\tsurreal\tNegative dream\tok")));
     for (const QString& line : lines)
         EXPECT_TRUE(line.startsWith("vantropepp_v2_") && line.endsWith("\tok")) << line.toStdString();
 

@@ -68,7 +68,7 @@ TEST_F(CliLutLibrary, LibraryListsAddsAndRemoves)
         ExpectRefusal({"lut", "library", "--add", id, "--name", name}, 1, "bad name '" + name + "'");
     ExpectRefusal({"lut", "library", "--remove", "B2"}, 1, "no library entry 'B2'");
     ExpectRefusal({"lut", "library", "--remove", "../id"}, 1, "no library entry '../id'");
-    ExpectRefusal({"lut", "library", "--add", id}, 1, "--add FILE.cube and --name NAME go together");
+    ExpectRefusal({"lut", "library", "--add", id}, 1, "--add FILE and --name NAME go together");
     ExpectRefusal({"lut", "library", "--add", Path("missing.cube"), "--name", "m"}, 1, "not a file");
     EXPECT_EQ(check.Violations(), QStringList());
     EXPECT_EQ(Listed(), (QStringList{"A", "b"}));

@@ -26,7 +26,7 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
 {
     std::vector<float> identity(9 * 9 * 9 * 3);
     LutLattice::WriteIdentity(identity.data(), 9);
-    EXPECT_EQ(FileBytes(Path("id.cube")), CubeFile::Format(identity.data(), 9, "LUT Name create new"));
+    EXPECT_EQ(FileBytes(Path("id.cube")), CubeFile::Format(identity.data(), 9, "New LUT"));
 
     // No saturation bakes every point grey; the title comes from the source.
     ASSERT_EQ(RunCli({"lut", "bake", "--in", Path("id.cube"), "--out", Path("grey.cube"), "--param", "saturation=0"}).code, 0);
@@ -35,7 +35,7 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
     QString title;
     ASSERT_TRUE(CubeFile::ReadFile(Path("grey.cube"), grey.data(), size, title, nullptr).bOk);
     EXPECT_EQ(size, 9);
-    EXPECT_EQ(title, "LUT Name create new");
+    EXPECT_EQ(title, "New LUT"); // the translated default title, never its key
     for (int i = 0; i < 9 * 9 * 9; ++i)
         ASSERT_TRUE(grey[3 * i] == grey[3 * i + 1] && grey[3 * i] == grey[3 * i + 2]) << i;
 
@@ -48,6 +48,13 @@ TEST_F(CliLut, IdentityBakeAndApplyOnFiles)
     // Darken at intensity 0 is the identity: a 16-bit PNG keeps its 16 bits, lowered by at most one.
     ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("grey.cube"), "--mode", "2", "--param", "intensity=0", Path("in.png"), Path("dark.png")}).code, 0);
     EXPECT_LE(TestImages::CompareImages(Load("dark.png").data(), m_input.data(), 40, 33, 1).iMaxAbs, 1);
+
+    // A LUT of another program (a cube with a 1D shaper) applies as the cube its import makes.
+    const QString foreign = VANTROPE_SOURCE_DIR "/tests/lut/data/ocio/resolve_1d3d.cube";
+    ASSERT_EQ(RunCli({"lut", "import", foreign, "--out", Path("imported.cube")}).code, 0);
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", foreign, Path("in.png"), Path("foreign.png")}).code, 0);
+    ASSERT_EQ(RunCli({"lut", "apply", "--lut", Path("imported.cube"), Path("in.png"), Path("imported.png")}).code, 0);
+    EXPECT_EQ(Load("foreign.png"), Load("imported.png"));
 }
 
 TEST_F(CliLut, RefusalsWriteNothing)
@@ -64,7 +71,7 @@ TEST_F(CliLut, RefusalsWriteNothing)
         {{"identity", "--size", "9"}, 1, "missing option --out"},
         {{"identity", "--size", "9", "--out", cube, "--param", "intensity=1"}, 2, "unknown option --param"},
         {{"bake", "--in", Path("missing.cube"), "--out", cube}, 1, "not a file"},
-        {{"bake", "--in", Path("big.cube"), "--out", cube}, 1, "size found 65, allowed from 2 to 64"},
+        {{"bake", "--in", Path("big.cube"), "--out", cube}, 1, "Size found: 65 Sizes from 2 to 64 are allowed."},
         {{"bake", "--in", id, "--out", cube, "--param", "sharpness=0.5"}, 1, "bad LUT parameter 'sharpness=0.5'"},
         {{"bake", "--in", id, "--out", cube, "--param", "saturation=1.5"}, 1, "bad value in 'saturation=1.5'"},
         {{"bake", "--in", id, "--out", cube, "--param", "contrast=nan"}, 1, "bad value"},
@@ -121,7 +128,7 @@ TEST_F(CliLut, UnreadableLutFileIsReportedWithItsPath)
                                             QFile::ExeOther);
     QFile::setPermissions(Path("id.cube"), QFile::ReadOwner | QFile::WriteOwner);
     ExpectRefusal({"lut", "bake", "--in", Path("id.cube"), "--out", Path("out.cube")}, 1,
-                  QStringLiteral("vantrope-cli: cannot read LUT '%1': size found 0, allowed from 2 to 64\n").arg(Path("id.cube")),
+                  QStringLiteral("vantrope-cli: cannot read LUT '%1': The LUT file could not be loaded. LUT file: %1 Size found: 0 Sizes from 2 to 64 are allowed.\n").arg(Path("id.cube")),
                   {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"});
 }
 

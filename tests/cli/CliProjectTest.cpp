@@ -9,6 +9,7 @@
 
 #include <QDirIterator>
 #include <QRandomGenerator>
+#include <QSettings>
 
 #include <csignal>
 
@@ -84,6 +85,22 @@ TEST_F(CliProject, ProjectCarriesTheGradeToTheExport)
     };
     for (const auto& r : refusals)
         ExpectRefusal(r.args, r.code, r.says);
+}
+
+TEST_F(CliProject, AClipProjectKeepsTheVideoDocksExportSettings)
+{
+    ASSERT_TRUE(Ffmpeg({"-f", "lavfi", "-i", "testsrc=size=64x48:rate=10", "-t", "1", "-pix_fmt", "yuv420p", Path("in.mp4")}));
+    ASSERT_EQ(RunCli({"project", "save", Path("clip"), "--clip", Path("in.mp4")}).code, 0);
+    {
+        QSettings project(Path("clip.vantropeProject"), QSettings::IniFormat);
+        EXPECT_EQ(project.value("CVideoDockWidget/SrcDesc/m_strPath").toString(), Path("in.mp4"));
+        // As the window would have saved it after the user chose a smaller size.
+        project.setValue("CVideoDockWidget/DstDesc/m_iResolution", QSize(32, 24));
+    }
+    const SCliRun graded = RunCli({"grade", "--project", Path("clip.vantropeProject"), Path("out.mp4")});
+    ASSERT_EQ(graded.code, 0) << graded.err.toStdString();
+    const QString streams = Probe(Path("out.mp4"));
+    EXPECT_TRUE(streams.contains("width=32\n") && streams.contains("height=24\n")) << streams.toStdString();
 }
 
 TEST_F(CliProject, KilledSavesLeaveTheOldProjectOrTheNew)
