@@ -1,6 +1,7 @@
 #include "video/Bin.h"
 
 #include "core/AppLog.h"
+#include "video/ChildStart.h"
 #include "video/EventPump.h"
 
 #include <QCoreApplication>
@@ -55,14 +56,7 @@ CBin::CBin(QObject* parent, IEventPump* pump)
 {
     m_pProcess->setProcessChannelMode(QProcess::MergedChannels);
     const pid_t parentPid = getpid();
-    m_pProcess->setChildProcessModifier([parentPid] {
-        // Own process group, so a kill reaches whatever the program starts; and the child
-        // must not outlive us when we are killed.
-        setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parentPid)
-            _exit(127);
-    });
+    m_pProcess->setChildProcessModifier([parentPid] { PrepareChildProcess(parentPid); });
     connect(m_pProcess, &QProcess::readyReadStandardOutput, this, &CBin::OnStandardOutput);
     connect(m_pProcess, &QProcess::finished, this, &CBin::OnFinshed);
 }

@@ -1,5 +1,7 @@
 #include "video/PipeStream.h"
 
+#include "video/ChildStart.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -67,10 +69,7 @@ std::unique_ptr<CPipeStream> CPipeStream::Open(const QString& program, const QSt
     const pid_t pid = fork();
     if (pid == 0)
     {
-        setpgid(0, 0);
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != parentPid)
-            _exit(127);
+        PrepareChildProcess(parentPid);
         struct sigaction standard = {};
         standard.sa_handler = SIG_DFL;
         sigaction(SIGPIPE, &standard, nullptr);
