@@ -139,7 +139,9 @@ int Save(CCliArguments& args)
         const QSize size = movie.GetFrameSize(clip);
         project.SetClip(clip);
         project.Parts().Series().SetPicture(clip, size, PreviewSizeFor(size, previewLongSide));
+        // The project keeps the clip's path and metrics; no frame or thumbnail is shown here.
         project.VideoDock().SetSource(clip);
+        project.VideoDock().CloseClip();
     }
     else
     {
