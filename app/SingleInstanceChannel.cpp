@@ -8,6 +8,7 @@
 #include <QMetaMethod>
 #include <QThread>
 
+#include <atomic>
 #include <cstring>
 #include <unistd.h>
 
@@ -15,6 +16,20 @@ namespace
 {
 constexpr int kWaitMs = 5000;
 constexpr int kRetryMs = 20;
+// Polls of 100 ms after which a message left half-written by a killed sender is dropped.
+constexpr int kStaleWritePolls = 50;
+
+// The first byte says who may touch the rest: idle, being written by one sender, or ready for
+// the first instance. It is changed by atomic operations only, never under the segment's system
+// lock: a first instance stopped while holding that lock would hold every later start with it.
+constexpr char kIdle = '0';
+constexpr char kWriting = 'w';
+constexpr char kReady = '1';
+
+std::atomic_ref<char> State(void* data)
+{
+    return std::atomic_ref<char>(*static_cast<char*>(data));
+}
 }  // namespace
 
 CSingleInstanceChannel::CSingleInstanceChannel(const QString& instanceKey, QObject* parent)
@@ -49,7 +64,7 @@ CSingleInstanceChannel::CSingleInstanceChannel(const QString& instanceKey, QObje
         qDebug() << "Unable to create single instance.";
         return;
     }
-    WriteBounded(QByteArray("0", 1));
+    State(m_memory.data()).store(kIdle, std::memory_order_release);
     connect(&m_timer, &QTimer::timeout, this, &CSingleInstanceChannel::checkForMessage);
     m_timer.start(100);
 }
@@ -59,16 +74,6 @@ CSingleInstanceChannel::~CSingleInstanceChannel()
     m_timer.stop();
     if (m_memory.isAttached())
         m_memory.detach();
-}
-
-bool CSingleInstanceChannel::WriteBounded(const QByteArray& bytes)
-{
-    if (!m_memory.lock())
-        return false;
-    const qsizetype n = std::min<qsizetype>(bytes.size(), m_memory.size());
-    std::memcpy(m_memory.data(), bytes.constData(), size_t(n));
-    m_memory.unlock();
-    return n == bytes.size();
 }
 
 bool CSingleInstanceChannel::sendMessage(const QString& text)
@@ -86,25 +91,24 @@ bool CSingleInstanceChannel::sendMessage(const QString& text)
         }
         QThread::msleep(kRetryMs);
     }
-    const QByteArray message = "1" + text.toUtf8() + QByteArray(1, '\0');
-    if (message.size() > m_memory.size())
+    const QByteArray body = text.toUtf8() + QByteArray(1, '\0');
+    if (body.size() + 1 > m_memory.size())
     {
         Helper::AppLog(QStringLiteral("CSingleInstanceChannel::sendMessage() -> message of %1 bytes too long")
-                           .arg(message.size()));
+                           .arg(body.size() + 1));
         return false;
     }
     // Never overwrite a message the first instance has not read yet.
+    char* data = static_cast<char*>(m_memory.data());
     while (!deadline.hasExpired())
     {
-        if (!m_memory.lock())
-            return false;
-        char* data = static_cast<char*>(m_memory.data());
-        const bool idle = data[0] == '0';
-        if (idle)
-            std::memcpy(data, message.constData(), size_t(message.size()));
-        m_memory.unlock();
-        if (idle)
+        char expected = kIdle;
+        if (State(data).compare_exchange_strong(expected, kWriting, std::memory_order_acquire))
+        {
+            std::memcpy(data + 1, body.constData(), size_t(body.size()));
+            State(data).store(kReady, std::memory_order_release);
             return true;
+        }
         QThread::msleep(kRetryMs);
     }
     Helper::AppLog("CSingleInstanceChannel::sendMessage() -> running instance does not answer");
@@ -117,15 +121,23 @@ void CSingleInstanceChannel::checkForMessage()
     // the segment instead of being read into the void.
     if (!isSignalConnected(QMetaMethod::fromSignal(&CSingleInstanceChannel::messageAvailable)))
         return;
-    if (!m_memory.lock())
+    char* data = static_cast<char*>(m_memory.data());
+    if (!data)
         return;
-    const QByteArray copy(static_cast<const char*>(m_memory.constData()), m_memory.size());
-    m_memory.unlock();
-    if (copy.isEmpty() || copy.at(0) == '0')
+    const char state = State(data).load(std::memory_order_acquire);
+    m_writingPolls = state == kWriting ? m_writingPolls + 1 : 0;
+    if (m_writingPolls >= kStaleWritePolls)
+    {
+        char expected = kWriting;
+        State(data).compare_exchange_strong(expected, kIdle, std::memory_order_release);
+        m_writingPolls = 0;
         return;
-    const QByteArray body = copy.mid(1);
-    const qsizetype end = body.indexOf('\0');
-    const QString message = QString::fromUtf8(end >= 0 ? body.left(end) : body);
+    }
+    if (state != kReady)
+        return;
+    const qsizetype room = m_memory.size() - 1;
+    const qsizetype length = qsizetype(strnlen(data + 1, size_t(room)));
+    const QString message = QString::fromUtf8(data + 1, length);
+    State(data).store(kIdle, std::memory_order_release);
     emit messageAvailable(message);
-    WriteBounded(QByteArray("0", 1));
 }

@@ -24,7 +24,7 @@ public:
     ~CSingleInstanceChannel() override;
 
     bool isRunning() const { return m_bRunning; }
-    /// Writes "1" + UTF-8 text + NUL into the segment. False when no other instance runs, the
+    /// Writes "1" + UTF-8 text + NUL into the segment without taking its system lock. False when no other instance runs, the
     /// segment cannot be reached, the text does not fit, or an earlier message is still pending
     /// after a bounded wait.
     bool sendMessage(const QString& text);
@@ -36,10 +36,9 @@ signals:
     void messageAvailable(QString message);
 
 private:
-    bool WriteBounded(const QByteArray& bytes);
-
     bool m_bRunning = false;
     QSharedMemory m_memory;
     std::unique_ptr<QLockFile> m_pLock;
     QTimer m_timer;
+    int m_writingPolls = 0;
 };

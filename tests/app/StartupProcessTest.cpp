@@ -16,6 +16,7 @@
 #include <QStandardPaths>
 #include <QRegularExpression>
 #include <QSet>
+#include <QSharedMemory>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -373,4 +374,10 @@ TEST_F(SingleInstance, AnUnreadMessageIsNeverOverwritten)
     EXPECT_FALSE(second.sendMessage("lost"));
     QSignalSpy received(&first, &CSingleInstanceChannel::messageAvailable);
     EXPECT_EQ(Next(received), "pending");
+    // The segment's system lock held as by a process stopped inside it: messages still pass.
+    QSharedMemory stopped(m_key + QStringLiteral("_%1").arg(getuid()));
+    ASSERT_TRUE(stopped.attach() && stopped.lock()) << stopped.errorString().toStdString();
+    ASSERT_TRUE(second.sendMessage("past the lock"));
+    EXPECT_EQ(Next(received), "past the lock");
+    stopped.unlock();
 }
