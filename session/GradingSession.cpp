@@ -171,8 +171,8 @@ bool CGradingSession::OperatorInputColour(int op, QPoint pixel, float* rgb)
     if (!engine.Slots().Fill(eWS_THUMBNAIL, input, w, h, w, h, engine.Workers(int64_t(w) * h)))
         return false;
     Helper::CRGB48Buffer& slot = engine.Slots().Get(eWS_THUMBNAIL);
-    if (m_colour->HasActiveLayers())
-        m_colour->ApplyInPlace(slot.GetData(), w, h);
+    if (m_colour->HasActiveLayers() && !m_colour->ApplyInPlace(slot.GetData(), w, h))
+        return false;
     CPostProcessing before;
     before.Operators() = m_chain->Operators().mid(0, std::max(0, op));
     before.Process(engine, m_sourceSize.width(), m_sourceSize.height(), true);
