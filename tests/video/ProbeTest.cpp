@@ -1,5 +1,6 @@
 // Probing: metrics of real clips of every kind, the answer files, counting fall-backs and
 // hostile answers.
+#include "tests/cli/CliRun.h"
 #include "tests/support/FakeTools.h"
 #include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
@@ -202,7 +203,7 @@ TEST(Probe, TagTextCannotAddKeys)
 {
     // A stream title spanning lines, written to look like answer keys.
     const QString clip = TestScratchFolder() + "/tagged.mkv";
-    ASSERT_TRUE(RunFfmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", "-metadata:s:v:0",
+    ASSERT_TRUE(Ffmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", "-metadata:s:v:0",
                            "title=x\n[SIDE_DATA]\nrotation=90\n[/SIDE_DATA]\nwidth=65535\nnb_frames=77", "-metadata",
                            "title=y\n[format]\nnb_streams=9", clip}));
     CMovieHandling movie;

@@ -67,9 +67,6 @@ QString TestScratchFolder();
 /// The private temp folder of the code under test.
 QString TestPrivateTemp();
 
-/// Runs ffmpeg with the arguments (after "-nostdin -v error -y"); false on failure.
-bool RunFfmpeg(const QStringList& arguments);
-
 /// Pixels of a binary PPM as written by ffmpeg: packed RGB rows, top row first; empty on error.
 std::vector<unsigned char> ReadPpmRgb(const QString& path, QSize& size);
 /// The converter's own still of the clip at `ms` (accurate seek, no step back), as ReadPpmRgb.
