@@ -236,54 +236,45 @@ TEST(ReadPipe, FramesAreWholeRowsMatchingTheConvertersStill)
     }
 }
 
-TEST(ReadPipe, EndsAtTheRealEndOfACutClip)
-{
-    // The index promises 50 frames; the file holds about half of them.
-    const QString clip = TestClip(EClip::eFastStartHalf);
-    CTidyScope check(20000);
-    CMovieHandling movie;
-    QSize size;
-    int frames = 0;
-    ReadAllFrames(movie, clip, size, frames);
-    EXPECT_EQ(movie.GetNumFrames(clip), 50);
-    EXPECT_GT(frames, 5);
-    EXPECT_LT(frames, 40);
-}
-
 TEST(ReadPipe, DecoderFaultsEndTheStream)
 {
     const QString clip = TestClip(EClip::ePlain);
-    const struct
-    {
-        const char* fault;
-        int frames;
-        int error;
-    } cases[] = {
+    const std::tuple<const char*, int, int> cases[] = { // fault, frames read, error
         {"", 9, 0}, {"decoder=stderr-flood", 9, 0}, {"decoder=exit1-after:3", 3, 0}, {"decoder=truncated:4", 4, 0},
         {"decoder=kill-after:2", 2, 0}, {"decoder=segv", 0, 0}, {"decoder=exit1", 0, 0},
         {"decoder=hang", 0, ETIMEDOUT}, // nothing comes: the stall limit ends the wait
     };
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    for (const auto& c : cases)
+    for (const auto& [fault, frames, error] : cases)
     {
-        SCOPED_TRACE(c.fault);
+        SCOPED_TRACE(fault);
         CTidyScope check(20000);
         check.WatchFile(clip);
         CMovieHandling movie;
         const QSize size = movie.GetFrameSize(clip);
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, "30000/1001", false);
         ASSERT_TRUE(pipe);
-        pipe->SetStallLimit(c.error == ETIMEDOUT ? 500 : 20000); // a loaded machine may start slowly
-        EXPECT_EQ(ReadFrames(movie, *pipe, size), c.frames);
-        EXPECT_EQ(pipe->LastError(), c.error) << std::strerror(pipe->LastError());
+        pipe->SetStallLimit(error == ETIMEDOUT ? 500 : 20000); // a loaded machine may start slowly
+        EXPECT_EQ(ReadFrames(movie, *pipe, size), frames);
+        EXPECT_EQ(pipe->LastError(), error) << std::strerror(pipe->LastError());
         pipe->Close();
         // Error output is drained throughout; its last part is kept.
-        EXPECT_EQ(pipe->ErrorTail(), std::strcmp(c.fault, "decoder=stderr-flood") ? QByteArray() : QByteArray(8192, 'x'));
+        EXPECT_EQ(pipe->ErrorTail(), std::strcmp(fault, "decoder=stderr-flood") ? QByteArray() : QByteArray(8192, 'x'));
         tools.SetFault("");
         movie.RemoveIniFiles();
     }
+
+    // A cut clip whose index promises 50 frames (see the probe test): the pipe ends where the
+    // data ends, about half way.
+    CTidyScope check(20000);
+    CMovieHandling movie;
+    QSize size;
+    int frames = 0;
+    ReadAllFrames(movie, TestClip(EClip::eFastStartHalf), size, frames);
+    EXPECT_GT(frames, 5);
+    EXPECT_LT(frames, 40);
 }
 
 TEST(ReadPipe, CommandLineAndRefusals)
@@ -313,12 +304,7 @@ TEST(ReadPipe, CommandLineAndRefusals)
     log.Clear();
     EXPECT_FALSE(movie.OpenReadPipe(clip, "", false));
     EXPECT_FALSE(movie.OpenReadPipe(fifo, rate, false));
-    {
-        CFakeTools tools;
-        tools.Break("ffmpeg", CFakeTools::eMISSING);
-        EXPECT_FALSE(movie.OpenReadPipe(clip, rate, false));
-    }
-    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 3u);
+    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 2u);
     QFile::remove(fifo);
     EXPECT_EQ(CInvariantCheck::LiveChildren(), QStringList());
 }
