@@ -4,12 +4,8 @@
 #include "tests/video/TestClips.h"
 #include "video/ClipDecoder.h"
 #include "video/FrameFetcher.h"
-#include "video/MovieHandling.h"
 
 #include <QCoreApplication>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <optional>
 

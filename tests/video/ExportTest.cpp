@@ -3,26 +3,16 @@
 #include "core/EngineState.h"
 #include "core/Paths.h"
 #include "core/Progress.h"
-#include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
 #include "tests/support/LogCapture.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/support/QtPrinting.h"
 #include "tests/support/ScriptedPrompt.h"
 #include "tests/support/SmallDisk.h"
-#include "tests/support/TempHome.h"
 #include "tests/video/TestClips.h"
 #include "video/JobEnvironment.h"
 #include "video/JobProgressView.h"
-#include "video/MovieHandling.h"
 
-#include <QDir>
-#include <QFile>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstring>

@@ -1,15 +1,6 @@
 // Frame extraction with its retry rule, hostile clip names, and the read pipe.
-#include "tests/support/FakeTools.h"
 #include "tests/support/LogCapture.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-#include "video/MovieHandling.h"
-
-#include <QDir>
-#include <QFile>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>

@@ -1,16 +1,8 @@
 // Probing: metrics of real clips of every kind, the answer files, counting fall-backs and
 // hostile answers.
-#include "tests/cli/CliRun.h"
-#include "tests/support/FakeTools.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-#include "video/MovieHandling.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -1,17 +1,8 @@
 #include "tests/video/TestClips.h"
 
 #include "core/Paths.h"
-#include "tests/cli/CliRun.h"
-#include "tests/support/MediaFiles.h"
-#include "video/MovieHandling.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
 #include <cstdio>
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>

@@ -1,19 +1,10 @@
 // The process runners: frame counters, outcomes of runs, kills, program lookup, pipe text.
-#include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
 #include "video/Bin.h"
 #include "video/CommandLine.h"
 #include "video/EventPump.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>

@@ -1,15 +1,5 @@
 // vantrope-cli probe and frame, run as the user runs them.
-#include "tests/cli/CliRun.h"
-#include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 
