@@ -287,28 +287,23 @@ TEST_F(ExportTest, TwoExportsIntoOneFolderKeepApart)
 
 TEST_F(ExportTest, OddSizesTurnsAndVariableRatesExportWithTheEncodersSizeAndHonestProgress)
 {
-    const struct
-    {
-        EClip clip;
-        QSize size;
-        const char* line; // in the job log
-    } cases[] = {
+    const std::tuple<EClip, QSize, const char*> cases[] = { // clip, size of the result, line in the job log
         {EClip::eOddLossless, {32, 16}, "Source size 33x17 -> 32x16"}, // a column and a row cropped
         {EClip::eTiny, {2, 2}, "Source size 1x1 -> 2x2"},               // nothing to crop: scaled up
         {EClip::eVariableRate, {64, 36}, "Frames processed: 7"},        // 39 frames come as 71 or more at 25/1
         {EClip::eTitledRotate90, {36, 64}, "Possible rotation has been removed."}, // frames arrive turned
     };
-    for (const auto& c : cases)
+    for (const auto& [clip, size, line] : cases)
     {
-        const SDstDesc dst = Destination(QFileInfo(TestClip(c.clip)).baseName() + ".mp4");
+        const SDstDesc dst = Destination(QFileInfo(TestClip(clip)).baseName() + ".mp4");
         SCOPED_TRACE(dst.m_strPath.toStdString());
         m_recorder.maxVideoFraction = -1.0f;
-        ASSERT_EQ(CheckedExport(TestClip(c.clip), dst, true, 60000), 0) << ErrorCode().toStdString();
+        ASSERT_EQ(CheckedExport(TestClip(clip), dst, true, 60000), 0) << ErrorCode().toStdString();
         const SMediaProbe out = ProbeMedia(dst.DestinationFile());
-        EXPECT_EQ(QSize(out.Value("width").toInt(), out.Value("height").toInt()), c.size);
+        EXPECT_EQ(QSize(out.Value("width").toInt(), out.Value("height").toInt()), size);
         EXPECT_EQ(out.Value("rotation") + out.Value("TAG:rotate"), "");
-        EXPECT_EQ(out.Value("TAG:title"), c.clip == EClip::eTitledRotate90 ? "Vantrope Title" : "");
-        EXPECT_TRUE(JobLog().contains(c.line)) << JobLog().toStdString();
+        EXPECT_EQ(out.Value("TAG:title"), clip == EClip::eTitledRotate90 ? "Vantrope Title" : "");
+        EXPECT_TRUE(JobLog().contains(line)) << JobLog().toStdString();
         EXPECT_FLOAT_EQ(m_recorder.maxVideoFraction, 1.0f);
         EXPECT_FLOAT_EQ(m_recorder.lastVideoFraction, 1.0f);
     }
@@ -583,29 +578,24 @@ INSTANTIATE_TEST_SUITE_P(Export, ExportFault, ::testing::ValuesIn(ExportFaults()
 
 TEST_F(ExportTest, ReadOnlyAndFullDestinationDrives)
 {
-    const struct
-    {
-        const char* name;
-        const char* options;
-        CMovieHandling::ECodec codec;
-        const char* note;
-    } cases[] = {
+    // Name, mount options, codec, the note of the error dialog.
+    const std::tuple<const char*, const char*, CMovieHandling::ECodec, const char*> cases[] = {
         {"read-only", "ro,size=1m", CMovieHandling::eCODEC0, "In den Zielordner kann nicht geschrieben werden."},
         {"full", "size=160k", CMovieHandling::eCODEC1, "Der Datenträger des Zielordners ist voll."},
     };
-    for (const auto& c : cases)
+    for (const auto& [name, options, codec, note] : cases)
     {
-        SCOPED_TRACE(c.name);
-        const QString folder = m_out.path() + "/" + c.name;
+        SCOPED_TRACE(name);
+        const QString folder = m_out.path() + "/" + name;
         ASSERT_TRUE(QDir().mkpath(folder));
-        CSmallDisk mount(folder, c.options);
+        CSmallDisk mount(folder, options);
         if (!mount.IsMounted())
             GTEST_SKIP() << CSmallDisk::kSkipReason;
         m_prompt = CScriptedPrompt();
-        if (c.codec == CMovieHandling::eCODEC1)
+        if (codec == CMovieHandling::eCODEC1)
             m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
-        EXPECT_EQ(CheckedExport(TestClip(EClip::eTitled), Destination(folder + "/result.mp4", c.codec), false), 2);
-        ASSERT_EQ(m_prompt.Log().size(), c.codec == CMovieHandling::eCODEC1 ? 2 : 1);
-        EXPECT_EQ(m_prompt.Log().last(), kErrorDialog + QStringLiteral("0130\n%1").arg(QString::fromUtf8(c.note)));
+        EXPECT_EQ(CheckedExport(TestClip(EClip::eTitled), Destination(folder + "/result.mp4", codec), false), 2);
+        ASSERT_EQ(m_prompt.Log().size(), codec == CMovieHandling::eCODEC1 ? 2 : 1);
+        EXPECT_EQ(m_prompt.Log().last(), kErrorDialog + QStringLiteral("0130\n%1").arg(QString::fromUtf8(note)));
     }
 }

@@ -42,12 +42,8 @@ using SplitCompare = FrameBlend;
 
 TEST_F(FrameBlend, OrderStatisticsAndMeansOverSeveralFrames)
 {
-    const struct
-    {
-        int ringSize, mode;
-        std::vector<uint16_t> frames; // oldest first
-        uint16_t expected;
-    } cases[] = {
+    // Ring size, mode, frames (oldest first), the value of every sample after the last frame.
+    const std::tuple<int, int, std::vector<uint16_t>, uint16_t> cases[] = {
         // The first frame of five keeps the frame, or gives the floor of the spread.
         {5, 1, {1234}, 1234}, {5, 2, {1234}, 1234}, {5, 3, {1234}, 1234}, {5, 8, {1234}, 1234}, {5, 9, {1234}, 1234},
         {5, 6, {1234}, 2072},  // √0.001 × 65535
@@ -63,11 +59,11 @@ TEST_F(FrameBlend, OrderStatisticsAndMeansOverSeveralFrames)
         {3, 11, {500, 500, 500}, 0},
         {2, 1, {10, 20, 30, 40}, 35},       // the ring keeps only the last two
     };
-    for (const auto& c : cases)
+    for (const auto& [ringSize, mode, frames, expected] : cases)
     {
-        const Image out = BlendSequence(c.ringSize, c.mode, c.frames);
-        EXPECT_EQ(std::count(out.begin(), out.end(), c.expected), std::ptrdiff_t(out.size()))
-            << "mode " << c.mode << " ring " << c.ringSize << " frames " << c.frames.size();
+        const Image out = BlendSequence(ringSize, mode, frames);
+        EXPECT_EQ(std::count(out.begin(), out.end(), expected), std::ptrdiff_t(out.size()))
+            << "mode " << mode << " ring " << ringSize << " frames " << frames.size();
     }
 }
 

@@ -9,12 +9,9 @@
 
 namespace
 {
-size_t Count(const std::string& text, const std::string& part)
+qsizetype Count(const std::string& text, const char* part)
 {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
+    return QString::fromStdString(text).count(QLatin1String(part));
 }
 
 // Reads the pipe to its end: the number of frames, and their bytes one after another into `all`.
@@ -76,7 +73,7 @@ TEST(Extraction, RetryRule)
                 positions << run.arguments.value(run.arguments.indexOf("-ss") + 1);
         EXPECT_EQ(positions, c.attempts);
         EXPECT_NE(log.Text().rfind(std::string("CMovieHandling::ExtractFrame() -> ") + c.lastLine), std::string::npos) << log.Text();
-        EXPECT_EQ(Count(log.Text(), "Image couldn't be extracted."), size_t(c.attempts.size()));
+        EXPECT_EQ(Count(log.Text(), "Image couldn't be extracted."), c.attempts.size());
         movie.RemoveIniFiles();
     }
 
@@ -91,15 +88,14 @@ TEST(Extraction, RetryRule)
     }
 
     // A converter that cannot be started: no attempt runs, the same limits hold.
-    CFakeTools broken;
-    broken.Break("ffmpeg", CFakeTools::eMISSING);
+    tools.Break("ffmpeg", CFakeTools::eMISSING);
     CMovieHandling movie;
     ASSERT_TRUE(WriteWholeFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
     CLogCapture log;
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 99000, 5000, true, {-1, -1}).isEmpty());
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 1000, 5000, true, {-1, -1}).isEmpty());
-    EXPECT_EQ(Count(log.Text(), "-> Try "), 0u);
-    EXPECT_EQ(Count(log.Text(), "Stop immediately."), 1u);
+    EXPECT_EQ(Count(log.Text(), "-> Try "), 0);
+    EXPECT_EQ(Count(log.Text(), "Stop immediately."), 1);
 }
 
 TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
@@ -117,10 +113,11 @@ TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
         qint64 position;
         QSize request, expected;
         int tries;
+        const char* filter; // the converter's -vf argument
     } cases[] = {
-        {0, {-1, -1}, {64, 36}, 1},
-        {1000, {32, 18}, {32, 18}, 1},
-        {1990, {-1, -1}, {64, 36}, 2}, // past the last frame: found 500 ms earlier
+        {0, {-1, -1}, {64, 36}, 1, ""},
+        {1000, {32, 18}, {32, 18}, 1, "scale=32:18"},
+        {1990, {-1, -1}, {64, 36}, 2, ""}, // past the last frame: found 500 ms earlier
     };
     for (const auto& c : cases)
     {
@@ -131,12 +128,10 @@ TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
         QSize size;
         EXPECT_FALSE(ReadPpmRgb(image, size).empty());
         EXPECT_EQ(size, c.expected);
-        EXPECT_EQ(Count(log.Text(), "-> Try "), size_t(c.tries));
+        EXPECT_EQ(Count(log.Text(), "-> Try "), c.tries);
         const QStringList arguments = tools.Runs().last().arguments;
         EXPECT_EQ(arguments.mid(0, 4), QStringList({"-nostdin", "-threads", "1", "-accurate_seek"}));
-        const QString scale = c.request.width() > 0 ? QStringLiteral("scale=%1:%2").arg(c.request.width()).arg(c.request.height())
-                                                    : QString();
-        EXPECT_EQ(arguments.contains("-vf") ? arguments.value(arguments.indexOf("-vf") + 1) : QString(), scale);
+        EXPECT_EQ(arguments.contains("-vf") ? arguments.value(arguments.indexOf("-vf") + 1) : QString(), c.filter);
         QFile::remove(image);
     }
     // Nothing to take from: the end of a short clip with no time to step back into.
@@ -195,26 +190,21 @@ TEST(Extraction, HostileNamesReachTheProgramsIntact)
 
 TEST(ReadPipe, FramesAreWholeRowsMatchingTheConvertersStill)
 {
-    const struct
+    // Clip, frame size, tolerance: lossy pictures may round differently on the two paths.
+    const std::tuple<EClip, QSize, int> cases[] = {
+        {EClip::eFullHd, {1920, 1080}, 2}, {EClip::eOddLossless, {33, 17}, 0}, {EClip::eOddLosslessRotated, {17, 33}, 0},
+        {EClip::eTiny, {1, 1}, 0}};
+    for (const auto& [kind, frameSize, tolerance] : cases)
     {
-        EClip clip;
-        QSize size;
-        int tolerance; // lossy pictures may round differently on the two paths
-    } cases[] = {{EClip::eFullHd, {1920, 1080}, 2},
-                 {EClip::eOddLossless, {33, 17}, 0},
-                 {EClip::eOddLosslessRotated, {17, 33}, 0},
-                 {EClip::eTiny, {1, 1}, 0}};
-    for (const auto& c : cases)
-    {
-        const QString clip = TestClip(c.clip);
+        const QString clip = TestClip(kind);
         SCOPED_TRACE(clip.toStdString());
         CTidyScope check(60000, {TestPrivateTemp()});
         CMovieHandling movie;
         QSize size;
         int frames = 0;
         const std::vector<unsigned char> all = ReadAllFrames(movie, clip, size, frames);
-        ASSERT_EQ(size, c.size);
-        const size_t frameBytes = size_t(c.size.width()) * c.size.height() * 3;
+        ASSERT_EQ(size, frameSize);
+        const size_t frameBytes = size_t(frameSize.width()) * frameSize.height() * 3;
         EXPECT_EQ(frames, 5);
         EXPECT_EQ(movie.GetNumFrames(clip), 5);
         ASSERT_EQ(all.size(), 5 * frameBytes);
@@ -222,7 +212,7 @@ TEST(ReadPipe, FramesAreWholeRowsMatchingTheConvertersStill)
         QSize stillSize;
         const std::vector<unsigned char> still = ExtractRgb(movie, clip, 120, stillSize);
         ASSERT_EQ(stillSize, size);
-        EXPECT_LE(MaxDifference(still.data(), all.data() + 3 * frameBytes, frameBytes), c.tolerance);
+        EXPECT_LE(MaxDifference(still.data(), all.data() + 3 * frameBytes, frameBytes), tolerance);
         movie.RemoveIniFiles();
     }
 }
@@ -295,7 +285,7 @@ TEST(ReadPipe, CommandLineAndRefusals)
     log.Clear();
     EXPECT_FALSE(movie.OpenReadPipe(clip, "", false));
     EXPECT_FALSE(movie.OpenReadPipe(fifo, rate, false));
-    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 2u);
+    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 2);
     QFile::remove(fifo);
     EXPECT_EQ(CInvariantCheck::LiveChildren(), QStringList());
 }

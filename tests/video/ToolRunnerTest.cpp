@@ -70,35 +70,31 @@ TEST(ToolRunner, OutcomeFollowsExitCodeStatusAndSilence)
     // The prober writes its answer only on success, and no output is no answer. 1 MiB of error
     // output before the work is drained without a dead-lock; a program that hangs is stopped at
     // the limit (the converter once silent, the prober at its time limit).
-    const struct
-    {
-        const char* fault;
-        bool converterOk, proberOk;
-        const char* answer; // expected in the answer file, nullptr for none
-    } cases[] = {
+    // Fault, the converter's and the prober's success, what the answer file holds (nullptr: none).
+    const std::tuple<const char*, bool, bool, const char*> cases[] = {
         {"", true, true, "codec_type=video"}, {"any=exit1", false, false, nullptr}, {"any=segv", false, false, nullptr},
         {"any=empty", true, false, nullptr},  {"any=junk", true, true, "this is not an answer"},
         {"any=stderr-flood", true, true, "codec_type=video"}, {"any=hang", false, false, nullptr},
     };
-    for (const auto& c : cases)
+    for (const auto& [fault, converterOk, proberOk, content] : cases)
     {
-        SCOPED_TRACE(c.fault);
-        const bool hang = std::strcmp(c.fault, "any=hang") == 0;
+        SCOPED_TRACE(fault);
+        const bool hang = std::strcmp(fault, "any=hang") == 0;
         QFile::remove(answer);
         CTidyScope check(20000);
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         CFFmpegBin converter;
         converter.SetSilenceLimit(hang ? 300 : 20000);
         EXPECT_TRUE(converter.Run({"-i", clip, "-map", "0:v:0", "-c", "copy", "-f", "null", "-"}, true, true));
-        EXPECT_EQ(converter.FinishedOk(), c.converterOk);
+        EXPECT_EQ(converter.FinishedOk(), converterOk);
         EXPECT_EQ(converter.TimedOut(), hang);
         EXPECT_FALSE(converter.IsRunning());
         CFFprobeBin prober;
         prober.SetTimeLimit(hang ? 500 : 30000);
-        EXPECT_EQ(prober.Run({"-v", "quiet", "-print_format", "ini", "-show_streams", clip}, answer), c.proberOk);
+        EXPECT_EQ(prober.Run({"-v", "quiet", "-print_format", "ini", "-show_streams", clip}, answer), proberOk);
         EXPECT_EQ(prober.TimedOut(), hang);
-        EXPECT_EQ(QFile::exists(answer), c.answer != nullptr);
-        EXPECT_TRUE(!c.answer || ReadWholeFile(answer).contains(c.answer));
+        EXPECT_EQ(QFile::exists(answer), content != nullptr);
+        EXPECT_TRUE(!content || ReadWholeFile(answer).contains(content));
     }
     QFile::remove(answer);
     CFFprobeBin prober;

@@ -122,32 +122,27 @@ TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)
 TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftoversAndChildrenDieWithTheProgram)
 {
     const QStringList frame{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"};
-    const struct
-    {
-        const char* fault;
-        QStringList arguments;
-        int signal;
-    } cases[] = {
+    const std::tuple<const char*, QStringList, int> cases[] = { // fault, command, signal
         {"probe=hang", {"probe", TestClip(EClip::ePlain)}, SIGINT},
         {"extract=hang", frame, SIGINT},
         {"extract=hang", frame, SIGKILL},
     };
-    for (const auto& c : cases)
+    for (const auto& [fault, arguments, stop] : cases)
     {
-        SCOPED_TRACE(std::string(c.fault) + " " + strsignal(c.signal));
+        SCOPED_TRACE(std::string(fault) + " " + strsignal(stop));
         CFakeTools tools;
         ASSERT_TRUE(tools.IsValid());
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         CInvariantCheck check(30000);
         check.WatchFolder(TestPrivateTemp());
         check.WatchFolder(TestScratchFolder());
-        std::unique_ptr<QProcess> cli(StartCli(c.arguments));
+        std::unique_ptr<QProcess> cli(StartCli(arguments));
         ASSERT_TRUE(cli->waitForStarted());
         const QStringList children = ChildrenOf(*cli);
         ASSERT_EQ(children.size(), 1);
-        ::kill(pid_t(cli->processId()), c.signal);
+        ::kill(pid_t(cli->processId()), stop);
         ASSERT_TRUE(cli->waitForFinished(10000));
-        if (c.signal == SIGINT)
+        if (stop == SIGINT)
         {
             EXPECT_EQ(cli->exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(cli->exitCode(), 3);
