@@ -324,8 +324,7 @@ TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
         CMovieHandling::ECodec codec;
         CMovieHandling::EQuality quality;
         QStringList stages;   // the converter's runs (decoder and encoder start together, in either order)
-        const char* encoder;  // part of the encoder's arguments
-        const char* outCodec; // first stream of the result
+        const char *encoder, *outCodec; // part of the encoder's arguments; the first stream of the result
         int audioStreams;
         const char* frames;
     } cases[] = {
@@ -382,8 +381,8 @@ TEST_F(ExportTest, OptionsDecideWhichRunsHappen)
         EXPECT_TRUE(encoder.contains(" " + m_out.path() + "/017010200_Tmp_VideoStream-") &&
                     encoder.endsWith(c.codec == eCODEC1 ? ".avi" : ".mp4"))
             << encoder.toStdString();
-        EXPECT_TRUE(convert.isEmpty() || convert.contains("-r 25/1 -vcodec libx264 -preset fast -profile:v baseline -acodec aac -b:a 96k -y "))
-            << convert.toStdString();
+        const char* const converted = "-r 25/1 -vcodec libx264 -preset fast -profile:v baseline -acodec aac -b:a 96k -y ";
+        EXPECT_TRUE(convert.isEmpty() || convert.contains(converted)) << convert.toStdString();
         const SMediaProbe out = ProbeMedia(dst.DestinationFile());
         EXPECT_EQ(out.Value("codec_name"), c.outCodec);
         EXPECT_EQ(out.Value("width") + "x" + out.Value("height"), "64x36");

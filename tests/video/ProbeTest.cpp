@@ -15,10 +15,8 @@ TEST(Probe, MetricsOfRealClips)
         EClip clip;
         int main;
         QSize size;
-        const char* rate; // with the limit rule
-        const char* rawRate;
-        int frames;
-        int video, mainVideo, audio;
+        const char *rate, *rawRate; // with the limit rule, and without
+        int frames, video, mainVideo, audio;
         const char* audioCodecs; // by audio ordinal, comma-separated
         double duration;
     } cases[] = {

@@ -59,16 +59,11 @@ TEST(VideoCli, FailuresGiveOneLineAndAnErrorCode)
         const char* message;
         const char* missingTool = nullptr;
     } cases[] = {
-        {{"probe", missing}, "cannot read clip"},
-        {{"probe", TestScratchFolder()}, "not a regular file"},
-        {{"probe", TestClip(EClip::eJunk)}, "not a media file"},
-        {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream"},
-        {{"probe", clip}, "ffprobe not found", "ffprobe"},
-        {frame({"--at", "0"}), "ffmpeg not found", "ffmpeg"},
-        {frame({"--at", "0"}, missing), "cannot read clip"},
-        {frame({"--at", "100000"}), "no frame could be extracted"},
-        {{"frame", clip, "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension"},
-        {frame({"--at", "-5"}), "bad position"},
+        {{"probe", missing}, "cannot read clip"}, {{"probe", TestScratchFolder()}, "not a regular file"},
+        {{"probe", TestClip(EClip::eJunk)}, "not a media file"}, {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream"},
+        {{"probe", clip}, "ffprobe not found", "ffprobe"}, {frame({"--at", "0"}), "ffmpeg not found", "ffmpeg"},
+        {frame({"--at", "0"}, missing), "cannot read clip"}, {frame({"--at", "100000"}), "no frame could be extracted"},
+        {{"frame", clip, "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension"}, {frame({"--at", "-5"}), "bad position"},
         {frame({"--frame", "9"}), "has no frame 9 (its last is frame 8)"},
         {frame({"--frame", "1", "--at", "0"}), "give either --at or --frame"},
         {frame({"--frame", "1"}, TestClip(EClip::eTruncated)), "cannot decode"},
