@@ -27,8 +27,9 @@ TEST(CommandLine, FrameCountersTimePositionsAndUnquotedArguments)
 
     SToolCommand command{"/opt/x y/ffmpeg", {}, {}};
     command.Add({"-threads", "2", "-i"}).AddPath("/clips/a b %1 \"c\".mp4").Add({"-f", "image2pipe", "-"});
-    // Only the logged command line quotes paths; the argument list never does.
+    // Only the logged command line quotes the program and paths; the argument list never does.
     EXPECT_EQ(command.arguments, QStringList({"-threads", "2", "-i", "/clips/a b %1 \"c\".mp4", "-f", "image2pipe", "-"}));
+    EXPECT_EQ(command.CommandLine(), "\"/opt/x y/ffmpeg\" -threads 2 -i \"/clips/a b %1 \"c\".mp4\" -f image2pipe -");
 }
 
 namespace
