@@ -113,7 +113,6 @@ TEST_F(CliProject, AClipProjectKeepsTheVideoDocksExportSettings)
     ASSERT_EQ(RunCli({"grade", "--project", project, Path("blended.mp4"), "--compare", "centre"}).code, 0);
     ASSERT_EQ(RunCli({"grade", Path("in.mp4"), Path("direct.mp4"), "--size", "32x24", "--blend", "5:2", "--compare", "centre"}).code, 0);
     const QByteArray blended = DecodedFrames(Path("blended.mp4"));
-    EXPECT_EQ(blended.size(), DecodedFrames(Path("out.mp4")).size());
     EXPECT_NE(blended, DecodedFrames(Path("out.mp4")));
     EXPECT_EQ(blended, DecodedFrames(Path("direct.mp4")));
 }
