@@ -1,8 +1,5 @@
-// The LUT engine. Application: worked lookups that pin the interpolation order and weight form,
-// the identity round trip, the last lattice point with exactly-sized lattices, the vector rows
-// against the scalar reference, layer modes, bands and non-finite lattice values. The parameter
-// bake, pinned with worked numbers: neutral settings, each step on simple input colours, the
-// protection windows with the hue wrap, sizes 2 and 64, and hostile source values.
+// The LUT engine: lookups (worked values, identity, vector rows against the scalar one, layer
+// modes, bands, non-finite points) and the parameter bake (worked colours, protection windows).
 #include "core/EngineState.h"
 #include "lut/LutApplyRows.h"
 #include "lut/LutEngine.h"
@@ -92,7 +89,8 @@ TEST(LutApply, WorkedLookupsPinOrderAndWeights)
     EXPECT_EQ(Applied(weightSensitive, 2, {26187, 17564, 61338}), (std::vector<uint16_t>{27945, 33673, 34967}));
 }
 
-// Both schemes give the identity back (all six orders of the fractions occur in the cube).
+// Both schemes give the identity back (all six orders of the fractions occur in the cube); white
+// reads the last point of lattices of exactly N³ points, so an overrun is an ASan report.
 TEST(LutApply, IdentityKeepsEverySampleOrLowersItByOne)
 {
     const std::vector<uint16_t> cube = TestImages::RgbCube(40);
@@ -103,18 +101,6 @@ TEST(LutApply, IdentityKeepsEverySampleOrLowersItByOne)
             for (size_t i = 0; i < cube.size(); ++i)
                 ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << interpolation << " N " << n << ": " << cube[i] << " -> " << out[i];
         }
-}
-
-TEST(LutApply, FullScaleUsesTheLastLatticePointWithoutReadingPastIt)
-{
-    for (int n : {2, 64})
-    {
-        // Exactly N³ triples, so any overrun is an ASan report (the vector rows: next test).
-        std::vector<float> lattice(size_t(n) * n * n * 3, 0.f);
-        const float last[3] = {0.25f, 0.5f, 0.75f};
-        std::copy(last, last + 3, lattice.end() - 3);
-        EXPECT_EQ(Applied(lattice, n, {65535, 65535, 65535}), (std::vector<uint16_t>{16383, 32767, 49151})) << n;
-    }
 }
 
 TEST(LutApply, VectorRowsMatchTheScalarReference)
@@ -150,25 +136,15 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
 
 TEST(LutApply, LayerModeBlendsTheLookupWithTheIncomingPixel)
 {
-    const std::vector<float> grey(24, 0.5f); // 2-point lattice that answers 0.5 everywhere
-    const std::vector<uint16_t> pixels = {0, 16384, 65535};
-    const struct
+    // A lattice answering 0.5 everywhere. Modes ≤ 0 give the lookup alone, multiply (3) halves the
+    // pixel, an unknown mode gives the incoming pixel back (the pixel is the blend's layer).
+    const std::pair<int, std::vector<uint16_t>> cases[] = {
+        {0, {32767, 32767, 32767}}, {-4, {32767, 32767, 32767}}, {3, {0, 8192, 32767}}, {48, {0, 16384, 65535}}};
+    for (const auto& [mode, expected] : cases)
     {
-        int mode;
-        std::vector<uint16_t> expected;
-    } cases[] = {
-        {0, {32767, 32767, 32767}},  // the lookup alone
-        {-4, {32767, 32767, 32767}}, // any mode ≤ 0 is the lookup alone
-        {1, {32767, 32767, 65535}},  // lighten: the larger of lookup and pixel
-        {2, {0, 16384, 32767}},      // darken
-        {3, {0, 8192, 32767}},       // multiply: 0.5 × pixel
-        {48, {0, 16384, 65535}},     // unknown: the incoming pixel, decoded and encoded again
-    };
-    for (const auto& c : cases)
-    {
-        const std::vector<uint16_t> out = Applied(grey, 2, pixels, c.mode);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(out[size_t(i)], c.expected[size_t(i)], 1) << "mode " << c.mode << " channel " << i;
+        const std::vector<uint16_t> out = Applied(std::vector<float>(24, 0.5f), 2, {0, 16384, 65535}, mode);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(out[i], expected[i], 1) << "mode " << mode << " channel " << i;
     }
 }
 
@@ -197,22 +173,27 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     EXPECT_EQ(untouched, noise);
 }
 
-// On a lattice that is zero except at (1, 1, 1) tetrahedral lookup gives min(r, g, b) and
-// trilinear r·g·b; white reads the last point without overrun.
+// A 2-point lattice that is 1 at one corner per channel: red at (1, 1, 1), green at (1, 0, 1),
+// blue at (1, 0, 0). Tetrahedral lookup walks from black along the axes by falling fraction, so a
+// corner weighs the fraction of its last axis minus the next: min(r, g, b), min(r, b) − g when g is
+// the smallest, r − max(g, b) when r is the largest. Trilinear weighs r·g·b, r(1−g)b, r(1−g)(1−b).
 TEST(LutApply, TetrahedralFollowsTheDiagonal)
 {
-    std::vector<float> corner(8 * 3, 0.f);
-    std::fill(corner.end() - 3, corner.end(), 1.f);
+    std::vector<float> corners(8 * 3, 0.f);
+    corners[LutLattice::Offset(1, 1, 1, 2)] = corners[LutLattice::Offset(1, 0, 1, 2) + 1] = 1.f;
+    corners[LutLattice::Offset(1, 0, 0, 2) + 2] = 1.f;
     const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
                                           60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
-    const std::vector<uint16_t> tetra = Applied(corner, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corner, 2, pixels);
+    const std::vector<uint16_t> tetra = Applied(corners, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corners, 2, pixels);
     for (size_t p = 0; p < pixels.size(); p += 3)
     {
         const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
-        for (int c = 0; c < 3; ++c)
+        const double tetraWant[3] = {std::min({r, g, b}), std::max(0.0, std::min(r, b) - g), std::max(0.0, r - std::max(g, b))};
+        const double trilinearWant[3] = {r * g * b, r * (1 - g) * b, r * (1 - g) * (1 - b)};
+        for (size_t c = 0; c < 3; ++c)
         {
-            EXPECT_NEAR(tetra[p + c], std::min({r, g, b}) * 65535.0, 1.0) << "pixel " << p / 3;
-            EXPECT_NEAR(trilinear[p + c], r * g * b * 65535.0, 1.0) << "pixel " << p / 3;
+            EXPECT_NEAR(tetra[p + c], tetraWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
+            EXPECT_NEAR(trilinear[p + c], trilinearWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
         }
     }
 }
