@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -59,18 +60,6 @@ const float* At(const std::vector<float>& lattice, int n, int r, int g, int b)
     return lattice.data() + LutLattice::Offset(r, g, b, n);
 }
 
-struct SRowFunction
-{
-    const char* name;
-    MP_LutApplyRow row;
-    bool supported;
-    MP_LutApplyRow reference;
-};
-const SRowFunction kVectorRows[] = {
-    {"sse4.1", MP_LUTApplyRowSSE41, bool(__builtin_cpu_supports("sse4.1")), MP_LUTApplyRowScalar},
-    {"avx2", MP_LUTApplyRowAVX2, bool(__builtin_cpu_supports("avx2")), MP_LUTApplyRowScalar},
-    {"tetrahedral sse4.1", MP_LUTApplyRowTetrahedralSSE41, bool(__builtin_cpu_supports("sse4.1")),
-     MP_LUTApplyRowTetrahedral}};
 }  // namespace
 
 TEST(LutApply, WorkedLookupsPinOrderAndWeights)
@@ -114,6 +103,11 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
             lattice[i] = i % 3 == 0 ? NAN : i % 3 == 1 ? INFINITY : -INFINITY;
         std::vector<float> padded(size_t(n) * n * n * 4);
         MP_LUTPadLattice(lattice.data(), n, padded.data());
+        const bool sse = __builtin_cpu_supports("sse4.1"), avx = __builtin_cpu_supports("avx2");
+        const std::tuple<const char*, bool, MP_LutApplyRow, MP_LutApplyRow> rows[] = {
+            {"sse4.1", sse, MP_LUTApplyRowSSE41, MP_LUTApplyRowScalar},
+            {"avx2", avx, MP_LUTApplyRowAVX2, MP_LUTApplyRowScalar},
+            {"tetrahedral sse4.1", sse, MP_LUTApplyRowTetrahedralSSE41, MP_LUTApplyRowTetrahedral}};
         for (int mode : {0, 3, 52})
             for (int width = 1; width <= 9; ++width)
             {
@@ -121,14 +115,14 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
                 std::fill_n(input.begin(), 3, uint16_t(65535));
                 input.back() = 0;
                 const SLutApplyRows lut{lattice.data(), padded.data(), n, mode};
-                for (const SRowFunction& f : kVectorRows)
+                for (const auto& [name, supported, row, scalar] : rows)
                 {
-                    if (!f.supported)
+                    if (!supported)
                         continue;
                     std::vector<uint16_t> reference = input, pixels = input;
-                    f.reference(lut, reference.data(), width);
-                    f.row(lut, pixels.data(), width);
-                    ASSERT_EQ(pixels, reference) << f.name << " N " << n << " mode " << mode << " width " << width;
+                    scalar(lut, reference.data(), width);
+                    row(lut, pixels.data(), width);
+                    ASSERT_EQ(pixels, reference) << name << " N " << n << " mode " << mode << " width " << width;
                 }
             }
     }
@@ -153,9 +147,7 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     const int w = 37, h = 23, n = 5;
     const std::vector<uint16_t> noise = TestImages::Noise(w, h, 3);
     std::vector<float> lattice = Identity(n);
-    lattice[0] = NAN;       // point (0, 0, 0), red
-    lattice[1] = INFINITY;  // green
-    lattice[2] = -INFINITY; // blue
+    lattice[0] = NAN, lattice[1] = INFINITY, lattice[2] = -INFINITY; // point (0, 0, 0)
     MP_UI_SetThreadCount(1);
     const std::vector<uint16_t> one = Applied(lattice, n, noise, 0, w);
     MP_UI_SetThreadCount(7);
