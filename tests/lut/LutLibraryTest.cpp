@@ -303,7 +303,7 @@ TEST_F(LutLibraryTest, LoadFromFileAndExport)
     EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
     prompt.QueueText(good);
     EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
-    EXPECT_TRUE(loaded && state->Size() == 3 && library->CurrentIndex() == 0);
+    EXPECT_TRUE(loaded && state->Size() == 3 && state->Title() == "Good" && library->CurrentIndex() == 0);
 
     // Export: the title as default name in the remembered folder, then a fixed folder wins.
     const QString out = elsewhere.filePath("out.cube");
