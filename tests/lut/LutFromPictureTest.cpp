@@ -37,15 +37,14 @@ std::vector<float> Lattice(int n)
 
 TEST(LutFromPicture, QuantileRuleSplitsAtHalfNAndExponentFromTheMiddle)
 {
-    // Samples 10, 20, 30: C = 1 at 10, 2 at 20, 3 at 30. With N = 4 the thresholds are 0, 1, 2, 3;
-    // k = 1 (< N/2) needs C > 1, k = 2 (≥ N/2) needs C ≥ 2 — both land on 20.
-    std::vector<uint16_t> picture = {10, 10, 10, 20, 20, 20, 30, 30, 30};
+    // Red samples 10, 20, 30: C = 1 at 10, 2 at 20, 3 at 30. With N = 4 the thresholds are 0, 1, 2,
+    // 3; k = 1 (< N/2) needs C > 1, k = 2 (≥ N/2) needs C ≥ 2 — both land on 20. Green and blue
+    // likewise at their own values.
+    std::vector<uint16_t> picture = {10, 1, 5, 20, 2, 6, 30, 3, 7};
     const SCumulative cumulative = CumulativeHistograms(picture.data(), 3, 1);
-    ASSERT_EQ(cumulative.uPixels, 3u);
-    EXPECT_EQ(cumulative.aCounts[0][9], 0u);
-    EXPECT_EQ(cumulative.aCounts[0][10], 1u);
-    EXPECT_EQ(cumulative.aCounts[0][65535], 3u);
     EXPECT_EQ(Quantiles(cumulative.aCounts[0], 3, 4), (std::vector<int>{10, 20, 20, 30}));
+    EXPECT_EQ(Quantiles(cumulative.aCounts[1], 3, 4), (std::vector<int>{1, 2, 2, 3}));
+    EXPECT_EQ(Quantiles(cumulative.aCounts[2], 3, 4), (std::vector<int>{5, 6, 6, 7}));
     // N odd: the middle k = 1 of N = 3 already uses "≥" (threshold 1 → 10).
     EXPECT_EQ(Quantiles(cumulative.aCounts[0], 3, 3), (std::vector<int>{10, 10, 30}));
     // A threshold no count reaches gives 65536.
@@ -58,11 +57,12 @@ TEST(LutFromPicture, QuantileRuleSplitsAtHalfNAndExponentFromTheMiddle)
 
 TEST(LutFromPicture, UniformReferenceGivesNearIdentity)
 {
+    // Every 16-bit value once per channel. Odd N puts the middle quantile at exactly half the range
+    // (exponent 1 + 1.1·2⁻¹⁶); even N at k·T/(N−1) with k = N/2, a little above half, so the
+    // exponent is a little below 1.
     std::vector<uint16_t> picture;
     for (uint32_t i = 0; i < 65536; ++i)
         picture.insert(picture.end(), {uint16_t(i), uint16_t(i * 3u), uint16_t(i * 5u)});
-    // Every 16-bit value once per channel, the channels in different orders. Odd N puts the middle quantile at exactly half the range (exponent 1 + 1.1·2⁻¹⁶); even N
-    // at k·T/(N−1) with k = N/2, a little above half, so the exponent is a little below 1.
     for (auto [n, tolerance] : {std::pair{17, 2e-4f}, std::pair{33, 2e-4f}, std::pair{32, 8e-3f}})
     {
         std::vector<float> lattice = Lattice(n);
@@ -83,9 +83,6 @@ TEST(LutFromPicture, UniformReferenceGivesNearIdentity)
 TEST(LutFromPicture, SingleGreyLevelGivesOneBlendPerChannel)
 {
     const std::vector<uint16_t> picture = Solid(100, 20000, 20000, 20000);
-    const SCumulative cumulative = CumulativeHistograms(picture.data(), 10, 10);
-    EXPECT_EQ(Quantiles(cumulative.aCounts[1], cumulative.uPixels, 17), std::vector<int>(17, 20000));
-
     const int n = 5;
     std::vector<float> lattice = Lattice(n);
     ASSERT_TRUE(Derive(picture.data(), 10, 10, n, 1, lattice.data()));
@@ -135,7 +132,6 @@ TEST(LutFromPicture, SmoothingWrapsAroundTheCircle)
     EXPECT_EQ(smoothed[59], 0.f);
     EXPECT_EQ(smoothed[299], 0.f);
     EXPECT_GT(smoothed[300], 0.f);
-    EXPECT_EQ(smoothed[180], 0.f);
 
     // Large values clamp to 1.
     std::array<float, kHueBins> heavy{};
