@@ -212,13 +212,9 @@ TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
     for (int i = eLP_BRIGHTNESS; i < eLP_COUNT; ++i)
     {
         const float neutral = table[size_t(i)].fNeutral;
-        for (float offset : {-0.0009f, 0.0009f})
-        {
-            if (neutral + offset < 0.f)
-                continue;
-            EXPECT_EQ(Bake(n, source, With({{ELutParameter(i), neutral + offset}})), reference)
+        for (float offset : {-0.0009f, 0.0009f}) // settings start at 0
+            EXPECT_EQ(Bake(n, source, With({{ELutParameter(i), std::max(neutral + offset, 0.f)}})), reference)
                 << table[size_t(i)].pszName << " " << offset;
-        }
         // Just outside the band the step runs and changes the lattice.
         EXPECT_NE(Bake(n, source, With({{ELutParameter(i), neutral + 0.0011f}})), reference) << table[size_t(i)].pszName;
     }
@@ -227,13 +223,8 @@ TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
 
 TEST(LutBake, EachStepOnWorkedColours)
 {
-    struct SCase
-    {
-        const char* what;
-        LutParameters p;
-        int n, r, g, b;     // lattice point of an identity source
-        float expected[3];
-    } cases[] = {
+    // What, settings, lattice size, the point r, g, b of an identity source, its baked colour.
+    const std::tuple<const char*, LutParameters, int, int, int, int, std::array<float, 3>> cases[] = {
         {"darkest brightness", With({{eLP_BRIGHTNESS, 0.f}}), 3, 1, 1, 1, {0.125f, 0.125f, 0.125f}},
         {"brightest brightness", With({{eLP_BRIGHTNESS, 1.f}}), 3, 1, 1, 1, {0.6875f, 0.6875f, 0.6875f}},
         {"full contrast", With({{eLP_CONTRAST, 1.f}}), 5, 3, 1, 2, {0.9267767f, 0.0732233f, 0.5f}},
@@ -246,25 +237,19 @@ TEST(LutBake, EachStepOnWorkedColours)
         {"green balance", With({{eLP_BALANCE_GREEN, 0.f}}), 5, 1, 1, 1, {0.5f, 0.125f, 0.5f}},
         {"blue balance", With({{eLP_BALANCE_BLUE, 1.f}}), 5, 1, 1, 1, {0.125f, 0.125f, 0.5f}},
     };
-    for (const SCase& c : cases)
+    for (const auto& [what, p, n, r, g, b, expected] : cases)
     {
-        const std::vector<float> baked = Bake(c.n, Identity(c.n), c.p);
-        const float* out = At(baked, c.n, c.r, c.g, c.b);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(out[i], c.expected[i]) << c.what << " channel " << i;
+        const std::vector<float> baked = Bake(n, Identity(n), p);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(At(baked, n, r, g, b)[i], expected[i]) << what << " channel " << i;
     }
 }
 
 TEST(LutBake, ProtectionsPullBackTowardTheInputColour)
 {
     // A black source: every point becomes w × its input colour, so the weight shows directly.
-    struct SCase
-    {
-        const char* what;
-        LutParameters p;
-        int n, r, g, b;
-        float weight;
-    } cases[] = {
+    // What, settings, lattice size, the point r, g, b, the weight.
+    const std::tuple<const char*, LutParameters, int, int, int, int, float> cases[] = {
         {"lights at value 1", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 4, 1.f},
         {"lights at value 0.5", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 0, 0.5f},
         {"shadows at value 0.5", With({{eLP_PROTECT_SHADOWS, 0.5f}}), 5, 2, 1, 0, 0.25f},
@@ -278,13 +263,11 @@ TEST(LutBake, ProtectionsPullBackTowardTheInputColour)
         {"skin across the hue wrap", With({{eLP_PROTECT_SKIN, 1.f}}), 17, 16, 10, 11, 0.5514423f},
         {"no skin in a narrow window", With({{eLP_PROTECT_SKIN, 0.2f}}), 17, 16, 10, 11, 0.f},
     };
-    for (const SCase& c : cases)
+    for (const auto& [what, p, n, r, g, b, weight] : cases)
     {
-        const std::vector<float> input = Identity(c.n);
-        const std::vector<float> baked = Bake(c.n, std::vector<float>(input.size(), 0.f), c.p);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(At(baked, c.n, c.r, c.g, c.b)[i], c.weight * At(input, c.n, c.r, c.g, c.b)[i], 2e-7f)
-                << c.what << " channel " << i;
+        const std::vector<float> input = Identity(n), baked = Bake(n, std::vector<float>(input.size(), 0.f), p);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(At(baked, n, r, g, b)[i], weight * At(input, n, r, g, b)[i], 2e-7f) << what << " channel " << i;
     }
 }
 
