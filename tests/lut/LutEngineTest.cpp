@@ -62,7 +62,7 @@ const float* At(const std::vector<float>& lattice, int n, int r, int g, int b)
 
 }  // namespace
 
-TEST(LutApply, WorkedLookupsPinOrderAndWeights)
+TEST(LutApply, WorkedLookupsPinOrderWeightsLayerModesAndTheTetrahedron)
 {
     // Two random 2-point lattices where interpolating blue first, or weighting as a + (b − a)·f,
     // would change one 16-bit word.
@@ -76,6 +76,39 @@ TEST(LutApply, WorkedLookupsPinOrderAndWeights)
         0.979965985f, 0.0417350419f, 0.978115737f, 0.531274796f, 0.634440422f, 0.334238976f, 0.472466439f, 0.0037248875f,
         0.996837974f, 0.61665839f, 0.763686955f, 0.187220812f, 0.525070012f, 0.184449881f, 0.450358421f, 0.684562862f};
     EXPECT_EQ(Applied(weightSensitive, 2, {26187, 17564, 61338}), (std::vector<uint16_t>{27945, 33673, 34967}));
+
+    // A lattice answering 0.5 everywhere. Modes ≤ 0 give the lookup alone, multiply (3) halves the
+    // pixel, an unknown mode gives the incoming pixel back (the pixel is the blend's layer).
+    const std::pair<int, std::vector<uint16_t>> modes[] = {
+        {0, {32767, 32767, 32767}}, {-4, {32767, 32767, 32767}}, {3, {0, 8192, 32767}}, {48, {0, 16384, 65535}}};
+    for (const auto& [mode, expected] : modes)
+    {
+        const std::vector<uint16_t> out = Applied(std::vector<float>(24, 0.5f), 2, {0, 16384, 65535}, mode);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(out[i], expected[i], 1) << "mode " << mode << " channel " << i;
+    }
+
+    // A 2-point lattice that is 1 at one corner per channel: red at (1, 1, 1), green at (1, 0, 1),
+    // blue at (1, 0, 0). Tetrahedral lookup walks from black along the axes by falling fraction, so a
+    // corner weighs the fraction of its last axis minus the next: min(r, g, b), min(r, b) − g when g is
+    // the smallest, r − max(g, b) when r is the largest. Trilinear weighs r·g·b, r(1−g)b, r(1−g)(1−b).
+    std::vector<float> corners(8 * 3, 0.f);
+    corners[LutLattice::Offset(1, 1, 1, 2)] = corners[LutLattice::Offset(1, 0, 1, 2) + 1] = 1.f;
+    corners[LutLattice::Offset(1, 0, 0, 2) + 2] = 1.f;
+    const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
+                                          60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
+    const std::vector<uint16_t> tetra = Applied(corners, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corners, 2, pixels);
+    for (size_t p = 0; p < pixels.size(); p += 3)
+    {
+        const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
+        const double tetraWant[3] = {std::min({r, g, b}), std::max(0.0, std::min(r, b) - g), std::max(0.0, r - std::max(g, b))};
+        const double trilinearWant[3] = {r * g * b, r * (1 - g) * b, r * (1 - g) * (1 - b)};
+        for (size_t c = 0; c < 3; ++c)
+        {
+            EXPECT_NEAR(tetra[p + c], tetraWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
+            EXPECT_NEAR(trilinear[p + c], trilinearWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
+        }
+    }
 }
 
 // Both schemes give the identity back (all six orders of the fractions occur in the cube); white
@@ -128,20 +161,6 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
     }
 }
 
-TEST(LutApply, LayerModeBlendsTheLookupWithTheIncomingPixel)
-{
-    // A lattice answering 0.5 everywhere. Modes ≤ 0 give the lookup alone, multiply (3) halves the
-    // pixel, an unknown mode gives the incoming pixel back (the pixel is the blend's layer).
-    const std::pair<int, std::vector<uint16_t>> cases[] = {
-        {0, {32767, 32767, 32767}}, {-4, {32767, 32767, 32767}}, {3, {0, 8192, 32767}}, {48, {0, 16384, 65535}}};
-    for (const auto& [mode, expected] : cases)
-    {
-        const std::vector<uint16_t> out = Applied(std::vector<float>(24, 0.5f), 2, {0, 16384, 65535}, mode);
-        for (size_t i = 0; i < 3; ++i)
-            EXPECT_NEAR(out[i], expected[i], 1) << "mode " << mode << " channel " << i;
-    }
-}
-
 TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
 {
     const int w = 37, h = 23, n = 5;
@@ -165,32 +184,7 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     EXPECT_EQ(untouched, noise);
 }
 
-// A 2-point lattice that is 1 at one corner per channel: red at (1, 1, 1), green at (1, 0, 1),
-// blue at (1, 0, 0). Tetrahedral lookup walks from black along the axes by falling fraction, so a
-// corner weighs the fraction of its last axis minus the next: min(r, g, b), min(r, b) − g when g is
-// the smallest, r − max(g, b) when r is the largest. Trilinear weighs r·g·b, r(1−g)b, r(1−g)(1−b).
-TEST(LutApply, TetrahedralFollowsTheDiagonal)
-{
-    std::vector<float> corners(8 * 3, 0.f);
-    corners[LutLattice::Offset(1, 1, 1, 2)] = corners[LutLattice::Offset(1, 0, 1, 2) + 1] = 1.f;
-    corners[LutLattice::Offset(1, 0, 0, 2) + 2] = 1.f;
-    const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
-                                          60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
-    const std::vector<uint16_t> tetra = Applied(corners, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corners, 2, pixels);
-    for (size_t p = 0; p < pixels.size(); p += 3)
-    {
-        const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
-        const double tetraWant[3] = {std::min({r, g, b}), std::max(0.0, std::min(r, b) - g), std::max(0.0, r - std::max(g, b))};
-        const double trilinearWant[3] = {r * g * b, r * (1 - g) * b, r * (1 - g) * (1 - b)};
-        for (size_t c = 0; c < 3; ++c)
-        {
-            EXPECT_NEAR(tetra[p + c], tetraWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
-            EXPECT_NEAR(trilinear[p + c], trilinearWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
-        }
-    }
-}
-
-TEST(LutBake, DefaultsKeepTheSourceAndIntensityZeroGivesTheIdentity)
+TEST(LutBake, NeutralSettingsKeepTheSourceAndIntensityZeroGivesTheIdentity)
 {
     for (int n : {2, 17, 64})
     {
@@ -200,10 +194,7 @@ TEST(LutBake, DefaultsKeepTheSourceAndIntensityZeroGivesTheIdentity)
     }
     const std::vector<float> mixed = Bake(2, std::vector<float>(24, 0.f), With({{eLP_INTENSITY, 0.25f}}));
     EXPECT_FLOAT_EQ(At(mixed, 2, 1, 1, 1)[0], 0.75f);
-}
 
-TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
-{
     MP_UI_SetThreadCount(3);
     const int n = 9;
     const std::vector<float> source = RandomLattice(n, 0.f, 1.f, 5);
@@ -221,7 +212,7 @@ TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
     MP_UI_SetThreadCount(1);
 }
 
-TEST(LutBake, EachStepOnWorkedColours)
+TEST(LutBake, EachStepAndProtectionOnWorkedColours)
 {
     // What, settings, lattice size, the point r, g, b of an identity source, its baked colour.
     const std::tuple<const char*, LutParameters, int, int, int, int, std::array<float, 3>> cases[] = {
@@ -243,13 +234,10 @@ TEST(LutBake, EachStepOnWorkedColours)
         for (size_t i = 0; i < 3; ++i)
             EXPECT_FLOAT_EQ(At(baked, n, r, g, b)[i], expected[i]) << what << " channel " << i;
     }
-}
 
-TEST(LutBake, ProtectionsPullBackTowardTheInputColour)
-{
     // A black source: every point becomes w × its input colour, so the weight shows directly.
     // What, settings, lattice size, the point r, g, b, the weight.
-    const std::tuple<const char*, LutParameters, int, int, int, int, float> cases[] = {
+    const std::tuple<const char*, LutParameters, int, int, int, int, float> protections[] = {
         {"lights at value 1", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 4, 1.f},
         {"lights at value 0.5", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 0, 0.5f},
         {"shadows at value 0.5", With({{eLP_PROTECT_SHADOWS, 0.5f}}), 5, 2, 1, 0, 0.25f},
@@ -263,7 +251,7 @@ TEST(LutBake, ProtectionsPullBackTowardTheInputColour)
         {"skin across the hue wrap", With({{eLP_PROTECT_SKIN, 1.f}}), 17, 16, 10, 11, 0.5514423f},
         {"no skin in a narrow window", With({{eLP_PROTECT_SKIN, 0.2f}}), 17, 16, 10, 11, 0.f},
     };
-    for (const auto& [what, p, n, r, g, b, weight] : cases)
+    for (const auto& [what, p, n, r, g, b, weight] : protections)
     {
         const std::vector<float> input = Identity(n), baked = Bake(n, std::vector<float>(input.size(), 0.f), p);
         for (size_t i = 0; i < 3; ++i)
