@@ -55,7 +55,7 @@ TEST(LutFromPicture, QuantileRuleSplitsAtHalfNAndExponentFromTheMiddle)
     EXPECT_FLOAT_EQ(Exponent(65536), 0.45f);
 }
 
-TEST(LutFromPicture, UniformReferenceGivesNearIdentity)
+TEST(LutFromPicture, MethodOneOnUniformAndGreyPicturesAndRefusals)
 {
     // Every 16-bit value once per channel. Odd N puts the middle quantile at exactly half the range
     // (exponent 1 + 1.1·2⁻¹⁶); even N at k·T/(N−1) with k = N/2, a little above half, so the
@@ -78,14 +78,13 @@ TEST(LutFromPicture, UniformReferenceGivesNearIdentity)
                 }
         EXPECT_LT(worst, tolerance) << "N = " << n;
     }
-}
 
-TEST(LutFromPicture, SingleGreyLevelGivesOneBlendPerChannel)
-{
-    const std::vector<uint16_t> picture = Solid(100, 20000, 20000, 20000);
+    // One grey level: every quantile is that level, so each channel's curve is one blend of it
+    // with the ramp, raised to the exponent of that level.
+    const std::vector<uint16_t> grey = Solid(100, 20000, 20000, 20000);
     const int n = 5;
     std::vector<float> lattice = Lattice(n);
-    ASSERT_TRUE(Derive(picture.data(), 10, 10, n, 1, lattice.data()));
+    ASSERT_TRUE(Derive(grey.data(), 10, 10, n, 1, lattice.data()));
     const double level = 20000.0 / 65536.0;
     const double exponent = (0.5 - level) * 1.1 + 1.0;
     for (int i = 0; i < n; ++i)
@@ -95,9 +94,20 @@ TEST(LutFromPicture, SingleGreyLevelGivesOneBlendPerChannel)
         EXPECT_NEAR(lattice[LutLattice::Offset(0, i, n - 1, n) + 1], expected, 1e-6) << i;
         EXPECT_NEAR(lattice[LutLattice::Offset(3, 1, i, n) + 2], expected, 1e-6) << i;
     }
+
+    // Sizes outside 2…64, unknown methods and missing pictures derive nothing.
+    const std::vector<uint16_t> small = Solid(4, 1, 2, 3);
+    std::vector<float> untouched = Lattice(4);
+    EXPECT_FALSE(Derive(small.data(), 2, 2, 1, 1, untouched.data()));
+    EXPECT_FALSE(Derive(small.data(), 2, 2, 65, 1, untouched.data()));
+    EXPECT_FALSE(Derive(small.data(), 2, 2, 4, 3, untouched.data()));
+    EXPECT_FALSE(Derive(small.data(), 0, 2, 4, 1, untouched.data()));
+    EXPECT_FALSE(Derive(nullptr, 2, 2, 4, 1, untouched.data()));
+    for (float v : untouched)
+        ASSERT_EQ(v, -1.f);
 }
 
-TEST(LutFromPicture, HueHistogramWeights)
+TEST(LutFromPicture, HueHistogramWeightsAndSmoothingWrapsAroundTheCircle)
 {
     // Half the pixels pure red (S = 1), half green at S = 0.5.
     std::vector<uint16_t> picture = Solid(50, 65535, 0, 0);
@@ -116,10 +126,7 @@ TEST(LutFromPicture, HueHistogramWeights)
     const std::vector<uint16_t> grey = Solid(4, 30000, 30000, 30000);
     for (float bin : HueHistogram(grey.data(), 2, 2, eHW_SATURATION_POW_0_1))
         ASSERT_EQ(bin, 0.f);
-}
 
-TEST(LutFromPicture, SmoothingWrapsAroundTheCircle)
-{
     std::array<float, kHueBins> histogram{};
     histogram[359] = 1.f;
     const auto smoothed = SmoothHue(histogram);
@@ -173,20 +180,7 @@ TEST(LutFromPicture, MethodTwoPullsRareHuesTowardLuma)
     EXPECT_LT(blue[2] - blue[0], red[0] - red[2]);
 }
 
-TEST(LutFromPicture, RefusesWhatItCannotDerive)
-{
-    const std::vector<uint16_t> picture = Solid(4, 1, 2, 3);
-    std::vector<float> lattice = Lattice(4);
-    EXPECT_FALSE(Derive(picture.data(), 2, 2, 1, 1, lattice.data()));
-    EXPECT_FALSE(Derive(picture.data(), 2, 2, 65, 1, lattice.data()));
-    EXPECT_FALSE(Derive(picture.data(), 2, 2, 4, 3, lattice.data()));
-    EXPECT_FALSE(Derive(picture.data(), 0, 2, 4, 1, lattice.data()));
-    EXPECT_FALSE(Derive(nullptr, 2, 2, 4, 1, lattice.data()));
-    for (float v : lattice)
-        ASSERT_EQ(v, -1.f);
-}
-
-TEST(LutFromPicture, NeighbourPicturesWrapAround)
+TEST(LutFromPicture, NeighbourPicturesWrapAroundAndDeriveIntoStateFromFile)
 {
     QTemporaryDir dir;
     for (const char* name : {"b.JPG", "a.png", "c.txt", "d.tif", "e.cube"})
@@ -198,11 +192,7 @@ TEST(LutFromPicture, NeighbourPicturesWrapAround)
         EXPECT_EQ(NeighbourPicture(dir.filePath(from), step), dir.filePath(expected)) << from << " " << step;
     QTemporaryDir empty;
     EXPECT_TRUE(NeighbourPicture(empty.filePath("x.png"), 1).isEmpty());
-}
 
-TEST(LutFromPicture, DeriveIntoStateFromFile)
-{
-    QTemporaryDir dir;
     // Two pixels, dark and bright: nearest sampling up to the working size keeps equal shares.
     const std::vector<uint16_t> picture = {10000, 10000, 10000, 50000, 50000, 50000};
     const QString path = dir.filePath("warm look.png");
