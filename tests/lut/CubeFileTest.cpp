@@ -47,7 +47,7 @@ CubeFile::SReadResult ReadText(const QByteArray& text, SState& state, IUserPromp
 
 }  // namespace
 
-TEST(CubeFile, WriterProducesTheExactText)
+TEST(CubeFile, WriterProducesTheExactTextThatReadsBack)
 {
     const float values[24] = {0.f,    0.f,    0.f,          1.f,       0.f,        0.f,
                               0.5f,   1 / 3.f, 0.25f,       0.9999995f, 0.0000005f, 2 / 3.f,
@@ -64,10 +64,7 @@ TEST(CubeFile, WriterProducesTheExactText)
                                 "-0.000000 0.499999 0.000002\r\n0.250000 0.500000 0.750000\r\n";
     EXPECT_EQ(CubeFile::Format(values, 2, QString::fromUtf8("Blau \xE2\x80\x93 Gr\xC3\xBCn")).toStdString(),
               expected.toStdString());
-}
 
-TEST(CubeFile, WritesReadBack)
-{
     QTemporaryDir dir;
     const QString path = dir.filePath("look.cube");
     std::mt19937 random(17);
@@ -90,7 +87,7 @@ TEST(CubeFile, WritesReadBack)
                                                                  "DOMAIN_MAX 1.0 1.0 1.0\r\n\r\n#LUT data points\r\n"));
 }
 
-TEST(CubeFile, ReaderRulesAndQuirks)
+TEST(CubeFile, ReaderRulesQuirksAndLimits)
 {
     const QByteArray size2 = "LUT_3D_SIZE 2\n";
     struct SCase
@@ -164,11 +161,7 @@ TEST(CubeFile, ReaderRulesAndQuirks)
     SState state;
     EXPECT_TRUE(ReadText("LUT_3D_SIZE 2\n0.5 nan inf\n1 -inf 1\n", state).bOk);
     EXPECT_TRUE(std::isnan(state.lattice[1]) && state.lattice[2] == INFINITY && state.lattice[4] == -INFINITY);
-}
 
-TEST(CubeFile, LinesPastTheLargestLatticeAreIgnored)
-{
-    SState state;
     // Lines past 262,144 are ignored; the destination is exactly that large (ASan guards it).
     QByteArray many = "LUT_3D_SIZE 64\n";
     for (int i = 0; i < 262144 + 10; ++i)
@@ -177,7 +170,7 @@ TEST(CubeFile, LinesPastTheLargestLatticeAreIgnored)
     EXPECT_EQ(state.lattice.back(), 0.5f);
 }
 
-TEST(CubeFile, FilesFromOtherTools)
+TEST(CubeFile, FilesFromOtherToolsAndOnlyRegularFilesWithLines)
 {
     // File, size, title (null: none), stored data lines, a triple to pin and its value. (Files
     // with only 1D tables have no 3D size and are refused like the text above.)
@@ -205,10 +198,7 @@ TEST(CubeFile, FilesFromOtherTools)
         for (size_t i = 0; i < 3; ++i)
             EXPECT_EQ(state.lattice[index * 3 + i], value[i]) << "value " << i;
     }
-}
 
-TEST(CubeFile, OnlyRegularFilesWithLinesAreRead)
-{
     QTemporaryDir dir;
     // 64 MiB of NUL bytes without a line end (a sparse file costs no disk); its peak memory is
     // measured by bench/cube-endless-line.sh.
@@ -232,3 +222,4 @@ TEST(CubeFile, OnlyRegularFilesWithLinesAreRead)
         EXPECT_TRUE(check.Violations().isEmpty()) << check.Violations().join("\n").toStdString();
     }
 }
+

@@ -50,7 +50,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(LutImportTest, EachLayoutSamplesToTheFilesValues)
+TEST_F(LutImportTest, EachLayoutSamplesToTheFilesValuesAndSixtyFourOfSixtyFivePointsAreKept)
 {
     // .3dl: blue fastest, 10-bit input positions, 12-bit outputs.
     QByteArray dl = "0 256 512 768 1023\n";
@@ -93,10 +93,7 @@ TEST_F(LutImportTest, EachLayoutSamplesToTheFilesValues)
         EXPECT_EQ(result.iSize, expectedSize);
         ExpectLattice(lattice, result.iSize, expected, 1e-5);
     }
-}
 
-TEST_F(LutImportTest, SixtyFivePointsWithADomainKeepSixtyFour)
-{
     // Output = input mapped from the domain −0.5…1.5 (red), 0…2 (green), 0…1 (blue) and halved,
     // so a reader ignoring the domain would be off by up to a quarter.
     const int n = 65;
