@@ -60,10 +60,17 @@ protected:
 };
 }  // namespace
 
-TEST(LutState, ClearCreateNewChosenSizeAndGroupReset)
+TEST(LutState, GroupResetClearCreateNewAndChosenSize)
 {
+    // A group reset touches only its own group.
     auto state = Loaded(5, 0.75f, "five");
     state->SetParameter(eLP_SATURATION, 0.1f);
+    state->SetParameter(eLP_BALANCE_RED, 0.9f);
+    state->SetParameter(eLP_PROTECT_SKY, 0.3f);
+    state->ResetGroup(eLPG_BALANCE);
+    const LutParameters& p = state->Parameters();
+    EXPECT_TRUE(p[eLP_BALANCE_RED] == 0.5f && p[eLP_SATURATION] == 0.1f && p[eLP_PROTECT_SKY] == 0.3f);
+
     state->SetLayerMode(3);
     state->SetActive(false);
     state->SetReferencePicturePath("/tmp/picture.png");
@@ -100,13 +107,6 @@ TEST(LutState, ClearCreateNewChosenSizeAndGroupReset)
         state->SetChosenSizeButtons(b25, b32, b64);
         EXPECT_EQ(state->ChosenSize(), expected) << b25 << b32 << b64;
     }
-    // A group reset touches only its own group.
-    state->SetParameter(eLP_SATURATION, 0.1f);
-    state->SetParameter(eLP_BALANCE_RED, 0.9f);
-    state->SetParameter(eLP_PROTECT_SKY, 0.3f);
-    state->ResetGroup(eLPG_BALANCE);
-    const LutParameters& p = state->Parameters();
-    EXPECT_TRUE(p[eLP_BALANCE_RED] == 0.5f && p[eLP_SATURATION] == 0.1f && p[eLP_PROTECT_SKY] == 0.3f);
 }
 
 TEST_F(LutLibraryTest, ListsRegularCubeFilesInOrderAndBrowsesOnlyWithEntries)
@@ -140,9 +140,10 @@ TEST_F(LutLibraryTest, ListsRegularCubeFilesInOrderAndBrowsesOnlyWithEntries)
     EXPECT_EQ(prompt.Unanswered(), 0);
 }
 
-TEST_F(LutLibraryTest, SelectLoadsAndIndexZeroChangesNothing)
+TEST_F(LutLibraryTest, SelectLoadsRemoveAsksAndIndexZeroChangesNothing)
 {
     WriteCube("look.cube", 3, 0.25f, "Look Title");
+    WriteCube("keep.cube", 2, 0.1f);
     ASSERT_TRUE(WriteFileBytes(m_folder + "bad.cube", "LUT_3D_SIZE 99\n"));
     auto library = Library();
     auto state = Loaded(5, 0.75f, "mine");
@@ -160,11 +161,27 @@ TEST_F(LutLibraryTest, SelectLoadsAndIndexZeroChangesNothing)
     EXPECT_TRUE(Marked(*state) == std::pair(3, 0.25f) && state->Title() == "Look Title");
     EXPECT_EQ(state->Parameters()[eLP_CONTRAST], LutParameters::Defaults()[eLP_CONTRAST]);
 
-    // An unreadable entry leaves the state cleared, silently.
+    // Removing the current entry asks when the option is on, and keeps the LUT in use.
+    library->SetConfirmDestructive(true);
+    CScriptedPrompt prompt;
+    prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eNo);
+    EXPECT_FALSE(library->Remove(prompt));
+    EXPECT_EQ(Files(), (QStringList{"bad.cube", "keep.cube", "look.cube"}));
+    prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eYes);
+    EXPECT_TRUE(library->Remove(prompt));
+    EXPECT_EQ(Files(), (QStringList{"bad.cube", "keep.cube"}));
+    EXPECT_TRUE(library->EntryNames() == (QStringList{"bad", "keep"}) && library->CurrentIndex() == 0);
+    EXPECT_EQ(Marked(*state), std::pair(3, 0.25f));
+    EXPECT_FALSE(library->Remove(prompt)); // index 0: nothing to remove, nothing asked
+
+    // An unreadable entry leaves the state cleared, silently; without the option removing asks nothing.
     ASSERT_TRUE(library->FindAndSetCurrent("bad"));
     ASSERT_TRUE(library->Select(library->CurrentIndex(), *state));
     EXPECT_EQ(state->Size(), 0);
     EXPECT_FALSE(library->FindAndSetCurrent("missing"));
+    library->SetConfirmDestructive(false);
+    EXPECT_TRUE(library->Remove(prompt));
+    EXPECT_TRUE(library->EntryNames() == QStringList{"keep"} && prompt.Unanswered() == 0);
 }
 
 TEST_F(LutLibraryTest, AddWritesBakedLookAndReplacesSilently)
@@ -197,34 +214,6 @@ TEST_F(LutLibraryTest, AddWritesBakedLookAndReplacesSilently)
     ASSERT_TRUE(reread->ReadCube(m_folder + "Evening.cube", nullptr).bOk);
     EXPECT_TRUE(reread->Size() == 2 && reread->Title() == "Other");
     EXPECT_EQ(Files(), QStringList{"Evening.cube"}); // no temporary left
-}
-
-TEST_F(LutLibraryTest, RemoveAsksAndKeepsTheLutInUse)
-{
-    WriteCube("keep.cube", 2, 0.1f);
-    WriteCube("drop.cube", 4, 0.6f);
-    auto library = Library();
-    library->SetConfirmDestructive(true);
-    auto state = std::make_unique<CLutState>();
-    ASSERT_TRUE(library->FindAndSetCurrent("drop"));
-    ASSERT_TRUE(library->Select(library->CurrentIndex(), *state));
-
-    CScriptedPrompt prompt;
-    prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eNo);
-    EXPECT_FALSE(library->Remove(prompt));
-    EXPECT_EQ(Files(), (QStringList{"drop.cube", "keep.cube"}));
-    prompt.ExpectQuestion("Voreinstellung löschen", IUserPrompt::eYes);
-    EXPECT_TRUE(library->Remove(prompt));
-    EXPECT_EQ(Files(), QStringList{"keep.cube"});
-    EXPECT_TRUE(library->EntryNames() == QStringList{"keep"} && library->CurrentIndex() == 0);
-    EXPECT_EQ(Marked(*state), std::pair(4, 0.6f));
-
-    // At index 0 there is nothing to remove and nothing is asked; without the option neither.
-    EXPECT_FALSE(library->Remove(prompt));
-    library->SetConfirmDestructive(false);
-    library->SetCurrentIndex(2);
-    EXPECT_TRUE(library->Remove(prompt));
-    EXPECT_TRUE(library->EntryCount() == 0 && prompt.Unanswered() == 0);
 }
 
 TEST_F(LutLibraryTest, NamesNeverReachOutsideTheFolderAndCollidingNamesStayDistinct)
