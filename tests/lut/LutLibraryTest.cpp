@@ -184,7 +184,7 @@ TEST_F(LutLibraryTest, SelectLoadsRemoveAsksAndIndexZeroChangesNothing)
     EXPECT_TRUE(library->EntryNames() == QStringList{"keep"} && prompt.Unanswered() == 0);
 }
 
-TEST_F(LutLibraryTest, AddWritesBakedLookAndReplacesSilently)
+TEST_F(LutLibraryTest, AddReplacesSilentlyLoadFromFileAndExport)
 {
     auto library = Library();
     auto state = Loaded(3, 0.5f, "Sunset");
@@ -214,6 +214,42 @@ TEST_F(LutLibraryTest, AddWritesBakedLookAndReplacesSilently)
     ASSERT_TRUE(reread->ReadCube(m_folder + "Evening.cube", nullptr).bOk);
     EXPECT_TRUE(reread->Size() == 2 && reread->Title() == "Other");
     EXPECT_EQ(Files(), QStringList{"Evening.cube"}); // no temporary left
+
+    // Loading from a file: the start folder is home until a file was chosen.
+    QTemporaryDir elsewhere;
+    const QString good = elsewhere.filePath("good.cube"), broken = elsewhere.filePath("broken.cube");
+    WriteCube(good, 3, 0.f, "Good");
+    ASSERT_TRUE(WriteFileBytes(broken, "TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n"));
+    prompt.QueueText("");
+    EXPECT_FALSE(library->LoadFromFile(*state, prompt));
+    EXPECT_EQ(prompt.Log().last(), "open|LUT-Datei einladen|" + QDir::homePath());
+    library->SetCurrentIndex(2);
+    prompt.QueueText(broken);
+    bool loaded = true;
+    EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
+    EXPECT_FALSE(loaded);
+    EXPECT_EQ(prompt.Log().last(), "information|" + CubeFile::FailureTitle() + "|" + CubeFile::FailureText(broken, 1));
+    EXPECT_EQ(state->Size(), 0);
+    EXPECT_EQ(library->CurrentIndex(), 2); // a failed read does not move the list
+    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
+    prompt.QueueText(good);
+    EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
+    EXPECT_TRUE(loaded && state->Size() == 3 && state->Title() == "Good" && library->CurrentIndex() == 0);
+
+    // Export: the title as default name in the remembered folder, then a fixed folder wins.
+    const QString out = elsewhere.filePath("out.cube");
+    prompt.QueueText(out);
+    ASSERT_TRUE(library->Export(*state, prompt));
+    EXPECT_EQ(prompt.Log().last(), "save|LUT speichern|" + elsewhere.path() + "/Good");
+    EXPECT_TRUE(QFile::exists(out));
+    state->SetTitle("");
+    library->SetFixedDefaultFolder("/fixed");
+    prompt.QueueText("");
+    EXPECT_FALSE(library->Export(*state, prompt));
+    EXPECT_EQ(prompt.Log().last(), "save|LUT speichern|/fixed/My LUT style");
+    prompt.QueueText(library->EntryPath(2)); // a file from another folder is not remembered now
+    EXPECT_TRUE(library->LoadFromFile(*state, prompt));
+    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
 }
 
 TEST_F(LutLibraryTest, NamesNeverReachOutsideTheFolderAndCollidingNamesStayDistinct)
@@ -264,48 +300,4 @@ TEST_F(LutLibraryTest, NamesNeverReachOutsideTheFolderAndCollidingNamesStayDisti
     // Adding under a name with the suffix inside makes that entry current.
     ASSERT_TRUE(library->AddNamed(*state, "x.cube.y"));
     EXPECT_TRUE(library->ItemText(library->CurrentIndex()) == "x.y" && QFile::exists(m_folder + "x.cube.y.cube"));
-}
-
-TEST_F(LutLibraryTest, LoadFromFileAndExport)
-{
-    QTemporaryDir elsewhere;
-    const QString good = elsewhere.filePath("good.cube"), broken = elsewhere.filePath("broken.cube");
-    WriteCube(good, 3, 0.f, "Good");
-    ASSERT_TRUE(WriteFileBytes(broken, "TITLE \"x\"\nLUT_3D_SIZE 1\n0 0 0\n"));
-    WriteCube("lib.cube", 2, 0.1f);
-    auto library = Library();
-    auto state = std::make_unique<CLutState>();
-    CScriptedPrompt prompt;
-
-    // Start folder: home until a file was chosen.
-    prompt.QueueText("");
-    EXPECT_FALSE(library->LoadFromFile(*state, prompt));
-    EXPECT_EQ(prompt.Log().last(), "open|LUT-Datei einladen|" + QDir::homePath());
-    library->SetCurrentIndex(2);
-    prompt.QueueText(broken);
-    bool loaded = true;
-    EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
-    EXPECT_FALSE(loaded);
-    EXPECT_EQ(prompt.Log().last(), "information|" + CubeFile::FailureTitle() + "|" + CubeFile::FailureText(broken, 1));
-    EXPECT_EQ(state->Size(), 0);
-    EXPECT_EQ(library->CurrentIndex(), 2); // a failed read does not move the list
-    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
-    prompt.QueueText(good);
-    EXPECT_TRUE(library->LoadFromFile(*state, prompt, &loaded));
-    EXPECT_TRUE(loaded && state->Size() == 3 && state->Title() == "Good" && library->CurrentIndex() == 0);
-
-    // Export: the title as default name in the remembered folder, then a fixed folder wins.
-    const QString out = elsewhere.filePath("out.cube");
-    prompt.QueueText(out);
-    ASSERT_TRUE(library->Export(*state, prompt));
-    EXPECT_EQ(prompt.Log().last(), "save|LUT speichern|" + elsewhere.path() + "/Good");
-    EXPECT_TRUE(QFile::exists(out));
-    state->SetTitle("");
-    library->SetFixedDefaultFolder("/fixed");
-    prompt.QueueText("");
-    EXPECT_FALSE(library->Export(*state, prompt));
-    EXPECT_EQ(prompt.Log().last(), "save|LUT speichern|/fixed/My LUT style");
-    prompt.QueueText(library->EntryPath(2)); // a file from another folder is not remembered now
-    EXPECT_TRUE(library->LoadFromFile(*state, prompt));
-    EXPECT_EQ(m_settings.value("lastDialogPath").toString(), elsewhere.path());
 }
