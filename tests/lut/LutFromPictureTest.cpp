@@ -107,7 +107,7 @@ TEST(LutFromPicture, MethodOneOnUniformAndGreyPicturesAndRefusals)
         ASSERT_EQ(v, -1.f);
 }
 
-TEST(LutFromPicture, HueHistogramWeightsAndSmoothingWrapsAroundTheCircle)
+TEST(LutFromPicture, MethodTwoHueWeightsSmoothingAndPullTowardLuma)
 {
     // Half the pixels pure red (S = 1), half green at S = 0.5.
     std::vector<uint16_t> picture = Solid(50, 65535, 0, 0);
@@ -145,28 +145,25 @@ TEST(LutFromPicture, HueHistogramWeightsAndSmoothingWrapsAroundTheCircle)
     heavy.fill(5.f);
     for (float s : SmoothHue(heavy))
         ASSERT_EQ(s, 1.f);
-}
 
-TEST(LutFromPicture, MethodTwoPullsRareHuesTowardLuma)
-{
     const int n = 9;
     std::array<std::vector<int>, 3> quantiles;
     for (auto& q : quantiles)
         for (int k = 0; k < n; ++k)
             q.push_back(k * 6000);
-    std::vector<float> one = Lattice(n), two = Lattice(n), grey = Lattice(n);
+    std::vector<float> one = Lattice(n), two = Lattice(n), pulled = Lattice(n);
     std::array<float, kHueBins> full{}, none{};
     full.fill(1.f);
     BuildLattice(quantiles, nullptr, n, one.data());
     BuildLattice(quantiles, &full, n, two.data());
     EXPECT_EQ(one, two); // w = 1 everywhere keeps every colour
 
-    BuildLattice(quantiles, &none, n, grey.data());
-    for (size_t i = 0; i < grey.size(); i += 3)
+    BuildLattice(quantiles, &none, n, pulled.data());
+    for (size_t i = 0; i < pulled.size(); i += 3)
     {
         const float luma = 0.299f * one[i] + 0.587f * one[i + 1] + 0.114f * one[i + 2];
-        ASSERT_NEAR(grey[i], luma, 1e-6f);
-        ASSERT_NEAR(grey[i + 2], luma, 1e-6f);
+        ASSERT_NEAR(pulled[i], luma, 1e-6f);
+        ASSERT_NEAR(pulled[i + 2], luma, 1e-6f);
     }
 
     // Through the whole derivation: a reference of pure reds keeps reds more saturated than
