@@ -35,7 +35,7 @@ std::vector<float> Lattice(int n)
 }
 }  // namespace
 
-TEST(LutFromPicture, QuantileRuleSplitsAtHalfNAndExponentFromTheMiddle)
+TEST(LutFromPicture, MethodOneQuantilesExponentsAndRefusals)
 {
     // Red samples 10, 20, 30: C = 1 at 10, 2 at 20, 3 at 30. With N = 4 the thresholds are 0, 1, 2,
     // 3; k = 1 (< N/2) needs C > 1, k = 2 (≥ N/2) needs C ≥ 2 — both land on 20. Green and blue
@@ -53,20 +53,17 @@ TEST(LutFromPicture, QuantileRuleSplitsAtHalfNAndExponentFromTheMiddle)
     EXPECT_FLOAT_EQ(Exponent(0), 1.55f);
     EXPECT_FLOAT_EQ(Exponent(32768), 1.f); // 2⁻¹⁶, not 1/65535: exactly one half
     EXPECT_FLOAT_EQ(Exponent(65536), 0.45f);
-}
 
-TEST(LutFromPicture, MethodOneOnUniformAndGreyPicturesAndRefusals)
-{
     // Every 16-bit value once per channel. Odd N puts the middle quantile at exactly half the range
     // (exponent 1 + 1.1·2⁻¹⁶); even N at k·T/(N−1) with k = N/2, a little above half, so the
     // exponent is a little below 1.
-    std::vector<uint16_t> picture;
+    std::vector<uint16_t> uniform;
     for (uint32_t i = 0; i < 65536; ++i)
-        picture.insert(picture.end(), {uint16_t(i), uint16_t(i * 3u), uint16_t(i * 5u)});
+        uniform.insert(uniform.end(), {uint16_t(i), uint16_t(i * 3u), uint16_t(i * 5u)});
     for (auto [n, tolerance] : {std::pair{17, 2e-4f}, std::pair{33, 2e-4f}, std::pair{32, 8e-3f}})
     {
         std::vector<float> lattice = Lattice(n);
-        ASSERT_TRUE(Derive(picture.data(), 256, 256, n, 1, lattice.data()));
+        ASSERT_TRUE(Derive(uniform.data(), 256, 256, n, 1, lattice.data()));
         float worst = 0.f;
         for (int b = 0; b < n; ++b)
             for (int g = 0; g < n; ++g)

@@ -50,7 +50,7 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(LutImportTest, EachLayoutSamplesToTheFilesValuesAndSixtyFourOfSixtyFivePointsAreKept)
+TEST_F(LutImportTest, LayoutsSampleToTheFilesValuesAndHostileHeadersAreRefusedUnread)
 {
     // .3dl: blue fastest, 10-bit input positions, 12-bit outputs.
     QByteArray dl = "0 256 512 768 1023\n";
@@ -121,11 +121,10 @@ TEST_F(LutImportTest, EachLayoutSamplesToTheFilesValuesAndSixtyFourOfSixtyFivePo
     EXPECT_TRUE(prompt.Log().last().contains("64") && prompt.Log().last().contains("65"));
     const std::vector<float> lattice(state->Source().Data(), state->Source().Data() + 64 * 64 * 64 * 3);
     ExpectLattice(lattice, 64, [](double r, double g, double b) { return Colour{0.5 * r, 0.5 * g, 0.5 * b}; }, 1e-5);
-}
 
-TEST_F(LutImportTest, HostileHeadersAreRefusedUnread)
-{
-    const std::pair<const char*, QByteArray> cases[] = { // the error names the size, or the word limit (256)
+    // Hostile headers are refused before anything is read; the error names the size, or the word
+    // limit (256).
+    const std::pair<const char*, QByteArray> hostile[] = {
         {"huge.cube", "LUT_3D_SIZE 100000\n0 0 0\n"},
         {"quoted.cube", "LUT_3D_SIZE \"130\"\n"},
         {"curve.cube", "LUT_1D_SIZE 2000000000\n0 0 0\n"},
@@ -136,19 +135,18 @@ TEST_F(LutImportTest, HostileHeadersAreRefusedUnread)
         {"word.cube", "LUT_3D_SIZE 2\n" + QByteArray(100000, '1') + " 0 0\n"},
     };
     const char* mentions[] = {"100000", "130", "2000000000", "5000", "4096", "1000", "256"};
-    for (size_t i = 0; i < std::size(cases); ++i)
+    for (size_t i = 0; i < std::size(hostile); ++i)
     {
-        SCOPED_TRACE(cases[i].first);
-        const QString path = Write(cases[i].first, cases[i].second);
+        SCOPED_TRACE(hostile[i].first);
+        const QString file = Write(hostile[i].first, hostile[i].second);
         QString error;
-        std::vector<float> lattice;
-        EXPECT_FALSE(CLutImport::CheckFile(path, &error) || CLutImport::Sample(path, 0, lattice).bOk);
-        EXPECT_TRUE(error.contains(mentions[i]) && lattice.empty()) << error.toStdString();
+        std::vector<float> refused;
+        EXPECT_FALSE(CLutImport::CheckFile(file, &error) || CLutImport::Sample(file, 0, refused).bOk);
+        EXPECT_TRUE(error.contains(mentions[i]) && refused.empty()) << error.toStdString();
     }
     // The same caps on a path that is not a file, and the LUT state untouched by a refusal.
-    auto state = std::make_unique<CLutState>();
-    state->CreateIdentity(4, "kept");
     EXPECT_FALSE(CLutImport::Import(*state, m_dir.path()).bOk);
-    EXPECT_TRUE(state->Size() == 4 && state->Title() == "kept");
+    EXPECT_TRUE(state->Size() == 64 && state->Title() == "wide");
 }
+
 }  // namespace
