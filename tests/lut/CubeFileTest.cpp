@@ -49,10 +49,8 @@ CubeFile::SReadResult ReadText(const QByteArray& text, SState& state, IUserPromp
 
 TEST(CubeFile, WriterProducesTheExactTextThatReadsBack)
 {
-    const float values[24] = {0.f,    0.f,    0.f,          1.f,       0.f,        0.f,
-                              0.5f,   1 / 3.f, 0.25f,       0.9999995f, 0.0000005f, 2 / 3.f,
-                              -0.5f,  1.25f,  12.5f,        0.1f,      0.7f,       0.123456789f,
-                              -1e-7f, 0.4999995f, 0.0000015f, 0.25f,   0.5f,       0.75f};
+    const float values[24] = {0.f,   0.f,  0.f,   1.f,   0.f,   0.f,  0.5f, 1 / 3.f, 0.25f, 0.9999995f, 0.0000005f, 2 / 3.f,
+                              -0.5f, 1.25f, 12.5f, 0.1f, 0.7f, 0.123456789f, -1e-7f, 0.4999995f, 0.0000015f, 0.25f, 0.5f, 0.75f};
     const QByteArray expected = "#Created by Vantrope 1.14.3607\r\n"
                                 "TITLE \"Blau \xE2\x80\x93 Gr\xC3\xBCn\"\r\n"
                                 "\r\n#LUT size\r\nLUT_3D_SIZE 2\r\n"

@@ -54,11 +54,6 @@ LutParameters With(ELutParameter which, float value)
     return p;
 }
 
-const float* At(const std::vector<float>& lattice, int n, int r, int g, int b)
-{
-    return lattice.data() + LutLattice::Offset(r, g, b, n);
-}
-
 }  // namespace
 
 TEST(LutApply, WorkedLookupsPinOrderWeightsLayerModesAndTheTetrahedron)
@@ -176,7 +171,7 @@ TEST(LutApply, VectorRowsMatchTheScalarReference)
     }
 }
 
-TEST(LutBake, NeutralSettingsKeepTheSourceAndIntensityZeroGivesTheIdentity)
+TEST(LutBake, NeutralSettingsKeepTheSourceAndBandsGiveOneFiniteLattice)
 {
     for (int n : {2, 17, 64})
     {
@@ -185,7 +180,7 @@ TEST(LutBake, NeutralSettingsKeepTheSourceAndIntensityZeroGivesTheIdentity)
         EXPECT_EQ(Bake(n, RandomLattice(n, -3.f, 4.f, n), With(eLP_INTENSITY, 0.f)), Identity(n)) << n;
     }
     const std::vector<float> mixed = Bake(2, std::vector<float>(24, 0.f), With(eLP_INTENSITY, 0.25f));
-    EXPECT_FLOAT_EQ(At(mixed, 2, 1, 1, 1)[0], 0.75f);
+    EXPECT_FLOAT_EQ(mixed[LutLattice::Offset(1, 1, 1, 2)], 0.75f);
 
     MP_UI_SetThreadCount(3);
     const int n = 9;
@@ -202,6 +197,22 @@ TEST(LutBake, NeutralSettingsKeepTheSourceAndIntensityZeroGivesTheIdentity)
         EXPECT_NE(Bake(n, source, With(ELutParameter(i), neutral + 0.0011f)), reference) << table[size_t(i)].pszName;
     }
     MP_UI_SetThreadCount(1);
+
+    // Every step on, a source with hostile values: one thread or seven give the same finite lattice.
+    const int size = 64;
+    std::vector<float> hostileSource = RandomLattice(size, -0.5f, 1.5f, 9);
+    const float hostile[] = {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, 1e-40f};
+    for (size_t i = 0; i < hostileSource.size(); i += 97)
+        hostileSource[i] = hostile[(i / 97) % std::size(hostile)];
+    const LutParameters all{{0.9f, 0.6f, 0.7f, 0.8f, 0.4f, 0.6f, 0.45f, 0.55f, 0.6f, 0.2f, 0.2f, 0.3f, 0.5f, 0.5f}};
+    const std::vector<float> oneThread = Bake(size, hostileSource, all);
+    MP_UI_SetThreadCount(7);
+    EXPECT_EQ(Bake(size, hostileSource, all), oneThread);
+    MP_UI_SetThreadCount(1);
+    for (float v : oneThread)
+        ASSERT_TRUE(v >= 0.f && v <= 1.f) << v;
+    // A NaN at the source reaches the destination as 0.
+    EXPECT_EQ(Bake(2, std::vector<float>(24, NAN), LutParameters::Defaults()), std::vector<float>(24, 0.f));
 }
 
 TEST(LutBake, EachStepAndProtectionOnWorkedColours)
@@ -223,7 +234,7 @@ TEST(LutBake, EachStepAndProtectionOnWorkedColours)
     {
         const std::vector<float> baked = Bake(n, Identity(n), p);
         for (size_t i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(At(baked, n, r, g, b)[i], expected[i]) << what << " channel " << i;
+            EXPECT_FLOAT_EQ(baked[LutLattice::Offset(r, g, b, n) + i], expected[i]) << what << " channel " << i;
     }
 
     // A black source: every point becomes w × its input colour, so the weight shows directly.
@@ -245,26 +256,9 @@ TEST(LutBake, EachStepAndProtectionOnWorkedColours)
     for (const auto& [what, p, n, r, g, b, weight] : protections)
     {
         const std::vector<float> input = Identity(n), baked = Bake(n, std::vector<float>(input.size(), 0.f), p);
+        const size_t at = LutLattice::Offset(r, g, b, n);
         for (size_t i = 0; i < 3; ++i)
-            EXPECT_NEAR(At(baked, n, r, g, b)[i], weight * At(input, n, r, g, b)[i], 2e-7f) << what << " channel " << i;
+            EXPECT_NEAR(baked[at + i], weight * input[at + i], 2e-7f) << what << " channel " << i;
     }
 }
 
-TEST(LutBake, BandsAndHostileSourcesGiveDeterministicFiniteLattices)
-{
-    const int n = 64;
-    std::vector<float> source = RandomLattice(n, -0.5f, 1.5f, 9);
-    const float hostile[] = {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, 1e-40f};
-    for (size_t i = 0; i < source.size(); i += 97)
-        source[i] = hostile[(i / 97) % std::size(hostile)];
-    const LutParameters all{{0.9f, 0.6f, 0.7f, 0.8f, 0.4f, 0.6f, 0.45f, 0.55f, 0.6f, 0.2f, 0.2f, 0.3f, 0.5f, 0.5f}};
-    MP_UI_SetThreadCount(1);
-    const std::vector<float> one = Bake(n, source, all);
-    MP_UI_SetThreadCount(7);
-    EXPECT_EQ(Bake(n, source, all), one);
-    MP_UI_SetThreadCount(1);
-    for (float v : one)
-        ASSERT_TRUE(v >= 0.f && v <= 1.f) << v;
-    // A NaN at the source reaches the destination as 0.
-    EXPECT_EQ(Bake(2, std::vector<float>(24, NAN), LutParameters::Defaults()), std::vector<float>(24, 0.f));
-}

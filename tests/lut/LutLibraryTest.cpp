@@ -115,8 +115,8 @@ TEST_F(LutLibraryTest, ListsRegularCubeFilesInOrderAndBrowsesOnlyWithEntries)
     // panel's test).
     auto library = Library();
     EXPECT_EQ(library->Folder(), m_folder);
-    EXPECT_TRUE(library->Count() == 2 && library->ItemText(0) == "LUT einstellbar" && library->ItemText(1).isEmpty());
-    EXPECT_TRUE(library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
+    EXPECT_TRUE(library->Count() == 2 && library->ItemText(0) == "LUT einstellbar" && library->ItemText(1).isEmpty() &&
+                library->EntryPath(0).isEmpty() && library->EntryPath(1).isEmpty());
     CScriptedPrompt prompt;
     auto state = Loaded(4, 0.5f, "x");
     EXPECT_FALSE(library->MayBrowse(*state, prompt));
