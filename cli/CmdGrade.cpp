@@ -201,8 +201,8 @@ bool SetUpGrade(CCliArguments& args, CGradingSession& session)
            SetUpFilmType(args, session.FilmTypes()) && SetUpLayers(args, session);
 }
 
-// The destination descriptor and the frame settings from the clip options; what no option names
-// stays as `dst` and the grader's blending hold it.
+// The destination descriptor and the frame settings from the clip options; a setting no option
+// names keeps what `dst` and the grader's blending already hold.
 bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader)
 {
     int codec = dst.m_eCodec, quality = dst.m_eQuality, artefact = dst.m_eArtefact,

@@ -1,7 +1,7 @@
 // The grading session: the source picture, its engine context (whose main slot holds the working
 // image), the operator chain, the LUT state, the film-type and frame-blending choices, and the
-// grade that runs them. The command line grades stills with it; the main window's preview and the export's frame
-// callback use the same object, the export in its own engine context.
+// grade that runs them. The command line grades stills with it; the main window's preview and
+// the export's frame callback use the same object, the export in its own engine context.
 #pragma once
 
 #include "core/ImageBuffer.h"
