@@ -2,11 +2,6 @@
 #include "session/DocumentFiles.h"
 #include "session/ExchangeFile.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/LogCapture.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace DocumentFiles;
 

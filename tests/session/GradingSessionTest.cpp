@@ -1,18 +1,7 @@
 // The grading session: source and working size, presets with missing kernels, the grade with
 // film type and LUT, the export's frame callback, and the colour layers, which recolour the
 // working image before the chain in the preview grade and in every export frame.
-#include "core/EngineState.h"
-#include "engine/OperatorCatalogue.h"
-#include "engine/ChainEditor.h"
-#include "session/GradingSession.h"
-
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/LogCapture.h"
-#include "tests/support/SyntheticImages.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -1,15 +1,9 @@
 // The thumbnail browsers: one graded thumbnail per library entry or layer mode, stopping through
 // the engine's stop request, the preselected position, cancel and choose.
-#include "core/EngineState.h"
 #include "lut/CubeFile.h"
 #include "lut/LutLibrary.h"
-#include "session/GradingSession.h"
 #include "session/LutBrowse.h"
-#include "tests/support/TempHome.h"
-
-#include <QDir>
-
-#include <gtest/gtest.h>
+#include "tests/session/SessionTestUtil.h"
 
 #include <memory>
 

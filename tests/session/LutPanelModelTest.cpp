@@ -3,11 +3,6 @@
 #include "session/LutPanelModel.h"
 #include "tests/session/SessionTestUtil.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <memory>
 
 TEST(LutPanelModel, GroupsShowAndEnableByLutExpanderAndDistanceFromDefault)

@@ -1,18 +1,10 @@
 // The preset library: import classes, user file names, copy, rename, move, combine, delete, the
 // dock's project copies, and every shipped preset graded on a generated frame.
-#include "engine/OperatorCatalogue.h"
 #include "session/PresetCombiner.h"
 #include "session/PresetLibrary.h"
 #include "session/PresetThumbnails.h"
 #include "session/PresetsDockModel.h"
-
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/ScriptedPrompt.h"
-
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 

@@ -1,18 +1,11 @@
 // The preview model: coalesced refreshes, preview sizes, the graded preview against the session's
 // own grade, the full-resolution recalculation, the kept scaled source and a frame reduced while
 // decoding.
-#include "core/EngineState.h"
-#include "engine/ChainEditor.h"
 #include "engine/PostProcessing.h"
-#include "session/GradingSession.h"
 #include "session/PreviewModel.h"
-
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/SyntheticImages.h"
 
 #include <QCoreApplication>
-
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -1,13 +1,11 @@
 // Project files: the whole grade saved and read back value by value, the naming and version
 // rules with their messages, undo levels in the data folder, and the storage faults — a full
 // disk at every step, an interrupted swap, links where folders belong, hostile key values.
-#include "core/EngineState.h"
 #include "core/FileTree.h"
 #include "core/IniSource.h"
 #include "core/StillImage.h"
 #include "engine/LayerModes.h"
 #include "engine/OperatorFilter.h"
-#include "session/GradingSession.h"
 #include "session/LutPanelModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
@@ -16,16 +14,9 @@
 #include "session/UndoStore.h"
 #include "tests/session/SessionTestUtil.h"
 #include "tests/support/InvariantCheck.h"
-#include "tests/support/ScriptedPrompt.h"
 #include "tests/support/SmallDisk.h"
-#include "tests/support/SyntheticImages.h"
-#include "tests/support/TempHome.h"
 
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/statvfs.h>

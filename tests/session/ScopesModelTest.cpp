@@ -1,19 +1,13 @@
 // The scopes model over a preview: it follows the graded picture, the before view and the split;
 // requests during a computation collapse into one; only finished preview pictures are drawn;
 // views nobody sees are skipped; view settings survive a save and ignore hostile values.
-#include "core/EngineState.h"
-#include "engine/ChainEditor.h"
-#include "session/GradingSession.h"
 #include "session/PreviewModel.h"
 #include "session/ScopesModel.h"
+#include "tests/session/SessionTestUtil.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -6,12 +6,6 @@
 #include "session/UndoStore.h"
 #include "tests/session/SessionTestUtil.h"
 #include "tests/support/InvariantCheck.h"
-#include "tests/support/SyntheticImages.h"
-
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -6,15 +6,9 @@
 #include "session/ResultFormats.h"
 #include "session/UsageStatistics.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/LogCapture.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/TempHome.h"
 
 #include <QDateTime>
 #include <QSet>
-#include <QSettings>
-
-#include <gtest/gtest.h>
 
 namespace
 {

@@ -2,17 +2,12 @@
 // the zoom stages with their thumbnail slots and extraction order, the time label's side,
 // timecodes and playback's frame dropping; then, on a generated clip, frames picked at the
 // marker (mirrored as the export mirrors them), thumbnails, and a cut clip's message.
-#include "session/GradingSession.h"
 #include "session/VideoDockModel.h"
+#include "tests/session/SessionTestUtil.h"
 
-#include <QDir>
 #include <QEventLoop>
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
-
-#include <gtest/gtest.h>
 
 namespace
 {
