@@ -68,9 +68,8 @@ TEST(DocumentFiles, DialogFilters)
 {
     const QStringList video = VideoDialogFilter().split(";;");
     ASSERT_EQ(video.size(), 11);
-    EXPECT_EQ(video.first(), "MPEG (*.mpg *.mpeg *.mp4 *.mp2 *.mpe)");
-    EXPECT_EQ(video.at(3), "WebM (*.webm *.vp8 *.vp9)");
-    EXPECT_EQ(video.last(), "Alle Dateien (*.*)");
+    EXPECT_EQ(QStringList({video[0], video[3], video[10]}),
+              QStringList({"MPEG (*.mpg *.mpeg *.mp4 *.mp2 *.mpe)", "WebM (*.webm *.vp8 *.vp9)", "Alle Dateien (*.*)"}));
     // Every pattern of the video list is accepted as a video when dropped.
     for (const QString& entry : video.mid(0, 10))
         for (const QString& pattern : entry.section('(', 1).chopped(1).split(' '))
@@ -100,11 +99,8 @@ TEST(ExchangeFile, ReadsValuesAndImagesBelowTheCount)
     SExchangeFile file;
     CLogCapture log;
     ASSERT_TRUE(ReadExchangeFile(path, file));
-    EXPECT_EQ(file.sSourceApplication, "Host");
-    EXPECT_EQ(file.sExportPath, "/out/");
-    EXPECT_EQ(file.sPluginType, "Filter");
-    EXPECT_EQ(file.sExportImage, "result.tif");
-    EXPECT_EQ(file.sSourcePath, "NA");
+    EXPECT_EQ(QStringList({file.sSourceApplication, file.sExportPath, file.sPluginType, file.sExportImage, file.sSourcePath}),
+              QStringList({"Host", "/out/", "Filter", "result.tif", "NA"}));
     EXPECT_EQ(file.iImageCount, 2);
     EXPECT_EQ(file.images, QStringList({"/in/a.tif", "/in/b.tif"}));
 
