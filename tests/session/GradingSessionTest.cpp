@@ -6,7 +6,6 @@
 namespace
 {
 using SessionTest::Operator;
-
 using SessionTest::Pixels;
 
 class Session : public ::testing::Test
@@ -63,11 +62,6 @@ TEST_F(Session, GradesTheSourceAgainAndAgainWithoutDrift)
     EXPECT_EQ(Pixels(m_session.Result()), first); // each grade starts from the source, not from the last result
     for (size_t i = 0; i < first.size(); ++i)
         ASSERT_LE(std::abs(int(first[i]) - (65535 - int(m_source[i]))), 1);
-
-    // A smaller working size: the slot holds the preview.
-    ASSERT_TRUE(m_session.SetSource(m_source.data(), 80, 60, QSize(40, 30)));
-    ASSERT_TRUE(m_session.Grade());
-    EXPECT_EQ(m_session.Result().GetSize(), QSize(40, 30));
 }
 
 TEST_F(Session, FilmTypeAndLutJoinTheGrade)
@@ -190,27 +184,17 @@ TEST_F(SessionLayers, LayersRunBeforeTheChain)
         ASSERT_LE(std::abs(int(plain[i]) - (65535 - int(m_source[i]))), 1) << i;
 }
 
-TEST_F(SessionLayers, NewPictureDropsTheKeptCalculation)
+TEST_F(SessionLayers, NewPicturesAndExportFramesGetTheirOwnRecolouring)
 {
     ASSERT_TRUE(m_session.SetSource(m_source.data(), 48, 32));
     ASSERT_TRUE(m_session.Grade());
     const std::vector<uint16_t> other = TestImages::Noise(48, 32, 99);
     ASSERT_TRUE(m_session.SetSource(other.data(), 48, 32));
     ASSERT_TRUE(m_session.Grade());
-    EXPECT_EQ(Pixels(m_session.Result()), Recoloured(m_session.ColourLayers(), other, 48, 32));
-
-    // A new working size too: the module follows the preview size.
-    ASSERT_TRUE(m_session.SetSource(other.data(), 48, 32, QSize(24, 16)));
-    ASSERT_TRUE(m_session.Grade());
-    EXPECT_EQ(m_session.ColourLayers().Input().GetSize(), QSize(24, 16));
-    EXPECT_EQ(m_session.Result().GetSize(), QSize(24, 16));
-}
-
-TEST_F(SessionLayers, EveryExportFrameGetsTheLayersWithoutDisturbingThePreview)
-{
-    ASSERT_TRUE(m_session.SetSource(m_source.data(), 48, 32));
-    ASSERT_TRUE(m_session.Grade());
     const std::vector<uint16_t> preview = Pixels(m_session.Result());
+    EXPECT_EQ(preview, Recoloured(m_session.ColourLayers(), other, 48, 32)); // not the kept calculation
+
+    // Every export frame is recoloured; back to the preview, still the picture's own recolouring.
     for (int frameNo = 0; frameNo < 2; ++frameNo)
     {
         const std::vector<uint16_t> original = TestImages::Noise(48, 32, 20 + frameNo);
@@ -218,7 +202,12 @@ TEST_F(SessionLayers, EveryExportFrameGetsTheLayersWithoutDisturbingThePreview)
         ASSERT_TRUE(m_session.GradeFrame(m_session.Engine(), frame.data(), 48, 32, frameNo));
         EXPECT_EQ(frame, Recoloured(m_session.ColourLayers(), original, 48, 32));
     }
-    // Back to the preview: still the picture's own recolouring.
     ASSERT_TRUE(m_session.Grade());
     EXPECT_EQ(Pixels(m_session.Result()), preview);
+
+    // A new working size too: the module follows the preview size.
+    ASSERT_TRUE(m_session.SetSource(other.data(), 48, 32, QSize(24, 16)));
+    ASSERT_TRUE(m_session.Grade());
+    EXPECT_EQ(m_session.ColourLayers().Input().GetSize(), QSize(24, 16));
+    EXPECT_EQ(m_session.Result().GetSize(), QSize(24, 16));
 }
