@@ -459,16 +459,14 @@ TEST_F(ProjectFiles, HostileValuesLoadBounded)
 {
     ASSERT_TRUE(Save(Project()));
     const QByteArray saved = ReadFile(Project());
+    // Huge counts and sides, infinite factors and variant junk are in the project fuzz target's
+    // seeds, which its replay test reads with the same bounds.
     const std::pair<const char*, const char*> mutations[] = {
-        {"Size=1", "Size=2147483647"},
         {"Size=1", "Size=-1"},
-        {"Width=8", "Width=99999999999"},
         {"ScalingFactor=1", "ScalingFactor=nan"},
         {"FilePath=", "FilePath=../../elsewhere/x.png\nFilePathOld="},
-        {"Layer=0", "Layer=2147483647"},
         {"FilmTyp=0", "FilmTyp=-7"},
         {"SaveMode=8", "SaveMode=-7"},
-        {"[General]", "[General]\nbroken=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)"},
     };
     for (const auto& [from, to] : mutations)
     {
