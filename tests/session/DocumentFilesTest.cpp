@@ -34,14 +34,7 @@ TEST(DocumentFiles, DropsAreClassifiedByName)
 
 TEST(DocumentFiles, CommandLineKindsAndTheirLogLines)
 {
-    const struct
-    {
-        const char* text;
-        bool filter;
-        ECommandKind kind;
-        const char* path;
-        const char* logged;
-    } cases[] = {
+    const struct { const char *text; bool filter; ECommandKind kind; const char *path, *logged; } cases[] = {
         {"", false, ECommandKind::None, "", ""},
         {"/a/clip.tif", true, ECommandKind::None, "", ""},
         {"/a/x.vantropeProject", true, ECommandKind::None, "", ""},
@@ -113,14 +106,7 @@ TEST(ExchangeFile, ReadsValuesAndImagesBelowTheCount)
 TEST(ExchangeFile, BrokenAndHostileFiles)
 {
     QTemporaryDir dir;
-    const struct
-    {
-        const char* name;
-        QByteArray content;
-        bool ok;
-        int count;
-        int images;
-    } cases[] = {
+    const struct { const char* name; QByteArray content; bool ok; int count, images; } cases[] = {
         {"broken.lif", "<LIF><ImageCount>1</ImageCount><Image0000>a</Image0000>", false, 0, 0},
         {"garbage.lif", "\x01\x02 not xml", false, 0, 0},
         {"mismatch.lif", "<LIF><ImportPath>/x</Import></LIF>", false, 0, 0},

@@ -42,14 +42,7 @@ TEST(LutPanelModel, SliderValuesMapToTheParameterRange)
 {
     auto lut = std::make_unique<CLutState>();
     CLutPanelModel model(*lut);
-    struct SCase
-    {
-        ELutParameter which;
-        int slider;
-        float parameter;
-        int readBack;
-    };
-    const SCase cases[] = {
+    const struct { ELutParameter which; int slider; float parameter; int readBack; } cases[] = {
         {eLP_BRIGHTNESS, 0, 0.5f, 0},
         {eLP_BRIGHTNESS, -100, 0.0f, -100},
         {eLP_BRIGHTNESS, 50, 0.75f, 50},
@@ -57,7 +50,7 @@ TEST(LutPanelModel, SliderValuesMapToTheParameterRange)
         {eLP_INTENSITY, 40, 0.4f, 40},
         {eLP_PROTECT_SKIN, -5, 0.0f, 0},
     };
-    for (const SCase& c : cases)
+    for (const auto& c : cases)
     {
         model.SetSliderValue(c.which, c.slider);
         EXPECT_FLOAT_EQ(lut->Parameters()[c.which], c.parameter) << c.slider;
@@ -101,11 +94,7 @@ TEST(LutPanelModel, WidgetStateKeysRoundTrip)
 TEST(LutPanelModel, LoadingKeepsWhatIsMissingAndRejectsBadValues)
 {
     // Two files of damaged values; saturation is never in them and keeps what it was.
-    const struct
-    {
-        const char* text;
-        float intensity, brightness, contrast;
-    } cases[] = {
+    const struct { const char* text; float intensity, brightness, contrast; } cases[] = {
         {"m_pLUTBrightnessSlider=1.5\n"
          "m_pLUTContrastSlider=abc\n" // unreadable: unchanged
          "m_pLUTLayerComboBox=999\n", // a list position that does not exist: the first mode

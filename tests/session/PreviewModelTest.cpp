@@ -98,11 +98,7 @@ TEST_F(Preview, PreviewSizeFitsTheLongSideAndNeverEnlarges)
     EXPECT_EQ(PreviewSizeFor(QSize(100, 33), 64), QSize(64, 21));
     EXPECT_EQ(PreviewSizeFor(QSize(1, 500), 64), QSize(1, 64)); // never thinner than a pixel
 
-    struct SCase
-    {
-        QSize frame, preview;
-        double scale;
-    };
+    struct SCase { QSize frame, preview; double scale; };
     for (const SCase& c : {SCase{{192, 108}, {64, 36}, 64.0 / 192}, SCase{{108, 192}, {36, 64}, 64.0 / 192},
                            SCase{{50, 40}, {50, 40}, 1.0}, SCase{{64, 64}, {64, 64}, 1.0}})
     {

@@ -247,12 +247,8 @@ TEST_F(ProjectFiles, NamesVersionsAndMessages)
     // Versions: up to 200 (or none) load; above, or unreadable, are refused before anything changes.
     const QString project = m_dir.filePath("shot.vantropeProject");
     const QByteArray saved = ReadFile(project);
-    struct
-    {
-        const char* version; // null: the key is removed
-        bool removeData;
-        const char* message;
-    } const versions[] = {
+    // A null version removes the key.
+    const struct { const char* version; bool removeData; const char* message; } versions[] = {
         {"200", false, nullptr},
         {nullptr, false, nullptr},
         {"201", false, "warning|Warnung|Projektdateien sind nicht kompatibel."},
