@@ -277,8 +277,6 @@ protected:
     {
         Preview::SetUp();
         AddNegative();
-        for (int i = 0; i < kWidth * kHeight; ++i)
-            m_frame.insert(m_frame.end(), {0x3000, 0xA000, 0x1000}); // graded: 0xCFFF, 0x5FFF, 0xEFFF
     }
     /// Lets the worker finish and its results arrive.
     bool Settle()
@@ -294,7 +292,7 @@ protected:
     uint32_t Red(int view, int bin) { return m_scopes.Scope(view).counts.grids.at(0).at(size_t(bin)); }
 
     CScopesModel m_scopes{m_model};
-    std::vector<uint16_t> m_frame;
+    std::vector<uint16_t> m_frame = Uniform(kWidth, kHeight, 0x3000, 0xA000, 0x1000); // graded: 0xCFFF, 0x5FFF, 0xEFFF
 };
 
 SScopeSettings Histogram()
