@@ -134,9 +134,8 @@ TEST_F(ProjectFiles, WholeGradeAndHistoryComeBackValueByValue)
     ASSERT_EQ(Load(Project()), ProjectStore::EOpen::eOk);
     undoB.RestoreFrom(m_opened->DataFolder());
 
-    EXPECT_EQ(m_opened->Header().iVersion, 200);
-    EXPECT_EQ(m_opened->Header().iSaveMode, 8);
-    EXPECT_TRUE(m_opened->Header().bVideoIsLoaded);
+    EXPECT_EQ(std::tuple(m_opened->Header().iVersion, m_opened->Header().iSaveMode, m_opened->Header().bVideoIsLoaded),
+              std::tuple(200, 8, true));
     EXPECT_EQ(m_opened->Header().sVideoFilePath, m_dir.filePath("clip.mp4"));
 
     const auto& opsA = m_a.session->Chain().Operators();

@@ -121,10 +121,9 @@ TEST_F(VideoDock, SelectorsStoreTheirValuesAndClearTheDestinationPath)
     {
         m_dock.Destination().m_strPath = QStringLiteral("/tmp/old");
         (m_dock.*select)(index);
-        EXPECT_EQ(m_dock.Destination().m_eCodec, codec);
-        EXPECT_EQ(m_dock.Destination().m_eQuality, quality);
-        EXPECT_EQ(m_dock.Destination().m_eArtefact, artefact);
-        EXPECT_TRUE(m_dock.Destination().m_strPath.isEmpty());
+        const CMovieHandling::SDstDesc& d = m_dock.Destination();
+        EXPECT_EQ(std::tuple(d.m_eCodec, d.m_eQuality, d.m_eArtefact), std::tuple(codec, quality, artefact)) << index;
+        EXPECT_TRUE(d.m_strPath.isEmpty());
     }
     // The view follows on the update: "Normal" is the third item; uncompressed output has no quality.
     EXPECT_EQ(m_dock.View().iQuality, 2);
@@ -137,7 +136,6 @@ TEST_F(VideoDock, SelectorsStoreTheirValuesAndClearTheDestinationPath)
         (m_dock.*toggle)(false);
         EXPECT_TRUE(m_dock.Destination().m_strPath.isEmpty());
     }
-    EXPECT_FALSE(m_dock.Destination().m_bCopyAudio);
     // Untranslated keys never reach the user: the German text stands in.
     EXPECT_EQ(CVideoDockModel::ChoiceText(CVideoDockModel::Qualities()[0]), QStringLiteral("Beste Qualität"));
 }
