@@ -295,18 +295,12 @@ protected:
     std::vector<uint16_t> m_frame = Uniform(kWidth, kHeight, 0x3000, 0xA000, 0x1000); // graded: 0xCFFF, 0x5FFF, 0xEFFF
 };
 
-SScopeSettings Histogram()
-{
-    SScopeSettings settings;
-    settings.eKind = eSK_HISTOGRAM;
-    settings.size = QSize(120, 80);
-    return settings;
-}
+const SScopeSettings kHistogram{.eKind = eSK_HISTOGRAM, .size = QSize(120, 80)};
 }  // namespace
 
 TEST_F(Scopes, FollowTheGradedPictureTheBeforeViewAndTheSplit)
 {
-    const int view = m_scopes.AddView(Histogram());
+    const int view = m_scopes.AddView(kHistogram);
     ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
     ASSERT_TRUE(Settle());
     EXPECT_EQ(Red(view, 0xCF), 1200u);
@@ -325,7 +319,7 @@ TEST_F(Scopes, FollowTheGradedPictureTheBeforeViewAndTheSplit)
 
 TEST_F(Scopes, RequestsDuringAComputationCollapseIntoOne)
 {
-    m_scopes.AddView(Histogram());
+    m_scopes.AddView(kHistogram);
     ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
     const int before = m_scopes.Computations();
     // The first computation cannot report before the event loop turns, so all of these arrive
@@ -338,7 +332,7 @@ TEST_F(Scopes, RequestsDuringAComputationCollapseIntoOne)
 
 TEST_F(Scopes, OnlyFinishedPreviewPicturesAreSeen)
 {
-    const int view = m_scopes.AddView(Histogram());
+    const int view = m_scopes.AddView(kHistogram);
     ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
     // A second frame while the first computation runs: the scopes end on it.
     std::vector<uint16_t> second = m_frame;
@@ -352,7 +346,7 @@ TEST_F(Scopes, OnlyFinishedPreviewPicturesAreSeen)
     // size is drawn from: the last finished picture is.
     auto& result = const_cast<Helper::CRGB48Buffer&>(m_model.Result());
     std::fill_n(result.GetData(), kWidth * kHeight * 3, uint16_t(0));
-    SScopeSettings larger = Histogram();
+    SScopeSettings larger = kHistogram;
     larger.size = QSize(200, 100);
     m_scopes.SetSettings(view, larger);
     ASSERT_TRUE(Settle());
@@ -362,9 +356,9 @@ TEST_F(Scopes, OnlyFinishedPreviewPicturesAreSeen)
 
 TEST_F(Scopes, ViewsNobodySeesAreNotComputed)
 {
-    const int shown = m_scopes.AddView(Histogram());
-    const int hidden = m_scopes.AddView(Histogram());
-    const int off = m_scopes.AddView(Histogram());
+    const int shown = m_scopes.AddView(kHistogram);
+    const int hidden = m_scopes.AddView(kHistogram);
+    const int off = m_scopes.AddView(kHistogram);
     m_scopes.SetVisible(hidden, false);
     m_scopes.SetEnabled(off, false);
     EXPECT_FALSE(m_scopes.IsActive(hidden));
@@ -385,19 +379,14 @@ TEST_F(Scopes, ViewSettingsRoundTripAndIgnoreHostileValues)
 {
     QTemporaryDir dir;
     QSettings file(dir.filePath("scopes.ini"), QSettings::IniFormat);
-    SScopeSettings settings;
-    settings.eKind = eSK_PARADE;
-    settings.fGain = 2.5f;
-    settings.bLogarithmic = true;
+    const SScopeSettings settings{.eKind = eSK_PARADE, .fGain = 2.5f, .bLogarithmic = true};
     const int saved = m_scopes.AddView(settings);
     m_scopes.SetEnabled(saved, false);
     m_scopes.SaveView(saved, file, "Dock/m_pLower");
 
     const int loaded = m_scopes.AddView(SScopeSettings());
     m_scopes.LoadView(loaded, file, "Dock/m_pLower");
-    EXPECT_EQ(m_scopes.Settings(loaded).eKind, eSK_PARADE);
-    EXPECT_EQ(m_scopes.Settings(loaded).fGain, 2.5f);
-    EXPECT_TRUE(m_scopes.Settings(loaded).bLogarithmic);
+    EXPECT_TRUE(m_scopes.Settings(loaded) == settings);
     EXPECT_FALSE(m_scopes.IsEnabled(loaded));
 
     for (const auto& [key, value] : {std::pair{"kind", "7"}, {"kind", "-1"}, {"kind", "2x"}, {"gain", "nan"},
@@ -405,9 +394,7 @@ TEST_F(Scopes, ViewSettingsRoundTripAndIgnoreHostileValues)
     {
         file.setValue(QStringLiteral("Dock/m_pLower/%1").arg(key), value);
         m_scopes.LoadView(loaded, file, "Dock/m_pLower");
-        EXPECT_EQ(m_scopes.Settings(loaded).eKind, eSK_PARADE) << key << "=" << value;
-        EXPECT_EQ(m_scopes.Settings(loaded).fGain, 2.5f) << key << "=" << value;
-        EXPECT_TRUE(m_scopes.Settings(loaded).bLogarithmic) << key << "=" << value;
+        EXPECT_TRUE(m_scopes.Settings(loaded) == settings) << key << "=" << value;
         EXPECT_FALSE(m_scopes.IsEnabled(loaded)) << key << "=" << value;
         m_scopes.SaveView(saved, file, "Dock/m_pLower"); // the good values back
     }
