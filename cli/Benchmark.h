@@ -1,6 +1,7 @@
 // In-process benchmarks of vantrope-cli: each prepares its data once and returns the step to time.
 #pragma once
 
+#include <QCoreApplication>
 #include <QMap>
 #include <QSize>
 #include <QString>
@@ -12,6 +13,13 @@
 #include <vector>
 
 class CEngineContext;
+
+/// The context of the bench command's messages (its timing lines and the benchmark list are for
+/// scripts and stay as they are).
+struct CliBench
+{
+    Q_DECLARE_TR_FUNCTIONS(CliBench)
+};
 
 struct SBenchOptions
 {

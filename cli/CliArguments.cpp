@@ -37,16 +37,6 @@ QString Dashed(const QString& name)
 {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
-
-QString UsageLine(const SCliCommand& command)
-{
-    QStringList words = {QStringLiteral("vantrope-cli"), QLatin1String(command.name)};
-    if (!AllOptions(command).empty())
-        words << QStringLiteral("[options]");
-    for (const SCliArgument& argument : command.arguments)
-        words << (argument.bOptional ? QStringLiteral("[%1]").arg(QLatin1String(argument.name)) : QLatin1String(argument.name));
-    return words.join(' ');
-}
 }  // namespace
 
 CCliArguments::CCliArguments(const SCliCommand& command, const QList<QByteArray>& raw) : m_command(command)
@@ -66,7 +56,7 @@ CCliArguments::CCliArguments(const SCliCommand& command, const QList<QByteArray>
     for (const SCliOption* option : AllOptions(command))
         m_parser.addOption(QCommandLineOption(Names(*option), QString::fromUtf8(option->description),
                                               option->valueName ? QLatin1String(option->valueName) : QString()));
-    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("this help")));
+    m_parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
 }
 
 CCliArguments::~CCliArguments()
@@ -80,9 +70,9 @@ bool CCliArguments::Parse()
     if (!m_parser.parse(QStringList{QStringLiteral("vantrope-cli")} + m_words))
     {
         if (!m_parser.unknownOptionNames().isEmpty())
-            return Fail(QStringLiteral("unknown option %1").arg(Dashed(m_parser.unknownOptionNames().first())));
+            return Fail(tr("unbekannte Option %1").arg(Dashed(m_parser.unknownOptionNames().first())));
         const QRegularExpressionMatch missing = QRegularExpression("^Missing value after '(.*)'").match(m_parser.errorText());
-        return Fail(missing.hasMatch() ? QStringLiteral("option %1 needs a value").arg(missing.captured(1)) : m_parser.errorText());
+        return Fail(missing.hasMatch() ? tr("Option %1 braucht einen Wert").arg(missing.captured(1)) : m_parser.errorText());
     }
     if (HelpRequested())
         return true;
@@ -91,13 +81,13 @@ bool CCliArguments::Parse()
     const std::span<const SCliArgument> expected = m_command.arguments;
     const qsizetype required = std::count_if(expected.begin(), expected.end(), [](const SCliArgument& a) { return !a.bOptional; });
     if (given.size() > qsizetype(expected.size()))
-        return Fail(QStringLiteral("unexpected argument '%1'").arg(given[expected.size()]));
+        return Fail(tr("unerwartetes Argument '%1'").arg(given[expected.size()]));
     if (given.size() < required)
     {
         QStringList names;
         for (const SCliArgument& argument : expected)
-            names << QLatin1String(argument.name);
-        return Fail(QStringLiteral("%1 needs %2 (see vantrope-cli %1 --help)").arg(QLatin1String(m_command.name), names.join(' ')));
+            names << CliHelpText(argument.name);
+        return Fail(tr("%1 braucht %2 (siehe vantrope-cli %1 --help)").arg(QLatin1String(m_command.name), names.join(' ')));
     }
     for (qsizetype i = 0; i < given.size(); ++i)
         m_arguments << Resolve(given[i], expected[i].kind);
@@ -129,7 +119,7 @@ QString CCliArguments::Resolve(const QString& value, ECliValue kind)
         // Links of this run only, removed when it ends.
         const QString readable = NativeNames::Readable(bytes, &error, QByteArray::number(QCoreApplication::applicationPid()));
         if (readable.isEmpty())
-            Fail(QStringLiteral("cannot name '%1': %2").arg(value, error));
+            Fail(tr("'%1' lässt sich nicht benennen: %2").arg(value, error));
         else
             CliShowAs(readable, NativeNames::Absolute(bytes));
         m_standIns << readable;
@@ -138,7 +128,7 @@ QString CCliArguments::Resolve(const QString& value, ECliValue kind)
     auto output = std::make_unique<NativeNames::CWritable>(bytes);
     const QString path = output->Path();
     if (path.isEmpty())
-        Fail(QStringLiteral("cannot name '%1': %2").arg(value, output->Error()));
+        Fail(tr("'%1' lässt sich nicht benennen: %2").arg(value, output->Error()));
     else
         CliShowAs(path, output->Published(path));
     m_outputs.push_back(std::move(output));
@@ -187,7 +177,7 @@ bool CCliArguments::Require(std::initializer_list<const char*> options)
 {
     for (const char* option : options)
         if (!m_parser.isSet(QLatin1String(option)))
-            return Fail(QStringLiteral("missing option --%1").arg(QLatin1String(option)));
+            return Fail(tr("Option --%1 fehlt").arg(QLatin1String(option)));
     return true;
 }
 
@@ -198,7 +188,7 @@ bool CCliArguments::Fraction(const QString& option, float& value)
     bool ok = false;
     const float v = Value(option).toFloat(&ok);
     if (!ok || !std::isfinite(v) || v < 0.f || v > 1.f)
-        return Fail(QStringLiteral("bad value for --%1: '%2' (expected a number from 0 to 1)").arg(option, Value(option)));
+        return Fail(tr("ungültiger Wert für --%1: '%2' (erwartet: eine Zahl von 0 bis 1)").arg(option, Value(option)));
     value = v;
     return true;
 }
@@ -210,7 +200,7 @@ bool CCliArguments::Integer(const QString& option, int low, int high, int& value
     bool ok = false;
     const int v = Value(option).toInt(&ok);
     if (!ok || v < low || v > high)
-        return Fail(QStringLiteral("bad value for --%1: '%2' (expected a whole number from %3 to %4)")
+        return Fail(tr("ungültiger Wert für --%1: '%2' (erwartet: eine ganze Zahl von %3 bis %4)")
                         .arg(option, Value(option)).arg(low).arg(high));
     value = v;
     return true;
@@ -222,7 +212,7 @@ bool CCliArguments::Choice(const QString& option, const QStringList& choices, in
         return true;
     const qsizetype found = choices.indexOf(Value(option));
     if (found < 0)
-        return Fail(QStringLiteral("bad value for --%1: '%2' (%3)").arg(option, Value(option), choices.join(", ")));
+        return Fail(tr("ungültiger Wert für --%1: '%2' (%3)").arg(option, Value(option), choices.join(", ")));
     index = int(found);
     return true;
 }
@@ -235,7 +225,7 @@ bool CCliArguments::Size(const QString& option, int low, int high, QSize& size)
     bool okW = false, okH = false;
     const int w = parts.value(0).toInt(&okW), h = parts.value(1).toInt(&okH);
     if (parts.size() != 2 || !okW || !okH || w < low || h < low || w > high || h > high)
-        return Fail(QStringLiteral("bad size '%1' (expected WxH, %2 to %3 each)").arg(Value(option)).arg(low).arg(high));
+        return Fail(tr("ungültige Größe '%1' (erwartet: WxH, je %2 bis %3)").arg(Value(option)).arg(low).arg(high));
     size = QSize(w, h);
     return true;
 }
@@ -247,7 +237,7 @@ bool CCliArguments::Position(const QString& option, qint64& milliseconds)
     bool ok = false;
     const qint64 v = Value(option).toLongLong(&ok);
     if (!ok || v < 0)
-        return Fail(QStringLiteral("bad position '%1' (milliseconds, 0 or more)").arg(Value(option)));
+        return Fail(tr("ungültige Position '%1' (Millisekunden, 0 oder mehr)").arg(Value(option)));
     milliseconds = v;
     return true;
 }
@@ -262,7 +252,7 @@ bool CCliArguments::Publish(const QString& written)
             continue;
         QString reason;
         if (!output->Publish(written, &reason))
-            return Fail(QStringLiteral("cannot write '%1': %2").arg(written, reason));
+            return Fail(tr("'%1' kann nicht geschrieben werden: %2").arg(written, reason));
         CliShowAs(written, output->Published(written));
         return true;
     }
@@ -288,28 +278,39 @@ int CCliArguments::Refuse(int code, const QString& message)
     return Report(code);
 }
 
+QString CCliArguments::Synopsis(const SCliCommand& command)
+{
+    QStringList words = {QLatin1String(command.name)};
+    if (!AllOptions(command).empty())
+        words << QCoreApplication::translate("CliHelp", "[Optionen]");
+    for (const SCliArgument& argument : command.arguments)
+        words << (argument.bOptional ? QStringLiteral("[%1]").arg(CliHelpText(argument.name)) : CliHelpText(argument.name));
+    return words.join(' ');
+}
+
 QString CCliArguments::Help(const SCliCommand& command)
 {
-    const auto row = [](const QString& left, const char* description) {
-        return QStringLiteral("  %1  %2").arg(left, -30).arg(QString::fromUtf8(description));
+    const auto row = [](const QString& left, const QString& description) {
+        return QStringLiteral("  %1  %2").arg(left, -30).arg(description);
     };
-    QStringList lines = {QStringLiteral("Usage: %1").arg(UsageLine(command)), QString::fromUtf8(command.summary)};
+    QStringList lines = {QCoreApplication::translate("CliHelp", "Aufruf: vantrope-cli %1").arg(Synopsis(command)),
+                         CliHelpText(command.summary)};
     if (!command.arguments.empty())
     {
-        lines << QString() << QStringLiteral("Arguments:");
+        lines << QString() << QCoreApplication::translate("CliHelp", "Argumente:");
         for (const SCliArgument& argument : command.arguments)
-            lines << row(QLatin1String(argument.name), argument.description);
+            lines << row(CliHelpText(argument.name), CliHelpText(argument.description));
     }
-    lines << QString() << QStringLiteral("Options:");
+    lines << QString() << QCoreApplication::translate("CliHelp", "Optionen:");
     for (const SCliOption* option : AllOptions(command))
     {
         QStringList names;
         for (const QString& name : Names(*option))
             names << Dashed(name);
-        const QString value = option->valueName ? QStringLiteral(" %1").arg(QLatin1String(option->valueName)) : QString();
-        lines << row(names.join(", ") + value, option->description);
+        const QString value = option->valueName ? QStringLiteral(" %1").arg(CliHelpText(option->valueName)) : QString();
+        lines << row(names.join(", ") + value, CliHelpText(option->description));
     }
-    lines << row(QStringLiteral("-h, --help"), "this help");
+    lines << row(QStringLiteral("-h, --help"), QCoreApplication::translate("CliHelp", "diese Hilfe"));
     return lines.join('\n');
 }
 

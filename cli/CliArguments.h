@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QList>
 #include <QSize>
 #include <QStringList>
@@ -23,6 +24,8 @@ class CWritable;
 
 class CCliArguments
 {
+    Q_DECLARE_TR_FUNCTIONS(CCliArguments)
+
 public:
     /// `raw`: the words after the command's name, as the bytes the program was given.
     CCliArguments(const SCliCommand& command, const QList<QByteArray>& raw);
@@ -34,6 +37,8 @@ public:
     bool HelpRequested() const { return m_parser.isSet(QStringLiteral("help")); }
     /// The command's usage line, summary, arguments and options.
     static QString Help(const SCliCommand& command);
+    /// The usage line without "vantrope-cli": the command's name, "[options]" and its arguments.
+    static QString Synopsis(const SCliCommand& command);
 
     bool IsSet(const QString& option) const { return m_parser.isSet(option); }
     /// The last value of an option (a resolved path for path options), or `fallback`.

@@ -8,6 +8,7 @@
 #include "session/ExportFrameGrader.h"
 #include "session/VideoExportDriver.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -21,7 +22,7 @@ int ExportClip(CGradingSession& session, CExportFrameGrader& grader, CMovieHandl
     });
     if (!CheckClipAndTools(input, movie, true))
         return 2;
-    const QString aborted = QStringLiteral("export aborted; nothing was written");
+    const QString aborted = QCoreApplication::translate("CliClip", "Export abgebrochen; nichts wurde geschrieben");
     if (const int failed = CheckProbeable(input, movie, interrupt, aborted))
         return failed == 3 ? 3 : 2;
     if (movie.MainVideoStream(input) < 0)
@@ -29,14 +30,16 @@ int ExportClip(CGradingSession& session, CExportFrameGrader& grader, CMovieHandl
     const QFileInfo out(output);
     if (!out.absoluteDir().exists())
     {
-        CliError(QStringLiteral("cannot write '%1': the folder does not exist").arg(output));
+        CliError(
+            QCoreApplication::translate("CliClip", "'%1' kann nicht geschrieben werden: der Ordner existiert nicht").arg(output));
         return 2;
     }
     CMovieHandling::SDstDesc target = destination;
     target.SetPath(out.absoluteFilePath());
     if (QFileInfo(target.DestinationFile()) == QFileInfo(input))
     {
-        CliError(QStringLiteral("cannot write '%1': it is the input clip").arg(target.DestinationFile()));
+        CliError(QCoreApplication::translate("CliClip", "'%1' kann nicht geschrieben werden: es ist der Eingabeclip")
+                     .arg(target.DestinationFile()));
         return 2;
     }
     // The whole frame is graded, as in the window; a requested size is graded and written.

@@ -25,34 +25,35 @@ std::vector<SBenchmark> AllBenchmarks()
     return all;
 }
 
-const SCliArgument kArguments[] = {{"NAME", "the benchmark (see --list)", ECliValue::eTEXT, true}};
+const SCliArgument kArguments[] = {{"NAME", QT_TRANSLATE_NOOP("CliHelp", "der Benchmark (siehe --list)"), ECliValue::eTEXT, true}};
 const SCliOption kOptions[] = {
-    {"list", nullptr, "lists the benchmarks"},
-    {"size", "WxH", "the frame size (default 1920x1080)"},
-    {"iterations", "K", "timed runs after two warm-up runs (default 20)"},
-    {"threads", "T", "worker threads, 1 to 64 (default: the machine's)"},
+    {"list", nullptr, QT_TRANSLATE_NOOP("CliHelp", "listet die Benchmarks")},
+    {"size", "WxH", QT_TRANSLATE_NOOP("CliHelp", "die Bildgröße (Vorgabe 1920x1080)")},
+    {"iterations", "K", QT_TRANSLATE_NOOP("CliHelp", "gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)")},
+    {"threads", "T", QT_TRANSLATE_NOOP("CliHelp", "Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)")},
 };
 // Settings some benchmarks read; each names its own in its --list line.
 const SCliOption kBenchmarkSettings[] = {
-    {"lut-size", "N", "LUT points per axis"},
-    {"lut", "FILE.cube", "a LUT instead of a made-up one", ECliValue::eINPUT},
-    {"frame", "RAW", "a frame of packed 16-bit RGB instead of a made-up one", ECliValue::eINPUT},
-    {"clip", "FILE", "the clip to read", ECliValue::eINPUT},
-    {"mode", "M", "the LUT's layer mode"},
-    {"kernel", "scalar", "times the reference row function"},
-    {"interp", "trilinear|tetrahedral", "the LUT lookup between its points"},
-    {"reuse", "0|1", "keep the engine's tables between runs"},
-    {"bpp", "N", "bytes per pixel copied"},
-    {"preview", "PIXELS", "the preview's long side"},
-    {"log", "0|1", "the engine's timing lines"},
-    {"scope", "WxH", "the scope picture's size"},
-    {"kind", "NAME", "only this scope"},
-    {"steps", "N", "next-frame steps timed after the scrubbing"},
-    {"seconds", "S", "seconds of playback"},
-    {"all", "0|1", "every operator of the family"},
-    {"operator", "KERNEL", "this operator alone, at its catalogue defaults"},
-    {"radius", "min|max", "the local operators at their smallest or largest radius"},
-    {"operators", "N", "operator groups in the preset that preset-load reads"},
+    {"lut-size", "N", QT_TRANSLATE_NOOP("CliHelp", "LUT-Punkte je Achse")},
+    {"lut", QT_TRANSLATE_NOOP("CliHelp", "DATEI.cube"), QT_TRANSLATE_NOOP("CliHelp", "eine LUT statt einer erfundenen"),
+     ECliValue::eINPUT},
+    {"frame", "RAW", QT_TRANSLATE_NOOP("CliHelp", "ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen"), ECliValue::eINPUT},
+    {"clip", QT_TRANSLATE_NOOP("CliHelp", "DATEI"), QT_TRANSLATE_NOOP("CliHelp", "der zu lesende Clip"), ECliValue::eINPUT},
+    {"mode", "M", QT_TRANSLATE_NOOP("CliHelp", "der Ebenenmodus der LUT")},
+    {"kernel", "scalar", QT_TRANSLATE_NOOP("CliHelp", "misst die Referenz-Zeilenfunktion")},
+    {"interp", "trilinear|tetrahedral", QT_TRANSLATE_NOOP("CliHelp", "das Nachschlagen der LUT zwischen ihren Punkten")},
+    {"reuse", "0|1", QT_TRANSLATE_NOOP("CliHelp", "die Tabellen der Engine zwischen Durchläufen behalten")},
+    {"bpp", "N", QT_TRANSLATE_NOOP("CliHelp", "kopierte Bytes je Pixel")},
+    {"preview", QT_TRANSLATE_NOOP("CliHelp", "PIXEL"), QT_TRANSLATE_NOOP("CliHelp", "die lange Seite der Vorschau")},
+    {"log", "0|1", QT_TRANSLATE_NOOP("CliHelp", "die Zeitmesszeilen der Engine")},
+    {"scope", "WxH", QT_TRANSLATE_NOOP("CliHelp", "die Größe des Scope-Bildes")},
+    {"kind", "NAME", QT_TRANSLATE_NOOP("CliHelp", "nur dieses Scope")},
+    {"steps", "N", QT_TRANSLATE_NOOP("CliHelp", "nach dem Scrubben gemessene Schritte zum nächsten Bild")},
+    {"seconds", "S", QT_TRANSLATE_NOOP("CliHelp", "Sekunden Wiedergabe")},
+    {"all", "0|1", QT_TRANSLATE_NOOP("CliHelp", "jeder Operator der Familie")},
+    {"operator", "KERNEL", QT_TRANSLATE_NOOP("CliHelp", "nur dieser Operator, mit den Vorgaben des Katalogs")},
+    {"radius", "min|max", QT_TRANSLATE_NOOP("CliHelp", "die lokalen Operatoren bei ihrem kleinsten oder größten Radius")},
+    {"operators", "N", QT_TRANSLATE_NOOP("CliHelp", "Operatorgruppen im Preset, das preset-load liest")},
 };
 
 bool ReadOptions(CCliArguments& args, SBenchOptions& options)
@@ -61,7 +62,7 @@ bool ReadOptions(CCliArguments& args, SBenchOptions& options)
         !args.Integer("threads", 1, 64, options.threads))
         return false;
     if (qint64(options.size.width()) * options.size.height() > 200000000)
-        return args.Fail(QStringLiteral("bad size '%1' (at most 200,000,000 pixels)").arg(args.Value("size")));
+        return args.Fail(CliBench::tr("ungültige Größe '%1' (höchstens 200.000.000 Pixel)").arg(args.Value("size")));
     for (const SCliOption& setting : kBenchmarkSettings)
     {
         const QString name = QLatin1String(setting.names);
@@ -84,12 +85,12 @@ int Bench(CCliArguments& args)
     if (!ReadOptions(args, options))
         return args.Report(2);
     if (args.Arguments().isEmpty())
-        return args.Refuse(2, "no benchmark named (see bench --list)");
+        return args.Refuse(2, CliBench::tr("kein Benchmark genannt (siehe bench --list)"));
     const QString name = args.Arguments()[0];
     const auto it = std::find_if(benchmarks.begin(), benchmarks.end(),
                                  [&](const SBenchmark& b) { return name == QLatin1String(b.name); });
     if (it == benchmarks.end())
-        return args.Refuse(2, QStringLiteral("unknown benchmark '%1' (see bench --list)").arg(name));
+        return args.Refuse(2, CliBench::tr("unbekannter Benchmark '%1' (siehe bench --list)").arg(name));
 
     const int threads = options.threads > 0 ? options.threads : QThread::idealThreadCount();
     MP_UI_SetThreadCount(threads);
@@ -124,8 +125,9 @@ int Bench(CCliArguments& args)
 }
 
 const SCliCommand kCommands[] = {
-    {"bench", "runs one named benchmark after warm-up and prints its timing line", kArguments,
-     {kOptions, kBenchmarkSettings}, Bench}};
+    {"bench",
+     QT_TRANSLATE_NOOP("CliHelp", "führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus"),
+     kArguments, {kOptions, kBenchmarkSettings}, Bench}};
 }  // namespace
 
 void SetBenchSummary(BenchSummary summary)

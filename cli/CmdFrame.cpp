@@ -10,6 +10,7 @@
 #include "video/ClipDecoder.h"
 #include "video/MovieHandling.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -17,12 +18,19 @@
 
 namespace
 {
-const SCliArgument kArguments[] = {{"CLIP", "the clip", ECliValue::eINPUT}};
+struct CliFrame
+{
+    Q_DECLARE_TR_FUNCTIONS(CliFrame)
+};
+
+const SCliArgument kArguments[] = {{"CLIP", QT_TRANSLATE_NOOP("CliHelp", "der Clip"), ECliValue::eINPUT}};
 const SCliOption kOptions[] = {
-    {"at", "MS", "the frame's position in milliseconds"},
-    {"frame", "N", "the N-th frame (counting from 0), decoded in-process; written in a still-image format"},
-    {"out", "FILE", "the image to write; its extension names the format", ECliValue::eOUTPUT},
-    {"size", "WxH", "the frame scaled to this size"},
+    {"at", "MS", QT_TRANSLATE_NOOP("CliHelp", "die Position des Bildes in Millisekunden")},
+    {"frame", "N",
+     QT_TRANSLATE_NOOP("CliHelp", "das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben")},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "DATEI"),
+     QT_TRANSLATE_NOOP("CliHelp", "das zu schreibende Bild; seine Endung nennt das Format"), ECliValue::eOUTPUT},
+    {"size", "WxH", QT_TRANSLATE_NOOP("CliHelp", "das Bild auf diese Größe skaliert")},
 };
 
 // The N-th frame decoded in-process, widened to 16 bit and written in the format of its extension.
@@ -30,27 +38,27 @@ int WriteDecodedFrame(CCliArguments& args, CMovieHandling& movie, int number, QS
 {
     const QString clip = args.Arguments()[0], out = args.Value("out");
     if (!StillImage::IsSaveFormat(out))
-        return args.Refuse(2, QStringLiteral("'%1': --frame writes .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, "
-                                             ".pfm or .tif32 files")
+        return args.Refuse(2, CliFrame::tr("'%1': --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, "
+                                           ".hdr, .exr, .pfm oder .tif32")
                                   .arg(out));
     CClipDecoder decoder;
     QString error;
     const int stream = movie.MainVideoStream(clip);
     movie.RemoveIniFiles();
     if (!decoder.Open(clip, error, stream))
-        return args.Refuse(1, QStringLiteral("cannot decode '%1': %2").arg(clip, error));
+        return args.Refuse(1, CliFrame::tr("'%1' kann nicht dekodiert werden: %2").arg(clip, error));
     Helper::CRGB24Buffer frame;
     CClipDecoder::SFrameInfo info;
     if (decoder.Decode(decoder.FrameTimeUs(number), CClipDecoder::eEXACT, size.width() > 0 ? size : QSize(), frame,
                        info, error) != CClipDecoder::eOK)
-        return args.Refuse(1, QStringLiteral("no frame %1 in '%2': %3").arg(number).arg(clip, error));
+        return args.Refuse(1, CliFrame::tr("kein Bild %1 in '%2': %3").arg(number).arg(clip, error));
     if (info.iIndex != number)
-        return args.Refuse(1, QStringLiteral("'%1' has no frame %2 (its last is frame %3)").arg(clip).arg(number).arg(info.iIndex));
+        return args.Refuse(1, CliFrame::tr("'%1' hat kein Bild %2 (das letzte ist Bild %3)").arg(clip).arg(number).arg(info.iIndex));
     Helper::CRGB48Buffer wide;
     wide.Create(frame.GetSize(), Helper::eCP_NO_CLEAR);
     MP_MT_RGB24ToRGB48(frame.Width(), frame.Height(), wide.GetData(), frame.GetData(), false, false);
     if (!StillImage::Save(out, wide.GetData(), wide.Width(), wide.Height(), error))
-        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, error));
+        return args.Refuse(1, CliFrame::tr("'%1' kann nicht geschrieben werden: %2").arg(out, error));
     return args.Publish(out) ? 0 : args.Report(1);
 }
 
@@ -63,10 +71,10 @@ int Frame(CCliArguments& args)
         !args.Size("size", 1, CMovieHandling::kMaxFrameSide, size))
         return args.Report(2);
     if (args.IsSet("at") == args.IsSet("frame"))
-        return args.Refuse(2, "give either --at or --frame");
+        return args.Refuse(2, CliFrame::tr("entweder --at oder --frame angeben"));
     const QString clip = args.Arguments()[0], out = args.Value("out");
     if (QFileInfo(out).suffix().isEmpty())
-        return args.Refuse(2, QStringLiteral("'%1' has no extension naming an image format").arg(out));
+        return args.Refuse(2, CliFrame::tr("'%1' hat keine Endung, die ein Bildformat nennt").arg(out));
     CMovieHandling movie;
     const CInterruptGuard interrupt([&movie] { movie.Abort(); });
     if (!CheckClipAndTools(clip, movie, !args.IsSet("frame")))
@@ -77,7 +85,7 @@ int Frame(CCliArguments& args)
     movie.RemoveIniFiles();
     if (image.isEmpty())
         return ClipToolFailed(movie, interrupt,
-                              QStringLiteral("no frame could be extracted at %1 ms from '%2'").arg(at).arg(clip));
+                              CliFrame::tr("bei %1 ms konnte kein Bild aus '%2' entnommen werden").arg(at).arg(clip));
     // The extracted image is copied to its destination as a whole or not at all.
     QFile extracted(image);
     QString reason;
@@ -85,12 +93,13 @@ int Frame(CCliArguments& args)
                                                            : (reason = extracted.errorString(), false);
     extracted.remove();
     if (!saved)
-        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, reason));
+        return args.Refuse(1, CliFrame::tr("'%1' kann nicht geschrieben werden: %2").arg(out, reason));
     return args.Publish(out) ? 0 : args.Report(1);
 }
 
 const SCliCommand kCommands[] = {
-    {"frame", "one frame of a clip as an image file, taken as the video dock takes it", kArguments, {kOptions}, Frame}};
+    {"frame", QT_TRANSLATE_NOOP("CliHelp", "ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock"), kArguments,
+     {kOptions}, Frame}};
 }  // namespace
 
 std::span<const SCliCommand> FrameCommands()

@@ -15,6 +15,7 @@
 #include "session/PresetLibrary.h"
 #include "video/MovieHandling.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cmath>
@@ -23,20 +24,36 @@
 
 namespace
 {
+struct CliGrade
+{
+    Q_DECLARE_TR_FUNCTIONS(CliGrade)
+};
+
 // With --project the only argument is the output: OUT is optional for that.
 const SCliArgument kArguments[] = {
-    {"IN", "a still image, or a clip when OUT is one (with --project: the output)", ECliValue::eINPUT},
-    {"OUT", "the image to write (its extension picks the format), or a clip ending in .mp4 or .avi", ECliValue::eOUTPUT,
-     true},
+    {QT_TRANSLATE_NOOP("CliHelp", "EIN"),
+     QT_TRANSLATE_NOOP("CliHelp", "ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)"),
+     ECliValue::eINPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "AUS"),
+     QT_TRANSLATE_NOOP("CliHelp", "das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi"),
+     ECliValue::eOUTPUT, true},
 };
 
 // The grade's own options, and last the project that holds a grade instead.
 const SCliOption kGradeAndProjectOptions[] = {
-    {"preset", "NAME|FILE.ini", "the operator chain of a preset: a shipped or user preset's display or file name, or a preset file (see presets)", ECliValue::eINPUT},
-    {"operator", "KERNEL", "appends an operator at the catalogue's defaults (repeatable, in order; see operators)"},
-    {"set", "INDEX=V0,V1,...", "replaces the first values of a set of the --operator before it (repeatable)"},
-    {"layers", "FILE.cml", "colour layers of the colour window, applied before the chain", ECliValue::eINPUT},
-    {"project", "FILE.vantropeProject", "grades the project's still or clip with its saved grade (then OUT only)",
+    {"preset", QT_TRANSLATE_NOOP("CliHelp", "NAME|DATEI.ini"),
+     QT_TRANSLATE_NOOP("CliHelp", "die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen "
+                                  "Presets oder eine Preset-Datei (siehe presets)"),
+     ECliValue::eINPUT},
+    {"operator", "KERNEL",
+     QT_TRANSLATE_NOOP("CliHelp", "hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; "
+                                  "siehe operators)")},
+    {"set", "INDEX=V0,V1,...",
+     QT_TRANSLATE_NOOP("CliHelp", "ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)")},
+    {"layers", QT_TRANSLATE_NOOP("CliHelp", "DATEI.cml"),
+     QT_TRANSLATE_NOOP("CliHelp", "Farbebenen des Farbfensters, vor der Kette angewandt"), ECliValue::eINPUT},
+    {"project", QT_TRANSLATE_NOOP("CliHelp", "DATEI.vantropeProject"),
+     QT_TRANSLATE_NOOP("CliHelp", "bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)"),
      ECliValue::eINPUT},
 };
 }  // namespace
@@ -47,23 +64,24 @@ CliOptions GradeOptions()
 }
 
 const SCliOption kFilmOptions[4] = {
-    {"film-type", "NAME", "a film type of filmtypes_vantrope.xml"},
-    {"film-intensity", "S", "its strength from 0 to 1 (default 1)"},
-    {"film-grain", "G", "its grain from 0 to 1 (default 0)"},
-    {"film-position", "pre|post", "before or after the chain (default post)"},
+    {"film-type", "NAME", QT_TRANSLATE_NOOP("CliHelp", "ein Filmtyp aus filmtypes_vantrope.xml")},
+    {"film-intensity", "S", QT_TRANSLATE_NOOP("CliHelp", "seine Stärke von 0 bis 1 (Vorgabe 1)")},
+    {"film-grain", "G", QT_TRANSLATE_NOOP("CliHelp", "seine Körnung von 0 bis 1 (Vorgabe 0)")},
+    {"film-position", "pre|post", QT_TRANSLATE_NOOP("CliHelp", "vor oder nach der Kette (Vorgabe post)")},
 };
 
 const SCliOption kClipOptions[10] = {
-    {"codec", "0|1", "0: H.264 in .mp4; 1: uncompressed RGBA in .avi"},
-    {"quality", "best|better|normal|low|lowest", "the encoder's quality (default normal)"},
-    {"artefact", "0..4", "artefact reduction"},
-    {"no-audio", nullptr, "leaves the audio streams out"},
-    {"no-metadata", nullptr, "leaves the source's metadata out"},
-    {"flip-x", nullptr, "mirrors every frame left to right"},
-    {"flip-y", nullptr, "mirrors every frame top to bottom"},
-    {"blend", "FRAMES:MODE", "frame blending over 1, 2, 3 or 5 frames, mode 1 to 11"},
-    {"compare", "half|centre", "ungraded and graded side by side"},
-    {"size", "WxH", "the exported frame size"},
+    {"codec", "0|1", QT_TRANSLATE_NOOP("CliHelp", "0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi")},
+    {"quality", "best|better|normal|low|lowest", QT_TRANSLATE_NOOP("CliHelp", "die Qualität des Encoders (Vorgabe normal)")},
+    {"artefact", "0..4", QT_TRANSLATE_NOOP("CliHelp", "Artefaktminderung")},
+    {"no-audio", nullptr, QT_TRANSLATE_NOOP("CliHelp", "lässt die Tonspuren weg")},
+    {"no-metadata", nullptr, QT_TRANSLATE_NOOP("CliHelp", "lässt die Metadaten der Quelle weg")},
+    {"flip-x", nullptr, QT_TRANSLATE_NOOP("CliHelp", "spiegelt jedes Bild von links nach rechts")},
+    {"flip-y", nullptr, QT_TRANSLATE_NOOP("CliHelp", "spiegelt jedes Bild von oben nach unten")},
+    {"blend", QT_TRANSLATE_NOOP("CliHelp", "BILDER:MODUS"),
+     QT_TRANSLATE_NOOP("CliHelp", "Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11")},
+    {"compare", "half|centre", QT_TRANSLATE_NOOP("CliHelp", "unbearbeitet und bearbeitet nebeneinander")},
+    {"size", "WxH", QT_TRANSLATE_NOOP("CliHelp", "die Bildgröße der Ausgabe")},
 };
 
 bool IsClipOutput(const QString& output)
@@ -92,7 +110,7 @@ bool LoadPreset(CCliArguments& args, CGradingSession& session)
     QString problem;
     if (session.LoadPreset(path, &missing, &problem))
         return true;
-    return args.Fail(problem.isEmpty() ? QStringLiteral("preset '%1' uses operators this version does not have: %2")
+    return args.Fail(problem.isEmpty() ? CliGrade::tr("Preset '%1' verwendet Operatoren, die diese Version nicht hat: %2")
                                              .arg(path, missing.join(", "))
                                        : problem);
 }
@@ -109,28 +127,29 @@ bool AddOperators(CCliArguments& args, CPostProcessing& chain)
         {
             current = editor.Add(value);
             if (current < 0)
-                return args.Fail(QStringLiteral("unknown operator '%1' (see vantrope-cli operators)").arg(value));
+                return args.Fail(CliGrade::tr("unbekannter Operator '%1' (siehe vantrope-cli operators)").arg(value));
             continue;
         }
         if (current < 0)
-            return args.Fail("--set needs an --operator before it");
+            return args.Fail(CliGrade::tr("--set braucht ein --operator davor"));
         const QString kernel = chain.Operators()[current].Kernel;
         QString index, list;
         bool ok = SplitNameValue(value, index, list);
         const int set = index.toInt(&ok);
         if (!ok || set < 0 || set >= editor.SetCount(current))
-            return args.Fail(QStringLiteral("bad --set '%1' (INDEX=V0,V1,... with INDEX a set of %2, 0 to %3)")
+            return args.Fail(CliGrade::tr("ungültiges --set '%1' (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)")
                                  .arg(value, kernel).arg(editor.SetCount(current) - 1));
         std::vector<float> values;
         for (const QString& text : list.split(','))
         {
             values.push_back(text.toFloat(&ok));
             if (!ok || !std::isfinite(values.back()))
-                return args.Fail(QStringLiteral("bad --set '%1': '%2' is not a number").arg(value, text));
+                return args.Fail(CliGrade::tr("ungültiges --set '%1': '%2' ist keine Zahl").arg(value, text));
         }
         const int holds = CPostProcessing::ValueCount(editor.SetType(current, set));
         if (int(values.size()) > holds)
-            return args.Fail(QStringLiteral("bad --set '%1': set %2 of %3 holds %4 values").arg(value).arg(set).arg(kernel).arg(holds));
+            return args.Fail(
+                CliGrade::tr("ungültiges --set '%1': Satz %2 von %3 fasst %4 Werte").arg(value).arg(set).arg(kernel).arg(holds));
         editor.SetValues(current, set, values.data(), int(values.size()));
     }
     return true;
@@ -142,7 +161,7 @@ bool SetUpFilmType(CCliArguments& args, CFilmTypeModel& films)
     {
         for (const char* option : {"film-intensity", "film-grain", "film-position"})
             if (args.IsSet(option))
-                return args.Fail(QStringLiteral("--%1 needs --film-type").arg(QLatin1String(option)));
+                return args.Fail(CliGrade::tr("--%1 braucht --film-type").arg(QLatin1String(option)));
         return true;
     }
     const int index = films.FindByName(args.Value("film-type"));
@@ -151,7 +170,7 @@ bool SetUpFilmType(CCliArguments& args, CFilmTypeModel& films)
         QStringList names;
         for (const SFilmType& t : films.Types())
             names << t.sName;
-        return args.Fail(QStringLiteral("unknown film type '%1' (known: %2)").arg(args.Value("film-type"), names.join(", ")));
+        return args.Fail(CliGrade::tr("unbekannter Filmtyp '%1' (bekannt: %2)").arg(args.Value("film-type"), names.join(", ")));
     }
     float intensity = 1.f, grain = 0.f;
     int position = 1;
@@ -211,7 +230,7 @@ bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameG
         const int frames = parts.value(0).toInt(&okF), mode = parts.value(1).toInt(&okM);
         if (parts.size() != 2 || !okF || !okM || !(frames == 1 || frames == 2 || frames == 3 || frames == 5) ||
             mode < 1 || mode > CFrameBlend::kModes)
-            return args.Fail(QStringLiteral("bad value for --blend: '%1' (FRAMES:MODE, frames 1, 2, 3 or 5, mode 1 to 11)")
+            return args.Fail(CliGrade::tr("ungültiger Wert für --blend: '%1' (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)")
                                  .arg(args.Value("blend")));
         grader.Blend().SetRingSize(frames);
         grader.Blend().SetMode(mode);
@@ -248,10 +267,10 @@ bool RefuseClipOptions(CCliArguments& args, const QString& output)
 {
     for (const SCliOption& option : kClipOptions)
         if (args.IsSet(QLatin1String(option.names)))
-            return args.Fail(QStringLiteral("--%1 is for clips (an output ending in .mp4 or .avi)")
+            return args.Fail(CliGrade::tr("--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)")
                                  .arg(QLatin1String(option.names)));
     return StillImage::IsSaveFormat(output) ||
-           args.Fail(QStringLiteral("cannot write '%1': unknown image extension").arg(output));
+           args.Fail(CliGrade::tr("'%1' kann nicht geschrieben werden: unbekannte Bild-Endung").arg(output));
 }
 
 int GradeStill(CCliArguments& args, CGradingSession& session, const QString& input, const QString& output)
@@ -259,12 +278,12 @@ int GradeStill(CCliArguments& args, CGradingSession& session, const QString& inp
     Helper::CRGB48Buffer image;
     QString error;
     if (!StillImage::Load(input, image, error))
-        return args.Refuse(1, QStringLiteral("cannot read image '%1': %2").arg(input, error));
+        return args.Refuse(1, CliGrade::tr("Bild '%1' kann nicht gelesen werden: %2").arg(input, error));
     if (!session.SetSource(image.GetData(), image.Width(), image.Height()) || !session.Grade())
-        return args.Refuse(1, QStringLiteral("cannot grade '%1': not enough memory").arg(input));
+        return args.Refuse(1, CliGrade::tr("'%1' kann nicht bearbeitet werden: nicht genug Speicher").arg(input));
     Helper::CRGB48Buffer& result = const_cast<Helper::CRGB48Buffer&>(session.Result());
     if (!StillImage::Save(output, result.GetData(), result.Width(), result.Height(), error))
-        return args.Refuse(1, QStringLiteral("cannot write image '%1': %2").arg(output, error));
+        return args.Refuse(1, CliGrade::tr("Bild '%1' kann nicht geschrieben werden: %2").arg(output, error));
     return args.Publish(output) ? 0 : args.Report(1);
 }
 
@@ -275,7 +294,7 @@ int Grade(CCliArguments& args)
     if (args.IsSet("project"))
         return GradeProject(args);
     if (args.Arguments().size() != 2)
-        return args.Refuse(2, "grade needs IN OUT (see vantrope-cli grade --help)");
+        return args.Refuse(2, CliGrade::tr("grade braucht EIN AUS (siehe vantrope-cli grade --help)"));
     const QString input = args.Arguments()[0], output = args.Arguments()[1];
     if (IsClipOutput(output))
         return GradeClip(args, input, output);
@@ -288,16 +307,19 @@ int Grade(CCliArguments& args)
 }
 
 const SCliOption kFromGradeOptions[] = {
-    {"size", "N", "points per axis, 2 to 64"},
-    {"out", "FILE.cube", "the cube file to write", ECliValue::eOUTPUT},
-    {"title", "TEXT", "the LUT's title (default: the file's base name)"},
+    {"size", "N", QT_TRANSLATE_NOOP("CliHelp", "Punkte je Achse, 2 bis 64")},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "DATEI.cube"), QT_TRANSLATE_NOOP("CliHelp", "die zu schreibende Cube-Datei"),
+     ECliValue::eOUTPUT},
+    {"title", "TEXT", QT_TRANSLATE_NOOP("CliHelp", "der Titel der LUT (Vorgabe: der Grundname der Datei)")},
 };
 
 // The grade's colour part baked into a lattice; what a LUT cannot hold is named on stdout.
 int FromGrade(CCliArguments& args)
 {
     int size = 0;
-    if (!args.Require({"size", "out"}) || !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
+    if (!args.Require({"size", "out"}))
+        return args.Report(2);
+    if (!args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
         return args.Report(1);
     auto session = std::make_unique<CGradingSession>();
     if (!SetUpGrade(args, *session))
@@ -305,21 +327,24 @@ int FromGrade(CCliArguments& args)
     std::vector<float> lattice;
     const CGradeLut::SResult result = CGradeLut::Bake(*session, size, lattice);
     if (!result.bOk)
-        return args.Refuse(1, "cannot bake the grade: not enough memory");
+        return args.Refuse(1, CliGrade::tr("die Korrektur kann nicht gebacken werden: nicht genug Speicher"));
     if (!result.leftOut.isEmpty())
         CliPrint(CGradeLut::LeftOutText(result.leftOut));
     const QString out = args.Value("out");
     QString reason;
     if (!CubeFile::WriteFile(out, lattice.data(), size, args.Value("title", QFileInfo(out).completeBaseName()), &reason))
-        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(out, reason));
+        return args.Refuse(1, CliGrade::tr("'%1' kann nicht geschrieben werden: %2").arg(out, reason));
     return args.Publish(out) ? 0 : args.Report(1);
 }
 
 const SCliCommand kCommands[] = {
-    {"grade", "grades a still at full size, or exports a whole clip with the same grade (exit 0 done, 2 failed, 3 aborted)",
+    {"grade",
+     QT_TRANSLATE_NOOP("CliHelp", "bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben "
+                                  "Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)"),
      kArguments, {kGradeAndProjectOptions, kLutOptions, kFilmOptions, kClipOptions}, Grade},
-    {"lut from-grade", "bakes a grade's colour part (layers, colour operators, film type, LUT) into a cube file; "
-                       "operators that look at neighbours or positions are left out and named",
+    {"lut from-grade",
+     QT_TRANSLATE_NOOP("CliHelp", "backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine "
+                                  "Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt"),
      {}, {GradeOptions(), kLutOptions, kFilmOptions, kFromGradeOptions}, FromGrade}};
 }  // namespace
 

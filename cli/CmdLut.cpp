@@ -14,15 +14,22 @@
 #include "lut/LutLibrary.h"
 #include "lut/LutState.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 namespace
 {
+struct CliLut
+{
+    Q_DECLARE_TR_FUNCTIONS(CliLut)
+};
+
 bool WriteCube(CCliArguments& args, const QString& path, const float* lattice, int size, const QString& title)
 {
     QString reason;
     if (!CubeFile::WriteFile(path, lattice, size, title, &reason))
-        return args.Fail(QStringLiteral("cannot write '%1': %2").arg(path, reason));
+        return args.Fail(CliLut::tr("'%1' kann nicht geschrieben werden: %2").arg(path, reason));
     return args.Publish(path);
 }
 
@@ -30,20 +37,21 @@ bool LoadImage(CCliArguments& args, const QString& path, Helper::CRGB48Buffer& i
 {
     QString reason;
     return StillImage::Load(path, image, reason) ||
-           args.Fail(QStringLiteral("cannot read image '%1': %2").arg(path, reason));
+           args.Fail(CliLut::tr("Bild '%1' kann nicht gelesen werden: %2").arg(path, reason));
 }
 
 bool SaveImage(CCliArguments& args, const QString& path, Helper::CRGB48Buffer& image)
 {
     QString reason;
     if (!StillImage::Save(path, image.GetData(), image.Width(), image.Height(), reason))
-        return args.Fail(QStringLiteral("cannot write image '%1': %2").arg(path, reason));
+        return args.Fail(CliLut::tr("Bild '%1' kann nicht geschrieben werden: %2").arg(path, reason));
     return args.Publish(path);
 }
 
 bool CheckImageOutput(CCliArguments& args, const QString& path)
 {
-    return StillImage::IsSaveFormat(path) || args.Fail(QStringLiteral("cannot write '%1': unknown image extension").arg(path));
+    return StillImage::IsSaveFormat(path) ||
+           args.Fail(CliLut::tr("'%1' kann nicht geschrieben werden: unbekannte Bild-Endung").arg(path));
 }
 
 // The exit code of a subcommand's work: 0, or 1 after its one error line.
@@ -53,15 +61,18 @@ int Finish(CCliArguments& args, bool ok)
 }
 
 const SCliOption kIdentityOptions[] = {
-    {"size", "N", "points per axis, 2 to 64"},
-    {"out", "FILE.cube", "the cube file to write", ECliValue::eOUTPUT},
-    {"title", "TEXT", "the LUT's title"},
+    {"size", "N", QT_TRANSLATE_NOOP("CliHelp", "Punkte je Achse, 2 bis 64")},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "DATEI.cube"), QT_TRANSLATE_NOOP("CliHelp", "die zu schreibende Cube-Datei"),
+     ECliValue::eOUTPUT},
+    {"title", "TEXT", QT_TRANSLATE_NOOP("CliHelp", "der Titel der LUT")},
 };
 
 int Identity(CCliArguments& args)
 {
     int size = 0;
-    if (!args.Require({"size", "out"}) || !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
+    if (!args.Require({"size", "out"}))
+        return args.Report(2);
+    if (!args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
         return args.Report(1);
     auto state = std::make_unique<CLutState>();
     state->CreateIdentity(size, args.Value("title", CLutState::tr("LUT Name create new")));
@@ -69,15 +80,20 @@ int Identity(CCliArguments& args)
 }
 
 const SCliOption kBakeOptions[] = {
-    {"in", "SRC", "the LUT file to start from (a cube file or any file lut import reads)", ECliValue::eINPUT},
-    {"out", "DST.cube", "the cube file to write", ECliValue::eOUTPUT},
+    {"in", QT_TRANSLATE_NOOP("CliHelp", "QUELLE"),
+     QT_TRANSLATE_NOOP("CliHelp", "die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)"),
+     ECliValue::eINPUT},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "ZIEL.cube"), QT_TRANSLATE_NOOP("CliHelp", "die zu schreibende Cube-Datei"),
+     ECliValue::eOUTPUT},
 };
 
 int Bake(CCliArguments& args)
 {
     auto state = std::make_unique<CLutState>();
     LutParameters parameters = LutParameters::Defaults();
-    if (!args.Require({"in", "out"}) || !ReadLut(args, args.Value("in"), *state) || !ReadLutParameters(args, parameters))
+    if (!args.Require({"in", "out"}))
+        return args.Report(2);
+    if (!ReadLut(args, args.Value("in"), *state) || !ReadLutParameters(args, parameters))
         return args.Report(1);
     state->SetParameters(parameters);
     state->Bake();
@@ -85,8 +101,9 @@ int Bake(CCliArguments& args)
 }
 
 const SCliArgument kApplyArguments[] = {
-    {"IN", "the still image to grade", ECliValue::eINPUT},
-    {"OUT", "the image to write; its extension picks the format", ECliValue::eOUTPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "EIN"), QT_TRANSLATE_NOOP("CliHelp", "das zu bearbeitende Standbild"), ECliValue::eINPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "AUS"), QT_TRANSLATE_NOOP("CliHelp", "das zu schreibende Bild; seine Endung wählt das Format"),
+     ECliValue::eOUTPUT},
 };
 
 int Apply(CCliArguments& args)
@@ -94,7 +111,9 @@ int Apply(CCliArguments& args)
     const QString input = args.Arguments()[0], output = args.Arguments()[1];
     auto state = std::make_unique<CLutState>();
     Helper::CRGB48Buffer image;
-    if (!args.Require({"lut"}) || !ReadLutOptions(args, *state) || !CheckImageOutput(args, output) ||
+    if (!args.Require({"lut"}))
+        return args.Report(2);
+    if (!ReadLutOptions(args, *state) || !CheckImageOutput(args, output) ||
         !LoadImage(args, input, image))
         return args.Report(1);
     state->Bake();
@@ -103,18 +122,23 @@ int Apply(CCliArguments& args)
     return Finish(args, SaveImage(args, output, image));
 }
 
-const SCliArgument kFromImageArguments[] = {{"REF", "the reference picture", ECliValue::eINPUT}};
+const SCliArgument kFromImageArguments[] = {{"REF", QT_TRANSLATE_NOOP("CliHelp", "das Referenzbild"), ECliValue::eINPUT}};
 const SCliOption kFromImageOptions[] = {
-    {"size", "17|25|32|64", "points per axis (default 17)"},
-    {"method", "1|2", "1: per-channel tone curves; 2: also pulls hues the reference hardly holds toward grey (default)"},
-    {"out", "FILE.cube", "the cube file to write", ECliValue::eOUTPUT},
+    {"size", "17|25|32|64", QT_TRANSLATE_NOOP("CliHelp", "Punkte je Achse (Vorgabe 17)")},
+    {"method", "1|2",
+     QT_TRANSLATE_NOOP("CliHelp", "1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, "
+                                  "zum Grau hin (Vorgabe)")},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "DATEI.cube"), QT_TRANSLATE_NOOP("CliHelp", "die zu schreibende Cube-Datei"),
+     ECliValue::eOUTPUT},
 };
 
 int FromImage(CCliArguments& args)
 {
     const QStringList sizes = {"17", "25", "32", "64"};
     int size = 0, method = 2;
-    if (!args.Require({"out"}) || !args.Choice("size", sizes, size) || !args.Integer("method", 1, 2, method))
+    if (!args.Require({"out"}))
+        return args.Report(2);
+    if (!args.Choice("size", sizes, size) || !args.Integer("method", 1, 2, method))
         return args.Report(1);
     const int points = sizes[size].toInt();
     const QString reference = args.Arguments()[0];
@@ -122,21 +146,26 @@ int FromImage(CCliArguments& args)
     state->SetChosenSizeButtons(points == 25, points == 32, points == 64);
     QString error;
     if (!LutFromPicture::DeriveInto(*state, reference, method, CLutLibrary::tr("My LUT Savename"), &error))
-        return args.Refuse(1, QStringLiteral("cannot read image '%1': %2").arg(reference, error));
+        return args.Refuse(1, CliLut::tr("Bild '%1' kann nicht gelesen werden: %2").arg(reference, error));
     return Finish(args, WriteCube(args, args.Value("out"), state->Source().Data(), points, state->Title()));
 }
 
-const SCliArgument kImportArguments[] = {{"FOREIGN", "a LUT file in any format the import path reads", ECliValue::eINPUT}};
+const SCliArgument kImportArguments[] = {{QT_TRANSLATE_NOOP("CliHelp", "FREMD"),
+                                          QT_TRANSLATE_NOOP("CliHelp", "eine LUT-Datei in jedem Format, das der Import liest"),
+                                          ECliValue::eINPUT}};
 const SCliOption kImportOptions[] = {
-    {"out", "OURS.cube", "the cube file to write", ECliValue::eOUTPUT},
-    {"size", "N", "points per axis, 2 to 64 (default: the file's own 3D size up to 64, 33 without one)"},
+    {"out", QT_TRANSLATE_NOOP("CliHelp", "EIGENE.cube"), QT_TRANSLATE_NOOP("CliHelp", "die zu schreibende Cube-Datei"),
+     ECliValue::eOUTPUT},
+    {"size", "N",
+     QT_TRANSLATE_NOOP("CliHelp", "Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)")},
 };
 
 int Import(CCliArguments& args)
 {
     int size = 0;
-    if (!args.Require({"out"}) ||
-        (args.IsSet("size") && !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size)))
+    if (!args.Require({"out"}))
+        return args.Report(2);
+    if (args.IsSet("size") && !args.Integer("size", LutLattice::kMinSize, LutLattice::kMaxSize, size))
         return args.Report(1);
     auto state = std::make_unique<CLutState>();
     const QString input = args.Arguments()[0];
@@ -149,9 +178,12 @@ int Import(CCliArguments& args)
 }
 
 const SCliOption kLibraryOptions[] = {
-    {"add", "FILE", "writes the LUT file (a cube file or any file lut import reads) baked with default sliders into the library under --name", ECliValue::eINPUT},
-    {"name", "NAME", "the entry's name (no '/', not '.' or '..', not empty)"},
-    {"remove", "NAME", "deletes the entry of that name"},
+    {"add", QT_TRANSLATE_NOOP("CliHelp", "DATEI"),
+     QT_TRANSLATE_NOOP("CliHelp", "schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit "
+                                  "Reglern in Grundstellung gebacken unter --name in die Bibliothek"),
+     ECliValue::eINPUT},
+    {"name", "NAME", QT_TRANSLATE_NOOP("CliHelp", "der Name des Eintrags (kein '/', nicht '.' oder '..', nicht leer)")},
+    {"remove", "NAME", QT_TRANSLATE_NOOP("CliHelp", "löscht den Eintrag dieses Namens")},
 };
 
 int Library(CCliArguments& args)
@@ -159,31 +191,31 @@ int Library(CCliArguments& args)
     CLutLibrary library;
     const bool add = args.IsSet("add"), remove = args.IsSet("remove");
     if (add && remove)
-        return args.Refuse(1, "library takes either --add or --remove");
+        return args.Refuse(1, CliLut::tr("library nimmt entweder --add oder --remove"));
     if (add != args.IsSet("name"))
-        return args.Refuse(1, "--add FILE and --name NAME go together");
+        return args.Refuse(1, CliLut::tr("--add DATEI und --name NAME gehören zusammen"));
     if (add)
     {
         const QString name = args.Value("name");
         QString error;
         auto state = std::make_unique<CLutState>();
         if (!CLutLibrary::IsAcceptableName(name, &error))
-            return args.Refuse(1, QStringLiteral("bad name '%1': %2").arg(name, error));
+            return args.Refuse(1, CliLut::tr("ungültiger Name '%1': %2").arg(name, error));
         if (!ReadLut(args, args.Value("add"), *state))
             return args.Report(1);
         if (!library.AddNamed(*state, name, &error))
-            return args.Refuse(1, QStringLiteral("cannot add '%1' to %2: %3").arg(name, library.Folder(), error));
+            return args.Refuse(1, CliLut::tr("'%1' kann nicht zu %2 hinzugefügt werden: %3").arg(name, library.Folder(), error));
     }
     if (remove && !library.RemoveNamed(args.Value("remove")))
-        return args.Refuse(1, QStringLiteral("no library entry '%1' in %2").arg(args.Value("remove"), library.Folder()));
+        return args.Refuse(1, CliLut::tr("kein Bibliothekseintrag '%1' in %2").arg(args.Value("remove"), library.Folder()));
     for (const QString& name : library.EntryNames())
         CliPrint(name);
     return 0;
 }
 
 const SCliArgument kDistanceArguments[] = {
-    {"A", "a picture", ECliValue::eINPUT},
-    {"B", "the picture to compare it with", ECliValue::eINPUT},
+    {"A", QT_TRANSLATE_NOOP("CliHelp", "ein Bild"), ECliValue::eINPUT},
+    {"B", QT_TRANSLATE_NOOP("CliHelp", "das Bild, mit dem es verglichen wird"), ECliValue::eINPUT},
 };
 
 int Distance(CCliArguments& args)
@@ -198,9 +230,9 @@ int Distance(CCliArguments& args)
 }
 
 const SCliArgument kMatchArguments[] = {
-    {"IN", "the picture to change", ECliValue::eINPUT},
-    {"REF", "the picture whose histograms it takes", ECliValue::eINPUT},
-    {"OUT", "the image to write", ECliValue::eOUTPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "EIN"), QT_TRANSLATE_NOOP("CliHelp", "das zu ändernde Bild"), ECliValue::eINPUT},
+    {"REF", QT_TRANSLATE_NOOP("CliHelp", "das Bild, dessen Histogramme es übernimmt"), ECliValue::eINPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "AUS"), QT_TRANSLATE_NOOP("CliHelp", "das zu schreibende Bild"), ECliValue::eOUTPUT},
 };
 
 int Match(CCliArguments& args)
@@ -216,18 +248,26 @@ int Match(CCliArguments& args)
 }
 
 const SCliCommand kCommands[] = {
-    {"lut identity", "writes an identity LUT", {}, {kIdentityOptions}, Identity},
-    {"lut bake", "bakes slider positions into a cube file", {}, {kBakeOptions, LutParameterOptions()}, Bake},
-    {"lut apply", "applies a LUT to a still image", kApplyArguments, {kLutOptions}, Apply},
-    {"lut from-image", "derives a LUT from a reference picture (scaled to 1000 x 1000 as the LUT panel does)",
+    {"lut identity", QT_TRANSLATE_NOOP("CliHelp", "schreibt eine Identitäts-LUT"), {}, {kIdentityOptions}, Identity},
+    {"lut bake", QT_TRANSLATE_NOOP("CliHelp", "backt Reglerstellungen in eine Cube-Datei"), {},
+     {kBakeOptions, LutParameterOptions()}, Bake},
+    {"lut apply", QT_TRANSLATE_NOOP("CliHelp", "wendet eine LUT auf ein Standbild an"), kApplyArguments, {kLutOptions}, Apply},
+    {"lut from-image",
+     QT_TRANSLATE_NOOP("CliHelp", "leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)"),
      kFromImageArguments, {kFromImageOptions}, FromImage},
-    {"lut import", "samples a LUT file of another program (.cube with domain or shaper, .3dl, .csp, .spi3d, .clf, ...) into a cube file",
+    {"lut import",
+     QT_TRANSLATE_NOOP("CliHelp", "tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, "
+                                  ".spi3d, .clf, ...) in eine Cube-Datei ab"),
      kImportArguments, {kImportOptions}, Import},
-    {"lut library", "edits the LUT library in ~/ProjectData/Lut/, then lists its entries in the panel's order", {},
-     {kLibraryOptions}, Library},
-    {"lut distance", "per-channel histogram earth mover's distance of two pictures, in 8-bit levels", kDistanceArguments,
-     {}, Distance},
-    {"lut match", "plain per-channel histogram matching of IN to REF", kMatchArguments, {}, Match},
+    {"lut library",
+     QT_TRANSLATE_NOOP("CliHelp", "bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der "
+                                  "Reihenfolge des LUT-Bereichs"),
+     {}, {kLibraryOptions}, Library},
+    {"lut distance",
+     QT_TRANSLATE_NOOP("CliHelp", "Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen"),
+     kDistanceArguments, {}, Distance},
+    {"lut match", QT_TRANSLATE_NOOP("CliHelp", "einfache Histogrammangleichung je Kanal von EIN an REF"), kMatchArguments, {},
+     Match},
 };
 }  // namespace
 

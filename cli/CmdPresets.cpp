@@ -6,10 +6,16 @@
 #include "session/PresetContactSheet.h"
 #include "session/PresetLibrary.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace
 {
+struct CliPresets
+{
+    Q_DECLARE_TR_FUNCTIONS(CliPresets)
+};
+
 int List(CCliArguments&)
 {
     CCliPrompt prompt;
@@ -29,8 +35,10 @@ int List(CCliArguments&)
 }
 
 const SCliArgument kSheetArguments[] = {
-    {"IN", "the picture to grade (a still image)", ECliValue::eINPUT},
-    {"OUT", "the contact sheet to write (its extension picks the format)", ECliValue::eOUTPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "EIN"), QT_TRANSLATE_NOOP("CliHelp", "das zu bearbeitende Bild (ein Standbild)"),
+     ECliValue::eINPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "AUS"),
+     QT_TRANSLATE_NOOP("CliHelp", "der zu schreibende Kontaktabzug (seine Endung wählt das Format)"), ECliValue::eOUTPUT},
 };
 
 int ContactSheet(CCliArguments& args)
@@ -38,24 +46,26 @@ int ContactSheet(CCliArguments& args)
     const QString input = args.Arguments()[0], output = args.Arguments()[1];
     Helper::CRGB48Buffer image;
     if (QString error; !StillImage::Load(input, image, error))
-        return args.Refuse(1, QStringLiteral("cannot read '%1': %2").arg(input, error));
+        return args.Refuse(1, CliPresets::tr("'%1' kann nicht gelesen werden: %2").arg(input, error));
     CCliPrompt prompt;
     CPresetLibrary library(prompt);
     if (!library.LoadAll())
         return 1;
     const SContactSheet sheet = PresetContactSheet::Render(library, image.GetData(), image.Width(), image.Height());
     if (sheet.pixels.empty())
-        return args.Refuse(1, QStringLiteral("the contact sheet of '%1' could not be made").arg(input));
+        return args.Refuse(1, CliPresets::tr("der Kontaktabzug von '%1' konnte nicht erstellt werden").arg(input));
     QString error;
     if (!StillImage::Save(output, sheet.pixels.data(), sheet.size.width(), sheet.size.height(), error))
-        return args.Refuse(1, QStringLiteral("cannot write '%1': %2").arg(output, error));
+        return args.Refuse(1, CliPresets::tr("'%1' kann nicht geschrieben werden: %2").arg(output, error));
     return args.Publish(output) ? 0 : args.Report(1);
 }
 
 const SCliCommand kCommands[] = {
-    {"presets", "every preset the presets dock shows: file, category, display name, ok or broken", {}, {}, List},
-    {"presets contact-sheet", "a picture graded by every preset, as a labelled grid of thumbnails", kSheetArguments,
-     {}, ContactSheet},
+    {"presets", QT_TRANSLATE_NOOP("CliHelp", "jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken"),
+     {}, {}, List},
+    {"presets contact-sheet",
+     QT_TRANSLATE_NOOP("CliHelp", "ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen"),
+     kSheetArguments, {}, ContactSheet},
 };
 }  // namespace
 

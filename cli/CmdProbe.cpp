@@ -4,9 +4,11 @@
 #include "cli/VideoClip.h"
 #include "video/MovieHandling.h"
 
+#include <QCoreApplication>
+
 namespace
 {
-const SCliArgument kArguments[] = {{"CLIP", "the clip to probe", ECliValue::eINPUT}};
+const SCliArgument kArguments[] = {{"CLIP", QT_TRANSLATE_NOOP("CliHelp", "der zu untersuchende Clip"), ECliValue::eINPUT}};
 
 int Probe(CCliArguments& args)
 {
@@ -38,7 +40,8 @@ int Probe(CCliArguments& args)
         ReportNoVideo(clip, movie);
     return main < 0 ? 1 : 0;
 }
-const SCliCommand kCommands[] = {{"probe", "the clip's metrics, one \"key: value\" a line", kArguments, {}, Probe}};
+const SCliCommand kCommands[] = {
+    {"probe", QT_TRANSLATE_NOOP("CliHelp", "die Kenngrößen des Clips, ein \"key: value\" je Zeile"), kArguments, {}, Probe}};
 }  // namespace
 
 std::span<const SCliCommand> ProbeCommands()

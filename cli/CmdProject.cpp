@@ -20,6 +20,7 @@
 #include "session/ProjectStore.h"
 #include "session/VideoDockModel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -27,6 +28,11 @@
 
 namespace
 {
+struct CliProject
+{
+    Q_DECLARE_TR_FUNCTIONS(CliProject)
+};
+
 /// A grading session with the project components the window has, minus the window.
 class CCliProject : public IProjectHost
 {
@@ -85,9 +91,10 @@ bool OpenInto(CCliArguments& args, const QString& path, CCliProject& project,
     switch (ProjectStore::Open(path, opened))
     {
     case ProjectStore::EOpen::eIncomplete:
-        return args.Fail(QStringLiteral("cannot read project '%1': the project file or its data folder is missing").arg(path));
+        return args.Fail(
+            CliProject::tr("Projekt '%1' kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt").arg(path));
     case ProjectStore::EOpen::eIncompatible:
-        return args.Fail(QStringLiteral("cannot read project '%1': written by a newer version").arg(path));
+        return args.Fail(CliProject::tr("Projekt '%1' kann nicht gelesen werden: von einer neueren Version geschrieben").arg(path));
     case ProjectStore::EOpen::eOk:
         break;
     }
@@ -101,25 +108,28 @@ bool OpenInto(CCliArguments& args, const QString& path, CCliProject& project,
 }
 
 const SCliOption kSourceOptions[] = {
-    {"image", "STILL", "the still the project grades", ECliValue::eINPUT},
-    {"clip", "CLIP", "the clip the project grades", ECliValue::eINPUT},
+    {"image", QT_TRANSLATE_NOOP("CliHelp", "STANDBILD"), QT_TRANSLATE_NOOP("CliHelp", "das Standbild, das das Projekt bearbeitet"),
+     ECliValue::eINPUT},
+    {"clip", "CLIP", QT_TRANSLATE_NOOP("CliHelp", "der Clip, den das Projekt bearbeitet"), ECliValue::eINPUT},
 };
 
 const SCliArgument kSaveArguments[] = {
-    {"FILE", "the project to write (\".vantropeProject\" is appended unless it ends so; the data folder goes beside it)"},
+    {QT_TRANSLATE_NOOP("CliHelp", "DATEI"),
+     QT_TRANSLATE_NOOP("CliHelp", "das zu schreibende Projekt (\".vantropeProject\" wird angehängt, wenn es nicht so endet; "
+                                  "der Datenordner kommt daneben)")},
 };
 
 const SCliArgument kInfoArguments[] = {
-    {"FILE", "a project file", ECliValue::eINPUT},
+    {QT_TRANSLATE_NOOP("CliHelp", "DATEI"), QT_TRANSLATE_NOOP("CliHelp", "eine Projektdatei"), ECliValue::eINPUT},
 };
 
 int Save(CCliArguments& args)
 {
     if (args.IsSet("image") == args.IsSet("clip"))
-        return args.Refuse(2, "project save needs one of --image STILL or --clip CLIP");
+        return args.Refuse(2, CliProject::tr("project save braucht entweder --image STANDBILD oder --clip CLIP"));
     const QString path = QFileInfo(ProjectFile::WithExtension(args.Arguments()[0])).absoluteFilePath();
     if (ProjectFile::IsExamplePath(path))
-        return args.Refuse(2, QStringLiteral("cannot write '%1': example projects are not overwritten").arg(path));
+        return args.Refuse(2, CliProject::tr("'%1' kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben").arg(path));
 
     CCliProject project;
     if (!SetUpGrade(args, project.Session()))
@@ -149,13 +159,14 @@ int Save(CCliArguments& args)
         Helper::CRGB48Buffer picture;
         QString error;
         if (!StillImage::Load(image, picture, error))
-            return args.Refuse(2, QStringLiteral("cannot read image '%1': %2").arg(image, error));
+            return args.Refuse(2, CliProject::tr("Bild '%1' kann nicht gelesen werden: %2").arg(image, error));
         const QSize size(picture.Width(), picture.Height());
         project.Parts().Series().SetPicture(image, size, PreviewSizeFor(size, previewLongSide), picture.GetData());
     }
     const ProjectStore::SWriteResult result = ProjectStore::Write(path, project.CurrentHeader(), project.Parts().Registry());
     if (!result.bOk)
-        return args.Refuse(1, QStringLiteral("cannot write project '%1': %2 could not be written").arg(path, result.sFailedPath));
+        return args.Refuse(1, CliProject::tr("Projekt '%1' kann nicht geschrieben werden: %2 konnte nicht geschrieben werden")
+                                  .arg(path, result.sFailedPath));
     CliPrint(path);
     return 0;
 }
@@ -200,22 +211,26 @@ int Info(CCliArguments& args)
 }
 
 const SCliCommand kCommands[] = {
-    {"project save", "writes a project of a still or a clip with the grade of the options, as the window saves it",
+    {"project save",
+     QT_TRANSLATE_NOOP("CliHelp", "schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das "
+                                  "Fenster es speichert"),
      kSaveArguments, {kSourceOptions, GradeOptions(), kLutOptions, kFilmOptions}, Save},
-    {"project info", "prints a project's main keys and what its components hold", kInfoArguments, {}, Info},
+    {"project info", QT_TRANSLATE_NOOP("CliHelp", "gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten"),
+     kInfoArguments, {}, Info},
 };
 }  // namespace
 
 int GradeProject(CCliArguments& args)
 {
     if (args.Arguments().size() != 1)
-        return args.Refuse(2, "grade --project takes only OUT: the project names its still or clip");
+        return args.Refuse(2, CliProject::tr("grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip"));
     for (const CliOptions group : {GradeOptions(), CliOptions(kLutOptions), CliOptions(kFilmOptions)})
         for (const SCliOption& option : group)
         {
             const QString name = QString::fromLatin1(option.names).section(',', 0, 0);
             if (args.IsSet(name))
-                return args.Refuse(2, QStringLiteral("--%1 cannot be combined with --project: the project holds the grade").arg(name));
+                return args.Refuse(
+                    2, CliProject::tr("--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur").arg(name));
         }
     const QString path = args.Value("project"), output = args.Arguments()[0];
     CCliProject project;
@@ -225,7 +240,7 @@ int GradeProject(CCliArguments& args)
     if (project.HasClip())
     {
         if (!IsClipOutput(output))
-            return args.Refuse(2, "the project holds a clip: the output must end in .mp4 or .avi");
+            return args.Refuse(2, CliProject::tr("das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden"));
         CExportFrameGrader grader(project.Session());
         // The project's export settings, each one the options name overridden.
         CMovieHandling::SDstDesc dst = project.VideoDock().Destination();
@@ -235,9 +250,9 @@ int GradeProject(CCliArguments& args)
     }
     const QString still = project.Parts().Series().SourcePath();
     if (still.isEmpty())
-        return args.Refuse(1, QStringLiteral("the project '%1' holds no picture and no clip").arg(path));
+        return args.Refuse(1, CliProject::tr("das Projekt '%1' enthält weder Bild noch Clip").arg(path));
     if (IsClipOutput(output))
-        return args.Refuse(2, QStringLiteral("cannot write '%1': the project holds a still").arg(output));
+        return args.Refuse(2, CliProject::tr("'%1' kann nicht geschrieben werden: das Projekt enthält ein Standbild").arg(output));
     if (!RefuseClipOptions(args, output))
         return args.Report(2);
     return GradeStill(args, project.Session(), still, output);

@@ -1,5 +1,7 @@
 // A vantrope-cli command: its name, one line on what it does, its arguments and options declared
-// as tables, and its entry point. A command is one file: the tables and the function that runs
+// as tables, and its entry point. The tables' words for people (the line, descriptions, argument
+// names and value names that are words) are German texts marked QT_TRANSLATE_NOOP("CliHelp", …),
+// shown through CliHelpText. A command is one file: the tables and the function that runs
 // with the parsed arguments (see CliArguments.h); Commands.cpp lists every command.
 #pragma once
 
@@ -49,6 +51,8 @@ struct SCliCommand
 /// Every command, in the order --help lists them.
 std::span<const SCliCommand> CliCommands();
 
+/// A text of the command tables in the user's language; null gives an empty text.
+QString CliHelpText(const char* text);
 /// One line to standard error (the CLI's way of reporting a failure), prefixed "vantrope-cli: ".
 void CliError(const QString& message);
 /// One line to standard output.

@@ -1,6 +1,7 @@
 // The list of commands (each lives in its own Cmd*.cpp file) and the CLI's two output channels.
 #include "cli/Command.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cstdio>
@@ -50,6 +51,11 @@ std::span<const SCliCommand> CliCommands()
         return list;
     }();
     return all;
+}
+
+QString CliHelpText(const char* text)
+{
+    return text ? QCoreApplication::translate("CliHelp", text) : QString();
 }
 
 void CliError(const QString& message)

@@ -1,5 +1,7 @@
 #include "cli/TerminalProgress.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <cstdio>
 
@@ -64,10 +66,11 @@ QString CTerminalProgress::Line(float overall, int frames, float videoFraction, 
     QString line = "[" + QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char(' ')) + "]";
     line += QStringLiteral(" %1%").arg(int(overall * 100.0f), 3);
     const int total = videoFraction > 0.0f ? int(std::lround(frames / videoFraction)) : 0;
-    line += total > 0 ? QStringLiteral("  frames %1/%2").arg(frames).arg(total) : QStringLiteral("  frames %1").arg(frames);
+    line += "  " + (total > 0 ? QCoreApplication::translate("CliProgress", "Bilder %1/%2").arg(frames).arg(total)
+                              : QCoreApplication::translate("CliProgress", "Bilder %1").arg(frames));
     line += QStringLiteral("  %1 fps").arg(seconds > 0.0 ? frames / seconds : 0.0, 0, 'f', 1);
     const long long left = CProgressTracker::SecondsLeft(std::llround(seconds * 1000.0), overall);
-    line += left >= 0 ? "  ETA " + Clock(double(left)) : QStringLiteral("  ETA --:--");
+    line += "  " + QCoreApplication::translate("CliProgress", "Rest %1").arg(left >= 0 ? Clock(double(left)) : QStringLiteral("--:--"));
     return line;
 }
 

@@ -4,16 +4,22 @@
 #include "cli/Interrupt.h"
 #include "video/MovieHandling.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace
 {
+struct CliClip
+{
+    Q_DECLARE_TR_FUNCTIONS(CliClip)
+};
+
 bool CheckProgram(CBin& program)
 {
     if (program.ExecutableExists())
         return true;
-    CliError(QStringLiteral("%1 not found or not executable at %2 (install ffmpeg, or point VANTROPE_FFMPEG_DIR at "
-                            "a folder holding it)")
+    CliError(CliClip::tr("%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR "
+                         "auf einen Ordner richten, der es enthält)")
                  .arg(program.ExecutableName(), program.ExecutablePath()));
     return false;
 }
@@ -23,13 +29,13 @@ bool CheckClipAndTools(const QString& clip, CMovieHandling& movie, bool needConv
 {
     const QFileInfo info(clip);
     if (!info.exists())
-        return CliError(QStringLiteral("cannot read clip '%1': no such file").arg(clip)), false;
+        return CliError(CliClip::tr("Clip '%1' kann nicht gelesen werden: Datei nicht vorhanden").arg(clip)), false;
     if (!info.isFile())
-        return CliError(QStringLiteral("cannot read clip '%1': not a regular file").arg(clip)), false;
+        return CliError(CliClip::tr("Clip '%1' kann nicht gelesen werden: keine normale Datei").arg(clip)), false;
     if (!info.isReadable())
-        return CliError(QStringLiteral("cannot read clip '%1': permission denied").arg(clip)), false;
+        return CliError(CliClip::tr("Clip '%1' kann nicht gelesen werden: Zugriff verweigert").arg(clip)), false;
     if (movie.TempDirectory().isEmpty())
-        return CliError(QStringLiteral("no temporary folder: %1").arg(movie.TempError())), false;
+        return CliError(CliClip::tr("kein temporärer Ordner: %1").arg(movie.TempError())), false;
     return CheckProgram(movie.Prober()) && (!needConverter || CheckProgram(movie.Converter()));
 }
 
@@ -37,12 +43,12 @@ int CheckProbeable(const QString& clip, CMovieHandling& movie, const CInterruptG
                    const QString& interrupted)
 {
     if (QFileInfo(clip).size() == 0)
-        return CliError(QStringLiteral("'%1' is empty (0 bytes), not a video clip").arg(clip)), 1;
+        return CliError(CliClip::tr("'%1' ist leer (0 Bytes), kein Videoclip").arg(clip)), 1;
     if (movie.QueryFormat(clip) == 0)
         return 0;
     return ClipToolFailed(movie, interrupt,
-                          QStringLiteral("cannot probe '%1': not a media file ffprobe understands (damaged, cut short "
-                                         "or of another kind)")
+                          CliClip::tr("'%1' kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht "
+                                      "(beschädigt, abgeschnitten oder von anderer Art)")
                               .arg(clip),
                           interrupted);
 }
@@ -50,8 +56,8 @@ int CheckProbeable(const QString& clip, CMovieHandling& movie, const CInterruptG
 void ReportNoVideo(const QString& clip, CMovieHandling& movie)
 {
     const int audio = movie.CountStreams(clip, CMovieHandling::eSK_AUDIO);
-    CliError(audio > 0 ? QStringLiteral("'%1' holds no video stream, only %2 audio stream(s)").arg(clip).arg(audio)
-                       : QStringLiteral("'%1' holds no video stream").arg(clip));
+    CliError(audio > 0 ? CliClip::tr("'%1' enthält keinen Videostream, nur %2 Audiostream(s)").arg(clip).arg(audio)
+                       : CliClip::tr("'%1' enthält keinen Videostream").arg(clip));
 }
 
 int ClipToolFailed(const CMovieHandling& movie, const CInterruptGuard& interrupt, const QString& otherwise,
@@ -63,7 +69,7 @@ int ClipToolFailed(const CMovieHandling& movie, const CInterruptGuard& interrupt
         return 3;
     }
     if (!movie.UnansweredProgram().isEmpty())
-        CliError(QStringLiteral("%1 did not answer in time and was stopped").arg(movie.UnansweredProgram()));
+        CliError(CliClip::tr("%1 hat nicht rechtzeitig geantwortet und wurde beendet").arg(movie.UnansweredProgram()));
     else
         CliError(otherwise);
     return 1;

@@ -50,23 +50,19 @@ QList<const SCliCommand*> Family(const QByteArray& first)
     return members;
 }
 
-QString Synopsis(const SCliCommand& command)
-{
-    return CCliArguments::Help(command).section('\n', 0, 0).mid(QStringLiteral("Usage: vantrope-cli ").size());
-}
-
 void PrintCommands(const QList<const SCliCommand*>& commands)
 {
     for (const SCliCommand* command : commands)
-        CliPrint(QStringLiteral("  %1\n      %2").arg(Synopsis(*command), QString::fromUtf8(command->summary)));
+        CliPrint(QStringLiteral("  %1\n      %2").arg(CCliArguments::Synopsis(*command), CliHelpText(command->summary)));
 }
 
 void PrintOverview()
 {
-    CliPrint(QStringLiteral("Vantrope %1 — colour grading for video clips and 3D LUTs (command line)").arg(Version::kText));
-    CliPrint("Usage: vantrope-cli COMMAND [options] ARGUMENTS");
-    CliPrint("       vantrope-cli COMMAND --help | --help | --version");
-    CliPrint("Commands:");
+    CliPrint(QCoreApplication::translate("CliHelp", "Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)")
+                 .arg(Version::kText));
+    CliPrint(QCoreApplication::translate("CliHelp", "Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE\n"
+                                                    "        vantrope-cli BEFEHL --help | --help | --version"));
+    CliPrint(QCoreApplication::translate("CliHelp", "Befehle:"));
     QList<const SCliCommand*> all;
     for (const SCliCommand& command : CliCommands())
         all << &command;
@@ -107,6 +103,11 @@ int main(int argc, char** argv)
     static std::ofstream discard("/dev/null");
     std::cout.rdbuf(std::getenv("VANTROPE_LOG") ? std::cerr.rdbuf() : discard.rdbuf());
     QCoreApplication::setOrganizationName("Neutral Company");
+    // The texts in the user's language, as the window chose it or the system's: the command line's
+    // own and those it shares with the window (operator names, reader messages, default titles).
+    CTranslationManager translations(QCoreApplication::applicationDirPath() + "/translations/", Helper::UserDirectory());
+    translations.Initialize(QLocale::system().name(), false);
+    QCoreApplication::installTranslator(&translations.Translator());
     // The words as bytes: file names need not be UTF-8.
     QList<QByteArray> words;
     for (int i = 1; i < argc; ++i)
@@ -128,14 +129,17 @@ int main(int argc, char** argv)
         const QList<const SCliCommand*> family = Family(words.first());
         const QString first = QString::fromUtf8(words.first());
         if (family.isEmpty())
-            return CliError(QStringLiteral("unknown command '%1' (see --help)").arg(first)), 2;
+            return CliError(QCoreApplication::translate("CliHelp", "unbekannter Befehl '%1' (siehe --help)").arg(first)), 2;
         if (words.value(1) == "--help" || words.value(1) == "-h")
-            return CliPrint(QStringLiteral("Usage: vantrope-cli %1 SUBCOMMAND [options] ARGUMENTS").arg(first)),
+            return CliPrint(QCoreApplication::translate("CliHelp", "Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE")
+                                .arg(first)),
                    PrintCommands(family), 0;
         QStringList names;
         for (const SCliCommand* member : family)
             names << QString::fromLatin1(NameWords(*member).last());
-        return CliError(QStringLiteral("%1 needs one of: %2").arg(first, names.join(", "))), 2;
+        return CliError(QCoreApplication::translate("CliHelp", "%1 braucht einen dieser Unterbefehle: %2")
+                            .arg(first, names.join(", "))),
+               2;
     }
     CCliArguments args(*command, words.mid(used));
     if (!args.Parse())
@@ -145,11 +149,6 @@ int main(int argc, char** argv)
         CliPrint(CCliArguments::Help(*command));
         return 0;
     }
-    // The texts the commands share with the window (operator names, reader messages, default
-    // titles) in the user's language, as the window chose it or the system's.
-    CTranslationManager translations(QCoreApplication::applicationDirPath() + "/translations/", Helper::UserDirectory());
-    translations.Initialize(QLocale::system().name(), false);
-    QCoreApplication::installTranslator(&translations.Translator());
     InitEngineQuietly();
     const int code = command->run(args);
     MP_UI_ReleaseEngine();

@@ -11,8 +11,11 @@
 #include <algorithm>
 #include <cstring>
 
-// Present when a program links the codec in instead of loading its module (the fuzz targets).
+// Present when a program links the codec in instead of loading its module (the fuzz targets and
+// the sanitized builds, where the reference is strong so the archive member comes along).
+#ifndef VANTROPE_STILL_CODEC_LINKED
 #pragma weak vantrope_still_codec
+#endif
 
 namespace
 {

@@ -65,7 +65,7 @@ bool PrepareFamily(const SBenchOptions& o, std::function<void()>& step, QString&
         MP_FillChainHeader(*engine, p, 1.0f);
         const SCatalogueEntry* entry = catalogue.FindKernel(QString::fromLatin1(kOperators[k].kernel));
         if (!entry)
-            return error = QStringLiteral("%1 is not in the catalogue").arg(QLatin1String(kOperators[k].kernel)), false;
+            return error = CliBench::tr("%1 ist nicht im Katalog").arg(QLatin1String(kOperators[k].kernel)), false;
         const CPostProcessing::SOperator op = catalogue.CreateOperator(*entry);
         for (size_t s = 0; s < op.aParams.size() && s < size_t(MP_PARAM_SETS); ++s)
             std::memcpy(p.p[s], op.aParams[s].afValues, sizeof(p.p[s]));

@@ -65,7 +65,7 @@ bool PrepareMemcpy(const SBenchOptions& o, std::function<void()>& step, QString&
     bool ok = true;
     const int bpp = o.extra.value("bpp", "6").toInt(&ok);
     if (!ok || bpp < 1 || bpp > 16)
-        return error = "bad --bpp (1..16)", false;
+        return error = CliBench::tr("ungültiges --bpp (1..16)"), false;
     const size_t bytes = size_t(o.size.width()) * o.size.height() * bpp;
     auto source = std::make_shared<std::vector<uint8_t>>(bytes, uint8_t(0x5A));
     auto target = std::make_shared<std::vector<uint8_t>>(bytes);

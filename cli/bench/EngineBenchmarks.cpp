@@ -29,7 +29,7 @@ std::shared_ptr<std::vector<uint16_t>> BenchFrame(const SBenchOptions& o, QStrin
         QFile file(o.extra["frame"]);
         const qint64 bytes = qint64(frame->size() * 2);
         if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char*>(frame->data()), bytes) != bytes)
-            return error = QStringLiteral("cannot read %1 bytes of rgb48le from '%2'").arg(bytes).arg(o.extra["frame"]), nullptr;
+            return error = CliBench::tr("aus '%2' lassen sich keine %1 Bytes rgb48le lesen").arg(bytes).arg(o.extra["frame"]), nullptr;
         return frame;
     }
     std::mt19937 random(3);
@@ -42,7 +42,7 @@ std::shared_ptr<CEngineContext> BenchEngine(const SBenchOptions& o, QString& err
 {
     const QString value = o.extra.value("reuse", "1");
     if (value != "0" && value != "1")
-        return error = "bad --reuse (0 or 1)", nullptr;
+        return error = CliBench::tr("ungültiges --reuse (0 oder 1)"), nullptr;
     auto engine = std::make_shared<CEngineContext>();
     engine->LevelTables().SetReuse(value == "1");
     return engine;
@@ -140,7 +140,7 @@ bool PrepareChain(const SBenchOptions& o, std::function<void()>& step, QString& 
         return false;
     const int w = o.size.width(), h = o.size.height();
     if (!engine->Slots().Fill(eWS_MAIN, frame->data(), w, h, w, h, engine->Workers(int64_t(w) * h)))
-        return error = "cannot allocate the working image", false;
+        return error = CliBench::tr("das Arbeitsbild kann nicht angelegt werden"), false;
     std::shared_ptr<CPostProcessing> chain = ColourChain();
     // The chain grades the slot in place, run after run: the cost does not depend on the content.
     const bool log = o.extra.value("log") == "1"; // the kernels' timing lines
@@ -164,7 +164,7 @@ bool PrepareLoad(const SBenchOptions& o, std::function<void()>& step, QString& e
     for (int i = 0; i < operators; ++i)
         text += QStringLiteral("[Operator_%1]\nKernel=MP_calcPixelNegative\n").arg(i, 6, 10, QLatin1Char('0')).toLatin1();
     if (operators < 1 || !file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-        return error = QStringLiteral("cannot write a preset of %1 operators").arg(operators), false;
+        return error = CliBench::tr("ein Preset mit %1 Operatoren kann nicht geschrieben werden").arg(operators), false;
     file.close();
     step = [dir, path, operators] {
         CPostProcessing chain;

@@ -118,7 +118,7 @@ bool PrepareChainEnhance(const SBenchOptions& o, std::function<void()>& step, QS
         add("MP_calcPixelMaskSkin");
     }
     if (operators->empty())
-        return error = "no enhance operators in the catalogue", false;
+        return error = CliBench::tr("keine Verbesserungsoperatoren im Katalog"), false;
     const int w = o.size.width(), h = o.size.height();
     auto scene = NoisyScene(w, h);
     auto frame = std::make_shared<std::vector<uint16_t>>(scene->size());

@@ -71,7 +71,7 @@ bool RadiusOption(const SBenchOptions& o, float maxPixels, float& position, QStr
     if (radius.isEmpty())
         return true;
     if (radius != "min" && radius != "max")
-        return error = "bad --radius (min or max)", false;
+        return error = CliBench::tr("ungültiger --radius (min oder max)"), false;
     position = radius == "min" ? 1.0f / maxPixels : 1.0f;
     return true;
 }
@@ -93,7 +93,7 @@ std::shared_ptr<SFamilyRun> PrepareRun(const SBenchOptions& o, QString& error)
     run->frame = PreviewFrame(o.size);
     if (!run->engine->Slots().Fill(eWS_MAIN, run->frame.data(), run->width, run->height, run->width, run->height,
                                    run->engine->Workers(int64_t(run->width) * run->height)))
-        return error = "cannot allocate the working image", nullptr;
+        return error = CliBench::tr("das Arbeitsbild kann nicht angelegt werden"), nullptr;
     return run;
 }
 
@@ -166,7 +166,7 @@ bool PrepareOperator(const SBenchOptions& o, std::function<void()>& step, QStrin
         return false;
     auto chain = std::shared_ptr<CPostProcessing>(OneOperator(kernel, RadiusChange(radius)));
     if (!chain)
-        return error = QStringLiteral("unknown --operator '%1'").arg(kernel), false;
+        return error = CliBench::tr("unbekannter --operator '%1'").arg(kernel), false;
     step = [run, chain] {
         run->Restart();
         chain->Process(*run->engine, run->width, run->height, false);

@@ -20,7 +20,7 @@ bool LatticeSize(const SBenchOptions& o, int fallback, int& n, QString& error)
     bool ok = true;
     n = o.extra.value("lut-size", QString::number(fallback)).toInt(&ok);
     if (!ok || !LutLattice::IsValidSize(n))
-        return error = "bad --lut-size (2..64)", false;
+        return error = CliBench::tr("ungültige --lut-size (2..64)"), false;
     return true;
 }
 
@@ -45,7 +45,7 @@ bool PrepareLutApply(const SBenchOptions& o, std::function<void()>& step, QStrin
     {
         QString title;
         if (!CubeFile::ReadFile(o.extra["lut"], d->lattice->Data(), d->n, title, nullptr).bOk)
-            return error = "cannot read --lut " + o.extra["lut"], false;
+            return error = CliBench::tr("--lut %1 kann nicht gelesen werden").arg(o.extra["lut"]), false;
     }
     else
     {
@@ -60,7 +60,7 @@ bool PrepareLutApply(const SBenchOptions& o, std::function<void()>& step, QStrin
         QFile file(o.extra["frame"]);
         const qint64 bytes = qint64(samples * 2);
         if (!file.open(QIODevice::ReadOnly) || file.read(reinterpret_cast<char*>(d->frame.data()), bytes) != bytes)
-            return error = "cannot read " + QString::number(bytes) + " bytes from --frame " + o.extra["frame"], false;
+            return error = CliBench::tr("aus --frame %2 lassen sich keine %1 Bytes lesen").arg(bytes).arg(o.extra["frame"]), false;
     }
     else
     {
@@ -84,7 +84,7 @@ bool PrepareLutApply(const SBenchOptions& o, std::function<void()>& step, QStrin
     }
     const QString interp = o.extra.value("interp", "trilinear");
     if (interp != "trilinear" && interp != "tetrahedral")
-        return error = "bad --interp (trilinear, tetrahedral)", false;
+        return error = CliBench::tr("ungültiges --interp (trilinear, tetrahedral)"), false;
     const ELutInterpolation interpolation = interp == "tetrahedral" ? eLI_TETRAHEDRAL : eLI_TRILINEAR;
     step = [d, interpolation] {
         MP_calcLUTtoImage(d->w, d->h, d->n, d->lattice->Data(), d->mode, d->frame.data(), interpolation);

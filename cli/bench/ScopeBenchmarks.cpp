@@ -32,7 +32,7 @@ bool PrepareScopes(const SBenchOptions& options, std::function<void()>& step, QS
     settings.size = QSize(scopeSize.value(0).toInt(), scopeSize.value(1).toInt());
     if (scopeSize.size() != 2 || settings.size.width() < kMinScopeSide || settings.size.height() < kMinScopeSide ||
         settings.size.width() > kMaxScopeSide || settings.size.height() > kMaxScopeSide)
-        return error = QStringLiteral("bad --scope size (WxH, each %1 to %2)").arg(kMinScopeSide).arg(kMaxScopeSide), false;
+        return error = CliBench::tr("ungültige Größe für --scope (WxH, je %1 bis %2)").arg(kMinScopeSide).arg(kMaxScopeSide), false;
     for (int kind = 0; kind < kScopeKindCount; ++kind)
         if (!options.extra.contains("kind") || options.extra.value("kind") == QLatin1String(ScopeKindName(EScopeKind(kind))))
         {
@@ -40,7 +40,7 @@ bool PrepareScopes(const SBenchOptions& options, std::function<void()>& step, QS
             state->settings.push_back(settings);
         }
     if (state->settings.empty())
-        return error = "--kind must be waveform, parade, vectorscope or histogram", false;
+        return error = CliBench::tr("--kind muss waveform, parade, vectorscope oder histogram sein"), false;
     state->size = options.size;
     state->picture = PreviewFrame(options.size);
     state->scopes.resize(state->settings.size());

@@ -41,10 +41,10 @@ bool SetUpBenchGrade(CGradingSession& session, int lutSize, QString& error, int*
     {
         const int index = editor.Add(setting.kernel);
         if (index < 0)
-            return error = QStringLiteral("the catalogue has no %1").arg(setting.kernel), false;
+            return error = CliBench::tr("der Katalog hat kein %1").arg(setting.kernel), false;
         for (const auto& [set, value] : setting.values)
             if (!editor.SetValue(index, set, 0, value))
-                return error = QStringLiteral("%1 has no set %2").arg(setting.kernel).arg(set), false;
+                return error = CliBench::tr("%1 hat keinen Satz %2").arg(setting.kernel).arg(set), false;
         if (QLatin1String(setting.kernel) == QLatin1String("MP_calcPixelColorIntensity"))
             *sliderOperator = index;
     }
@@ -85,7 +85,7 @@ bool PrepareExportFrame(const SBenchOptions& options, std::function<void()>& ste
     auto state = std::make_shared<SExportFrame>();
     const int lutSize = options.extra.value("lut-size", "33").toInt();
     if (lutSize < 2 || lutSize > 64)
-        return error = "--lut-size must be 2 to 64", false;
+        return error = CliBench::tr("--lut-size muss 2 bis 64 sein"), false;
     state->session.Lut().CreateIdentity(lutSize, "bench");
     state->session.Lut().SetParameter(eLP_SATURATION, 0.65f); // saturation: the bake is not a copy
     state->session.Lut().SetActive(true);
@@ -149,7 +149,7 @@ bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, Q
     auto state = std::make_shared<SPreview>();
     const int lutSize = options.extra.value("lut-size", "33").toInt();
     if (lutSize < 2 || lutSize > 64)
-        return error = "--lut-size must be 2 to 64", false;
+        return error = CliBench::tr("--lut-size muss 2 bis 64 sein"), false;
     if (options.extra.contains("preview"))
         state->model.SetPreviewLongSide(options.extra.value("preview").toInt());
 
@@ -158,7 +158,7 @@ bool PreparePreview(const SBenchOptions& options, std::function<void()>& step, Q
 
     const std::vector<uint16_t> frame = PreviewFrame(options.size);
     if (!state->model.SetFrame(frame.data(), options.size.width(), options.size.height()))
-        return error = "the preview could not grade the frame", false;
+        return error = CliBench::tr("die Vorschau konnte das Bild nicht bearbeiten"), false;
     const bool log = options.extra.value("log") == "1"; // the kernels' timing lines
     step = [state, log] {
         CChainEditor slider(state->session.Chain(), COperatorCatalogue::Shared());
@@ -193,7 +193,7 @@ bool PreparePresetThumbnails(const SBenchOptions& options, std::function<void()>
 {
     auto state = std::make_shared<SPresetThumbnails>();
     if (!state->library.LoadAll())
-        return error = "no presets beside the program", false;
+        return error = CliBench::tr("keine Presets neben dem Programm"), false;
     state->frame = PreviewFrame(options.size);
     state->size = options.size;
     step = [state] {

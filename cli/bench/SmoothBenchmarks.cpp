@@ -49,7 +49,7 @@ bool PrepareSmooth(const SBenchOptions& options, std::function<void()>& step, QS
 {
     const QString which = options.extra.value("all");
     if (!which.isEmpty() && which != QLatin1String("0") && which != QLatin1String("1"))
-        return error = "--all takes 0 or 1", false;
+        return error = CliBench::tr("--all nimmt 0 oder 1"), false;
     auto bench = std::make_shared<SSmoothBench>();
     const COperatorCatalogue& catalogue = COperatorCatalogue::Shared();
     if (which != QLatin1String("1"))
@@ -57,7 +57,7 @@ bool PrepareSmooth(const SBenchOptions& options, std::function<void()>& step, QS
         const SCatalogueEntry* gauss = catalogue.FindKernel(QStringLiteral("MP_calcPixelGaussSmooth"));
         const SCatalogueEntry* skin = catalogue.FindKernel(QStringLiteral("MP_calcPixelMaskSkin"));
         if (!gauss || !skin)
-            return error = "the catalogue lacks the Gaussian blur or the skin mask", false;
+            return error = CliBench::tr("dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske"), false;
         for (const int radius : {2, 50, 100})
             Add(*bench, QStringLiteral("gauss r%1").arg(radius), *gauss, float(radius) / 200.0f); // slider: 200 px
         Add(*bench, QStringLiteral("skin mask"), *skin);

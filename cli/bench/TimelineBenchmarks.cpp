@@ -30,10 +30,10 @@ std::shared_ptr<STimeline> OpenTimeline(const SBenchOptions& options, QString& e
 {
     const QString clip = options.extra.value("clip");
     if (clip.isEmpty())
-        return error = "needs --clip FILE", nullptr;
+        return error = CliBench::tr("braucht --clip DATEI"), nullptr;
     const int lutSize = options.extra.value("lut-size", "33").toInt();
     if (lutSize < 2 || lutSize > 64)
-        return error = "--lut-size must be 2 to 64", nullptr;
+        return error = CliBench::tr("--lut-size muss 2 bis 64 sein"), nullptr;
     auto state = std::make_shared<STimeline>();
     const int previewSide = options.extra.value("preview", "1280").toInt();
     state->preview.SetPreviewLongSide(previewSide);

@@ -20,11 +20,11 @@ bool PrepareReadPipe(const SBenchOptions& options, std::function<void()>& step, 
     auto state = std::make_shared<SReadPipe>();
     state->strClip = options.extra.value("clip");
     if (state->strClip.isEmpty())
-        return error = "read-pipe needs --clip FILE", false;
+        return error = CliBench::tr("read-pipe braucht --clip DATEI"), false;
     const QSize size = state->movie.GetFrameSize(state->strClip);
     state->strRate = state->movie.GetFrameRate(state->strClip, true);
     if (size.width() < 1 || state->strRate.isEmpty())
-        return error = QStringLiteral("cannot probe '%1'").arg(state->strClip), false;
+        return error = CliBench::tr("'%1' kann nicht untersucht werden").arg(state->strClip), false;
     const bool resample = state->strRate != state->movie.GetFrameRate(state->strClip, false);
     state->frame.Create(size, Helper::eCP_NO_CLEAR);
     step = [state, resample] {

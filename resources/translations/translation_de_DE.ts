@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 braucht %2 (siehe vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>&apos;%1&apos; lässt sich nicht benennen: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>Option --%1 fehlt</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>ungültiger Wert für --%1: &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>Mein Video</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>kein Benchmark genannt (siehe bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 ist nicht im Katalog</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>ungültiges --bpp (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>ungültiges --reuse (0 oder 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>das Arbeitsbild kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>ein Preset mit %1 Operatoren kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>keine Verbesserungsoperatoren im Katalog</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>ungültiger --radius (min oder max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>unbekannter --operator &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>ungültige --lut-size (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>--lut %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>aus --frame %2 lassen sich keine %1 Bytes lesen</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>ungültiges --interp (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>ungültige Größe für --scope (WxH, je %1 bis %2)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind muss waveform, parade, vectorscope oder histogram sein</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>der Katalog hat kein %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 hat keinen Satz %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size muss 2 bis 64 sein</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>die Vorschau konnte das Bild nicht bearbeiten</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>keine Presets neben dem Programm</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all nimmt 0 oder 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>braucht --clip DATEI</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe braucht --clip DATEI</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>&apos;%1&apos; kann nicht untersucht werden</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>Export abgebrochen; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>kein temporärer Ordner: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>&apos;%1&apos; enthält keinen Videostream</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 hat nicht rechtzeitig geantwortet und wurde beendet</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht dekodiert werden: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>kein Bild %1 in &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>entweder --at oder --frame angeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set braucht ein --operator davor</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 braucht --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>Bild &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade braucht EIN AUS (siehe vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>die Korrektur kann nicht gebacken werden: nicht genug Speicher</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[Optionen]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Aufruf: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>diese Hilfe</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>der Benchmark (siehe --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>listet die Benchmarks</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>die Bildgröße (Vorgabe 1920x1080)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>LUT-Punkte je Achse</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>DATEI.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>eine LUT statt einer erfundenen</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>DATEI</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>der zu lesende Clip</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>der Ebenenmodus der LUT</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>misst die Referenz-Zeilenfunktion</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>das Nachschlagen der LUT zwischen ihren Punkten</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>die Tabellen der Engine zwischen Durchläufen behalten</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>kopierte Bytes je Pixel</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>PIXEL</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>die lange Seite der Vorschau</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>die Zeitmesszeilen der Engine</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>die Größe des Scope-Bildes</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>nur dieses Scope</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>nach dem Scrubben gemessene Schritte zum nächsten Bild</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>Sekunden Wiedergabe</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>jeder Operator der Familie</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>nur dieser Operator, mit den Vorgaben des Katalogs</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>Operatorgruppen im Preset, das preset-load liest</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>der Clip</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>die Position des Bildes in Millisekunden</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>das zu schreibende Bild; seine Endung nennt das Format</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>das Bild auf diese Größe skaliert</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>EIN</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>NAME|DATEI.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>DATEI.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>Farbebenen des Farbfensters, vor der Kette angewandt</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>DATEI.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>ein Filmtyp aus filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>seine Stärke von 0 bis 1 (Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>seine Körnung von 0 bis 1 (Vorgabe 0)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>vor oder nach der Kette (Vorgabe post)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>die Qualität des Encoders (Vorgabe normal)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>Artefaktminderung</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>lässt die Tonspuren weg</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>lässt die Metadaten der Quelle weg</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>spiegelt jedes Bild von links nach rechts</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>spiegelt jedes Bild von oben nach unten</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>BILDER:MODUS</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>unbearbeitet und bearbeitet nebeneinander</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>die Bildgröße der Ausgabe</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>Punkte je Achse, 2 bis 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>die zu schreibende Cube-Datei</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>der Titel der LUT (Vorgabe: der Grundname der Datei)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>der Titel der LUT</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>QUELLE</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>ZIEL.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>das zu bearbeitende Standbild</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>das zu schreibende Bild; seine Endung wählt das Format</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>das Referenzbild</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>Punkte je Achse (Vorgabe 17)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>FREMD</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>eine LUT-Datei in jedem Format, das der Import liest</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>EIGENE.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>löscht den Eintrag dieses Namens</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>ein Bild</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>das Bild, mit dem es verglichen wird</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>das zu ändernde Bild</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>das Bild, dessen Histogramme es übernimmt</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>das zu schreibende Bild</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>schreibt eine Identitäts-LUT</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>backt Reglerstellungen in eine Cube-Datei</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>wendet eine LUT auf ein Standbild an</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>einfache Histogrammangleichung je Kanal von EIN an REF</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>jeder Katalogeintrag: Kernel, Typ, Anzeigename</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>das zu bearbeitende Bild (ein Standbild)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>der zu untersuchende Clip</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>STANDBILD</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>das Standbild, das das Projekt bearbeitet</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>der Clip, den das Projekt bearbeitet</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>eine Projektdatei</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>ein Standbild oder ein Clip</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>welches Scope</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>die Größe des Scope-Bildes (Vorgabe 640x360)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>hellt die Spuren auf, 0.1 bis 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>ein Histogramm mit logarithmischer Höhe</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>NAME=WERT</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Befehle:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>unbekannter Befehl &apos;%1&apos; (siehe --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 braucht einen dieser Unterbefehle: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>Bild &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library nimmt entweder --add oder --remove</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add DATEI und --name NAME gehören zusammen</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>ungültiger Name &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>kein Bibliothekseintrag &apos;%1&apos; in %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>LUT &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param, --lut-mode und --interp brauchen --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>der Operatorkatalog konnte nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>Bilder %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>Bilder %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>Rest %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save braucht entweder --image STANDBILD oder --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>Bild &apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 needs %2 (see vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>cannot name &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>missing option --%1</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>bad value for --%1: &apos;%2&apos; (expected a number from 0 to 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>bad value for --%1: &apos;%2&apos; (expected a whole number from %3 to %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>bad value for --%1: &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>bad position &apos;%1&apos; (milliseconds, 0 or more)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>bad size &apos;%1&apos; (expected WxH, %2 to %3 each)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>My video</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>bad size &apos;%1&apos; (at most 200,000,000 pixels)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>no benchmark named (see bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>unknown benchmark &apos;%1&apos; (see bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 is not in the catalogue</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>bad --bpp (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>cannot read %1 bytes of rgb48le from &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>bad --reuse (0 or 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>cannot allocate the working image</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>cannot write a preset of %1 operators</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>no enhance operators in the catalogue</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>bad --radius (min or max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>unknown --operator &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>bad --lut-size (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>cannot read --lut %1</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>cannot read %1 bytes from --frame %2</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>bad --interp (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>bad --scope size (WxH, each %1 to %2)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind must be waveform, parade, vectorscope or histogram</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>the catalogue has no %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 has no set %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size must be 2 to 64</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>the preview could not grade the frame</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>no presets beside the program</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all takes 0 or 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>the catalogue lacks the Gaussian blur or the skin mask</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>needs --clip FILE</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe needs --clip FILE</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>cannot probe &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>export aborted; nothing was written</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>cannot write &apos;%1&apos;: the folder does not exist</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>cannot write &apos;%1&apos;: it is the input clip</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 not found or not executable at %2 (install ffmpeg, or point VANTROPE_FFMPEG_DIR at a folder holding it)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>cannot read clip &apos;%1&apos;: no such file</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>cannot read clip &apos;%1&apos;: not a regular file</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>cannot read clip &apos;%1&apos;: permission denied</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>no temporary folder: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>&apos;%1&apos; is empty (0 bytes), not a video clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>cannot probe &apos;%1&apos;: not a media file ffprobe understands (damaged, cut short or of another kind)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>&apos;%1&apos; holds no video stream, only %2 audio stream(s)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>&apos;%1&apos; holds no video stream</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 did not answer in time and was stopped</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>&apos;%1&apos;: --frame writes .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm or .tif32 files</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>cannot decode &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>no frame %1 in &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>&apos;%1&apos; has no frame %2 (its last is frame %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>give either --at or --frame</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>&apos;%1&apos; has no extension naming an image format</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>no frame could be extracted at %1 ms from &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>preset &apos;%1&apos; uses operators this version does not have: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>unknown operator &apos;%1&apos; (see vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set needs an --operator before it</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>bad --set &apos;%1&apos; (INDEX=V0,V1,... with INDEX a set of %2, 0 to %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>bad --set &apos;%1&apos;: &apos;%2&apos; is not a number</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>bad --set &apos;%1&apos;: set %2 of %3 holds %4 values</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 needs --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>unknown film type &apos;%1&apos; (known: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>bad value for --blend: &apos;%1&apos; (FRAMES:MODE, frames 1, 2, 3 or 5, mode 1 to 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 is for clips (an output ending in .mp4 or .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>cannot write &apos;%1&apos;: unknown image extension</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read image &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>cannot grade &apos;%1&apos;: not enough memory</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write image &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade needs IN OUT (see vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>cannot bake the grade: not enough memory</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Usage: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>the benchmark (see --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>lists the benchmarks</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>the frame size (default 1920x1080)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>timed runs after two warm-up runs (default 20)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>worker threads, 1 to 64 (default: the machine&apos;s)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>LUT points per axis</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>FILE.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>a LUT instead of a made-up one</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>a frame of packed 16-bit RGB instead of a made-up one</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>the clip to read</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>the LUT&apos;s layer mode</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>times the reference row function</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>the LUT lookup between its points</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>keep the engine&apos;s tables between runs</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>bytes per pixel copied</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>PIXELS</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>the preview&apos;s long side</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>the engine&apos;s timing lines</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>the scope picture&apos;s size</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>only this scope</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>next-frame steps timed after the scrubbing</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>seconds of playback</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>every operator of the family</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>this operator alone, at its catalogue defaults</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>the local operators at their smallest or largest radius</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>operator groups in the preset that preset-load reads</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>runs one named benchmark after warm-up and prints its timing line</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>the clip</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>the frame&apos;s position in milliseconds</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>the N-th frame (counting from 0), decoded in-process; written in a still-image format</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>the image to write; its extension names the format</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>the frame scaled to this size</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>one frame of a clip as an image file, taken as the video dock takes it</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>IN</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>a still image, or a clip when OUT is one (with --project: the output)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>OUT</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>the image to write (its extension picks the format), or a clip ending in .mp4 or .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>NAME|FILE.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>the operator chain of a preset: a shipped or user preset&apos;s display or file name, or a preset file (see presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>appends an operator at the catalogue&apos;s defaults (repeatable, in order; see operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>replaces the first values of a set of the --operator before it (repeatable)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>FILE.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>colour layers of the colour window, applied before the chain</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>FILE.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>grades the project&apos;s still or clip with its saved grade (then OUT only)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>a film type of filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>its strength from 0 to 1 (default 1)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>its grain from 0 to 1 (default 0)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>before or after the chain (default post)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: H.264 in .mp4; 1: uncompressed RGBA in .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>the encoder&apos;s quality (default normal)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>artefact reduction</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>leaves the audio streams out</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>leaves the source&apos;s metadata out</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>mirrors every frame left to right</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>mirrors every frame top to bottom</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>FRAMES:MODE</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>frame blending over 1, 2, 3 or 5 frames, mode 1 to 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>ungraded and graded side by side</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>the exported frame size</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>points per axis, 2 to 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>the cube file to write</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>the LUT&apos;s title (default: the file&apos;s base name)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>grades a still at full size, or exports a whole clip with the same grade (exit 0 done, 2 failed, 3 aborted)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>bakes a grade&apos;s colour part (layers, colour operators, film type, LUT) into a cube file; operators that look at neighbours or positions are left out and named</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>the LUT&apos;s title</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>SRC</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>the LUT file to start from (a cube file or any file lut import reads)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>DST.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>the still image to grade</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>the image to write; its extension picks the format</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>the reference picture</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>points per axis (default 17)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: per-channel tone curves; 2: also pulls hues the reference hardly holds toward grey (default)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>FOREIGN</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>a LUT file in any format the import path reads</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>OURS.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>points per axis, 2 to 64 (default: the file&apos;s own 3D size up to 64, 33 without one)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>writes the LUT file (a cube file or any file lut import reads) baked with default sliders into the library under --name</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>the entry&apos;s name (no &apos;/&apos;, not &apos;.&apos; or &apos;..&apos;, not empty)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>deletes the entry of that name</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>a picture</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>the picture to compare it with</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>the picture to change</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>the picture whose histograms it takes</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>the image to write</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>writes an identity LUT</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>bakes slider positions into a cube file</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>applies a LUT to a still image</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>derives a LUT from a reference picture (scaled to 1000 x 1000 as the LUT panel does)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>samples a LUT file of another program (.cube with domain or shaper, .3dl, .csp, .spi3d, .clf, ...) into a cube file</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>edits the LUT library in ~/ProjectData/Lut/, then lists its entries in the panel&apos;s order</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>per-channel histogram earth mover&apos;s distance of two pictures, in 8-bit levels</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>plain per-channel histogram matching of IN to REF</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>every catalogue entry: kernel, type, display name</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>the picture to grade (a still image)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>the contact sheet to write (its extension picks the format)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>every preset the presets dock shows: file, category, display name, ok or broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>a picture graded by every preset, as a labelled grid of thumbnails</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>the clip to probe</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>the clip&apos;s metrics, one &quot;key: value&quot; a line</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>STILL</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>the still the project grades</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>the clip the project grades</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>the project to write (&quot;.vantropeProject&quot; is appended unless it ends so; the data folder goes beside it)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>a project file</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>writes a project of a still or a clip with the grade of the options, as the window saves it</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>prints a project&apos;s main keys and what its components hold</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>a still, or a clip</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>the scope picture (.png, .tiff, …; 16 bits hold it exactly)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>which scope</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>the scope picture&apos;s size (default 640x360)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>a clip&apos;s frame at this position (default: its first frame)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>brightens the traces, 0.1 to 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>a histogram of logarithmic height</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>the preview&apos;s long side in pixels (default as the window&apos;s)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>the picture the &quot;Scopes&quot; dock shows for a still or a clip frame</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>a 3D LUT (a cube file or any file lut import reads), applied last</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>NAME=VALUE</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>a LUT slider from 0 to 1 (repeatable): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>the LUT&apos;s layer mode (0-47, 50-58, 60-68; 0 normal)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>how the LUT is looked up between its points (default trilinear)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — colour grading for video clips and 3D LUTs (command line)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Usage: vantrope-cli COMMAND [options] ARGUMENTS
+       vantrope-cli COMMAND --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>unknown command &apos;%1&apos; (see --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Usage: vantrope-cli %1 SUBCOMMAND [options] ARGUMENTS</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 needs one of: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read image &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write image &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>cannot write &apos;%1&apos;: unknown image extension</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library takes either --add or --remove</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add FILE and --name NAME go together</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>bad name &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>cannot add &apos;%1&apos; to %2: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>no library entry &apos;%1&apos; in %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>cannot read LUT &apos;%1&apos;: not a file</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read LUT &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>bad LUT parameter &apos;%1&apos; (expected NAME=VALUE with NAME one of %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>bad value in &apos;%1&apos; (expected a number from 0 to 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param, --lut-mode and --interp need --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>bad layer mode &apos;%1&apos; (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>the operator catalogue could not be read</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>the contact sheet of &apos;%1&apos; could not be made</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>frames %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>frames %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>ETA %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>cannot read project &apos;%1&apos;: the project file or its data folder is missing</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>cannot read project &apos;%1&apos;: written by a newer version</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save needs one of --image STILL or --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>cannot write &apos;%1&apos;: example projects are not overwritten</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read image &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>cannot write project &apos;%1&apos;: %2 could not be written</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project takes only OUT: the project names its still or clip</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 cannot be combined with --project: the project holds the grade</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>the project holds a clip: the output must end in .mp4 or .avi</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>the project &apos;%1&apos; holds no picture and no clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>cannot write &apos;%1&apos;: the project holds a still</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>unknown scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>bad gain &apos;%1&apos; (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>bad preview size &apos;%1&apos; (long side, %2 to %3 pixels)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>&apos;%1&apos; does not end in an image format&apos;s extension (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>no frame could be read at %1 ms from &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>no frame could be read at %1 ms from &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>cannot read &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>the preview of &apos;%1&apos; could not be made</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>cannot write &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>usage: scope IN OUT --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

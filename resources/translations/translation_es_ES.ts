@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 necesita %2 (véase vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>no se puede nombrar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>falta la opción --%1</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valor no válido para --%1: «%2» (se espera un número de 0 a 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>valor no válido para --%1: «%2» (se espera un número entero de %3 a %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>valor no válido para --%1: «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>posición no válida «%1» (milisegundos, 0 o más)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>tamaño no válido «%1» (se espera WxH, de %2 a %3 cada uno)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>Mi vídeo</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>tamaño no válido «%1» (200.000.000 píxeles como máximo)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>no se ha indicado ninguna prueba de rendimiento (véase bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>prueba de rendimiento desconocida «%1» (véase bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 no está en el catálogo</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>--bpp no válido (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>no se pueden leer %1 bytes de rgb48le de «%2»</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>--reuse no válido (0 o 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>no se puede reservar la imagen de trabajo</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>no se puede escribir un ajuste preestablecido de %1 operadores</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>no hay operadores de mejora en el catálogo</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>--radius no válido (min o max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>--operator desconocido «%1»</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>--lut-size no válido (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>no se puede leer --lut %1</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>no se pueden leer %1 bytes de --frame %2</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>--interp no válido (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>tamaño de --scope no válido (WxH, de %1 a %2 cada uno)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind debe ser waveform, parade, vectorscope o histogram</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>el catálogo no tiene %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 no tiene el conjunto %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size debe estar entre 2 y 64</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>la vista previa no ha podido corregir el fotograma</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>no hay ajustes preestablecidos junto al programa</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all admite 0 o 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>al catálogo le falta el desenfoque gaussiano o la máscara de piel</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>necesita --clip ARCHIVO</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe necesita --clip ARCHIVO</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>no se puede analizar «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>exportación cancelada; no se ha escrito nada</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>no se puede escribir «%1»: la carpeta no existe</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>no se puede escribir «%1»: es el clip de entrada</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 no encontrado o no ejecutable en %2 (instale ffmpeg, o haga que VANTROPE_FFMPEG_DIR apunte a una carpeta que lo contenga)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>no se puede leer el clip «%1»: el archivo no existe</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>no se puede leer el clip «%1»: no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>no se puede leer el clip «%1»: permiso denegado</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>no hay carpeta temporal: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>«%1» está vacío (0 bytes), no es un clip de vídeo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>no se puede analizar «%1»: no es un archivo multimedia que ffprobe entienda (dañado, cortado o de otro tipo)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>«%1» no contiene ningún flujo de vídeo, solo %2 flujo(s) de audio</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>«%1» no contiene ningún flujo de vídeo</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 no respondió a tiempo y se ha detenido</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>«%1»: --frame escribe archivos .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm o .tif32</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>no se puede decodificar «%1»: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>no hay fotograma %1 en «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>«%1» no tiene el fotograma %2 (el último es el fotograma %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>indique --at o --frame, no ambos</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>«%1» no tiene una extensión que indique un formato de imagen</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>no se ha podido extraer ningún fotograma en %1 ms de «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>el ajuste preestablecido «%1» usa operadores que esta versión no tiene: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>operador desconocido «%1» (véase vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set necesita un --operator antes</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>--set no válido «%1» (INDEX=V0,V1,... con INDEX un conjunto de %2, de 0 a %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>--set no válido «%1»: «%2» no es un número</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>--set no válido «%1»: el conjunto %2 de %3 admite %4 valores</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 necesita --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>tipo de película desconocido «%1» (conocidos: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>valor no válido para --blend: «%1» (FOTOGRAMAS:MODO, fotogramas 1, 2, 3 o 5, modo 1 a 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 es para clips (una salida terminada en .mp4 o .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>no se puede escribir «%1»: extensión de imagen desconocida</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>no se puede corregir «%1»: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade necesita ENTRADA SALIDA (véase vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>no se puede hornear la corrección: memoria insuficiente</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[opciones]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Uso: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>esta ayuda</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>la prueba de rendimiento (véase --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>lista las pruebas de rendimiento</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>el tamaño de fotograma (1920x1080 por defecto)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>ejecuciones cronometradas tras dos de calentamiento (20 por defecto)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>hilos de trabajo, de 1 a 64 (por defecto: los de la máquina)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>puntos de LUT por eje</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>ARCHIVO.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>una LUT en lugar de una inventada</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>un fotograma de RGB de 16 bits empaquetado en lugar de uno inventado</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>ARCHIVO</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>el clip que se lee</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>el modo de fusión de la LUT</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>cronometra la función de fila de referencia</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>la consulta de la LUT entre sus puntos</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>conservar las tablas del motor entre ejecuciones</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>bytes copiados por píxel</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>PÍXELES</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>el lado largo de la vista previa</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>las líneas de tiempos del motor</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>el tamaño de la imagen del monitor</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>solo este monitor</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>pasos al fotograma siguiente cronometrados tras el desplazamiento</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>segundos de reproducción</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>cada operador de la familia</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>solo este operador, con los valores por defecto del catálogo</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>los operadores locales con su radio mínimo o máximo</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>grupos de operadores en el ajuste preestablecido que lee preset-load</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>ejecuta una prueba de rendimiento indicada tras el calentamiento y muestra su línea de tiempos</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>el clip</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>la posición del fotograma en milisegundos</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>el fotograma N (contando desde 0), decodificado en el programa; escrito en un formato de imagen fija</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>la imagen que se escribe; su extensión indica el formato</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>el fotograma escalado a este tamaño</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>un fotograma de un clip como archivo de imagen, tomado como lo hace el panel de vídeo</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>ENTRADA</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>una imagen fija, o un clip si SALIDA lo es (con --project: la salida)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>SALIDA</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>la imagen que se escribe (su extensión elige el formato), o un clip terminado en .mp4 o .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>NOMBRE|ARCHIVO.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>la cadena de operadores de un ajuste preestablecido: el nombre visible o de archivo de un ajuste incluido o del usuario, o un archivo de ajuste (véase presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>añade un operador con los valores por defecto del catálogo (repetible, en orden; véase operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>sustituye los primeros valores de un conjunto del --operator anterior (repetible)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>ARCHIVO.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>capas de color de la ventana de color, aplicadas antes de la cadena</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>ARCHIVO.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>corrige la imagen fija o el clip del proyecto con su corrección guardada (entonces solo SALIDA)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>un tipo de película de filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>su intensidad de 0 a 1 (1 por defecto)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>su grano de 0 a 1 (0 por defecto)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>antes o después de la cadena (post por defecto)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: H.264 en .mp4; 1: RGBA sin comprimir en .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>la calidad del codificador (normal por defecto)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>reducción de artefactos</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>omite las pistas de audio</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>omite los metadatos del origen</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>refleja cada fotograma de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>refleja cada fotograma de arriba abajo</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>FOTOGRAMAS:MODO</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>fusión de fotogramas sobre 1, 2, 3 o 5 fotogramas, modo 1 a 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>sin corregir y corregido lado a lado</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>el tamaño de fotograma exportado</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>puntos por eje, de 2 a 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>el archivo cube que se escribe</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>el título de la LUT (por defecto: el nombre base del archivo)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>corrige una imagen fija a tamaño completo, o exporta un clip entero con la misma corrección (salida 0 terminado, 2 error, 3 cancelado)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>hornea la parte de color de una corrección (capas, operadores de color, tipo de película, LUT) en un archivo cube; los operadores que miran vecinos o posiciones se omiten y se nombran</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>el título de la LUT</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>ORIGEN</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>el archivo LUT de partida (un archivo cube o cualquier archivo que lea lut import)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>DESTINO.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>la imagen fija que se corrige</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>la imagen que se escribe; su extensión elige el formato</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>la imagen de referencia</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>puntos por eje (17 por defecto)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: curvas tonales por canal; 2: además lleva hacia el gris los tonos que la referencia apenas contiene (por defecto)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>AJENO</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>un archivo LUT en cualquier formato que lea la importación</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>PROPIO.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>puntos por eje, de 2 a 64 (por defecto: el tamaño 3D propio del archivo hasta 64, 33 si no tiene)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>escribe el archivo LUT (un archivo cube o cualquier archivo que lea lut import), horneado con los controles deslizantes por defecto, en la biblioteca con el nombre --name</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>el nombre de la entrada (sin &apos;/&apos;, ni &apos;.&apos; ni &apos;..&apos;, no vacío)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>elimina la entrada con ese nombre</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>una imagen</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>la imagen con la que se compara</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>la imagen que se cambia</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>la imagen cuyos histogramas toma</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>la imagen que se escribe</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>escribe una LUT identidad</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>hornea las posiciones de los controles deslizantes en un archivo cube</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>aplica una LUT a una imagen fija</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>deriva una LUT de una imagen de referencia (escalada a 1000 x 1000 como en el panel LUT)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>muestrea un archivo LUT de otro programa (.cube con dominio o shaper, .3dl, .csp, .spi3d, .clf, ...) en un archivo cube</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>edita la biblioteca de LUT en ~/ProjectData/Lut/ y luego lista sus entradas en el orden del panel</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>distancia earth mover entre los histogramas de dos imágenes por canal, en niveles de 8 bits</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>igualación simple de histogramas por canal de ENTRADA a REF</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>cada entrada del catálogo: kernel, tipo, nombre visible</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>la imagen que se corrige (una imagen fija)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>la hoja de contactos que se escribe (su extensión elige el formato)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>cada ajuste preestablecido que muestra el panel de ajustes: archivo, categoría, nombre visible, ok o broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>una imagen corregida con cada ajuste preestablecido, como cuadrícula de miniaturas rotuladas</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>el clip que se analiza</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>las características del clip, un &quot;key: value&quot; por línea</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>IMAGEN</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>la imagen fija que corrige el proyecto</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>el clip que corrige el proyecto</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>el proyecto que se escribe (se añade &quot;.vantropeProject&quot; si no termina así; la carpeta de datos se coloca al lado)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>un archivo de proyecto</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>escribe un proyecto de una imagen fija o un clip con la corrección de las opciones, como lo guarda la ventana</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>muestra las claves principales de un proyecto y lo que contienen sus componentes</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>una imagen fija o un clip</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>la imagen del monitor (.png, .tiff, …; 16 bits la contienen con exactitud)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>qué monitor</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>el tamaño de la imagen del monitor (640x360 por defecto)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>el fotograma de un clip en esta posición (por defecto: su primer fotograma)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>aclara los trazos, de 0.1 a 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>un histograma de altura logarítmica</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>el lado largo de la vista previa en píxeles (por defecto como en la ventana)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>la imagen que el panel &quot;Monitores&quot; muestra para una imagen fija o un fotograma de clip</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>una LUT 3D (un archivo cube o cualquier archivo que lea lut import), aplicada al final</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>NOMBRE=VALOR</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>un control deslizante de la LUT de 0 a 1 (repetible): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>el modo de fusión de la LUT (0-47, 50-58, 60-68; 0 normal)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>cómo se consulta la LUT entre sus puntos (trilinear por defecto)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — corrección de color de clips de vídeo y LUT 3D (línea de comandos)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Uso: vantrope-cli ORDEN [opciones] ARGUMENTOS
+     vantrope-cli ORDEN --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Órdenes:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>orden desconocida «%1» (véase --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Uso: vantrope-cli %1 SUBORDEN [opciones] ARGUMENTOS</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 necesita una de estas subórdenes: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>no se puede escribir «%1»: extensión de imagen desconocida</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library admite --add o --remove, no ambas</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add ARCHIVO y --name NOMBRE van juntos</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>nombre no válido «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>no se puede añadir «%1» a %2: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>no hay ninguna entrada de biblioteca «%1» en %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>no se puede leer la LUT «%1»: no es un archivo</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer la LUT «%1»: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>parámetro de LUT no válido «%1» (se espera NOMBRE=VALOR con NOMBRE entre %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valor no válido en «%1» (se espera un número de 0 a 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param, --lut-mode y --interp necesitan --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>modo de fusión no válido «%1» (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>no se ha podido leer el catálogo de operadores</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>no se ha podido crear la hoja de contactos de «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>fotogramas %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>fotogramas %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>restante %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>no se puede leer el proyecto «%1»: falta el archivo del proyecto o su carpeta de datos</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>no se puede leer el proyecto «%1»: lo escribió una versión más reciente</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save necesita --image IMAGEN o --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>no se puede escribir «%1»: los proyectos de ejemplo no se sobrescriben</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer la imagen «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>no se puede escribir el proyecto «%1»: no se ha podido escribir %2</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project solo admite SALIDA: el proyecto indica su imagen fija o su clip</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 no se puede combinar con --project: el proyecto contiene la corrección</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>el proyecto contiene un clip: la salida debe terminar en .mp4 o .avi</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>el proyecto «%1» no contiene ni imagen ni clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>no se puede escribir «%1»: el proyecto contiene una imagen fija</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>monitor desconocido «%1» (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>ganancia no válida «%1» (de %2 a %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>tamaño de vista previa no válido «%1» (lado largo, de %2 a %3 píxeles)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>«%1» no termina en la extensión de un formato de imagen (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>no se ha podido leer ningún fotograma en %1 ms de «%2»</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>no se ha podido leer ningún fotograma en %1 ms de «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>no se puede leer «%1»: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>no se ha podido crear la vista previa de «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>uso: scope ENTRADA SALIDA --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>l&apos;option %1 attend une valeur</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 attend %2 (voir vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>impossible de nommer « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>option --%1 manquante</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valeur incorrecte pour --%1 : « %2 » (attendu : un nombre de 0 à 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>valeur incorrecte pour --%1 : « %2 » (attendu : un nombre entier de %3 à %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>valeur incorrecte pour --%1 : « %2 » (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>position incorrecte « %1 » (millisecondes, 0 ou plus)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>taille incorrecte « %1 » (attendu : WxH, de %2 à %3 chacune)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>Ma vidéo</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>taille incorrecte « %1 » (200 000 000 pixels au plus)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>aucun banc d&apos;essai indiqué (voir bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>banc d&apos;essai inconnu « %1 » (voir bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 ne figure pas dans le catalogue</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>--bpp incorrect (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>impossible de lire %1 octets de rgb48le dans « %2 »</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>--reuse incorrect (0 ou 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>impossible d&apos;allouer l&apos;image de travail</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>impossible d&apos;écrire un préréglage de %1 opérateurs</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>aucun opérateur d&apos;amélioration dans le catalogue</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>--radius incorrect (min ou max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>--operator inconnu « %1 »</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>--lut-size incorrect (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>impossible de lire --lut %1</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>impossible de lire %1 octets de --frame %2</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>--interp incorrect (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>taille --scope incorrecte (WxH, de %1 à %2 chacune)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind doit valoir waveform, parade, vectorscope ou histogram</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>le catalogue n&apos;a pas de %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 n&apos;a pas de jeu %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size doit être compris entre 2 et 64</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>l&apos;aperçu n&apos;a pas pu étalonner l&apos;image</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>aucun préréglage à côté du programme</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all accepte 0 ou 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>le catalogue n&apos;a pas le flou gaussien ou le masque de peau</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>nécessite --clip FICHIER</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe nécessite --clip FICHIER</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>impossible d&apos;analyser « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>exportation interrompue ; rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>impossible d&apos;écrire « %1 » : le dossier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>impossible d&apos;écrire « %1 » : c&apos;est le clip d&apos;entrée</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 introuvable ou non exécutable à %2 (installez ffmpeg, ou faites pointer VANTROPE_FFMPEG_DIR vers un dossier qui le contient)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>impossible de lire le clip « %1 » : fichier inexistant</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>impossible de lire le clip « %1 » : ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>impossible de lire le clip « %1 » : accès refusé</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>aucun dossier temporaire : %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>« %1 » est vide (0 octet), ce n&apos;est pas un clip vidéo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>impossible d&apos;analyser « %1 » : ce n&apos;est pas un fichier multimédia que ffprobe comprend (endommagé, tronqué ou d&apos;un autre type)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>« %1 » ne contient aucun flux vidéo, seulement %2 flux audio</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>« %1 » ne contient aucun flux vidéo</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 n&apos;a pas répondu à temps et a été arrêté</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>« %1 » : --frame écrit des fichiers .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm ou .tif32</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>impossible de décoder « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>pas d&apos;image %1 dans « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>« %1 » n&apos;a pas d&apos;image %2 (sa dernière est l&apos;image %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>indiquez soit --at, soit --frame</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>« %1 » n&apos;a pas d&apos;extension indiquant un format d&apos;image</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>aucune image n&apos;a pu être extraite à %1 ms de « %2 »</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>le préréglage « %1 » utilise des opérateurs absents de cette version : %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>opérateur inconnu « %1 » (voir vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set doit être précédé d&apos;un --operator</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>--set incorrect « %1 » (INDEX=V0,V1,... avec INDEX un jeu de %2, de 0 à %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>--set incorrect « %1 » : « %2 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>--set incorrect « %1 » : le jeu %2 de %3 contient %4 valeurs</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 nécessite --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>type de film inconnu « %1 » (connus : %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>valeur incorrecte pour --blend : « %1 » (IMAGES:MODE, images 1, 2, 3 ou 5, mode 1 à 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 est réservé aux clips (une sortie se terminant par .mp4 ou .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>impossible d&apos;écrire « %1 » : extension d&apos;image inconnue</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>impossible d&apos;étalonner « %1 » : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade attend ENTRÉE SORTIE (voir vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>impossible de cuire l&apos;étalonnage : mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Utilisation : vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>le banc d&apos;essai (voir --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>liste les bancs d&apos;essai</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>la taille d&apos;image (1920x1080 par défaut)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>passes chronométrées après deux passes de préchauffage (20 par défaut)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>threads de travail, de 1 à 64 (par défaut : ceux de la machine)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>points de LUT par axe</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>FICHIER.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>une LUT au lieu d&apos;une LUT inventée</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>une image en RVB 16 bits compacté au lieu d&apos;une image inventée</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FICHIER</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>le clip à lire</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>le mode de fusion de la LUT</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>chronomètre la fonction de ligne de référence</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>la lecture de la LUT entre ses points</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>conserver les tables du moteur entre les passes</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>octets copiés par pixel</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>PIXELS</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>le grand côté de l&apos;aperçu</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>les lignes de chronométrage du moteur</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>la taille de l&apos;image du moniteur</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>seulement ce moniteur</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>pas vers l&apos;image suivante chronométrés après le défilement</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>secondes de lecture</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>chaque opérateur de la famille</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>cet opérateur seul, avec les valeurs par défaut du catalogue</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>les opérateurs locaux à leur plus petit ou plus grand rayon</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>groupes d&apos;opérateurs dans le préréglage que lit preset-load</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>exécute un banc d&apos;essai nommé après préchauffage et affiche sa ligne de temps</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>le clip</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>la position de l&apos;image en millisecondes</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>la N-ième image (en comptant à partir de 0), décodée dans le programme ; écrite dans un format d&apos;image fixe</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>l&apos;image à écrire ; son extension indique le format</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>l&apos;image mise à cette taille</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>une image d&apos;un clip dans un fichier image, extraite comme le fait le panneau vidéo</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>ENTRÉE</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>une image fixe, ou un clip si SORTIE en est un (avec --project : la sortie)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>SORTIE</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>l&apos;image à écrire (son extension choisit le format), ou un clip se terminant par .mp4 ou .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>NOM|FICHIER.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>la chaîne d&apos;opérateurs d&apos;un préréglage : le nom affiché ou le nom de fichier d&apos;un préréglage fourni ou de l&apos;utilisateur, ou un fichier de préréglage (voir presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>ajoute un opérateur avec les valeurs par défaut du catalogue (répétable, dans l&apos;ordre ; voir operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>remplace les premières valeurs d&apos;un jeu du --operator qui le précède (répétable)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>FICHIER.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>calques de couleur de la fenêtre des couleurs, appliqués avant la chaîne</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>FICHIER.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>étalonne l&apos;image fixe ou le clip du projet avec son étalonnage enregistré (alors SORTIE seulement)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>un type de film de filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>son intensité de 0 à 1 (1 par défaut)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>son grain de 0 à 1 (0 par défaut)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>avant ou après la chaîne (post par défaut)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0 : H.264 dans .mp4 ; 1 : RGBA non compressé dans .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>la qualité de l&apos;encodeur (normal par défaut)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>réduction des artefacts</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>omet les pistes audio</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>omet les métadonnées de la source</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>retourne chaque image de gauche à droite</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>retourne chaque image de haut en bas</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>IMAGES:MODE</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>fusion d&apos;images sur 1, 2, 3 ou 5 images, mode 1 à 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>non étalonné et étalonné côte à côte</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>la taille d&apos;image exportée</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>points par axe, de 2 à 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>le fichier cube à écrire</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>le titre de la LUT (par défaut : le nom de base du fichier)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>étalonne une image fixe en pleine taille, ou exporte un clip entier avec le même étalonnage (sortie 0 terminé, 2 échec, 3 interrompu)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>cuit la partie couleur d&apos;un étalonnage (calques, opérateurs de couleur, type de film, LUT) dans un fichier cube ; les opérateurs qui regardent les voisins ou les positions sont omis et nommés</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>le titre de la LUT</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>SOURCE</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>le fichier LUT de départ (un fichier cube ou tout fichier que lit lut import)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>CIBLE.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>l&apos;image fixe à étalonner</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>l&apos;image à écrire ; son extension choisit le format</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>l&apos;image de référence</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>points par axe (17 par défaut)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1 : courbes de tonalité par canal ; 2 : tire en plus vers le gris les teintes que la référence contient à peine (par défaut)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>EXTERNE</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>un fichier LUT dans tout format que lit l&apos;importation</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>NOTRE.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>points par axe, de 2 à 64 (par défaut : la taille 3D propre du fichier jusqu&apos;à 64, 33 s&apos;il n&apos;en a pas)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>écrit le fichier LUT (un fichier cube ou tout fichier que lit lut import), cuit avec les curseurs par défaut, dans la bibliothèque sous --name</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>le nom de l&apos;entrée (sans &apos;/&apos;, ni &apos;.&apos; ni &apos;..&apos;, non vide)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>supprime l&apos;entrée de ce nom</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>une image</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>l&apos;image avec laquelle la comparer</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>l&apos;image à modifier</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>l&apos;image dont il reprend les histogrammes</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>l&apos;image à écrire</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>écrit une LUT identité</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>cuit les positions des curseurs dans un fichier cube</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>applique une LUT à une image fixe</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>dérive une LUT d&apos;une image de référence (mise à l&apos;échelle 1000 x 1000 comme dans le panneau LUT)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>échantillonne un fichier LUT d&apos;un autre programme (.cube avec domaine ou shaper, .3dl, .csp, .spi3d, .clf, ...) dans un fichier cube</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>modifie la bibliothèque de LUT dans ~/ProjectData/Lut/, puis liste ses entrées dans l&apos;ordre du panneau</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>distance du cantonnier (earth mover) entre les histogrammes de deux images, par canal, en niveaux 8 bits</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>simple égalisation d&apos;histogramme par canal de ENTRÉE sur REF</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>chaque entrée du catalogue : noyau, type, nom affiché</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>l&apos;image à étalonner (une image fixe)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>la planche contact à écrire (son extension choisit le format)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>chaque préréglage affiché par le panneau des préréglages : fichier, catégorie, nom affiché, ok ou broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>une image étalonnée par chaque préréglage, en grille de vignettes légendées</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>le clip à analyser</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>les caractéristiques du clip, un « key: value » par ligne</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>IMAGE</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>l&apos;image fixe que le projet étalonne</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>le clip que le projet étalonne</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>le projet à écrire (« .vantropeProject » est ajouté s&apos;il ne se termine pas ainsi ; le dossier de données est placé à côté)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>un fichier de projet</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>écrit un projet d&apos;une image fixe ou d&apos;un clip avec l&apos;étalonnage des options, comme la fenêtre l&apos;enregistre</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>affiche les clés principales d&apos;un projet et le contenu de ses composants</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>une image fixe ou un clip</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>l&apos;image du moniteur (.png, .tiff, … ; 16 bits la contiennent exactement)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>quel moniteur</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>la taille de l&apos;image du moniteur (640x360 par défaut)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>l&apos;image d&apos;un clip à cette position (par défaut : sa première image)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>éclaircit les tracés, de 0.1 à 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>un histogramme de hauteur logarithmique</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>le grand côté de l&apos;aperçu en pixels (par défaut comme dans la fenêtre)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>l&apos;image que le panneau « Moniteurs » affiche pour une image fixe ou une image de clip</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>une LUT 3D (un fichier cube ou tout fichier que lit lut import), appliquée en dernier</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>NOM=VALEUR</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>un curseur de la LUT de 0 à 1 (répétable) : intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>le mode de fusion de la LUT (0-47, 50-58, 60-68 ; 0 normal)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>comment la LUT est lue entre ses points (trilinear par défaut)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — étalonnage des couleurs de clips vidéo et LUT 3D (ligne de commande)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Utilisation : vantrope-cli COMMANDE [options] ARGUMENTS
+              vantrope-cli COMMANDE --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Commandes :</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>commande inconnue « %1 » (voir --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Utilisation : vantrope-cli %1 SOUS-COMMANDE [options] ARGUMENTS</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 attend l&apos;une de ces sous-commandes : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>impossible d&apos;écrire « %1 » : extension d&apos;image inconnue</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library accepte soit --add, soit --remove</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add FICHIER et --name NOM vont ensemble</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>nom incorrect « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>impossible d&apos;ajouter « %1 » à %2 : %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>aucune entrée de bibliothèque « %1 » dans %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>impossible de lire la LUT « %1 » : ce n&apos;est pas un fichier</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire la LUT « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>paramètre de LUT incorrect « %1 » (attendu : NOM=VALEUR, NOM parmi %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valeur incorrecte dans « %1 » (attendu : un nombre de 0 à 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param, --lut-mode et --interp nécessitent --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>mode de fusion incorrect « %1 » (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>le catalogue des opérateurs n&apos;a pas pu être lu</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>la planche contact de « %1 » n&apos;a pas pu être créée</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>images %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>images %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>reste %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>impossible de lire le projet « %1 » : le fichier de projet ou son dossier de données manque</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>impossible de lire le projet « %1 » : écrit par une version plus récente</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save attend --image IMAGE ou --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>impossible d&apos;écrire « %1 » : les projets d&apos;exemple ne sont pas écrasés</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire l&apos;image « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>impossible d&apos;écrire le projet « %1 » : %2 n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project n&apos;accepte que SORTIE : le projet désigne son image fixe ou son clip</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 ne peut pas être combiné avec --project : le projet contient l&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>le projet contient un clip : la sortie doit se terminer par .mp4 ou .avi</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>le projet « %1 » ne contient ni image ni clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>impossible d&apos;écrire « %1 » : le projet contient une image fixe</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>moniteur inconnu « %1 » (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>gain incorrect « %1 » (de %2 à %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>taille d&apos;aperçu incorrecte « %1 » (grand côté, de %2 à %3 pixels)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>« %1 » ne se termine pas par l&apos;extension d&apos;un format d&apos;image (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>aucune image n&apos;a pu être lue à %1 ms de « %2 »</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>aucune image n&apos;a pu être lue à %1 ms de « %2 » : %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossible de lire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>l&apos;aperçu de « %1 » n&apos;a pas pu être créé</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>utilisation : scope ENTRÉE SORTIE --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>opzione sconosciuta %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>l&apos;opzione %1 richiede un valore</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 richiede %2 (vedi vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>impossibile indicare &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>manca l&apos;opzione --%1</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valore non valido per --%1: &apos;%2&apos; (atteso un numero da 0 a 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>valore non valido per --%1: &apos;%2&apos; (atteso un numero intero da %3 a %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>valore non valido per --%1: &apos;%2&apos; (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>posizione non valida &apos;%1&apos; (millisecondi, 0 o più)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>dimensione non valida &apos;%1&apos; (attesa WxH, da %2 a %3 ciascuna)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>Il mio video</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>dimensione non valida &apos;%1&apos; (al massimo 200.000.000 pixel)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>nessun benchmark indicato (vedi bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>benchmark sconosciuto &apos;%1&apos; (vedi bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 non è nel catalogo</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>--bpp non valido (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>impossibile leggere %1 byte di rgb48le da &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>--reuse non valido (0 o 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>impossibile allocare l&apos;immagine di lavoro</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>impossibile scrivere un preset di %1 operatori</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>nessun operatore di miglioramento nel catalogo</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>--radius non valido (min o max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>--operator sconosciuto &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>--lut-size non valido (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>impossibile leggere --lut %1</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>impossibile leggere %1 byte da --frame %2</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>--interp non valido (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>dimensione --scope non valida (WxH, da %1 a %2 ciascuna)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind deve essere waveform, parade, vectorscope o histogram</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>il catalogo non ha %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 non ha il set %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size deve essere da 2 a 64</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>l&apos;anteprima non ha potuto correggere il fotogramma</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>nessun preset accanto al programma</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all accetta 0 o 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>al catalogo manca la sfocatura gaussiana o la maschera della pelle</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>richiede --clip FILE</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe richiede --clip FILE</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>impossibile analizzare &apos;%1&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>esportazione interrotta; non è stato scritto nulla</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>impossibile scrivere &apos;%1&apos;: la cartella non esiste</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>impossibile scrivere &apos;%1&apos;: è la clip di ingresso</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 non trovato o non eseguibile in %2 (installare ffmpeg, o far puntare VANTROPE_FFMPEG_DIR a una cartella che lo contiene)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>impossibile leggere la clip &apos;%1&apos;: file inesistente</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>impossibile leggere la clip &apos;%1&apos;: non è un file normale</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>impossibile leggere la clip &apos;%1&apos;: permesso negato</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>nessuna cartella temporanea: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>&apos;%1&apos; è vuoto (0 byte), non è una clip video</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>impossibile analizzare &apos;%1&apos;: non è un file multimediale che ffprobe comprende (danneggiato, troncato o di altro tipo)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>&apos;%1&apos; non contiene flussi video, solo %2 flussi audio</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>&apos;%1&apos; non contiene flussi video</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 non ha risposto in tempo ed è stato fermato</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>&apos;%1&apos;: --frame scrive file .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm o .tif32</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>impossibile decodificare &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>nessun fotogramma %1 in &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>&apos;%1&apos; non ha il fotogramma %2 (l&apos;ultimo è il fotogramma %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>indicare --at oppure --frame</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>&apos;%1&apos; non ha un&apos;estensione che indichi un formato immagine</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>impossibile estrarre un fotogramma a %1 ms da &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>il preset &apos;%1&apos; usa operatori che questa versione non ha: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>operatore sconosciuto &apos;%1&apos; (vedi vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set richiede un --operator prima</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>--set non valido &apos;%1&apos; (INDEX=V0,V1,... con INDEX un set di %2, da 0 a %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>--set non valido &apos;%1&apos;: &apos;%2&apos; non è un numero</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>--set non valido &apos;%1&apos;: il set %2 di %3 contiene %4 valori</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 richiede --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>tipo di pellicola sconosciuto &apos;%1&apos; (noti: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>valore non valido per --blend: &apos;%1&apos; (FOTOGRAMMI:MODO, fotogrammi 1, 2, 3 o 5, modo da 1 a 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 è per le clip (un&apos;uscita che termina in .mp4 o .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>impossibile scrivere &apos;%1&apos;: estensione immagine sconosciuta</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere l&apos;immagine &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>impossibile correggere &apos;%1&apos;: memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere l&apos;immagine &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade richiede INGRESSO USCITA (vedi vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>impossibile applicare la correzione: memoria insufficiente</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[opzioni]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Uso: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>questa guida</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>il benchmark (vedi --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>elenca i benchmark</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>la dimensione del fotogramma (predefinito 1920x1080)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>esecuzioni cronometrate dopo due di riscaldamento (predefinito 20)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>thread di lavoro, da 1 a 64 (predefinito: quelli della macchina)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>punti LUT per asse</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>FILE.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>una LUT al posto di una inventata</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>un fotogramma in RGB a 16 bit compatto al posto di uno inventato</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>FILE</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>la clip da leggere</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>il metodo di fusione della LUT</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>cronometra la funzione di riga di riferimento</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>la lettura della LUT tra i suoi punti</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>mantenere le tabelle del motore tra le esecuzioni</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>byte copiati per pixel</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>PIXEL</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>il lato lungo dell&apos;anteprima</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>le righe di cronometraggio del motore</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>la dimensione dell&apos;immagine dello strumento</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>solo questo strumento</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>passi al fotogramma successivo cronometrati dopo lo scorrimento</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>secondi di riproduzione</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>ogni operatore della famiglia</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>solo questo operatore, con i valori predefiniti del catalogo</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>gli operatori locali al raggio minimo o massimo</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>gruppi di operatori nel preset letto da preset-load</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>esegue un benchmark indicato dopo il riscaldamento e stampa la sua riga dei tempi</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>la clip</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>la posizione del fotogramma in millisecondi</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>il fotogramma N (contando da 0), decodificato nel programma; scritto in un formato di immagine fissa</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>l&apos;immagine da scrivere; l&apos;estensione indica il formato</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>il fotogramma scalato a questa dimensione</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>un fotogramma di una clip come file immagine, estratto come fa il pannello video</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>INGRESSO</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>un&apos;immagine fissa, o una clip se USCITA lo è (con --project: l&apos;uscita)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>USCITA</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>l&apos;immagine da scrivere (l&apos;estensione sceglie il formato), o una clip che termina in .mp4 o .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>NOME|FILE.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>la catena di operatori di un preset: il nome visualizzato o il nome file di un preset fornito o dell&apos;utente, oppure un file preset (vedi presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>aggiunge un operatore con i valori predefiniti del catalogo (ripetibile, in ordine; vedi operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>sostituisce i primi valori di un set del --operator precedente (ripetibile)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>FILE.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>livelli colore della finestra colore, applicati prima della catena</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>FILE.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>corregge l&apos;immagine fissa o la clip del progetto con la sua correzione salvata (allora solo USCITA)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>un tipo di pellicola di filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>la sua intensità da 0 a 1 (predefinito 1)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>la sua grana da 0 a 1 (predefinito 0)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>prima o dopo la catena (predefinito post)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: H.264 in .mp4; 1: RGBA non compresso in .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>la qualità dell&apos;encoder (predefinito normal)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>riduzione degli artefatti</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>omette le tracce audio</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>omette i metadati della sorgente</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>riflette ogni fotogramma da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>riflette ogni fotogramma dall&apos;alto in basso</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>FOTOGRAMMI:MODO</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>fusione di fotogrammi su 1, 2, 3 o 5 fotogrammi, modo da 1 a 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>non corretto e corretto affiancati</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>la dimensione del fotogramma esportato</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>punti per asse, da 2 a 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>il file cube da scrivere</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>il titolo della LUT (predefinito: il nome base del file)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>corregge un&apos;immagine fissa a dimensione piena, o esporta un&apos;intera clip con la stessa correzione (uscita 0 completato, 2 non riuscito, 3 interrotto)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>applica la parte colore di una correzione (livelli, operatori colore, tipo di pellicola, LUT) in un file cube; gli operatori che guardano i vicini o le posizioni sono omessi e nominati</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>il titolo della LUT</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>SORGENTE</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>il file LUT di partenza (un file cube o qualsiasi file letto da lut import)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>DEST.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>l&apos;immagine fissa da correggere</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>l&apos;immagine da scrivere; l&apos;estensione sceglie il formato</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>l&apos;immagine di riferimento</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>punti per asse (predefinito 17)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: curve tonali per canale; 2: porta inoltre verso il grigio le tinte che il riferimento contiene appena (predefinito)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>ESTERNO</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>un file LUT in qualsiasi formato letto dall&apos;importazione</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>NOSTRO.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>punti per asse, da 2 a 64 (predefinito: la dimensione 3D del file fino a 64, 33 se non ne ha)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>scrive il file LUT (un file cube o qualsiasi file letto da lut import), applicato con i cursori predefiniti, nella libreria con il nome --name</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>il nome della voce (senza &apos;/&apos;, né &apos;.&apos; né &apos;..&apos;, non vuoto)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>elimina la voce con quel nome</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>un&apos;immagine</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>l&apos;immagine con cui confrontarla</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>l&apos;immagine da modificare</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>l&apos;immagine di cui prende gli istogrammi</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>l&apos;immagine da scrivere</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>scrive una LUT identità</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>applica le posizioni dei cursori in un file cube</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>applica una LUT a un&apos;immagine fissa</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>ricava una LUT da un&apos;immagine di riferimento (scalata a 1000 x 1000 come nel pannello LUT)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>campiona un file LUT di un altro programma (.cube con dominio o shaper, .3dl, .csp, .spi3d, .clf, ...) in un file cube</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>modifica la libreria LUT in ~/ProjectData/Lut/, poi ne elenca le voci nell&apos;ordine del pannello</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>distanza earth mover tra gli istogrammi di due immagini per canale, in livelli a 8 bit</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>semplice corrispondenza degli istogrammi per canale di INGRESSO su REF</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>ogni voce del catalogo: kernel, tipo, nome visualizzato</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>l&apos;immagine da correggere (un&apos;immagine fissa)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>il provino da scrivere (l&apos;estensione sceglie il formato)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>ogni preset mostrato dal pannello dei preset: file, categoria, nome visualizzato, ok o broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>un&apos;immagine corretta con ogni preset, come griglia di miniature con etichetta</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>la clip da analizzare</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>le caratteristiche della clip, un &quot;key: value&quot; per riga</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>IMMAGINE</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>l&apos;immagine fissa che il progetto corregge</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>la clip che il progetto corregge</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>il progetto da scrivere (&quot;.vantropeProject&quot; viene aggiunto se non termina così; la cartella dati va accanto)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>un file di progetto</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>scrive un progetto di un&apos;immagine fissa o di una clip con la correzione delle opzioni, come lo salva la finestra</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>mostra le chiavi principali di un progetto e il contenuto dei suoi componenti</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>un&apos;immagine fissa o una clip</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>l&apos;immagine dello strumento (.png, .tiff, …; 16 bit la contengono esattamente)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>quale strumento</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>la dimensione dell&apos;immagine dello strumento (predefinito 640x360)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>il fotogramma di una clip in questa posizione (predefinito: il primo fotogramma)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>schiarisce le tracce, da 0.1 a 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>un istogramma ad altezza logaritmica</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>il lato lungo dell&apos;anteprima in pixel (predefinito come nella finestra)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>l&apos;immagine che il pannello &quot;Strumenti di misura&quot; mostra per un&apos;immagine fissa o un fotogramma di clip</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>una LUT 3D (un file cube o qualsiasi file letto da lut import), applicata per ultima</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>NOME=VALORE</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>un cursore della LUT da 0 a 1 (ripetibile): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>il metodo di fusione della LUT (0-47, 50-58, 60-68; 0 normale)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>come la LUT viene letta tra i suoi punti (predefinito trilinear)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — correzione colore di clip video e LUT 3D (riga di comando)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Uso: vantrope-cli COMANDO [opzioni] ARGOMENTI
+     vantrope-cli COMANDO --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>comando sconosciuto &apos;%1&apos; (vedi --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Uso: vantrope-cli %1 SOTTOCOMANDO [opzioni] ARGOMENTI</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 richiede uno di questi sottocomandi: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere l&apos;immagine &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere l&apos;immagine &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>impossibile scrivere &apos;%1&apos;: estensione immagine sconosciuta</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library accetta --add oppure --remove</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add FILE e --name NOME vanno insieme</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>nome non valido &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>impossibile aggiungere &apos;%1&apos; a %2: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>nessuna voce di libreria &apos;%1&apos; in %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>impossibile leggere la LUT &apos;%1&apos;: non è un file</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere la LUT &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>parametro LUT non valido &apos;%1&apos; (atteso NOME=VALORE con NOME tra %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>valore non valido in &apos;%1&apos; (atteso un numero da 0 a 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param, --lut-mode e --interp richiedono --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>metodo di fusione non valido &apos;%1&apos; (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>impossibile leggere il catalogo degli operatori</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>impossibile creare il provino di &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>fotogrammi %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>fotogrammi %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>rimanente %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>impossibile leggere il progetto &apos;%1&apos;: manca il file del progetto o la sua cartella dati</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>impossibile leggere il progetto &apos;%1&apos;: scritto da una versione più recente</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save richiede --image IMMAGINE oppure --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>impossibile scrivere &apos;%1&apos;: i progetti di esempio non vengono sovrascritti</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere l&apos;immagine &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>impossibile scrivere il progetto &apos;%1&apos;: non è stato possibile scrivere %2</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project accetta solo USCITA: il progetto indica la sua immagine fissa o la sua clip</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 non si può combinare con --project: il progetto contiene la correzione</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>il progetto contiene una clip: l&apos;uscita deve terminare in .mp4 o .avi</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>il progetto &apos;%1&apos; non contiene né immagine né clip</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>impossibile scrivere &apos;%1&apos;: il progetto contiene un&apos;immagine fissa</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>strumento sconosciuto &apos;%1&apos; (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>guadagno non valido &apos;%1&apos; (da %2 a %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>dimensione dell&apos;anteprima non valida &apos;%1&apos; (lato lungo, da %2 a %3 pixel)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>&apos;%1&apos; non termina con l&apos;estensione di un formato immagine (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>impossibile leggere un fotogramma a %1 ms da &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>impossibile leggere un fotogramma a %1 ms da &apos;%2&apos;: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>impossibile leggere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>impossibile creare l&apos;anteprima di &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>impossibile scrivere &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>uso: scope INGRESSO USCITA --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

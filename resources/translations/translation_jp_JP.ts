@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>不明なオプション %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>オプション %1 には値が必要です</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>予期しない引数 &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>%1 には %2 が必要です（vantrope-cli %1 --help を参照）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>&apos;%1&apos; を名前として扱えません: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>オプション --%1 がありません</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>--%1 の値が不正です: &apos;%2&apos;（0〜1 の数値が必要）</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>--%1 の値が不正です: &apos;%2&apos;（%3〜%4 の整数が必要）</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>--%1 の値が不正です: &apos;%2&apos;（%3）</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>不正な位置 &apos;%1&apos;（ミリ秒、0 以上）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>不正なサイズ &apos;%1&apos;（WxH、それぞれ %2〜%3）</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>マイビデオ</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>不正なサイズ &apos;%1&apos;（最大 200,000,000 ピクセル）</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>ベンチマークが指定されていません（bench --list を参照）</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>不明なベンチマーク &apos;%1&apos;（bench --list を参照）</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 はカタログにありません</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>不正な --bpp（1..16）</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>&apos;%2&apos; から rgb48le の %1 バイトを読み込めません</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>不正な --reuse（0 または 1）</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>作業用画像を確保できません</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>%1 個のオペレーターのプリセットを書き込めません</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>カタログに補正オペレーターがありません</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>不正な --radius（min または max）</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>不明な --operator &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>不正な --lut-size（2..64）</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>--lut %1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>--frame %2 から %1 バイトを読み込めません</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>不正な --interp（trilinear、tetrahedral）</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>不正な --scope サイズ（WxH、それぞれ %1〜%2）</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind には waveform、parade、vectorscope、histogram のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>カタログに %1 がありません</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>%1 にセット %2 はありません</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size は 2〜64 にしてください</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>プレビューでフレームを処理できませんでした</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>プログラムの隣にプリセットがありません</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all には 0 か 1 を指定します</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>カタログにガウスぼかしまたは肌マスクがありません</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>--clip ファイル が必要です</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>read-pipe には --clip ファイル が必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>&apos;%1&apos; を調べられません</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>書き出しを中止しました。何も書き込まれていません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>&apos;%1&apos; を書き込めません: フォルダーが存在しません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>&apos;%1&apos; を書き込めません: 入力クリップです</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%2 に %1 が見つからないか、実行できません（ffmpeg をインストールするか、VANTROPE_FFMPEG_DIR にそれを含むフォルダーを指定してください）</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>クリップ &apos;%1&apos; を読み込めません: ファイルがありません</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>クリップ &apos;%1&apos; を読み込めません: 通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>クリップ &apos;%1&apos; を読み込めません: アクセスが拒否されました</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>一時フォルダーがありません: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>&apos;%1&apos; は空（0 バイト）で、ビデオクリップではありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>&apos;%1&apos; を調べられません: ffprobe が理解できるメディアファイルではありません（破損、途中で切れている、または別の種類）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>&apos;%1&apos; にビデオストリームはなく、音声ストリームが %2 個あるだけです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>&apos;%1&apos; にビデオストリームがありません</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 が時間内に応答しなかったため停止しました</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>&apos;%1&apos;: --frame が書き込めるのは .tif、.jpg、.tiff、.png、.jp2、.ppm、.hdr、.exr、.pfm、.tif32 ファイルです</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>&apos;%1&apos; をデコードできません: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>&apos;%2&apos; にフレーム %1 がありません: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>&apos;%1&apos; にフレーム %2 はありません（最後はフレーム %3）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>--at か --frame のどちらか一方を指定してください</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>&apos;%1&apos; に画像形式を表す拡張子がありません</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>&apos;%2&apos; の %1 ms の位置からフレームを取り出せませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>プリセット &apos;%1&apos; はこのバージョンにないオペレーターを使っています: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>不明なオペレーター &apos;%1&apos;（vantrope-cli operators を参照）</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>--set の前に --operator が必要です</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>不正な --set &apos;%1&apos;（INDEX=V0,V1,... の形式。INDEX は %2 のセット、0〜%3）</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>不正な --set &apos;%1&apos;: &apos;%2&apos; は数値ではありません</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>不正な --set &apos;%1&apos;: %3 のセット %2 の値は %4 個です</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>--%1 には --film-type が必要です</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>不明なフィルムタイプ &apos;%1&apos;（既知: %2）</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>--blend の値が不正です: &apos;%1&apos;（フレーム数:モード、フレーム数 1、2、3、5、モード 1〜11）</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 はクリップ用です（.mp4 か .avi で終わる出力）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>&apos;%1&apos; を書き込めません: 不明な画像拡張子です</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>画像 &apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>&apos;%1&apos; を処理できません: メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>画像 &apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>grade には 入力 出力 が必要です（vantrope-cli grade --help を参照）</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>グレードを焼き込めません: メモリが不足しています</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[オプション]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>使い方: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>引数:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>このヘルプ</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>ベンチマーク（--list を参照）</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>ベンチマークを一覧表示します</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>フレームサイズ（既定 1920x1080）</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>2回のウォームアップ後に計測する実行回数（既定 20）</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>ワーカースレッド数、1〜64（既定: マシンに合わせた数）</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>軸あたりのLUTの点数</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>ファイル.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>生成したLUTの代わりに使うLUT</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>生成したフレームの代わりに使う、パックされた16ビットRGBのフレーム</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>ファイル</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>読み込むクリップ</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>LUTの合成モード</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>参照用の行関数を計測します</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>点と点の間のLUTの参照方法</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>実行間でエンジンのテーブルを保持します</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>1ピクセルあたりにコピーするバイト数</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>ピクセル</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>プレビューの長辺</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>エンジンの計時行</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>スコープ画像のサイズ</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>このスコープのみ</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>スクラブの後に計測する次フレームへのステップ数</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>再生する秒数</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>ファミリーの全オペレーター</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>このオペレーターのみ、カタログの既定値で</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>局所オペレーターを最小または最大の半径で</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>preset-load が読むプリセット内のオペレーターグループ数</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>名前を指定したベンチマークをウォームアップ後に実行し、計時行を表示します</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>クリップ</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>フレームの位置（ミリ秒）</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>N 番目のフレーム（0 から数える）をプログラム内でデコードし、静止画形式で書き込みます</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>書き込む画像。拡張子が形式を表します</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>このサイズに拡大縮小したフレーム</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>クリップの1フレームを画像ファイルとして、ビデオドックと同じ方法で取り出します</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>静止画。出力 がクリップならクリップ（--project 指定時は出力）</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>出力</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>書き込む画像（拡張子で形式が決まります）、または .mp4 か .avi で終わるクリップ</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>名前|ファイル.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>プリセットのオペレーターチェーン: 付属またはユーザープリセットの表示名かファイル名、またはプリセットファイル（presets を参照）</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>カタログの既定値でオペレーターを追加します（繰り返し指定可、指定順。operators を参照）</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>直前の --operator のセットの先頭の値を置き換えます（繰り返し指定可）</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>ファイル.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>カラーウィンドウのカラーレイヤー。チェーンの前に適用されます</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>ファイル.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>プロジェクトの静止画またはクリップを保存済みのグレードで処理します（その場合は 出力 のみ）</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>filmtypes_vantrope.xml のフィルムタイプ</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>その強さ、0〜1（既定 1）</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>その粒子、0〜1（既定 0）</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>チェーンの前か後（既定 post）</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: .mp4 に H.264、1: .avi に非圧縮 RGBA</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>エンコーダーの画質（既定 normal）</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>アーティファクト軽減</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>音声ストリームを含めません</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>元のメタデータを含めません</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>各フレームを左右反転します</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>各フレームを上下反転します</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>フレーム数:モード</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>1、2、3、5 フレームにわたるフレームブレンド、モード 1〜11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>グレーディング前と後を並べて表示</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>書き出すフレームサイズ</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>軸あたりの点数、2〜64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>書き込む cube ファイル</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>LUTのタイトル（既定: ファイルのベース名）</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>静止画をフルサイズでグレーディングするか、クリップ全体を同じグレードで書き出します（終了コード 0 完了、2 失敗、3 中止）</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>グレードの色の部分（レイヤー、カラーオペレーター、フィルムタイプ、LUT）を cube ファイルに焼き込みます。近傍や位置を参照するオペレーターは除外され、名前が表示されます</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>LUTのタイトル</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>入力元</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>元になるLUTファイル（cube ファイル、または lut import が読めるファイル）</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>出力先.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>グレーディングする静止画</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>書き込む画像。拡張子で形式が決まります</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>参照画像</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>軸あたりの点数（既定 17）</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: チャンネルごとのトーンカーブ。2: 参照画像にほとんどない色相をグレー寄りにする処理も加える（既定）</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>外部</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>インポートが読める任意の形式のLUTファイル</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>自前.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>軸あたりの点数、2〜64（既定: ファイル自身の3Dサイズ、最大 64。ない場合は 33）</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>LUTファイル（cube ファイル、または lut import が読めるファイル）を既定のスライダーで焼き込み、--name の名前でライブラリに書き込みます</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>項目の名前（&apos;/&apos; を含まず、&apos;.&apos; や &apos;..&apos; でなく、空でない）</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>その名前の項目を削除します</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>比較する相手の画像</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>変更する画像</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>ヒストグラムの取得元の画像</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>書き込む画像</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>恒等LUTを書き込みます</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>スライダーの位置を cube ファイルに焼き込みます</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>静止画にLUTを適用します</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>参照画像からLUTを作成します（LUTパネルと同様に 1000 x 1000 に縮小）</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>他のプログラムのLUTファイル（ドメインやシェーパー付きの .cube、.3dl、.csp、.spi3d、.clf など）をサンプリングして cube ファイルにします</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>~/ProjectData/Lut/ のLUTライブラリを編集し、項目をパネルと同じ順に一覧表示します</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>2枚の画像のチャンネルごとのヒストグラムのアースムーバー距離（8ビット階調単位）</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>入力 を REF に合わせる、チャンネルごとの単純なヒストグラムマッチング</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>カタログの全項目: カーネル、種類、表示名</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>グレーディングする画像（静止画）</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>書き込むコンタクトシート（拡張子で形式が決まります）</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>プリセットドックに表示される全プリセット: ファイル、カテゴリー、表示名、ok または broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>全プリセットでグレーディングした画像を、ラベル付きサムネイルのグリッドにします</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>調べるクリップ</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>クリップの諸元。1行に1つの &quot;key: value&quot;</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>静止画</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>プロジェクトが扱う静止画</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>プロジェクトが扱うクリップ</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>書き込むプロジェクト（末尾が &quot;.vantropeProject&quot; でなければ付け加えます。データフォルダーはその隣に置かれます）</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>プロジェクトファイル</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>静止画またはクリップのプロジェクトを、オプションのグレードでウィンドウと同じ形式で書き込みます</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>プロジェクトの主要キーと各構成要素の内容を表示します</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>静止画またはクリップ</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>スコープ画像（.png、.tiff など。16ビットなら正確に保持されます）</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>表示するスコープ</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>スコープ画像のサイズ（既定 640x360）</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>この位置のクリップのフレーム（既定: 最初のフレーム）</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>トレースを明るくします、0.1〜10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>高さを対数で表したヒストグラム</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>プレビューの長辺のピクセル数（既定はウィンドウと同じ）</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>静止画またはクリップのフレームに対して「スコープ」ドックが表示する画像</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>3D LUT（cube ファイル、または lut import が読めるファイル）。最後に適用されます</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>名前=値</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>0〜1 のLUTスライダー（繰り返し指定可）: intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>LUTの合成モード（0-47、50-58、60-68。0 は通常）</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>点と点の間でLUTを参照する方法（既定 trilinear）</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — ビデオクリップと3D LUTのカラーグレーディング（コマンドライン）</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>使い方: vantrope-cli コマンド [オプション] 引数
+        vantrope-cli コマンド --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>コマンド:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>不明なコマンド &apos;%1&apos;（--help を参照）</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>使い方: vantrope-cli %1 サブコマンド [オプション] 引数</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>%1 には次のいずれかのサブコマンドが必要です: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>画像 &apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>画像 &apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>&apos;%1&apos; を書き込めません: 不明な画像拡張子です</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library には --add か --remove のどちらか一方を指定します</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add ファイル と --name 名前 は一緒に指定します</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>不正な名前 &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>&apos;%1&apos; を %2 に追加できません: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>%2 にライブラリ項目 &apos;%1&apos; はありません</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>LUT &apos;%1&apos; を読み込めません: ファイルではありません</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>LUT &apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>不正なLUTパラメーター &apos;%1&apos;（名前=値 の形式。名前は %2 のいずれか）</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>&apos;%1&apos; の値が不正です（0〜1 の数値が必要）</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>--lut-param、--lut-mode、--interp には --lut が必要です</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>不正な合成モード &apos;%1&apos;（0-47、50-58、60-68）</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>オペレーターカタログを読み込めませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>&apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>&apos;%1&apos; のコンタクトシートを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>フレーム %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>フレーム %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>残り %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>プロジェクト &apos;%1&apos; を読み込めません: プロジェクトファイルまたはデータフォルダーがありません</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>プロジェクト &apos;%1&apos; を読み込めません: より新しいバージョンで書かれています</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>project save には --image 静止画 か --clip CLIP のどちらかが必要です</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>&apos;%1&apos; を書き込めません: サンプルプロジェクトは上書きされません</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>画像 &apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>プロジェクト &apos;%1&apos; を書き込めません: %2 を書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project には 出力 だけを指定します。静止画やクリップはプロジェクトが指定します</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 は --project と併用できません: グレードはプロジェクトが持っています</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>プロジェクトにはクリップがあります: 出力は .mp4 か .avi で終わる必要があります</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>プロジェクト &apos;%1&apos; には画像もクリップもありません</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>&apos;%1&apos; を書き込めません: プロジェクトには静止画があります</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>不明なスコープ &apos;%1&apos;（waveform、parade、vectorscope、histogram）</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>不正なゲイン &apos;%1&apos;（%2〜%3）</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>不正なプレビューサイズ &apos;%1&apos;（長辺、%2〜%3 ピクセル）</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>&apos;%1&apos; の末尾が画像形式の拡張子（.png、.tiff など）ではありません</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>&apos;%2&apos; の %1 ms の位置のフレームを読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>&apos;%2&apos; の %1 ms の位置のフレームを読み込めませんでした: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>&apos;%1&apos; を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>&apos;%1&apos; のプレビューを作成できませんでした</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>&apos;%1&apos; を書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>使い方: scope 入力 出力 --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="de_DE">
 <context>
+    <name>CCliArguments</name>
+    <message>
+        <source>unbekannte Option %1</source>
+        <translation>неизвестный параметр %1</translation>
+    </message>
+    <message>
+        <source>Option %1 braucht einen Wert</source>
+        <translation>параметру %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>unerwartetes Argument &apos;%1&apos;</source>
+        <translation>лишний аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>%1 braucht %2 (siehe vantrope-cli %1 --help)</source>
+        <translation>для %1 нужно: %2 (см. vantrope-cli %1 --help)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; lässt sich nicht benennen: %2</source>
+        <translation>невозможно обратиться к «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Option --%1 fehlt</source>
+        <translation>не указан параметр --%1</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>недопустимое значение --%1: «%2» (ожидается число от 0 до 1)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (erwartet: eine ganze Zahl von %3 bis %4)</source>
+        <translation>недопустимое значение --%1: «%2» (ожидается целое число от %3 до %4)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --%1: &apos;%2&apos; (%3)</source>
+        <translation>недопустимое значение --%1: «%2» (%3)</translation>
+    </message>
+    <message>
+        <source>ungültige Position &apos;%1&apos; (Millisekunden, 0 oder mehr)</source>
+        <translation>недопустимая позиция «%1» (миллисекунды, 0 или больше)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (erwartet: WxH, je %2 bis %3)</source>
+        <translation>недопустимый размер «%1» (ожидается WxH, от %2 до %3 каждая сторона)</translation>
+    </message>
+</context>
+<context>
     <name>CClipDecoder</name>
     <message>
         <source>Die Datei %1 enthält kein lesbares Video.</source>
@@ -530,6 +581,1016 @@
     <message>
         <source>Mein Video</source>
         <translation>Моё видео</translation>
+    </message>
+</context>
+<context>
+    <name>CliBench</name>
+    <message>
+        <source>ungültige Größe &apos;%1&apos; (höchstens 200.000.000 Pixel)</source>
+        <translation>недопустимый размер «%1» (не более 200 000 000 пикселей)</translation>
+    </message>
+    <message>
+        <source>kein Benchmark genannt (siehe bench --list)</source>
+        <translation>не указан тест производительности (см. bench --list)</translation>
+    </message>
+    <message>
+        <source>unbekannter Benchmark &apos;%1&apos; (siehe bench --list)</source>
+        <translation>неизвестный тест производительности «%1» (см. bench --list)</translation>
+    </message>
+    <message>
+        <source>%1 ist nicht im Katalog</source>
+        <translation>%1 нет в каталоге</translation>
+    </message>
+    <message>
+        <source>ungültiges --bpp (1..16)</source>
+        <translation>недопустимый --bpp (1..16)</translation>
+    </message>
+    <message>
+        <source>aus &apos;%2&apos; lassen sich keine %1 Bytes rgb48le lesen</source>
+        <translation>не удаётся прочитать %1 байт rgb48le из «%2»</translation>
+    </message>
+    <message>
+        <source>ungültiges --reuse (0 oder 1)</source>
+        <translation>недопустимый --reuse (0 или 1)</translation>
+    </message>
+    <message>
+        <source>das Arbeitsbild kann nicht angelegt werden</source>
+        <translation>не удаётся выделить рабочее изображение</translation>
+    </message>
+    <message>
+        <source>ein Preset mit %1 Operatoren kann nicht geschrieben werden</source>
+        <translation>не удаётся записать пресет из %1 операторов</translation>
+    </message>
+    <message>
+        <source>keine Verbesserungsoperatoren im Katalog</source>
+        <translation>в каталоге нет операторов улучшения</translation>
+    </message>
+    <message>
+        <source>ungültiger --radius (min oder max)</source>
+        <translation>недопустимый --radius (min или max)</translation>
+    </message>
+    <message>
+        <source>unbekannter --operator &apos;%1&apos;</source>
+        <translation>неизвестный --operator «%1»</translation>
+    </message>
+    <message>
+        <source>ungültige --lut-size (2..64)</source>
+        <translation>недопустимый --lut-size (2..64)</translation>
+    </message>
+    <message>
+        <source>--lut %1 kann nicht gelesen werden</source>
+        <translation>не удаётся прочитать --lut %1</translation>
+    </message>
+    <message>
+        <source>aus --frame %2 lassen sich keine %1 Bytes lesen</source>
+        <translation>не удаётся прочитать %1 байт из --frame %2</translation>
+    </message>
+    <message>
+        <source>ungültiges --interp (trilinear, tetrahedral)</source>
+        <translation>недопустимый --interp (trilinear, tetrahedral)</translation>
+    </message>
+    <message>
+        <source>ungültige Größe für --scope (WxH, je %1 bis %2)</source>
+        <translation>недопустимый размер --scope (WxH, от %1 до %2 каждая сторона)</translation>
+    </message>
+    <message>
+        <source>--kind muss waveform, parade, vectorscope oder histogram sein</source>
+        <translation>--kind должен быть waveform, parade, vectorscope или histogram</translation>
+    </message>
+    <message>
+        <source>der Katalog hat kein %1</source>
+        <translation>в каталоге нет %1</translation>
+    </message>
+    <message>
+        <source>%1 hat keinen Satz %2</source>
+        <translation>у %1 нет набора %2</translation>
+    </message>
+    <message>
+        <source>--lut-size muss 2 bis 64 sein</source>
+        <translation>--lut-size должен быть от 2 до 64</translation>
+    </message>
+    <message>
+        <source>die Vorschau konnte das Bild nicht bearbeiten</source>
+        <translation>предпросмотр не смог обработать кадр</translation>
+    </message>
+    <message>
+        <source>keine Presets neben dem Programm</source>
+        <translation>рядом с программой нет пресетов</translation>
+    </message>
+    <message>
+        <source>--all nimmt 0 oder 1</source>
+        <translation>--all принимает 0 или 1</translation>
+    </message>
+    <message>
+        <source>dem Katalog fehlen der Gaußsche Weichzeichner oder die Hautmaske</source>
+        <translation>в каталоге нет гауссова размытия или маски кожи</translation>
+    </message>
+    <message>
+        <source>braucht --clip DATEI</source>
+        <translation>нужен --clip ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>read-pipe braucht --clip DATEI</source>
+        <translation>для read-pipe нужен --clip ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden</source>
+        <translation>не удаётся исследовать «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CliClip</name>
+    <message>
+        <source>Export abgebrochen; nichts wurde geschrieben</source>
+        <translation>экспорт прерван; ничего не записано</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: der Ordner existiert nicht</source>
+        <translation>не удаётся записать «%1»: папка не существует</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: es ist der Eingabeclip</source>
+        <translation>не удаётся записать «%1»: это входной клип</translation>
+    </message>
+    <message>
+        <source>%1 nicht gefunden oder nicht ausführbar unter %2 (ffmpeg installieren oder VANTROPE_FFMPEG_DIR auf einen Ordner richten, der es enthält)</source>
+        <translation>%1 не найден или не является исполняемым в %2 (установите ffmpeg или укажите в VANTROPE_FFMPEG_DIR папку, где он находится)</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Datei nicht vorhanden</source>
+        <translation>не удаётся прочитать клип «%1»: файл не существует</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: keine normale Datei</source>
+        <translation>не удаётся прочитать клип «%1»: это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Clip &apos;%1&apos; kann nicht gelesen werden: Zugriff verweigert</source>
+        <translation>не удаётся прочитать клип «%1»: доступ запрещён</translation>
+    </message>
+    <message>
+        <source>kein temporärer Ordner: %1</source>
+        <translation>нет временной папки: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; ist leer (0 Bytes), kein Videoclip</source>
+        <translation>«%1» пуст (0 байт), это не видеоклип</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht untersucht werden: keine Mediendatei, die ffprobe versteht (beschädigt, abgeschnitten oder von anderer Art)</source>
+        <translation>не удаётся исследовать «%1»: это не медиафайл, понятный ffprobe (повреждён, обрезан или другого типа)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream, nur %2 Audiostream(s)</source>
+        <translation>в «%1» нет видеопотока, только аудиопотоков: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; enthält keinen Videostream</source>
+        <translation>в «%1» нет видеопотока</translation>
+    </message>
+    <message>
+        <source>%1 hat nicht rechtzeitig geantwortet und wurde beendet</source>
+        <translation>%1 не ответил вовремя и был остановлен</translation>
+    </message>
+</context>
+<context>
+    <name>CliFrame</name>
+    <message>
+        <source>&apos;%1&apos;: --frame schreibt Dateien im Format .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm oder .tif32</source>
+        <translation>«%1»: --frame записывает файлы .tif, .jpg, .tiff, .png, .jp2, .ppm, .hdr, .exr, .pfm или .tif32</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht dekodiert werden: %2</source>
+        <translation>не удаётся декодировать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>kein Bild %1 in &apos;%2&apos;: %3</source>
+        <translation>в «%2» нет кадра %1: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat kein Bild %2 (das letzte ist Bild %3)</source>
+        <translation>в «%1» нет кадра %2 (последний — кадр %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>entweder --at oder --frame angeben</source>
+        <translation>укажите либо --at, либо --frame</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; hat keine Endung, die ein Bildformat nennt</source>
+        <translation>у «%1» нет расширения, задающего формат изображения</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; entnommen werden</source>
+        <translation>не удалось извлечь кадр на %1 мс из «%2»</translation>
+    </message>
+</context>
+<context>
+    <name>CliGrade</name>
+    <message>
+        <source>Preset &apos;%1&apos; verwendet Operatoren, die diese Version nicht hat: %2</source>
+        <translation>пресет «%1» использует операторы, которых нет в этой версии: %2</translation>
+    </message>
+    <message>
+        <source>unbekannter Operator &apos;%1&apos; (siehe vantrope-cli operators)</source>
+        <translation>неизвестный оператор «%1» (см. vantrope-cli operators)</translation>
+    </message>
+    <message>
+        <source>--set braucht ein --operator davor</source>
+        <translation>перед --set нужен --operator</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos; (INDEX=V0,V1,... mit INDEX ein Satz von %2, 0 bis %3)</source>
+        <translation>недопустимый --set «%1» (INDEX=V0,V1,..., где INDEX — набор %2, от 0 до %3)</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: &apos;%2&apos; ist keine Zahl</source>
+        <translation>недопустимый --set «%1»: «%2» — не число</translation>
+    </message>
+    <message>
+        <source>ungültiges --set &apos;%1&apos;: Satz %2 von %3 fasst %4 Werte</source>
+        <translation>недопустимый --set «%1»: набор %2 оператора %3 содержит %4 значений</translation>
+    </message>
+    <message>
+        <source>--%1 braucht --film-type</source>
+        <translation>для --%1 нужен --film-type</translation>
+    </message>
+    <message>
+        <source>unbekannter Filmtyp &apos;%1&apos; (bekannt: %2)</source>
+        <translation>неизвестный тип плёнки «%1» (известны: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert für --blend: &apos;%1&apos; (BILDER:MODUS, Bilder 1, 2, 3 oder 5, Modus 1 bis 11)</source>
+        <translation>недопустимое значение --blend: «%1» (КАДРЫ:РЕЖИМ, кадров 1, 2, 3 или 5, режим от 1 до 11)</translation>
+    </message>
+    <message>
+        <source>--%1 gilt für Clips (eine Ausgabe auf .mp4 oder .avi)</source>
+        <translation>--%1 — только для клипов (выход с окончанием .mp4 или .avi)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>не удаётся записать «%1»: неизвестное расширение изображения</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht bearbeitet werden: nicht genug Speicher</source>
+        <translation>не удаётся обработать «%1»: недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>grade braucht EIN AUS (siehe vantrope-cli grade --help)</source>
+        <translation>для grade нужны ВХОД ВЫХОД (см. vantrope-cli grade --help)</translation>
+    </message>
+    <message>
+        <source>die Korrektur kann nicht gebacken werden: nicht genug Speicher</source>
+        <translation>не удаётся запечь коррекцию: недостаточно памяти</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliHelp</name>
+    <message>
+        <source>[Optionen]</source>
+        <translation>[параметры]</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1</source>
+        <translation>Использование: vantrope-cli %1</translation>
+    </message>
+    <message>
+        <source>Argumente:</source>
+        <translation>Аргументы:</translation>
+    </message>
+    <message>
+        <source>Optionen:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>diese Hilfe</source>
+        <translation>эта справка</translation>
+    </message>
+    <message>
+        <source>der Benchmark (siehe --list)</source>
+        <translation>тест производительности (см. --list)</translation>
+    </message>
+    <message>
+        <source>listet die Benchmarks</source>
+        <translation>выводит список тестов производительности</translation>
+    </message>
+    <message>
+        <source>die Bildgröße (Vorgabe 1920x1080)</source>
+        <translation>размер кадра (по умолчанию 1920x1080)</translation>
+    </message>
+    <message>
+        <source>gemessene Durchläufe nach zwei Aufwärmdurchläufen (Vorgabe 20)</source>
+        <translation>замеряемые прогоны после двух разогревочных (по умолчанию 20)</translation>
+    </message>
+    <message>
+        <source>Arbeits-Threads, 1 bis 64 (Vorgabe: die der Maschine)</source>
+        <translation>рабочие потоки, от 1 до 64 (по умолчанию: по числу ядер машины)</translation>
+    </message>
+    <message>
+        <source>LUT-Punkte je Achse</source>
+        <translation>точек LUT на ось</translation>
+    </message>
+    <message>
+        <source>DATEI.cube</source>
+        <translation>ФАЙЛ.cube</translation>
+    </message>
+    <message>
+        <source>eine LUT statt einer erfundenen</source>
+        <translation>LUT вместо сгенерированной</translation>
+    </message>
+    <message>
+        <source>ein Bild aus gepacktem 16-Bit-RGB statt eines erfundenen</source>
+        <translation>кадр в упакованном 16-битном RGB вместо сгенерированного</translation>
+    </message>
+    <message>
+        <source>DATEI</source>
+        <translation>ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>der zu lesende Clip</source>
+        <translation>читаемый клип</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT</source>
+        <translation>режим наложения LUT</translation>
+    </message>
+    <message>
+        <source>misst die Referenz-Zeilenfunktion</source>
+        <translation>замеряет эталонную построчную функцию</translation>
+    </message>
+    <message>
+        <source>das Nachschlagen der LUT zwischen ihren Punkten</source>
+        <translation>чтение LUT между её точками</translation>
+    </message>
+    <message>
+        <source>die Tabellen der Engine zwischen Durchläufen behalten</source>
+        <translation>сохранять таблицы движка между прогонами</translation>
+    </message>
+    <message>
+        <source>kopierte Bytes je Pixel</source>
+        <translation>копируемых байт на пиксель</translation>
+    </message>
+    <message>
+        <source>PIXEL</source>
+        <translation>ПИКСЕЛИ</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau</source>
+        <translation>длинная сторона предпросмотра</translation>
+    </message>
+    <message>
+        <source>die Zeitmesszeilen der Engine</source>
+        <translation>строки замеров времени движка</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes</source>
+        <translation>размер изображения монитора</translation>
+    </message>
+    <message>
+        <source>nur dieses Scope</source>
+        <translation>только этот монитор</translation>
+    </message>
+    <message>
+        <source>nach dem Scrubben gemessene Schritte zum nächsten Bild</source>
+        <translation>шаги к следующему кадру, замеряемые после перемотки</translation>
+    </message>
+    <message>
+        <source>Sekunden Wiedergabe</source>
+        <translation>секунды воспроизведения</translation>
+    </message>
+    <message>
+        <source>jeder Operator der Familie</source>
+        <translation>каждый оператор семейства</translation>
+    </message>
+    <message>
+        <source>nur dieser Operator, mit den Vorgaben des Katalogs</source>
+        <translation>только этот оператор, со значениями каталога по умолчанию</translation>
+    </message>
+    <message>
+        <source>die lokalen Operatoren bei ihrem kleinsten oder größten Radius</source>
+        <translation>локальные операторы с наименьшим или наибольшим радиусом</translation>
+    </message>
+    <message>
+        <source>Operatorgruppen im Preset, das preset-load liest</source>
+        <translation>группы операторов в пресете, который читает preset-load</translation>
+    </message>
+    <message>
+        <source>führt einen benannten Benchmark nach dem Aufwärmen aus und gibt seine Zeitzeile aus</source>
+        <translation>запускает указанный тест производительности после разогрева и выводит строку времени</translation>
+    </message>
+    <message>
+        <source>der Clip</source>
+        <translation>клип</translation>
+    </message>
+    <message>
+        <source>die Position des Bildes in Millisekunden</source>
+        <translation>позиция кадра в миллисекундах</translation>
+    </message>
+    <message>
+        <source>das N-te Bild (ab 0 gezählt), im Programm dekodiert; in einem Standbildformat geschrieben</source>
+        <translation>N-й кадр (считая с 0), декодируется внутри программы; записывается в формате неподвижного изображения</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung nennt das Format</source>
+        <translation>записываемое изображение; расширение задаёт формат</translation>
+    </message>
+    <message>
+        <source>das Bild auf diese Größe skaliert</source>
+        <translation>кадр, масштабированный до этого размера</translation>
+    </message>
+    <message>
+        <source>ein Bild eines Clips als Bilddatei, so entnommen wie im Video-Dock</source>
+        <translation>один кадр клипа в виде файла изображения, взятый так же, как на панели видео</translation>
+    </message>
+    <message>
+        <source>EIN</source>
+        <translation>ВХОД</translation>
+    </message>
+    <message>
+        <source>ein Standbild, oder ein Clip, wenn AUS einer ist (mit --project: die Ausgabe)</source>
+        <translation>неподвижное изображение или клип, если ВЫХОД — клип (с --project: выход)</translation>
+    </message>
+    <message>
+        <source>AUS</source>
+        <translation>ВЫХОД</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild (seine Endung wählt das Format) oder ein Clip auf .mp4 oder .avi</source>
+        <translation>записываемое изображение (формат задаётся расширением) или клип с окончанием .mp4 или .avi</translation>
+    </message>
+    <message>
+        <source>NAME|DATEI.ini</source>
+        <translation>ИМЯ|ФАЙЛ.ini</translation>
+    </message>
+    <message>
+        <source>die Operatorkette eines Presets: Anzeige- oder Dateiname eines mitgelieferten oder eigenen Presets oder eine Preset-Datei (siehe presets)</source>
+        <translation>цепочка операторов пресета: отображаемое имя или имя файла поставляемого или пользовательского пресета либо файл пресета (см. presets)</translation>
+    </message>
+    <message>
+        <source>hängt einen Operator mit den Vorgaben des Katalogs an (wiederholbar, der Reihe nach; siehe operators)</source>
+        <translation>добавляет оператор со значениями каталога по умолчанию (можно повторять, по порядку; см. operators)</translation>
+    </message>
+    <message>
+        <source>ersetzt die ersten Werte eines Satzes des --operator davor (wiederholbar)</source>
+        <translation>заменяет первые значения набора предшествующего --operator (можно повторять)</translation>
+    </message>
+    <message>
+        <source>DATEI.cml</source>
+        <translation>ФАЙЛ.cml</translation>
+    </message>
+    <message>
+        <source>Farbebenen des Farbfensters, vor der Kette angewandt</source>
+        <translation>цветовые слои окна цвета, применяются перед цепочкой</translation>
+    </message>
+    <message>
+        <source>DATEI.vantropeProject</source>
+        <translation>ФАЙЛ.vantropeProject</translation>
+    </message>
+    <message>
+        <source>bearbeitet Standbild oder Clip des Projekts mit seiner gespeicherten Korrektur (dann nur AUS)</source>
+        <translation>обрабатывает неподвижное изображение или клип проекта его сохранённой коррекцией (тогда только ВЫХОД)</translation>
+    </message>
+    <message>
+        <source>ein Filmtyp aus filmtypes_vantrope.xml</source>
+        <translation>тип плёнки из filmtypes_vantrope.xml</translation>
+    </message>
+    <message>
+        <source>seine Stärke von 0 bis 1 (Vorgabe 1)</source>
+        <translation>его сила от 0 до 1 (по умолчанию 1)</translation>
+    </message>
+    <message>
+        <source>seine Körnung von 0 bis 1 (Vorgabe 0)</source>
+        <translation>его зерно от 0 до 1 (по умолчанию 0)</translation>
+    </message>
+    <message>
+        <source>vor oder nach der Kette (Vorgabe post)</source>
+        <translation>до или после цепочки (по умолчанию post)</translation>
+    </message>
+    <message>
+        <source>0: H.264 in .mp4; 1: unkomprimiertes RGBA in .avi</source>
+        <translation>0: H.264 в .mp4; 1: несжатый RGBA в .avi</translation>
+    </message>
+    <message>
+        <source>die Qualität des Encoders (Vorgabe normal)</source>
+        <translation>качество кодировщика (по умолчанию normal)</translation>
+    </message>
+    <message>
+        <source>Artefaktminderung</source>
+        <translation>подавление артефактов</translation>
+    </message>
+    <message>
+        <source>lässt die Tonspuren weg</source>
+        <translation>не переносит звуковые потоки</translation>
+    </message>
+    <message>
+        <source>lässt die Metadaten der Quelle weg</source>
+        <translation>не переносит метаданные источника</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von links nach rechts</source>
+        <translation>отражает каждый кадр слева направо</translation>
+    </message>
+    <message>
+        <source>spiegelt jedes Bild von oben nach unten</source>
+        <translation>отражает каждый кадр сверху вниз</translation>
+    </message>
+    <message>
+        <source>BILDER:MODUS</source>
+        <translation>КАДРЫ:РЕЖИМ</translation>
+    </message>
+    <message>
+        <source>Bildüberblendung über 1, 2, 3 oder 5 Bilder, Modus 1 bis 11</source>
+        <translation>смешивание кадров по 1, 2, 3 или 5 кадрам, режим от 1 до 11</translation>
+    </message>
+    <message>
+        <source>unbearbeitet und bearbeitet nebeneinander</source>
+        <translation>до и после обработки рядом</translation>
+    </message>
+    <message>
+        <source>die Bildgröße der Ausgabe</source>
+        <translation>размер экспортируемого кадра</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64</source>
+        <translation>точек на ось, от 2 до 64</translation>
+    </message>
+    <message>
+        <source>die zu schreibende Cube-Datei</source>
+        <translation>записываемый файл cube</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT (Vorgabe: der Grundname der Datei)</source>
+        <translation>название LUT (по умолчанию: базовое имя файла)</translation>
+    </message>
+    <message>
+        <source>bearbeitet ein Standbild in voller Größe oder exportiert einen ganzen Clip mit derselben Korrektur (Exit-Code 0 fertig, 2 fehlgeschlagen, 3 abgebrochen)</source>
+        <translation>обрабатывает неподвижное изображение в полном размере или экспортирует весь клип с той же коррекцией (код выхода 0 — готово, 2 — ошибка, 3 — прервано)</translation>
+    </message>
+    <message>
+        <source>backt den Farbanteil einer Korrektur (Ebenen, Farboperatoren, Filmtyp, LUT) in eine Cube-Datei; Operatoren, die Nachbarn oder Positionen betrachten, werden weggelassen und genannt</source>
+        <translation>запекает цветовую часть коррекции (слои, цветовые операторы, тип плёнки, LUT) в файл cube; операторы, зависящие от соседей или положения, пропускаются и перечисляются</translation>
+    </message>
+    <message>
+        <source>der Titel der LUT</source>
+        <translation>название LUT</translation>
+    </message>
+    <message>
+        <source>QUELLE</source>
+        <translation>ИСТОЧНИК</translation>
+    </message>
+    <message>
+        <source>die LUT-Datei, von der ausgegangen wird (eine Cube-Datei oder jede Datei, die lut import liest)</source>
+        <translation>исходный файл LUT (файл cube или любой файл, который читает lut import)</translation>
+    </message>
+    <message>
+        <source>ZIEL.cube</source>
+        <translation>ЦЕЛЬ.cube</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Standbild</source>
+        <translation>обрабатываемое неподвижное изображение</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild; seine Endung wählt das Format</source>
+        <translation>записываемое изображение; формат задаётся расширением</translation>
+    </message>
+    <message>
+        <source>das Referenzbild</source>
+        <translation>эталонное изображение</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse (Vorgabe 17)</source>
+        <translation>точек на ось (по умолчанию 17)</translation>
+    </message>
+    <message>
+        <source>1: Gradationskurven je Kanal; 2: zieht außerdem Farbtöne, die die Referenz kaum enthält, zum Grau hin (Vorgabe)</source>
+        <translation>1: тоновые кривые по каналам; 2: также смещает к серому оттенки, которых в эталоне почти нет (по умолчанию)</translation>
+    </message>
+    <message>
+        <source>FREMD</source>
+        <translation>ЧУЖОЙ</translation>
+    </message>
+    <message>
+        <source>eine LUT-Datei in jedem Format, das der Import liest</source>
+        <translation>файл LUT в любом формате, который читает импорт</translation>
+    </message>
+    <message>
+        <source>EIGENE.cube</source>
+        <translation>НАШ.cube</translation>
+    </message>
+    <message>
+        <source>Punkte je Achse, 2 bis 64 (Vorgabe: die eigene 3D-Größe der Datei bis 64, 33 ohne eine)</source>
+        <translation>точек на ось, от 2 до 64 (по умолчанию: собственный 3D-размер файла до 64, без него 33)</translation>
+    </message>
+    <message>
+        <source>schreibt die LUT-Datei (eine Cube-Datei oder jede Datei, die lut import liest) mit Reglern in Grundstellung gebacken unter --name in die Bibliothek</source>
+        <translation>записывает файл LUT (файл cube или любой файл, который читает lut import), запечённый с ползунками по умолчанию, в библиотеку под именем --name</translation>
+    </message>
+    <message>
+        <source>der Name des Eintrags (kein &apos;/&apos;, nicht &apos;.&apos; oder &apos;..&apos;, nicht leer)</source>
+        <translation>имя записи (без &apos;/&apos;, не &apos;.&apos; и не &apos;..&apos;, не пустое)</translation>
+    </message>
+    <message>
+        <source>löscht den Eintrag dieses Namens</source>
+        <translation>удаляет запись с этим именем</translation>
+    </message>
+    <message>
+        <source>ein Bild</source>
+        <translation>изображение</translation>
+    </message>
+    <message>
+        <source>das Bild, mit dem es verglichen wird</source>
+        <translation>изображение для сравнения</translation>
+    </message>
+    <message>
+        <source>das zu ändernde Bild</source>
+        <translation>изменяемое изображение</translation>
+    </message>
+    <message>
+        <source>das Bild, dessen Histogramme es übernimmt</source>
+        <translation>изображение, гистограммы которого берутся</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Bild</source>
+        <translation>записываемое изображение</translation>
+    </message>
+    <message>
+        <source>schreibt eine Identitäts-LUT</source>
+        <translation>записывает тождественную LUT</translation>
+    </message>
+    <message>
+        <source>backt Reglerstellungen in eine Cube-Datei</source>
+        <translation>запекает положения ползунков в файл cube</translation>
+    </message>
+    <message>
+        <source>wendet eine LUT auf ein Standbild an</source>
+        <translation>применяет LUT к неподвижному изображению</translation>
+    </message>
+    <message>
+        <source>leitet eine LUT aus einem Referenzbild ab (auf 1000 x 1000 skaliert wie im LUT-Bereich)</source>
+        <translation>строит LUT по эталонному изображению (масштаб 1000 x 1000, как на панели LUT)</translation>
+    </message>
+    <message>
+        <source>tastet eine LUT-Datei eines anderen Programms (.cube mit Domain oder Shaper, .3dl, .csp, .spi3d, .clf, ...) in eine Cube-Datei ab</source>
+        <translation>переводит файл LUT другой программы (.cube с доменом или шейпером, .3dl, .csp, .spi3d, .clf, ...) в файл cube</translation>
+    </message>
+    <message>
+        <source>bearbeitet die LUT-Bibliothek in ~/ProjectData/Lut/ und listet dann ihre Einträge in der Reihenfolge des LUT-Bereichs</source>
+        <translation>изменяет библиотеку LUT в ~/ProjectData/Lut/, затем выводит её записи в порядке панели</translation>
+    </message>
+    <message>
+        <source>Earth-Mover-Abstand der Histogramme zweier Bilder je Kanal, in 8-Bit-Stufen</source>
+        <translation>расстояние землекопа (earth mover) между гистограммами двух изображений по каналам, в 8-битных уровнях</translation>
+    </message>
+    <message>
+        <source>einfache Histogrammangleichung je Kanal von EIN an REF</source>
+        <translation>простое согласование гистограмм ВХОД с REF по каналам</translation>
+    </message>
+    <message>
+        <source>jeder Katalogeintrag: Kernel, Typ, Anzeigename</source>
+        <translation>каждая запись каталога: ядро, тип, отображаемое имя</translation>
+    </message>
+    <message>
+        <source>das zu bearbeitende Bild (ein Standbild)</source>
+        <translation>обрабатываемое изображение (неподвижное)</translation>
+    </message>
+    <message>
+        <source>der zu schreibende Kontaktabzug (seine Endung wählt das Format)</source>
+        <translation>записываемый контактный лист (формат задаётся расширением)</translation>
+    </message>
+    <message>
+        <source>jedes Preset, das das Preset-Dock zeigt: Datei, Kategorie, Anzeigename, ok oder broken</source>
+        <translation>каждый пресет панели пресетов: файл, категория, отображаемое имя, ok или broken</translation>
+    </message>
+    <message>
+        <source>ein Bild, mit jedem Preset bearbeitet, als beschriftetes Raster von Miniaturen</source>
+        <translation>изображение, обработанное каждым пресетом, в виде подписанной сетки миниатюр</translation>
+    </message>
+    <message>
+        <source>der zu untersuchende Clip</source>
+        <translation>исследуемый клип</translation>
+    </message>
+    <message>
+        <source>die Kenngrößen des Clips, ein &quot;key: value&quot; je Zeile</source>
+        <translation>параметры клипа, по одной строке &quot;key: value&quot;</translation>
+    </message>
+    <message>
+        <source>STANDBILD</source>
+        <translation>ИЗОБРАЖЕНИЕ</translation>
+    </message>
+    <message>
+        <source>das Standbild, das das Projekt bearbeitet</source>
+        <translation>неподвижное изображение, которое обрабатывает проект</translation>
+    </message>
+    <message>
+        <source>der Clip, den das Projekt bearbeitet</source>
+        <translation>клип, который обрабатывает проект</translation>
+    </message>
+    <message>
+        <source>das zu schreibende Projekt (&quot;.vantropeProject&quot; wird angehängt, wenn es nicht so endet; der Datenordner kommt daneben)</source>
+        <translation>записываемый проект (&quot;.vantropeProject&quot; добавляется, если имя так не оканчивается; папка данных создаётся рядом)</translation>
+    </message>
+    <message>
+        <source>eine Projektdatei</source>
+        <translation>файл проекта</translation>
+    </message>
+    <message>
+        <source>schreibt ein Projekt aus einem Standbild oder Clip mit der Korrektur der Optionen, wie das Fenster es speichert</source>
+        <translation>записывает проект неподвижного изображения или клипа с коррекцией из параметров так же, как его сохраняет окно</translation>
+    </message>
+    <message>
+        <source>gibt die Hauptschlüssel eines Projekts aus und was seine Bestandteile enthalten</source>
+        <translation>выводит основные ключи проекта и содержимое его компонентов</translation>
+    </message>
+    <message>
+        <source>ein Standbild oder ein Clip</source>
+        <translation>неподвижное изображение или клип</translation>
+    </message>
+    <message>
+        <source>das Scope-Bild (.png, .tiff, …; 16 Bit fassen es genau)</source>
+        <translation>изображение монитора (.png, .tiff, …; 16 бит передают его точно)</translation>
+    </message>
+    <message>
+        <source>welches Scope</source>
+        <translation>какой монитор</translation>
+    </message>
+    <message>
+        <source>die Größe des Scope-Bildes (Vorgabe 640x360)</source>
+        <translation>размер изображения монитора (по умолчанию 640x360)</translation>
+    </message>
+    <message>
+        <source>das Bild eines Clips an dieser Position (Vorgabe: sein erstes Bild)</source>
+        <translation>кадр клипа в этой позиции (по умолчанию: первый кадр)</translation>
+    </message>
+    <message>
+        <source>hellt die Spuren auf, 0.1 bis 10</source>
+        <translation>делает следы ярче, от 0.1 до 10</translation>
+    </message>
+    <message>
+        <source>ein Histogramm mit logarithmischer Höhe</source>
+        <translation>гистограмма логарифмической высоты</translation>
+    </message>
+    <message>
+        <source>die lange Seite der Vorschau in Pixeln (Vorgabe wie im Fenster)</source>
+        <translation>длинная сторона предпросмотра в пикселях (по умолчанию как в окне)</translation>
+    </message>
+    <message>
+        <source>das Bild, das das Dock &quot;Scopes&quot; für ein Standbild oder ein Bild eines Clips zeigt</source>
+        <translation>изображение, которое панель «Мониторы» показывает для неподвижного изображения или кадра клипа</translation>
+    </message>
+    <message>
+        <source>eine 3D-LUT (eine Cube-Datei oder jede Datei, die lut import liest), zuletzt angewandt</source>
+        <translation>3D LUT (файл cube или любой файл, который читает lut import), применяется последней</translation>
+    </message>
+    <message>
+        <source>NAME=WERT</source>
+        <translation>ИМЯ=ЗНАЧЕНИЕ</translation>
+    </message>
+    <message>
+        <source>ein LUT-Regler von 0 bis 1 (wiederholbar): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</source>
+        <translation>ползунок LUT от 0 до 1 (можно повторять): intensity, brightness, contrast, saturation, balance-shadows, balance-lights, balance-red, balance-green, balance-blue, protect-lights, protect-shadows, protect-saturation, protect-skin, protect-sky</translation>
+    </message>
+    <message>
+        <source>der Ebenenmodus der LUT (0-47, 50-58, 60-68; 0 normal)</source>
+        <translation>режим наложения LUT (0-47, 50-58, 60-68; 0 — обычный)</translation>
+    </message>
+    <message>
+        <source>wie die LUT zwischen ihren Punkten nachgeschlagen wird (Vorgabe trilinear)</source>
+        <translation>как LUT читается между её точками (по умолчанию trilinear)</translation>
+    </message>
+    <message>
+        <source>Vantrope %1 — Farbkorrektur für Videoclips und 3D-LUTs (Kommandozeile)</source>
+        <translation>Vantrope %1 — цветокоррекция видеоклипов и 3D LUT (командная строка)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli BEFEHL [Optionen] ARGUMENTE
+        vantrope-cli BEFEHL --help | --help | --version</source>
+        <translation>Использование: vantrope-cli КОМАНДА [параметры] АРГУМЕНТЫ
+               vantrope-cli КОМАНДА --help | --help | --version</translation>
+    </message>
+    <message>
+        <source>Befehle:</source>
+        <translation>Команды:</translation>
+    </message>
+    <message>
+        <source>unbekannter Befehl &apos;%1&apos; (siehe --help)</source>
+        <translation>неизвестная команда «%1» (см. --help)</translation>
+    </message>
+    <message>
+        <source>Aufruf: vantrope-cli %1 UNTERBEFEHL [Optionen] ARGUMENTE</source>
+        <translation>Использование: vantrope-cli %1 ПОДКОМАНДА [параметры] АРГУМЕНТЫ</translation>
+    </message>
+    <message>
+        <source>%1 braucht einen dieser Unterbefehle: %2</source>
+        <translation>для %1 нужна одна из подкоманд: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliLut</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: unbekannte Bild-Endung</source>
+        <translation>не удаётся записать «%1»: неизвестное расширение изображения</translation>
+    </message>
+    <message>
+        <source>library nimmt entweder --add oder --remove</source>
+        <translation>library принимает либо --add, либо --remove</translation>
+    </message>
+    <message>
+        <source>--add DATEI und --name NAME gehören zusammen</source>
+        <translation>--add ФАЙЛ и --name ИМЯ указываются вместе</translation>
+    </message>
+    <message>
+        <source>ungültiger Name &apos;%1&apos;: %2</source>
+        <translation>недопустимое имя «%1»: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht zu %2 hinzugefügt werden: %3</source>
+        <translation>не удаётся добавить «%1» в %2: %3</translation>
+    </message>
+    <message>
+        <source>kein Bibliothekseintrag &apos;%1&apos; in %2</source>
+        <translation>в %2 нет записи библиотеки «%1»</translation>
+    </message>
+</context>
+<context>
+    <name>CliLutOptions</name>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: keine Datei</source>
+        <translation>не удаётся прочитать LUT «%1»: это не файл</translation>
+    </message>
+    <message>
+        <source>LUT &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать LUT «%1»: %2</translation>
+    </message>
+    <message>
+        <source>ungültiger LUT-Parameter &apos;%1&apos; (erwartet: NAME=WERT mit NAME aus %2)</source>
+        <translation>недопустимый параметр LUT «%1» (ожидается ИМЯ=ЗНАЧЕНИЕ, ИМЯ из: %2)</translation>
+    </message>
+    <message>
+        <source>ungültiger Wert in &apos;%1&apos; (erwartet: eine Zahl von 0 bis 1)</source>
+        <translation>недопустимое значение в «%1» (ожидается число от 0 до 1)</translation>
+    </message>
+    <message>
+        <source>--lut-param, --lut-mode und --interp brauchen --lut</source>
+        <translation>для --lut-param, --lut-mode и --interp нужен --lut</translation>
+    </message>
+    <message>
+        <source>ungültiger Ebenenmodus &apos;%1&apos; (0-47, 50-58, 60-68)</source>
+        <translation>недопустимый режим наложения «%1» (0-47, 50-58, 60-68)</translation>
+    </message>
+</context>
+<context>
+    <name>CliOperators</name>
+    <message>
+        <source>der Operatorkatalog konnte nicht gelesen werden</source>
+        <translation>не удалось прочитать каталог операторов</translation>
+    </message>
+</context>
+<context>
+    <name>CliPresets</name>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>der Kontaktabzug von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>не удалось создать контактный лист «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+</context>
+<context>
+    <name>CliProgress</name>
+    <message>
+        <source>Bilder %1/%2</source>
+        <translation>кадры %1/%2</translation>
+    </message>
+    <message>
+        <source>Bilder %1</source>
+        <translation>кадры %1</translation>
+    </message>
+    <message>
+        <source>Rest %1</source>
+        <translation>осталось %1</translation>
+    </message>
+</context>
+<context>
+    <name>CliProject</name>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: die Projektdatei oder ihr Datenordner fehlt</source>
+        <translation>не удаётся прочитать проект «%1»: отсутствует файл проекта или его папка данных</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht gelesen werden: von einer neueren Version geschrieben</source>
+        <translation>не удаётся прочитать проект «%1»: он записан более новой версией</translation>
+    </message>
+    <message>
+        <source>project save braucht entweder --image STANDBILD oder --clip CLIP</source>
+        <translation>для project save нужен --image ИЗОБРАЖЕНИЕ или --clip CLIP</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: Beispielprojekte werden nicht überschrieben</source>
+        <translation>не удаётся записать «%1»: примеры проектов не перезаписываются</translation>
+    </message>
+    <message>
+        <source>Bild &apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать изображение «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Projekt &apos;%1&apos; kann nicht geschrieben werden: %2 konnte nicht geschrieben werden</source>
+        <translation>не удаётся записать проект «%1»: не удалось записать %2</translation>
+    </message>
+    <message>
+        <source>grade --project nimmt nur AUS: das Projekt nennt sein Standbild oder seinen Clip</source>
+        <translation>grade --project принимает только ВЫХОД: изображение или клип задаёт проект</translation>
+    </message>
+    <message>
+        <source>--%1 lässt sich nicht mit --project kombinieren: das Projekt enthält die Korrektur</source>
+        <translation>--%1 нельзя сочетать с --project: коррекция хранится в проекте</translation>
+    </message>
+    <message>
+        <source>das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden</source>
+        <translation>проект содержит клип: выход должен оканчиваться на .mp4 или .avi</translation>
+    </message>
+    <message>
+        <source>das Projekt &apos;%1&apos; enthält weder Bild noch Clip</source>
+        <translation>проект «%1» не содержит ни изображения, ни клипа</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: das Projekt enthält ein Standbild</source>
+        <translation>не удаётся записать «%1»: проект содержит неподвижное изображение</translation>
+    </message>
+</context>
+<context>
+    <name>CliScope</name>
+    <message>
+        <source>unbekanntes Scope &apos;%1&apos; (waveform, parade, vectorscope, histogram)</source>
+        <translation>неизвестный монитор «%1» (waveform, parade, vectorscope, histogram)</translation>
+    </message>
+    <message>
+        <source>ungültige Verstärkung &apos;%1&apos; (%2 bis %3)</source>
+        <translation>недопустимое усиление «%1» (от %2 до %3)</translation>
+    </message>
+    <message>
+        <source>ungültige Vorschaugröße &apos;%1&apos; (lange Seite, %2 bis %3 Pixel)</source>
+        <translation>недопустимый размер предпросмотра «%1» (длинная сторона, от %2 до %3 пикселей)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; endet nicht auf die Endung eines Bildformats (.png, .tiff, …)</source>
+        <translation>«%1» не оканчивается расширением формата изображения (.png, .tiff, …)</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden</source>
+        <translation>не удалось прочитать кадр на %1 мс из «%2»</translation>
+    </message>
+    <message>
+        <source>bei %1 ms konnte kein Bild aus &apos;%2&apos; gelesen werden: %3</source>
+        <translation>не удалось прочитать кадр на %1 мс из «%2»: %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht gelesen werden: %2</source>
+        <translation>не удаётся прочитать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>die Vorschau von &apos;%1&apos; konnte nicht erstellt werden</source>
+        <translation>не удалось создать предпросмотр «%1»</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; kann nicht geschrieben werden: %2</source>
+        <translation>не удаётся записать «%1»: %2</translation>
+    </message>
+    <message>
+        <source>Aufruf: scope EIN AUS --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</source>
+        <translation>использование: scope ВХОД ВЫХОД --kind waveform|parade|vectorscope|histogram [--size WxH] [--at MS] [--gain G] [--log] [--preview N]</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,7 @@ TEST_F(CliLut, RefusalsWriteNothing)
         const char* message; // part of the error line
     } cases[] = {
         {{"identity", "--size", "65", "--out", cube}, 1, "bad value for --size: '65'"},
-        {{"identity", "--size", "9"}, 1, "missing option --out"},
+        {{"identity", "--size", "9"}, 2, "missing option --out"},
         {{"identity", "--size", "9", "--out", cube, "--param", "intensity=1"}, 2, "unknown option --param"},
         {{"bake", "--in", Path("missing.cube"), "--out", cube}, 1, "not a file"},
         {{"bake", "--in", Path("big.cube"), "--out", cube}, 1, "Size found: 65 Sizes from 2 to 64 are allowed."},

@@ -54,6 +54,16 @@ TEST_F(Cli, VersionHelpAndUnknownCommands)
         ExpectRefusal(u.args, 2, u.message);
 }
 
+// The command line's own messages and help follow the user's language, not only the texts it
+// shares with the window.
+TEST_F(Cli, SpeaksTheUsersLanguage)
+{
+    const QStringList german = {"env", "LC_ALL=de_DE.UTF-8"};
+    ExpectRefusal({"lut", "identity", "--size", "9"}, 2, "vantrope-cli: Option --out fehlt", german);
+    const SCliRun help = RunCli({"lut", "identity", "--help"}, german);
+    EXPECT_TRUE(help.out.contains("\n  --out DATEI.cube                die zu schreibende Cube-Datei\n")) << help.out.toStdString();
+}
+
 TEST_F(Cli, NamesAreTakenAsGivenRelativeOrNotUtf8)
 {
     QTemporaryDir& dir = m_dir;

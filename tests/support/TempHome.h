@@ -1,5 +1,5 @@
-// Points HOME (and the XDG folders) at a fresh temporary folder for the lifetime of the object,
-// so no test ever touches the real user directory.
+// Points HOME (and the XDG folders) and TMPDIR at a fresh temporary folder for the lifetime of
+// the object, so no test ever touches the real user directory or another test program's files.
 #pragma once
 
 #include <QByteArray>
@@ -14,8 +14,6 @@ public:
     CTempHome();
     ~CTempHome();
     QString Path() const { return m_dir.path(); }
-    /// The environment a child process needs to see the same home.
-    QStringList Environment() const;
 
 private:
     QTemporaryDir m_dir;

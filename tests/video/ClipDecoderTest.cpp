@@ -4,14 +4,8 @@
 #include "tests/video/TestClips.h"
 #include "video/ClipDecoder.h"
 #include "video/FrameFetcher.h"
-#include "video/MovieHandling.h"
 
 #include <QCoreApplication>
-#include <QThread>
-
-#include <gtest/gtest.h>
-
-#include <optional>
 
 namespace
 {
@@ -37,34 +31,28 @@ TEST_F(ClipDecoder, FrameAtATimeEqualsTheConvertersAccurateExtraction)
 {
     // 25 fps: frame n at n × 40 ms. Key frames every 10 frames, or only the first (so frames long
     // before the target are decoded on the way, or skipped when nothing refers to them).
-    const struct
-    {
-        EClip clip;
-        qint64 ms;
-        int frame; // the first frame at or after the time: ceil(ms ÷ 40)
-    } cases[] = {
-        // Out of order: jumps across key frames, steps back, on and between frame times, the ends.
-        {EClip::eShortGop, 1234, 31}, {EClip::eShortGop, 1240, 31}, {EClip::eShortGop, 1241, 32},
-        {EClip::eShortGop, 2960, 74}, {EClip::eShortGop, 400, 10},  {EClip::eShortGop, 399, 10},
-        {EClip::eShortGop, 361, 10},  {EClip::eShortGop, 0, 0},     {EClip::eShortGop, 1, 1},
-        {EClip::eShortGop, 2000, 50}, {EClip::eShortGop, 1960, 49}, {EClip::eShortGop, 1201, 31},
-        {EClip::eShortGop, 820, 21},  {EClip::eTwoSeconds, 1500, 38}, {EClip::eTwoSeconds, 1960, 49},
-        {EClip::eTwoSeconds, 600, 15}, {EClip::eTwoSeconds, 1010, 26}, {EClip::eTwoSeconds, 1300, 33},
+    // Per clip, in this order: a time in ms and the first frame at or after it, ceil(ms ÷ 40). Out
+    // of order: jumps across key frames, steps back, on and between frame times, the ends.
+    const std::pair<EClip, std::vector<std::pair<qint64, int>>> cases[] = {
+        {EClip::eShortGop, {{1234, 31}, {1240, 31}, {1241, 32}, {2960, 74}, {400, 10}, {399, 10}, {361, 10}, {0, 0},
+                            {1, 1}, {2000, 50}, {1960, 49}, {1201, 31}, {820, 21}}},
+        {EClip::eTwoSeconds, {{1500, 38}, {1960, 49}, {600, 15}, {1010, 26}, {1300, 33}}},
     };
     CMovieHandling movie;
-    std::optional<EClip> opened;
-    for (const auto& c : cases)
+    for (const auto& [clip, times] : cases)
     {
-        SCOPED_TRACE(c.ms);
-        if (opened != c.clip)
-            Open(*(opened = c.clip));
-        ASSERT_EQ(Decode(c.ms * 1000), c.frame) << m_error.toStdString();
-        EXPECT_EQ(m_info.iTimeUs, c.frame * 40000);
-        QSize size;
-        const std::vector<unsigned char> reference = ExtractRgb(movie, TestClip(c.clip), c.ms, size);
-        movie.RemoveIniFiles();
-        ASSERT_EQ(size, m_frame.GetSize());
-        EXPECT_EQ(MaxDifference(m_frame.GetData(), reference.data(), reference.size()), 0);
+        Open(clip);
+        for (const auto& [ms, frame] : times)
+        {
+            SCOPED_TRACE(ms);
+            ASSERT_EQ(Decode(ms * 1000), frame) << m_error.toStdString();
+            EXPECT_EQ(m_info.iTimeUs, frame * 40000);
+            QSize size;
+            const std::vector<unsigned char> reference = ExtractRgb(movie, TestClip(clip), ms, size);
+            movie.RemoveIniFiles();
+            ASSERT_EQ(size, m_frame.GetSize());
+            EXPECT_EQ(MaxDifference(m_frame.GetData(), reference.data(), reference.size()), 0);
+        }
     }
 }
 

@@ -42,34 +42,28 @@ using SplitCompare = FrameBlend;
 
 TEST_F(FrameBlend, OrderStatisticsAndMeansOverSeveralFrames)
 {
-    const struct
-    {
-        int ringSize, mode;
-        std::vector<uint16_t> frames; // oldest first
-        uint16_t expected;
-    } cases[] = {
+    // Ring size, mode, frames (oldest first), the value of every sample after the last frame.
+    const std::tuple<int, int, std::vector<uint16_t>, uint16_t> cases[] = {
         // The first frame of five keeps the frame, or gives the floor of the spread.
         {5, 1, {1234}, 1234}, {5, 2, {1234}, 1234}, {5, 3, {1234}, 1234}, {5, 8, {1234}, 1234}, {5, 9, {1234}, 1234},
         {5, 6, {1234}, 2072},  // √0.001 × 65535
         {5, 10, {1234}, 1234}, // a single weight of 1
         {5, 11, {1234}, 0},    // no spread: peakedness 0
-        {2, 8, {100, 900}, 900},          // median of two: the larger
-        {2, 8, {900, 100}, 900},
-        {5, 8, {5, 1, 9, 3}, 5},           // n = 4: sorted 1 3 5 9, element 2
-        {3, 1, {1, 2, 2}, 1},              // integer mean 5 ÷ 3
-        {3, 2, {70, 20, 50}, 20},
-        {3, 3, {70, 20, 50}, 70},
-        {3, 9, {7, 20, 65535}, 32771},     // (7 + 65535) >> 1
+        {2, 8, {100, 900}, 900}, {2, 8, {900, 100}, 900}, // median of two: the larger
+        {5, 8, {5, 1, 9, 3}, 5},                          // n = 4: sorted 1 3 5 9, element 2
+        {3, 1, {1, 2, 2}, 1},                             // integer mean 5 ÷ 3
+        {3, 2, {70, 20, 50}, 20}, {3, 3, {70, 20, 50}, 70},
+        {3, 9, {7, 20, 65535}, 32771},                    // (7 + 65535) >> 1
         {5, 10, {60000, 3000, 1000}, 1400}, // weights 0, 0.25, 1 (oldest to current)
         {2, 10, {3000, 1000}, 1000},        // n = 2: the previous frame weighs 0
         {3, 11, {500, 500, 500}, 0},
         {2, 1, {10, 20, 30, 40}, 35},       // the ring keeps only the last two
     };
-    for (const auto& c : cases)
+    for (const auto& [ringSize, mode, frames, expected] : cases)
     {
-        const Image out = BlendSequence(c.ringSize, c.mode, c.frames);
-        EXPECT_EQ(std::count(out.begin(), out.end(), c.expected), std::ptrdiff_t(out.size()))
-            << "mode " << c.mode << " ring " << c.ringSize << " frames " << c.frames.size();
+        const Image out = BlendSequence(ringSize, mode, frames);
+        EXPECT_EQ(std::count(out.begin(), out.end(), expected), std::ptrdiff_t(out.size()))
+            << "mode " << mode << " ring " << ringSize << " frames " << frames.size();
     }
 }
 
@@ -109,15 +103,8 @@ TEST_F(FrameBlend, HeatMapColoursStillPixelsAndKeepsMovingOnes)
     EXPECT_NEAR(b[2] / 256.0, 173.5, 2.0);
 }
 
-TEST_F(FrameBlend, RingSizesIndexAndComparisonInsideTheBlend)
+TEST_F(FrameBlend, RingIndexAndComparisonInsideTheBlend)
 {
-    const int sizes[][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 5}, {4, 1}, {-1, 1}};
-    for (const auto& [index, size] : sizes)
-        EXPECT_EQ(CFrameBlend::RingSizeForIndex(index), size) << index;
-    EXPECT_EQ(CFrameBlend::ComparisonFromButtons(false, false), 0);
-    EXPECT_EQ(CFrameBlend::ComparisonFromButtons(true, false), 1);
-    EXPECT_EQ(CFrameBlend::ComparisonFromButtons(true, true), 2);
-
     CFrameBlend blend;
     blend.SetRingSize(3);
     blend.SetMode(1);

@@ -1,15 +1,6 @@
 // Frame extraction with its retry rule, hostile clip names, and the read pipe.
-#include "tests/support/FakeTools.h"
 #include "tests/support/LogCapture.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-#include "video/MovieHandling.h"
-
-#include <QDir>
-#include <QFile>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
@@ -18,12 +9,9 @@
 
 namespace
 {
-size_t Count(const std::string& text, const std::string& part)
+qsizetype Count(const std::string& text, const char* part)
 {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++count;
-    return count;
+    return QString::fromStdString(text).count(QLatin1String(part));
 }
 
 // Reads the pipe to its end: the number of frames, and their bytes one after another into `all`.
@@ -85,7 +73,7 @@ TEST(Extraction, RetryRule)
                 positions << run.arguments.value(run.arguments.indexOf("-ss") + 1);
         EXPECT_EQ(positions, c.attempts);
         EXPECT_NE(log.Text().rfind(std::string("CMovieHandling::ExtractFrame() -> ") + c.lastLine), std::string::npos) << log.Text();
-        EXPECT_EQ(Count(log.Text(), "Image couldn't be extracted."), size_t(c.attempts.size()));
+        EXPECT_EQ(Count(log.Text(), "Image couldn't be extracted."), c.attempts.size());
         movie.RemoveIniFiles();
     }
 
@@ -100,15 +88,14 @@ TEST(Extraction, RetryRule)
     }
 
     // A converter that cannot be started: no attempt runs, the same limits hold.
-    CFakeTools broken;
-    broken.Break("ffmpeg", CFakeTools::eMISSING);
+    tools.Break("ffmpeg", CFakeTools::eMISSING);
     CMovieHandling movie;
     ASSERT_TRUE(WriteWholeFile(movie.AnswerPath(CMovieHandling::eANSWER_FORMAT), longClip));
     CLogCapture log;
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 99000, 5000, true, {-1, -1}).isEmpty());
     EXPECT_TRUE(movie.ExtractFrame(TestClip(EClip::ePlain), "jpg", 1000, 5000, true, {-1, -1}).isEmpty());
-    EXPECT_EQ(Count(log.Text(), "-> Try "), 0u);
-    EXPECT_EQ(Count(log.Text(), "Stop immediately."), 1u);
+    EXPECT_EQ(Count(log.Text(), "-> Try "), 0);
+    EXPECT_EQ(Count(log.Text(), "Stop immediately."), 1);
 }
 
 TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
@@ -126,10 +113,11 @@ TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
         qint64 position;
         QSize request, expected;
         int tries;
+        const char* filter; // the converter's -vf argument
     } cases[] = {
-        {0, {-1, -1}, {64, 36}, 1},
-        {1000, {32, 18}, {32, 18}, 1},
-        {1990, {-1, -1}, {64, 36}, 2}, // past the last frame: found 500 ms earlier
+        {0, {-1, -1}, {64, 36}, 1, ""},
+        {1000, {32, 18}, {32, 18}, 1, "scale=32:18"},
+        {1990, {-1, -1}, {64, 36}, 2, ""}, // past the last frame: found 500 ms earlier
     };
     for (const auto& c : cases)
     {
@@ -140,12 +128,10 @@ TEST(Extraction, RealFramesWithSizeAndRetryPastTheEnd)
         QSize size;
         EXPECT_FALSE(ReadPpmRgb(image, size).empty());
         EXPECT_EQ(size, c.expected);
-        EXPECT_EQ(Count(log.Text(), "-> Try "), size_t(c.tries));
+        EXPECT_EQ(Count(log.Text(), "-> Try "), c.tries);
         const QStringList arguments = tools.Runs().last().arguments;
         EXPECT_EQ(arguments.mid(0, 4), QStringList({"-nostdin", "-threads", "1", "-accurate_seek"}));
-        const QString scale = c.request.width() > 0 ? QStringLiteral("scale=%1:%2").arg(c.request.width()).arg(c.request.height())
-                                                    : QString();
-        EXPECT_EQ(arguments.contains("-vf") ? arguments.value(arguments.indexOf("-vf") + 1) : QString(), scale);
+        EXPECT_EQ(arguments.contains("-vf") ? arguments.value(arguments.indexOf("-vf") + 1) : QString(), c.filter);
         QFile::remove(image);
     }
     // Nothing to take from: the end of a short clip with no time to step back into.
@@ -204,26 +190,21 @@ TEST(Extraction, HostileNamesReachTheProgramsIntact)
 
 TEST(ReadPipe, FramesAreWholeRowsMatchingTheConvertersStill)
 {
-    const struct
+    // Clip, frame size, tolerance: lossy pictures may round differently on the two paths.
+    const std::tuple<EClip, QSize, int> cases[] = {
+        {EClip::eFullHd, {1920, 1080}, 2}, {EClip::eOddLossless, {33, 17}, 0}, {EClip::eOddLosslessRotated, {17, 33}, 0},
+        {EClip::eTiny, {1, 1}, 0}};
+    for (const auto& [kind, frameSize, tolerance] : cases)
     {
-        EClip clip;
-        QSize size;
-        int tolerance; // lossy pictures may round differently on the two paths
-    } cases[] = {{EClip::eFullHd, {1920, 1080}, 2},
-                 {EClip::eOddLossless, {33, 17}, 0},
-                 {EClip::eOddLosslessRotated, {17, 33}, 0},
-                 {EClip::eTiny, {1, 1}, 0}};
-    for (const auto& c : cases)
-    {
-        const QString clip = TestClip(c.clip);
+        const QString clip = TestClip(kind);
         SCOPED_TRACE(clip.toStdString());
         CTidyScope check(60000, {TestPrivateTemp()});
         CMovieHandling movie;
         QSize size;
         int frames = 0;
         const std::vector<unsigned char> all = ReadAllFrames(movie, clip, size, frames);
-        ASSERT_EQ(size, c.size);
-        const size_t frameBytes = size_t(c.size.width()) * c.size.height() * 3;
+        ASSERT_EQ(size, frameSize);
+        const size_t frameBytes = size_t(frameSize.width()) * frameSize.height() * 3;
         EXPECT_EQ(frames, 5);
         EXPECT_EQ(movie.GetNumFrames(clip), 5);
         ASSERT_EQ(all.size(), 5 * frameBytes);
@@ -231,62 +212,53 @@ TEST(ReadPipe, FramesAreWholeRowsMatchingTheConvertersStill)
         QSize stillSize;
         const std::vector<unsigned char> still = ExtractRgb(movie, clip, 120, stillSize);
         ASSERT_EQ(stillSize, size);
-        EXPECT_LE(MaxDifference(still.data(), all.data() + 3 * frameBytes, frameBytes), c.tolerance);
+        EXPECT_LE(MaxDifference(still.data(), all.data() + 3 * frameBytes, frameBytes), tolerance);
         movie.RemoveIniFiles();
     }
-}
-
-TEST(ReadPipe, EndsAtTheRealEndOfACutClip)
-{
-    // The index promises 50 frames; the file holds about half of them.
-    const QString clip = TestClip(EClip::eFastStartHalf);
-    CTidyScope check(20000);
-    CMovieHandling movie;
-    QSize size;
-    int frames = 0;
-    ReadAllFrames(movie, clip, size, frames);
-    EXPECT_EQ(movie.GetNumFrames(clip), 50);
-    EXPECT_GT(frames, 5);
-    EXPECT_LT(frames, 40);
 }
 
 TEST(ReadPipe, DecoderFaultsEndTheStream)
 {
     const QString clip = TestClip(EClip::ePlain);
-    const struct
-    {
-        const char* fault;
-        int frames;
-        int error;
-    } cases[] = {
+    const std::tuple<const char*, int, int> cases[] = { // fault, frames read, error
         {"", 9, 0}, {"decoder=stderr-flood", 9, 0}, {"decoder=exit1-after:3", 3, 0}, {"decoder=truncated:4", 4, 0},
         {"decoder=kill-after:2", 2, 0}, {"decoder=segv", 0, 0}, {"decoder=exit1", 0, 0},
         {"decoder=hang", 0, ETIMEDOUT}, // nothing comes: the stall limit ends the wait
     };
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    for (const auto& c : cases)
+    for (const auto& [fault, frames, error] : cases)
     {
-        SCOPED_TRACE(c.fault);
+        SCOPED_TRACE(fault);
         CTidyScope check(20000);
         check.WatchFile(clip);
         CMovieHandling movie;
         const QSize size = movie.GetFrameSize(clip);
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, "30000/1001", false);
         ASSERT_TRUE(pipe);
-        pipe->SetStallLimit(c.error == ETIMEDOUT ? 500 : 20000); // a loaded machine may start slowly
-        EXPECT_EQ(ReadFrames(movie, *pipe, size), c.frames);
-        EXPECT_EQ(pipe->LastError(), c.error) << std::strerror(pipe->LastError());
+        pipe->SetStallLimit(error == ETIMEDOUT ? 500 : 20000); // a loaded machine may start slowly
+        EXPECT_EQ(ReadFrames(movie, *pipe, size), frames);
+        EXPECT_EQ(pipe->LastError(), error) << std::strerror(pipe->LastError());
         pipe->Close();
         // Error output is drained throughout; its last part is kept.
-        EXPECT_EQ(pipe->ErrorTail(), std::strcmp(c.fault, "decoder=stderr-flood") ? QByteArray() : QByteArray(8192, 'x'));
+        EXPECT_EQ(pipe->ErrorTail(), std::strcmp(fault, "decoder=stderr-flood") ? QByteArray() : QByteArray(8192, 'x'));
         tools.SetFault("");
         movie.RemoveIniFiles();
     }
+
+    // A cut clip whose index promises 50 frames (see the probe test): the pipe ends where the
+    // data ends, about half way.
+    CTidyScope check(20000);
+    CMovieHandling movie;
+    QSize size;
+    int frames = 0;
+    ReadAllFrames(movie, TestClip(EClip::eFastStartHalf), size, frames);
+    EXPECT_GT(frames, 5);
+    EXPECT_LT(frames, 40);
 }
 
-TEST(ReadPipe, CommandLineAndRefusals)
+TEST(ReadPipe, LimitedRateAndRefusals)
 {
     const QString clip = TestClip(EClip::eRate240);
     CMovieHandling movie;
@@ -295,12 +267,6 @@ TEST(ReadPipe, CommandLineAndRefusals)
     ASSERT_EQ(rate, "120/1");
     std::unique_ptr<CPipeStream> pipe = movie.OpenReadPipe(clip, rate, true);
     ASSERT_TRUE(pipe);
-    const QString expected = QStringLiteral("CMovieHandling::OpenPipe() -> \"%1\" -threads %2 -v quiet -i \"%3\" -f "
-                                            "image2pipe -r 120/1 -vcodec rawvideo -pix_fmt rgb24 -")
-                                 .arg(movie.Converter().ExecutablePath())
-                                 .arg(QThread::idealThreadCount())
-                                 .arg(clip);
-    EXPECT_NE(log.Text().find(expected.toStdString()), std::string::npos) << log.Text();
     // Resampled from 240 to 120 fps: about half the 24 frames of the 0.1 s clip (the rate
     // conversion may add one at either end).
     const int frames = ReadFrames(movie, *pipe, movie.GetFrameSize(clip));
@@ -313,12 +279,7 @@ TEST(ReadPipe, CommandLineAndRefusals)
     log.Clear();
     EXPECT_FALSE(movie.OpenReadPipe(clip, "", false));
     EXPECT_FALSE(movie.OpenReadPipe(fifo, rate, false));
-    {
-        CFakeTools tools;
-        tools.Break("ffmpeg", CFakeTools::eMISSING);
-        EXPECT_FALSE(movie.OpenReadPipe(clip, rate, false));
-    }
-    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 3u);
+    EXPECT_EQ(Count(log.Text(), "CMovieHandling::OpenReadPipe(): 0x0\n"), 2);
     QFile::remove(fifo);
     EXPECT_EQ(CInvariantCheck::LiveChildren(), QStringList());
 }

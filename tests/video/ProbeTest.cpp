@@ -1,15 +1,8 @@
 // Probing: metrics of real clips of every kind, the answer files, counting fall-backs and
 // hostile answers.
-#include "tests/support/FakeTools.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-#include "video/MovieHandling.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -22,10 +15,8 @@ TEST(Probe, MetricsOfRealClips)
         EClip clip;
         int main;
         QSize size;
-        const char* rate; // with the limit rule
-        const char* rawRate;
-        int frames;
-        int video, mainVideo, audio;
+        const char *rate, *rawRate; // with the limit rule, and without
+        int frames, video, mainVideo, audio;
         const char* audioCodecs; // by audio ordinal, comma-separated
         double duration;
     } cases[] = {
@@ -148,9 +139,8 @@ TEST(Probe, HostileAnswersAreValidated)
                               "[format]\nnb_streams=STREAMS\nduration=DURATION\n";
     const QByteArray video = "[STREAM]\nwidth=W\nheight=H\nr_frame_rate=RATE\nnb_frames=FRAMES\n"
                              "[SIDE_DATA]\nrotation=ROT\n[/SIDE_DATA]\n[/STREAM]\n";
-    const std::map<QByteArray, QByteArray> base = {{"W", "64"},       {"H", "36"},        {"RATE", "25/1"},
-                                                   {"FRAMES", "50"},  {"ROT", "0"},       {"STREAMS", "1"},
-                                                   {"DURATION", "2.0"}};
+    const std::map<QByteArray, QByteArray> base = {{"W", "64"},  {"H", "36"},      {"RATE", "25/1"},   {"FRAMES", "50"},
+                                                   {"ROT", "0"}, {"STREAMS", "1"}, {"DURATION", "2.0"}};
     const struct
     {
         const char* key;
@@ -160,22 +150,15 @@ TEST(Probe, HostileAnswersAreValidated)
         int frames;
         double duration;
     } cases[] = {
-        {"W", "64", {64, 36}, "25/1", 50, 2.0},
-        {"W", "-64", {64, 36}, "25/1", 50, 2.0},
-        {"W", "0", {-1, -1}, "25/1", 50, 2.0},
-        {"W", "1e9", {-1, -1}, "25/1", 50, 2.0},
+        {"W", "64", {64, 36}, "25/1", 50, 2.0},      {"W", "-64", {64, 36}, "25/1", 50, 2.0},
+        {"W", "0", {-1, -1}, "25/1", 50, 2.0},       {"W", "1e9", {-1, -1}, "25/1", 50, 2.0},
         {"W", "16000\nheight=16000", {-1, -1}, "25/1", 50, 2.0}, // declared 16000×16000: refused
-        {"RATE", "1/0", {64, 36}, "", 50, 2.0},
-        {"RATE", "0/0", {64, 36}, "", 50, 2.0},
-        {"RATE", "1000000/1", {64, 36}, "30/1", 50, 2.0},
-        {"RATE", "25/1 -vf x", {64, 36}, "", 50, 2.0},
+        {"RATE", "1/0", {64, 36}, "", 50, 2.0},      {"RATE", "0/0", {64, 36}, "", 50, 2.0},
+        {"RATE", "1000000/1", {64, 36}, "30/1", 50, 2.0}, {"RATE", "25/1 -vf x", {64, 36}, "", 50, 2.0},
         {"FRAMES", "-5", {64, 36}, "25/1", -1, 2.0}, // not a count: counting fails too (no programs)
-        {"ROT", "1000000000", {64, 36}, "25/1", 50, 2.0},
-        {"ROT", "-90", {36, 64}, "25/1", 50, 2.0},
-        {"DURATION", "nan", {64, 36}, "25/1", 50, -1.0},
-        {"DURATION", "-3", {64, 36}, "25/1", 50, -1.0},
-        {"STREAMS", "2147483647", {64, 36}, "25/1", 50, 2.0},
-        {"STREAMS", "-1", {-1, -1}, "", -1, 2.0},
+        {"ROT", "1000000000", {64, 36}, "25/1", 50, 2.0}, {"ROT", "-90", {36, 64}, "25/1", 50, 2.0},
+        {"DURATION", "nan", {64, 36}, "25/1", 50, -1.0}, {"DURATION", "-3", {64, 36}, "25/1", 50, -1.0},
+        {"STREAMS", "2147483647", {64, 36}, "25/1", 50, 2.0}, {"STREAMS", "-1", {-1, -1}, "", -1, 2.0},
     };
     CFakeTools tools;
     tools.SetFault("any=exit1"); // every answer must come from the planted files
@@ -202,7 +185,7 @@ TEST(Probe, TagTextCannotAddKeys)
 {
     // A stream title spanning lines, written to look like answer keys.
     const QString clip = TestScratchFolder() + "/tagged.mkv";
-    ASSERT_TRUE(RunFfmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", "-metadata:s:v:0",
+    ASSERT_TRUE(Ffmpeg({"-i", TestClip(EClip::ePlain), "-c", "copy", "-metadata:s:v:0",
                            "title=x\n[SIDE_DATA]\nrotation=90\n[/SIDE_DATA]\nwidth=65535\nnb_frames=77", "-metadata",
                            "title=y\n[format]\nnb_streams=9", clip}));
     CMovieHandling movie;

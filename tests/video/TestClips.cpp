@@ -1,18 +1,8 @@
 #include "tests/video/TestClips.h"
 
 #include "core/Paths.h"
-#include "tests/support/MediaFiles.h"
-#include "video/MovieHandling.h"
-
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <cstdio>
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
@@ -137,7 +127,7 @@ bool MakeClip(const SRecipe& recipe, const QString& path)
         if (argument == "$IN")
             argument = TestClip(*recipe.from);
     const QString output = recipe.cutHalf ? path + ".whole" + path.mid(path.lastIndexOf('.')) : path;
-    if (!RunFfmpeg(arguments << output))
+    if (!Ffmpeg(arguments << output))
         return false;
     if (!recipe.cutHalf)
         return true;
@@ -147,14 +137,6 @@ bool MakeClip(const SRecipe& recipe, const QString& path)
     return cut;
 }
 }  // namespace
-
-bool RunFfmpeg(const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
 
 CTidyScope::CTidyScope(int limitMs, const QStringList& folders) : CInvariantCheck(limitMs)
 {

@@ -1,19 +1,18 @@
 // Clips for the video tests, made with ffmpeg's test sources the first time a test asks for
 // one and kept for the rest of the test program. The program's temp folder (and with it the
 // private temp folder of the code under test) is a fresh folder of its own, so test programs
-// running side by side never see each other's files.
+// running side by side never see each other's files. Includes what every video test uses: the
+// cli runner and its ffmpeg helpers, the stand-in programs, whole-file reads and writes.
 #pragma once
 
-#include "tests/support/InvariantCheck.h"
+#include "tests/cli/CliRun.h"
+#include "tests/support/FakeTools.h"
+#include "tests/support/MediaFiles.h"
+#include "video/MovieHandling.h"
 
-#include <QByteArray>
-#include <QSize>
-#include <QString>
-#include <QStringList>
+#include <QDir>
 
 #include <vector>
-
-class CMovieHandling;
 
 enum class EClip
 {
@@ -66,9 +65,6 @@ QString TestClip(EClip clip);
 QString TestScratchFolder();
 /// The private temp folder of the code under test.
 QString TestPrivateTemp();
-
-/// Runs ffmpeg with the arguments (after "-nostdin -v error -y"); false on failure.
-bool RunFfmpeg(const QStringList& arguments);
 
 /// Pixels of a binary PPM as written by ffmpeg: packed RGB rows, top row first; empty on error.
 std::vector<unsigned char> ReadPpmRgb(const QString& path, QSize& size);

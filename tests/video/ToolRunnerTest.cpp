@@ -1,43 +1,35 @@
 // The process runners: frame counters, outcomes of runs, kills, program lookup, pipe text.
-#include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
 #include "video/Bin.h"
 #include "video/CommandLine.h"
 #include "video/EventPump.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
 
-TEST(FrameCounter, ParsesTheFirstCounterOfAChunk)
+TEST(CommandLine, FrameCountersTimePositionsAndUnquotedArguments)
 {
-    const struct
-    {
-        const char* chunk;
-        int expected;
-    } cases[] = {
-        {"frame=  123 fps= 25 q=28.0 size=  256kB", 123},
-        {"frame=    1 fps=0.0\rframe=    2 fps=0.0\r", 1}, // several progress lines: the first counts
-        {"  fr ame = 12 fps", 12},                        // every blank is removed before the search
-        {"frame=\n\t 45\n", 45},
-        {"size=1kB time=00:00:01.00", -1},
-        {"frame=abc", -1},
-        {"frame=", -1},
-        {"", -1},
-        {"frame=0 fps", 0},
-        {"frame=99999999999999", INT_MAX},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(ParseFrameCounter(QString::fromLatin1(c.chunk)), c.expected) << c.chunk;
+    // Several progress lines: the first counts; every blank is removed before the search.
+    const std::pair<const char*, int> counters[] = {
+        {"frame=  123 fps= 25 q=28.0 size=  256kB", 123}, {"frame=    1 fps=0.0\rframe=    2 fps=0.0\r", 1},
+        {"  fr ame = 12 fps", 12}, {"frame=\n\t 45\n", 45}, {"size=1kB time=00:00:01.00", -1}, {"frame=abc", -1},
+        {"frame=", -1}, {"", -1}, {"frame=0 fps", 0}, {"frame=99999999999999", INT_MAX}};
+    for (const auto& [chunk, expected] : counters)
+        EXPECT_EQ(ParseFrameCounter(QString::fromLatin1(chunk)), expected) << chunk;
+
+    const std::pair<qint64, const char*> times[] = {
+        {0, "00:00:00.000"}, {1, "00:00:00.001"}, {61001, "00:01:01.001"}, {3599999, "00:59:59.999"},
+        {3600000, "01:00:00.000"}, {360000000, "100:00:00.000"}, {-1, ""}};
+    for (const auto& [ms, text] : times)
+        EXPECT_EQ(FormatTimePosition(ms), QString::fromLatin1(text)) << ms;
+
+    SToolCommand command{"/opt/x y/ffmpeg", {}, {}};
+    command.Add({"-threads", "2", "-i"}).AddPath("/clips/a b %1 \"c\".mp4").Add({"-f", "image2pipe", "-"});
+    // Only the logged command line quotes the program and paths; the argument list never does.
+    EXPECT_EQ(command.arguments, QStringList({"-threads", "2", "-i", "/clips/a b %1 \"c\".mp4", "-f", "image2pipe", "-"}));
+    EXPECT_EQ(command.CommandLine(), "\"/opt/x y/ffmpeg\" -threads 2 -i \"/clips/a b %1 \"c\".mp4\" -f image2pipe -");
 }
 
 namespace
@@ -71,48 +63,44 @@ TEST(FrameCounter, TheNewestProgressLineCountsWhenOutputPilesUp)
     EXPECT_EQ(converter.LastFrame(), 0);
 }
 
-TEST(CommandLine, TimePositionsAndUnquotedArguments)
-{
-    const std::pair<qint64, const char*> times[] = {
-        {0, "00:00:00.000"},        {1, "00:00:00.001"},        {61001, "00:01:01.001"},
-        {3599999, "00:59:59.999"},  {3600000, "01:00:00.000"},  {360000000, "100:00:00.000"},
-        {-1, ""},
-    };
-    for (const auto& [ms, text] : times)
-        EXPECT_EQ(FormatTimePosition(ms), QString::fromLatin1(text)) << ms;
-
-    SToolCommand command{"/opt/x y/ffmpeg", {}, {}};
-    command.Add({"-threads", "2", "-i"}).AddPath("/clips/a b %1 \"c\".mp4").Add({"-f", "image2pipe", "-"});
-    // Only the logged command line quotes paths; the argument list never does.
-    EXPECT_EQ(command.arguments, QStringList({"-threads", "2", "-i", "/clips/a b %1 \"c\".mp4", "-f", "image2pipe", "-"}));
-}
-
-TEST(ToolRunner, ConverterOutcomeFollowsExitCodeStatusAndSilence)
+TEST(ToolRunner, OutcomeFollowsExitCodeStatusAndSilence)
 {
     CFakeTools tools;
     ASSERT_TRUE(tools.IsValid());
-    const QStringList count{"-i", TestClip(EClip::eTwoSeconds), "-map", "0:v:0", "-c", "copy", "-f", "null", "-"};
-    const struct
-    {
-        const char* fault;
-        bool finishedOk, timedOut;
-    } cases[] = {
-        {"", true, false}, {"any=exit1", false, false}, {"any=segv", false, false}, {"any=empty", true, false},
-        {"any=stderr-flood", true, false}, // 1 MiB of error output before the work: drained, no dead-lock
-        {"count=hang", false, true},       // falling silent: stopped at the limit
+    const QString clip = TestClip(EClip::eTwoSeconds), answer = TestScratchFolder() + "/answer.ini";
+    // The prober writes its answer only on success, and no output is no answer. 1 MiB of error
+    // output before the work is drained without a dead-lock; a program that hangs is stopped at
+    // the limit (the converter once silent, the prober at its time limit).
+    // Fault, the converter's and the prober's success, what the answer file holds (nullptr: none).
+    const std::tuple<const char*, bool, bool, const char*> cases[] = {
+        {"", true, true, "codec_type=video"}, {"any=exit1", false, false, nullptr}, {"any=segv", false, false, nullptr},
+        {"any=empty", true, false, nullptr},  {"any=junk", true, true, "this is not an answer"},
+        {"any=stderr-flood", true, true, "codec_type=video"}, {"any=hang", false, false, nullptr},
     };
-    for (const auto& c : cases)
+    for (const auto& [fault, converterOk, proberOk, content] : cases)
     {
-        SCOPED_TRACE(c.fault);
+        SCOPED_TRACE(fault);
+        const bool hang = std::strcmp(fault, "any=hang") == 0;
+        QFile::remove(answer);
         CTidyScope check(20000);
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         CFFmpegBin converter;
-        converter.SetSilenceLimit(c.timedOut ? 300 : 20000);
-        EXPECT_TRUE(converter.Run(count, true, true));
-        EXPECT_EQ(converter.FinishedOk(), c.finishedOk);
-        EXPECT_EQ(converter.TimedOut(), c.timedOut);
+        converter.SetSilenceLimit(hang ? 300 : 20000);
+        EXPECT_TRUE(converter.Run({"-i", clip, "-map", "0:v:0", "-c", "copy", "-f", "null", "-"}, true, true));
+        EXPECT_EQ(converter.FinishedOk(), converterOk);
+        EXPECT_EQ(converter.TimedOut(), hang);
         EXPECT_FALSE(converter.IsRunning());
+        CFFprobeBin prober;
+        prober.SetTimeLimit(hang ? 500 : 30000);
+        EXPECT_EQ(prober.Run({"-v", "quiet", "-print_format", "ini", "-show_streams", clip}, answer), proberOk);
+        EXPECT_EQ(prober.TimedOut(), hang);
+        EXPECT_EQ(QFile::exists(answer), content != nullptr);
+        EXPECT_TRUE(!content || ReadWholeFile(answer).contains(content));
     }
+    QFile::remove(answer);
+    CFFprobeBin prober;
+    EXPECT_FALSE(prober.Run({}, answer));
+    EXPECT_FALSE(prober.Run({"-version"}, QString()));
 
     // The end report alone decides: code 0 with a crash status is no success.
     CFFmpegBin converter;
@@ -121,47 +109,6 @@ TEST(ToolRunner, ConverterOutcomeFollowsExitCodeStatusAndSilence)
     EXPECT_FALSE(converter.FinishedOk());
     QMetaObject::invokeMethod(&converter, "OnFinshed", Q_ARG(int, 0), Q_ARG(QProcess::ExitStatus, QProcess::NormalExit));
     EXPECT_TRUE(converter.FinishedOk());
-}
-
-TEST(ToolRunner, ProberWritesItsAnswerOnlyOnSuccess)
-{
-    CFakeTools tools;
-    ASSERT_TRUE(tools.IsValid());
-    const QString clip = TestClip(EClip::ePlain);
-    const QString answer = TestScratchFolder() + "/answer.ini";
-    const struct
-    {
-        const char* fault;
-        bool ok;
-        const char* content; // expected in the answer file
-    } cases[] = {
-        {"", true, "codec_type=video"},
-        {"probe=exit1", false, nullptr},
-        {"probe=segv", false, nullptr},
-        {"probe=empty", false, nullptr}, // no output is no answer
-        {"probe=junk", true, "this is not an answer"},
-        {"probe=hang", false, nullptr}, // killed at the time limit
-        {"probe=stderr-flood", true, "codec_type=video"},
-    };
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE(c.fault);
-        QFile::remove(answer);
-        CTidyScope check(20000);
-        tools.SetFault(c.fault);
-        CFFprobeBin prober;
-        const bool hang = std::strcmp(c.fault, "probe=hang") == 0;
-        prober.SetTimeLimit(hang ? 500 : 30000);
-        EXPECT_EQ(prober.Run({"-v", "quiet", "-print_format", "ini", "-show_streams", clip}, answer), c.ok);
-        EXPECT_EQ(prober.TimedOut(), hang);
-        EXPECT_EQ(QFile::exists(answer), c.content != nullptr);
-        EXPECT_TRUE(!c.content || ReadWholeFile(answer).contains(c.content));
-    }
-    QFile::remove(answer);
-
-    CFFprobeBin prober;
-    EXPECT_FALSE(prober.Run({}, answer));
-    EXPECT_FALSE(prober.Run({"-version"}, QString()));
 }
 
 TEST(ToolRunner, ResetKillsARunningProcessFirst)
@@ -188,8 +135,6 @@ TEST(ToolRunner, ResetKillsARunningProcessFirst)
 
 TEST(ToolRunner, UnusableProgramsMakeEveryRunFail)
 {
-    CFakeTools tools;
-    ASSERT_TRUE(tools.IsValid());
     for (CFakeTools::EBreak how : {CFakeTools::eMISSING, CFakeTools::eNOT_EXECUTABLE, CFakeTools::eDIRECTORY})
     {
         CFakeTools broken;
@@ -215,7 +160,7 @@ TEST(ToolRunner, UnusableProgramsMakeEveryRunFail)
 
 TEST(ToolRunner, ProgramLookupOrder)
 {
-    const QByteArray saved = qgetenv("VANTROPE_FFMPEG_DIR");
+    CFakeTools restores; // the override folder as it was before
     qunsetenv("VANTROPE_FFMPEG_DIR");
     QTemporaryDir app;
     CBin::SetApplicationDirectory(app.path());
@@ -228,14 +173,9 @@ TEST(ToolRunner, ProgramLookupOrder)
     EXPECT_EQ(converter.ExecutablePath(), beside);
 
     // The override folder is the only place looked at.
-    QTemporaryDir empty;
-    qputenv("VANTROPE_FFMPEG_DIR", QFile::encodeName(empty.path()));
-    EXPECT_EQ(converter.ExecutablePath(), empty.path() + "/ffmpeg");
+    qputenv("VANTROPE_FFMPEG_DIR", QFile::encodeName(app.path()));
+    EXPECT_EQ(converter.ExecutablePath(), app.path() + "/ffmpeg");
     EXPECT_FALSE(converter.ExecutableExists());
 
     CBin::SetApplicationDirectory(QString());
-    if (saved.isEmpty())
-        qunsetenv("VANTROPE_FFMPEG_DIR");
-    else
-        qputenv("VANTROPE_FFMPEG_DIR", saved);
 }

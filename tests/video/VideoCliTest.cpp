@@ -1,18 +1,5 @@
 // vantrope-cli probe and frame, run as the user runs them.
-#include "core/StillImage.h"
-#include "tests/cli/CliRun.h"
-#include "tests/support/FakeTools.h"
-#include "tests/support/InvariantCheck.h"
-#include "tests/support/MediaFiles.h"
 #include "tests/video/TestClips.h"
-
-#include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
-#include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 
@@ -30,14 +17,12 @@ QStringList ChildrenOf(const QProcess& process)
 {
     const QString tasks = QStringLiteral("/proc/%1/task").arg(process.processId());
     QStringList children;
-    QElapsedTimer timer;
-    timer.start();
-    while (children.isEmpty() && timer.elapsed() < 20000)
-    {
-        QThread::msleep(20);
+    WaitUntil([&] {
+        children.clear();
         for (const QString& task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
             children << QString::fromLatin1(ReadWholeFile(tasks + "/" + task + "/children")).split(' ', Qt::SkipEmptyParts);
-    }
+        return !children.isEmpty();
+    });
     return children;
 }
 }  // namespace
@@ -45,11 +30,7 @@ QStringList ChildrenOf(const QProcess& process)
 TEST(VideoCli, ProbePrintsOneKeyALine)
 {
     CTidyScope check(60000, {TestPrivateTemp()});
-    const struct
-    {
-        EClip clip;
-        const char* expected;
-    } cases[] = {
+    const std::pair<EClip, const char*> cases[] = {
         {EClip::ePlain,
          "main_stream: 0\nwidth: 64\nheight: 36\nframe_rate: 30000/1001\nduration: 0.301\nframes: 9\n"
          "video_streams: 1\nmain_video_streams: 1\naudio_streams: 1\naudio_codec_0: aac\n"},
@@ -57,11 +38,11 @@ TEST(VideoCli, ProbePrintsOneKeyALine)
          "main_stream: 1\nwidth: 64\nheight: 36\nframe_rate: 25/1\nduration: 4\nframes: 10\n"
          "video_streams: 2\nmain_video_streams: 1\naudio_streams: 0\n"},
     };
-    for (const auto& c : cases)
+    for (const auto& [clip, expected] : cases)
     {
-        const SCliRun result = RunCli({"probe", TestClip(c.clip)});
+        const SCliRun result = RunCli({"probe", TestClip(clip)});
         EXPECT_EQ(result.code, 0) << result.err.toStdString();
-        EXPECT_EQ(result.out, QString::fromUtf8(c.expected));
+        EXPECT_EQ(result.out, QString::fromUtf8(expected));
         EXPECT_EQ(result.err, QString());
     }
 }
@@ -78,16 +59,11 @@ TEST(VideoCli, FailuresGiveOneLineAndAnErrorCode)
         const char* message;
         const char* missingTool = nullptr;
     } cases[] = {
-        {{"probe", missing}, "cannot read clip"},
-        {{"probe", TestScratchFolder()}, "not a regular file"},
-        {{"probe", TestClip(EClip::eJunk)}, "not a media file"},
-        {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream"},
-        {{"probe", clip}, "ffprobe not found", "ffprobe"},
-        {frame({"--at", "0"}), "ffmpeg not found", "ffmpeg"},
-        {frame({"--at", "0"}, missing), "cannot read clip"},
-        {frame({"--at", "100000"}), "no frame could be extracted"},
-        {{"frame", clip, "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension"},
-        {frame({"--at", "-5"}), "bad position"},
+        {{"probe", missing}, "cannot read clip"}, {{"probe", TestScratchFolder()}, "not a regular file"},
+        {{"probe", TestClip(EClip::eJunk)}, "not a media file"}, {{"probe", TestClip(EClip::eAudioOnly)}, "holds no video stream"},
+        {{"probe", clip}, "ffprobe not found", "ffprobe"}, {frame({"--at", "0"}), "ffmpeg not found", "ffmpeg"},
+        {frame({"--at", "0"}, missing), "cannot read clip"}, {frame({"--at", "100000"}), "no frame could be extracted"},
+        {{"frame", clip, "--at", "0", "--out", TestScratchFolder() + "/x"}, "no extension"}, {frame({"--at", "-5"}), "bad position"},
         {frame({"--frame", "9"}), "has no frame 9 (its last is frame 8)"},
         {frame({"--frame", "1", "--at", "0"}), "give either --at or --frame"},
         {frame({"--frame", "1"}, TestClip(EClip::eTruncated)), "cannot decode"},
@@ -118,13 +94,9 @@ TEST(VideoCli, FrameWritesTheImageAtATimeOrAFrameNumber)
     QSize size;
     EXPECT_FALSE(ReadPpmRgb(small, size).empty());
     EXPECT_EQ(size, QSize(16, 10));
-    Helper::CRGB48Buffer a, b;
-    QString error;
-    ASSERT_TRUE(StillImage::Load(decoded, a, error)) << error.toStdString();
-    ASSERT_TRUE(StillImage::Load(extracted, b, error)) << error.toStdString();
-    ASSERT_EQ(a.GetSize(), QSize(96, 54));
-    ASSERT_EQ(b.GetSize(), a.GetSize());
-    EXPECT_TRUE(std::equal(a.GetData(), a.GetData() + 96 * 54 * 3, b.GetData()));
+    const std::vector<uint16_t> frame = LoadImage(decoded, &size);
+    EXPECT_EQ(size, QSize(96, 54));
+    EXPECT_TRUE(frame == LoadImage(extracted)); // the same frame, sample for sample
     for (const QString& file : {decoded, extracted, small})
         QFile::remove(file);
 }
@@ -145,32 +117,27 @@ TEST(VideoCli, ParallelProbesKeepTheirOwnAnswers)
 TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftoversAndChildrenDieWithTheProgram)
 {
     const QStringList frame{"frame", TestClip(EClip::ePlain), "--at", "0", "--out", TestScratchFolder() + "/never.png"};
-    const struct
-    {
-        const char* fault;
-        QStringList arguments;
-        int signal;
-    } cases[] = {
+    const std::tuple<const char*, QStringList, int> cases[] = { // fault, command, signal
         {"probe=hang", {"probe", TestClip(EClip::ePlain)}, SIGINT},
         {"extract=hang", frame, SIGINT},
         {"extract=hang", frame, SIGKILL},
     };
-    for (const auto& c : cases)
+    for (const auto& [fault, arguments, stop] : cases)
     {
-        SCOPED_TRACE(std::string(c.fault) + " " + strsignal(c.signal));
+        SCOPED_TRACE(std::string(fault) + " " + strsignal(stop));
         CFakeTools tools;
         ASSERT_TRUE(tools.IsValid());
-        tools.SetFault(c.fault);
+        tools.SetFault(fault);
         CInvariantCheck check(30000);
         check.WatchFolder(TestPrivateTemp());
         check.WatchFolder(TestScratchFolder());
-        std::unique_ptr<QProcess> cli(StartCli(c.arguments));
+        std::unique_ptr<QProcess> cli(StartCli(arguments));
         ASSERT_TRUE(cli->waitForStarted());
         const QStringList children = ChildrenOf(*cli);
         ASSERT_EQ(children.size(), 1);
-        ::kill(pid_t(cli->processId()), c.signal);
+        ::kill(pid_t(cli->processId()), stop);
         ASSERT_TRUE(cli->waitForFinished(10000));
-        if (c.signal == SIGINT)
+        if (stop == SIGINT)
         {
             EXPECT_EQ(cli->exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(cli->exitCode(), 3);
@@ -178,11 +145,7 @@ TEST(VideoCli, CtrlCEndsAHungProbeOrFrameWithoutLeftoversAndChildrenDieWithThePr
             EXPECT_EQ(check.Violations(), QStringList());
             continue;
         }
-        QElapsedTimer timer;
-        timer.start();
-        while (QFile::exists("/proc/" + children[0]) && timer.elapsed() < 2000)
-            QThread::msleep(20);
-        EXPECT_FALSE(QFile::exists("/proc/" + children[0]));
+        EXPECT_TRUE(WaitUntil([&] { return !QFile::exists("/proc/" + children[0]); }));
         // The killed program had no chance to remove its own temp folder.
         for (const QString& left : QDir(TestPrivateTemp()).entryList({"movie-*"}, QDir::Dirs))
             QDir(TestPrivateTemp() + "/" + left).removeRecursively();
