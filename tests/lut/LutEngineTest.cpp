@@ -1,8 +1,5 @@
-// The LUT engine. Application: worked lookups that pin the interpolation order and weight form,
-// the identity round trip, the last lattice point with exactly-sized lattices, the vector rows
-// against the scalar reference, layer modes, bands and non-finite lattice values. The parameter
-// bake, pinned with worked numbers: neutral settings, each step on simple input colours, the
-// protection windows with the hue wrap, sizes 2 and 64, and hostile source values.
+// The LUT engine: lookups (worked values, identity, vector rows against the scalar one, layer
+// modes, bands, non-finite points) and the parameter bake (worked colours, protection windows).
 #include "core/EngineState.h"
 #include "lut/LutApplyRows.h"
 #include "lut/LutEngine.h"
@@ -13,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace
@@ -49,34 +47,16 @@ std::vector<float> Bake(int n, const std::vector<float>& source, const LutParame
     return out;
 }
 
-LutParameters With(std::initializer_list<std::pair<ELutParameter, float>> changes)
+LutParameters With(ELutParameter which, float value)
 {
     LutParameters p = LutParameters::Defaults();
-    for (const auto& [which, value] : changes)
-        p[which] = value;
+    p[which] = value;
     return p;
 }
 
-const float* At(const std::vector<float>& lattice, int n, int r, int g, int b)
-{
-    return lattice.data() + LutLattice::Offset(r, g, b, n);
-}
-
-struct SRowFunction
-{
-    const char* name;
-    MP_LutApplyRow row;
-    bool supported;
-    MP_LutApplyRow reference;
-};
-const SRowFunction kVectorRows[] = {
-    {"sse4.1", MP_LUTApplyRowSSE41, bool(__builtin_cpu_supports("sse4.1")), MP_LUTApplyRowScalar},
-    {"avx2", MP_LUTApplyRowAVX2, bool(__builtin_cpu_supports("avx2")), MP_LUTApplyRowScalar},
-    {"tetrahedral sse4.1", MP_LUTApplyRowTetrahedralSSE41, bool(__builtin_cpu_supports("sse4.1")),
-     MP_LUTApplyRowTetrahedral}};
 }  // namespace
 
-TEST(LutApply, WorkedLookupsPinOrderAndWeights)
+TEST(LutApply, WorkedLookupsPinOrderWeightsLayerModesAndTheTetrahedron)
 {
     // Two random 2-point lattices where interpolating blue first, or weighting as a + (b − a)·f,
     // would change one 16-bit word.
@@ -90,10 +70,40 @@ TEST(LutApply, WorkedLookupsPinOrderAndWeights)
         0.979965985f, 0.0417350419f, 0.978115737f, 0.531274796f, 0.634440422f, 0.334238976f, 0.472466439f, 0.0037248875f,
         0.996837974f, 0.61665839f, 0.763686955f, 0.187220812f, 0.525070012f, 0.184449881f, 0.450358421f, 0.684562862f};
     EXPECT_EQ(Applied(weightSensitive, 2, {26187, 17564, 61338}), (std::vector<uint16_t>{27945, 33673, 34967}));
+
+    // A lattice answering 0.5 everywhere. Modes ≤ 0 give the lookup alone, multiply (3) halves the
+    // pixel, an unknown mode gives the incoming pixel back (the pixel is the blend's layer).
+    const std::pair<int, std::vector<uint16_t>> modes[] = {
+        {0, {32767, 32767, 32767}}, {-4, {32767, 32767, 32767}}, {3, {0, 8192, 32767}}, {48, {0, 16384, 65535}}};
+    for (const auto& [mode, expected] : modes)
+    {
+        const std::vector<uint16_t> out = Applied(std::vector<float>(24, 0.5f), 2, {0, 16384, 65535}, mode);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(out[i], expected[i], 1) << "mode " << mode << " channel " << i;
+    }
+
+    // A 2-point lattice that is 1 at one corner per channel: red at (1, 1, 1), green at (1, 0, 1),
+    // blue at (1, 0, 0). Tetrahedral lookup walks from black along the axes by falling fraction, so a
+    // corner weighs the fraction of its last axis minus the next: min(r, g, b), min(r, b) − g when g is
+    // the smallest, r − max(g, b) when r is the largest.
+    std::vector<float> corners(8 * 3, 0.f);
+    corners[LutLattice::Offset(1, 1, 1, 2)] = corners[LutLattice::Offset(1, 0, 1, 2) + 1] = 1.f;
+    corners[LutLattice::Offset(1, 0, 0, 2) + 2] = 1.f;
+    const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
+                                          60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
+    const std::vector<uint16_t> tetra = Applied(corners, 2, pixels, 0, 6, eLI_TETRAHEDRAL);
+    for (size_t p = 0; p < pixels.size(); p += 3)
+    {
+        const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
+        const double tetraWant[3] = {std::min({r, g, b}), std::max(0.0, std::min(r, b) - g), std::max(0.0, r - std::max(g, b))};
+        for (size_t c = 0; c < 3; ++c)
+            EXPECT_NEAR(tetra[p + c], tetraWant[c] * 65535.0, 1.0) << "pixel " << p / 3 << " channel " << c;
+    }
 }
 
-// Both schemes give the identity back (all six orders of the fractions occur in the cube).
-TEST(LutApply, IdentityKeepsEverySampleOrLowersItByOne)
+// Both schemes give the identity back (all six orders of the fractions occur in the cube); white
+// reads the last point of lattices of exactly N³ points, so an overrun is an ASan report.
+TEST(LutApply, IdentityBandsNonFiniteValuesAndDegenerateCalls)
 {
     const std::vector<uint16_t> cube = TestImages::RgbCube(40);
     for (const ELutInterpolation interpolation : {eLI_TRILINEAR, eLI_TETRAHEDRAL})
@@ -103,83 +113,11 @@ TEST(LutApply, IdentityKeepsEverySampleOrLowersItByOne)
             for (size_t i = 0; i < cube.size(); ++i)
                 ASSERT_TRUE(out[i] == cube[i] || out[i] + 1 == cube[i]) << interpolation << " N " << n << ": " << cube[i] << " -> " << out[i];
         }
-}
 
-TEST(LutApply, FullScaleUsesTheLastLatticePointWithoutReadingPastIt)
-{
-    for (int n : {2, 64})
-    {
-        // Exactly N³ triples, so any overrun is an ASan report (the vector rows: next test).
-        std::vector<float> lattice(size_t(n) * n * n * 3, 0.f);
-        const float last[3] = {0.25f, 0.5f, 0.75f};
-        std::copy(last, last + 3, lattice.end() - 3);
-        EXPECT_EQ(Applied(lattice, n, {65535, 65535, 65535}), (std::vector<uint16_t>{16383, 32767, 49151})) << n;
-    }
-}
-
-TEST(LutApply, VectorRowsMatchTheScalarReference)
-{
-    for (int n : {2, 3, 5, 17, 33, 64})
-    {
-        // Values beyond 0…1 and some non-finite ones, so the clamps are compared too; the padded
-        // copy has exactly N³ points and the first pixel is white, so the last point is read.
-        std::vector<float> lattice = RandomLattice(n, -0.3f, 1.3f, uint32_t(21 + n));
-        for (size_t i = 0; i < lattice.size(); i += 41)
-            lattice[i] = i % 3 == 0 ? NAN : i % 3 == 1 ? INFINITY : -INFINITY;
-        std::vector<float> padded(size_t(n) * n * n * 4);
-        MP_LUTPadLattice(lattice.data(), n, padded.data());
-        for (int mode : {0, 3, 52})
-            for (int width = 1; width <= 9; ++width)
-            {
-                std::vector<uint16_t> input = TestImages::Noise(width, 1, uint32_t(n * 100 + width));
-                std::fill_n(input.begin(), 3, uint16_t(65535));
-                input.back() = 0;
-                const SLutApplyRows lut{lattice.data(), padded.data(), n, mode};
-                for (const SRowFunction& f : kVectorRows)
-                {
-                    if (!f.supported)
-                        continue;
-                    std::vector<uint16_t> reference = input, pixels = input;
-                    f.reference(lut, reference.data(), width);
-                    f.row(lut, pixels.data(), width);
-                    ASSERT_EQ(pixels, reference) << f.name << " N " << n << " mode " << mode << " width " << width;
-                }
-            }
-    }
-}
-
-TEST(LutApply, LayerModeBlendsTheLookupWithTheIncomingPixel)
-{
-    const std::vector<float> grey(24, 0.5f); // 2-point lattice that answers 0.5 everywhere
-    const std::vector<uint16_t> pixels = {0, 16384, 65535};
-    const struct
-    {
-        int mode;
-        std::vector<uint16_t> expected;
-    } cases[] = {
-        {0, {32767, 32767, 32767}},  // the lookup alone
-        {-4, {32767, 32767, 32767}}, // any mode ≤ 0 is the lookup alone
-        {1, {32767, 32767, 65535}},  // lighten: the larger of lookup and pixel
-        {2, {0, 16384, 32767}},      // darken
-        {3, {0, 8192, 32767}},       // multiply: 0.5 × pixel
-        {48, {0, 16384, 65535}},     // unknown: the incoming pixel, decoded and encoded again
-    };
-    for (const auto& c : cases)
-    {
-        const std::vector<uint16_t> out = Applied(grey, 2, pixels, c.mode);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(out[size_t(i)], c.expected[size_t(i)], 1) << "mode " << c.mode << " channel " << i;
-    }
-}
-
-TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
-{
     const int w = 37, h = 23, n = 5;
     const std::vector<uint16_t> noise = TestImages::Noise(w, h, 3);
     std::vector<float> lattice = Identity(n);
-    lattice[0] = NAN;       // point (0, 0, 0), red
-    lattice[1] = INFINITY;  // green
-    lattice[2] = -INFINITY; // blue
+    lattice[0] = NAN, lattice[1] = INFINITY, lattice[2] = -INFINITY; // point (0, 0, 0)
     MP_UI_SetThreadCount(1);
     const std::vector<uint16_t> one = Applied(lattice, n, noise, 0, w);
     MP_UI_SetThreadCount(7);
@@ -197,40 +135,53 @@ TEST(LutApply, BandsNonFiniteValuesAndDegenerateCalls)
     EXPECT_EQ(untouched, noise);
 }
 
-// On a lattice that is zero except at (1, 1, 1) tetrahedral lookup gives min(r, g, b) and
-// trilinear r·g·b; white reads the last point without overrun.
-TEST(LutApply, TetrahedralFollowsTheDiagonal)
+TEST(LutApply, VectorRowsMatchTheScalarReference)
 {
-    std::vector<float> corner(8 * 3, 0.f);
-    std::fill(corner.end() - 3, corner.end(), 1.f);
-    const std::vector<uint16_t> pixels = {32768, 16384, 49152, 65535, 65535, 65535, 65535, 0, 65535,
-                                          60000, 50000, 40000, 13107, 52428, 39321, 0, 0, 0};
-    const std::vector<uint16_t> tetra = Applied(corner, 2, pixels, 0, 6, eLI_TETRAHEDRAL), trilinear = Applied(corner, 2, pixels);
-    for (size_t p = 0; p < pixels.size(); p += 3)
+    for (int n : {2, 3, 5, 17, 33, 64})
     {
-        const double r = pixels[p] / 65535.0, g = pixels[p + 1] / 65535.0, b = pixels[p + 2] / 65535.0;
-        for (int c = 0; c < 3; ++c)
-        {
-            EXPECT_NEAR(tetra[p + c], std::min({r, g, b}) * 65535.0, 1.0) << "pixel " << p / 3;
-            EXPECT_NEAR(trilinear[p + c], r * g * b * 65535.0, 1.0) << "pixel " << p / 3;
-        }
+        // Values beyond 0…1 and some non-finite ones, so the clamps are compared too; the padded
+        // copy has exactly N³ points and the first pixel is white, so the last point is read.
+        std::vector<float> lattice = RandomLattice(n, -0.3f, 1.3f, uint32_t(21 + n));
+        for (size_t i = 0; i < lattice.size(); i += 41)
+            lattice[i] = i % 3 == 0 ? NAN : i % 3 == 1 ? INFINITY : -INFINITY;
+        std::vector<float> padded(size_t(n) * n * n * 4);
+        MP_LUTPadLattice(lattice.data(), n, padded.data());
+        const bool sse = __builtin_cpu_supports("sse4.1"), avx = __builtin_cpu_supports("avx2");
+        const std::tuple<const char*, bool, MP_LutApplyRow, MP_LutApplyRow> rows[] = {
+            {"sse4.1", sse, MP_LUTApplyRowSSE41, MP_LUTApplyRowScalar},
+            {"avx2", avx, MP_LUTApplyRowAVX2, MP_LUTApplyRowScalar},
+            {"tetrahedral sse4.1", sse, MP_LUTApplyRowTetrahedralSSE41, MP_LUTApplyRowTetrahedral}};
+        for (int mode : {0, 3, 52})
+            for (int width = 1; width <= 9; ++width)
+            {
+                std::vector<uint16_t> input = TestImages::Noise(width, 1, uint32_t(n * 100 + width));
+                std::fill_n(input.begin(), 3, uint16_t(65535));
+                input.back() = 0;
+                const SLutApplyRows lut{lattice.data(), padded.data(), n, mode};
+                for (const auto& [name, supported, row, scalar] : rows)
+                {
+                    if (!supported)
+                        continue;
+                    std::vector<uint16_t> reference = input, pixels = input;
+                    scalar(lut, reference.data(), width);
+                    row(lut, pixels.data(), width);
+                    ASSERT_EQ(pixels, reference) << name << " N " << n << " mode " << mode << " width " << width;
+                }
+            }
     }
 }
 
-TEST(LutBake, DefaultsKeepTheSourceAndIntensityZeroGivesTheIdentity)
+TEST(LutBake, NeutralSettingsKeepTheSourceAndBandsGiveOneFiniteLattice)
 {
     for (int n : {2, 17, 64})
     {
         EXPECT_EQ(Bake(n, Identity(n), LutParameters::Defaults()), Identity(n)) << n;
         // Whatever finite values the source holds, including ones outside 0…1.
-        EXPECT_EQ(Bake(n, RandomLattice(n, -3.f, 4.f, n), With({{eLP_INTENSITY, 0.f}})), Identity(n)) << n;
+        EXPECT_EQ(Bake(n, RandomLattice(n, -3.f, 4.f, n), With(eLP_INTENSITY, 0.f)), Identity(n)) << n;
     }
-    const std::vector<float> mixed = Bake(2, std::vector<float>(24, 0.f), With({{eLP_INTENSITY, 0.25f}}));
-    EXPECT_FLOAT_EQ(At(mixed, 2, 1, 1, 1)[0], 0.75f);
-}
+    const std::vector<float> mixed = Bake(2, std::vector<float>(24, 0.f), With(eLP_INTENSITY, 0.25f));
+    EXPECT_FLOAT_EQ(mixed[LutLattice::Offset(1, 1, 1, 2)], 0.75f);
 
-TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
-{
     MP_UI_SetThreadCount(3);
     const int n = 9;
     const std::vector<float> source = RandomLattice(n, 0.f, 1.f, 5);
@@ -239,98 +190,75 @@ TEST(LutBake, WithinOneThousandthOfNeutralChangesNothing)
     for (int i = eLP_BRIGHTNESS; i < eLP_COUNT; ++i)
     {
         const float neutral = table[size_t(i)].fNeutral;
-        for (float offset : {-0.0009f, 0.0009f})
-        {
-            if (neutral + offset < 0.f)
-                continue;
-            EXPECT_EQ(Bake(n, source, With({{ELutParameter(i), neutral + offset}})), reference)
+        for (float offset : {-0.0009f, 0.0009f}) // settings start at 0
+            EXPECT_EQ(Bake(n, source, With(ELutParameter(i), std::max(neutral + offset, 0.f))), reference)
                 << table[size_t(i)].pszName << " " << offset;
-        }
         // Just outside the band the step runs and changes the lattice.
-        EXPECT_NE(Bake(n, source, With({{ELutParameter(i), neutral + 0.0011f}})), reference) << table[size_t(i)].pszName;
+        EXPECT_NE(Bake(n, source, With(ELutParameter(i), neutral + 0.0011f)), reference) << table[size_t(i)].pszName;
     }
     MP_UI_SetThreadCount(1);
-}
 
-TEST(LutBake, EachStepOnWorkedColours)
-{
-    struct SCase
-    {
-        const char* what;
-        LutParameters p;
-        int n, r, g, b;     // lattice point of an identity source
-        float expected[3];
-    } cases[] = {
-        {"darkest brightness", With({{eLP_BRIGHTNESS, 0.f}}), 3, 1, 1, 1, {0.125f, 0.125f, 0.125f}},
-        {"brightest brightness", With({{eLP_BRIGHTNESS, 1.f}}), 3, 1, 1, 1, {0.6875f, 0.6875f, 0.6875f}},
-        {"full contrast", With({{eLP_CONTRAST, 1.f}}), 5, 3, 1, 2, {0.9267767f, 0.0732233f, 0.5f}},
-        {"no saturation is grey at 0.333333 of the sum", With({{eLP_SATURATION, 0.f}}), 3, 2, 1, 0,
-         {0.4999995f, 0.4999995f, 0.4999995f}},
-        {"full saturation multiplies by 2^2.5", With({{eLP_SATURATION, 1.f}}), 3, 2, 1, 0, {1.f, 0.5000025f, 0.f}},
-        {"shadows balance", With({{eLP_BALANCE_SHADOWS, 1.f}}), 5, 1, 1, 1, {0.4609375f, 0.4609375f, 0.4609375f}},
-        {"lights balance", With({{eLP_BALANCE_LIGHTS, 0.f}}), 5, 3, 3, 3, {0.591796875f, 0.591796875f, 0.591796875f}},
-        {"red balance", With({{eLP_BALANCE_RED, 1.f}}), 5, 1, 1, 1, {0.5f, 0.125f, 0.125f}},
-        {"green balance", With({{eLP_BALANCE_GREEN, 0.f}}), 5, 1, 1, 1, {0.5f, 0.125f, 0.5f}},
-        {"blue balance", With({{eLP_BALANCE_BLUE, 1.f}}), 5, 1, 1, 1, {0.125f, 0.125f, 0.5f}},
-    };
-    for (const SCase& c : cases)
-    {
-        const std::vector<float> baked = Bake(c.n, Identity(c.n), c.p);
-        const float* out = At(baked, c.n, c.r, c.g, c.b);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_FLOAT_EQ(out[i], c.expected[i]) << c.what << " channel " << i;
-    }
-}
-
-TEST(LutBake, ProtectionsPullBackTowardTheInputColour)
-{
-    // A black source: every point becomes w × its input colour, so the weight shows directly.
-    struct SCase
-    {
-        const char* what;
-        LutParameters p;
-        int n, r, g, b;
-        float weight;
-    } cases[] = {
-        {"lights at value 1", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 4, 1.f},
-        {"lights at value 0.5", With({{eLP_PROTECT_LIGHTS, 1.f}}), 5, 2, 1, 0, 0.5f},
-        {"shadows at value 0.5", With({{eLP_PROTECT_SHADOWS, 0.5f}}), 5, 2, 1, 0, 0.25f},
-        {"saturation 0.5", With({{eLP_PROTECT_SATURATION, 1.f}}), 5, 4, 2, 2, 0.5f},
-        {"sky at hue 0.5833", With({{eLP_PROTECT_SKY, 1.f}}), 5, 0, 2, 4, 0.9318516f},
-        {"sky at hue 0.5", With({{eLP_PROTECT_SKY, 1.f}}), 5, 0, 4, 4, 0.4099603f},
-        {"sky at hue 0.7083", With({{eLP_PROTECT_SKY, 1.f}}), 5, 1, 0, 4, 0.2850131f},
-        {"no sky below the window (hue 0.4167)", With({{eLP_PROTECT_SKY, 1.f}}), 5, 0, 4, 2, 0.f},
-        {"no sky above the window (hue 0.75)", With({{eLP_PROTECT_SKY, 1.f}}), 5, 2, 0, 4, 0.f},
-        // Hue 0.9722 wraps to 0.0022 after the shift: inside the widest window, outside a narrow one.
-        {"skin across the hue wrap", With({{eLP_PROTECT_SKIN, 1.f}}), 17, 16, 10, 11, 0.5514423f},
-        {"no skin in a narrow window", With({{eLP_PROTECT_SKIN, 0.2f}}), 17, 16, 10, 11, 0.f},
-    };
-    for (const SCase& c : cases)
-    {
-        const std::vector<float> input = Identity(c.n);
-        const std::vector<float> baked = Bake(c.n, std::vector<float>(input.size(), 0.f), c.p);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_NEAR(At(baked, c.n, c.r, c.g, c.b)[i], c.weight * At(input, c.n, c.r, c.g, c.b)[i], 2e-7f)
-                << c.what << " channel " << i;
-    }
-}
-
-TEST(LutBake, BandsAndHostileSourcesGiveDeterministicFiniteLattices)
-{
-    const int n = 64;
-    std::vector<float> source = RandomLattice(n, -0.5f, 1.5f, 9);
+    // Every step on, a source with hostile values: one thread or seven give the same finite lattice.
+    const int size = 64;
+    std::vector<float> hostileSource = RandomLattice(size, -0.5f, 1.5f, 9);
     const float hostile[] = {NAN, INFINITY, -INFINITY, 1e30f, -1e30f, 1e-40f};
-    for (size_t i = 0; i < source.size(); i += 97)
-        source[i] = hostile[(i / 97) % std::size(hostile)];
+    for (size_t i = 0; i < hostileSource.size(); i += 97)
+        hostileSource[i] = hostile[(i / 97) % std::size(hostile)];
     const LutParameters all{{0.9f, 0.6f, 0.7f, 0.8f, 0.4f, 0.6f, 0.45f, 0.55f, 0.6f, 0.2f, 0.2f, 0.3f, 0.5f, 0.5f}};
-    MP_UI_SetThreadCount(1);
-    const std::vector<float> one = Bake(n, source, all);
+    const std::vector<float> oneThread = Bake(size, hostileSource, all);
     MP_UI_SetThreadCount(7);
-    const std::vector<float> seven = Bake(n, source, all);
+    EXPECT_EQ(Bake(size, hostileSource, all), oneThread);
     MP_UI_SetThreadCount(1);
-    EXPECT_EQ(one, seven);
-    for (float v : one)
+    for (float v : oneThread)
         ASSERT_TRUE(v >= 0.f && v <= 1.f) << v;
     // A NaN at the source reaches the destination as 0.
     EXPECT_EQ(Bake(2, std::vector<float>(24, NAN), LutParameters::Defaults()), std::vector<float>(24, 0.f));
 }
+
+TEST(LutBake, EachStepAndProtectionOnWorkedColours)
+{
+    // What, settings, lattice size, the point r, g, b of an identity source, its baked colour.
+    const std::tuple<const char*, LutParameters, int, int, int, int, std::array<float, 3>> cases[] = {
+        {"darkest brightness", With(eLP_BRIGHTNESS, 0.f), 3, 1, 1, 1, {0.125f, 0.125f, 0.125f}},
+        {"brightest brightness", With(eLP_BRIGHTNESS, 1.f), 3, 1, 1, 1, {0.6875f, 0.6875f, 0.6875f}},
+        {"full contrast", With(eLP_CONTRAST, 1.f), 5, 3, 1, 2, {0.9267767f, 0.0732233f, 0.5f}},
+        {"no saturation is grey at 0.333333 of the sum", With(eLP_SATURATION, 0.f), 3, 2, 1, 0, {0.4999995f, 0.4999995f, 0.4999995f}},
+        {"full saturation multiplies by 2^2.5", With(eLP_SATURATION, 1.f), 3, 2, 1, 0, {1.f, 0.5000025f, 0.f}},
+        {"shadows balance", With(eLP_BALANCE_SHADOWS, 1.f), 5, 1, 1, 1, {0.4609375f, 0.4609375f, 0.4609375f}},
+        {"lights balance", With(eLP_BALANCE_LIGHTS, 0.f), 5, 3, 3, 3, {0.591796875f, 0.591796875f, 0.591796875f}},
+        {"red balance", With(eLP_BALANCE_RED, 1.f), 5, 1, 1, 1, {0.5f, 0.125f, 0.125f}},
+        {"green balance", With(eLP_BALANCE_GREEN, 0.f), 5, 1, 1, 1, {0.5f, 0.125f, 0.5f}},
+        {"blue balance", With(eLP_BALANCE_BLUE, 1.f), 5, 1, 1, 1, {0.125f, 0.125f, 0.5f}},
+    };
+    for (const auto& [what, p, n, r, g, b, expected] : cases)
+    {
+        const std::vector<float> baked = Bake(n, Identity(n), p);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_FLOAT_EQ(baked[LutLattice::Offset(r, g, b, n) + i], expected[i]) << what << " channel " << i;
+    }
+
+    // A black source: every point becomes w × its input colour, so the weight shows directly.
+    // What, settings, lattice size, the point r, g, b, the weight.
+    const std::tuple<const char*, LutParameters, int, int, int, int, float> protections[] = {
+        {"lights at value 1", With(eLP_PROTECT_LIGHTS, 1.f), 5, 2, 1, 4, 1.f},
+        {"lights at value 0.5", With(eLP_PROTECT_LIGHTS, 1.f), 5, 2, 1, 0, 0.5f},
+        {"shadows at value 0.5", With(eLP_PROTECT_SHADOWS, 0.5f), 5, 2, 1, 0, 0.25f},
+        {"saturation 0.5", With(eLP_PROTECT_SATURATION, 1.f), 5, 4, 2, 2, 0.5f},
+        {"sky at hue 0.5833", With(eLP_PROTECT_SKY, 1.f), 5, 0, 2, 4, 0.9318516f},
+        {"sky at hue 0.5", With(eLP_PROTECT_SKY, 1.f), 5, 0, 4, 4, 0.4099603f},
+        {"sky at hue 0.7083", With(eLP_PROTECT_SKY, 1.f), 5, 1, 0, 4, 0.2850131f},
+        {"no sky below the window (hue 0.4167)", With(eLP_PROTECT_SKY, 1.f), 5, 0, 4, 2, 0.f},
+        {"no sky above the window (hue 0.75)", With(eLP_PROTECT_SKY, 1.f), 5, 2, 0, 4, 0.f},
+        // Hue 0.9722 wraps to 0.0022 after the shift: inside the widest window, outside a narrow one.
+        {"skin across the hue wrap", With(eLP_PROTECT_SKIN, 1.f), 17, 16, 10, 11, 0.5514423f},
+        {"no skin in a narrow window", With(eLP_PROTECT_SKIN, 0.2f), 17, 16, 10, 11, 0.f},
+    };
+    for (const auto& [what, p, n, r, g, b, weight] : protections)
+    {
+        const std::vector<float> input = Identity(n), baked = Bake(n, std::vector<float>(input.size(), 0.f), p);
+        const size_t at = LutLattice::Offset(r, g, b, n);
+        for (size_t i = 0; i < 3; ++i)
+            EXPECT_NEAR(baked[at + i], weight * input[at + i], 2e-7f) << what << " channel " << i;
+    }
+}
+
