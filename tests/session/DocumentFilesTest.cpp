@@ -2,11 +2,6 @@
 #include "session/DocumentFiles.h"
 #include "session/ExchangeFile.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/LogCapture.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace DocumentFiles;
 
@@ -39,14 +34,7 @@ TEST(DocumentFiles, DropsAreClassifiedByName)
 
 TEST(DocumentFiles, CommandLineKindsAndTheirLogLines)
 {
-    const struct
-    {
-        const char* text;
-        bool filter;
-        ECommandKind kind;
-        const char* path;
-        const char* logged;
-    } cases[] = {
+    const struct { const char *text; bool filter; ECommandKind kind; const char *path, *logged; } cases[] = {
         {"", false, ECommandKind::None, "", ""},
         {"/a/clip.tif", true, ECommandKind::None, "", ""},
         {"/a/x.vantropeProject", true, ECommandKind::None, "", ""},
@@ -73,9 +61,8 @@ TEST(DocumentFiles, DialogFilters)
 {
     const QStringList video = VideoDialogFilter().split(";;");
     ASSERT_EQ(video.size(), 11);
-    EXPECT_EQ(video.first(), "MPEG (*.mpg *.mpeg *.mp4 *.mp2 *.mpe)");
-    EXPECT_EQ(video.at(3), "WebM (*.webm *.vp8 *.vp9)");
-    EXPECT_EQ(video.last(), "Alle Dateien (*.*)");
+    EXPECT_EQ(QStringList({video[0], video[3], video[10]}),
+              QStringList({"MPEG (*.mpg *.mpeg *.mp4 *.mp2 *.mpe)", "WebM (*.webm *.vp8 *.vp9)", "Alle Dateien (*.*)"}));
     // Every pattern of the video list is accepted as a video when dropped.
     for (const QString& entry : video.mid(0, 10))
         for (const QString& pattern : entry.section('(', 1).chopped(1).split(' '))
@@ -105,11 +92,8 @@ TEST(ExchangeFile, ReadsValuesAndImagesBelowTheCount)
     SExchangeFile file;
     CLogCapture log;
     ASSERT_TRUE(ReadExchangeFile(path, file));
-    EXPECT_EQ(file.sSourceApplication, "Host");
-    EXPECT_EQ(file.sExportPath, "/out/");
-    EXPECT_EQ(file.sPluginType, "Filter");
-    EXPECT_EQ(file.sExportImage, "result.tif");
-    EXPECT_EQ(file.sSourcePath, "NA");
+    EXPECT_EQ(QStringList({file.sSourceApplication, file.sExportPath, file.sPluginType, file.sExportImage, file.sSourcePath}),
+              QStringList({"Host", "/out/", "Filter", "result.tif", "NA"}));
     EXPECT_EQ(file.iImageCount, 2);
     EXPECT_EQ(file.images, QStringList({"/in/a.tif", "/in/b.tif"}));
 
@@ -122,14 +106,7 @@ TEST(ExchangeFile, ReadsValuesAndImagesBelowTheCount)
 TEST(ExchangeFile, BrokenAndHostileFiles)
 {
     QTemporaryDir dir;
-    const struct
-    {
-        const char* name;
-        QByteArray content;
-        bool ok;
-        int count;
-        int images;
-    } cases[] = {
+    const struct { const char* name; QByteArray content; bool ok; int count, images; } cases[] = {
         {"broken.lif", "<LIF><ImageCount>1</ImageCount><Image0000>a</Image0000>", false, 0, 0},
         {"garbage.lif", "\x01\x02 not xml", false, 0, 0},
         {"mismatch.lif", "<LIF><ImportPath>/x</Import></LIF>", false, 0, 0},

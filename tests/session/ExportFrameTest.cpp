@@ -2,24 +2,13 @@
 // reduction, blending, tone table, the grade, side-by-side comparison, crop or resample, and a
 // whole export through the driver.
 #include "core/AppLog.h"
-#include "core/EngineState.h"
-#include "engine/OperatorCatalogue.h"
 #include "session/ExportFrameGrader.h"
-#include "session/GradingSession.h"
 #include "session/VideoExportDriver.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/LogCapture.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/TempHome.h"
 
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <functional>
 
 namespace
@@ -50,13 +39,6 @@ Bytes Columns(int width, int height, const std::function<int(int)>& level)
     return pixels;
 }
 
-bool RunFfmpeg(const QStringList& arguments, int limitMs = 120000)
-{
-    QProcess process;
-    process.start(QStandardPaths::findExecutable("ffmpeg"), QStringList{"-nostdin", "-v", "error", "-y"} + arguments);
-    return process.waitForFinished(limitMs) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
 class ExportFrame : public ::testing::Test
 {
 protected:
@@ -72,6 +54,19 @@ protected:
     CEngineState m_state;
     CGradingSession m_session{m_state};
     CExportFrameGrader m_grader{m_session};
+};
+
+class ExportDriver : public ::testing::Test
+{
+protected:
+    void SetUp() override { m_dst.SetCodec(CMovieHandling::eCODEC1); }
+    CTempHome m_home;
+    QTemporaryDir m_dir;
+    CGradingSession m_session;
+    CExportFrameGrader m_grader{m_session};
+    CMovieHandling m_movie;
+    CVideoExportDriver m_driver{m_movie, m_session, m_grader};
+    CMovieHandling::SDstDesc m_dst;
 };
 
 void ExpectLevels(const Bytes& out, int width, const std::function<int(int)>& level, int tolerance, const char* what)
@@ -133,9 +128,16 @@ TEST_F(ExportFrame, ToneTableBlendAndComparison)
     m_grader.SetToneValue(1.0f);
     Bytes out = Run(Columns(2, 2, [](int) { return 128; }), {2, 2}, {2, 2});
     EXPECT_NEAR(out[0], 193, 1);
-    m_grader.SetToneValue(0.5005f); // within 0.001 of neutral: untouched
-    out = Run(Columns(2, 2, [](int) { return 128; }), {2, 2}, {2, 2});
-    EXPECT_EQ(out[0], 128);
+    // Levels 1, 8, 24, 64, 255 are 257, 2056, 6168, 16448, 65535 in 16 bits. Within 0.001 of
+    // neutral they are untouched; at 0.4985 (e = 1.0015^1.3 = 1.0019504) they darken by a few
+    // units to 254, 2042, 6139, 16403, 65535, just enough to drop the first three a level.
+    const Bytes levels{1, 8, 24, 64, 255};
+    for (const auto& [tone, expected] : {std::pair{0.5005f, levels}, {0.4985f, Bytes{0, 7, 23, 64, 255}}})
+    {
+        m_grader.SetToneValue(tone);
+        out = Run(Columns(5, 1, [&](int x) { return levels[size_t(x)]; }), {5, 1}, {5, 1});
+        ExpectLevels(out, 5, [&expected = expected](int x) { return expected[size_t(x)]; }, 0, "tone near neutral");
+    }
     m_grader.SetToneValue(0.5f);
 
     // Blending before the grade: the maximum of two frames, then the negative.
@@ -173,53 +175,39 @@ TEST_F(ExportFrame, WorkingAndDestinationSizes)
     ExpectLevels(Run(Columns(9, 5, ramp), {9, 5}, {8, 4}), 8, ramp, 0, "cropped");
 }
 
-TEST(ExportDriver, SaveDialogRemembersItsFolder)
+TEST_F(ExportDriver, SaveDialogRemembersItsFolder)
 {
-    CTempHome home;
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
-    CGradingSession session;
-    CExportFrameGrader grader(session);
-    CMovieHandling movie;
-    CVideoExportDriver driver(movie, session, grader);
-    CMovieHandling::SDstDesc dst;
-    dst.SetCodec(CMovieHandling::eCODEC1);
-
+    QSettings settings(m_dir.filePath("settings.ini"), QSettings::IniFormat);
     CScriptedPrompt prompt;
-    prompt.QueueText(dir.filePath("clips/graded.avi"));
+    prompt.QueueText(m_dir.filePath("clips/graded.avi"));
     prompt.QueueText("");
-    EXPECT_EQ(driver.AskDestination(prompt, settings, dst), dir.filePath("clips/graded.avi"));
-    EXPECT_EQ(settings.value("lastDialogPath").toString(), dir.filePath("clips"));
+    EXPECT_EQ(m_driver.AskDestination(prompt, settings, m_dst), m_dir.filePath("clips/graded.avi"));
+    EXPECT_EQ(settings.value("lastDialogPath").toString(), m_dir.filePath("clips"));
     EXPECT_EQ(prompt.Log().value(0), "save|Video speichern|" + QStandardPaths::writableLocation(QStandardPaths::MoviesLocation) +
                                          "/Mein Video");
-    QDir().mkpath(dir.filePath("clips"));
-    EXPECT_TRUE(driver.AskDestination(prompt, settings, dst).isEmpty()); // cancelled: nothing stored
-    EXPECT_EQ(prompt.Log().value(1), "save|Video speichern|" + dir.filePath("clips") + "/Mein Video");
-    EXPECT_EQ(CVideoExportDriver::StartFolder(settings), dir.filePath("clips"));
+    QDir().mkpath(m_dir.filePath("clips"));
+    EXPECT_TRUE(m_driver.AskDestination(prompt, settings, m_dst).isEmpty()); // cancelled: nothing stored
+    EXPECT_EQ(prompt.Log().value(1), "save|Video speichern|" + m_dir.filePath("clips") + "/Mein Video");
+    EXPECT_EQ(CVideoExportDriver::StartFolder(settings), m_dir.filePath("clips"));
 }
 
-TEST(ExportDriver, ExportGradesEveryFrameAndRestoresTheEngine)
+TEST_F(ExportDriver, ExportGradesEveryFrameAndRestoresTheEngine)
 {
-    CTempHome home;
-    QTemporaryDir dir;
-    const QString clip = dir.filePath("in.mp4");
-    ASSERT_TRUE(RunFfmpeg({"-f", "lavfi", "-i", "color=c=0x204060:s=32x18:r=25:d=0.4", "-c:v", "libx264", "-qp", "0", clip}));
+    const QString clip = m_dir.filePath("in.mp4");
+    QProcess make;
+    make.start("ffmpeg", {"-nostdin", "-v", "error", "-f", "lavfi", "-i", "color=c=0x204060:s=32x18:r=25:d=0.4", "-c:v",
+                          "libx264", "-qp", "0", clip});
+    ASSERT_TRUE(make.waitForFinished(120000) && make.exitCode() == 0);
     MP_UI_SetLogging(true);
-    CGradingSession session;
-    session.Chain().Operators().append(SessionTest::Operator("MP_calcPixelNegative"));
+    m_session.Chain().Operators().append(SessionTest::Operator("MP_calcPixelNegative"));
     const std::vector<uint16_t> still(size_t(32) * 18 * 3, 1000);
-    ASSERT_TRUE(session.SetSource(still.data(), 32, 18));
-    CExportFrameGrader grader(session);
-    CMovieHandling movie;
-    CVideoExportDriver driver(movie, session, grader);
-    CMovieHandling::SDstDesc dst;
-    dst.SetCodec(CMovieHandling::eCODEC1);
+    ASSERT_TRUE(m_session.SetSource(still.data(), 32, 18));
     CScriptedPrompt prompt;
     prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
-    movie.SetPrompt(&prompt);
+    m_movie.SetPrompt(&prompt);
     QStringList window;
     CLogCapture log;
-    const int result = driver.Export(clip, dir.filePath("out.avi"), dst, QSize(32, 18), [&](bool on) {
+    const int result = m_driver.Export(clip, m_dir.filePath("out.avi"), m_dst, QSize(32, 18), [&](bool on) {
         window << (on ? "enabled" : "disabled");
         EXPECT_TRUE(MP_UI_GetVideoMode()); // the window comes back before the video mode ends
     });
@@ -228,16 +216,15 @@ TEST(ExportDriver, ExportGradesEveryFrameAndRestoresTheEngine)
     EXPECT_FALSE(MP_UI_GetVideoMode());
     EXPECT_TRUE(MP_UI_GetLogging());
     EXPECT_EQ(MP_UI_GetProgressBarUpdateDelayTime(), 250);
-    EXPECT_EQ(dst.m_strPath, dir.filePath("out"));
-    EXPECT_EQ(dst.m_iResolution, QSize(32, 18));
+    EXPECT_EQ(m_dst.m_strPath, m_dir.filePath("out"));
+    EXPECT_EQ(m_dst.m_iResolution, QSize(32, 18));
     for (const char* line : {"MP: HDRMainWindow::ProcessVideo(", "MP: MasterBuffer: 32x18", "MP: Recover Original Frame"})
         EXPECT_NE(log.Text().find(line), std::string::npos) << line;
-    EXPECT_EQ(grader.Frames(), 0); // the timing sums were logged and cleared
+    EXPECT_EQ(m_grader.Frames(), 0); // the timing sums were logged and cleared
 
     // Every frame was graded: the uncompressed result holds the negative of the clip's colour.
     QProcess decode;
-    decode.start(QStandardPaths::findExecutable("ffmpeg"),
-                 {"-v", "error", "-i", dir.filePath("out.avi"), "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
+    decode.start("ffmpeg", {"-v", "error", "-i", m_dir.filePath("out.avi"), "-f", "rawvideo", "-pix_fmt", "rgb24", "-"});
     ASSERT_TRUE(decode.waitForFinished(30000));
     const QByteArray frames = decode.readAllStandardOutput();
     ASSERT_EQ(frames.size(), 10 * 32 * 18 * 3);
@@ -247,5 +234,5 @@ TEST(ExportDriver, ExportGradesEveryFrameAndRestoresTheEngine)
         ASSERT_NEAR(uint8_t(frames[i + 2]), 255 - 0x60, 2) << i;
     }
     // The session's own picture came back.
-    EXPECT_EQ(session.Result().GetSize().width(), 32);
+    EXPECT_EQ(m_session.Result().GetSize().width(), 32);
 }

@@ -1,21 +1,11 @@
 // The grade as a LUT: a chain of colour operators with the LUT panel's LUT, baked to 33 points
 // and applied, against the same grade run directly; operators that look at neighbours (and such
 // parts of a film type) are left out and named; saving writes a cube that reads back.
-#include "core/EngineState.h"
-#include "engine/ChainEditor.h"
-#include "engine/OperatorCatalogue.h"
 #include "lut/CubeFile.h"
 #include "lut/LutEngine.h"
 #include "lut/LutLibrary.h"
 #include "session/GradeLut.h"
-#include "session/GradingSession.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/ScriptedPrompt.h"
-#include "tests/support/SyntheticImages.h"
-
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>

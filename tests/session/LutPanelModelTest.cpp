@@ -3,11 +3,6 @@
 #include "session/LutPanelModel.h"
 #include "tests/session/SessionTestUtil.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
-
 #include <memory>
 
 TEST(LutPanelModel, GroupsShowAndEnableByLutExpanderAndDistanceFromDefault)
@@ -34,31 +29,20 @@ TEST(LutPanelModel, GroupsShowAndEnableByLutExpanderAndDistanceFromDefault)
     EXPECT_TRUE(model.GroupSlidersVisible(eLPG_PROTECT));
     EXPECT_STREQ(model.GroupIcon(eLPG_PROTECT), "LUTShowValuesOn");
 
-    // A reset button comes on at 0.001 from the default, and only for its own group.
+    // A reset button comes on at 0.001 from the default, and only for its own group (the dock's
+    // test moves a slider of another group and resets it).
     lut->SetParameter(eLP_PROTECT_SKY, 0.0009f);
     EXPECT_FALSE(model.ResetEnabled(eLPG_PROTECT));
     lut->SetParameter(eLP_PROTECT_SKY, 0.0011f);
     EXPECT_TRUE(model.ResetEnabled(eLPG_PROTECT));
     EXPECT_FALSE(model.ResetEnabled(eLPG_PARAMETER));
-    EXPECT_FALSE(model.ResetEnabled(eLPG_BALANCE));
-    lut->SetParameter(eLP_INTENSITY, 0.99f); // intensity's default is 1
-    EXPECT_TRUE(model.ResetEnabled(eLPG_PARAMETER));
-    lut->ResetGroup(eLPG_PROTECT);
-    EXPECT_FALSE(model.ResetEnabled(eLPG_PROTECT));
 }
 
 TEST(LutPanelModel, SliderValuesMapToTheParameterRange)
 {
     auto lut = std::make_unique<CLutState>();
     CLutPanelModel model(*lut);
-    struct SCase
-    {
-        ELutParameter which;
-        int slider;
-        float parameter;
-        int readBack;
-    };
-    const SCase cases[] = {
+    const struct { ELutParameter which; int slider; float parameter; int readBack; } cases[] = {
         {eLP_BRIGHTNESS, 0, 0.5f, 0},
         {eLP_BRIGHTNESS, -100, 0.0f, -100},
         {eLP_BRIGHTNESS, 50, 0.75f, 50},
@@ -66,7 +50,7 @@ TEST(LutPanelModel, SliderValuesMapToTheParameterRange)
         {eLP_INTENSITY, 40, 0.4f, 40},
         {eLP_PROTECT_SKIN, -5, 0.0f, 0},
     };
-    for (const SCase& c : cases)
+    for (const auto& c : cases)
     {
         model.SetSliderValue(c.which, c.slider);
         EXPECT_FLOAT_EQ(lut->Parameters()[c.which], c.parameter) << c.slider;
@@ -98,26 +82,19 @@ TEST(LutPanelModel, WidgetStateKeysRoundTrip)
     EXPECT_FLOAT_EQ(settings.value(QStringLiteral("PostProcessingDock/m_pLUTProtectSkySlider")).toFloat(), 0.7f);
     EXPECT_TRUE(settings.value(QStringLiteral("PostProcessingDock/m_pLUTProtectButton")).toBool());
 
+    // The project test reads every parameter, the mode, the switch and an open group back; here
+    // what it leaves at the defaults.
     auto other = std::make_unique<CLutState>();
     CLutPanelModel loaded(*other);
     loaded.LoadState(settings);
-    EXPECT_FALSE(other->IsActive());
-    EXPECT_EQ(other->LayerMode(), 52);
     EXPECT_EQ(other->ChosenSize(), 32);
     EXPECT_FALSE(loaded.IsExpanded(eLPG_PARAMETER));
-    EXPECT_TRUE(loaded.IsExpanded(eLPG_PROTECT));
-    for (int i = 0; i < eLP_COUNT; ++i)
-        EXPECT_FLOAT_EQ(other->Parameters()[i], lut->Parameters()[i]) << i;
 }
 
 TEST(LutPanelModel, LoadingKeepsWhatIsMissingAndRejectsBadValues)
 {
     // Two files of damaged values; saturation is never in them and keeps what it was.
-    const struct
-    {
-        const char* text;
-        float intensity, brightness, contrast;
-    } cases[] = {
+    const struct { const char* text; float intensity, brightness, contrast; } cases[] = {
         {"m_pLUTBrightnessSlider=1.5\n"
          "m_pLUTContrastSlider=abc\n" // unreadable: unchanged
          "m_pLUTLayerComboBox=999\n", // a list position that does not exist: the first mode

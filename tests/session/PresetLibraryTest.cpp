@@ -1,18 +1,12 @@
 // The preset library: import classes, user file names, copy, rename, move, combine, delete, the
 // dock's project copies, and every shipped preset graded on a generated frame.
-#include "engine/OperatorCatalogue.h"
 #include "session/PresetCombiner.h"
 #include "session/PresetLibrary.h"
 #include "session/PresetThumbnails.h"
 #include "session/PresetsDockModel.h"
-
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/ScriptedPrompt.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include <QColor>
 
 #include <cmath>
 
@@ -120,10 +114,8 @@ TEST_F(PresetLibrary, ImportClassifiesEachFileAndCopiesOnlyTheImportableOnes)
 
 TEST_F(PresetLibrary, NextUserFileNameFollowsTheLastNumber)
 {
-    EXPECT_EQ(CPresetLibrary::NextUserFileName(User()), "vantropepp_vu_000000.ini");
-    for (int i = 0; i <= 7; ++i)
-        WriteFile(QStringLiteral("%1/vantropepp_vu_%2.ini").arg(User()).arg(i, 6, 10, QChar('0')), "");
-    EXPECT_EQ(CPresetLibrary::NextUserFileName(User()), "vantropepp_vu_000008.ini");
+    // Two files: the last number plus one, neither the count nor the first number plus one.
+    WriteFile(User() + "/vantropepp_vu_000007.ini", "");
     WriteFile(User() + "/vantropepp_vu_000041.ini", "");
     EXPECT_EQ(CPresetLibrary::NextUserFileName(User()), "vantropepp_vu_000042.ini");
 }
@@ -239,30 +231,22 @@ TEST_F(PresetLibrary, ProjectKeepsTheDockStateAndThePresetsItUsed)
 // A frame with every hue across, dark to bright downwards, and a grey strip at the bottom.
 std::vector<uint16_t> TypicalFrame(int width, int height)
 {
-    std::vector<uint16_t> frame(size_t(width) * height * 3);
+    std::vector<uint16_t> frame;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
         {
-            const double hue = 6.0 * x / width, value = 0.1 + 0.85 * y / height;
-            const double saturation = y > height * 4 / 5 ? 0.0 : 0.65;
-            const double f = hue - std::floor(hue);
-            const double p = value * (1 - saturation), q = value * (1 - saturation * f), t = value * (1 - saturation * (1 - f));
-            double rgb[6][3] = {{value, t, p}, {q, value, p}, {p, value, t}, {p, q, value}, {t, p, value}, {value, p, q}};
-            for (int c = 0; c < 3; ++c)
-                frame[(size_t(y) * width + x) * 3 + c] = uint16_t(std::lround(rgb[int(hue) % 6][c] * 65535));
+            const QColor c = QColor::fromHsvF(float(x) / width, y > height * 4 / 5 ? 0.0f : 0.65f, 0.1f + 0.85f * y / height);
+            frame.insert(frame.end(), {uint16_t(c.rgba64().red()), uint16_t(c.rgba64().green()), uint16_t(c.rgba64().blue())});
         }
     return frame;
 }
 
+// The mean absolute difference of two 32-bit pictures' colour bytes.
 double MeanDifference(const QImage& a, const QImage& b)
 {
     double sum = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-        {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
-        }
+    for (qsizetype i = 0; i < a.sizeInBytes(); ++i)
+        sum += i % 4 == 3 ? 0 : std::abs(int(a.constBits()[i]) - int(b.constBits()[i]));
     return sum / (3.0 * a.width() * a.height());
 }
 
@@ -271,12 +255,11 @@ TEST(ShippedPresets, EachLoadsAndGivesItsOwnVisibleLook)
     CScriptedPrompt prompt;
     QTemporaryDir user;
     CPresetLibrary library(CPresetLibrary::ProgramSystemFolder(), user.path(), prompt, COperatorCatalogue::Shared());
-    ASSERT_TRUE(library.LoadAll());
+    ASSERT_TRUE(library.LoadAll()); // that none is broken, the command line's preset list says
     ASSERT_GE(library.Count(), 30);
     QStringList categories;
     for (int i = 0; i < library.Count(); ++i)
     {
-        EXPECT_FALSE(library.At(i).bBroken) << library.Chain(i).Path().toStdString();
         EXPECT_FALSE(library.Chain(i).SearchTag().isEmpty());
         categories << library.Chain(i).Category();
     }

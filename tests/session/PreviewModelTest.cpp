@@ -1,18 +1,16 @@
 // The preview model: coalesced refreshes, preview sizes, the graded preview against the session's
 // own grade, the full-resolution recalculation, the kept scaled source and a frame reduced while
-// decoding.
-#include "core/EngineState.h"
-#include "engine/ChainEditor.h"
+// decoding; and the scopes model over it: it follows the graded picture, the before view and the
+// split; requests during a computation collapse into one; only finished preview pictures are
+// drawn; views nobody sees are skipped; view settings survive a save and ignore hostile values.
 #include "engine/PostProcessing.h"
-#include "session/GradingSession.h"
 #include "session/PreviewModel.h"
-
+#include "session/ScopesModel.h"
 #include "tests/session/SessionTestUtil.h"
-#include "tests/support/SyntheticImages.h"
 
 #include <QCoreApplication>
-
-#include <gtest/gtest.h>
+#include <QDeadlineTimer>
+#include <QThread>
 
 namespace
 {
@@ -52,11 +50,7 @@ protected:
         MP_UI_SetLogging(false);
         m_model.SetPreviewLongSide(64);
     }
-    void AddNegative()
-    {
-        CChainEditor editor(m_session.Chain(), COperatorCatalogue::Shared());
-        ASSERT_GE(editor.Add("MP_calcPixelNegative"), 0);
-    }
+    void AddNegative() { ASSERT_GE(SessionTest::AddOperator(m_session, "MP_calcPixelNegative"), 0); }
     CGradingSession m_session;
     CPreviewModel m_model{m_session};
 };
@@ -104,20 +98,14 @@ TEST_F(Preview, PreviewSizeFitsTheLongSideAndNeverEnlarges)
     EXPECT_EQ(PreviewSizeFor(QSize(100, 33), 64), QSize(64, 21));
     EXPECT_EQ(PreviewSizeFor(QSize(1, 500), 64), QSize(1, 64)); // never thinner than a pixel
 
-    struct SCase
-    {
-        QSize frame, preview;
-        double scale;
-    };
+    struct SCase { QSize frame, preview; double scale; };
     for (const SCase& c : {SCase{{192, 108}, {64, 36}, 64.0 / 192}, SCase{{108, 192}, {36, 64}, 64.0 / 192},
                            SCase{{50, 40}, {50, 40}, 1.0}, SCase{{64, 64}, {64, 64}, 1.0}})
     {
         const std::vector<uint16_t> frame = TestImages::Noise(c.frame.width(), c.frame.height(), 5);
         ASSERT_TRUE(m_model.SetFrame(frame.data(), c.frame.width(), c.frame.height()));
-        EXPECT_EQ(m_model.FrameSize(), c.frame);
-        EXPECT_EQ(m_model.PreviewSize(), c.preview);
-        EXPECT_EQ(m_model.Graded().size(), c.preview);
-        EXPECT_EQ(m_model.Original().size(), c.preview);
+        EXPECT_EQ((QList<QSize>{m_model.FrameSize(), m_model.PreviewSize(), m_model.Graded().size(), m_model.Original().size()}),
+                  (QList<QSize>{c.frame, c.preview, c.preview, c.preview}));
         EXPECT_EQ(m_model.Graded().format(), QImage::Format_RGB32);
         EXPECT_DOUBLE_EQ(m_model.Scale(), c.scale);
     }
@@ -163,13 +151,18 @@ TEST_F(Preview, GradedPreviewIsTheKernelOnTheScaledFrame)
     EXPECT_EQ(Pixels(reference.Result()), graded);
 }
 
-TEST_F(Preview, FullResolutionRecalculationAndBack)
+TEST_F(Preview, FullResolutionRecalculationAndBackKeepTheScaledSource)
 {
     AddNegative();
     const std::vector<uint16_t> frame = TestImages::Noise(160, 80, 6);
     ASSERT_TRUE(m_model.SetFrame(frame.data(), 160, 80));
     EXPECT_DOUBLE_EQ(m_model.Scale(), 0.4);
+    const int afterFrame = m_session.ResampleCount();
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame); // slider changes reuse the scaled frame
 
+    // A full-size grade reads the source itself and leaves the scaled copy in place.
     ASSERT_TRUE(m_model.RecalculateFullResolution());
     EXPECT_DOUBLE_EQ(m_model.Scale(), 1.0);
     EXPECT_EQ(m_model.Result().GetSize(), QSize(160, 80));
@@ -180,26 +173,19 @@ TEST_F(Preview, FullResolutionRecalculationAndBack)
         ASSERT_LE(std::abs(int(full[i]) - (65535 - int(frame[i]))), 1) << i;
 
     ASSERT_TRUE(m_model.UpdateNow());
+    EXPECT_EQ(m_session.ResampleCount(), afterFrame);
     EXPECT_EQ(m_model.Graded().size(), QSize(64, 32));
     EXPECT_EQ(m_model.Original().size(), QSize(64, 32));
     EXPECT_DOUBLE_EQ(m_model.Scale(), 0.4);
 }
 
-TEST_F(Preview, ScaledSourceIsKeptUntilTheSourceOrTheSizeChanges)
+TEST_F(Preview, ScaledSourceIsRemadeWhenTheSourceOrTheSizeChanges)
 {
     AddNegative();
     const std::vector<uint16_t> first = Uniform(128, 64, 0x1000, 0x2000, 0x3000);
     const std::vector<uint16_t> second = Uniform(128, 64, 0x4000, 0x5000, 0x6000);
     ASSERT_TRUE(m_model.SetFrame(first.data(), 128, 64));
     const int afterFrame = m_session.ResampleCount();
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(m_model.UpdateNow());
-    EXPECT_EQ(m_session.ResampleCount(), afterFrame); // slider changes reuse the scaled frame
-
-    // A full-size grade reads the source itself and leaves the scaled copy in place.
-    ASSERT_TRUE(m_model.RecalculateFullResolution());
-    ASSERT_TRUE(m_model.UpdateNow());
-    EXPECT_EQ(m_session.ResampleCount(), afterFrame);
 
     // A new frame of the same size is scaled again and shown, not the old one.
     ASSERT_TRUE(m_model.SetFrame(second.data(), 128, 64));
@@ -277,4 +263,139 @@ TEST_F(Preview, FrameReducedWhileDecodingIsGradedWithoutResampling)
     ASSERT_TRUE(m_model.SetFrame(frame, 4, 2, reduced, QSize(1, 2)));
     EXPECT_EQ(m_session.ResampleCount(), 1);
     EXPECT_EQ(Pixels(m_model.Result())[0], 0);
+}
+
+namespace
+{
+constexpr int kWidth = 40, kHeight = 30;
+
+// The scopes over the preview of a negative.
+class Scopes : public Preview
+{
+protected:
+    void SetUp() override
+    {
+        Preview::SetUp();
+        AddNegative();
+    }
+    /// Lets the worker finish and its results arrive.
+    bool Settle()
+    {
+        const QDeadlineTimer deadline(20000);
+        while (m_scopes.IsBusy() && !deadline.hasExpired())
+        {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(1);
+        }
+        return !m_scopes.IsBusy();
+    }
+    uint32_t Red(int view, int bin) { return m_scopes.Scope(view).counts.grids.at(0).at(size_t(bin)); }
+
+    CScopesModel m_scopes{m_model};
+    std::vector<uint16_t> m_frame = Uniform(kWidth, kHeight, 0x3000, 0xA000, 0x1000); // graded: 0xCFFF, 0x5FFF, 0xEFFF
+};
+
+const SScopeSettings kHistogram{.eKind = eSK_HISTOGRAM, .size = QSize(120, 80)};
+}  // namespace
+
+TEST_F(Scopes, FollowTheGradedPictureTheBeforeViewAndTheSplit)
+{
+    const int view = m_scopes.AddView(kHistogram);
+    ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(view, 0xCF), 1200u);
+    EXPECT_EQ(m_scopes.Scope(view).picture.GetSize(), QSize(120, 80));
+
+    m_scopes.SetSource(CScopesModel::eOriginal);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(view, 0x30), 1200u);
+
+    // A quarter of the columns original, the rest graded.
+    m_scopes.SetSource(CScopesModel::eSplit, 0.25);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(view, 0x30), 300u);
+    EXPECT_EQ(Red(view, 0xCF), 900u);
+}
+
+TEST_F(Scopes, RequestsDuringAComputationCollapseIntoOne)
+{
+    m_scopes.AddView(kHistogram);
+    ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
+    const int before = m_scopes.Computations();
+    // The first computation cannot report before the event loop turns, so all of these arrive
+    // while it runs.
+    for (int i = 0; i < 20; ++i)
+        m_scopes.RequestUpdate();
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(m_scopes.Computations() - before, 2);
+}
+
+TEST_F(Scopes, OnlyFinishedPreviewPicturesAreSeen)
+{
+    const int view = m_scopes.AddView(kHistogram);
+    ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
+    // A second frame while the first computation runs: the scopes end on it.
+    std::vector<uint16_t> second = m_frame;
+    for (size_t i = 0; i < second.size(); i += 3)
+        second[i] = 0x7000; // graded red 0x8FFF
+    ASSERT_TRUE(m_model.SetFrame(second.data(), kWidth, kHeight));
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(view, 0x8F), 1200u);
+
+    // The working image being overwritten, as by a grade in progress, is not what a new scope
+    // size is drawn from: the last finished picture is.
+    auto& result = const_cast<Helper::CRGB48Buffer&>(m_model.Result());
+    std::fill_n(result.GetData(), kWidth * kHeight * 3, uint16_t(0));
+    SScopeSettings larger = kHistogram;
+    larger.size = QSize(200, 100);
+    m_scopes.SetSettings(view, larger);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(m_scopes.Scope(view).picture.GetSize(), QSize(200, 100));
+    EXPECT_EQ(Red(view, 0x8F), 1200u);
+}
+
+TEST_F(Scopes, ViewsNobodySeesAreNotComputed)
+{
+    const int shown = m_scopes.AddView(kHistogram);
+    const int hidden = m_scopes.AddView(kHistogram);
+    const int off = m_scopes.AddView(kHistogram);
+    m_scopes.SetVisible(hidden, false);
+    m_scopes.SetEnabled(off, false);
+    EXPECT_FALSE(m_scopes.IsActive(hidden));
+    EXPECT_FALSE(m_scopes.IsActive(off));
+    ASSERT_TRUE(m_model.SetFrame(m_frame.data(), kWidth, kHeight));
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(m_scopes.Scope(shown).counts.iPixels, 1200u);
+    EXPECT_EQ(m_scopes.Scope(hidden).counts.iPixels, 0u);
+    EXPECT_EQ(m_scopes.Scope(off).counts.iPixels, 0u);
+
+    // Shown again: computed from the current picture without a new grade.
+    m_scopes.SetVisible(hidden, true);
+    ASSERT_TRUE(Settle());
+    EXPECT_EQ(Red(hidden, 0xCF), 1200u);
+}
+
+TEST_F(Scopes, ViewSettingsRoundTripAndIgnoreHostileValues)
+{
+    QTemporaryDir dir;
+    QSettings file(dir.filePath("scopes.ini"), QSettings::IniFormat);
+    const SScopeSettings settings{.eKind = eSK_PARADE, .fGain = 2.5f, .bLogarithmic = true};
+    const int saved = m_scopes.AddView(settings);
+    m_scopes.SetEnabled(saved, false);
+    m_scopes.SaveView(saved, file, "Dock/m_pLower");
+
+    const int loaded = m_scopes.AddView(SScopeSettings());
+    m_scopes.LoadView(loaded, file, "Dock/m_pLower");
+    EXPECT_TRUE(m_scopes.Settings(loaded) == settings);
+    EXPECT_FALSE(m_scopes.IsEnabled(loaded));
+
+    for (const auto& [key, value] : {std::pair{"kind", "7"}, {"kind", "-1"}, {"kind", "2x"}, {"gain", "nan"},
+                                     {"gain", "1e9"}, {"logarithmic", "maybe"}, {"enabled", "2"}})
+    {
+        file.setValue(QStringLiteral("Dock/m_pLower/%1").arg(key), value);
+        m_scopes.LoadView(loaded, file, "Dock/m_pLower");
+        EXPECT_TRUE(m_scopes.Settings(loaded) == settings) << key << "=" << value;
+        EXPECT_FALSE(m_scopes.IsEnabled(loaded)) << key << "=" << value;
+        m_scopes.SaveView(saved, file, "Dock/m_pLower"); // the good values back
+    }
 }

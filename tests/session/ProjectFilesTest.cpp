@@ -1,13 +1,11 @@
 // Project files: the whole grade saved and read back value by value, the naming and version
 // rules with their messages, undo levels in the data folder, and the storage faults — a full
 // disk at every step, an interrupted swap, links where folders belong, hostile key values.
-#include "core/EngineState.h"
 #include "core/FileTree.h"
 #include "core/IniSource.h"
 #include "core/StillImage.h"
 #include "engine/LayerModes.h"
 #include "engine/OperatorFilter.h"
-#include "session/GradingSession.h"
 #include "session/LutPanelModel.h"
 #include "session/ProjectComponents.h"
 #include "session/ProjectModel.h"
@@ -16,16 +14,9 @@
 #include "session/UndoStore.h"
 #include "tests/session/SessionTestUtil.h"
 #include "tests/support/InvariantCheck.h"
-#include "tests/support/ScriptedPrompt.h"
 #include "tests/support/SmallDisk.h"
-#include "tests/support/SyntheticImages.h"
-#include "tests/support/TempHome.h"
 
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <fcntl.h>
 #include <sys/statvfs.h>
@@ -143,9 +134,8 @@ TEST_F(ProjectFiles, WholeGradeAndHistoryComeBackValueByValue)
     ASSERT_EQ(Load(Project()), ProjectStore::EOpen::eOk);
     undoB.RestoreFrom(m_opened->DataFolder());
 
-    EXPECT_EQ(m_opened->Header().iVersion, 200);
-    EXPECT_EQ(m_opened->Header().iSaveMode, 8);
-    EXPECT_TRUE(m_opened->Header().bVideoIsLoaded);
+    EXPECT_EQ(std::tuple(m_opened->Header().iVersion, m_opened->Header().iSaveMode, m_opened->Header().bVideoIsLoaded),
+              std::tuple(200, 8, true));
     EXPECT_EQ(m_opened->Header().sVideoFilePath, m_dir.filePath("clip.mp4"));
 
     const auto& opsA = m_a.session->Chain().Operators();
@@ -256,12 +246,8 @@ TEST_F(ProjectFiles, NamesVersionsAndMessages)
     // Versions: up to 200 (or none) load; above, or unreadable, are refused before anything changes.
     const QString project = m_dir.filePath("shot.vantropeProject");
     const QByteArray saved = ReadFile(project);
-    struct
-    {
-        const char* version; // null: the key is removed
-        bool removeData;
-        const char* message;
-    } const versions[] = {
+    // A null version removes the key.
+    const struct { const char* version; bool removeData; const char* message; } versions[] = {
         {"200", false, nullptr},
         {nullptr, false, nullptr},
         {"201", false, "warning|Warnung|Projektdateien sind nicht kompatibel."},
@@ -468,16 +454,14 @@ TEST_F(ProjectFiles, HostileValuesLoadBounded)
 {
     ASSERT_TRUE(Save(Project()));
     const QByteArray saved = ReadFile(Project());
+    // Huge counts and sides, infinite factors and variant junk are in the project fuzz target's
+    // seeds, which its replay test reads with the same bounds.
     const std::pair<const char*, const char*> mutations[] = {
-        {"Size=1", "Size=2147483647"},
         {"Size=1", "Size=-1"},
-        {"Width=8", "Width=99999999999"},
         {"ScalingFactor=1", "ScalingFactor=nan"},
         {"FilePath=", "FilePath=../../elsewhere/x.png\nFilePathOld="},
-        {"Layer=0", "Layer=2147483647"},
         {"FilmTyp=0", "FilmTyp=-7"},
         {"SaveMode=8", "SaveMode=-7"},
-        {"[General]", "[General]\nbroken=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)"},
     };
     for (const auto& [from, to] : mutations)
     {

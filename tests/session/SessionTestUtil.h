@@ -1,13 +1,25 @@
 // Helpers the session tests share: a buffer's samples, small files written and read back, and
-// chain entries taken straight from the catalogue.
+// chain entries taken straight from the catalogue; with the headers nearly every file of the
+// folder needs.
 #pragma once
 
+#include "core/EngineState.h"
 #include "core/ImageBuffer.h"
+#include "engine/ChainEditor.h"
 #include "engine/OperatorCatalogue.h"
+#include "session/GradingSession.h"
+#include "tests/support/LogCapture.h"
+#include "tests/support/ScriptedPrompt.h"
+#include "tests/support/SyntheticImages.h"
+#include "tests/support/TempHome.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
 
 #include <vector>
 
@@ -40,5 +52,11 @@ inline QByteArray ReadFile(const QString& path)
 inline CPostProcessing::SOperator Operator(const char* kernel)
 {
     return COperatorCatalogue::Shared().CreateOperator(*COperatorCatalogue::Shared().FindKernel(kernel));
+}
+
+/// Appends `kernel` to the session's chain through the editor, as the dock does.
+inline int AddOperator(CGradingSession& session, const char* kernel)
+{
+    return CChainEditor(session.Chain(), COperatorCatalogue::Shared()).Add(kernel);
 }
 }  // namespace SessionTest
