@@ -68,6 +68,8 @@ public:
     CPreviewModel& PreviewModel() { return *m_preview; }
     CPreviewWidget* PreviewWidget() const { return m_pPreviewWidget; }
     CMovieHandling& Movie() { return *m_movie; }
+    /// Grades the frames of video exports.
+    CExportFrameGrader& ExportGrader() { return *m_grader; }
     HDRStatistic& Statistics() { return *m_pHDRStatistic; }
     HDRPostProcessingDockWidget* PostProcessingDock() const { return m_pPostProcessingDockWidget; }
     LutLibraryPanel* LutLibraryControls() const { return m_pLutLibraryPanel; }

@@ -117,6 +117,8 @@ void HDRMainWindow::createProjectParts()
     // Every change of the grade passes one of these.
     connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::updateCurrentPostProcessing, this,
             &HDRMainWindow::GradeChanged);
+    connect(m_pPostProcessingDockWidget, &HDRPostProcessingDockWidget::frameBlendChanged, this,
+            &HDRMainWindow::GradeChanged);
     connect(m_pLutLibraryPanel, &LutLibraryPanel::lutChanged, this, &HDRMainWindow::GradeChanged);
     // An applied preset is one step of the history at once, not after the rest period.
     connect(m_pPresetsDock, qOverload<CPostProcessing*, HDRPresetGroupBox*, bool>(&HDRPresetsDockWidget::updatePostProcessing),

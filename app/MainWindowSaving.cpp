@@ -148,6 +148,7 @@ void HDRMainWindow::saveVideo()
     CMovieHandling::SDstDesc& destination = dock.Destination();
     QSettings settings;
     CVideoExportDriver driver(*m_movie, *m_session, *m_grader);
+    m_session->FrameBlending().ApplyTo(m_grader->Blend()); // the post-processing dock's choice
     const QString path = driver.AskDestination(*m_pPrompt, settings, destination);
     if (path.isEmpty())
     {

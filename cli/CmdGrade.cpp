@@ -201,10 +201,12 @@ bool SetUpGrade(CCliArguments& args, CGradingSession& session)
            SetUpFilmType(args, session.FilmTypes()) && SetUpLayers(args, session);
 }
 
-// The destination descriptor and the frame settings from the clip options.
+// The destination descriptor and the frame settings from the clip options; a setting no option
+// names keeps what `dst` and the grader's blending already hold.
 bool SetUpClip(CCliArguments& args, CMovieHandling::SDstDesc& dst, CExportFrameGrader& grader)
 {
-    int codec = dst.m_eCodec, quality = dst.m_eQuality, artefact = dst.m_eArtefact, comparison = 0;
+    int codec = dst.m_eCodec, quality = dst.m_eQuality, artefact = dst.m_eArtefact,
+        comparison = grader.Blend().Comparison();
     QSize size;
     if (!args.Choice("codec", {"0", "1"}, codec) ||
         !args.Choice("quality", {"lowest", "low", "normal", "better", "best"}, quality) ||

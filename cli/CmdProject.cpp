@@ -242,8 +242,9 @@ int GradeProject(CCliArguments& args)
         if (!IsClipOutput(output))
             return args.Refuse(2, CliProject::tr("das Projekt enthält einen Clip: die Ausgabe muss auf .mp4 oder .avi enden"));
         CExportFrameGrader grader(project.Session());
-        // The project's export settings, each one the options name overridden.
+        // The project's export settings and frame blending, each one the options name overridden.
         CMovieHandling::SDstDesc dst = project.VideoDock().Destination();
+        project.Session().FrameBlending().ApplyTo(grader.Blend());
         if (!SetUpClip(args, dst, grader))
             return args.Report(2);
         return ExportAndPublish(args, project.Session(), grader, dst, project.Clip(), output);

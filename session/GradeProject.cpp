@@ -19,6 +19,7 @@ void CPostProcessingProject::SaveProject(QSettings& settings, const QString& dat
     if (m_pFilter)
         m_pFilter->SaveState(settings);
     m_session.FilmTypes().SaveState(settings);
+    m_session.FrameBlending().SaveState(settings);
     m_lutPanel.SaveState(settings);
 
     const QString chain = dataFolder + "/" + kChainFile;
@@ -36,6 +37,7 @@ void CPostProcessingProject::LoadProject(QSettings& settings, const QString& dat
     if (m_pFilter)
         m_pFilter->LoadState(settings);
     m_session.FilmTypes().LoadState(settings);
+    m_session.FrameBlending().LoadState(settings);
     m_lutPanel.LoadState(settings);
 
     const QString chain = dataFolder + "/" + kChainFile;

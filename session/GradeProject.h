@@ -1,7 +1,7 @@
 // The grade's parts of a project: the post-processing controls ("PostProcessingDock/…" keys: the
-// operator filter, the film type, the LUT panel with its fourteen sliders; the chain as a preset
-// file and the source lattice as "lut.cube" in the data folder) and the colour layers (group
-// "ColorModule").
+// operator filter, the film type, the frame blending, the LUT panel with its fourteen sliders;
+// the chain as a preset file and the source lattice as "lut.cube" in the data folder) and the
+// colour layers (group "ColorModule").
 #pragma once
 
 #include "core/IProject.h"

@@ -84,6 +84,7 @@ void CGradingSession::ResetGrade()
     m_filmTypes.SetIntensity(1.0f);
     m_filmTypes.SetGraining(0.0f);
     m_filmTypes.SetPosition(CFilmTypeModel::ePOST);
+    m_frameBlending.Reset();
     m_lut->Clear();
     m_colour->Controls().RemoveAll();
 }

@@ -1,7 +1,7 @@
 // The grading session: the source picture, its engine context (whose main slot holds the working
-// image), the operator chain, the LUT state and the film-type choice, and the grade that runs
-// them. The command line grades stills with it; the main window's preview and the export's frame
-// callback use the same object, the export in its own engine context.
+// image), the operator chain, the LUT state, the film-type and frame-blending choices, and the
+// grade that runs them. The command line grades stills with it; the main window's preview and
+// the export's frame callback use the same object, the export in its own engine context.
 #pragma once
 
 #include "core/ImageBuffer.h"
@@ -10,6 +10,7 @@
 #include "engine/PostProcessing.h"
 #include "engine/colourmodule/ColorModule.h"
 #include "lut/LutState.h"
+#include "session/FrameBlendChoice.h"
 
 #include <QCoreApplication>
 #include <QPoint>
@@ -33,6 +34,8 @@ public:
     CEngineContext& Engine() { return *m_engine; }
     CPostProcessing& Chain() { return *m_chain; }
     CFilmTypeModel& FilmTypes() { return m_filmTypes; }
+    /// How exports blend frames and compare before and after (the grade itself ignores it).
+    CFrameBlendChoice& FrameBlending() { return m_frameBlending; }
     CLutState& Lut() { return *m_lut; }
     /// The colour layers: they recolour the working image before the chain runs.
     CColorModule& ColourLayers() { return *m_colour; }
@@ -56,7 +59,8 @@ public:
     /// How often the source was resampled to a working size since construction.
     int ResampleCount() const { return m_iResamples; }
 
-    /// A new project's grade: an empty chain, no film type, no LUT, no colour layers.
+    /// A new project's grade: an empty chain, no film type, no LUT, no colour layers, no frame
+    /// blending.
     void ResetGrade();
 
     /// Loads a preset file as the chain. False with `missing` listing the kernels this build
@@ -95,6 +99,7 @@ private:
     std::unique_ptr<CPostProcessing> m_chain;
     std::unique_ptr<CLutState> m_lut; // two 3 MiB lattices: kept off the stack
     CFilmTypeModel m_filmTypes;
+    CFrameBlendChoice m_frameBlending;
     IProcessObserver* m_pObserver = nullptr;
     IUsageStatistics* m_pStatistics = nullptr;
     std::vector<uint16_t> m_source;

@@ -4,6 +4,7 @@
 #include "app/dock/ChainView.h"
 #include "app/dock/ControlFactory.h"
 #include "app/dock/FilmTypePanel.h"
+#include "app/dock/FrameBlendPanel.h"
 #include "app/dock/LutPanel.h"
 #include "app/dock/OperatorListView.h"
 #include "app/dock/PreviewTools.h"
@@ -73,6 +74,8 @@ void HDRPostProcessingDockWidget::Build()
     auto* filmColumn = new QVBoxLayout(filmPage);
     m_pFilmTypePanel = new CFilmTypePanel(m_session.FilmTypes(), filmPage);
     filmColumn->addWidget(m_pFilmTypePanel);
+    m_pFrameBlendPanel = new CFrameBlendPanel(m_session.FrameBlending(), filmPage);
+    filmColumn->addWidget(m_pFrameBlendPanel);
     filmColumn->addStretch(1);
     m_pTabs->addTab(filmPage, tr("Filmtyp"));
 
@@ -89,6 +92,7 @@ void HDRPostProcessingDockWidget::Build()
     connect(m_pChainView, &CChainView::currentChanged, this, &HDRPostProcessingDockWidget::ShowControls);
     connect(m_pChainView, &CChainView::maskViewChanged, this, &HDRPostProcessingDockWidget::maskViewChanged);
     connect(m_pFilmTypePanel, &CFilmTypePanel::changed, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
+    connect(m_pFrameBlendPanel, &CFrameBlendPanel::changed, this, &HDRPostProcessingDockWidget::frameBlendChanged);
     connect(m_pLutPanel, &CLutPanel::lutChanged, this, &HDRPostProcessingDockWidget::updateCurrentPostProcessing);
     connect(m_pLutPanel, &CLutPanel::layerBrowserRequested, this, &HDRPostProcessingDockWidget::BrowseLayerModes);
 }
@@ -157,6 +161,7 @@ void HDRPostProcessingDockWidget::refreshFromSession()
     m_pChainView->Refresh();
     ShowControls(m_pChainView->Current());
     m_pFilmTypePanel->Refresh();
+    m_pFrameBlendPanel->Refresh();
     m_pLutPanel->Refresh();
 }
 
@@ -164,6 +169,7 @@ void HDRPostProcessingDockWidget::SaveWidgetState(QSettings& settings) const
 {
     m_filter.SaveState(settings);
     m_session.FilmTypes().SaveState(settings);
+    m_session.FrameBlending().SaveState(settings);
     m_lutModel.SaveState(settings);
 }
 
@@ -171,6 +177,7 @@ void HDRPostProcessingDockWidget::LoadWidgetState(QSettings& settings)
 {
     m_filter.LoadState(settings);
     m_session.FilmTypes().LoadState(settings);
+    m_session.FrameBlending().LoadState(settings);
     m_lutModel.LoadState(settings);
     refreshFromSession();
 }

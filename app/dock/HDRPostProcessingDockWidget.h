@@ -1,5 +1,6 @@
 // The "Expertenmodus" dock: a view over the grading session's operator chain (operator lists by
-// type, the chain, the controls of the selected operator), its film-type choice and its LUT.
+// type, the chain, the controls of the selected operator), its film-type and frame-blending
+// choices and its LUT.
 #pragma once
 
 #include "engine/ChainEditor.h"
@@ -11,6 +12,7 @@
 
 class CChainView;
 class CFilmTypePanel;
+class CFrameBlendPanel;
 class CGradingSession;
 class CLutPanel;
 class COperatorListView;
@@ -39,6 +41,7 @@ public:
     COperatorListView* OperatorList() const { return m_pOperatorList; }
     CChainView* ChainList() const { return m_pChainView; }
     CFilmTypePanel* FilmTypePanel() const { return m_pFilmTypePanel; }
+    CFrameBlendPanel* FrameBlendPanel() const { return m_pFrameBlendPanel; }
     /// The controls of the operator selected in the chain, in set order.
     const QList<CParameterControl*>& Controls() const { return m_controls; }
     CChainEditor& Editor() { return m_editor; }
@@ -48,8 +51,8 @@ public:
     /// Appends the catalogue's operator for `kernel` to the chain and selects it; its index or −1.
     int AddOperator(const QString& kernel);
 
-    /// Writes the dock's widget state ("PostProcessingDock/…": filter buttons, film type, LUT
-    /// panel).
+    /// Writes the dock's widget state ("PostProcessingDock/…": filter buttons, film type, frame
+    /// blending, LUT panel).
     void SaveWidgetState(QSettings& settings) const;
     /// Reads the keys that are present and refreshes the views.
     void LoadWidgetState(QSettings& settings);
@@ -60,9 +63,12 @@ signals:
     void updateCurrentPostProcessing();
     /// The chain entry whose selection mask the preview should show, −1 for the grade.
     void maskViewChanged(int entry);
+    /// A change of the frame-blending choice: it changes exports and projects, not the preview.
+    void frameBlendChanged();
 
 public slots:
-    /// Re-reads the chain, the film-type choice and the LUT state (after a load).
+    /// Re-reads the chain, the film-type and frame-blending choices and the LUT state (after a
+    /// load).
     void refreshFromSession();
 
 private:
@@ -84,5 +90,6 @@ private:
     QGroupBox* m_pControlsBox = nullptr;
     QList<CParameterControl*> m_controls;
     CFilmTypePanel* m_pFilmTypePanel = nullptr;
+    CFrameBlendPanel* m_pFrameBlendPanel = nullptr;
     CLutPanel* m_pLutPanel = nullptr;
 };

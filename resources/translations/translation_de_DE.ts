@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>Die LUT wurde nicht geschrieben: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Mittelwert</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Mittelwert, Ausreißer betont</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Mittelwert, Mehrheit betont</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Streuung</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Bewegungskarte</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Mitte zwischen Minimum und Maximum</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Verblassende Spur</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Spitzheit der Verteilung</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>Beim Videoexport</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Überblendete Bilder</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Überblendung</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>Vorher/Nachher</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Hälfte</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Mitte nebeneinander</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>The LUT was not written: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Mean, outliers weighted</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Mean, majority weighted</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Spread</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Motion heat map</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Midpoint of minimum and maximum</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Fading trail</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Peakedness</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>On video export</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Blended frames</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Blending</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>Before/after</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Half</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Centers side by side</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

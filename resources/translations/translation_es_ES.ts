@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>No se ha escrito la LUT: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Media, valores atípicos acentuados</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Media, mayoría acentuada</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Dispersión</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Mapa de movimiento</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Punto medio entre mínimo y máximo</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Estela que se desvanece</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Curtosis de la distribución</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>Al exportar vídeo</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Fotogramas fusionados</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Fusión</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>Antes/después</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Mitad</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Centros lado a lado</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>La LUT n&apos;a pas été écrite : %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Moyenne, valeurs aberrantes accentuées</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Moyenne, majorité accentuée</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Dispersion</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Carte de mouvement</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Milieu entre minimum et maximum</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Traînée qui s&apos;estompe</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Aplatissement de la distribution</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>À l&apos;export vidéo</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Images fusionnées</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>Avant/après</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Moitié</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Centres côte à côte</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

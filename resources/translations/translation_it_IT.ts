@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>La LUT non è stata scritta: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Media</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Media, valori anomali accentuati</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Media, maggioranza accentuata</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Dispersione</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Mappa del movimento</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Mediana</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Punto medio tra minimo e massimo</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Scia che svanisce</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Curtosi della distribuzione</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>All&apos;esportazione video</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Fotogrammi fusi</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Fusione</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>Prima/dopo</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Metà</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Centri affiancati</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

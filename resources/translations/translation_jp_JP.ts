@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>LUTは書き込まれませんでした: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>平均</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>平均（外れ値を重視）</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>平均（多数を重視）</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>ばらつき</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>動きのヒートマップ</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>メディアン</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>最小と最大の中間</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>消えていく軌跡</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>分布の尖り具合</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>ビデオ書き出し時</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>ブレンドするフレーム数</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>ブレンド</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>補正前/補正後</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>半分</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>中央を並べて表示</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -5605,6 +5605,66 @@
         <source>Der LUT wurde nicht geschrieben: %1</source>
         <translation>LUT не записана: %1</translation>
     </message>
+    <message>
+        <source>Mittelwert</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Ausreißer betont</source>
+        <translation>Среднее с упором на выбросы</translation>
+    </message>
+    <message>
+        <source>Mittelwert, Mehrheit betont</source>
+        <translation>Среднее с упором на большинство</translation>
+    </message>
+    <message>
+        <source>Streuung</source>
+        <translation>Разброс</translation>
+    </message>
+    <message>
+        <source>Bewegungskarte</source>
+        <translation>Карта движения</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Медиана</translation>
+    </message>
+    <message>
+        <source>Mitte zwischen Minimum und Maximum</source>
+        <translation>Середина между минимумом и максимумом</translation>
+    </message>
+    <message>
+        <source>Verblassende Spur</source>
+        <translation>Затухающий след</translation>
+    </message>
+    <message>
+        <source>Spitzheit der Verteilung</source>
+        <translation>Островершинность распределения</translation>
+    </message>
+    <message>
+        <source>Beim Videoexport</source>
+        <translation>При экспорте видео</translation>
+    </message>
+    <message>
+        <source>Überblendete Bilder</source>
+        <translation>Смешиваемые кадры</translation>
+    </message>
+    <message>
+        <source>Überblendung</source>
+        <translation>Смешивание</translation>
+    </message>
+    <message>
+        <source>Vorher/Nachher</source>
+        <translation>До/после</translation>
+    </message>
+    <message>
+        <source>Hälfte</source>
+        <translation>Половина</translation>
+    </message>
+    <message>
+        <source>Mitte nebeneinander</source>
+        <translation>Центры рядом</translation>
+    </message>
 </context>
 <context>
     <name>HDRPresetCombineWindow</name>

@@ -9,6 +9,7 @@
 #include "app/dock/ChainView.h"
 #include "app/dock/ColourWheelControl.h"
 #include "app/dock/FilmTypePanel.h"
+#include "app/dock/FrameBlendPanel.h"
 #include "app/dock/GeometryControl.h"
 #include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LayerControl.h"
@@ -19,6 +20,7 @@
 #include "app/dock/SplineEditor.h"
 #include "engine/LayerModes.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -566,6 +568,9 @@ TEST_F(DockWithoutPreview, LutWidgetStateRoundTripsThroughANewDock)
     m_dock->FilmTypePanel()->TypeBox()->setCurrentIndex(3);
     m_dock->FilmTypePanel()->IntensitySlider()->setValue(40);
     m_dock->FilmTypePanel()->PreButton()->setChecked(true);
+    m_dock->FrameBlendPanel()->CountBox()->setCurrentIndex(2);
+    m_dock->FrameBlendPanel()->ModeBox()->setCurrentIndex(9);
+    m_dock->FrameBlendPanel()->HalfBox()->setChecked(true);
     m_dock->OperatorList()->FilterButton(2)->click();
     m_panel->CreateNewButton()->click();
     m_panel->Slider(eLP_SATURATION)->setValue(-30);
@@ -592,6 +597,10 @@ TEST_F(DockWithoutPreview, LutWidgetStateRoundTripsThroughANewDock)
     EXPECT_EQ(panel->LayerComboBox()->currentData().toInt(), 55);
     EXPECT_EQ(dock.FilmTypePanel()->IntensitySlider()->value(), 40);
     EXPECT_EQ(session.FilmTypes().Index(), m_session.FilmTypes().Index());
+    const CFrameBlendPanel* blend = dock.FrameBlendPanel();
+    EXPECT_EQ(blend->CountBox()->currentIndex(), 2);
+    EXPECT_EQ(blend->ModeBox()->currentIndex(), 9);
+    EXPECT_TRUE(blend->HalfBox()->isChecked());
     EXPECT_FALSE(dock.OperatorList()->FilterButton(2)->isChecked());
     EXPECT_TRUE(dock.OperatorList()->FilterButton(3)->isChecked());
 }

@@ -14,10 +14,12 @@
 #include "app/VideoDockWidget.h"
 #include "app/LutLibraryPanel.h"
 #include "app/ScopePane.h"
+#include "app/dock/HDRPostProcessingDockWidget.h"
 #include "app/dock/LutPanel.h"
 #include "app/dock/HDRPresetsDockWidget.h"
 #include "core/Paths.h"
 #include "engine/ChainEditor.h"
+#include "session/ExportFrameGrader.h"
 #include "session/PresetsDockModel.h"
 #include "session/PreviewModel.h"
 #include "session/ProjectFile.h"
@@ -720,6 +722,11 @@ TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettingsAndTheWindowComesBack)
     QTemporaryDir out;
     emit Child<QComboBox>("m_pCodecComboBox")->activated(1); // uncompressed, in an AVI file
     Child<QToolButton>("m_pCopyAudioButton")->click();
+    // The post-processing dock's frame blending: five frames, the median, centres side by side.
+    HDRPostProcessingDockWidget* post = m_window->PostProcessingDock();
+    post->findChild<QComboBox*>("m_pFrameBlendCountComboBox")->setCurrentIndex(3);
+    post->findChild<QComboBox*>("m_pFrameBlendModeComboBox")->setCurrentIndex(7);
+    post->findChild<QCheckBox*>("m_pCompareCentreCheckBox")->setChecked(true);
     EXPECT_FALSE(Model().Destination().m_bCopyAudio);
     m_prompt.QueueText(out.filePath("graded"));
     m_prompt.ExpectQuestion("großen Videodatei", IUserPrompt::eYes);
@@ -729,6 +736,10 @@ TEST_F(VideoDock, SaveButtonExportsWithTheDocksSettingsAndTheWindowComesBack)
     EXPECT_TRUE(m_window->centralWidget()->isEnabled());
     EXPECT_TRUE(m_window->menuBar()->isEnabled());
     EXPECT_EQ(m_window->PreviewModel().FrameSize(), QSize(kClipWidth, kClipHeight));
+    const CFrameBlend& blend = m_window->ExportGrader().Blend();
+    EXPECT_EQ(blend.RingSize(), 5);
+    EXPECT_EQ(blend.Mode(), 8);
+    EXPECT_EQ(blend.Comparison(), 2);
     const QString result = out.filePath("graded.avi");
     ASSERT_TRUE(QFileInfo(result).size() > 0) << QDir(out.path()).entryList().join(' ').toStdString();
     CMovieHandling probe;

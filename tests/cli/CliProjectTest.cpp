@@ -101,6 +101,20 @@ TEST_F(CliProject, AClipProjectKeepsTheVideoDocksExportSettings)
     ASSERT_EQ(graded.code, 0) << graded.err.toStdString();
     const QString streams = Probe(Path("out.mp4"));
     EXPECT_TRUE(streams.contains("width=32\n") && streams.contains("height=24\n")) << streams.toStdString();
+
+    // The project's frame blending gives the frames the options give; options still override it.
+    {
+        QSettings project(Path("clip.vantropeProject"), QSettings::IniFormat);
+        project.setValue("PostProcessingDock/m_pFrameBlendCountComboBox", 3); // five frames
+        project.setValue("PostProcessingDock/m_pFrameBlendModeComboBox", 1);  // the minimum
+        project.setValue("PostProcessingDock/m_pCompareHalfCheckBox", true);
+    }
+    const QString project = Path("clip.vantropeProject");
+    ASSERT_EQ(RunCli({"grade", "--project", project, Path("blended.mp4"), "--compare", "centre"}).code, 0);
+    ASSERT_EQ(RunCli({"grade", Path("in.mp4"), Path("direct.mp4"), "--size", "32x24", "--blend", "5:2", "--compare", "centre"}).code, 0);
+    const QByteArray blended = DecodedFrames(Path("blended.mp4"));
+    EXPECT_NE(blended, DecodedFrames(Path("out.mp4")));
+    EXPECT_EQ(blended, DecodedFrames(Path("direct.mp4")));
 }
 
 TEST_F(CliProject, KilledSavesLeaveTheOldProjectOrTheNew)
