@@ -400,9 +400,13 @@ TEST_F(ProjectFiles, InterruptedSwapIsFinishedByTheNextReader)
         ASSERT_TRUE(Save(Project())); // the old pair
         ASSERT_TRUE(Helper::CopyTree(newPair, commit));
         if (stop != eBeforeMoving)
+        {
             ASSERT_TRUE(QDir().rename(data, commit + "/old-data"));
+        }
         if (stop == eNewDataMoved)
+        {
             ASSERT_TRUE(QDir().rename(commit + "/shot.vantropedata", data));
+        }
 
         ASSERT_EQ(Load(Project()), ProjectStore::EOpen::eOk) << stop;
         EXPECT_EQ(m_b.session->Lut().Size(), 4) << stop;

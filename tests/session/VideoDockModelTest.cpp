@@ -193,7 +193,9 @@ TEST(Timeline, ZoomStagesShowTheirSlots)
         EXPECT_EQ(int(active.size()), counts[stage]) << "stage " << stage;
         EXPECT_EQ(CTimelineModel::ThumbnailCount(stage), counts[stage]) << "stage " << stage;
         if (stage < 3)
+        {
             EXPECT_EQ(active, activeSlots[stage]) << "stage " << stage;
+        }
     }
 
     // A 1080-pixel desktop: a strip of 77, thumbnails 53 high and (16:9) 94 wide, 98 apart.
