@@ -78,7 +78,7 @@ int Bench(CCliArguments& args)
     if (args.IsSet("list"))
     {
         for (const SBenchmark& b : benchmarks)
-            CliPrint(QStringLiteral("%1\t%2").arg(QLatin1String(b.name), QLatin1String(b.description)));
+            CliPrint(QStringLiteral("%1\t%2").arg(QLatin1String(b.name), QString::fromUtf8(b.description)));
         return 0;
     }
     SBenchOptions options;
