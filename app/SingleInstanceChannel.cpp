@@ -121,9 +121,8 @@ void CSingleInstanceChannel::checkForMessage()
     // the segment instead of being read into the void.
     if (!isSignalConnected(QMetaMethod::fromSignal(&CSingleInstanceChannel::messageAvailable)))
         return;
+    // The poll only runs once the segment is attached.
     char* data = static_cast<char*>(m_memory.data());
-    if (!data)
-        return;
     const char state = State(data).load(std::memory_order_acquire);
     m_writingPolls = state == kWriting ? m_writingPolls + 1 : 0;
     if (m_writingPolls >= kStaleWritePolls)
